@@ -1,0 +1,117 @@
+#include "link/adapter.h"
+
+#include "link/answer_text.h"
+#include "link/channel.h"
+#include "link/host.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace talmero::link {
+
+const QString Adapter::kReadError = QStringLiteral("Ошибка чтения");
+
+namespace {
+constexpr qsizetype kMaxUnanswered = 16;
+}
+
+Adapter::Adapter(Channel& channel, Host& host, QObject* parent)
+    : QObject(parent), m_channel(&channel), m_host(host)
+{
+    connect(&channel, &Channel::batchReceived, this, &Adapter::takeBatch);
+    connect(&channel, &Channel::readFailed, this, &Adapter::takeReadFailure);
+}
+
+QString Adapter::writeCOM(const QString& command, bool logIt)
+{
+    // An ELM327 repeats its previous command on a bare CR, and that one may have been
+    // a write; a second exchange inside a waiting one would take its answer.
+    if (m_loop || command.trimmed().isEmpty() || !m_channel)
+        return QString();
+
+    QString upper = command;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    if (logIt)
+        m_host.log(QStringLiteral("> ") + upper);
+
+    QPointer<Adapter> self(this);
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+
+    m_upper = upper;
+    m_answer.clear();
+    m_answered = false;
+    m_loop = &loop; // set before sending: an in-process adapter may answer at once
+    m_channel->discardInput();
+    m_channel->send(upper.toLatin1() + '\r');
+    if (!m_answered) {
+        timeout.start(kAnswerTimeoutMs);
+        loop.exec();
+    }
+    if (!self) // the window went away while we waited
+        return QString();
+    m_loop = nullptr;
+
+    QString answer = m_answered ? m_answer : QString();
+    if (!m_answered) {
+        m_unanswered.append(upper);
+        if (m_unanswered.size() > kMaxUnanswered)
+            m_unanswered.removeFirst();
+    }
+    const QString echo = upper + QLatin1Char(' ');
+    if (answer.startsWith(echo))
+        answer.remove(0, echo.size());
+
+    if (logIt)
+        m_host.log(QStringLiteral("< ") + answer.left(qMax<qsizetype>(0, answer.size() - 2)));
+    return answer;
+}
+
+bool Adapter::isLateAnswer(const QString& squeezed) const
+{
+    for (const QString& earlier : m_unanswered) {
+        if (earlier != m_upper && squeezed.startsWith(earlier + QLatin1Char(' ')))
+            return true;
+    }
+    return false;
+}
+
+void Adapter::takeBatch(const QByteArray& batch)
+{
+    if (!m_loop)
+        return; // nobody is waiting: a late answer, dropped before the next command anyway
+    QString text = QString::fromLatin1(batch);
+    // A NUL from a confused adapter ends the text, as it always has.
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text.truncate(nul);
+    squeezeCOM(text);
+    if (isLateAnswer(text)) {
+        for (qsizetype i = 0; i < m_unanswered.size(); ++i) {
+            if (text.startsWith(m_unanswered[i] + QLatin1Char(' '))) {
+                m_unanswered.removeAt(i);
+                break;
+            }
+        }
+        return;
+    }
+    m_answer = text;
+    m_answered = true;
+    m_loop->quit();
+}
+
+void Adapter::takeReadFailure()
+{
+    if (!m_loop)
+        return;
+    m_answer = kReadError;
+    m_answered = true;
+    m_loop->quit();
+}
+
+} // namespace talmero::link

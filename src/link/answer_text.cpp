@@ -1,0 +1,60 @@
+#include "link/answer_text.h"
+
+#include <cctype>
+
+namespace talmero::link {
+
+void squeezeCOM(QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    bool pendingSpace = false;
+    for (QChar c : text) {
+        if (c.unicode() <= 32) {
+            pendingSpace = !out.isEmpty();
+            continue;
+        }
+        if (pendingSpace) {
+            out += QLatin1Char(' ');
+            pendingSpace = false;
+        }
+        out += c;
+    }
+    text = out;
+}
+
+QString cutCOM(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('>'))
+            out += c;
+    }
+    return out;
+}
+
+QString joinFrames(const QString& cut)
+{
+    if (cut.size() < 15)
+        return cut;
+    int count = 0;
+    for (qsizetype i = 0; i < 3; ++i) {
+        const int digit = QString(cut[i]).toInt(nullptr, 16);
+        if (!isxdigit(cut[i].toLatin1()))
+            return cut;
+        count = count * 16 + digit;
+    }
+    QString rest = cut.mid(3);
+    for (qsizetype colon = rest.indexOf(QLatin1Char(':')); colon >= 0;
+         colon = rest.indexOf(QLatin1Char(':'), colon)) {
+        // The frame index is the one character before the colon; a colon at the
+        // very front has none and goes alone.
+        const qsizetype from = colon > 0 ? colon - 1 : 0;
+        rest.remove(from, colon - from + 1);
+        colon = from;
+    }
+    return rest.left(2 * count);
+}
+
+} // namespace talmero::link

@@ -1,0 +1,59 @@
+#include "link/modules.h"
+
+namespace talmero::link {
+
+namespace {
+struct Row {
+    quint8 bus;
+    const char* adr;
+    const char* name;
+    const char* title;
+    const char* EMad;
+    const char* VINad;
+    bool restart;
+};
+
+constexpr Row kRows[kModuleCount] = {
+    {0, "720", "IPC", "Панель приборов", "00", "02", false},
+    {1, "727", "ACM", "Аудиомодуль", "00", "01", false},
+    {1, "726", "BCM", "GEM модуль", "03", "FF", true},
+    {1, "740", "DDM", "Водительский дверной модуль", "01", "00", false},
+    {1, "741", "PDM", "Пассажирский дверной модуль", "01", "00", false},
+    {1, "733", "HVAC", "Модуль климат-контроля", "01", "00", false},
+    {1, "737", "RCM", "Модуль подушек/ремней безопасности", "00", "01", false},
+    {0, "760", "ABS", "Модуль ABS/ESP", "01", "00", false},
+    {0, "734", "HCM", "Модуль управления головным светом", "00", "01", false},
+    {0, "730", "PSCM", "Модуль ЭГУР", "FF", "00", false},
+    {0, "7E0", "PCM", "Модуль управления двигателем", "FF", "FF", true},
+};
+} // namespace
+
+const std::array<TModuls, kModuleCount>& Moduls()
+{
+    static const std::array<TModuls, kModuleCount> table = [] {
+        std::array<TModuls, kModuleCount> t;
+        for (int i = 0; i < kModuleCount; ++i) {
+            const Row& r = kRows[i];
+            t[i] = TModuls{r.bus,
+                           QString::fromLatin1(r.adr),
+                           QString::fromLatin1(r.name),
+                           QString::fromUtf8(r.title),
+                           QString::fromLatin1(r.EMad),
+                           QString::fromLatin1(r.VINad),
+                           r.restart};
+        }
+        return t;
+    }();
+    return table;
+}
+
+const TModuls* findModule(const QString& name)
+{
+    for (const TModuls& m : Moduls()) {
+        if (m.name == name)
+            return &m;
+    }
+    return nullptr;
+}
+
+} // namespace talmero::link

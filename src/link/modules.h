@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace talmero::link {
+
+// One electronic module of the car as the service tab reaches it.
+struct TModuls {
+    quint8 bus = 0;   // 0 = high-speed CAN, 1 = medium-speed CAN
+    QString adr;      // CAN request identifier, three hex digits
+    QString name;     // short name
+    QString title;    // Russian title
+    QString EMad;     // block read and written by hand; "FF" = none
+    QString VINad;    // block holding the VIN; "FF" = none
+    bool restart = false;
+};
+
+constexpr int kModuleCount = 11;
+
+// The eleven modules, in the order the service tab lists them.
+const std::array<TModuls, kModuleCount>& Moduls();
+
+// The module with this short name (IPC ... PCM), or nullptr.
+const TModuls* findModule(const QString& name);
+
+// Program-wide state shared by the windows and the link.
+struct LinkState {
+    bool online = false;
+    QString carVIN;           // upper case, at most 17 characters
+    TModuls curModul = Moduls()[0];
+    QString calcText;         // hex handed to the calculator
+};
+
+} // namespace talmero::link

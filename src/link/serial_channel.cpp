@@ -1,0 +1,97 @@
+#include "link/serial_channel.h"
+
+#include "link/link_error.h"
+
+namespace talmero::link {
+
+SerialChannel::SerialChannel(const QString& portName, int baudRate, QObject* parent)
+    : Channel(parent), m_portName(portName), m_baudRate(baudRate)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialChannel::readWaiting);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialChannel::portError);
+}
+
+SerialChannel::~SerialChannel()
+{
+    close();
+}
+
+bool SerialChannel::isSupportedBaud(int baudRate)
+{
+    return baudRate == 38400 || baudRate == 9600 || baudRate == 115200;
+}
+
+void SerialChannel::open()
+{
+    if (m_port.isOpen())
+        return;
+    m_pending.clear();
+    m_port.setPortName(m_portName);
+    // QSerialPort opens the device exclusively (TIOCEXCL / no sharing).
+    if (m_portName.isEmpty() || !m_port.open(QIODevice::ReadWrite))
+        throw LinkError(QStringLiteral("Ошибка открытия порта"));
+    // A port left open after a failed set-up would stay held by us and make a retry fail.
+    auto fail = [this](const char* text) {
+        m_port.close();
+        throw LinkError(QString::fromUtf8(text));
+    };
+    if (!isSupportedBaud(m_baudRate) || !m_port.setBaudRate(m_baudRate)
+        || !m_port.setDataBits(QSerialPort::Data8) || !m_port.setParity(QSerialPort::NoParity)
+        || !m_port.setStopBits(QSerialPort::OneStop))
+        fail("Ошибка настройки параметров порта");
+    if (!m_port.clear(QSerialPort::AllDirections))
+        fail("Ошибка сброса порта");
+}
+
+void SerialChannel::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+    m_pending.clear();
+}
+
+bool SerialChannel::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+void SerialChannel::send(const QByteArray& bytes)
+{
+    if (!m_port.isOpen())
+        return;
+    m_port.write(bytes);
+}
+
+void SerialChannel::discardInput()
+{
+    if (m_port.isOpen())
+        m_port.readAll();
+    m_pending.clear();
+}
+
+void SerialChannel::readWaiting()
+{
+    m_pending += m_port.readAll();
+    // Everything up to the last prompt is one batch; what follows it waits for the next.
+    const qsizetype prompt = m_pending.lastIndexOf('>');
+    if (prompt < 0)
+        return;
+    const QByteArray batch = m_pending.left(prompt + 1);
+    m_pending.remove(0, prompt + 1);
+    Q_EMIT batchReceived(batch);
+}
+
+void SerialChannel::portError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError) {
+        // The device is gone (adapter unplugged, simulator ended): nothing more will arrive.
+        m_pending.clear();
+        if (m_port.isOpen())
+            m_port.close();
+        Q_EMIT readFailed();
+    }
+}
+
+} // namespace talmero::link

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "link/channel.h"
+
+#include <QSerialPort>
+
+namespace talmero::link {
+
+// Owns the serial port to a real adapter: exclusive open, rate and 8N1, and hands
+// received bytes over once the adapter's '>' prompt has arrived.
+class SerialChannel : public Channel {
+    Q_OBJECT
+public:
+    // portName: a bare name ("ttyUSB0", "COM3") or a device path ("/dev/pts/7").
+    SerialChannel(const QString& portName, int baudRate, QObject* parent = nullptr);
+    ~SerialChannel() override;
+
+    void open() override;
+    void close() override;
+    bool isOpen() const override;
+    void send(const QByteArray& bytes) override;
+    void discardInput() override;
+    QString name() const override { return m_portName; }
+
+    static bool isSupportedBaud(int baudRate);
+
+private:
+    void readWaiting();
+    void portError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+    QString m_portName;
+    int m_baudRate;
+    QByteArray m_pending; // bytes received after the last prompt
+};
+
+} // namespace talmero::link

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace talmero::link {
+
+class Adapter;
+class Host;
+
+// Puts the adapter on a module's bus and opens the module for requests.
+class Session {
+public:
+    Session(Adapter& adapter, Host& host);
+
+    // Which bus the adapter is believed to be switched to; nothing can check it.
+    bool busHS = false;
+    bool busMS = false;
+
+    // A newly opened port: the next module access asks for the switch whatever it stands on.
+    void forgetBus() { busHS = busMS = false; }
+
+    // Asks the user to switch the adapter unless it is believed to be there already.
+    void switchBus(bool medium);
+
+    // "OK", or the "! " log line of the failure. Writes nothing to the log itself.
+    QString openModule(bool logIt, bool resetFirst, bool medium, bool check1087,
+                       const QString& address);
+
+    Adapter& adapter() { return m_adapter; }
+
+private:
+    Adapter& m_adapter;
+    Host& m_host;
+};
+
+} // namespace talmero::link
