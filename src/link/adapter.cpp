@@ -41,6 +41,7 @@ QString Adapter::writeCOM(const QString& command, bool logIt)
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
+    timeout.setTimerType(Qt::PreciseTimer);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
 
     m_upper = upper;
@@ -49,7 +50,7 @@ QString Adapter::writeCOM(const QString& command, bool logIt)
     m_loop = &loop; // set before sending: an in-process adapter may answer at once
     m_channel->discardInput();
     m_channel->send(upper.toLatin1() + '\r');
-    if (!m_answered) {
+    if (!m_answered && m_channel->isOpen()) { // a lost port will not answer: no need to wait
         timeout.start(kAnswerTimeoutMs);
         loop.exec();
     }
@@ -72,13 +73,14 @@ QString Adapter::writeCOM(const QString& command, bool logIt)
     return answer;
 }
 
-bool Adapter::isLateAnswer(const QString& squeezed) const
+qsizetype Adapter::lateAnswerOf(const QString& squeezed) const
 {
-    for (const QString& earlier : m_unanswered) {
+    for (qsizetype i = 0; i < m_unanswered.size(); ++i) {
+        const QString& earlier = m_unanswered[i];
         if (earlier != m_upper && squeezed.startsWith(earlier + QLatin1Char(' ')))
-            return true;
+            return i;
     }
-    return false;
+    return -1;
 }
 
 void Adapter::takeBatch(const QByteArray& batch)
@@ -91,13 +93,9 @@ void Adapter::takeBatch(const QByteArray& batch)
     if (nul >= 0)
         text.truncate(nul);
     squeezeCOM(text);
-    if (isLateAnswer(text)) {
-        for (qsizetype i = 0; i < m_unanswered.size(); ++i) {
-            if (text.startsWith(m_unanswered[i] + QLatin1Char(' '))) {
-                m_unanswered.removeAt(i);
-                break;
-            }
-        }
+    // The echo of a command that timed out earlier: its answer, not ours. Keep waiting.
+    if (const qsizetype late = lateAnswerOf(text); late >= 0) {
+        m_unanswered.removeAt(late);
         return;
     }
     m_answer = text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/channel.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -8,9 +10,9 @@
 
 class QEventLoop;
 
+
 namespace talmero::link {
 
-class Channel;
 class Host;
 
 // One command out, one answer back: the only way the program talks to the adapter.
@@ -33,7 +35,8 @@ public:
 private:
     void takeBatch(const QByteArray& batch);
     void takeReadFailure();
-    bool isLateAnswer(const QString& squeezed) const;
+    // Index in m_unanswered of the command whose echo starts this batch, or -1.
+    qsizetype lateAnswerOf(const QString& squeezed) const;
 
     QPointer<Channel> m_channel;
     Host& m_host;

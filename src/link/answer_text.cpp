@@ -38,13 +38,14 @@ QString joinFrames(const QString& cut)
 {
     if (cut.size() < 15)
         return cut;
-    int count = 0;
-    for (qsizetype i = 0; i < 3; ++i) {
-        const int digit = QString(cut[i]).toInt(nullptr, 16);
-        if (!isxdigit(cut[i].toLatin1()))
+    // Adapter messages ("UNABLE TO CONNECT", "BUS INIT: ...ERROR") are long too, but
+    // carry no count: they must fail the caller's prefix test, not end the action.
+    const QString countText = cut.left(3);
+    for (QChar c : countText) {
+        if (!isxdigit(c.toLatin1()))
             return cut;
-        count = count * 16 + digit;
     }
+    const int count = countText.toInt(nullptr, 16);
     QString rest = cut.mid(3);
     for (qsizetype colon = rest.indexOf(QLatin1Char(':')); colon >= 0;
          colon = rest.indexOf(QLatin1Char(':'), colon)) {

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds an optimised tree and runs the benchmarks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALMERO_TESTS=OFF -DTALMERO_BENCH=ON
+cmake --build build-bench --target exchange_bench
+./build-bench/bench/exchange_bench "$@"

@@ -1,0 +1,121 @@
+#include "link/adapter.h"
+#include "link/answer_text.h"
+#include "link/link_error.h"
+#include "link/serial_channel.h"
+#include "link/session.h"
+#include "sim_process.h"
+#include "support/recording_host.h"
+
+#include <QRegularExpression>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace talmero::link {
+namespace {
+
+// The program's serial path against talmero-sim over a real pseudo-terminal.
+struct SerialE2E : ::testing::Test {
+    void connectTo(const QStringList& simArgs)
+    {
+        sim = std::make_unique<SimProcess>(simArgs);
+        ASSERT_TRUE(sim->path().startsWith(QLatin1String("/dev/"))) << sim->path().toStdString();
+        channel = std::make_unique<SerialChannel>(sim->path(), 38400);
+        channel->open();
+        adapter = std::make_unique<Adapter>(*channel, host);
+        session = std::make_unique<Session>(*adapter, host);
+    }
+    QString ask(const QString& command) { return adapter->writeCOM(command, true); }
+
+    RecordingHost host;
+    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SerialChannel> channel;
+    std::unique_ptr<Adapter> adapter;
+    std::unique_ptr<Session> session;
+};
+
+TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
+{
+    connectTo({QStringLiteral("--switch"), QStringLiteral("auto")});
+    EXPECT_EQ(session->openModule(true, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    EXPECT_EQ(host.notices, QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)")});
+    const QStringList sent = host.lines.filter(QRegularExpression(QStringLiteral("^> ")));
+    EXPECT_EQ(sent, QStringList({QStringLiteral("> ATZ"), QStringLiteral("> ATSP6"),
+                                 QStringLiteral("> ATSH720"), QStringLiteral("> 1087")}));
+    EXPECT_TRUE(host.lines.contains(QStringLiteral("< ELM327 v1.5")));
+
+    const QString block = joinFrames(cutCOM(ask(QStringLiteral("2100"))));
+    ASSERT_TRUE(block.startsWith(QLatin1String("6100"))) << block.toStdString();
+    ASSERT_EQ(block.size(), 4 + 10);
+
+    // Flip every bit of the last byte, write, and read it back.
+    const int last = block.right(2).toInt(nullptr, 16) ^ 0xFF;
+    const QString data = block.mid(4, 8) + QStringLiteral("%1").arg(last, 2, 16, QLatin1Char('0')).toUpper();
+    EXPECT_TRUE(cutCOM(ask(QStringLiteral("3b00") + data)).startsWith(QLatin1String("7B00")));
+    EXPECT_EQ(joinFrames(cutCOM(ask(QStringLiteral("2100")))), QStringLiteral("6100") + data);
+}
+
+TEST_F(SerialE2E, MultiFrameVinReadJoinsIntoOneHexString)
+{
+    connectTo({});
+    ASSERT_EQ(session->openModule(false, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    const QString vin = joinFrames(cutCOM(ask(QStringLiteral("2102"))));
+    ASSERT_TRUE(vin.startsWith(QLatin1String("6102"))) << vin.toStdString();
+    const QString text = QString::fromLatin1(QByteArray::fromHex(vin.mid(4).toLatin1()));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("^[0-9A-Z]{17}")))) << text.toStdString();
+}
+
+TEST_F(SerialE2E, ModuleOnTheOtherBusAnswersNoData)
+{
+    connectTo({});
+    // The ABS sits on the high-speed bus; addressed on the medium one nothing answers.
+    EXPECT_EQ(session->openModule(true, true, true, true, QStringLiteral("760")),
+              QStringLiteral("! Модуль не ответил или отсутствует"));
+    EXPECT_EQ(host.lines.last(), QStringLiteral("< NO DATA"));
+}
+
+TEST_F(SerialE2E, MissingPortAndHeldPortCannotBeOpened)
+{
+    SerialChannel missing(QStringLiteral("/dev/ttyTALMERO-none"), 38400);
+    try {
+        missing.open();
+        FAIL() << "opened a port that does not exist";
+    } catch (const LinkError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Ошибка открытия порта"));
+    }
+    EXPECT_FALSE(missing.isOpen());
+
+    connectTo({});
+    SerialChannel second(sim->path(), 38400);
+    EXPECT_THROW(second.open(), LinkError); // opened exclusively by the first channel
+    channel->close();
+    EXPECT_NO_THROW(second.open());
+    EXPECT_TRUE(second.isOpen());
+}
+
+TEST_F(SerialE2E, UnsupportedRateClosesThePortForARetry)
+{
+    connectTo({});
+    channel->close();
+    SerialChannel wrongRate(sim->path(), 12345);
+    try {
+        wrongRate.open();
+        FAIL() << "accepted an unsupported rate";
+    } catch (const LinkError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Ошибка настройки параметров порта"));
+    }
+    EXPECT_FALSE(wrongRate.isOpen());
+    EXPECT_NO_THROW(channel->open()); // the failed attempt did not keep the device
+}
+
+TEST_F(SerialE2E, LineDroppedMidExchangeEndsTheWaitWithoutAnAnswer)
+{
+    connectTo({QStringLiteral("--latency"), QStringLiteral("400")});
+    QTimer::singleShot(100, [this] { sim->kill(); });
+    const QString answer = ask(QStringLiteral("atz"));
+    EXPECT_FALSE(answer.contains(QLatin1String("ELM"))) << answer.toStdString();
+    // Nothing more is sent or received, and nothing hangs.
+    EXPECT_FALSE(ask(QStringLiteral("atsp6")).contains(QLatin1String("OK")));
+}
+
+} // namespace
+} // namespace talmero::link

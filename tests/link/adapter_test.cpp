@@ -1,0 +1,136 @@
+#include "link/adapter.h"
+#include "scripted_channel.h"
+#include "support/recording_host.h"
+
+#include <gtest/gtest.h>
+
+namespace talmero::link {
+namespace {
+
+struct AdapterTest : ::testing::Test {
+    ScriptedChannel channel;
+    RecordingHost host;
+    Adapter adapter{channel, host};
+
+    // Answers every command at once with its echo and the given lines.
+    void answerWith(const QByteArray& lines)
+    {
+        channel.onSend = [this, lines](const QByteArray& cmd) {
+            channel.deliver(cmd + "\r" + lines + "\r\r>");
+        };
+    }
+};
+
+TEST_F(AdapterTest, SendsUpperCaseWithOneCrAndStripsTheEcho)
+{
+    channel.onSend = [this](const QByteArray&) {
+        channel.deliver("ATZ\r\r\rELM327 v1.5\r\r>");
+    };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("atz"), true), QStringLiteral("ELM327 v1.5 >"));
+    ASSERT_EQ(channel.sent.size(), 1);
+    EXPECT_EQ(channel.sent[0], QByteArray("ATZ\r"));
+    EXPECT_EQ(host.lines, QStringList({QStringLiteral("> ATZ"), QStringLiteral("< ELM327 v1.5")}));
+    EXPECT_GE(channel.discards, 1); // unread input is dropped before each command
+}
+
+TEST_F(AdapterTest, OnlyAsciiLettersAreUpperCased)
+{
+    answerWith("OK");
+    adapter.writeCOM(QStringLiteral("atsh7e0"), false);
+    EXPECT_EQ(channel.sent.value(0), QByteArray("ATSH7E0\r"));
+    EXPECT_TRUE(host.lines.isEmpty()); // logIt false writes nothing
+}
+
+TEST_F(AdapterTest, AnswersWithoutEchoAndShortAnswersAreKeptWhole)
+{
+    channel.onSend = [this](const QByteArray&) { channel.deliver("OK\r\r>"); };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("ATE0"), true), QStringLiteral("OK >"));
+    EXPECT_EQ(host.lines.last(), QStringLiteral("< OK"));
+
+    // An answer that is exactly the command, with no blank after it, is not an echo.
+    channel.onSend = [this](const QByteArray&) { channel.deliver("2100"); };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), true), QStringLiteral("2100"));
+
+    channel.onSend = [this](const QByteArray&) { channel.deliver(">"); };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), true), QStringLiteral(">"));
+    EXPECT_EQ(host.lines.last(), QStringLiteral("< "));
+}
+
+TEST_F(AdapterTest, AnswerInPiecesArrivesAsOneBatchLater)
+{
+    channel.onSend = [this](const QByteArray&) {
+        channel.deliverLater("2100\r61 00 C3 1F 80 45 02 \r\r>", 20);
+    };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), false),
+              QStringLiteral("61 00 C3 1F 80 45 02 >"));
+}
+
+TEST_F(AdapterTest, SilenceGivesAnEmptyAnswerNotThePreviousOne)
+{
+    answerWith("61 00 11 22 ");
+    EXPECT_FALSE(adapter.writeCOM(QStringLiteral("2100"), false).isEmpty());
+    channel.onSend = nullptr;
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2101"), true), QString());
+    EXPECT_EQ(host.lines.last(), QStringLiteral("< "));
+}
+
+TEST_F(AdapterTest, LateAnswerOfAnEarlierCommandIsNotTaken)
+{
+    channel.onSend = nullptr; // the read of block 00 times out
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), false), QString());
+
+    // Its answer arrives just after the next command went out, then the real one.
+    channel.onSend = [this](const QByteArray& cmd) {
+        channel.deliver("2100\r61 00 AA \r\r>");
+        channel.deliverLater(cmd + "\r7B 01 \r\r>", 10);
+    };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("3b0142"), false), QStringLiteral("7B 01 >"));
+}
+
+TEST_F(AdapterTest, BatchWhileNobodyWaitsIsDropped)
+{
+    channel.deliver("STRAY\r\r>");
+    answerWith("OK");
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("ATSP6"), false), QStringLiteral("OK >"));
+}
+
+TEST_F(AdapterTest, ReadFailureEndsTheWaitWithItsText)
+{
+    channel.onSend = [this](const QByteArray&) { channel.failRead(); };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), false), Adapter::kReadError);
+}
+
+TEST_F(AdapterTest, NeverSendsAnEmptyCommand)
+{
+    EXPECT_EQ(adapter.writeCOM(QString(), true), QString());
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("  "), true), QString());
+    EXPECT_TRUE(channel.sent.isEmpty());
+}
+
+TEST_F(AdapterTest, NestedExchangeIsRefused)
+{
+    QString nested = QStringLiteral("not called");
+    channel.onSend = [this, &nested](const QByteArray& cmd) {
+        if (cmd.startsWith("2100")) {
+            // Something started from the event loop while the first command waits.
+            QTimer::singleShot(0, &channel, [this, &nested] {
+                nested = adapter.writeCOM(QStringLiteral("3b0100"), true);
+                channel.deliver("2100\r61 00 01 \r\r>");
+            });
+        }
+    };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), false), QStringLiteral("61 00 01 >"));
+    EXPECT_EQ(nested, QString());
+    EXPECT_EQ(channel.sent.size(), 1); // the write never reached the adapter
+}
+
+TEST_F(AdapterTest, AnswerAfterNulIsCut)
+{
+    channel.onSend = [this](const QByteArray&) {
+        channel.deliver(QByteArray("OK\r", 3) + QByteArray(1, '\0') + QByteArray("junk>"));
+    };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("ATSP6"), false), QStringLiteral("OK"));
+}
+
+} // namespace
+} // namespace talmero::link

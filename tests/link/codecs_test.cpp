@@ -1,0 +1,165 @@
+#include "link/answer_text.h"
+#include "link/codecs.h"
+
+#include <gtest/gtest.h>
+
+namespace talmero::link {
+namespace {
+
+struct Conversion {
+    const char* in;
+    const char* out;
+};
+
+TEST(Hex2Bin, ConvertsDigitsAndFlagsBadInput)
+{
+    const Conversion cases[] = {
+        {"a5", "10100101"},
+        {"A5", "10100101"},
+        {"0F", "00001111"},
+        {"", ""},
+        {"A 5", "0"},       // a blank inside spoils the whole text
+        {"G1", "0"},
+        {"12-", "0"},
+        {"7", "0111"},      // an odd digit still converts
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HEX2BIN(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+}
+
+TEST(Bin2Hex, PadsAndRejects)
+{
+    const Conversion cases[] = {
+        {"101", "5"},
+        {"00000000", "00"},
+        {"0", "0"},
+        {"012", "0"},
+        {"", ""},
+        {"1111000010100101", "F0A5"},
+        {"000000001", "001"},
+        {"1x11", "0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BIN2HEX(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+}
+
+TEST(Bin2Hex, UndoesHex2BinInUpperCase)
+{
+    for (const char* hex : {"00", "ff", "0123456789abcdef", "9E0731", "c31f804502"}) {
+        const QString h = QString::fromLatin1(hex);
+        EXPECT_EQ(BIN2HEX(HEX2BIN(h)), h.toUpper()) << hex;
+    }
+}
+
+TEST(Nib2Hex, ErrorFlagIsStickyAndOnlySetOnBadGroups)
+{
+    bool error = false;
+    EXPECT_EQ(NIB2HEX(QStringLiteral("1010"), error), QStringLiteral("A"));
+    EXPECT_FALSE(error);
+    EXPECT_EQ(NIB2HEX(QStringLiteral("10"), error), QString());
+    EXPECT_TRUE(error);
+    EXPECT_EQ(NIB2HEX(QStringLiteral("0000"), error), QStringLiteral("0"));
+    EXPECT_TRUE(error);
+}
+
+TEST(SplitHex, GroupsPairsAndDropsOddDigit)
+{
+    const Conversion cases[] = {
+        {"AABBCC", "AA BB CC"},
+        {"AABBC", "AA BB"},
+        {"AB", "AB"},
+        {"A", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(splitHEX(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+}
+
+TEST(Dtc2Text, LetterAndDigitFromTheFirstNibble)
+{
+    struct Case {
+        const char* in;
+        const char* code;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"0123AF", "P0123", "AF"},
+        {"C1234A", "U0123", "4A"},
+        {"D00108", "U1001", "08"},
+        {"534220", "C1342", "20"},
+        {"A34220", "B2342", "20"},
+        {"X12345", "P123", "45"}, // bad first digit: no second character
+    };
+    for (const auto& c : cases) {
+        const DtcText dtc = DTC2TEXT(QString::fromLatin1(c.in));
+        EXPECT_EQ(dtc.code, QString::fromLatin1(c.code)) << c.in;
+        EXPECT_EQ(dtc.status, QString::fromLatin1(c.status)) << c.in;
+    }
+}
+
+TEST(IsVin, SeventeenCharactersFromZeroToZ)
+{
+    EXPECT_TRUE(isVIN(QStringLiteral("WF0AXXGCDA1B23456")));
+    EXPECT_TRUE(isVIN(QStringLiteral("00000000000000000")));
+    EXPECT_TRUE(isVIN(QStringLiteral("WF0AXXGCDA1B2345:"))); // ':'..'@' lie inside the range
+    EXPECT_TRUE(isVIN(QStringLiteral("IOQIOQIOQIOQIOQIO")));
+    EXPECT_FALSE(isVIN(QStringLiteral("WF0AXXGCDA1B2345")));
+    EXPECT_FALSE(isVIN(QStringLiteral("WF0AXXGCDA1B234567")));
+    EXPECT_FALSE(isVIN(QStringLiteral("WF0AXXGCDA-B23456")));
+    EXPECT_FALSE(isVIN(QStringLiteral("WF0AXXGCDA B23456")));
+    EXPECT_FALSE(isVIN(QStringLiteral("wf0axxgcda1b23456"))); // the start window upper-cases first
+}
+
+TEST(SqueezeCom, FoldsControlRunsIntoOneBlank)
+{
+    const Conversion cases[] = {
+        {"\r\r>", ">"},
+        {"ATZ\r\r\rELM327 v1.5\r\r>", "ATZ ELM327 v1.5 >"},
+        {" \r\n\t\x01 ", ""},
+        {"41 00 BE 3F B8 13 \r\r>", "41 00 BE 3F B8 13 >"},
+        {"OK\r\n\r\n>", "OK >"},
+    };
+    for (const auto& c : cases) {
+        QString text = QString::fromLatin1(c.in);
+        squeezeCOM(text);
+        EXPECT_EQ(text, QString::fromLatin1(c.out)) << c.in;
+    }
+    QString high = QString::fromLatin1("\xE9 \xFF\r");
+    squeezeCOM(high);
+    EXPECT_EQ(high, QString::fromLatin1("\xE9 \xFF")); // bytes above 127 are kept
+}
+
+TEST(CutCom, DropsOnlyBlanksAndPrompts)
+{
+    EXPECT_EQ(cutCOM(QStringLiteral("O K >")), QStringLiteral("OK"));
+    EXPECT_EQ(cutCOM(QStringLiteral("50 87 >")), QStringLiteral("5087"));
+    EXPECT_EQ(cutCOM(QStringLiteral("a\r>b> c")), QStringLiteral("a\rbc"));
+    const QString longText = QString(5000, QLatin1Char('1')) + QStringLiteral(" >");
+    EXPECT_EQ(cutCOM(longText).size(), 5000);
+}
+
+TEST(JoinFrames, JoinsFramesAndKeepsShortOrNonHexAnswers)
+{
+    const QString calibration = cutCOM(QStringLiteral(
+        "023 0: 49 04 02 00 00 00 1: 00 00 00 00 00 00 00 2: 00 00 00 00 00 00 37 "
+        "3: 4D 35 31 2D 31 32 4B 4: 35 33 32 2D 42 41 00 5: 00 00 00 00 00 00 00"));
+    EXPECT_EQ(calibration.size(), 97);
+    EXPECT_EQ(joinFrames(calibration),
+              QStringLiteral("49040200000000000000000000000000000000374D35312D31324B3533322D42410000"));
+
+    const Conversion cases[] = {
+        {"61004546474849", "61004546474849"},          // 14 characters: not multi-frame
+        {"00A0:6100C31F1:80", "6100C31F80"},           // 15: count 0x00A larger than what is left
+        {"0060:610001021:0304", "610001020304"},
+        {"UNABLETOCONNECT", "UNABLETOCONNECT"},        // an adapter message, not a count
+        {"BUSINIT:...ERROR", "BUSINIT:...ERROR"},
+        {"0xA0:61000102030405", "0xA0:61000102030405"},
+        {"004:6100AB1:CD2:EF", "6100ABCD"},
+        {"003::::::::::::::AABBCC", "AABBCC"},       // colons with nothing useful in front
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(joinFrames(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+}
+
+} // namespace
+} // namespace talmero::link
