@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace talmero::diag {
+
+// Where the trouble-code listing goes: the window's code memo and its progress display.
+class DtcMemo {
+public:
+    virtual ~DtcMemo() = default;
+    virtual void appendMemo(const QString& line) = 0;
+    virtual void clearMemo() = 0;
+    // Module number k (from 1) of total is about to be read; header names it.
+    virtual void showProgress(int k, int total, const QString& header)
+    {
+        Q_UNUSED(k);
+        Q_UNUSED(total);
+        Q_UNUSED(header);
+    }
+};
+
+} // namespace talmero::diag

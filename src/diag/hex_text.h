@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace talmero::diag {
+
+// Each pair of hex digits becomes the character with that code; an odd last digit
+// and pairs that are not hex are dropped, and so are "00" pairs when skipZero is set.
+QString hexPairsToText(const QString& hex, bool skipZero);
+
+// The value of exactly two hex digits, or -1.
+int hexByte(const QString& twoDigits);
+
+} // namespace talmero::diag

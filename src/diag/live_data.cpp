@@ -1,0 +1,88 @@
+#include "diag/live_data.h"
+
+#include "diag/hex_text.h"
+#include "link/adapter.h"
+#include "link/answer_text.h"
+#include "link/codecs.h"
+#include "link/host.h"
+#include "link/session.h"
+
+#include <QElapsedTimer>
+
+namespace talmero::diag {
+
+const QString kTestSample = QStringLiteral(
+    "023 0: 49 04 02 00 00 00 1: 00 00 00 00 00 00 00 2: 00 00 00 00 00 00 37 "
+    "3: 4D 35 31 2D 31 32 4B 4: 35 33 32 2D 42 41 00 5: 00 00 00 00 00 00 00");
+
+QString supportedPids(const QString& answer0100)
+{
+    const QString cut = link::cutCOM(answer0100);
+    // A refusal or an adapter message is no map: every PID counts as unsupported.
+    if (!cut.startsWith(QLatin1String("4100")))
+        return QString();
+    const QString bits = link::HEX2BIN(cut.mid(4));
+    return bits == QLatin1String("0") ? QString() : bits;
+}
+
+bool pidSupported(const QString& pidBits, int pid)
+{
+    return pid >= 1 && pid <= pidBits.size() && pidBits[pid - 1] == QLatin1Char('1');
+}
+
+QString elapsedText(qint64 nanoseconds)
+{
+    return QString::number(nanoseconds / 1000000) + QStringLiteral(" ms");
+}
+
+QString parseTestSample(const QString& sample)
+{
+    return hexPairsToText(link::joinFrames(link::cutCOM(sample)).mid(6), true);
+}
+
+LiveData::LiveData(link::Session& session, link::Host& host) : m_session(session), m_host(host) {}
+
+QString LiveData::send(const QString& command)
+{
+    return m_session.adapter().writeCOM(command, true);
+}
+
+void LiveData::ButtonDstartClick()
+{
+    if (!send(QStringLiteral("atz")).contains(QLatin1String("ELM"))) {
+        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        return;
+    }
+    m_host.log(QStringLiteral("Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
+}
+
+void LiveData::ButtonDstopClick()
+{
+    if (m_session.openModule(true, true, false, false, QStringLiteral("7E0")).startsWith(QLatin1Char('!'))) {
+        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        return;
+    }
+    // A monotonic clock: a wall-clock change during the pass must not show up in it.
+    QElapsedTimer timer;
+    QString pidBits;
+    for (const LiveRequest& r : kLiveRequests) {
+        if (r.pidMap)
+            timer.start();
+        m_host.log(QString::fromLatin1(r.label));
+        if (r.pid != 0 && !pidSupported(pidBits, r.pid)) {
+            m_host.log(QStringLiteral("---"));
+            continue;
+        }
+        const QString answer = send(QString::fromLatin1(r.request));
+        if (r.pidMap)
+            pidBits = supportedPids(answer);
+    }
+    m_host.notify(elapsedText(timer.isValid() ? timer.nsecsElapsed() : 0));
+}
+
+void LiveData::Button1Click()
+{
+    m_host.notify(parseTestSample(kTestSample));
+}
+
+} // namespace talmero::diag

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+namespace talmero::link {
+class Host;
+class Session;
+} // namespace talmero::link
+
+namespace talmero::diag {
+
+// One request of the live-data pass to the engine module.
+struct LiveRequest {
+    const char* label;   // logged before the request
+    const char* request; // OBD-II mode and PID
+    int pid;             // 0: always sent; otherwise only when this PID is marked supported
+    bool pidMap;         // its answer is the supported-PID map; the timing starts here
+};
+
+// The pass, in sending order.
+inline constexpr std::array<LiveRequest, 15> kLiveRequests{{
+    {"vin", "0902", 0, false},
+    {"id calibr", "0904", 0, false},
+    {"calibr", "0906", 0, false},
+    {"dtc", "03", 0, false},
+    {"podderg", "0100", 0, true},
+    {"obd std", "011C", 0x1C, false},
+    {"% drossel", "0111", 0x11, false},
+    {"air rashod", "0110", 0x10, false},
+    {"temp int air", "010F", 0x0F, false},
+    {"speed", "010D", 0, false},
+    {"rpm", "010C", 0, false},
+    {"temp", "0105", 0, false},
+    {"nagruz", "0104", 0, false},
+    {"status", "0101", 0, false},
+    {"status tek", "0141", 0, false},
+}};
+
+// A multi-frame answer to "0904" as the adapter prints it, kept for the test parse.
+extern const QString kTestSample;
+
+// The supported-PID bit string from the answer to "0100" (character k is PID k,
+// from 1); empty unless the answer is the positive "4100" one.
+QString supportedPids(const QString& answer0100);
+// A PID beyond the end of the bit string counts as unsupported.
+bool pidSupported(const QString& pidBits, int pid);
+// Elapsed time in whole milliseconds, the fraction cut off: "1843 ms".
+QString elapsedText(qint64 nanoseconds);
+// The text of a mode 09 answer: frames joined, the six-digit echo dropped, every
+// pair but "00" turned into its character.
+QString parseTestSample(const QString& sample);
+
+// The live OBD-II data handlers: adapter voltage, one timed pass, the test parse.
+class LiveData {
+public:
+    LiveData(link::Session& session, link::Host& host);
+
+    // Adapter reset and supply voltage, into the log.
+    void ButtonDstartClick();
+    // One pass of kLiveRequests to the engine module; notifies the elapsed time.
+    void ButtonDstopClick();
+    // Notifies the text parsed from kTestSample.
+    void Button1Click();
+
+private:
+    QString send(const QString& command);
+
+    link::Session& m_session;
+    link::Host& m_host;
+};
+
+} // namespace talmero::diag

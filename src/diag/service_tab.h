@@ -1,0 +1,73 @@
+#pragma once
+
+#include "link/modules.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace talmero::link {
+class Host;
+class Session;
+} // namespace talmero::link
+
+namespace talmero::diag {
+
+// What the service tab shows once a module has been chosen.
+struct ModuleChoice {
+    QString editEMad;  // block address for the manual read and write, "" when none
+    QString editVINad; // VIN block address, "" when none
+    QString labelEM;   // "" or "не поддерживается"
+    QString labelVIN;  // "" or "не поддерживается"
+    bool groupBoxEMEnabled = false;
+    bool groupBoxVINEnabled = false;
+    bool buttonRestartEnabled = false;
+    QString notice;    // a notice to show after the change, "" for none
+};
+
+// The text of a module's item in the module choice: "IPC (Панель приборов)".
+QString moduleItemText(const link::TModuls& module);
+// The items of the module choice, in module-table order.
+QStringList moduleItems();
+
+// Makes table entry `item` the current module and says what the tab shows for it;
+// nothing for an item outside the table.
+std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state);
+
+// An address edit's text as typed, kept to hex digits, upper-cased, at most two.
+QString addressEditText(const QString& typed);
+
+// Whether a module is opened with the diagnostic session request.
+bool needsSession(const QString& address);
+
+// Outcome of a manual block write.
+struct WriteResult {
+    bool accepted = false; // got past the input checks: the data and block fields are emptied
+    bool written = false;  // the module confirmed the write
+};
+
+// The service operations on the current module: VIN, manual block read and write,
+// restart. Each logs its steps and commands; the results are the texts to show.
+class ServiceTab {
+public:
+    ServiceTab(link::Session& session, link::Host& host, const link::LinkState& state);
+
+    // The VIN read from block vinAddress, or "" after a failure.
+    QString ButtonReadVINClick(const QString& vinAddress);
+    // The data of block blockAddress as hex digits, or "" after a failure.
+    QString ButtonReadEMClick(const QString& blockAddress);
+    // Writes hex data into block blockAddress.
+    WriteResult ButtonWriteEMClick(const QString& blockAddress, const QString& data);
+    // True when the module confirmed its restart.
+    bool ButtonRestartClick();
+
+private:
+    bool openCurrent(); // logs the failure itself
+    QString send(const QString& command);
+
+    link::Session& m_session;
+    link::Host& m_host;
+    const link::LinkState& m_state;
+};
+
+} // namespace talmero::diag

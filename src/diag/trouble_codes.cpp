@@ -1,0 +1,163 @@
+#include "diag/trouble_codes.h"
+
+#include "diag/dtc_memo.h"
+#include "diag/dtc_modules.h"
+#include "diag/hex_text.h"
+#include "link/adapter.h"
+#include "link/answer_text.h"
+#include "link/codecs.h"
+#include "link/host.h"
+#include "link/session.h"
+
+namespace talmero::diag {
+
+namespace {
+const QString kOK = QStringLiteral("OK");
+const QString kSessionOpen = QStringLiteral("5087");
+
+QString protocolFor(bool medium)
+{
+    return medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");
+}
+} // namespace
+
+TroubleCodes::TroubleCodes(link::Session& session, link::Host& host, DtcMemo& memo)
+    : m_session(session), m_host(host), m_memo(memo)
+{
+}
+
+QString TroubleCodes::send(const QString& command, bool logIt)
+{
+    return m_session.adapter().writeCOM(command, logIt);
+}
+
+void TroubleCodes::fail(const QString& line)
+{
+    m_host.log(line);
+    m_memo.appendMemo(line);
+}
+
+bool TroubleCodes::ButtonDTCClick()
+{
+    m_clearEnabled = false;
+    m_host.log(QStringLiteral("* Считывание кодов ошибок, ждите..."));
+    dtcHS.clear();
+    dtcMS.clear();
+    if (!send(QStringLiteral("atz"), true).contains(QLatin1String("ELM"))) {
+        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        return false;
+    }
+
+    const int total = int(kDtcModules.size());
+    for (bool medium : {false, true}) {
+        m_session.switchBus(medium);
+        if (link::cutCOM(send(protocolFor(medium), true)) != kOK) {
+            m_host.log(QStringLiteral("! Ошибка"));
+            continue;
+        }
+        for (int i = 0; i < total; ++i) {
+            const DtcModule& module = kDtcModules[i];
+            if (module.medium != medium)
+                continue;
+            m_memo.showProgress(i + 1, total, dtcHeader(module));
+            m_memo.appendMemo(dtcHeader(module));
+            readModuleDTC(QString::fromLatin1(module.adr), medium ? dtcMS : dtcHS);
+            if (i + 1 < total) // the last section is not followed by an empty line
+                m_memo.appendMemo(QString());
+        }
+    }
+
+    m_host.log(QStringLiteral("* Чтение ошибок завершено"));
+    if (!dtcHS.isEmpty() || !dtcMS.isEmpty()) {
+        m_host.log(QStringLiteral("! В модулях присутствуют ошибки"));
+        m_clearEnabled = true;
+    } else {
+        m_host.log(QStringLiteral("* В модулях ошибок нет"));
+    }
+    return m_clearEnabled;
+}
+
+void TroubleCodes::readModuleDTC(const QString& address, QString& busList)
+{
+    if (link::cutCOM(send(QStringLiteral("atsh") + address, true)) != kOK) {
+        fail(QStringLiteral("! Ошибка"));
+        return;
+    }
+    const DtcModule* module = findDtcModule(address);
+    const bool session = module ? module->sessionWhenReading : true;
+    if (session && link::cutCOM(send(QStringLiteral("1087"), true)) != kSessionOpen) {
+        fail(QStringLiteral("! Модуль не ответил или отсутствует"));
+        return;
+    }
+    if (listDTC())
+        busList += address;
+}
+
+bool TroubleCodes::listDTC()
+{
+    const QString answer = link::joinFrames(link::cutCOM(send(QStringLiteral("1800ff00"), true)));
+    if (!answer.startsWith(QLatin1String("58"))) {
+        fail(QStringLiteral("! Неверный ответ модуля"));
+        return false;
+    }
+    // A positive answer cut short or garbled has no usable count; that module's listing
+    // ends here and the other modules are still read.
+    const int count = hexByte(answer.mid(2, 2));
+    if (count < 0) {
+        fail(QStringLiteral("! Неверный ответ модуля"));
+        return false;
+    }
+    m_memo.appendMemo(QStringLiteral("Ошибок: ") + QString::number(count));
+    if (count == 0)
+        return false;
+
+    // From here the module counts as holding codes, so that "Crear" reaches it even
+    // when its list is unreadable.
+    const QString codes = answer.mid(4);
+    if (codes.size() != 6 * count) {
+        fail(QStringLiteral("! Неверный ответ"));
+        return true;
+    }
+    for (int i = 0; i < count; ++i) {
+        const link::DtcText dtc = link::DTC2TEXT(codes.mid(6 * i, 6));
+        m_memo.appendMemo(QStringLiteral("#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
+    }
+    return true;
+}
+
+bool TroubleCodes::ButtonDTCclearClick()
+{
+    m_memo.clearMemo();
+    m_host.log(QStringLiteral("* Стираем считанные ошибки"));
+    if (!send(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
+        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        return m_clearEnabled;
+    }
+    for (bool medium : {false, true}) {
+        const QString& list = medium ? dtcMS : dtcHS;
+        if (list.isEmpty())
+            continue;
+        m_session.switchBus(medium);
+        if (link::cutCOM(send(protocolFor(medium), false)) != kOK)
+            continue;
+        for (qsizetype i = 0; i + 3 <= list.size(); i += 3)
+            clearModuleDTC(list.mid(i, 3));
+    }
+    m_clearEnabled = false;
+    m_memo.appendMemo(QStringLiteral("* Операция выполнена"));
+    return m_clearEnabled;
+}
+
+void TroubleCodes::clearModuleDTC(const QString& address)
+{
+    m_host.log(QStringLiteral("* Стираем ошибки модуля по адресу ") + address);
+    if (link::cutCOM(send(QStringLiteral("atsh") + address, false)) != kOK)
+        return;
+    const DtcModule* module = findDtcModule(address);
+    const bool session = module ? module->sessionWhenClearing : true;
+    if (session && link::cutCOM(send(QStringLiteral("1087"), false)) != kSessionOpen)
+        return;
+    send(QStringLiteral("14FF00"), false);
+}
+
+} // namespace talmero::diag

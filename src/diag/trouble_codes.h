@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+namespace talmero::link {
+class Host;
+class Session;
+} // namespace talmero::link
+
+namespace talmero::diag {
+
+class DtcMemo;
+
+// Reads the stored trouble codes of every module on both buses and clears them in the
+// modules that reported some.
+class TroubleCodes {
+public:
+    TroubleCodes(link::Session& session, link::Host& host, DtcMemo& memo);
+
+    // Addresses of the modules that reported codes in the last reading, three characters
+    // each, in reading order; emptied by every reading, kept by the clearing.
+    QString dtcHS;
+    QString dtcMS;
+
+    // The "Read" button: lists every module's codes. Returns whether "Crear" is enabled.
+    bool ButtonDTCClick();
+    // The "Crear" button: clears the modules of dtcHS and dtcMS. Returns whether "Crear"
+    // is still enabled (it stays so only when the adapter did not answer its reset).
+    bool ButtonDTCclearClick();
+
+    bool clearEnabled() const { return m_clearEnabled; }
+
+    // Selects one module on the current bus and lists its codes; appends the address to
+    // busList when it reported some.
+    void readModuleDTC(const QString& address, QString& busList);
+    // Lists the codes of the module the header selects; true for a non-zero count.
+    bool listDTC();
+    // Clears one module on the current bus; nothing is checked after the request.
+    void clearModuleDTC(const QString& address);
+
+private:
+    QString send(const QString& command, bool logIt);
+    void fail(const QString& line); // to the log and under the module's header
+
+    link::Session& m_session;
+    link::Host& m_host;
+    DtcMemo& m_memo;
+    bool m_clearEnabled = false;
+};
+
+} // namespace talmero::diag

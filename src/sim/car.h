@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace talmero::sim {
+
+// What a module (or the adapter itself, address "ELM") does wrong on purpose.
+enum class FaultKind {
+    None,
+    Silent,   // never answers
+    Negative, // refuses every request (7F service 22)
+    Garbage,  // answers with unreadable bytes
+    Late,     // answers 1.5 s late, after the program has stopped waiting
+    NoPrompt, // answers without the closing '>'
+    DropLine, // loses one line of a multi-line answer
+};
+
+// "silent", "negative", ... (the --fault spelling); nullopt for an unknown name.
+std::optional<FaultKind> faultKindFromName(const QString& name);
+QString faultKindName(FaultKind kind);
+
+// A state file that cannot be read or written; the text says which file and why.
+class StateFileError : public std::runtime_error {
+public:
+    explicit StateFileError(const QString& text) : std::runtime_error(text.toStdString()) {}
+};
+
+// One module's answer to one request as it appears on the bus.
+struct BusReply {
+    bool answered = false;       // false: nothing on the bus answered
+    int responseId = 0;          // CAN identifier of the answering module
+    QList<QByteArray> messages;  // usually one; a response-pending note comes first
+    FaultKind fault = FaultKind::None;
+};
+
+// A Focus II with its eleven modules on the high-speed and medium-speed buses.
+class Car {
+public:
+    static const QString kAdapter; // "ELM": fault address of the adapter itself
+
+    Car(); // factory state
+    ~Car();
+
+    // Addresses are the module table's ("720", "7E0"); anything else is ignored.
+    bool hasModule(const QString& adr) const;
+
+    std::optional<QByteArray> block(const QString& adr, int blockNo) const;
+    void setBlock(const QString& adr, int blockNo, const QByteArray& data);
+
+    // Stored trouble codes, three bytes each: two code bytes and the status.
+    QList<QByteArray> dtcs(const QString& adr) const;
+    void setDtcs(const QString& adr, const QList<QByteArray>& codes);
+
+    int restarts(const QString& adr) const;
+    bool sessionOpen(const QString& adr) const;
+
+    bool present(const QString& adr) const;
+    void setPresent(const QString& adr, bool present);
+
+    // The adapter's hand switch: true = medium-speed bus pins connected.
+    bool switchMedium() const { return m_switchMedium; }
+    void setSwitchMedium(bool medium);
+
+    FaultKind fault(const QString& adr) const;
+    void setFault(const QString& adr, FaultKind kind);
+
+    // The VIN every module with a VIN block holds, and the engine module reports.
+    QString vin() const { return m_vin; }
+    void setVin(const QString& vin);
+
+    // Called after every change a request or a setter made to the stored state.
+    void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+
+    // A request on one bus to one CAN identifier (0x7DF reaches the engine module's
+    // OBD-II services). The bus switch is the adapter's business, not checked here.
+    BusReply request(bool mediumBus, int canId, const QByteArray& data);
+
+    // Whole state as JSON. load: a missing file leaves the state as it is; a file
+    // that cannot be read or understood throws StateFileError.
+    void load(const QString& path);
+    void save(const QString& path) const;
+
+    struct Module {
+        QString adr;
+        int canId = 0;
+        bool medium = false;
+        bool restartAllowed = false;
+        bool session87 = true;     // understands session 0x87 and needs it for writes
+        int slowBlock = -1;        // block answered after a response-pending note
+        std::map<int, QByteArray> blocks;
+        QList<QByteArray> dtcs;
+        bool present = true;
+        FaultKind fault = FaultKind::None;
+        bool sessionOpen = false;
+        int restarts = 0;
+    };
+
+private:
+    Module* find(const QString& adr);
+    const Module* find(const QString& adr) const;
+    QByteArray serve(Module& m, const QByteArray& data);
+    void changed();
+    void buildFactoryState(); // car_factory_state.cpp
+
+    std::vector<Module> m_modules;
+    FaultKind m_adapterFault = FaultKind::None;
+    bool m_switchMedium = false;
+    QString m_vin;
+    std::function<void()> m_changed;
+
+};
+
+// The engine module's OBD-II answer (modes 01, 03, 09), or nullopt when it keeps
+// silent (an unsupported PID). car_obd.cpp.
+std::optional<QByteArray> obdAnswer(const QByteArray& request, const QString& vin,
+                                    const QList<QByteArray>& dtcs);
+
+} // namespace talmero::sim

@@ -1,0 +1,123 @@
+#include "sim/car.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+// The car's state file: blocks, trouble codes, presence, restart counters, the switch
+// and the VIN. Faults and open sessions are conditions of one run and are not kept.
+namespace talmero::sim {
+
+namespace {
+
+QString blockKey(int blockNo)
+{
+    return QStringLiteral("%1").arg(blockNo, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isHex(const QString& text)
+{
+    for (QChar c : text) {
+        if (!isxdigit(c.toLatin1()))
+            return false;
+    }
+    return text.size() % 2 == 0;
+}
+
+[[noreturn]] void fail(const QString& path, const QString& why)
+{
+    throw StateFileError(QStringLiteral("State file %1: %2").arg(path, why));
+}
+
+} // namespace
+
+void Car::save(const QString& path) const
+{
+    QJsonArray modules;
+    for (const Module& m : m_modules) {
+        QJsonObject blocks;
+        for (const auto& [no, data] : m.blocks)
+            blocks.insert(blockKey(no), QString::fromLatin1(data.toHex().toUpper()));
+        QJsonArray codes;
+        for (const QByteArray& code : m.dtcs)
+            codes.append(QString::fromLatin1(code.toHex().toUpper()));
+        modules.append(QJsonObject{{"address", m.adr},
+                                   {"present", m.present},
+                                   {"restarts", m.restarts},
+                                   {"blocks", blocks},
+                                   {"dtcs", codes}});
+    }
+    const QJsonObject root{{"vin", m_vin}, {"switchMedium", m_switchMedium}, {"modules", modules}};
+    // Written beside and renamed, so a crash never leaves half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(path, file.errorString());
+    file.write(QJsonDocument(root).toJson());
+    if (!file.commit())
+        fail(path, file.errorString());
+}
+
+void Car::load(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, file.errorString());
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        fail(path, QStringLiteral("not valid JSON (%1 at offset %2)")
+                       .arg(error.errorString())
+                       .arg(error.offset));
+    if (!doc.isObject())
+        fail(path, QStringLiteral("the top level is not an object"));
+
+    // Checked completely into a copy first: a bad file changes nothing.
+    Car next(*this);
+    next.m_changed = nullptr;
+    const QJsonObject root = doc.object();
+    if (root.contains("vin")) {
+        if (!root["vin"].isString())
+            fail(path, QStringLiteral("\"vin\" is not a text"));
+        next.setVin(root["vin"].toString());
+    }
+    if (root.contains("switchMedium"))
+        next.m_switchMedium = root["switchMedium"].toBool();
+    for (const QJsonValue& value : root["modules"].toArray()) {
+        const QJsonObject o = value.toObject();
+        const QString adr = o["address"].toString();
+        Module* m = next.find(adr);
+        if (!m)
+            fail(path, QStringLiteral("unknown module address \"%1\"").arg(adr));
+        m->present = o["present"].toBool(true);
+        m->restarts = o["restarts"].toInt(0);
+        if (o.contains("blocks")) {
+            m->blocks.clear();
+            const QJsonObject blocks = o["blocks"].toObject();
+            for (auto it = blocks.begin(); it != blocks.end(); ++it) {
+                bool ok = false;
+                const int no = it.key().toInt(&ok, 16);
+                const QString hex = it.value().toString();
+                if (!ok || no < 0 || no > 0xFF || !isHex(hex))
+                    fail(path, QStringLiteral("module %1: bad block \"%2\"").arg(adr, it.key()));
+                m->blocks[no] = QByteArray::fromHex(hex.toLatin1());
+            }
+        }
+        if (o.contains("dtcs")) {
+            m->dtcs.clear();
+            for (const QJsonValue& code : o["dtcs"].toArray()) {
+                const QString hex = code.toString();
+                if (hex.size() != 6 || !isHex(hex))
+                    fail(path, QStringLiteral("module %1: bad trouble code \"%2\"").arg(adr, hex));
+                m->dtcs.append(QByteArray::fromHex(hex.toLatin1()));
+            }
+        }
+    }
+    next.m_changed = m_changed;
+    *this = std::move(next);
+}
+
+} // namespace talmero::sim

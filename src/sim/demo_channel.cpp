@@ -1,0 +1,77 @@
+#include "sim/demo_channel.h"
+
+#include "sim/car.h"
+#include "sim/elm327.h"
+
+namespace talmero::sim {
+
+const QString DemoChannel::kName = QStringLiteral("Demo car (simulated)");
+
+DemoChannel::DemoChannel(int latencyMs, QObject* parent)
+    : link::Channel(parent),
+      m_car(std::make_unique<Car>()),
+      m_elm(std::make_unique<Elm327>(*m_car, Elm327::SwitchMode::Manual))
+{
+    m_elm->setLatencyMs(latencyMs);
+    connect(m_elm.get(), &Elm327::output, this, [this](const QByteArray& bytes) {
+        if (!m_open)
+            return; // nobody listens on a closed port
+        m_pending += bytes;
+        // Everything up to the last prompt is one batch; what follows it waits.
+        const qsizetype prompt = m_pending.lastIndexOf('>');
+        if (prompt < 0)
+            return;
+        const QByteArray batch = m_pending.left(prompt + 1);
+        m_pending.remove(0, prompt + 1);
+        Q_EMIT batchReceived(batch);
+    });
+}
+
+DemoChannel::~DemoChannel() = default;
+
+void DemoChannel::open()
+{
+    if (m_open)
+        return;
+    m_pending.clear();
+    m_open = true;
+}
+
+void DemoChannel::close()
+{
+    m_open = false;
+    m_pending.clear();
+}
+
+bool DemoChannel::isOpen() const
+{
+    return m_open;
+}
+
+void DemoChannel::send(const QByteArray& bytes)
+{
+    if (m_open)
+        m_elm->receive(bytes);
+}
+
+void DemoChannel::discardInput()
+{
+    m_pending.clear();
+}
+
+void DemoChannel::busSwitched(bool medium)
+{
+    m_car->setSwitchMedium(medium);
+}
+
+Car& DemoChannel::car()
+{
+    return *m_car;
+}
+
+Elm327& DemoChannel::elm()
+{
+    return *m_elm;
+}
+
+} // namespace talmero::sim

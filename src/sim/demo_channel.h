@@ -1,0 +1,43 @@
+#pragma once
+
+#include "link/channel.h"
+
+#include <memory>
+
+namespace talmero::sim {
+
+class Car;
+class Elm327;
+
+// The virtual car in this process, reached like an adapter on a serial port. Its bus
+// switch is moved by hand, like a real modified adapter: when the user acknowledges a
+// bus prompt.
+class DemoChannel : public link::Channel {
+    Q_OBJECT
+public:
+    static const QString kName; // what the port list and the status panel show
+
+    // latencyMs: the adapter's and modules' reply time; 0 answers as soon as the
+    // event loop runs (tests), a few tens of ms feel like a real adapter (the demo).
+    explicit DemoChannel(int latencyMs = 0, QObject* parent = nullptr);
+    ~DemoChannel() override;
+
+    void open() override;
+    void close() override;
+    bool isOpen() const override;
+    void send(const QByteArray& bytes) override;
+    void discardInput() override;
+    void busSwitched(bool medium) override;
+    QString name() const override { return kName; }
+
+    Car& car();
+    Elm327& elm();
+
+private:
+    std::unique_ptr<Car> m_car;
+    std::unique_ptr<Elm327> m_elm;
+    bool m_open = false;
+    QByteArray m_pending;
+};
+
+} // namespace talmero::sim

@@ -1,0 +1,318 @@
+#include "sim/elm327.h"
+
+#include "sim/can_frames.h"
+#include "sim/car.h"
+
+#include <cctype>
+
+namespace talmero::sim {
+
+namespace {
+
+const QByteArray kBanner = "ELM327 v1.5";
+const QByteArray kDescription = "OBDII to RS232 Interpreter";
+const QByteArray kVoltage = "12.6V";
+const QByteArray kHighSpeedName = "ISO 15765-4 (CAN 11/500)";
+const QByteArray kMediumSpeedName = "USER1 (CAN 11/125)";
+// What a confused adapter or a babbling module prints: no hex, no prompt character.
+const QByteArray kGarbage = "\xFE\x7F?\x13 8#~\xC0\xA7 @";
+constexpr int kMaxRequestBytes = 7; // one CAN frame with auto-formatting
+
+bool isHexText(const QByteArray& text)
+{
+    for (char c : text) {
+        if (!isxdigit(uchar(c)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Elm327::Elm327(Car& car, SwitchMode mode, QObject* parent)
+    : QObject(parent), m_car(car), m_switchMode(mode)
+{
+    m_answerTimer.setSingleShot(true);
+    m_answerTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_answerTimer, &QTimer::timeout, this, &Elm327::answerDue);
+    m_wireTimer.setSingleShot(true);
+    m_wireTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_wireTimer, &QTimer::timeout, this, &Elm327::wireDue);
+    m_clock.start();
+}
+
+void Elm327::receive(const QByteArray& bytes)
+{
+    switch (m_car.fault(Car::kAdapter)) {
+    case FaultKind::Silent:
+        return;
+    case FaultKind::Late:
+        // The whole adapter lags behind, echo included.
+        QTimer::singleShot(kLateMs, Qt::PreciseTimer, this, [this, bytes] { process(bytes); });
+        return;
+    default:
+        process(bytes);
+    }
+}
+
+void Elm327::process(const QByteArray& bytes)
+{
+    QByteArray echo;
+    auto flushEcho = [&] {
+        if (!echo.isEmpty())
+            write(echo);
+        echo.clear();
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (m_holding) {
+            m_held += bytes.mid(i);
+            break;
+        }
+        if (c != '\r' && uchar(c) < 0x20)
+            continue; // line feeds and other control characters are ignored
+        if (m_running) {
+            // Any character aborts the request in progress; the character itself is lost.
+            flushEcho();
+            m_answerTimer.stop();
+            m_running = false;
+            write(render(Answer{{"STOPPED"}}));
+            continue;
+        }
+        if (m_echo)
+            echo += c;
+        if (c != '\r') {
+            m_line += c;
+            continue;
+        }
+        flushEcho();
+        const QByteArray line = m_line;
+        m_line.clear();
+        runLine(line);
+    }
+    flushEcho();
+}
+
+void Elm327::runLine(const QByteArray& line)
+{
+    QByteArray cmd;
+    for (char c : line) {
+        if (c != ' ')
+            cmd += char(toupper(uchar(c)));
+    }
+    if (cmd.isEmpty()) {
+        cmd = m_lastCommand; // a lone CR repeats the previous command
+        if (cmd.isEmpty()) {
+            deliver(Answer{});
+            return;
+        }
+    }
+    m_lastCommand = cmd;
+
+    const FaultKind adapterFault = m_car.fault(Car::kAdapter);
+    Answer answer;
+    if (adapterFault == FaultKind::Negative)
+        answer.lines = {"?"};
+    else if (cmd.startsWith("AT"))
+        answer = atCommand(cmd.mid(2));
+    else
+        answer = request(cmd);
+    if (adapterFault != FaultKind::Late)
+        applyFault(int(adapterFault), answer);
+    deliver(answer);
+}
+
+Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
+{
+    Answer a;
+    a.lines = {"OK"};
+    auto flag = [&](char letter, bool& setting) {
+        if (cmd.size() == 2 && cmd[0] == letter && (cmd[1] == '0' || cmd[1] == '1')) {
+            setting = cmd[1] == '1';
+            return true;
+        }
+        return false;
+    };
+    if (cmd == "Z" || cmd == "WS") {
+        reset();
+        a.resetBanner = true;
+        a.lines = {kBanner};
+    } else if (cmd == "D") {
+        reset();
+    } else if (flag('E', m_echo) || flag('L', m_linefeeds) || flag('S', m_spaces)
+               || flag('H', m_headers)) {
+    } else if (cmd.startsWith("SP") && cmd.size() >= 3) {
+        QByteArray p = cmd.mid(2);
+        if (p.size() == 2 && p[0] == 'A')
+            p = "0"; // automatic, starting with the given one: the same here
+        if (p != "0" && p != "6" && p != "B")
+            return Answer{{"?"}};
+        m_protocol = p[0];
+        m_autoFound = false;
+        if (m_switchMode == SwitchMode::Auto)
+            m_car.setSwitchMedium(m_protocol == 'B');
+    } else if (cmd.startsWith("SH") && cmd.size() == 5 && isHexText(cmd.mid(2))) {
+        m_header = cmd.mid(2).toInt(nullptr, 16);
+    } else if (cmd == "DP") {
+        const QByteArray name = protocolInUse() == 'B' ? kMediumSpeedName : kHighSpeedName;
+        if (m_protocol != '0')
+            a.lines = {name};
+        else
+            a.lines = {m_autoFound ? "AUTO, " + name : QByteArray("AUTO")};
+    } else if (cmd == "DPN") {
+        if (m_protocol != '0')
+            a.lines = {QByteArray(1, m_protocol)};
+        else
+            a.lines = {m_autoFound ? "A6" : "A0"};
+    } else if (cmd == "I") {
+        a.lines = {kBanner};
+    } else if (cmd == "@1") {
+        a.lines = {kDescription};
+    } else if (cmd == "RV") {
+        a.lines = {kVoltage};
+    } else {
+        a.lines = {"?"};
+    }
+    return a;
+}
+
+Elm327::Answer Elm327::request(const QByteArray& cmd)
+{
+    Answer a;
+    if (cmd.size() % 2 != 0 || cmd.size() > 2 * kMaxRequestBytes || !isHexText(cmd)) {
+        a.lines = {"?"};
+        return a;
+    }
+    if (m_protocol == '0' && !m_autoFound) {
+        // The automatic search tries the high-speed protocol, which only the HS pins carry.
+        a.lines.append("SEARCHING...");
+        if (m_car.switchMedium()) {
+            a.lines.append("UNABLE TO CONNECT");
+            return a;
+        }
+        m_autoFound = true;
+    }
+    const bool medium = protocolInUse() == 'B';
+    if (m_car.switchMedium() != medium) {
+        a.lines.append("CAN ERROR");
+        return a;
+    }
+    const BusReply reply = m_car.request(medium, m_header, QByteArray::fromHex(cmd));
+    if (!reply.answered) {
+        a.lines.append("NO DATA");
+        return a;
+    }
+    for (const QByteArray& message : reply.messages)
+        a.lines += formatMessage(message, reply.responseId, FrameFormat{m_spaces, m_headers});
+    applyFault(int(reply.fault), a);
+    return a;
+}
+
+void Elm327::applyFault(int fault, Answer& answer) const
+{
+    switch (FaultKind(fault)) {
+    case FaultKind::Garbage:
+        answer.lines = {kGarbage};
+        answer.resetBanner = false;
+        break;
+    case FaultKind::Late:
+        answer.late = true;
+        break;
+    case FaultKind::NoPrompt:
+        answer.prompt = false;
+        break;
+    case FaultKind::DropLine:
+        if (answer.lines.size() > 1)
+            answer.lines.removeAt(1);
+        break;
+    default:
+        break;
+    }
+}
+
+QByteArray Elm327::render(const Answer& answer) const
+{
+    const QByteArray eol = m_linefeeds ? "\r\n" : "\r";
+    QByteArray out;
+    if (answer.resetBanner)
+        out += eol + eol;
+    for (const QByteArray& line : answer.lines)
+        out += line + eol;
+    out += eol;
+    if (answer.prompt)
+        out += '>';
+    return out;
+}
+
+void Elm327::deliver(const Answer& answer)
+{
+    const QByteArray bytes = render(answer);
+    const int delay = answer.late ? kLateMs : m_latencyMs;
+    if (delay <= 0) {
+        write(bytes);
+        return;
+    }
+    m_dueAnswer = bytes;
+    m_running = !answer.late;
+    m_holding = answer.late;
+    m_answerTimer.start(delay);
+}
+
+void Elm327::answerDue()
+{
+    m_running = false;
+    write(m_dueAnswer);
+    m_dueAnswer.clear();
+    if (m_holding) {
+        m_holding = false;
+        const QByteArray held = m_held;
+        m_held.clear();
+        process(held);
+    }
+}
+
+void Elm327::write(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    if (m_baud <= 0 && m_wire.isEmpty()) {
+        Q_EMIT output(bytes);
+        return;
+    }
+    const qint64 now = m_clock.elapsed();
+    const qint64 start = qMax(now, m_wireFreeMs);
+    const qint64 wireMs = m_baud > 0 ? (bytes.size() * 10 * 1000 + m_baud - 1) / m_baud : 0;
+    m_wireFreeMs = start + wireMs;
+    m_wire.append(WireChunk{bytes, m_wireFreeMs});
+    if (!m_wireTimer.isActive())
+        m_wireTimer.start(int(qMax<qint64>(0, m_wire.first().dueMs - now)));
+}
+
+void Elm327::wireDue()
+{
+    const qint64 now = m_clock.elapsed();
+    QByteArray out;
+    while (!m_wire.isEmpty() && m_wire.first().dueMs <= now)
+        out += m_wire.takeFirst().bytes;
+    if (!m_wire.isEmpty())
+        m_wireTimer.start(int(m_wire.first().dueMs - now));
+    if (!out.isEmpty())
+        Q_EMIT output(out);
+}
+
+void Elm327::reset()
+{
+    m_echo = true;
+    m_linefeeds = false;
+    m_spaces = true;
+    m_headers = false;
+    m_header = 0x7DF;
+    m_autoFound = false;
+}
+
+int Elm327::protocolInUse() const
+{
+    return m_protocol == '0' ? '6' : m_protocol;
+}
+
+} // namespace talmero::sim

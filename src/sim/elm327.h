@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+namespace talmero::sim {
+
+class Car;
+
+// An ELM327 v1.5 in front of the virtual car: takes the bytes a program sends and
+// answers with the bytes a real adapter would print.
+class Elm327 : public QObject {
+    Q_OBJECT
+public:
+    // Auto: the bus switch follows ATSP6/ATSPB. Manual: only the outside moves it.
+    enum class SwitchMode { Auto, Manual };
+    static constexpr int kLateMs = 1500; // later than the program's 1 s wait
+
+    explicit Elm327(Car& car, SwitchMode mode = SwitchMode::Auto, QObject* parent = nullptr);
+
+    // Bytes from the host, in pieces of any size.
+    void receive(const QByteArray& bytes);
+
+    // Reply time of the adapter and the modules; 0 answers at once, inside receive().
+    void setLatencyMs(int ms) { m_latencyMs = ms; }
+    // Output takes the wire time of 10 bits per character at this rate; 0 = none.
+    void setBaudTiming(int baud) { m_baud = baud; }
+    SwitchMode switchMode() const { return m_switchMode; }
+    // A request is being worked on: a character arriving now stops it.
+    bool busy() const { return m_running; }
+
+Q_SIGNALS:
+    void output(const QByteArray& bytes);
+
+private:
+    struct Answer {
+        QList<QByteArray> lines;
+        bool resetBanner = false; // two line ends before the lines, as after a reset
+        bool prompt = true;
+        bool late = false;
+    };
+
+    void process(const QByteArray& bytes);
+    void runLine(const QByteArray& line);
+    Answer atCommand(const QByteArray& cmd);
+    Answer request(const QByteArray& cmd);
+    void applyFault(int fault, Answer& answer) const;
+    QByteArray render(const Answer& answer) const;
+    void deliver(const Answer& answer);
+    void answerDue();
+    void write(const QByteArray& bytes);
+    void wireDue();
+    void reset();
+    int protocolInUse() const;
+
+    Car& m_car;
+    SwitchMode m_switchMode;
+    int m_latencyMs = 0;
+    int m_baud = 0;
+
+    // settings
+    bool m_echo = true;
+    bool m_linefeeds = false;
+    bool m_spaces = true;
+    bool m_headers = false;
+    char m_protocol = '0'; // '0' automatic, '6' high-speed, 'B' medium-speed
+    bool m_autoFound = false;
+    int m_header = 0x7DF;
+
+    // input
+    QByteArray m_line;
+    QByteArray m_lastCommand;
+
+    // an answer waiting for its reply time
+    QTimer m_answerTimer;
+    QByteArray m_dueAnswer;
+    bool m_running = false; // interruptible (STOPPED)
+    bool m_holding = false; // a late answer: input waits until it is out
+    QByteArray m_held;
+
+    // the wire: bytes leave at the baud rate, in order
+    struct WireChunk {
+        QByteArray bytes;
+        qint64 dueMs;
+    };
+    QList<WireChunk> m_wire;
+    QTimer m_wireTimer;
+    QElapsedTimer m_clock;
+    qint64 m_wireFreeMs = 0;
+};
+
+} // namespace talmero::sim

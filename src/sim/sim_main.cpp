@@ -1,0 +1,172 @@
+// talmero-sim: the virtual car on a pseudo-terminal. The first line of the output is
+// the device to open; it serves until SIGTERM or SIGINT.
+#include "sim/car.h"
+#include "sim/elm327.h"
+#include "sim/pty_server.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace talmero::sim;
+
+namespace {
+
+constexpr int kBadUsage = 2;
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+[[noreturn]] void usageError(const QString& text)
+{
+    std::fprintf(stderr, "talmero-sim: %s\nTry 'talmero-sim --help'.\n", qPrintable(text));
+    std::exit(kBadUsage);
+}
+
+void applyFault(Car& car, const QString& faultText)
+{
+    const qsizetype colon = faultText.indexOf(QLatin1Char(':'));
+    const QString address = faultText.left(colon).toUpper();
+    const std::optional<FaultKind> kind = faultKindFromName(faultText.mid(colon + 1));
+    if (colon < 0 || (!car.hasModule(address) && address != Car::kAdapter))
+        usageError(QStringLiteral("--fault %1: ADDRESS must be a module address (720, 727, "
+                                  "726, 740, 741, 733, 737, 760, 734, 730, 7E0) or ELM")
+                       .arg(faultText));
+    if (!kind)
+        usageError(QStringLiteral("--fault %1: KIND must be silent, negative, garbage, late, "
+                                  "noprompt or dropline")
+                       .arg(faultText));
+    car.setFault(address, *kind);
+}
+
+// Manual switch: "hs" or "ms" lines on standard input move the adapter's switch.
+void watchSwitchCommands(Car& car, QObject* owner)
+{
+    auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, owner);
+    auto* line = new QByteArray;
+    QObject::connect(notifier, &QObject::destroyed, [line] { delete line; });
+    QObject::connect(notifier, &QSocketNotifier::activated, [&car, notifier, line] {
+        char buffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            notifier->setEnabled(false); // end of input: the switch stays where it is
+            return;
+        }
+        *line += QByteArray(buffer, n);
+        for (qsizetype end = line->indexOf('\n'); end >= 0; end = line->indexOf('\n')) {
+            const QByteArray word = line->left(end).trimmed().toLower();
+            line->remove(0, end + 1);
+            if (word == "hs" || word == "ms") {
+                car.setSwitchMedium(word == "ms");
+                std::fprintf(stderr, "talmero-sim: switch on the %s bus\n",
+                             word == "ms" ? "medium-speed" : "high-speed");
+            } else if (!word.isEmpty()) {
+                std::fprintf(stderr, "talmero-sim: unknown switch command '%s' (hs or ms)\n",
+                             word.constData());
+            }
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("talmero-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A simulated Ford Focus II behind an ELM327 v1.5 adapter, served on a "
+        "pseudo-terminal.\nThe first line of the output is the device path to open."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption switchOpt(
+        QStringLiteral("switch"),
+        QStringLiteral("Bus switch: auto (follows ATSP6/ATSPB, default) or manual (type hs or "
+                       "ms lines on standard input)."),
+        QStringLiteral("auto|manual"), QStringLiteral("auto"));
+    const QCommandLineOption baudOpt(
+        QStringLiteral("baud-timing"),
+        QStringLiteral("Answers take the wire time of the baud rate set on the terminal."));
+    const QCommandLineOption latencyOpt(QStringLiteral("latency"),
+                                        QStringLiteral("Reply time of adapter and modules."),
+                                        QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption faultOpt(
+        QStringLiteral("fault"),
+        QStringLiteral("Fault of a module (its address) or of the adapter (ELM); KIND is "
+                       "silent, negative, garbage, late, noprompt or dropline. Repeatable."),
+        QStringLiteral("ADDRESS:KIND"));
+    const QCommandLineOption stateOpt(
+        QStringLiteral("state"),
+        QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
+        QStringLiteral("FILE"));
+    parser.addOptions({switchOpt, baudOpt, latencyOpt, faultOpt, stateOpt});
+
+    if (!parser.parse(app.arguments()))
+        usageError(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty())
+        usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
+
+    const QString switchMode = parser.value(switchOpt);
+    if (switchMode != QLatin1String("auto") && switchMode != QLatin1String("manual"))
+        usageError(QStringLiteral("--switch must be auto or manual, not '%1'").arg(switchMode));
+    bool ok = false;
+    const int latency = parser.value(latencyOpt).toInt(&ok);
+    if (!ok || latency < 0)
+        usageError(QStringLiteral("--latency needs a number of milliseconds (0 or more)"));
+
+    Car car;
+    const QString statePath = parser.value(stateOpt);
+    if (!statePath.isEmpty()) {
+        try {
+            car.load(statePath);
+        } catch (const StateFileError& e) {
+            usageError(QString::fromStdString(e.what()));
+        }
+        car.setChangeHandler([&car, statePath] {
+            try {
+                car.save(statePath);
+            } catch (const StateFileError& e) {
+                std::fprintf(stderr, "talmero-sim: %s\n", e.what());
+            }
+        });
+    }
+    for (const QString& faultText : parser.values(faultOpt))
+        applyFault(car, faultText);
+
+    const bool manual = switchMode == QLatin1String("manual");
+    Elm327 elm(car, manual ? Elm327::SwitchMode::Manual : Elm327::SwitchMode::Auto);
+    elm.setLatencyMs(latency);
+    PtyServer server(elm, parser.isSet(baudOpt));
+    try {
+        server.open();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "talmero-sim: cannot create a pseudo-terminal: %s\n", e.what());
+        return 1;
+    }
+
+    if (::pipe(g_signalPipe) != 0) {
+        std::perror("talmero-sim: pipe");
+        return 1;
+    }
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+    if (manual)
+        watchSwitchCommands(car, &app);
+
+    std::printf("%s\n", qPrintable(server.slavePath()));
+    std::fflush(stdout);
+    return app.exec();
+}

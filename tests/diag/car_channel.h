@@ -1,0 +1,51 @@
+#pragma once
+
+#include "link/adapter.h"
+#include "link/channel.h"
+#include "link/session.h"
+#include "sim/car.h"
+#include "sim/demo_channel.h"
+#include "support/recording_host.h"
+
+#include <QMap>
+#include <QStringList>
+
+// The virtual car, with a record of every command sent (logged or not) and canned
+// answers for what the car cannot be made to say: keyed "ATSP6" for any module, or
+// "720 1800FF00" for one header.
+class CarChannel : public talmero::sim::DemoChannel {
+public:
+    CarChannel() { open(); }
+
+    void send(const QByteArray& bytes) override
+    {
+        const QString cmd = QString::fromLatin1(bytes).trimmed();
+        sent.append(cmd);
+        if (cmd.startsWith(QLatin1String("ATSH")))
+            m_header = cmd.mid(4);
+        QString key = m_header + QLatin1Char(' ') + cmd;
+        if (!canned.contains(key))
+            key = cmd;
+        if (canned.contains(key)) {
+            Q_EMIT batchReceived(bytes.trimmed() + "\r" + canned.value(key) + "\r\r>");
+            return;
+        }
+        DemoChannel::send(bytes);
+    }
+
+    QStringList sent;
+    QMap<QString, QByteArray> canned;
+
+private:
+    QString m_header;
+};
+
+// A car, an adapter in front of it and a session over both, as the window holds them.
+struct CarRig {
+    CarChannel channel;
+    RecordingHost host;
+    talmero::link::Adapter adapter{channel, host};
+    talmero::link::Session session{adapter, host};
+
+    talmero::sim::Car& car() { return channel.car(); }
+};

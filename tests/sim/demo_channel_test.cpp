@@ -1,0 +1,101 @@
+#include "sim/car.h"
+#include "sim/demo_channel.h"
+#include "sim/elm327.h"
+
+#include "link/adapter.h"
+#include "link/session.h"
+#include "support/recording_host.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <gtest/gtest.h>
+
+using namespace talmero;
+using sim::DemoChannel;
+
+namespace {
+
+struct Batches {
+    explicit Batches(DemoChannel& channel)
+    {
+        QObject::connect(&channel, &link::Channel::batchReceived,
+                         [this](const QByteArray& b) { list.append(b); });
+    }
+    bool waitFor(qsizetype count)
+    {
+        const QDeadlineTimer deadline(10000);
+        while (list.size() < count && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return list.size() >= count;
+    }
+    QByteArrayList list;
+};
+
+TEST(DemoChannel, HandsOverBatchesEndingWithThePrompt)
+{
+    DemoChannel channel;
+    Batches batches(channel);
+    EXPECT_FALSE(channel.isOpen());
+    channel.send("ATZ\r"); // closed: nothing happens
+    EXPECT_TRUE(batches.list.isEmpty());
+
+    channel.open();
+    EXPECT_NO_THROW(channel.open());
+    EXPECT_TRUE(channel.isOpen());
+    channel.send("ATZ\r");
+    ASSERT_EQ(batches.list.size(), 1); // synchronous at zero latency
+    EXPECT_EQ(batches.list[0], QByteArray("ATZ\r\r\rELM327 v1.5\r\r>"));
+
+    // The echo after the prompt waits for the next batch.
+    channel.send("ATI\rAT");
+    ASSERT_EQ(batches.list.size(), 2);
+    EXPECT_EQ(batches.list[1], QByteArray("ATI\rELM327 v1.5\r\r>"));
+    channel.send("RV\r");
+    ASSERT_EQ(batches.list.size(), 3);
+    EXPECT_EQ(batches.list[2], QByteArray("ATRV\r12.6V\r\r>"));
+    EXPECT_TRUE(channel.name().contains("simulated"));
+}
+
+TEST(DemoChannel, DiscardInputDropsWhatWasNotHandedOver)
+{
+    DemoChannel channel(20);
+    Batches batches(channel);
+    channel.open();
+    channel.send("ATI\r"); // the echo comes at once, the answer later
+    channel.discardInput();
+    ASSERT_TRUE(batches.waitFor(1));
+    EXPECT_EQ(batches.list[0], QByteArray("ELM327 v1.5\r\r>"));
+}
+
+TEST(DemoChannel, BusSwitchedMovesTheCarsSwitch)
+{
+    DemoChannel channel;
+    Batches batches(channel);
+    channel.open();
+    channel.send("ATE0\rATSPB\rATSH726\r2103\r");
+    EXPECT_EQ(batches.list.last(), QByteArray("CAN ERROR\r\r>")); // manual: ATSPB moves nothing
+    channel.busSwitched(true);
+    EXPECT_TRUE(channel.car().switchMedium());
+    channel.send("2103\r");
+    EXPECT_EQ(batches.list.last(), QByteArray("61 03 E3 D0 D4 FC \r\r>"));
+    EXPECT_EQ(channel.elm().switchMode(), sim::Elm327::SwitchMode::Manual);
+}
+
+// The program's own exchange and session code against the demo car.
+TEST(DemoChannel, SessionOpensModulesOnBothBuses)
+{
+    DemoChannel channel;
+    channel.open();
+    RecordingHost host;
+    link::Adapter adapter(channel, host);
+    link::Session session(adapter, host);
+    EXPECT_EQ(session.openModule(true, true, false, true, "720"), "OK");
+    EXPECT_EQ(adapter.writeCOM("2100", true), "61 00 CD 42 10 10 C0 >");
+    EXPECT_EQ(session.openModule(true, true, true, true, "726"), "OK");
+    EXPECT_EQ(adapter.writeCOM("3b03E3D0D4FD", true), "7B 03 >");
+    EXPECT_EQ(channel.car().block("726", 3), QByteArray::fromHex("E3D0D4FD"));
+    EXPECT_EQ(session.openModule(false, true, true, true, "727"), "! Модуль не ответил или отсутствует");
+    EXPECT_EQ(host.notices.size(), 2);
+}
+
+} // namespace

@@ -1,0 +1,281 @@
+#include "sim/can_frames.h"
+#include "sim/car.h"
+#include "sim/elm327.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <gtest/gtest.h>
+
+using namespace talmero::sim;
+
+namespace {
+
+// An adapter in front of a factory car, with everything it printed.
+struct Rig {
+    Car car;
+    Elm327 elm;
+    QByteArray out;
+
+    explicit Rig(Elm327::SwitchMode mode = Elm327::SwitchMode::Auto) : elm(car, mode)
+    {
+        QObject::connect(&elm, &Elm327::output, [this](const QByteArray& b) { out += b; });
+    }
+    QByteArray say(const QByteArray& in)
+    {
+        out.clear();
+        elm.receive(in);
+        return out;
+    }
+    // Waits (generously) until the output ends with a prompt.
+    bool waitForPrompt()
+    {
+        const QDeadlineTimer deadline(10000);
+        while (!out.endsWith('>') && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return out.endsWith('>');
+    }
+};
+
+struct Step {
+    const char* in;
+    const char* out;
+};
+
+struct Trace {
+    const char* name;
+    std::vector<Step> steps;
+};
+
+const char* const kVinFrames = "014 \r0: 49 02 01 57 46 30 \r1: 41 58 58 57 50 44 41 \r"
+                               "2: 39 4B 31 32 33 34 35 \r\r>";
+
+// Byte-for-byte traces from a freshly powered adapter (echo on).
+const std::vector<Trace> kTraces = {
+    {"reset", {{"ATZ\r", "ATZ\r\r\rELM327 v1.5\r\r>"}, {"ATWS\r", "ATWS\r\r\rELM327 v1.5\r\r>"}}},
+    {"echo off and back on after reset",
+     {{"ATE0\r", "ATE0\rOK\r\r>"},
+      {"ATI\r", "ELM327 v1.5\r\r>"},
+      {"ATZ\r", "\r\rELM327 v1.5\r\r>"},
+      {"ATRV\r", "ATRV\r12.6V\r\r>"}}},
+    {"line feeds", {{"ATL1\r", "ATL1\rOK\r\n\r\n>"}, {"AT@1\r", "AT@1\rOBDII to RS232 Interpreter\r\n\r\n>"}}},
+    {"case and spaces ignored", {{"at sh 7 e0\r", "at sh 7 e0\rOK\r\r>"}, {"atsp6\r", "atsp6\rOK\r\r>"},
+                                 {"01 00\r", "01 00\r41 00 BE 3E A0 13 \r\r>"}}},
+    {"spaces off", {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATSH7E0\r", "OK\r\r>"},
+                    {"ATS0\r", "OK\r\r>"}, {"0100\r", "4100BE3EA013\r\r>"},
+                    {"0902\r", "014\r0:490201574630\r1:41585857504441\r2:394B3132333435\r\r>"}}},
+    {"headers on", {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATH1\r", "OK\r\r>"},
+                    {"0100\r", "7E8 06 41 00 BE 3E A0 13 \r\r>"},
+                    {"0902\r", "7E8 10 14 49 02 01 57 46 30 \r7E8 21 41 58 58 57 50 44 41 \r"
+                               "7E8 22 39 4B 31 32 33 34 35 \r\r>"},
+                    {"ATSH720\r", "OK\r\r>"}, {"1087\r", "728 02 50 87 \r\r>"}}},
+    {"multi-frame VIN", {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"0902\r", kVinFrames}}},
+    {"automatic protocol searches once",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP0\r", "OK\r\r>"}, {"ATDPN\r", "A0\r\r>"},
+      {"ATDP\r", "AUTO\r\r>"}, {"0100\r", "SEARCHING...\r41 00 BE 3E A0 13 \r\r>"},
+      {"0100\r", "41 00 BE 3E A0 13 \r\r>"}, {"ATDPN\r", "A6\r\r>"},
+      {"ATDP\r", "AUTO, ISO 15765-4 (CAN 11/500)\r\r>"}}},
+    {"fixed protocol names", {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"},
+                              {"ATDP\r", "ISO 15765-4 (CAN 11/500)\r\r>"}, {"ATDPN\r", "6\r\r>"}}},
+    {"nothing answers on the selected bus",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATSH726\r", "OK\r\r>"},
+      {"2103\r", "NO DATA\r\r>"}, {"ATSPB\r", "OK\r\r>"}, {"2103\r", "61 03 E3 D0 D4 FC \r\r>"},
+      {"ATSH720\r", "OK\r\r>"}, {"2100\r", "NO DATA\r\r>"}}},
+    {"unknown or malformed commands",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATXYZ\r", "?\r\r>"}, {"ATSP6\r", "OK\r\r>"},
+      {"ATSH72\r", "?\r\r>"}, {"210\r", "?\r\r>"}, {"21G0\r", "?\r\r>"},
+      {"3B00112233445566\r", "?\r\r>"}}},
+    {"negative answer printed as data",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATSH720\r", "OK\r\r>"},
+      {"3B00CD421010C1\r", "7F 3B 22 \r\r>"}, {"1087\r", "50 87 \r\r>"},
+      {"3B00CD421010C1\r", "7B 00 \r\r>"}}},
+    {"lone CR repeats the previous command",
+     {{"ATSP6\r", "ATSP6\rOK\r\r>"}, {"ATSH720\r", "ATSH720\rOK\r\r>"},
+      {"2100\r", "2100\r61 00 CD 42 10 10 C0 \r\r>"}, {"\r", "\r61 00 CD 42 10 10 C0 \r\r>"},
+      {"  \r", "  \r61 00 CD 42 10 10 C0 \r\r>"}}},
+    {"response pending before a slow block",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATSH760\r", "OK\r\r>"},
+      {"2101\r", "61 01 40 \r\r>"},
+      {"2100\r", "7F 21 78 \r013 \r0: 61 00 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r"
+                 "2: 4B 31 32 33 34 35 \r\r>"}}},
+};
+
+void PrintTo(const Trace& trace, std::ostream* os)
+{
+    *os << trace.name;
+}
+
+class Elm327Trace : public ::testing::TestWithParam<Trace> {};
+
+TEST_P(Elm327Trace, PrintsExactlyWhatAnAdapterPrints)
+{
+    Rig rig;
+    for (const Step& step : GetParam().steps)
+        EXPECT_EQ(rig.say(step.in), QByteArray(step.out)) << "after " << step.in;
+}
+
+INSTANTIATE_TEST_SUITE_P(Traces, Elm327Trace, ::testing::ValuesIn(kTraces),
+                         [](const auto& info) {
+                             std::string name;
+                             for (char c : std::string(info.param.name))
+                                 name += isalnum(uchar(c)) ? c : '_';
+                             return name;
+                         });
+
+TEST(Elm327, BytesInAnyPiecesGiveTheSameOutput)
+{
+    Rig whole, pieces;
+    const QByteArray script = "ATZ\rATSP6\rATSH720\r1087\r2102\r";
+    const QByteArray expected = whole.say(script);
+    QByteArray collected;
+    for (char c : script)
+        collected += pieces.say(QByteArray(1, c));
+    EXPECT_EQ(collected, expected);
+    EXPECT_TRUE(expected.endsWith("2: 4B 31 32 33 34 35 \r\r>"));
+}
+
+TEST(Elm327, CanErrorWhenTheSwitchDoesNotMatchTheProtocol)
+{
+    Rig rig(Elm327::SwitchMode::Manual);
+    rig.say("ATE0\rATSPB\rATSH726\r");
+    EXPECT_EQ(rig.say("2103\r"), QByteArray("CAN ERROR\r\r>")); // switch still on HS
+    rig.car.setSwitchMedium(true);
+    EXPECT_EQ(rig.say("2103\r"), QByteArray("61 03 E3 D0 D4 FC \r\r>"));
+    rig.say("ATSP6\rATSH720\r");
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("CAN ERROR\r\r>"));
+    rig.say("ATSP0\r");
+    EXPECT_EQ(rig.say("0100\r"), QByteArray("SEARCHING...\rUNABLE TO CONNECT\r\r>"));
+}
+
+TEST(Elm327, AutomaticSwitchFollowsTheProtocol)
+{
+    Rig rig;
+    rig.say("ATSPB\r");
+    EXPECT_TRUE(rig.car.switchMedium());
+    rig.say("ATSP6\r");
+    EXPECT_FALSE(rig.car.switchMedium());
+}
+
+TEST(Elm327, AbsentModuleAnswersNoData)
+{
+    Rig rig;
+    rig.say("ATE0\rATSP6\rATSH720\r");
+    rig.car.setPresent("720", false);
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("NO DATA\r\r>"));
+    rig.car.setPresent("720", true);
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("61 00 CD 42 10 10 C0 \r\r>"));
+}
+
+TEST(CanFrames, FrameIndexWrapsAfterF)
+{
+    QByteArray message;
+    for (int i = 0; i < 130; ++i)
+        message += char(i);
+    const QList<QByteArray> lines = formatMessage(message, 0x728, FrameFormat{true, false});
+    ASSERT_EQ(lines.size(), 2 + 18); // count line, "0:" with 6, then 124 bytes by 7
+    EXPECT_EQ(lines[0], QByteArray("082 "));
+    EXPECT_EQ(lines[1], QByteArray("0: 00 01 02 03 04 05 "));
+    EXPECT_EQ(lines[2], QByteArray("1: 06 07 08 09 0A 0B 0C "));
+    EXPECT_TRUE(lines[16].startsWith("F: "));
+    EXPECT_TRUE(lines[17].startsWith("0: 6F 70 "));
+    EXPECT_EQ(lines[19], QByteArray("2: 7D 7E 7F 80 81 "));
+
+    const QList<QByteArray> raw = formatMessage(message, 0x728, FrameFormat{true, true});
+    EXPECT_EQ(raw[0], QByteArray("728 10 82 00 01 02 03 04 05 "));
+    EXPECT_TRUE(raw[15].startsWith("728 2F 68 "));
+    EXPECT_TRUE(raw[16].startsWith("728 20 6F "));
+}
+
+TEST(Elm327, LongBlockReadShowsTheWrappedFrameIndex)
+{
+    Rig rig;
+    rig.car.setBlock("720", 0x05, QByteArray(120, '\x11'));
+    rig.say("ATE0\rATSP6\rATSH720\r");
+    const QByteArray out = rig.say("2105\r");
+    EXPECT_TRUE(out.startsWith("07A \r0: 61 05 11 11 11 11 \r1: "));
+    EXPECT_TRUE(out.contains("\rF: 11 "));
+    EXPECT_TRUE(out.contains("\rF: 11 11 11 11 11 11 11 \r0: 11 "));
+}
+
+TEST(Elm327, CharactersDuringARequestStopIt)
+{
+    Rig rig;
+    rig.say("ATE0\rATSP6\rATSH720\r");
+    rig.elm.setLatencyMs(200);
+    EXPECT_EQ(rig.say("2100\r"), QByteArray()); // the module is still thinking
+    EXPECT_TRUE(rig.elm.busy());
+    EXPECT_EQ(rig.say("X"), QByteArray("STOPPED\r\r>"));
+    EXPECT_FALSE(rig.elm.busy());
+    // The stopped answer never comes, and the next command works.
+    rig.out.clear();
+    rig.elm.receive("ATI\r");
+    ASSERT_TRUE(rig.waitForPrompt());
+    EXPECT_EQ(rig.out, QByteArray("ELM327 v1.5\r\r>"));
+}
+
+TEST(Elm327, LatencyDelaysTheAnswerButNotTheEcho)
+{
+    Rig rig;
+    rig.elm.setLatencyMs(30);
+    EXPECT_EQ(rig.say("ATI\r"), QByteArray("ATI\r"));
+    ASSERT_TRUE(rig.waitForPrompt());
+    EXPECT_EQ(rig.out, QByteArray("ATI\rELM327 v1.5\r\r>"));
+}
+
+TEST(Elm327, BaudTimingDelaysOutputWithoutChangingIt)
+{
+    Rig rig;
+    rig.elm.setBaudTiming(9600);
+    EXPECT_EQ(rig.say("ATZ\r"), QByteArray());
+    ASSERT_TRUE(rig.waitForPrompt());
+    EXPECT_EQ(rig.out, QByteArray("ATZ\r\r\rELM327 v1.5\r\r>"));
+}
+
+TEST(Elm327, FaultsOfAModuleShowInTheAnswer)
+{
+    Rig rig;
+    rig.say("ATE0\rATSP6\rATSH720\r");
+    rig.car.setFault("720", FaultKind::Garbage);
+    const QByteArray garbage = rig.say("2100\r");
+    EXPECT_TRUE(garbage.endsWith("\r\r>"));
+    EXPECT_FALSE(garbage.contains("61"));
+    rig.car.setFault("720", FaultKind::NoPrompt);
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("61 00 CD 42 10 10 C0 \r\r"));
+    rig.car.setFault("720", FaultKind::DropLine);
+    EXPECT_EQ(rig.say("2102\r"), QByteArray("013 \r1: 58 58 57 50 44 41 39 \r2: 4B 31 32 33 34 35 \r\r>"));
+    rig.car.setFault("720", FaultKind::Silent);
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("NO DATA\r\r>"));
+}
+
+// A late answer arrives after the program has given up; what it sent meanwhile is
+// answered afterwards, in order.
+TEST(Elm327, LateAnswerComesAfterItsTimeAndKeepsTheOrder)
+{
+    Rig rig;
+    rig.say("ATSP6\rATSH720\r");
+    rig.car.setFault("720", FaultKind::Late);
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("2100\r")); // only the echo
+    rig.elm.receive("ATI\r");
+    EXPECT_EQ(rig.out, QByteArray("2100\r"));
+    const QDeadlineTimer deadline(10000);
+    while (!rig.out.contains("ATI\rELM327 v1.5\r\r>") && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(rig.out, QByteArray("2100\r61 00 CD 42 10 10 C0 \r\r>ATI\rELM327 v1.5\r\r>"));
+}
+
+TEST(Elm327, FaultsOfTheAdapterItself)
+{
+    Rig rig;
+    rig.car.setFault(Car::kAdapter, FaultKind::Silent);
+    EXPECT_EQ(rig.say("ATZ\r"), QByteArray());
+    rig.car.setFault(Car::kAdapter, FaultKind::Negative);
+    EXPECT_EQ(rig.say("ATZ\r"), QByteArray("ATZ\r?\r\r>"));
+    rig.car.setFault(Car::kAdapter, FaultKind::NoPrompt);
+    EXPECT_EQ(rig.say("ATI\r"), QByteArray("ATI\rELM327 v1.5\r\r"));
+    // A lagging adapter echoes late too, so the late batch carries its command.
+    rig.car.setFault(Car::kAdapter, FaultKind::Late);
+    EXPECT_EQ(rig.say("ATI\r"), QByteArray());
+    ASSERT_TRUE(rig.waitForPrompt());
+    EXPECT_EQ(rig.out, QByteArray("ATI\rELM327 v1.5\r\r>"));
+}
+
+} // namespace
