@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace talmero::app {
+
+// A label that acts like a button when clicked (status panel, web links).
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+    // Blue and underlined, like a web link.
+    void styleAsLink();
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace talmero::app

@@ -1,0 +1,62 @@
+#include "app/connection_settings.h"
+
+#include <QSettings>
+
+namespace talmero::app {
+
+const QString ConnectionSettings::kOrganisation = QStringLiteral("TALMERO");
+const QString ConnectionSettings::kPlaceholderVIN = QStringLiteral("00000000000000000");
+
+namespace {
+
+const QString kPort = QStringLiteral("port");
+const QString kBaud = QStringLiteral("baud");
+const QString kVIN = QStringLiteral("VIN");
+const QString kVINs = QStringLiteral("VINs");
+
+} // namespace
+
+ConnectionSettings ConnectionSettings::load()
+{
+    // Per user: the machine-wide store needs administrator rights to write.
+    QSettings store(QSettings::UserScope, kOrganisation);
+    ConnectionSettings s;
+    store.beginGroup(kVINs);
+    for (const QString& key : store.childKeys())
+        s.knownVINs.append(store.value(key).toString());
+    store.endGroup();
+    s.lastVIN = store.value(kVIN).toString();
+    s.port = store.value(kPort).toString();
+    s.baud = store.value(kBaud).toString();
+    return s;
+}
+
+std::optional<int> ConnectionSettings::baudIndex(int itemCount) const
+{
+    bool isNumber = false;
+    const int index = baud.toInt(&isNumber);
+    if (!isNumber || index < 0 || index >= itemCount)
+        return std::nullopt;
+    return index;
+}
+
+void ConnectionSettings::storeConnection(const QString& vin, const std::optional<QString>& port,
+                                         int baudIndex)
+{
+    QSettings store(QSettings::UserScope, kOrganisation);
+    const bool realVIN = vin != kPlaceholderVIN;
+    if (realVIN) {
+        store.beginGroup(kVINs);
+        if (!store.contains(vin))
+            store.setValue(vin, vin);
+        store.endGroup();
+    }
+    if (port)
+        store.setValue(kPort, *port);
+    store.setValue(kBaud, QString::number(baudIndex));
+    if (realVIN)
+        store.setValue(kVIN, vin);
+    store.sync();
+}
+
+} // namespace talmero::app

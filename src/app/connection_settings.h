@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace talmero::app {
+
+// The connection settings kept per user (organisation "TALMERO"): the last port, the
+// chosen rate item, the last VIN and every VIN connected with before.
+struct ConnectionSettings {
+    static const QString kOrganisation;
+    static const QString kPlaceholderVIN; // "00000000000000000", never stored
+
+    QStringList knownVINs;
+    QString lastVIN;
+    QString port;
+    QString baud; // the index of the rate item, as text
+
+    static ConnectionSettings load();
+    // The rate item to select: the stored index when it is a number naming one of the
+    // itemCount items, otherwise nothing.
+    std::optional<int> baudIndex(int itemCount) const;
+
+    // Keeps what a connect attempt used. The VIN must already be upper case; the
+    // placeholder is not kept. No port (the demo car) leaves the stored port as it is.
+    static void storeConnection(const QString& vin, const std::optional<QString>& port,
+                                int baudIndex);
+};
+
+} // namespace talmero::app

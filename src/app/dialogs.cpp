@@ -1,0 +1,44 @@
+#include "app/dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace talmero::app {
+
+namespace {
+
+const QString kBoxTitle = QStringLiteral("TALMERO");
+
+} // namespace
+
+Dialogs Dialogs::standard()
+{
+    Dialogs d;
+    d.notice = [](QWidget* parent, const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    d.saveFileName = [](QWidget* parent, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+    };
+    d.openFileName = [](QWidget* parent, const QString& filter) {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    };
+    d.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+    return d;
+}
+
+Dialogs& dialogs()
+{
+    static Dialogs current = Dialogs::standard();
+    return current;
+}
+
+void showNotice(QWidget* parent, const QString& text)
+{
+    dialogs().notice(parent, text);
+}
+
+} // namespace talmero::app

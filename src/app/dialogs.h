@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace talmero::app {
+
+// The modal dialogs and the shell calls the windows make. The program uses the real ones;
+// tests replace them so that nothing waits for a person and every text can be checked.
+struct Dialogs {
+    // A notice with one OK button; returns once it is acknowledged.
+    std::function<void(QWidget* parent, const QString& text)> notice;
+    // The file name chosen in a save dialog, empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& filter)> saveFileName;
+    // The file name chosen in an open dialog, empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& filter)> openFileName;
+    // Hands a web address to the desktop's browser.
+    std::function<void(const QString& url)> openUrl;
+
+    // The real dialogs.
+    static Dialogs standard();
+};
+
+// The dialogs every window uses.
+Dialogs& dialogs();
+
+// Shorthand for dialogs().notice.
+void showNotice(QWidget* parent, const QString& text);
+
+} // namespace talmero::app

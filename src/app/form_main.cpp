@@ -1,0 +1,279 @@
+#include "app/form_main.h"
+
+#include "app/clickable_label.h"
+#include "app/connection.h"
+#include "app/dialogs.h"
+#include "app/form_start.h"
+#include "app/log_view.h"
+#include "app/program.h"
+#include "app/window_host.h"
+#include "link/channel.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace talmero::app {
+
+namespace {
+
+constexpr int kTopRowHeight = 24;
+constexpr int kTabsHeight = 406;
+const QColor kOnlineColour(0x00, 0x80, 0x00);
+const QColor kOfflineColour(0xFF, 0x00, 0x00);
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QFont boldFont(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+// The whole file or nothing; an empty text when it was written.
+QString writeLogFile(const QString& path, const QStringList& lines)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QByteArray text;
+        for (const QString& line : lines)
+            text += line.toUtf8() + "\r\n";
+        file.write(text);
+        if (file.commit())
+            return {};
+    }
+    return QStringLiteral("Ошибка записи файла ") + path + QStringLiteral("\n") + file.errorString();
+}
+
+} // namespace
+
+TFormMain::TFormMain(Program& program) : m_program(program), m_operations(*this)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("TALMERO"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    buildControls();
+    m_host = std::make_unique<WindowHost>(*this, *MemoLOG);
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::buildControls()
+{
+    auto* topRow = named(new QWidget(this), "PanelTop");
+    topRow->setFixedHeight(kTopRowHeight + 1);
+    BitBtnSaveAuto = named(new QPushButton(topRow), "BitBtnSaveAuto");
+    BitBtnSaveAuto->setFixedSize(30, 24);
+    BitBtnSaveAuto->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtnSaveAuto->setToolTip(QStringLiteral("Make backup copies of the settings of the car"));
+    LabelVINmain = named(new QLabel(topRow), "LabelVINmain");
+    LabelVINmain->setFont(boldFont(LabelVINmain->font()));
+    LabelVINmain->setToolTip(QStringLiteral("Current VIN"));
+    LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PanelStatus = named(new ClickableLabel(topRow), "PanelStatus");
+    PanelStatus->setFont(boldFont(PanelStatus->font()));
+    PanelStatus->setToolTip(QStringLiteral("Change connection settings"));
+    PanelStatus->setAlignment(Qt::AlignCenter);
+    PanelStatus->setMinimumSize(65, 25);
+    auto* top = new QHBoxLayout(topRow);
+    top->setContentsMargins(4, 0, 4, 0);
+    top->addWidget(BitBtnSaveAuto);
+    top->addSpacing(8);
+    top->addWidget(LabelVINmain);
+    top->addStretch();
+    top->addWidget(PanelStatus);
+
+    TabbedMENU = named(new QTabWidget(this), "TabbedMENU");
+    TabbedMENU->setFixedHeight(kTabsHeight);
+    TabbedMENU->addTab(named(new QWidget, "TabDiagnostics"), QStringLiteral("Diagnostics"));
+    TabbedMENU->addTab(named(new QWidget, "TabConfiguration"), QStringLiteral("Configuration"));
+    TabbedMENU->addTab(named(new QWidget, "TabAdditional"), QStringLiteral("Additional"));
+    TabbedMENU->setCurrentIndex(PageConfiguration);
+
+    MemoLOG = named(new LogView(this), "MemoLOG");
+    auto* logButtons = named(new QWidget(this), "PanelLogButtons");
+    ButtonClearLOG = named(new QPushButton(QStringLiteral("Crear"), logButtons), "ButtonClearLOG");
+    ButtonSaveLOG = named(new QPushButton(QStringLiteral("Write log"), logButtons), "ButtonSaveLOG");
+    auto* buttons = new QVBoxLayout(logButtons);
+    buttons->setContentsMargins(4, 4, 4, 4);
+    buttons->addWidget(ButtonClearLOG);
+    buttons->addWidget(ButtonSaveLOG);
+    buttons->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(0);
+    bottom->addWidget(MemoLOG, 1);
+    bottom->addWidget(logButtons);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addWidget(topRow);
+    page->addWidget(TabbedMENU);
+    page->addLayout(bottom, 1);
+
+    // Everything that can start an action; the log stays readable and scrollable.
+    m_operations.addControl(topRow);
+    m_operations.addControl(TabbedMENU);
+    m_operations.addControl(logButtons);
+
+    connect(PanelStatus, &ClickableLabel::clicked, this, &TFormMain::PanelStatusClick);
+    connect(ButtonClearLOG, &QPushButton::clicked, this, &TFormMain::ButtonClearLOGClick);
+    connect(ButtonSaveLOG, &QPushButton::clicked, this, &TFormMain::ButtonSaveLOGClick);
+}
+
+link::Host& TFormMain::host()
+{
+    return *m_host;
+}
+
+link::Adapter* TFormMain::adapter()
+{
+    return m_connection ? &m_connection->adapter() : nullptr;
+}
+
+link::Session* TFormMain::session()
+{
+    return m_connection ? &m_connection->session() : nullptr;
+}
+
+void TFormMain::openConnection(const QString& portText, int baudRate)
+{
+    closeConnection();
+    m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs, *m_host);
+    m_state.online = true;
+}
+
+void TFormMain::closeConnection()
+{
+    m_connection.reset();
+    m_state.online = false;
+}
+
+void TFormMain::enterOnline()
+{
+    const QString name = m_connection ? m_connection->channel().name() : QString();
+    show();
+    m_host->log(QStringLiteral("* Открыт порт ") + name);
+    setStatus(QStringLiteral("  ") + name, kOnlineColour);
+    FormActivate();
+}
+
+void TFormMain::enterOffline()
+{
+    closeConnection();
+    show();
+    m_host->log(QStringLiteral("* Вход в OFFLINE режим"));
+    TabbedMENU->setCurrentIndex(PageConfiguration);
+    if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
+        modulePages->setCurrentIndex(0);
+    setStatus(QStringLiteral("OFFLINE"), kOfflineColour);
+    FormActivate();
+}
+
+void TFormMain::setStatus(const QString& caption, const QColor& colour)
+{
+    PanelStatus->setText(caption);
+    QPalette colours = PanelStatus->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    PanelStatus->setPalette(colours);
+}
+
+bool TFormMain::TabbedMENUChange(int page) const
+{
+    return m_state.online || page == PageConfiguration;
+}
+
+void TFormMain::FormActivate()
+{
+    const bool online = m_state.online;
+    BitBtnSaveAuto->setVisible(online);
+    // The configuration page adds these when it is built.
+    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite"})
+        if (auto* button = findChild<QWidget*>(QLatin1String(name)))
+            button->setVisible(online);
+    LabelVINmain->setText(online ? m_state.carVIN : QString());
+    // A refused page cannot be chosen by mouse, keyboard or wheel.
+    for (int page = 0; page < TabbedMENU->count(); ++page)
+        TabbedMENU->setTabEnabled(page, TabbedMENUChange(page));
+}
+
+void TFormMain::PanelStatusClick()
+{
+    if (m_operations.busy())
+        return;
+    if (m_state.online) {
+        closeConnection();
+        m_host->log(QStringLiteral("* Порт закрыт"));
+    } else {
+        m_host->log(QStringLiteral("* Выход из OFFLINE режима"));
+    }
+    hide();
+    m_program.FormStart().show();
+}
+
+void TFormMain::ButtonClearLOGClick()
+{
+    MemoLOG->clearLines();
+}
+
+void TFormMain::ButtonSaveLOGClick()
+{
+    if (!MemoLOG->hasLines())
+        return;
+    QString path = dialogs().saveFileName(this, QStringLiteral("dokument tekstowy (*.txt)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        path += QLatin1String(".txt");
+    const QString error = writeLogFile(path, MemoLOG->lines());
+    if (!error.isEmpty())
+        showNotice(this, error);
+}
+
+void TFormMain::FormClose()
+{
+    closeConnection();
+    m_program.FormStart().close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    if (m_operations.deferClose(event))
+        return;
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        centreOnScreen(*this);
+    }
+    FormActivate();
+}
+
+void TFormMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+} // namespace talmero::app

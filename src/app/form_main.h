@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/operation_runner.h"
+#include "link/host.h"
+#include "link/modules.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace talmero::link {
+class Adapter;
+class Session;
+} // namespace talmero::link
+
+namespace talmero::app {
+
+class ClickableLabel;
+class Connection;
+class LogView;
+class Program;
+class WindowHost;
+
+// The main window: the three tabs, the connection's status panel, the current VIN and
+// the log. It owns the connection while the program is online.
+class TFormMain : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 792;
+    static constexpr int kClientHeight = 566;
+    static constexpr int kDemoLatencyMs = 20; // the demo car answers about as fast as an adapter
+    enum Page { PageDiagnostics = 0, PageConfiguration = 1, PageAdditional = 2 };
+
+    explicit TFormMain(Program& program);
+    ~TFormMain() override;
+
+    Program& program() { return m_program; }
+    link::LinkState& state() { return m_state; }
+    link::Host& host();
+    // The open connection's exchange and session; nullptr while offline.
+    link::Adapter* adapter();
+    link::Session* session();
+
+    // Every handler that talks to the adapter runs through here (one action at a time).
+    OperationRunner& operations() { return m_operations; }
+    bool runOperation(const std::function<void()>& action) { return m_operations.run(action); }
+
+    // Opens the port (or the demo car) and goes online; throws link::LinkError and then
+    // stays offline with nothing open.
+    void openConnection(const QString& portText, int baudRate);
+    void closeConnection();
+    // Shows the window after a connect / for offline work.
+    void enterOnline();
+    void enterOffline();
+
+    // The reply time of the demo car opened by the next connect.
+    void setDemoLatency(int ms) { m_demoLatencyMs = ms; }
+
+    // Whether the tab of that page may be selected now.
+    bool TabbedMENUChange(int page) const;
+
+public Q_SLOTS:
+    void FormActivate();
+    void PanelStatusClick();
+    void ButtonClearLOGClick();
+    void ButtonSaveLOGClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls();
+    void FormClose();
+    void setStatus(const QString& caption, const QColor& colour);
+
+    Program& m_program;
+    link::LinkState m_state;
+    OperationRunner m_operations;
+    std::unique_ptr<WindowHost> m_host;
+    std::unique_ptr<Connection> m_connection;
+    int m_demoLatencyMs = kDemoLatencyMs;
+    bool m_placed = false;
+
+    QPushButton* BitBtnSaveAuto = nullptr;
+    QLabel* LabelVINmain = nullptr;
+    ClickableLabel* PanelStatus = nullptr;
+    QTabWidget* TabbedMENU = nullptr;
+    LogView* MemoLOG = nullptr;
+    QPushButton* ButtonClearLOG = nullptr;
+    QPushButton* ButtonSaveLOG = nullptr;
+};
+
+} // namespace talmero::app

@@ -1,0 +1,247 @@
+#include "app/form_start.h"
+
+#include "app/clickable_label.h"
+#include "app/connection.h"
+#include "app/connection_settings.h"
+#include "app/dialogs.h"
+#include "app/form_main.h"
+#include "app/program.h"
+#include "link/codecs.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace talmero::app {
+
+const QString TFormStart::kSupportUrl = QStringLiteral("https://talmero.example.org/support");
+const QString TFormStart::kSiteUrl = QStringLiteral("https://talmero.example.org");
+
+namespace {
+
+QStringList presentSerialPorts()
+{
+    QStringList names;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        names.append(port.portName());
+    return names;
+}
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+TFormStart::TFormStart(Program& program)
+    : m_program(program), m_runner(*this), m_portLister(presentSerialPorts)
+{
+    setObjectName(QStringLiteral("FormStart"));
+    setWindowTitle(QStringLiteral("TALMERO (Interface Settings)"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    buildControls();
+    FormCreate();
+}
+
+void TFormStart::buildControls()
+{
+    Label1 = named(new QLabel(QStringLiteral("VIN Car"), this), "Label1");
+    StartVIN = named(new QComboBox(this), "StartVIN");
+    StartVIN->setEditable(true);
+    StartVIN->setInsertPolicy(QComboBox::NoInsert);
+    StartVIN->setMinimumContentsLength(17);
+
+    Label2 = named(new QLabel(QStringLiteral("Communication port"), this), "Label2");
+    COMports = named(new QComboBox(this), "COMports");
+    COMports->setEditable(true); // a device path can be typed
+    COMports->setInsertPolicy(QComboBox::NoInsert);
+    COMports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    BitBtnRefresh = named(new QPushButton(this), "BitBtnRefresh");
+    BitBtnRefresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    BitBtnRefresh->setToolTip(QStringLiteral("update port COM"));
+
+    Label3 = named(new QLabel(QStringLiteral("Mode communication"), this), "Label3");
+    COMbauds = named(new QComboBox(this), "COMbauds");
+    COMbauds->addItems({QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")});
+    COMbauds->setCurrentIndex(0);
+
+    ButtonOpenCOM = named(new QPushButton(QStringLiteral("Connect - online"), this), "ButtonOpenCOM");
+    ButtonOpenCOM->setDefault(true);
+    ButtonOffline = named(new QPushButton(QStringLiteral("Disconnect - offline"), this), "ButtonOffline");
+    ButtonOffline->setToolTip(QStringLiteral(
+        "no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)"));
+
+    Labelhelp = named(new ClickableLabel(this), "Labelhelp");
+    Labelhelp->setText(QStringLiteral("Support"));
+    Labelhelp->setToolTip(kSupportUrl);
+    Labelhelp->styleAsLink();
+    Labelsite = named(new ClickableLabel(this), "Labelsite");
+    Labelsite->setText(QStringLiteral("talmero.example.org"));
+    Labelsite->setToolTip(kSiteUrl);
+    Labelsite->styleAsLink();
+    Labelver = named(new QLabel(QStringLiteral("ver. ") + QStringLiteral(TALMERO_VERSION)
+                                    + QStringLiteral(" EN"), this), "Labelver");
+    Label5 = named(new QLabel(QStringLiteral("Translated program"), this), "Label5");
+    Label6 = named(new QLabel(QStringLiteral("English texts: TALMERO team, 1.0"), this), "Label6");
+
+    // Everything above starts or changes a connection: quiet while one is being opened.
+    auto* controls = named(new QWidget(this), "PanelControls");
+    auto* grid = new QGridLayout(controls);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(StartVIN, 1, 0, 1, 2);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(COMports, 3, 0);
+    grid->addWidget(BitBtnRefresh, 3, 1);
+    grid->addWidget(Label3, 4, 0, 1, 2);
+    grid->addWidget(COMbauds, 5, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonOpenCOM);
+    buttons->addWidget(ButtonOffline);
+    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->setRowMinimumHeight(6, 36);
+    grid->setColumnStretch(0, 1);
+    BitBtnRefresh->setFixedWidth(32);
+    m_runner.addControl(controls);
+
+    auto* links = new QHBoxLayout;
+    links->addWidget(Labelhelp);
+    links->addSpacing(12);
+    links->addWidget(Labelsite);
+    links->addStretch();
+    links->addWidget(Labelver);
+    auto* credits = new QHBoxLayout;
+    credits->addWidget(Label5);
+    credits->addStretch();
+    credits->addWidget(Label6);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 12, 12, 8);
+    page->addWidget(controls);
+    page->addSpacing(6);
+    page->addLayout(links);
+    page->addLayout(credits);
+
+    setTabOrder(StartVIN, ButtonOpenCOM);
+    setTabOrder(ButtonOpenCOM, COMports);
+    setTabOrder(COMports, COMbauds);
+    setTabOrder(COMbauds, ButtonOffline);
+    setTabOrder(ButtonOffline, BitBtnRefresh);
+    StartVIN->setFocus();
+
+    connect(ButtonOpenCOM, &QPushButton::clicked, this, &TFormStart::ButtonOpenCOMClick);
+    connect(ButtonOffline, &QPushButton::clicked, this, &TFormStart::ButtonOfflineClick);
+    connect(BitBtnRefresh, &QPushButton::clicked, this, &TFormStart::BitBtnRefreshClick);
+    connect(Labelhelp, &ClickableLabel::clicked, this, &TFormStart::LabelsiteClick);
+    connect(Labelsite, &ClickableLabel::clicked, this, &TFormStart::LabelsiteClick);
+
+    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+}
+
+void TFormStart::FormCreate()
+{
+    const ConnectionSettings settings = ConnectionSettings::load();
+    StartVIN->addItems(settings.knownVINs);
+    // An unreadable rate setting keeps the first rate rather than leaving none chosen.
+    if (const std::optional<int> baud = settings.baudIndex(COMbauds->count()))
+        COMbauds->setCurrentIndex(*baud);
+    if (StartVIN->count() == 0)
+        StartVIN->addItem(ConnectionSettings::kPlaceholderVIN);
+    StartVIN->model()->sort(0);
+    // The known VINs are offered in the list; the field shows only the last one used.
+    StartVIN->setCurrentIndex(-1);
+    if (!settings.lastVIN.isEmpty())
+        StartVIN->setEditText(settings.lastVIN);
+    fillPorts();
+}
+
+void TFormStart::fillPorts()
+{
+    COMports->clear();
+    const QString saved = ConnectionSettings::load().port;
+    const QString demo = Connection::demoEntry();
+    const bool listSaved = !saved.isEmpty() && saved != demo;
+    if (listSaved)
+        COMports->addItem(saved);
+    for (const QString& port : m_portLister())
+        if (port != saved && port != demo)
+            COMports->addItem(port);
+    COMports->addItem(demo);
+    COMports->setItemData(COMports->count() - 1,
+                          QStringLiteral("A virtual car inside the program: try every function "
+                                         "without an adapter or a car"),
+                          Qt::ToolTipRole);
+    COMports->setCurrentIndex(listSaved ? 0 : -1);
+}
+
+void TFormStart::ButtonOpenCOMClick()
+{
+    m_runner.run([this] {
+        const QString vin = StartVIN->currentText().toUpper();
+        if (!link::isVIN(vin)) {
+            showNotice(this, QStringLiteral("Неверный VIN код!"));
+            return;
+        }
+        const QString portText = COMports->currentText();
+        std::optional<QString> portToKeep;
+        if (!Connection::isDemoEntry(portText))
+            portToKeep = portText;
+        ConnectionSettings::storeConnection(vin, portToKeep, COMbauds->currentIndex());
+
+        TFormMain& main = m_program.FormMain();
+        main.state().carVIN = vin.left(17);
+        main.openConnection(portText, COMbauds->currentText().toInt());
+        hide();
+        main.enterOnline();
+    });
+}
+
+void TFormStart::ButtonOfflineClick()
+{
+    m_runner.run([this] {
+        hide();
+        m_program.FormMain().enterOffline();
+    });
+}
+
+void TFormStart::BitBtnRefreshClick()
+{
+    fillPorts();
+}
+
+void TFormStart::LabelsiteClick()
+{
+    if (const auto* label = qobject_cast<QLabel*>(sender()))
+        dialogs().openUrl(label->toolTip());
+}
+
+void TFormStart::closeEvent(QCloseEvent* event)
+{
+    if (m_runner.deferClose(event))
+        return;
+    QWidget::closeEvent(event);
+    // This is the program's main window: closing it ends the program.
+    QCoreApplication::quit();
+}
+
+void TFormStart::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        centreOnScreen(*this);
+    }
+}
+
+} // namespace talmero::app

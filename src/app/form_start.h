@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/operation_runner.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace talmero::app {
+
+class ClickableLabel;
+class Program;
+
+// The first window: the car's VIN, the port and its rate; connects or goes offline.
+class TFormStart : public QWidget {
+    Q_OBJECT
+public:
+    static const QString kSupportUrl;  // the program's page on the support site
+    static const QString kSiteUrl;     // the support site's front page
+
+    explicit TFormStart(Program& program);
+
+    // Where the names of the serial ports present come from (tests list their own).
+    void setPortLister(std::function<QStringList()> lister) { m_portLister = std::move(lister); }
+
+public Q_SLOTS:
+    void ButtonOpenCOMClick();
+    void ButtonOfflineClick();
+    void BitBtnRefreshClick();
+    void LabelsiteClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void FormCreate();
+    void fillPorts();
+
+    Program& m_program;
+    OperationRunner m_runner;
+    std::function<QStringList()> m_portLister;
+    bool m_placed = false;
+
+    QLabel* Label1 = nullptr;
+    QComboBox* StartVIN = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* COMports = nullptr;
+    QPushButton* BitBtnRefresh = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* COMbauds = nullptr;
+    QPushButton* ButtonOpenCOM = nullptr;
+    QPushButton* ButtonOffline = nullptr;
+    ClickableLabel* Labelhelp = nullptr;
+    ClickableLabel* Labelsite = nullptr;
+    QLabel* Labelver = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+};
+
+} // namespace talmero::app

@@ -1,0 +1,66 @@
+#include "app/operation_runner.h"
+
+#include "app/dialogs.h"
+#include "link/link_error.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <exception>
+
+namespace talmero::app {
+
+OperationRunner::OperationRunner(QWidget& window) : m_window(window) {}
+
+void OperationRunner::addControl(QWidget* control)
+{
+    m_controls.append(control);
+}
+
+void OperationRunner::setControlsEnabled(bool enabled)
+{
+    for (const QPointer<QWidget>& control : std::as_const(m_controls))
+        if (control)
+            control->setEnabled(enabled);
+}
+
+bool OperationRunner::run(const std::function<void()>& action)
+{
+    // The controls are disabled, but a nested event loop could still deliver a queued click.
+    if (m_busy)
+        return false;
+    m_busy = true;
+    setControlsEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+
+    QString error;
+    try {
+        action();
+    } catch (const link::LinkError& e) {
+        error = e.text();
+    } catch (const std::exception& e) {
+        error = QString::fromUtf8(e.what());
+    }
+
+    QApplication::restoreOverrideCursor();
+    setControlsEnabled(true);
+    m_busy = false;
+
+    if (!error.isNull())
+        showNotice(&m_window, error);
+    if (m_closeRequested) {
+        m_closeRequested = false;
+        m_window.close();
+    }
+    return true;
+}
+
+bool OperationRunner::deferClose(QCloseEvent* event)
+{
+    if (!m_busy)
+        return false;
+    m_closeRequested = true;
+    event->ignore();
+    return true;
+}
+
+} // namespace talmero::app

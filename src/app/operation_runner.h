@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QCloseEvent;
+
+namespace talmero::app {
+
+// Runs the user's actions on one window one at a time: the controls that start actions
+// are disabled meanwhile (the window still repaints), an error ends the action with a
+// message box, and a request to close the window waits until the action has ended.
+class OperationRunner {
+public:
+    explicit OperationRunner(QWidget& window);
+
+    // A widget disabled while an action runs. Give containers (or controls whose own
+    // enabled state nothing else changes): they are re-enabled afterwards.
+    void addControl(QWidget* control);
+
+    // Runs the action; false when it was refused because another one is running.
+    bool run(const std::function<void()>& action);
+    bool busy() const { return m_busy; }
+
+    // For the window's closeEvent: true (and the event ignored) when the close must wait.
+    bool deferClose(QCloseEvent* event);
+
+private:
+    void setControlsEnabled(bool enabled);
+
+    QWidget& m_window;
+    QList<QPointer<QWidget>> m_controls;
+    bool m_busy = false;
+    bool m_closeRequested = false;
+};
+
+} // namespace talmero::app

@@ -1,0 +1,84 @@
+#include "shell_fixture.h"
+
+#include "app/connection.h"
+#include "app/log_view.h"
+#include "link/adapter.h"
+#include "link/session.h"
+#include "sim/car.h"
+#include "sim/demo_channel.h"
+
+#include <QLabel>
+#include <QProcess>
+
+using talmero::app::Connection;
+using talmero::app::LogView;
+
+namespace {
+
+const QString kToHighSpeed = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)");
+const QString kToMediumSpeed = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)");
+
+} // namespace
+
+TEST_F(ShellTest, DemoCarWorksLikeAnAdapterAndItsSwitchFollowsThePrompts)
+{
+    startProgram();
+    connectTo(Connection::demoEntry());
+    ASSERT_TRUE(main().state().online) << notices.join('|').toStdString();
+    auto* demo = qobject_cast<talmero::sim::DemoChannel*>(&main().adapter()->channel());
+    ASSERT_NE(demo, nullptr);
+
+    QString ipc, bcm, bcmAgain;
+    main().runOperation([&] {
+        ipc = main().session()->openModule(true, true, false, true, "720");
+        bcm = main().session()->openModule(true, true, true, true, "726");
+        bcmAgain = main().session()->openModule(true, false, true, true, "726");
+    });
+    EXPECT_EQ(ipc, "OK");
+    EXPECT_EQ(bcm, "OK");
+    EXPECT_EQ(bcmAgain, "OK");
+    // The first access always asks, even though the virtual switch already stood there.
+    EXPECT_EQ(notices, (QStringList{kToHighSpeed, kToMediumSpeed}));
+    EXPECT_TRUE(demo->car().switchMedium());
+    const QStringList lines = control<LogView>(main(), "MemoLOG")->lines();
+    EXPECT_TRUE(lines.contains("> ATSH726")) << lines.join('\n').toStdString();
+
+    // A new connection forgets the bus again.
+    click(main(), "PanelStatus");
+    connectTo(Connection::demoEntry());
+    notices.clear();
+    main().runOperation([&] { main().session()->openModule(false, false, true, false, "726"); });
+    EXPECT_EQ(notices, QStringList{kToMediumSpeed});
+}
+
+TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
+{
+    QProcess sim;
+    sim.start(QStringLiteral(TALMERO_SIM_PROGRAM), {});
+    ASSERT_TRUE(sim.waitForStarted());
+    while (!sim.canReadLine() && sim.waitForReadyRead(30000)) {
+    }
+    const QString path = QString::fromUtf8(sim.readLine()).trimmed();
+    ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
+
+    startProgram();
+    connectTo(path);
+    ASSERT_TRUE(main().state().online) << notices.join('|').toStdString();
+    EXPECT_EQ(control<QLabel>(main(), "PanelStatus")->text(), "  " + path);
+    EXPECT_EQ(control<LogView>(main(), "MemoLOG")->lines().value(0), "* Открыт порт " + path);
+    EXPECT_EQ(stored().value("port").toString(), path);
+
+    QString ipc;
+    main().runOperation([&] { ipc = main().session()->openModule(true, true, false, true, "720"); });
+    EXPECT_EQ(ipc, "OK");
+    EXPECT_EQ(notices, QStringList{kToHighSpeed});
+
+    // Back to the start window releases the port: connecting again works.
+    click(main(), "PanelStatus");
+    notices.clear();
+    click(start(), "ButtonOpenCOM");
+    EXPECT_TRUE(main().state().online) << notices.join('|').toStdString();
+
+    sim.terminate();
+    sim.waitForFinished();
+}

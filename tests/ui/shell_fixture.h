@@ -1,0 +1,107 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/form_main.h"
+#include "app/form_start.h"
+#include "app/program.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A program started on its own settings (never the developer's), with every dialog
+// answered by the test and every notice recorded.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+        m_realDialogs = talmero::app::dialogs();
+        auto& d = talmero::app::dialogs();
+        d.notice = [this](QWidget*, const QString& text) {
+            notices.append(text);
+            if (onNotice)
+                onNotice(text);
+        };
+        d.saveFileName = [this](QWidget*, const QString& filter) {
+            saveFilters.append(filter);
+            return nextSavePath;
+        };
+        d.openFileName = [](QWidget*, const QString&) { return QString(); };
+        d.openUrl = [this](const QString& url) { openedUrls.append(url); };
+    }
+
+    void TearDown() override
+    {
+        program.reset();
+        talmero::app::dialogs() = m_realDialogs;
+    }
+
+    // Starts the program as main() does, after the test has prepared the settings.
+    talmero::app::Program& startProgram()
+    {
+        program = std::make_unique<talmero::app::Program>();
+        program->FormMain().setDemoLatency(0);
+        program->start();
+        return *program;
+    }
+
+    talmero::app::TFormStart& start() { return program->FormStart(); }
+    talmero::app::TFormMain& main() { return program->FormMain(); }
+
+    template <typename T>
+    T* control(QWidget& window, const char* name)
+    {
+        T* found = window.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void click(QWidget& window, const char* name)
+    {
+        QWidget* target = control<QWidget>(window, name);
+        if (!target)
+            return;
+        if (auto* button = qobject_cast<QAbstractButton*>(target))
+            button->click();
+        else
+            QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    void typeStart(const char* combo, const QString& text)
+    {
+        control<QComboBox>(start(), combo)->setEditText(text);
+    }
+
+    // Connects from the start window with what is typed there.
+    void connectTo(const QString& port, const QString& vin = QStringLiteral("WF0AXXGCDA1234567"))
+    {
+        typeStart("StartVIN", vin);
+        typeStart("COMports", port);
+        click(start(), "ButtonOpenCOM");
+    }
+
+    static QSettings stored() { return QSettings(QSettings::UserScope, QStringLiteral("TALMERO")); }
+    static void store(const QString& key, const QString& value) { stored().setValue(key, value); }
+    QString settingsDir() const { return m_settingsDir.path(); }
+
+    std::unique_ptr<talmero::app::Program> program;
+    QStringList notices;
+    std::function<void(const QString&)> onNotice;
+    QString nextSavePath;
+    QStringList saveFilters;
+    QStringList openedUrls;
+
+private:
+    QTemporaryDir m_settingsDir;
+    talmero::app::Dialogs m_realDialogs;
+};

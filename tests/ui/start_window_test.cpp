@@ -1,0 +1,170 @@
+#include "shell_fixture.h"
+
+#include "app/connection.h"
+#include "app/form_asbuilt.h"
+#include "app/form_calc.h"
+#include "app/log_view.h"
+
+#include <QFile>
+#include <QLabel>
+
+using talmero::app::Connection;
+using talmero::app::LogView;
+
+namespace {
+
+const QString kPlaceholder = QStringLiteral("00000000000000000");
+
+QStringList items(QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
+} // namespace
+
+TEST_F(ShellTest, ProgramStartShowsOnlyTheStartWindow)
+{
+    auto& p = startProgram();
+    EXPECT_TRUE(p.FormStart().isVisible());
+    EXPECT_EQ(p.FormStart().windowTitle(), "TALMERO (Interface Settings)");
+    const std::pair<QWidget*, const char*> hidden[] = {
+        {&p.FormMain(), "TALMERO"},
+        {&p.FormCalc(), "TALMERO (Kalkulator BIN-HEX)"},
+        {&p.FormAsBuilt(), "TALMERO (AS-BUILT)"},
+    };
+    for (const auto& [window, caption] : hidden) {
+        EXPECT_FALSE(window->isVisible()) << caption;
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption));
+    }
+    EXPECT_EQ(p.FormMain().size(), QSize(792, 566));
+}
+
+TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
+{
+    startProgram();
+    start().setPortLister([] { return QStringList{"ttyUSB0"}; });
+    click(start(), "BitBtnRefresh");
+
+    auto* vin = control<QComboBox>(start(), "StartVIN");
+    EXPECT_EQ(items(vin), QStringList{kPlaceholder});
+    EXPECT_EQ(vin->currentText(), "");
+    auto* ports = control<QComboBox>(start(), "COMports");
+    EXPECT_EQ(items(ports), (QStringList{"ttyUSB0", Connection::demoEntry()}));
+    EXPECT_EQ(ports->currentText(), "");
+    EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "38400");
+
+    click(start(), "ButtonOpenCOM");
+    EXPECT_EQ(notices, QStringList{"Неверный VIN код!"});
+    EXPECT_TRUE(stored().allKeys().isEmpty());
+    EXPECT_TRUE(start().isVisible());
+    EXPECT_FALSE(main().isVisible());
+}
+
+TEST_F(ShellTest, InvalidVINsStoreNothingAndOpenNothing)
+{
+    startProgram();
+    for (const QString& bad : {QStringLiteral("WF0AXXGCDA123456"), QStringLiteral("WF0AXXGCDA12345678"),
+                               QStringLiteral("WF0AXXGCDA12345-7"), QStringLiteral("wf0axxgcda12345 7")}) {
+        notices.clear();
+        connectTo(Connection::demoEntry(), bad);
+        EXPECT_EQ(notices, QStringList{"Неверный VIN код!"}) << bad.toStdString();
+    }
+    EXPECT_TRUE(stored().allKeys().isEmpty());
+    EXPECT_EQ(main().session(), nullptr);
+    EXPECT_TRUE(start().isVisible());
+}
+
+TEST_F(ShellTest, MissingPortKeepsSettingsShowsTheErrorAndAllowsARetry)
+{
+    startProgram();
+    control<QComboBox>(start(), "COMbauds")->setCurrentIndex(2);
+    const QString missing = QStringLiteral("/dev/talmero-no-such-port");
+    connectTo(missing, kPlaceholder);
+
+    EXPECT_EQ(notices, QStringList{"Ошибка открытия порта"});
+    EXPECT_TRUE(start().isVisible());
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_FALSE(main().state().online);
+    EXPECT_EQ(main().session(), nullptr);
+    // The placeholder is never kept; port and rate item are.
+    EXPECT_EQ(stored().value("port").toString(), missing);
+    EXPECT_EQ(stored().value("baud").toString(), "2");
+    EXPECT_FALSE(stored().contains("VIN"));
+    EXPECT_TRUE(stored().childGroups().isEmpty());
+    EXPECT_TRUE(QFile::exists(settingsDir() + "/TALMERO.conf"));
+
+    notices.clear();
+    connectTo(Connection::demoEntry(), kPlaceholder);
+    EXPECT_TRUE(notices.isEmpty()) << notices.join('|').toStdString();
+    EXPECT_TRUE(main().state().online);
+    EXPECT_FALSE(start().isVisible());
+}
+
+TEST_F(ShellTest, LowerCaseVINIsStoredAndUsedUpperCased)
+{
+    startProgram();
+    connectTo(Connection::demoEntry(), QStringLiteral("wf0axxgcda1234567"));
+
+    ASSERT_TRUE(main().state().online) << notices.join('|').toStdString();
+    EXPECT_EQ(main().state().carVIN, "WF0AXXGCDA1234567");
+    EXPECT_EQ(stored().value("VIN").toString(), "WF0AXXGCDA1234567");
+    EXPECT_EQ(stored().value("VINs/WF0AXXGCDA1234567").toString(), "WF0AXXGCDA1234567");
+    EXPECT_EQ(control<QLabel>(main(), "LabelVINmain")->text(), "WF0AXXGCDA1234567");
+    // The demo car is never remembered as the port.
+    EXPECT_FALSE(stored().contains("port"));
+}
+
+TEST_F(ShellTest, StoredSettingsFillTheWindow)
+{
+    store("VINs/WF0BXXGCDB7654321", "WF0BXXGCDB7654321");
+    store("VINs/WF0AXXGCDA1234567", "WF0AXXGCDA1234567");
+    store("VIN", "WF0BXXGCDB7654321");
+    store("port", "ttyS7");
+    store("baud", "1");
+    startProgram();
+
+    auto* vin = control<QComboBox>(start(), "StartVIN");
+    EXPECT_EQ(items(vin), (QStringList{"WF0AXXGCDA1234567", "WF0BXXGCDB7654321"}));
+    EXPECT_EQ(vin->currentText(), "WF0BXXGCDB7654321");
+    EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "9600");
+
+    // The saved port comes first and only once, even when it is also present.
+    start().setPortLister([] { return QStringList{"ttyS5", "ttyS7"}; });
+    click(start(), "BitBtnRefresh");
+    auto* ports = control<QComboBox>(start(), "COMports");
+    EXPECT_EQ(items(ports), (QStringList{"ttyS7", "ttyS5", Connection::demoEntry()}));
+    EXPECT_EQ(ports->currentText(), "ttyS7");
+
+    // A VIN already known is not written again under another spelling.
+    connectTo(Connection::demoEntry(), QStringLiteral("wf0bxxgcdb7654321"));
+    QSettings s = stored();
+    s.beginGroup("VINs");
+    EXPECT_EQ(s.childKeys().size(), 2);
+}
+
+TEST_F(ShellTest, UnusableStoredRateKeepsTheFirstRate)
+{
+    for (const QString& baud : {QStringLiteral("fast"), QStringLiteral("3"), QStringLiteral("-1")}) {
+        store("baud", baud);
+        startProgram();
+        auto* bauds = control<QComboBox>(start(), "COMbauds");
+        EXPECT_EQ(bauds->currentText(), "38400") << baud.toStdString();
+        // The rest of the window is still filled.
+        EXPECT_EQ(items(control<QComboBox>(start(), "StartVIN")), QStringList{kPlaceholder});
+        program.reset();
+    }
+}
+
+TEST_F(ShellTest, SupportLabelsOpenTheAddressesTheyHint)
+{
+    startProgram();
+    for (const char* name : {"Labelhelp", "Labelsite"}) {
+        openedUrls.clear();
+        click(start(), name);
+        EXPECT_EQ(openedUrls, QStringList{control<QLabel>(start(), name)->toolTip()}) << name;
+        EXPECT_TRUE(openedUrls.value(0).startsWith("https://")) << name;
+    }
+}
