@@ -1,0 +1,185 @@
+#include "config/config_panel.h"
+
+#include "config/block_reading.h"
+#include "config/option_view.h"
+#include "config/pages.h"
+#include "link/host.h"
+
+namespace talmero::config {
+
+using namespace reading;
+
+namespace {
+
+const QString kButtonWrite = QStringLiteral("ButtonCONFwrite");
+const QString kButtonGetAsBuilt = QStringLiteral("ButtonCONFgetASBUILT");
+
+} // namespace
+
+ConfigPanel::ConfigPanel(OptionView& view, link::Host& host) : m_view(view), m_host(host) {}
+
+int ConfigPanel::shownState(const Option& o) const
+{
+    return m_shown.value(qs(o.name), o.isRadioGroup() ? -1 : 0);
+}
+
+int ConfigPanel::viewState(const Option& o) const
+{
+    const QString name = qs(o.name);
+    return o.isRadioGroup() ? m_view.item(name) : (m_view.checked(name) ? 1 : 0);
+}
+
+void ConfigPanel::show(const Option& o, int state)
+{
+    const QString name = qs(o.name);
+    if (o.isRadioGroup())
+        m_view.setItem(name, state);
+    else
+        m_view.setChecked(name, state == 1);
+    m_shown.insert(name, state);
+}
+
+void ConfigPanel::clearCONF()
+{
+    for (const BlockLayout& b : blockLayouts()) {
+        for (const Option& o : b.options) {
+            m_view.setEnabled(qs(o.name), false);
+            show(o, o.isRadioGroup() ? -1 : 0);
+        }
+    }
+    // Page controls that start disabled go back to their start; the part and door
+    // chosen for reading keep their selection.
+    for (const PageControl& c : pageControls()) {
+        if (c.startEnabled)
+            continue;
+        const QString name = qs(c.name);
+        m_view.setEnabled(name, false);
+        if (c.kind == ControlKind::RadioGroup)
+            m_view.setItem(name, c.startItem);
+        else if (c.kind == ControlKind::Edit)
+            m_view.setText(name, QString());
+    }
+    m_view.setText(QStringLiteral("Edit1"), QString());
+    for (const BlockLayout& b : blockLayouts()) {
+        if (!b.hexText)
+            conf(b.id) = qs(b.zero);
+    }
+}
+
+bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownText)
+{
+    const BlockLayout& b = layoutOf(id);
+    QString& var = conf(id);
+    var = block.left(b.capacity);
+    for (const Option& o : b.options)
+        m_shown.remove(qs(o.name));
+    if (!accepts(b, var)) {
+        var = qs(b.zero);
+        if (!b.refuseMessage.empty())
+            m_host.notify(qs(b.refuseMessage));
+        return false;
+    }
+    if (b.known.count != 0 && !allSet(var, b.known)) {
+        m_host.notify(qs(b.unknownMessage));
+        return true;
+    }
+    bool writable = true;
+    for (const Option& o : b.options) {
+        if (!applies(o, var))
+            continue;
+        const int state = decodedState(b, o, var);
+        show(o, state);
+        if (state >= 0 && state == o.otherItem && !o.otherEdit.empty())
+            m_view.setText(qs(o.otherEdit), shownText.isNull() ? var : shownText);
+        if (state >= 0 && state == o.blocksWriteItem)
+            writable = false;
+    }
+    for (const Option& o : b.options) {
+        if (applies(o, var) && enabledByDecode(b, o, var, writable))
+            m_view.setEnabled(qs(o.name), true);
+    }
+    if (!b.alsoEnabled.empty())
+        m_view.setEnabled(qs(b.alsoEnabled), true);
+    if (writable)
+        m_view.setEnabled(kButtonWrite, true);
+    if (b.asBuilt)
+        m_view.setEnabled(kButtonGetAsBuilt, true);
+    return true;
+}
+
+void ConfigPanel::encode(BlockId id)
+{
+    const BlockLayout& b = layoutOf(id);
+    QString& var = conf(id);
+    for (const Option& o : b.options) {
+        if (!o.writes() || !applies(o, var))
+            continue;
+        const int now = viewState(o);
+        // An option the user left as shown keeps its characters as read, so bits the
+        // page cannot show (a half-set joint flag, an odd climate byte) survive.
+        if (now == shownState(o))
+            continue;
+        QString pattern;
+        if (!o.isRadioGroup())
+            pattern.fill(now ? u'1' : u'0', o.pos.count);
+        else if (now < 0)
+            pattern = qs(o.noItemPattern);
+        else if (now < int(o.encode.size()))
+            pattern = qs(o.encode[now]);
+        if (pattern.isEmpty())
+            continue;
+        for (int k = 0; k < o.pos.count; ++k) {
+            if (o.pos.at[k] <= var.size())
+                var[o.pos.at[k] - 1] = pattern.at(k);
+        }
+    }
+}
+
+BlockId ConfigPanel::bcmPart() const
+{
+    return m_view.item(QStringLiteral("RadioGroupBCMrd")) == 0 ? BlockId::BCM1 : BlockId::BCM2;
+}
+
+int ConfigPanel::pageSide(int page) const
+{
+    const PageInfo& info = pageInfo(page);
+    if (info.sideGroup.empty())
+        return 0;
+    return m_view.item(qs(info.sideGroup)) == 0 ? 0 : 1;
+}
+
+BlockId ConfigPanel::pageBlock(int page) const
+{
+    const PageInfo& info = pageInfo(page);
+    return info.parts[info.partCount == 2 ? pageSide(page) : 0].block;
+}
+
+QString ConfigPanel::partSuffix(int page) const
+{
+    const PageInfo& info = pageInfo(page);
+    return info.sideGroup.empty() ? QString() : qs(info.sideSuffixes[pageSide(page)]);
+}
+
+bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
+{
+    if (newTab < 0 || newTab >= kPageCount)
+        return false;
+    const PageInfo& info = pageInfo(newTab);
+    const bool asBuilt = !info.asBuiltAddress.empty();
+    if (!online && !asBuilt) {
+        m_host.notify(QStringLiteral("В OFFLINE режиме доступны только вкладки IPC и BCM"));
+        return false;
+    }
+    m_view.setVisible(QStringLiteral("ButtonCONFopenASBUILT"), asBuilt);
+    m_view.setVisible(kButtonGetAsBuilt, asBuilt);
+    m_view.setText(QStringLiteral("LabelCONF"), qs(info.title));
+    if (asBuilt) {
+        m_view.setText(QStringLiteral("Label2"), qs(info.asBuiltAddress));
+        m_view.setText(QStringLiteral("Label3"), QStringLiteral("0%1").arg(pageSide(newTab) + 1));
+        m_view.setText(QStringLiteral("Label4"), QStringLiteral("01"));
+    }
+    clearCONF();
+    return true;
+}
+
+} // namespace talmero::config

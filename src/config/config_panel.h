@@ -1,0 +1,110 @@
+#pragma once
+
+#include "config/layout.h"
+
+#include <QHash>
+#include <QString>
+
+#include <array>
+
+namespace talmero::link {
+class Host;
+}
+
+namespace talmero::config {
+
+class OptionView;
+
+// The configuration tab's logic: block variables, reset, decode and encode over the
+// layout tables, the coupling rules and the page change. Controls are reached through
+// an OptionView, message boxes through the Host.
+class ConfigPanel {
+    // First, so that the named references below bind to constructed strings.
+    std::array<QString, kBlockCount> m_conf;
+
+public:
+    ConfigPanel(OptionView& view, link::Host& host);
+    // The named variables refer into this object.
+    ConfigPanel(const ConfigPanel&) = delete;
+    ConfigPanel& operator=(const ConfigPanel&) = delete;
+
+    OptionView& view() { return m_view; }
+
+    // Block variables: '0'/'1' text, confHCM hex text.
+    QString& conf(BlockId id) { return m_conf[int(id)]; }
+    const QString& conf(BlockId id) const { return m_conf[int(id)]; }
+    QString& confIPC = m_conf[int(BlockId::IPC)];
+    QString& confACM = m_conf[int(BlockId::ACM)];
+    QString& confBCM1 = m_conf[int(BlockId::BCM1)];
+    QString& confBCM2 = m_conf[int(BlockId::BCM2)];
+    QString& confDDM = m_conf[int(BlockId::DDM)];
+    QString& confHVAC = m_conf[int(BlockId::HVAC)];
+    QString& confRCM = m_conf[int(BlockId::RCM)];
+    QString& confABS = m_conf[int(BlockId::ABS)];
+    QString& confHCM = m_conf[int(BlockId::HCM)];
+
+    // Every option of every page unticked and disabled, both action buttons disabled,
+    // the AS-BUILT entry emptied, every variable but confHCM zeroed.
+    void clearCONF();
+
+    // Shows a block: true when shown, false when refused (the variable is then zero).
+    // shownText is what an "Other" edit shows (HVAC gets the block's hex text).
+    bool decode(BlockId id, const QString& block, const QString& shownText = QString());
+    bool decodeIPC(const QString& bits) { return decode(BlockId::IPC, bits); }
+    bool decodeACM(const QString& bits) { return decode(BlockId::ACM, bits); }
+    bool decodeBCM1(const QString& bits) { return decode(BlockId::BCM1, bits); }
+    bool decodeBCM2(const QString& bits) { return decode(BlockId::BCM2, bits); }
+    bool decodeDDM(const QString& bits) { return decode(BlockId::DDM, bits); }
+    bool decodeHVAC(const QString& bits, const QString& hex) { return decode(BlockId::HVAC, bits, hex); }
+    bool decodeRCM(const QString& bits) { return decode(BlockId::RCM, bits); }
+    bool decodeABS(const QString& bits) { return decode(BlockId::ABS, bits); }
+    bool decodeHCM(const QString& hex) { return decode(BlockId::HCM, hex); }
+
+    // Writes into the variable the positions of the options whose state differs from
+    // what the decode showed; every other character and the length stay as read.
+    void encode(BlockId id);
+    void encodeIPC() { encode(BlockId::IPC); }
+    void encodeACM() { encode(BlockId::ACM); }
+    void encodeBCM() { encode(bcmPart()); }
+    void encodeDDM() { encode(BlockId::DDM); }
+    void encodeHVAC() { encode(BlockId::HVAC); }
+    void encodeRCM() { encode(BlockId::RCM); }
+    void encodeABS() { encode(BlockId::ABS); }
+    void encodeHCM() { encode(BlockId::HCM); }
+
+    // The block a page works on now (the BCM part by RadioGroupBCMrd).
+    BlockId pageBlock(int page) const;
+    BlockId bcmPart() const;
+    // 0 or 1: the BCM part or the door side chosen on the page; 0 where there is no choice.
+    int pageSide(int page) const;
+    QString partSuffix(int page) const;
+
+    // Coupling rules: the user's own change of a control, after the view holds the new
+    // state. Call only on a real change (re-selecting the selected item is none).
+    void RadioGroupIPCrdClick();
+    void RadioGroupBCMrdClick();
+    void CheckBox1BCM15Click();
+    void CheckBox2BCM02Click();
+    void RadioGroupHVACClick();
+    void RadioGroupHCM1Click();
+    void RadioGroupHCM2Click();
+    // Runs the rule of that control, if it has one; true when one ran.
+    bool onUserChange(const QString& control);
+
+    // The page change, before it happens: false keeps the current page.
+    bool TabbedCONFChange(int newTab, bool online);
+
+private:
+    int shownState(const Option& o) const;
+    int viewState(const Option& o) const;
+    void show(const Option& o, int state);
+    void enableWriteByChoice(std::string_view group);
+    void dependentFollows(std::string_view control, std::string_view dependent, bool untickWhenOff);
+
+    OptionView& m_view;
+    link::Host& m_host;
+    // Per option: the tick (0/1) or item its last decode or reset showed.
+    QHash<QString, int> m_shown;
+};
+
+} // namespace talmero::config

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "config/layout.h"
+
+// Instrument cluster, block 00: 4 bytes (pre-facelift dashboard) or 5 bytes.
+namespace talmero::config::tables {
+
+inline constexpr std::string_view kIpcTypeItems[] = {"FL (08-)", "Pre FL"};
+
+inline constexpr Option kIpcOptions[] = {
+    {.name = "CheckBoxIPC07", .pos = pos({1}), .caption = "ABS"},
+    {.name = "CheckBoxIPC06", .pos = pos({2}), .caption = "Eguren EHPAS"},
+    {.name = "CheckBoxIPC05", .pos = pos({3}), .caption = "AWD (Kuga)"},
+    {.name = "CheckBoxIPC04", .pos = pos({4}), .caption = "Electric parking brake"},
+    // Shown in both dashboard types, changeable on the facelift one only.
+    {.name = "CheckBoxIPC03", .pos = pos({5}), .caption = "ESP (visibility in the menu)",
+     .enable = EnableRule::FullBlock},
+    {.name = "CheckBoxIPC02", .pos = pos({6}), .caption = "Instant fuel"},
+    {.name = "CheckBoxIPC01", .pos = pos({7}), .caption = "Voice control"},
+    {.name = "CheckBoxIPC00", .pos = pos({8}), .caption = "Tire pressure warning (DDS)",
+     .hint = "Activate the module ABS", .enable = EnableRule::FullBlock},
+    {.name = "CheckBoxIPC16", .pos = pos({10}), .caption = "Seat belt warning",
+     .hint = "Only the sound is turned off (LED is lit), the same option is in the module RCM"},
+    {.name = "CheckBoxIPC13", .pos = pos({13}), .caption = "Reversing sound"},
+    {.name = "CheckBoxIPC11", .pos = pos({15}), .caption = "Cruise control",
+     .hint = "Activate the module BCM i PCM"},
+    {.name = "CheckBoxIPC10", .pos = pos({16}), .caption = "IVD sys.(pre FL)"},
+    {.name = "CheckBoxIPC26", .kind = OptionKind::JointFlag, .pos = pos({18, 19}),
+     .caption = "Additional heater fuel", .hint = "Activate the module BCM"},
+    {.name = "CheckBoxIPC24", .pos = pos({20}), .caption = "Washer fluid warning"},
+    {.name = "CheckBoxIPC22", .pos = pos({22}), .caption = "Navigation"},
+    {.name = "CheckBoxIPC36", .pos = pos({26}), .caption = "Real engine temp",
+     .hint = "Does not turn on if you do not have a physical"},
+    {.name = "CheckBoxIPC35", .pos = pos({27}), .caption = "Focus ST speedometer"},
+    {.name = "CheckBoxIPC34", .pos = pos({28}), .caption = "Simulated engine temp.",
+     .hint = "Off to see the actual paragraphs. (not factory except DHE-1.8/2.0)"},
+    // Byte 4 exists on the facelift dashboard only.
+    {.name = "CheckBoxIPC47", .pos = pos({33}), .caption = "Clock display", .onlyLength = 40},
+    {.name = "CheckBoxIPC46", .pos = pos({34}), .caption = "Radio-RDS/CD", .onlyLength = 40},
+    {.name = "CheckBoxIPC45", .pos = pos({35}), .caption = "Info from phone", .onlyLength = 40},
+    {.name = "CheckBoxIPC44", .pos = pos({36}), .caption = "Fuel consumpt. km/l", .onlyLength = 40},
+    {.name = "CheckBoxIPC42", .pos = pos({38}), .caption = "Gear shift change light", .onlyLength = 40},
+    {.name = "CheckBoxIPC41", .pos = pos({39}), .caption = "Ford ECO Mode", .onlyLength = 40},
+    {.name = "CheckBoxIPC40", .pos = pos({40}), .caption = "Auto Start/Stop", .onlyLength = 40},
+    // The dashboard type is the block's length; it is never encoded, the length carries it.
+    {.name = "RadioGroupIPCrd", .kind = OptionKind::WholeBlockChoice, .caption = " Type dashboard ",
+     .items = kIpcTypeItems, .byLength = true, .enable = EnableRule::Never, .columns = 2},
+};
+
+} // namespace talmero::config::tables

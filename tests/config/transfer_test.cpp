@@ -1,0 +1,246 @@
+#include "config/config_panel.h"
+#include "config/config_transfer.h"
+#include "config/map_option_view.h"
+#include "config/pages.h"
+#include "link/adapter.h"
+#include "link/codecs.h"
+#include "link/session.h"
+#include "sim/car.h"
+#include "sim/demo_channel.h"
+#include "support/recording_host.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+using namespace talmero;
+using namespace talmero::config;
+
+namespace {
+
+const QString kWritten = QStringLiteral("* Успешно записано");
+const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
+
+// The configuration logic against the virtual car, as the window would drive it.
+class TransferTest : public ::testing::Test {
+protected:
+    void SetUp() override { demo.open(); }
+
+    void goTo(int page) { ASSERT_TRUE(panel.TabbedCONFChange(page, true)); }
+    QByteArray carBlock(const char* adr, int blockNo)
+    {
+        return demo.car().block(QString::fromLatin1(adr), blockNo).value_or(QByteArray()).toHex().toUpper();
+    }
+    void setCarBlock(const char* adr, int blockNo, const char* hex)
+    {
+        demo.car().setBlock(QString::fromLatin1(adr), blockNo, QByteArray::fromHex(hex));
+    }
+    bool logged(const QString& line) const { return host.lines.contains(line); }
+
+    sim::DemoChannel demo;
+    RecordingHost host;
+    link::Adapter adapter{demo, host};
+    link::Session session{adapter, host};
+    MapOptionView view;
+    ConfigPanel panel{view, host};
+    ConfigTransfer transfer{panel, session, host};
+};
+
+struct PageCase {
+    const char* what;
+    int page;
+    const char* sideGroup; // set to item 1 when not null
+    const char* adr;
+    int blockNo;
+    const char* before;
+    const char* option;
+    int state; // tick or item the user gives it
+    const char* after;
+    const char* logLine;
+};
+
+// Each block holds bits its page cannot show as read (half-set joint flags, an odd
+// climate byte); they must come back unchanged beside the one option changed.
+const PageCase kPageCases[] = {
+    {"IPC", PageIPC, nullptr, "720", 0, "CD424010C0", "CheckBoxIPC07", 0, "4D424010C0",
+     "* Чтение конфигурации из модуля IPC (Панель приборов)"},
+    {"ACM", PageACM, nullptr, "727", 0, "020210", "RadioGroupACMbody", 3, "020310",
+     "* Чтение конфигурации из модуля ACM (Аудиомодуль)"},
+    {"BCM part 1", PageBCM, nullptr, "726", 3, "E3D0D4F4", "CheckBox1BCM07", 0, "63D0D4F4",
+     "* Чтение конфигурации из модуля BCM (GEM модуль) [Часть 1]"},
+    {"BCM part 2", PageBCM, "RadioGroupBCMrd", "726", 4, "4F1C02", "CheckBox2BCM20", 1, "4F1C03",
+     "* Чтение конфигурации из модуля BCM (GEM модуль) [Часть 2]"},
+    {"passenger door", PageDDM, "RadioGroupDDMr", "741", 1, "3D", "CheckBoxDDM7", 1, "BD",
+     "* Чтение конфигурации из модуля DDM+PDM (Дверные CAN-модули) [Пассажирский]"},
+    {"HVAC left unedited", PageHVAC, nullptr, "733", 1, "04", "CheckBoxNone", 0, "04",
+     "* Чтение конфигурации из модуля HVAC (Модуль климат-контроля)"},
+    {"HVAC item", PageHVAC, nullptr, "733", 1, "04", "RadioGroupHVAC", 2, "C0",
+     "* Чтение конфигурации из модуля HVAC (Модуль климат-контроля)"},
+    {"RCM", PageRCM, nullptr, "737", 0, "46FE0C80", "CheckBoxRCM10", 1, "46FF0C80",
+     "* Чтение конфигурации из модуля RCM (Модуль подушек/ремней без-ти)"},
+    {"ABS", PageABS, nullptr, "760", 1, "4F", "CheckBoxABS6", 0, "0F",
+     "* Чтение конфигурации из модуля ABS (Модуль ABS/ESP)"},
+    {"HCM", PageHCM, nullptr, "734", 0, "05", "RadioGroupHCM1", 1, "03",
+     "* Чтение конфигурации из модуля HCM (Модуль упр-я головным светом)"},
+};
+
+TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
+{
+    for (const PageCase& c : kPageCases) {
+        SCOPED_TRACE(c.what);
+        host.lines.clear();
+        view.setItem(QStringLiteral("RadioGroupBCMrd"), 0);
+        view.setItem(QStringLiteral("RadioGroupDDMr"), 0);
+        if (c.sideGroup)
+            view.setItem(QString::fromLatin1(c.sideGroup), 1);
+        goTo(c.page);
+        setCarBlock(c.adr, c.blockNo, c.before);
+
+        transfer.ButtonCONFreadClick(c.page);
+        EXPECT_TRUE(logged(QString::fromUtf8(c.logLine)));
+        ASSERT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite"))) << host.lines.join(u'\n').toStdString();
+        const QString option = QString::fromLatin1(c.option);
+        if (option.startsWith(QLatin1String("RadioGroup")))
+            view.setItem(option, c.state);
+        else
+            view.setChecked(option, c.state == 1);
+        if (c.page == PageDDM)
+            view.setItem(QStringLiteral("RadioGroupDDMw"), 2); // the door read
+
+        transfer.ButtonCONFwriteClick(c.page);
+        EXPECT_EQ(carBlock(c.adr, c.blockNo), QByteArray(c.after));
+        EXPECT_EQ(host.lines.last(), kWritten);
+        EXPECT_TRUE(logged(QString::fromUtf8(c.logLine).replace(QStringLiteral("Чтение конфигурации из модуля"),
+                                                                QStringLiteral("Запись конфигурации в модуль"))));
+        EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite"))); // an accepted write clears
+    }
+    EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")));
+}
+
+TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
+{
+    goTo(PageDDM);
+    transfer.ButtonCONFreadClick(PageDDM);
+    view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
+    ASSERT_EQ(view.item(QStringLiteral("RadioGroupDDMw")), 0);
+    host.lines.clear();
+    transfer.ButtonCONFwriteClick(PageDDM);
+    EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
+    EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
+    EXPECT_EQ(host.lines.filter(QStringLiteral("> ")),
+              (QStringList{"> ATZ", "> ATSPB", "> ATSH740", "> 1087", "> 3B01BD", "> ATSH741", "> 1087", "> 3B01BD"}));
+    EXPECT_EQ(host.lines.count(kWritten), 2);
+    EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxDDM7")));
+}
+
+TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
+{
+    goTo(PageDDM);
+    view.setItem(QStringLiteral("RadioGroupDDMr"), 1);
+    transfer.ButtonCONFreadClick(PageDDM);
+    setCarBlock("740", 1, "3D00"); // a block the one-byte write does not fit
+    view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
+    transfer.ButtonCONFwriteClick(PageDDM);
+    EXPECT_EQ(carBlock("740", 1), QByteArray("3D00"));
+    EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
+    const QStringList results = host.lines.filter(QRegularExpression(QStringLiteral("^[*!] ")));
+    EXPECT_EQ(results.mid(results.size() - 2), (QStringList{kWrongAnswer, kWritten}));
+    EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxDDM7")));
+    EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+}
+
+TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
+{
+    for (int target : {1, 2}) {
+        view.setItem(QStringLiteral("RadioGroupDDMr"), target - 1);
+        goTo(PageDDM);
+        transfer.ButtonCONFreadClick(PageDDM);
+        // 3D: the driver's door gets position 2 set, the passenger's position 3 cleared.
+        if (target == 1)
+            view.setChecked(QStringLiteral("CheckBoxDDM6"), true);
+        else
+            view.setChecked(QStringLiteral("CheckBoxDDM5"), false);
+        view.setItem(QStringLiteral("RadioGroupDDMw"), target);
+        host.lines.clear();
+        transfer.ButtonCONFwriteClick(PageDDM);
+        EXPECT_TRUE(logged(target == 1 ? "> ATSH740" : "> ATSH741"));
+        EXPECT_FALSE(logged(target == 1 ? "> ATSH741" : "> ATSH740"));
+        EXPECT_EQ(host.lines.last(), kWritten);
+        EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+    }
+    EXPECT_EQ(carBlock("740", 1), QByteArray("7D"));
+    EXPECT_EQ(carBlock("741", 1), QByteArray("1D"));
+}
+
+TEST_F(TransferTest, AbsentModuleIsReportedAndNothingIsRequested)
+{
+    demo.car().setPresent(QStringLiteral("720"), false);
+    goTo(PageIPC);
+    transfer.ButtonCONFreadClick(PageIPC);
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Модуль не ответил или отсутствует"));
+    EXPECT_FALSE(logged("> 2100"));
+    EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+
+    // Without a session request the read itself goes unanswered.
+    demo.car().setPresent(QStringLiteral("737"), false);
+    goTo(PageRCM);
+    transfer.ButtonCONFreadClick(PageRCM);
+    EXPECT_EQ(host.lines.last(), kWrongAnswer);
+    EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+}
+
+TEST_F(TransferTest, RefusedWriteKeepsThePanelLoaded)
+{
+    goTo(PageRCM);
+    transfer.ButtonCONFreadClick(PageRCM);
+    const QByteArray before = carBlock("737", 0);
+    demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Negative);
+    view.setChecked(QStringLiteral("CheckBoxRCM02"), !view.checked(QStringLiteral("CheckBoxRCM02")));
+    transfer.ButtonCONFwriteClick(PageRCM);
+    EXPECT_EQ(host.lines.last(), kWrongAnswer);
+    EXPECT_EQ(carBlock("737", 0), before);
+    EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+    EXPECT_TRUE(view.enabled(QStringLiteral("CheckBoxRCM02")));
+}
+
+TEST_F(TransferTest, NothingIsWrittenWithoutAWritableBlock)
+{
+    setCarBlock("760", 1, "0F"); // pre-facelift brakes: shown, never written
+    goTo(PageABS);
+    transfer.ButtonCONFreadClick(PageABS);
+    host.lines.clear();
+    transfer.ButtonCONFwriteClick(PageABS);
+    goTo(PageIPC);
+    transfer.ButtonCONFwriteClick(PageIPC); // a cleared panel holds zeros
+    EXPECT_EQ(host.lines, QStringList());
+    EXPECT_EQ(carBlock("760", 1), QByteArray("0F"));
+}
+
+TEST_F(TransferTest, ReadAnswerOverSeveralFramesIsJoined)
+{
+    setCarBlock("720", 0, "CD421010C0AABB"); // longer than one CAN frame carries
+    goTo(PageIPC);
+    transfer.ButtonCONFreadClick(PageIPC);
+    EXPECT_EQ(panel.confIPC, link::HEX2BIN(QStringLiteral("CD421010C0")));
+    EXPECT_EQ(view.item(QStringLiteral("RadioGroupIPCrd")), 0);
+}
+
+TEST_F(TransferTest, RefusedBlockGivesTheNotConfiguredNoticeThenTheMark)
+{
+    setCarBlock("727", 0, "0202F0");
+    goTo(PageACM);
+    transfer.ButtonCONFreadClick(PageACM);
+    EXPECT_EQ(host.notices.mid(host.notices.size() - 2),
+              (QStringList{QStringLiteral("Несконфигурирована"), QStringLiteral("!")}));
+}
+
+TEST_F(TransferTest, PreFaceliftDashboardSendsFourBytes)
+{
+    panel.clearCONF();
+    panel.decodeIPC(link::HEX2BIN(QStringLiteral("123456789A")));
+    EXPECT_EQ(transfer.writeData(PageIPC), QStringLiteral("123456789A"));
+    view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
+    EXPECT_EQ(transfer.writeData(PageIPC), QStringLiteral("12345678"));
+}
+
+} // namespace
