@@ -42,14 +42,14 @@ QString ConfigTransfer::send(const QString& command)
     return link::cutCOM(m_session.adapter().writeCOM(command, true));
 }
 
-QString ConfigTransfer::writeData(int page) const
+QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
 {
-    const BlockId block = m_panel.pageBlock(page);
-    const QString& var = m_panel.conf(block);
+    const BlockId block = panel.pageBlock(page);
+    const QString& var = panel.conf(block);
     if (layoutOf(block).hexText)
         return var;
     // A pre-facelift dashboard takes 4 bytes, even from a block grown to 5.
-    if (block == BlockId::IPC && m_panel.view().item(QStringLiteral("RadioGroupIPCrd")) != 0)
+    if (block == BlockId::IPC && panel.view().item(QStringLiteral("RadioGroupIPCrd")) != 0)
         return link::BIN2HEX(var.left(32));
     return link::BIN2HEX(var);
 }
@@ -103,7 +103,7 @@ void ConfigTransfer::ButtonCONFwriteClick(int page)
         m_host.log(opened);
         return;
     }
-    if (send(qs(t.writeRequest) + writeData(page)).startsWith(qs(t.accepted))) {
+    if (send(qs(t.writeRequest) + writeData(m_panel, page)).startsWith(qs(t.accepted))) {
         m_host.log(kWritten);
         m_panel.clearCONF();
     } else {
@@ -121,7 +121,7 @@ void ConfigTransfer::writeDoors(int page)
 
     m_host.log(logLine("* Запись конфигурации в модуль ", page));
     m_panel.encodeDDM();
-    const QString request = qs(t.writeRequest) + writeData(page);
+    const QString request = qs(t.writeRequest) + writeData(m_panel, page);
     const QString passenger = qs(info.addresses[1]);
     const QString opened = m_session.openModule(true, true, info.medium, info.session,
                                                 target == 2 ? passenger : qs(info.addresses[0]));

@@ -26,7 +26,7 @@ public:
     void ButtonCONFwriteClick(int page);
 
     // The hex data a write of the page sends, from the block variable as it stands.
-    QString writeData(int page) const;
+    static QString writeData(ConfigPanel& panel, int page);
 
 private:
     QString logLine(const char* action, int page) const;

@@ -7,6 +7,9 @@
 
 namespace talmero::link {
 
+const QString Session::kSwitchToHighSpeed = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)");
+const QString Session::kSwitchToMediumSpeed = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)");
+
 Session::Session(Adapter& adapter, Host& host) : m_adapter(adapter), m_host(host) {}
 
 void Session::switchBus(bool medium)
@@ -14,13 +17,13 @@ void Session::switchBus(bool medium)
     if (medium) {
         if (busMS && !busHS)
             return;
-        m_host.notify(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)"));
+        m_host.notify(kSwitchToMediumSpeed);
         busHS = false;
         busMS = true;
     } else {
         if (busHS && !busMS)
             return;
-        m_host.notify(QStringLiteral("Переключите адаптер на высокую шину (HSCAN)"));
+        m_host.notify(kSwitchToHighSpeed);
         busHS = true;
         busMS = false;
     }

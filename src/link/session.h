@@ -10,6 +10,13 @@ class Host;
 // Puts the adapter on a module's bus and opens the module for requests.
 class Session {
 public:
+    static const QString kSwitchToHighSpeed;   // the bus prompts
+    static const QString kSwitchToMediumSpeed;
+    static bool isBusPrompt(const QString& notice)
+    {
+        return notice == kSwitchToHighSpeed || notice == kSwitchToMediumSpeed;
+    }
+
     Session(Adapter& adapter, Host& host);
 
     // Which bus the adapter is believed to be switched to; nothing can check it.

@@ -238,9 +238,9 @@ TEST_F(TransferTest, PreFaceliftDashboardSendsFourBytes)
 {
     panel.clearCONF();
     panel.decodeIPC(link::HEX2BIN(QStringLiteral("123456789A")));
-    EXPECT_EQ(transfer.writeData(PageIPC), QStringLiteral("123456789A"));
+    EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("123456789A"));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
-    EXPECT_EQ(transfer.writeData(PageIPC), QStringLiteral("12345678"));
+    EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("12345678"));
 }
 
 } // namespace

@@ -1,0 +1,236 @@
+#include "cli/car_link.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "cli/config_page.h"
+#include "config/config_transfer.h"
+#include "config/pages.h"
+#include "diag/dtc_memo.h"
+#include "diag/live_data.h"
+#include "diag/service_tab.h"
+#include "diag/trouble_codes.h"
+#include "link/link_error.h"
+
+namespace talmero::cli {
+
+namespace {
+
+// The trouble-code memo as lines on standard output (or nowhere, for a quiet reading).
+class StreamMemo : public diag::DtcMemo {
+public:
+    explicit StreamMemo(QTextStream* out) : m_out(out) {}
+    void appendMemo(const QString& line) override
+    {
+        if (m_out)
+            *m_out << line << '\n';
+    }
+    void clearMemo() override {}
+
+private:
+    QTextStream* m_out;
+};
+
+struct CarCommand {
+    CommandContext& ctx;
+    CarLink& car;
+
+    const QStringList& w() const { return ctx.args.words; }
+
+    int readConfig()
+    {
+        if (w().size() != 2)
+            return ctx.usage(QStringLiteral("read-config takes PAGE"));
+        const auto page = ConfigPage::pageByCaption(w()[1]);
+        if (!page)
+            return ctx.usage(QStringLiteral("unknown page ") + w()[1]);
+        ConfigPage cp(*page, ctx.host);
+        cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
+        const qsizetype from = ctx.host.lines().size();
+        const qsizetype noticesFrom = ctx.host.notices().size();
+        config::ConfigTransfer(cp.panel(), *car.session, ctx.host).ButtonCONFreadClick(*page);
+        if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
+            return ctx.fail(failure);
+        ctx.out << cp.blockLine() << '\n';
+        cp.writeListing(ctx.out);
+        // A decoder's message (unknown or unconfigured block) makes the read a failure too.
+        for (qsizetype i = noticesFrom; i < ctx.host.notices().size(); ++i) {
+            if (!link::Session::isBusPrompt(ctx.host.notices()[i]))
+                return ExitFailed;
+        }
+        return ExitOk;
+    }
+
+    int writeConfig()
+    {
+        if (w().size() != 3)
+            return ctx.usage(QStringLiteral("write-config takes PAGE HEX"));
+        const auto page = ConfigPage::pageByCaption(w()[1]);
+        if (!page)
+            return ctx.usage(QStringLiteral("unknown page ") + w()[1]);
+        if (ctx.args.dash >= 0 && *page != config::PageIPC)
+            return ctx.usage(QStringLiteral("--dash goes with the IPC page"));
+        ConfigPage cp(*page, ctx.host);
+        if (*page == config::PageBCM)
+            cp.chooseSide(ctx.args.part);
+        if (!cp.showHex(w()[2]) || !cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
+            return ctx.fail(QStringLiteral("this block cannot be written: it is refused or unknown"));
+        if (ctx.args.dash >= 0 && cp.view().item(QStringLiteral("RadioGroupIPCrd")) != ctx.args.dash) {
+            cp.view().setItem(QStringLiteral("RadioGroupIPCrd"), ctx.args.dash);
+            cp.panel().RadioGroupIPCrdClick();
+        }
+        if (*page == config::PageDDM)
+            cp.view().setItem(QStringLiteral("RadioGroupDDMw"), qMax(0, ctx.args.door));
+        const qsizetype from = ctx.host.lines().size();
+        config::ConfigTransfer(cp.panel(), *car.session, ctx.host).ButtonCONFwriteClick(*page);
+        const QString result = ctx.host.resultSince(from);
+        if (result.isEmpty() || result.startsWith(QLatin1String("! ")))
+            return ctx.fail(result.isEmpty() ? QStringLiteral("nothing was written") : result);
+        ctx.out << result << '\n';
+        return ExitOk;
+    }
+
+    int dtc()
+    {
+        if (w().size() != 2 || (w()[1] != QLatin1String("read") && w()[1] != QLatin1String("clear")))
+            return ctx.usage(QStringLiteral("dtc takes read or clear"));
+        const bool clearing = w()[1] == QLatin1String("clear");
+        StreamMemo quiet(nullptr);
+        StreamMemo shown(&ctx.out);
+        // Clearing reaches the modules that reported codes, so a reading comes first.
+        diag::TroubleCodes codes(*car.session, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
+        const qsizetype from = ctx.host.lines().size();
+        codes.ButtonDTCClick();
+        if (ctx.host.lines().size() > from && ctx.host.lines().last() == QStringLiteral("! Неверный ответ адаптера"))
+            return ctx.fail(ctx.host.lines().last());
+        if (!clearing)
+            return ExitOk;
+        diag::TroubleCodes clearer(*car.session, ctx.host, shown);
+        clearer.dtcHS = codes.dtcHS;
+        clearer.dtcMS = codes.dtcMS;
+        clearer.ButtonDTCclearClick();
+        return clearer.clearEnabled() ? ctx.fail(QStringLiteral("! Неверный ответ адаптера")) : ExitOk;
+    }
+
+    // Makes MODULE the current module; its choice of blocks, or nullopt after a usage error.
+    std::optional<diag::ModuleChoice> chooseModule(int& exit)
+    {
+        const link::TModuls* module = link::findModule(w()[1].toUpper());
+        if (!module) {
+            exit = ctx.usage(QStringLiteral("unknown module ") + w()[1]);
+            return std::nullopt;
+        }
+        return diag::RadioGroupModClick(int(module - link::Moduls().data()), car.state);
+    }
+
+    int service()
+    {
+        const QString& command = w()[0];
+        const int wanted = command == QLatin1String("read-block") ? 3 : command == QLatin1String("write-block") ? 4 : 2;
+        if (w().size() != wanted)
+            return ctx.usage(command + QStringLiteral(" takes ") + (wanted == 2 ? QStringLiteral("MODULE")
+                                                                     : wanted == 3 ? QStringLiteral("MODULE ADDR")
+                                                                                   : QStringLiteral("MODULE ADDR HEX")));
+        int exit = ExitOk;
+        const auto choice = chooseModule(exit);
+        if (!choice)
+            return exit;
+        diag::ServiceTab tab(*car.session, ctx.host, car.state);
+        const qsizetype from = ctx.host.lines().size();
+        auto failure = [&](const QString& otherwise) {
+            const QString logged = ctx.host.failureSince(from);
+            return ctx.fail(logged.isEmpty() ? otherwise : logged);
+        };
+        if (command == QLatin1String("vin")) {
+            if (!choice->groupBoxVINEnabled)
+                return ctx.fail(QStringLiteral("this module holds no VIN"));
+            const QString vin = tab.ButtonReadVINClick(choice->editVINad);
+            if (vin.isEmpty())
+                return failure(QStringLiteral("no VIN was read"));
+            ctx.out << vin << '\n';
+            return ExitOk;
+        }
+        if (command == QLatin1String("restart")) {
+            if (!choice->buttonRestartEnabled)
+                return ctx.fail(QStringLiteral("this module cannot be restarted"));
+            if (!tab.ButtonRestartClick())
+                return failure(QStringLiteral("the module refused the restart"));
+            ctx.out << ctx.host.resultSince(from) << '\n';
+            return ExitOk;
+        }
+        const QString address = diag::addressEditText(w()[2]);
+        if (address.size() != 2 || address.size() != w()[2].size())
+            return ctx.usage(QStringLiteral("ADDR is a block number of two hex digits"));
+        if (command == QLatin1String("read-block")) {
+            const QString data = tab.ButtonReadEMClick(address);
+            if (data.isEmpty())
+                return failure(QStringLiteral("the block was not read"));
+            ctx.out << data << '\n';
+            return ExitOk;
+        }
+        const diag::WriteResult written = tab.ButtonWriteEMClick(address, w()[3]);
+        if (!written.written)
+            return failure(ctx.host.notices().isEmpty() ? QStringLiteral("the block was not written")
+                                                        : ctx.host.notices().last());
+        ctx.out << ctx.host.resultSince(from) << '\n';
+        return ExitOk;
+    }
+
+    int live()
+    {
+        if (w().size() != 1)
+            return ctx.usage(w()[0] + QStringLiteral(" takes no arguments"));
+        diag::LiveData data(*car.session, ctx.host);
+        const qsizetype from = ctx.host.lines().size();
+        const qsizetype noticesFrom = ctx.host.notices().size();
+        if (w()[0] == QLatin1String("voltage"))
+            data.ButtonDstartClick();
+        else
+            data.ButtonDstopClick();
+        if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
+            return ctx.fail(failure);
+        for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
+            const QString& line = ctx.host.lines()[i];
+            if (w()[0] == QLatin1String("live") || !(line.startsWith(QLatin1String("> ")) || line.startsWith(QLatin1String("< "))))
+                ctx.out << line << '\n';
+        }
+        for (qsizetype i = noticesFrom; i < ctx.host.notices().size(); ++i) {
+            if (!link::Session::isBusPrompt(ctx.host.notices()[i]))
+                ctx.out << ctx.host.notices()[i] << '\n';
+        }
+        return ExitOk;
+    }
+};
+
+} // namespace
+
+int runCarCommand(CommandContext& ctx)
+{
+    static const QStringList known = {QStringLiteral("read-config"), QStringLiteral("write-config"),
+                                      QStringLiteral("dtc"), QStringLiteral("vin"), QStringLiteral("read-block"),
+                                      QStringLiteral("write-block"), QStringLiteral("restart"),
+                                      QStringLiteral("voltage"), QStringLiteral("live")};
+    const QString& command = ctx.args.words.first();
+    if (!known.contains(command))
+        return ctx.usage(QStringLiteral("unknown command ") + command);
+    if (ctx.args.port.isEmpty())
+        return ctx.usage(command + QStringLiteral(" needs --port"));
+
+    std::unique_ptr<CarLink> car;
+    try {
+        car = std::make_unique<CarLink>(ctx.args.port, ctx.args.baud, ctx.host);
+    } catch (const link::LinkError& e) {
+        return ctx.fail(e.text());
+    }
+    car->state.carVIN = ctx.args.vin;
+    CarCommand run{ctx, *car};
+    if (command == QLatin1String("read-config"))
+        return run.readConfig();
+    if (command == QLatin1String("write-config"))
+        return run.writeConfig();
+    if (command == QLatin1String("dtc"))
+        return run.dtc();
+    if (command == QLatin1String("voltage") || command == QLatin1String("live"))
+        return run.live();
+    return run.service();
+}
+
+} // namespace talmero::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "link/adapter.h"
+#include "link/channel.h"
+#include "link/modules.h"
+#include "link/session.h"
+
+#include <memory>
+
+namespace talmero::cli {
+
+// The adapter of one command-line run: a serial port, a device path, or the demo car.
+struct CarLink {
+    // Opens the channel; throws link::LinkError with the text to show.
+    CarLink(const QString& port, int baud, link::Host& host);
+
+    std::unique_ptr<link::Channel> channel;
+    std::unique_ptr<link::Adapter> adapter;
+    std::unique_ptr<link::Session> session;
+    link::LinkState state;
+};
+
+} // namespace talmero::cli

@@ -1,0 +1,145 @@
+#include "cli/cli_args.h"
+
+#include "link/codecs.h"
+
+namespace talmero::cli {
+
+QString usageText()
+{
+    return QStringLiteral(
+        "usage: talmero-cli [--port NAME|PATH|demo] [--baud 38400|9600|115200] [--vin VIN]\n"
+        "                   [--yes] [--log] COMMAND ARGS\n"
+        "\n"
+        "Offline:\n"
+        "  decode PAGE HEX [--part 1|2]\n"
+        "  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...\n"
+        "  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01\n"
+        "  asbuilt encode ADDRESS HEX\n"
+        "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
+        "With the adapter (--port required):\n"
+        "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
+        "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
+        "  backup [--dir DIR]\n"
+        "  dtc read | dtc clear\n"
+        "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
+        "  voltage | live\n"
+        "\n"
+        "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
+        "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
+        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+}
+
+namespace {
+
+std::optional<int> choice(const QString& value, const QStringList& allowed)
+{
+    const int i = allowed.indexOf(value.toLower());
+    return i < 0 ? std::nullopt : std::optional<int>(i);
+}
+
+} // namespace
+
+std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
+{
+    CliArgs a;
+    QString doorText;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+            a.words.append(arg);
+            continue;
+        }
+        auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size()) {
+                error = arg + QStringLiteral(" needs a value");
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (arg == QLatin1String("--yes")) {
+            a.yes = true;
+        } else if (arg == QLatin1String("--log")) {
+            a.log = true;
+        } else if (arg == QLatin1String("--port")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.port = *v;
+        } else if (arg == QLatin1String("--baud")) {
+            const auto v = value();
+            const auto b = v ? choice(*v, {QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")})
+                             : std::nullopt;
+            if (!b) {
+                error = QStringLiteral("--baud takes 38400, 9600 or 115200");
+                return std::nullopt;
+            }
+            a.baud = v->toInt();
+        } else if (arg == QLatin1String("--vin")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.vin = v->toUpper();
+            if (!link::isVIN(a.vin)) {
+                error = QStringLiteral("Неверный VIN код!");
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--part")) {
+            const auto v = value();
+            const auto p = v ? choice(*v, {QStringLiteral("1"), QStringLiteral("2")}) : std::nullopt;
+            if (!p) {
+                error = QStringLiteral("--part takes 1 or 2");
+                return std::nullopt;
+            }
+            a.part = *p;
+        } else if (arg == QLatin1String("--door")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            doorText = v->toLower();
+        } else if (arg == QLatin1String("--dash")) {
+            const auto v = value();
+            const auto d = v ? choice(*v, {QStringLiteral("fl"), QStringLiteral("prefl")}) : std::nullopt;
+            if (!d) {
+                error = QStringLiteral("--dash takes fl or prefl");
+                return std::nullopt;
+            }
+            a.dash = *d;
+        } else if (arg == QLatin1String("--dir")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.dir = *v;
+        } else if (arg == QLatin1String("--set")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            if (!v->contains(QLatin1Char('='))) {
+                error = QStringLiteral("--set takes NAME=VALUE");
+                return std::nullopt;
+            }
+            a.sets.append(*v);
+        } else {
+            error = QStringLiteral("unknown option ") + arg;
+            return std::nullopt;
+        }
+    }
+    if (a.words.isEmpty()) {
+        error = QStringLiteral("no command given");
+        return std::nullopt;
+    }
+    // The door names mean the side read, except for a write, whose targets include both.
+    if (!doorText.isEmpty()) {
+        const bool writing = a.words.first() == QLatin1String("write-config");
+        const auto d = writing ? choice(doorText, {QStringLiteral("both"), QStringLiteral("driver"), QStringLiteral("passenger")})
+                               : choice(doorText, {QStringLiteral("driver"), QStringLiteral("passenger")});
+        if (!d) {
+            error = writing ? QStringLiteral("--door takes both, driver or passenger")
+                            : QStringLiteral("--door takes driver or passenger");
+            return std::nullopt;
+        }
+        a.door = *d;
+    }
+    return a;
+}
+
+} // namespace talmero::cli

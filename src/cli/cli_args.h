@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace talmero::cli {
+
+// The command line, parsed: global options, the command words and the command's options.
+struct CliArgs {
+    QString port;           // "", a port name, a device path, or "demo"
+    int baud = 38400;
+    QString vin = QStringLiteral("00000000000000000");
+    bool yes = false;       // acknowledge bus prompts without waiting
+    bool log = false;       // log lines to standard error
+    QStringList words;      // the command and its positional arguments
+    int part = 0;           // BCM part: 0 or 1 (--part 1|2)
+    int door = -1;          // door read side (0 driver, 1 passenger) or write target (0 both, 1, 2)
+    int dash = -1;          // dashboard type item: 0 facelift, 1 pre-facelift
+    QString dir;
+    QStringList sets;       // NAME=VALUE, in the given order
+};
+
+// Parses the arguments after the program name; nullopt with error set on a usage error.
+std::optional<CliArgs> parseArgs(const QStringList& args, QString& error);
+
+QString usageText();
+
+} // namespace talmero::cli

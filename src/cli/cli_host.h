@@ -1,0 +1,36 @@
+#pragma once
+
+#include "link/host.h"
+
+#include <QStringList>
+
+namespace talmero::cli {
+
+// The log and the notices of a command-line run: both go to standard error. Without
+// --yes a notice waits for a line on standard input, as a message box waits for OK.
+class CliHost : public link::Host {
+public:
+    CliHost(bool echoLog, bool waitForAcknowledgement)
+        : m_echoLog(echoLog), m_wait(waitForAcknowledgement) {}
+
+    void log(const QString& line) override;
+    void notify(const QString& text) override;
+
+    // Notices never wait (offline commands show decoder messages, nothing to confirm).
+    void setWaiting(bool wait) { m_wait = wait; }
+
+    const QStringList& lines() const { return m_lines; }
+    const QStringList& notices() const { return m_notices; }
+    // The last "! " log line since index from, or "".
+    QString failureSince(qsizetype from) const;
+    // The last "* " or "! " log line since index from, or "".
+    QString resultSince(qsizetype from) const;
+
+private:
+    bool m_echoLog;
+    bool m_wait;
+    QStringList m_lines;
+    QStringList m_notices;
+};
+
+} // namespace talmero::cli

@@ -1,0 +1,30 @@
+// talmero-cli: the program's functions from the command line, for scripts and workshops.
+#include "cli/cli_args.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        out << talmero::cli::usageText();
+        return 0;
+    }
+    QString error;
+    const auto parsed = talmero::cli::parseArgs(args, error);
+    talmero::cli::CliHost host(parsed && parsed->log, parsed && !parsed->yes);
+    if (!parsed) {
+        err << "talmero-cli: " << error << "\n\n" << talmero::cli::usageText();
+        return talmero::cli::ExitUsage;
+    }
+    talmero::cli::CommandContext ctx{*parsed, out, err, host};
+    return talmero::cli::runCommand(ctx);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/cli_args.h"
+
+#include <QTextStream>
+
+namespace talmero::cli {
+
+class CliHost;
+
+enum ExitCode { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
+
+// What a command needs: its arguments, standard output and error, and the host.
+struct CommandContext {
+    const CliArgs& args;
+    QTextStream& out;
+    QTextStream& err;
+    CliHost& host;
+
+    // Prints a failure ("! " text) to standard error; returns ExitFailed.
+    int fail(const QString& text);
+    // Prints the usage error and the usage text; returns ExitUsage.
+    int usage(const QString& text);
+};
+
+// Runs the command of ctx.args; the exit status.
+int runCommand(CommandContext& ctx);
+
+int runOfflineCommand(CommandContext& ctx); // decode, encode, asbuilt, open-backup
+int runCarCommand(CommandContext& ctx);     // everything that needs the adapter
+
+bool isOfflineCommand(const QString& command);
+
+} // namespace talmero::cli

@@ -1,0 +1,143 @@
+#include "cli/config_page.h"
+
+#include "config/pages.h"
+#include "link/codecs.h"
+
+namespace talmero::cli {
+
+using namespace config;
+
+namespace {
+
+bool isHex(const QString& text)
+{
+    for (QChar c : text) {
+        if (!isxdigit(c.toLatin1()))
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+// The blocks whose options the page shows, in table order.
+std::span<const BlockTransfer> pageParts(int page)
+{
+    const PageInfo& info = pageInfo(page);
+    return std::span<const BlockTransfer>(info.parts.data(), size_t(info.partCount));
+}
+
+bool onPage(int page, BlockId block)
+{
+    for (const BlockTransfer& t : pageParts(page)) {
+        if (t.block == block)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ConfigPage::ConfigPage(int page, link::Host& host) : m_page(page), m_view(true), m_panel(m_view, host)
+{
+    m_panel.TabbedCONFChange(page, true);
+}
+
+std::optional<int> ConfigPage::pageByCaption(const QString& caption)
+{
+    const QString wanted = caption.toUpper();
+    if (wanted == QLatin1String("DDM"))
+        return PageDDM;
+    for (int page = 0; page < kPageCount; ++page) {
+        if (qs(pageInfo(page).caption) == wanted)
+            return page;
+    }
+    return std::nullopt;
+}
+
+void ConfigPage::chooseSide(int side)
+{
+    if (m_page == PageBCM && m_view.item(QStringLiteral("RadioGroupBCMrd")) != side) {
+        m_view.setItem(QStringLiteral("RadioGroupBCMrd"), side);
+        m_panel.RadioGroupBCMrdClick();
+    } else if (m_page == PageDDM) {
+        m_view.setItem(QStringLiteral("RadioGroupDDMr"), side);
+    }
+}
+
+bool ConfigPage::showHex(const QString& hex)
+{
+    m_panel.clearCONF();
+    if (!isHex(hex))
+        return false;
+    const BlockId block = m_panel.pageBlock(m_page);
+    return layoutOf(block).hexText ? m_panel.decode(block, hex.toUpper())
+                                   : m_panel.decode(block, link::HEX2BIN(hex), hex.toUpper());
+}
+
+QString ConfigPage::applySet(const QString& assignment)
+{
+    const QString name = assignment.section(QLatin1Char('='), 0, 0);
+    const QString value = assignment.section(QLatin1Char('='), 1);
+    const BlockLayout* block = nullptr;
+    const Option* option = findOption(name.toStdString(), &block);
+    if (!option || !onPage(m_page, block->id))
+        return QStringLiteral("no option ") + name + QStringLiteral(" on this page");
+    if (!m_view.enabled(name))
+        return name + QStringLiteral(" cannot be changed now (it is disabled)");
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (option->isRadioGroup()) {
+        if (!ok || number < 0 || number >= int(option->items.size()))
+            return name + QStringLiteral(" takes an item number from 0 to ")
+                + QString::number(int(option->items.size()) - 1);
+        if (m_view.item(name) == number)
+            return QString();
+        m_view.setItem(name, number);
+    } else {
+        if (!ok || (number != 0 && number != 1))
+            return name + QStringLiteral(" takes 1 or 0");
+        if (m_view.checked(name) == (number == 1))
+            return QString();
+        m_view.setChecked(name, number == 1);
+    }
+    m_panel.onUserChange(name);
+    return QString();
+}
+
+QString ConfigPage::blockLine() const
+{
+    const BlockId block = m_panel.pageBlock(m_page);
+    const QString& var = m_panel.conf(block);
+    return QStringLiteral("block ") + (layoutOf(block).hexText ? var : link::BIN2HEX(var));
+}
+
+void ConfigPage::writeListing(QTextStream& out) const
+{
+    QStringList enabled;
+    auto noteEnabled = [&](std::string_view name) {
+        if (m_view.enabled(qs(name)))
+            enabled.append(qs(name));
+    };
+    for (const BlockTransfer& t : pageParts(m_page)) {
+        for (const Option& o : layoutOf(t.block).options) {
+            const QString name = qs(o.name);
+            if (o.isRadioGroup())
+                out << name << ' ' << m_view.item(name) << '\n';
+            else
+                out << name << ' ' << (m_view.checked(name) ? 1 : 0) << '\n';
+            noteEnabled(o.name);
+            if (!o.otherEdit.empty()) {
+                out << qs(o.otherEdit) << ' ' << m_view.text(qs(o.otherEdit)) << '\n';
+                noteEnabled(o.otherEdit);
+            }
+        }
+    }
+    for (const PageControl& c : pageControls()) {
+        if (c.page == m_page && c.kind == ControlKind::RadioGroup)
+            noteEnabled(c.name);
+    }
+    noteEnabled("ButtonCONFwrite");
+    noteEnabled("ButtonCONFgetASBUILT");
+    out << "enabled: " << enabled.join(QLatin1Char(' ')) << '\n';
+}
+
+} // namespace talmero::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "config/config_panel.h"
+#include "config/map_option_view.h"
+
+#include <QString>
+#include <QTextStream>
+#include <optional>
+
+namespace talmero::link {
+class Host;
+}
+
+namespace talmero::cli {
+
+// The configuration tab without a window: one page of the panel on a map of controls.
+class ConfigPage {
+public:
+    ConfigPage(int page, link::Host& host);
+
+    // The page with this caption (IPC ... HCM, also DDM for the door page); nullopt if none.
+    static std::optional<int> pageByCaption(const QString& caption);
+
+    int page() const { return m_page; }
+    config::ConfigPanel& panel() { return m_panel; }
+    config::MapOptionView& view() { return m_view; }
+
+    // Chooses the BCM part or the door read, as the page's radio group would.
+    void chooseSide(int side);
+    // Shows a block given as hex, as a read from the module would; false when refused.
+    bool showHex(const QString& hex);
+    // Applies NAME=VALUE as the user's own change (coupling rules run); error text or "".
+    QString applySet(const QString& assignment);
+
+    // "block HEX" (HCM: its text) of the variable as it stands.
+    QString blockLine() const;
+    // One line per option control, then "enabled: ..." (see the command's help).
+    void writeListing(QTextStream& out) const;
+
+private:
+    int m_page;
+    config::MapOptionView m_view;
+    config::ConfigPanel m_panel;
+};
+
+} // namespace talmero::cli

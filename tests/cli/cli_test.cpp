@@ -1,0 +1,199 @@
+#include "e2e/sim_process.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int exit = -1;
+    QString out;
+    QString err;
+    QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+};
+
+CliRun cli(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(TALMERO_CLI_PATH), args);
+    p.waitForStarted();
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString blockOf(const CliRun& r)
+{
+    const QStringList lines = r.outLines();
+    return lines.isEmpty() ? QString() : lines.first().section(QLatin1Char(' '), 1);
+}
+
+TEST(CliOffline, DecodeListsEveryOptionAndWhatIsEnabled)
+{
+    const CliRun r = cli({QStringLiteral("decode"), QStringLiteral("IPC"), QStringLiteral("cd421010c0")});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    const QStringList lines = r.outLines();
+    EXPECT_EQ(lines.first(), QStringLiteral("block CD421010C0"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("CheckBoxIPC07 1")));  // bit 7 of byte 0
+    EXPECT_TRUE(lines.contains(QStringLiteral("CheckBoxIPC05 0")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("RadioGroupIPCrd 0"))); // five bytes: facelift
+    EXPECT_TRUE(lines.last().startsWith(QLatin1String("enabled: ")));
+    EXPECT_TRUE(lines.last().contains(QLatin1String(" ButtonCONFwrite")));
+    EXPECT_TRUE(lines.last().contains(QLatin1String(" ButtonCONFgetASBUILT")));
+
+    // The pre-facelift dashboard has no fifth byte and fewer changeable options.
+    const CliRun pre = cli({QStringLiteral("decode"), QStringLiteral("IPC"), QStringLiteral("CD421010")});
+    ASSERT_EQ(pre.exit, 0);
+    EXPECT_TRUE(pre.outLines().contains(QStringLiteral("RadioGroupIPCrd 1")));
+    EXPECT_FALSE(pre.outLines().last().contains(QLatin1String("CheckBoxIPC03 ")));
+}
+
+TEST(CliOffline, EncodeChangesOnlyTheOptionSet)
+{
+    const CliRun r = cli({QStringLiteral("encode"), QStringLiteral("IPC"), QStringLiteral("CD421010C0"),
+                       QStringLiteral("--set"), QStringLiteral("CheckBoxIPC05=1"), QStringLiteral("--set"),
+                       QStringLiteral("CheckBoxIPC47=0")});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("block ED42101040\n"));
+
+    // Nothing set: the block goes back exactly as it came, also on the lossy-looking pages.
+    for (const auto& [page, hex] : {std::pair{"HVAC", "48"}, std::pair{"IPC", "0020000000"}}) {
+        const CliRun same = cli({QStringLiteral("encode"), QString::fromLatin1(page), QString::fromLatin1(hex)});
+        EXPECT_EQ(blockOf(same), QString::fromLatin1(hex)) << page << " " << same.err.toStdString();
+    }
+}
+
+TEST(CliOffline, RefusalsAndBadSetsFailWithExitOne)
+{
+    const CliRun refused = cli({QStringLiteral("decode"), QStringLiteral("HCM"), QStringLiteral("ABCDEF")});
+    EXPECT_EQ(refused.exit, 1);
+    EXPECT_TRUE(refused.err.startsWith(QLatin1String("! ")) || !refused.err.isEmpty());
+
+    const CliRun notHex = cli({QStringLiteral("decode"), QStringLiteral("ABS"), QStringLiteral("4G")});
+    EXPECT_EQ(notHex.exit, 1);
+
+    const CliRun unknown = cli({QStringLiteral("encode"), QStringLiteral("IPC"), QStringLiteral("CD421010C0"),
+                             QStringLiteral("--set"), QStringLiteral("CheckBox1BCM07=1")});
+    EXPECT_EQ(unknown.exit, 1);
+    EXPECT_TRUE(unknown.err.contains(QLatin1String("CheckBox1BCM07")));
+
+    const CliRun badValue = cli({QStringLiteral("encode"), QStringLiteral("IPC"), QStringLiteral("CD421010C0"),
+                              QStringLiteral("--set"), QStringLiteral("CheckBoxIPC05=2")});
+    EXPECT_EQ(badValue.exit, 1);
+    EXPECT_TRUE(badValue.out.isEmpty()); // no block is printed after a failure
+}
+
+TEST(CliUsage, UsageErrorsExitTwoWithTheUsageText)
+{
+    const QList<QStringList> calls = {
+        {},
+        {QStringLiteral("--frobnicate"), QStringLiteral("decode")},
+        {QStringLiteral("--baud"), QStringLiteral("57600"), QStringLiteral("voltage")},
+        {QStringLiteral("--vin"), QStringLiteral("SHORT"), QStringLiteral("voltage")},
+        {QStringLiteral("read-config"), QStringLiteral("IPC")}, // no --port
+        {QStringLiteral("decode"), QStringLiteral("XYZ"), QStringLiteral("00")},
+        {QStringLiteral("decode"), QStringLiteral("IPC")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("vin"), QStringLiteral("ECU")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("read-block"), QStringLiteral("IPC"),
+         QStringLiteral("0")},
+        {QStringLiteral("fly")},
+    };
+    for (const QStringList& args : calls) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.exit, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String("usage: talmero-cli"))) << args.join(QLatin1Char(' ')).toStdString();
+    }
+    const CliRun help = cli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_TRUE(help.out.contains(QLatin1String("write-config PAGE HEX")));
+}
+
+TEST(CliDemoCar, ServiceOperationsAndLiveData)
+{
+    const QStringList demo = {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--yes")};
+    const CliRun vin = cli(demo + QStringList{QStringLiteral("vin"), QStringLiteral("abs")});
+    EXPECT_EQ(vin.exit, 0) << vin.err.toStdString();
+    EXPECT_TRUE(vin.out.contains(QRegularExpression(QStringLiteral("^[0-9A-Z]{17}\n$")))) << vin.out.toStdString();
+    EXPECT_TRUE(vin.err.contains(QStringLiteral("Переключите адаптер на высокую шину (HSCAN)")));
+
+    const CliRun block = cli(demo + QStringList{QStringLiteral("read-block"), QStringLiteral("HVAC"), QStringLiteral("01")});
+    EXPECT_EQ(block.exit, 0) << block.err.toStdString();
+    EXPECT_TRUE(block.out.contains(QRegularExpression(QStringLiteral("^[0-9A-F]+\n$")))) << block.out.toStdString();
+
+    const CliRun bad = cli(demo + QStringList{QStringLiteral("write-block"), QStringLiteral("BCM"), QStringLiteral("03"),
+                                           QStringLiteral("XY")});
+    EXPECT_EQ(bad.exit, 1);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Неверная строка!")));
+
+    EXPECT_EQ(cli(demo + QStringList{QStringLiteral("restart"), QStringLiteral("PCM")}).exit, 0);
+    EXPECT_EQ(cli(demo + QStringList{QStringLiteral("restart"), QStringLiteral("IPC")}).exit, 1);
+    EXPECT_EQ(cli(demo + QStringList{QStringLiteral("vin"), QStringLiteral("BCM")}).exit, 1); // holds none
+
+    const CliRun volts = cli(demo + QStringList{QStringLiteral("voltage")});
+    EXPECT_EQ(volts.out, QStringLiteral("Напряжение - 12.6V\n"));
+    const CliRun live = cli(demo + QStringList{QStringLiteral("live")});
+    EXPECT_EQ(live.exit, 0);
+    EXPECT_TRUE(live.out.contains(QLatin1String("> 0100")));
+    EXPECT_TRUE(live.out.contains(QRegularExpression(QStringLiteral("\\d+ ms\n$"))));
+}
+
+TEST(CliDemoCar, BusPromptsWaitForALineWithoutYes)
+{
+    // Each prompt is acknowledged by one line on standard input.
+    const CliRun r = cli({QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("read-config"),
+                       QStringLiteral("ACM")},
+                      "\n");
+    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")));
+}
+
+TEST(CliSerial, ScriptedRoundTripThroughAPseudoTerminal)
+{
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    const QStringList port = {QStringLiteral("--port"), sim.path(), QStringLiteral("--yes")};
+
+    const CliRun before = cli(port + QStringList{QStringLiteral("read-config"), QStringLiteral("DDM")});
+    ASSERT_EQ(before.exit, 0) << before.err.toStdString();
+    const QString block = blockOf(before);
+    const bool passengerLocking = before.outLines().contains(QStringLiteral("CheckBoxDDM5 1"));
+
+    const CliRun changed = cli({QStringLiteral("encode"), QStringLiteral("DDM"), block, QStringLiteral("--set"),
+                             QStringLiteral("CheckBoxDDM5=") + QString::number(passengerLocking ? 0 : 1)});
+    ASSERT_EQ(changed.exit, 0) << changed.err.toStdString();
+    const QString newBlock = blockOf(changed);
+    ASSERT_NE(newBlock, block);
+
+    const CliRun written = cli(port + QStringList{QStringLiteral("write-config"), QStringLiteral("DDM+PDM"), newBlock,
+                                               QStringLiteral("--door"), QStringLiteral("passenger")});
+    ASSERT_EQ(written.exit, 0) << written.err.toStdString();
+    EXPECT_EQ(written.out, QStringLiteral("* Успешно записано\n"));
+
+    const CliRun passenger = cli(port + QStringList{QStringLiteral("read-config"), QStringLiteral("DDM"),
+                                                 QStringLiteral("--door"), QStringLiteral("passenger")});
+    EXPECT_EQ(blockOf(passenger), newBlock);
+    const CliRun driver = cli(port + QStringList{QStringLiteral("read-config"), QStringLiteral("DDM")});
+    EXPECT_EQ(blockOf(driver), block); // only the passenger door was written
+
+    const CliRun codes = cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("read")});
+    EXPECT_EQ(codes.exit, 0);
+    EXPECT_TRUE(codes.out.contains(QStringLiteral("GEM модуль (BCM):\nОшибок: 3\n")));
+}
+
+TEST(CliSerial, MissingPortAndUnwritableBlock)
+{
+    const CliRun missing = cli({QStringLiteral("--port"), QStringLiteral("/dev/ttyTALMERO-none"), QStringLiteral("voltage")});
+    EXPECT_EQ(missing.exit, 1);
+    EXPECT_EQ(missing.err, QStringLiteral("! Ошибка открытия порта\n"));
+
+    // A block that only shows (refused by its decoder) is never sent to the car.
+    const CliRun refused = cli({QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--yes"), QStringLiteral("--log"),
+                             QStringLiteral("write-config"), QStringLiteral("HCM"), QStringLiteral("ABCDEF")});
+    EXPECT_EQ(refused.exit, 1);
+    EXPECT_FALSE(refused.err.contains(QLatin1String("> 3B00")));
+}
+
+} // namespace
