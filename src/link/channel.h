@@ -31,6 +31,24 @@ Q_SIGNALS:
     void batchReceived(const QByteArray& batch);
     // Reading failed; the adapter is no longer reachable through this channel.
     void readFailed();
+
+protected:
+    // Takes received bytes: everything up to the last prompt goes out as one batch, what
+    // follows it waits in front of the next answer.
+    void collect(const QByteArray& bytes)
+    {
+        m_pending += bytes;
+        const qsizetype prompt = m_pending.lastIndexOf('>');
+        if (prompt < 0)
+            return;
+        const QByteArray batch = m_pending.left(prompt + 1);
+        m_pending.remove(0, prompt + 1);
+        Q_EMIT batchReceived(batch);
+    }
+    void dropCollected() { m_pending.clear(); }
+
+private:
+    QByteArray m_pending; // bytes received after the last prompt
 };
 
 } // namespace talmero::link

@@ -25,7 +25,7 @@ void SerialChannel::open()
 {
     if (m_port.isOpen())
         return;
-    m_pending.clear();
+    dropCollected();
     m_port.setPortName(m_portName);
     // QSerialPort opens the device exclusively (TIOCEXCL / no sharing).
     if (m_portName.isEmpty() || !m_port.open(QIODevice::ReadWrite))
@@ -47,7 +47,7 @@ void SerialChannel::close()
 {
     if (m_port.isOpen())
         m_port.close();
-    m_pending.clear();
+    dropCollected();
 }
 
 bool SerialChannel::isOpen() const
@@ -66,19 +66,12 @@ void SerialChannel::discardInput()
 {
     if (m_port.isOpen())
         m_port.readAll();
-    m_pending.clear();
+    dropCollected();
 }
 
 void SerialChannel::readWaiting()
 {
-    m_pending += m_port.readAll();
-    // Everything up to the last prompt is one batch; what follows it waits for the next.
-    const qsizetype prompt = m_pending.lastIndexOf('>');
-    if (prompt < 0)
-        return;
-    const QByteArray batch = m_pending.left(prompt + 1);
-    m_pending.remove(0, prompt + 1);
-    Q_EMIT batchReceived(batch);
+    collect(m_port.readAll());
 }
 
 void SerialChannel::portError(QSerialPort::SerialPortError error)
@@ -87,7 +80,7 @@ void SerialChannel::portError(QSerialPort::SerialPortError error)
         return;
     if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError) {
         // The device is gone (adapter unplugged, simulator ended): nothing more will arrive.
-        m_pending.clear();
+        dropCollected();
         if (m_port.isOpen())
             m_port.close();
         Q_EMIT readFailed();

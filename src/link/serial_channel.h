@@ -31,7 +31,6 @@ private:
     QSerialPort m_port;
     QString m_portName;
     int m_baudRate;
-    QByteArray m_pending; // bytes received after the last prompt
 };
 
 } // namespace talmero::link

@@ -16,14 +16,7 @@ DemoChannel::DemoChannel(int latencyMs, QObject* parent)
     connect(m_elm.get(), &Elm327::output, this, [this](const QByteArray& bytes) {
         if (!m_open)
             return; // nobody listens on a closed port
-        m_pending += bytes;
-        // Everything up to the last prompt is one batch; what follows it waits.
-        const qsizetype prompt = m_pending.lastIndexOf('>');
-        if (prompt < 0)
-            return;
-        const QByteArray batch = m_pending.left(prompt + 1);
-        m_pending.remove(0, prompt + 1);
-        Q_EMIT batchReceived(batch);
+        collect(bytes);
     });
 }
 
@@ -33,14 +26,14 @@ void DemoChannel::open()
 {
     if (m_open)
         return;
-    m_pending.clear();
+    dropCollected();
     m_open = true;
 }
 
 void DemoChannel::close()
 {
     m_open = false;
-    m_pending.clear();
+    dropCollected();
 }
 
 bool DemoChannel::isOpen() const
@@ -56,7 +49,7 @@ void DemoChannel::send(const QByteArray& bytes)
 
 void DemoChannel::discardInput()
 {
-    m_pending.clear();
+    dropCollected();
 }
 
 void DemoChannel::busSwitched(bool medium)

@@ -37,7 +37,6 @@ private:
     std::unique_ptr<Car> m_car;
     std::unique_ptr<Elm327> m_elm;
     bool m_open = false;
-    QByteArray m_pending;
 };
 
 } // namespace talmero::sim
