@@ -1,26 +1,12 @@
 #include "diag/hex_text.h"
 
+#include "link/codecs.h"
+
 namespace talmero::diag {
 
 int hexByte(const QString& twoDigits)
 {
-    if (twoDigits.size() != 2)
-        return -1;
-    int value = 0;
-    for (QChar c : twoDigits) {
-        const char16_t u = c.unicode();
-        int digit;
-        if (u >= '0' && u <= '9')
-            digit = u - '0';
-        else if (u >= 'A' && u <= 'F')
-            digit = u - 'A' + 10;
-        else if (u >= 'a' && u <= 'f')
-            digit = u - 'a' + 10;
-        else
-            return -1;
-        value = value * 16 + digit;
-    }
-    return value;
+    return twoDigits.size() == 2 ? link::hexByte(twoDigits) : -1;
 }
 
 QString hexPairsToText(const QString& hex, bool skipZero)

@@ -7,7 +7,9 @@ const char* const kNibbles[16] = {"0000", "0001", "0010", "0011", "0100", "0101"
                                   "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
 const char kHexDigits[] = "0123456789ABCDEF";
 
-int hexValue(QChar c)
+} // namespace
+
+int hexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
@@ -18,7 +20,15 @@ int hexValue(QChar c)
         return u - 'a' + 10;
     return -1;
 }
-} // namespace
+
+int hexByte(const QString& text, qsizetype at)
+{
+    if (at < 0 || at + 2 > text.size())
+        return -1;
+    const int hi = hexDigitValue(text.at(at));
+    const int lo = hexDigitValue(text.at(at + 1));
+    return hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
+}
 
 QString HEX2BIN(const QString& hex)
 {
@@ -26,7 +36,7 @@ QString HEX2BIN(const QString& hex)
     bits.reserve(hex.size() * 4);
     bool bad = false;
     for (QChar c : hex) {
-        const int v = hexValue(c);
+        const int v = hexDigitValue(c);
         if (v < 0)
             bad = true;
         else

@@ -23,6 +23,11 @@ struct DtcText {
 // Two code bytes and the status byte as six hex digits.
 DtcText DTC2TEXT(const QString& hex);
 
+// The value of one hex digit (either case), or -1.
+int hexDigitValue(QChar c);
+// The byte written by the two hex digits at text[at], or -1 when they are not both hex.
+int hexByte(const QString& text, qsizetype at = 0);
+
 // Seventeen characters, each from '0' to 'Z'.
 bool isVIN(const QString& text);
 

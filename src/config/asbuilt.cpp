@@ -1,0 +1,127 @@
+#include "config/asbuilt.h"
+
+#include "link/answer_text.h"
+#include "link/codecs.h"
+
+namespace talmero::config {
+
+namespace {
+
+QString byteText(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+const AsBuiltLine* asBuiltLineByKey(int key)
+{
+    for (const AsBuiltLine& line : kAsBuiltLines) {
+        if (line.key() == key)
+            return &line;
+    }
+    return nullptr;
+}
+
+const AsBuiltLine* asBuiltLineByAddress(const QString& address)
+{
+    QString wanted = address;
+    link::squeezeCOM(wanted);
+    wanted = link::cutCOM(wanted);
+    for (const AsBuiltLine& line : kAsBuiltLines) {
+        if (wanted.compare(qs(line.address), Qt::CaseInsensitive) == 0)
+            return &line;
+    }
+    return nullptr;
+}
+
+int asBuiltKey(const QString& addressByteLabel, const QString& blockNumberLabel)
+{
+    bool addressOk = false;
+    bool blockOk = false;
+    const int addressByte = addressByteLabel.trimmed().toInt(&addressOk, 16);
+    const int blockNumber = blockNumberLabel.trimmed().toInt(&blockOk, 10);
+    return addressOk && blockOk ? addressByte + blockNumber : -1;
+}
+
+int sumASBUILT(int key, const QString& data)
+{
+    int sum = (key + 8) & 0xFF;
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2)
+        sum = (sum + qMax(link::hexByte(data, i), 0)) & 0xFF;
+    return sum;
+}
+
+int sumASBUILT(int addressByte, int blockNumber, const QString& data)
+{
+    return sumASBUILT(addressByte + blockNumber, data);
+}
+
+void trimZeroTail(QString& data, int n)
+{
+    if (data.size() <= n)
+        return;
+    for (qsizetype i = n; i < data.size(); ++i) {
+        if (data.at(i) != u'0')
+            return;
+    }
+    data.truncate(n);
+}
+
+QString asBuiltDataPart(int key, const QString& data)
+{
+    if (data.isEmpty() || data.size() % 2 != 0)
+        return QString();
+    for (qsizetype i = 0; i < data.size(); i += 2) {
+        if (link::hexByte(data, i) < 0)
+            return QString();
+    }
+    return link::splitHEX(data.toUpper() + byteText(sumASBUILT(key, data)));
+}
+
+AsBuiltReading readAsBuilt(int key, const QString& typed)
+{
+    AsBuiltReading invalid;
+    const AsBuiltLine* line = asBuiltLineByKey(key);
+    QString text = typed;
+    link::squeezeCOM(text);
+    text = link::cutCOM(text);
+    const qsizetype length = text.size();
+    if (!line || length % 2 != 0 || length < 4)
+        return invalid;
+
+    int sum = (key + 8) & 0xFF;
+    for (qsizetype i = 0; i + 2 < length; i += 2) {
+        const int value = link::hexByte(text, i);
+        if (value < 0)
+            return invalid;
+        sum = (sum + value) & 0xFF;
+    }
+    if (link::hexByte(text, length - 2) != sum)
+        return invalid;
+
+    AsBuiltReading reading;
+    reading.block = line->block;
+    reading.checksum = text.right(2);
+    reading.data = text.left(length - 2);
+    trimZeroTail(reading.data, line->dataDigits);
+    if (line->block == BlockId::IPC) {
+        // A fifth byte of zero: a dashboard with the 4-byte block.
+        if (reading.data.size() == 10 && reading.data.endsWith(QLatin1String("00")))
+            reading.data.chop(2);
+        if (reading.data.size() != 8 && reading.data.size() != 10)
+            return invalid;
+    } else if (reading.data.size() != line->dataDigits) {
+        return invalid;
+    }
+    reading.valid = true;
+    return reading;
+}
+
+AsBuiltReading readAsBuilt(const QString& address, const QString& typed)
+{
+    const AsBuiltLine* line = asBuiltLineByAddress(address);
+    return line ? readAsBuilt(line->key(), typed) : AsBuiltReading{};
+}
+
+} // namespace talmero::config

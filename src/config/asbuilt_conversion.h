@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+namespace talmero::link {
+class Host;
+}
+
+namespace talmero::config {
+
+class AsBuiltDialog;
+class ConfigPanel;
+
+// "Read AS-BUILT" and "Generating AS-BUILT" on the IPC and BCM pages: between the
+// entry window's line and the page's options, online and offline alike.
+class AsBuiltConversion {
+public:
+    AsBuiltConversion(ConfigPanel& panel, AsBuiltDialog& dialog, link::Host& host);
+
+    // page: the active page of the configuration notebook; it names the module in the
+    // log. Which line is meant comes from the window's labels, as the page set them.
+    void ButtonCONFopenASBUILTClick(int page);
+    // The window's OK: decodes the typed line, then closes the window.
+    void Button1Click();
+    // Decodes Edit1 into the page's options and logs the line read, or
+    // "! Неверная строка AS-BUILT" with nothing decoded.
+    void decodeASBUILT(int page);
+    // Builds the line from the page's options, shows it, and clears the panel once the
+    // window is closed.
+    void ButtonCONFgetASBUILTClick(int page);
+
+    static const QString kInvalidLine;
+
+private:
+    QString moduleText(int page) const;
+    int labelKey() const;
+
+    ConfigPanel& m_panel;
+    AsBuiltDialog& m_dialog;
+    link::Host& m_host;
+    int m_page = 0; // the page whose "Read AS-BUILT" opened the window
+};
+
+} // namespace talmero::config

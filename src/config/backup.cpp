@@ -1,0 +1,115 @@
+#include "config/backup.h"
+
+#include "config/layout.h"
+#include "config/vehicle_data_writer.h"
+#include "link/adapter.h"
+#include "link/answer_text.h"
+#include "link/codecs.h"
+#include "link/host.h"
+#include "link/session.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace talmero::config {
+
+namespace {
+
+// What a module says while it is still working on a read request.
+const QString kResponsePending = QStringLiteral("7F2178");
+
+} // namespace
+
+VehicleBackup::VehicleBackup(link::Session& session, link::Host& host)
+    : m_session(session), m_host(host)
+{
+}
+
+QString VehicleBackup::fallbackFolder() const
+{
+    if (!m_fallbackFolder.isEmpty())
+        return m_fallbackFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/TALMERO");
+}
+
+QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
+                                           const Clock& clock)
+{
+    m_host.log(QStringLiteral("* Запущен процесс сохранения данных из модулей автомобиля, ждите..."));
+    if (!m_session.adapter().writeCOM(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
+        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        return QString();
+    }
+    QStringList moduleLines;
+    for (int k = 0; k < kBackupModuleCount; ++k) {
+        if (m_progress)
+            m_progress(k + 1, kBackupModuleCount, kBackupModules[k]);
+        dumpModule(moduleLines, kBackupModules[k]);
+    }
+    const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
+    const QStringList lines = vehicle_data::documentLines(carVIN, when, moduleLines);
+    return save(vehicle_data::fileName(carVIN, when), vehicle_data::fileBytes(lines), programFolder);
+}
+
+// An installed program usually sits in a folder the user cannot write; the backup then
+// goes into the documents folder, and the log says where.
+QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
+                            const QString& programFolder)
+{
+    const QString inProgramFolder = QDir(programFolder).filePath(fileName);
+    if (vehicle_data::writeWhole(inProgramFolder, bytes).isEmpty()) {
+        m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге программы"));
+        return inProgramFolder;
+    }
+    const QString folder = fallbackFolder();
+    const QString inFallback = QDir(folder).filePath(fileName);
+    if (QDir().mkpath(folder) && vehicle_data::writeWhole(inFallback, bytes).isEmpty()) {
+        m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге ")
+                   + QDir::toNativeSeparators(folder));
+        return inFallback;
+    }
+    m_host.log(QStringLiteral("! Ошибка сохранения файла"));
+    return QString();
+}
+
+void VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
+{
+    const QString address = qs(module.address);
+    if (m_session.openModule(false, false, module.medium, module.session, address).startsWith(u'!'))
+        return;
+    QStringList blockLines;
+    bool heard = false;
+    for (int b = module.firstBlock; b <= module.lastBlock; ++b) {
+        const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
+        const BlockAnswer answer = readBlock(index, module.pendingNote);
+        heard = heard || answer.fromModule;
+        if (answer.data)
+            blockLines << vehicle_data::blockLine(index, *answer.data);
+    }
+    // Without a session request nothing has shown that the module is there: one that
+    // answered none of its requests is left out, as a module whose session failed is
+    // (an empty Module element would also read back as a broken file).
+    if (!module.session && !heard)
+        return;
+    lines << vehicle_data::moduleLine(address, qs(module.title)) << blockLines << vehicle_data::kModuleEnd;
+}
+
+VehicleBackup::BlockAnswer VehicleBackup::readBlock(const QString& index, bool pendingNote)
+{
+    QString answer = link::cutCOM(m_session.adapter().writeCOM(QStringLiteral("21") + index, false));
+    // Only the note itself is dropped: the ABS answers its other blocks at once, and
+    // cutting those would lose them from every backup.
+    if (pendingNote && answer.startsWith(kResponsePending, Qt::CaseInsensitive))
+        answer.remove(0, kResponsePending.size());
+    answer = link::joinFrames(answer);
+    BlockAnswer result;
+    result.fromModule = answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive)
+        || answer.startsWith(QLatin1String("7F"), Qt::CaseInsensitive);
+    // splitHEX drops an odd last digit.
+    if (answer.left(4).compare(QStringLiteral("61") + index, Qt::CaseInsensitive) == 0)
+        result.data = link::splitHEX(answer.mid(4));
+    return result;
+}
+
+} // namespace talmero::config

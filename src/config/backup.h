@@ -1,0 +1,61 @@
+#pragma once
+
+#include "config/backup_list.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace talmero::link {
+class Host;
+class Session;
+} // namespace talmero::link
+
+namespace talmero::config {
+
+// The backup button: reads the blocks of the backup's modules on both buses and writes
+// them with the VIN and the time into one VehicleData file. Its commands stay out of
+// the log; the window disables its status panel around the call.
+class VehicleBackup {
+public:
+    using Clock = std::function<QDateTime()>;
+    // Before each module: number counts from 1 to count.
+    using Progress = std::function<void(int number, int count, const BackupModule& module)>;
+
+    VehicleBackup(link::Session& session, link::Host& host);
+
+    // Where the file goes when the program's folder cannot be written; by default the
+    // user's documents folder + "TALMERO".
+    void setFallbackFolder(const QString& folder) { m_fallbackFolder = folder; }
+    QString fallbackFolder() const;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
+    // carVIN: the connection's VIN; programFolder: the executable's folder. The clock
+    // (the local time when not given) is read once, for the name and the Date element.
+    // Returns the path of the file written, or an empty text when none was (the log
+    // says why).
+    QString BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
+                                const Clock& clock = Clock());
+
+    // Appends one module's lines, or nothing when its session does not open (or, for a
+    // module opened without a session request, when it answers none of its requests).
+    void dumpModule(QStringList& lines, const BackupModule& module);
+
+private:
+    struct BlockAnswer {
+        bool fromModule = false;     // positive or negative: the module is there
+        std::optional<QString> data; // "C3 1F 80", when the block was given
+    };
+    BlockAnswer readBlock(const QString& index, bool pendingNote);
+    QString save(const QString& fileName, const QByteArray& bytes, const QString& programFolder);
+
+    link::Session& m_session;
+    link::Host& m_host;
+    QString m_fallbackFolder;
+    Progress m_progress;
+};
+
+} // namespace talmero::config

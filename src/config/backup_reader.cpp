@@ -1,0 +1,213 @@
+#include "config/backup_reader.h"
+
+#include "config/config_panel.h"
+#include "config/layout.h"
+#include "config/option_view.h"
+#include "config/pages.h"
+#include "link/answer_text.h"
+#include "link/codecs.h"
+#include "link/host.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QXmlStreamReader>
+
+namespace talmero::config {
+
+const QString BackupOpening::kBackupFileFilter = QStringLiteral("Konfiguracja auta (VehicleData*.xml)");
+
+namespace {
+
+// What the lookup needs of a parsed file: the first Modules of the VehicleData root,
+// how many elements it holds, and the children of the last Module that matched.
+struct BackupOutline {
+    bool vehicleData = false;
+    bool modules = false;
+    int moduleCount = 0;
+    bool matched = false;
+    struct Child {
+        bool hasAttribute = false;
+        QString firstAttribute;
+        QString text;
+    };
+    QList<Child> blocks;
+};
+
+// Reads the whole file; on failure the text says why (a notice for the user).
+QString outline(const QByteArray& bytes, const QString& address, BackupOutline& out)
+{
+    QXmlStreamReader xml(bytes);
+    int depth = 0;
+    bool inModules = false;  // inside the first Modules of the root
+    bool inMatch = false;    // inside a matching Module
+    bool inBlock = false;    // inside a child of a matching Module
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (depth == 1) {
+                out.vehicleData = xml.name() == QLatin1String("VehicleData");
+            } else if (depth == 2 && out.vehicleData && !out.modules
+                       && xml.name() == QLatin1String("Modules")) {
+                out.modules = inModules = true;
+            } else if (depth == 3 && inModules) {
+                ++out.moduleCount;
+                inMatch = xml.attributes().value(QLatin1String("address")) == address;
+                if (inMatch) {
+                    out.matched = true;
+                    out.blocks.clear();
+                }
+            } else if (depth == 4 && inMatch) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                BackupOutline::Child child;
+                child.hasAttribute = !attributes.isEmpty();
+                if (child.hasAttribute)
+                    child.firstAttribute = attributes.first().value().toString();
+                out.blocks.append(child);
+                inBlock = true;
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (depth == 2)
+                inModules = false;
+            else if (depth == 3)
+                inMatch = false;
+            else if (depth == 4)
+                inBlock = false;
+            --depth;
+            break;
+        case QXmlStreamReader::Characters:
+            if (inBlock && depth == 4)
+                out.blocks.last().text += xml.text();
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError()) {
+        return QStringLiteral("Строка %1, столбец %2: %3")
+            .arg(xml.lineNumber())
+            .arg(xml.columnNumber())
+            .arg(xml.errorString());
+    }
+    return QString();
+}
+
+} // namespace
+
+BackupChoice backupChoice(const ConfigPanel& panel, int page)
+{
+    const PageInfo& info = pageInfo(page);
+    const int side = panel.pageSide(page);
+    const BlockTransfer& t = info.parts[info.partCount == 2 ? side : 0];
+    BackupChoice choice;
+    choice.address = qs(info.addresses[info.addresses[1].empty() ? 0 : side]);
+    choice.index = qs(t.readRequest.substr(2));
+    choice.suffix = panel.partSuffix(page);
+    return choice;
+}
+
+BackupLookup readBackupBlock(const QString& path, const QString& address, const QString& index,
+                             link::Host& host)
+{
+    const QString fullName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    BackupLookup lookup;
+
+    QFile file(path);
+    if (QFileInfo(path).size() > kMaxBackupFileSize) {
+        host.notify(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
+        return lookup;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        host.notify(QStringLiteral("Не удалось открыть файл:\n") + fullName + u'\n' + file.errorString());
+        return lookup;
+    }
+    // Read at most one byte past the limit: a file that grew meanwhile is still refused.
+    const QByteArray bytes = file.read(kMaxBackupFileSize + 1);
+    if (bytes.size() > kMaxBackupFileSize) {
+        host.notify(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
+        return lookup;
+    }
+    BackupOutline found;
+    const QString parseError = outline(bytes, address, found);
+    if (!parseError.isEmpty()) {
+        host.notify(QStringLiteral("Файл не является XML-документом:\n") + fullName + u'\n' + parseError);
+        return lookup;
+    }
+    lookup.loaded = true;
+
+    const QString preset = QStringLiteral("! Неверная структура файла:\n") + fullName;
+    const auto structureFault = [&] {
+        host.notify(QStringLiteral("Неверная структура файла:\n") + fullName);
+        lookup.result = preset;
+        return lookup;
+    };
+    if (!found.vehicleData || !found.modules || found.moduleCount == 0)
+        return structureFault();
+    if (!found.matched) {
+        lookup.result = QStringLiteral("! Нет данных о модуле");
+        return lookup;
+    }
+    if (found.blocks.isEmpty())
+        return structureFault();
+    lookup.result = preset;
+    for (const BackupOutline::Child& child : found.blocks) {
+        if (!child.hasAttribute)
+            return structureFault();
+        if (child.firstAttribute == index)
+            lookup.result = child.text.trimmed().isEmpty() ? QString() : child.text;
+    }
+    if (lookup.result.isEmpty())
+        lookup.result = QStringLiteral("! Нет данных о конфигурации");
+    return lookup;
+}
+
+BackupOpening::BackupOpening(ConfigPanel& panel, link::Host& host) : m_panel(panel), m_host(host) {}
+
+void BackupOpening::ButtonCONFopenClick(int page, const QString& path)
+{
+    ButtonCONFopenClick(page, [&path] { return path; });
+}
+
+void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile)
+{
+    m_panel.clearCONF();
+    if (page < 0 || page >= kPageCount)
+        return;
+    const BackupChoice choice = backupChoice(m_panel, page);
+    const QString path = chooseFile ? chooseFile() : QString();
+    if (path.isEmpty())
+        return;
+    m_host.log(QStringLiteral("* Просмотр файла ") + QFileInfo(path).fileName());
+    const BackupLookup lookup = readBackupBlock(path, choice.address, choice.index, m_host);
+    if (!lookup.loaded)
+        return;
+    if (lookup.result.startsWith(u'!')) {
+        m_host.log(lookup.result);
+        return;
+    }
+    m_host.log(QStringLiteral("* Открыта конфигурация модуля ") + qs(pageInfo(page).caption)
+               + QStringLiteral(" (") + m_panel.view().text(QStringLiteral("LabelCONF"))
+               + QStringLiteral(")") + choice.suffix + QStringLiteral(" -> ") + lookup.result);
+
+    // Blanks and line breaks inside the element are not part of the block.
+    QString hex = lookup.result;
+    link::squeezeCOM(hex);
+    hex = link::cutCOM(hex);
+    const BlockId block = m_panel.pageBlock(page);
+    if (block == BlockId::IPC)
+        m_panel.view().setEnabled(QStringLiteral("RadioGroupIPCrd"), true);
+    bool shown = false;
+    if (layoutOf(block).hexText)
+        shown = m_panel.decode(block, hex);
+    else
+        shown = m_panel.decode(block, link::HEX2BIN(hex),
+                               block == BlockId::HVAC ? lookup.result : QString());
+    // A stored block the page cannot show is reported as a refused read is.
+    if (!shown)
+        m_host.notify(QStringLiteral("!"));
+}
+
+} // namespace talmero::config

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace talmero::link {
+class Host;
+}
+
+namespace talmero::config {
+
+class ConfigPanel;
+
+// A file larger than this is no backup: it is refused before it is parsed.
+inline constexpr qint64 kMaxBackupFileSize = 10 * 1024 * 1024;
+
+// Which block of the backup a configuration page shows: the block that "Read
+// configuration" reads on that page, with the BCM part and the door side chosen there.
+struct BackupChoice {
+    QString address; // "720"
+    QString index;   // "00", as the file's elmindex holds it
+    QString suffix;  // " [Часть 2]" ..., empty for most pages
+};
+BackupChoice backupChoice(const ConfigPanel& panel, int page);
+
+struct BackupLookup {
+    // false: the file could not be read as XML at all (missing, too large, not
+    // well-formed); a notice has said why and there is nothing to log.
+    bool loaded = false;
+    // The block text as stored ("40 81 22 05"), or the "! " line to log.
+    QString result;
+};
+
+// Finds the block in a VehicleData file: the last Module whose address matches, and in
+// it the last child whose first attribute equals the index. A structure fault is also
+// shown as a notice. VIN, Owner and Date are not read: another car's file opens as well.
+BackupLookup readBackupBlock(const QString& path, const QString& address, const QString& index,
+                             link::Host& host);
+
+// "Read from file": one page's configuration from a backup, shown as if read from the car.
+class BackupOpening {
+public:
+    BackupOpening(ConfigPanel& panel, link::Host& host);
+
+    // chooseFile asks the user for the file (filter: kBackupFileFilter) and returns its
+    // full path, or an empty text when the user cancelled. The panel is cleared first,
+    // whatever follows.
+    void ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile);
+    void ButtonCONFopenClick(int page, const QString& path);
+
+    // The open dialog's filter: description, then the pattern.
+    static const QString kBackupFileFilter;
+
+private:
+    ConfigPanel& m_panel;
+    link::Host& m_host;
+};
+
+} // namespace talmero::config

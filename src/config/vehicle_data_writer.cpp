@@ -1,0 +1,98 @@
+#include "config/vehicle_data_writer.h"
+
+#include <QSaveFile>
+
+namespace talmero::config::vehicle_data {
+
+namespace {
+
+constexpr int kVinLength = 17;
+
+QString dateText(const QDateTime& when)
+{
+    return when.date().toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString timeText(const QDateTime& when)
+{
+    return when.time().toString(QStringLiteral("hh-mm-ss"));
+}
+
+} // namespace
+
+QString fileName(const QString& vin, const QDateTime& when)
+{
+    return QStringLiteral("VehicleData.") + vin.left(kVinLength) + QLatin1Char('.') + dateText(when)
+        + QLatin1Char('.') + timeText(when) + QStringLiteral(".xml");
+}
+
+// A VIN may hold '<' or '>' (both pass the VIN check); the file must stay well-formed.
+QString escaped(const QString& value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (QChar c : value) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': out += QLatin1String("&quot;"); break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+QString moduleLine(const QString& address, const QString& title)
+{
+    return QStringLiteral("<Module address=\"") + escaped(address) + QStringLiteral("\" title=\"")
+        + escaped(title) + QStringLiteral("\">");
+}
+
+QString blockLine(const QString& index, const QString& data)
+{
+    return QStringLiteral("<Block elmindex=\"") + escaped(index) + QStringLiteral("\">") + escaped(data)
+        + QStringLiteral("</Block>");
+}
+
+QStringList documentLines(const QString& vin, const QDateTime& when, const QStringList& moduleLines)
+{
+    QStringList lines;
+    lines << QStringLiteral("<VehicleData>")
+          << QStringLiteral("<VIN>") + escaped(vin.left(kVinLength)) + QStringLiteral("</VIN>")
+          << QStringLiteral("<Owner>TALMERO</Owner>")
+          << QStringLiteral("<Modules>");
+    lines += moduleLines;
+    lines << QStringLiteral("</Modules>") << QStringLiteral("</VehicleData>");
+    // The date goes in last, as the fourth line, from the one reading of the clock.
+    lines.insert(3, QStringLiteral("<Date>") + dateText(when) + QLatin1Char(' ') + timeText(when)
+                        + QStringLiteral("</Date>"));
+    return lines;
+}
+
+QByteArray fileBytes(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+QString writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // Flushed here and checked: commit() may take a short write at its closing flush
+    // for success, and then rename half a file over the older one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+} // namespace talmero::config::vehicle_data

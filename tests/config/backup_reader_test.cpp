@@ -1,0 +1,378 @@
+#include "asbuilt_dialog_double.h"
+#include "backup_fixture.h"
+#include "config/asbuilt.h"
+#include "config/asbuilt_conversion.h"
+#include "config/backup_reader.h"
+#include "config/config_panel.h"
+#include "config/config_transfer.h"
+#include "config/map_option_view.h"
+#include "config/pages.h"
+#include "link/codecs.h"
+#include "qt_print.h"
+
+#include <QDir>
+
+using namespace talmero;
+using namespace talmero::config;
+
+namespace {
+
+QString text(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+// ---- which block each page wants ----
+
+TEST(BackupChoiceTable, EveryPageWantsTheBlockItReadsFromTheCar)
+{
+    const struct {
+        int page;
+        int side; // item of the page's part or door group
+        const char* address;
+        const char* index;
+        const char* suffix;
+    } cases[] = {
+        {PageIPC, 0, "720", "00", ""},
+        {PageACM, 0, "727", "00", ""},
+        {PageBCM, 0, "726", "03", " [Часть 1]"},
+        {PageBCM, 1, "726", "04", " [Часть 2]"},
+        {PageDDM, 0, "740", "01", " [Водительский]"},
+        {PageDDM, 1, "741", "01", " [Пассажирский]"},
+        {PageHVAC, 0, "733", "01", ""},
+        {PageRCM, 0, "737", "00", ""},
+        {PageABS, 0, "760", "01", ""},
+        {PageHCM, 0, "734", "00", ""},
+    };
+    MapOptionView view;
+    RecordingHost host;
+    ConfigPanel panel(view, host);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.address);
+        view.setItem(QStringLiteral("RadioGroupBCMrd"), c.side);
+        view.setItem(QStringLiteral("RadioGroupDDMr"), c.side);
+        const BackupChoice choice = backupChoice(panel, c.page);
+        EXPECT_EQ(choice.address, text(c.address));
+        EXPECT_EQ(choice.index, text(c.index));
+        EXPECT_EQ(choice.suffix, text(c.suffix));
+        // Every page's block lies inside what the backup keeps of that module.
+        bool stored = false;
+        for (const BackupModule& m : kBackupModules) {
+            if (qs(m.address) == choice.address)
+                stored = choice.index.toInt(nullptr, 16) >= m.firstBlock && choice.index.toInt(nullptr, 16) <= m.lastBlock;
+        }
+        EXPECT_TRUE(stored);
+    }
+}
+
+// ---- the lookup in a file ----
+
+class BackupFileTest : public ::testing::Test {
+protected:
+    QString file(const QByteArray& content, const char* name = "VehicleData.test.xml")
+    {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return path;
+    }
+    QString structureFault(const QString& path) const
+    {
+        return QStringLiteral("! Неверная структура файла:\n") + QDir::toNativeSeparators(path);
+    }
+
+    QTemporaryDir dir;
+    RecordingHost host;
+};
+
+QByteArray vehicleData(const QByteArray& modules)
+{
+    return "<VehicleData>\r\n<VIN>WF0AXXGCDA1B23456</VIN>\r\n<Owner>TALMERO</Owner>\r\n"
+           "<Date>2009-05-17 10-04-59</Date>\r\n<Modules>\r\n" + modules + "</Modules>\r\n</VehicleData>\r\n";
+}
+
+TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
+{
+    const struct {
+        const char* what;
+        QByteArray content;
+        const char* result; // the block text; "FAULT" for the structure line, logged only
+    } cases[] = {
+        {"plain", vehicleData("<Module address=\"726\" title=\"BCM\"><Block elmindex=\"03\">9E 07 31</Block>"
+                              "<Block elmindex=\"04\">40 81 22 05</Block></Module>"),
+         "40 81 22 05"},
+        {"later module", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>"
+                                     "<Module address=\"727\"><Block elmindex=\"04\">33</Block></Module>"
+                                     "<Module address=\"726\"><Block elmindex=\"04\">22</Block></Module>"),
+         "22"},
+        {"later module without the block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>"
+                                                       "<Module address=\"726\"><Block elmindex=\"03\">22</Block></Module>"),
+         "FAULT"},
+        {"later block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block>"
+                                    "<Block elmindex=\"03\">33</Block><Block elmindex=\"04\">22</Block></Module>"),
+         "22"},
+        {"first attribute by any name", vehicleData("<Module address=\"726\"><Part n=\"04\">44</Part></Module>"),
+         "44"},
+        {"index only in a second attribute", vehicleData("<Module address=\"726\"><Block x=\"1\" elmindex=\"04\">44</Block></Module>"),
+         "FAULT"},
+        {"index compared as text", vehicleData("<Module address=\"726\"><Block elmindex=\"4\">44</Block></Module>"),
+         "FAULT"},
+        {"empty block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\"></Block></Module>"),
+         "! Нет данных о конфигурации"},
+        {"blank block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">\r\n </Block></Module>"),
+         "! Нет данных о конфигурации"},
+        {"last match empty", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block>"
+                                         "<Block elmindex=\"04\"/></Module>"),
+         "! Нет данных о конфигурации"},
+        {"no such module", vehicleData("<Module address=\"720\"><Block elmindex=\"04\">11</Block></Module>"),
+         "! Нет данных о модуле"},
+        {"another car, another order", "<VehicleData><Modules><Module title=\"BCM\" address=\"726\">"
+                                       "<Block elmindex=\"04\">55</Block></Module></Modules>"
+                                       "<VIN>OTHER</VIN></VehicleData>",
+         "55"},
+        {"second Modules ignored", "<VehicleData><Modules><Module address=\"726\"><Block elmindex=\"04\">55</Block>"
+                                   "</Module></Modules><Modules><Module address=\"726\"><Block elmindex=\"04\">66"
+                                   "</Block></Module></Modules></VehicleData>",
+         "55"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.notices.clear();
+        const QString path = file(c.content);
+        const BackupLookup lookup = readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host);
+        EXPECT_TRUE(lookup.loaded);
+        EXPECT_EQ(lookup.result, QString::fromUtf8(c.result) == QLatin1String("FAULT") ? structureFault(path)
+                                                                                       : text(c.result));
+        EXPECT_TRUE(host.notices.isEmpty());
+    }
+}
+
+TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)
+{
+    const struct {
+        const char* what;
+        QByteArray content;
+    } cases[] = {
+        {"other root", "<Backup><Modules><Module address=\"726\"/></Modules></Backup>"},
+        {"no Modules", "<VehicleData><VIN>WF0AXXGCDA1B23456</VIN></VehicleData>"},
+        {"Modules too deep", "<VehicleData><Data><Modules><Module address=\"726\"/></Modules></Data></VehicleData>"},
+        {"empty Modules", vehicleData("")},
+        {"module without children", vehicleData("<Module address=\"726\" title=\"BCM\">\r\n</Module>\r\n")},
+        {"child without attributes", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block>"
+                                                 "<Block>22</Block></Module>")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.notices.clear();
+        const QString path = file(c.content);
+        const BackupLookup lookup = readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host);
+        EXPECT_TRUE(lookup.loaded);
+        EXPECT_EQ(lookup.result, structureFault(path));
+        EXPECT_EQ(host.notices, QStringList{QStringLiteral("Неверная структура файла:\n") + QDir::toNativeSeparators(path)});
+    }
+}
+
+TEST_F(BackupFileTest, FileThatIsNoXmlIsRefusedWithANotice)
+{
+    const struct {
+        const char* what;
+        QByteArray content;
+        const char* notice;
+    } cases[] = {
+        {"mismatched tag", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Module>"),
+         "Файл не является XML-документом:"},
+        {"cut short", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>").left(120),
+         "Файл не является XML-документом:"},
+        {"empty", "", "Файл не является XML-документом:"},
+        {"unescaped VIN", "<VehicleData><VIN>WF0<XX</VIN><Modules/></VehicleData>", "Файл не является XML-документом:"},
+        {"binary", QByteArray("\x00\x01\x02\xFF", 4), "Файл не является XML-документом:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.notices.clear();
+        const BackupLookup lookup = readBackupBlock(file(c.content), QStringLiteral("726"), QStringLiteral("04"), host);
+        EXPECT_FALSE(lookup.loaded);
+        ASSERT_EQ(host.notices.size(), 1);
+        EXPECT_TRUE(host.notices[0].startsWith(text(c.notice))) << host.notices[0].toStdString();
+    }
+
+    host.notices.clear();
+    EXPECT_FALSE(readBackupBlock(dir.filePath(QStringLiteral("missing.xml")), QStringLiteral("726"),
+                                 QStringLiteral("04"), host).loaded);
+    ASSERT_EQ(host.notices.size(), 1);
+    EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Не удалось открыть файл:")));
+}
+
+TEST_F(BackupFileTest, OversizedFileIsRefusedUnread)
+{
+    // Well-formed, and just over the limit.
+    QByteArray content = vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>");
+    content.insert(content.indexOf("<Modules>"), "<!--" + QByteArray(kMaxBackupFileSize, ' ') + "-->");
+    const BackupLookup lookup = readBackupBlock(file(content), QStringLiteral("726"), QStringLiteral("04"), host);
+    EXPECT_FALSE(lookup.loaded);
+    ASSERT_EQ(host.notices.size(), 1);
+    EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):")));
+}
+
+// ---- "Read from file" on the pages ----
+
+class OpenFromFileTest : public BackupTest {
+protected:
+    void goTo(int page, int side = 0)
+    {
+        view.setItem(QStringLiteral("RadioGroupBCMrd"), side);
+        view.setItem(QStringLiteral("RadioGroupDDMr"), side);
+        ASSERT_TRUE(panel.TabbedCONFChange(page, true));
+    }
+
+    MapOptionView view;
+    ConfigPanel panel{view, host};
+    BackupOpening opening{panel, host};
+};
+
+TEST_F(OpenFromFileTest, TheExampleFileOpensBcmPart2)
+{
+    const QString path = dir.filePath(QStringLiteral("VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(vehicleData("<Module address=\"726\" title=\"BCM\">\r\n<Block elmindex=\"03\">9E 07 31</Block>\r\n"
+                        "<Block elmindex=\"04\">40 81 22 05</Block>\r\n</Module>\r\n"));
+    f.close();
+    goTo(PageBCM, 1);
+    host.lines.clear();
+
+    opening.ButtonCONFopenClick(PageBCM, path);
+
+    EXPECT_EQ(host.lines, (QStringList{QStringLiteral("* Просмотр файла VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml"),
+                                       QStringLiteral("* Открыта конфигурация модуля BCM (GEM модуль) [Часть 2] -> 40 81 22 05")}));
+    EXPECT_EQ(panel.confBCM2, link::HEX2BIN(QStringLiteral("408122")));
+    EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+    EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
+    EXPECT_TRUE(host.notices.isEmpty());
+}
+
+TEST_F(OpenFromFileTest, CancelledOrFailedOpeningLeavesThePageCleared)
+{
+    const QString good = dir.filePath(QStringLiteral("VehicleData.a.xml"));
+    const QString broken = dir.filePath(QStringLiteral("VehicleData.b.xml"));
+    QFile g(good), b(broken);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
+    g.write(vehicleData("<Module address=\"720\"><Block elmindex=\"00\">CD 42 10 10 C0</Block></Module>"));
+    b.write("<VehicleData><Modules>");
+    g.close();
+    b.close();
+    goTo(PageIPC);
+
+    const struct {
+        const char* what;
+        int page;
+        QString path;
+        QStringList log;
+    } cases[] = {
+        {"cancelled", PageIPC, QString(), {}},
+        {"not XML", PageIPC, broken, {QStringLiteral("* Просмотр файла VehicleData.b.xml")}},
+        {"no module", PageRCM, good,
+         {QStringLiteral("* Просмотр файла VehicleData.a.xml"), QStringLiteral("! Нет данных о модуле")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        opening.ButtonCONFopenClick(PageIPC, good);
+        ASSERT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+        host.lines.clear();
+        opening.ButtonCONFopenClick(c.page, [&] { return c.path; });
+        EXPECT_EQ(host.lines, c.log);
+        EXPECT_EQ(panel.confIPC, QString(32, u'0'));
+        EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+        EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxIPC07")));
+    }
+}
+
+TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
+{
+    const QString path = dir.filePath(QStringLiteral("VehicleData.c.xml"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(vehicleData("<Module address=\"733\"><Block elmindex=\"01\">06 00</Block></Module>"
+                        "<Module address=\"734\"><Block elmindex=\"00\">0A 0B 0C 0D</Block></Module>"
+                        "<Module address=\"737\"><Block elmindex=\"00\">46</Block></Module>"));
+    f.close();
+
+    goTo(PageHVAC);
+    opening.ButtonCONFopenClick(PageHVAC, path);
+    EXPECT_EQ(view.item(QStringLiteral("RadioGroupHVAC")), 4); // "Other  -"
+    EXPECT_EQ(view.text(QStringLiteral("EditHVAC")), QStringLiteral("06 00"));
+
+    goTo(PageHCM);
+    opening.ButtonCONFopenClick(PageHCM, path);
+    EXPECT_EQ(panel.confHCM, QStringLiteral("0A0B0C0D"));
+
+    // A block the page refuses is reported as a refused read is, not as opened and shown.
+    goTo(PageRCM);
+    opening.ButtonCONFopenClick(PageRCM, path);
+    EXPECT_EQ(host.notices, QStringList{QStringLiteral("!")});
+    EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+}
+
+// A backup of the virtual car opens on every page to what a read from the car shows.
+TEST_F(OpenFromFileTest, BackupOfTheCarOpensOnEveryPageAsTheCarReads)
+{
+    demo.car().setBlock(QStringLiteral("741"), 1, QByteArray::fromHex("BD"));
+    const QString path = runBackup(demo.car().vin(), QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5)));
+    ASSERT_FALSE(path.isEmpty());
+    ConfigTransfer transfer(panel, session, host);
+
+    const struct {
+        int page;
+        int side;
+    } cases[] = {{PageIPC, 0}, {PageACM, 0}, {PageBCM, 0}, {PageBCM, 1}, {PageDDM, 0},
+                 {PageDDM, 1}, {PageHVAC, 0}, {PageRCM, 0}, {PageABS, 0}, {PageHCM, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qs(pageInfo(c.page).caption).toStdString() + " " + std::to_string(c.side));
+        goTo(c.page, c.side);
+        transfer.ButtonCONFreadClick(c.page);
+        const BlockId block = panel.pageBlock(c.page);
+        const QString fromCar = panel.conf(block);
+        const bool writableFromCar = view.enabled(QStringLiteral("ButtonCONFwrite"));
+        ASSERT_TRUE(writableFromCar);
+
+        host.lines.clear();
+        opening.ButtonCONFopenClick(c.page, path);
+        ASSERT_EQ(host.lines.size(), 2);
+        EXPECT_TRUE(host.lines[1].startsWith(QStringLiteral("* Открыта конфигурация модуля ")));
+        EXPECT_EQ(panel.conf(block), fromCar);
+        EXPECT_EQ(view.enabled(QStringLiteral("ButtonCONFwrite")), writableFromCar);
+
+        const BackupChoice choice = backupChoice(panel, c.page);
+        const QString carHex = QString::fromLatin1(
+            demo.car().block(choice.address, choice.index.toInt(nullptr, 16)).value_or(QByteArray()).toHex().toUpper());
+        const BlockLayout& layout = layoutOf(block);
+        EXPECT_EQ(panel.conf(block), layout.hexText ? carHex : link::HEX2BIN(carHex).left(layout.capacity));
+    }
+}
+
+// What a file holds can be written back to the car, or turned into an AS-BUILT line.
+TEST_F(OpenFromFileTest, OpenedBlockIsWrittenAndGeneratedAsReadOnes)
+{
+    const QString path = runBackup(demo.car().vin(), QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5)));
+    demo.car().setBlock(QStringLiteral("726"), 4, QByteArray::fromHex("408122"));
+    ConfigTransfer transfer(panel, session, host);
+
+    goTo(PageBCM, 1);
+    opening.ButtonCONFopenClick(PageBCM, path);
+    transfer.ButtonCONFwriteClick(PageBCM);
+    EXPECT_EQ(host.lines.last(), QStringLiteral("* Успешно записано"));
+    EXPECT_EQ(demo.car().block(QStringLiteral("726"), 4), QByteArray::fromHex("4F1C02"));
+
+    AsBuiltDialogDouble dialog;
+    QString generated;
+    dialog.onShow = [&] { generated = view.text(QStringLiteral("Edit1")); };
+    AsBuiltConversion conversion(panel, dialog, host);
+    goTo(PageIPC);
+    opening.ButtonCONFopenClick(PageIPC, path);
+    EXPECT_TRUE(view.enabled(QStringLiteral("RadioGroupIPCrd")));
+    conversion.ButtonCONFgetASBUILTClick(PageIPC);
+    EXPECT_EQ(generated, asBuiltDataPart(0x21, QStringLiteral("CD421010C0")));
+}
+
+} // namespace

@@ -1,0 +1,300 @@
+#include "backup_fixture.h"
+#include "qt_print.h"
+#include "config/layout.h"
+#include "config/vehicle_data_writer.h"
+#include "link/scripted_channel.h"
+
+#include <QDir>
+#include <QXmlStreamReader>
+
+#include <sys/resource.h>
+#include <csignal>
+
+using namespace talmero;
+using namespace talmero::config;
+
+namespace {
+
+const QDateTime kMay17{QDate(2009, 5, 17), QTime(10, 4, 59)};
+const QString kStarted = QStringLiteral("* Запущен процесс сохранения данных из модулей автомобиля, ждите...");
+
+// The example car: the ACM does not answer, the HVAC refuses block 00, and the ABS
+// answers its block 00 after a response-pending note.
+TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
+{
+    setCar("WF0AXXGCDA1B23456",
+           {{"720", true, {{"00", "C31F804502"}, {"01", "0010270F0000A0"}, {"02", "12340000"},
+                           {"03", "0102030405060708090A"}}},
+            {"760", true, {{"00", "A1003C"}, {"01", "8801C000"}}},
+            {"734", true, {{"00", "4B"}, {"01", "0000"}}},
+            {"726", true, {{"03", "9E0731"}, {"04", "40812205"}}},
+            {"740", true, {{"00", "000000"}, {"01", "E50200"}}},
+            {"741", true, {{"00", "000000"}, {"01", "E40200"}}},
+            {"733", true, {{"01", "06"}}},
+            {"737", true, {{"00", "1F0008"}, {"01", "0300"}}},
+            {"727", false, {}}});
+    QStringList progress;
+    backup.setProgress([&](int k, int count, const BackupModule& m) {
+        progress << QStringLiteral("%1/%2 %3").arg(k).arg(count).arg(qs(m.title));
+    });
+
+    const QString path = runBackup(QStringLiteral("WF0AXXGCDA1B23456"), kMay17);
+
+    EXPECT_EQ(path, dir.filePath(QStringLiteral("VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml")));
+    const QByteArray expected = crlf({
+        "<VehicleData>",
+        "<VIN>WF0AXXGCDA1B23456</VIN>",
+        "<Owner>TALMERO</Owner>",
+        "<Date>2009-05-17 10-04-59</Date>",
+        "<Modules>",
+        "<Module address=\"720\" title=\"IPC\">",
+        "<Block elmindex=\"00\">C3 1F 80 45 02</Block>",
+        "<Block elmindex=\"01\">00 10 27 0F 00 00 A0</Block>",
+        "<Block elmindex=\"02\">12 34 00 00</Block>",
+        "<Block elmindex=\"03\">01 02 03 04 05 06 07 08 09 0A</Block>",
+        "</Module>",
+        "<Module address=\"760\" title=\"ABS\">",
+        "<Block elmindex=\"00\">A1 00 3C</Block>",
+        "<Block elmindex=\"01\">88 01 C0 00</Block>",
+        "</Module>",
+        "<Module address=\"734\" title=\"HCM\">",
+        "<Block elmindex=\"00\">4B</Block>",
+        "<Block elmindex=\"01\">00 00</Block>",
+        "</Module>",
+        "<Module address=\"726\" title=\"BCM\">",
+        "<Block elmindex=\"03\">9E 07 31</Block>",
+        "<Block elmindex=\"04\">40 81 22 05</Block>",
+        "</Module>",
+        "<Module address=\"740\" title=\"DDM\">",
+        "<Block elmindex=\"00\">00 00 00</Block>",
+        "<Block elmindex=\"01\">E5 02 00</Block>",
+        "</Module>",
+        "<Module address=\"741\" title=\"PDM\">",
+        "<Block elmindex=\"00\">00 00 00</Block>",
+        "<Block elmindex=\"01\">E4 02 00</Block>",
+        "</Module>",
+        "<Module address=\"733\" title=\"HVAC\">",
+        "<Block elmindex=\"01\">06</Block>",
+        "</Module>",
+        "<Module address=\"737\" title=\"RCM\">",
+        "<Block elmindex=\"00\">1F 00 08</Block>",
+        "<Block elmindex=\"01\">03 00</Block>",
+        "</Module>",
+        "</Modules>",
+        "</VehicleData>",
+    });
+    EXPECT_EQ(read(path), expected);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+
+    // Nothing of the exchange reaches the log; the bus prompts do reach the user.
+    EXPECT_EQ(host.lines,
+              (QStringList{kStarted, QStringLiteral("* Файл VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml "
+                                                    "сохранен в каталоге программы")}));
+    EXPECT_EQ(host.notices, (QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)"),
+                                         QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")}));
+    EXPECT_TRUE(session.busMS);
+    EXPECT_EQ(progress, (QStringList{"1/9 IPC", "2/9 ABS", "3/9 HCM", "4/9 BCM", "5/9 DDM", "6/9 PDM",
+                                     "7/9 HVAC", "8/9 RCM", "9/9 ACM"}));
+}
+
+TEST_F(BackupTest, NoModuleOpensGivesAnEmptyModulesElement)
+{
+    for (const BackupModule& m : kBackupModules)
+        demo.car().setPresent(qs(m.address), false);
+    const QString path = runBackup(QString(17, u'0'), kMay17);
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("VehicleData.00000000000000000.2009-05-17.10-04-59.xml"));
+    EXPECT_EQ(read(path), crlf({"<VehicleData>", "<VIN>00000000000000000</VIN>", "<Owner>TALMERO</Owner>",
+                                "<Date>2009-05-17 10-04-59</Date>", "<Modules>", "</Modules>",
+                                "</VehicleData>"}));
+}
+
+TEST_F(BackupTest, ModuleThatRefusesEveryBlockKeepsItsElement)
+{
+    for (const BackupModule& m : kBackupModules) {
+        if (m.address != "737")
+            demo.car().setPresent(qs(m.address), false);
+    }
+    // The airbag module is opened without a session request; a refusal shows it is there.
+    setCar("WF0AXXWPDA9K12345", {{"737", true, {}}});
+    const QString path = runBackup(QStringLiteral("WF0AXXWPDA9K12345"), kMay17);
+    EXPECT_TRUE(read(path).contains("<Modules>\r\n<Module address=\"737\" title=\"RCM\">\r\n</Module>\r\n</Modules>"));
+}
+
+TEST_F(BackupTest, VinIsEscapedAndTheFileStaysWellFormed)
+{
+    const QString vin = QStringLiteral("WF0<XXWPDA9K1234>");
+    const QString path = runBackup(vin + QStringLiteral("EXTRA"), kMay17);
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("VehicleData.WF0<XXWPDA9K1234>.2009-05-17.10-04-59.xml"));
+    const QByteArray bytes = read(path);
+    EXPECT_TRUE(bytes.startsWith("<VehicleData>\r\n<VIN>WF0&lt;XXWPDA9K1234&gt;</VIN>\r\n"));
+    QXmlStreamReader xml(bytes);
+    QString readVin;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("VIN"))
+            readVin = xml.readElementText();
+    }
+    EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+    EXPECT_EQ(readVin, vin);
+}
+
+TEST_F(BackupTest, AdapterThatDoesNotResetWritesNoFile)
+{
+    demo.car().setFault(sim::Car::kAdapter, sim::FaultKind::Silent);
+    EXPECT_EQ(runBackup(demo.car().vin(), kMay17), QString());
+    EXPECT_EQ(host.lines, (QStringList{kStarted, QStringLiteral("! Неверный ответ адаптера")}));
+    EXPECT_TRUE(host.notices.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(BackupTest, SecondBackupInTheSameSecondReplacesTheFirst)
+{
+    const QString first = runBackup(demo.car().vin(), kMay17);
+    demo.car().setBlock(QStringLiteral("726"), 4, QByteArray::fromHex("408122"));
+    const QString second = runBackup(demo.car().vin(), kMay17);
+    EXPECT_EQ(first, second);
+    EXPECT_TRUE(read(second).contains("<Block elmindex=\"04\">40 81 22</Block>"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// An installed program's folder is often not writable: the documents folder takes the
+// file, and the log says which folder that is.
+TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
+{
+    // A folder below a regular file can never be created, whoever runs the test.
+    QFile blocker(dir.filePath(QStringLiteral("program")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unwritable = blocker.fileName() + QStringLiteral("/bin");
+    const QString fallback = dir.filePath(QStringLiteral("documents/TALMERO"));
+
+    const QString path = backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; });
+
+    const QString name = QStringLiteral("VehicleData.WF0AXXWPDA9K12345.2009-05-17.10-04-59.xml");
+    EXPECT_EQ(path, QDir(fallback).filePath(name));
+    EXPECT_TRUE(read(path).startsWith("<VehicleData>\r\n<VIN>WF0AXXWPDA9K12345</VIN>\r\n"));
+    EXPECT_EQ(host.lines.last(),
+              QStringLiteral("* Файл ") + name + QStringLiteral(" сохранен в каталоге ") + QDir::toNativeSeparators(fallback));
+}
+
+// A write that fails half-way (here: the file size limit) leaves the older backup as it
+// was and no partial file anywhere.
+TEST_F(BackupTest, FailedWriteKeepsTheOlderFileWhole)
+{
+    const QString first = runBackup(demo.car().vin(), kMay17);
+    const QByteArray older = read(first);
+    ASSERT_GT(older.size(), 1000);
+    host.lines.clear();
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 200;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const QString second = runBackup(demo.car().vin(), kMay17);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
+
+    EXPECT_EQ(second, QString());
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка сохранения файла"));
+    EXPECT_EQ(read(first).size(), older.size());
+    EXPECT_EQ(read(first), older);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(first).fileName()});
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("documents/TALMERO"))).entryList(QDir::Files).isEmpty());
+}
+
+// ---- one module's answers, as an adapter may give them ----
+
+// An adapter that accepts the set-up and answers the block request from the case.
+class DumpModuleTest : public ::testing::Test {
+protected:
+    QStringList dump(const BackupModule& module, const QByteArray& blockAnswer, const char* session = "50 87")
+    {
+        channel.onSend = [this, blockAnswer, session](const QByteArray& sent) {
+            const QByteArray command = sent.trimmed();
+            QByteArray answer = "OK";
+            if (command == "1087")
+                answer = session;
+            else if (command.startsWith("21"))
+                answer = blockAnswer;
+            channel.deliver(command + "\r" + answer + "\r\r>");
+        };
+        QStringList lines;
+        backup.dumpModule(lines, module);
+        return lines;
+    }
+
+    ScriptedChannel channel;
+    RecordingHost host;
+    link::Adapter adapter{channel, host};
+    link::Session session{adapter, host};
+    VehicleBackup backup{session, host};
+};
+
+TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
+{
+    const BackupModule ipc{"720", "IPC", false, true, 0, 0};
+    const BackupModule abs{"760", "ABS", false, true, 0, 0, true};
+    const BackupModule rcm{"737", "RCM", true, false, 0, 0};
+    const struct {
+        const char* what;
+        const BackupModule& module;
+        QByteArray answer;
+        const char* data; // nullptr: no block line
+    } cases[] = {
+        {"plain", ipc, "61 00 C3 1F 80", "C3 1F 80"},
+        {"odd digit count", ipc, "61 00 C3 1F 8", "C3 1F"},
+        {"one byte", ipc, "61 00 4B", "4B"},
+        {"no data bytes", ipc, "61 00", ""},
+        {"lower case", ipc, "61 00 c3 1f", "c3 1f"},
+        {"several frames", ipc, "00A\r0: 61 00 01 02 03 04\r1: 05 06 07 08 00 00 00", "01 02 03 04 05 06 07 08"},
+        {"refused", ipc, "7F 21 31", nullptr},
+        {"no answer", ipc, "NO DATA", nullptr},
+        {"another block", ipc, "61 01 40", nullptr},
+        {"pending note from another module", ipc, "7F 21 78\r61 00 40", nullptr},
+        {"ABS after its pending note", abs, "7F 21 78\r61 00 A1 00 3C", "A1 00 3C"},
+        {"ABS frames after its pending note", abs,
+         "7F 21 78\r013\r0: 61 00 57 46 30 41\r1: 58 58 57 50 44 41 39\r2: 4B 31 32 33 34 35 00",
+         "57 46 30 41 58 58 57 50 44 41 39 4B 31 32 33 34 35"},
+        {"ABS without a note", abs, "61 00 40", "40"},
+        {"ABS refused", abs, "7F 21 31", nullptr},
+        {"no session, refused", rcm, "7F 21 31", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList expected{vehicle_data::moduleLine(qs(c.module.address), qs(c.module.title))};
+        if (c.data)
+            expected << vehicle_data::blockLine(QStringLiteral("00"), QString::fromLatin1(c.data));
+        expected << QStringLiteral("</Module>");
+        EXPECT_EQ(dump(c.module, c.answer), expected);
+    }
+    EXPECT_TRUE(host.lines.isEmpty());
+}
+
+TEST_F(DumpModuleTest, ModuleThatDoesNotOpenAddsNothing)
+{
+    EXPECT_TRUE(dump({"720", "IPC", false, true, 0, 3}, "61 00 40", "NO DATA").isEmpty());
+    // Without a session request only its silence shows that the module is missing.
+    EXPECT_TRUE(dump({"727", "ACM", true, false, 0, 1}, "NO DATA").isEmpty());
+    EXPECT_TRUE(host.lines.isEmpty());
+}
+
+TEST_F(DumpModuleTest, BlockNumbersAreTwoLowerCaseHexDigits)
+{
+    QByteArrayList requests;
+    channel.onSend = [&](const QByteArray& sent) {
+        const QByteArray command = sent.trimmed();
+        requests << command;
+        channel.deliver(command + "\r" + (command.startsWith("21") ? "61 " + command.mid(2) + " 01" : "OK")
+                        + "\r\r>");
+    };
+    QStringList lines;
+    backup.dumpModule(lines, {"726", "BCM", true, false, 0x09, 0x0B});
+    EXPECT_EQ(requests.mid(2), (QByteArrayList{"2109", "210A", "210B"}));
+    EXPECT_EQ(lines.mid(1, 3), (QStringList{QStringLiteral("<Block elmindex=\"09\">01</Block>"),
+                                            QStringLiteral("<Block elmindex=\"0a\">01</Block>"),
+                                            QStringLiteral("<Block elmindex=\"0b\">01</Block>")}));
+}
+
+} // namespace
