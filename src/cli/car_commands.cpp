@@ -2,6 +2,7 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/config_page.h"
+#include "config/backup.h"
 #include "config/config_transfer.h"
 #include "config/pages.h"
 #include "diag/dtc_memo.h"
@@ -9,6 +10,8 @@
 #include "diag/service_tab.h"
 #include "diag/trouble_codes.h"
 #include "link/link_error.h"
+
+#include <QCoreApplication>
 
 namespace talmero::cli {
 
@@ -174,6 +177,28 @@ struct CarCommand {
         return ExitOk;
     }
 
+    int backup()
+    {
+        if (w().size() != 1)
+            return ctx.usage(QStringLiteral("backup takes no arguments but --dir"));
+        const QString folder = ctx.args.dir.isEmpty() ? QCoreApplication::applicationDirPath() : ctx.args.dir;
+        config::VehicleBackup backup(*car.session, ctx.host);
+        if (ctx.args.log) {
+            backup.setProgress([this](int number, int count, const config::BackupModule&) {
+                ctx.err << "module " << number << " of " << count << '\n';
+                ctx.err.flush();
+            });
+        }
+        const qsizetype from = ctx.host.lines().size();
+        const QString path = backup.BitBtnSaveAutoClick(ctx.args.vin, folder);
+        if (path.isEmpty()) {
+            const QString failure = ctx.host.failureSince(from);
+            return ctx.fail(failure.isEmpty() ? QStringLiteral("no file was written") : failure);
+        }
+        ctx.out << path << '\n';
+        return ExitOk;
+    }
+
     int live()
     {
         if (w().size() != 1)
@@ -205,7 +230,7 @@ struct CarCommand {
 int runCarCommand(CommandContext& ctx)
 {
     static const QStringList known = {QStringLiteral("read-config"), QStringLiteral("write-config"),
-                                      QStringLiteral("dtc"), QStringLiteral("vin"), QStringLiteral("read-block"),
+                                      QStringLiteral("dtc"), QStringLiteral("backup"), QStringLiteral("vin"), QStringLiteral("read-block"),
                                       QStringLiteral("write-block"), QStringLiteral("restart"),
                                       QStringLiteral("voltage"), QStringLiteral("live")};
     const QString& command = ctx.args.words.first();
@@ -228,6 +253,8 @@ int runCarCommand(CommandContext& ctx)
         return run.writeConfig();
     if (command == QLatin1String("dtc"))
         return run.dtc();
+    if (command == QLatin1String("backup"))
+        return run.backup();
     if (command == QLatin1String("voltage") || command == QLatin1String("live"))
         return run.live();
     return run.service();

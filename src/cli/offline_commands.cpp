@@ -1,6 +1,8 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/config_page.h"
+#include "config/asbuilt.h"
+#include "config/backup_reader.h"
 #include "config/config_transfer.h"
 #include "config/pages.h"
 
@@ -43,6 +45,78 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
     return ExitOk;
 }
 
+// The page and BCM part that show an AS-BUILT line's block.
+void showOnPage(ConfigPage& cp, const config::AsBuiltLine& line)
+{
+    cp.chooseSide(line.block == config::BlockId::BCM2 ? 1 : 0);
+}
+
+// asbuilt decode ADDRESS DATA / asbuilt encode ADDRESS HEX
+int asBuilt(CommandContext& ctx)
+{
+    const QStringList& w = ctx.args.words;
+    if (w.size() < 4 || (w[1] != QLatin1String("decode") && w[1] != QLatin1String("encode")))
+        return ctx.usage(QStringLiteral("asbuilt takes decode ADDRESS DATA or encode ADDRESS HEX"));
+    const config::AsBuiltLine* line = config::asBuiltLineByAddress(w[2]);
+    if (!line)
+        return ctx.usage(QStringLiteral("ADDRESS is 720-01-01, 726-01-01 or 726-02-01"));
+    const QString invalid = QStringLiteral("! Неверная строка AS-BUILT");
+    const int page = line->block == config::BlockId::IPC ? config::PageIPC : config::PageBCM;
+
+    if (w[1] == QLatin1String("encode")) {
+        if (w.size() != 4)
+            return ctx.usage(QStringLiteral("asbuilt encode takes ADDRESS HEX"));
+        // Only a block the page would show makes a line: the same checks as reading it back.
+        const QString part = config::asBuiltDataPart(line->key(), w[3]);
+        if (part.isEmpty() || !config::readAsBuilt(line->key(), part).valid)
+            return ctx.fail(invalid);
+        ctx.out << part << '\n';
+        return ExitOk;
+    }
+    const config::AsBuiltReading reading = config::readAsBuilt(line->key(), w.mid(3).join(QLatin1Char(' ')));
+    if (!reading.valid)
+        return ctx.fail(invalid);
+    ConfigPage cp(page, ctx.host);
+    showOnPage(cp, *line);
+    const qsizetype noticesBefore = ctx.host.notices().size();
+    if (!cp.showHex(reading.data))
+        return ctx.fail(ctx.host.notices().size() > noticesBefore ? ctx.host.notices().last() : invalid);
+    ctx.out << cp.blockLine() << '\n';
+    cp.writeListing(ctx.out);
+    return ExitOk;
+}
+
+// open-backup FILE PAGE: the stored block, then the page as it shows it.
+int openBackup(CommandContext& ctx)
+{
+    const QStringList& w = ctx.args.words;
+    if (w.size() != 3)
+        return ctx.usage(QStringLiteral("open-backup takes FILE PAGE"));
+    const auto page = ConfigPage::pageByCaption(w[2]);
+    if (!page)
+        return ctx.usage(QStringLiteral("unknown page ") + w[2]);
+    ConfigPage cp(*page, ctx.host);
+    cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
+
+    const config::BackupChoice choice = config::backupChoice(cp.panel(), *page);
+    const config::BackupLookup stored = config::readBackupBlock(w[1], choice.address, choice.index, ctx.host);
+    if (!stored.loaded)
+        return ctx.fail(ctx.host.notices().isEmpty() ? QStringLiteral("the file cannot be read")
+                                                     : ctx.host.notices().last());
+    if (stored.result.startsWith(QLatin1String("! ")))
+        return ctx.fail(stored.result);
+    ctx.out << stored.result << '\n';
+
+    const qsizetype from = ctx.host.lines().size();
+    const qsizetype noticesBefore = ctx.host.notices().size();
+    config::BackupOpening(cp.panel(), ctx.host).ButtonCONFopenClick(*page, w[1]);
+    if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
+        return ctx.fail(failure);
+    ctx.out << cp.blockLine() << '\n';
+    cp.writeListing(ctx.out);
+    return ctx.host.notices().size() > noticesBefore ? ExitFailed : ExitOk;
+}
+
 } // namespace
 
 int runOfflineCommand(CommandContext& ctx)
@@ -52,7 +126,9 @@ int runOfflineCommand(CommandContext& ctx)
         return decodeOrEncode(ctx, false);
     if (command == QLatin1String("encode"))
         return decodeOrEncode(ctx, true);
-    return ctx.usage(command + QStringLiteral(" is not available in this build"));
+    if (command == QLatin1String("asbuilt"))
+        return asBuilt(ctx);
+    return openBackup(ctx);
 }
 
 } // namespace talmero::cli

@@ -1,6 +1,8 @@
 #include "e2e/sim_process.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -84,6 +86,39 @@ TEST(CliOffline, RefusalsAndBadSetsFailWithExitOne)
                               QStringLiteral("--set"), QStringLiteral("CheckBoxIPC05=2")});
     EXPECT_EQ(badValue.exit, 1);
     EXPECT_TRUE(badValue.out.isEmpty()); // no block is printed after a failure
+}
+
+TEST(CliOffline, AsBuiltBothWaysAndInvalidLines)
+{
+    const CliRun line = cli({QStringLiteral("asbuilt"), QStringLiteral("encode"), QStringLiteral("720-01-01"),
+                             QStringLiteral("123456789A")});
+    ASSERT_EQ(line.exit, 0) << line.err.toStdString();
+    EXPECT_EQ(line.out, QStringLiteral("12 34 56 78 9A D7\n"));
+
+    const CliRun back = cli({QStringLiteral("asbuilt"), QStringLiteral("decode"), QStringLiteral("720-01-01"),
+                             QStringLiteral("12 34 56 78 9a d7 >")});
+    ASSERT_EQ(back.exit, 0) << back.err.toStdString();
+    EXPECT_EQ(blockOf(back), QStringLiteral("123456789A"));
+
+    // The second BCM part, changed offline and turned into a new line.
+    const CliRun part2 = cli({QStringLiteral("asbuilt"), QStringLiteral("encode"), QStringLiteral("726-02-01"),
+                              QStringLiteral("4F1C02")});
+    ASSERT_EQ(part2.exit, 0);
+    const CliRun shown = cli({QStringLiteral("asbuilt"), QStringLiteral("decode"), QStringLiteral("726-02-01"),
+                              part2.out.trimmed()});
+    EXPECT_EQ(blockOf(shown), QStringLiteral("4F1C02"));
+    EXPECT_TRUE(shown.outLines().contains(QStringLiteral("CheckBox2BCM06 1")));
+
+    for (const char* data : {"12 34 56 78 9A D8", "12 34 56 78 9A", "12 34 5G 78 9A D7", "12 34 56 78 9A D"}) {
+        const CliRun bad = cli({QStringLiteral("asbuilt"), QStringLiteral("decode"), QStringLiteral("720-01-01"),
+                                QString::fromLatin1(data)});
+        EXPECT_EQ(bad.exit, 1) << data;
+        EXPECT_EQ(bad.err, QStringLiteral("! Неверная строка AS-BUILT\n")) << data;
+    }
+    EXPECT_EQ(cli({QStringLiteral("asbuilt"), QStringLiteral("encode"), QStringLiteral("720-01-01"),
+                   QStringLiteral("1234")}).exit, 1); // two bytes are no IPC block
+    EXPECT_EQ(cli({QStringLiteral("asbuilt"), QStringLiteral("decode"), QStringLiteral("730-01-01"),
+                   QStringLiteral("00")}).exit, 2);
 }
 
 TEST(CliUsage, UsageErrorsExitTwoWithTheUsageText)
@@ -181,6 +216,37 @@ TEST(CliSerial, ScriptedRoundTripThroughAPseudoTerminal)
     const CliRun codes = cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("read")});
     EXPECT_EQ(codes.exit, 0);
     EXPECT_TRUE(codes.out.contains(QStringLiteral("GEM модуль (BCM):\nОшибок: 3\n")));
+}
+
+TEST(CliSerial, BackupThroughAPseudoTerminalOpensOnEveryPage)
+{
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const CliRun backup = cli({QStringLiteral("--port"), sim.path(), QStringLiteral("--yes"), QStringLiteral("--vin"),
+                               QStringLiteral("wf0axxgcda1b23456"), QStringLiteral("backup"), QStringLiteral("--dir"),
+                               dir.path()});
+    ASSERT_EQ(backup.exit, 0) << backup.err.toStdString();
+    const QString path = backup.out.trimmed();
+    EXPECT_TRUE(path.startsWith(dir.path() + QStringLiteral("/VehicleData.WF0AXXGCDA1B23456.")));
+    ASSERT_TRUE(QFile::exists(path));
+
+    // Each page's block from the file equals what the car holds.
+    for (const char* page : {"IPC", "ACM", "BCM", "DDM", "HVAC", "RCM", "ABS", "HCM"}) {
+        const CliRun stored = cli({QStringLiteral("open-backup"), path, QString::fromLatin1(page)});
+        const CliRun read = cli({QStringLiteral("--port"), sim.path(), QStringLiteral("--yes"),
+                                 QStringLiteral("read-config"), QString::fromLatin1(page)});
+        ASSERT_GE(stored.outLines().size(), 2) << page << stored.err.toStdString();
+        EXPECT_EQ(stored.outLines().at(1), read.outLines().value(0)) << page;
+    }
+
+    QFile broken(dir.filePath(QStringLiteral("broken.xml")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("<VehicleData><Modules><Module address=\"720\"");
+    broken.close();
+    const CliRun bad = cli({QStringLiteral("open-backup"), broken.fileName(), QStringLiteral("IPC")});
+    EXPECT_EQ(bad.exit, 1);
+    EXPECT_TRUE(bad.out.isEmpty());
 }
 
 TEST(CliSerial, MissingPortAndUnwritableBlock)
