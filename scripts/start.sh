@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALMERO_TESTS=OFF
-cmake --build build --target talmero
+cmake --build build
 exec ./build/src/app/talmero "$@"
