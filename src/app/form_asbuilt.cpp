@@ -1,6 +1,23 @@
 #include "app/form_asbuilt.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace talmero::app {
+
+namespace {
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
 
 TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
 {
@@ -9,6 +26,64 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
+
+    // The main window's 8 pt, so that the instruction line fits the narrow window.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    Label5 = named(new QLabel(this), "Label5");
+    Label5->setWordWrap(true);
+    auto* address = new QWidget(this);
+    Label1 = named(new QLabel(QStringLiteral("7     -     -"), address), "Label1");
+    Label2 = named(new QLabel(QStringLiteral("20"), address), "Label2");
+    Label3 = named(new QLabel(QStringLiteral("01"), address), "Label3");
+    Label4 = named(new QLabel(QStringLiteral("01"), address), "Label4");
+    placeAddress(*address);
+    Edit1 = named(new QLineEdit(this), "Edit1");
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
+    Button1->setAutoDefault(false);
+    Label6 = named(new QLabel(QStringLiteral("pozostale wiersze AS-BUILT nie zmienione..."), this),
+                   "Label6");
+
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    line->addWidget(address);
+    line->addWidget(Edit1, 1);
+    line->addWidget(Button1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addWidget(Label5);
+    layout->addLayout(line);
+    layout->addWidget(Label6);
+}
+
+// The address reads like one text, "720 - 01 - 01": the three variable parts sit in the
+// gaps that Label1 leaves after its 7 and after each dash.
+void TFormAsBuilt::placeAddress(QWidget& address)
+{
+    QFont bold = font();
+    bold.setBold(true);
+    // Five blanks of a proportional font are narrower than " 01 ".
+    bold.setWordSpacing(2);
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setFont(bold);
+    const QFontMetrics metrics(bold);
+    const QString fixed = Label1->text();
+    auto widthOf = [&](qsizetype chars) { return metrics.horizontalAdvance(fixed.left(chars)); };
+    const qsizetype firstDash = fixed.indexOf(u'-');
+    const qsizetype secondDash = fixed.lastIndexOf(u'-');
+    const int pair = metrics.horizontalAdvance(QStringLiteral("00")) + 2;
+    const int height = metrics.height();
+    Label1->setGeometry(0, 0, widthOf(fixed.size()) + 2, height);
+    Label2->setGeometry(widthOf(1), 0, pair, height);
+    const int gap = widthOf(firstDash + 1);
+    Label3->setGeometry(gap, 0, widthOf(secondDash) - gap, height);
+    Label3->setAlignment(Qt::AlignCenter);
+    const int lastX = widthOf(secondDash + 1) + metrics.horizontalAdvance(u' ');
+    Label4->setGeometry(lastX, 0, pair, height);
+    address.setFixedSize(lastX + pair + 2, height);
 }
 
 } // namespace talmero::app

@@ -6,6 +6,9 @@
 #include "app/form_start.h"
 #include "app/log_view.h"
 #include "app/program.h"
+#include "app/tab_configuration.h"
+#include "app/tab_diagnostics.h"
+#include "app/tab_service.h"
 #include "app/window_host.h"
 #include "link/channel.h"
 
@@ -99,9 +102,9 @@ void TFormMain::buildControls()
 
     TabbedMENU = named(new QTabWidget(this), "TabbedMENU");
     TabbedMENU->setFixedHeight(kTabsHeight);
-    TabbedMENU->addTab(named(new QWidget, "TabDiagnostics"), QStringLiteral("Diagnostics"));
-    TabbedMENU->addTab(named(new QWidget, "TabConfiguration"), QStringLiteral("Configuration"));
-    TabbedMENU->addTab(named(new QWidget, "TabAdditional"), QStringLiteral("Additional"));
+    TabbedMENU->addTab(new TabDiagnostics(*this), QStringLiteral("Diagnostics"));
+    TabbedMENU->addTab(named(new TabConfiguration(*this), "TabConfiguration"), QStringLiteral("Configuration"));
+    TabbedMENU->addTab(new TabService(*this), QStringLiteral("Additional"));
     TabbedMENU->setCurrentIndex(PageConfiguration);
 
     MemoLOG = named(new LogView(this), "MemoLOG");

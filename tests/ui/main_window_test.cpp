@@ -30,19 +30,12 @@ protected:
     QLabel* status() { return control<QLabel>(main(), "PanelStatus"); }
 
     // The buttons the configuration page will add; the frame must show and hide them.
-    void addConfigurationButtons()
-    {
-        QWidget* page = control<QWidget>(main(), "TabConfiguration");
-        for (const char* name : {"ButtonCONFread", "ButtonCONFwrite"})
-            (new QPushButton(page))->setObjectName(name);
-    }
     bool shown(const char* name) { return control<QWidget>(main(), name)->isVisibleTo(&main()); }
 };
 
 TEST_F(MainWindowTest, OfflineModeOffersOnlyTheConfiguration)
 {
     startProgram();
-    addConfigurationButtons();
     click(start(), "ButtonOffline");
 
     EXPECT_FALSE(start().isVisible());
@@ -65,7 +58,6 @@ TEST_F(MainWindowTest, OfflineModeOffersOnlyTheConfiguration)
 TEST_F(MainWindowTest, OnlineEveryTabAndButtonIsThere)
 {
     startProgram();
-    addConfigurationButtons();
     connectTo(Connection::demoEntry());
 
     ASSERT_TRUE(main().state().online);

@@ -1,0 +1,245 @@
+#include "app/option_pages.h"
+
+#include "app/column_flow_layout.h"
+#include "app/radio_group.h"
+#include "config/layout.h"
+#include "config/pages.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace talmero::app {
+
+namespace {
+
+using config::ControlKind;
+using config::PageControl;
+using config::qs;
+
+// Rows tighter than the style's own: the 19 part-1 options of the BCM page must fit
+// one column beside part 2.
+int compactRow(const QWidget& control)
+{
+    return control.fontMetrics().height() + 4;
+}
+
+QStringList itemTexts(std::span<const std::string_view> items)
+{
+    QStringList texts;
+    for (std::string_view item : items)
+        texts.append(qs(item));
+    return texts;
+}
+
+// Controls are made inside their page at once: they take its font, and are never
+// top-level windows on their own.
+template <typename T>
+T* named(T* widget, std::string_view name)
+{
+    widget->setObjectName(qs(name));
+    return widget;
+}
+
+RadioGroup* makeRadioGroup(QWidget* page, std::string_view name, std::string_view caption,
+                           std::span<const std::string_view> items, int columns)
+{
+    auto* group = named(new RadioGroup(qs(caption), itemTexts(items), columns, page), name);
+    group->setRowHeight(compactRow(*group));
+    return group;
+}
+
+// The page's own controls, by name, before they are placed.
+struct PageParts {
+    QHash<QString, QWidget*> edits;
+    QGroupBox* looseBoxes = nullptr; // holds the page's check boxes when the page has one
+    QFrame* divider = nullptr;
+    QList<RadioGroup*> groups;
+    QList<QLabel*> notes;
+};
+
+PageParts makePageControls(int page, QWidget* widget)
+{
+    PageParts parts;
+    for (const PageControl& c : config::pageControls()) {
+        if (c.page != page)
+            continue;
+        switch (c.kind) {
+        case ControlKind::Edit: {
+            // Shows an unknown block beside the "Other" item; never typed into.
+            auto* edit = named(new QLineEdit(widget), c.name);
+            edit->setFrame(false);
+            edit->setReadOnly(true);
+            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1String("00000000")) + 12);
+            edit->setEnabled(c.startEnabled);
+            QPalette colours = edit->palette();
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                colours.setColor(group, QPalette::Base, Qt::transparent);
+            edit->setPalette(colours);
+            parts.edits.insert(qs(c.name), edit);
+            break;
+        }
+        case ControlKind::GroupBox: {
+            parts.looseBoxes = named(new QGroupBox(qs(c.caption), widget), c.name);
+            auto* inside = new QVBoxLayout(parts.looseBoxes);
+            inside->setContentsMargins(6, 2, 6, 2);
+            inside->setSpacing(0);
+            break;
+        }
+        case ControlKind::Divider:
+            parts.divider = named(new QFrame(widget), c.name);
+            parts.divider->setFrameShape(QFrame::VLine);
+            parts.divider->setFrameShadow(QFrame::Sunken);
+            parts.divider->setFixedWidth(3);
+            break;
+        case ControlKind::RadioGroup: {
+            RadioGroup* group = makeRadioGroup(widget, c.name, c.caption, c.items, c.columns);
+            group->setItem(c.startItem);
+            group->setEnabled(c.startEnabled);
+            parts.groups.append(group);
+            break;
+        }
+        case ControlKind::Note: {
+            auto* note = named(new QLabel(qs(c.caption), widget), c.name);
+            note->setWordWrap(true);
+            parts.notes.append(note);
+            break;
+        }
+        case ControlKind::Button:
+            break;
+        }
+    }
+    return parts;
+}
+
+// One option's control, disabled as after a reset, reporting the user's changes.
+QWidget* makeOption(const config::Option& o, QWidget* page, const PageParts& parts,
+                    const std::function<void(QWidget*)>& userChange)
+{
+    QWidget* control = nullptr;
+    if (o.isRadioGroup()) {
+        RadioGroup* group = makeRadioGroup(page, o.name, o.caption, o.items, o.columns);
+        group->setItem(-1);
+        if (QWidget* edit = parts.edits.value(qs(o.otherEdit)))
+            group->setCompanion(o.otherItem, edit);
+        QObject::connect(group, &RadioGroup::userChanged, group, [=] { userChange(group); });
+        control = group;
+    } else {
+        auto* box = named(new QCheckBox(qs(o.caption), page), o.name);
+        box->setFixedHeight(compactRow(*box));
+        if (!o.hint.empty())
+            box->setToolTip(qs(o.hint));
+        // clicked, not toggled: a decode or a reset must not run a rule.
+        QObject::connect(box, &QCheckBox::clicked, box, [=] { userChange(box); });
+        control = box;
+    }
+    control->setEnabled(false);
+    if (o.hidden)
+        control->hide();
+    return control;
+}
+
+} // namespace
+
+OptionPages::OptionPages(const QFont& font, UserChange onUserChange)
+    : m_font(font), m_onUserChange(std::move(onUserChange))
+{
+}
+
+QWidget* OptionPages::buildPage(int page) const
+{
+    auto* widget = new QWidget;
+    widget->setObjectName(QStringLiteral("TabCONF") + qs(config::pageInfo(page).caption));
+    widget->setFont(m_font);
+    PageParts parts = makePageControls(page, widget);
+
+    // The connections outlive this builder: they hold their own copy of the callback.
+    const std::function<void(QWidget*)> userChange =
+        [onUserChange = m_onUserChange](QWidget* control) { onUserChange(control->objectName()); };
+    for (RadioGroup* group : parts.groups)
+        QObject::connect(group, &RadioGroup::userChanged, group, [=] { userChange(group); });
+
+    QList<const config::BlockLayout*> blocks;
+    for (const config::BlockLayout& b : config::blockLayouts()) {
+        if (b.page == page)
+            blocks.append(&b);
+    }
+
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    for (int i = 0; i < blocks.size(); ++i) {
+        if (i > 0 && parts.divider)
+            row->addWidget(parts.divider);
+        auto* flow = new ColumnFlowLayout;
+        // The page's choice of part or door heads the last block's options.
+        if (i == blocks.size() - 1) {
+            for (RadioGroup* group : parts.groups)
+                flow->addWidget(group);
+        }
+        for (const config::Option& o : blocks[i]->options) {
+            QWidget* control = makeOption(o, widget, parts, userChange);
+            if (!o.isRadioGroup() && parts.looseBoxes) {
+                if (parts.looseBoxes->layout()->count() == 0)
+                    flow->addWidget(parts.looseBoxes);
+                parts.looseBoxes->layout()->addWidget(control);
+            } else {
+                flow->addWidget(control);
+            }
+        }
+        row->addLayout(flow, i == blocks.size() - 1 ? 1 : 0);
+    }
+
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
+    layout->addLayout(row, 1);
+    for (QLabel* note : parts.notes)
+        layout->addWidget(note);
+    return widget;
+}
+
+QWidget* OptionPages::buildPanel() const
+{
+    auto* panel = new QFrame;
+    panel->setFont(m_font);
+    panel->setObjectName(QStringLiteral("PanelCONF"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    for (const PageControl& c : config::pageControls()) {
+        if (c.page != -1)
+            continue;
+        QWidget* control = nullptr;
+        if (c.kind == ControlKind::Button) {
+            auto* button = new QPushButton(qs(c.caption), panel);
+            button->setMinimumWidth(button->sizeHint().width() + 8);
+            control = button;
+        } else {
+            auto* label = new QLabel(qs(c.caption), panel);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignCenter);
+            QFont bold = label->font();
+            bold.setBold(true);
+            label->setFont(bold);
+            label->setMinimumHeight(2 * label->fontMetrics().height() + 4);
+            control = label;
+        }
+        control->setObjectName(qs(c.name));
+        control->setEnabled(c.startEnabled);
+        layout->addWidget(control);
+    }
+    layout->addStretch();
+    // The same width on every page, whichever buttons the page shows.
+    panel->setFixedWidth(panel->sizeHint().width());
+    return panel;
+}
+
+} // namespace talmero::app

@@ -1,0 +1,116 @@
+#include "app/tab_configuration.h"
+
+#include "app/form_asbuilt.h"
+#include "app/form_main.h"
+#include "app/option_pages.h"
+#include "app/program.h"
+#include "app/widget_option_view.h"
+#include "config/config_panel.h"
+#include "config/config_transfer.h"
+#include "config/pages.h"
+#include "link/host.h"
+#include "link/session.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace talmero::app {
+
+// The main window's log and notices, reached when used: the tab is built before the
+// main window has made its host.
+class MainWindowHost : public link::Host {
+public:
+    explicit MainWindowHost(TFormMain& main) : m_main(main) {}
+    void log(const QString& line) override { m_main.host().log(line); }
+    void notify(const QString& text) override { m_main.host().notify(text); }
+
+private:
+    TFormMain& m_main;
+};
+
+namespace {
+
+// The main window's font, which the configuration pages need to fit their options.
+constexpr int kPagesPointSize = 8;
+
+} // namespace
+
+TabConfiguration::TabConfiguration(TFormMain& main)
+    : m_main(main), m_host(std::make_unique<MainWindowHost>(main))
+{
+    setObjectName(QStringLiteral("TabConfiguration"));
+    QFont pagesFont = font();
+    pagesFont.setPointSize(kPagesPointSize);
+    setFont(pagesFont);
+
+    // The AS-BUILT window is created after the main window; it is looked up when used.
+    m_view = std::make_unique<WidgetOptionView>(QList<WidgetOptionView::Root>{
+        [this]() -> QWidget* { return this; }, [this] { return asBuiltWindow(); }});
+    m_panel = std::make_unique<config::ConfigPanel>(*m_view, *m_host);
+
+    const OptionPages pages(pagesFont, [this](const QString& control) {
+        m_panel->onUserChange(control);
+    });
+    QWidget* panelCONF = pages.buildPanel();
+    panelCONF->setParent(this);
+    TabbedCONF = new QTabWidget(this);
+    TabbedCONF->setObjectName(QStringLiteral("TabbedCONF"));
+    for (int page = 0; page < config::kPageCount; ++page)
+        TabbedCONF->addTab(pages.buildPage(page), config::qs(config::pageInfo(page).caption));
+    TabbedCONF->setCurrentIndex(m_page);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(panelCONF);
+    layout->addWidget(TabbedCONF, 1);
+
+    connect(TabbedCONF, &QTabWidget::currentChanged, this, &TabConfiguration::TabbedCONFChange);
+    connect(findChild<QPushButton*>(QStringLiteral("ButtonCONFread")), &QPushButton::clicked, this,
+            &TabConfiguration::ButtonCONFreadClick);
+    connect(findChild<QPushButton*>(QStringLiteral("ButtonCONFwrite")), &QPushButton::clicked, this,
+            &TabConfiguration::ButtonCONFwriteClick);
+}
+
+TabConfiguration::~TabConfiguration()
+{
+    // Removing the pages while the notebook goes away must not reach the logic.
+    disconnect(TabbedCONF, nullptr, this, nullptr);
+}
+
+QWidget* TabConfiguration::asBuiltWindow()
+{
+    return &m_main.program().FormAsBuilt();
+}
+
+void TabConfiguration::TabbedCONFChange(int newTab)
+{
+    if (m_changingPage || newTab == m_page)
+        return;
+    m_changingPage = true;
+    TabbedCONF->setCurrentIndex(m_page);
+    if (m_panel->TabbedCONFChange(newTab, m_main.state().online)) {
+        m_page = newTab;
+        TabbedCONF->setCurrentIndex(newTab);
+    }
+    m_changingPage = false;
+}
+
+void TabConfiguration::ButtonCONFreadClick()
+{
+    m_main.runOperation([this] {
+        if (link::Session* session = m_main.session())
+            config::ConfigTransfer(*m_panel, *session, *m_host).ButtonCONFreadClick(m_page);
+    });
+}
+
+void TabConfiguration::ButtonCONFwriteClick()
+{
+    m_main.runOperation([this] {
+        if (link::Session* session = m_main.session())
+            config::ConfigTransfer(*m_panel, *session, *m_host).ButtonCONFwriteClick(m_page);
+    });
+}
+
+} // namespace talmero::app

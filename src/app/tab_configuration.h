@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace talmero::config {
+class ConfigPanel;
+} // namespace talmero::config
+
+namespace talmero::app {
+
+class MainWindowHost;
+class TFormMain;
+class WidgetOptionView;
+
+// The "Configuration" tab: the module pages of TabbedCONF and the panel with the
+// module's title and the read and write buttons, bound to the configuration logic.
+class TabConfiguration : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabConfiguration(TFormMain& main);
+    ~TabConfiguration() override;
+
+    config::ConfigPanel& panel() { return *m_panel; }
+    // The pages' and the AS-BUILT window's controls, by name.
+    WidgetOptionView& view() { return *m_view; }
+    // The page shown (config::Page).
+    int page() const { return m_page; }
+
+public Q_SLOTS:
+    void ButtonCONFreadClick();
+    void ButtonCONFwriteClick();
+
+private:
+    // The notebook has already switched to newTab; it goes back unless the change is
+    // allowed, before anything is painted.
+    void TabbedCONFChange(int newTab);
+    QWidget* asBuiltWindow();
+
+    TFormMain& m_main;
+    std::unique_ptr<MainWindowHost> m_host;
+    std::unique_ptr<WidgetOptionView> m_view;
+    std::unique_ptr<config::ConfigPanel> m_panel;
+    QTabWidget* TabbedCONF = nullptr;
+    int m_page = 0;
+    bool m_changingPage = false;
+};
+
+} // namespace talmero::app

@@ -1,0 +1,182 @@
+#include "app/tab_diagnostics.h"
+
+#include "app/form_main.h"
+#include "diag/live_data.h"
+#include "diag/trouble_codes.h"
+#include "link/adapter.h"
+#include "link/session.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace talmero::app {
+
+namespace {
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+TabDiagnostics::TabDiagnostics(TFormMain& form) : m_form(form)
+{
+    setObjectName(QStringLiteral("TabDiagnostics"));
+    buildLiveData();
+    buildTroubleCodes();
+
+    auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->addWidget(Panel2, 1);
+    page->addWidget(findChild<QGroupBox*>(QStringLiteral("PanelDTC")), 1);
+}
+
+TabDiagnostics::~TabDiagnostics() = default;
+
+void TabDiagnostics::buildTroubleCodes()
+{
+    auto* panel = named(new QGroupBox(QStringLiteral("Diagnostic errors in modules"), this), "PanelDTC");
+    ButtonDTC = named(new QPushButton(QStringLiteral("Read"), panel), "ButtonDTC");
+    ButtonDTCclear = named(new QPushButton(QStringLiteral("Crear"), panel), "ButtonDTCclear");
+    ButtonDTCclear->setEnabled(false);
+    // Eleven modules take a while; this says which one is being read.
+    LabelDTCprogress = named(new QLabel(panel), "LabelDTCprogress");
+    LabelDTCprogress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    MemoDTC = named(new QPlainTextEdit(panel), "MemoDTC");
+    MemoDTC->setReadOnly(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonDTC);
+    buttons->addWidget(ButtonDTCclear);
+    buttons->addWidget(LabelDTCprogress, 1);
+    auto* column = new QVBoxLayout(panel);
+    column->addLayout(buttons);
+    column->addWidget(MemoDTC, 1);
+
+    connect(ButtonDTC, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCClick);
+    connect(ButtonDTCclear, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCclearClick);
+}
+
+void TabDiagnostics::buildLiveData()
+{
+    // The controls exist and their handlers work, but this version shows none of them.
+    LabelD = named(new QLabel(QStringLiteral("Reading parameters online: OBD-II"), this), "LabelD");
+    LabelDtemp = named(new QLabel(QStringLiteral("Temperature - "), this), "LabelDtemp");
+    LabelDrpm = named(new QLabel(QStringLiteral("Engine speed - "), this), "LabelDrpm");
+    LabelDbatt = named(new QLabel(QStringLiteral("Voltage - "), this), "LabelDbatt");
+    ButtonDstart = named(new QPushButton(QStringLiteral("Start"), this), "ButtonDstart");
+    ButtonDstop = named(new QPushButton(QStringLiteral("Stop"), this), "ButtonDstop");
+    Button1 = named(new QPushButton(QStringLiteral("test"), this), "Button1");
+    for (QWidget* hidden : std::initializer_list<QWidget*>{LabelD, LabelDtemp, LabelDrpm, LabelDbatt,
+                                                           ButtonDstart, ButtonDstop, Button1})
+        hidden->hide();
+
+    auto* cover = named(new QFrame(this), "Panel2");
+    cover->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* caption = new QLabel(QStringLiteral("Module in development ;-)"), cover);
+    caption->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(cover))->addWidget(caption);
+    Panel2 = cover;
+
+    connect(ButtonDstart, &QPushButton::clicked, this, &TabDiagnostics::ButtonDstartClick);
+    connect(ButtonDstop, &QPushButton::clicked, this, &TabDiagnostics::ButtonDstopClick);
+    connect(Button1, &QPushButton::clicked, this, &TabDiagnostics::Button1Click);
+}
+
+diag::TroubleCodes* TabDiagnostics::troubleCodes()
+{
+    link::Adapter* adapter = m_form.adapter();
+    if (!adapter)
+        return nullptr;
+    // A QPointer, not a plain address: a new channel may be made where the old one was.
+    if (!m_codes || !m_codesChannel || m_codesChannel != &adapter->channel()) {
+        diag::DtcMemo& memo = *this;
+        auto codes = std::make_unique<diag::TroubleCodes>(*m_form.session(), m_form.host(), memo);
+        if (m_codes) { // "Crear" may still be waiting for the codes read before a reconnect
+            codes->dtcHS = m_codes->dtcHS;
+            codes->dtcMS = m_codes->dtcMS;
+        }
+        m_codes = std::move(codes);
+        m_codesChannel = &adapter->channel();
+    }
+    return m_codes.get();
+}
+
+void TabDiagnostics::ButtonDTCClick()
+{
+    const bool ran = m_form.runOperation([this] {
+        diag::TroubleCodes* codes = troubleCodes();
+        if (!codes)
+            return;
+        ButtonDTCclear->setEnabled(false);
+        ButtonDTCclear->setEnabled(codes->ButtonDTCClick());
+    });
+    if (ran) { // also after an error ended the reading
+        LabelDTCprogress->clear();
+        LabelDTCprogress->setToolTip(QString());
+    }
+}
+
+void TabDiagnostics::ButtonDTCclearClick()
+{
+    m_form.runOperation([this] {
+        if (diag::TroubleCodes* codes = troubleCodes())
+            ButtonDTCclear->setEnabled(codes->ButtonDTCclearClick());
+    });
+}
+
+void TabDiagnostics::ButtonDstartClick()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session())
+            diag::LiveData(*session, m_form.host()).ButtonDstartClick();
+    });
+}
+
+void TabDiagnostics::ButtonDstopClick()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session())
+            diag::LiveData(*session, m_form.host()).ButtonDstopClick();
+    });
+}
+
+void TabDiagnostics::Button1Click()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session())
+            diag::LiveData(*session, m_form.host()).Button1Click();
+    });
+}
+
+void TabDiagnostics::appendMemo(const QString& line)
+{
+    MemoDTC->appendPlainText(line);
+}
+
+void TabDiagnostics::clearMemo()
+{
+    MemoDTC->clear();
+}
+
+void TabDiagnostics::showProgress(int k, int total, const QString& header)
+{
+    // The short name in the header's brackets fits beside the buttons; the tooltip has it all.
+    QString name = header;
+    const qsizetype open = header.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = header.lastIndexOf(QLatin1Char(')'));
+    if (open >= 0 && close > open)
+        name = header.mid(open + 1, close - open - 1);
+    LabelDTCprogress->setText(QStringLiteral("Module %1 of %2: %3").arg(k).arg(total).arg(name));
+    LabelDTCprogress->setToolTip(header);
+}
+
+} // namespace talmero::app

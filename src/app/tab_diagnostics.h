@@ -1,0 +1,70 @@
+#pragma once
+
+#include "diag/dtc_memo.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace talmero::diag {
+class TroubleCodes;
+} // namespace talmero::diag
+
+namespace talmero::link {
+class Channel;
+} // namespace talmero::link
+
+namespace talmero::app {
+
+class TFormMain;
+
+// The "Diagnostics" page: the trouble codes of all modules on the right, and on the
+// left the live-data area, covered and kept hidden in this version.
+class TabDiagnostics : public QWidget, private diag::DtcMemo {
+    Q_OBJECT
+public:
+    explicit TabDiagnostics(TFormMain& form);
+    ~TabDiagnostics() override;
+
+public Q_SLOTS:
+    void ButtonDTCClick();
+    void ButtonDTCclearClick();
+    void ButtonDstartClick();
+    void ButtonDstopClick();
+    void Button1Click();
+
+private:
+    void buildTroubleCodes();
+    void buildLiveData();
+    // The trouble-code logic of the open connection; the modules that reported codes
+    // are carried over from the last one.
+    diag::TroubleCodes* troubleCodes();
+
+    void appendMemo(const QString& line) override;
+    void clearMemo() override;
+    void showProgress(int k, int total, const QString& header) override;
+
+    TFormMain& m_form;
+    std::unique_ptr<diag::TroubleCodes> m_codes;
+    QPointer<link::Channel> m_codesChannel; // the channel m_codes was made for
+
+    QPushButton* ButtonDTC = nullptr;
+    QPushButton* ButtonDTCclear = nullptr;
+    QLabel* LabelDTCprogress = nullptr;
+    QPlainTextEdit* MemoDTC = nullptr;
+
+    QWidget* Panel2 = nullptr;
+    QLabel* LabelD = nullptr;
+    QLabel* LabelDtemp = nullptr;
+    QLabel* LabelDrpm = nullptr;
+    QLabel* LabelDbatt = nullptr;
+    QPushButton* ButtonDstart = nullptr;
+    QPushButton* ButtonDstop = nullptr;
+    QPushButton* Button1 = nullptr;
+};
+
+} // namespace talmero::app

@@ -1,0 +1,231 @@
+#include "app/tab_service.h"
+
+#include "app/clickable_label.h"
+#include "app/dialogs.h"
+#include "app/form_calc.h"
+#include "app/form_main.h"
+#include "app/program.h"
+#include "app/upper_hex_validator.h"
+#include "diag/service_tab.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace talmero::app {
+
+namespace {
+
+constexpr int kModuleColumns = 2;
+constexpr int kAddressEditWidth = 32;
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QFont boldFont(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TabService::TabService(TFormMain& form) : m_form(form)
+{
+    setObjectName(QStringLiteral("TabAdditional"));
+    buildModuleChoice();
+    ButtonRestart = named(new QPushButton(QStringLiteral("Restart module"), this), "ButtonRestart");
+    ButtonRestart->setEnabled(false);
+    connect(ButtonRestart, &QPushButton::clicked, this, &TabService::ButtonRestartClick);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildVinGroup());
+    left->addStretch();
+    left->addWidget(ButtonRestart, 0, Qt::AlignLeft);
+    auto* operations = new QHBoxLayout;
+    operations->addLayout(left, 1);
+    operations->addWidget(buildBlockGroup(), 1);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->addWidget(RadioGroupMod);
+    page->addLayout(operations);
+    page->addStretch();
+
+    // The first module is chosen when the window is made, as if it had been clicked.
+    m_moduleItems->button(0)->setChecked(true);
+    RadioGroupModClick(0);
+}
+
+void TabService::buildModuleChoice()
+{
+    RadioGroupMod = named(new QGroupBox(QStringLiteral(" Type module "), this), "RadioGroupMod");
+    m_moduleItems = new QButtonGroup(RadioGroupMod);
+    auto* grid = new QGridLayout(RadioGroupMod);
+    grid->setVerticalSpacing(2);
+    const QStringList items = diag::moduleItems();
+    const int rows = int((items.size() + kModuleColumns - 1) / kModuleColumns);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* item = new QRadioButton(items[i], RadioGroupMod);
+        item->setObjectName(QStringLiteral("RadioGroupMod%1").arg(i));
+        m_moduleItems->addButton(item, i);
+        grid->addWidget(item, i % rows, i / rows); // down the first column, then the second
+    }
+    connect(m_moduleItems, &QButtonGroup::idClicked, this, &TabService::RadioGroupModClick);
+}
+
+QLineEdit* TabService::addressEdit(QWidget* parent, const char* name)
+{
+    auto* edit = named(new QLineEdit(parent), name);
+    edit->setMaxLength(2);
+    edit->setFixedWidth(kAddressEditWidth);
+    edit->setValidator(new UpperHexValidator(edit));
+    edit->setEnabled(false);
+    return edit;
+}
+
+QGroupBox* TabService::buildVinGroup()
+{
+    GroupBoxVIN = named(new QGroupBox(QStringLiteral(" Read code VIN "), this), "GroupBoxVIN");
+    ButtonReadVIN = named(new QPushButton(QStringLiteral("Read module"), GroupBoxVIN), "ButtonReadVIN");
+    LabelVIN = named(new QLabel(GroupBoxVIN), "LabelVIN");
+    LabelVIN->setFont(boldFont(LabelVIN->font()));
+    LabelVIN->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelVIN->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LabelVINad = named(new QLabel(QStringLiteral("addres"), GroupBoxVIN), "LabelVINad");
+    EditVINad = addressEdit(GroupBoxVIN, "EditVINad");
+    CheckBoxVINad = named(new QCheckBox(GroupBoxVIN), "CheckBoxVINad");
+    CheckBoxVINad->setToolTip(QStringLiteral("Allow to change the address in the code VIN"));
+
+    auto* grid = new QGridLayout(GroupBoxVIN);
+    grid->addWidget(ButtonReadVIN, 0, 0);
+    grid->addWidget(LabelVIN, 0, 1, 1, 4);
+    grid->addWidget(LabelVINad, 1, 0, Qt::AlignRight);
+    grid->addWidget(EditVINad, 1, 1);
+    grid->addWidget(CheckBoxVINad, 1, 2);
+    grid->setColumnStretch(3, 1);
+
+    connect(CheckBoxVINad, &QCheckBox::clicked, this, &TabService::CheckBoxVINadClick);
+    connect(ButtonReadVIN, &QPushButton::clicked, this, &TabService::ButtonReadVINClick);
+    return GroupBoxVIN;
+}
+
+QGroupBox* TabService::buildBlockGroup()
+{
+    GroupBoxEM = named(new QGroupBox(QStringLiteral(" Manual configuration "), this), "GroupBoxEM");
+    ButtonReadEM = named(new QPushButton(QStringLiteral("Read from module"), GroupBoxEM), "ButtonReadEM");
+    LabelEM = named(new ClickableLabel(GroupBoxEM), "LabelEM");
+    LabelEM->setToolTip(QStringLiteral("Allow change the BIN-HEX calculator"));
+    LabelEM->setFont(boldFont(LabelEM->font()));
+    LabelEM->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LabelEMad = named(new QLabel(QStringLiteral("address"), GroupBoxEM), "LabelEMad");
+    EditEMad = addressEdit(GroupBoxEM, "EditEMad");
+    CheckBoxEMad = named(new QCheckBox(GroupBoxEM), "CheckBoxEMad");
+    CheckBoxEMad->setToolTip(QStringLiteral("Allow to change the address configuration"));
+    EditEM = named(new QLineEdit(GroupBoxEM), "EditEM");
+    ButtonWriteEM = named(new QPushButton(QStringLiteral("Write to module"), GroupBoxEM), "ButtonWriteEM");
+
+    auto* grid = new QGridLayout(GroupBoxEM);
+    grid->addWidget(ButtonReadEM, 0, 0);
+    grid->addWidget(LabelEM, 0, 1, 1, 4);
+    grid->addWidget(LabelEMad, 1, 0, Qt::AlignRight);
+    grid->addWidget(EditEMad, 1, 1);
+    grid->addWidget(CheckBoxEMad, 1, 2);
+    grid->addWidget(EditEM, 2, 1, 1, 4);
+    grid->addWidget(ButtonWriteEM, 2, 0);
+    grid->setColumnStretch(3, 1);
+
+    connect(ButtonReadEM, &QPushButton::clicked, this, &TabService::ButtonReadEMClick);
+    connect(LabelEM, &ClickableLabel::clicked, this, &TabService::LabelEMClick);
+    connect(CheckBoxEMad, &QCheckBox::clicked, this, &TabService::CheckBoxEMadClick);
+    connect(ButtonWriteEM, &QPushButton::clicked, this, &TabService::ButtonWriteEMClick);
+    return GroupBoxEM;
+}
+
+void TabService::RadioGroupModClick(int item)
+{
+    const std::optional<diag::ModuleChoice> choice = diag::RadioGroupModClick(item, m_form.state());
+    if (!choice)
+        return;
+    EditEM->clear();
+    EditEMad->setText(choice->editEMad);
+    EditVINad->setText(choice->editVINad);
+    LabelVIN->setText(choice->labelVIN);
+    LabelEM->setText(choice->labelEM);
+    GroupBoxEM->setEnabled(choice->groupBoxEMEnabled);
+    GroupBoxVIN->setEnabled(choice->groupBoxVINEnabled);
+    ButtonRestart->setEnabled(choice->buttonRestartEnabled);
+    if (!choice->notice.isEmpty())
+        showNotice(window(), choice->notice);
+}
+
+void TabService::CheckBoxVINadClick()
+{
+    EditVINad->setEnabled(CheckBoxVINad->isChecked());
+}
+
+void TabService::CheckBoxEMadClick()
+{
+    EditEMad->setEnabled(CheckBoxEMad->isChecked());
+}
+
+void TabService::ButtonReadVINClick()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session()) {
+            diag::ServiceTab service(*session, m_form.host(), m_form.state());
+            LabelVIN->setText(service.ButtonReadVINClick(EditVINad->text()));
+        }
+    });
+}
+
+void TabService::ButtonReadEMClick()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session()) {
+            LabelEM->clear();
+            diag::ServiceTab service(*session, m_form.host(), m_form.state());
+            LabelEM->setText(service.ButtonReadEMClick(EditEMad->text()));
+        }
+    });
+}
+
+void TabService::LabelEMClick()
+{
+    link::LinkState& state = m_form.state();
+    state.calcText = LabelEM->text();
+    EditEM->setText(m_form.program().FormCalc().execFor(state.calcText));
+}
+
+void TabService::ButtonWriteEMClick()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session()) {
+            diag::ServiceTab service(*session, m_form.host(), m_form.state());
+            if (service.ButtonWriteEMClick(EditEMad->text(), EditEM->text()).accepted) {
+                EditEM->clear();
+                LabelEM->clear();
+            }
+        }
+    });
+}
+
+void TabService::ButtonRestartClick()
+{
+    m_form.runOperation([this] {
+        if (link::Session* session = m_form.session())
+            diag::ServiceTab(*session, m_form.host(), m_form.state()).ButtonRestartClick();
+    });
+}
+
+} // namespace talmero::app

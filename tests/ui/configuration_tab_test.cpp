@@ -1,0 +1,348 @@
+#include "shell_fixture.h"
+
+#include "app/connection.h"
+#include "app/form_asbuilt.h"
+#include "app/log_view.h"
+#include "app/radio_group.h"
+#include "app/tab_configuration.h"
+#include "config/config_panel.h"
+#include "config/layout.h"
+#include "config/map_option_view.h"
+#include "config/pages.h"
+#include "link/adapter.h"
+#include "link/codecs.h"
+#include "sim/car.h"
+#include "sim/demo_channel.h"
+#include "support/recording_host.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace talmero;
+using config::BlockId;
+using config::qs;
+
+namespace {
+
+const QString kOfflinePages = QStringLiteral("В OFFLINE режиме доступны только вкладки IPC и BCM");
+
+// The configuration tab driven as the user drives it: pages, buttons and options clicked,
+// found by their names.
+class ConfigurationTabTest : public ShellTest {
+protected:
+    void goOffline()
+    {
+        startProgram();
+        click(start(), "ButtonOffline");
+    }
+    void goOnline()
+    {
+        startProgram();
+        connectTo(app::Connection::demoEntry());
+        ASSERT_TRUE(main().state().online) << notices.join('|').toStdString();
+    }
+
+    QTabWidget* pages() { return control<QTabWidget>(main(), "TabbedCONF"); }
+    void goTo(int page)
+    {
+        QTabBar* bar = pages()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+    }
+    void read() { click(main(), "ButtonCONFread"); }
+    void write() { click(main(), "ButtonCONFwrite"); }
+
+    // A real mouse click on the box, or on an item's round button.
+    void clickBox(const QString& name)
+    {
+        auto* box = main().findChild<QCheckBox*>(name);
+        ASSERT_NE(box, nullptr) << name.toStdString();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+    void clickItem(const QString& group, int item)
+    {
+        const QList<QRadioButton*> items = radioItems(group);
+        ASSERT_LT(item, items.size()) << group.toStdString();
+        QTest::mouseClick(items[item], Qt::LeftButton, {}, QPoint(8, items[item]->height() / 2));
+    }
+    QList<QRadioButton*> radioItems(const QString& group)
+    {
+        auto* box = main().findChild<app::RadioGroup*>(group);
+        return box ? box->findChildren<QRadioButton*>() : QList<QRadioButton*>();
+    }
+    // The caption of the checked item, empty when none is.
+    QString selected(const QString& group)
+    {
+        for (QRadioButton* item : radioItems(group)) {
+            if (item->isChecked())
+                return item->text();
+        }
+        return {};
+    }
+    bool shown(const char* name) { return control<QWidget>(main(), name)->isVisibleTo(&main()); }
+    QString asBuiltText(const char* name)
+    {
+        QWidget* w = control<QWidget>(program->FormAsBuilt(), name);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->text();
+        return qobject_cast<QLineEdit*>(w)->text();
+    }
+
+    sim::Car& car() { return qobject_cast<sim::DemoChannel*>(&main().adapter()->channel())->car(); }
+    QString carBlock(const char* adr, int blockNo)
+    {
+        const auto block = car().block(QString::fromLatin1(adr), blockNo);
+        return QString::fromLatin1(block.value_or(QByteArray()).toHex().toUpper());
+    }
+    QStringList logLines() { return control<app::LogView>(main(), "MemoLOG")->lines(); }
+};
+
+} // namespace
+
+TEST_F(ConfigurationTabTest, OfflineOnlyIpcAndBcmCanBeChosenAndTheOthersSaySo)
+{
+    goOffline();
+    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite"})
+        EXPECT_FALSE(shown(name)) << name;
+    EXPECT_EQ(pages()->currentIndex(), config::PageIPC);
+
+    for (int page = 0; page < config::kPageCount; ++page) {
+        notices.clear();
+        const int before = pages()->currentIndex();
+        goTo(page);
+        const bool allowed = page == config::PageIPC || page == config::PageBCM;
+        EXPECT_EQ(pages()->currentIndex(), allowed ? page : before) << page;
+        EXPECT_EQ(notices, allowed ? QStringList() : QStringList{kOfflinePages}) << page;
+        if (allowed) {
+            EXPECT_TRUE(shown("ButtonCONFopenASBUILT"));
+            EXPECT_TRUE(shown("ButtonCONFgetASBUILT"));
+        }
+    }
+}
+
+TEST_F(ConfigurationTabTest, OnlineEveryPageOpensAndAsBuiltButtonsOnlyOnIpcAndBcm)
+{
+    goOnline();
+    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite"})
+        EXPECT_TRUE(shown(name)) << name;
+    for (int page : {1, 2, 3, 4, 5, 6, 7, 0}) {
+        goTo(page);
+        ASSERT_EQ(pages()->currentIndex(), page);
+        const bool asBuilt = page == config::PageIPC || page == config::PageBCM;
+        EXPECT_EQ(shown("ButtonCONFopenASBUILT"), asBuilt) << page;
+        EXPECT_EQ(shown("ButtonCONFgetASBUILT"), asBuilt) << page;
+        EXPECT_EQ(control<QLabel>(main(), "LabelCONF")->text(), qs(config::pageInfo(page).title));
+    }
+    EXPECT_TRUE(notices.isEmpty()) << notices.join('|').toStdString();
+}
+
+// Every page read from the car shows what the logic decodes from the car's block,
+// in the widgets themselves: ticks, the checked item's caption, enabled states.
+TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
+{
+    goOnline();
+    struct Read {
+        int page;
+        BlockId block;
+        const char* adr;
+        int blockNo;
+    };
+    const Read reads[] = {
+        {config::PageIPC, BlockId::IPC, "720", 0},   {config::PageACM, BlockId::ACM, "727", 0},
+        {config::PageBCM, BlockId::BCM1, "726", 3},  {config::PageBCM, BlockId::BCM2, "726", 4},
+        {config::PageDDM, BlockId::DDM, "740", 1},   {config::PageHVAC, BlockId::HVAC, "733", 1},
+        {config::PageRCM, BlockId::RCM, "737", 0},   {config::PageABS, BlockId::ABS, "760", 1},
+        {config::PageHCM, BlockId::HCM, "734", 0},
+    };
+    for (const Read& r : reads) {
+        goTo(r.page);
+        if (r.block == BlockId::BCM2)
+            clickItem("RadioGroupBCMrd", 1);
+        read();
+
+        const config::BlockLayout& layout = config::layoutOf(r.block);
+        const QString hex = carBlock(r.adr, r.blockNo);
+        config::MapOptionView expected;
+        RecordingHost quiet;
+        config::ConfigPanel reference(expected, quiet);
+        reference.clearCONF();
+        ASSERT_TRUE(layout.hexText ? reference.decode(r.block, hex)
+                                   : reference.decode(r.block, link::HEX2BIN(hex), hex));
+        bool anyShown = false; // the block shows something, so the comparison means something
+        for (const config::Option& o : layout.options) {
+            const QString name = qs(o.name);
+            QWidget* w = control<QWidget>(main(), o.name.data());
+            ASSERT_NE(w, nullptr);
+            if (o.isRadioGroup()) {
+                const int item = expected.item(name);
+                EXPECT_EQ(selected(name), item < 0 ? QString() : qs(o.items[item])) << o.name;
+                anyShown = anyShown || item >= 0;
+            } else {
+                EXPECT_EQ(qobject_cast<QCheckBox*>(w)->isChecked(), expected.checked(name)) << o.name;
+                anyShown = anyShown || expected.checked(name);
+            }
+            EXPECT_EQ(w->isEnabled(), expected.enabled(name)) << o.name;
+        }
+        EXPECT_EQ(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled(),
+                  expected.enabled("ButtonCONFwrite")) << layout.variable;
+        EXPECT_TRUE(anyShown) << layout.variable;
+    }
+    // The car's blocks in words, so the comparison above cannot agree on nonsense.
+    EXPECT_EQ(selected("RadioGroupHCM1"), "Focus II FaceLift");
+    goTo(config::PageIPC);
+    read();
+    EXPECT_TRUE(control<QCheckBox>(main(), "CheckBoxIPC07")->isChecked()); // ABS
+    EXPECT_FALSE(control<QCheckBox>(main(), "CheckBoxIPC05")->isChecked()); // AWD
+    EXPECT_EQ(selected("RadioGroupIPCrd"), "FL (08-)");
+    goTo(config::PageACM);
+    read();
+    EXPECT_EQ(selected("RadioGroupACMbody"), "5 door hatchback");
+    EXPECT_EQ(selected("RadioGroupACMspeak"), "4 woofers + 2 tweeters");
+    // A climate byte of no known item: "Other" with the byte beside it, not writable.
+    car().setBlock("733", 1, QByteArray::fromHex("44"));
+    goTo(config::PageHVAC);
+    read();
+    EXPECT_EQ(selected("RadioGroupHVAC"), "Other  -");
+    EXPECT_EQ(control<QLineEdit>(main(), "EditHVAC")->text(), "44");
+    EXPECT_FALSE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled());
+    EXPECT_TRUE(notices.filter("!").isEmpty()) << notices.join('|').toStdString();
+}
+
+TEST_F(ConfigurationTabTest, PageChangeClearsEveryPage)
+{
+    goOnline();
+    for (int page : {config::PageIPC, config::PageRCM, config::PageHCM}) {
+        goTo(page);
+        read();
+    }
+    // Only the last read is shown now; the earlier ones were cleared by the page change.
+    EXPECT_EQ(selected("RadioGroupRCM"), "");
+    EXPECT_FALSE(control<QCheckBox>(main(), "CheckBoxIPC07")->isChecked());
+    ASSERT_EQ(selected("RadioGroupHCM1"), "Focus II FaceLift");
+
+    goTo(config::PageBCM);
+    for (const config::BlockLayout& b : config::blockLayouts()) {
+        for (const config::Option& o : b.options) {
+            QWidget* w = control<QWidget>(main(), o.name.data());
+            EXPECT_FALSE(w->isEnabled()) << o.name;
+            if (o.isRadioGroup()) {
+                EXPECT_EQ(selected(qs(o.name)), "") << o.name;
+            } else {
+                EXPECT_FALSE(qobject_cast<QCheckBox*>(w)->isChecked()) << o.name;
+            }
+        }
+    }
+    EXPECT_FALSE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled());
+    EXPECT_FALSE(control<QWidget>(main(), "ButtonCONFgetASBUILT")->isEnabled());
+}
+
+// One real click, one write: the module's block changes in that option's bits only.
+TEST_F(ConfigurationTabTest, OneClickedOptionIsWrittenAndNothingElse)
+{
+    const struct {
+        int page;
+        const char* control;
+        int item; // -1: a check box
+        const char* adr;
+        int blockNo;
+        const char* after;
+        const char* alsoAdr; // the passenger door is written too
+    } cases[] = {
+        {config::PageIPC, "CheckBoxIPC07", -1, "720", 0, "4D421010C0", nullptr},
+        {config::PageACM, "RadioGroupACMbody", 3, "727", 0, "020310", nullptr},
+        // Door CAN modules: a joint flag over five bits of the last byte.
+        {config::PageBCM, "CheckBox1BCM34", -1, "726", 3, "E3D0D404", nullptr},
+        {config::PageDDM, "CheckBoxDDM7", -1, "740", 1, "BD", "741"},
+        {config::PageHVAC, "RadioGroupHVAC", 2, "733", 1, "C0", nullptr},
+    };
+    goOnline();
+    for (const auto& c : cases) {
+        goTo(c.page);
+        read();
+        if (c.item < 0)
+            clickBox(c.control);
+        else
+            clickItem(c.control, c.item);
+        const int logged = int(logLines().size());
+        write();
+        EXPECT_EQ(carBlock(c.adr, c.blockNo), c.after) << c.control;
+        if (c.alsoAdr) {
+            EXPECT_EQ(carBlock(c.alsoAdr, c.blockNo), c.after) << c.control;
+        }
+        EXPECT_TRUE(logLines().mid(logged).contains("* Успешно записано")) << c.control;
+        // An accepted write leaves the panel cleared.
+        EXPECT_FALSE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled()) << c.control;
+    }
+}
+
+TEST_F(ConfigurationTabTest, CouplingRuleRunsOnTheUsersClickNotOnADecode)
+{
+    goOnline();
+    goTo(config::PageBCM);
+    read();
+    // Part 1 E3 D0 ..: blinking (position 9) set, one-press deadlock (11) not. The rule
+    // would untick blinking; the decode shows it as read, ticked but locked.
+    auto* deadlock = control<QCheckBox>(main(), "CheckBox1BCM15");
+    auto* blinking = control<QCheckBox>(main(), "CheckBox1BCM17");
+    ASSERT_FALSE(deadlock->isChecked());
+    EXPECT_TRUE(blinking->isChecked());
+    EXPECT_FALSE(blinking->isEnabled());
+
+    clickBox("CheckBox1BCM15");
+    EXPECT_TRUE(blinking->isEnabled());
+    EXPECT_TRUE(blinking->isChecked());
+    clickBox("CheckBox1BCM15");
+    EXPECT_FALSE(blinking->isEnabled());
+    EXPECT_FALSE(blinking->isChecked());
+
+    // A decode that selects "FL (08-)" leaves "Clock display" as read; the dashboard
+    // rule, had it run, would have ticked it.
+    car().setBlock("720", 0, QByteArray::fromHex("CD421010" "40"));
+    goTo(config::PageIPC);
+    read();
+    EXPECT_EQ(selected("RadioGroupIPCrd"), "FL (08-)");
+    EXPECT_FALSE(control<QCheckBox>(main(), "CheckBoxIPC47")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(main(), "CheckBoxIPC46")->isChecked());
+
+    // A choice: "Other" locks the write, a known item frees it; clicking the selected
+    // item again is no change.
+    goTo(config::PageHVAC);
+    read();
+    auto* writeButton = control<QWidget>(main(), "ButtonCONFwrite");
+    ASSERT_TRUE(writeButton->isEnabled());
+    clickItem("RadioGroupHVAC", 4);
+    EXPECT_FALSE(writeButton->isEnabled());
+    clickItem("RadioGroupHVAC", 0);
+    EXPECT_TRUE(writeButton->isEnabled());
+    writeButton->setEnabled(false);
+    clickItem("RadioGroupHVAC", 0);
+    EXPECT_FALSE(writeButton->isEnabled());
+}
+
+TEST_F(ConfigurationTabTest, AsBuiltAddressFollowsThePageAndTheBcmPart)
+{
+    goOffline();
+    auto address = [this] {
+        return asBuiltText("Label2") + "-" + asBuiltText("Label3") + "-" + asBuiltText("Label4");
+    };
+    EXPECT_EQ(asBuiltText("Label1"), "7     -     -");
+    EXPECT_EQ(address(), "20-01-01");
+    goTo(config::PageBCM);
+    EXPECT_EQ(address(), "26-01-01");
+    EXPECT_EQ(control<QLabel>(main(), "LabelCONF")->text(), "GEM модуль");
+
+    control<QLineEdit>(program->FormAsBuilt(), "Edit1")->setText("12 34");
+    clickItem("RadioGroupBCMrd", 1);
+    EXPECT_EQ(address(), "26-02-01");
+    EXPECT_EQ(asBuiltText("Edit1"), ""); // the part change clears the panel
+    goTo(config::PageIPC);
+    EXPECT_EQ(address(), "20-01-01");
+    goTo(config::PageBCM);
+    EXPECT_EQ(address(), "26-02-01");
+    clickItem("RadioGroupBCMrd", 0);
+    EXPECT_EQ(address(), "26-01-01");
+}

@@ -1,0 +1,96 @@
+#include "diag_fixture.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+using talmero::app::TFormMain;
+
+class DiagnosticsTabTest : public DiagWindowTest {
+protected:
+    QStringList memo() { return control<QPlainTextEdit>(main(), "MemoDTC")->toPlainText().split('\n'); }
+    bool clearEnabled() { return control<QWidget>(main(), "ButtonDTCclear")->isEnabled(); }
+};
+
+TEST_F(DiagnosticsTabTest, ReadListsEveryModuleShowsProgressAndClearEmptiesTheCar)
+{
+    goOnline(TFormMain::PageDiagnostics);
+    EXPECT_FALSE(clearEnabled());
+    // The bus prompts come before the first module and after the fifth.
+    QStringList progressAtPrompts;
+    onNotice = [&](const QString&) {
+        progressAtPrompts.append(control<QLabel>(main(), "LabelDTCprogress")->text());
+    };
+    click(main(), "ButtonDTC");
+    onNotice = nullptr;
+
+    EXPECT_EQ(progressAtPrompts, (QStringList{"", "Module 5 of 11: PSCM"}));
+    EXPECT_EQ(control<QLabel>(main(), "LabelDTCprogress")->text(), "");
+    const QStringList lines = memo();
+    const QStringList pcm{"Модуль управления двигателем (PCM):", "Ошибок: 1", "#1 - P0420 статус: 2C", ""};
+    const QStringList ipc{"Панель приборов (IPC):", "Ошибок: 2", "#1 - B1342 статус: 20",
+                          "#2 - U2023 статус: 60", ""};
+    const QStringList bcm{"GEM модуль (BCM):", "Ошибок: 3", "#1 - B1317 статус: 20",
+                          "#2 - B2477 статус: 28", "#3 - U1900 статус: 60", ""};
+    EXPECT_EQ(lines.mid(0, 4), pcm);
+    EXPECT_EQ(lines.mid(4, 5), ipc);
+    const qsizetype bcmAt = lines.indexOf("GEM модуль (BCM):");
+    EXPECT_EQ(lines.mid(bcmAt, 6), bcm);
+    EXPECT_EQ(lines.last(), "Ошибок: 0"); // the ACM's section has no empty line after it
+    EXPECT_EQ(lines.count(QStringLiteral("Ошибок: 0")), 8);
+    EXPECT_TRUE(logged("! В модулях присутствуют ошибки"));
+    EXPECT_TRUE(clearEnabled());
+
+    click(main(), "ButtonDTCclear");
+    for (const char* adr : {"7E0", "720", "726"})
+        EXPECT_TRUE(car().dtcs(adr).isEmpty()) << adr;
+    EXPECT_EQ(memo(), QStringList{"* Операция выполнена"});
+    EXPECT_FALSE(clearEnabled());
+
+    // Reading again appends below and finds nothing.
+    click(main(), "ButtonDTC");
+    EXPECT_EQ(memo().first(), "* Операция выполнена");
+    EXPECT_EQ(log().last(), "* В модулях ошибок нет");
+    EXPECT_FALSE(clearEnabled());
+}
+
+TEST_F(DiagnosticsTabTest, CodesReadBeforeAReconnectAreClearedInTheNewConnection)
+{
+    goOnline(TFormMain::PageDiagnostics);
+    click(main(), "ButtonDTC");
+    ASSERT_TRUE(clearEnabled());
+    // Back to the start window and in again: a new channel, adapter and session.
+    click(main(), "PanelStatus");
+    connectTo(talmero::app::Connection::demoEntry());
+    ASSERT_TRUE(main().state().online);
+    ASSERT_FALSE(car().dtcs("726").isEmpty());
+
+    click(main(), "ButtonDTCclear");
+    for (const char* adr : {"7E0", "720", "726"})
+        EXPECT_TRUE(car().dtcs(adr).isEmpty()) << adr;
+    EXPECT_TRUE(logged("* Стираем ошибки модуля по адресу 726"));
+}
+
+TEST_F(DiagnosticsTabTest, LiveDataAreaIsCoveredAndItsHiddenButtonsWork)
+{
+    goOnline(TFormMain::PageDiagnostics);
+    for (const char* name : {"LabelD", "LabelDtemp", "LabelDrpm", "LabelDbatt", "ButtonDstart",
+                             "ButtonDstop", "Button1"})
+        EXPECT_FALSE(control<QWidget>(main(), name)->isVisibleTo(&main())) << name;
+    EXPECT_TRUE(control<QWidget>(main(), "Panel2")->isVisibleTo(&main()));
+
+    click(main(), "ButtonDstart");
+    const QStringList afterStart = log();
+    ASSERT_FALSE(afterStart.isEmpty());
+    EXPECT_TRUE(afterStart.last().startsWith("Напряжение - ")) << afterStart.last().toStdString();
+    EXPECT_GT(afterStart.last().size(), QStringLiteral("Напряжение - ").size());
+
+    click(main(), "ButtonDstop");
+    ASSERT_EQ(notices.size(), 2); // the bus prompt, then the time
+    EXPECT_TRUE(notices.last().endsWith(" ms")) << notices.last().toStdString();
+    EXPECT_TRUE(logged("podderg"));
+    EXPECT_TRUE(logged("status tek"));
+
+    notices.clear();
+    click(main(), "Button1");
+    EXPECT_EQ(notices, QStringList{"7M51-12K532-BA"});
+}

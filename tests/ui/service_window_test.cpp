@@ -1,0 +1,183 @@
+#include "diag_fixture.h"
+
+#include "app/form_calc.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+using talmero::app::TFormMain;
+
+namespace {
+
+const QString kNotSupported = QStringLiteral("не поддерживается");
+const QString kBcmNotice = QStringLiteral("Вторая часть конфигурации модуля BCM находится по адресу \"04\"\n\n"
+                                          "Информации о VIN коде модуль не содержит");
+// Items of the module choice, in module-table order.
+enum Item { IPC = 0, ACM = 1, BCM = 2, DDM = 3, ABS = 7, PSCM = 9, PCM = 10 };
+
+} // namespace
+
+class ServiceWindowTest : public DiagWindowTest {
+protected:
+    void choose(int item)
+    {
+        const QByteArray name = "RadioGroupMod" + QByteArray::number(item);
+        click(main(), name.constData());
+    }
+    QString text(const char* name)
+    {
+        QWidget* w = control<QWidget>(main(), name);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            return edit->text();
+        return qobject_cast<QLabel*>(w)->text();
+    }
+    void setEdit(const char* name, const QString& value) { control<QLineEdit>(main(), name)->setText(value); }
+    bool enabled(const char* name) { return control<QWidget>(main(), name)->isEnabled(); }
+
+    // Clicks LabelEM; while the calculator is open, `edit` runs on it, then it is closed.
+    void throughCalculator(const std::function<void(talmero::app::TFormCalc&)>& edit)
+    {
+        auto& calc = program->FormCalc();
+        bool shown = false;
+        QTimer::singleShot(0, &calc, [&] {
+            shown = calc.isVisible();
+            edit(calc);
+            click(calc, "ButtonCl");
+        });
+        QTest::mouseClick(control<QWidget>(main(), "LabelEM"), Qt::LeftButton);
+        EXPECT_TRUE(shown);
+        EXPECT_FALSE(calc.isVisible());
+    }
+};
+
+TEST_F(ServiceWindowTest, ModuleChoiceSetsTheGroupsAndTheBcmNoticeComesEveryTime)
+{
+    goOnline(TFormMain::PageAdditional);
+    EXPECT_TRUE(control<QRadioButton>(main(), "RadioGroupMod0")->isChecked());
+    EXPECT_EQ(main().state().curModul.name, "IPC");
+    EXPECT_EQ(text("EditEMad"), "00");
+    EXPECT_EQ(text("EditVINad"), "02");
+    EXPECT_FALSE(enabled("EditEMad"));
+    EXPECT_FALSE(enabled("EditVINad"));
+    EXPECT_FALSE(enabled("ButtonRestart"));
+
+    choose(PSCM);
+    EXPECT_FALSE(enabled("GroupBoxEM"));
+    EXPECT_EQ(text("LabelEM"), kNotSupported);
+    EXPECT_TRUE(enabled("GroupBoxVIN"));
+    EXPECT_FALSE(enabled("ButtonRestart"));
+    choose(PCM);
+    EXPECT_FALSE(enabled("GroupBoxEM"));
+    EXPECT_FALSE(enabled("GroupBoxVIN"));
+    EXPECT_EQ(text("LabelVIN"), kNotSupported);
+    EXPECT_TRUE(enabled("ButtonRestart"));
+    EXPECT_TRUE(notices.isEmpty());
+
+    choose(BCM);
+    choose(BCM);
+    EXPECT_EQ(notices, (QStringList{kBcmNotice, kBcmNotice}));
+    EXPECT_FALSE(enabled("GroupBoxVIN"));
+    EXPECT_TRUE(enabled("GroupBoxEM"));
+    EXPECT_EQ(text("EditEMad"), "03");
+    EXPECT_EQ(text("LabelEM"), "");
+}
+
+TEST_F(ServiceWindowTest, AddressEditsTakeUpperCaseHexOnlyWhileTicked)
+{
+    goOnline(TFormMain::PageAdditional);
+    auto* edit = control<QLineEdit>(main(), "EditEMad");
+    click(main(), "CheckBoxEMad");
+    ASSERT_TRUE(edit->isEnabled());
+    edit->clear();
+    QTest::keyClicks(edit, "g0x3z");
+    EXPECT_EQ(edit->text(), "03");
+    edit->clear();
+    QTest::keyClicks(edit, "ab");
+    EXPECT_EQ(edit->text(), "AB");
+    click(main(), "CheckBoxEMad");
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_EQ(edit->text(), "AB"); // kept while disabled
+
+    // A lower-case address typed for the VIN still reads it (ACM: block 01).
+    choose(ACM);
+    click(main(), "CheckBoxVINad");
+    auto* vinEdit = control<QLineEdit>(main(), "EditVINad");
+    vinEdit->clear();
+    QTest::keyClicks(vinEdit, "01");
+    click(main(), "ButtonReadVIN");
+    EXPECT_EQ(text("LabelVIN"), car().vin());
+}
+
+TEST_F(ServiceWindowTest, ReadsTheVinOnBothBusesAndFromTheAbs)
+{
+    goOnline(TFormMain::PageAdditional);
+    for (int item : {IPC, DDM, ABS}) {
+        SCOPED_TRACE(item);
+        choose(item);
+        click(main(), "ButtonReadVIN");
+        EXPECT_EQ(text("LabelVIN"), car().vin());
+    }
+    EXPECT_EQ(car().vin().size(), 17);
+}
+
+TEST_F(ServiceWindowTest, ManualReadWriteAndInvalidText)
+{
+    goOnline(TFormMain::PageAdditional);
+    click(main(), "ButtonReadEM");
+    EXPECT_EQ(text("LabelEM"), "CD421010C0");
+
+    choose(DDM);
+    notices.clear();
+    setEdit("EditEM", "3G");
+    click(main(), "ButtonWriteEM");
+    EXPECT_EQ(notices, QStringList{"Неверная строка!"});
+    EXPECT_EQ(text("EditEM"), "3G");
+    EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3D"));
+    EXPECT_FALSE(log().last().startsWith("* Запись"));
+
+    setEdit("EditEM", "3c");
+    click(main(), "ButtonWriteEM");
+    EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3C"));
+    EXPECT_EQ(log().last(), "* Успешно записано");
+    EXPECT_EQ(text("EditEM"), "");
+    EXPECT_EQ(text("LabelEM"), "");
+}
+
+TEST_F(ServiceWindowTest, BlockGoesThroughTheCalculatorAndBackIntoTheCar)
+{
+    goOnline(TFormMain::PageAdditional);
+    choose(DDM);
+    click(main(), "ButtonReadEM");
+    ASSERT_EQ(text("LabelEM"), "3D");
+
+    // Closed without a change: the same digits, ready to write.
+    throughCalculator([](talmero::app::TFormCalc&) {});
+    EXPECT_EQ(text("EditEM"), "3D");
+    EXPECT_EQ(main().state().calcText, "3D");
+
+    // One bit changed in the bit field.
+    throughCalculator([this](talmero::app::TFormCalc& calc) {
+        auto* bits = control<QLineEdit>(calc, "Edit2");
+        EXPECT_EQ(bits->text(), "00111101");
+        bits->setText("00111111");
+    });
+    EXPECT_EQ(text("EditEM"), "3F");
+    click(main(), "ButtonWriteEM");
+    EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3F"));
+}
+
+TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
+{
+    goOnline(TFormMain::PageAdditional);
+    for (int item : {BCM, PCM}) {
+        choose(item);
+        click(main(), "ButtonRestart");
+        EXPECT_EQ(log().last(), "* Модуль перезагружен");
+    }
+    EXPECT_EQ(car().restarts("726"), 1);
+    EXPECT_EQ(car().restarts("7E0"), 1);
+}
