@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -23,9 +24,10 @@ Dialogs Dialogs::standard()
     d.saveFileName = [](QWidget* parent, const QString& filter) {
         return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
     };
-    d.openFileName = [](QWidget* parent, const QString& filter) {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    d.openFileName = [](QWidget* parent, const QString& filter, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
+    d.showModal = [](QDialog& window) { window.exec(); };
     d.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     return d;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 namespace talmero::app {
@@ -14,8 +15,10 @@ struct Dialogs {
     std::function<void(QWidget* parent, const QString& text)> notice;
     // The file name chosen in a save dialog, empty when cancelled.
     std::function<QString(QWidget* parent, const QString& filter)> saveFileName;
-    // The file name chosen in an open dialog, empty when cancelled.
-    std::function<QString(QWidget* parent, const QString& filter)> openFileName;
+    // The file name chosen in an open dialog that starts in folder, empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& filter, const QString& folder)> openFileName;
+    // Shows one of the program's own windows modally; returns once it has been closed.
+    std::function<void(QDialog& window)> showModal;
     // Hands a web address to the desktop's browser.
     std::function<void(const QString& url)> openUrl;
 

@@ -1,5 +1,8 @@
 #include "app/form_asbuilt.h"
 
+#include "app/dialogs.h"
+#include "app/program.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +60,36 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     layout->addWidget(Label5);
     layout->addLayout(line);
     layout->addWidget(Label6);
+
+    connect(Button1, &QPushButton::clicked, this, &TFormAsBuilt::Button1Click);
+}
+
+void TFormAsBuilt::Button1Click()
+{
+    if (m_button1Handler)
+        m_button1Handler();
+}
+
+void TFormAsBuilt::setEntryReadOnly(bool readOnly)
+{
+    Edit1->setReadOnly(readOnly);
+}
+
+void TFormAsBuilt::showModal()
+{
+    centreOnScreen(*this);
+    // A generated line is selected, ready for Ctrl+C; a line to type gets the cursor.
+    Edit1->setFocus();
+    if (Edit1->isReadOnly())
+        Edit1->selectAll();
+    else
+        Edit1->end(false);
+    dialogs().showModal(*this);
+}
+
+void TFormAsBuilt::close()
+{
+    QDialog::close();
 }
 
 // The address reads like one text, "720 - 01 - 01": the three variable parts sit in the

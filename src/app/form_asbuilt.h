@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/asbuilt_dialog.h"
+
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +13,7 @@ namespace talmero::app {
 
 // The entry of one AS-BUILT line, and the place a generated line is shown for copying.
 // Its address labels follow the configuration page; the conversions use its entry.
-class TFormAsBuilt : public QDialog {
+class TFormAsBuilt : public QDialog, public config::AsBuiltDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 315;
@@ -27,7 +30,21 @@ public:
     QLineEdit* Edit1 = nullptr; // the line's data
     QPushButton* Button1 = nullptr;
 
+    // What "OK" does; the configuration tab sets it to its AS-BUILT conversion.
+    void setButton1Handler(std::function<void()> handler) { m_button1Handler = std::move(handler); }
+
+    // config::AsBuiltDialog. A read-only entry keeps its text selectable and copyable.
+    void setEntryReadOnly(bool readOnly) override;
+    // Centred on the screen, through the dialogs seam (tests do not wait for a person).
+    void showModal() override;
+    void close() override;
+
+public Q_SLOTS:
+    void Button1Click();
+
 private:
+    std::function<void()> m_button1Handler;
+
     void placeAddress(QWidget& address);
 };
 

@@ -10,9 +10,12 @@
 #include "app/tab_diagnostics.h"
 #include "app/tab_service.h"
 #include "app/window_host.h"
+#include "config/backup.h"
+#include "config/layout.h"
 #include "link/channel.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -87,6 +90,7 @@ void TFormMain::buildControls()
     LabelVINmain->setFont(boldFont(LabelVINmain->font()));
     LabelVINmain->setToolTip(QStringLiteral("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelSaveProgress = named(new QLabel(topRow), "LabelSaveProgress");
     PanelStatus = named(new ClickableLabel(topRow), "PanelStatus");
     PanelStatus->setFont(boldFont(PanelStatus->font()));
     PanelStatus->setToolTip(QStringLiteral("Change connection settings"));
@@ -97,7 +101,8 @@ void TFormMain::buildControls()
     top->addWidget(BitBtnSaveAuto);
     top->addSpacing(8);
     top->addWidget(LabelVINmain);
-    top->addStretch();
+    top->addSpacing(16);
+    top->addWidget(LabelSaveProgress, 1);
     top->addWidget(PanelStatus);
 
     TabbedMENU = named(new QTabWidget(this), "TabbedMENU");
@@ -129,12 +134,15 @@ void TFormMain::buildControls()
     page->addWidget(TabbedMENU);
     page->addLayout(bottom, 1);
 
-    // Everything that can start an action; the log stays readable and scrollable.
-    m_operations.addControl(topRow);
+    // Everything that can start an action; the log stays readable and scrollable, and
+    // the backup's progress beside the buttons stays legible.
+    m_operations.addControl(BitBtnSaveAuto);
+    m_operations.addControl(PanelStatus);
     m_operations.addControl(TabbedMENU);
     m_operations.addControl(logButtons);
 
     connect(PanelStatus, &ClickableLabel::clicked, this, &TFormMain::PanelStatusClick);
+    connect(BitBtnSaveAuto, &QPushButton::clicked, this, &TFormMain::BitBtnSaveAutoClick);
     connect(ButtonClearLOG, &QPushButton::clicked, this, &TFormMain::ButtonClearLOGClick);
     connect(ButtonSaveLOG, &QPushButton::clicked, this, &TFormMain::ButtonSaveLOGClick);
 }
@@ -191,8 +199,11 @@ void TFormMain::enterOffline()
 void TFormMain::setStatus(const QString& caption, const QColor& colour)
 {
     PanelStatus->setText(caption);
+    // The disabled colour stays the style's grey: during an operation the panel must
+    // look as locked as it is.
     QPalette colours = PanelStatus->palette();
-    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::Active, QPalette::WindowText, colour);
+    colours.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     PanelStatus->setPalette(colours);
 }
 
@@ -227,6 +238,32 @@ void TFormMain::PanelStatusClick()
     }
     hide();
     m_program.FormStart().show();
+}
+
+QString TFormMain::programFolder() const
+{
+    return m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
+}
+
+// The backup runs as any operation does, so the status panel (and every other control
+// that starts an action) stays disabled until it has ended.
+void TFormMain::BitBtnSaveAutoClick()
+{
+    const bool ran = runOperation([this] {
+        link::Session* open = session();
+        if (!open)
+            return;
+        config::VehicleBackup backup(*open, *m_host);
+        backup.setProgress([this](int number, int count, const config::BackupModule& module) {
+            LabelSaveProgress->setText(QStringLiteral("Module %1 of %2: %3")
+                                           .arg(number)
+                                           .arg(count)
+                                           .arg(config::qs(module.title)));
+        });
+        backup.BitBtnSaveAutoClick(m_state.carVIN, programFolder());
+    });
+    if (ran) // also after an error ended the backup
+        LabelSaveProgress->clear();
 }
 
 void TFormMain::ButtonClearLOGClick()

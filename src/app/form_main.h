@@ -60,12 +60,18 @@ public:
     // The reply time of the demo car opened by the next connect.
     void setDemoLatency(int ms) { m_demoLatencyMs = ms; }
 
+    // Where backups are written and "Read from file" starts: the executable's folder
+    // unless set (tests point it to a folder of their own).
+    QString programFolder() const;
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
 public Q_SLOTS:
     void FormActivate();
     void PanelStatusClick();
+    void BitBtnSaveAutoClick();
     void ButtonClearLOGClick();
     void ButtonSaveLOGClick();
 
@@ -85,10 +91,12 @@ private:
     std::unique_ptr<WindowHost> m_host;
     std::unique_ptr<Connection> m_connection;
     int m_demoLatencyMs = kDemoLatencyMs;
+    QString m_programFolder;
     bool m_placed = false;
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
+    QLabel* LabelSaveProgress = nullptr; // the module the backup is reading
     ClickableLabel* PanelStatus = nullptr;
     QTabWidget* TabbedMENU = nullptr;
     LogView* MemoLOG = nullptr;

@@ -1,10 +1,13 @@
 #include "app/tab_configuration.h"
 
+#include "app/dialogs.h"
 #include "app/form_asbuilt.h"
 #include "app/form_main.h"
 #include "app/option_pages.h"
 #include "app/program.h"
 #include "app/widget_option_view.h"
+#include "config/asbuilt_conversion.h"
+#include "config/backup_reader.h"
 #include "config/config_panel.h"
 #include "config/config_transfer.h"
 #include "config/pages.h"
@@ -67,10 +70,16 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     layout->addWidget(TabbedCONF, 1);
 
     connect(TabbedCONF, &QTabWidget::currentChanged, this, &TabConfiguration::TabbedCONFChange);
-    connect(findChild<QPushButton*>(QStringLiteral("ButtonCONFread")), &QPushButton::clicked, this,
-            &TabConfiguration::ButtonCONFreadClick);
-    connect(findChild<QPushButton*>(QStringLiteral("ButtonCONFwrite")), &QPushButton::clicked, this,
-            &TabConfiguration::ButtonCONFwriteClick);
+    connectButton("ButtonCONFread", &TabConfiguration::ButtonCONFreadClick);
+    connectButton("ButtonCONFwrite", &TabConfiguration::ButtonCONFwriteClick);
+    connectButton("ButtonCONFopen", &TabConfiguration::ButtonCONFopenClick);
+    connectButton("ButtonCONFopenASBUILT", &TabConfiguration::ButtonCONFopenASBUILTClick);
+    connectButton("ButtonCONFgetASBUILT", &TabConfiguration::ButtonCONFgetASBUILTClick);
+}
+
+void TabConfiguration::connectButton(const char* name, void (TabConfiguration::*handler)())
+{
+    connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
 }
 
 TabConfiguration::~TabConfiguration()
@@ -82,6 +91,16 @@ TabConfiguration::~TabConfiguration()
 QWidget* TabConfiguration::asBuiltWindow()
 {
     return &m_main.program().FormAsBuilt();
+}
+
+config::AsBuiltConversion& TabConfiguration::asBuilt()
+{
+    if (!m_asBuilt) {
+        TFormAsBuilt& window = m_main.program().FormAsBuilt();
+        m_asBuilt = std::make_unique<config::AsBuiltConversion>(*m_panel, window, *m_host);
+        window.setButton1Handler([this] { m_asBuilt->Button1Click(); });
+    }
+    return *m_asBuilt;
 }
 
 void TabConfiguration::TabbedCONFChange(int newTab)
@@ -111,6 +130,32 @@ void TabConfiguration::ButtonCONFwriteClick()
         if (link::Session* session = m_main.session())
             config::ConfigTransfer(*m_panel, *session, *m_host).ButtonCONFwriteClick(m_page);
     });
+}
+
+// The three file and AS-BUILT handlers send nothing to the car, so they run offline too.
+// They stay outside runOperation: its busy cursor would sit over the dialogs they open.
+// A click that arrives while an operation is running is still refused.
+
+void TabConfiguration::ButtonCONFopenClick()
+{
+    if (m_main.operations().busy())
+        return;
+    const QString folder = m_main.programFolder();
+    config::BackupOpening(*m_panel, *m_host).ButtonCONFopenClick(m_page, [this, &folder] {
+        return dialogs().openFileName(this, config::BackupOpening::kBackupFileFilter, folder);
+    });
+}
+
+void TabConfiguration::ButtonCONFopenASBUILTClick()
+{
+    if (!m_main.operations().busy())
+        asBuilt().ButtonCONFopenASBUILTClick(m_page);
+}
+
+void TabConfiguration::ButtonCONFgetASBUILTClick()
+{
+    if (!m_main.operations().busy())
+        asBuilt().ButtonCONFgetASBUILTClick(m_page);
 }
 
 } // namespace talmero::app

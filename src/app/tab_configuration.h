@@ -8,6 +8,7 @@ class QPushButton;
 class QTabWidget;
 
 namespace talmero::config {
+class AsBuiltConversion;
 class ConfigPanel;
 } // namespace talmero::config
 
@@ -34,17 +35,24 @@ public:
 public Q_SLOTS:
     void ButtonCONFreadClick();
     void ButtonCONFwriteClick();
+    void ButtonCONFopenClick();
+    void ButtonCONFopenASBUILTClick();
+    void ButtonCONFgetASBUILTClick();
 
 private:
     // The notebook has already switched to newTab; it goes back unless the change is
     // allowed, before anything is painted.
     void TabbedCONFChange(int newTab);
     QWidget* asBuiltWindow();
+    // Made on first use: the AS-BUILT window is created after the main window.
+    config::AsBuiltConversion& asBuilt();
+    void connectButton(const char* name, void (TabConfiguration::*handler)());
 
     TFormMain& m_main;
     std::unique_ptr<MainWindowHost> m_host;
     std::unique_ptr<WidgetOptionView> m_view;
     std::unique_ptr<config::ConfigPanel> m_panel;
+    std::unique_ptr<config::AsBuiltConversion> m_asBuilt;
     QTabWidget* TabbedCONF = nullptr;
     int m_page = 0;
     bool m_changingPage = false;

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -36,7 +37,20 @@ protected:
             saveFilters.append(filter);
             return nextSavePath;
         };
-        d.openFileName = [](QWidget*, const QString&) { return QString(); };
+        d.openFileName = [this](QWidget*, const QString& filter, const QString& folder) {
+            openFilters.append(filter);
+            openFolders.append(folder);
+            return nextOpenPath;
+        };
+        // The window is shown without a nested loop; the test acts in it, then it is
+        // closed as the user would close it.
+        d.showModal = [this](QDialog& window) {
+            modals.append(window.objectName());
+            window.show();
+            if (onModal)
+                onModal(window);
+            window.close();
+        };
         d.openUrl = [this](const QString& url) { openedUrls.append(url); };
     }
 
@@ -100,6 +114,11 @@ protected:
     QString nextSavePath;
     QStringList saveFilters;
     QStringList openedUrls;
+    QString nextOpenPath;
+    QStringList openFilters;
+    QStringList openFolders;
+    QStringList modals;
+    std::function<void(QDialog&)> onModal;
 
 private:
     QTemporaryDir m_settingsDir;

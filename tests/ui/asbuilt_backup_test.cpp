@@ -1,0 +1,292 @@
+#include "shell_fixture.h"
+
+#include "app/connection.h"
+#include "app/form_asbuilt.h"
+#include "app/log_view.h"
+#include "app/radio_group.h"
+#include "config/asbuilt.h"
+#include "config/backup_reader.h"
+#include "config/config_panel.h"
+#include "config/layout.h"
+#include "config/map_option_view.h"
+#include "config/pages.h"
+#include "link/adapter.h"
+#include "link/codecs.h"
+#include "sim/car.h"
+#include "sim/demo_channel.h"
+#include "support/recording_host.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace talmero;
+using config::BlockId;
+using config::qs;
+
+namespace {
+
+const QString kInvalidLine = QStringLiteral("! Неверная строка AS-BUILT");
+
+// The AS-BUILT window, the backup button and "Read from file", driven through the
+// controls as the user drives them.
+class AsBuiltBackupTest : public ShellTest {
+protected:
+    void goOffline()
+    {
+        startProgram();
+        click(start(), "ButtonOffline");
+    }
+    void goOnline()
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        startProgram();
+        main().setProgramFolder(m_folder.path());
+        connectTo(app::Connection::demoEntry());
+        ASSERT_TRUE(main().state().online) << notices.join('|').toStdString();
+        notices.clear();
+    }
+
+    void goTo(int page)
+    {
+        auto* pages = control<QTabWidget>(main(), "TabbedCONF");
+        QTabBar* bar = pages->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+        ASSERT_EQ(pages->currentIndex(), page);
+    }
+    void clickBox(const char* name)
+    {
+        auto* box = control<QCheckBox>(main(), name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+    void clickItem(const char* group, int item)
+    {
+        const QList<QRadioButton*> items =
+            control<app::RadioGroup>(main(), group)->findChildren<QRadioButton*>();
+        ASSERT_LT(item, items.size());
+        QTest::mouseClick(items[item], Qt::LeftButton, {}, QPoint(8, items[item]->height() / 2));
+    }
+    bool ticked(const char* name) { return control<QCheckBox>(main(), name)->isChecked(); }
+    bool enabled(const char* name) { return control<QWidget>(main(), name)->isEnabled(); }
+
+    app::TFormAsBuilt& asBuiltWindow() { return program->FormAsBuilt(); }
+    QLineEdit* entry() { return asBuiltWindow().Edit1; }
+
+    // "Read AS-BUILT", the line typed key by key, then "OK".
+    void readAsBuilt(const QString& typed)
+    {
+        onModal = [&](QDialog&) {
+            entryWasEditable = !entry()->isReadOnly() && asBuiltWindow().Button1->isVisible();
+            QTest::keyClicks(entry(), typed);
+            asBuiltWindow().Button1->click();
+            closedByOk = !asBuiltWindow().isVisible();
+        };
+        click(main(), "ButtonCONFopenASBUILT");
+        onModal = nullptr;
+    }
+    // "Generating AS-BUILT": what the window shows, and what Ctrl+C would copy.
+    struct Generated {
+        QString line;
+        bool readOnly = false;
+        bool okShown = true;
+        QString copied;
+    };
+    Generated generate()
+    {
+        Generated seen;
+        onModal = [&](QDialog&) {
+            seen.line = entry()->text();
+            seen.readOnly = entry()->isReadOnly();
+            seen.okShown = asBuiltWindow().Button1->isVisible();
+            QGuiApplication::clipboard()->clear();
+            entry()->copy(); // copies the selection, which is the whole line
+            seen.copied = QGuiApplication::clipboard()->text();
+        };
+        click(main(), "ButtonCONFgetASBUILT");
+        onModal = nullptr;
+        return seen;
+    }
+
+    // The page shows what the configuration logic decodes from that block.
+    void expectPageShows(BlockId block, const QString& hex)
+    {
+        config::MapOptionView expected;
+        RecordingHost quiet;
+        config::ConfigPanel reference(expected, quiet);
+        reference.clearCONF();
+        ASSERT_TRUE(reference.decode(block, link::HEX2BIN(hex), hex));
+        for (const config::Option& o : config::layoutOf(block).options) {
+            QWidget* w = control<QWidget>(main(), o.name.data());
+            ASSERT_NE(w, nullptr);
+            if (o.isRadioGroup())
+                EXPECT_EQ(qobject_cast<app::RadioGroup*>(w)->item(), expected.item(qs(o.name))) << o.name;
+            else
+                EXPECT_EQ(qobject_cast<QCheckBox*>(w)->isChecked(), expected.checked(qs(o.name))) << o.name;
+        }
+    }
+
+    sim::Car& car() { return qobject_cast<sim::DemoChannel*>(&main().adapter()->channel())->car(); }
+    QString carBlock(const char* adr, int blockNo)
+    {
+        return QString::fromLatin1(car().block(QString::fromLatin1(adr), blockNo).value_or(QByteArray()).toHex().toUpper());
+    }
+    QStringList log() { return control<app::LogView>(main(), "MemoLOG")->lines(); }
+    QStringList backups() const
+    {
+        return QDir(m_folder.path()).entryList({QStringLiteral("VehicleData.*.xml")}, QDir::Files);
+    }
+    QString folder() const { return m_folder.path(); }
+
+    bool entryWasEditable = false;
+    bool closedByOk = false;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+} // namespace
+
+// The whole offline cycle on the IPC page: a dealer line in, one option changed by a
+// click, the new line out with its checksum, and the page emptied afterwards. No page
+// change has happened yet, so the log names the module by the label's first caption.
+TEST_F(AsBuiltBackupTest, OfflineIpcLineReadChangedAndGenerated)
+{
+    goOffline();
+    EXPECT_FALSE(enabled("ButtonCONFgetASBUILT"));
+
+    readAsBuilt(QStringLiteral("cd 42 10 10 c0 18>"));
+    EXPECT_TRUE(entryWasEditable);
+    EXPECT_TRUE(closedByOk);
+    EXPECT_EQ(modals, QStringList{"FormAsBuilt"});
+    EXPECT_EQ(log().last().toStdString(), "* Прочитан AS-BUILT модуля IPC (Control panel) -> cd 42 10 10 c0 18");
+    EXPECT_TRUE(ticked("CheckBoxIPC07"));  // ABS
+    EXPECT_FALSE(ticked("CheckBoxIPC05")); // AWD
+    EXPECT_TRUE(ticked("CheckBoxIPC46"));  // radio, facelift byte
+    EXPECT_TRUE(enabled("ButtonCONFgetASBUILT"));
+
+    clickBox("CheckBoxIPC05"); // byte 0: CD -> ED
+    const Generated out = generate();
+    const QString expected = config::asBuiltDataPart(0x21, QStringLiteral("ED421010C0"));
+    EXPECT_EQ(expected, "ED 42 10 10 C0 38");
+    EXPECT_EQ(out.line, expected);
+    EXPECT_TRUE(out.readOnly);
+    EXPECT_FALSE(out.okShown);
+    EXPECT_EQ(out.copied, expected);
+    EXPECT_EQ(log().last().toStdString(), ("* Сгенерирован AS-BUILT модуля IPC (Control panel) -> " + expected).toStdString());
+
+    // Closed: the next generation needs a fresh line.
+    EXPECT_FALSE(asBuiltWindow().isVisible());
+    EXPECT_EQ(entry()->text(), "");
+    EXPECT_FALSE(ticked("CheckBoxIPC07"));
+    EXPECT_FALSE(enabled("ButtonCONFgetASBUILT"));
+    EXPECT_TRUE(notices.isEmpty()) << notices.join('|').toStdString();
+}
+
+// A wrong checksum, a stray character, a non-zero byte past the block: one log line,
+// nothing shown, the window closed all the same.
+TEST_F(AsBuiltBackupTest, InvalidLinesAreLoggedAndDecodeNothing)
+{
+    goOffline();
+    for (const QString& typed : {QStringLiteral("CD 42 10 10 C0 19"), QStringLiteral("CD-42-10-10-C0-18"),
+                                 QStringLiteral("CD 42 10 10 C0 01 19")}) {
+        readAsBuilt(typed);
+        EXPECT_TRUE(closedByOk) << typed.toStdString();
+        EXPECT_EQ(log().last(), kInvalidLine) << typed.toStdString();
+        EXPECT_FALSE(ticked("CheckBoxIPC07")) << typed.toStdString();
+        EXPECT_FALSE(enabled("ButtonCONFgetASBUILT")) << typed.toStdString();
+    }
+    // Closing the window without OK decodes nothing and logs nothing.
+    const qsizetype lines = log().size();
+    onModal = [this](QDialog&) { QTest::keyClicks(entry(), QStringLiteral("CD421010C018")); };
+    click(main(), "ButtonCONFopenASBUILT");
+    EXPECT_EQ(log().size(), lines);
+    EXPECT_FALSE(ticked("CheckBoxIPC07"));
+}
+
+// BCM part 2 reads and writes its own line, 726-02-01, named with its part in the log.
+TEST_F(AsBuiltBackupTest, BcmPartTwoLineRoundTrip)
+{
+    goOffline();
+    goTo(config::PageBCM);
+    clickItem("RadioGroupBCMrd", 1);
+    EXPECT_EQ(asBuiltWindow().Label3->text(), "02");
+
+    readAsBuilt(QStringLiteral("40812213"));
+    EXPECT_EQ(log().last(), "* Прочитан AS-BUILT модуля BCM (GEM модуль) [Часть 2] -> 40 81 22 13");
+    EXPECT_TRUE(ticked("CheckBox2BCM06"));  // heated windscreen
+    EXPECT_TRUE(ticked("CheckBox2BCM21"));  // cruise control
+    EXPECT_FALSE(ticked("CheckBox2BCM07"));
+
+    EXPECT_EQ(generate().line, "40 81 22 13");
+    EXPECT_EQ(log().last(), "* Сгенерирован AS-BUILT модуля BCM (GEM модуль) [Часть 2] -> 40 81 22 13");
+
+    // The part 1 line does not fit the part 2 address (the checksum key differs).
+    readAsBuilt(QStringLiteral("E3 D0 D4 FC B2"));
+    EXPECT_EQ(log().last(), kInvalidLine);
+}
+
+// The backup button against the demo car: progress while it reads, the status panel
+// locked meanwhile, a file whose blocks are the car's; that file then loads the ABS
+// page as the car held it, and a broken file changes nothing.
+TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
+{
+    goOnline();
+    const QString ipc = carBlock("720", 0);
+    const QString abs = carBlock("760", 1);
+    ASSERT_FALSE(ipc.isEmpty());
+    ASSERT_EQ(abs, "40");
+
+    QStringList progressAtPrompts;
+    bool statusLocked = true;
+    onNotice = [&](const QString&) { // the bus prompts come while the backup runs
+        progressAtPrompts << control<QLabel>(main(), "LabelSaveProgress")->text();
+        statusLocked = statusLocked && !enabled("PanelStatus");
+    };
+    click(main(), "BitBtnSaveAuto");
+    onNotice = nullptr;
+
+    EXPECT_EQ(progressAtPrompts, (QStringList{"Module 1 of 9: IPC", "Module 4 of 9: BCM"}));
+    EXPECT_TRUE(statusLocked);
+    EXPECT_EQ(control<QLabel>(main(), "LabelSaveProgress")->text(), "");
+    EXPECT_TRUE(enabled("PanelStatus"));
+    const QStringList files = backups();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files[0].startsWith("VehicleData." + main().state().carVIN + ".")) << files[0].toStdString();
+    EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге программы");
+    const QString path = QDir(folder()).filePath(files[0]);
+    RecordingHost quiet;
+    EXPECT_EQ(config::readBackupBlock(path, "720", "00", quiet).result, link::splitHEX(ipc));
+
+    // The car changes after the backup; the file still holds the old block.
+    car().setBlock("760", 1, QByteArray::fromHex("00"));
+    goTo(config::PageABS);
+    nextOpenPath = path;
+    click(main(), "ButtonCONFopen");
+    EXPECT_EQ(openFilters, QStringList{config::BackupOpening::kBackupFileFilter});
+    EXPECT_EQ(openFolders, QStringList{folder()});
+    EXPECT_TRUE(log().last().startsWith("* Открыта конфигурация модуля ABS (")) << log().last().toStdString();
+    EXPECT_TRUE(log().last().endsWith(") -> 40")) << log().last().toStdString();
+    expectPageShows(BlockId::ABS, abs);
+    EXPECT_TRUE(ticked("CheckBoxABS6"));
+    EXPECT_TRUE(enabled("ButtonCONFwrite"));
+
+    QFile broken(QDir(folder()).filePath("VehicleData.broken.xml"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("<VehicleData>\r\n<Modules>\r\n<Module address=\"760\" name=\"ABS\">\r\n");
+    broken.close();
+    nextOpenPath = broken.fileName();
+    click(main(), "ButtonCONFopen");
+    ASSERT_EQ(notices.size(), 3); // two bus prompts, then the parser's complaint
+    EXPECT_TRUE(notices.last().startsWith("Файл не является XML-документом:")) << notices.last().toStdString();
+    EXPECT_EQ(log().last(), "* Просмотр файла VehicleData.broken.xml");
+    EXPECT_FALSE(ticked("CheckBoxABS6"));
+    EXPECT_FALSE(enabled("ButtonCONFwrite"));
+    EXPECT_EQ(carBlock("760", 1), "00");
+}
