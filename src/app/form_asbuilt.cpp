@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/program.h"
+#include "app/widget_names.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,17 +11,6 @@
 #include <QVBoxLayout>
 
 namespace talmero::app {
-
-namespace {
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
 {

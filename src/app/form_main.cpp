@@ -9,6 +9,7 @@
 #include "app/tab_configuration.h"
 #include "app/tab_diagnostics.h"
 #include "app/tab_service.h"
+#include "app/widget_names.h"
 #include "app/window_host.h"
 #include "config/backup.h"
 #include "config/layout.h"
@@ -33,19 +34,6 @@ constexpr int kTopRowHeight = 24;
 constexpr int kTabsHeight = 406;
 const QColor kOnlineColour(0x00, 0x80, 0x00);
 const QColor kOfflineColour(0xFF, 0x00, 0x00);
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QFont boldFont(QFont font)
-{
-    font.setBold(true);
-    return font;
-}
 
 // The whole file or nothing; an empty text when it was written.
 QString writeLogFile(const QString& path, const QStringList& lines)

@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "app/form_main.h"
 #include "app/program.h"
+#include "app/widget_names.h"
 #include "link/codecs.h"
 
 #include <QCloseEvent>
@@ -32,13 +33,6 @@ QStringList presentSerialPorts()
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
         names.append(port.portName());
     return names;
-}
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
 }
 
 } // namespace

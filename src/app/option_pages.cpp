@@ -2,6 +2,7 @@
 
 #include "app/column_flow_layout.h"
 #include "app/radio_group.h"
+#include "app/widget_names.h"
 #include "config/layout.h"
 #include "config/pages.h"
 
@@ -40,13 +41,6 @@ QStringList itemTexts(std::span<const std::string_view> items)
 
 // Controls are made inside their page at once: they take its font, and are never
 // top-level windows on their own.
-template <typename T>
-T* named(T* widget, std::string_view name)
-{
-    widget->setObjectName(qs(name));
-    return widget;
-}
-
 RadioGroup* makeRadioGroup(QWidget* page, std::string_view name, std::string_view caption,
                            std::span<const std::string_view> items, int columns)
 {

@@ -1,6 +1,7 @@
 #include "app/tab_diagnostics.h"
 
 #include "app/form_main.h"
+#include "app/widget_names.h"
 #include "diag/live_data.h"
 #include "diag/trouble_codes.h"
 #include "link/adapter.h"
@@ -15,17 +16,6 @@
 #include <QVBoxLayout>
 
 namespace talmero::app {
-
-namespace {
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 TabDiagnostics::TabDiagnostics(TFormMain& form) : m_form(form)
 {

@@ -6,6 +6,7 @@
 #include "app/form_main.h"
 #include "app/program.h"
 #include "app/upper_hex_validator.h"
+#include "app/widget_names.h"
 #include "diag/service_tab.h"
 
 #include <QButtonGroup>
@@ -25,19 +26,6 @@ namespace {
 
 constexpr int kModuleColumns = 2;
 constexpr int kAddressEditWidth = 32;
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QFont boldFont(QFont font)
-{
-    font.setBold(true);
-    return font;
-}
 
 } // namespace
 
