@@ -109,8 +109,8 @@ struct CarCommand {
         diag::TroubleCodes clearer(*car.session, ctx.host, shown);
         clearer.dtcHS = codes.dtcHS;
         clearer.dtcMS = codes.dtcMS;
-        clearer.ButtonDTCclearClick();
-        return clearer.clearEnabled() ? ctx.fail(QStringLiteral("! Неверный ответ адаптера")) : ExitOk;
+        // "Crear" stays enabled only when the adapter did not answer its reset.
+        return clearer.ButtonDTCclearClick() ? ctx.fail(QStringLiteral("! Неверный ответ адаптера")) : ExitOk;
     }
 
     // Makes MODULE the current module; its choice of blocks, or nullopt after a usage error.

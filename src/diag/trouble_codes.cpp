@@ -131,6 +131,9 @@ bool TroubleCodes::ButtonDTCclearClick()
     m_host.log(QStringLiteral("* Стираем считанные ошибки"));
     if (!send(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
         m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        // Nothing was cleared: the button stays enabled for another try, also when this
+        // object was made anew after a reconnect.
+        m_clearEnabled = true;
         return m_clearEnabled;
     }
     for (bool medium : {false, true}) {

@@ -247,6 +247,11 @@ TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_TRUE(memo.lines.isEmpty());
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("720")).size(), 2);
+
+    // Made anew after a reconnect, with the modules of the earlier reading: the same.
+    TroubleCodes afterReconnect(rig.session, rig.host, memo);
+    afterReconnect.dtcHS = dtc.dtcHS;
+    EXPECT_TRUE(afterReconnect.ButtonDTCclearClick());
 }
 
 } // namespace
