@@ -12,7 +12,7 @@ namespace {
 bool isHex(const QString& text)
 {
     for (QChar c : text) {
-        if (!isxdigit(c.toLatin1()))
+        if (link::hexDigitValue(c) < 0)
             return false;
     }
     return !text.isEmpty();

@@ -85,8 +85,9 @@ qsizetype Adapter::lateAnswerOf(const QString& squeezed) const
 
 void Adapter::takeBatch(const QByteArray& batch)
 {
-    if (!m_loop)
-        return; // nobody is waiting: a late answer, dropped before the next command anyway
+    // Nobody is waiting, or the answer is in: a late answer, or a second one after ours.
+    if (!m_loop || m_answered)
+        return;
     QString text = QString::fromLatin1(batch);
     // A NUL from a confused adapter ends the text, as it always has.
     const qsizetype nul = text.indexOf(QChar(0));

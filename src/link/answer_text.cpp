@@ -1,6 +1,6 @@
 #include "link/answer_text.h"
 
-#include <cctype>
+#include "link/codecs.h"
 
 namespace talmero::link {
 
@@ -42,7 +42,7 @@ QString joinFrames(const QString& cut)
     // carry no count: they must fail the caller's prefix test, not end the action.
     const QString countText = cut.left(3);
     for (QChar c : countText) {
-        if (!isxdigit(c.toLatin1()))
+        if (hexDigitValue(c) < 0)
             return cut;
     }
     const int count = countText.toInt(nullptr, 16);

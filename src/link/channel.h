@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QObject>
 #include <QString>
 
@@ -33,22 +34,47 @@ Q_SIGNALS:
     void readFailed();
 
 protected:
-    // Takes received bytes: everything up to the last prompt goes out as one batch, what
-    // follows it waits in front of the next answer.
-    void collect(const QByteArray& bytes)
+    // Takes received bytes and hands over each answer up to its prompt as one batch;
+    // what follows the last prompt waits for the rest of its answer.
+    void collect(const QByteArray& bytes) { take(bytes, true); }
+    // Drops what was received and not handed over, plus unread bytes still at the
+    // device. An answer cut short here (its prompt not yet in) belongs to an earlier
+    // command: its rest, up to the next prompt, is dropped as it arrives, so it can
+    // never pass for the answer of the command sent next.
+    void discardCollected(const QByteArray& unread = {})
     {
-        m_pending += bytes;
-        const qsizetype prompt = m_pending.lastIndexOf('>');
-        if (prompt < 0)
-            return;
-        const QByteArray batch = m_pending.left(prompt + 1);
-        m_pending.remove(0, prompt + 1);
-        Q_EMIT batchReceived(batch);
+        take(unread, false);
+        if (!m_pending.isEmpty()) {
+            m_skipToPrompt = true;
+            m_pending.clear();
+        }
     }
-    void dropCollected() { m_pending.clear(); }
+    // A port opened or closed: nothing received before counts.
+    void resetCollected()
+    {
+        m_pending.clear();
+        m_skipToPrompt = false;
+    }
 
 private:
-    QByteArray m_pending; // bytes received after the last prompt
+    void take(const QByteArray& bytes, bool handOver)
+    {
+        m_pending += bytes;
+        QByteArrayList batches;
+        for (qsizetype prompt = m_pending.indexOf('>'); prompt >= 0; prompt = m_pending.indexOf('>')) {
+            const QByteArray batch = m_pending.left(prompt + 1);
+            m_pending.remove(0, prompt + 1);
+            if (m_skipToPrompt)
+                m_skipToPrompt = false;
+            else if (handOver)
+                batches.append(batch);
+        }
+        for (const QByteArray& batch : batches)
+            Q_EMIT batchReceived(batch);
+    }
+
+    QByteArray m_pending;        // bytes received after the last prompt
+    bool m_skipToPrompt = false; // the rest of a discarded answer is still to come
 };
 
 } // namespace talmero::link

@@ -25,7 +25,7 @@ void SerialChannel::open()
 {
     if (m_port.isOpen())
         return;
-    dropCollected();
+    resetCollected();
     m_port.setPortName(m_portName);
     // QSerialPort opens the device exclusively (TIOCEXCL / no sharing).
     if (m_portName.isEmpty() || !m_port.open(QIODevice::ReadWrite))
@@ -47,7 +47,7 @@ void SerialChannel::close()
 {
     if (m_port.isOpen())
         m_port.close();
-    dropCollected();
+    resetCollected();
 }
 
 bool SerialChannel::isOpen() const
@@ -64,9 +64,7 @@ void SerialChannel::send(const QByteArray& bytes)
 
 void SerialChannel::discardInput()
 {
-    if (m_port.isOpen())
-        m_port.readAll();
-    dropCollected();
+    discardCollected(m_port.isOpen() ? m_port.readAll() : QByteArray());
 }
 
 void SerialChannel::readWaiting()
@@ -80,7 +78,7 @@ void SerialChannel::portError(QSerialPort::SerialPortError error)
         return;
     if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError) {
         // The device is gone (adapter unplugged, simulator ended): nothing more will arrive.
-        dropCollected();
+        resetCollected();
         if (m_port.isOpen())
             m_port.close();
         Q_EMIT readFailed();

@@ -1,5 +1,7 @@
 #include "sim/car.h"
 
+#include "link/codecs.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,7 +22,7 @@ QString blockKey(int blockNo)
 bool isHex(const QString& text)
 {
     for (QChar c : text) {
-        if (!isxdigit(c.toLatin1()))
+        if (link::hexDigitValue(c) < 0)
             return false;
     }
     return text.size() % 2 == 0;

@@ -26,14 +26,14 @@ void DemoChannel::open()
 {
     if (m_open)
         return;
-    dropCollected();
+    resetCollected();
     m_open = true;
 }
 
 void DemoChannel::close()
 {
     m_open = false;
-    dropCollected();
+    resetCollected();
 }
 
 bool DemoChannel::isOpen() const
@@ -49,7 +49,7 @@ void DemoChannel::send(const QByteArray& bytes)
 
 void DemoChannel::discardInput()
 {
-    dropCollected();
+    discardCollected();
 }
 
 void DemoChannel::busSwitched(bool medium)

@@ -73,6 +73,17 @@ TEST_F(SerialE2E, ModuleOnTheOtherBusAnswersNoData)
     EXPECT_EQ(host.lines.last(), QStringLiteral("< NO DATA"));
 }
 
+TEST_F(SerialE2E, LateAnswerIsNeverTakenByTheNextModule)
+{
+    // The cluster answers its session request after the wait has given up; the ABS,
+    // addressed next, must still get its own answers.
+    connectTo({QStringLiteral("--fault"), QStringLiteral("720:late")});
+    EXPECT_EQ(session->openModule(true, true, false, true, QStringLiteral("720")),
+              QStringLiteral("! Модуль не ответил или отсутствует"));
+    EXPECT_EQ(cutCOM(ask(QStringLiteral("atsh760"))), QStringLiteral("OK"));
+    EXPECT_EQ(cutCOM(ask(QStringLiteral("1087"))), QStringLiteral("5087"));
+}
+
 TEST_F(SerialE2E, MissingPortAndHeldPortCannotBeOpened)
 {
     SerialChannel missing(QStringLiteral("/dev/ttyTALMERO-none"), 38400);
