@@ -68,9 +68,7 @@ bool ConfigPage::showHex(const QString& hex)
     m_panel.clearCONF();
     if (!isHex(hex))
         return false;
-    const BlockId block = m_panel.pageBlock(m_page);
-    return layoutOf(block).hexText ? m_panel.decode(block, hex.toUpper())
-                                   : m_panel.decode(block, link::HEX2BIN(hex), hex.toUpper());
+    return m_panel.decodeHex(m_panel.pageBlock(m_page), hex.toUpper());
 }
 
 QString ConfigPage::applySet(const QString& assignment)

@@ -5,7 +5,6 @@
 #include "config/option_view.h"
 #include "config/pages.h"
 #include "link/answer_text.h"
-#include "link/codecs.h"
 #include "link/host.h"
 
 #include <QDir>
@@ -199,14 +198,9 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
     const BlockId block = m_panel.pageBlock(page);
     if (block == BlockId::IPC)
         m_panel.view().setEnabled(QStringLiteral("RadioGroupIPCrd"), true);
-    bool shown = false;
-    if (layoutOf(block).hexText)
-        shown = m_panel.decode(block, hex);
-    else
-        shown = m_panel.decode(block, link::HEX2BIN(hex),
-                               block == BlockId::HVAC ? lookup.result : QString());
-    // A stored block the page cannot show is reported as a refused read is.
-    if (!shown)
+    // A stored block the page cannot show is reported as a refused read is; the climate
+    // page's "Other" edit shows the text as stored.
+    if (!m_panel.decodeHex(block, hex, lookup.result))
         m_host.notify(QStringLiteral("!"));
 }
 

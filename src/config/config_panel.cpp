@@ -3,6 +3,7 @@
 #include "config/block_reading.h"
 #include "config/option_view.h"
 #include "config/pages.h"
+#include "link/codecs.h"
 #include "link/host.h"
 
 namespace talmero::config {
@@ -105,6 +106,13 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
     if (b.asBuilt)
         m_view.setEnabled(kButtonGetAsBuilt, true);
     return true;
+}
+
+bool ConfigPanel::decodeHex(BlockId id, const QString& hex, const QString& shownText)
+{
+    if (layoutOf(id).hexText)
+        return decode(id, hex);
+    return decode(id, link::HEX2BIN(hex), shownText.isNull() ? hex : shownText);
 }
 
 void ConfigPanel::encode(BlockId id)

@@ -50,6 +50,9 @@ public:
     // Shows a block: true when shown, false when refused (the variable is then zero).
     // shownText is what an "Other" edit shows (HVAC gets the block's hex text).
     bool decode(BlockId id, const QString& block, const QString& shownText = QString());
+    // The same for a block as the module sends it, in hex: turned into bits, except for
+    // the block held as hex text. shownText defaults to the hex itself.
+    bool decodeHex(BlockId id, const QString& hex, const QString& shownText = QString());
     bool decodeIPC(const QString& bits) { return decode(BlockId::IPC, bits); }
     bool decodeACM(const QString& bits) { return decode(BlockId::ACM, bits); }
     bool decodeBCM1(const QString& bits) { return decode(BlockId::BCM1, bits); }

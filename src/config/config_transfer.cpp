@@ -74,9 +74,7 @@ void ConfigTransfer::ButtonCONFreadClick(int page)
         return;
     }
     const QString hex = answer.mid(4);
-    const bool shown = layoutOf(t.block).hexText ? m_panel.decode(t.block, hex)
-                                                 : m_panel.decode(t.block, link::HEX2BIN(hex), hex);
-    if (!shown)
+    if (!m_panel.decodeHex(t.block, hex))
         m_host.notify(QStringLiteral("!"));
 }
 
