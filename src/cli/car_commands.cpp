@@ -55,11 +55,7 @@ struct CarCommand {
         ctx.out << cp.blockLine() << '\n';
         cp.writeListing(ctx.out);
         // A decoder's message (unknown or unconfigured block) makes the read a failure too.
-        for (qsizetype i = noticesFrom; i < ctx.host.notices().size(); ++i) {
-            if (!link::Session::isBusPrompt(ctx.host.notices()[i]))
-                return ExitFailed;
-        }
-        return ExitOk;
+        return ctx.host.messagesSince(noticesFrom).isEmpty() ? ExitOk : ExitFailed;
     }
 
     int writeConfig()
@@ -217,10 +213,8 @@ struct CarCommand {
             if (w()[0] == QLatin1String("live") || !(line.startsWith(QLatin1String("> ")) || line.startsWith(QLatin1String("< "))))
                 ctx.out << line << '\n';
         }
-        for (qsizetype i = noticesFrom; i < ctx.host.notices().size(); ++i) {
-            if (!link::Session::isBusPrompt(ctx.host.notices()[i]))
-                ctx.out << ctx.host.notices()[i] << '\n';
-        }
+        for (const QString& message : ctx.host.messagesSince(noticesFrom))
+            ctx.out << message << '\n';
         return ExitOk;
     }
 };

@@ -1,5 +1,7 @@
 #include "cli/cli_host.h"
 
+#include "link/session.h"
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -42,6 +44,16 @@ QString CliHost::resultSince(qsizetype from) const
             return m_lines[i];
     }
     return QString();
+}
+
+QStringList CliHost::messagesSince(qsizetype from) const
+{
+    QStringList messages;
+    for (qsizetype i = from; i < m_notices.size(); ++i) {
+        if (!link::Session::isBusPrompt(m_notices[i]))
+            messages.append(m_notices[i]);
+    }
+    return messages;
 }
 
 } // namespace talmero::cli

@@ -25,6 +25,8 @@ public:
     QString failureSince(qsizetype from) const;
     // The last "* " or "! " log line since index from, or "".
     QString resultSince(qsizetype from) const;
+    // The notices since index from that are not bus prompts (decoder messages, results).
+    QStringList messagesSince(qsizetype from) const;
 
 private:
     bool m_echoLog;
