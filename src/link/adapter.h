@@ -29,7 +29,6 @@ public:
     // for an empty command and for a call made while another exchange is waiting.
     QString writeCOM(const QString& command, bool logIt);
 
-    bool busy() const { return m_loop != nullptr; }
     Channel& channel() { return *m_channel; }
 
 private:
