@@ -13,6 +13,7 @@ const QString kPort = QStringLiteral("port");
 const QString kBaud = QStringLiteral("baud");
 const QString kVIN = QStringLiteral("VIN");
 const QString kVINs = QStringLiteral("VINs");
+const QString kMinVoltage = QStringLiteral("minVoltage");
 
 } // namespace
 
@@ -28,6 +29,11 @@ ConnectionSettings ConnectionSettings::load()
     s.lastVIN = store.value(kVIN).toString();
     s.port = store.value(kPort).toString();
     s.baud = store.value(kBaud).toString();
+    // A stored threshold that is not a number, or outside the range offered, is not used.
+    bool isNumber = false;
+    const double volts = store.value(kMinVoltage).toString().toDouble(&isNumber);
+    if (isNumber && volts >= kLowestMinVoltage && volts <= kHighestMinVoltage)
+        s.minVoltage = volts;
     return s;
 }
 
@@ -56,6 +62,13 @@ void ConnectionSettings::storeConnection(const QString& vin, const std::optional
     store.setValue(kBaud, QString::number(baudIndex));
     if (realVIN)
         store.setValue(kVIN, vin);
+    store.sync();
+}
+
+void ConnectionSettings::storeMinVoltage(double volts)
+{
+    QSettings store(QSettings::UserScope, kOrganisation);
+    store.setValue(kMinVoltage, QString::number(volts, 'f', 1));
     store.sync();
 }
 

@@ -16,6 +16,11 @@ struct ConnectionSettings {
     QString lastVIN;
     QString port;
     QString baud; // the index of the rate item, as text
+    double minVoltage = 12.0; // no write to the car below this battery voltage
+
+    static constexpr double kLowestMinVoltage = 10.0;
+    static constexpr double kHighestMinVoltage = 14.0;
+    static void storeMinVoltage(double volts);
 
     static ConnectionSettings load();
     // The rate item to select: the stored index when it is a number naming one of the

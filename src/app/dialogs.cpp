@@ -1,5 +1,7 @@
 #include "app/dialogs.h"
 
+#include "app/confirm_dialog.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -28,6 +30,10 @@ Dialogs Dialogs::standard()
         return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
     d.showModal = [](QDialog& window) { window.exec(); };
+    d.confirm = [](QWidget* parent, const link::ChangeRequest& request) {
+        ConfirmDialog dialog(request, parent);
+        return dialog.exec() == QDialog::Accepted;
+    };
     d.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     return d;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/host.h"
+
 #include <QString>
 #include <functional>
 
@@ -19,6 +21,8 @@ struct Dialogs {
     std::function<QString(QWidget* parent, const QString& filter, const QString& folder)> openFileName;
     // Shows one of the program's own windows modally; returns once it has been closed.
     std::function<void(QDialog& window)> showModal;
+    // Shows a change to the car and asks the user to agree.
+    std::function<bool(QWidget* parent, const link::ChangeRequest& request)> confirm;
     // Hands a web address to the desktop's browser.
     std::function<void(const QString& url)> openUrl;
 

@@ -2,6 +2,7 @@
 
 #include "app/clickable_label.h"
 #include "app/connection.h"
+#include "app/connection_settings.h"
 #include "app/dialogs.h"
 #include "app/form_start.h"
 #include "app/log_view.h"
@@ -14,6 +15,7 @@
 #include "config/backup.h"
 #include "config/layout.h"
 #include "link/channel.h"
+#include "safety/write_gate.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -150,15 +152,31 @@ link::Session* TFormMain::session()
     return m_connection ? &m_connection->session() : nullptr;
 }
 
+safety::WriteGate* TFormMain::gate()
+{
+    return m_gate.get();
+}
+
+QString TFormMain::journalPath() const
+{
+    return m_journalPath.isEmpty() ? safety::Journal::defaultPath() : m_journalPath;
+}
+
 void TFormMain::openConnection(const QString& portText, int baudRate)
 {
     closeConnection();
     m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs, *m_host);
+    safety::SafetySettings settings;
+    settings.minVoltage = ConnectionSettings::load().minVoltage;
+    settings.journalPath = journalPath();
+    m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
+    m_state.vinFromCar.clear();
     m_state.online = true;
 }
 
 void TFormMain::closeConnection()
 {
+    m_gate.reset();
     m_connection.reset();
     m_state.online = false;
 }
@@ -205,7 +223,7 @@ void TFormMain::FormActivate()
     const bool online = m_state.online;
     BitBtnSaveAuto->setVisible(online);
     // The configuration page adds these when it is built.
-    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite"})
+    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite", "ButtonCONFhistory"})
         if (auto* button = findChild<QWidget*>(QLatin1String(name)))
             button->setVisible(online);
     LabelVINmain->setText(online ? m_state.carVIN : QString());

@@ -17,6 +17,10 @@ class Adapter;
 class Session;
 } // namespace talmero::link
 
+namespace talmero::safety {
+class WriteGate;
+} // namespace talmero::safety
+
 namespace talmero::app {
 
 class ClickableLabel;
@@ -44,6 +48,13 @@ public:
     // The open connection's exchange and session; nullptr while offline.
     link::Adapter* adapter();
     link::Session* session();
+    // The one path of writes over the open connection; nullptr while offline.
+    safety::WriteGate* gate();
+
+    // The write journal's file: the user's application data folder unless set (tests
+    // point it to a file of their own).
+    QString journalPath() const;
+    void setJournalPath(const QString& path) { m_journalPath = path; }
 
     // Every handler that talks to the adapter runs through here (one action at a time).
     OperationRunner& operations() { return m_operations; }
@@ -90,6 +101,8 @@ private:
     OperationRunner m_operations;
     std::unique_ptr<WindowHost> m_host;
     std::unique_ptr<Connection> m_connection;
+    std::unique_ptr<safety::WriteGate> m_gate;
+    QString m_journalPath;
     int m_demoLatencyMs = kDemoLatencyMs;
     QString m_programFolder;
     bool m_placed = false;

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,6 +70,16 @@ void TFormStart::buildControls()
     COMbauds->addItems({QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")});
     COMbauds->setCurrentIndex(0);
 
+    LabelMinVoltage = named(new QLabel(QStringLiteral("Lowest battery voltage for writes"), this),
+                            "LabelMinVoltage");
+    SpinMinVoltage = named(new QDoubleSpinBox(this), "SpinMinVoltage");
+    SpinMinVoltage->setRange(ConnectionSettings::kLowestMinVoltage, ConnectionSettings::kHighestMinVoltage);
+    SpinMinVoltage->setDecimals(1);
+    SpinMinVoltage->setSingleStep(0.1);
+    SpinMinVoltage->setSuffix(QStringLiteral(" V"));
+    SpinMinVoltage->setToolTip(QStringLiteral("Nothing is written to a module while the adapter "
+                                              "measures less than this"));
+
     ButtonOpenCOM = named(new QPushButton(QStringLiteral("Connect - online"), this), "ButtonOpenCOM");
     ButtonOpenCOM->setDefault(true);
     ButtonOffline = named(new QPushButton(QStringLiteral("Disconnect - offline"), this), "ButtonOffline");
@@ -100,11 +111,13 @@ void TFormStart::buildControls()
     grid->addWidget(BitBtnRefresh, 3, 1);
     grid->addWidget(Label3, 4, 0, 1, 2);
     grid->addWidget(COMbauds, 5, 0, 1, 2);
+    grid->addWidget(LabelMinVoltage, 6, 0, 1, 2);
+    grid->addWidget(SpinMinVoltage, 7, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonOpenCOM);
     buttons->addWidget(ButtonOffline);
-    grid->addLayout(buttons, 6, 0, 1, 2);
-    grid->setRowMinimumHeight(6, 36);
+    grid->addLayout(buttons, 8, 0, 1, 2);
+    grid->setRowMinimumHeight(8, 36);
     grid->setColumnStretch(0, 1);
     BitBtnRefresh->setFixedWidth(32);
     m_runner.addControl(controls);
@@ -130,7 +143,8 @@ void TFormStart::buildControls()
     setTabOrder(StartVIN, ButtonOpenCOM);
     setTabOrder(ButtonOpenCOM, COMports);
     setTabOrder(COMports, COMbauds);
-    setTabOrder(COMbauds, ButtonOffline);
+    setTabOrder(COMbauds, SpinMinVoltage);
+    setTabOrder(SpinMinVoltage, ButtonOffline);
     setTabOrder(ButtonOffline, BitBtnRefresh);
     StartVIN->setFocus();
 
@@ -150,6 +164,7 @@ void TFormStart::FormCreate()
     // An unreadable rate setting keeps the first rate rather than leaving none chosen.
     if (const std::optional<int> baud = settings.baudIndex(COMbauds->count()))
         COMbauds->setCurrentIndex(*baud);
+    SpinMinVoltage->setValue(settings.minVoltage);
     if (StartVIN->count() == 0)
         StartVIN->addItem(ConnectionSettings::kPlaceholderVIN);
     StartVIN->model()->sort(0);
@@ -192,6 +207,7 @@ void TFormStart::ButtonOpenCOMClick()
         if (!Connection::isDemoEntry(portText))
             portToKeep = portText;
         ConnectionSettings::storeConnection(vin, portToKeep, COMbauds->currentIndex());
+        ConnectionSettings::storeMinVoltage(SpinMinVoltage->value());
 
         TFormMain& main = m_program.FormMain();
         main.state().carVIN = vin.left(17);

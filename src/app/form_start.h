@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -54,6 +55,8 @@ private:
     QPushButton* BitBtnRefresh = nullptr;
     QLabel* Label3 = nullptr;
     QComboBox* COMbauds = nullptr;
+    QLabel* LabelMinVoltage = nullptr;
+    QDoubleSpinBox* SpinMinVoltage = nullptr; // no write to the car below this voltage
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
     ClickableLabel* Labelhelp = nullptr;

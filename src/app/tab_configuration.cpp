@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/form_asbuilt.h"
+#include "app/form_history.h"
 #include "app/form_main.h"
 #include "app/option_pages.h"
 #include "app/program.h"
@@ -13,6 +14,7 @@
 #include "config/pages.h"
 #include "link/host.h"
 #include "link/session.h"
+#include "safety/write_gate.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,6 +29,7 @@ public:
     explicit MainWindowHost(TFormMain& main) : m_main(main) {}
     void log(const QString& line) override { m_main.host().log(line); }
     void notify(const QString& text) override { m_main.host().notify(text); }
+    bool confirm(const link::ChangeRequest& request) override { return m_main.host().confirm(request); }
 
 private:
     TFormMain& m_main;
@@ -75,6 +78,7 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     connectButton("ButtonCONFopen", &TabConfiguration::ButtonCONFopenClick);
     connectButton("ButtonCONFopenASBUILT", &TabConfiguration::ButtonCONFopenASBUILTClick);
     connectButton("ButtonCONFgetASBUILT", &TabConfiguration::ButtonCONFgetASBUILTClick);
+    connectButton("ButtonCONFhistory", &TabConfiguration::ButtonCONFhistoryClick);
 }
 
 void TabConfiguration::connectButton(const char* name, void (TabConfiguration::*handler)())
@@ -119,16 +123,16 @@ void TabConfiguration::TabbedCONFChange(int newTab)
 void TabConfiguration::ButtonCONFreadClick()
 {
     m_main.runOperation([this] {
-        if (link::Session* session = m_main.session())
-            config::ConfigTransfer(*m_panel, *session, *m_host).ButtonCONFreadClick(m_page);
+        if (safety::WriteGate* gate = m_main.gate())
+            config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFreadClick(m_page);
     });
 }
 
 void TabConfiguration::ButtonCONFwriteClick()
 {
     m_main.runOperation([this] {
-        if (link::Session* session = m_main.session())
-            config::ConfigTransfer(*m_panel, *session, *m_host).ButtonCONFwriteClick(m_page);
+        if (safety::WriteGate* gate = m_main.gate())
+            config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFwriteClick(m_page);
     });
 }
 
@@ -156,6 +160,14 @@ void TabConfiguration::ButtonCONFgetASBUILTClick()
 {
     if (!m_main.operations().busy())
         asBuilt().ButtonCONFgetASBUILTClick(m_page);
+}
+
+void TabConfiguration::ButtonCONFhistoryClick()
+{
+    if (m_main.operations().busy())
+        return;
+    TFormHistory history(m_main);
+    dialogs().showModal(history);
 }
 
 } // namespace talmero::app

@@ -38,6 +38,7 @@ public Q_SLOTS:
     void ButtonCONFopenClick();
     void ButtonCONFopenASBUILTClick();
     void ButtonCONFgetASBUILTClick();
+    void ButtonCONFhistoryClick();
 
 private:
     // The notebook has already switched to newTab; it goes back unless the change is

@@ -4,6 +4,7 @@
 #include "app/widget_names.h"
 #include "diag/live_data.h"
 #include "diag/trouble_codes.h"
+#include "safety/write_gate.h"
 #include "link/adapter.h"
 #include "link/session.h"
 
@@ -89,7 +90,7 @@ diag::TroubleCodes* TabDiagnostics::troubleCodes()
     // A QPointer, not a plain address: a new channel may be made where the old one was.
     if (!m_codes || !m_codesChannel || m_codesChannel != &adapter->channel()) {
         diag::DtcMemo& memo = *this;
-        auto codes = std::make_unique<diag::TroubleCodes>(*m_form.session(), m_form.host(), memo);
+        auto codes = std::make_unique<diag::TroubleCodes>(*m_form.gate(), m_form.host(), memo);
         if (m_codes) { // "Crear" may still be waiting for the codes read before a reconnect
             codes->dtcHS = m_codes->dtcHS;
             codes->dtcMS = m_codes->dtcMS;

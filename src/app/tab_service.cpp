@@ -8,6 +8,7 @@
 #include "app/upper_hex_validator.h"
 #include "app/widget_names.h"
 #include "diag/service_tab.h"
+#include "safety/write_gate.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -170,8 +171,8 @@ void TabService::CheckBoxEMadClick()
 void TabService::ButtonReadVINClick()
 {
     m_form.runOperation([this] {
-        if (link::Session* session = m_form.session()) {
-            diag::ServiceTab service(*session, m_form.host(), m_form.state());
+        if (safety::WriteGate* gate = m_form.gate()) {
+            diag::ServiceTab service(*gate, m_form.host(), m_form.state());
             LabelVIN->setText(service.ButtonReadVINClick(EditVINad->text()));
         }
     });
@@ -180,9 +181,9 @@ void TabService::ButtonReadVINClick()
 void TabService::ButtonReadEMClick()
 {
     m_form.runOperation([this] {
-        if (link::Session* session = m_form.session()) {
+        if (safety::WriteGate* gate = m_form.gate()) {
             LabelEM->clear();
-            diag::ServiceTab service(*session, m_form.host(), m_form.state());
+            diag::ServiceTab service(*gate, m_form.host(), m_form.state());
             LabelEM->setText(service.ButtonReadEMClick(EditEMad->text()));
         }
     });
@@ -198,8 +199,8 @@ void TabService::LabelEMClick()
 void TabService::ButtonWriteEMClick()
 {
     m_form.runOperation([this] {
-        if (link::Session* session = m_form.session()) {
-            diag::ServiceTab service(*session, m_form.host(), m_form.state());
+        if (safety::WriteGate* gate = m_form.gate()) {
+            diag::ServiceTab service(*gate, m_form.host(), m_form.state());
             if (service.ButtonWriteEMClick(EditEMad->text(), EditEM->text()).accepted) {
                 EditEM->clear();
                 LabelEM->clear();
@@ -211,8 +212,8 @@ void TabService::ButtonWriteEMClick()
 void TabService::ButtonRestartClick()
 {
     m_form.runOperation([this] {
-        if (link::Session* session = m_form.session())
-            diag::ServiceTab(*session, m_form.host(), m_form.state()).ButtonRestartClick();
+        if (safety::WriteGate* gate = m_form.gate())
+            diag::ServiceTab(*gate, m_form.host(), m_form.state()).ButtonRestartClick();
     });
 }
 

@@ -17,4 +17,9 @@ void WindowHost::notify(const QString& text)
     showNotice(&m_window, text);
 }
 
+bool WindowHost::confirm(const link::ChangeRequest& request)
+{
+    return dialogs().confirm(&m_window, request);
+}
+
 } // namespace talmero::app

@@ -15,6 +15,7 @@ public:
 
     void log(const QString& line) override;
     void notify(const QString& text) override;
+    bool confirm(const link::ChangeRequest& request) override;
 
 private:
     QWidget& m_window;

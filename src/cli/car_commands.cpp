@@ -3,13 +3,16 @@
 #include "cli/commands.h"
 #include "cli/config_page.h"
 #include "config/backup.h"
+#include "config/change_description.h"
 #include "config/config_transfer.h"
 #include "config/pages.h"
 #include "diag/dtc_memo.h"
 #include "diag/live_data.h"
 #include "diag/service_tab.h"
 #include "diag/trouble_codes.h"
+#include "link/codecs.h"
 #include "link/link_error.h"
+#include "safety/write_gate.h"
 
 #include <QCoreApplication>
 
@@ -35,6 +38,7 @@ private:
 struct CarCommand {
     CommandContext& ctx;
     CarLink& car;
+    safety::WriteGate& gate;
 
     const QStringList& w() const { return ctx.args.words; }
 
@@ -49,7 +53,7 @@ struct CarCommand {
         cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
         const qsizetype from = ctx.host.lines().size();
         const qsizetype noticesFrom = ctx.host.notices().size();
-        config::ConfigTransfer(cp.panel(), *car.session, ctx.host).ButtonCONFreadClick(*page);
+        config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFreadClick(*page);
         if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
             return ctx.fail(failure);
         ctx.out << cp.blockLine() << '\n';
@@ -79,11 +83,11 @@ struct CarCommand {
         if (*page == config::PageDDM)
             cp.view().setItem(QStringLiteral("RadioGroupDDMw"), qMax(0, ctx.args.door));
         const qsizetype from = ctx.host.lines().size();
-        config::ConfigTransfer(cp.panel(), *car.session, ctx.host).ButtonCONFwriteClick(*page);
-        const QString result = ctx.host.resultSince(from);
-        if (result.isEmpty() || result.startsWith(QLatin1String("! ")))
-            return ctx.fail(result.isEmpty() ? QStringLiteral("nothing was written") : result);
-        ctx.out << result << '\n';
+        const bool written = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFwriteClick(*page);
+        const QString failure = ctx.host.failureSince(from);
+        if (!written || !failure.isEmpty())
+            return ctx.fail(failure.isEmpty() ? ctx.host.resultSince(from).mid(2) : failure);
+        ctx.out << ctx.host.resultSince(from) << '\n';
         return ExitOk;
     }
 
@@ -95,18 +99,23 @@ struct CarCommand {
         StreamMemo quiet(nullptr);
         StreamMemo shown(&ctx.out);
         // Clearing reaches the modules that reported codes, so a reading comes first.
-        diag::TroubleCodes codes(*car.session, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
+        diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
         const qsizetype from = ctx.host.lines().size();
         codes.ButtonDTCClick();
         if (ctx.host.lines().size() > from && ctx.host.lines().last() == QStringLiteral("! Неверный ответ адаптера"))
             return ctx.fail(ctx.host.lines().last());
         if (!clearing)
             return ExitOk;
-        diag::TroubleCodes clearer(*car.session, ctx.host, shown);
+        diag::TroubleCodes clearer(gate, ctx.host, shown);
         clearer.dtcHS = codes.dtcHS;
         clearer.dtcMS = codes.dtcMS;
-        // "Crear" stays enabled only when the adapter did not answer its reset.
-        return clearer.ButtonDTCclearClick() ? ctx.fail(QStringLiteral("! Неверный ответ адаптера")) : ExitOk;
+        const qsizetype clearFrom = ctx.host.lines().size();
+        // "Crear" stays enabled when nothing was cleared: the user said no, or the adapter
+        // did not answer its reset.
+        if (!clearer.ButtonDTCclearClick())
+            return ExitOk;
+        const QString failure = ctx.host.failureSince(clearFrom);
+        return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was cleared") : failure);
     }
 
     // Makes MODULE the current module; its choice of blocks, or nullopt after a usage error.
@@ -132,7 +141,7 @@ struct CarCommand {
         const auto choice = chooseModule(exit);
         if (!choice)
             return exit;
-        diag::ServiceTab tab(*car.session, ctx.host, car.state);
+        diag::ServiceTab tab(gate, ctx.host, car.state);
         const qsizetype from = ctx.host.lines().size();
         auto failure = [&](const QString& otherwise) {
             const QString logged = ctx.host.failureSince(from);
@@ -195,6 +204,50 @@ struct CarCommand {
         return ExitOk;
     }
 
+    // The VIN the instrument panel holds, read as the service tab reads it; "" when it
+    // cannot be read.
+    QString readCarVin()
+    {
+        const link::TModuls* ipc = link::findModule(QStringLiteral("IPC"));
+        const auto choice = diag::RadioGroupModClick(int(ipc - link::Moduls().data()), car.state);
+        const QString vin = diag::ServiceTab(gate, ctx.host, car.state).ButtonReadVINClick(choice->editVINad);
+        return link::isVIN(vin) ? vin : QString();
+    }
+
+    int undo()
+    {
+        if (w().size() != 1)
+            return ctx.usage(QStringLiteral("undo takes no arguments"));
+        QString vin = readCarVin();
+        if (vin.isEmpty()) {
+            if (!ctx.args.vinGiven)
+                return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
+            vin = ctx.args.vin;
+        }
+        const auto entries = gate.journal().entries(vin);
+        if (!entries)
+            return ctx.fail(QStringLiteral("! Журнал записей недоступен (") + gate.journal().error() + QLatin1Char(')'));
+        for (const safety::JournalEntry& e : *entries) {
+            if (!e.outcome.startsWith(QLatin1String("accepted-")))
+                continue;
+            ctx.err << "undo: " << e.time << ' ' << e.address << ' ' << e.block << ' ' << e.newHex << " -> "
+                    << e.oldHex << '\n';
+            ctx.err.flush();
+            const qsizetype from = ctx.host.lines().size();
+            const auto block = config::blockAt(e.address, e.block);
+            const safety::WriteResult result = gate.restore(e, [&e, block](const QString& held) {
+                return block ? config::describeChange(*block, held, e.oldHex) : QStringList();
+            });
+            if (result.outcome != safety::WriteOutcome::Verified && result.outcome != safety::WriteOutcome::Unchanged) {
+                const QString failure = ctx.host.failureSince(from);
+                return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was restored") : failure);
+            }
+            ctx.out << ctx.host.resultSince(from) << '\n';
+            return ExitOk;
+        }
+        return ctx.fail(QStringLiteral("the journal holds no accepted write to the car ") + vin);
+    }
+
     int live()
     {
         if (w().size() != 1)
@@ -226,7 +279,7 @@ int runCarCommand(CommandContext& ctx)
     static const QStringList known = {QStringLiteral("read-config"), QStringLiteral("write-config"),
                                       QStringLiteral("dtc"), QStringLiteral("backup"), QStringLiteral("vin"), QStringLiteral("read-block"),
                                       QStringLiteral("write-block"), QStringLiteral("restart"),
-                                      QStringLiteral("voltage"), QStringLiteral("live")};
+                                      QStringLiteral("voltage"), QStringLiteral("live"), QStringLiteral("undo")};
     const QString& command = ctx.args.words.first();
     if (!known.contains(command))
         return ctx.usage(QStringLiteral("unknown command ") + command);
@@ -240,7 +293,11 @@ int runCarCommand(CommandContext& ctx)
         return ctx.fail(e.text());
     }
     car->state.carVIN = ctx.args.vin;
-    CarCommand run{ctx, *car};
+    safety::SafetySettings settings;
+    settings.minVoltage = ctx.args.minVoltage;
+    settings.journalPath = ctx.args.journal;
+    safety::WriteGate gate(*car->session, ctx.host, car->state, settings);
+    CarCommand run{ctx, *car, gate};
     if (command == QLatin1String("read-config"))
         return run.readConfig();
     if (command == QLatin1String("write-config"))
@@ -249,6 +306,8 @@ int runCarCommand(CommandContext& ctx)
         return run.dtc();
     if (command == QLatin1String("backup"))
         return run.backup();
+    if (command == QLatin1String("undo"))
+        return run.undo();
     if (command == QLatin1String("voltage") || command == QLatin1String("live"))
         return run.live();
     return run.service();

@@ -8,7 +8,7 @@ QString usageText()
 {
     return QStringLiteral(
         "usage: talmero-cli [--port NAME|PATH|demo] [--baud 38400|9600|115200] [--vin VIN]\n"
-        "                   [--yes] [--log] COMMAND ARGS\n"
+        "                   [--journal FILE] [--min-voltage V] [--yes] [--log] COMMAND ARGS\n"
         "\n"
         "Offline:\n"
         "  decode PAGE HEX [--part 1|2]\n"
@@ -16,6 +16,7 @@ QString usageText()
         "  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01\n"
         "  asbuilt encode ADDRESS HEX\n"
         "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
+        "  history [--vin VIN]                the write journal, newest first\n"
         "With the adapter (--port required):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
@@ -23,9 +24,12 @@ QString usageText()
         "  dtc read | dtc clear\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
+        "  undo                               restores the newest accepted write to this car\n"
         "\n"
         "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
+        "Every write shows what changes and asks Write? [y/N]; --yes answers yes to every\n"
+        "question and bus prompt. No write below --min-voltage (default 12.0).\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 
@@ -79,10 +83,25 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             if (!v)
                 return std::nullopt;
             a.vin = v->toUpper();
+            a.vinGiven = true;
             if (!link::isVIN(a.vin)) {
                 error = QStringLiteral("Неверный VIN код!");
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--journal")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.journal = *v;
+        } else if (arg == QLatin1String("--min-voltage")) {
+            const auto v = value();
+            bool ok = false;
+            const double volts = v ? v->toDouble(&ok) : 0.0;
+            if (!ok || volts < 0.0 || volts > 30.0) {
+                error = QStringLiteral("--min-voltage takes a voltage, e.g. 12.0");
+                return std::nullopt;
+            }
+            a.minVoltage = volts;
         } else if (arg == QLatin1String("--part")) {
             const auto v = value();
             const auto p = v ? choice(*v, {QStringLiteral("1"), QStringLiteral("2")}) : std::nullopt;

@@ -11,6 +11,9 @@ struct CliArgs {
     QString port;           // "", a port name, a device path, or "demo"
     int baud = 38400;
     QString vin = QStringLiteral("00000000000000000");
+    bool vinGiven = false;  // --vin was on the command line
+    QString journal;        // the write journal's file; "" = the user's default
+    double minVoltage = 12.0; // no write below this battery voltage
     bool yes = false;       // acknowledge bus prompts without waiting
     bool log = false;       // log lines to standard error
     QStringList words;      // the command and its positional arguments

@@ -28,6 +28,33 @@ void CliHost::notify(const QString& text)
     }
 }
 
+bool CliHost::confirm(const link::ChangeRequest& request)
+{
+    QString text = request.title + QLatin1Char('\n') + request.subject + QLatin1Char('\n');
+    for (const QString& change : request.changes)
+        text += QStringLiteral("  ") + change + QLatin1Char('\n');
+    if (!request.oldHex.isEmpty() || !request.newHex.isEmpty())
+        text += QStringLiteral("  ") + request.oldHex + QStringLiteral(" -> ") + request.newHex + QLatin1Char('\n');
+    for (const QString& warning : request.warnings)
+        text += QStringLiteral("  ! ") + warning + QLatin1Char('\n');
+    const char* question = request.kind == link::ChangeRequest::Kind::Clear     ? "Clear? [y/N] "
+                           : request.kind == link::ChangeRequest::Kind::Restart ? "Restart? [y/N] "
+                                                                                 : "Write? [y/N] ";
+    std::fputs(qUtf8Printable(text), stderr);
+    if (m_yes) {
+        std::fputs(qUtf8Printable(QString::fromLatin1(question) + QStringLiteral("y\n")), stderr);
+        std::fflush(stderr);
+        return true;
+    }
+    std::fputs(question, stderr);
+    std::fflush(stderr);
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        return false; // no answer is no
+    const QString reply = QString::fromStdString(answer).trimmed().toLower();
+    return reply == QLatin1String("y") || reply == QLatin1String("yes");
+}
+
 QString CliHost::failureSince(qsizetype from) const
 {
     for (qsizetype i = m_lines.size() - 1; i >= from; --i) {

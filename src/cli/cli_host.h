@@ -11,10 +11,12 @@ namespace talmero::cli {
 class CliHost : public link::Host {
 public:
     CliHost(bool echoLog, bool waitForAcknowledgement)
-        : m_echoLog(echoLog), m_wait(waitForAcknowledgement) {}
+        : m_echoLog(echoLog), m_wait(waitForAcknowledgement), m_yes(!waitForAcknowledgement) {}
 
     void log(const QString& line) override;
     void notify(const QString& text) override;
+    // The change on standard error, then a question on standard input unless --yes.
+    bool confirm(const link::ChangeRequest& request) override;
 
     // Notices never wait (offline commands show decoder messages, nothing to confirm).
     void setWaiting(bool wait) { m_wait = wait; }
@@ -33,6 +35,7 @@ private:
     bool m_wait;
     QStringList m_lines;
     QStringList m_notices;
+    bool m_yes; // --yes: every question is answered yes
 };
 
 } // namespace talmero::cli

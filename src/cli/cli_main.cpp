@@ -9,6 +9,9 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // The same names as the window program: both keep one write journal.
+    QCoreApplication::setApplicationName(QStringLiteral("TALMERO"));
+    QCoreApplication::setOrganizationName(QStringLiteral("TALMERO"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -27,6 +27,8 @@ bool isOfflineCommand(const QString& command)
 
 int runCommand(CommandContext& ctx)
 {
+    if (ctx.args.words.first() == QLatin1String("history"))
+        return runJournalCommand(ctx);
     if (isOfflineCommand(ctx.args.words.first())) {
         ctx.host.setWaiting(false); // nothing to confirm: decoder messages are only shown
         return runOfflineCommand(ctx);

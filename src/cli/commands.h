@@ -28,6 +28,7 @@ int runCommand(CommandContext& ctx);
 
 int runOfflineCommand(CommandContext& ctx); // decode, encode, asbuilt, open-backup
 int runCarCommand(CommandContext& ctx);     // everything that needs the adapter
+int runJournalCommand(CommandContext& ctx); // history
 
 bool isOfflineCommand(const QString& command);
 

@@ -64,6 +64,7 @@ void ConfigPanel::clearCONF()
     for (const BlockLayout& b : blockLayouts()) {
         if (!b.hexText)
             conf(b.id) = qs(b.zero);
+        m_decoded[int(b.id)] = conf(b.id);
     }
 }
 
@@ -74,8 +75,10 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
     var = block.left(b.capacity);
     for (const Option& o : b.options)
         m_shown.remove(qs(o.name));
+    m_decoded[int(id)] = var;
     if (!accepts(b, var)) {
         var = qs(b.zero);
+        m_decoded[int(id)] = var;
         if (!b.refuseMessage.empty())
             m_host.notify(qs(b.refuseMessage));
         return false;
@@ -119,6 +122,7 @@ void ConfigPanel::encode(BlockId id)
 {
     const BlockLayout& b = layoutOf(id);
     QString& var = conf(id);
+    var = m_decoded[int(id)];
     for (const Option& o : b.options) {
         if (!o.writes() || !applies(o, var))
             continue;

@@ -63,9 +63,13 @@ public:
     bool decodeABS(const QString& bits) { return decode(BlockId::ABS, bits); }
     bool decodeHCM(const QString& hex) { return decode(BlockId::HCM, hex); }
 
-    // Writes into the variable the positions of the options whose state differs from
-    // what the decode showed; every other character and the length stay as read.
+    // Rebuilds the variable from the block as decoded, with the positions of the options
+    // whose state differs from what the decode showed; every other character and the
+    // length stay as read. An earlier encode leaves no trace: a write that failed and is
+    // tried again sends only what the page shows now.
     void encode(BlockId id);
+    // The block as its last decode (or reset) left it.
+    const QString& decoded(BlockId id) const { return m_decoded[int(id)]; }
     void encodeIPC() { encode(BlockId::IPC); }
     void encodeACM() { encode(BlockId::ACM); }
     void encodeBCM() { encode(bcmPart()); }
@@ -106,6 +110,7 @@ private:
 
     OptionView& m_view;
     link::Host& m_host;
+    std::array<QString, kBlockCount> m_decoded;
     // Per option: the tick (0/1) or item its last decode or reset showed.
     QHash<QString, int> m_shown;
 };

@@ -1,20 +1,20 @@
 #include "config/config_transfer.h"
 
+#include "config/change_description.h"
 #include "config/config_panel.h"
 #include "config/option_view.h"
 #include "config/pages.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
-#include "link/channel.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/session.h"
+#include "safety/write_gate.h"
 
 namespace talmero::config {
 
 namespace {
 
-const QString kWritten = QStringLiteral("* Успешно записано");
 const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
 const QString kError = QStringLiteral("! Ошибка");
 
@@ -23,10 +23,16 @@ bool failed(const QString& result)
     return result.startsWith(u'!');
 }
 
+// Whether a door ends up holding the page's block.
+bool holds(safety::WriteOutcome outcome)
+{
+    return outcome == safety::WriteOutcome::Verified || outcome == safety::WriteOutcome::Unchanged;
+}
+
 } // namespace
 
-ConfigTransfer::ConfigTransfer(ConfigPanel& panel, link::Session& session, link::Host& host)
-    : m_panel(panel), m_session(session), m_host(host)
+ConfigTransfer::ConfigTransfer(ConfigPanel& panel, safety::WriteGate& gate, link::Host& host)
+    : m_panel(panel), m_gate(gate), m_host(host)
 {
 }
 
@@ -39,7 +45,7 @@ QString ConfigTransfer::logLine(const char* action, int page) const
 
 QString ConfigTransfer::send(const QString& command)
 {
-    return link::cutCOM(m_session.adapter().writeCOM(command, true));
+    return link::cutCOM(m_gate.session().adapter().writeCOM(command, true));
 }
 
 QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
@@ -47,7 +53,7 @@ QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
     const BlockId block = panel.pageBlock(page);
     const QString& var = panel.conf(block);
     if (layoutOf(block).hexText)
-        return var;
+        return var.toUpper();
     // A pre-facelift dashboard takes 4 bytes, even from a block grown to 5.
     if (block == BlockId::IPC && panel.view().item(QStringLiteral("RadioGroupIPCrd")) != 0)
         return link::BIN2HEX(var.left(32));
@@ -63,89 +69,99 @@ void ConfigTransfer::ButtonCONFreadClick(int page)
 
     m_panel.clearCONF();
     m_host.log(logLine("* Чтение конфигурации из модуля ", page));
-    const QString opened = m_session.openModule(true, true, info.medium, info.session, address);
+    const QString opened = m_gate.session().openModule(true, true, info.medium, info.session, address);
     if (failed(opened)) {
         m_host.log(opened);
         return;
     }
-    const QString answer = link::joinFrames(send(qs(t.readRequest)));
-    if (answer.left(4) != qs(t.readPrefix)) {
+    const std::optional<QString> hex = link::positiveData(send(qs(t.readRequest)), qs(t.readPrefix));
+    if (!hex) {
         m_host.log(kWrongAnswer);
         return;
     }
-    const QString hex = answer.mid(4);
-    if (!m_panel.decodeHex(t.block, hex))
+    if (!m_panel.decodeHex(t.block, *hex))
         m_host.notify(QStringLiteral("!"));
 }
 
-void ConfigTransfer::ButtonCONFwriteClick(int page)
+safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const BlockTransfer& t,
+                                         const QString& address, const QString& data) const
+{
+    safety::BlockWrite w;
+    w.target.module = qs(info.caption) + QStringLiteral(" (") + m_panel.view().text(QStringLiteral("LabelCONF"))
+        + QLatin1Char(')');
+    w.target.address = address;
+    w.target.block = qs(t.readRequest).mid(2);
+    w.target.accepted = qs(t.accepted);
+    w.target.open = [this, &info, address] {
+        return m_gate.session().openModule(true, true, info.medium, info.session, address);
+    };
+    w.newHex = data;
+    w.title = QStringLiteral("Запись конфигурации");
+    w.describe = [block = t.block, data](const QString& held) { return describeChange(block, held, data); };
+    return w;
+}
+
+bool ConfigTransfer::ButtonCONFwriteClick(int page)
 {
     // Only a shown, writable block goes out: after a refused decode the variable holds
     // zeros, and writing those would wipe the module. The window's disabled button
     // already prevents it; a caller without a window gets the same guard.
     if (!m_panel.view().enabled(QStringLiteral("ButtonCONFwrite")))
-        return;
-    if (page == PageDDM) {
-        writeDoors(page);
-        return;
-    }
-    const PageInfo& info = pageInfo(page);
-    const BlockId block = m_panel.pageBlock(page);
-    const BlockTransfer& t = info.parts[info.partCount == 2 ? m_panel.pageSide(page) : 0];
-
+        return false;
     m_host.log(logLine("* Запись конфигурации в модуль ", page));
-    m_panel.encode(block);
-    const QString opened = m_session.openModule(true, true, info.medium, info.session,
-                                                qs(info.addresses[0]));
-    if (failed(opened)) {
-        m_host.log(opened);
-        return;
-    }
-    if (send(qs(t.writeRequest) + writeData(m_panel, page)).startsWith(qs(t.accepted))) {
-        m_host.log(kWritten);
+    m_panel.encode(m_panel.pageBlock(page));
+    const QString data = writeData(m_panel, page);
+    if (page == PageDDM)
+        return writeDoors(page, data);
+    const PageInfo& info = pageInfo(page);
+    const BlockTransfer& t = info.parts[info.partCount == 2 ? m_panel.pageSide(page) : 0];
+    // After a write the module does not confirm, the page keeps what was sent.
+    const safety::WriteOutcome outcome = m_gate.writeBlock(order(info, t, qs(info.addresses[0]), data)).outcome;
+    if (outcome == safety::WriteOutcome::Verified)
         m_panel.clearCONF();
-    } else {
-        m_host.log(kWrongAnswer);
-    }
+    return holds(outcome);
 }
 
 // Item 0 of RadioGroupDDMw writes the driver's door, then the passenger's over the same
-// bus without a new reset; the panel is cleared only when every chosen door accepted.
-void ConfigTransfer::writeDoors(int page)
+// bus without a new reset; the panel is cleared only when every chosen door holds the
+// block, and a door pair that ends apart says which door has what.
+bool ConfigTransfer::writeDoors(int page, const QString& data)
 {
     const PageInfo& info = pageInfo(page);
     const BlockTransfer& t = info.parts[0];
     const int target = m_panel.view().item(QStringLiteral("RadioGroupDDMw"));
-
-    m_host.log(logLine("* Запись конфигурации в модуль ", page));
-    m_panel.encodeDDM();
-    const QString request = qs(t.writeRequest) + writeData(m_panel, page);
+    const QString driver = qs(info.addresses[0]);
     const QString passenger = qs(info.addresses[1]);
-    const QString opened = m_session.openModule(true, true, info.medium, info.session,
-                                                target == 2 ? passenger : qs(info.addresses[0]));
-    if (failed(opened)) {
-        m_host.log(opened);
-        return;
-    }
-    const bool firstAccepted = send(request).startsWith(qs(t.accepted));
-    m_host.log(firstAccepted ? kWritten : kWrongAnswer);
-    if (firstAccepted && (target == 1 || target == 2))
-        m_panel.clearCONF();
-    if (target != 0)
-        return;
 
-    if (send(QStringLiteral("atsh") + passenger) != QLatin1String("OK")
-        || send(QStringLiteral("1087")) != QLatin1String("5087")) {
-        m_host.log(kError);
-        return;
-    }
-    if (send(request).startsWith(qs(t.accepted))) {
-        m_host.log(kWritten);
-        if (firstAccepted)
+    const safety::WriteResult first = m_gate.writeBlock(order(info, t, target == 2 ? passenger : driver, data));
+    if (target != 0 || first.outcome == safety::WriteOutcome::NotOpened) {
+        if (first.outcome == safety::WriteOutcome::Verified)
             m_panel.clearCONF();
-    } else {
-        m_host.log(kWrongAnswer);
+        return holds(first.outcome);
     }
+
+    safety::BlockWrite second = order(info, t, passenger, data);
+    // The bus is open already: only the header and the session change.
+    second.target.open = [this, passenger] {
+        if (send(QStringLiteral("atsh") + passenger) != QLatin1String("OK")
+            || send(QStringLiteral("1087")) != QLatin1String("5087"))
+            return kError;
+        return QStringLiteral("OK");
+    };
+    const safety::WriteResult other = m_gate.writeBlock(second);
+
+    const bool both = holds(first.outcome) && holds(other.outcome);
+    if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
+        m_panel.clearCONF();
+    } else if (!both) {
+        const auto doorLine = [](const char* door, const safety::WriteResult& r) {
+            return QString::fromUtf8(door) + (holds(r.outcome) ? QStringLiteral("содержит блок страницы")
+                                                                : QStringLiteral("не записан"));
+        };
+        m_host.log(QStringLiteral("! ") + doorLine("Водительский модуль (740) ", first) + QStringLiteral("; ")
+                   + doorLine("пассажирский модуль (741) ", other));
+    }
+    return both;
 }
 
 } // namespace talmero::config

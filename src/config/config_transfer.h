@@ -6,24 +6,32 @@
 
 namespace talmero::link {
 class Host;
-class Session;
 } // namespace talmero::link
+
+namespace talmero::safety {
+class WriteGate;
+struct BlockWrite;
+enum class WriteOutcome;
+} // namespace talmero::safety
 
 namespace talmero::config {
 
 class ConfigPanel;
+struct PageInfo;
+struct BlockTransfer;
 
 // Reads a page's configuration block from its module into the panel, and writes the
-// panel's block back (to one or both door modules on the door page).
+// panel's block back through the write gate (to one or both door modules on the door page).
 class ConfigTransfer {
 public:
-    ConfigTransfer(ConfigPanel& panel, link::Session& session, link::Host& host);
+    ConfigTransfer(ConfigPanel& panel, safety::WriteGate& gate, link::Host& host);
 
     // page: the active page of the configuration notebook (Page). The BCM part and the
     // doors come from RadioGroupBCMrd, RadioGroupDDMr and RadioGroupDDMw of the view.
     void ButtonCONFreadClick(int page);
-    // Does nothing while ButtonCONFwrite is disabled (no writable block shown).
-    void ButtonCONFwriteClick(int page);
+    // Does nothing while ButtonCONFwrite is disabled (no writable block shown). True when
+    // every chosen module holds the page's block afterwards, checked by reading it back.
+    bool ButtonCONFwriteClick(int page);
 
     // The hex data a write of the page sends, from the block variable as it stands.
     static QString writeData(ConfigPanel& panel, int page);
@@ -31,10 +39,12 @@ public:
 private:
     QString logLine(const char* action, int page) const;
     QString send(const QString& command);
-    void writeDoors(int page);
+    safety::BlockWrite order(const PageInfo& info, const BlockTransfer& t, const QString& address,
+                             const QString& data) const;
+    bool writeDoors(int page, const QString& data);
 
     ConfigPanel& m_panel;
-    link::Session& m_session;
+    safety::WriteGate& m_gate;
     link::Host& m_host;
 };
 

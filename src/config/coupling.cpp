@@ -20,12 +20,14 @@ void ConfigPanel::RadioGroupIPCrdClick()
     const BlockLayout& b = layoutOf(BlockId::IPC);
     const bool facelift = m_view.item(QStringLiteral("RadioGroupIPCrd")) == 0;
     if (facelift) {
-        if (confIPC.size() == 32) {
-            confIPC += kFaceliftByte;
+        QString& decodedIPC = m_decoded[int(BlockId::IPC)];
+        if (decodedIPC.size() == 32) {
+            decodedIPC += kFaceliftByte;
+            confIPC = decodedIPC;
             // The new byte is now what the block holds; the options over it start from it.
             for (const Option& o : b.options) {
                 if (o.onlyLength == b.capacity)
-                    m_shown.insert(qs(o.name), reading::decodedState(b, o, confIPC));
+                    m_shown.insert(qs(o.name), reading::decodedState(b, o, decodedIPC));
             }
         }
         m_view.setChecked(qs(kClockDisplay), true);

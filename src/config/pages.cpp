@@ -42,6 +42,7 @@ constexpr PageControl kControls[] = {
     {-1, "ButtonCONFopen", ControlKind::Button, "Read from file", {}, -1, true},
     {-1, "ButtonCONFopenASBUILT", ControlKind::Button, "Read AS-BUILT", {}, -1, true},
     {-1, "ButtonCONFgetASBUILT", ControlKind::Button, "Generating AS-BUILT", {}, -1, false},
+    {-1, "ButtonCONFhistory", ControlKind::Button, "History of writes", {}, -1, true},
     {PageACM, "GroupBoxACMoth", ControlKind::GroupBox, " Other ", {}, -1, true},
     {PageACM, "Panel1", ControlKind::Note, "* In the config file: C-Max-combo, Kuga-5door,hatchback",
      {}, -1, true},

@@ -1,11 +1,13 @@
 #include "diag/service_tab.h"
 
+#include "config/change_description.h"
 #include "diag/hex_text.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/session.h"
+#include "safety/write_gate.h"
 
 namespace talmero::diag {
 
@@ -13,8 +15,6 @@ namespace {
 const QString kNone = QStringLiteral("FF");
 const QString kNotSupported = QStringLiteral("не поддерживается");
 const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
-// The ABS puts six characters before its VIN block answer.
-const QString kAbsAddress = QStringLiteral("760");
 
 bool isTwoHexDigits(const QString& text)
 {
@@ -76,25 +76,20 @@ QString addressEditText(const QString& typed)
     return text;
 }
 
-bool needsSession(const QString& address)
-{
-    return address != QLatin1String("727") && address != QLatin1String("737");
-}
-
-ServiceTab::ServiceTab(link::Session& session, link::Host& host, const link::LinkState& state)
-    : m_session(session), m_host(host), m_state(state)
+ServiceTab::ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkState& state)
+    : m_gate(gate), m_host(host), m_state(state)
 {
 }
 
 QString ServiceTab::send(const QString& command)
 {
-    return m_session.adapter().writeCOM(command, true);
+    return link::cutCOM(m_gate.session().adapter().writeCOM(command, true));
 }
 
 bool ServiceTab::openCurrent()
 {
     const link::TModuls& m = m_state.curModul;
-    const QString result = m_session.openModule(true, true, m.bus == 1, needsSession(m.adr), m.adr);
+    const QString result = m_gate.session().openModule(true, true, m.bus == 1, link::opensSession(m.adr), m.adr);
     if (result.startsWith(QLatin1Char('!'))) {
         m_host.log(result);
         return false;
@@ -109,16 +104,15 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
     m_host.log(QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
     if (!openCurrent())
         return QString();
-    QString answer = link::cutCOM(send(QStringLiteral("21") + address));
-    if (m_state.curModul.adr == kAbsAddress)
-        answer.remove(0, 6);
-    answer = link::joinFrames(answer);
-    const QString prefix = QStringLiteral("61") + address;
-    if (!answer.startsWith(prefix)) {
+    const auto data = link::positiveData(send(QStringLiteral("21") + address), QStringLiteral("61") + address);
+    if (!data) {
         m_host.log(kWrongAnswer);
         return QString();
     }
-    return hexPairsToText(answer.mid(prefix.size()), false);
+    const QString vin = hexPairsToText(*data, false);
+    if (link::isVIN(vin))
+        m_state.vinFromCar = vin;
+    return vin;
 }
 
 QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
@@ -128,19 +122,19 @@ QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
                + moduleItemText(m_state.curModul));
     if (!openCurrent())
         return QString();
-    const QString answer = link::joinFrames(link::cutCOM(send(QStringLiteral("21") + address)));
-    const QString prefix = QStringLiteral("61") + address;
-    if (!answer.startsWith(prefix)) {
+    const auto data = link::positiveData(send(QStringLiteral("21") + address), QStringLiteral("61") + address);
+    if (!data) {
         m_host.log(kWrongAnswer);
         return QString();
     }
-    return answer.mid(prefix.size());
+    return *data;
 }
 
 WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QString& data)
 {
     WriteResult result;
-    if (link::HEX2BIN(data).size() < 2) {
+    // Half a byte is no data: the module would take the digits for something else.
+    if (link::HEX2BIN(data).size() < 8 || data.size() % 2 != 0) {
         m_host.notify(QStringLiteral("Неверная строка!"));
         return result;
     }
@@ -152,30 +146,40 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
         return result;
     }
     result.accepted = true;
+    const link::TModuls& m = m_state.curModul;
     m_host.log(QStringLiteral("* Запись данных по адресу ") + address + QStringLiteral(" в модуль ")
-               + moduleItemText(m_state.curModul));
-    if (!openCurrent())
-        return result;
-    const QString answer = link::cutCOM(send(QStringLiteral("3b") + address + data));
-    if (answer.left(4) == QStringLiteral("7B") + address) {
-        m_host.log(QStringLiteral("* Успешно записано"));
-        result.written = true;
-    } else {
-        m_host.log(kWrongAnswer);
+               + moduleItemText(m));
+    safety::BlockWrite write;
+    write.target = m_gate.targetOf(m.adr, address);
+    write.target.module = moduleItemText(m);
+    write.newHex = data.toUpper();
+    write.title = QStringLiteral("Запись данных");
+    // A block that a configuration page shows is described option by option.
+    write.sameLengthOnly = false;
+    if (const auto block = config::blockAt(m.adr, address)) {
+        write.describe = [id = *block, hex = write.newHex](const QString& held) {
+            return config::describeChange(id, held, hex);
+        };
     }
+    result.written = m_gate.writeBlock(write).outcome == safety::WriteOutcome::Verified;
     return result;
 }
 
 bool ServiceTab::ButtonRestartClick()
 {
     m_host.log(QStringLiteral("* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
+    if (!m_gate.confirmRestart(moduleItemText(m_state.curModul))) {
+        m_host.log(QStringLiteral("* Перезагрузка отменена"));
+        return false;
+    }
     if (!openCurrent())
         return false;
-    if (link::cutCOM(send(QStringLiteral("1101"))).startsWith(QLatin1String("51"))) {
+    const QString answer = m_gate.restart();
+    if (answer.startsWith(QLatin1String("51"))) {
         m_host.log(QStringLiteral("* Модуль перезагружен"));
         return true;
     }
-    m_host.log(kWrongAnswer);
+    m_host.log(kWrongAnswer + link::negativeAnswerNote(answer));
     return false;
 }
 

@@ -8,8 +8,11 @@
 
 namespace talmero::link {
 class Host;
-class Session;
 } // namespace talmero::link
+
+namespace talmero::safety {
+class WriteGate;
+} // namespace talmero::safety
 
 namespace talmero::diag {
 
@@ -37,22 +40,21 @@ std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state)
 // An address edit's text as typed, kept to hex digits, upper-cased, at most two.
 QString addressEditText(const QString& typed);
 
-// Whether a module is opened with the diagnostic session request.
-bool needsSession(const QString& address);
-
 // Outcome of a manual block write.
 struct WriteResult {
     bool accepted = false; // got past the input checks: the data and block fields are emptied
-    bool written = false;  // the module confirmed the write
+    bool written = false;  // the module holds the data: written and read back equal
 };
 
 // The service operations on the current module: VIN, manual block read and write,
-// restart. Each logs its steps and commands; the results are the texts to show.
+// restart. Each logs its steps and commands; the results are the texts to show. Writes and
+// restarts go through the write gate.
 class ServiceTab {
 public:
-    ServiceTab(link::Session& session, link::Host& host, const link::LinkState& state);
+    ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkState& state);
 
-    // The VIN read from block vinAddress, or "" after a failure.
+    // The VIN read from block vinAddress, or "" after a failure. A VIN that passes the
+    // VIN rule is remembered as the car's.
     QString ButtonReadVINClick(const QString& vinAddress);
     // The data of block blockAddress as hex digits, or "" after a failure.
     QString ButtonReadEMClick(const QString& blockAddress);
@@ -65,9 +67,9 @@ private:
     bool openCurrent(); // logs the failure itself
     QString send(const QString& command);
 
-    link::Session& m_session;
+    safety::WriteGate& m_gate;
     link::Host& m_host;
-    const link::LinkState& m_state;
+    link::LinkState& m_state;
 };
 
 } // namespace talmero::diag

@@ -8,6 +8,7 @@
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/session.h"
+#include "safety/write_gate.h"
 
 namespace talmero::diag {
 
@@ -21,14 +22,14 @@ QString protocolFor(bool medium)
 }
 } // namespace
 
-TroubleCodes::TroubleCodes(link::Session& session, link::Host& host, DtcMemo& memo)
-    : m_session(session), m_host(host), m_memo(memo)
+TroubleCodes::TroubleCodes(safety::WriteGate& gate, link::Host& host, DtcMemo& memo)
+    : m_gate(gate), m_host(host), m_memo(memo)
 {
 }
 
 QString TroubleCodes::send(const QString& command, bool logIt)
 {
-    return m_session.adapter().writeCOM(command, logIt);
+    return m_gate.session().adapter().writeCOM(command, logIt);
 }
 
 void TroubleCodes::fail(const QString& line)
@@ -50,7 +51,7 @@ bool TroubleCodes::ButtonDTCClick()
 
     const int total = int(kDtcModules.size());
     for (bool medium : {false, true}) {
-        m_session.switchBus(medium);
+        m_gate.session().switchBus(medium);
         if (link::cutCOM(send(protocolFor(medium), true)) != kOK) {
             m_host.log(QStringLiteral("! Ошибка"));
             continue;
@@ -127,6 +128,19 @@ bool TroubleCodes::listDTC()
 
 bool TroubleCodes::ButtonDTCclearClick()
 {
+    QStringList modules;
+    for (const QString* list : {&dtcHS, &dtcMS}) {
+        for (qsizetype i = 0; i + 3 <= list->size(); i += 3) {
+            const DtcModule* module = findDtcModule(list->mid(i, 3));
+            modules.append(module ? dtcHeader(*module).chopped(1) : list->mid(i, 3));
+        }
+    }
+    // Nothing listed, nothing to clear and nothing to ask.
+    if (!modules.isEmpty() && !m_gate.confirmClearing(modules)) {
+        m_host.log(QStringLiteral("* Стирание ошибок отменено"));
+        m_clearEnabled = true;
+        return m_clearEnabled;
+    }
     m_memo.clearMemo();
     m_host.log(QStringLiteral("* Стираем считанные ошибки"));
     if (!send(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
@@ -140,7 +154,7 @@ bool TroubleCodes::ButtonDTCclearClick()
         const QString& list = medium ? dtcMS : dtcHS;
         if (list.isEmpty())
             continue;
-        m_session.switchBus(medium);
+        m_gate.session().switchBus(medium);
         if (link::cutCOM(send(protocolFor(medium), false)) != kOK)
             continue;
         for (qsizetype i = 0; i + 3 <= list.size(); i += 3)
@@ -160,7 +174,7 @@ void TroubleCodes::clearModuleDTC(const QString& address)
     const bool session = module ? module->sessionWhenClearing : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), false)) != kSessionOpen)
         return;
-    send(QStringLiteral("14FF00"), false);
+    m_gate.clearCodes();
 }
 
 } // namespace talmero::diag

@@ -4,8 +4,11 @@
 
 namespace talmero::link {
 class Host;
-class Session;
 } // namespace talmero::link
+
+namespace talmero::safety {
+class WriteGate;
+} // namespace talmero::safety
 
 namespace talmero::diag {
 
@@ -15,7 +18,7 @@ class DtcMemo;
 // modules that reported some.
 class TroubleCodes {
 public:
-    TroubleCodes(link::Session& session, link::Host& host, DtcMemo& memo);
+    TroubleCodes(safety::WriteGate& gate, link::Host& host, DtcMemo& memo);
 
     // Addresses of the modules that reported codes in the last reading, three characters
     // each, in reading order; emptied by every reading, kept by the clearing.
@@ -24,8 +27,9 @@ public:
 
     // The "Read" button: lists every module's codes. Returns whether "Crear" is enabled.
     bool ButtonDTCClick();
-    // The "Crear" button: clears the modules of dtcHS and dtcMS. Returns whether "Crear"
-    // is still enabled (it stays so only when the adapter did not answer its reset).
+    // The "Crear" button: asks, then clears the modules of dtcHS and dtcMS. Returns
+    // whether "Crear" is still enabled (it stays so when the user said no or the adapter
+    // did not answer its reset: nothing was cleared).
     bool ButtonDTCclearClick();
 
     bool clearEnabled() const { return m_clearEnabled; }
@@ -42,7 +46,7 @@ private:
     QString send(const QString& command, bool logIt);
     void fail(const QString& line); // to the log and under the module's header
 
-    link::Session& m_session;
+    safety::WriteGate& m_gate;
     link::Host& m_host;
     DtcMemo& m_memo;
     bool m_clearEnabled = false;

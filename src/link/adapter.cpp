@@ -22,7 +22,31 @@ Adapter::Adapter(Channel& channel, Host& host, QObject* parent)
     connect(&channel, &Channel::readFailed, this, &Adapter::takeReadFailure);
 }
 
+bool Adapter::changesModule(const QString& command)
+{
+    QString request = command;
+    request.remove(QLatin1Char(' '));
+    const QString service = request.left(2).toUpper();
+    return service == QLatin1String("3B") || service == QLatin1String("14")
+        || service == QLatin1String("11");
+}
+
 QString Adapter::writeCOM(const QString& command, bool logIt)
+{
+    if (changesModule(command)) {
+        m_host.log(QStringLiteral("! Запрос изменения модуля без проверки не отправлен: ")
+                   + command.toUpper());
+        return QString();
+    }
+    return exchange(command, logIt);
+}
+
+QString Adapter::writeRequest(const QString& command, bool logIt, const WritePermit&)
+{
+    return exchange(command, logIt);
+}
+
+QString Adapter::exchange(const QString& command, bool logIt)
 {
     // An ELM327 repeats its previous command on a bare CR, and that one may have been
     // a write; a second exchange inside a waiting one would take its answer.

@@ -10,10 +10,20 @@
 
 class QEventLoop;
 
+namespace talmero::safety {
+class WriteGate;
+}
 
 namespace talmero::link {
 
 class Host;
+
+// Held only by the write gate: the one way a request that changes a module (a block
+// write, clearing trouble codes, a restart) reaches the adapter.
+class WritePermit {
+    friend class safety::WriteGate;
+    WritePermit() = default;
+};
 
 // One command out, one answer back: the only way the program talks to the adapter.
 class Adapter : public QObject {
@@ -27,11 +37,19 @@ public:
     // Sends the command upper-cased with one CR and returns the adapter's answer:
     // blanks squeezed, echo removed, normally ending in " >". Empty after a time-out,
     // for an empty command and for a call made while another exchange is waiting.
+    // A request that changes a module is refused here (logged, empty answer).
     QString writeCOM(const QString& command, bool logIt);
+    // The same exchange for a request that changes a module.
+    QString writeRequest(const QString& command, bool logIt, const WritePermit&);
+
+    // Whether a command asks a module to change something: a block write (3B), clearing
+    // trouble codes (14) or a restart (11).
+    static bool changesModule(const QString& command);
 
     Channel& channel() { return *m_channel; }
 
 private:
+    QString exchange(const QString& command, bool logIt);
     void takeBatch(const QByteArray& batch);
     void takeReadFailure();
     // Index in m_unanswered of the command whose echo starts this batch, or -1.

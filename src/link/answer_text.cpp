@@ -59,3 +59,74 @@ QString joinFrames(const QString& cut)
 }
 
 } // namespace talmero::link
+
+namespace talmero::link {
+
+namespace {
+constexpr qsizetype kNoteSize = 6; // "7F" + service + "78"
+
+bool isPendingNote(const QString& cut)
+{
+    return cut.size() >= kNoteSize && cut.startsWith(QLatin1String("7F"))
+        && cut.mid(4, 2) == QLatin1String("78");
+}
+} // namespace
+
+QString withoutPendingNotes(const QString& cut)
+{
+    QString answer = cut;
+    while (isPendingNote(answer))
+        answer.remove(0, kNoteSize);
+    return answer;
+}
+
+std::optional<QString> positiveData(const QString& cut, const QString& prefix)
+{
+    const QString answer = withoutPendingNotes(cut);
+    const QString joined = joinFrames(answer);
+    // A count announces more bytes than the frames brought: a frame was lost.
+    if (joined != answer && joined.size() < 2 * answer.left(3).toInt(nullptr, 16))
+        return std::nullopt;
+    if (!joined.startsWith(prefix))
+        return std::nullopt;
+    return joined.mid(prefix.size());
+}
+
+int negativeReason(const QString& cut)
+{
+    if (cut.size() < 6 || !cut.startsWith(QLatin1String("7F")) || hexByte(cut, 2) < 0)
+        return -1;
+    return hexByte(cut, 4);
+}
+
+QString negativeReasonText(int reason)
+{
+    static const struct {
+        int code;
+        const char* text;
+    } kReasons[] = {
+        {0x10, "общий отказ"},
+        {0x11, "сервис не поддерживается"},
+        {0x12, "функция не поддерживается"},
+        {0x13, "неверная длина"},
+        {0x22, "условия не выполнены"},
+        {0x31, "вне диапазона"},
+        {0x33, "доступ запрещён"},
+        {0x78, "модуль занят"},
+    };
+    for (const auto& r : kReasons) {
+        if (r.code == reason)
+            return QString::fromUtf8(r.text);
+    }
+    return QStringLiteral("код %1").arg(QString::number(reason, 16).toUpper().rightJustified(2, u'0'));
+}
+
+QString negativeAnswerNote(const QString& cut)
+{
+    const int reason = negativeReason(cut);
+    if (reason < 0)
+        return QString();
+    return QStringLiteral(" (7F %1 %2: %3)").arg(cut.mid(2, 2), cut.mid(4, 2), negativeReasonText(reason));
+}
+
+} // namespace talmero::link

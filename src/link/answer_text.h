@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Operations on the adapter's answer text.
 namespace talmero::link {
@@ -13,5 +14,24 @@ QString cutCOM(const QString& text);
 // hex string. Answers under 15 characters, and answers that do not start with a hex
 // count (adapter messages such as "UNABLE TO CONNECT"), come back unchanged.
 QString joinFrames(const QString& cut);
+
+} // namespace talmero::link
+
+namespace talmero::link {
+
+// The cut answer without the response-pending notes ("7F" + service + "78") before it.
+QString withoutPendingNotes(const QString& cut);
+
+// The data of a positive answer after its prefix ("6100" ...), from a cut answer: a
+// leading response-pending note ("7F..78") is skipped and the frames are joined.
+// nullopt for any other answer, and for a framed answer shorter than its byte count.
+std::optional<QString> positiveData(const QString& cut, const QString& prefix);
+
+// The reason byte of a negative answer ("7F" + service + reason), or -1.
+int negativeReason(const QString& cut);
+// What a negative answer's reason means, for the log: "неверная длина" ...
+QString negativeReasonText(int reason);
+// " (7F 3B 22: условия не выполнены)" for a negative answer, "" for any other.
+QString negativeAnswerNote(const QString& cut);
 
 } // namespace talmero::link

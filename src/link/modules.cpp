@@ -56,4 +56,18 @@ const TModuls* findModule(const QString& name)
     return nullptr;
 }
 
+const TModuls* moduleAt(const QString& address)
+{
+    for (const TModuls& m : Moduls()) {
+        if (m.adr == address)
+            return &m;
+    }
+    return nullptr;
+}
+
+bool opensSession(const QString& address)
+{
+    return address != QLatin1String("727") && address != QLatin1String("737");
+}
+
 } // namespace talmero::link

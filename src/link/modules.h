@@ -24,10 +24,17 @@ const std::array<TModuls, kModuleCount>& Moduls();
 // The module with this short name (IPC ... PCM), or nullptr.
 const TModuls* findModule(const QString& name);
 
+// The module with this CAN address ("720"), or nullptr.
+const TModuls* moduleAt(const QString& address);
+
+// Whether a module is opened with the diagnostic session request (all but ACM and RCM).
+bool opensSession(const QString& address);
+
 // Program-wide state shared by the windows and the link.
 struct LinkState {
     bool online = false;
     QString carVIN;           // upper case, at most 17 characters
+    QString vinFromCar;       // the VIN a module of this car gave, "" until one did
     TModuls curModul = Moduls()[0];
     QString calcText;         // hex handed to the calculator
 };

@@ -15,9 +15,19 @@ struct CliRun {
     QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
+// Every run keeps its write journal in a folder of this test program, never the user's.
+QString dataHome()
+{
+    static QTemporaryDir dir;
+    return dir.path();
+}
+
 CliRun cli(const QStringList& args, const QByteArray& input = {})
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TALMERO_CLI_PATH), args);
     p.waitForStarted();
     p.write(input);
@@ -205,7 +215,7 @@ TEST(CliSerial, ScriptedRoundTripThroughAPseudoTerminal)
     const CliRun written = cli(port + QStringList{QStringLiteral("write-config"), QStringLiteral("DDM+PDM"), newBlock,
                                                QStringLiteral("--door"), QStringLiteral("passenger")});
     ASSERT_EQ(written.exit, 0) << written.err.toStdString();
-    EXPECT_EQ(written.out, QStringLiteral("* Успешно записано\n"));
+    EXPECT_EQ(written.out, QStringLiteral("* Запись проверена: модуль содержит записанные данные\n"));
 
     const CliRun passenger = cli(port + QStringList{QStringLiteral("read-config"), QStringLiteral("DDM"),
                                                  QStringLiteral("--door"), QStringLiteral("passenger")});

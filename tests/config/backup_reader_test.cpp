@@ -8,6 +8,7 @@
 #include "config/map_option_view.h"
 #include "config/pages.h"
 #include "link/codecs.h"
+#include "support/test_gate.h"
 #include "qt_print.h"
 
 #include <QDir>
@@ -320,7 +321,8 @@ TEST_F(OpenFromFileTest, BackupOfTheCarOpensOnEveryPageAsTheCarReads)
     demo.car().setBlock(QStringLiteral("741"), 1, QByteArray::fromHex("BD"));
     const QString path = runBackup(demo.car().vin(), QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5)));
     ASSERT_FALSE(path.isEmpty());
-    ConfigTransfer transfer(panel, session, host);
+    TestGate gate(session, host);
+    ConfigTransfer transfer(panel, gate.gate, host);
 
     const struct {
         int page;
@@ -356,12 +358,16 @@ TEST_F(OpenFromFileTest, OpenedBlockIsWrittenAndGeneratedAsReadOnes)
 {
     const QString path = runBackup(demo.car().vin(), QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5)));
     demo.car().setBlock(QStringLiteral("726"), 4, QByteArray::fromHex("408122"));
-    ConfigTransfer transfer(panel, session, host);
+    TestGate gate(session, host);
+    ConfigTransfer transfer(panel, gate.gate, host);
 
     goTo(PageBCM, 1);
     opening.ButtonCONFopenClick(PageBCM, path);
-    transfer.ButtonCONFwriteClick(PageBCM);
-    EXPECT_EQ(host.lines.last(), QStringLiteral("* Успешно записано"));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageBCM));
+    // The file's block is shown against what the module holds before it goes out.
+    ASSERT_EQ(host.confirmations.size(), 1);
+    EXPECT_EQ(host.confirmations[0].oldHex, QStringLiteral("40 81 22"));
+    EXPECT_EQ(host.confirmations[0].newHex, QStringLiteral("4F 1C 02"));
     EXPECT_EQ(demo.car().block(QStringLiteral("726"), 4), QByteArray::fromHex("4F1C02"));
 
     AsBuiltDialogDouble dialog;

@@ -8,6 +8,7 @@
 #include "sim/car.h"
 #include "sim/demo_channel.h"
 #include "support/recording_host.h"
+#include "support/test_gate.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ namespace {
 
 const QString kWritten = QStringLiteral("* Успешно записано");
 const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
+const QString kVerified = QStringLiteral("* Запись проверена: модуль содержит записанные данные");
 
 // The configuration logic against the virtual car, as the window would drive it.
 class TransferTest : public ::testing::Test {
@@ -43,7 +45,8 @@ protected:
     link::Session session{adapter, host};
     MapOptionView view;
     ConfigPanel panel{view, host};
-    ConfigTransfer transfer{panel, session, host};
+    TestGate gate{session, host};
+    ConfigTransfer transfer{panel, gate.gate, host};
 };
 
 struct PageCase {
@@ -107,12 +110,13 @@ TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
         if (c.page == PageDDM)
             view.setItem(QStringLiteral("RadioGroupDDMw"), 2); // the door read
 
-        transfer.ButtonCONFwriteClick(c.page);
+        EXPECT_TRUE(transfer.ButtonCONFwriteClick(c.page));
         EXPECT_EQ(carBlock(c.adr, c.blockNo), QByteArray(c.after));
-        EXPECT_EQ(host.lines.last(), kWritten);
+        EXPECT_EQ(host.lines.last(), c.before == QByteArray(c.after) ? QStringLiteral("* Модуль уже содержит эти данные: запись не нужна") : kVerified);
         EXPECT_TRUE(logged(QString::fromUtf8(c.logLine).replace(QStringLiteral("Чтение конфигурации из модуля"),
                                                                 QStringLiteral("Запись конфигурации в модуль"))));
-        EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite"))); // an accepted write clears
+        // an accepted write clears; a block the module holds already stays shown
+        EXPECT_EQ(view.enabled(QStringLiteral("ButtonCONFwrite")), c.before == QByteArray(c.after));
     }
     EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")));
 }
@@ -127,9 +131,14 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     transfer.ButtonCONFwriteClick(PageDDM);
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
+    // Each door: read what it holds (and once the VIN), ask, battery, write, read back.
     EXPECT_EQ(host.lines.filter(QStringLiteral("> ")),
-              (QStringList{"> ATZ", "> ATSPB", "> ATSH740", "> 1087", "> 3B01BD", "> ATSH741", "> 1087", "> 3B01BD"}));
-    EXPECT_EQ(host.lines.count(kWritten), 2);
+              (QStringList{"> ATZ", "> ATSPB", "> ATSH740", "> 1087", "> 2101", "> 2100", "> ATRV", "> 3B01BD",
+                           "> 2101", "> ATSH741", "> 1087", "> 2101", "> ATRV", "> 3B01BD", "> 2101"}));
+    EXPECT_EQ(host.lines.count(kVerified), 2);
+    ASSERT_EQ(host.confirmations.size(), 2);
+    EXPECT_EQ(host.confirmations[1].subject, QStringLiteral("DDM+PDM (Дверные CAN-модули), адрес 741, блок 01"));
+    EXPECT_EQ(host.confirmations[1].changes, QStringList{QStringLiteral("Without module (facelift): нет → да")});
     EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxDDM7")));
 }
 
@@ -140,11 +149,14 @@ TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
     transfer.ButtonCONFreadClick(PageDDM);
     setCarBlock("740", 1, "3D00"); // a block the one-byte write does not fit
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
-    transfer.ButtonCONFwriteClick(PageDDM);
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageDDM));
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D00"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
-    const QStringList results = host.lines.filter(QRegularExpression(QStringLiteral("^[*!] ")));
-    EXPECT_EQ(results.mid(results.size() - 2), (QStringList{kWrongAnswer, kWritten}));
+    EXPECT_TRUE(host.notices.contains(
+        QStringLiteral("! Блок для записи длиной 1 байт, а модуль содержит 2 байт: запись не выполнена")));
+    EXPECT_EQ(host.lines.last(),
+              QStringLiteral("! Водительский модуль (740) не записан; пассажирский модуль (741) содержит блок страницы"));
+    EXPECT_EQ(host.lines.filter(QStringLiteral("> 3B01")).size(), 1); // the passenger's only
     EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxDDM7")));
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
@@ -165,7 +177,7 @@ TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
         transfer.ButtonCONFwriteClick(PageDDM);
         EXPECT_TRUE(logged(target == 1 ? "> ATSH740" : "> ATSH741"));
         EXPECT_FALSE(logged(target == 1 ? "> ATSH741" : "> ATSH740"));
-        EXPECT_EQ(host.lines.last(), kWritten);
+        EXPECT_EQ(host.lines.last(), kVerified);
         EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
     }
     EXPECT_EQ(carBlock("740", 1), QByteArray("7D"));
@@ -197,7 +209,9 @@ TEST_F(TransferTest, RefusedWriteKeepsThePanelLoaded)
     demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Negative);
     view.setChecked(QStringLiteral("CheckBoxRCM02"), !view.checked(QStringLiteral("CheckBoxRCM02")));
     transfer.ButtonCONFwriteClick(PageRCM);
-    EXPECT_EQ(host.lines.last(), kWrongAnswer);
+    // A module that refuses even to tell what it holds gets no write.
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Блок модуля не прочитан: запись не выполнена"));
+    EXPECT_TRUE(host.lines.filter(QStringLiteral("> 3B")).isEmpty());
     EXPECT_EQ(carBlock("737", 0), before);
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
     EXPECT_TRUE(view.enabled(QStringLiteral("CheckBoxRCM02")));

@@ -1,6 +1,7 @@
 #include "car_channel.h"
 #include "diag/service_tab.h"
 #include "link/modules.h"
+#include "support/test_gate.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,9 @@ const QString kNotSupported = QStringLiteral("не поддерживается"
 
 struct ServiceTabTest : ::testing::Test {
     CarRig rig;
-    link::LinkState state;
-    ServiceTab tab{rig.session, rig.host, state};
+    TestGate gate{rig.session, rig.host};
+    link::LinkState& state = gate.state;
+    ServiceTab tab{gate.gate, rig.host, state};
 
     void choose(const char* name)
     {
@@ -113,24 +115,40 @@ TEST_F(ServiceTabTest, WriteChangesTheCarsBlock)
     EXPECT_TRUE(r.accepted);
     EXPECT_TRUE(r.written);
     EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("1C"));
-    EXPECT_EQ(rig.channel.sent.last(), QStringLiteral("3B011C"));
-    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Успешно записано"));
+    EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.indexOf(QStringLiteral("ATRV"))),
+              (QStringList{"ATRV", "3B011C", "2101"})); // written, then read back
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Запись проверена: модуль содержит записанные данные"));
     EXPECT_TRUE(rig.host.lines.contains(
         QStringLiteral("* Запись данных по адресу 01 в модуль DDM (Водительский дверной модуль)")));
+    ASSERT_EQ(rig.host.confirmations.size(), 1);
+    EXPECT_EQ(rig.host.confirmations[0].oldHex + QStringLiteral(" -> ") + rig.host.confirmations[0].newHex,
+              QStringLiteral("3D -> 1C"));
+    // The door block is shown option by option too.
+    EXPECT_TRUE(rig.host.confirmations[0].changes.contains(QStringLiteral("management of passenger central locking: да → нет")));
 
-    // A block of the wrong length is refused by the module and stays as it was.
+    // A block of the wrong length: warned, then refused by the module with its reason.
     const WriteResult refused = tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("1C1C"));
     EXPECT_TRUE(refused.accepted);
     EXPECT_FALSE(refused.written);
-    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля"));
+    EXPECT_EQ(rig.host.confirmations.last().warnings,
+              QStringList{QStringLiteral("Длина отличается: модуль содержит 1 байт, записывается 2 байт")});
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 3B 13: неверная длина)"));
     EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("1C"));
+
+    // Said no: nothing goes out.
+    rig.host.confirmAnswers = {false};
+    rig.channel.sent.clear();
+    EXPECT_FALSE(tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("3D")).written);
+    EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("3B013D")));
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Запись отменена"));
 }
 
 TEST_F(ServiceTabTest, InvalidInputIsRefusedBeforeAnythingIsSent)
 {
     choose("DDM");
     rig.host.notices.clear();
-    for (const char* data : {"", "1G", "1C 1C", "zz"}) {
+    // Half a byte is no data either.
+    for (const char* data : {"", "1G", "1C 1C", "zz", "A", "1C1"}) {
         EXPECT_FALSE(tab.ButtonWriteEMClick(QStringLiteral("01"), QLatin1String(data)).accepted) << data;
         EXPECT_EQ(rig.host.notices.last(), QStringLiteral("Неверная строка!"));
     }
@@ -139,10 +157,6 @@ TEST_F(ServiceTabTest, InvalidInputIsRefusedBeforeAnythingIsSent)
     EXPECT_EQ(rig.host.notices.last(), QStringLiteral("Неверный адрес!"));
     EXPECT_TRUE(rig.channel.sent.isEmpty());
     EXPECT_TRUE(rig.host.lines.isEmpty());
-
-    // One hex digit passes the check and goes out unchanged.
-    EXPECT_TRUE(tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("A")).accepted);
-    EXPECT_EQ(rig.channel.sent.last(), QStringLiteral("3B01A"));
 }
 
 TEST_F(ServiceTabTest, RestartsTheModulesThatAllowIt)
@@ -155,10 +169,18 @@ TEST_F(ServiceTabTest, RestartsTheModulesThatAllowIt)
         EXPECT_TRUE(sessionRequested()) << name; // the engine module too
         EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Модуль перезагружен"));
     }
+    EXPECT_EQ(rig.host.confirmations.last().subject, QStringLiteral("PCM (Модуль управления двигателем)"));
     choose("IPC");
     EXPECT_FALSE(tab.ButtonRestartClick());
-    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля"));
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 11 12: функция не поддерживается)"));
     EXPECT_EQ(rig.car().restarts(QStringLiteral("720")), 0);
+    // Said no: the module is not even opened.
+    choose("BCM");
+    rig.host.confirmAnswers = {false};
+    rig.channel.sent.clear();
+    EXPECT_FALSE(tab.ButtonRestartClick());
+    EXPECT_TRUE(rig.channel.sent.isEmpty());
+    EXPECT_EQ(rig.car().restarts(QStringLiteral("726")), 1);
 }
 
 TEST_F(ServiceTabTest, ModuleThatDoesNotOpenGetsNoRequest)

@@ -1,4 +1,5 @@
 #include "car_channel.h"
+#include "support/test_gate.h"
 #include "diag/dtc_memo.h"
 #include "diag/dtc_modules.h"
 #include "diag/trouble_codes.h"
@@ -33,7 +34,8 @@ QStringList codesOnly(sim::Car& car, const QString& adr)
 struct TroubleCodesTest : ::testing::Test {
     CarRig rig;
     MemoLines memo;
-    TroubleCodes dtc{rig.session, rig.host, memo};
+    TestGate gate{rig.session, rig.host};
+    TroubleCodes dtc{gate.gate, rig.host, memo};
 
     void noCodesAnywhere()
     {
@@ -249,7 +251,7 @@ TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("720")).size(), 2);
 
     // Made anew after a reconnect, with the modules of the earlier reading: the same.
-    TroubleCodes afterReconnect(rig.session, rig.host, memo);
+    TroubleCodes afterReconnect(gate.gate, rig.host, memo);
     afterReconnect.dtcHS = dtc.dtcHS;
     EXPECT_TRUE(afterReconnect.ButtonDTCclearClick());
 }

@@ -5,6 +5,7 @@
 #include "link/session.h"
 #include "sim_process.h"
 #include "support/recording_host.h"
+#include "support/test_gate.h"
 
 #include <QRegularExpression>
 #include <QTimer>
@@ -47,10 +48,15 @@ TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
     ASSERT_TRUE(block.startsWith(QLatin1String("6100"))) << block.toStdString();
     ASSERT_EQ(block.size(), 4 + 10);
 
-    // Flip every bit of the last byte, write, and read it back.
+    // Flip every bit of the last byte, write through the gate, and read it back.
     const int last = block.right(2).toInt(nullptr, 16) ^ 0xFF;
     const QString data = block.mid(4, 8) + QStringLiteral("%1").arg(last, 2, 16, QLatin1Char('0')).toUpper();
-    EXPECT_TRUE(cutCOM(ask(QStringLiteral("3b00") + data)).startsWith(QLatin1String("7B00")));
+    TestGate gate(*session, host);
+    safety::BlockWrite write;
+    write.target = gate.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    write.newHex = data;
+    EXPECT_EQ(gate.gate.writeBlock(write).outcome, safety::WriteOutcome::Verified);
+    EXPECT_TRUE(host.lines.contains(QStringLiteral("> 3B00") + data));
     EXPECT_EQ(joinFrames(cutCOM(ask(QStringLiteral("2100")))), QStringLiteral("6100") + data);
 }
 

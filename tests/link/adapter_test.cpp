@@ -82,9 +82,9 @@ TEST_F(AdapterTest, LateAnswerOfAnEarlierCommandIsNotTaken)
     // Its answer arrives just after the next command went out, then the real one.
     channel.onSend = [this](const QByteArray& cmd) {
         channel.deliver("2100\r61 00 AA \r\r>");
-        channel.deliverLater(cmd + "\r7B 01 \r\r>", 10);
+        channel.deliverLater(cmd + "\r61 01 42 \r\r>", 10);
     };
-    EXPECT_EQ(adapter.writeCOM(QStringLiteral("3b0142"), false), QStringLiteral("7B 01 >"));
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2101"), false), QStringLiteral("61 01 42 >"));
 }
 
 TEST_F(AdapterTest, BatchWhileNobodyWaitsIsDropped)
@@ -100,11 +100,15 @@ TEST_F(AdapterTest, ReadFailureEndsTheWaitWithItsText)
     EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), false), Adapter::kReadError);
 }
 
-TEST_F(AdapterTest, NeverSendsAnEmptyCommand)
+TEST_F(AdapterTest, NeverSendsAnEmptyCommandNorAnUncheckedChange)
 {
     EXPECT_EQ(adapter.writeCOM(QString(), true), QString());
     EXPECT_EQ(adapter.writeCOM(QStringLiteral("  "), true), QString());
+    // Writes, clearing and restarts go only through the write gate.
+    for (const char* change : {"3b0142", "3B 00 CD", "14FF00", "1101"})
+        EXPECT_EQ(adapter.writeCOM(QLatin1String(change), true), QString()) << change;
     EXPECT_TRUE(channel.sent.isEmpty());
+    EXPECT_TRUE(host.lines.last().startsWith(QStringLiteral("! Запрос изменения модуля без проверки не отправлен")));
 }
 
 TEST_F(AdapterTest, NestedExchangeIsRefused)
@@ -114,7 +118,7 @@ TEST_F(AdapterTest, NestedExchangeIsRefused)
         if (cmd.startsWith("2100")) {
             // Something started from the event loop while the first command waits.
             QTimer::singleShot(0, &channel, [this, &nested] {
-                nested = adapter.writeCOM(QStringLiteral("3b0100"), true);
+                nested = adapter.writeCOM(QStringLiteral("2101"), true);
                 channel.deliver("2100\r61 00 01 \r\r>");
             });
         }

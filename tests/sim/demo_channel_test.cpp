@@ -103,8 +103,7 @@ TEST(DemoChannel, SessionOpensModulesOnBothBuses)
     EXPECT_EQ(session.openModule(true, true, false, true, "720"), "OK");
     EXPECT_EQ(adapter.writeCOM("2100", true), "61 00 CD 42 10 10 C0 >");
     EXPECT_EQ(session.openModule(true, true, true, true, "726"), "OK");
-    EXPECT_EQ(adapter.writeCOM("3b03E3D0D4FD", true), "7B 03 >");
-    EXPECT_EQ(channel.car().block("726", 3), QByteArray::fromHex("E3D0D4FD"));
+    EXPECT_EQ(adapter.writeCOM("2103", true), "61 03 E3 D0 D4 FC >");
     EXPECT_EQ(session.openModule(false, true, true, true, "727"), "! Модуль не ответил или отсутствует");
     EXPECT_EQ(host.notices.size(), 2);
 }

@@ -2,10 +2,12 @@
 
 #include "link/host.h"
 
+#include <QList>
 #include <QStringList>
 #include <functional>
 
-// A Host for tests: keeps the log lines and the notices, acknowledging each at once.
+// A Host for tests: keeps the log lines, the notices and the confirmations, acknowledging
+// each notice at once and answering each confirmation from confirmAnswers (yes when empty).
 class RecordingHost : public talmero::link::Host {
 public:
     void log(const QString& line) override { lines.append(line); }
@@ -15,8 +17,15 @@ public:
         if (onNotify)
             onNotify(text);
     }
+    bool confirm(const talmero::link::ChangeRequest& request) override
+    {
+        confirmations.append(request);
+        return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
+    }
 
     QStringList lines;
     QStringList notices;
+    QList<talmero::link::ChangeRequest> confirmations;
+    QList<bool> confirmAnswers;
     std::function<void(const QString&)> onNotify; // e.g. to move the virtual car's switch
 };

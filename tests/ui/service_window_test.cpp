@@ -142,7 +142,9 @@ TEST_F(ServiceWindowTest, ManualReadWriteAndInvalidText)
     setEdit("EditEM", "3c");
     click(main(), "ButtonWriteEM");
     EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3C"));
-    EXPECT_EQ(log().last(), "* Успешно записано");
+    EXPECT_EQ(log().last(), "* Запись проверена: модуль содержит записанные данные");
+    ASSERT_EQ(confirmations.size(), 1);
+    EXPECT_EQ(confirmations[0].newHex, "3C");
     EXPECT_EQ(text("EditEM"), "");
     EXPECT_EQ(text("LabelEM"), "");
 }

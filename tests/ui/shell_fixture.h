@@ -52,6 +52,10 @@ protected:
             window.close();
         };
         d.openUrl = [this](const QString& url) { openedUrls.append(url); };
+        d.confirm = [this](QWidget*, const talmero::link::ChangeRequest& request) {
+            confirmations.append(request);
+            return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
+        };
     }
 
     void TearDown() override
@@ -65,6 +69,7 @@ protected:
     {
         program = std::make_unique<talmero::app::Program>();
         program->FormMain().setDemoLatency(0);
+        program->FormMain().setJournalPath(journalPath());
         program->start();
         return *program;
     }
@@ -107,6 +112,7 @@ protected:
     static QSettings stored() { return QSettings(QSettings::UserScope, QStringLiteral("TALMERO")); }
     static void store(const QString& key, const QString& value) { stored().setValue(key, value); }
     QString settingsDir() const { return m_settingsDir.path(); }
+    QString journalPath() const { return m_settingsDir.filePath(QStringLiteral("journal.sqlite")); }
 
     std::unique_ptr<talmero::app::Program> program;
     QStringList notices;
@@ -119,6 +125,8 @@ protected:
     QStringList openFolders;
     QStringList modals;
     std::function<void(QDialog&)> onModal;
+    QList<talmero::link::ChangeRequest> confirmations;
+    QList<bool> confirmAnswers; // yes when empty
 
 private:
     QTemporaryDir m_settingsDir;

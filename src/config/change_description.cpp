@@ -1,0 +1,80 @@
+#include "config/change_description.h"
+
+#include "config/config_panel.h"
+#include "config/map_option_view.h"
+#include "config/pages.h"
+#include "link/host.h"
+
+#include <QHash>
+
+namespace talmero::config {
+
+namespace {
+
+// Decoding for a description shows nothing to the user and asks nothing.
+class QuietHost : public link::Host {
+public:
+    void log(const QString&) override {}
+    void notify(const QString&) override {}
+    bool confirm(const link::ChangeRequest&) override { return false; }
+};
+
+const QString kUnreadable = QStringLiteral("(не распознан)");
+
+// Each writable option's text as a decode of the block shows it; empty when refused.
+QHash<QString, QString> shownStates(BlockId id, const QString& hex)
+{
+    QuietHost host;
+    MapOptionView view;
+    ConfigPanel panel(view, host);
+    QHash<QString, QString> states;
+    if (!panel.decodeHex(id, hex))
+        return states;
+    for (const Option& o : layoutOf(id).options) {
+        if (!o.writes() || !view.enabled(qs(o.name)))
+            continue;
+        const QString name = qs(o.name);
+        if (!o.isRadioGroup()) {
+            states.insert(name, view.checked(name) ? QStringLiteral("да") : QStringLiteral("нет"));
+            continue;
+        }
+        const int item = view.item(name);
+        states.insert(name, item >= 0 && item < int(o.items.size()) ? qs(o.items[item]).trimmed()
+                                                                     : QStringLiteral("—"));
+    }
+    return states;
+}
+
+} // namespace
+
+QStringList describeChange(BlockId id, const QString& oldHex, const QString& newHex)
+{
+    const QHash<QString, QString> before = shownStates(id, oldHex);
+    const QHash<QString, QString> after = shownStates(id, newHex);
+    QStringList lines;
+    for (const Option& o : layoutOf(id).options) {
+        const QString name = qs(o.name);
+        if (!before.contains(name) && !after.contains(name))
+            continue;
+        const QString was = before.value(name, kUnreadable);
+        const QString now = after.value(name, kUnreadable);
+        if (was != now)
+            lines.append(qs(o.caption).trimmed() + QStringLiteral(": ") + was + QStringLiteral(" → ") + now);
+    }
+    return lines;
+}
+
+std::optional<BlockId> blockAt(const QString& address, const QString& block)
+{
+    for (const PageInfo& info : pageInfos()) {
+        if (qs(info.addresses[0]) != address && qs(info.addresses[1]) != address)
+            continue;
+        for (int part = 0; part < info.partCount; ++part) {
+            if (qs(info.parts[part].readRequest).mid(2).compare(block, Qt::CaseInsensitive) == 0)
+                return info.parts[part].block;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace talmero::config

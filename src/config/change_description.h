@@ -1,0 +1,19 @@
+#pragma once
+
+#include "config/layout.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace talmero::config {
+
+// The options whose state differs between two blocks of one layout, one line each as the
+// user reads them: "caption: old → new". The blocks are hex, as the module holds them.
+QStringList describeChange(BlockId id, const QString& oldHex, const QString& newHex);
+
+// The layout of the block a module holds at this address and block number, when a page
+// shows it ("726", "04" is BCM part 2).
+std::optional<BlockId> blockAt(const QString& address, const QString& block);
+
+} // namespace talmero::config
