@@ -20,7 +20,7 @@ bool Connection::isDemoEntry(const QString& portText)
 Connection::Connection(const QString& portText, int baudRate, int demoLatencyMs, link::Host& host)
 {
     if (isDemoEntry(portText))
-        m_channel = std::make_unique<sim::DemoChannel>(demoLatencyMs);
+        m_channel = std::make_unique<sim::DemoChannel>(demoLatencyMs, baudRate);
     else
         m_channel = std::make_unique<link::SerialChannel>(portText, baudRate);
     m_channel->open();

@@ -8,7 +8,7 @@ namespace talmero::cli {
 CarLink::CarLink(const QString& port, int baud, link::Host& host)
 {
     if (port == QLatin1String("demo"))
-        channel = std::make_unique<sim::DemoChannel>();
+        channel = std::make_unique<sim::DemoChannel>(0, baud);
     else
         channel = std::make_unique<link::SerialChannel>(port, baud);
     channel->open();

@@ -15,7 +15,7 @@ constexpr FaultName kFaultNames[] = {
     {FaultKind::None, "none"},         {FaultKind::Silent, "silent"},
     {FaultKind::Negative, "negative"}, {FaultKind::Garbage, "garbage"},
     {FaultKind::Late, "late"},         {FaultKind::NoPrompt, "noprompt"},
-    {FaultKind::DropLine, "dropline"},
+    {FaultKind::DropLine, "dropline"}, {FaultKind::Ignore, "ignore"},
 };
 
 // Negative response codes (KWP2000).
@@ -57,6 +57,16 @@ QString faultKindName(FaultKind kind)
             return QLatin1String(f.name);
     }
     return QStringLiteral("none");
+}
+
+QStringList faultKindNames()
+{
+    QStringList names;
+    for (const FaultName& f : kFaultNames) {
+        if (f.kind != FaultKind::None)
+            names.append(QLatin1String(f.name));
+    }
+    return names;
 }
 
 Car::Car()
@@ -247,8 +257,10 @@ QByteArray Car::serve(Module& m, const QByteArray& data)
         const QByteArray value = data.mid(2);
         if (value.size() != it->second.size())
             return negative(service, kWrongLength);
-        it->second = value;
-        changed();
+        if (m.fault != FaultKind::Ignore) {
+            it->second = value;
+            changed();
+        }
         return QByteArray("\x7B", 1) + data[1];
     }
     case 0x11: { // ECU reset

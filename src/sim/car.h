@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -20,12 +21,15 @@ enum class FaultKind {
     Garbage,  // answers with unreadable bytes
     Late,     // answers 1.5 s late, after the program has stopped waiting
     NoPrompt, // answers without the closing '>'
-    DropLine, // loses one line of a multi-line answer
+    DropLine, // loses the last frame of a multi-frame answer
+    Ignore,   // acknowledges a block write (7B) but keeps the block as it was
 };
 
 // "silent", "negative", ... (the --fault spelling); nullopt for an unknown name.
 std::optional<FaultKind> faultKindFromName(const QString& name);
 QString faultKindName(FaultKind kind);
+// Every fault's --fault spelling, "none" left out.
+QStringList faultKindNames();
 
 // A state file that cannot be read or written; the text says which file and why.
 class StateFileError : public std::runtime_error {
@@ -68,6 +72,10 @@ public:
     // The adapter's hand switch: true = medium-speed bus pins connected.
     bool switchMedium() const { return m_switchMedium; }
     void setSwitchMedium(bool medium);
+
+    // What the adapter reads on the battery pin (ATRV).
+    double batteryVolts() const { return m_batteryVolts; }
+    void setBatteryVolts(double volts) { m_batteryVolts = volts; }
 
     FaultKind fault(const QString& adr) const;
     void setFault(const QString& adr, FaultKind kind);
@@ -113,9 +121,9 @@ private:
     std::vector<Module> m_modules;
     FaultKind m_adapterFault = FaultKind::None;
     bool m_switchMedium = false;
+    double m_batteryVolts = 12.6;
     QString m_vin;
     std::function<void()> m_changed;
-
 };
 
 // The engine module's OBD-II answer (modes 01, 03, 09), or nullopt when it keeps

@@ -7,10 +7,11 @@ namespace talmero::sim {
 
 const QString DemoChannel::kName = QStringLiteral("Demo car (simulated)");
 
-DemoChannel::DemoChannel(int latencyMs, QObject* parent)
+DemoChannel::DemoChannel(int latencyMs, int baudRate, QObject* parent)
     : link::Channel(parent),
       m_car(std::make_unique<Car>()),
-      m_elm(std::make_unique<Elm327>(*m_car, Elm327::SwitchMode::Manual))
+      m_elm(std::make_unique<Elm327>(*m_car, Elm327::SwitchMode::Manual)),
+      m_baudRate(baudRate)
 {
     m_elm->setLatencyMs(latencyMs);
     connect(m_elm.get(), &Elm327::output, this, [this](const QByteArray& bytes) {
@@ -21,6 +22,11 @@ DemoChannel::DemoChannel(int latencyMs, QObject* parent)
 }
 
 DemoChannel::~DemoChannel() = default;
+
+void DemoChannel::setBaudTiming(bool on)
+{
+    m_elm->setBaudTiming(on ? m_baudRate : 0);
+}
 
 void DemoChannel::open()
 {

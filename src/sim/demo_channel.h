@@ -19,8 +19,13 @@ public:
 
     // latencyMs: the adapter's and modules' reply time; 0 answers as soon as the
     // event loop runs (tests), a few tens of ms feel like a real adapter (the demo).
-    explicit DemoChannel(int latencyMs = 0, QObject* parent = nullptr);
+    // baudRate: the rate chosen for the port, for the wire time of setBaudTiming.
+    explicit DemoChannel(int latencyMs = 0, int baudRate = 0, QObject* parent = nullptr);
     ~DemoChannel() override;
+
+    int baudRate() const { return m_baudRate; }
+    // On: answers take the wire time of 10 bits per character at the chosen rate.
+    void setBaudTiming(bool on);
 
     void open() override;
     void close() override;
@@ -36,6 +41,7 @@ public:
 private:
     std::unique_ptr<Car> m_car;
     std::unique_ptr<Elm327> m_elm;
+    int m_baudRate;
     bool m_open = false;
 };
 

@@ -3,7 +3,9 @@
 #include "sim/can_frames.h"
 #include "sim/car.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace talmero::sim {
 
@@ -11,12 +13,17 @@ namespace {
 
 const QByteArray kBanner = "ELM327 v1.5";
 const QByteArray kDescription = "OBDII to RS232 Interpreter";
-const QByteArray kVoltage = "12.6V";
 const QByteArray kHighSpeedName = "ISO 15765-4 (CAN 11/500)";
 const QByteArray kMediumSpeedName = "USER1 (CAN 11/125)";
 // What a confused adapter or a babbling module prints: no hex, no prompt character.
 const QByteArray kGarbage = "\xFE\x7F?\x13 8#~\xC0\xA7 @";
 constexpr int kMaxRequestBytes = 7; // one CAN frame with auto-formatting
+constexpr int kMaxFrameBytes = 8;   // one CAN frame as given, auto-formatting off
+constexpr int kElevenBits = 0x7FF;
+
+// Settings the adapter accepts that change nothing this car shows: adaptive timing,
+// memory, long messages, protocol close.
+const QByteArray kAcceptedSettings[] = {"AT0", "AT1", "AT2", "M0", "M1", "AL", "NL", "PC"};
 
 bool isHexText(const QByteArray& text)
 {
@@ -126,9 +133,10 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
 {
     Answer a;
     a.lines = {"OK"};
-    auto flag = [&](char letter, bool& setting) {
-        if (cmd.size() == 2 && cmd[0] == letter && (cmd[1] == '0' || cmd[1] == '1')) {
-            setting = cmd[1] == '1';
+    auto flag = [&](const QByteArray& name, bool& setting) {
+        if (cmd.size() == name.size() + 1 && cmd.startsWith(name)
+            && (cmd.back() == '0' || cmd.back() == '1')) {
+            setting = cmd.back() == '1';
             return true;
         }
         return false;
@@ -139,8 +147,13 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
         a.lines = {kBanner};
     } else if (cmd == "D") {
         reset();
-    } else if (flag('E', m_echo) || flag('L', m_linefeeds) || flag('S', m_spaces)
-               || flag('H', m_headers)) {
+    } else if (flag("E", m_echo) || flag("L", m_linefeeds) || flag("S", m_spaces)
+               || flag("H", m_headers) || flag("CAF", m_autoFormat)
+               || flag("CFC", m_flowControl)) {
+    } else if (std::find(std::begin(kAcceptedSettings), std::end(kAcceptedSettings), cmd)
+               != std::end(kAcceptedSettings)) {
+    } else if (cmd.startsWith("ST") && cmd.size() == 4 && isHexText(cmd.mid(2))) {
+        // The time-out bounds the wait before NO DATA; here that wait is the latency.
     } else if (cmd.startsWith("SP") && cmd.size() >= 3) {
         QByteArray p = cmd.mid(2);
         if (p.size() == 2 && p[0] == 'A')
@@ -151,8 +164,11 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
         m_autoFound = false;
         if (m_switchMode == SwitchMode::Auto)
             m_car.setSwitchMedium(m_protocol == 'B');
-    } else if (cmd.startsWith("SH") && cmd.size() == 5 && isHexText(cmd.mid(2))) {
-        m_header = cmd.mid(2).toInt(nullptr, 16);
+    } else if (cmd.startsWith("SH") && (cmd.size() == 5 || cmd.size() == 8)
+               && isHexText(cmd.mid(2))) {
+        // Both buses carry 11-bit identifiers: of a six-digit (29-bit) header the adapter
+        // sends only the rightmost 11 bits, so 00 07 E0 is 7E0 and DA 10 F1 is 0F1.
+        m_header = cmd.mid(2).toInt(nullptr, 16) & kElevenBits;
     } else if (cmd == "DP") {
         const QByteArray name = protocolInUse() == 'B' ? kMediumSpeedName : kHighSpeedName;
         if (m_protocol != '0')
@@ -169,7 +185,7 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
     } else if (cmd == "@1") {
         a.lines = {kDescription};
     } else if (cmd == "RV") {
-        a.lines = {kVoltage};
+        a.lines = {QByteArray::number(m_car.batteryVolts(), 'f', 1) + 'V'};
     } else {
         a.lines = {"?"};
     }
@@ -179,7 +195,8 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
 Elm327::Answer Elm327::request(const QByteArray& cmd)
 {
     Answer a;
-    if (cmd.size() % 2 != 0 || cmd.size() > 2 * kMaxRequestBytes || !isHexText(cmd)) {
+    const int maxBytes = m_autoFormat ? kMaxRequestBytes : kMaxFrameBytes;
+    if (cmd.size() % 2 != 0 || cmd.size() > 2 * maxBytes || !isHexText(cmd)) {
         a.lines = {"?"};
         return a;
     }
@@ -197,13 +214,24 @@ Elm327::Answer Elm327::request(const QByteArray& cmd)
         a.lines.append("CAN ERROR");
         return a;
     }
-    const BusReply reply = m_car.request(medium, m_header, QByteArray::fromHex(cmd));
+    // Auto-formatting off: the bytes go out as they are, PCI byte included.
+    const QByteArray bytes = QByteArray::fromHex(cmd);
+    const QByteArray data = m_autoFormat ? bytes : singleFramePayload(bytes);
+    const BusReply reply = data.isEmpty() ? BusReply{} : m_car.request(medium, m_header, data);
     if (!reply.answered) {
         a.lines.append("NO DATA");
         return a;
     }
-    for (const QByteArray& message : reply.messages)
-        a.lines += formatMessage(message, reply.responseId, FrameFormat{m_spaces, m_headers});
+    const bool dropLast = reply.fault == FaultKind::DropLine
+                          || m_car.fault(Car::kAdapter) == FaultKind::DropLine;
+    const FrameFormat format{m_spaces, m_headers, m_autoFormat, m_flowControl};
+    for (qsizetype i = 0; i < reply.messages.size(); ++i) {
+        QList<QByteArray> lines = formatMessage(reply.messages[i], reply.responseId, format);
+        // A lost last frame leaves the answer shorter than its byte count says.
+        if (dropLast && i == reply.messages.size() - 1 && lines.size() > 1)
+            lines.removeLast();
+        a.lines += lines;
+    }
     applyFault(int(reply.fault), a);
     return a;
 }
@@ -220,10 +248,6 @@ void Elm327::applyFault(int fault, Answer& answer) const
         break;
     case FaultKind::NoPrompt:
         answer.prompt = false;
-        break;
-    case FaultKind::DropLine:
-        if (answer.lines.size() > 1)
-            answer.lines.removeAt(1);
         break;
     default:
         break;
@@ -306,6 +330,8 @@ void Elm327::reset()
     m_linefeeds = false;
     m_spaces = true;
     m_headers = false;
+    m_autoFormat = true;
+    m_flowControl = true;
     m_header = 0x7DF;
     m_autoFound = false;
 }

@@ -66,6 +66,8 @@ private:
     bool m_linefeeds = false;
     bool m_spaces = true;
     bool m_headers = false;
+    bool m_autoFormat = true;
+    bool m_flowControl = true;
     char m_protocol = '0'; // '0' automatic, '6' high-speed, 'B' medium-speed
     bool m_autoFound = false;
     int m_header = 0x7DF;

@@ -88,9 +88,16 @@ void PtyServer::readMaster()
     for (;;) {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n > 0) {
+            const int baud = clientBaud();
+            if (baud != m_seenBaud) {
+                m_seenBaud = baud;
+                Q_EMIT rateSeen(baud);
+            }
             if (m_baudTiming)
-                m_elm.setBaudTiming(clientBaud());
-            m_elm.receive(QByteArray(buffer, n));
+                m_elm.setBaudTiming(baud);
+            const QByteArray bytes(buffer, n);
+            Q_EMIT received(bytes);
+            m_elm.receive(bytes);
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -101,6 +108,7 @@ void PtyServer::readMaster()
 
 void PtyServer::send(const QByteArray& bytes)
 {
+    Q_EMIT sent(bytes);
     m_output += bytes;
     flushOutput();
 }

@@ -23,6 +23,15 @@ public:
     void open();
     QString slavePath() const { return m_slavePath; }
 
+Q_SIGNALS:
+    // Bytes from the client, before the adapter sees them.
+    void received(const QByteArray& bytes);
+    // Bytes to the client, as the adapter hands them over.
+    void sent(const QByteArray& bytes);
+    // The rate the client has set on the terminal (0: none this server knows), at the
+    // first bytes and whenever it has changed since.
+    void rateSeen(int baud);
+
 private:
     void readMaster();
     void send(const QByteArray& bytes);
@@ -37,6 +46,7 @@ private:
     QSocketNotifier* m_readNotifier = nullptr;
     QSocketNotifier* m_writeNotifier = nullptr;
     QByteArray m_output; // not yet taken by the terminal
+    int m_seenBaud = -1;
 };
 
 } // namespace talmero::sim

@@ -3,11 +3,14 @@
 #include "sim/car.h"
 #include "sim/elm327.h"
 #include "sim/pty_server.h"
+#include "sim/readable_bytes.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTime>
 
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -17,6 +20,7 @@ using namespace talmero::sim;
 namespace {
 
 constexpr int kBadUsage = 2;
+constexpr double kMaxVolts = 30.0; // more than a 12 V car's battery ever shows
 int g_signalPipe[2] = {-1, -1};
 
 void onSignal(int)
@@ -31,6 +35,14 @@ void onSignal(int)
     std::exit(kBadUsage);
 }
 
+// "silent, negative, ... or ignore"
+QString faultKindList()
+{
+    QStringList names = faultKindNames();
+    const QString last = names.takeLast();
+    return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+}
+
 void applyFault(Car& car, const QString& faultText)
 {
     const qsizetype colon = faultText.indexOf(QLatin1Char(':'));
@@ -41,10 +53,31 @@ void applyFault(Car& car, const QString& faultText)
                                   "726, 740, 741, 733, 737, 760, 734, 730, 7E0) or ELM")
                        .arg(faultText));
     if (!kind)
-        usageError(QStringLiteral("--fault %1: KIND must be silent, negative, garbage, late, "
-                                  "noprompt or dropline")
+        usageError(QStringLiteral("--fault %1: KIND must be %2").arg(faultText, faultKindList()));
+    if (*kind == FaultKind::Ignore && address == Car::kAdapter)
+        usageError(QStringLiteral("--fault %1: only a module keeps a block it was told to write")
                        .arg(faultText));
     car.setFault(address, *kind);
+}
+
+// --trace: every exchange on standard error, with the time to the millisecond.
+void traceLine(const QByteArray& text)
+{
+    std::fprintf(stderr, "%s %s\n", qPrintable(QTime::currentTime().toString(
+                                         QStringLiteral("HH:mm:ss.zzz"))),
+                 text.constData());
+}
+
+void traceServer(PtyServer& server)
+{
+    QObject::connect(&server, &PtyServer::rateSeen, [](int baud) {
+        traceLine(baud > 0 ? "port at " + QByteArray::number(baud) + " baud"
+                           : QByteArray("port at a rate talmero-sim does not know"));
+    });
+    QObject::connect(&server, &PtyServer::received,
+                     [](const QByteArray& bytes) { traceLine("< " + readableBytes(bytes)); });
+    QObject::connect(&server, &PtyServer::sent,
+                     [](const QByteArray& bytes) { traceLine("> " + readableBytes(bytes)); });
 }
 
 // Manual switch: "hs" or "ms" lines on standard input move the adapter's switch.
@@ -102,13 +135,22 @@ int main(int argc, char** argv)
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("Fault of a module (its address) or of the adapter (ELM); KIND is "
-                       "silent, negative, garbage, late, noprompt or dropline. Repeatable."),
+                       "%1. Repeatable.")
+            .arg(faultKindList()),
         QStringLiteral("ADDRESS:KIND"));
+    const QCommandLineOption voltageOpt(
+        QStringLiteral("voltage"),
+        QStringLiteral("Battery voltage the adapter reads (ATRV), 0 to %1.").arg(kMaxVolts),
+        QStringLiteral("V"), QStringLiteral("12.6"));
+    const QCommandLineOption traceOpt(
+        QStringLiteral("trace"),
+        QStringLiteral("Print every received command and every answer on standard error, "
+                       "with the time and the rate the port is set to."));
     const QCommandLineOption stateOpt(
         QStringLiteral("state"),
         QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
         QStringLiteral("FILE"));
-    parser.addOptions({switchOpt, baudOpt, latencyOpt, faultOpt, stateOpt});
+    parser.addOptions({switchOpt, baudOpt, latencyOpt, faultOpt, stateOpt, voltageOpt, traceOpt});
 
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
@@ -124,6 +166,9 @@ int main(int argc, char** argv)
     const int latency = parser.value(latencyOpt).toInt(&ok);
     if (!ok || latency < 0)
         usageError(QStringLiteral("--latency needs a number of milliseconds (0 or more)"));
+    const double volts = parser.value(voltageOpt).toDouble(&ok);
+    if (!ok || !std::isfinite(volts) || volts < 0 || volts > kMaxVolts)
+        usageError(QStringLiteral("--voltage needs a number of volts from 0 to %1").arg(kMaxVolts));
 
     Car car;
     const QString statePath = parser.value(stateOpt);
@@ -143,11 +188,14 @@ int main(int argc, char** argv)
     }
     for (const QString& faultText : parser.values(faultOpt))
         applyFault(car, faultText);
+    car.setBatteryVolts(volts);
 
     const bool manual = switchMode == QLatin1String("manual");
     Elm327 elm(car, manual ? Elm327::SwitchMode::Manual : Elm327::SwitchMode::Auto);
     elm.setLatencyMs(latency);
     PtyServer server(elm, parser.isSet(baudOpt));
+    if (parser.isSet(traceOpt))
+        traceServer(server);
     try {
         server.open();
     } catch (const std::exception& e) {

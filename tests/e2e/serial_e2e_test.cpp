@@ -7,6 +7,7 @@
 #include "support/recording_host.h"
 #include "support/test_gate.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -122,6 +123,31 @@ TEST_F(SerialE2E, UnsupportedRateClosesThePortForARetry)
     }
     EXPECT_FALSE(wrongRate.isOpen());
     EXPECT_NO_THROW(channel->open()); // the failed attempt did not keep the device
+}
+
+// The rate the program sets is the rate the adapter's end of the line sees; the
+// simulator's trace names it before the first command at that rate.
+TEST_F(SerialE2E, PortRateReachesTheSimulator)
+{
+    sim = std::make_unique<SimProcess>(QStringList{QStringLiteral("--trace")});
+    ASSERT_TRUE(sim->path().startsWith(QLatin1String("/dev/"))) << sim->path().toStdString();
+    QByteArray trace;
+    for (const int baud : {9600, 115200}) {
+        SerialChannel port(sim->path(), baud);
+        ASSERT_NO_THROW(port.open());
+        Adapter atRate(port, host);
+        EXPECT_EQ(cutCOM(atRate.writeCOM(QStringLiteral("ATI"), true)), QStringLiteral("ELM327v1.5"));
+        const QByteArray expected = " port at " + QByteArray::number(baud) + " baud\n";
+        const QDeadlineTimer deadline(10000);
+        while (!trace.contains(expected) && !deadline.hasExpired()) {
+            sim->process().waitForReadyRead(100);
+            trace += sim->process().readAllStandardError();
+        }
+        const qsizetype rateAt = trace.indexOf(expected);
+        ASSERT_GE(rateAt, 0) << trace.constData();
+        EXPECT_GT(trace.indexOf("< ATI\\r", rateAt), rateAt) << trace.constData();
+        port.close();
+    }
 }
 
 TEST_F(SerialE2E, LineDroppedMidExchangeEndsTheWaitWithoutAnAnswer)

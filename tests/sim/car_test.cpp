@@ -150,11 +150,18 @@ TEST(Car, FaultsOfModules)
     const BusReply late = car.request(false, 0x720, QByteArray::fromHex("2100"));
     EXPECT_EQ(late.fault, FaultKind::Late); // the adapter holds the answer back
     EXPECT_EQ(late.messages.value(0).toHex().toUpper(), "6100CD421010C0");
+    // ignore: the write is acknowledged, the block stays.
+    car.setFault("720", FaultKind::Ignore);
+    EXPECT_EQ(ask(car, "720", "1087"), "5087");
+    EXPECT_EQ(ask(car, "720", "3B00CD421010C1"), "7B00");
+    EXPECT_EQ(car.block("720", 0), QByteArray::fromHex("CD421010C0"));
+    EXPECT_EQ(ask(car, "720", "3B00CD42"), "7F3B13"); // still checks what it is sent
     EXPECT_EQ(car.fault("760"), FaultKind::None);
     car.setFault("elm", FaultKind::Garbage);
     EXPECT_EQ(car.fault(Car::kAdapter), FaultKind::Garbage);
     EXPECT_EQ(faultKindFromName("NoPrompt"), FaultKind::NoPrompt);
     EXPECT_EQ(faultKindFromName("explode"), std::nullopt);
+    EXPECT_EQ(faultKindFromName("ignore"), FaultKind::Ignore);
 }
 
 // The factory blocks must show known options on every configuration page.

@@ -78,6 +78,24 @@ TEST(DemoChannel, DiscardInputDropsWhatWasNotHandedOver)
     EXPECT_TRUE(batches.list[0].startsWith("AT@1\r")) << batches.list[0].constData();
 }
 
+TEST(DemoChannel, BaudTimingUsesTheChosenRateOnlyWhenSwitchedOn)
+{
+    DemoChannel channel(0, 9600);
+    EXPECT_EQ(channel.baudRate(), 9600);
+    Batches batches(channel);
+    channel.open();
+    channel.send("ATI\r");
+    ASSERT_EQ(batches.list.size(), 1); // off by default: at once
+    channel.setBaudTiming(true);
+    channel.send("ATI\r");
+    EXPECT_EQ(batches.list.size(), 1); // on the wire now
+    ASSERT_TRUE(batches.waitFor(2));
+    EXPECT_EQ(batches.list[1], batches.list[0]);
+    channel.setBaudTiming(false);
+    channel.send("ATI\r");
+    EXPECT_EQ(batches.list.size(), 3);
+}
+
 TEST(DemoChannel, BusSwitchedMovesTheCarsSwitch)
 {
     DemoChannel channel;

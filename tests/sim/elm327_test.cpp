@@ -92,6 +92,27 @@ const std::vector<Trace> kTraces = {
      {{"ATSP6\r", "ATSP6\rOK\r\r>"}, {"ATSH720\r", "ATSH720\rOK\r\r>"},
       {"2100\r", "2100\r61 00 CD 42 10 10 C0 \r\r>"}, {"\r", "\r61 00 CD 42 10 10 C0 \r\r>"},
       {"  \r", "  \r61 00 CD 42 10 10 C0 \r\r>"}}},
+    {"start-up settings of other programs",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATL0\r", "OK\r\r>"}, {"ATS0\r", "OK\r\r>"},
+      {"ATH1\r", "OK\r\r>"}, {"ATAT1\r", "OK\r\r>"}, {"ATST64\r", "OK\r\r>"},
+      {"ATSP0\r", "OK\r\r>"}, {"0100\r", "SEARCHING...\r7E8064100BE3EA013\r\r>"}}},
+    {"defaults restore echo, headers, spaces and the header",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATH1\r", "OK\r\r>"}, {"ATS0\r", "OK\r\r>"},
+      {"ATSP6\r", "OK\r\r>"}, {"ATSH720\r", "OK\r\r>"}, {"ATD\r", "OK\r\r>"},
+      {"0100\r", "0100\r41 00 BE 3E A0 13 \r\r>"}}},
+    {"six-digit header uses its rightmost 11 bits",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"AT SH 00 07 E0\r", "OK\r\r>"},
+      {"0100\r", "41 00 BE 3E A0 13 \r\r>"}, {"ATSH18DA10\r", "OK\r\r>"},
+      {"0100\r", "NO DATA\r\r>"}, {"ATSHDA10F1\r", "OK\r\r>"}, {"0100\r", "NO DATA\r\r>"}}},
+    {"auto-formatting and flow control off",
+     {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATSH720\r", "OK\r\r>"},
+      {"ATCAF0\r", "OK\r\r>"}, {"021087\r", "02 50 87 00 00 00 00 00 \r\r>"},
+      {"2100\r", "NO DATA\r\r>"}, {"073B00CD421010C1\r", "02 7B 00 00 00 00 00 00 \r\r>"},
+      {"ATSH7E0\r", "OK\r\r>"},
+      {"020902\r", "10 14 49 02 01 57 46 30 \r21 41 58 58 57 50 44 41 \r22 39 4B 31 32 33 34 35 \r\r>"},
+      {"ATCFC0\r", "OK\r\r>"}, {"020902\r", "10 14 49 02 01 57 46 30 \r\r>"},
+      {"ATCAF1\r", "OK\r\r>"}, {"0902\r", "014 \r0: 49 02 01 57 46 30 \r\r>"},
+      {"ATCFC1\r", "OK\r\r>"}, {"0902\r", kVinFrames}}},
     {"response pending before a slow block",
      {{"ATE0\r", "ATE0\rOK\r\r>"}, {"ATSP6\r", "OK\r\r>"}, {"ATSH760\r", "OK\r\r>"},
       {"2101\r", "61 01 40 \r\r>"},
@@ -120,6 +141,36 @@ INSTANTIATE_TEST_SUITE_P(Traces, Elm327Trace, ::testing::ValuesIn(kTraces),
                                  name += isalnum(uchar(c)) ? c : '_';
                              return name;
                          });
+
+// Settings commands a v1.5 adapter knows answer OK; what it does not know answers '?'.
+TEST(Elm327, SettingsCommandsOfOtherPrograms)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"ATAT0", "OK"},   {"ATAT1", "OK"},   {"ATAT2", "OK"},  {"ATST64", "OK"},
+        {"AT ST 0A", "OK"}, {"ATCAF0", "OK"}, {"ATCAF1", "OK"}, {"ATM0", "OK"},
+        {"ATM1", "OK"},    {"ATAL", "OK"},    {"ATNL", "OK"},   {"ATCFC0", "OK"},
+        {"ATCFC1", "OK"},  {"ATPC", "OK"},    {"ATD", "OK"},    {"ATSH7E0", "OK"},
+        {"ATSH0007E0", "OK"}, {"ATRV", "12.6V"},
+        {"ATAT3", "?"},    {"ATST6", "?"},    {"ATST1G", "?"},  {"ATCAF2", "?"},
+        {"ATCFC", "?"},    {"ATM2", "?"},     {"ATSH07E0", "?"}, {"ATSH7E", "?"},
+        {"ATSH0007E0F", "?"}, {"ATXYZ", "?"},
+    };
+    for (const auto& [command, answer] : cases) {
+        Rig rig;
+        rig.say("ATE0\r");
+        EXPECT_EQ(rig.say(QByteArray(command) + '\r'), QByteArray(answer) + "\r\r>") << command;
+    }
+}
+
+TEST(Elm327, VoltageIsTheCarsBatteryWithOneDecimal)
+{
+    Rig rig;
+    rig.say("ATE0\r");
+    rig.car.setBatteryVolts(11.94);
+    EXPECT_EQ(rig.say("ATRV\r"), QByteArray("11.9V\r\r>"));
+    rig.car.setBatteryVolts(13);
+    EXPECT_EQ(rig.say("ATRV\r"), QByteArray("13.0V\r\r>"));
+}
 
 TEST(Elm327, BytesInAnyPiecesGiveTheSameOutput)
 {
@@ -240,8 +291,13 @@ TEST(Elm327, FaultsOfAModuleShowInTheAnswer)
     EXPECT_FALSE(garbage.contains("61"));
     rig.car.setFault("720", FaultKind::NoPrompt);
     EXPECT_EQ(rig.say("2100\r"), QByteArray("61 00 CD 42 10 10 C0 \r\r"));
+    // The last frame is lost: the answer is shorter than its byte count.
     rig.car.setFault("720", FaultKind::DropLine);
-    EXPECT_EQ(rig.say("2102\r"), QByteArray("013 \r1: 58 58 57 50 44 41 39 \r2: 4B 31 32 33 34 35 \r\r>"));
+    EXPECT_EQ(rig.say("2102\r"), QByteArray("013 \r0: 61 02 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r\r>"));
+    EXPECT_EQ(rig.say("2100\r"), QByteArray("61 00 CD 42 10 10 C0 \r\r>")); // one frame: whole
+    rig.say("ATH1\r");
+    EXPECT_EQ(rig.say("2102\r"), QByteArray("728 10 13 61 02 57 46 30 41 \r728 21 58 58 57 50 44 41 39 \r\r>"));
+    rig.say("ATH0\r");
     rig.car.setFault("720", FaultKind::Silent);
     EXPECT_EQ(rig.say("2100\r"), QByteArray("NO DATA\r\r>"));
 }

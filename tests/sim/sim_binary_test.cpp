@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -31,14 +32,14 @@ struct SimProcess {
     }
     bool waitForStderr(const QByteArray& text)
     {
-        QByteArray err;
         const QDeadlineTimer deadline(kGenerousMs);
-        while (!err.contains(text) && !deadline.hasExpired()) {
+        while (!stderrSeen.contains(text) && !deadline.hasExpired()) {
             proc.waitForReadyRead(100);
-            err += proc.readAllStandardError();
+            stderrSeen += proc.readAllStandardError();
         }
-        return err.contains(text);
+        return stderrSeen.contains(text);
     }
+    QByteArray stderrSeen;
     int stop()
     {
         proc.terminate();
@@ -103,7 +104,8 @@ TEST(SimBinary, HelpListsEveryOption)
     ASSERT_TRUE(proc.waitForFinished(kGenerousMs));
     EXPECT_EQ(proc.exitCode(), 0);
     const QByteArray help = proc.readAllStandardOutput();
-    for (const char* option : {"--switch", "--baud-timing", "--latency", "--fault", "--state"})
+    for (const char* option : {"--switch", "--baud-timing", "--latency", "--fault", "--state",
+                               "--voltage", "--trace", "dropline or ignore"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
 
@@ -118,7 +120,9 @@ TEST(SimBinary, InvalidOptionsExitWithTwo)
     const QStringList cases[] = {
         {"--bogus"},           {"--switch", "sideways"},     {"--latency", "soon"},
         {"--fault", "720"},    {"--fault", "720:explode"},   {"--fault", "999:silent"},
-        {"extra-argument"},    {"--state", corrupt},
+        {"extra-argument"},    {"--state", corrupt},     {"--fault", "elm:ignore"},
+        {"--voltage", "high"}, {"--voltage", "-1"},      {"--voltage", "31"},
+        {"--voltage", "nan"},
     };
     for (const QStringList& args : cases) {
         QProcess proc;
@@ -161,6 +165,27 @@ TEST(SimBinary, FaultsLatencyAndBaudTiming)
     exchange(port, "ATSH7E0\r");
     EXPECT_EQ(exchange(port, "0902\r"), QByteArray("014 \r0: 49 02 01 57 46 30 \r1: 41 58 58 57 50 "
                                                    "44 41 \r2: 39 4B 31 32 33 34 35 \r\r>"));
+}
+
+TEST(SimBinary, TraceShowsTheRateAndEveryExchangeReadably)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--trace", "--voltage", "11.8", "--fault", "720:garbage"}));
+    QSerialPort port;
+    ASSERT_TRUE(openPort(port, sim.device, 9600));
+    EXPECT_EQ(exchange(port, "ATRV\r"), QByteArray("ATRV\r11.8V\r\r>"));
+    for (const char* command : {"ATE0\r", "ATSP6\r", "ATSH720\r", "2100\r"})
+        exchange(port, command);
+    // The first line of the trace is the port's rate, then what came and went.
+    ASSERT_TRUE(sim.waitForStderr("> \\xFE\\x7F?\\x13 8#~\\xC0\\xA7 @\\r\\r>\n"));
+    const QStringList lines = QString::fromLatin1(sim.stderrSeen).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0].mid(13), "port at 9600 baud");
+    EXPECT_EQ(lines[1].mid(13), "< ATRV\\r");
+    EXPECT_EQ(lines[2].mid(13), "> ATRV\\r");
+    for (const QString& line : lines)
+        EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d [<>p]").match(line).hasMatch())
+            << qPrintable(line);
 }
 
 TEST(SimBinary, StateFileKeepsWritesAcrossRuns)
