@@ -161,6 +161,18 @@ TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 
+TEST_F(TransferTest, PassengerDoorNotAnsweringTheSessionIsAnError)
+{
+    goTo(PageDDM);
+    transfer.ButtonCONFreadClick(PageDDM);
+    demo.car().setPresent(QStringLiteral("741"), false);
+    view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
+    transfer.ButtonCONFwriteClick(PageDDM);
+    EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка"));
+    EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+}
+
 TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
 {
     for (int target : {1, 2}) {

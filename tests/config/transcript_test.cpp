@@ -1,0 +1,153 @@
+#include "option_transcript.h"
+#include "panel_fixture.h"
+
+#include "config/pages.h"
+#include "link/modules.h"
+
+using namespace talmero;
+using namespace transcript;
+
+namespace {
+
+// A block as the decoder sees it, with the positions a known configuration needs.
+struct ShownBlock {
+    BlockId id;
+    int length;
+    std::vector<int> known;
+    std::span<const OptionRow> rows;
+};
+
+const ShownBlock kShownBlocks[] = {
+    {BlockId::IPC, 40, {}, kIpc},
+    {BlockId::IPC, 32, {}, kIpc},
+    {BlockId::ACM, 24, {}, kAcm},
+    {BlockId::BCM1, 32, {}, kBcm1},
+    {BlockId::BCM2, 24, {}, kBcm2},
+    {BlockId::DDM, 8, {}, kDdm},
+    {BlockId::RCM, 32, {2, 9, 11, 12, 15}, kRcm},
+    {BlockId::ABS, 8, {}, kAbs},
+};
+
+bool isSet(const QString& block, int p)
+{
+    return p <= block.size() && block[p - 1] == u'1';
+}
+
+int itemFor(const OptionRow& row, const QString& block)
+{
+    QString pattern;
+    for (int p : row.pos)
+        pattern += p <= block.size() ? block[p - 1] : u'-';
+    int other = -1;
+    for (const QString& word : QString::fromLatin1(row.decode).split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList rule = word.split(u'=');
+        if (rule[0] == pattern)
+            return rule[1].toInt();
+        if (rule[0] == u"*")
+            other = rule[1].toInt();
+    }
+    return pattern.contains(u'-') ? -1 : other;
+}
+
+// Every position alone set, then alone cleared: each option shows exactly the positions
+// it owns, and is enabled as its page says.
+TEST_F(PanelTest, EachPositionShowsInTheOptionOwningIt)
+{
+    for (const ShownBlock& b : kShownBlocks) {
+        for (int p = 1; p <= b.length; ++p) {
+            for (bool cleared : {false, true}) {
+                QString block(b.length, cleared ? u'1' : u'0');
+                for (int k : b.known)
+                    block[k - 1] = u'1';
+                block[p - 1] = cleared ? u'0' : u'1';
+                SCOPED_TRACE(block.toStdString());
+                show(b.id, block);
+                bool shown = true;
+                for (int k : b.known)
+                    shown = shown && isSet(block, k);
+
+                for (const OptionRow& row : b.rows) {
+                    const QString name = QString::fromLatin1(row.name);
+                    if (!row.items.empty() && *row.decode)
+                        EXPECT_EQ(view.item(name), shown ? itemFor(row, block) : -1) << row.name;
+                    else if (row.items.empty()) {
+                        bool ticked = row.pos.empty() ? row.tickedWhenShown : true;
+                        for (int q : row.pos)
+                            ticked = ticked && isSet(block, q);
+                        EXPECT_EQ(view.checked(name), shown && ticked) << row.name;
+                    }
+                    bool enabled = row.enable == Enable::Always || (row.enable == Enable::FullBlock && b.length == 40);
+                    for (int q : row.when)
+                        enabled = enabled || isSet(block, q);
+                    EXPECT_EQ(view.enabled(name), shown && enabled) << row.name;
+                }
+            }
+        }
+    }
+}
+
+TEST(Transcript, PagesReadAndWriteTheirModules)
+{
+    ASSERT_EQ(int(config::pageInfos().size()), int(std::size(kPages)));
+    for (int page = 0; page < config::kPageCount; ++page) {
+        const PageRow& want = kPages[page];
+        const config::PageInfo& info = config::pageInfo(page);
+        SCOPED_TRACE(want.caption);
+        EXPECT_EQ(info.caption, want.caption);
+        EXPECT_EQ(config::qs(info.title), QString::fromUtf8(want.title));
+        EXPECT_EQ(info.addresses[0], want.addresses[0]);
+        EXPECT_EQ(info.addresses[1], want.addresses.size() > 1 ? want.addresses[1] : "");
+        EXPECT_EQ(info.medium, want.medium);
+        EXPECT_EQ(info.session, want.session);
+        ASSERT_EQ(info.partCount, int(want.parts.size()));
+        for (int part = 0; part < info.partCount; ++part) {
+            EXPECT_EQ(info.parts[part].readRequest, want.parts[part].read);
+            EXPECT_EQ(info.parts[part].readPrefix, want.parts[part].prefix);
+            EXPECT_EQ(info.parts[part].writeRequest, want.parts[part].write);
+            EXPECT_EQ(info.parts[part].accepted, want.parts[part].accepted);
+        }
+        for (int side = 0; side < 2; ++side)
+            EXPECT_EQ(config::qs(info.sideSuffixes[side]),
+                      want.suffixes.empty() ? QString() : QString::fromUtf8(want.suffixes[side]));
+    }
+}
+
+TEST(Transcript, ModuleTableHasTheElevenModules)
+{
+    struct Row {
+        int bus;
+        const char* adr;
+        const char* name;
+        const char* title;
+        const char* manual;
+        const char* vin;
+        bool restart;
+    };
+    const Row rows[] = {
+        {0, "720", "IPC", "Панель приборов", "00", "02", false},
+        {1, "727", "ACM", "Аудиомодуль", "00", "01", false},
+        {1, "726", "BCM", "GEM модуль", "03", "FF", true},
+        {1, "740", "DDM", "Водительский дверной модуль", "01", "00", false},
+        {1, "741", "PDM", "Пассажирский дверной модуль", "01", "00", false},
+        {1, "733", "HVAC", "Модуль климат-контроля", "01", "00", false},
+        {1, "737", "RCM", "Модуль подушек/ремней безопасности", "00", "01", false},
+        {0, "760", "ABS", "Модуль ABS/ESP", "01", "00", false},
+        {0, "734", "HCM", "Модуль управления головным светом", "00", "01", false},
+        {0, "730", "PSCM", "Модуль ЭГУР", "FF", "00", false},
+        {0, "7E0", "PCM", "Модуль управления двигателем", "FF", "FF", true},
+    };
+    static_assert(std::size(rows) == link::kModuleCount);
+    for (int i = 0; i < link::kModuleCount; ++i) {
+        const link::TModuls& m = link::Moduls()[i];
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(m.bus, rows[i].bus);
+        EXPECT_EQ(m.adr, QLatin1String(rows[i].adr));
+        EXPECT_EQ(m.name, QLatin1String(rows[i].name));
+        EXPECT_EQ(m.title, QString::fromUtf8(rows[i].title));
+        EXPECT_EQ(m.EMad, QLatin1String(rows[i].manual));
+        EXPECT_EQ(m.VINad, QLatin1String(rows[i].vin));
+        EXPECT_EQ(m.restart, rows[i].restart);
+    }
+}
+
+} // namespace
