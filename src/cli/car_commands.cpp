@@ -200,6 +200,9 @@ struct CarCommand {
             const QString failure = ctx.host.failureSince(from);
             return ctx.fail(failure.isEmpty() ? QStringLiteral("no file was written") : failure);
         }
+        // The file is there; what it lacks is said, not hidden.
+        if (const QString missing = ctx.host.failureSince(from); !missing.isEmpty() && !ctx.args.log)
+            ctx.err << missing << '\n';
         ctx.out << path << '\n';
         return ExitOk;
     }

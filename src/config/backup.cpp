@@ -13,13 +13,6 @@
 
 namespace talmero::config {
 
-namespace {
-
-// What a module says while it is still working on a read request.
-const QString kResponsePending = QStringLiteral("7F2178");
-
-} // namespace
-
 VehicleBackup::VehicleBackup(link::Session& session, link::Host& host)
     : m_session(session), m_host(host)
 {
@@ -42,14 +35,21 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         return QString();
     }
     QStringList moduleLines;
+    QStringList missing;
     for (int k = 0; k < kBackupModuleCount; ++k) {
+        const BackupModule& module = kBackupModules[k];
         if (m_progress)
-            m_progress(k + 1, kBackupModuleCount, kBackupModules[k]);
-        dumpModule(moduleLines, kBackupModules[k]);
+            m_progress(k + 1, kBackupModuleCount, module);
+        if (!dumpModule(moduleLines, module))
+            missing << qs(module.title) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
     }
     const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
     const QStringList lines = vehicle_data::documentLines(carVIN, when, moduleLines);
-    return save(vehicle_data::fileName(carVIN, when), vehicle_data::fileBytes(lines), programFolder);
+    const QString path = save(vehicle_data::fileName(carVIN, when), vehicle_data::fileBytes(lines), programFolder);
+    // A file without some modules is saved, but never passed off as complete.
+    if (!path.isEmpty() && !missing.isEmpty())
+        m_host.log(QStringLiteral("! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
+    return path;
 }
 
 // An installed program usually sits in a folder the user cannot write; the backup then
@@ -73,16 +73,16 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
     return QString();
 }
 
-void VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
+bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
 {
     const QString address = qs(module.address);
     if (m_session.openModule(false, false, module.medium, module.session, address).startsWith(u'!'))
-        return;
+        return false;
     QStringList blockLines;
     bool heard = false;
     for (int b = module.firstBlock; b <= module.lastBlock; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
-        const BlockAnswer answer = readBlock(index, module.pendingNote);
+        const BlockAnswer answer = readBlock(index);
         heard = heard || answer.fromModule;
         if (answer.data)
             blockLines << vehicle_data::blockLine(index, *answer.data);
@@ -91,24 +91,21 @@ void VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
     // answered none of its requests is left out, as a module whose session failed is
     // (an empty Module element would also read back as a broken file).
     if (!module.session && !heard)
-        return;
+        return false;
     lines << vehicle_data::moduleLine(address, qs(module.title)) << blockLines << vehicle_data::kModuleEnd;
+    return true;
 }
 
-VehicleBackup::BlockAnswer VehicleBackup::readBlock(const QString& index, bool pendingNote)
+VehicleBackup::BlockAnswer VehicleBackup::readBlock(const QString& index)
 {
-    QString answer = link::cutCOM(m_session.adapter().writeCOM(QStringLiteral("21") + index, false));
-    // Only the note itself is dropped: the ABS answers its other blocks at once, and
-    // cutting those would lose them from every backup.
-    if (pendingNote && answer.startsWith(kResponsePending, Qt::CaseInsensitive))
-        answer.remove(0, kResponsePending.size());
-    answer = link::joinFrames(answer);
+    const QString answer =
+        link::withoutPendingNotes(link::cutCOM(m_session.adapter().writeCOM(QStringLiteral("21") + index, false)));
     BlockAnswer result;
     result.fromModule = answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive)
         || answer.startsWith(QLatin1String("7F"), Qt::CaseInsensitive);
-    // splitHEX drops an odd last digit.
-    if (answer.left(4).compare(QStringLiteral("61") + index, Qt::CaseInsensitive) == 0)
-        result.data = link::splitHEX(answer.mid(4));
+    // A framed answer shorter than its count is no block; splitHEX drops an odd last digit.
+    if (const auto data = link::positiveData(answer, QStringLiteral("61") + index.toUpper()))
+        result.data = link::splitHEX(*data);
     return result;
 }
 

@@ -42,14 +42,15 @@ public:
 
     // Appends one module's lines, or nothing when its session does not open (or, for a
     // module opened without a session request, when it answers none of its requests).
-    void dumpModule(QStringList& lines, const BackupModule& module);
+    // False when the module is left out.
+    bool dumpModule(QStringList& lines, const BackupModule& module);
 
 private:
     struct BlockAnswer {
         bool fromModule = false;     // positive or negative: the module is there
         std::optional<QString> data; // "C3 1F 80", when the block was given
     };
-    BlockAnswer readBlock(const QString& index, bool pendingNote);
+    BlockAnswer readBlock(const QString& index);
     QString save(const QString& fileName, const QByteArray& bytes, const QString& programFolder);
 
     link::Session& m_session;

@@ -13,15 +13,13 @@ struct BackupModule {
     bool session;             // opened with the diagnostic session "1087"
     int firstBlock;           // read in ascending order, both inclusive
     int lastBlock;
-    // Its answers may come after a response-pending note "7F 21 78" (the ABS).
-    bool pendingNote = false;
 };
 
 // The backup's own list, in the order the file holds the modules. The engine and power
 // steering modules are not backed up.
 inline constexpr BackupModule kBackupModules[] = {
     {"720", "IPC", false, true, 0x00, 0x03},
-    {"760", "ABS", false, true, 0x00, 0x01, true},
+    {"760", "ABS", false, true, 0x00, 0x01},
     {"734", "HCM", false, true, 0x00, 0x01},
     {"726", "BCM", true, true, 0x03, 0x04},
     {"740", "DDM", true, true, 0x00, 0x01},

@@ -86,10 +86,13 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
     EXPECT_EQ(read(path), expected);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
 
-    // Nothing of the exchange reaches the log; the bus prompts do reach the user.
+    // Nothing of the exchange reaches the log; the bus prompts do reach the user, and the
+    // module left out is named.
     EXPECT_EQ(host.lines,
-              (QStringList{kStarted, QStringLiteral("* Файл VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml "
-                                                    "сохранен в каталоге программы")}));
+              (QStringList{kStarted,
+                           QStringLiteral("* Файл VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml "
+                                          "сохранен в каталоге программы"),
+                           QStringLiteral("! В копии нет модулей: ACM (727)")}));
     EXPECT_EQ(host.notices, (QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)"),
                                          QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")}));
     EXPECT_TRUE(session.busMS);
@@ -235,7 +238,7 @@ protected:
 TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
 {
     const BackupModule ipc{"720", "IPC", false, true, 0, 0};
-    const BackupModule abs{"760", "ABS", false, true, 0, 0, true};
+    const BackupModule abs{"760", "ABS", false, true, 0, 0};
     const BackupModule rcm{"737", "RCM", true, false, 0, 0};
     const struct {
         const char* what;
@@ -252,7 +255,8 @@ TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
         {"refused", ipc, "7F 21 31", nullptr},
         {"no answer", ipc, "NO DATA", nullptr},
         {"another block", ipc, "61 01 40", nullptr},
-        {"pending note from another module", ipc, "7F 21 78\r61 00 40", nullptr},
+        {"pending note before any module's answer", ipc, "7F 21 78\r61 00 40", "40"},
+        {"frames shorter than their count", ipc, "00C\r0: 61 00 01 02 03 04", nullptr},
         {"ABS after its pending note", abs, "7F 21 78\r61 00 A1 00 3C", "A1 00 3C"},
         {"ABS frames after its pending note", abs,
          "7F 21 78\r013\r0: 61 00 57 46 30 41\r1: 58 58 57 50 44 41 39\r2: 4B 31 32 33 34 35 00",
