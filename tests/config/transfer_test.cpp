@@ -1,3 +1,5 @@
+#include "asbuilt_dialog_double.h"
+#include "config/asbuilt_conversion.h"
 #include "config/config_panel.h"
 #include "config/config_transfer.h"
 #include "config/map_option_view.h"
@@ -270,6 +272,94 @@ TEST_F(TransferTest, PreFaceliftDashboardSendsFourBytes)
     EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("123456789A"));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
     EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("12345678"));
+}
+
+} // namespace
+
+namespace {
+
+// After a write that left the page loaded, putting an option back and writing again
+// sends what the page shows, not the bits of the attempt before.
+TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
+{
+    const auto writesSent = [this] { return host.lines.filter(QRegularExpression(QStringLiteral("^> 3B"))); };
+
+    // Airbags refusing everything: tick the occupancy sensor, fail, untick, write.
+    goTo(PageRCM);
+    setCarBlock("737", 0, "46FE0C80");
+    transfer.ButtonCONFreadClick(PageRCM);
+    view.setChecked(QStringLiteral("CheckBoxRCM10"), true);
+    demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Negative);
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageRCM));
+    demo.car().setFault(QStringLiteral("737"), sim::FaultKind::None);
+    view.setChecked(QStringLiteral("CheckBoxRCM10"), false);
+    view.setChecked(QStringLiteral("CheckBoxRCM02"), false); // a change of its own
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageRCM));
+    EXPECT_EQ(carBlock("737", 0), QByteArray("42FE0C80"));
+
+    // Climate module absent: reflective glass, fail, ordinary glass again, write.
+    host.lines.clear();
+    goTo(PageHVAC);
+    setCarBlock("733", 1, "04");
+    transfer.ButtonCONFreadClick(PageHVAC);
+    view.setItem(QStringLiteral("RadioGroupHVAC"), 2);
+    demo.car().setPresent(QStringLiteral("733"), false);
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageHVAC));
+    demo.car().setPresent(QStringLiteral("733"), true);
+    view.setItem(QStringLiteral("RadioGroupHVAC"), 1);
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageHVAC));
+    EXPECT_EQ(carBlock("733", 1), QByteArray("04"));
+    EXPECT_TRUE(writesSent().isEmpty());
+
+    // Body module: untick the alarm, fail, tick it again; the AS-BUILT line is the read one.
+    AsBuiltDialogDouble dialog;
+    QString generated;
+    dialog.onShow = [&] { generated = view.text(QStringLiteral("Edit1")); };
+    AsBuiltConversion conversion(panel, dialog, host);
+    goTo(PageBCM);
+    setCarBlock("726", 3, "E3D0D4FC");
+    transfer.ButtonCONFreadClick(PageBCM);
+    conversion.ButtonCONFgetASBUILTClick(PageBCM);
+    const QString asRead = generated;
+    transfer.ButtonCONFreadClick(PageBCM);
+    view.setChecked(QStringLiteral("CheckBox1BCM07"), false);
+    demo.car().setPresent(QStringLiteral("726"), false);
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageBCM));
+    view.setChecked(QStringLiteral("CheckBox1BCM07"), true);
+    conversion.ButtonCONFgetASBUILTClick(PageBCM);
+    EXPECT_EQ(generated, asRead);
+    demo.car().setPresent(QStringLiteral("726"), true);
+
+    // Both doors, passenger absent: the driver takes BD; untick and write again.
+    host.lines.clear();
+    goTo(PageDDM);
+    setCarBlock("740", 1, "3D");
+    setCarBlock("741", 1, "3D");
+    transfer.ButtonCONFreadClick(PageDDM);
+    view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
+    demo.car().setPresent(QStringLiteral("741"), false);
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
+    demo.car().setPresent(QStringLiteral("741"), true);
+    view.setChecked(QStringLiteral("CheckBoxDDM7"), false);
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_EQ(carBlock("740", 1), QByteArray("3D"));
+    EXPECT_EQ(carBlock("741", 1), QByteArray("3D"));
+
+    // The dashboard type: facelift, untick the clock, encode, pre-facelift, facelift.
+    panel.clearCONF();
+    panel.decodeIPC(link::HEX2BIN(QStringLiteral("CD421010")));
+    view.setItem(QStringLiteral("RadioGroupIPCrd"), 0);
+    panel.RadioGroupIPCrdClick();
+    view.setChecked(QStringLiteral("CheckBoxIPC47"), false);
+    panel.encodeIPC();
+    view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
+    panel.RadioGroupIPCrdClick();
+    view.setItem(QStringLiteral("RadioGroupIPCrd"), 0);
+    panel.RadioGroupIPCrdClick();
+    EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxIPC47")));
+    panel.encodeIPC();
+    EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("CD42101080"));
 }
 
 } // namespace
