@@ -87,8 +87,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const BlockTransf
                                          const QString& address, const QString& data) const
 {
     safety::BlockWrite w;
-    w.target.module = qs(info.caption) + QStringLiteral(" (") + m_panel.view().text(QStringLiteral("LabelCONF"))
-        + QLatin1Char(')');
+    w.target.module = qs(info.caption) + QStringLiteral(" (") + qs(info.title) + QLatin1Char(')');
     w.target.address = address;
     w.target.block = qs(t.readRequest).mid(2);
     w.target.accepted = qs(t.accepted);

@@ -272,4 +272,80 @@ TEST(CliSerial, MissingPortAndUnwritableBlock)
     EXPECT_FALSE(refused.err.contains(QLatin1String("> 3B00")));
 }
 
+// Write requests the simulator received, from its trace.
+int writesReceived(const QString& tracePath)
+{
+    QFile trace(tracePath);
+    if (!trace.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(trace.readAll()).count(QRegularExpression(QStringLiteral("< 3B"))));
+}
+
+TEST(CliSerial, WritesAreAskedCheckedJournaledAndUndone)
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    SimProcess sim({QStringLiteral("--trace")}, trace);
+    ASSERT_FALSE(sim.path().isEmpty());
+    const QStringList port = {QStringLiteral("--port"), sim.path(), QStringLiteral("--journal"),
+                              dir.filePath(QStringLiteral("journal.sqlite"))};
+    const QStringList write = {QStringLiteral("write-config"), QStringLiteral("DDM+PDM"), QStringLiteral("BD"),
+                               QStringLiteral("--door"), QStringLiteral("driver")};
+
+    // Enter for the bus prompt, then no at the question: nothing goes out.
+    const CliRun no = cli(port + write, "\nn\n");
+    EXPECT_EQ(no.exit, 1);
+    EXPECT_TRUE(no.err.contains(QStringLiteral("Without module (facelift): нет → да\n  3D -> BD\nWrite? [y/N] ")))
+        << no.err.toStdString();
+    EXPECT_EQ(writesReceived(trace), 0);
+
+    const CliRun yes = cli(port + QStringList{QStringLiteral("--yes")} + write);
+    EXPECT_EQ(yes.exit, 0) << yes.err.toStdString();
+    EXPECT_EQ(yes.out, QStringLiteral("* Запись проверена: модуль содержит записанные данные\n"));
+    EXPECT_EQ(writesReceived(trace), 1);
+
+    const QStringList rows = cli(port + QStringList{QStringLiteral("history")}).outLines();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].endsWith(QStringLiteral(" 740 01 3D -> BD accepted-verified"))) << rows[0].toStdString();
+    EXPECT_TRUE(rows[1].endsWith(QStringLiteral(" 740 01 3D -> BD cancelled")));
+    EXPECT_TRUE(rows[0].contains(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT[0-9:]{8}Z [0-9A-Z]{17} "))));
+
+    const CliRun undo = cli(port + QStringList{QStringLiteral("--yes"), QStringLiteral("undo")});
+    EXPECT_EQ(undo.exit, 0) << undo.err.toStdString();
+    EXPECT_EQ(blockOf(cli(port + QStringList{QStringLiteral("--yes"), QStringLiteral("read-config"), QStringLiteral("DDM")})),
+              QStringLiteral("3D"));
+    EXPECT_EQ(writesReceived(trace), 2);
+}
+
+TEST(CliSerial, LowBatteryIgnoredWriteAndUnwritableJournalAreFailures)
+{
+    const struct {
+        const char* what;
+        QStringList simArgs;
+        bool unwritableJournal;
+        const char* message;
+        int writes;
+    } cases[] = {
+        {"battery", {QStringLiteral("--voltage"), QStringLiteral("11.5")}, false,
+         "! Напряжение бортовой сети 11.5 В ниже порога 12.0 В: запись не выполнена", 0},
+        {"module keeps its block", {QStringLiteral("--fault"), QStringLiteral("740:ignore")}, false,
+         "! Модуль содержит другие данные: 3D (записано BD)", 1},
+        {"journal", {}, true, "! Журнал записей недоступен (", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+        SimProcess sim(c.simArgs + QStringList{QStringLiteral("--trace")}, trace);
+        QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+        const QString journal = dir.filePath(c.unwritableJournal ? QStringLiteral("file/j.sqlite") : QStringLiteral("j.sqlite"));
+        const CliRun r = cli({QStringLiteral("--port"), sim.path(), QStringLiteral("--journal"), journal,
+                              QStringLiteral("--yes"), QStringLiteral("write-config"), QStringLiteral("DDM+PDM"),
+                              QStringLiteral("BD"), QStringLiteral("--door"), QStringLiteral("driver")});
+        EXPECT_EQ(r.exit, 1);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
+        EXPECT_EQ(writesReceived(trace), c.writes);
+    }
+}
+
 } // namespace

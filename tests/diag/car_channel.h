@@ -9,6 +9,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
 // The virtual car, with a record of every command sent (logged or not) and canned
 // answers for what the car cannot be made to say: keyed "ATSP6" for any module, or
@@ -21,6 +22,8 @@ public:
     {
         const QString cmd = QString::fromLatin1(bytes).trimmed();
         sent.append(cmd);
+        if (beforeSend)
+            beforeSend(cmd);
         if (cmd.startsWith(QLatin1String("ATSH")))
             m_header = cmd.mid(4);
         QString key = m_header + QLatin1Char(' ') + cmd;
@@ -35,6 +38,7 @@ public:
 
     QStringList sent;
     QMap<QString, QByteArray> canned;
+    std::function<void(const QString& command)> beforeSend; // e.g. a module taking a write it does not confirm
 
 private:
     QString m_header;

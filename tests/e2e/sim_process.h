@@ -6,11 +6,14 @@
 // talmero-sim as a child process: its pseudo-terminal path is the first line it prints.
 class SimProcess {
 public:
-    explicit SimProcess(const QStringList& args = {})
+    // errorFile: where its standard error goes (a --trace), so that it never waits on a pipe.
+    explicit SimProcess(const QStringList& args = {}, const QString& errorFile = QString())
     {
         m_process.setProgram(QStringLiteral(TALMERO_SIM_PATH));
         m_process.setArguments(args);
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        if (!errorFile.isEmpty())
+            m_process.setStandardErrorFile(errorFile);
         m_process.start();
         if (!m_process.waitForStarted(10000))
             return;

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTabWidget>
 
 using namespace talmero;
@@ -277,6 +278,40 @@ TEST_F(ConfigurationTabTest, OneClickedOptionIsWrittenAndNothingElse)
         // An accepted write leaves the panel cleared.
         EXPECT_FALSE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled()) << c.control;
     }
+}
+
+TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
+{
+    goOnline();
+    goTo(config::PageIPC);
+    read();
+    clickBox(QStringLiteral("CheckBoxIPC07"));
+    confirmAnswers = {false};
+    write();
+    ASSERT_EQ(confirmations.size(), 1);
+    EXPECT_EQ(confirmations[0].subject, "IPC (Панель приборов), адрес 720, блок 00");
+    EXPECT_EQ(confirmations[0].oldHex + " -> " + confirmations[0].newHex, "CD 42 10 10 C0 -> 4D 42 10 10 C0");
+    EXPECT_EQ(carBlock("720", 0), "CD421010C0");
+    EXPECT_TRUE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled()); // still there to write
+    write();
+    EXPECT_EQ(carBlock("720", 0), "4D421010C0");
+
+    int rows = -1;
+    QStringList outcomes;
+    onModal = [&](QDialog& window) {
+        auto* table = window.findChild<QTableWidget*>(QStringLiteral("TableHistory"));
+        ASSERT_NE(table, nullptr);
+        rows = table->rowCount();
+        for (int row = 0; row < rows; ++row)
+            outcomes << table->item(row, 4)->text();
+        table->selectRow(0);
+        click(window, "ButtonRestore");
+    };
+    click(main(), "ButtonCONFhistory");
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(outcomes, (QStringList{"accepted-verified", "cancelled"}));
+    EXPECT_EQ(carBlock("720", 0), "CD421010C0");
+    EXPECT_EQ(modals, QStringList{"FormHistory"});
 }
 
 TEST_F(ConfigurationTabTest, CouplingRuleRunsOnTheUsersClickNotOnADecode)
