@@ -69,8 +69,7 @@ void TFormHistory::reload()
     if (!entries)
         LabelHistory->setText(QStringLiteral("! Журнал записей недоступен: ") + journal.error());
     else
-        LabelHistory->setText(QStringLiteral("VIN ") + vin + QStringLiteral(": ") + QString::number(m_entries.size())
-                              + QStringLiteral(" ") + QStringLiteral("entries"));
+        LabelHistory->setText(QStringLiteral("Writes to the car %1, newest first: %2").arg(vin).arg(m_entries.size()));
     TableHistory->setRowCount(int(m_entries.size()));
     for (int row = 0; row < int(m_entries.size()); ++row) {
         const safety::JournalEntry& e = m_entries[row];

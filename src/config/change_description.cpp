@@ -19,7 +19,7 @@ public:
     bool confirm(const link::ChangeRequest&) override { return false; }
 };
 
-const QString kUnreadable = QStringLiteral("(не распознан)");
+const QString kNotInBlock = QStringLiteral("—");
 
 // Each writable option's text as a decode of the block shows it; empty when refused.
 QHash<QString, QString> shownStates(BlockId id, const QString& hex)
@@ -51,13 +51,20 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
 {
     const QHash<QString, QString> before = shownStates(id, oldHex);
     const QHash<QString, QString> after = shownStates(id, newHex);
+    // A block the page cannot show has no options to compare.
+    if (before.isEmpty() || after.isEmpty()) {
+        const QString page = qs(pageInfo(layoutOf(id).page).caption);
+        return {(before.isEmpty() ? QStringLiteral("Блок модуля не распознаётся страницей %1")
+                                  : QStringLiteral("Новый блок не распознаётся страницей %1"))
+                    .arg(page)};
+    }
     QStringList lines;
     for (const Option& o : layoutOf(id).options) {
         const QString name = qs(o.name);
         if (!before.contains(name) && !after.contains(name))
             continue;
-        const QString was = before.value(name, kUnreadable);
-        const QString now = after.value(name, kUnreadable);
+        const QString was = before.value(name, kNotInBlock);
+        const QString now = after.value(name, kNotInBlock);
         if (was != now)
             lines.append(qs(o.caption).trimmed() + QStringLiteral(": ") + was + QStringLiteral(" → ") + now);
     }
