@@ -73,7 +73,7 @@ QString Adapter::exchange(const QString& command, bool logIt)
     m_answered = false;
     m_loop = &loop; // set before sending: an in-process adapter may answer at once
     m_channel->discardInput();
-    m_channel->send(upper.toLatin1() + '\r');
+    m_channel->sendCommand(upper.toLatin1() + '\r');
     if (!m_answered && m_channel->isOpen()) { // a lost port will not answer: no need to wait
         timeout.start(kAnswerTimeoutMs);
         loop.exec();

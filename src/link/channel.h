@@ -20,6 +20,13 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     virtual void send(const QByteArray& bytes) = 0;
+    // Sends a command whose answer is awaited: a batch that starts with its echo is that
+    // answer, even while the rest of an earlier, cut answer is still being skipped.
+    void sendCommand(const QByteArray& bytes)
+    {
+        m_echo = bytes.trimmed();
+        send(bytes);
+    }
     // Drops whatever was received but not yet handed over.
     virtual void discardInput() = 0;
     // The user has acknowledged a bus prompt; an adapter with a hand switch ignores it.
@@ -64,9 +71,11 @@ private:
         for (qsizetype prompt = m_pending.indexOf('>'); prompt >= 0; prompt = m_pending.indexOf('>')) {
             const QByteArray batch = m_pending.left(prompt + 1);
             m_pending.remove(0, prompt + 1);
-            if (m_skipToPrompt)
-                m_skipToPrompt = false;
-            else if (handOver)
+            // Only the rest of an earlier answer is skipped; our own echo starts our answer.
+            const bool ours = !m_echo.isEmpty() && batch.trimmed().startsWith(m_echo + '\r');
+            const bool skip = m_skipToPrompt && !ours;
+            m_skipToPrompt = false;
+            if (handOver && !skip)
                 batches.append(batch);
         }
         for (const QByteArray& batch : batches)
@@ -74,6 +83,7 @@ private:
     }
 
     QByteArray m_pending;        // bytes received after the last prompt
+    QByteArray m_echo;           // the command whose answer is awaited, as it is echoed
     bool m_skipToPrompt = false; // the rest of a discarded answer is still to come
 };
 

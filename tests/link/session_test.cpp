@@ -43,6 +43,16 @@ TEST_F(SessionTest, HighSpeedModuleOpensWithResetProtocolHeaderAndSession)
     EXPECT_FALSE(session.busMS);
 }
 
+// The cut answer of a module that loses its prompt must not take the next module's.
+TEST_F(SessionTest, AnswerWithoutPromptDoesNotSpoilTheNextModule)
+{
+    demo.car().setFault(QStringLiteral("720"), sim::FaultKind::NoPrompt);
+    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("720")),
+              QStringLiteral("! Модуль не ответил или отсутствует"));
+    demo.car().setFault(QStringLiteral("720"), sim::FaultKind::None);
+    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("760")), QStringLiteral("OK"));
+}
+
 TEST_F(SessionTest, MediumSpeedModuleWithoutSessionRequest)
 {
     EXPECT_EQ(session.openModule(true, true, true, false, QStringLiteral("727")), QStringLiteral("OK"));
