@@ -102,8 +102,10 @@ struct CarCommand {
         diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
         const qsizetype from = ctx.host.lines().size();
         codes.ButtonDTCClick();
-        if (ctx.host.lines().size() > from && ctx.host.lines().last() == QStringLiteral("! Неверный ответ адаптера"))
-            return ctx.fail(ctx.host.lines().last());
+        // Codes found are a result; a reading that did not reach every module is a failure.
+        const QString last = ctx.host.lines().size() > from ? ctx.host.lines().last() : QString();
+        if (last.startsWith(QLatin1String("! ")) && last != QStringLiteral("! В модулях присутствуют ошибки"))
+            return ctx.fail(last);
         if (!clearing)
             return ExitOk;
         diag::TroubleCodes clearer(gate, ctx.host, shown);

@@ -42,6 +42,11 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
             m_progress(k + 1, kBackupModuleCount, module);
         if (!dumpModule(moduleLines, module))
             missing << qs(module.title) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
+        // The modules still to come cannot be read: a file now would look complete.
+        if (m_session.adapter().linkLost()) {
+            m_host.log(QStringLiteral("! Связь с адаптером потеряна: файл не записан"));
+            return QString();
+        }
     }
     const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
     const QStringList lines = vehicle_data::documentLines(carVIN, when, moduleLines);

@@ -10,11 +10,18 @@
 #include "link/session.h"
 #include "safety/write_gate.h"
 
+#include <algorithm>
+
 namespace talmero::diag {
 
 namespace {
 const QString kOK = QStringLiteral("OK");
 const QString kSessionOpen = QStringLiteral("5087");
+
+bool isHexText(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return link::hexDigitValue(c) >= 0; });
+}
 
 QString protocolFor(bool medium)
 {
@@ -50,10 +57,15 @@ bool TroubleCodes::ButtonDTCClick()
     }
 
     const int total = int(kDtcModules.size());
+    const link::Adapter& adapter = m_gate.session().adapter();
+    int unread = 0;
     for (bool medium : {false, true}) {
+        const int onBus = int(std::count_if(kDtcModules.begin(), kDtcModules.end(),
+                                            [medium](const DtcModule& m) { return m.medium == medium; }));
         m_gate.session().switchBus(medium);
         if (link::cutCOM(send(protocolFor(medium), true)) != kOK) {
             m_host.log(QStringLiteral("! Ошибка"));
+            unread += onBus;
             continue;
         }
         for (int i = 0; i < total; ++i) {
@@ -62,60 +74,74 @@ bool TroubleCodes::ButtonDTCClick()
                 continue;
             m_memo.showProgress(i + 1, total, dtcHeader(module));
             m_memo.appendMemo(dtcHeader(module));
-            readModuleDTC(QString::fromLatin1(module.adr), medium ? dtcMS : dtcHS);
+            if (!readModuleDTC(QString::fromLatin1(module.adr), medium ? dtcMS : dtcHS))
+                ++unread;
+            // Nothing more can be read; a summary now would pass the rest off as clean.
+            if (adapter.linkLost()) {
+                m_host.log(QStringLiteral("! Связь с адаптером потеряна: чтение ошибок прервано"));
+                m_clearEnabled = !dtcHS.isEmpty() || !dtcMS.isEmpty();
+                return m_clearEnabled;
+            }
             if (i + 1 < total) // the last section is not followed by an empty line
                 m_memo.appendMemo(QString());
         }
     }
 
     m_host.log(QStringLiteral("* Чтение ошибок завершено"));
-    if (!dtcHS.isEmpty() || !dtcMS.isEmpty()) {
+    m_clearEnabled = !dtcHS.isEmpty() || !dtcMS.isEmpty();
+    if (m_clearEnabled)
         m_host.log(QStringLiteral("! В модулях присутствуют ошибки"));
-        m_clearEnabled = true;
-    } else {
+    // "No errors" only when every module asked gave its count.
+    if (unread > 0)
+        m_host.log(QStringLiteral("! Не прочитано модулей: %1 из %2").arg(unread).arg(total));
+    else if (!m_clearEnabled)
         m_host.log(QStringLiteral("* В модулях ошибок нет"));
-    }
     return m_clearEnabled;
 }
 
-void TroubleCodes::readModuleDTC(const QString& address, QString& busList)
+bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 {
     if (link::cutCOM(send(QStringLiteral("atsh") + address, true)) != kOK) {
         fail(QStringLiteral("! Ошибка"));
-        return;
+        return false;
     }
     const DtcModule* module = findDtcModule(address);
     const bool session = module ? module->sessionWhenReading : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), true)) != kSessionOpen) {
         fail(QStringLiteral("! Модуль не ответил или отсутствует"));
-        return;
+        return false;
     }
-    if (listDTC())
+    const std::optional<bool> holdsCodes = listDTC();
+    if (holdsCodes.value_or(false))
         busList += address;
+    return holdsCodes.has_value();
 }
 
-bool TroubleCodes::listDTC()
+std::optional<bool> TroubleCodes::listDTC()
 {
-    const QString answer = link::joinFrames(link::cutCOM(send(QStringLiteral("1800ff00"), true)));
-    if (!answer.startsWith(QLatin1String("58"))) {
+    // A framed answer shorter than its count is refused like any other wrong answer.
+    const std::optional<QString> answer = link::positiveData(link::cutCOM(send(QStringLiteral("1800ff00"), true)),
+                                                             QStringLiteral("58"));
+    if (!answer) {
         fail(QStringLiteral("! Неверный ответ модуля"));
-        return false;
+        return std::nullopt;
     }
     // A positive answer cut short or garbled has no usable count; that module's listing
     // ends here and the other modules are still read.
-    const int count = hexByte(answer.mid(2, 2));
+    const int count = hexByte(answer->left(2));
     if (count < 0) {
         fail(QStringLiteral("! Неверный ответ модуля"));
-        return false;
+        return std::nullopt;
     }
     m_memo.appendMemo(QStringLiteral("Ошибок: ") + QString::number(count));
     if (count == 0)
         return false;
 
     // From here the module counts as holding codes, so that "Crear" reaches it even
-    // when its list is unreadable.
-    const QString codes = answer.mid(4);
-    if (codes.size() != 6 * count) {
+    // when its list is unreadable. A list of the wrong length or with anything but hex
+    // digits is never shown as codes.
+    const QString codes = answer->mid(2);
+    if (codes.size() != 6 * count || !isHexText(codes)) {
         fail(QStringLiteral("! Неверный ответ"));
         return true;
     }
@@ -150,31 +176,39 @@ bool TroubleCodes::ButtonDTCclearClick()
         m_clearEnabled = true;
         return m_clearEnabled;
     }
+    QStringList notCleared;
     for (bool medium : {false, true}) {
         const QString& list = medium ? dtcMS : dtcHS;
         if (list.isEmpty())
             continue;
         m_gate.session().switchBus(medium);
-        if (link::cutCOM(send(protocolFor(medium), false)) != kOK)
-            continue;
-        for (qsizetype i = 0; i + 3 <= list.size(); i += 3)
-            clearModuleDTC(list.mid(i, 3));
+        const bool busSelected = link::cutCOM(send(protocolFor(medium), false)) == kOK;
+        for (qsizetype i = 0; i + 3 <= list.size(); i += 3) {
+            if (!busSelected || !clearModuleDTC(list.mid(i, 3)))
+                notCleared << list.mid(i, 3);
+        }
     }
-    m_clearEnabled = false;
-    m_memo.appendMemo(QStringLiteral("* Операция выполнена"));
+    // A module that did not confirm is named, and "Crear" stays for another try.
+    m_clearEnabled = !notCleared.isEmpty();
+    if (m_clearEnabled) {
+        m_host.log(QStringLiteral("! Стирание не подтвердили модули: ") + notCleared.join(QStringLiteral(", ")));
+        m_memo.appendMemo(QStringLiteral("! Операция выполнена не полностью"));
+    } else {
+        m_memo.appendMemo(QStringLiteral("* Операция выполнена"));
+    }
     return m_clearEnabled;
 }
 
-void TroubleCodes::clearModuleDTC(const QString& address)
+bool TroubleCodes::clearModuleDTC(const QString& address)
 {
     m_host.log(QStringLiteral("* Стираем ошибки модуля по адресу ") + address);
     if (link::cutCOM(send(QStringLiteral("atsh") + address, false)) != kOK)
-        return;
+        return false;
     const DtcModule* module = findDtcModule(address);
     const bool session = module ? module->sessionWhenClearing : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), false)) != kSessionOpen)
-        return;
-    m_gate.clearCodes();
+        return false;
+    return link::withoutPendingNotes(m_gate.clearCodes()).startsWith(QLatin1String("54"));
 }
 
 } // namespace talmero::diag

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace talmero::link {
 class Host;
@@ -28,19 +29,20 @@ public:
     // The "Read" button: lists every module's codes. Returns whether "Crear" is enabled.
     bool ButtonDTCClick();
     // The "Crear" button: asks, then clears the modules of dtcHS and dtcMS. Returns
-    // whether "Crear" is still enabled (it stays so when the user said no or the adapter
-    // did not answer its reset: nothing was cleared).
+    // whether "Crear" is still enabled: it stays so when the user said no, the adapter did
+    // not answer its reset, or a module did not confirm its clearing.
     bool ButtonDTCclearClick();
 
     bool clearEnabled() const { return m_clearEnabled; }
 
     // Selects one module on the current bus and lists its codes; appends the address to
-    // busList when it reported some.
-    void readModuleDTC(const QString& address, QString& busList);
-    // Lists the codes of the module the header selects; true for a non-zero count.
-    bool listDTC();
-    // Clears one module on the current bus; nothing is checked after the request.
-    void clearModuleDTC(const QString& address);
+    // busList when it reported some. False when the module gave no count of codes.
+    bool readModuleDTC(const QString& address, QString& busList);
+    // Lists the codes of the module the header selects; nullopt when it gave no count,
+    // else whether the count was not zero.
+    std::optional<bool> listDTC();
+    // Clears one module on the current bus; true when it confirmed.
+    bool clearModuleDTC(const QString& address);
 
 private:
     QString send(const QString& command, bool logIt);

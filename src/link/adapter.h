@@ -47,6 +47,9 @@ public:
     static bool changesModule(const QString& command);
 
     Channel& channel() { return *m_channel; }
+    // The adapter cannot be reached any more (the port failed or went away): whatever is
+    // sent now goes nowhere.
+    bool linkLost() const { return !m_channel || !m_channel->isOpen(); }
 
 private:
     QString exchange(const QString& command, bool logIt);

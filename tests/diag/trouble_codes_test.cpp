@@ -192,7 +192,27 @@ TEST_F(TroubleCodesTest, PositiveAnswerWithoutAHexCountEndsOnlyThatModule)
     EXPECT_EQ(rig.host.lines.count(QStringLiteral("! Неверный ответ модуля")), 2);
     EXPECT_EQ(dtc.dtcHS, QStringLiteral("7E0")); // the others are not recorded for clearing
     EXPECT_TRUE(dtc.dtcMS.isEmpty());
-    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! В модулях присутствуют ошибки"));
+    EXPECT_TRUE(rig.host.lines.contains(QStringLiteral("! В модулях присутствуют ошибки")));
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Не прочитано модулей: 2 из 11"));
+}
+
+// Neither garbage nor a cut list is ever shown as codes, and nothing unread is called clean.
+TEST_F(TroubleCodesTest, UnreadModulesAndGarbageAreNeverCalledClean)
+{
+    noCodesAnywhere();
+    rig.channel.canned[QStringLiteral("720 1800FF00")] = "58 01 Z? <1 4$";
+    rig.channel.canned[QStringLiteral("760 1800FF00")] = "00C\r0: 58 03 93 42 20 93";
+    EXPECT_TRUE(dtc.ButtonDTCClick());
+    EXPECT_EQ(section(QStringLiteral("720")), (QStringList{QStringLiteral("Ошибок: 1"), QStringLiteral("! Неверный ответ")}));
+    EXPECT_EQ(section(QStringLiteral("760")), QStringList{QStringLiteral("! Неверный ответ модуля")});
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Не прочитано модулей: 1 из 11"));
+
+    // A bus that cannot be selected: none of its modules is read, and that is said.
+    rig.channel.canned.clear();
+    rig.channel.canned[QStringLiteral("ATSPB")] = "?";
+    dtc.ButtonDTCClick();
+    EXPECT_FALSE(rig.host.lines.contains(QStringLiteral("* В модулях ошибок нет")));
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Не прочитано модулей: 6 из 11"));
 }
 
 TEST_F(TroubleCodesTest, ManyCodesInAMultiFrameAnswerAreAllListed)
@@ -221,14 +241,15 @@ TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
     EXPECT_TRUE(dtc.dtcHS.isEmpty());
     EXPECT_EQ(dtc.dtcMS, QStringLiteral("726"));
 
-    // Clearing skips the refused bus without a word.
+    // Clearing on a refused bus names the modules it did not reach and stays available.
     rig.channel.canned.clear();
     rig.channel.canned[QStringLiteral("ATSPB")] = "?";
     rig.host.lines.clear();
-    EXPECT_FALSE(dtc.ButtonDTCclearClick());
-    EXPECT_EQ(rig.host.lines, QStringList({QStringLiteral("* Стираем считанные ошибки")}));
+    EXPECT_TRUE(dtc.ButtonDTCclearClick());
+    EXPECT_EQ(rig.host.lines, QStringList({QStringLiteral("* Стираем считанные ошибки"),
+                                           QStringLiteral("! Стирание не подтвердили модули: 726")}));
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("726")).size(), 3);
-    EXPECT_EQ(memo.lines, QStringList({QStringLiteral("* Операция выполнена")}));
+    EXPECT_EQ(memo.lines, QStringList({QStringLiteral("! Операция выполнена не полностью")}));
 }
 
 TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
