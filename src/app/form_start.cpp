@@ -197,7 +197,7 @@ void TFormStart::fillPorts()
 void TFormStart::ButtonOpenCOMClick()
 {
     m_runner.run([this] {
-        const QString vin = StartVIN->currentText().toUpper();
+        const QString vin = link::upperVIN(StartVIN->currentText());
         if (!link::isVIN(vin)) {
             showNotice(this, QStringLiteral("Неверный VIN код!"));
             return;

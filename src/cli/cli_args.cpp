@@ -82,7 +82,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto v = value();
             if (!v)
                 return std::nullopt;
-            a.vin = v->toUpper();
+            a.vin = link::upperVIN(*v);
             a.vinGiven = true;
             if (!link::isVIN(a.vin)) {
                 error = QStringLiteral("Неверный VIN код!");

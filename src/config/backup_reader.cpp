@@ -114,8 +114,14 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
     const QString fullName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     BackupLookup lookup;
 
+    // A folder, a pipe or a device is no backup; opening a pipe would wait for a writer.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        host.notify(QStringLiteral("Это не файл резервной копии (папка, канал или устройство):\n") + fullName);
+        return lookup;
+    }
     QFile file(path);
-    if (QFileInfo(path).size() > kMaxBackupFileSize) {
+    if (info.size() > kMaxBackupFileSize) {
         host.notify(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
         return lookup;
     }
@@ -123,10 +129,14 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
         host.notify(QStringLiteral("Не удалось открыть файл:\n") + fullName + u'\n' + file.errorString());
         return lookup;
     }
-    // Read at most one byte past the limit: a file that grew meanwhile is still refused.
-    const QByteArray bytes = file.read(kMaxBackupFileSize + 1);
+    // As much as the file holds, and one byte more: a file that grew meanwhile is refused.
+    const QByteArray bytes = file.read(qMin<qint64>(file.size(), kMaxBackupFileSize) + 1);
     if (bytes.size() > kMaxBackupFileSize) {
         host.notify(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
+        return lookup;
+    }
+    if (!file.atEnd()) {
+        host.notify(QStringLiteral("Файл изменился во время чтения:\n") + fullName);
         return lookup;
     }
     BackupOutline found;
@@ -200,8 +210,11 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
         m_panel.view().setEnabled(QStringLiteral("RadioGroupIPCrd"), true);
     // A stored block the page cannot show is reported as a refused read is; the climate
     // page's "Other" edit shows the text as stored.
-    if (!m_panel.decodeHex(block, hex, lookup.result))
-        m_host.notify(QStringLiteral("!"));
+    if (!m_panel.decodeHex(block, hex, lookup.result)) {
+        m_host.notify(QStringLiteral("! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
+                      + QStringLiteral(" (") + choice.address + QStringLiteral("), блок ") + choice.index
+                      + QStringLiteral(": ") + lookup.result.trimmed());
+    }
 }
 
 } // namespace talmero::config

@@ -22,8 +22,16 @@ QString timeText(const QDateTime& when)
 
 QString fileName(const QString& vin, const QDateTime& when)
 {
-    return QStringLiteral("VehicleData.") + vin.left(kVinLength) + QLatin1Char('.') + dateText(when)
-        + QLatin1Char('.') + timeText(when) + QStringLiteral(".xml");
+    // ':', '<', '>' and '?' pass the VIN rule but cannot stand in a Windows file name.
+    QString safe = vin.left(kVinLength);
+    for (QChar& c : safe) {
+        const bool allowed = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
+            || c == u'-' || c == u'_';
+        if (!allowed)
+            c = u'_';
+    }
+    return QStringLiteral("VehicleData.") + safe + QLatin1Char('.') + dateText(when) + QLatin1Char('.')
+        + timeText(when) + QStringLiteral(".xml");
 }
 
 // A VIN may hold '<' or '>' (both pass the VIN check); the file must stay well-formed.

@@ -112,4 +112,14 @@ bool isVIN(const QString& text)
     return true;
 }
 
+QString upperVIN(const QString& typed)
+{
+    QString vin = typed;
+    for (QChar& c : vin) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return vin;
+}
+
 } // namespace talmero::link

@@ -30,5 +30,8 @@ int hexByte(const QString& text, qsizetype at = 0);
 
 // Seventeen characters, each from '0' to 'Z'.
 bool isVIN(const QString& text);
+// A typed VIN as the program keeps it: only a-z become A-Z; every other character keeps
+// its place and length, for isVIN to judge.
+QString upperVIN(const QString& typed);
 
 } // namespace talmero::link

@@ -9,6 +9,8 @@
 #include "config/pages.h"
 #include "link/codecs.h"
 #include "support/test_gate.h"
+
+#include <sys/stat.h>
 #include "qt_print.h"
 
 #include <QDir>
@@ -216,6 +218,19 @@ TEST_F(BackupFileTest, OversizedFileIsRefusedUnread)
     EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):")));
 }
 
+// A folder or a pipe is refused at once: opening a pipe would wait for a writer forever.
+TEST_F(BackupFileTest, WhatIsNoRegularFileIsRefusedAtOnce)
+{
+    const QString fifo = dir.filePath(QStringLiteral("pipe.xml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {dir.path(), fifo}) {
+        host.notices.clear();
+        EXPECT_FALSE(readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host).loaded);
+        ASSERT_EQ(host.notices.size(), 1);
+        EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Это не файл резервной копии"))) << path.toStdString();
+    }
+}
+
 // ---- "Read from file" on the pages ----
 
 class OpenFromFileTest : public BackupTest {
@@ -311,7 +326,8 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
     // A block the page refuses is reported as a refused read is, not as opened and shown.
     goTo(PageRCM);
     opening.ButtonCONFopenClick(PageRCM, path);
-    EXPECT_EQ(host.notices, QStringList{QStringLiteral("!")});
+    ASSERT_EQ(host.notices.size(), 1);
+    EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("! Блок модуля из файла не распознан: RCM (737), блок 00: ")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 

@@ -125,12 +125,13 @@ TEST_F(BackupTest, ModuleThatRefusesEveryBlockKeepsItsElement)
 
 TEST_F(BackupTest, VinIsEscapedAndTheFileStaysWellFormed)
 {
-    const QString vin = QStringLiteral("WF0<XXWPDA9K1234>");
+    const QString vin = QStringLiteral("WF0<XXWPDA9K12:?>");
     const QString path = runBackup(vin + QStringLiteral("EXTRA"), kMay17);
     ASSERT_FALSE(path.isEmpty());
-    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("VehicleData.WF0<XXWPDA9K1234>.2009-05-17.10-04-59.xml"));
+    // Only what every file system takes goes into the name; the file keeps the VIN.
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("VehicleData.WF0_XXWPDA9K12___.2009-05-17.10-04-59.xml"));
     const QByteArray bytes = read(path);
-    EXPECT_TRUE(bytes.startsWith("<VehicleData>\r\n<VIN>WF0&lt;XXWPDA9K1234&gt;</VIN>\r\n"));
+    EXPECT_TRUE(bytes.startsWith("<VehicleData>\r\n<VIN>WF0&lt;XXWPDA9K12:?&gt;</VIN>\r\n"));
     QXmlStreamReader xml(bytes);
     QString readVin;
     while (!xml.atEnd()) {

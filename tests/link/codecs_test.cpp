@@ -108,6 +108,10 @@ TEST(IsVin, SeventeenCharactersFromZeroToZ)
     EXPECT_FALSE(isVIN(QStringLiteral("WF0AXXGCDA-B23456")));
     EXPECT_FALSE(isVIN(QStringLiteral("WF0AXXGCDA B23456")));
     EXPECT_FALSE(isVIN(QStringLiteral("wf0axxgcda1b23456"))); // the start window upper-cases first
+    // Only a-z change case: a letter whose capital is longer keeps the VIN's length wrong.
+    EXPECT_EQ(upperVIN(QStringLiteral("wf0axxgcda1b2345ß")), QStringLiteral("WF0AXXGCDA1B2345ß"));
+    EXPECT_FALSE(isVIN(upperVIN(QStringLiteral("WF0AXXGCDA12345ß"))));
+    EXPECT_EQ(upperVIN(QStringLiteral("wf0:é")), QStringLiteral("WF0:é"));
 }
 
 TEST(SqueezeCom, FoldsControlRunsIntoOneBlank)
