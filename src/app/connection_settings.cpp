@@ -14,6 +14,7 @@ const QString kBaud = QStringLiteral("baud");
 const QString kVIN = QStringLiteral("VIN");
 const QString kVINs = QStringLiteral("VINs");
 const QString kMinVoltage = QStringLiteral("minVoltage");
+const QString kBackupFolder = QStringLiteral("backupFolder");
 
 } // namespace
 
@@ -34,6 +35,7 @@ ConnectionSettings ConnectionSettings::load()
     const double volts = store.value(kMinVoltage).toString().toDouble(&isNumber);
     if (isNumber && volts >= kLowestMinVoltage && volts <= kHighestMinVoltage)
         s.minVoltage = volts;
+    s.lastBackupFolder = store.value(kBackupFolder).toString();
     return s;
 }
 
@@ -62,6 +64,13 @@ void ConnectionSettings::storeConnection(const QString& vin, const std::optional
     store.setValue(kBaud, QString::number(baudIndex));
     if (realVIN)
         store.setValue(kVIN, vin);
+    store.sync();
+}
+
+void ConnectionSettings::storeBackupFolder(const QString& folder)
+{
+    QSettings store(QSettings::UserScope, kOrganisation);
+    store.setValue(kBackupFolder, folder);
     store.sync();
 }
 

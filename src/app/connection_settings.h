@@ -17,10 +17,12 @@ struct ConnectionSettings {
     QString port;
     QString baud; // the index of the rate item, as text
     double minVoltage = 12.0; // no write to the car below this battery voltage
+    QString lastBackupFolder; // where the last backup went; "Read from file" starts there
 
     static constexpr double kLowestMinVoltage = 10.0;
     static constexpr double kHighestMinVoltage = 14.0;
     static void storeMinVoltage(double volts);
+    static void storeBackupFolder(const QString& folder);
 
     static ConnectionSettings load();
     // The rate item to select: the stored index when it is a number naming one of the

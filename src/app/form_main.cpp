@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -246,6 +247,12 @@ void TFormMain::PanelStatusClick()
     m_program.FormStart().show();
 }
 
+QString TFormMain::backupFolder() const
+{
+    const QString last = ConnectionSettings::load().lastBackupFolder;
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : programFolder();
+}
+
 QString TFormMain::programFolder() const
 {
     return m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
@@ -266,7 +273,9 @@ void TFormMain::BitBtnSaveAutoClick()
                                            .arg(count)
                                            .arg(config::qs(module.title)));
         });
-        backup.BitBtnSaveAutoClick(m_state.carVIN, programFolder());
+        const QString path = backup.BitBtnSaveAutoClick(m_state.carVIN, programFolder());
+        if (!path.isEmpty())
+            ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
     });
     if (ran) // also after an error ended the backup
         LabelSaveProgress->clear();

@@ -74,6 +74,8 @@ public:
     // Where backups are written and "Read from file" starts: the executable's folder
     // unless set (tests point it to a folder of their own).
     QString programFolder() const;
+    // Where "Read from file" starts: where the last backup went, else the program folder.
+    QString backupFolder() const;
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     // Whether the tab of that page may be selected now.

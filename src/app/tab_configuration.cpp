@@ -144,7 +144,7 @@ void TabConfiguration::ButtonCONFopenClick()
 {
     if (m_main.operations().busy())
         return;
-    const QString folder = m_main.programFolder();
+    const QString folder = m_main.backupFolder();
     config::BackupOpening(*m_panel, *m_host).ButtonCONFopenClick(m_page, [this, &folder] {
         return dialogs().openFileName(this, config::BackupOpening::kBackupFileFilter, folder);
     });
