@@ -74,12 +74,14 @@ struct CarCommand {
         ConfigPage cp(*page, ctx.host);
         if (*page == config::PageBCM)
             cp.chooseSide(ctx.args.part);
-        if (!cp.showHex(w()[2]) || !cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
-            return ctx.fail(QStringLiteral("this block cannot be written: it is refused or unknown"));
+        if (!cp.showHex(w()[2]))
+            return ctx.fail(QStringLiteral("this block cannot be written: the page refuses it"));
         if (ctx.args.dash >= 0 && cp.view().item(QStringLiteral("RadioGroupIPCrd")) != ctx.args.dash) {
             cp.view().setItem(QStringLiteral("RadioGroupIPCrd"), ctx.args.dash);
             cp.panel().RadioGroupIPCrdClick();
         }
+        if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
+            return ctx.fail(QStringLiteral("this block cannot be written: it is unknown to the page"));
         if (*page == config::PageDDM)
             cp.view().setItem(QStringLiteral("RadioGroupDDMw"), qMax(0, ctx.args.door));
         const qsizetype from = ctx.host.lines().size();
@@ -196,8 +198,17 @@ struct CarCommand {
                 ctx.err.flush();
             });
         }
+        // The file is named after the car's own VIN unless one is given.
+        QString vin = ctx.args.vin;
+        if (!ctx.args.vinGiven) {
+            const QString fromCar = readCarVin();
+            if (fromCar.isEmpty())
+                ctx.err << "the car's VIN could not be read; the file is named with " << vin << '\n';
+            else
+                vin = fromCar;
+        }
         const qsizetype from = ctx.host.lines().size();
-        const QString path = backup.BitBtnSaveAutoClick(ctx.args.vin, folder);
+        const QString path = backup.BitBtnSaveAutoClick(vin, folder);
         if (path.isEmpty()) {
             const QString failure = ctx.host.failureSince(from);
             return ctx.fail(failure.isEmpty() ? QStringLiteral("no file was written") : failure);

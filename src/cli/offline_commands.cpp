@@ -33,13 +33,14 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
         cp.writeListing(ctx.out);
         return ctx.host.notices().size() > noticesBefore ? ExitFailed : ExitOk;
     }
-    if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
-        return ctx.fail(QStringLiteral("this block can be shown but not written"));
     for (const QString& set : ctx.args.sets) {
         const QString error = cp.applySet(set);
         if (!error.isEmpty())
             return ctx.fail(error);
     }
+    // As in the window: the choice made decides, not the block as it came.
+    if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
+        return ctx.fail(QStringLiteral("this block can be shown but not written"));
     cp.panel().encode(cp.panel().pageBlock(*page));
     ctx.out << QStringLiteral("block ") << config::ConfigTransfer::writeData(cp.panel(), *page) << '\n';
     return ExitOk;

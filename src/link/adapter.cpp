@@ -93,7 +93,7 @@ QString Adapter::exchange(const QString& command, bool logIt)
         answer.remove(0, echo.size());
 
     if (logIt)
-        m_host.log(QStringLiteral("< ") + answer.left(qMax<qsizetype>(0, answer.size() - 2)));
+        m_host.log(QStringLiteral("< ") + printableForLog(answer.left(qMax<qsizetype>(0, answer.size() - 2))));
     return answer;
 }
 

@@ -72,6 +72,19 @@ bool isPendingNote(const QString& cut)
 }
 } // namespace
 
+QString printableForLog(const QString& answer)
+{
+    QString out;
+    out.reserve(answer.size());
+    for (QChar c : answer) {
+        if (c.unicode() >= 32 && c.unicode() < 127)
+            out += c;
+        else
+            out += QStringLiteral("<%1>").arg(QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0'));
+    }
+    return out;
+}
+
 QString withoutPendingNotes(const QString& cut)
 {
     QString answer = cut;

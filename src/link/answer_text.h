@@ -19,6 +19,9 @@ QString joinFrames(const QString& cut);
 
 namespace talmero::link {
 
+// An answer as the log shows it: characters outside printable ASCII become "<1B>".
+QString printableForLog(const QString& answer);
+
 // The cut answer without the response-pending notes ("7F" + service + "78") before it.
 QString withoutPendingNotes(const QString& cut);
 

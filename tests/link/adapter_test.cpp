@@ -54,6 +54,11 @@ TEST_F(AdapterTest, AnswersWithoutEchoAndShortAnswersAreKeptWhole)
     channel.onSend = [this](const QByteArray&) { channel.deliver(">"); };
     EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), true), QStringLiteral(">"));
     EXPECT_EQ(host.lines.last(), QStringLiteral("< "));
+
+    // Garbage shows in the log as codes; the answer itself is unchanged.
+    channel.onSend = [this](const QByteArray&) { channel.deliver("61\x1b\xff\x80 00\r\r>"); };
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), true), QStringLiteral("61 \u00ff\u0080 00 >"));
+    EXPECT_EQ(host.lines.last(), QStringLiteral("< 61 <FF><80> 00"));
 }
 
 TEST_F(AdapterTest, AnswerInPiecesArrivesAsOneBatchLater)
