@@ -9,6 +9,8 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("talmero-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALMERO_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -24,6 +26,10 @@ int main(int argc, char** argv)
     if (!parsed) {
         err << "talmero-cli: " << error << "\n\n" << talmero::cli::usageText();
         return talmero::cli::ExitUsage;
+    }
+    if (parsed->version) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return 0;
     }
     talmero::cli::CommandContext ctx{*parsed, out, err, host};
     return talmero::cli::runCommand(ctx);
