@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
-          libgtest-dev libgmock-dev)
+          libgtest-dev libgmock-dev
+          desktop-file-utils appstream dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do
