@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libgmock-dev
-          libqt6sql6-sqlite)
+          libqt6sql6-sqlite
+          desktop-file-utils appstream dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -9,6 +9,7 @@ QString usageText()
     return QStringLiteral(
         "usage: talmero-cli [--port NAME|PATH|demo] [--baud 38400|9600|115200] [--vin VIN]\n"
         "                   [--journal FILE] [--min-voltage V] [--yes] [--log] COMMAND ARGS\n"
+         "       talmero-cli --help | --version\n"
         "\n"
         "Offline:\n"
         "  decode PAGE HEX [--part 1|2]\n"
@@ -62,6 +63,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
         };
         if (arg == QLatin1String("--yes")) {
             a.yes = true;
+        } else if (arg == QLatin1String("--version")) {
+            a.version = true;
         } else if (arg == QLatin1String("--log")) {
             a.log = true;
         } else if (arg == QLatin1String("--port")) {
@@ -142,7 +145,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             return std::nullopt;
         }
     }
-    if (a.words.isEmpty()) {
+    if (a.words.isEmpty() && !a.version) {
         error = QStringLiteral("no command given");
         return std::nullopt;
     }

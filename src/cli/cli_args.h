@@ -16,6 +16,7 @@ struct CliArgs {
     double minVoltage = 12.0; // no write below this battery voltage
     bool yes = false;       // acknowledge bus prompts without waiting
     bool log = false;       // log lines to standard error
+    bool version = false;   // print the version and do nothing else
     QStringList words;      // the command and its positional arguments
     int part = 0;           // BCM part: 0 or 1 (--part 1|2)
     int door = -1;          // door read side (0 driver, 1 passenger) or write target (0 both, 1, 2)

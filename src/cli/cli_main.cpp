@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     // The same names as the window program: both keep one write journal.
     QCoreApplication::setApplicationName(QStringLiteral("TALMERO"));
     QCoreApplication::setOrganizationName(QStringLiteral("TALMERO"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALMERO_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -27,6 +28,10 @@ int main(int argc, char** argv)
     if (!parsed) {
         err << "talmero-cli: " << error << "\n\n" << talmero::cli::usageText();
         return talmero::cli::ExitUsage;
+    }
+    if (parsed->version) {
+        out << "talmero-cli " << QCoreApplication::applicationVersion() << '\n';
+        return 0;
     }
     talmero::cli::CommandContext ctx{*parsed, out, err, host};
     return talmero::cli::runCommand(ctx);

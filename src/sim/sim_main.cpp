@@ -115,12 +115,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("talmero-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALMERO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A simulated Ford Focus II behind an ELM327 v1.5 adapter, served on a "
         "pseudo-terminal.\nThe first line of the output is the device path to open."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): its --help-all would be parsed but not answered, and the car
+    // would start serving instead.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption switchOpt(
         QStringLiteral("switch"),
         QStringLiteral("Bus switch: auto (follows ATSP6/ATSPB, default) or manual (type hs or "
@@ -156,6 +162,8 @@ int main(int argc, char** argv)
         usageError(parser.errorText());
     if (parser.isSet(help))
         parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
     if (!parser.positionalArguments().isEmpty())
         usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
 
