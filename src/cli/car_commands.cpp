@@ -192,6 +192,7 @@ struct CarCommand {
             return ctx.usage(QStringLiteral("backup takes no arguments but --dir"));
         const QString folder = ctx.args.dir.isEmpty() ? QCoreApplication::applicationDirPath() : ctx.args.dir;
         config::VehicleBackup backup(*car.session, ctx.host);
+        backup.setFallbackAllowed(ctx.args.dir.isEmpty());
         if (ctx.args.log) {
             backup.setProgress([this](int number, int count, const config::BackupModule&) {
                 ctx.err << "module " << number << " of " << count << '\n';

@@ -67,6 +67,10 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
         m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге программы"));
         return inProgramFolder;
     }
+    if (!m_fallbackAllowed) {
+        m_host.log(QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(programFolder));
+        return QString();
+    }
     const QString folder = fallbackFolder();
     const QString inFallback = QDir(folder).filePath(fileName);
     if (QDir().mkpath(folder) && vehicle_data::writeWhole(inFallback, bytes).isEmpty()) {

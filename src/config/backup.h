@@ -30,6 +30,8 @@ public:
     // Where the file goes when the program's folder cannot be written; by default the
     // user's documents folder + "TALMERO".
     void setFallbackFolder(const QString& folder) { m_fallbackFolder = folder; }
+    // A folder the user named is not swapped for another one behind their back.
+    void setFallbackAllowed(bool allowed) { m_fallbackAllowed = allowed; }
     QString fallbackFolder() const;
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
@@ -56,6 +58,7 @@ private:
     link::Session& m_session;
     link::Host& m_host;
     QString m_fallbackFolder;
+    bool m_fallbackAllowed = true;
     Progress m_progress;
 };
 

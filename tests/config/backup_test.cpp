@@ -179,6 +179,13 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     EXPECT_TRUE(read(path).startsWith("<VehicleData>\r\n<VIN>WF0AXXWPDA9K12345</VIN>\r\n"));
     EXPECT_EQ(host.lines.last(),
               QStringLiteral("* Файл ") + name + QStringLiteral(" сохранен в каталоге ") + QDir::toNativeSeparators(fallback));
+
+    // A folder the user named explicitly is not replaced.
+    backup.setFallbackAllowed(false);
+    QDir(fallback).removeRecursively();
+    EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }), QString());
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(unwritable));
+    EXPECT_FALSE(QDir(fallback).exists());
 }
 
 // A write that fails half-way (here: the file size limit) leaves the older backup as it
