@@ -2,6 +2,8 @@
 
 #include "link/link_error.h"
 
+#include <QFileInfo>
+
 namespace talmero::link {
 
 SerialChannel::SerialChannel(const QString& portName, int baudRate, QObject* parent)
@@ -14,6 +16,23 @@ SerialChannel::SerialChannel(const QString& portName, int baudRate, QObject* par
 SerialChannel::~SerialChannel()
 {
     close();
+}
+
+// QSerialPort 6.4 does not say why an open failed; the device file does.
+QString SerialChannel::openFailureText(const QString& portName)
+{
+    const QString path = portName.contains(u'/') ? portName : QStringLiteral("/dev/") + portName;
+    const QFileInfo device(path);
+    if (portName.isEmpty() || !device.exists())
+        return QStringLiteral("Ошибка открытия порта");
+    if (!device.isReadable() || !device.isWritable()) {
+        return QStringLiteral("Ошибка открытия порта: нет прав доступа к %1.\n"
+                              "В Linux добавьте пользователя в группу dialout "
+                              "(sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.")
+            .arg(path);
+    }
+    return QStringLiteral("Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.")
+        .arg(path);
 }
 
 bool SerialChannel::isSupportedBaud(int baudRate)
@@ -29,7 +48,7 @@ void SerialChannel::open()
     m_port.setPortName(m_portName);
     // QSerialPort opens the device exclusively (TIOCEXCL / no sharing).
     if (m_portName.isEmpty() || !m_port.open(QIODevice::ReadWrite))
-        throw LinkError(QStringLiteral("Ошибка открытия порта"));
+        throw LinkError(openFailureText(m_portName));
     // A port left open after a failed set-up would stay held by us and make a retry fail.
     auto fail = [this](const char* text) {
         m_port.close();

@@ -23,6 +23,9 @@ public:
     QString name() const override { return m_portName; }
 
     static bool isSupportedBaud(int baudRate);
+    // What the user is told about a port that did not open: missing, not permitted (and
+    // how to fix that), or held by another program.
+    static QString openFailureText(const QString& portName);
 
 private:
     void readWaiting();

@@ -104,7 +104,13 @@ TEST_F(SerialE2E, MissingPortAndHeldPortCannotBeOpened)
 
     connectTo({});
     SerialChannel second(sim->path(), 38400);
-    EXPECT_THROW(second.open(), LinkError); // opened exclusively by the first channel
+    try { // opened exclusively by the first channel, and the user is told so
+        second.open();
+        FAIL() << "opened a port held by another channel";
+    } catch (const LinkError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Ошибка открытия порта: ") + sim->path()
+                                + QStringLiteral(" занят другой программой. Закройте её и подключитесь снова."));
+    }
     channel->close();
     EXPECT_NO_THROW(second.open());
     EXPECT_TRUE(second.isOpen());
