@@ -30,6 +30,12 @@ Dialogs Dialogs::standard()
         return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
     d.showModal = [](QDialog& window) { window.exec(); };
+    d.acknowledge = [](QWidget* parent, const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Ok;
+    };
     d.confirm = [](QWidget* parent, const link::ChangeRequest& request) {
         ConfirmDialog dialog(request, parent);
         return dialog.exec() == QDialog::Accepted;

@@ -64,7 +64,7 @@ TFormMain::TFormMain(Program& program) : m_program(program), m_operations(*this)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     buildControls();
-    m_host = std::make_unique<WindowHost>(*this, *MemoLOG);
+    m_host = std::make_unique<WindowHost>(*this, *MemoLOG, m_operations);
 }
 
 TFormMain::~TFormMain() = default;
@@ -82,6 +82,9 @@ void TFormMain::buildControls()
     LabelVINmain->setToolTip(QStringLiteral("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelSaveProgress = named(new QLabel(topRow), "LabelSaveProgress");
+    ButtonSaveCancel = named(new QPushButton(QStringLiteral("Cancel"), topRow), "ButtonSaveCancel");
+    ButtonSaveCancel->setToolTip(QStringLiteral("Stop the backup; no file is written"));
+    ButtonSaveCancel->hide();
     PanelStatus = named(new ClickableLabel(topRow), "PanelStatus");
     PanelStatus->setFont(boldFont(PanelStatus->font()));
     PanelStatus->setToolTip(QStringLiteral("Change connection settings"));
@@ -94,13 +97,16 @@ void TFormMain::buildControls()
     top->addWidget(LabelVINmain);
     top->addSpacing(16);
     top->addWidget(LabelSaveProgress, 1);
+    top->addWidget(ButtonSaveCancel);
     top->addWidget(PanelStatus);
 
     TabbedMENU = named(new QTabWidget(this), "TabbedMENU");
     TabbedMENU->setFixedHeight(kTabsHeight);
+    auto* configuration = named(new TabConfiguration(*this), "TabConfiguration");
+    auto* service = new TabService(*this);
     TabbedMENU->addTab(new TabDiagnostics(*this), QStringLiteral("Diagnostics"));
-    TabbedMENU->addTab(named(new TabConfiguration(*this), "TabConfiguration"), QStringLiteral("Configuration"));
-    TabbedMENU->addTab(new TabService(*this), QStringLiteral("Additional"));
+    TabbedMENU->addTab(configuration, QStringLiteral("Configuration"));
+    TabbedMENU->addTab(service, QStringLiteral("Additional"));
     TabbedMENU->setCurrentIndex(PageConfiguration);
 
     MemoLOG = named(new LogView(this), "MemoLOG");
@@ -129,11 +135,16 @@ void TFormMain::buildControls()
     // the backup's progress beside the buttons stays legible.
     m_operations.addControl(BitBtnSaveAuto);
     m_operations.addControl(PanelStatus);
-    m_operations.addControl(TabbedMENU);
+    // The tabs, not the notebook: the trouble-code reading keeps its Cancel button usable
+    // (the diagnostics tab names its own controls).
+    m_operations.addControl(TabbedMENU->tabBar());
+    m_operations.addControl(configuration);
+    m_operations.addControl(service);
     m_operations.addControl(logButtons);
 
     connect(PanelStatus, &ClickableLabel::clicked, this, &TFormMain::PanelStatusClick);
     connect(BitBtnSaveAuto, &QPushButton::clicked, this, &TFormMain::BitBtnSaveAutoClick);
+    connect(ButtonSaveCancel, &QPushButton::clicked, this, [this] { m_operations.requestCancel(); });
     connect(ButtonClearLOG, &QPushButton::clicked, this, &TFormMain::ButtonClearLOGClick);
     connect(ButtonSaveLOG, &QPushButton::clicked, this, &TFormMain::ButtonSaveLOGClick);
 }
@@ -266,6 +277,7 @@ void TFormMain::BitBtnSaveAutoClick()
         link::Session* open = session();
         if (!open)
             return;
+        ButtonSaveCancel->show();
         config::VehicleBackup backup(*open, *m_host);
         backup.setProgress([this](int number, int count, const config::BackupModule& module) {
             LabelSaveProgress->setText(QStringLiteral("Module %1 of %2: %3")
@@ -277,8 +289,10 @@ void TFormMain::BitBtnSaveAutoClick()
         if (!path.isEmpty())
             ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
     });
-    if (ran) // also after an error ended the backup
+    if (ran) { // also after an error ended the backup
         LabelSaveProgress->clear();
+        ButtonSaveCancel->hide();
+    }
 }
 
 void TFormMain::ButtonClearLOGClick()

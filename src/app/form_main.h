@@ -112,6 +112,7 @@ private:
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
     QLabel* LabelSaveProgress = nullptr; // the module the backup is reading
+    QPushButton* ButtonSaveCancel = nullptr; // shown while a backup runs
     ClickableLabel* PanelStatus = nullptr;
     QTabWidget* TabbedMENU = nullptr;
     LogView* MemoLOG = nullptr;

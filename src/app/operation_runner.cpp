@@ -29,12 +29,15 @@ bool OperationRunner::run(const std::function<void()>& action)
     if (m_busy)
         return false;
     m_busy = true;
+    m_cancelRequested = false;
     setControlsEnabled(false);
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
     QString error;
     try {
         action();
+    } catch (const link::OperationCancelled&) {
+        // The log says so; nothing to show.
     } catch (const link::LinkError& e) {
         error = e.text();
     } catch (const std::exception& e) {

@@ -23,6 +23,10 @@ public:
     // Runs the action; false when it was refused because another one is running.
     bool run(const std::function<void()>& action);
     bool busy() const { return m_busy; }
+    // A Cancel button beside a long operation's progress: the operation stops after the
+    // exchange under way. Reset when the next operation starts.
+    void requestCancel() { m_cancelRequested = m_busy; }
+    bool cancelRequested() const { return m_cancelRequested; }
 
     // For the window's closeEvent: true (and the event ignored) when the close must wait.
     bool deferClose(QCloseEvent* event);
@@ -34,6 +38,7 @@ private:
     QList<QPointer<QWidget>> m_controls;
     bool m_busy = false;
     bool m_closeRequested = false;
+    bool m_cancelRequested = false;
 };
 
 } // namespace talmero::app

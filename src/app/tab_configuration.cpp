@@ -30,6 +30,8 @@ public:
     void log(const QString& line) override { m_main.host().log(line); }
     void notify(const QString& text) override { m_main.host().notify(text); }
     bool confirm(const link::ChangeRequest& request) override { return m_main.host().confirm(request); }
+    bool acknowledge(const QString& text) override { return m_main.host().acknowledge(text); }
+    bool cancelRequested() const override { return m_main.host().cancelRequested(); }
 
 private:
     TFormMain& m_main;

@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,19 +43,30 @@ void TabDiagnostics::buildTroubleCodes()
     // Eleven modules take a while; this says which one is being read.
     LabelDTCprogress = named(new QLabel(panel), "LabelDTCprogress");
     LabelDTCprogress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    ButtonDTCcancel = named(new QPushButton(QStringLiteral("Cancel"), panel), "ButtonDTCcancel");
+    ButtonDTCcancel->setToolTip(QStringLiteral("Stop the reading after the module being read"));
+    ButtonDTCcancel->hide();
     MemoDTC = named(new QPlainTextEdit(panel), "MemoDTC");
     MemoDTC->setReadOnly(true);
 
+    // Quiet while an operation runs; Cancel beside it is not.
+    auto* actions = named(new QWidget(panel), "PanelDTCactions");
+    auto* actionRow = new QHBoxLayout(actions);
+    actionRow->setContentsMargins(0, 0, 0, 0);
+    actionRow->addWidget(ButtonDTC);
+    actionRow->addWidget(ButtonDTCclear);
+    m_form.operations().addControl(actions);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ButtonDTC);
-    buttons->addWidget(ButtonDTCclear);
+    buttons->addWidget(actions);
     buttons->addWidget(LabelDTCprogress, 1);
+    buttons->addWidget(ButtonDTCcancel);
     auto* column = new QVBoxLayout(panel);
     column->addLayout(buttons);
     column->addWidget(MemoDTC, 1);
 
     connect(ButtonDTC, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCClick);
     connect(ButtonDTCclear, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCclearClick);
+    connect(ButtonDTCcancel, &QPushButton::clicked, this, [this] { m_form.operations().requestCancel(); });
 }
 
 void TabDiagnostics::buildLiveData()
@@ -108,9 +121,12 @@ void TabDiagnostics::ButtonDTCClick()
         if (!codes)
             return;
         ButtonDTCclear->setEnabled(false);
+        ButtonDTCcancel->show();
         ButtonDTCclear->setEnabled(codes->ButtonDTCClick());
     });
     if (ran) { // also after an error ended the reading
+        ButtonDTCcancel->hide();
+        scrollToReading();
         LabelDTCprogress->clear();
         LabelDTCprogress->setToolTip(QString());
     }
@@ -151,6 +167,26 @@ void TabDiagnostics::Button1Click()
 void TabDiagnostics::appendMemo(const QString& line)
 {
     MemoDTC->appendPlainText(line);
+}
+
+void TabDiagnostics::startReading(const QDateTime& when)
+{
+    if (!MemoDTC->document()->isEmpty())
+        MemoDTC->appendPlainText(QString());
+    MemoDTC->appendPlainText(QStringLiteral("=== ") + when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                             + QStringLiteral(" ==="));
+    m_readingBlock = MemoDTC->document()->blockCount() - 1;
+}
+
+// The newest reading's first line at the top of the view.
+void TabDiagnostics::scrollToReading()
+{
+    if (m_readingBlock < 0)
+        return;
+    QScrollBar* bar = MemoDTC->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    MemoDTC->setTextCursor(QTextCursor(MemoDTC->document()->findBlockByNumber(m_readingBlock)));
+    MemoDTC->ensureCursorVisible();
 }
 
 void TabDiagnostics::clearMemo()

@@ -47,6 +47,8 @@ private:
     void appendMemo(const QString& line) override;
     void clearMemo() override;
     void showProgress(int k, int total, const QString& header) override;
+    void startReading(const QDateTime& when) override;
+    void scrollToReading();
 
     TFormMain& m_form;
     std::unique_ptr<diag::TroubleCodes> m_codes;
@@ -55,6 +57,8 @@ private:
     QPushButton* ButtonDTC = nullptr;
     QPushButton* ButtonDTCclear = nullptr;
     QLabel* LabelDTCprogress = nullptr;
+    QPushButton* ButtonDTCcancel = nullptr; // shown while a reading runs
+    int m_readingBlock = -1;                 // the memo line that starts the last reading
     QPlainTextEdit* MemoDTC = nullptr;
 
     QWidget* Panel2 = nullptr;

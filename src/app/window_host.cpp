@@ -2,10 +2,14 @@
 
 #include "app/dialogs.h"
 #include "app/log_view.h"
+#include "app/operation_runner.h"
 
 namespace talmero::app {
 
-WindowHost::WindowHost(QWidget& window, LogView& log) : m_window(window), m_log(log) {}
+WindowHost::WindowHost(QWidget& window, LogView& log, const OperationRunner& operations)
+    : m_window(window), m_log(log), m_operations(operations)
+{
+}
 
 void WindowHost::log(const QString& line)
 {
@@ -15,6 +19,16 @@ void WindowHost::log(const QString& line)
 void WindowHost::notify(const QString& text)
 {
     showNotice(&m_window, text);
+}
+
+bool WindowHost::acknowledge(const QString& text)
+{
+    return dialogs().acknowledge(&m_window, text);
+}
+
+bool WindowHost::cancelRequested() const
+{
+    return m_operations.cancelRequested();
 }
 
 bool WindowHost::confirm(const link::ChangeRequest& request)

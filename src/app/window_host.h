@@ -7,19 +7,23 @@ class QWidget;
 namespace talmero::app {
 
 class LogView;
+class OperationRunner;
 
 // The logic's view of the main window: log lines go to MemoLOG, notices to a message box.
 class WindowHost : public link::Host {
 public:
-    WindowHost(QWidget& window, LogView& log);
+    WindowHost(QWidget& window, LogView& log, const OperationRunner& operations);
 
     void log(const QString& line) override;
     void notify(const QString& text) override;
     bool confirm(const link::ChangeRequest& request) override;
+    bool acknowledge(const QString& text) override;
+    bool cancelRequested() const override;
 
 private:
     QWidget& m_window;
     LogView& m_log;
+    const OperationRunner& m_operations;
 };
 
 } // namespace talmero::app

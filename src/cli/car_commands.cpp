@@ -265,6 +265,23 @@ struct CarCommand {
         return ctx.fail(QStringLiteral("the journal holds no accepted write to the car ") + vin);
     }
 
+    int dispatch(const QString& command)
+    {
+        if (command == QLatin1String("read-config"))
+            return readConfig();
+        if (command == QLatin1String("write-config"))
+            return writeConfig();
+        if (command == QLatin1String("dtc"))
+            return dtc();
+        if (command == QLatin1String("backup"))
+            return backup();
+        if (command == QLatin1String("undo"))
+            return undo();
+        if (command == QLatin1String("voltage") || command == QLatin1String("live"))
+            return live();
+        return service();
+    }
+
     int live()
     {
         if (w().size() != 1)
@@ -315,19 +332,11 @@ int runCarCommand(CommandContext& ctx)
     settings.journalPath = ctx.args.journal;
     safety::WriteGate gate(*car->session, ctx.host, car->state, settings);
     CarCommand run{ctx, *car, gate};
-    if (command == QLatin1String("read-config"))
-        return run.readConfig();
-    if (command == QLatin1String("write-config"))
-        return run.writeConfig();
-    if (command == QLatin1String("dtc"))
-        return run.dtc();
-    if (command == QLatin1String("backup"))
-        return run.backup();
-    if (command == QLatin1String("undo"))
-        return run.undo();
-    if (command == QLatin1String("voltage") || command == QLatin1String("live"))
-        return run.live();
-    return run.service();
+    try {
+        return run.dispatch(command);
+    } catch (const link::OperationCancelled&) {
+        return ctx.fail(link::Session::kCancelled.mid(2));
+    }
 }
 
 } // namespace talmero::cli

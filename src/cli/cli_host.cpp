@@ -28,6 +28,20 @@ void CliHost::notify(const QString& text)
     }
 }
 
+bool CliHost::acknowledge(const QString& text)
+{
+    m_notices.append(text);
+    std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr);
+    std::fflush(stderr);
+    if (!m_wait)
+        return true;
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        return true; // end of input counts as acknowledged, as for every notice
+    const QString reply = QString::fromStdString(answer).trimmed().toLower();
+    return reply != QLatin1String("c") && reply != QLatin1String("cancel");
+}
+
 bool CliHost::confirm(const link::ChangeRequest& request)
 {
     QString text = request.title + QLatin1Char('\n') + request.subject + QLatin1Char('\n');

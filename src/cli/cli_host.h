@@ -15,6 +15,9 @@ public:
 
     void log(const QString& line) override;
     void notify(const QString& text) override;
+    // A bus prompt: a line "c" (or "cancel") cancels, any other line or the end of input
+    // goes on.
+    bool acknowledge(const QString& text) override;
     // The change on standard error, then a question on standard input unless --yes.
     bool confirm(const link::ChangeRequest& request) override;
 

@@ -92,6 +92,8 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
     for (int b = module.firstBlock; b <= module.lastBlock; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
         const BlockAnswer answer = readBlock(index);
+        // Cancelled: nothing is written, so no file lacks what was not read.
+        m_session.stopIfCancelled();
         heard = heard || answer.fromModule;
         if (answer.data)
             blockLines << vehicle_data::blockLine(index, *answer.data);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 namespace talmero::diag {
@@ -10,6 +11,8 @@ public:
     virtual ~DtcMemo() = default;
     virtual void appendMemo(const QString& line) = 0;
     virtual void clearMemo() = 0;
+    // A reading starts (readings accumulate in a window; a listing needs no heading).
+    virtual void startReading(const QDateTime& when) { Q_UNUSED(when); }
     // Module number k (from 1) of total is about to be read; header names it.
     virtual void showProgress(int k, int total, const QString& header)
     {

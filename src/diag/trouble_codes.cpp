@@ -10,6 +10,8 @@
 #include "link/session.h"
 #include "safety/write_gate.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 
 namespace talmero::diag {
@@ -21,6 +23,16 @@ const QString kSessionOpen = QStringLiteral("5087");
 bool isHexText(const QString& text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return link::hexDigitValue(c) >= 0; });
+}
+
+// The module a reading reaches first on a bus, for the bus prompt.
+QString firstOnBus(bool medium)
+{
+    for (const DtcModule& m : kDtcModules) {
+        if (m.medium == medium)
+            return QString::fromLatin1(m.adr);
+    }
+    return QString();
 }
 
 QString protocolFor(bool medium)
@@ -51,6 +63,7 @@ bool TroubleCodes::ButtonDTCClick()
     m_host.log(QStringLiteral("* Считывание кодов ошибок, ждите..."));
     dtcHS.clear();
     dtcMS.clear();
+    m_memo.startReading(QDateTime::currentDateTime());
     if (!send(QStringLiteral("atz"), true).contains(QLatin1String("ELM"))) {
         m_host.log(QStringLiteral("! Неверный ответ адаптера"));
         return false;
@@ -62,7 +75,7 @@ bool TroubleCodes::ButtonDTCClick()
     for (bool medium : {false, true}) {
         const int onBus = int(std::count_if(kDtcModules.begin(), kDtcModules.end(),
                                             [medium](const DtcModule& m) { return m.medium == medium; }));
-        m_gate.session().switchBus(medium);
+        m_gate.session().switchBus(medium, firstOnBus(medium));
         if (link::cutCOM(send(protocolFor(medium), true)) != kOK) {
             m_host.log(QStringLiteral("! Ошибка"));
             unread += onBus;
@@ -76,6 +89,7 @@ bool TroubleCodes::ButtonDTCClick()
             m_memo.appendMemo(dtcHeader(module));
             if (!readModuleDTC(QString::fromLatin1(module.adr), medium ? dtcMS : dtcHS))
                 ++unread;
+            m_gate.session().stopIfCancelled();
             // Nothing more can be read; a summary now would pass the rest off as clean.
             if (adapter.linkLost()) {
                 m_host.log(QStringLiteral("! Связь с адаптером потеряна: чтение ошибок прервано"));
@@ -181,7 +195,7 @@ bool TroubleCodes::ButtonDTCclearClick()
         const QString& list = medium ? dtcMS : dtcHS;
         if (list.isEmpty())
             continue;
-        m_gate.session().switchBus(medium);
+        m_gate.session().switchBus(medium, list.left(3));
         const bool busSelected = link::cutCOM(send(protocolFor(medium), false)) == kOK;
         for (qsizetype i = 0; i + 3 <= list.size(); i += 3) {
             if (!busSelected || !clearModuleDTC(list.mid(i, 3)))

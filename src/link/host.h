@@ -27,6 +27,15 @@ public:
     virtual void notify(const QString& text) = 0;
     // Shows the change and asks the user to agree; false sends nothing.
     virtual bool confirm(const ChangeRequest& request) = 0;
+    // A notice the user may answer with Cancel instead of OK (a bus prompt); false for Cancel.
+    virtual bool acknowledge(const QString& text)
+    {
+        notify(text);
+        return true;
+    }
+    // Whether the user asked the running operation to stop (a Cancel button beside its
+    // progress); long operations look between their exchanges.
+    virtual bool cancelRequested() const { return false; }
 };
 
 } // namespace talmero::link

@@ -16,4 +16,11 @@ private:
     QString m_text;
 };
 
+// The user cancelled the operation (a bus prompt, a Cancel button). Nothing more is sent;
+// the log already says so.
+class OperationCancelled : public std::exception {
+public:
+    const char* what() const noexcept override { return "cancelled"; }
+};
+
 } // namespace talmero::link

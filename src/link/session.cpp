@@ -4,36 +4,46 @@
 #include "link/answer_text.h"
 #include "link/channel.h"
 #include "link/host.h"
+#include "link/link_error.h"
+#include "link/modules.h"
 
 namespace talmero::link {
 
 const QString Session::kSwitchToHighSpeed = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)");
 const QString Session::kSwitchToMediumSpeed = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)");
 
+const QString Session::kCancelled = QStringLiteral("* Операция отменена пользователем");
+
 Session::Session(Adapter& adapter, Host& host) : m_adapter(adapter), m_host(host) {}
 
-void Session::switchBus(bool medium)
+void Session::switchBus(bool medium, const QString& nextAddress)
 {
-    if (medium) {
-        if (busMS && !busHS)
-            return;
-        m_host.notify(kSwitchToMediumSpeed);
-        busHS = false;
-        busMS = true;
-    } else {
-        if (busHS && !busMS)
-            return;
-        m_host.notify(kSwitchToHighSpeed);
-        busHS = true;
-        busMS = false;
+    if (medium ? (busMS && !busHS) : (busHS && !busMS))
+        return;
+    QString prompt = medium ? kSwitchToMediumSpeed : kSwitchToHighSpeed;
+    if (const TModuls* next = moduleAt(nextAddress))
+        prompt += QStringLiteral("\nСледующий модуль: ") + next->title + QStringLiteral(" (") + next->name + u')';
+    if (!m_host.acknowledge(prompt)) {
+        m_host.log(kCancelled);
+        throw OperationCancelled();
     }
+    busHS = !medium;
+    busMS = medium;
     m_adapter.channel().busSwitched(medium);
+}
+
+void Session::stopIfCancelled()
+{
+    if (!m_host.cancelRequested())
+        return;
+    m_host.log(kCancelled);
+    throw OperationCancelled();
 }
 
 QString Session::openModule(bool logIt, bool resetFirst, bool medium, bool check1087,
                             const QString& address)
 {
-    switchBus(medium);
+    switchBus(medium, address);
     if (resetFirst && !m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
         return QStringLiteral("! Неверный ответ адаптера");
     const QString protocol = medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");

@@ -14,8 +14,9 @@ public:
     static const QString kSwitchToMediumSpeed;
     static bool isBusPrompt(const QString& notice)
     {
-        return notice == kSwitchToHighSpeed || notice == kSwitchToMediumSpeed;
+        return notice.startsWith(kSwitchToHighSpeed) || notice.startsWith(kSwitchToMediumSpeed);
     }
+    static const QString kCancelled; // the log line of a prompt answered with Cancel
 
     Session(Adapter& adapter, Host& host);
 
@@ -23,11 +24,17 @@ public:
     bool busHS = false;
     bool busMS = false;
 
+    // Ends the operation (OperationCancelled, logged) when the user pressed its Cancel
+    // button; called between exchanges of long operations.
+    void stopIfCancelled();
+
     // A newly opened port: the next module access asks for the switch whatever it stands on.
     void forgetBus() { busHS = busMS = false; }
 
-    // Asks the user to switch the adapter unless it is believed to be there already.
-    void switchBus(bool medium);
+    // Asks the user to switch the adapter unless it is believed to be there already; the
+    // prompt names the module that comes next (its address). Cancel throws
+    // OperationCancelled after logging it.
+    void switchBus(bool medium, const QString& nextAddress = QString());
 
     // "OK", or the "! " log line of the failure. Writes nothing to the log itself.
     QString openModule(bool logIt, bool resetFirst, bool medium, bool check1087,

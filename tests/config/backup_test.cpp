@@ -93,8 +93,9 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
                            QStringLiteral("* Файл VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml "
                                           "сохранен в каталоге программы"),
                            QStringLiteral("! В копии нет модулей: ACM (727)")}));
-    EXPECT_EQ(host.notices, (QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)"),
-                                         QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")}));
+    EXPECT_EQ(host.notices,
+              (QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)"),
+                           QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: GEM модуль (BCM)")}));
     EXPECT_TRUE(session.busMS);
     EXPECT_EQ(progress, (QStringList{"1/9 IPC", "2/9 ABS", "3/9 HCM", "4/9 BCM", "5/9 DDM", "6/9 PDM",
                                      "7/9 HVAC", "8/9 RCM", "9/9 ACM"}));

@@ -120,7 +120,7 @@ TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
         // an accepted write clears; a block the module holds already stays shown
         EXPECT_EQ(view.enabled(QStringLiteral("ButtonCONFwrite")), c.before == QByteArray(c.after));
     }
-    EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")));
+    EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: Аудиомодуль (ACM)")));
 }
 
 TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)

@@ -39,7 +39,7 @@ TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
 {
     connectTo({QStringLiteral("--switch"), QStringLiteral("auto")});
     EXPECT_EQ(session->openModule(true, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
-    EXPECT_EQ(host.notices, QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)")});
+    EXPECT_EQ(host.notices, QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)")});
     const QStringList sent = host.lines.filter(QRegularExpression(QStringLiteral("^> ")));
     EXPECT_EQ(sent, QStringList({QStringLiteral("> ATZ"), QStringLiteral("> ATSP6"),
                                  QStringLiteral("> ATSH720"), QStringLiteral("> 1087")}));

@@ -1,4 +1,5 @@
 #include "link/adapter.h"
+#include "link/link_error.h"
 #include "link/session.h"
 #include "sim/car.h"
 #include "sim/demo_channel.h"
@@ -11,6 +12,11 @@ namespace {
 
 const QString kToHigh = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)");
 const QString kToMedium = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)");
+// The prompt names the module that comes next.
+QString next(const QString& prompt, const char* module)
+{
+    return prompt + QStringLiteral("\nСледующий модуль: ") + QString::fromUtf8(module);
+}
 
 // Module sessions against the virtual car in this process.
 struct SessionTest : ::testing::Test {
@@ -34,7 +40,7 @@ struct SessionTest : ::testing::Test {
 TEST_F(SessionTest, HighSpeedModuleOpensWithResetProtocolHeaderAndSession)
 {
     EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
-    EXPECT_EQ(host.notices, QStringList{kToHigh});
+    EXPECT_EQ(host.notices, QStringList{next(kToHigh, "Панель приборов (IPC)")});
     EXPECT_EQ(host.lines, QStringList({QStringLiteral("> ATZ"), QStringLiteral("< ELM327 v1.5"),
                                        QStringLiteral("> ATSP6"), QStringLiteral("< OK"),
                                        QStringLiteral("> ATSH720"), QStringLiteral("< OK"),
@@ -56,7 +62,7 @@ TEST_F(SessionTest, AnswerWithoutPromptDoesNotSpoilTheNextModule)
 TEST_F(SessionTest, MediumSpeedModuleWithoutSessionRequest)
 {
     EXPECT_EQ(session.openModule(true, true, true, false, QStringLiteral("727")), QStringLiteral("OK"));
-    EXPECT_EQ(host.notices, QStringList{kToMedium});
+    EXPECT_EQ(host.notices, QStringList{next(kToMedium, "Аудиомодуль (ACM)")});
     EXPECT_EQ(sentCommands(), QStringList({QStringLiteral("ATZ"), QStringLiteral("ATSPB"),
                                            QStringLiteral("ATSH727")}));
     EXPECT_TRUE(demo.car().switchMedium()); // acknowledging the prompt moved the switch
@@ -71,11 +77,21 @@ TEST_F(SessionTest, PromptsOnlyWhenTheBusChanges)
     session.openModule(false, true, true, true, QStringLiteral("726"));
     session.openModule(false, true, true, true, QStringLiteral("740"));
     session.openModule(false, true, false, true, QStringLiteral("734"));
-    EXPECT_EQ(host.notices, QStringList({kToHigh, kToMedium, kToHigh}));
+    EXPECT_EQ(host.notices, QStringList({next(kToHigh, "Панель приборов (IPC)"), next(kToMedium, "GEM модуль (BCM)"),
+                                         next(kToHigh, "Модуль управления головным светом (HCM)")}));
 
     session.forgetBus(); // the port was opened again
     session.switchBus(false);
-    EXPECT_EQ(host.notices.size(), 4);
+    EXPECT_EQ(host.notices.last(), kToHigh);
+}
+
+TEST_F(SessionTest, CancelledPromptEndsTheOperationBeforeAnythingIsSent)
+{
+    host.acknowledgeAnswers = {false};
+    EXPECT_THROW(session.openModule(true, true, true, true, QStringLiteral("726")), OperationCancelled);
+    EXPECT_TRUE(sentCommands().isEmpty());
+    EXPECT_EQ(host.lines, QStringList{QStringLiteral("* Операция отменена пользователем")});
+    EXPECT_FALSE(session.busMS); // still unknown: the next access asks again
 }
 
 TEST_F(SessionTest, WithoutResetNoAtzIsSent)

@@ -7,7 +7,8 @@
 #include <functional>
 
 // A Host for tests: keeps the log lines, the notices and the confirmations, acknowledging
-// each notice at once and answering each confirmation from confirmAnswers (yes when empty).
+// each notice at once and answering bus prompts and confirmations from acknowledgeAnswers
+// and confirmAnswers (yes when empty).
 class RecordingHost : public talmero::link::Host {
 public:
     void log(const QString& line) override { lines.append(line); }
@@ -16,6 +17,11 @@ public:
         notices.append(text);
         if (onNotify)
             onNotify(text);
+    }
+    bool acknowledge(const QString& text) override
+    {
+        notify(text);
+        return acknowledgeAnswers.isEmpty() ? true : acknowledgeAnswers.takeFirst();
     }
     bool confirm(const talmero::link::ChangeRequest& request) override
     {
@@ -27,5 +33,6 @@ public:
     QStringList notices;
     QList<talmero::link::ChangeRequest> confirmations;
     QList<bool> confirmAnswers;
+    QList<bool> acknowledgeAnswers; // bus prompts: false is Cancel
     std::function<void(const QString&)> onNotify; // e.g. to move the virtual car's switch
 };

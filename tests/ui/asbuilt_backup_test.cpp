@@ -290,3 +290,22 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     EXPECT_FALSE(enabled("ButtonCONFwrite"));
     EXPECT_EQ(carBlock("760", 1), "00");
 }
+
+// A backup cancelled at a bus prompt or with its Cancel button writes no file at all.
+TEST_F(AsBuiltBackupTest, CancelledBackupWritesNoFile)
+{
+    goOnline();
+    acknowledgeAnswers = {false};
+    click(main(), "BitBtnSaveAuto");
+    EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+
+    onNotice = [&](const QString& text) {
+        if (text.contains("MSCAN"))
+            click(main(), "ButtonSaveCancel");
+    };
+    click(main(), "BitBtnSaveAuto");
+    onNotice = nullptr;
+    EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+    EXPECT_TRUE(backups().isEmpty());
+    EXPECT_FALSE(control<QWidget>(main(), "ButtonSaveCancel")->isVisible());
+}

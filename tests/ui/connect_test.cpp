@@ -15,8 +15,8 @@ using talmero::app::LogView;
 
 namespace {
 
-const QString kToHighSpeed = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)");
-const QString kToMediumSpeed = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)");
+const QString kToHighSpeed = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)");
+const QString kToMediumSpeed = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: GEM модуль (BCM)");
 
 } // namespace
 

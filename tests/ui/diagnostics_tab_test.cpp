@@ -31,8 +31,11 @@ TEST_F(DiagnosticsTabTest, ReadListsEveryModuleShowsProgressAndClearEmptiesTheCa
                           "#2 - U2023 статус: 60", ""};
     const QStringList bcm{"GEM модуль (BCM):", "Ошибок: 3", "#1 - B1317 статус: 20",
                           "#2 - B2477 статус: 28", "#3 - U1900 статус: 60", ""};
-    EXPECT_EQ(lines.mid(0, 4), pcm);
-    EXPECT_EQ(lines.mid(4, 5), ipc);
+    // Each reading starts with its date and time.
+    EXPECT_TRUE(lines.value(0).contains(QRegularExpression("^=== \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ===$")))
+        << lines.value(0).toStdString();
+    EXPECT_EQ(lines.mid(1, 4), pcm);
+    EXPECT_EQ(lines.mid(5, 5), ipc);
     const qsizetype bcmAt = lines.indexOf("GEM модуль (BCM):");
     EXPECT_EQ(lines.mid(bcmAt, 6), bcm);
     EXPECT_EQ(lines.last(), "Ошибок: 0"); // the ACM's section has no empty line after it
@@ -46,11 +49,35 @@ TEST_F(DiagnosticsTabTest, ReadListsEveryModuleShowsProgressAndClearEmptiesTheCa
     EXPECT_EQ(memo(), QStringList{"* Операция выполнена"});
     EXPECT_FALSE(clearEnabled());
 
-    // Reading again appends below and finds nothing.
+    // Reading again appends below, after an empty line, and finds nothing.
     click(main(), "ButtonDTC");
-    EXPECT_EQ(memo().first(), "* Операция выполнена");
+    EXPECT_EQ(memo().mid(0, 2), (QStringList{"* Операция выполнена", ""}));
+    EXPECT_TRUE(memo().value(2).startsWith("=== "));
     EXPECT_EQ(log().last(), "* В модулях ошибок нет");
     EXPECT_FALSE(clearEnabled());
+}
+
+// Cancel at a bus prompt or with the button beside the progress: the reading stops there.
+TEST_F(DiagnosticsTabTest, ReadingCanBeCancelled)
+{
+    goOnline(TFormMain::PageDiagnostics);
+    acknowledgeAnswers = {false};
+    click(main(), "ButtonDTC");
+    EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+    EXPECT_FALSE(log().contains("> ATSP6"));
+    EXPECT_FALSE(control<QWidget>(main(), "ButtonDTCcancel")->isVisible());
+
+    // The button, pressed while the reading waits at the medium-speed bus prompt: the
+    // module under way is read, then the reading stops.
+    onNotice = [&](const QString& text) {
+        if (text.contains("MSCAN"))
+            click(main(), "ButtonDTCcancel");
+    };
+    click(main(), "ButtonDTC");
+    onNotice = nullptr;
+    EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+    EXPECT_TRUE(log().contains("> ATSH726"));
+    EXPECT_FALSE(log().contains("> ATSH740"));
 }
 
 TEST_F(DiagnosticsTabTest, CodesReadBeforeAReconnectAreClearedInTheNewConnection)

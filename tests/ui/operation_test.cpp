@@ -1,3 +1,5 @@
+#include <QTabBar>
+#include <QTabWidget>
 #include "shell_fixture.h"
 
 #include "app/connection.h"
@@ -52,13 +54,15 @@ TEST_F(OperationTest, AnErrorEndsTheActionWithItsTextAndTheProgramGoesOn)
 TEST_F(OperationTest, ControlsThatStartActionsWaitWhileOneRuns)
 {
     goOnline();
-    const char* starters[] = {"TabbedMENU", "TabConfiguration", "BitBtnSaveAuto", "PanelStatus",
-                              "ButtonClearLOG", "ButtonSaveLOG"};
+    const char* starters[] = {"TabConfiguration", "BitBtnSaveAuto", "PanelStatus", "ButtonDTC",
+                              "ButtonWriteEM", "ButtonClearLOG", "ButtonSaveLOG"};
     bool nestedRan = false;
     main().runOperation([&] {
         for (const char* name : starters)
             EXPECT_FALSE(control<QWidget>(main(), name)->isEnabled()) << name;
         EXPECT_TRUE(control<QWidget>(main(), "MemoLOG")->isEnabled());
+        EXPECT_FALSE(control<QTabWidget>(main(), "TabbedMENU")->tabBar()->isEnabled());
+        EXPECT_TRUE(control<QWidget>(main(), "ButtonDTCcancel")->isEnabled()); // Cancel stays usable
         // A click that slips through starts nothing.
         EXPECT_FALSE(main().runOperation([&] { nestedRan = true; }));
         click(main(), "PanelStatus");

@@ -52,6 +52,12 @@ protected:
             window.close();
         };
         d.openUrl = [this](const QString& url) { openedUrls.append(url); };
+        d.acknowledge = [this](QWidget*, const QString& text) {
+            notices.append(text);
+            if (onNotice)
+                onNotice(text);
+            return acknowledgeAnswers.isEmpty() ? true : acknowledgeAnswers.takeFirst();
+        };
         d.confirm = [this](QWidget*, const talmero::link::ChangeRequest& request) {
             confirmations.append(request);
             return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
@@ -127,6 +133,7 @@ protected:
     std::function<void(QDialog&)> onModal;
     QList<talmero::link::ChangeRequest> confirmations;
     QList<bool> confirmAnswers; // yes when empty
+    QList<bool> acknowledgeAnswers; // bus prompts; false is Cancel, yes when empty
 
 private:
     QTemporaryDir m_settingsDir;
