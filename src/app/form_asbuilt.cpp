@@ -35,7 +35,11 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     placeAddress(*address);
     Edit1 = named(new QLineEdit(this), "Edit1");
     Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
-    Button1->setAutoDefault(false);
+    // Enter takes the typed line.
+    Button1->setDefault(true);
+    LabelProblem = named(new QLabel(this), "LabelProblem");
+    LabelProblem->setWordWrap(true);
+    LabelProblem->setStyleSheet(QStringLiteral("color: #b00000;"));
     Label6 = named(new QLabel(QStringLiteral("pozostale wiersze AS-BUILT nie zmienione..."), this),
                    "Label6");
 
@@ -49,7 +53,9 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     layout->setSpacing(4);
     layout->addWidget(Label5);
     layout->addLayout(line);
+    layout->addWidget(LabelProblem);
     layout->addWidget(Label6);
+    layout->addStretch();
 
     connect(Button1, &QPushButton::clicked, this, &TFormAsBuilt::Button1Click);
 }

@@ -17,7 +17,7 @@ class TFormAsBuilt : public QDialog, public config::AsBuiltDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 315;
-    static constexpr int kClientHeight = 96;
+    static constexpr int kClientHeight = 128;
 
     explicit TFormAsBuilt(QWidget* parent = nullptr);
 
@@ -27,6 +27,7 @@ public:
     QLabel* Label4 = nullptr; // line number
     QLabel* Label5 = nullptr; // instruction, set by whoever opens the window
     QLabel* Label6 = nullptr;
+    QLabel* LabelProblem = nullptr; // why a typed line is refused
     QLineEdit* Edit1 = nullptr; // the line's data
     QPushButton* Button1 = nullptr;
 

@@ -82,23 +82,34 @@ QString asBuiltDataPart(int key, const QString& data)
 AsBuiltReading readAsBuilt(int key, const QString& typed)
 {
     AsBuiltReading invalid;
+    const auto refuse = [&invalid](const QString& problem) {
+        invalid.problem = problem;
+        return invalid;
+    };
     const AsBuiltLine* line = asBuiltLineByKey(key);
+    if (!line)
+        return refuse(QStringLiteral("Неверный адрес строки AS-BUILT"));
     QString text = typed;
     link::squeezeCOM(text);
     text = link::cutCOM(text);
+    for (QChar c : text) {
+        if (link::hexDigitValue(c) < 0)
+            return refuse(QStringLiteral("Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр").arg(c));
+    }
     const qsizetype length = text.size();
-    if (!line || length % 2 != 0 || length < 4)
-        return invalid;
+    const QString wrongLength = QStringLiteral("Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)")
+                                    .arg(length)
+                                    .arg(line->dataDigits + 2);
+    if (length % 2 != 0 || length < 4)
+        return refuse(wrongLength);
 
     int sum = (key + 8) & 0xFF;
-    for (qsizetype i = 0; i + 2 < length; i += 2) {
-        const int value = link::hexByte(text, i);
-        if (value < 0)
-            return invalid;
-        sum = (sum + value) & 0xFF;
+    for (qsizetype i = 0; i + 2 < length; i += 2)
+        sum = (sum + link::hexByte(text, i)) & 0xFF;
+    if (link::hexByte(text, length - 2) != sum) {
+        return refuse(QStringLiteral("Неверная контрольная сумма %1, ожидается %2")
+                          .arg(text.right(2).toUpper(), QString::number(sum, 16).toUpper().rightJustified(2, u'0')));
     }
-    if (link::hexByte(text, length - 2) != sum)
-        return invalid;
 
     AsBuiltReading reading;
     reading.block = line->block;
@@ -110,9 +121,9 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
         if (reading.data.size() == 10 && reading.data.endsWith(QLatin1String("00")))
             reading.data.chop(2);
         if (reading.data.size() != 8 && reading.data.size() != 10)
-            return invalid;
+            return refuse(wrongLength);
     } else if (reading.data.size() != line->dataDigits) {
-        return invalid;
+        return refuse(wrongLength);
     }
     reading.valid = true;
     return reading;

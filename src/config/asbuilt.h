@@ -53,6 +53,7 @@ struct AsBuiltReading {
     BlockId block = BlockId::IPC;
     QString data;     // the block's hex digits as typed, after trimming
     QString checksum; // the checksum pair as typed
+    QString problem;  // why an invalid line is refused, for the user
 };
 
 // Blanks and '>' anywhere are ignored, digits of either case accepted. Invalid: odd or

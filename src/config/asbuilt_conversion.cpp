@@ -17,6 +17,7 @@ namespace {
 const QString kEntry = QStringLiteral("Edit1");
 const QString kInstruction = QStringLiteral("Label5");
 const QString kOk = QStringLiteral("Button1");
+const QString kProblem = QStringLiteral("LabelProblem");
 
 } // namespace
 
@@ -49,21 +50,24 @@ void AsBuiltConversion::ButtonCONFopenASBUILTClick(int page)
                            QStringLiteral("Заполните строку с указанным адресом и нажмите OK"));
     m_dialog.setEntryReadOnly(false);
     m_panel.view().setVisible(kOk, true);
+    m_panel.view().setText(kProblem, QString());
     m_dialog.showModal();
 }
 
 void AsBuiltConversion::Button1Click()
 {
-    decodeASBUILT(m_page);
-    m_dialog.close();
+    // A refused line stays in the window with the reason, to be corrected.
+    if (decodeASBUILT(m_page))
+        m_dialog.close();
 }
 
-void AsBuiltConversion::decodeASBUILT(int page)
+bool AsBuiltConversion::decodeASBUILT(int page)
 {
     const AsBuiltReading reading = readAsBuilt(labelKey(), m_panel.view().text(kEntry));
+    m_panel.view().setText(kProblem, reading.problem);
     if (!reading.valid) {
         m_host.log(kInvalidLine);
-        return;
+        return false;
     }
     const QString bits = link::HEX2BIN(reading.data);
     switch (reading.block) {
@@ -80,6 +84,7 @@ void AsBuiltConversion::decodeASBUILT(int page)
     }
     m_host.log(QStringLiteral("* Прочитан AS-BUILT модуля ") + moduleText(page) + QStringLiteral(" -> ")
                + link::splitHEX(reading.data) + QLatin1Char(' ') + reading.checksum);
+    return true;
 }
 
 void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
@@ -88,6 +93,7 @@ void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
     view.setText(kInstruction, QStringLiteral("Скопируйте строку конфигурации для записи через IDS"));
     m_dialog.setEntryReadOnly(true);
     view.setVisible(kOk, false);
+    view.setText(kProblem, QString());
 
     const int key = labelKey();
     const AsBuiltLine* line = asBuiltLineByKey(key);

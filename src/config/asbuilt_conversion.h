@@ -24,7 +24,8 @@ public:
     void Button1Click();
     // Decodes Edit1 into the page's options and logs the line read, or
     // "! Неверная строка AS-BUILT" with nothing decoded.
-    void decodeASBUILT(int page);
+    // False for a line that is refused: the window then says why and keeps the text.
+    bool decodeASBUILT(int page);
     // Builds the line from the page's options, shows it, and clears the panel once the
     // window is closed.
     void ButtonCONFgetASBUILTClick(int page);

@@ -186,7 +186,7 @@ TEST_F(AsBuiltTest, ReadOpensAnEditableEntryAndShowsTheBlock)
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 
-TEST_F(AsBuiltTest, InvalidLineDecodesNothingAndClosesTheWindow)
+TEST_F(AsBuiltTest, InvalidLineDecodesNothingAndKeepsTheWindowOpen)
 {
     goTo(PageBCM);
     readLine(PageBCM, QStringLiteral("E3 D0 D4 FC B2"));
@@ -194,7 +194,8 @@ TEST_F(AsBuiltTest, InvalidLineDecodesNothingAndClosesTheWindow)
 
     readLine(PageBCM, QStringLiteral("E3 D0 D4 FC B3"));
     EXPECT_EQ(host.lines.last(), AsBuiltConversion::kInvalidLine);
-    EXPECT_EQ(dialog.closed, 2);
+    EXPECT_EQ(dialog.closed, 1); // the refused line stays to be corrected
+    EXPECT_EQ(view.text(QStringLiteral("LabelProblem")), QStringLiteral("Неверная контрольная сумма B3, ожидается B2"));
     EXPECT_EQ(panel.confBCM1, QString(32, u'0'));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));

@@ -194,10 +194,29 @@ TEST_F(AsBuiltBackupTest, OfflineIpcLineReadChangedAndGenerated)
 TEST_F(AsBuiltBackupTest, InvalidLinesAreLoggedAndDecodeNothing)
 {
     goOffline();
-    for (const QString& typed : {QStringLiteral("CD 42 10 10 C0 19"), QStringLiteral("CD-42-10-10-C0-18"),
-                                 QStringLiteral("CD 42 10 10 C0 01 19")}) {
-        readAsBuilt(typed);
-        EXPECT_TRUE(closedByOk) << typed.toStdString();
+    const struct {
+        const char* typed;
+        const char* problem;
+    } cases[] = {
+        {"CD 42 10 10 C0 19", "Неверная контрольная сумма 19, ожидается 18"},
+        {"CD-42-10-10-C0-18", "Недопустимый символ «-»: строка состоит из шестнадцатеричных цифр"},
+        {"CD 42 10 10 C0 01 19", "Неверная длина строки: 14 цифр, нужно 12 (данные и контрольная сумма)"},
+    };
+    for (const auto& c : cases) {
+        const QString typed = QString::fromUtf8(c.typed);
+        QString shownText, shownProblem;
+        onModal = [&](QDialog&) {
+            QTest::keyClicks(entry(), typed);
+            QTest::keyClick(entry(), Qt::Key_Return); // Enter presses OK
+            closedByOk = !asBuiltWindow().isVisible();
+            shownText = entry()->text();
+            shownProblem = asBuiltWindow().LabelProblem->text();
+        };
+        click(main(), "ButtonCONFopenASBUILT");
+        onModal = nullptr;
+        EXPECT_FALSE(closedByOk) << typed.toStdString();
+        EXPECT_EQ(shownText, typed);
+        EXPECT_EQ(shownProblem, QString::fromUtf8(c.problem));
         EXPECT_EQ(log().last(), kInvalidLine) << typed.toStdString();
         EXPECT_FALSE(ticked("CheckBoxIPC07")) << typed.toStdString();
         EXPECT_FALSE(enabled("ButtonCONFgetASBUILT")) << typed.toStdString();
