@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QStyle>
@@ -55,6 +56,10 @@ void TFormStart::buildControls()
     StartVIN->setEditable(true);
     StartVIN->setInsertPolicy(QComboBox::NoInsert);
     StartVIN->setMinimumContentsLength(17);
+    StartVIN->lineEdit()->setMaxLength(17);
+    LabelVINcount = named(new QLabel(this), "LabelVINcount");
+    LabelVINcount->setMinimumWidth(LabelVINcount->fontMetrics().horizontalAdvance(QStringLiteral("17/17 ✓ ")));
+    connect(StartVIN, &QComboBox::editTextChanged, this, &TFormStart::showVinCount);
 
     Label2 = named(new QLabel(QStringLiteral("Communication port"), this), "Label2");
     COMports = named(new QComboBox(this), "COMports");
@@ -105,7 +110,8 @@ void TFormStart::buildControls()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(4);
     grid->addWidget(Label1, 0, 0, 1, 2);
-    grid->addWidget(StartVIN, 1, 0, 1, 2);
+    grid->addWidget(StartVIN, 1, 0);
+    grid->addWidget(LabelVINcount, 1, 1);
     grid->addWidget(Label2, 2, 0, 1, 2);
     grid->addWidget(COMports, 3, 0);
     grid->addWidget(BitBtnRefresh, 3, 1);
@@ -140,12 +146,13 @@ void TFormStart::buildControls()
     page->addLayout(links);
     page->addLayout(credits);
 
-    setTabOrder(StartVIN, ButtonOpenCOM);
-    setTabOrder(ButtonOpenCOM, COMports);
-    setTabOrder(COMports, COMbauds);
+    // Top to bottom, left to right.
+    setTabOrder(StartVIN, COMports);
+    setTabOrder(COMports, BitBtnRefresh);
+    setTabOrder(BitBtnRefresh, COMbauds);
     setTabOrder(COMbauds, SpinMinVoltage);
-    setTabOrder(SpinMinVoltage, ButtonOffline);
-    setTabOrder(ButtonOffline, BitBtnRefresh);
+    setTabOrder(SpinMinVoltage, ButtonOpenCOM);
+    setTabOrder(ButtonOpenCOM, ButtonOffline);
     StartVIN->setFocus();
 
     connect(ButtonOpenCOM, &QPushButton::clicked, this, &TFormStart::ButtonOpenCOMClick);
@@ -173,6 +180,7 @@ void TFormStart::FormCreate()
     if (!settings.lastVIN.isEmpty())
         StartVIN->setEditText(settings.lastVIN);
     fillPorts();
+    showVinCount();
 }
 
 void TFormStart::fillPorts()
@@ -191,18 +199,30 @@ void TFormStart::fillPorts()
                           QStringLiteral("A virtual car inside the program: try every function "
                                          "without an adapter or a car"),
                           Qt::ToolTipRole);
-    COMports->setCurrentIndex(listSaved ? 0 : -1);
+    // The saved port, else the first port found, else the demo car: never an empty field.
+    COMports->setCurrentIndex(0);
+}
+
+void TFormStart::showVinCount()
+{
+    const QString vin = link::upperVIN(StartVIN->currentText());
+    const bool complete = link::isVIN(vin);
+    LabelVINcount->setText(QStringLiteral("%1/17").arg(vin.size()) + (complete ? QStringLiteral(" ✓") : QString()));
+    LabelVINcount->setStyleSheet(complete ? QStringLiteral("color: #008000;") : QString());
 }
 
 void TFormStart::ButtonOpenCOMClick()
 {
     m_runner.run([this] {
-        const QString vin = link::upperVIN(StartVIN->currentText());
+        const QString portText = COMports->currentText();
+        QString vin = link::upperVIN(StartVIN->currentText());
+        // Trying the demo car needs no VIN.
+        if (vin.trimmed().isEmpty() && Connection::isDemoEntry(portText))
+            vin = ConnectionSettings::kPlaceholderVIN;
         if (!link::isVIN(vin)) {
             showNotice(this, QStringLiteral("Неверный VIN код!"));
             return;
         }
-        const QString portText = COMports->currentText();
         std::optional<QString> portToKeep;
         if (!Connection::isDemoEntry(portText))
             portToKeep = portText;

@@ -42,6 +42,7 @@ private:
     void buildControls();
     void FormCreate();
     void fillPorts();
+    void showVinCount();
 
     Program& m_program;
     OperationRunner m_runner;
@@ -50,6 +51,7 @@ private:
 
     QLabel* Label1 = nullptr;
     QComboBox* StartVIN = nullptr;
+    QLabel* LabelVINcount = nullptr; // how many of the 17 characters are typed, and whether it is a VIN
     QLabel* Label2 = nullptr;
     QComboBox* COMports = nullptr;
     QPushButton* BitBtnRefresh = nullptr;

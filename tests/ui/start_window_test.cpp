@@ -53,7 +53,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_EQ(vin->currentText(), "");
     auto* ports = control<QComboBox>(start(), "COMports");
     EXPECT_EQ(items(ports), (QStringList{"ttyUSB0", Connection::demoEntry()}));
-    EXPECT_EQ(ports->currentText(), "");
+    EXPECT_EQ(ports->currentText(), "ttyUSB0"); // the first port found
     EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "38400");
 
     click(start(), "ButtonOpenCOM");
@@ -61,13 +61,46 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_TRUE(stored().allKeys().isEmpty());
     EXPECT_TRUE(start().isVisible());
     EXPECT_FALSE(main().isVisible());
+
+    // No port at all: the demo car is offered, and tried without a VIN.
+    start().setPortLister([] { return QStringList{}; });
+    click(start(), "BitBtnRefresh");
+    EXPECT_EQ(ports->currentText(), Connection::demoEntry());
+    notices.clear();
+    click(start(), "ButtonOpenCOM");
+    EXPECT_TRUE(main().state().online) << notices.join('|').toStdString();
+    EXPECT_EQ(main().state().carVIN, kPlaceholder);
+}
+
+TEST_F(ShellTest, VinFieldCountsToSeventeenAndTabFollowsTheLayout)
+{
+    startProgram();
+    auto* vin = control<QComboBox>(start(), "StartVIN");
+    auto* count = control<QLabel>(start(), "LabelVINcount");
+    EXPECT_EQ(count->text(), "0/17");
+    vin->setEditText("wf0axxgcda1234567890");
+    EXPECT_EQ(vin->currentText(), "wf0axxgcda1234567"); // no more than 17
+    EXPECT_EQ(count->text(), "17/17 ✓");
+    vin->setEditText("WF0AXXGCDA12345-7");
+    EXPECT_EQ(count->text(), "17/17");
+
+    QStringList order;
+    QWidget* w = vin;
+    for (int i = 0; i < 7; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"StartVIN", "COMports", "BitBtnRefresh", "COMbauds", "SpinMinVoltage",
+                                  "ButtonOpenCOM", "ButtonOffline"}));
 }
 
 TEST_F(ShellTest, InvalidVINsStoreNothingAndOpenNothing)
 {
     startProgram();
-    for (const QString& bad : {QStringLiteral("WF0AXXGCDA123456"), QStringLiteral("WF0AXXGCDA12345678"),
-                               QStringLiteral("WF0AXXGCDA12345-7"), QStringLiteral("wf0axxgcda12345 7")}) {
+    // (Longer ones cannot be typed: the field stops at 17.)
+    for (const QString& bad : {QStringLiteral("WF0AXXGCDA123456"), QStringLiteral("WF0AXXGCDA12345-7"),
+                               QStringLiteral("wf0axxgcda12345 7")}) {
         notices.clear();
         connectTo(Connection::demoEntry(), bad);
         EXPECT_EQ(notices, QStringList{"Неверный VIN код!"}) << bad.toStdString();
