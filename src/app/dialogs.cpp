@@ -30,6 +30,11 @@ Dialogs Dialogs::standard()
         return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
     d.showModal = [](QDialog& window) { window.exec(); };
+    d.ask = [](QWidget* parent, const QString& question) {
+        QMessageBox box(QMessageBox::Question, kBoxTitle, question, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
     d.acknowledge = [](QWidget* parent, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Ok);

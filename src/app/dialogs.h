@@ -21,6 +21,8 @@ struct Dialogs {
     std::function<QString(QWidget* parent, const QString& filter, const QString& folder)> openFileName;
     // Shows one of the program's own windows modally; returns once it has been closed.
     std::function<void(QDialog& window)> showModal;
+    // A question with Yes and No, No the default; true for Yes.
+    std::function<bool(QWidget* parent, const QString& question)> ask;
     // A notice with OK and Cancel (a bus prompt); false for Cancel.
     std::function<bool(QWidget* parent, const QString& text)> acknowledge;
     // Shows a change to the car and asks the user to agree.

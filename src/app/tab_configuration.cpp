@@ -31,6 +31,7 @@ public:
     void notify(const QString& text) override { m_main.host().notify(text); }
     bool confirm(const link::ChangeRequest& request) override { return m_main.host().confirm(request); }
     bool acknowledge(const QString& text) override { return m_main.host().acknowledge(text); }
+    bool ask(const QString& question) override { return m_main.host().ask(question); }
     bool cancelRequested() const override { return m_main.host().cancelRequested(); }
 
 private:

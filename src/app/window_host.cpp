@@ -26,6 +26,11 @@ bool WindowHost::acknowledge(const QString& text)
     return dialogs().acknowledge(&m_window, text);
 }
 
+bool WindowHost::ask(const QString& question)
+{
+    return dialogs().ask(&m_window, question);
+}
+
 bool WindowHost::cancelRequested() const
 {
     return m_operations.cancelRequested();

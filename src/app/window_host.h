@@ -18,6 +18,7 @@ public:
     void notify(const QString& text) override;
     bool confirm(const link::ChangeRequest& request) override;
     bool acknowledge(const QString& text) override;
+    bool ask(const QString& question) override;
     bool cancelRequested() const override;
 
 private:

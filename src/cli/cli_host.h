@@ -18,6 +18,8 @@ public:
     // A bus prompt: a line "c" (or "cancel") cancels, any other line or the end of input
     // goes on.
     bool acknowledge(const QString& text) override;
+    // Nothing on the command line leaves a page with changes; a question answers yes.
+    bool ask(const QString&) override { return true; }
     // The change on standard error, then a question on standard input unless --yes.
     bool confirm(const link::ChangeRequest& request) override;
 

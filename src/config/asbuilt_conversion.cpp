@@ -116,8 +116,9 @@ void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
         m_host.log(QStringLiteral("* Сгенерирован AS-BUILT модуля ") + moduleText(page)
                    + QStringLiteral(" -> ") + text);
     m_dialog.showModal();
-    // A generated line needs a fresh decode next time.
-    m_panel.clearCONF();
+    // A generated line needs a fresh decode next time, unless the user keeps the changes.
+    if (m_panel.mayDiscardChanges())
+        m_panel.clearCONF();
 }
 
 } // namespace talmero::config

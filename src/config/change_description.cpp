@@ -17,6 +17,7 @@ public:
     void log(const QString&) override {}
     void notify(const QString&) override {}
     bool confirm(const link::ChangeRequest&) override { return false; }
+    bool ask(const QString&) override { return true; }
 };
 
 const QString kNotInBlock = QStringLiteral("—");

@@ -172,9 +172,28 @@ QString ConfigPanel::partSuffix(int page) const
     return info.sideGroup.empty() ? QString() : qs(info.sideSuffixes[pageSide(page)]);
 }
 
+bool ConfigPanel::hasUnwrittenChanges() const
+{
+    for (const BlockLayout& b : blockLayouts()) {
+        for (const Option& o : b.options) {
+            if (o.writes() && viewState(o) != shownState(o))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ConfigPanel::mayDiscardChanges()
+{
+    return !hasUnwrittenChanges()
+        || m_host.ask(QStringLiteral("Изменённые параметры не записаны в модуль. Отменить изменения?"));
+}
+
 bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
 {
     if (newTab < 0 || newTab >= kPageCount)
+        return false;
+    if (!mayDiscardChanges())
         return false;
     const PageInfo& info = pageInfo(newTab);
     const bool asBuilt = !info.asBuiltAddress.empty();

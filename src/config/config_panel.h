@@ -101,6 +101,11 @@ public:
     // The page change, before it happens: false keeps the current page.
     bool TabbedCONFChange(int newTab, bool online);
 
+    // Whether the user changed an option since the block was shown (and did not write it).
+    bool hasUnwrittenChanges() const;
+    // Leaving a block with unwritten changes asks first; true when the page may go on.
+    bool mayDiscardChanges();
+
 private:
     int shownState(const Option& o) const;
     int viewState(const Option& o) const;

@@ -40,6 +40,11 @@ void ConfigPanel::RadioGroupIPCrdClick()
 
 void ConfigPanel::RadioGroupBCMrdClick()
 {
+    // The other part clears this one: its changes go only when the user says so.
+    if (!mayDiscardChanges()) {
+        m_view.setItem(QStringLiteral("RadioGroupBCMrd"), m_view.item(QStringLiteral("RadioGroupBCMrd")) == 0 ? 1 : 0);
+        return;
+    }
     const bool part1 = m_view.item(QStringLiteral("RadioGroupBCMrd")) == 0;
     m_view.setText(QStringLiteral("Label3"), part1 ? QStringLiteral("01") : QStringLiteral("02"));
     clearCONF();

@@ -27,6 +27,8 @@ public:
     virtual void notify(const QString& text) = 0;
     // Shows the change and asks the user to agree; false sends nothing.
     virtual bool confirm(const ChangeRequest& request) = 0;
+    // A question answered Yes or No (No is the default answer); true for Yes.
+    virtual bool ask(const QString& question) = 0;
     // A notice the user may answer with Cancel instead of OK (a bus prompt); false for Cancel.
     virtual bool acknowledge(const QString& text)
     {

@@ -18,6 +18,11 @@ public:
         if (onNotify)
             onNotify(text);
     }
+    bool ask(const QString& question) override
+    {
+        questions.append(question);
+        return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
+    }
     bool acknowledge(const QString& text) override
     {
         notify(text);
@@ -34,5 +39,7 @@ public:
     QList<talmero::link::ChangeRequest> confirmations;
     QList<bool> confirmAnswers;
     QList<bool> acknowledgeAnswers; // bus prompts: false is Cancel
+    QStringList questions;
+    QList<bool> askAnswers;
     std::function<void(const QString&)> onNotify; // e.g. to move the virtual car's switch
 };

@@ -314,6 +314,30 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
     EXPECT_EQ(modals, QStringList{"FormHistory"});
 }
 
+TEST_F(ConfigurationTabTest, LeavingUnwrittenChangesAsksFirst)
+{
+    goOnline();
+    goTo(config::PageBCM);
+    read();
+    goTo(config::PageIPC); // nothing changed: no question
+    EXPECT_TRUE(questions.isEmpty());
+    goTo(config::PageBCM);
+    read();
+    clickBox(QStringLiteral("CheckBox1BCM07"));
+    askAnswers = {false, false};
+    goTo(config::PageIPC);
+    EXPECT_EQ(pages()->currentIndex(), int(config::PageBCM));
+    clickItem(QStringLiteral("RadioGroupBCMrd"), 1);
+    EXPECT_EQ(radioItems(QStringLiteral("RadioGroupBCMrd"))[0]->isChecked(), true);
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(questions[0], "Изменённые параметры не записаны в модуль. Отменить изменения?");
+    EXPECT_FALSE(main().findChild<QCheckBox*>("CheckBox1BCM07")->isChecked()); // the change is still there
+    EXPECT_TRUE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled());
+    goTo(config::PageIPC); // yes: gone
+    EXPECT_EQ(pages()->currentIndex(), int(config::PageIPC));
+    EXPECT_EQ(questions.size(), 3);
+}
+
 TEST_F(ConfigurationTabTest, CouplingRuleRunsOnTheUsersClickNotOnADecode)
 {
     goOnline();

@@ -52,6 +52,10 @@ protected:
             window.close();
         };
         d.openUrl = [this](const QString& url) { openedUrls.append(url); };
+        d.ask = [this](QWidget*, const QString& question) {
+            questions.append(question);
+            return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
+        };
         d.acknowledge = [this](QWidget*, const QString& text) {
             notices.append(text);
             if (onNotice)
@@ -134,6 +138,8 @@ protected:
     QList<talmero::link::ChangeRequest> confirmations;
     QList<bool> confirmAnswers; // yes when empty
     QList<bool> acknowledgeAnswers; // bus prompts; false is Cancel, yes when empty
+    QStringList questions;
+    QList<bool> askAnswers; // yes when empty
 
 private:
     QTemporaryDir m_settingsDir;
