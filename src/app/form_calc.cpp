@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 
 namespace talmero::app {
 
@@ -96,6 +97,12 @@ void TFormCalc::FormActivate()
         Edit1->setText(hex);
     }
     Edit1Change();
+    // The whole block in view, not its tail: the window grows to the bits' width.
+    const int needed = Edit2->fontMetrics().horizontalAdvance(Edit2->text()) + 24;
+    const int room = screen() ? screen()->availableGeometry().width() - 40 : needed;
+    setFixedSize(qBound(kClientWidth, needed, qMax(kClientWidth, room)), kClientHeight);
+    Edit1->setCursorPosition(0);
+    Edit2->setCursorPosition(0);
     Edit1->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include "app/upper_hex_validator.h"
 #include "app/widget_names.h"
 #include "diag/service_tab.h"
+#include "link/codecs.h"
 #include "safety/write_gate.h"
 
 #include <QButtonGroup>
@@ -117,6 +118,8 @@ QGroupBox* TabService::buildBlockGroup()
     LabelEM->setToolTip(QStringLiteral("Allow change the BIN-HEX calculator"));
     LabelEM->setFont(boldFont(LabelEM->font()));
     LabelEM->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long block (a VIN block is 17 bytes) is shown whole, over two lines if need be.
+    LabelEM->setWordWrap(true);
     LabelEMad = named(new QLabel(QStringLiteral("address"), GroupBoxEM), "LabelEMad");
     EditEMad = addressEdit(GroupBoxEM, "EditEMad");
     CheckBoxEMad = named(new QCheckBox(GroupBoxEM), "CheckBoxEMad");
@@ -184,7 +187,7 @@ void TabService::ButtonReadEMClick()
         if (safety::WriteGate* gate = m_form.gate()) {
             LabelEM->clear();
             diag::ServiceTab service(*gate, m_form.host(), m_form.state());
-            LabelEM->setText(service.ButtonReadEMClick(EditEMad->text()));
+            LabelEM->setText(link::splitHEX(service.ButtonReadEMClick(EditEMad->text())));
         }
     });
 }

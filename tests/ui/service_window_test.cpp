@@ -2,6 +2,7 @@
 
 #include "app/form_calc.h"
 
+#include <QScreen>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -128,7 +129,7 @@ TEST_F(ServiceWindowTest, ManualReadWriteAndInvalidText)
 {
     goOnline(TFormMain::PageAdditional);
     click(main(), "ButtonReadEM");
-    EXPECT_EQ(text("LabelEM"), "CD421010C0");
+    EXPECT_EQ(text("LabelEM"), "CD 42 10 10 C0");
 
     choose(DDM);
     notices.clear();
@@ -170,6 +171,20 @@ TEST_F(ServiceWindowTest, BlockGoesThroughTheCalculatorAndBackIntoTheCar)
     EXPECT_EQ(text("EditEM"), "3F");
     click(main(), "ButtonWriteEM");
     EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3F"));
+
+    // A long block is shown whole, in the tab and in the calculator.
+    const QByteArray vin = car().vin().toLatin1();
+    car().setBlock("740", 1, vin);
+    click(main(), "ButtonReadEM");
+    EXPECT_EQ(text("LabelEM"), QString::fromLatin1(vin.toHex(' ').toUpper()));
+    throughCalculator([this](talmero::app::TFormCalc& calc) {
+        auto* bits = control<QLineEdit>(calc, "Edit2");
+        EXPECT_EQ(bits->text().size(), 17 * 9 - 1);
+        // As wide as the bits, or as the screen allows with the first byte in view.
+        const int screenRoom = calc.screen()->availableGeometry().width() - 40;
+        EXPECT_GE(calc.width(), qMin(bits->fontMetrics().horizontalAdvance(bits->text()), screenRoom));
+        EXPECT_EQ(bits->cursorPosition(), 0);
+    });
 }
 
 TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
