@@ -110,8 +110,7 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
         return QString();
     }
     const QString vin = hexPairsToText(*data, false);
-    if (link::isVIN(vin))
-        m_state.vinFromCar = vin;
+    link::learnCarVin(m_state, m_host, vin);
     return vin;
 }
 

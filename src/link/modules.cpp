@@ -1,5 +1,8 @@
 #include "link/modules.h"
 
+#include "link/codecs.h"
+#include "link/host.h"
+
 namespace talmero::link {
 
 namespace {
@@ -63,6 +66,17 @@ const TModuls* moduleAt(const QString& address)
             return &m;
     }
     return nullptr;
+}
+
+void learnCarVin(LinkState& state, Host& host, const QString& vin)
+{
+    if (!state.vinFromCar.isEmpty() || !isVIN(vin))
+        return;
+    state.vinFromCar = vin;
+    if (vin != state.carVIN) {
+        host.log(QStringLiteral("* VIN автомобиля %1 отличается от указанного при подключении (%2)")
+                     .arg(vin, state.carVIN));
+    }
 }
 
 bool opensSession(const QString& address)

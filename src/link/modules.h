@@ -30,6 +30,12 @@ const TModuls* moduleAt(const QString& address);
 // Whether a module is opened with the diagnostic session request (all but ACM and RCM).
 bool opensSession(const QString& address);
 
+struct LinkState;
+class Host;
+// A VIN a module of the car gave: kept as the car's for this connection, and once said in
+// the log when it differs from the VIN given at connecting.
+void learnCarVin(LinkState& state, Host& host, const QString& vin);
+
 // Program-wide state shared by the windows and the link.
 struct LinkState {
     bool online = false;

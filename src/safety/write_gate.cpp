@@ -102,9 +102,7 @@ void WriteGate::learnVin(const QString& address)
     const auto data = link::positiveData(send(QStringLiteral("21") + m->VINad), QStringLiteral("61") + m->VINad);
     if (!data)
         return;
-    const QString vin = QString::fromLatin1(QByteArray::fromHex(data->toLatin1()));
-    if (link::isVIN(vin))
-        m_state.vinFromCar = vin;
+    link::learnCarVin(m_state, m_host, QString::fromLatin1(QByteArray::fromHex(data->toLatin1())));
 }
 
 bool WriteGate::batteryAllows()
