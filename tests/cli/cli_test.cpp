@@ -1,3 +1,4 @@
+#include "cli/cli_run.h"
 #include "e2e/sim_process.h"
 
 #include <QFile>
@@ -7,35 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exit = -1;
-    QString out;
-    QString err;
-    QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
-
-// Every run keeps its write journal in a folder of this test program, never the user's.
-QString dataHome()
-{
-    static QTemporaryDir dir;
-    return dir.path();
-}
-
-CliRun cli(const QStringList& args, const QByteArray& input = {})
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TALMERO_CLI_PATH), args);
-    p.waitForStarted();
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 QString blockOf(const CliRun& r)
 {
