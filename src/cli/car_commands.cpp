@@ -215,8 +215,12 @@ struct CarCommand {
             return ctx.fail(failure.isEmpty() ? QStringLiteral("no file was written") : failure);
         }
         // The file is there; what it lacks is said, not hidden.
-        if (const QString missing = ctx.host.failureSince(from); !missing.isEmpty() && !ctx.args.log)
-            ctx.err << missing << '\n';
+        if (!ctx.args.log) {
+            for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
+                if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
+                    ctx.err << ctx.host.lines()[i] << '\n';
+            }
+        }
         ctx.out << path << '\n';
         return ExitOk;
     }

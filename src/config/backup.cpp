@@ -36,24 +36,36 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
     }
     QStringList moduleLines;
     QStringList missing;
+    QStringList missingBlocks;
     for (int k = 0; k < kBackupModuleCount; ++k) {
         const BackupModule& module = kBackupModules[k];
         if (m_progress)
             m_progress(k + 1, kBackupModuleCount, module);
-        if (!dumpModule(moduleLines, module))
-            missing << qs(module.title) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
+        const QString name = qs(module.title) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
+        QStringList unread;
+        if (!dumpModule(moduleLines, module, &unread))
+            missing << name;
+        else if (!unread.isEmpty())
+            missingBlocks << name + QLatin1Char(' ') + unread.join(QLatin1Char(' '));
         // The modules still to come cannot be read: a file now would look complete.
         if (m_session.adapter().linkLost()) {
             m_host.log(QStringLiteral("! Связь с адаптером потеряна: файл не записан"));
             return QString();
         }
     }
+    // A file with no module in it is no backup.
+    if (moduleLines.isEmpty()) {
+        m_host.log(QStringLiteral("! Ни один модуль не прочитан: файл не записан"));
+        return QString();
+    }
     const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
     const QStringList lines = vehicle_data::documentLines(carVIN, when, moduleLines);
     const QString path = save(vehicle_data::fileName(carVIN, when), vehicle_data::fileBytes(lines), programFolder);
-    // A file without some modules is saved, but never passed off as complete.
+    // A file without some modules or blocks is saved, but never passed off as complete.
     if (!path.isEmpty() && !missing.isEmpty())
         m_host.log(QStringLiteral("! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
+    if (!path.isEmpty() && !missingBlocks.isEmpty())
+        m_host.log(QStringLiteral("! В копии нет блоков: ") + missingBlocks.join(QStringLiteral("; ")));
     return path;
 }
 
@@ -82,12 +94,14 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
     return QString();
 }
 
-bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
+bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module, QStringList* unread)
 {
     const QString address = qs(module.address);
     if (m_session.openModule(false, false, module.medium, module.session, address).startsWith(u'!'))
         return false;
     QStringList blockLines;
+    QStringList notGiven;
+    QStringList refused;
     bool heard = false;
     for (int b = module.firstBlock; b <= module.lastBlock; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
@@ -97,6 +111,8 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
         heard = heard || answer.fromModule;
         if (answer.data)
             blockLines << vehicle_data::blockLine(index, *answer.data);
+        else
+            (answer.refused ? refused : notGiven) << index.toUpper();
     }
     // Without a session request nothing has shown that the module is there: one that
     // answered none of its requests is left out, as a module whose session failed is
@@ -104,6 +120,9 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module)
     if (!module.session && !heard)
         return false;
     lines << vehicle_data::moduleLine(address, qs(module.title)) << blockLines << vehicle_data::kModuleEnd;
+    // A module may lack a block; one that gave none at all lacks them all.
+    if (unread)
+        *unread = blockLines.isEmpty() ? notGiven + refused : notGiven;
     return true;
 }
 
@@ -112,8 +131,8 @@ VehicleBackup::BlockAnswer VehicleBackup::readBlock(const QString& index)
     const QString answer =
         link::withoutPendingNotes(link::cutCOM(m_session.adapter().writeCOM(QStringLiteral("21") + index, false)));
     BlockAnswer result;
-    result.fromModule = answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive)
-        || answer.startsWith(QLatin1String("7F"), Qt::CaseInsensitive);
+    result.refused = link::negativeReason(answer) >= 0;
+    result.fromModule = answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive) || result.refused;
     // A framed answer shorter than its count is no block; splitHEX drops an odd last digit.
     if (const auto data = link::positiveData(answer, QStringLiteral("61") + index.toUpper()))
         result.data = link::splitHEX(*data);

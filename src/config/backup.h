@@ -44,12 +44,14 @@ public:
 
     // Appends one module's lines, or nothing when its session does not open (or, for a
     // module opened without a session request, when it answers none of its requests).
-    // False when the module is left out.
-    bool dumpModule(QStringList& lines, const BackupModule& module);
+    // False when the module is left out. unread: the blocks it did not give (no answer, a
+    // garbled or cut one; every block when it refused them all).
+    bool dumpModule(QStringList& lines, const BackupModule& module, QStringList* unread = nullptr);
 
 private:
     struct BlockAnswer {
         bool fromModule = false;     // positive or negative: the module is there
+        bool refused = false;        // a negative answer: the module has no such block
         std::optional<QString> data; // "C3 1F 80", when the block was given
     };
     BlockAnswer readBlock(const QString& index);

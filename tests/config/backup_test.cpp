@@ -101,15 +101,14 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
                                      "7/9 HVAC", "8/9 RCM", "9/9 ACM"}));
 }
 
-TEST_F(BackupTest, NoModuleOpensGivesAnEmptyModulesElement)
+// A file with no module in it would be "saved" with nothing saved.
+TEST_F(BackupTest, NoModuleOpensWritesNoFile)
 {
     for (const BackupModule& m : kBackupModules)
         demo.car().setPresent(qs(m.address), false);
-    const QString path = runBackup(QString(17, u'0'), kMay17);
-    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("VehicleData.00000000000000000.2009-05-17.10-04-59.xml"));
-    EXPECT_EQ(read(path), crlf({"<VehicleData>", "<VIN>00000000000000000</VIN>", "<Owner>TALMERO</Owner>",
-                                "<Date>2009-05-17 10-04-59</Date>", "<Modules>", "</Modules>",
-                                "</VehicleData>"}));
+    EXPECT_EQ(runBackup(QString(17, u'0'), kMay17), QString());
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Ни один модуль не прочитан: файл не записан"));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(BackupTest, ModuleThatRefusesEveryBlockKeepsItsElement)
@@ -122,6 +121,8 @@ TEST_F(BackupTest, ModuleThatRefusesEveryBlockKeepsItsElement)
     setCar("WF0AXXWPDA9K12345", {{"737", true, {}}});
     const QString path = runBackup(QStringLiteral("WF0AXXWPDA9K12345"), kMay17);
     EXPECT_TRUE(read(path).contains("<Modules>\r\n<Module address=\"737\" title=\"RCM\">\r\n</Module>\r\n</Modules>"));
+    // ... and the log says the file holds none of its blocks.
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! В копии нет блоков: RCM (737) 00 01"));
 }
 
 TEST_F(BackupTest, VinIsEscapedAndTheFileStaysWellFormed)
