@@ -29,6 +29,9 @@ Dialogs Dialogs::standard()
     d.openFileName = [](QWidget* parent, const QString& filter, const QString& folder) {
         return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
+    d.chooseFolder = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getExistingDirectory(parent, QStringLiteral("Folder for the backup"), folder);
+    };
     d.showModal = [](QDialog& window) { window.exec(); };
     d.ask = [](QWidget* parent, const QString& question) {
         QMessageBox box(QMessageBox::Question, kBoxTitle, question, QMessageBox::Yes | QMessageBox::No, parent);

@@ -19,6 +19,8 @@ struct Dialogs {
     std::function<QString(QWidget* parent, const QString& filter)> saveFileName;
     // The file name chosen in an open dialog that starts in folder, empty when cancelled.
     std::function<QString(QWidget* parent, const QString& filter, const QString& folder)> openFileName;
+    // The folder chosen in a folder dialog that starts in folder, empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseFolder;
     // Shows one of the program's own windows modally; returns once it has been closed.
     std::function<void(QDialog& window)> showModal;
     // A question with Yes and No, No the default; true for Yes.

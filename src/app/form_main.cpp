@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -261,7 +262,14 @@ void TFormMain::PanelStatusClick()
 QString TFormMain::backupFolder() const
 {
     const QString last = ConnectionSettings::load().lastBackupFolder;
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : programFolder();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    // An installed program's folder is not the user's to write into.
+    const QFileInfo program(programFolder());
+    if (program.isDir() && program.isWritable())
+        return programFolder();
+    const QString documents = config::VehicleBackup::documentsFolder();
+    return QDir().mkpath(documents) ? documents : programFolder();
 }
 
 QString TFormMain::programFolder() const
@@ -273,7 +281,13 @@ QString TFormMain::programFolder() const
 // that starts an action) stays disabled until it has ended.
 void TFormMain::BitBtnSaveAutoClick()
 {
-    const bool ran = runOperation([this] {
+    if (m_operations.busy() || !session())
+        return;
+    // Asked before the modules are read: the user waits once, at the end.
+    const QString folder = dialogs().chooseFolder(this, backupFolder());
+    if (folder.isEmpty())
+        return;
+    const bool ran = runOperation([this, &folder] {
         link::Session* open = session();
         if (!open)
             return;
@@ -285,7 +299,8 @@ void TFormMain::BitBtnSaveAutoClick()
                                            .arg(count)
                                            .arg(config::qs(module.title)));
         });
-        const QString path = backup.BitBtnSaveAutoClick(m_state.carVIN, programFolder());
+        backup.setFallbackAllowed(false); // the folder the user chose, or a message
+        const QString path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
         if (!path.isEmpty())
             ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
     });

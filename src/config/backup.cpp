@@ -9,6 +9,7 @@
 #include "link/session.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace talmero::config {
@@ -18,12 +19,14 @@ VehicleBackup::VehicleBackup(link::Session& session, link::Host& host)
 {
 }
 
+QString VehicleBackup::documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/TALMERO");
+}
+
 QString VehicleBackup::fallbackFolder() const
 {
-    if (!m_fallbackFolder.isEmpty())
-        return m_fallbackFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + QStringLiteral("/TALMERO");
+    return m_fallbackFolder.isEmpty() ? documentsFolder() : m_fallbackFolder;
 }
 
 QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
@@ -76,7 +79,8 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
 {
     const QString inProgramFolder = QDir(programFolder).filePath(fileName);
     if (vehicle_data::writeWhole(inProgramFolder, bytes).isEmpty()) {
-        m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге программы"));
+        m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге ")
+                   + QDir::toNativeSeparators(QFileInfo(inProgramFolder).absolutePath()));
         return inProgramFolder;
     }
     if (!m_fallbackAllowed) {

@@ -33,6 +33,8 @@ public:
     // A folder the user named is not swapped for another one behind their back.
     void setFallbackAllowed(bool allowed) { m_fallbackAllowed = allowed; }
     QString fallbackFolder() const;
+    // The user's documents folder + "TALMERO".
+    static QString documentsFolder();
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
     // carVIN: the connection's VIN; programFolder: the executable's folder. The clock

@@ -91,7 +91,7 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
     EXPECT_EQ(host.lines,
               (QStringList{kStarted,
                            QStringLiteral("* Файл VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml "
-                                          "сохранен в каталоге программы"),
+                                          "сохранен в каталоге ") + QDir::toNativeSeparators(dir.path()),
                            QStringLiteral("! В копии нет модулей: ACM (727)")}));
     EXPECT_EQ(host.notices,
               (QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)"),

@@ -16,6 +16,7 @@
 #include "sim/demo_channel.h"
 #include "support/recording_host.h"
 
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -278,7 +279,7 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     const QStringList files = backups();
     ASSERT_EQ(files.size(), 1);
     EXPECT_TRUE(files[0].startsWith("VehicleData." + main().state().carVIN + ".")) << files[0].toStdString();
-    EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге программы");
+    EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(folder()));
     const QString path = QDir(folder()).filePath(files[0]);
     RecordingHost quiet;
     EXPECT_EQ(config::readBackupBlock(path, "720", "00", quiet).result, link::splitHEX(ipc));
@@ -327,4 +328,26 @@ TEST_F(AsBuiltBackupTest, CancelledBackupWritesNoFile)
     EXPECT_EQ(log().last(), "* Операция отменена пользователем");
     EXPECT_TRUE(backups().isEmpty());
     EXPECT_FALSE(control<QWidget>(main(), "ButtonSaveCancel")->isVisible());
+}
+
+// The backup asks for its folder; the next "Read from file" starts where it went.
+TEST_F(AsBuiltBackupTest, BackupGoesWhereTheUserSaysAndReadFromFileStartsThere)
+{
+    goOnline();
+    nextFolder = QString(""); // cancelled: nothing is read
+    click(main(), "BitBtnSaveAuto");
+    EXPECT_FALSE(log().contains("* Запущен процесс сохранения данных из модулей автомобиля, ждите..."));
+
+    QTemporaryDir chosen;
+    nextFolder = chosen.path();
+    click(main(), "BitBtnSaveAuto");
+    EXPECT_EQ(chosenFolderStarts.value(1), folder()); // the program folder, the first time
+    const QStringList files = QDir(chosen.path()).entryList({"VehicleData.*.xml"}, QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(chosen.path()));
+
+    click(main(), "BitBtnSaveAuto");
+    EXPECT_EQ(chosenFolderStarts.value(2), chosen.path());
+    click(main(), "ButtonCONFopen");
+    EXPECT_EQ(openFolders.value(0), chosen.path());
 }

@@ -52,6 +52,10 @@ protected:
             window.close();
         };
         d.openUrl = [this](const QString& url) { openedUrls.append(url); };
+        d.chooseFolder = [this](QWidget*, const QString& folder) {
+            chosenFolderStarts.append(folder);
+            return nextFolder.isNull() ? folder : nextFolder;
+        };
         d.ask = [this](QWidget*, const QString& question) {
             questions.append(question);
             return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
@@ -134,6 +138,8 @@ protected:
     QStringList openFilters;
     QStringList openFolders;
     QStringList modals;
+    QStringList chosenFolderStarts; // where each folder dialog started
+    QString nextFolder;             // the folder the user picks; null: where the dialog started
     std::function<void(QDialog&)> onModal;
     QList<talmero::link::ChangeRequest> confirmations;
     QList<bool> confirmAnswers; // yes when empty
