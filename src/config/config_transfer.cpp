@@ -74,9 +74,10 @@ void ConfigTransfer::ButtonCONFreadClick(int page)
         m_host.log(opened);
         return;
     }
-    const std::optional<QString> hex = link::positiveData(send(qs(t.readRequest)), qs(t.readPrefix));
+    const QString answer = send(qs(t.readRequest));
+    const std::optional<QString> hex = link::positiveData(answer, qs(t.readPrefix));
     if (!hex) {
-        m_host.log(kWrongAnswer);
+        m_host.log(kWrongAnswer + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return;
     }
     if (!m_panel.decodeHex(t.block, *hex))

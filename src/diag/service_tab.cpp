@@ -104,9 +104,10 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
     m_host.log(QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
     if (!openCurrent())
         return QString();
-    const auto data = link::positiveData(send(QStringLiteral("21") + address), QStringLiteral("61") + address);
+    const QString answer = send(QStringLiteral("21") + address);
+    const auto data = link::positiveData(answer, QStringLiteral("61") + address);
     if (!data) {
-        m_host.log(kWrongAnswer);
+        m_host.log(kWrongAnswer + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return QString();
     }
     const QString vin = hexPairsToText(*data, false);
@@ -121,9 +122,10 @@ QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
                + moduleItemText(m_state.curModul));
     if (!openCurrent())
         return QString();
-    const auto data = link::positiveData(send(QStringLiteral("21") + address), QStringLiteral("61") + address);
+    const QString answer = send(QStringLiteral("21") + address);
+    const auto data = link::positiveData(answer, QStringLiteral("61") + address);
     if (!data) {
-        m_host.log(kWrongAnswer);
+        m_host.log(kWrongAnswer + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return QString();
     }
     return *data;

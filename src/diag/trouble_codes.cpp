@@ -134,10 +134,10 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 std::optional<bool> TroubleCodes::listDTC()
 {
     // A framed answer shorter than its count is refused like any other wrong answer.
-    const std::optional<QString> answer = link::positiveData(link::cutCOM(send(QStringLiteral("1800ff00"), true)),
-                                                             QStringLiteral("58"));
+    const QString cut = link::cutCOM(send(QStringLiteral("1800ff00"), true));
+    const std::optional<QString> answer = link::positiveData(cut, QStringLiteral("58"));
     if (!answer) {
-        fail(QStringLiteral("! Неверный ответ модуля"));
+        fail(QStringLiteral("! Неверный ответ модуля") + link::negativeAnswerNote(link::withoutPendingNotes(cut)));
         return std::nullopt;
     }
     // A positive answer cut short or garbled has no usable count; that module's listing

@@ -51,8 +51,11 @@ QString Session::openModule(bool logIt, bool resetFirst, bool medium, bool check
         return QStringLiteral("! Ошибка");
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK"))
         return QStringLiteral("! Ошибка");
-    if (check1087 && cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt)) != QLatin1String("5087"))
-        return QStringLiteral("! Модуль не ответил или отсутствует");
+    if (check1087) {
+        const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt));
+        if (answer != QLatin1String("5087"))
+            return QStringLiteral("! Модуль не ответил или отсутствует") + negativeAnswerNote(answer);
+    }
     return QStringLiteral("OK");
 }
 

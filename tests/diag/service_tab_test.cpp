@@ -101,7 +101,7 @@ TEST_F(ServiceTabTest, ReadsABlockByHandAndTheAbsAnswerWhole)
     EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("01")), QStringLiteral("40"));
     // A block the module does not have: refused.
     EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("07")), QString());
-    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля"));
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 21 31: вне диапазона)"));
     // A lower-case address still matches the module's upper-case answer.
     choose("IPC");
     rig.car().setBlock(QStringLiteral("720"), 0x0B, QByteArray::fromHex("0102030405060708"));

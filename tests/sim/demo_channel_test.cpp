@@ -122,7 +122,9 @@ TEST(DemoChannel, SessionOpensModulesOnBothBuses)
     EXPECT_EQ(adapter.writeCOM("2100", true), "61 00 CD 42 10 10 C0 >");
     EXPECT_EQ(session.openModule(true, true, true, true, "726"), "OK");
     EXPECT_EQ(adapter.writeCOM("2103", true), "61 03 E3 D0 D4 FC >");
-    EXPECT_EQ(session.openModule(false, true, true, true, "727"), "! Модуль не ответил или отсутствует");
+    // The module refuses the session, and the line says why.
+    EXPECT_EQ(session.openModule(false, true, true, true, "727"),
+              "! Модуль не ответил или отсутствует (7F 10 12: функция не поддерживается)");
     EXPECT_EQ(host.notices.size(), 2);
 }
 
