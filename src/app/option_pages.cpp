@@ -23,6 +23,11 @@ namespace {
 using config::ControlKind;
 using config::PageControl;
 using config::qs;
+using config::tl;
+
+// Translation contexts of the tables' texts: the block layouts and the page table.
+constexpr const char* kLayout = "Layout";
+constexpr const char* kPages = "Pages";
 
 // Rows tighter than the style's own: the 19 part-1 options of the BCM page must fit
 // one column beside part 2.
@@ -31,20 +36,20 @@ int compactRow(const QWidget& control)
     return control.fontMetrics().height() + 4;
 }
 
-QStringList itemTexts(std::span<const std::string_view> items)
+QStringList itemTexts(std::span<const std::string_view> items, const char* context)
 {
     QStringList texts;
     for (std::string_view item : items)
-        texts.append(qs(item));
+        texts.append(tl(item, context));
     return texts;
 }
 
 // Controls are made inside their page at once: they take its font, and are never
 // top-level windows on their own.
 RadioGroup* makeRadioGroup(QWidget* page, std::string_view name, std::string_view caption,
-                           std::span<const std::string_view> items, int columns)
+                           std::span<const std::string_view> items, int columns, const char* context)
 {
-    auto* group = named(new RadioGroup(qs(caption), itemTexts(items), columns, page), name);
+    auto* group = named(new RadioGroup(tl(caption, context), itemTexts(items, context), columns, page), name);
     group->setRowHeight(compactRow(*group));
     return group;
 }
@@ -80,7 +85,7 @@ PageParts makePageControls(int page, QWidget* widget)
             break;
         }
         case ControlKind::GroupBox: {
-            parts.looseBoxes = named(new QGroupBox(qs(c.caption), widget), c.name);
+            parts.looseBoxes = named(new QGroupBox(tl(c.caption, kPages), widget), c.name);
             auto* inside = new QVBoxLayout(parts.looseBoxes);
             inside->setContentsMargins(6, 2, 6, 2);
             inside->setSpacing(0);
@@ -93,14 +98,14 @@ PageParts makePageControls(int page, QWidget* widget)
             parts.divider->setFixedWidth(3);
             break;
         case ControlKind::RadioGroup: {
-            RadioGroup* group = makeRadioGroup(widget, c.name, c.caption, c.items, c.columns);
+            RadioGroup* group = makeRadioGroup(widget, c.name, c.caption, c.items, c.columns, kPages);
             group->setItem(c.startItem);
             group->setEnabled(c.startEnabled);
             parts.groups.append(group);
             break;
         }
         case ControlKind::Note: {
-            auto* note = named(new QLabel(qs(c.caption), widget), c.name);
+            auto* note = named(new QLabel(tl(c.caption, kPages), widget), c.name);
             note->setWordWrap(true);
             parts.notes.append(note);
             break;
@@ -118,17 +123,17 @@ QWidget* makeOption(const config::Option& o, QWidget* page, const PageParts& par
 {
     QWidget* control = nullptr;
     if (o.isRadioGroup()) {
-        RadioGroup* group = makeRadioGroup(page, o.name, o.caption, o.items, o.columns);
+        RadioGroup* group = makeRadioGroup(page, o.name, o.caption, o.items, o.columns, kLayout);
         group->setItem(-1);
         if (QWidget* edit = parts.edits.value(qs(o.otherEdit)))
             group->setCompanion(o.otherItem, edit);
         QObject::connect(group, &RadioGroup::userChanged, group, [=] { userChange(group); });
         control = group;
     } else {
-        auto* box = named(new QCheckBox(qs(o.caption), page), o.name);
+        auto* box = named(new QCheckBox(tl(o.caption, kLayout), page), o.name);
         box->setFixedHeight(compactRow(*box));
         if (!o.hint.empty())
-            box->setToolTip(qs(o.hint));
+            box->setToolTip(tl(o.hint, kLayout));
         // clicked, not toggled: a decode or a reset must not run a rule.
         QObject::connect(box, &QCheckBox::clicked, box, [=] { userChange(box); });
         control = box;
@@ -213,11 +218,11 @@ QWidget* OptionPages::buildPanel() const
             continue;
         QWidget* control = nullptr;
         if (c.kind == ControlKind::Button) {
-            auto* button = new QPushButton(qs(c.caption), panel);
+            auto* button = new QPushButton(tl(c.caption, kPages), panel);
             button->setMinimumWidth(button->sizeHint().width() + 8);
             control = button;
         } else {
-            auto* label = new QLabel(qs(c.caption), panel);
+            auto* label = new QLabel(tl(c.caption, kPages), panel);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignCenter);
             QFont bold = label->font();

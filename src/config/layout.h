@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QCoreApplication> // translate(), QT_TRANSLATE_NOOP
 #include <QString>
 
 #include <array>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 // The bit layouts of the configuration blocks, as data. A block is a '0'/'1' string
 // (most significant bit of the first byte first), except HCM's, which is hex text.
+// The texts the user reads are marked for translation under the context "Layout" and
+// stay the source language here; tl() shows them.
 namespace talmero::config {
 
 enum class BlockId { IPC, ACM, BCM1, BCM2, DDM, HVAC, RCM, ABS, HCM };
@@ -128,6 +132,13 @@ const Option* findOption(std::string_view name, const BlockLayout** block = null
 inline QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A table's text as the user reads it, in the language the program speaks.
+inline QString tl(std::string_view text, const char* context = "Layout")
+{
+    // The lookup wants a terminated string; a view need not end at one.
+    return text.empty() ? qs(text) : QCoreApplication::translate(context, std::string(text).c_str());
 }
 
 } // namespace talmero::config
