@@ -149,7 +149,7 @@ void TabConfiguration::ButtonCONFopenClick()
         return;
     const QString folder = m_main.backupFolder();
     config::BackupOpening(*m_panel, *m_host).ButtonCONFopenClick(m_page, [this, &folder] {
-        return dialogs().openFileName(this, config::BackupOpening::kBackupFileFilter, folder);
+        return dialogs().openFileName(this, config::BackupOpening::backupFileFilter(), folder);
     });
 }
 

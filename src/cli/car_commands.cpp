@@ -339,7 +339,7 @@ int runCarCommand(CommandContext& ctx)
     try {
         return run.dispatch(command);
     } catch (const link::OperationCancelled&) {
-        return ctx.fail(link::Session::kCancelled.mid(2));
+        return ctx.fail(link::Session::cancelledLine().mid(2));
     }
 }
 

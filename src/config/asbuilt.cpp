@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/asbuilt.h"
 
 #include "link/answer_text.h"
@@ -88,16 +89,16 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
     };
     const AsBuiltLine* line = asBuiltLineByKey(key);
     if (!line)
-        return refuse(QStringLiteral("Неверный адрес строки AS-BUILT"));
+        return refuse(QCoreApplication::translate("AsBuilt", "Неверный адрес строки AS-BUILT"));
     QString text = typed;
     link::squeezeCOM(text);
     text = link::cutCOM(text);
     for (QChar c : text) {
         if (link::hexDigitValue(c) < 0)
-            return refuse(QStringLiteral("Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр").arg(c));
+            return refuse(QCoreApplication::translate("AsBuilt", "Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр").arg(c));
     }
     const qsizetype length = text.size();
-    const QString wrongLength = QStringLiteral("Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)")
+    const QString wrongLength = QCoreApplication::translate("AsBuilt", "Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)")
                                     .arg(length)
                                     .arg(line->dataDigits + 2);
     if (length % 2 != 0 || length < 4)
@@ -107,7 +108,7 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
     for (qsizetype i = 0; i + 2 < length; i += 2)
         sum = (sum + link::hexByte(text, i)) & 0xFF;
     if (link::hexByte(text, length - 2) != sum) {
-        return refuse(QStringLiteral("Неверная контрольная сумма %1, ожидается %2")
+        return refuse(QCoreApplication::translate("AsBuilt", "Неверная контрольная сумма %1, ожидается %2")
                           .arg(text.right(2).toUpper(), QString::number(sum, 16).toUpper().rightJustified(2, u'0')));
     }
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/asbuilt_conversion.h"
 
 #include "config/asbuilt.h"
@@ -10,7 +11,6 @@
 
 namespace talmero::config {
 
-const QString AsBuiltConversion::kInvalidLine = QStringLiteral("! Неверная строка AS-BUILT");
 
 namespace {
 
@@ -47,7 +47,7 @@ void AsBuiltConversion::ButtonCONFopenASBUILTClick(int page)
     m_page = page;
     m_panel.clearCONF();
     m_panel.view().setText(kInstruction,
-                           QStringLiteral("Заполните строку с указанным адресом и нажмите OK"));
+                           QCoreApplication::translate("AsBuiltConversion", "Заполните строку с указанным адресом и нажмите OK"));
     m_dialog.setEntryReadOnly(false);
     m_panel.view().setVisible(kOk, true);
     m_panel.view().setText(kProblem, QString());
@@ -66,7 +66,7 @@ bool AsBuiltConversion::decodeASBUILT(int page)
     const AsBuiltReading reading = readAsBuilt(labelKey(), m_panel.view().text(kEntry));
     m_panel.view().setText(kProblem, reading.problem);
     if (!reading.valid) {
-        m_host.log(kInvalidLine);
+        m_host.log(QCoreApplication::translate("AsBuiltConversion", kInvalidLine));
         return false;
     }
     const QString bits = link::HEX2BIN(reading.data);
@@ -82,7 +82,7 @@ bool AsBuiltConversion::decodeASBUILT(int page)
         m_panel.decodeBCM2(bits);
         break;
     }
-    m_host.log(QStringLiteral("* Прочитан AS-BUILT модуля ") + moduleText(page) + QStringLiteral(" -> ")
+    m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Прочитан AS-BUILT модуля ") + moduleText(page) + QStringLiteral(" -> ")
                + link::splitHEX(reading.data) + QLatin1Char(' ') + reading.checksum);
     return true;
 }
@@ -90,7 +90,7 @@ bool AsBuiltConversion::decodeASBUILT(int page)
 void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
 {
     OptionView& view = m_panel.view();
-    view.setText(kInstruction, QStringLiteral("Скопируйте строку конфигурации для записи через IDS"));
+    view.setText(kInstruction, QCoreApplication::translate("AsBuiltConversion", "Скопируйте строку конфигурации для записи через IDS"));
     m_dialog.setEntryReadOnly(true);
     view.setVisible(kOk, false);
     view.setText(kProblem, QString());
@@ -111,9 +111,9 @@ void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
     const QString text = asBuiltDataPart(key, data);
     view.setText(kEntry, text);
     if (text.isEmpty())
-        m_host.log(QStringLiteral("! Ошибка"));
+        m_host.log(QCoreApplication::translate("AsBuiltConversion", "! Ошибка"));
     else
-        m_host.log(QStringLiteral("* Сгенерирован AS-BUILT модуля ") + moduleText(page)
+        m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Сгенерирован AS-BUILT модуля ") + moduleText(page)
                    + QStringLiteral(" -> ") + text);
     m_dialog.showModal();
     // A generated line needs a fresh decode next time, unless the user keeps the changes.

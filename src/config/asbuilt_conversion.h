@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace talmero::link {
@@ -30,7 +31,7 @@ public:
     // window is closed.
     void ButtonCONFgetASBUILTClick(int page);
 
-    static const QString kInvalidLine;
+    static constexpr const char* kInvalidLine = QT_TRANSLATE_NOOP("AsBuiltConversion", "! Неверная строка AS-BUILT");
 
 private:
     QString moduleText(int page) const;

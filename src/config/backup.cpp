@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/backup.h"
 
 #include "config/layout.h"
@@ -32,9 +33,9 @@ QString VehicleBackup::fallbackFolder() const
 QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
                                            const Clock& clock)
 {
-    m_host.log(QStringLiteral("* Запущен процесс сохранения данных из модулей автомобиля, ждите..."));
+    m_host.log(QCoreApplication::translate("VehicleBackup", "* Запущен процесс сохранения данных из модулей автомобиля, ждите..."));
     if (!m_session.adapter().writeCOM(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
-        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        m_host.log(QCoreApplication::translate("VehicleBackup", "! Неверный ответ адаптера"));
         return QString();
     }
     QStringList moduleLines;
@@ -52,13 +53,13 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
             missingBlocks << name + QLatin1Char(' ') + unread.join(QLatin1Char(' '));
         // The modules still to come cannot be read: a file now would look complete.
         if (m_session.adapter().linkLost()) {
-            m_host.log(QStringLiteral("! Связь с адаптером потеряна: файл не записан"));
+            m_host.log(QCoreApplication::translate("VehicleBackup", "! Связь с адаптером потеряна: файл не записан"));
             return QString();
         }
     }
     // A file with no module in it is no backup.
     if (moduleLines.isEmpty()) {
-        m_host.log(QStringLiteral("! Ни один модуль не прочитан: файл не записан"));
+        m_host.log(QCoreApplication::translate("VehicleBackup", "! Ни один модуль не прочитан: файл не записан"));
         return QString();
     }
     const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
@@ -66,9 +67,9 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
     const QString path = save(vehicle_data::fileName(carVIN, when), vehicle_data::fileBytes(lines), programFolder);
     // A file without some modules or blocks is saved, but never passed off as complete.
     if (!path.isEmpty() && !missing.isEmpty())
-        m_host.log(QStringLiteral("! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
+        m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
     if (!path.isEmpty() && !missingBlocks.isEmpty())
-        m_host.log(QStringLiteral("! В копии нет блоков: ") + missingBlocks.join(QStringLiteral("; ")));
+        m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет блоков: ") + missingBlocks.join(QStringLiteral("; ")));
     return path;
 }
 
@@ -79,22 +80,22 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
 {
     const QString inProgramFolder = QDir(programFolder).filePath(fileName);
     if (vehicle_data::writeWhole(inProgramFolder, bytes).isEmpty()) {
-        m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге ")
+        m_host.log(QCoreApplication::translate("VehicleBackup", "* Файл ") + fileName + QCoreApplication::translate("VehicleBackup", " сохранен в каталоге ")
                    + QDir::toNativeSeparators(QFileInfo(inProgramFolder).absolutePath()));
         return inProgramFolder;
     }
     if (!m_fallbackAllowed) {
-        m_host.log(QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(programFolder));
+        m_host.log(QCoreApplication::translate("VehicleBackup", "! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(programFolder));
         return QString();
     }
     const QString folder = fallbackFolder();
     const QString inFallback = QDir(folder).filePath(fileName);
     if (QDir().mkpath(folder) && vehicle_data::writeWhole(inFallback, bytes).isEmpty()) {
-        m_host.log(QStringLiteral("* Файл ") + fileName + QStringLiteral(" сохранен в каталоге ")
+        m_host.log(QCoreApplication::translate("VehicleBackup", "* Файл ") + fileName + QCoreApplication::translate("VehicleBackup", " сохранен в каталоге ")
                    + QDir::toNativeSeparators(folder));
         return inFallback;
     }
-    m_host.log(QStringLiteral("! Ошибка сохранения файла"));
+    m_host.log(QCoreApplication::translate("VehicleBackup", "! Ошибка сохранения файла"));
     return QString();
 }
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/backup_reader.h"
 
 #include "config/config_panel.h"
@@ -15,7 +16,10 @@
 
 namespace talmero::config {
 
-const QString BackupOpening::kBackupFileFilter = QStringLiteral("Konfiguracja auta (VehicleData*.xml)");
+QString BackupOpening::backupFileFilter()
+{
+    return QCoreApplication::translate("BackupOpening", "Konfiguracja auta (VehicleData*.xml)");
+}
 
 namespace {
 
@@ -86,7 +90,7 @@ QString outline(const QByteArray& bytes, const QString& address, BackupOutline& 
         }
     }
     if (xml.hasError()) {
-        return QStringLiteral("Строка %1, столбец %2: %3")
+        return QCoreApplication::translate("BackupOpening", "Строка %1, столбец %2: %3")
             .arg(xml.lineNumber())
             .arg(xml.columnNumber())
             .arg(xml.errorString());
@@ -117,46 +121,46 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
     // A folder, a pipe or a device is no backup; opening a pipe would wait for a writer.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        host.notify(QStringLiteral("Это не файл резервной копии (папка, канал или устройство):\n") + fullName);
+        host.notify(QCoreApplication::translate("BackupOpening", "Это не файл резервной копии (папка, канал или устройство):\n") + fullName);
         return lookup;
     }
     QFile file(path);
     if (info.size() > kMaxBackupFileSize) {
-        host.notify(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
+        host.notify(QCoreApplication::translate("BackupOpening", "Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
         return lookup;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        host.notify(QStringLiteral("Не удалось открыть файл:\n") + fullName + u'\n' + file.errorString());
+        host.notify(QCoreApplication::translate("BackupOpening", "Не удалось открыть файл:\n") + fullName + u'\n' + file.errorString());
         return lookup;
     }
     // As much as the file holds, and one byte more: a file that grew meanwhile is refused.
     const QByteArray bytes = file.read(qMin<qint64>(file.size(), kMaxBackupFileSize) + 1);
     if (bytes.size() > kMaxBackupFileSize) {
-        host.notify(QStringLiteral("Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
+        host.notify(QCoreApplication::translate("BackupOpening", "Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
         return lookup;
     }
     if (!file.atEnd()) {
-        host.notify(QStringLiteral("Файл изменился во время чтения:\n") + fullName);
+        host.notify(QCoreApplication::translate("BackupOpening", "Файл изменился во время чтения:\n") + fullName);
         return lookup;
     }
     BackupOutline found;
     const QString parseError = outline(bytes, address, found);
     if (!parseError.isEmpty()) {
-        host.notify(QStringLiteral("Файл не является XML-документом:\n") + fullName + u'\n' + parseError);
+        host.notify(QCoreApplication::translate("BackupOpening", "Файл не является XML-документом:\n") + fullName + u'\n' + parseError);
         return lookup;
     }
     lookup.loaded = true;
 
-    const QString preset = QStringLiteral("! Неверная структура файла:\n") + fullName;
+    const QString preset = QCoreApplication::translate("BackupOpening", "! Неверная структура файла:\n") + fullName;
     const auto structureFault = [&] {
-        host.notify(QStringLiteral("Неверная структура файла:\n") + fullName);
+        host.notify(QCoreApplication::translate("BackupOpening", "Неверная структура файла:\n") + fullName);
         lookup.result = preset;
         return lookup;
     };
     if (!found.vehicleData || !found.modules || found.moduleCount == 0)
         return structureFault();
     if (!found.matched) {
-        lookup.result = QStringLiteral("! Нет данных о модуле");
+        lookup.result = QCoreApplication::translate("BackupOpening", "! Нет данных о модуле");
         return lookup;
     }
     if (found.blocks.isEmpty())
@@ -169,7 +173,7 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
             lookup.result = child.text.trimmed().isEmpty() ? QString() : child.text;
     }
     if (lookup.result.isEmpty())
-        lookup.result = QStringLiteral("! Нет данных о конфигурации");
+        lookup.result = QCoreApplication::translate("BackupOpening", "! Нет данных о конфигурации");
     return lookup;
 }
 
@@ -189,7 +193,7 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
     const QString path = chooseFile ? chooseFile() : QString();
     if (path.isEmpty())
         return;
-    m_host.log(QStringLiteral("* Просмотр файла ") + QFileInfo(path).fileName());
+    m_host.log(QCoreApplication::translate("BackupOpening", "* Просмотр файла ") + QFileInfo(path).fileName());
     const BackupLookup lookup = readBackupBlock(path, choice.address, choice.index, m_host);
     if (!lookup.loaded)
         return;
@@ -197,7 +201,7 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
         m_host.log(lookup.result);
         return;
     }
-    m_host.log(QStringLiteral("* Открыта конфигурация модуля ") + qs(pageInfo(page).caption)
+    m_host.log(QCoreApplication::translate("BackupOpening", "* Открыта конфигурация модуля ") + qs(pageInfo(page).caption)
                + QStringLiteral(" (") + m_panel.view().text(QStringLiteral("LabelCONF"))
                + QStringLiteral(")") + choice.suffix + QStringLiteral(" -> ") + lookup.result);
 
@@ -211,8 +215,8 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
     // A stored block the page cannot show is reported as a refused read is; the climate
     // page's "Other" edit shows the text as stored.
     if (!m_panel.decodeHex(block, hex, lookup.result)) {
-        m_host.notify(QStringLiteral("! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
-                      + QStringLiteral(" (") + choice.address + QStringLiteral("), блок ") + choice.index
+        m_host.notify(QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
+                      + QStringLiteral(" (") + choice.address + QCoreApplication::translate("BackupOpening", "), блок ") + choice.index
                       + QStringLiteral(": ") + lookup.result.trimmed());
     }
 }

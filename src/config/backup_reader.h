@@ -50,7 +50,7 @@ public:
     void ButtonCONFopenClick(int page, const QString& path);
 
     // The open dialog's filter: description, then the pattern.
-    static const QString kBackupFileFilter;
+    static QString backupFileFilter();
 
 private:
     ConfigPanel& m_panel;

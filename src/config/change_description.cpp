@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/change_description.h"
 
 #include "config/config_panel.h"
@@ -36,11 +37,11 @@ QHash<QString, QString> shownStates(BlockId id, const QString& hex)
             continue;
         const QString name = qs(o.name);
         if (!o.isRadioGroup()) {
-            states.insert(name, view.checked(name) ? QStringLiteral("да") : QStringLiteral("нет"));
+            states.insert(name, view.checked(name) ? QCoreApplication::translate("ChangeDescription", "да") : QCoreApplication::translate("ChangeDescription", "нет"));
             continue;
         }
         const int item = view.item(name);
-        states.insert(name, item >= 0 && item < int(o.items.size()) ? qs(o.items[item]).trimmed()
+        states.insert(name, item >= 0 && item < int(o.items.size()) ? tl(o.items[item]).trimmed()
                                                                      : QStringLiteral("—"));
     }
     return states;
@@ -55,8 +56,8 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
     // A block the page cannot show has no options to compare.
     if (before.isEmpty() || after.isEmpty()) {
         const QString page = qs(pageInfo(layoutOf(id).page).caption);
-        return {(before.isEmpty() ? QStringLiteral("Блок модуля не распознаётся страницей %1")
-                                  : QStringLiteral("Новый блок не распознаётся страницей %1"))
+        return {(before.isEmpty() ? QCoreApplication::translate("ChangeDescription", "Блок модуля не распознаётся страницей %1")
+                                  : QCoreApplication::translate("ChangeDescription", "Новый блок не распознаётся страницей %1"))
                     .arg(page)};
     }
     QStringList lines;
@@ -67,7 +68,7 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
         const QString was = before.value(name, kNotInBlock);
         const QString now = after.value(name, kNotInBlock);
         if (was != now)
-            lines.append(qs(o.caption).trimmed() + QStringLiteral(": ") + was + QStringLiteral(" → ") + now);
+            lines.append(tl(o.caption).trimmed() + QStringLiteral(": ") + was + QStringLiteral(" → ") + now);
     }
     return lines;
 }

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/config_panel.h"
 
 #include "config/block_reading.h"
@@ -80,11 +81,11 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
         var = qs(b.zero);
         m_decoded[int(id)] = var;
         if (!b.refuseMessage.empty())
-            m_host.notify(qs(b.refuseMessage));
+            m_host.notify(tl(b.refuseMessage));
         return false;
     }
     if (b.known.count != 0 && !allSet(var, b.known)) {
-        m_host.notify(qs(b.unknownMessage));
+        m_host.notify(tl(b.unknownMessage));
         return true;
     }
     bool writable = true;
@@ -169,7 +170,7 @@ BlockId ConfigPanel::pageBlock(int page) const
 QString ConfigPanel::partSuffix(int page) const
 {
     const PageInfo& info = pageInfo(page);
-    return info.sideGroup.empty() ? QString() : qs(info.sideSuffixes[pageSide(page)]);
+    return info.sideGroup.empty() ? QString() : tl(info.sideSuffixes[pageSide(page)], "Pages");
 }
 
 bool ConfigPanel::hasUnwrittenChanges() const
@@ -186,7 +187,7 @@ bool ConfigPanel::hasUnwrittenChanges() const
 bool ConfigPanel::mayDiscardChanges()
 {
     return !hasUnwrittenChanges()
-        || m_host.ask(QStringLiteral("Изменённые параметры не записаны в модуль. Отменить изменения?"));
+        || m_host.ask(QCoreApplication::translate("ConfigPanel", "Изменённые параметры не записаны в модуль. Отменить изменения?"));
 }
 
 bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
@@ -198,12 +199,12 @@ bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
     const PageInfo& info = pageInfo(newTab);
     const bool asBuilt = !info.asBuiltAddress.empty();
     if (!online && !asBuilt) {
-        m_host.notify(QStringLiteral("В OFFLINE режиме доступны только вкладки IPC и BCM"));
+        m_host.notify(QCoreApplication::translate("ConfigPanel", "В OFFLINE режиме доступны только вкладки IPC и BCM"));
         return false;
     }
     m_view.setVisible(QStringLiteral("ButtonCONFopenASBUILT"), asBuilt);
     m_view.setVisible(kButtonGetAsBuilt, asBuilt);
-    m_view.setText(QStringLiteral("LabelCONF"), qs(info.title));
+    m_view.setText(QStringLiteral("LabelCONF"), tl(info.title, "Pages"));
     if (asBuilt) {
         m_view.setText(QStringLiteral("Label2"), qs(info.asBuiltAddress));
         m_view.setText(QStringLiteral("Label3"), QStringLiteral("0%1").arg(pageSide(newTab) + 1));

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "config/config_transfer.h"
 
 #include "config/change_description.h"
@@ -15,8 +16,8 @@ namespace talmero::config {
 
 namespace {
 
-const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
-const QString kError = QStringLiteral("! Ошибка");
+const char* const kWrongAnswer = QT_TRANSLATE_NOOP("ConfigTransfer", "! Неверный ответ модуля");
+const char* const kError = QT_TRANSLATE_NOOP("ConfigTransfer", "! Ошибка");
 
 bool failed(const QString& result)
 {
@@ -38,7 +39,7 @@ ConfigTransfer::ConfigTransfer(ConfigPanel& panel, safety::WriteGate& gate, link
 
 QString ConfigTransfer::logLine(const char* action, int page) const
 {
-    return QString::fromUtf8(action) + qs(pageInfo(page).caption) + QStringLiteral(" (")
+    return QCoreApplication::translate("ConfigTransfer", action) + qs(pageInfo(page).caption) + QStringLiteral(" (")
         + m_panel.view().text(QStringLiteral("LabelCONF")) + QStringLiteral(")")
         + m_panel.partSuffix(page);
 }
@@ -68,7 +69,7 @@ void ConfigTransfer::ButtonCONFreadClick(int page)
     const QString address = qs(info.addresses[info.addresses[1].empty() ? 0 : side]);
 
     m_panel.clearCONF();
-    m_host.log(logLine("* Чтение конфигурации из модуля ", page));
+    m_host.log(logLine(QT_TRANSLATE_NOOP("ConfigTransfer", "* Чтение конфигурации из модуля "), page));
     const QString opened = m_gate.session().openModule(true, true, info.medium, info.session, address);
     if (failed(opened)) {
         m_host.log(opened);
@@ -77,7 +78,7 @@ void ConfigTransfer::ButtonCONFreadClick(int page)
     const QString answer = send(qs(t.readRequest));
     const std::optional<QString> hex = link::positiveData(answer, qs(t.readPrefix));
     if (!hex) {
-        m_host.log(kWrongAnswer + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
+        m_host.log(QCoreApplication::translate("ConfigTransfer", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return;
     }
     if (!m_panel.decodeHex(t.block, *hex))
@@ -88,7 +89,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const BlockTransf
                                          const QString& address, const QString& data) const
 {
     safety::BlockWrite w;
-    w.target.module = qs(info.caption) + QStringLiteral(" (") + qs(info.title) + QLatin1Char(')');
+    w.target.module = qs(info.caption) + QStringLiteral(" (") + tl(info.title, "Pages") + QLatin1Char(')');
     w.target.address = address;
     w.target.block = qs(t.readRequest).mid(2);
     w.target.accepted = qs(t.accepted);
@@ -96,7 +97,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const BlockTransf
         return m_gate.session().openModule(true, true, info.medium, info.session, address);
     };
     w.newHex = data;
-    w.title = QStringLiteral("Запись конфигурации");
+    w.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации");
     w.describe = [block = t.block, data](const QString& held) { return describeChange(block, held, data); };
     return w;
 }
@@ -108,7 +109,7 @@ bool ConfigTransfer::ButtonCONFwriteClick(int page)
     // already prevents it; a caller without a window gets the same guard.
     if (!m_panel.view().enabled(QStringLiteral("ButtonCONFwrite")))
         return false;
-    m_host.log(logLine("* Запись конфигурации в модуль ", page));
+    m_host.log(logLine(QT_TRANSLATE_NOOP("ConfigTransfer", "* Запись конфигурации в модуль "), page));
     m_panel.encode(m_panel.pageBlock(page));
     const QString data = writeData(m_panel, page);
     if (page == PageDDM)
@@ -145,7 +146,7 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     second.target.open = [this, passenger] {
         if (send(QStringLiteral("atsh") + passenger) != QLatin1String("OK")
             || send(QStringLiteral("1087")) != QLatin1String("5087"))
-            return kError;
+            return QCoreApplication::translate("ConfigTransfer", kError);
         return QStringLiteral("OK");
     };
     const safety::WriteResult other = m_gate.writeBlock(second);
@@ -154,12 +155,13 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
         m_panel.clearCONF();
     } else if (!both) {
-        const auto doorLine = [](const char* door, const safety::WriteResult& r) {
-            return QString::fromUtf8(door) + (holds(r.outcome) ? QStringLiteral("содержит блок страницы")
-                                                                : QStringLiteral("не записан"));
+        const auto doorState = [](const safety::WriteResult& r) {
+            return holds(r.outcome) ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")
+                                    : QCoreApplication::translate("ConfigTransfer", "не записан");
         };
-        m_host.log(QStringLiteral("! ") + doorLine("Водительский модуль (740) ", first) + QStringLiteral("; ")
-                   + doorLine("пассажирский модуль (741) ", other));
+        m_host.log(QCoreApplication::translate("ConfigTransfer",
+                                               "! Водительский модуль (740) %1; пассажирский модуль (741) %2")
+                       .arg(doorState(first), doorState(other)));
     }
     return both;
 }

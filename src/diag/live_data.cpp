@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "diag/live_data.h"
 
 #include "diag/hex_text.h"
@@ -50,16 +51,16 @@ QString LiveData::send(const QString& command)
 void LiveData::ButtonDstartClick()
 {
     if (!send(QStringLiteral("atz")).contains(QLatin1String("ELM"))) {
-        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
         return;
     }
-    m_host.log(QStringLiteral("Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
+    m_host.log(QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
 }
 
 void LiveData::ButtonDstopClick()
 {
     if (m_session.openModule(true, true, false, false, QStringLiteral("7E0")).startsWith(QLatin1Char('!'))) {
-        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
         return;
     }
     // A monotonic clock: a wall-clock change during the pass must not show up in it.

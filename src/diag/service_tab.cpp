@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "diag/service_tab.h"
 
 #include "config/change_description.h"
@@ -13,8 +14,8 @@ namespace talmero::diag {
 
 namespace {
 const QString kNone = QStringLiteral("FF");
-const QString kNotSupported = QStringLiteral("не поддерживается");
-const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
+const char* const kNotSupported = QT_TRANSLATE_NOOP("ServiceTab", "не поддерживается");
+const char* const kWrongAnswer = QT_TRANSLATE_NOOP("ServiceTab", "! Неверный ответ модуля");
 
 bool isTwoHexDigits(const QString& text)
 {
@@ -24,7 +25,7 @@ bool isTwoHexDigits(const QString& text)
 
 QString moduleItemText(const link::TModuls& module)
 {
-    return module.name + QStringLiteral(" (") + module.title + QLatin1Char(')');
+    return module.name + QStringLiteral(" (") + link::moduleTitle(module) + QLatin1Char(')');
 }
 
 QStringList moduleItems()
@@ -44,22 +45,22 @@ std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state)
 
     ModuleChoice choice;
     if (module.EMad == kNone) {
-        choice.labelEM = kNotSupported;
+        choice.labelEM = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
         choice.editEMad = module.EMad;
         choice.groupBoxEMEnabled = true;
     }
     choice.buttonRestartEnabled = module.restart;
     if (module.VINad == kNone) {
-        choice.labelVIN = kNotSupported;
+        choice.labelVIN = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
         choice.editVINad = module.VINad;
         choice.groupBoxVINEnabled = true;
     }
     if (module.name == QLatin1String("BCM")) {
-        choice.notice = QStringLiteral("Вторая часть конфигурации модуля BCM находится по адресу \"04\"")
+        choice.notice = QCoreApplication::translate("ServiceTab", "Вторая часть конфигурации модуля BCM находится по адресу \"04\"")
                         + QStringLiteral("\n\n")
-                        + QStringLiteral("Информации о VIN коде модуль не содержит");
+                        + QCoreApplication::translate("ServiceTab", "Информации о VIN коде модуль не содержит");
     }
     return choice;
 }
@@ -101,13 +102,13 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
 {
     // The adapter answers in upper case; the expected prefix must match it.
     const QString address = vinAddress.toUpper();
-    m_host.log(QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
     if (!openCurrent())
         return QString();
     const QString answer = send(QStringLiteral("21") + address);
     const auto data = link::positiveData(answer, QStringLiteral("61") + address);
     if (!data) {
-        m_host.log(kWrongAnswer + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
+        m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return QString();
     }
     const QString vin = hexPairsToText(*data, false);
@@ -118,14 +119,14 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
 QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
 {
     const QString address = blockAddress.toUpper();
-    m_host.log(QStringLiteral("* Чтение данных по адресу ") + address + QStringLiteral(" из модуля ")
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " из модуля ")
                + moduleItemText(m_state.curModul));
     if (!openCurrent())
         return QString();
     const QString answer = send(QStringLiteral("21") + address);
     const auto data = link::positiveData(answer, QStringLiteral("61") + address);
     if (!data) {
-        m_host.log(kWrongAnswer + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
+        m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return QString();
     }
     return *data;
@@ -136,25 +137,25 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
     WriteResult result;
     // Half a byte is no data: the module would take the digits for something else.
     if (link::HEX2BIN(data).size() < 8 || data.size() % 2 != 0) {
-        m_host.notify(QStringLiteral("Неверная строка!"));
+        m_host.notify(QCoreApplication::translate("ServiceTab", "Неверная строка!"));
         return result;
     }
     // Without a whole block address the request would take the first data byte for the
     // block, write somewhere else and still look confirmed.
     const QString address = blockAddress.toUpper();
     if (!isTwoHexDigits(address)) {
-        m_host.notify(QStringLiteral("Неверный адрес!"));
+        m_host.notify(QCoreApplication::translate("ServiceTab", "Неверный адрес!"));
         return result;
     }
     result.accepted = true;
     const link::TModuls& m = m_state.curModul;
-    m_host.log(QStringLiteral("* Запись данных по адресу ") + address + QStringLiteral(" в модуль ")
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Запись данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " в модуль ")
                + moduleItemText(m));
     safety::BlockWrite write;
     write.target = m_gate.targetOf(m.adr, address);
     write.target.module = moduleItemText(m);
     write.newHex = data.toUpper();
-    write.title = QStringLiteral("Запись данных");
+    write.title = QCoreApplication::translate("ServiceTab", "Запись данных");
     // A block that a configuration page shows is described option by option.
     write.sameLengthOnly = false;
     if (const auto block = config::blockAt(m.adr, address)) {
@@ -168,19 +169,19 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
 
 bool ServiceTab::ButtonRestartClick()
 {
-    m_host.log(QStringLiteral("* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
     if (!m_gate.confirmRestart(moduleItemText(m_state.curModul))) {
-        m_host.log(QStringLiteral("* Перезагрузка отменена"));
+        m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
         return false;
     }
     if (!openCurrent())
         return false;
     const QString answer = m_gate.restart();
     if (answer.startsWith(QLatin1String("51"))) {
-        m_host.log(QStringLiteral("* Модуль перезагружен"));
+        m_host.log(QCoreApplication::translate("ServiceTab", "* Модуль перезагружен"));
         return true;
     }
-    m_host.log(kWrongAnswer + link::negativeAnswerNote(answer));
+    m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(answer));
     return false;
 }
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "diag/trouble_codes.h"
 
 #include "diag/dtc_memo.h"
@@ -60,12 +61,12 @@ void TroubleCodes::fail(const QString& line)
 bool TroubleCodes::ButtonDTCClick()
 {
     m_clearEnabled = false;
-    m_host.log(QStringLiteral("* Считывание кодов ошибок, ждите..."));
+    m_host.log(QCoreApplication::translate("TroubleCodes", "* Считывание кодов ошибок, ждите..."));
     dtcHS.clear();
     dtcMS.clear();
     m_memo.startReading(QDateTime::currentDateTime());
     if (!send(QStringLiteral("atz"), true).contains(QLatin1String("ELM"))) {
-        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "! Неверный ответ адаптера"));
         return false;
     }
 
@@ -77,7 +78,7 @@ bool TroubleCodes::ButtonDTCClick()
                                             [medium](const DtcModule& m) { return m.medium == medium; }));
         m_gate.session().switchBus(medium, firstOnBus(medium));
         if (link::cutCOM(send(protocolFor(medium), true)) != kOK) {
-            m_host.log(QStringLiteral("! Ошибка"));
+            m_host.log(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
             unread += onBus;
             continue;
         }
@@ -92,7 +93,7 @@ bool TroubleCodes::ButtonDTCClick()
             m_gate.session().stopIfCancelled();
             // Nothing more can be read; a summary now would pass the rest off as clean.
             if (adapter.linkLost()) {
-                m_host.log(QStringLiteral("! Связь с адаптером потеряна: чтение ошибок прервано"));
+                m_host.log(QCoreApplication::translate("TroubleCodes", "! Связь с адаптером потеряна: чтение ошибок прервано"));
                 m_clearEnabled = !dtcHS.isEmpty() || !dtcMS.isEmpty();
                 return m_clearEnabled;
             }
@@ -101,28 +102,28 @@ bool TroubleCodes::ButtonDTCClick()
         }
     }
 
-    m_host.log(QStringLiteral("* Чтение ошибок завершено"));
+    m_host.log(QCoreApplication::translate("TroubleCodes", "* Чтение ошибок завершено"));
     m_clearEnabled = !dtcHS.isEmpty() || !dtcMS.isEmpty();
     if (m_clearEnabled)
-        m_host.log(QStringLiteral("! В модулях присутствуют ошибки"));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "! В модулях присутствуют ошибки"));
     // "No errors" only when every module asked gave its count.
     if (unread > 0)
-        m_host.log(QStringLiteral("! Не прочитано модулей: %1 из %2").arg(unread).arg(total));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "! Не прочитано модулей: %1 из %2").arg(unread).arg(total));
     else if (!m_clearEnabled)
-        m_host.log(QStringLiteral("* В модулях ошибок нет"));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "* В модулях ошибок нет"));
     return m_clearEnabled;
 }
 
 bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 {
     if (link::cutCOM(send(QStringLiteral("atsh") + address, true)) != kOK) {
-        fail(QStringLiteral("! Ошибка"));
+        fail(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
         return false;
     }
     const DtcModule* module = findDtcModule(address);
     const bool session = module ? module->sessionWhenReading : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), true)) != kSessionOpen) {
-        fail(QStringLiteral("! Модуль не ответил или отсутствует"));
+        fail(QCoreApplication::translate("TroubleCodes", "! Модуль не ответил или отсутствует"));
         return false;
     }
     const std::optional<bool> holdsCodes = listDTC();
@@ -137,17 +138,17 @@ std::optional<bool> TroubleCodes::listDTC()
     const QString cut = link::cutCOM(send(QStringLiteral("1800ff00"), true));
     const std::optional<QString> answer = link::positiveData(cut, QStringLiteral("58"));
     if (!answer) {
-        fail(QStringLiteral("! Неверный ответ модуля") + link::negativeAnswerNote(link::withoutPendingNotes(cut)));
+        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля") + link::negativeAnswerNote(link::withoutPendingNotes(cut)));
         return std::nullopt;
     }
     // A positive answer cut short or garbled has no usable count; that module's listing
     // ends here and the other modules are still read.
     const int count = hexByte(answer->left(2));
     if (count < 0) {
-        fail(QStringLiteral("! Неверный ответ модуля"));
+        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля"));
         return std::nullopt;
     }
-    m_memo.appendMemo(QStringLiteral("Ошибок: ") + QString::number(count));
+    m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "Ошибок: ") + QString::number(count));
     if (count == 0)
         return false;
 
@@ -156,12 +157,12 @@ std::optional<bool> TroubleCodes::listDTC()
     // digits is never shown as codes.
     const QString codes = answer->mid(2);
     if (codes.size() != 6 * count || !isHexText(codes)) {
-        fail(QStringLiteral("! Неверный ответ"));
+        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ"));
         return true;
     }
     for (int i = 0; i < count; ++i) {
         const link::DtcText dtc = link::DTC2TEXT(codes.mid(6 * i, 6));
-        m_memo.appendMemo(QStringLiteral("#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
+        m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
     }
     return true;
 }
@@ -177,14 +178,14 @@ bool TroubleCodes::ButtonDTCclearClick()
     }
     // Nothing listed, nothing to clear and nothing to ask.
     if (!modules.isEmpty() && !m_gate.confirmClearing(modules)) {
-        m_host.log(QStringLiteral("* Стирание ошибок отменено"));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "* Стирание ошибок отменено"));
         m_clearEnabled = true;
         return m_clearEnabled;
     }
     m_memo.clearMemo();
-    m_host.log(QStringLiteral("* Стираем считанные ошибки"));
+    m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем считанные ошибки"));
     if (!send(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
-        m_host.log(QStringLiteral("! Неверный ответ адаптера"));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "! Неверный ответ адаптера"));
         // Nothing was cleared: the button stays enabled for another try, also when this
         // object was made anew after a reconnect.
         m_clearEnabled = true;
@@ -205,17 +206,17 @@ bool TroubleCodes::ButtonDTCclearClick()
     // A module that did not confirm is named, and "Crear" stays for another try.
     m_clearEnabled = !notCleared.isEmpty();
     if (m_clearEnabled) {
-        m_host.log(QStringLiteral("! Стирание не подтвердили модули: ") + notCleared.join(QStringLiteral(", ")));
-        m_memo.appendMemo(QStringLiteral("! Операция выполнена не полностью"));
+        m_host.log(QCoreApplication::translate("TroubleCodes", "! Стирание не подтвердили модули: ") + notCleared.join(QStringLiteral(", ")));
+        m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "! Операция выполнена не полностью"));
     } else {
-        m_memo.appendMemo(QStringLiteral("* Операция выполнена"));
+        m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "* Операция выполнена"));
     }
     return m_clearEnabled;
 }
 
 bool TroubleCodes::clearModuleDTC(const QString& address)
 {
-    m_host.log(QStringLiteral("* Стираем ошибки модуля по адресу ") + address);
+    m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем ошибки модуля по адресу ") + address);
     if (link::cutCOM(send(QStringLiteral("atsh") + address, false)) != kOK)
         return false;
     const DtcModule* module = findDtcModule(address);

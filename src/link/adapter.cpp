@@ -34,8 +34,7 @@ bool Adapter::changesModule(const QString& command)
 QString Adapter::writeCOM(const QString& command, bool logIt)
 {
     if (changesModule(command)) {
-        m_host.log(QStringLiteral("! Запрос изменения модуля без проверки не отправлен: ")
-                   + command.toUpper());
+        m_host.log(tr("! Запрос изменения модуля без проверки не отправлен: %1").arg(command.toUpper()));
         return QString();
     }
     return exchange(command, logIt);

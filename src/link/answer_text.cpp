@@ -2,6 +2,8 @@
 
 #include "link/codecs.h"
 
+#include <QCoreApplication>
+
 namespace talmero::link {
 
 void squeezeCOM(QString& text)
@@ -118,20 +120,21 @@ QString negativeReasonText(int reason)
         int code;
         const char* text;
     } kReasons[] = {
-        {0x10, "общий отказ"},
-        {0x11, "сервис не поддерживается"},
-        {0x12, "функция не поддерживается"},
-        {0x13, "неверная длина"},
-        {0x22, "условия не выполнены"},
-        {0x31, "вне диапазона"},
-        {0x33, "доступ запрещён"},
-        {0x78, "модуль занят"},
+        {0x10, QT_TRANSLATE_NOOP("NegativeAnswer", "общий отказ")},
+        {0x11, QT_TRANSLATE_NOOP("NegativeAnswer", "сервис не поддерживается")},
+        {0x12, QT_TRANSLATE_NOOP("NegativeAnswer", "функция не поддерживается")},
+        {0x13, QT_TRANSLATE_NOOP("NegativeAnswer", "неверная длина")},
+        {0x22, QT_TRANSLATE_NOOP("NegativeAnswer", "условия не выполнены")},
+        {0x31, QT_TRANSLATE_NOOP("NegativeAnswer", "вне диапазона")},
+        {0x33, QT_TRANSLATE_NOOP("NegativeAnswer", "доступ запрещён")},
+        {0x78, QT_TRANSLATE_NOOP("NegativeAnswer", "модуль занят")},
     };
     for (const auto& r : kReasons) {
         if (r.code == reason)
-            return QString::fromUtf8(r.text);
+            return QCoreApplication::translate("NegativeAnswer", r.text);
     }
-    return QStringLiteral("код %1").arg(QString::number(reason, 16).toUpper().rightJustified(2, u'0'));
+    return QCoreApplication::translate("NegativeAnswer", "код %1")
+        .arg(QString::number(reason, 16).toUpper().rightJustified(2, u'0'));
 }
 
 QString negativeAnswerNote(const QString& cut)

@@ -1,6 +1,8 @@
 #include "link/modules.h"
 
 #include "link/codecs.h"
+
+#include <QCoreApplication>
 #include "link/host.h"
 
 namespace talmero::link {
@@ -17,17 +19,17 @@ struct Row {
 };
 
 constexpr Row kRows[kModuleCount] = {
-    {0, "720", "IPC", "Панель приборов", "00", "02", false},
-    {1, "727", "ACM", "Аудиомодуль", "00", "01", false},
-    {1, "726", "BCM", "GEM модуль", "03", "FF", true},
-    {1, "740", "DDM", "Водительский дверной модуль", "01", "00", false},
-    {1, "741", "PDM", "Пассажирский дверной модуль", "01", "00", false},
-    {1, "733", "HVAC", "Модуль климат-контроля", "01", "00", false},
-    {1, "737", "RCM", "Модуль подушек/ремней безопасности", "00", "01", false},
-    {0, "760", "ABS", "Модуль ABS/ESP", "01", "00", false},
-    {0, "734", "HCM", "Модуль управления головным светом", "00", "01", false},
-    {0, "730", "PSCM", "Модуль ЭГУР", "FF", "00", false},
-    {0, "7E0", "PCM", "Модуль управления двигателем", "FF", "FF", true},
+    {0, "720", "IPC", QT_TRANSLATE_NOOP("Modules", "Панель приборов"), "00", "02", false},
+    {1, "727", "ACM", QT_TRANSLATE_NOOP("Modules", "Аудиомодуль"), "00", "01", false},
+    {1, "726", "BCM", QT_TRANSLATE_NOOP("Modules", "GEM модуль"), "03", "FF", true},
+    {1, "740", "DDM", QT_TRANSLATE_NOOP("Modules", "Водительский дверной модуль"), "01", "00", false},
+    {1, "741", "PDM", QT_TRANSLATE_NOOP("Modules", "Пассажирский дверной модуль"), "01", "00", false},
+    {1, "733", "HVAC", QT_TRANSLATE_NOOP("Modules", "Модуль климат-контроля"), "01", "00", false},
+    {1, "737", "RCM", QT_TRANSLATE_NOOP("Modules", "Модуль подушек/ремней безопасности"), "00", "01", false},
+    {0, "760", "ABS", QT_TRANSLATE_NOOP("Modules", "Модуль ABS/ESP"), "01", "00", false},
+    {0, "734", "HCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления головным светом"), "00", "01", false},
+    {0, "730", "PSCM", QT_TRANSLATE_NOOP("Modules", "Модуль ЭГУР"), "FF", "00", false},
+    {0, "7E0", "PCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления двигателем"), "FF", "FF", true},
 };
 } // namespace
 
@@ -59,6 +61,11 @@ const TModuls* findModule(const QString& name)
     return nullptr;
 }
 
+QString moduleTitle(const TModuls& module)
+{
+    return QCoreApplication::translate("Modules", module.title.toUtf8().constData());
+}
+
 const TModuls* moduleAt(const QString& address)
 {
     for (const TModuls& m : Moduls()) {
@@ -74,7 +81,7 @@ void learnCarVin(LinkState& state, Host& host, const QString& vin)
         return;
     state.vinFromCar = vin;
     if (vin != state.carVIN) {
-        host.log(QStringLiteral("* VIN автомобиля %1 отличается от указанного при подключении (%2)")
+        host.log(QCoreApplication::translate("Modules", "* VIN автомобиля %1 отличается от указанного при подключении (%2)")
                      .arg(vin, state.carVIN));
     }
 }

@@ -10,7 +10,7 @@ struct TModuls {
     quint8 bus = 0;   // 0 = high-speed CAN, 1 = medium-speed CAN
     QString adr;      // CAN request identifier, three hex digits
     QString name;     // short name
-    QString title;    // Russian title
+    QString title;    // Russian title, as the program's own text (see moduleTitle)
     QString EMad;     // block read and written by hand; "FF" = none
     QString VINad;    // block holding the VIN; "FF" = none
     bool restart = false;
@@ -23,6 +23,9 @@ const std::array<TModuls, kModuleCount>& Moduls();
 
 // The module with this short name (IPC ... PCM), or nullptr.
 const TModuls* findModule(const QString& name);
+
+// The module's title in the language the program speaks.
+QString moduleTitle(const TModuls& module);
 
 // The module with this CAN address ("720"), or nullptr.
 const TModuls* moduleAt(const QString& address);

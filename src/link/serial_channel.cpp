@@ -24,15 +24,14 @@ QString SerialChannel::openFailureText(const QString& portName)
     const QString path = portName.contains(u'/') ? portName : QStringLiteral("/dev/") + portName;
     const QFileInfo device(path);
     if (portName.isEmpty() || !device.exists())
-        return QStringLiteral("Ошибка открытия порта");
+        return tr("Ошибка открытия порта");
     if (!device.isReadable() || !device.isWritable()) {
-        return QStringLiteral("Ошибка открытия порта: нет прав доступа к %1.\n"
-                              "В Linux добавьте пользователя в группу dialout "
-                              "(sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.")
+        return tr("Ошибка открытия порта: нет прав доступа к %1.\n"
+                  "В Linux добавьте пользователя в группу dialout "
+                  "(sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.")
             .arg(path);
     }
-    return QStringLiteral("Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.")
-        .arg(path);
+    return tr("Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.").arg(path);
 }
 
 bool SerialChannel::isSupportedBaud(int baudRate)
@@ -52,14 +51,14 @@ void SerialChannel::open()
     // A port left open after a failed set-up would stay held by us and make a retry fail.
     auto fail = [this](const char* text) {
         m_port.close();
-        throw LinkError(QString::fromUtf8(text));
+        throw LinkError(tr(text));
     };
     if (!isSupportedBaud(m_baudRate) || !m_port.setBaudRate(m_baudRate)
         || !m_port.setDataBits(QSerialPort::Data8) || !m_port.setParity(QSerialPort::NoParity)
         || !m_port.setStopBits(QSerialPort::OneStop))
-        fail("Ошибка настройки параметров порта");
+        fail(QT_TR_NOOP("Ошибка настройки параметров порта"));
     if (!m_port.clear(QSerialPort::AllDirections))
-        fail("Ошибка сброса порта");
+        fail(QT_TR_NOOP("Ошибка сброса порта"));
 }
 
 void SerialChannel::close()

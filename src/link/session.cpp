@@ -9,10 +9,16 @@
 
 namespace talmero::link {
 
-const QString Session::kSwitchToHighSpeed = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)");
-const QString Session::kSwitchToMediumSpeed = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)");
+QString Session::busPrompt(bool medium)
+{
+    return medium ? tr("Переключите адаптер на среднюю шину (MSCAN)")
+                  : tr("Переключите адаптер на высокую шину (HSCAN)");
+}
 
-const QString Session::kCancelled = QStringLiteral("* Операция отменена пользователем");
+QString Session::cancelledLine()
+{
+    return tr("* Операция отменена пользователем");
+}
 
 Session::Session(Adapter& adapter, Host& host) : m_adapter(adapter), m_host(host) {}
 
@@ -20,11 +26,11 @@ void Session::switchBus(bool medium, const QString& nextAddress)
 {
     if (medium ? (busMS && !busHS) : (busHS && !busMS))
         return;
-    QString prompt = medium ? kSwitchToMediumSpeed : kSwitchToHighSpeed;
+    QString prompt = busPrompt(medium);
     if (const TModuls* next = moduleAt(nextAddress))
-        prompt += QStringLiteral("\nСледующий модуль: ") + next->title + QStringLiteral(" (") + next->name + u')';
+        prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), next->name);
     if (!m_host.acknowledge(prompt)) {
-        m_host.log(kCancelled);
+        m_host.log(cancelledLine());
         throw OperationCancelled();
     }
     busHS = !medium;
@@ -36,7 +42,7 @@ void Session::stopIfCancelled()
 {
     if (!m_host.cancelRequested())
         return;
-    m_host.log(kCancelled);
+    m_host.log(cancelledLine());
     throw OperationCancelled();
 }
 
@@ -45,16 +51,16 @@ QString Session::openModule(bool logIt, bool resetFirst, bool medium, bool check
 {
     switchBus(medium, address);
     if (resetFirst && !m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
-        return QStringLiteral("! Неверный ответ адаптера");
+        return tr("! Неверный ответ адаптера");
     const QString protocol = medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");
     if (cutCOM(m_adapter.writeCOM(protocol, logIt)) != QLatin1String("OK"))
-        return QStringLiteral("! Ошибка");
+        return tr("! Ошибка");
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK"))
-        return QStringLiteral("! Ошибка");
+        return tr("! Ошибка");
     if (check1087) {
         const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt));
         if (answer != QLatin1String("5087"))
-            return QStringLiteral("! Модуль не ответил или отсутствует") + negativeAnswerNote(answer);
+            return tr("! Модуль не ответил или отсутствует") + negativeAnswerNote(answer);
     }
     return QStringLiteral("OK");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace talmero::link {
@@ -10,13 +11,15 @@ class Host;
 // Puts the adapter on a module's bus and opens the module for requests.
 class Session {
 public:
-    static const QString kSwitchToHighSpeed;   // the bus prompts
-    static const QString kSwitchToMediumSpeed;
+    Q_DECLARE_TR_FUNCTIONS(Session)
+public:
+    // The bus prompt, before the module that comes next is named.
+    static QString busPrompt(bool medium);
     static bool isBusPrompt(const QString& notice)
     {
-        return notice.startsWith(kSwitchToHighSpeed) || notice.startsWith(kSwitchToMediumSpeed);
+        return notice.startsWith(busPrompt(false)) || notice.startsWith(busPrompt(true));
     }
-    static const QString kCancelled; // the log line of a prompt answered with Cancel
+    static QString cancelledLine(); // the log line of an operation the user cancelled
 
     Session(Adapter& adapter, Host& host);
 

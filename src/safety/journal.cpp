@@ -67,16 +67,16 @@ bool Journal::open()
         return true;
     m_error.clear();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return fail(QStringLiteral("нет драйвера SQLite"));
+        return fail(tr("нет драйвера SQLite"));
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return fail(QStringLiteral("папка не создаётся"));
+        return fail(tr("папка не создаётся"));
     if (!openFile())
         return false;
     if (!usable()) {
         if (!m_error.isEmpty())
             return false;
         if (!setAside() || !openFile() || !usable())
-            return fail(m_error.isEmpty() ? QStringLiteral("новый журнал не создаётся") : m_error);
+            return fail(m_error.isEmpty() ? tr("новый журнал не создаётся") : m_error);
     }
     m_open = true;
     return true;
@@ -136,7 +136,7 @@ bool Journal::setAside()
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(m_path, target))
-        return fail(QStringLiteral("повреждённый файл не переименовывается"));
+        return fail(tr("повреждённый файл не переименовывается"));
     for (const char* suffix : {"-journal", "-wal", "-shm"})
         QFile::rename(m_path + QLatin1String(suffix), target + QLatin1String(suffix));
     m_setAside = target;

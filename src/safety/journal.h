@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -30,6 +31,7 @@ inline constexpr char kOutcomeCancelled[] = "cancelled";
 
 // Every write attempt to the car, in an SQLite file that survives a crash mid-write.
 class Journal {
+    Q_DECLARE_TR_FUNCTIONS(Journal)
 public:
     // journal.sqlite in the user's application data folder.
     static QString defaultPath();

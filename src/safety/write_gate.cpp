@@ -12,30 +12,26 @@ namespace talmero::safety {
 
 namespace {
 
-const QString kWritten = QStringLiteral("* Успешно записано");
-const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
-const QString kHeldNotRead = QStringLiteral("! Блок модуля не прочитан: запись не выполнена");
-const QString kUnchanged = QStringLiteral("* Модуль уже содержит эти данные: запись не нужна");
-const QString kOtherLength =
-    QStringLiteral("! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена");
-const QString kLengthWarning = QStringLiteral("Длина отличается: модуль содержит %1 байт, записывается %2 байт");
-const QString kCancelled = QStringLiteral("* Запись отменена");
-const QString kNoVoltage = QStringLiteral("! Адаптер не сообщил напряжение бортовой сети: запись не выполнена");
-const QString kLowVoltage =
-    QStringLiteral("! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена");
-const QString kNoJournal = QStringLiteral("! Журнал записей недоступен (%1): запись не выполнена");
-const QString kJournalSetAside =
-    QStringLiteral("! Журнал записей был повреждён и отложен как %1; начат новый журнал");
-const QString kJournalNotCompleted = QStringLiteral("! Итог записи не внесён в журнал (%1)");
-const QString kCancelledNotRecorded = QStringLiteral("! Отмена записи не внесена в журнал (%1)");
-const QString kAnswerLost =
-    QStringLiteral("! Ответ модуля на запись не получен или не понят: модуль мог принять запись");
-const QString kVerified = QStringLiteral("* Запись проверена: модуль содержит записанные данные");
-const QString kTookIt = QStringLiteral("* Модуль содержит записанные данные: запись принята");
-const QString kKeptOld = QStringLiteral("! Модуль содержит прежние данные: запись не принята");
-const QString kDiffers = QStringLiteral("! Модуль содержит другие данные: %1 (записано %2)");
-const QString kNotReadBack = QStringLiteral("! Блок после записи не прочитан: запись не проверена");
-const QString kNotAgreed = QStringLiteral("! Запрос не подтверждён пользователем и не отправлен");
+const char* const kWritten = QT_TRANSLATE_NOOP("WriteGate", "* Успешно записано");
+const char* const kWrongAnswer = QT_TRANSLATE_NOOP("WriteGate", "! Неверный ответ модуля");
+const char* const kHeldNotRead = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля не прочитан: запись не выполнена");
+const char* const kUnchanged = QT_TRANSLATE_NOOP("WriteGate", "* Модуль уже содержит эти данные: запись не нужна");
+const char* const kOtherLength = QT_TRANSLATE_NOOP("WriteGate", "! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена");
+const char* const kLengthWarning = QT_TRANSLATE_NOOP("WriteGate", "Длина отличается: модуль содержит %1 байт, записывается %2 байт");
+const char* const kCancelled = QT_TRANSLATE_NOOP("WriteGate", "* Запись отменена");
+const char* const kNoVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Адаптер не сообщил напряжение бортовой сети: запись не выполнена");
+const char* const kLowVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена");
+const char* const kNoJournal = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей недоступен (%1): запись не выполнена");
+const char* const kJournalSetAside = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей был повреждён и отложен как %1; начат новый журнал");
+const char* const kJournalNotCompleted = QT_TRANSLATE_NOOP("WriteGate", "! Итог записи не внесён в журнал (%1)");
+const char* const kCancelledNotRecorded = QT_TRANSLATE_NOOP("WriteGate", "! Отмена записи не внесена в журнал (%1)");
+const char* const kAnswerLost = QT_TRANSLATE_NOOP("WriteGate", "! Ответ модуля на запись не получен или не понят: модуль мог принять запись");
+const char* const kVerified = QT_TRANSLATE_NOOP("WriteGate", "* Запись проверена: модуль содержит записанные данные");
+const char* const kTookIt = QT_TRANSLATE_NOOP("WriteGate", "* Модуль содержит записанные данные: запись принята");
+const char* const kKeptOld = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит прежние данные: запись не принята");
+const char* const kDiffers = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит другие данные: %1 (записано %2)");
+const char* const kNotReadBack = QT_TRANSLATE_NOOP("WriteGate", "! Блок после записи не прочитан: запись не проверена");
+const char* const kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
 
 QString hexBytes(const QString& hex)
 {
@@ -78,11 +74,11 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
     t.block = block;
     t.accepted = QStringLiteral("7B") + block;
     const link::TModuls* m = link::moduleAt(address);
-    t.module = m ? m->name + QStringLiteral(" (") + m->title + QLatin1Char(')') : address;
+    t.module = m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QLatin1Char(')') : address;
     const bool medium = m && m->bus == 1;
     t.open = [this, address, medium, known = m != nullptr] {
         if (!known)
-            return QStringLiteral("! Модуль с адресом %1 неизвестен").arg(address);
+            return tr("! Модуль с адресом %1 неизвестен").arg(address);
         return m_session.openModule(true, true, medium, link::opensSession(address), address);
     };
     return t;
@@ -109,9 +105,9 @@ bool WriteGate::batteryAllows()
 {
     const auto volts = voltageOf(send(QStringLiteral("atrv")));
     if (!volts)
-        return refuse(kNoVoltage);
+        return refuse(tr(kNoVoltage));
     if (*volts < m_settings.minVoltage) {
-        return refuse(kLowVoltage.arg(QString::number(*volts, 'f', 1),
+        return refuse(tr(kLowVoltage).arg(QString::number(*volts, 'f', 1),
                                       QString::number(m_settings.minVoltage, 'f', 1)));
     }
     return true;
@@ -123,12 +119,12 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
     const BlockTarget& t = w.target;
     // Nothing goes out unless it can be recorded.
     if (!m_journal.open()) {
-        refuse(kNoJournal.arg(m_journal.error()));
+        refuse(tr(kNoJournal).arg(m_journal.error()));
         return result;
     }
     if (!m_journal.setAsideAs().isEmpty()) {
-        m_host.log(kJournalSetAside.arg(m_journal.setAsideAs()));
-        m_host.notify(kJournalSetAside.arg(m_journal.setAsideAs()));
+        m_host.log(tr(kJournalSetAside).arg(m_journal.setAsideAs()));
+        m_host.notify(tr(kJournalSetAside).arg(m_journal.setAsideAs()));
     }
 
     const QString opened = t.open();
@@ -139,20 +135,20 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
     }
     const std::optional<QString> held = readBlock(t);
     if (!held) {
-        m_host.log(kHeldNotRead);
+        m_host.log(tr(kHeldNotRead));
         return result;
     }
     result.heldHex = *held;
     learnVin(t.address);
     if (*held == w.newHex) {
-        m_host.log(kUnchanged);
+        m_host.log(tr(kUnchanged));
         result.outcome = WriteOutcome::Unchanged;
         return result;
     }
 
     link::ChangeRequest request;
     request.title = w.title;
-    request.subject = t.module + QStringLiteral(", адрес ") + t.address + QStringLiteral(", блок ") + t.block;
+    request.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
     if (w.describe)
         request.changes = w.describe(*held);
     request.oldHex = hexBytes(*held);
@@ -161,10 +157,10 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
     const qsizetype newBytes = w.newHex.size() / 2;
     if (heldBytes != newBytes) {
         if (w.sameLengthOnly) {
-            refuse(kOtherLength.arg(newBytes).arg(heldBytes));
+            refuse(tr(kOtherLength).arg(newBytes).arg(heldBytes));
             return result;
         }
-        request.warnings.append(kLengthWarning.arg(heldBytes).arg(newBytes));
+        request.warnings.append(tr(kLengthWarning).arg(heldBytes).arg(newBytes));
     }
 
     JournalEntry entry;
@@ -176,8 +172,8 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
     if (!m_host.confirm(request)) {
         entry.outcome = QString::fromLatin1(kOutcomeCancelled);
         if (!m_journal.record(entry))
-            m_host.log(kCancelledNotRecorded.arg(m_journal.error()));
-        m_host.log(kCancelled);
+            m_host.log(tr(kCancelledNotRecorded).arg(m_journal.error()));
+        m_host.log(tr(kCancelled));
         result.outcome = WriteOutcome::Cancelled;
         return result;
     }
@@ -185,7 +181,7 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
         return result;
     const std::optional<qint64> row = m_journal.begin(entry);
     if (!row) {
-        refuse(kNoJournal.arg(m_journal.error()));
+        refuse(tr(kNoJournal).arg(m_journal.error()));
         return result;
     }
     const QString answer = sendChange(QStringLiteral("3b") + t.block + w.newHex);
@@ -200,39 +196,40 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
     QString detail;
     const bool accepted = reply.startsWith(t.accepted);
     if (accepted) {
-        m_host.log(kWritten);
+        m_host.log(tr(kWritten));
     } else if (link::negativeReason(reply) >= 0) {
-        m_host.log(kWrongAnswer + link::negativeAnswerNote(reply));
+        m_host.log(tr(kWrongAnswer) + link::negativeAnswerNote(reply));
         result.outcome = WriteOutcome::Refused;
         outcome = QString::fromLatin1(kOutcomeRefused);
         detail = reply.left(6);
     } else {
         // Garbled or lost: the module may have taken it, and only reading tells.
-        m_host.log(kAnswerLost);
-        detail = reply.isEmpty() ? QStringLiteral("нет ответа") : QStringLiteral("ответ: ") + reply;
+        m_host.log(tr(kAnswerLost));
+        // The journal's details are data, the same in every language.
+        detail = QStringLiteral("answer: ") + (reply.isEmpty() ? QStringLiteral("none") : reply);
     }
 
     if (result.outcome != WriteOutcome::Refused) {
         const std::optional<QString> back = readBlock(t);
         result.readBack = back.value_or(QString());
         if (back == w.newHex) {
-            m_host.log(accepted ? kVerified : kTookIt);
+            m_host.log(accepted ? tr(kVerified) : tr(kTookIt));
             result.outcome = WriteOutcome::Verified;
             outcome = QString::fromLatin1(kOutcomeVerified);
         } else if (!accepted && (!back || *back == result.heldHex)) {
-            m_host.log(back ? kKeptOld : kNotReadBack);
+            m_host.log(back ? tr(kKeptOld) : tr(kNotReadBack));
             result.outcome = WriteOutcome::NoAnswer;
             outcome = QString::fromLatin1(kOutcomeNoAnswer);
         } else {
-            m_host.log(back ? kDiffers.arg(hexBytes(*back), hexBytes(w.newHex)) : kNotReadBack);
+            m_host.log(back ? tr(kDiffers).arg(hexBytes(*back), hexBytes(w.newHex)) : tr(kNotReadBack));
             result.outcome = WriteOutcome::Differs;
             outcome = QString::fromLatin1(kOutcomeDiffers);
-            const QString readText = back ? QStringLiteral("прочитано: ") + *back : QStringLiteral("не прочитано");
+            const QString readText = QStringLiteral("read back: ") + back.value_or(QStringLiteral("none"));
             detail = detail.isEmpty() ? readText : detail + QStringLiteral("; ") + readText;
         }
     }
     if (!m_journal.complete(row, outcome, detail))
-        m_host.log(kJournalNotCompleted.arg(m_journal.error()));
+        m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));
     return result;
 }
 
@@ -242,7 +239,7 @@ WriteResult WriteGate::restore(const JournalEntry& entry,
     BlockWrite w;
     w.target = targetOf(entry.address, entry.block);
     w.newHex = entry.oldHex;
-    w.title = QStringLiteral("Восстановление блока");
+    w.title = tr("Восстановление блока");
     w.describe = std::move(describe);
     return writeBlock(w);
 }
@@ -250,8 +247,8 @@ WriteResult WriteGate::restore(const JournalEntry& entry,
 bool WriteGate::confirmClearing(const QStringList& modules)
 {
     link::ChangeRequest request;
-    request.title = QStringLiteral("Стирание кодов ошибок");
-    request.subject = QStringLiteral("Коды ошибок будут стёрты в модулях:");
+    request.title = tr("Стирание кодов ошибок");
+    request.subject = tr("Коды ошибок будут стёрты в модулях:");
     request.changes = modules;
     request.kind = link::ChangeRequest::Kind::Clear;
     m_clearingAgreed = m_host.confirm(request);
@@ -261,7 +258,7 @@ bool WriteGate::confirmClearing(const QStringList& modules)
 QString WriteGate::clearCodes()
 {
     if (!m_clearingAgreed) {
-        m_host.log(kNotAgreed);
+        m_host.log(tr(kNotAgreed));
         return QString();
     }
     return link::cutCOM(m_session.adapter().writeRequest(QStringLiteral("14FF00"), false, link::WritePermit()));
@@ -270,7 +267,7 @@ QString WriteGate::clearCodes()
 bool WriteGate::confirmRestart(const QString& module)
 {
     link::ChangeRequest request;
-    request.title = QStringLiteral("Перезагрузка модуля");
+    request.title = tr("Перезагрузка модуля");
     request.subject = module;
     request.kind = link::ChangeRequest::Kind::Restart;
     m_restartAgreed = m_host.confirm(request);
@@ -280,7 +277,7 @@ bool WriteGate::confirmRestart(const QString& module)
 QString WriteGate::restart()
 {
     if (!m_restartAgreed) {
-        m_host.log(kNotAgreed);
+        m_host.log(tr(kNotAgreed));
         return QString();
     }
     m_restartAgreed = false; // one restart per agreement

@@ -2,6 +2,7 @@
 
 #include "safety/journal.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -61,6 +62,7 @@ struct WriteResult {
 // check the battery, record, write, read back, record the outcome. Nothing else sends a
 // request that changes a module.
 class WriteGate {
+    Q_DECLARE_TR_FUNCTIONS(WriteGate)
 public:
     WriteGate(link::Session& session, link::Host& host, link::LinkState& state,
               SafetySettings settings);

@@ -289,7 +289,7 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     goTo(config::PageABS);
     nextOpenPath = path;
     click(main(), "ButtonCONFopen");
-    EXPECT_EQ(openFilters, QStringList{config::BackupOpening::kBackupFileFilter});
+    EXPECT_EQ(openFilters, QStringList{config::BackupOpening::backupFileFilter()});
     EXPECT_EQ(openFolders, QStringList{folder()});
     EXPECT_TRUE(log().last().startsWith("* Открыта конфигурация модуля ABS (")) << log().last().toStdString();
     EXPECT_TRUE(log().last().endsWith(") -> 40")) << log().last().toStdString();
