@@ -24,13 +24,13 @@ QString actionText(link::ChangeRequest::Kind kind)
 {
     switch (kind) {
     case link::ChangeRequest::Kind::Clear:
-        return QStringLiteral("Стереть");
+        return ConfirmDialog::tr("Стереть");
     case link::ChangeRequest::Kind::Restart:
-        return QStringLiteral("Перезагрузить");
+        return ConfirmDialog::tr("Перезагрузить");
     case link::ChangeRequest::Kind::Write:
         break;
     }
-    return QStringLiteral("Записать");
+    return ConfirmDialog::tr("Записать");
 }
 
 } // namespace
@@ -52,7 +52,7 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     if (!request.changes.isEmpty())
         layout->addWidget(named(textLabel(request.changes.join(u'\n'), this), "LabelConfirmChanges"));
     if (!request.oldHex.isEmpty() || !request.newHex.isEmpty()) {
-        QLabel* block = named(textLabel(QStringLiteral("Сейчас:  ") + request.oldHex + QStringLiteral("\nБудет:   ")
+        QLabel* block = named(textLabel(tr("Сейчас:  ") + request.oldHex + tr("\nБудет:   ")
                                             + request.newHex, this),
                               "LabelConfirmBlock");
         block->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -67,7 +67,7 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* accept = named(buttons->addButton(actionText(request.kind), QDialogButtonBox::AcceptRole),
                                 "ButtonConfirm");
-    QPushButton* cancel = named(buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole),
+    QPushButton* cancel = named(buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole),
                                 "ButtonConfirmCancel");
     cancel->setAutoDefault(false);
     accept->setDefault(true);

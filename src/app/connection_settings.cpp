@@ -15,6 +15,7 @@ const QString kVIN = QStringLiteral("VIN");
 const QString kVINs = QStringLiteral("VINs");
 const QString kMinVoltage = QStringLiteral("minVoltage");
 const QString kBackupFolder = QStringLiteral("backupFolder");
+const QString kLanguage = QStringLiteral("language");
 
 } // namespace
 
@@ -36,6 +37,9 @@ ConnectionSettings ConnectionSettings::load()
     if (isNumber && volts >= kLowestMinVoltage && volts <= kHighestMinVoltage)
         s.minVoltage = volts;
     s.lastBackupFolder = store.value(kBackupFolder).toString();
+    const QString language = store.value(kLanguage).toString();
+    if (language == QLatin1String("en") || language == QLatin1String("ru"))
+        s.language = language;
     return s;
 }
 
@@ -71,6 +75,13 @@ void ConnectionSettings::storeBackupFolder(const QString& folder)
 {
     QSettings store(QSettings::UserScope, kOrganisation);
     store.setValue(kBackupFolder, folder);
+    store.sync();
+}
+
+void ConnectionSettings::storeLanguage(const QString& language)
+{
+    QSettings store(QSettings::UserScope, kOrganisation);
+    store.setValue(kLanguage, language);
     store.sync();
 }
 

@@ -18,11 +18,13 @@ struct ConnectionSettings {
     QString baud; // the index of the rate item, as text
     double minVoltage = 12.0; // no write to the car below this battery voltage
     QString lastBackupFolder; // where the last backup went; "Read from file" starts there
+    QString language = QStringLiteral("system"); // "system", "en" or "ru"; read at start
 
     static constexpr double kLowestMinVoltage = 10.0;
     static constexpr double kHighestMinVoltage = 14.0;
     static void storeMinVoltage(double volts);
     static void storeBackupFolder(const QString& folder);
+    static void storeLanguage(const QString& language);
 
     static ConnectionSettings load();
     // The rate item to select: the stored index when it is a number naming one of the

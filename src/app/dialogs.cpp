@@ -2,6 +2,7 @@
 
 #include "app/confirm_dialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -30,7 +31,7 @@ Dialogs Dialogs::standard()
         return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
     d.chooseFolder = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("Folder for the backup"), folder);
+        return QFileDialog::getExistingDirectory(parent, QCoreApplication::translate("Dialogs", "Folder for the backup"), folder);
     };
     d.showModal = [](QDialog& window) { window.exec(); };
     d.ask = [](QWidget* parent, const QString& question) {

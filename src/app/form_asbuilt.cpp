@@ -15,7 +15,7 @@ namespace talmero::app {
 TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAsBuilt"));
-    setWindowTitle(QStringLiteral("TALMERO (AS-BUILT)"));
+    setWindowTitle(tr("TALMERO (AS-BUILT)"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -34,13 +34,13 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     Label4 = named(new QLabel(QStringLiteral("01"), address), "Label4");
     placeAddress(*address);
     Edit1 = named(new QLineEdit(this), "Edit1");
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
+    Button1 = named(new QPushButton(tr("OK"), this), "Button1");
     // Enter takes the typed line.
     Button1->setDefault(true);
     LabelProblem = named(new QLabel(this), "LabelProblem");
     LabelProblem->setWordWrap(true);
     LabelProblem->setStyleSheet(QStringLiteral("color: #b00000;"));
-    Label6 = named(new QLabel(QStringLiteral("pozostale wiersze AS-BUILT nie zmienione..."), this),
+    Label6 = named(new QLabel(tr("pozostale wiersze AS-BUILT nie zmienione..."), this),
                    "Label6");
 
     auto* line = new QHBoxLayout;

@@ -44,7 +44,7 @@ QString groupDigits(const QString& text, int groupSize)
 TFormCalc::TFormCalc(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormCalc"));
-    setWindowTitle(QStringLiteral("TALMERO (Kalkulator BIN-HEX)"));
+    setWindowTitle(tr("TALMERO (Kalkulator BIN-HEX)"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -56,7 +56,7 @@ TFormCalc::TFormCalc(QWidget* parent) : QDialog(parent)
     smaller.setPointSizeF(qMax(7.0, smaller.pointSizeF() - 1.0));
     Edit2->setFont(smaller);
     Edit1 = fieldFor(this, "Edit1", "[0-9A-Fa-f ]*", "FF FF FF FF FF FF");
-    ButtonCl = new QPushButton(QStringLiteral("Zamknac okno zapisu"), this);
+    ButtonCl = new QPushButton(tr("Zamknac okno zapisu"), this);
     ButtonCl->setObjectName(QStringLiteral("ButtonCl"));
     ButtonCl->setAutoDefault(false);
 

@@ -28,7 +28,7 @@ QString moduleText(const QString& address)
 TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("FormHistory"));
-    setWindowTitle(QStringLiteral("TALMERO - History of writes"));
+    setWindowTitle(tr("TALMERO - History of writes"));
     resize(760, 380);
     auto* layout = new QVBoxLayout(this);
     LabelHistory = named(new QLabel(this), "LabelHistory");
@@ -36,9 +36,9 @@ TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
     layout->addWidget(LabelHistory);
 
     TableHistory = named(new QTableWidget(0, 5, this), "TableHistory");
-    TableHistory->setHorizontalHeaderLabels({QStringLiteral("Time (UTC)"), QStringLiteral("Module"),
-                                             QStringLiteral("Block"), QStringLiteral("Old → new"),
-                                             QStringLiteral("Outcome")});
+    TableHistory->setHorizontalHeaderLabels({tr("Time (UTC)"), tr("Module"),
+                                             tr("Block"), tr("Old → new"),
+                                             tr("Outcome")});
     TableHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableHistory->setSelectionMode(QAbstractItemView::SingleSelection);
     TableHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -48,9 +48,9 @@ TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
     layout->addWidget(TableHistory, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    ButtonRestore = named(buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::ActionRole),
+    ButtonRestore = named(buttons->addButton(tr("Restore"), QDialogButtonBox::ActionRole),
                           "ButtonRestore");
-    ButtonRestore->setToolTip(QStringLiteral("Write the entry's old content back to the module"));
+    ButtonRestore->setToolTip(tr("Write the entry's old content back to the module"));
     QPushButton* close = named(buttons->addButton(QDialogButtonBox::Close), "ButtonHistoryClose");
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -67,9 +67,9 @@ void TFormHistory::reload()
     const auto entries = journal.entries(vin);
     m_entries = entries.value_or(QList<safety::JournalEntry>());
     if (!entries)
-        LabelHistory->setText(QStringLiteral("! Журнал записей недоступен: ") + journal.error());
+        LabelHistory->setText(tr("! Журнал записей недоступен: ") + journal.error());
     else
-        LabelHistory->setText(QStringLiteral("Writes to the car %1, newest first: %2").arg(vin).arg(m_entries.size()));
+        LabelHistory->setText(tr("Writes to the car %1, newest first: %2").arg(vin).arg(m_entries.size()));
     TableHistory->setRowCount(int(m_entries.size()));
     for (int row = 0; row < int(m_entries.size()); ++row) {
         const safety::JournalEntry& e = m_entries[row];

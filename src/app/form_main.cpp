@@ -51,7 +51,7 @@ QString writeLogFile(const QString& path, const QStringList& lines)
         if (file.commit())
             return {};
     }
-    return QStringLiteral("Ошибка записи файла ") + path + QStringLiteral("\n") + file.errorString();
+    return TFormMain::tr("Ошибка записи файла ") + path + QStringLiteral("\n") + file.errorString();
 }
 
 } // namespace
@@ -77,18 +77,18 @@ void TFormMain::buildControls()
     BitBtnSaveAuto = named(new QPushButton(topRow), "BitBtnSaveAuto");
     BitBtnSaveAuto->setFixedSize(30, 24);
     BitBtnSaveAuto->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    BitBtnSaveAuto->setToolTip(QStringLiteral("Make backup copies of the settings of the car"));
+    BitBtnSaveAuto->setToolTip(tr("Make backup copies of the settings of the car"));
     LabelVINmain = named(new QLabel(topRow), "LabelVINmain");
     LabelVINmain->setFont(boldFont(LabelVINmain->font()));
-    LabelVINmain->setToolTip(QStringLiteral("Current VIN"));
+    LabelVINmain->setToolTip(tr("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelSaveProgress = named(new QLabel(topRow), "LabelSaveProgress");
-    ButtonSaveCancel = named(new QPushButton(QStringLiteral("Cancel"), topRow), "ButtonSaveCancel");
-    ButtonSaveCancel->setToolTip(QStringLiteral("Stop the backup; no file is written"));
+    ButtonSaveCancel = named(new QPushButton(tr("Cancel"), topRow), "ButtonSaveCancel");
+    ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
     ButtonSaveCancel->hide();
     PanelStatus = named(new ClickableLabel(topRow), "PanelStatus");
     PanelStatus->setFont(boldFont(PanelStatus->font()));
-    PanelStatus->setToolTip(QStringLiteral("Change connection settings"));
+    PanelStatus->setToolTip(tr("Change connection settings"));
     PanelStatus->setAlignment(Qt::AlignCenter);
     PanelStatus->setMinimumSize(65, 25);
     auto* top = new QHBoxLayout(topRow);
@@ -105,15 +105,15 @@ void TFormMain::buildControls()
     TabbedMENU->setFixedHeight(kTabsHeight);
     auto* configuration = named(new TabConfiguration(*this), "TabConfiguration");
     auto* service = new TabService(*this);
-    TabbedMENU->addTab(new TabDiagnostics(*this), QStringLiteral("Diagnostics"));
-    TabbedMENU->addTab(configuration, QStringLiteral("Configuration"));
-    TabbedMENU->addTab(service, QStringLiteral("Additional"));
+    TabbedMENU->addTab(new TabDiagnostics(*this), tr("Diagnostics"));
+    TabbedMENU->addTab(configuration, tr("Configuration"));
+    TabbedMENU->addTab(service, tr("Additional"));
     TabbedMENU->setCurrentIndex(PageConfiguration);
 
     MemoLOG = named(new LogView(this), "MemoLOG");
     auto* logButtons = named(new QWidget(this), "PanelLogButtons");
-    ButtonClearLOG = named(new QPushButton(QStringLiteral("Crear"), logButtons), "ButtonClearLOG");
-    ButtonSaveLOG = named(new QPushButton(QStringLiteral("Write log"), logButtons), "ButtonSaveLOG");
+    ButtonClearLOG = named(new QPushButton(tr("Crear"), logButtons), "ButtonClearLOG");
+    ButtonSaveLOG = named(new QPushButton(tr("Write log"), logButtons), "ButtonSaveLOG");
     auto* buttons = new QVBoxLayout(logButtons);
     buttons->setContentsMargins(4, 4, 4, 4);
     buttons->addWidget(ButtonClearLOG);
@@ -198,7 +198,7 @@ void TFormMain::enterOnline()
 {
     const QString name = m_connection ? m_connection->channel().name() : QString();
     show();
-    m_host->log(QStringLiteral("* Открыт порт ") + name);
+    m_host->log(tr("* Открыт порт ") + name);
     setStatus(QStringLiteral("  ") + name, kOnlineColour);
     FormActivate();
 }
@@ -207,7 +207,7 @@ void TFormMain::enterOffline()
 {
     closeConnection();
     show();
-    m_host->log(QStringLiteral("* Вход в OFFLINE режим"));
+    m_host->log(tr("* Вход в OFFLINE режим"));
     TabbedMENU->setCurrentIndex(PageConfiguration);
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
         modulePages->setCurrentIndex(0);
@@ -251,9 +251,9 @@ void TFormMain::PanelStatusClick()
         return;
     if (m_state.online) {
         closeConnection();
-        m_host->log(QStringLiteral("* Порт закрыт"));
+        m_host->log(tr("* Порт закрыт"));
     } else {
-        m_host->log(QStringLiteral("* Выход из OFFLINE режима"));
+        m_host->log(tr("* Выход из OFFLINE режима"));
     }
     hide();
     m_program.FormStart().show();
@@ -294,7 +294,7 @@ void TFormMain::BitBtnSaveAutoClick()
         ButtonSaveCancel->show();
         config::VehicleBackup backup(*open, *m_host);
         backup.setProgress([this](int number, int count, const config::BackupModule& module) {
-            LabelSaveProgress->setText(QStringLiteral("Module %1 of %2: %3")
+            LabelSaveProgress->setText(tr("Module %1 of %2: %3")
                                            .arg(number)
                                            .arg(count)
                                            .arg(config::qs(module.title)));
@@ -319,7 +319,7 @@ void TFormMain::ButtonSaveLOGClick()
 {
     if (!MemoLOG->hasLines())
         return;
-    QString path = dialogs().saveFileName(this, QStringLiteral("dokument tekstowy (*.txt)"));
+    QString path = dialogs().saveFileName(this, tr("dokument tekstowy (*.txt)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))

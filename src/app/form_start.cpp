@@ -43,7 +43,7 @@ TFormStart::TFormStart(Program& program)
     : m_program(program), m_runner(*this), m_portLister(presentSerialPorts)
 {
     setObjectName(QStringLiteral("FormStart"));
-    setWindowTitle(QStringLiteral("TALMERO (Interface Settings)"));
+    setWindowTitle(tr("TALMERO (Interface Settings)"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
     FormCreate();
@@ -51,7 +51,7 @@ TFormStart::TFormStart(Program& program)
 
 void TFormStart::buildControls()
 {
-    Label1 = named(new QLabel(QStringLiteral("VIN Car"), this), "Label1");
+    Label1 = named(new QLabel(tr("VIN Car"), this), "Label1");
     StartVIN = named(new QComboBox(this), "StartVIN");
     StartVIN->setEditable(true);
     StartVIN->setInsertPolicy(QComboBox::NoInsert);
@@ -61,38 +61,48 @@ void TFormStart::buildControls()
     LabelVINcount->setMinimumWidth(LabelVINcount->fontMetrics().horizontalAdvance(QStringLiteral("17/17 ✓ ")));
     connect(StartVIN, &QComboBox::editTextChanged, this, &TFormStart::showVinCount);
 
-    Label2 = named(new QLabel(QStringLiteral("Communication port"), this), "Label2");
+    Label2 = named(new QLabel(tr("Communication port"), this), "Label2");
     COMports = named(new QComboBox(this), "COMports");
     COMports->setEditable(true); // a device path can be typed
     COMports->setInsertPolicy(QComboBox::NoInsert);
     COMports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     BitBtnRefresh = named(new QPushButton(this), "BitBtnRefresh");
     BitBtnRefresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    BitBtnRefresh->setToolTip(QStringLiteral("update port COM"));
+    BitBtnRefresh->setToolTip(tr("update port COM"));
 
-    Label3 = named(new QLabel(QStringLiteral("Mode communication"), this), "Label3");
+    Label3 = named(new QLabel(tr("Mode communication"), this), "Label3");
     COMbauds = named(new QComboBox(this), "COMbauds");
     COMbauds->addItems({QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")});
     COMbauds->setCurrentIndex(0);
 
-    LabelMinVoltage = named(new QLabel(QStringLiteral("Lowest battery voltage for writes"), this),
+    LabelMinVoltage = named(new QLabel(tr("Lowest battery voltage for writes"), this),
                             "LabelMinVoltage");
     SpinMinVoltage = named(new QDoubleSpinBox(this), "SpinMinVoltage");
     SpinMinVoltage->setRange(ConnectionSettings::kLowestMinVoltage, ConnectionSettings::kHighestMinVoltage);
     SpinMinVoltage->setDecimals(1);
     SpinMinVoltage->setSingleStep(0.1);
     SpinMinVoltage->setSuffix(QStringLiteral(" V"));
-    SpinMinVoltage->setToolTip(QStringLiteral("Nothing is written to a module while the adapter "
+    SpinMinVoltage->setToolTip(tr("Nothing is written to a module while the adapter "
                                               "measures less than this"));
 
-    ButtonOpenCOM = named(new QPushButton(QStringLiteral("Connect - online"), this), "ButtonOpenCOM");
+    LabelLanguage = named(new QLabel(tr("Language (from the next start)"), this), "LabelLanguage");
+    ComboLanguage = named(new QComboBox(this), "ComboLanguage");
+    // Each item names its language in that language, so that it can be found in any.
+    ComboLanguage->addItem(tr("System"), QStringLiteral("system"));
+    ComboLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    ComboLanguage->addItem(QStringLiteral("Русский"), QStringLiteral("ru"));
+    connect(ComboLanguage, &QComboBox::activated, this, [this] {
+        ConnectionSettings::storeLanguage(ComboLanguage->currentData().toString());
+    });
+
+    ButtonOpenCOM = named(new QPushButton(tr("Connect - online"), this), "ButtonOpenCOM");
     ButtonOpenCOM->setDefault(true);
-    ButtonOffline = named(new QPushButton(QStringLiteral("Disconnect - offline"), this), "ButtonOffline");
+    ButtonOffline = named(new QPushButton(tr("Disconnect - offline"), this), "ButtonOffline");
     ButtonOffline->setToolTip(QStringLiteral(
         "no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)"));
 
     Labelhelp = named(new ClickableLabel(this), "Labelhelp");
-    Labelhelp->setText(QStringLiteral("Support"));
+    Labelhelp->setText(tr("Support"));
     Labelhelp->setToolTip(kSupportUrl);
     Labelhelp->styleAsLink();
     Labelsite = named(new ClickableLabel(this), "Labelsite");
@@ -101,8 +111,8 @@ void TFormStart::buildControls()
     Labelsite->styleAsLink();
     Labelver = named(new QLabel(QStringLiteral("ver. ") + QStringLiteral(TALMERO_VERSION)
                                     + QStringLiteral(" EN"), this), "Labelver");
-    Label5 = named(new QLabel(QStringLiteral("Translated program"), this), "Label5");
-    Label6 = named(new QLabel(QStringLiteral("English texts: TALMERO team, 1.0"), this), "Label6");
+    Label5 = named(new QLabel(tr("Translated program"), this), "Label5");
+    Label6 = named(new QLabel(tr("English texts: TALMERO team, 1.0"), this), "Label6");
 
     // Everything above starts or changes a connection: quiet while one is being opened.
     auto* controls = named(new QWidget(this), "PanelControls");
@@ -119,11 +129,13 @@ void TFormStart::buildControls()
     grid->addWidget(COMbauds, 5, 0, 1, 2);
     grid->addWidget(LabelMinVoltage, 6, 0, 1, 2);
     grid->addWidget(SpinMinVoltage, 7, 0, 1, 2);
+    grid->addWidget(LabelLanguage, 8, 0, 1, 2);
+    grid->addWidget(ComboLanguage, 9, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonOpenCOM);
     buttons->addWidget(ButtonOffline);
-    grid->addLayout(buttons, 8, 0, 1, 2);
-    grid->setRowMinimumHeight(8, 36);
+    grid->addLayout(buttons, 10, 0, 1, 2);
+    grid->setRowMinimumHeight(10, 36);
     grid->setColumnStretch(0, 1);
     BitBtnRefresh->setFixedWidth(32);
     m_runner.addControl(controls);
@@ -151,7 +163,8 @@ void TFormStart::buildControls()
     setTabOrder(COMports, BitBtnRefresh);
     setTabOrder(BitBtnRefresh, COMbauds);
     setTabOrder(COMbauds, SpinMinVoltage);
-    setTabOrder(SpinMinVoltage, ButtonOpenCOM);
+    setTabOrder(SpinMinVoltage, ComboLanguage);
+    setTabOrder(ComboLanguage, ButtonOpenCOM);
     setTabOrder(ButtonOpenCOM, ButtonOffline);
     StartVIN->setFocus();
 
@@ -172,6 +185,7 @@ void TFormStart::FormCreate()
     if (const std::optional<int> baud = settings.baudIndex(COMbauds->count()))
         COMbauds->setCurrentIndex(*baud);
     SpinMinVoltage->setValue(settings.minVoltage);
+    ComboLanguage->setCurrentIndex(qMax(0, ComboLanguage->findData(settings.language)));
     if (StartVIN->count() == 0)
         StartVIN->addItem(ConnectionSettings::kPlaceholderVIN);
     StartVIN->model()->sort(0);
@@ -196,7 +210,7 @@ void TFormStart::fillPorts()
             COMports->addItem(port);
     COMports->addItem(demo);
     COMports->setItemData(COMports->count() - 1,
-                          QStringLiteral("A virtual car inside the program: try every function "
+                          tr("A virtual car inside the program: try every function "
                                          "without an adapter or a car"),
                           Qt::ToolTipRole);
     // The saved port, else the first port found, else the demo car: never an empty field.
@@ -220,7 +234,7 @@ void TFormStart::ButtonOpenCOMClick()
         if (vin.trimmed().isEmpty() && Connection::isDemoEntry(portText))
             vin = ConnectionSettings::kPlaceholderVIN;
         if (!link::isVIN(vin)) {
-            showNotice(this, QStringLiteral("Неверный VIN код!"));
+            showNotice(this, tr("Неверный VIN код!"));
             return;
         }
         std::optional<QString> portToKeep;

@@ -59,6 +59,8 @@ private:
     QComboBox* COMbauds = nullptr;
     QLabel* LabelMinVoltage = nullptr;
     QDoubleSpinBox* SpinMinVoltage = nullptr; // no write to the car below this voltage
+    QLabel* LabelLanguage = nullptr;
+    QComboBox* ComboLanguage = nullptr; // System / English / Russian, from the next start
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
     ClickableLabel* Labelhelp = nullptr;

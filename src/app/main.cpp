@@ -1,5 +1,6 @@
 #include "app/connection_settings.h"
 #include "app/program.h"
+#include "link/language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -49,6 +50,9 @@ int main(int argc, char** argv)
     answerInformationOptions(argc, argv);
 
     QApplication application(argc, argv);
+    // The user's choice, else the system's language; a change takes effect at the next start.
+    const auto language = talmero::link::languageFromName(talmero::app::ConnectionSettings::load().language);
+    talmero::link::installLanguage(application, language.value_or(talmero::link::Language::System));
     // Ties the window to its desktop entry (icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALMERO_APP_ID));
 

@@ -36,15 +36,15 @@ TabDiagnostics::~TabDiagnostics() = default;
 
 void TabDiagnostics::buildTroubleCodes()
 {
-    auto* panel = named(new QGroupBox(QStringLiteral("Diagnostic errors in modules"), this), "PanelDTC");
-    ButtonDTC = named(new QPushButton(QStringLiteral("Read"), panel), "ButtonDTC");
-    ButtonDTCclear = named(new QPushButton(QStringLiteral("Crear"), panel), "ButtonDTCclear");
+    auto* panel = named(new QGroupBox(tr("Diagnostic errors in modules"), this), "PanelDTC");
+    ButtonDTC = named(new QPushButton(tr("Read"), panel), "ButtonDTC");
+    ButtonDTCclear = named(new QPushButton(tr("Crear"), panel), "ButtonDTCclear");
     ButtonDTCclear->setEnabled(false);
     // Eleven modules take a while; this says which one is being read.
     LabelDTCprogress = named(new QLabel(panel), "LabelDTCprogress");
     LabelDTCprogress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    ButtonDTCcancel = named(new QPushButton(QStringLiteral("Cancel"), panel), "ButtonDTCcancel");
-    ButtonDTCcancel->setToolTip(QStringLiteral("Stop the reading after the module being read"));
+    ButtonDTCcancel = named(new QPushButton(tr("Cancel"), panel), "ButtonDTCcancel");
+    ButtonDTCcancel->setToolTip(tr("Stop the reading after the module being read"));
     ButtonDTCcancel->hide();
     MemoDTC = named(new QPlainTextEdit(panel), "MemoDTC");
     MemoDTC->setReadOnly(true);
@@ -72,12 +72,12 @@ void TabDiagnostics::buildTroubleCodes()
 void TabDiagnostics::buildLiveData()
 {
     // The controls exist and their handlers work, but this version shows none of them.
-    LabelD = named(new QLabel(QStringLiteral("Reading parameters online: OBD-II"), this), "LabelD");
-    LabelDtemp = named(new QLabel(QStringLiteral("Temperature - "), this), "LabelDtemp");
-    LabelDrpm = named(new QLabel(QStringLiteral("Engine speed - "), this), "LabelDrpm");
-    LabelDbatt = named(new QLabel(QStringLiteral("Voltage - "), this), "LabelDbatt");
-    ButtonDstart = named(new QPushButton(QStringLiteral("Start"), this), "ButtonDstart");
-    ButtonDstop = named(new QPushButton(QStringLiteral("Stop"), this), "ButtonDstop");
+    LabelD = named(new QLabel(tr("Reading parameters online: OBD-II"), this), "LabelD");
+    LabelDtemp = named(new QLabel(tr("Temperature - "), this), "LabelDtemp");
+    LabelDrpm = named(new QLabel(tr("Engine speed - "), this), "LabelDrpm");
+    LabelDbatt = named(new QLabel(tr("Voltage - "), this), "LabelDbatt");
+    ButtonDstart = named(new QPushButton(tr("Start"), this), "ButtonDstart");
+    ButtonDstop = named(new QPushButton(tr("Stop"), this), "ButtonDstop");
     Button1 = named(new QPushButton(QStringLiteral("test"), this), "Button1");
     for (QWidget* hidden : std::initializer_list<QWidget*>{LabelD, LabelDtemp, LabelDrpm, LabelDbatt,
                                                            ButtonDstart, ButtonDstop, Button1})
@@ -85,7 +85,7 @@ void TabDiagnostics::buildLiveData()
 
     auto* cover = named(new QFrame(this), "Panel2");
     cover->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto* caption = new QLabel(QStringLiteral("Module in development ;-)"), cover);
+    auto* caption = new QLabel(tr("Module in development ;-)"), cover);
     caption->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(cover))->addWidget(caption);
     Panel2 = cover;
@@ -202,7 +202,7 @@ void TabDiagnostics::showProgress(int k, int total, const QString& header)
     const qsizetype close = header.lastIndexOf(QLatin1Char(')'));
     if (open >= 0 && close > open)
         name = header.mid(open + 1, close - open - 1);
-    LabelDTCprogress->setText(QStringLiteral("Module %1 of %2: %3").arg(k).arg(total).arg(name));
+    LabelDTCprogress->setText(tr("Module %1 of %2: %3").arg(k).arg(total).arg(name));
     LabelDTCprogress->setToolTip(header);
 }
 

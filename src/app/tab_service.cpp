@@ -35,7 +35,7 @@ TabService::TabService(TFormMain& form) : m_form(form)
 {
     setObjectName(QStringLiteral("TabAdditional"));
     buildModuleChoice();
-    ButtonRestart = named(new QPushButton(QStringLiteral("Restart module"), this), "ButtonRestart");
+    ButtonRestart = named(new QPushButton(tr("Restart module"), this), "ButtonRestart");
     ButtonRestart->setEnabled(false);
     connect(ButtonRestart, &QPushButton::clicked, this, &TabService::ButtonRestartClick);
 
@@ -59,7 +59,7 @@ TabService::TabService(TFormMain& form) : m_form(form)
 
 void TabService::buildModuleChoice()
 {
-    RadioGroupMod = named(new QGroupBox(QStringLiteral(" Type module "), this), "RadioGroupMod");
+    RadioGroupMod = named(new QGroupBox(tr(" Type module "), this), "RadioGroupMod");
     m_moduleItems = new QButtonGroup(RadioGroupMod);
     auto* grid = new QGridLayout(RadioGroupMod);
     grid->setVerticalSpacing(2);
@@ -86,8 +86,8 @@ QLineEdit* TabService::addressEdit(QWidget* parent, const char* name)
 
 QGroupBox* TabService::buildVinGroup()
 {
-    GroupBoxVIN = named(new QGroupBox(QStringLiteral(" Read code VIN "), this), "GroupBoxVIN");
-    ButtonReadVIN = named(new QPushButton(QStringLiteral("Read module"), GroupBoxVIN), "ButtonReadVIN");
+    GroupBoxVIN = named(new QGroupBox(tr(" Read code VIN "), this), "GroupBoxVIN");
+    ButtonReadVIN = named(new QPushButton(tr("Read module"), GroupBoxVIN), "ButtonReadVIN");
     LabelVIN = named(new QLabel(GroupBoxVIN), "LabelVIN");
     LabelVIN->setFont(boldFont(LabelVIN->font()));
     LabelVIN->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -95,7 +95,7 @@ QGroupBox* TabService::buildVinGroup()
     LabelVINad = named(new QLabel(QStringLiteral("addres"), GroupBoxVIN), "LabelVINad");
     EditVINad = addressEdit(GroupBoxVIN, "EditVINad");
     CheckBoxVINad = named(new QCheckBox(GroupBoxVIN), "CheckBoxVINad");
-    CheckBoxVINad->setToolTip(QStringLiteral("Allow to change the address in the code VIN"));
+    CheckBoxVINad->setToolTip(tr("Allow to change the address in the code VIN"));
 
     auto* grid = new QGridLayout(GroupBoxVIN);
     grid->addWidget(ButtonReadVIN, 0, 0);
@@ -112,10 +112,10 @@ QGroupBox* TabService::buildVinGroup()
 
 QGroupBox* TabService::buildBlockGroup()
 {
-    GroupBoxEM = named(new QGroupBox(QStringLiteral(" Manual configuration "), this), "GroupBoxEM");
-    ButtonReadEM = named(new QPushButton(QStringLiteral("Read from module"), GroupBoxEM), "ButtonReadEM");
+    GroupBoxEM = named(new QGroupBox(tr(" Manual configuration "), this), "GroupBoxEM");
+    ButtonReadEM = named(new QPushButton(tr("Read from module"), GroupBoxEM), "ButtonReadEM");
     LabelEM = named(new ClickableLabel(GroupBoxEM), "LabelEM");
-    LabelEM->setToolTip(QStringLiteral("Allow change the BIN-HEX calculator"));
+    LabelEM->setToolTip(tr("Allow change the BIN-HEX calculator"));
     LabelEM->setFont(boldFont(LabelEM->font()));
     LabelEM->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // A long block (a VIN block is 17 bytes) is shown whole, over two lines if need be.
@@ -123,9 +123,9 @@ QGroupBox* TabService::buildBlockGroup()
     LabelEMad = named(new QLabel(QStringLiteral("address"), GroupBoxEM), "LabelEMad");
     EditEMad = addressEdit(GroupBoxEM, "EditEMad");
     CheckBoxEMad = named(new QCheckBox(GroupBoxEM), "CheckBoxEMad");
-    CheckBoxEMad->setToolTip(QStringLiteral("Allow to change the address configuration"));
+    CheckBoxEMad->setToolTip(tr("Allow to change the address configuration"));
     EditEM = named(new QLineEdit(GroupBoxEM), "EditEM");
-    ButtonWriteEM = named(new QPushButton(QStringLiteral("Write to module"), GroupBoxEM), "ButtonWriteEM");
+    ButtonWriteEM = named(new QPushButton(tr("Write to module"), GroupBoxEM), "ButtonWriteEM");
 
     auto* grid = new QGridLayout(GroupBoxEM);
     grid->addWidget(ButtonReadEM, 0, 0);

@@ -105,9 +105,8 @@ struct CarCommand {
         const qsizetype from = ctx.host.lines().size();
         codes.ButtonDTCClick();
         // Codes found are a result; a reading that did not reach every module is a failure.
-        const QString last = ctx.host.lines().size() > from ? ctx.host.lines().last() : QString();
-        if (last.startsWith(QLatin1String("! ")) && last != QStringLiteral("! В модулях присутствуют ошибки"))
-            return ctx.fail(last);
+        if (!codes.readingComplete())
+            return ctx.fail(ctx.host.failureSince(from));
         if (!clearing)
             return ExitOk;
         diag::TroubleCodes clearer(gate, ctx.host, shown);
@@ -247,7 +246,7 @@ struct CarCommand {
         }
         const auto entries = gate.journal().entries(vin);
         if (!entries)
-            return ctx.fail(QStringLiteral("! Журнал записей недоступен (") + gate.journal().error() + QLatin1Char(')'));
+            return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(gate.journal().error()));
         for (const safety::JournalEntry& e : *entries) {
             if (!e.outcome.startsWith(QLatin1String("accepted-")))
                 continue;

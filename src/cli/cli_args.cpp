@@ -2,13 +2,16 @@
 
 #include "link/codecs.h"
 
+#include <QCoreApplication>
+
 namespace talmero::cli {
 
 QString usageText()
 {
     return QStringLiteral(
         "usage: talmero-cli [--port NAME|PATH|demo] [--baud 38400|9600|115200] [--vin VIN]\n"
-        "                   [--journal FILE] [--min-voltage V] [--yes] [--log] COMMAND ARGS\n"
+        "                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
+        "                   COMMAND ARGS\n"
          "       talmero-cli --help | --version\n"
         "\n"
         "Offline:\n"
@@ -29,6 +32,8 @@ QString usageText()
         "\n"
         "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
+        "Messages are English, or the program's own Russian texts with a Russian or C locale\n"
+        "or --lang ru; listings, blocks and exit statuses are the same in every language.\n"
         "Every write shows what changes and asks Write? [y/N]; --yes answers yes to every\n"
         "question and bus prompt. No write below --min-voltage (default 12.0).\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
@@ -88,9 +93,16 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             a.vin = link::upperVIN(*v);
             a.vinGiven = true;
             if (!link::isVIN(a.vin)) {
-                error = QStringLiteral("Неверный VIN код!");
+                error = QCoreApplication::translate("Cli", "Неверный VIN код!");
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--lang")) {
+            const auto v = value();
+            if (!v || (*v != QLatin1String("en") && *v != QLatin1String("ru"))) {
+                error = QStringLiteral("--lang takes en or ru");
+                return std::nullopt;
+            }
+            a.lang = *v;
         } else if (arg == QLatin1String("--journal")) {
             const auto v = value();
             if (!v)

@@ -14,6 +14,7 @@ struct CliArgs {
     bool vinGiven = false;  // --vin was on the command line
     QString journal;        // the write journal's file; "" = the user's default
     double minVoltage = 12.0; // no write below this battery voltage
+    QString lang;           // "en", "ru", or "" for the system's language
     bool yes = false;       // acknowledge bus prompts without waiting
     bool log = false;       // log lines to standard error
     bool version = false;   // print the version and do nothing else

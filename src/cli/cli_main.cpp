@@ -2,6 +2,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "link/language.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -33,6 +34,10 @@ int main(int argc, char** argv)
         out << "talmero-cli " << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
+    const auto language = parsed->lang.isEmpty() ? talmero::link::Language::System
+                                                 : *talmero::link::languageFromName(parsed->lang);
+    if (!talmero::link::installLanguage(app, language))
+        err << "talmero-cli: the English translation could not be loaded\n";
     talmero::cli::CommandContext ctx{*parsed, out, err, host};
     return talmero::cli::runCommand(ctx);
 }

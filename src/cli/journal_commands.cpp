@@ -2,6 +2,8 @@
 #include "cli/commands.h"
 #include "safety/journal.h"
 
+#include <QCoreApplication>
+
 namespace talmero::cli {
 
 // history: one line per write, newest first, for scripts as much as for people.
@@ -12,9 +14,10 @@ int runJournalCommand(CommandContext& ctx)
     safety::Journal journal(ctx.args.journal.isEmpty() ? safety::Journal::defaultPath() : ctx.args.journal);
     const auto entries = journal.entries(ctx.args.vinGiven ? ctx.args.vin : QString());
     if (!entries)
-        return ctx.fail(QStringLiteral("! Журнал записей недоступен (") + journal.error() + QLatin1Char(')'));
+        return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(journal.error()));
     if (!journal.setAsideAs().isEmpty())
-        ctx.err << "! Журнал записей был повреждён и отложен как " << journal.setAsideAs() << '\n';
+        ctx.err << QCoreApplication::translate("Cli", "! Журнал записей был повреждён и отложен как %1").arg(journal.setAsideAs())
+                << '\n';
     for (const safety::JournalEntry& e : *entries) {
         ctx.out << e.time << ' ' << e.vin << ' ' << e.address << ' ' << e.block << ' ' << e.oldHex << " -> "
                 << e.newHex << ' ' << e.outcome << '\n';

@@ -1,6 +1,7 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/config_page.h"
+#include "config/asbuilt_conversion.h"
 #include "config/asbuilt.h"
 #include "config/backup_reader.h"
 #include "config/config_transfer.h"
@@ -61,7 +62,7 @@ int asBuilt(CommandContext& ctx)
     const config::AsBuiltLine* line = config::asBuiltLineByAddress(w[2]);
     if (!line)
         return ctx.usage(QStringLiteral("ADDRESS is 720-01-01, 726-01-01 or 726-02-01"));
-    const QString invalid = QStringLiteral("! Неверная строка AS-BUILT");
+    const QString invalid = QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine);
     const int page = line->block == config::BlockId::IPC ? config::PageIPC : config::PageBCM;
 
     if (w[1] == QLatin1String("encode")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -16,22 +17,23 @@ struct DtcModule {
 
 // Fixed, in reading order: the high-speed modules first, then the medium-speed ones.
 inline constexpr std::array<DtcModule, 11> kDtcModules{{
-    {false, "7E0", "Модуль управления двигателем (PCM):", false, true},
-    {false, "720", "Панель приборов (IPC):", true, true},
-    {false, "760", "Модуль ABS/ESP (ABS):", true, true},
-    {false, "734", "Модуль управления головным светом (HCM):", true, true},
-    {false, "730", "Модуль ЭГУР (PSCM):", true, true},
-    {true, "726", "GEM модуль (BCM):", true, true},
-    {true, "740", "Водительский дверной модуль (DDM):", true, true},
-    {true, "741", "Пассажирский дверной модуль (PDM):", true, true},
-    {true, "733", "Модуль климат-контроля (HVAC):", true, true},
-    {true, "737", "Модуль подушек/ремней безопасности (RCM):", false, false},
-    {true, "727", "Аудиомодуль (ACM):", false, false},
+    {false, "7E0", QT_TRANSLATE_NOOP("DtcModules", "Модуль управления двигателем (PCM):"), false, true},
+    {false, "720", QT_TRANSLATE_NOOP("DtcModules", "Панель приборов (IPC):"), true, true},
+    {false, "760", QT_TRANSLATE_NOOP("DtcModules", "Модуль ABS/ESP (ABS):"), true, true},
+    {false, "734", QT_TRANSLATE_NOOP("DtcModules", "Модуль управления головным светом (HCM):"), true, true},
+    {false, "730", QT_TRANSLATE_NOOP("DtcModules", "Модуль ЭГУР (PSCM):"), true, true},
+    {true, "726", QT_TRANSLATE_NOOP("DtcModules", "GEM модуль (BCM):"), true, true},
+    {true, "740", QT_TRANSLATE_NOOP("DtcModules", "Водительский дверной модуль (DDM):"), true, true},
+    {true, "741", QT_TRANSLATE_NOOP("DtcModules", "Пассажирский дверной модуль (PDM):"), true, true},
+    {true, "733", QT_TRANSLATE_NOOP("DtcModules", "Модуль климат-контроля (HVAC):"), true, true},
+    {true, "737", QT_TRANSLATE_NOOP("DtcModules", "Модуль подушек/ремней безопасности (RCM):"), false, false},
+    {true, "727", QT_TRANSLATE_NOOP("DtcModules", "Аудиомодуль (ACM):"), false, false},
 }};
 
 // The row with this address, or nullptr.
 const DtcModule* findDtcModule(const QString& adr);
 
-inline QString dtcHeader(const DtcModule& m) { return QString::fromUtf8(m.header); }
+// The header in the language the program speaks.
+inline QString dtcHeader(const DtcModule& m) { return QCoreApplication::translate("DtcModules", m.header); }
 
 } // namespace talmero::diag

@@ -61,6 +61,7 @@ void TroubleCodes::fail(const QString& line)
 bool TroubleCodes::ButtonDTCClick()
 {
     m_clearEnabled = false;
+    m_complete = false;
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Считывание кодов ошибок, ждите..."));
     dtcHS.clear();
     dtcMS.clear();
@@ -107,6 +108,7 @@ bool TroubleCodes::ButtonDTCClick()
     if (m_clearEnabled)
         m_host.log(QCoreApplication::translate("TroubleCodes", "! В модулях присутствуют ошибки"));
     // "No errors" only when every module asked gave its count.
+    m_complete = unread == 0;
     if (unread > 0)
         m_host.log(QCoreApplication::translate("TroubleCodes", "! Не прочитано модулей: %1 из %2").arg(unread).arg(total));
     else if (!m_clearEnabled)

@@ -34,6 +34,8 @@ public:
     bool ButtonDTCclearClick();
 
     bool clearEnabled() const { return m_clearEnabled; }
+    // Whether the last reading reached every module (each gave its count of codes).
+    bool readingComplete() const { return m_complete; }
 
     // Selects one module on the current bus and lists its codes; appends the address to
     // busList when it reported some. False when the module gave no count of codes.
@@ -52,6 +54,7 @@ private:
     link::Host& m_host;
     DtcMemo& m_memo;
     bool m_clearEnabled = false;
+    bool m_complete = false;
 };
 
 } // namespace talmero::diag

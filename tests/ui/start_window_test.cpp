@@ -92,7 +92,7 @@ TEST_F(ShellTest, VinFieldCountsToSeventeenAndTabFollowsTheLayout)
         order << w->objectName();
     }
     EXPECT_EQ(order, (QStringList{"StartVIN", "COMports", "BitBtnRefresh", "COMbauds", "SpinMinVoltage",
-                                  "ButtonOpenCOM", "ButtonOffline"}));
+                                  "ComboLanguage", "ButtonOpenCOM"}));
 }
 
 TEST_F(ShellTest, InvalidVINsStoreNothingAndOpenNothing)
