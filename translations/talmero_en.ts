@@ -1594,6 +1594,10 @@ New:     </translation>
         <source>System</source>
         <translation>System</translation>
     </message>
+    <message>
+        <source>no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)</source>
+        <translation>Work without the ELM327 (AS-BUILT lines and backup files can still be used for the selected module)</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabDiagnostics</name>
@@ -1691,6 +1695,14 @@ New:     </translation>
     <message>
         <source>Write to module</source>
         <translation>Write to module</translation>
+    </message>
+    <message>
+        <source>addres</source>
+        <translation>address</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>address</translation>
     </message>
 </context>
 <context>

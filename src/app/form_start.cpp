@@ -98,7 +98,7 @@ void TFormStart::buildControls()
     ButtonOpenCOM = named(new QPushButton(tr("Connect - online"), this), "ButtonOpenCOM");
     ButtonOpenCOM->setDefault(true);
     ButtonOffline = named(new QPushButton(tr("Disconnect - offline"), this), "ButtonOffline");
-    ButtonOffline->setToolTip(QStringLiteral(
+    ButtonOffline->setToolTip(tr(
         "no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)"));
 
     Labelhelp = named(new ClickableLabel(this), "Labelhelp");

@@ -92,7 +92,7 @@ QGroupBox* TabService::buildVinGroup()
     LabelVIN->setFont(boldFont(LabelVIN->font()));
     LabelVIN->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelVIN->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    LabelVINad = named(new QLabel(QStringLiteral("addres"), GroupBoxVIN), "LabelVINad");
+    LabelVINad = named(new QLabel(tr("addres"), GroupBoxVIN), "LabelVINad");
     EditVINad = addressEdit(GroupBoxVIN, "EditVINad");
     CheckBoxVINad = named(new QCheckBox(GroupBoxVIN), "CheckBoxVINad");
     CheckBoxVINad->setToolTip(tr("Allow to change the address in the code VIN"));
@@ -120,7 +120,7 @@ QGroupBox* TabService::buildBlockGroup()
     LabelEM->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // A long block (a VIN block is 17 bytes) is shown whole, over two lines if need be.
     LabelEM->setWordWrap(true);
-    LabelEMad = named(new QLabel(QStringLiteral("address"), GroupBoxEM), "LabelEMad");
+    LabelEMad = named(new QLabel(tr("address"), GroupBoxEM), "LabelEMad");
     EditEMad = addressEdit(GroupBoxEM, "EditEMad");
     CheckBoxEMad = named(new QCheckBox(GroupBoxEM), "CheckBoxEMad");
     CheckBoxEMad->setToolTip(tr("Allow to change the address configuration"));

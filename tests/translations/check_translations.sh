@@ -7,7 +7,7 @@ lupdate=$1 ts=$2 sources=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ts" "$work/check.ts"
-"$lupdate" -no-obsolete -locations none @"$sources" -ts "$work/check.ts" >"$work/lupdate.log" 2>&1 || {
+"$lupdate" -no-obsolete -locations none -I "$(dirname "$ts")/../src" @"$sources" -ts "$work/check.ts" >"$work/lupdate.log" 2>&1 || {
     cat "$work/lupdate.log"; exit 1; }
 unfinished=$(grep -c 'type="unfinished"' "$work/check.ts" || true)
 if [ "$unfinished" -ne 0 ]; then

@@ -39,7 +39,8 @@ QStringList textsOf(QWidget& root)
             texts << button->text();
         if (auto* box = qobject_cast<QGroupBox*>(w))
             texts << box->title();
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // The language list names each language in itself ("Русский"), on purpose.
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->objectName() != QLatin1String("ComboLanguage")) {
             for (int i = 0; i < combo->count(); ++i)
                 texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
         }
