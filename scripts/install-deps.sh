@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libgmock-dev
-          libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev-tools
+          libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
           desktop-file-utils appstream dpkg-dev)
 
 missing=()
