@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>History of writes</source>
-        <translation>Write history</translation>
+        <translation>History of writes</translation>
     </message>
     <message>
         <source> Other </source>
