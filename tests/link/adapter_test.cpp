@@ -1,4 +1,5 @@
 #include "link/adapter.h"
+#include "link/session.h"
 #include "scripted_channel.h"
 #include "support/recording_host.h"
 
@@ -139,6 +140,44 @@ TEST_F(AdapterTest, AnswerAfterNulIsCut)
         channel.deliver(QByteArray("OK\r", 3) + QByteArray(1, '\0') + QByteArray("junk>"));
     };
     EXPECT_EQ(adapter.writeCOM(QStringLiteral("ATSP6"), false), QStringLiteral("OK"));
+}
+
+} // namespace
+} // namespace talmero::link
+
+namespace talmero::link {
+namespace {
+
+// Each step of opening a module wants its exact answer; one with more in it is no answer.
+TEST(SessionAnswers, EachStepWantsItsExactAnswer)
+{
+    const struct {
+        const char* command;
+        const char* answer;
+        const char* result;
+    } cases[] = {
+        {"ATZ", "?", "! Неверный ответ адаптера"},
+        {"ATSP6", "OK?", "! Ошибка"},
+        {"ATSH720", "OK OK", "! Ошибка"},
+        {"1087", "50 87 00", "! Модуль не ответил или отсутствует"},
+        {"1087", "50 8", "! Модуль не ответил или отсутствует"},
+    };
+    for (const auto& c : cases) {
+        ScriptedChannel channel;
+        RecordingHost host;
+        Adapter adapter(channel, host);
+        Session session(adapter, host);
+        channel.onSend = [&](const QByteArray& cmd) {
+            const QByteArray command = cmd.trimmed();
+            const QByteArray answer = command == c.command ? QByteArray(c.answer)
+                : command == "ATZ"                         ? QByteArray("ELM327 v1.5")
+                : command == "1087"                        ? QByteArray("50 87")
+                                                           : QByteArray("OK");
+            channel.deliver(command + "\r" + answer + "\r\r>");
+        };
+        EXPECT_EQ(session.openModule(false, true, false, true, QStringLiteral("720")), QString::fromUtf8(c.result))
+            << c.command << " " << c.answer;
+    }
 }
 
 } // namespace

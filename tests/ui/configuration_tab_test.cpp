@@ -1,5 +1,6 @@
 #include "shell_fixture.h"
 
+#include "app/confirm_dialog.h"
 #include "app/connection.h"
 #include "app/form_asbuilt.h"
 #include "app/log_view.h"
@@ -312,6 +313,19 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
     EXPECT_EQ(outcomes, (QStringList{"accepted-verified", "cancelled"}));
     EXPECT_EQ(carBlock("720", 0), "CD421010C0");
     EXPECT_EQ(modals, QStringList{"FormHistory"});
+}
+
+// Enter writes, Escape sends nothing.
+TEST(ConfirmDialog, EnterAgreesAndEscapeCancels)
+{
+    talmero::link::ChangeRequest request;
+    request.title = "Запись конфигурации";
+    for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+        app::ConfirmDialog dialog(request);
+        dialog.show();
+        QTest::keyClick(&dialog, key);
+        EXPECT_EQ(dialog.result(), result) << key;
+    }
 }
 
 TEST_F(ConfigurationTabTest, LeavingUnwrittenChangesAsksFirst)

@@ -54,7 +54,7 @@ TEST_F(ShellTest, DemoCarWorksLikeAnAdapterAndItsSwitchFollowsThePrompts)
 TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
 {
     QProcess sim;
-    sim.start(QStringLiteral(TALMERO_SIM_PROGRAM), {});
+    sim.start(QStringLiteral(TALMERO_SIM_PROGRAM), {QStringLiteral("--trace")});
     ASSERT_TRUE(sim.waitForStarted());
     while (!sim.canReadLine() && sim.waitForReadyRead(30000)) {
     }
@@ -62,6 +62,7 @@ TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
     ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
 
     startProgram();
+    control<QComboBox>(start(), "COMbauds")->setCurrentText("9600");
     connectTo(path);
     ASSERT_TRUE(main().state().online) << notices.join('|').toStdString();
     EXPECT_EQ(control<QLabel>(main(), "PanelStatus")->text(), "  " + path);
@@ -72,6 +73,9 @@ TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
     main().runOperation([&] { ipc = main().session()->openModule(true, true, false, true, "720"); });
     EXPECT_EQ(ipc, "OK");
     EXPECT_EQ(notices, QStringList{kToHighSpeed});
+    // The rate chosen in the start window is the one the port runs at.
+    sim.waitForReadyRead(1000);
+    EXPECT_TRUE(sim.readAllStandardError().contains("port at 9600 baud"));
 
     // Back to the start window releases the port: connecting again works.
     click(main(), "PanelStatus");
