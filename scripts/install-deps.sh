@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages the build and the tests need, only those missing.
+# --fuzz adds clang and libFuzzer for the fuzz targets of tests/fuzz.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config
@@ -7,6 +8,7 @@ packages=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev
           libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
           desktop-file-utils appstream dpkg-dev)
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,9 @@
-#include <QCoreApplication>
 #include "config/asbuilt.h"
 
 #include "link/answer_text.h"
 #include "link/codecs.h"
+
+#include <QCoreApplication>
 
 namespace talmero::config {
 

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "config/asbuilt_conversion.h"
 
 #include "config/asbuilt.h"
@@ -8,6 +7,8 @@
 #include "config/pages.h"
 #include "link/codecs.h"
 #include "link/host.h"
+
+#include <QCoreApplication>
 
 namespace talmero::config {
 

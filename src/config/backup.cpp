@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "config/backup.h"
 
 #include "config/layout.h"
@@ -9,6 +8,7 @@
 #include "link/host.h"
 #include "link/session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "config/backup_reader.h"
 
 #include "config/config_panel.h"
@@ -8,6 +7,7 @@
 #include "link/answer_text.h"
 #include "link/host.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "config/change_description.h"
 
 #include "config/config_panel.h"
@@ -6,6 +5,7 @@
 #include "config/pages.h"
 #include "link/host.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace talmero::config {

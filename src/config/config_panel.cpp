@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "config/config_panel.h"
 
 #include "config/block_reading.h"
@@ -6,6 +5,8 @@
 #include "config/pages.h"
 #include "link/codecs.h"
 #include "link/host.h"
+
+#include <QCoreApplication>
 
 namespace talmero::config {
 

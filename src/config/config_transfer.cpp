@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "config/config_transfer.h"
 
 #include "config/change_description.h"
@@ -11,6 +10,8 @@
 #include "link/host.h"
 #include "link/session.h"
 #include "safety/write_gate.h"
+
+#include <QCoreApplication>
 
 namespace talmero::config {
 

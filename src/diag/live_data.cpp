@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "diag/live_data.h"
 
 #include "diag/hex_text.h"
@@ -8,6 +7,7 @@
 #include "link/host.h"
 #include "link/session.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace talmero::diag {

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include "diag/service_tab.h"
 
 #include "config/change_description.h"
@@ -9,6 +8,8 @@
 #include "link/host.h"
 #include "link/session.h"
 #include "safety/write_gate.h"
+
+#include <QCoreApplication>
 
 namespace talmero::diag {
 

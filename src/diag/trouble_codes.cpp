@@ -1,9 +1,8 @@
-#include <QCoreApplication>
 #include "diag/trouble_codes.h"
 
+#include "diag/dtc_list.h"
 #include "diag/dtc_memo.h"
 #include "diag/dtc_modules.h"
-#include "diag/hex_text.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
 #include "link/codecs.h"
@@ -11,6 +10,7 @@
 #include "link/session.h"
 #include "safety/write_gate.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -20,11 +20,6 @@ namespace talmero::diag {
 namespace {
 const QString kOK = QStringLiteral("OK");
 const QString kSessionOpen = QStringLiteral("5087");
-
-bool isHexText(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return link::hexDigitValue(c) >= 0; });
-}
 
 // The module a reading reaches first on a bus, for the bus prompt.
 QString firstOnBus(bool medium)
@@ -139,31 +134,28 @@ std::optional<bool> TroubleCodes::listDTC()
     // A framed answer shorter than its count is refused like any other wrong answer.
     const QString cut = link::cutCOM(send(QStringLiteral("1800ff00"), true));
     const std::optional<QString> answer = link::positiveData(cut, QStringLiteral("58"));
-    if (!answer) {
-        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля") + link::negativeAnswerNote(link::withoutPendingNotes(cut)));
-        return std::nullopt;
-    }
     // A positive answer cut short or garbled has no usable count; that module's listing
     // ends here and the other modules are still read.
-    const int count = hexByte(answer->left(2));
-    if (count < 0) {
-        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля"));
+    const std::optional<DtcList> list = answer ? parseDtcList(*answer) : std::nullopt;
+    if (!list) {
+        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля")
+             + (answer ? QString() : link::negativeAnswerNote(link::withoutPendingNotes(cut))));
         return std::nullopt;
     }
+    const int count = list->count;
     m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "Ошибок: ") + QString::number(count));
     if (count == 0)
         return false;
 
     // From here the module counts as holding codes, so that "Crear" reaches it even
-    // when its list is unreadable. A list of the wrong length or with anything but hex
+    // when its list is unreadable; a list of the wrong length or with anything but hex
     // digits is never shown as codes.
-    const QString codes = answer->mid(2);
-    if (codes.size() != 6 * count || !isHexText(codes)) {
+    if (!list->readable) {
         fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ"));
         return true;
     }
     for (int i = 0; i < count; ++i) {
-        const link::DtcText dtc = link::DTC2TEXT(codes.mid(6 * i, 6));
+        const link::DtcText dtc = link::DTC2TEXT(list->codes[i]);
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
     }
     return true;
