@@ -24,6 +24,8 @@ class SilentHost : public talmero::link::Host {
 public:
     void log(const QString&) override {}
     void notify(const QString&) override {}
+    bool confirm(const talmero::link::ChangeRequest&) override { return false; }
+    bool ask(const QString&) override { return false; }
 };
 
 double medianMs(std::vector<double> v)
