@@ -311,7 +311,8 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(vehicleData("<Module address=\"733\"><Block elmindex=\"01\">06 00</Block></Module>"
                         "<Module address=\"734\"><Block elmindex=\"00\">0A 0B 0C 0D</Block></Module>"
-                        "<Module address=\"737\"><Block elmindex=\"00\">46</Block></Module>"));
+                        "<Module address=\"737\"><Block elmindex=\"00\">46</Block></Module>"
+                        "<Module address=\"720\"><Block elmindex=\"00\">2CD421010</Block></Module>"));
     f.close();
 
     goTo(PageHVAC);
@@ -328,6 +329,12 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
     opening.ButtonCONFopenClick(PageRCM, path);
     ASSERT_EQ(host.notices.size(), 1);
     EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("! Блок модуля из файла не распознан: RCM (737), блок 00: ")));
+    EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+
+    // Half a byte: refused too, never shown as a block to write.
+    goTo(PageIPC);
+    opening.ButtonCONFopenClick(PageIPC, path);
+    EXPECT_EQ(host.notices.last(), QStringLiteral("! Блок модуля из файла не распознан: IPC (720), блок 00: 2CD421010"));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 
