@@ -102,7 +102,8 @@ std::optional<QString> positiveData(const QString& cut, const QString& prefix)
     // A count announces more bytes than the frames brought: a frame was lost.
     if (joined != answer && joined.size() < 2 * answer.left(3).toInt(nullptr, 16))
         return std::nullopt;
-    if (!joined.startsWith(prefix))
+    // Half a byte at the end is a garbled answer, not a shorter block.
+    if (!joined.startsWith(prefix) || (joined.size() - prefix.size()) % 2 != 0)
         return std::nullopt;
     return joined.mid(prefix.size());
 }

@@ -27,7 +27,8 @@ QString withoutPendingNotes(const QString& cut);
 
 // The data of a positive answer after its prefix ("6100" ...), from a cut answer: a
 // leading response-pending note ("7F..78") is skipped and the frames are joined.
-// nullopt for any other answer, and for a framed answer shorter than its byte count.
+// nullopt for any other answer, for a framed answer shorter than its byte count, and for
+// data that is not whole bytes.
 std::optional<QString> positiveData(const QString& cut, const QString& prefix);
 
 // The reason byte of a negative answer ("7F" + service + reason), or -1.

@@ -257,7 +257,7 @@ TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
         const char* data; // nullptr: no block line
     } cases[] = {
         {"plain", ipc, "61 00 C3 1F 80", "C3 1F 80"},
-        {"odd digit count", ipc, "61 00 C3 1F 8", "C3 1F"},
+        {"odd digit count: garbled, not a shorter block", ipc, "61 00 C3 1F 8", nullptr},
         {"one byte", ipc, "61 00 4B", "4B"},
         {"no data bytes", ipc, "61 00", ""},
         {"lower case", ipc, "61 00 c3 1f", "c3 1f"},
