@@ -19,7 +19,7 @@ bool allSet(const QString& block, const Positions& p)
 
 bool accepts(const BlockLayout& b, const QString& block)
 {
-    if (block.size() < b.minLength)
+    if (block.isEmpty() || block.size() < b.minLength)
         return false;
     if (b.exactLengths[0] != 0 && block.size() != b.exactLengths[0] && block.size() != b.exactLengths[1])
         return false;

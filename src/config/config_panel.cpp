@@ -115,6 +115,11 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
 
 bool ConfigPanel::decodeHex(BlockId id, const QString& hex, const QString& shownText)
 {
+    // Half a byte is no block of any module: a damaged answer or stored text cannot say
+    // where its bytes begin, and showing it would write them shifted or cut. Refused as
+    // the empty block is.
+    if (hex.size() % 2 != 0)
+        return decode(id, QString());
     if (layoutOf(id).hexText)
         return decode(id, hex);
     return decode(id, link::HEX2BIN(hex), shownText.isNull() ? hex : shownText);

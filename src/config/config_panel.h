@@ -51,7 +51,8 @@ public:
     // shownText is what an "Other" edit shows (HVAC gets the block's hex text).
     bool decode(BlockId id, const QString& block, const QString& shownText = QString());
     // The same for a block as the module sends it, in hex: turned into bits, except for
-    // the block held as hex text. shownText defaults to the hex itself.
+    // the block held as hex text. shownText defaults to the hex itself. An odd number of
+    // digits is refused.
     bool decodeHex(BlockId id, const QString& hex, const QString& shownText = QString());
     bool decodeIPC(const QString& bits) { return decode(BlockId::IPC, bits); }
     bool decodeACM(const QString& bits) { return decode(BlockId::ACM, bits); }
