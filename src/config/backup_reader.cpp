@@ -212,13 +212,9 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
     const BlockId block = m_panel.pageBlock(page);
     if (block == BlockId::IPC)
         m_panel.view().setEnabled(QStringLiteral("RadioGroupIPCrd"), true);
-    // A stored block the page cannot show is reported as a refused read is; the climate
-    // page's "Other" edit shows the text as stored. Half a byte is no block: it would show
-    // bits the module never held and write something else than the file says.
-    const bool wholeBytes = hex.size() % 2 == 0;
-    if (!wholeBytes)
-        m_panel.clearCONF();
-    if (!wholeBytes || !m_panel.decodeHex(block, hex, lookup.result)) {
+    // A stored block the page cannot show (half a byte among them) is reported as a
+    // refused read is; the climate page's "Other" edit shows the text as stored.
+    if (!m_panel.decodeHex(block, hex, lookup.result)) {
         m_host.notify(QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
                       + QStringLiteral(" (") + choice.address + QCoreApplication::translate("BackupOpening", "), блок ") + choice.index
                       + QStringLiteral(": ") + lookup.result.trimmed());
