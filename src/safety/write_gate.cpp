@@ -122,7 +122,9 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
         refuse(tr(kNoJournal).arg(m_journal.error()));
         return result;
     }
-    if (!m_journal.setAsideAs().isEmpty()) {
+    // Said once: the journal stays open for the connection.
+    if (!m_journal.setAsideAs().isEmpty() && !m_setAsideReported) {
+        m_setAsideReported = true;
         m_host.log(tr(kJournalSetAside).arg(m_journal.setAsideAs()));
         m_host.notify(tr(kJournalSetAside).arg(m_journal.setAsideAs()));
     }

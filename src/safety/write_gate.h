@@ -102,6 +102,7 @@ private:
     Journal m_journal;
     bool m_clearingAgreed = false;
     bool m_restartAgreed = false;
+    bool m_setAsideReported = false;
 };
 
 } // namespace talmero::safety
