@@ -4,6 +4,7 @@
 #include "safety/write_gate.h"
 #include "support/test_gate.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace talmero::safety {
@@ -138,6 +139,28 @@ TEST(WriteGate, JournalThatCannotBeWrittenRefusesTheWrite)
     EXPECT_TRUE(rig.channel.sent.isEmpty());
     EXPECT_TRUE(rig.host.lines.last().startsWith(QStringLiteral("! Журнал записей недоступен (")));
     EXPECT_TRUE(rig.host.lines.last().endsWith(QStringLiteral("): запись не выполнена")));
+}
+
+TEST(WriteGate, DamagedJournalIsReportedOnceAndTheWritesGoOn)
+{
+    CarRig rig;
+    TestGate tg(rig.session, rig.host);
+    {
+        QFile f(tg.journalPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("not a journal\n").repeated(100));
+    }
+    rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
+    for (const QString& hex : {kNew, kHeld}) {
+        BlockWrite w;
+        w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+        w.newHex = hex;
+        EXPECT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
+    }
+    const QStringList told = rig.host.lines.filter(QStringLiteral("! Журнал записей был повреждён и отложен как "));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(QFile::exists(told[0].section(QStringLiteral(" как "), 1).section(QLatin1Char(';'), 0, 0)));
+    EXPECT_EQ(tg.gate.journal().entries()->size(), 2);
 }
 
 TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
