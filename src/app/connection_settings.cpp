@@ -17,6 +17,13 @@ const QString kMinVoltage = QStringLiteral("minVoltage");
 const QString kBackupFolder = QStringLiteral("backupFolder");
 const QString kLanguage = QStringLiteral("language");
 
+void storeValue(const QString& key, const QString& value)
+{
+    QSettings store(QSettings::UserScope, ConnectionSettings::kOrganisation);
+    store.setValue(key, value);
+    store.sync();
+}
+
 } // namespace
 
 ConnectionSettings ConnectionSettings::load()
@@ -73,23 +80,17 @@ void ConnectionSettings::storeConnection(const QString& vin, const std::optional
 
 void ConnectionSettings::storeBackupFolder(const QString& folder)
 {
-    QSettings store(QSettings::UserScope, kOrganisation);
-    store.setValue(kBackupFolder, folder);
-    store.sync();
+    storeValue(kBackupFolder, folder);
 }
 
 void ConnectionSettings::storeLanguage(const QString& language)
 {
-    QSettings store(QSettings::UserScope, kOrganisation);
-    store.setValue(kLanguage, language);
-    store.sync();
+    storeValue(kLanguage, language);
 }
 
 void ConnectionSettings::storeMinVoltage(double volts)
 {
-    QSettings store(QSettings::UserScope, kOrganisation);
-    store.setValue(kMinVoltage, QString::number(volts, 'f', 1));
-    store.sync();
+    storeValue(kMinVoltage, QString::number(volts, 'f', 1));
 }
 
 } // namespace talmero::app

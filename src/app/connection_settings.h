@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safety/write_gate.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,7 +18,7 @@ struct ConnectionSettings {
     QString lastVIN;
     QString port;
     QString baud; // the index of the rate item, as text
-    double minVoltage = 12.0; // no write to the car below this battery voltage
+    double minVoltage = safety::SafetySettings::kDefaultMinVoltage; // no write to the car below this
     QString lastBackupFolder; // where the last backup went; "Read from file" starts there
     QString language = QStringLiteral("system"); // "system", "en" or "ru"; read at start
 

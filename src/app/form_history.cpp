@@ -93,10 +93,7 @@ void TFormHistory::ButtonRestoreClick()
         safety::WriteGate* gate = m_main.gate();
         if (!gate)
             return;
-        const auto block = config::blockAt(entry.address, entry.block);
-        gate->restore(entry, [block, &entry](const QString& held) {
-            return block ? config::describeChange(*block, held, entry.oldHex) : QStringList();
-        });
+        gate->restore(entry, config::changeDescriber(entry.address, entry.block, entry.oldHex));
     });
     reload();
 }

@@ -51,9 +51,9 @@ public:
     // The one path of writes over the open connection; nullptr while offline.
     safety::WriteGate* gate();
 
-    // The write journal's file: the user's application data folder unless set (tests
+    // The write journal's file; "" is the one in the user's application data folder (tests
     // point it to a file of their own).
-    QString journalPath() const;
+    const QString& journalPath() const { return m_journalPath; }
     void setJournalPath(const QString& path) { m_journalPath = path; }
 
     // Every handler that talks to the adapter runs through here (one action at a time).

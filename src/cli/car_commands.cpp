@@ -254,10 +254,8 @@ struct CarCommand {
                     << e.oldHex << '\n';
             ctx.err.flush();
             const qsizetype from = ctx.host.lines().size();
-            const auto block = config::blockAt(e.address, e.block);
-            const safety::WriteResult result = gate.restore(e, [&e, block](const QString& held) {
-                return block ? config::describeChange(*block, held, e.oldHex) : QStringList();
-            });
+            const safety::WriteResult result =
+                gate.restore(e, config::changeDescriber(e.address, e.block, e.oldHex));
             if (result.outcome != safety::WriteOutcome::Verified && result.outcome != safety::WriteOutcome::Unchanged) {
                 const QString failure = ctx.host.failureSince(from);
                 return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was restored") : failure);

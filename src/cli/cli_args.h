@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safety/write_gate.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,7 +15,7 @@ struct CliArgs {
     QString vin = QStringLiteral("00000000000000000");
     bool vinGiven = false;  // --vin was on the command line
     QString journal;        // the write journal's file; "" = the user's default
-    double minVoltage = 12.0; // no write below this battery voltage
+    double minVoltage = safety::SafetySettings::kDefaultMinVoltage; // no write below this
     QString lang;           // "en", "ru", or "" for the system's language
     bool yes = false;       // acknowledge bus prompts without waiting
     bool log = false;       // log lines to standard error

@@ -11,7 +11,7 @@ int runJournalCommand(CommandContext& ctx)
 {
     if (ctx.args.words.size() != 1)
         return ctx.usage(QStringLiteral("history takes no arguments but --vin"));
-    safety::Journal journal(ctx.args.journal.isEmpty() ? safety::Journal::defaultPath() : ctx.args.journal);
+    safety::Journal journal(ctx.args.journal);
     const auto entries = journal.entries(ctx.args.vinGiven ? ctx.args.vin : QString());
     if (!entries)
         return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(journal.error()));

@@ -42,7 +42,7 @@ QHash<QString, QString> shownStates(BlockId id, const QString& hex)
         }
         const int item = view.item(name);
         states.insert(name, item >= 0 && item < int(o.items.size()) ? tl(o.items[item]).trimmed()
-                                                                     : QStringLiteral("—"));
+                                                                     : kNotInBlock);
     }
     return states;
 }
@@ -84,6 +84,15 @@ std::optional<BlockId> blockAt(const QString& address, const QString& block)
         }
     }
     return std::nullopt;
+}
+
+std::function<QStringList(const QString& heldHex)> changeDescriber(const QString& address, const QString& block,
+                                                                   const QString& newHex)
+{
+    const std::optional<BlockId> id = blockAt(address, block);
+    if (!id)
+        return {};
+    return [id = *id, newHex](const QString& held) { return describeChange(id, held, newHex); };
 }
 
 } // namespace talmero::config

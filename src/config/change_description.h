@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace talmero::config {
@@ -15,5 +16,10 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
 // The layout of the block a module holds at this address and block number, when a page
 // shows it ("726", "04" is BCM part 2).
 std::optional<BlockId> blockAt(const QString& address, const QString& block);
+
+// What a write of newHex to that block changes, for the write gate's confirmation: the
+// options, when a page shows the block; nothing to describe otherwise (an empty function).
+std::function<QStringList(const QString& heldHex)> changeDescriber(const QString& address, const QString& block,
+                                                                   const QString& newHex);
 
 } // namespace talmero::config

@@ -99,19 +99,25 @@ bool ServiceTab::openCurrent()
     return true;
 }
 
+std::optional<QString> ServiceTab::readBlock(const QString& address)
+{
+    if (!openCurrent())
+        return std::nullopt;
+    const QString answer = send(QStringLiteral("21") + address);
+    const auto data = link::positiveData(answer, QStringLiteral("61") + address);
+    if (!data)
+        m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
+    return data;
+}
+
 QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
 {
     // The adapter answers in upper case; the expected prefix must match it.
     const QString address = vinAddress.toUpper();
     m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
-    if (!openCurrent())
+    const auto data = readBlock(address);
+    if (!data)
         return QString();
-    const QString answer = send(QStringLiteral("21") + address);
-    const auto data = link::positiveData(answer, QStringLiteral("61") + address);
-    if (!data) {
-        m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
-        return QString();
-    }
     const QString vin = hexPairsToText(*data, false);
     link::learnCarVin(m_state, m_host, vin);
     return vin;
@@ -122,15 +128,7 @@ QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
     const QString address = blockAddress.toUpper();
     m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " из модуля ")
                + moduleItemText(m_state.curModul));
-    if (!openCurrent())
-        return QString();
-    const QString answer = send(QStringLiteral("21") + address);
-    const auto data = link::positiveData(answer, QStringLiteral("61") + address);
-    if (!data) {
-        m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
-        return QString();
-    }
-    return *data;
+    return readBlock(address).value_or(QString());
 }
 
 WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QString& data)
@@ -157,13 +155,9 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
     write.target.module = moduleItemText(m);
     write.newHex = data.toUpper();
     write.title = QCoreApplication::translate("ServiceTab", "Запись данных");
-    // A block that a configuration page shows is described option by option.
     write.sameLengthOnly = false;
-    if (const auto block = config::blockAt(m.adr, address)) {
-        write.describe = [id = *block, hex = write.newHex](const QString& held) {
-            return config::describeChange(id, held, hex);
-        };
-    }
+    // A block that a configuration page shows is described option by option.
+    write.describe = config::changeDescriber(m.adr, address, write.newHex);
     result.written = m_gate.writeBlock(write).outcome == safety::WriteOutcome::Verified;
     return result;
 }

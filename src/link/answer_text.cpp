@@ -60,10 +60,6 @@ QString joinFrames(const QString& cut)
     return rest.left(2 * count);
 }
 
-} // namespace talmero::link
-
-namespace talmero::link {
-
 namespace {
 constexpr qsizetype kNoteSize = 6; // "7F" + service + "78"
 

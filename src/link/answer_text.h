@@ -15,10 +15,6 @@ QString cutCOM(const QString& text);
 // count (adapter messages such as "UNABLE TO CONNECT"), come back unchanged.
 QString joinFrames(const QString& cut);
 
-} // namespace talmero::link
-
-namespace talmero::link {
-
 // An answer as the log shows it: characters outside printable ASCII become "<1B>".
 QString printableForLog(const QString& answer);
 

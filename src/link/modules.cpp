@@ -1,9 +1,9 @@
 #include "link/modules.h"
 
 #include "link/codecs.h"
+#include "link/host.h"
 
 #include <QCoreApplication>
-#include "link/host.h"
 
 namespace talmero::link {
 

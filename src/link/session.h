@@ -10,7 +10,6 @@ class Host;
 
 // Puts the adapter on a module's bus and opens the module for requests.
 class Session {
-public:
     Q_DECLARE_TR_FUNCTIONS(Session)
 public:
     // The bus prompt, before the module that comes next is named.

@@ -43,7 +43,10 @@ QString Journal::defaultPath()
         + QStringLiteral("/journal.sqlite");
 }
 
-Journal::Journal(const QString& path) : m_path(path), m_connection(connectionName()) {}
+Journal::Journal(const QString& path)
+    : m_path(path.isEmpty() ? defaultPath() : path), m_connection(connectionName())
+{
+}
 
 Journal::~Journal()
 {

@@ -36,6 +36,7 @@ public:
     // journal.sqlite in the user's application data folder.
     static QString defaultPath();
 
+    // An empty path is the default one.
     explicit Journal(const QString& path);
     ~Journal();
     Journal(const Journal&) = delete;

@@ -33,11 +33,6 @@ const char* const kDiffers = QT_TRANSLATE_NOOP("WriteGate", "! Модуль со
 const char* const kNotReadBack = QT_TRANSLATE_NOOP("WriteGate", "! Блок после записи не прочитан: запись не проверена");
 const char* const kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
 
-QString hexBytes(const QString& hex)
-{
-    return link::splitHEX(hex);
-}
-
 } // namespace
 
 WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& state,
@@ -46,7 +41,7 @@ WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& 
       m_host(host),
       m_state(state),
       m_settings(std::move(settings)),
-      m_journal(m_settings.journalPath.isEmpty() ? Journal::defaultPath() : m_settings.journalPath)
+      m_journal(m_settings.journalPath)
 {
 }
 
@@ -153,8 +148,8 @@ WriteResult WriteGate::writeBlock(const BlockWrite& w)
     request.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
     if (w.describe)
         request.changes = w.describe(*held);
-    request.oldHex = hexBytes(*held);
-    request.newHex = hexBytes(w.newHex);
+    request.oldHex = link::splitHEX(*held);
+    request.newHex = link::splitHEX(w.newHex);
     const qsizetype heldBytes = held->size() / 2;
     const qsizetype newBytes = w.newHex.size() / 2;
     if (heldBytes != newBytes) {
@@ -223,7 +218,7 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
             result.outcome = WriteOutcome::NoAnswer;
             outcome = QString::fromLatin1(kOutcomeNoAnswer);
         } else {
-            m_host.log(back ? tr(kDiffers).arg(hexBytes(*back), hexBytes(w.newHex)) : tr(kNotReadBack));
+            m_host.log(back ? tr(kDiffers).arg(link::splitHEX(*back), link::splitHEX(w.newHex)) : tr(kNotReadBack));
             result.outcome = WriteOutcome::Differs;
             outcome = QString::fromLatin1(kOutcomeDiffers);
             const QString readText = QStringLiteral("read back: ") + back.value_or(QStringLiteral("none"));

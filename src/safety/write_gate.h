@@ -18,7 +18,7 @@ namespace talmero::safety {
 struct SafetySettings {
     static constexpr double kDefaultMinVoltage = 12.0;
     double minVoltage = kDefaultMinVoltage; // no write below this battery voltage
-    QString journalPath;                    // "" = Journal::defaultPath()
+    QString journalPath;                    // "" = the default one
 };
 
 // Where a block lives and how its module is reached.
