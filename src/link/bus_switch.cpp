@@ -79,6 +79,11 @@ AdapterIdentity identifyAdapter(Adapter& adapter)
     if (id.reset.isEmpty())
         return id;
     id.version = answerText(adapter.writeCOM(QStringLiteral("ati"), false));
+    // The reset's answer came late (it was the second one's): answers never come in time.
+    if (id.version.isEmpty()) {
+        id.reset.clear();
+        return id;
+    }
     // A plain ELM327 answers '?' to an ST command; an STN chip its firmware.
     const QString firmware = answerText(adapter.writeCOM(QStringLiteral("sti"), false));
     if (firmware.startsWith(QLatin1String("STN"), Qt::CaseInsensitive)) {

@@ -44,8 +44,8 @@ struct AdapterIdentity {
     bool isStn() const { return !firmware.isEmpty(); }
 };
 
-// Resets the adapter and asks it what it is. No answer from the reset leaves the identity
-// empty (answered() false) and asks nothing more. Nothing is logged.
+// Resets the adapter and asks it what it is. No answer in time from the reset, or from ATI
+// after it, leaves the identity empty (answered() false). Nothing is logged.
 AdapterIdentity identifyAdapter(Adapter& adapter);
 
 // The way a connection uses: the setting, and for Auto what the adapter said.
