@@ -8,6 +8,7 @@
 #include "link/adapter.h"
 #include "link/bus_switch.h"
 #include "link/host.h"
+#include "link/modules.h"
 #include "link/serial_channel.h"
 #include "link/session.h"
 #include "safety/write_gate.h"

@@ -330,23 +330,30 @@ void Elm327::write(const QByteArray& bytes)
         Q_EMIT output(bytes);
         return;
     }
-    const qint64 now = m_clock.elapsed();
-    const qint64 start = qMax(now, m_wireFreeMs);
-    const qint64 wireMs = m_baud > 0 ? (bytes.size() * 10 * 1000 + m_baud - 1) / m_baud : 0;
-    m_wireFreeMs = start + wireMs;
-    m_wire.append(WireChunk{bytes, m_wireFreeMs});
+    // Kept in microseconds: rounding every chunk up to a millisecond would add up to a
+    // millisecond per answer at 115200 baud, more than the wire time of a short answer.
+    const qint64 now = m_clock.nsecsElapsed() / 1000;
+    const qint64 start = qMax(now, m_wireFreeUs);
+    const qint64 wireUs = m_baud > 0 ? (bytes.size() * 10 * 1000000LL + m_baud - 1) / m_baud : 0;
+    m_wireFreeUs = start + wireUs;
+    m_wire.append(WireChunk{bytes, m_wireFreeUs});
     if (!m_wireTimer.isActive())
-        m_wireTimer.start(int(qMax<qint64>(0, m_wire.first().dueMs - now)));
+        startWireTimer(now);
+}
+
+void Elm327::startWireTimer(qint64 nowUs)
+{
+    m_wireTimer.start(int(qMax<qint64>(0, (m_wire.first().dueUs - nowUs + 999) / 1000)));
 }
 
 void Elm327::wireDue()
 {
-    const qint64 now = m_clock.elapsed();
+    const qint64 now = m_clock.nsecsElapsed() / 1000;
     QByteArray out;
-    while (!m_wire.isEmpty() && m_wire.first().dueMs <= now)
+    while (!m_wire.isEmpty() && m_wire.first().dueUs <= now)
         out += m_wire.takeFirst().bytes;
     if (!m_wire.isEmpty())
-        m_wireTimer.start(int(m_wire.first().dueMs - now));
+        startWireTimer(now);
     if (!out.isEmpty())
         Q_EMIT output(out);
 }

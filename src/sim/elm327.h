@@ -65,6 +65,7 @@ private:
     void answerDue();
     void write(const QByteArray& bytes);
     void wireDue();
+    void startWireTimer(qint64 nowUs);
     void reset();
     int protocolInUse() const;
 
@@ -100,12 +101,12 @@ private:
     // the wire: bytes leave at the baud rate, in order
     struct WireChunk {
         QByteArray bytes;
-        qint64 dueMs;
+        qint64 dueUs;
     };
     QList<WireChunk> m_wire;
     QTimer m_wireTimer;
     QElapsedTimer m_clock;
-    qint64 m_wireFreeMs = 0;
+    qint64 m_wireFreeUs = 0;
 };
 
 } // namespace talmero::sim
