@@ -128,7 +128,7 @@
     <name>BusSwitchTexts</name>
     <message>
         <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
-        <translation>Port %1 does not let the program set its %2 line, so the adapter's relay cannot be switched. Choose another way of bus switching in the settings.</translation>
+        <translation>Port %1 does not let the program set its %2 line, so the adapter&apos;s relay cannot be switched. Choose another way of bus switching in the settings.</translation>
     </message>
     <message>
         <source>переключатель на адаптере (по запросу)</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>встроенные команды адаптера (STN)</source>
-        <translation>the adapter's own commands (STN)</translation>
+        <translation>the adapter&apos;s own commands (STN)</translation>
     </message>
     <message>
         <source>реле на %1 (обратное)</source>
@@ -162,7 +162,7 @@
         <source>Адаптер не ответил на порту %1.
 Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
         <translation>No adapter answered on port %1.
-Check that this is the adapter's port, that the rate %2 is the adapter's rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
 </context>
 <context>
