@@ -125,6 +125,47 @@
     </message>
 </context>
 <context>
+    <name>BusSwitchTexts</name>
+    <message>
+        <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
+        <translation>Port %1 does not let the program set its %2 line, so the adapter&apos;s relay cannot be switched. Choose another way of bus switching in the settings.</translation>
+    </message>
+    <message>
+        <source>переключатель на адаптере (по запросу)</source>
+        <translation>the switch on the adapter (with a prompt)</translation>
+    </message>
+    <message>
+        <source>встроенные команды адаптера (STN)</source>
+        <translation>the adapter&apos;s own commands (STN)</translation>
+    </message>
+    <message>
+        <source>реле на %1 (обратное)</source>
+        <translation>relay on %1 (inverted)</translation>
+    </message>
+    <message>
+        <source>реле на %1</source>
+        <translation>relay on %1</translation>
+    </message>
+    <message>
+        <source>средней шине (MSCAN)</source>
+        <translation>medium-speed bus (MSCAN)</translation>
+    </message>
+    <message>
+        <source>высокой шине (HSCAN)</source>
+        <translation>high-speed bus (HSCAN)</translation>
+    </message>
+    <message>
+        <source>* Адаптер: %1; переключение шин: %2</source>
+        <translation>* Adapter: %1; bus switching: %2</translation>
+    </message>
+    <message>
+        <source>Адаптер не ответил на порту %1.
+Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
+        <translation>No adapter answered on port %1.
+Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+    </message>
+</context>
+<context>
     <name>ChangeDescription</name>
     <message>
         <source>да</source>
@@ -1141,6 +1182,14 @@
         <source>! Модуль не ответил или отсутствует</source>
         <translation>! The module did not answer or is not fitted</translation>
     </message>
+    <message>
+        <source>! Адаптер не принял STP53: средней шины в нём нет. Дальше шины переключаются переключателем на адаптере (по запросу)</source>
+        <translation>! The adapter refused STP53: it has no medium-speed bus. From now on the buses are switched by the switch on the adapter (with a prompt)</translation>
+    </message>
+    <message>
+        <source>нет ответа на %1; переключение: %2</source>
+        <translation>no answer on the %1; switching: %2</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>
@@ -1681,6 +1730,42 @@ New:     </translation>
     <message>
         <source>no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)</source>
         <translation>Work without the ELM327 (AS-BUILT lines and backup files can still be used for the selected module)</translation>
+    </message>
+    <message>
+        <source>Bus switching</source>
+        <translation>Bus switching</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Prompt (switch on the adapter)</source>
+        <translation>Prompt (switch on the adapter)</translation>
+    </message>
+    <message>
+        <source>Built-in (STN)</source>
+        <translation>Built-in (STN)</translation>
+    </message>
+    <message>
+        <source>Relay on RTS</source>
+        <translation>Relay on RTS</translation>
+    </message>
+    <message>
+        <source>Relay on DTR</source>
+        <translation>Relay on DTR</translation>
+    </message>
+    <message>
+        <source>Relay on RTS (inverted)</source>
+        <translation>Relay on RTS (inverted)</translation>
+    </message>
+    <message>
+        <source>Relay on DTR (inverted)</source>
+        <translation>Relay on DTR (inverted)</translation>
+    </message>
+    <message>
+        <source>Automatic: an adapter with the medium-speed bus built in (STN chip) is switched by its own commands, any other adapter by the switch on it, with a prompt</source>
+        <translation>Automatic: an adapter with the medium-speed bus built in (STN chip) is switched by its own commands, any other adapter by the switch on it, with a prompt</translation>
     </message>
 </context>
 <context>

@@ -12,20 +12,30 @@ QString Connection::demoEntry()
     return sim::DemoChannel::kName;
 }
 
-bool Connection::isDemoEntry(const QString& portText)
+QStringList Connection::demoEntries()
 {
-    return portText == demoEntry();
+    return {sim::DemoChannel::kName, sim::DemoChannel::kBuiltInName};
 }
 
-Connection::Connection(const QString& portText, int baudRate, int demoLatencyMs, link::Host& host)
+bool Connection::isDemoEntry(const QString& portText)
 {
-    if (isDemoEntry(portText))
-        m_channel = std::make_unique<sim::DemoChannel>(demoLatencyMs, baudRate);
-    else
+    return demoEntries().contains(portText);
+}
+
+Connection::Connection(const QString& portText, int baudRate, int demoLatencyMs,
+                       link::BusSwitchSetting busSwitch, link::Host& host)
+{
+    if (isDemoEntry(portText)) {
+        const auto kind = portText == sim::DemoChannel::kBuiltInName ? sim::DemoChannel::Kind::BuiltIn
+                                                                     : sim::DemoChannel::Kind::Switch;
+        m_channel = std::make_unique<sim::DemoChannel>(demoLatencyMs, baudRate, nullptr, kind);
+    } else {
         m_channel = std::make_unique<link::SerialChannel>(portText, baudRate);
+    }
     m_channel->open();
     m_adapter = std::make_unique<link::Adapter>(*m_channel, host);
-    m_session = std::make_unique<link::Session>(*m_adapter, host);
+    const link::SwitchWay way = link::startAdapter(*m_adapter, busSwitch, baudRate, m_identity);
+    m_session = std::make_unique<link::Session>(*m_adapter, host, way);
     // Nobody knows where the adapter's switch stands: the first module access asks.
     m_session->forgetBus();
 }
@@ -35,6 +45,11 @@ Connection::~Connection()
     m_session.reset();
     m_adapter.reset();
     m_channel->close();
+}
+
+QString Connection::identityLine() const
+{
+    return link::BusSwitchTexts::identityLine(m_identity, m_session->way());
 }
 
 } // namespace talmero::app

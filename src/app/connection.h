@@ -1,6 +1,9 @@
 #pragma once
 
+#include "link/bus_switch.h"
+
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace talmero::link {
@@ -13,16 +16,21 @@ class Session;
 namespace talmero::app {
 
 // One open link to an adapter or to the demo car: the channel, the exchange on it and
-// the module session. Opening throws link::LinkError and then leaves nothing open.
+// the module session. Opening resets the adapter and waits for its answer, which also
+// tells how the buses are switched; it throws link::LinkError (a port that did not open,
+// an adapter that did not answer) and then leaves nothing open.
 class Connection {
 public:
-    // The port list's entry for the virtual car.
+    // The port list's entries for the virtual car: behind a switch adapter, then behind an
+    // adapter with the medium-speed bus built in.
     static QString demoEntry();
+    static QStringList demoEntries();
     static bool isDemoEntry(const QString& portText);
 
-    // portText: a port name, a device path, or the demo entry. demoLatencyMs: the demo
+    // portText: a port name, a device path, or a demo entry. demoLatencyMs: the demo
     // car's reply time.
-    Connection(const QString& portText, int baudRate, int demoLatencyMs, link::Host& host);
+    Connection(const QString& portText, int baudRate, int demoLatencyMs,
+               link::BusSwitchSetting busSwitch, link::Host& host);
     ~Connection();
 
     Connection(const Connection&) = delete;
@@ -31,11 +39,15 @@ public:
     link::Channel& channel() { return *m_channel; }
     link::Adapter& adapter() { return *m_adapter; }
     link::Session& session() { return *m_session; }
+    const link::AdapterIdentity& identity() const { return m_identity; }
+    // What answered and how the buses are switched, as the log shows it.
+    QString identityLine() const;
 
 private:
     std::unique_ptr<link::Channel> m_channel;
     std::unique_ptr<link::Adapter> m_adapter;
     std::unique_ptr<link::Session> m_session;
+    link::AdapterIdentity m_identity;
 };
 
 } // namespace talmero::app

@@ -16,6 +16,7 @@ const QString kVINs = QStringLiteral("VINs");
 const QString kMinVoltage = QStringLiteral("minVoltage");
 const QString kBackupFolder = QStringLiteral("backupFolder");
 const QString kLanguage = QStringLiteral("language");
+const QString kBusSwitch = QStringLiteral("busSwitch");
 
 void storeValue(const QString& key, const QString& value)
 {
@@ -47,6 +48,8 @@ ConnectionSettings ConnectionSettings::load()
     const QString language = store.value(kLanguage).toString();
     if (language == QLatin1String("en") || language == QLatin1String("ru"))
         s.language = language;
+    // An unknown stored value keeps the default rather than a way the adapter may not have.
+    s.busSwitch = link::busSwitchFromName(store.value(kBusSwitch).toString()).value_or(link::BusSwitchSetting::Auto);
     return s;
 }
 
@@ -86,6 +89,11 @@ void ConnectionSettings::storeBackupFolder(const QString& folder)
 void ConnectionSettings::storeLanguage(const QString& language)
 {
     storeValue(kLanguage, language);
+}
+
+void ConnectionSettings::storeBusSwitch(link::BusSwitchSetting setting)
+{
+    storeValue(kBusSwitch, link::busSwitchName(setting));
 }
 
 void ConnectionSettings::storeMinVoltage(double volts)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/bus_switch.h"
 #include "safety/write_gate.h"
 
 #include <QString>
@@ -21,12 +22,14 @@ struct ConnectionSettings {
     double minVoltage = safety::SafetySettings::kDefaultMinVoltage; // no write to the car below this
     QString lastBackupFolder; // where the last backup went; "Read from file" starts there
     QString language = QStringLiteral("system"); // "system", "en" or "ru"; read at start
+    link::BusSwitchSetting busSwitch = link::BusSwitchSetting::Auto; // how the buses are switched
 
     static constexpr double kLowestMinVoltage = 10.0;
     static constexpr double kHighestMinVoltage = 14.0;
     static void storeMinVoltage(double volts);
     static void storeBackupFolder(const QString& folder);
     static void storeLanguage(const QString& language);
+    static void storeBusSwitch(link::BusSwitchSetting setting);
 
     static ConnectionSettings load();
     // The rate item to select: the stored index when it is a number naming one of the

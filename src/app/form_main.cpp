@@ -173,7 +173,8 @@ safety::WriteGate* TFormMain::gate()
 void TFormMain::openConnection(const QString& portText, int baudRate)
 {
     closeConnection();
-    m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs, *m_host);
+    m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs,
+                                                ConnectionSettings::load().busSwitch, *m_host);
     safety::SafetySettings settings;
     settings.minVoltage = ConnectionSettings::load().minVoltage;
     settings.journalPath = m_journalPath;
@@ -194,7 +195,11 @@ void TFormMain::enterOnline()
     const QString name = m_connection ? m_connection->channel().name() : QString();
     show();
     m_host->log(tr("* Открыт порт ") + name);
+    const QString adapterLine = m_connection ? m_connection->identityLine() : QString();
+    if (!adapterLine.isEmpty())
+        m_host->log(adapterLine);
     setStatus(QStringLiteral("  ") + name, kOnlineColour);
+    PanelStatus->setToolTip(adapterLine.mid(2) + u'\n' + tr("Change connection settings"));
     FormActivate();
 }
 
@@ -207,6 +212,7 @@ void TFormMain::enterOffline()
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
         modulePages->setCurrentIndex(0);
     setStatus(QStringLiteral("OFFLINE"), kOfflineColour);
+    PanelStatus->setToolTip(tr("Change connection settings"));
     FormActivate();
 }
 

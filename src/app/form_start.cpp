@@ -95,6 +95,27 @@ void TFormStart::buildControls()
         ConnectionSettings::storeLanguage(ComboLanguage->currentData().toString());
     });
 
+    LabelBusSwitch = named(new QLabel(tr("Bus switching"), this), "LabelBusSwitch");
+    ComboBusSwitch = named(new QComboBox(this), "ComboBusSwitch");
+    const std::pair<link::BusSwitchSetting, const char*> ways[] = {
+        {link::BusSwitchSetting::Auto, QT_TR_NOOP("Automatic")},
+        {link::BusSwitchSetting::Prompt, QT_TR_NOOP("Prompt (switch on the adapter)")},
+        {link::BusSwitchSetting::Stn, QT_TR_NOOP("Built-in (STN)")},
+        {link::BusSwitchSetting::Rts, QT_TR_NOOP("Relay on RTS")},
+        {link::BusSwitchSetting::Dtr, QT_TR_NOOP("Relay on DTR")},
+        {link::BusSwitchSetting::RtsInverted, QT_TR_NOOP("Relay on RTS (inverted)")},
+        {link::BusSwitchSetting::DtrInverted, QT_TR_NOOP("Relay on DTR (inverted)")},
+    };
+    for (const auto& [setting, text] : ways)
+        ComboBusSwitch->addItem(tr(text), link::busSwitchName(setting));
+    ComboBusSwitch->setToolTip(tr("Automatic: an adapter with the medium-speed bus built in "
+                                  "(STN chip) is switched by its own commands, any other "
+                                  "adapter by the switch on it, with a prompt"));
+    connect(ComboBusSwitch, &QComboBox::activated, this, [this] {
+        if (const auto setting = link::busSwitchFromName(ComboBusSwitch->currentData().toString()))
+            ConnectionSettings::storeBusSwitch(*setting);
+    });
+
     ButtonOpenCOM = named(new QPushButton(tr("Connect - online"), this), "ButtonOpenCOM");
     ButtonOpenCOM->setDefault(true);
     ButtonOffline = named(new QPushButton(tr("Disconnect - offline"), this), "ButtonOffline");
@@ -131,11 +152,13 @@ void TFormStart::buildControls()
     grid->addWidget(SpinMinVoltage, 7, 0, 1, 2);
     grid->addWidget(LabelLanguage, 8, 0, 1, 2);
     grid->addWidget(ComboLanguage, 9, 0, 1, 2);
+    grid->addWidget(LabelBusSwitch, 10, 0, 1, 2);
+    grid->addWidget(ComboBusSwitch, 11, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonOpenCOM);
     buttons->addWidget(ButtonOffline);
-    grid->addLayout(buttons, 10, 0, 1, 2);
-    grid->setRowMinimumHeight(10, 36);
+    grid->addLayout(buttons, 12, 0, 1, 2);
+    grid->setRowMinimumHeight(12, 36);
     grid->setColumnStretch(0, 1);
     BitBtnRefresh->setFixedWidth(32);
     m_runner.addControl(controls);
@@ -164,7 +187,8 @@ void TFormStart::buildControls()
     setTabOrder(BitBtnRefresh, COMbauds);
     setTabOrder(COMbauds, SpinMinVoltage);
     setTabOrder(SpinMinVoltage, ComboLanguage);
-    setTabOrder(ComboLanguage, ButtonOpenCOM);
+    setTabOrder(ComboLanguage, ComboBusSwitch);
+    setTabOrder(ComboBusSwitch, ButtonOpenCOM);
     setTabOrder(ButtonOpenCOM, ButtonOffline);
     StartVIN->setFocus();
 
@@ -186,6 +210,7 @@ void TFormStart::FormCreate()
         COMbauds->setCurrentIndex(*baud);
     SpinMinVoltage->setValue(settings.minVoltage);
     ComboLanguage->setCurrentIndex(qMax(0, ComboLanguage->findData(settings.language)));
+    ComboBusSwitch->setCurrentIndex(qMax(0, ComboBusSwitch->findData(link::busSwitchName(settings.busSwitch))));
     if (StartVIN->count() == 0)
         StartVIN->addItem(ConnectionSettings::kPlaceholderVIN);
     StartVIN->model()->sort(0);
@@ -201,18 +226,19 @@ void TFormStart::fillPorts()
 {
     COMports->clear();
     const QString saved = ConnectionSettings::load().port;
-    const QString demo = Connection::demoEntry();
-    const bool listSaved = !saved.isEmpty() && saved != demo;
+    const bool listSaved = !saved.isEmpty() && !Connection::isDemoEntry(saved);
     if (listSaved)
         COMports->addItem(saved);
     for (const QString& port : m_portLister())
-        if (port != saved && port != demo)
+        if (port != saved && !Connection::isDemoEntry(port))
             COMports->addItem(port);
-    COMports->addItem(demo);
-    COMports->setItemData(COMports->count() - 1,
-                          tr("A virtual car inside the program: try every function "
-                                         "without an adapter or a car"),
-                          Qt::ToolTipRole);
+    for (const QString& demo : Connection::demoEntries()) {
+        COMports->addItem(demo);
+        COMports->setItemData(COMports->count() - 1,
+                              tr("A virtual car inside the program: try every function "
+                                 "without an adapter or a car"),
+                              Qt::ToolTipRole);
+    }
     // The saved port, else the first port found, else the demo car: never an empty field.
     COMports->setCurrentIndex(0);
 }
@@ -242,6 +268,8 @@ void TFormStart::ButtonOpenCOMClick()
             portToKeep = portText;
         ConnectionSettings::storeConnection(vin, portToKeep, COMbauds->currentIndex());
         ConnectionSettings::storeMinVoltage(SpinMinVoltage->value());
+        if (const auto setting = link::busSwitchFromName(ComboBusSwitch->currentData().toString()))
+            ConnectionSettings::storeBusSwitch(*setting);
 
         TFormMain& main = m_program.FormMain();
         main.state().carVIN = vin.left(17);

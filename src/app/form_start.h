@@ -61,6 +61,8 @@ private:
     QDoubleSpinBox* SpinMinVoltage = nullptr; // no write to the car below this voltage
     QLabel* LabelLanguage = nullptr;
     QComboBox* ComboLanguage = nullptr; // System / English / Russian, from the next start
+    QLabel* LabelBusSwitch = nullptr;
+    QComboBox* ComboBusSwitch = nullptr; // how the adapter reaches the two buses
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
     ClickableLabel* Labelhelp = nullptr;

@@ -266,8 +266,31 @@ struct CarCommand {
         return ctx.fail(QStringLiteral("the journal holds no accepted write to the car ") + vin);
     }
 
+    // What the adapter said at connecting, and the way the buses will be switched.
+    int adapter()
+    {
+        if (w().size() != 1)
+            return ctx.usage(QStringLiteral("adapter takes no arguments"));
+        const link::AdapterIdentity& id = car.identity;
+        const link::SwitchWay& way = car.session->way();
+        QString wayName = QStringLiteral("prompt");
+        if (way.kind == link::SwitchWay::Kind::Stn)
+            wayName = QStringLiteral("stn");
+        else if (way.kind == link::SwitchWay::Kind::Relay)
+            wayName = QLatin1String(way.line == link::ControlLine::Rts ? "rts" : "dtr")
+                      + QLatin1String(way.inverted ? "-inverted" : "");
+        ctx.out << "reset: " << id.reset << '\n'
+                << "ati: " << id.version << '\n'
+                << "sti: " << (id.isStn() ? id.firmware : QStringLiteral("?")) << '\n'
+                << "stdi: " << id.device << '\n'
+                << "bus-switch: " << wayName << '\n';
+        return ExitOk;
+    }
+
     int dispatch(const QString& command)
     {
+        if (command == QLatin1String("adapter"))
+            return adapter();
         if (command == QLatin1String("read-config"))
             return readConfig();
         if (command == QLatin1String("write-config"))
@@ -314,7 +337,8 @@ int runCarCommand(CommandContext& ctx)
     static const QStringList known = {QStringLiteral("read-config"), QStringLiteral("write-config"),
                                       QStringLiteral("dtc"), QStringLiteral("backup"), QStringLiteral("vin"), QStringLiteral("read-block"),
                                       QStringLiteral("write-block"), QStringLiteral("restart"),
-                                      QStringLiteral("voltage"), QStringLiteral("live"), QStringLiteral("undo")};
+                                      QStringLiteral("voltage"), QStringLiteral("live"), QStringLiteral("undo"),
+                                      QStringLiteral("adapter")};
     const QString& command = ctx.args.words.first();
     if (!known.contains(command))
         return ctx.usage(QStringLiteral("unknown command ") + command);
@@ -323,7 +347,7 @@ int runCarCommand(CommandContext& ctx)
 
     std::unique_ptr<CarLink> car;
     try {
-        car = std::make_unique<CarLink>(ctx.args.port, ctx.args.baud, ctx.host);
+        car = std::make_unique<CarLink>(ctx.args.port, ctx.args.baud, ctx.args.busSwitch, ctx.host);
     } catch (const link::LinkError& e) {
         return ctx.fail(e.text());
     }
@@ -337,6 +361,8 @@ int runCarCommand(CommandContext& ctx)
         return run.dispatch(command);
     } catch (const link::OperationCancelled&) {
         return ctx.fail(link::Session::cancelledLine().mid(2));
+    } catch (const link::LinkError& e) {
+        return ctx.fail(e.text());
     }
 }
 

@@ -1,19 +1,24 @@
 #include "cli/car_link.h"
 
+#include "link/host.h"
 #include "link/serial_channel.h"
 #include "sim/demo_channel.h"
 
 namespace talmero::cli {
 
-CarLink::CarLink(const QString& port, int baud, link::Host& host)
+CarLink::CarLink(const QString& port, int baud, link::BusSwitchSetting busSwitch, link::Host& host)
 {
     if (port == QLatin1String("demo"))
         channel = std::make_unique<sim::DemoChannel>(0, baud);
+    else if (port == QLatin1String("demo-stn"))
+        channel = std::make_unique<sim::DemoChannel>(0, baud, nullptr, sim::DemoChannel::Kind::BuiltIn);
     else
         channel = std::make_unique<link::SerialChannel>(port, baud);
     channel->open();
     adapter = std::make_unique<link::Adapter>(*channel, host);
-    session = std::make_unique<link::Session>(*adapter, host);
+    const link::SwitchWay way = link::startAdapter(*adapter, busSwitch, baud, identity);
+    session = std::make_unique<link::Session>(*adapter, host, way);
+    host.log(link::BusSwitchTexts::identityLine(identity, way));
     state.online = true;
 }
 

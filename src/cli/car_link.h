@@ -11,13 +11,15 @@ namespace talmero::cli {
 
 // The adapter of one command-line run: a serial port, a device path, or the demo car.
 struct CarLink {
-    // Opens the channel; throws link::LinkError with the text to show.
-    CarLink(const QString& port, int baud, link::Host& host);
+    // Opens the channel, resets and identifies the adapter; throws link::LinkError with
+    // the text to show (no port, no answer, a relay line the port does not have).
+    CarLink(const QString& port, int baud, link::BusSwitchSetting busSwitch, link::Host& host);
 
     std::unique_ptr<link::Channel> channel;
     std::unique_ptr<link::Adapter> adapter;
     std::unique_ptr<link::Session> session;
     link::LinkState state;
+    link::AdapterIdentity identity;
 };
 
 } // namespace talmero::cli

@@ -9,8 +9,9 @@ namespace talmero::cli {
 QString usageText()
 {
     return QStringLiteral(
-        "usage: talmero-cli [--port NAME|PATH|demo] [--baud 38400|9600|115200] [--vin VIN]\n"
+        "usage: talmero-cli [--port NAME|PATH|demo|demo-stn] [--baud 38400|9600|115200] [--vin VIN]\n"
         "                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
+        "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
         "                   COMMAND ARGS\n"
          "       talmero-cli --help | --version\n"
         "\n"
@@ -28,6 +29,7 @@ QString usageText()
         "  dtc read | dtc clear\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
+        "  adapter                            what the adapter said it is, and the bus switching\n"
         "  undo                               restores the newest accepted write to this car\n"
         "\n"
         "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
@@ -36,6 +38,9 @@ QString usageText()
         "or --lang ru; listings, blocks and exit statuses are the same in every language.\n"
         "Every write shows what changes and asks Write? [y/N]; --yes answers yes to every\n"
         "question and bus prompt. No write below --min-voltage (default 12.0).\n"
+        "--bus-switch: auto (default) uses an STN adapter's own commands for the medium-speed\n"
+        "bus and prompts for the switch otherwise; prompt, stn, or a relay on the port's RTS or\n"
+        "DTR line (rts-inverted and dtr-inverted: the line set for the high-speed bus).\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 
@@ -103,6 +108,14 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
                 return std::nullopt;
             }
             a.lang = *v;
+        } else if (arg == QLatin1String("--bus-switch")) {
+            const auto v = value();
+            const auto way = v ? link::busSwitchFromName(*v) : std::nullopt;
+            if (!way) {
+                error = QStringLiteral("--bus-switch takes ") + link::busSwitchNames().join(QStringLiteral(", "));
+                return std::nullopt;
+            }
+            a.busSwitch = *way;
         } else if (arg == QLatin1String("--journal")) {
             const auto v = value();
             if (!v)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/bus_switch.h"
 #include "safety/write_gate.h"
 
 #include <QString>
@@ -17,6 +18,7 @@ struct CliArgs {
     QString journal;        // the write journal's file; "" = the user's default
     double minVoltage = safety::SafetySettings::kDefaultMinVoltage; // no write below this
     QString lang;           // "en", "ru", or "" for the system's language
+    link::BusSwitchSetting busSwitch = link::BusSwitchSetting::Auto;
     bool yes = false;       // acknowledge bus prompts without waiting
     bool log = false;       // log lines to standard error
     bool version = false;   // print the version and do nothing else

@@ -30,11 +30,6 @@ QString firstOnBus(bool medium)
     }
     return QString();
 }
-
-QString protocolFor(bool medium)
-{
-    return medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");
-}
 } // namespace
 
 TroubleCodes::TroubleCodes(safety::WriteGate& gate, link::Host& host, DtcMemo& memo)
@@ -73,7 +68,7 @@ bool TroubleCodes::ButtonDTCClick()
         const int onBus = int(std::count_if(kDtcModules.begin(), kDtcModules.end(),
                                             [medium](const DtcModule& m) { return m.medium == medium; }));
         m_gate.session().switchBus(medium, firstOnBus(medium));
-        if (link::cutCOM(send(protocolFor(medium), true)) != kOK) {
+        if (!m_gate.session().selectProtocol(medium, true, firstOnBus(medium))) {
             m_host.log(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
             unread += onBus;
             continue;
@@ -120,10 +115,13 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
     const DtcModule* module = findDtcModule(address);
     const bool session = module ? module->sessionWhenReading : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), true)) != kSessionOpen) {
-        fail(QCoreApplication::translate("TroubleCodes", "! Модуль не ответил или отсутствует"));
+        fail(QCoreApplication::translate("TroubleCodes", "! Модуль не ответил или отсутствует")
+             + m_gate.session().silenceNote());
         return false;
     }
     const std::optional<bool> holdsCodes = listDTC();
+    if (holdsCodes)
+        m_gate.session().heardModule();
     if (holdsCodes.value_or(false))
         busList += address;
     return holdsCodes.has_value();
@@ -191,7 +189,7 @@ bool TroubleCodes::ButtonDTCclearClick()
         if (list.isEmpty())
             continue;
         m_gate.session().switchBus(medium, list.left(3));
-        const bool busSelected = link::cutCOM(send(protocolFor(medium), false)) == kOK;
+        const bool busSelected = m_gate.session().selectProtocol(medium, false, list.left(3));
         for (qsizetype i = 0; i + 3 <= list.size(); i += 3) {
             if (!busSelected || !clearModuleDTC(list.mid(i, 3)))
                 notCleared << list.mid(i, 3);

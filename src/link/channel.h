@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "link/bus_switch.h"
+
 namespace talmero::link {
 
 // A byte channel to an ELM327 adapter. Received bytes are handed over in batches,
@@ -31,6 +33,14 @@ public:
     virtual void discardInput() = 0;
     // The user has acknowledged a bus prompt; an adapter with a hand switch ignores it.
     virtual void busSwitched(bool medium) { Q_UNUSED(medium); }
+    // Sets a modem control line (a relay that switches the buses hangs on it); false when
+    // the port has no such line or refused it.
+    virtual bool setControlLine(ControlLine line, bool on)
+    {
+        Q_UNUSED(line);
+        Q_UNUSED(on);
+        return false;
+    }
     // A short name for the log and the status panel.
     virtual QString name() const = 0;
 

@@ -85,6 +85,15 @@ void SerialChannel::discardInput()
     discardCollected(m_port.isOpen() ? m_port.readAll() : QByteArray());
 }
 
+// A pseudo-terminal, a Bluetooth port and some USB bridges have no modem lines: the
+// driver refuses, and QSerialPort says so.
+bool SerialChannel::setControlLine(ControlLine line, bool on)
+{
+    if (!m_port.isOpen())
+        return false;
+    return line == ControlLine::Rts ? m_port.setRequestToSend(on) : m_port.setDataTerminalReady(on);
+}
+
 void SerialChannel::readWaiting()
 {
     collect(m_port.readAll());

@@ -20,6 +20,7 @@ public:
     bool isOpen() const override;
     void send(const QByteArray& bytes) override;
     void discardInput() override;
+    bool setControlLine(ControlLine line, bool on) override;
     QString name() const override { return m_portName; }
 
     static bool isSupportedBaud(int baudRate);

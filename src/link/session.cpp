@@ -7,6 +7,9 @@
 #include "link/link_error.h"
 #include "link/modules.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace talmero::link {
 
 QString Session::busPrompt(bool medium)
@@ -20,22 +23,78 @@ QString Session::cancelledLine()
     return tr("* Операция отменена пользователем");
 }
 
-Session::Session(Adapter& adapter, Host& host) : m_adapter(adapter), m_host(host) {}
+Session::Session(Adapter& adapter, Host& host, SwitchWay way)
+    : m_adapter(adapter), m_host(host), m_way(way)
+{
+}
 
 void Session::switchBus(bool medium, const QString& nextAddress)
 {
     if (medium ? (busMS && !busHS) : (busHS && !busMS))
         return;
-    QString prompt = busPrompt(medium);
-    if (const TModuls* next = moduleAt(nextAddress))
-        prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), next->name);
-    if (!m_host.acknowledge(prompt)) {
-        m_host.log(cancelledLine());
-        throw OperationCancelled();
+    switch (m_way.kind) {
+    case SwitchWay::Kind::Prompt: {
+        QString prompt = busPrompt(medium);
+        if (const TModuls* next = moduleAt(nextAddress))
+            prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), next->name);
+        if (!m_host.acknowledge(prompt)) {
+            m_host.log(cancelledLine());
+            throw OperationCancelled();
+        }
+        m_adapter.channel().busSwitched(medium);
+        break;
+    }
+    case SwitchWay::Kind::Relay:
+        setRelay(medium);
+        break;
+    case SwitchWay::Kind::Stn:
+        break; // the protocol command moves it
     }
     busHS = !medium;
     busMS = medium;
-    m_adapter.channel().busSwitched(medium);
+    m_heardOnBus = false;
+}
+
+void Session::setRelay(bool medium)
+{
+    Channel& channel = m_adapter.channel();
+    if (!channel.setControlLine(m_way.line, m_way.lineLevel(medium)))
+        throw LinkError(BusSwitchTexts::noControlLineText(channel.name(), m_way));
+    // A relay takes a moment to move; the window keeps repainting meanwhile.
+    QEventLoop settle;
+    QTimer::singleShot(kRelaySettleMs, Qt::PreciseTimer, &settle, &QEventLoop::quit);
+    settle.exec();
+}
+
+bool Session::selectProtocol(bool medium, bool logIt, const QString& nextAddress)
+{
+    const bool stn = m_way.kind == SwitchWay::Kind::Stn;
+    QString command = medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");
+    if (stn && medium)
+        command = QStringLiteral("stp53");
+    const QString answer = cutCOM(m_adapter.writeCOM(command, logIt));
+    if (answer == QLatin1String("OK"))
+        return true;
+    if (!stn || !medium || answer != QLatin1String("?"))
+        return false;
+    // An STN chip without the medium-speed transceiver does not know the protocol; its
+    // protocol B would go out on the high-speed pins. Only a hand switch is left.
+    m_host.log(tr("! Адаптер не принял STP53: средней шины в нём нет. Дальше шины "
+                  "переключаются переключателем на адаптере (по запросу)"));
+    m_way = SwitchWay();
+    forgetBus();
+    switchBus(medium, nextAddress);
+    return selectProtocol(medium, logIt, nextAddress);
+}
+
+QString Session::silenceNote() const
+{
+    if (!m_way.automatic() || m_heardOnBus || busHS == busMS)
+        return QString();
+    return QStringLiteral(" (")
+           + tr("нет ответа на %1; переключение: %2")
+                 .arg(BusSwitchTexts::busText(busMS), BusSwitchTexts::wayText(m_way))
+           + u')';
 }
 
 void Session::stopIfCancelled()
@@ -52,15 +111,18 @@ QString Session::openModule(bool logIt, bool resetFirst, bool medium, bool check
     switchBus(medium, address);
     if (resetFirst && !m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
         return tr("! Неверный ответ адаптера");
-    const QString protocol = medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");
-    if (cutCOM(m_adapter.writeCOM(protocol, logIt)) != QLatin1String("OK"))
+    if (!selectProtocol(medium, logIt, address))
         return tr("! Ошибка");
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK"))
         return tr("! Ошибка");
     if (check1087) {
         const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt));
+        const QString refusal = negativeAnswerNote(answer);
+        if (answer != QLatin1String("5087") && refusal.isEmpty())
+            return tr("! Модуль не ответил или отсутствует") + silenceNote();
+        heardModule();
         if (answer != QLatin1String("5087"))
-            return tr("! Модуль не ответил или отсутствует") + negativeAnswerNote(answer);
+            return tr("! Модуль не ответил или отсутствует") + refusal;
     }
     return QStringLiteral("OK");
 }

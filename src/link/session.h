@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/bus_switch.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -20,7 +22,14 @@ public:
     }
     static QString cancelledLine(); // the log line of an operation the user cancelled
 
-    Session(Adapter& adapter, Host& host);
+    // How long a relay is given to settle after its line changed.
+    static constexpr int kRelaySettleMs = 100;
+
+    Session(Adapter& adapter, Host& host, SwitchWay way = SwitchWay());
+
+    // How this connection puts the adapter on a bus (chosen at connecting).
+    const SwitchWay& way() const { return m_way; }
+    void setWay(const SwitchWay& way) { m_way = way; }
 
     // Which bus the adapter is believed to be switched to; nothing can check it.
     bool busHS = false;
@@ -33,10 +42,21 @@ public:
     // A newly opened port: the next module access asks for the switch whatever it stands on.
     void forgetBus() { busHS = busMS = false; }
 
-    // Asks the user to switch the adapter unless it is believed to be there already; the
-    // prompt names the module that comes next (its address). Cancel throws
-    // OperationCancelled after logging it.
+    // Puts the adapter on the bus unless it is believed to be there already. With the hand
+    // switch the user is asked (the prompt names the module that comes next, its address;
+    // Cancel throws OperationCancelled after logging it); a relay's line is set and given
+    // time to settle (a port without the line throws LinkError); an STN chip is moved by
+    // the protocol command.
     void switchBus(bool medium, const QString& nextAddress = QString());
+    // Selects the bus's protocol after switchBus: ATSP6/ATSPB, or STP53/ATSP6 for an STN
+    // chip. An STN chip that refuses STP53 has no medium-speed bus: the hand switch is
+    // used from then on (logged once). Whether the adapter took it.
+    bool selectProtocol(bool medium, bool logIt, const QString& nextAddress = QString());
+    // A module answered on the bus the adapter is on: the switch works.
+    void heardModule() { m_heardOnBus = true; }
+    // For a module that did not answer: the bus and the way it was switched, when that way
+    // was automatic and nothing has answered on that bus since; "" otherwise.
+    QString silenceNote() const;
 
     // "OK", or the "! " log line of the failure. Writes nothing to the log itself.
     QString openModule(bool logIt, bool resetFirst, bool medium, bool check1087,
@@ -45,8 +65,12 @@ public:
     Adapter& adapter() { return m_adapter; }
 
 private:
+    void setRelay(bool medium);
+
     Adapter& m_adapter;
     Host& m_host;
+    SwitchWay m_way;
+    bool m_heardOnBus = false;
 };
 
 } // namespace talmero::link

@@ -5,15 +5,19 @@
 
 namespace talmero::sim {
 
-const QString DemoChannel::kName = QStringLiteral("Demo car (simulated)");
+const QString DemoChannel::kName = QStringLiteral("Demo car (simulated, switch)");
+const QString DemoChannel::kBuiltInName = QStringLiteral("Demo car (simulated, built-in bus)");
 
-DemoChannel::DemoChannel(int latencyMs, int baudRate, QObject* parent)
+DemoChannel::DemoChannel(int latencyMs, int baudRate, QObject* parent, Kind kind)
     : link::Channel(parent),
       m_car(std::make_unique<Car>()),
       m_elm(std::make_unique<Elm327>(*m_car, Elm327::SwitchMode::Manual)),
-      m_baudRate(baudRate)
+      m_baudRate(baudRate),
+      m_kind(kind)
 {
     m_elm->setLatencyMs(latencyMs);
+    if (kind == Kind::BuiltIn)
+        m_elm->setChip(Elm327::Chip::Stn);
     connect(m_elm.get(), &Elm327::output, this, [this](const QByteArray& bytes) {
         if (!m_open)
             return; // nobody listens on a closed port
@@ -60,7 +64,18 @@ void DemoChannel::discardInput()
 
 void DemoChannel::busSwitched(bool medium)
 {
-    m_car->setSwitchMedium(medium);
+    // An STN adapter has no switch to move: its pins follow its commands.
+    if (m_kind == Kind::Switch)
+        m_car->setSwitchMedium(medium);
+}
+
+bool DemoChannel::setControlLine(link::ControlLine line, bool on)
+{
+    Q_UNUSED(line);
+    // The switch adapter's relay hangs on either line; an STN adapter has nothing on them.
+    if (m_open && m_kind == Kind::Switch)
+        m_car->setSwitchMedium(on);
+    return m_open;
 }
 
 Car& DemoChannel::car()

@@ -9,18 +9,22 @@ namespace talmero::sim {
 class Car;
 class Elm327;
 
-// The virtual car in this process, reached like an adapter on a serial port. Its bus
-// switch is moved by hand, like a real modified adapter: when the user acknowledges a
-// bus prompt.
+// The virtual car in this process, reached like an adapter on a serial port. As a
+// modified ELM327 its bus switch is moved by hand (when the user acknowledges a bus
+// prompt) or by a relay on the RTS or DTR line (set: medium-speed bus); as an STN chip
+// it reaches both buses by its own commands.
 class DemoChannel : public link::Channel {
     Q_OBJECT
 public:
-    static const QString kName; // what the port list and the status panel show
+    enum class Kind { Switch, BuiltIn };
+    static const QString kName;        // what the port list and the status panel show
+    static const QString kBuiltInName; // the same car behind an STN adapter
 
     // latencyMs: the adapter's and modules' reply time; 0 answers as soon as the
     // event loop runs (tests), a few tens of ms feel like a real adapter (the demo).
     // baudRate: the rate chosen for the port, for the wire time of setBaudTiming.
-    explicit DemoChannel(int latencyMs = 0, int baudRate = 0, QObject* parent = nullptr);
+    explicit DemoChannel(int latencyMs = 0, int baudRate = 0, QObject* parent = nullptr,
+                         Kind kind = Kind::Switch);
     ~DemoChannel() override;
 
     int baudRate() const { return m_baudRate; }
@@ -33,7 +37,9 @@ public:
     void send(const QByteArray& bytes) override;
     void discardInput() override;
     void busSwitched(bool medium) override;
-    QString name() const override { return kName; }
+    bool setControlLine(link::ControlLine line, bool on) override;
+    QString name() const override { return m_kind == Kind::BuiltIn ? kBuiltInName : kName; }
+    Kind kind() const { return m_kind; }
 
     Car& car();
     Elm327& elm();
@@ -42,6 +48,7 @@ private:
     std::unique_ptr<Car> m_car;
     std::unique_ptr<Elm327> m_elm;
     int m_baudRate;
+    Kind m_kind;
     bool m_open = false;
 };
 

@@ -12,6 +12,9 @@ namespace talmero::sim {
 namespace {
 
 const QByteArray kBanner = "ELM327 v1.5";
+const QByteArray kStnBanner = "ELM327 v1.4b"; // what an STN chip calls itself
+const QByteArray kStnFirmware = "STN2120 v5.6.5";
+const QByteArray kStnDevice = "TALMERO virtual STN adapter r1.0";
 const QByteArray kDescription = "OBDII to RS232 Interpreter";
 const QByteArray kHighSpeedName = "ISO 15765-4 (CAN 11/500)";
 const QByteArray kMediumSpeedName = "USER1 (CAN 11/125)";
@@ -122,6 +125,8 @@ void Elm327::runLine(const QByteArray& line)
         answer.lines = {"?"};
     else if (cmd.startsWith("AT"))
         answer = atCommand(cmd.mid(2));
+    else if (m_chip == Chip::Stn && cmd.startsWith("ST"))
+        answer = stCommand(cmd.mid(2));
     else
         answer = request(cmd);
     if (adapterFault != FaultKind::Late)
@@ -141,10 +146,11 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
         }
         return false;
     };
+    const QByteArray banner = m_chip == Chip::Stn ? kStnBanner : kBanner;
     if (cmd == "Z" || cmd == "WS") {
         reset();
         a.resetBanner = true;
-        a.lines = {kBanner};
+        a.lines = {banner};
     } else if (cmd == "D") {
         reset();
     } else if (flag("E", m_echo) || flag("L", m_linefeeds) || flag("S", m_spaces)
@@ -154,7 +160,7 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
                != std::end(kAcceptedSettings)) {
     } else if (cmd.startsWith("ST") && cmd.size() == 4 && isHexText(cmd.mid(2))) {
         // The time-out bounds the wait before NO DATA; here that wait is the latency.
-    } else if (cmd.startsWith("SP") && cmd.size() >= 3) {
+    } else if ((cmd.startsWith("SP") || cmd.startsWith("TP")) && cmd.size() >= 3) {
         QByteArray p = cmd.mid(2);
         if (p.size() == 2 && p[0] == 'A')
             p = "0"; // automatic, starting with the given one: the same here
@@ -162,7 +168,9 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
             return Answer{{"?"}};
         m_protocol = p[0];
         m_autoFound = false;
-        if (m_switchMode == SwitchMode::Auto)
+        if (m_chip == Chip::Stn)
+            m_car.setSwitchMedium(false); // every ELM327 protocol uses the high-speed pins
+        else if (m_switchMode == SwitchMode::Auto)
             m_car.setSwitchMedium(m_protocol == 'B');
     } else if (cmd.startsWith("SH") && (cmd.size() == 5 || cmd.size() == 8)
                && isHexText(cmd.mid(2))) {
@@ -181,11 +189,30 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
         else
             a.lines = {m_autoFound ? "A6" : "A0"};
     } else if (cmd == "I") {
-        a.lines = {kBanner};
+        a.lines = {banner};
     } else if (cmd == "@1") {
         a.lines = {kDescription};
     } else if (cmd == "RV") {
         a.lines = {QByteArray::number(m_car.batteryVolts(), 'f', 1) + 'V'};
+    } else {
+        a.lines = {"?"};
+    }
+    return a;
+}
+
+Elm327::Answer Elm327::stCommand(const QByteArray& cmd)
+{
+    Answer a;
+    a.lines = {"OK"};
+    if (cmd == "I") {
+        a.lines = {kStnFirmware};
+    } else if (cmd == "DI") {
+        a.lines = {kStnDevice};
+    } else if (cmd == "P53" && m_stnMediumBus) {
+        // ISO 15765, 11-bit identifiers, 125 kbit/s on the medium-speed pins.
+        m_protocol = 'B';
+        m_autoFound = false;
+        m_car.setSwitchMedium(true);
     } else {
         a.lines = {"?"};
     }
@@ -303,23 +330,30 @@ void Elm327::write(const QByteArray& bytes)
         Q_EMIT output(bytes);
         return;
     }
-    const qint64 now = m_clock.elapsed();
-    const qint64 start = qMax(now, m_wireFreeMs);
-    const qint64 wireMs = m_baud > 0 ? (bytes.size() * 10 * 1000 + m_baud - 1) / m_baud : 0;
-    m_wireFreeMs = start + wireMs;
-    m_wire.append(WireChunk{bytes, m_wireFreeMs});
+    // Kept in microseconds: rounding every chunk up to a millisecond would add up to a
+    // millisecond per answer at 115200 baud, more than the wire time of a short answer.
+    const qint64 now = m_clock.nsecsElapsed() / 1000;
+    const qint64 start = qMax(now, m_wireFreeUs);
+    const qint64 wireUs = m_baud > 0 ? (bytes.size() * 10 * 1000000LL + m_baud - 1) / m_baud : 0;
+    m_wireFreeUs = start + wireUs;
+    m_wire.append(WireChunk{bytes, m_wireFreeUs});
     if (!m_wireTimer.isActive())
-        m_wireTimer.start(int(qMax<qint64>(0, m_wire.first().dueMs - now)));
+        startWireTimer(now);
+}
+
+void Elm327::startWireTimer(qint64 nowUs)
+{
+    m_wireTimer.start(int(qMax<qint64>(0, (m_wire.first().dueUs - nowUs + 999) / 1000)));
 }
 
 void Elm327::wireDue()
 {
-    const qint64 now = m_clock.elapsed();
+    const qint64 now = m_clock.nsecsElapsed() / 1000;
     QByteArray out;
-    while (!m_wire.isEmpty() && m_wire.first().dueMs <= now)
+    while (!m_wire.isEmpty() && m_wire.first().dueUs <= now)
         out += m_wire.takeFirst().bytes;
     if (!m_wire.isEmpty())
-        m_wireTimer.start(int(m_wire.first().dueMs - now));
+        startWireTimer(now);
     if (!out.isEmpty())
         Q_EMIT output(out);
 }

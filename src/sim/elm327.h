@@ -17,6 +17,10 @@ class Elm327 : public QObject {
 public:
     // Auto: the bus switch follows ATSP6/ATSPB. Manual: only the outside moves it.
     enum class SwitchMode { Auto, Manual };
+    // Elm327: an ELM327 v1.5 whose bus pins a switch or relay selects. Stn: an STN chip with
+    // both transceivers, moved by its own commands (STP53 to the medium-speed pins, ATSP6 /
+    // ATTP6 back); its protocol B goes out on the high-speed pins.
+    enum class Chip { Elm327, Stn };
     static constexpr int kLateMs = 1500; // later than the program's 1 s wait
 
     explicit Elm327(Car& car, SwitchMode mode = SwitchMode::Auto, QObject* parent = nullptr);
@@ -29,6 +33,13 @@ public:
     // Output takes the wire time of 10 bits per character at this rate; 0 = none.
     void setBaudTiming(int baud) { m_baud = baud; }
     SwitchMode switchMode() const { return m_switchMode; }
+    // mediumBus false: an STN chip without the medium-speed transceiver (refuses STP53).
+    void setChip(Chip chip, bool mediumBus = true)
+    {
+        m_chip = chip;
+        m_stnMediumBus = mediumBus;
+    }
+    Chip chip() const { return m_chip; }
     // A request is being worked on: a character arriving now stops it.
     bool busy() const { return m_running; }
 
@@ -46,6 +57,7 @@ private:
     void process(const QByteArray& bytes);
     void runLine(const QByteArray& line);
     Answer atCommand(const QByteArray& cmd);
+    Answer stCommand(const QByteArray& cmd);
     Answer request(const QByteArray& cmd);
     void applyFault(int fault, Answer& answer) const;
     QByteArray render(const Answer& answer) const;
@@ -53,11 +65,14 @@ private:
     void answerDue();
     void write(const QByteArray& bytes);
     void wireDue();
+    void startWireTimer(qint64 nowUs);
     void reset();
     int protocolInUse() const;
 
     Car& m_car;
     SwitchMode m_switchMode;
+    Chip m_chip = Chip::Elm327;
+    bool m_stnMediumBus = true;
     int m_latencyMs = 0;
     int m_baud = 0;
 
@@ -86,12 +101,12 @@ private:
     // the wire: bytes leave at the baud rate, in order
     struct WireChunk {
         QByteArray bytes;
-        qint64 dueMs;
+        qint64 dueUs;
     };
     QList<WireChunk> m_wire;
     QTimer m_wireTimer;
     QElapsedTimer m_clock;
-    qint64 m_wireFreeMs = 0;
+    qint64 m_wireFreeUs = 0;
 };
 
 } // namespace talmero::sim

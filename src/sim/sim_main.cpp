@@ -132,6 +132,12 @@ int main(int argc, char** argv)
         QStringLiteral("Bus switch: auto (follows ATSP6/ATSPB, default) or manual (type hs or "
                        "ms lines on standard input)."),
         QStringLiteral("auto|manual"), QStringLiteral("auto"));
+    const QCommandLineOption adapterOpt(
+        QStringLiteral("adapter"),
+        QStringLiteral("Adapter: elm327 (an ELM327 v1.5 with a bus switch, default) or stn (an "
+                       "STN chip with both buses, switched by STP53 and ATSP6/ATTP6; --switch "
+                       "does not apply)."),
+        QStringLiteral("elm327|stn"), QStringLiteral("elm327"));
     const QCommandLineOption baudOpt(
         QStringLiteral("baud-timing"),
         QStringLiteral("Answers take the wire time of the baud rate set on the terminal."));
@@ -156,7 +162,7 @@ int main(int argc, char** argv)
         QStringLiteral("state"),
         QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
         QStringLiteral("FILE"));
-    parser.addOptions({switchOpt, baudOpt, latencyOpt, faultOpt, stateOpt, voltageOpt, traceOpt});
+    parser.addOptions({switchOpt, adapterOpt, baudOpt, latencyOpt, faultOpt, stateOpt, voltageOpt, traceOpt});
 
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
@@ -170,6 +176,9 @@ int main(int argc, char** argv)
     const QString switchMode = parser.value(switchOpt);
     if (switchMode != QLatin1String("auto") && switchMode != QLatin1String("manual"))
         usageError(QStringLiteral("--switch must be auto or manual, not '%1'").arg(switchMode));
+    const QString adapterKind = parser.value(adapterOpt);
+    if (adapterKind != QLatin1String("elm327") && adapterKind != QLatin1String("stn"))
+        usageError(QStringLiteral("--adapter must be elm327 or stn, not '%1'").arg(adapterKind));
     bool ok = false;
     const int latency = parser.value(latencyOpt).toInt(&ok);
     if (!ok || latency < 0)
@@ -201,6 +210,8 @@ int main(int argc, char** argv)
     const bool manual = switchMode == QLatin1String("manual");
     Elm327 elm(car, manual ? Elm327::SwitchMode::Manual : Elm327::SwitchMode::Auto);
     elm.setLatencyMs(latency);
+    if (adapterKind == QLatin1String("stn"))
+        elm.setChip(Elm327::Chip::Stn);
     PtyServer server(elm, parser.isSet(baudOpt));
     if (parser.isSet(traceOpt))
         traceServer(server);

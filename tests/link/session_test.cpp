@@ -3,6 +3,7 @@
 #include "link/session.h"
 #include "sim/car.h"
 #include "sim/demo_channel.h"
+#include "sim/elm327.h"
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,124 @@ TEST_F(SessionTest, LateAnswerNeverReachesTheNextCommand)
     // The block 00 answer turns up while block 02 is being read; it must not be taken.
     const QString answer = adapter.writeCOM(QStringLiteral("2102"), false);
     EXPECT_FALSE(answer.contains(QLatin1String("61 00"))) << answer.toStdString();
+}
+
+} // namespace
+} // namespace talmero::link
+
+namespace talmero::link {
+namespace {
+
+using Kind = SwitchWay::Kind;
+
+TEST(BusSwitchWay, ChosenFromTheSettingAndWhatTheAdapterSaid)
+{
+    const AdapterIdentity elm{QStringLiteral("ELM327 v1.5"), QStringLiteral("ELM327 v1.5"), {}, {}};
+    const AdapterIdentity stn{QStringLiteral("ELM327 v1.4b"), QStringLiteral("ELM327 v1.4b"),
+                              QStringLiteral("STN2120 v5.6.5"), QStringLiteral("OBD r1.0")};
+    const struct {
+        const char* setting;
+        const AdapterIdentity& id;
+        SwitchWay way;
+    } rows[] = {
+        {"auto", elm, {Kind::Prompt}},
+        {"auto", stn, {Kind::Stn}},
+        {"prompt", stn, {Kind::Prompt}},
+        {"stn", elm, {Kind::Stn}},
+        {"rts", stn, {Kind::Relay, ControlLine::Rts, false}},
+        {"dtr", elm, {Kind::Relay, ControlLine::Dtr, false}},
+        {"rts-inverted", elm, {Kind::Relay, ControlLine::Rts, true}},
+        {"DTR-Inverted", elm, {Kind::Relay, ControlLine::Dtr, true}},
+    };
+    for (const auto& row : rows) {
+        const auto setting = busSwitchFromName(QLatin1String(row.setting));
+        ASSERT_TRUE(setting) << row.setting;
+        EXPECT_EQ(chooseWay(*setting, row.id), row.way) << row.setting;
+    }
+    EXPECT_FALSE(busSwitchFromName(QStringLiteral("relay")));
+    // An inverted relay is set for the high-speed bus.
+    EXPECT_TRUE(SwitchWay({Kind::Relay, ControlLine::Rts, true}).lineLevel(false));
+}
+
+// Each way against the virtual car in this process, started as a connection starts.
+struct WayTest : ::testing::Test {
+    void start(sim::DemoChannel::Kind kind, const char* setting)
+    {
+        demo = std::make_unique<sim::DemoChannel>(0, 0, nullptr, kind);
+        demo->open();
+        adapter = std::make_unique<Adapter>(*demo, host);
+        const SwitchWay way = startAdapter(*adapter, *busSwitchFromName(QLatin1String(setting)), 38400, id);
+        session = std::make_unique<Session>(*adapter, host, way);
+    }
+    QString open(const char* address, bool medium)
+    {
+        return session->openModule(true, false, medium, true, QLatin1String(address));
+    }
+
+    RecordingHost host;
+    std::unique_ptr<sim::DemoChannel> demo;
+    std::unique_ptr<Adapter> adapter;
+    std::unique_ptr<Session> session;
+    AdapterIdentity id;
+};
+
+TEST_F(WayTest, StnAdapterReachesBothBusesWithoutAPrompt)
+{
+    start(sim::DemoChannel::Kind::BuiltIn, "auto");
+    EXPECT_EQ(id.firmware, QStringLiteral("STN2120 v5.6.5"));
+    EXPECT_EQ(session->way().kind, Kind::Stn);
+    EXPECT_EQ(open("726", true), QStringLiteral("OK"));
+    EXPECT_EQ(open("720", false), QStringLiteral("OK"));
+    EXPECT_TRUE(host.notices.isEmpty());
+    EXPECT_TRUE(host.lines.contains(QStringLiteral("> STP53")));
+    EXPECT_TRUE(host.lines.contains(QStringLiteral("> ATSP6")));
+
+    // Protocol B goes out on the high-speed pins: the hand switch's way fails here.
+    session->setWay(SwitchWay());
+    session->forgetBus();
+    EXPECT_EQ(open("726", true), QStringLiteral("! Модуль не ответил или отсутствует"));
+}
+
+TEST_F(WayTest, StnWithoutTheMediumSpeedBusFallsBackToThePrompt)
+{
+    start(sim::DemoChannel::Kind::BuiltIn, "stn");
+    demo->elm().setChip(sim::Elm327::Chip::Stn, false);
+    host.lines.clear();
+    open("726", true);
+    EXPECT_EQ(host.lines.filter(QStringLiteral("STP53")).size(), 2); // sent, and said once
+    EXPECT_EQ(host.notices, QStringList{next(kToMedium, "GEM модуль (BCM)")});
+    EXPECT_EQ(session->way().kind, Kind::Prompt);
+    EXPECT_TRUE(host.lines.contains(QStringLiteral("> ATSPB")));
+}
+
+TEST_F(WayTest, RelayMovesTheSwitchAndASilentBusNamesTheWay)
+{
+    start(sim::DemoChannel::Kind::Switch, "rts");
+    EXPECT_EQ(open("726", true), QStringLiteral("OK"));
+    EXPECT_TRUE(demo->car().switchMedium());
+    EXPECT_EQ(open("720", false), QStringLiteral("OK"));
+    EXPECT_FALSE(demo->car().switchMedium());
+    EXPECT_TRUE(host.notices.isEmpty());
+
+    // Wired the other way: the relay connects the wrong pins, and the message says how.
+    start(sim::DemoChannel::Kind::Switch, "rts-inverted");
+    EXPECT_EQ(open("726", true), QStringLiteral("! Модуль не ответил или отсутствует (нет ответа на "
+                                                "средней шине (MSCAN); переключение: реле на RTS (обратное))"));
+}
+
+TEST_F(WayTest, SilentAdapterIsNoConnection)
+{
+    demo = std::make_unique<sim::DemoChannel>();
+    demo->car().setFault(sim::Car::kAdapter, sim::FaultKind::Silent);
+    demo->open();
+    Adapter silent(*demo, host);
+    try {
+        startAdapter(silent, BusSwitchSetting::Auto, 38400, id);
+        FAIL() << "a silent adapter was taken for a connection";
+    } catch (const LinkError& e) {
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("Адаптер не ответил на порту Demo car"))) << e.text().toStdString();
+    }
+    EXPECT_FALSE(id.answered());
 }
 
 } // namespace

@@ -86,3 +86,27 @@ TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
     sim.terminate();
     sim.waitForFinished();
 }
+
+// A port where nothing answers is no connection: the start window stays and says what to check.
+TEST_F(ShellTest, SilentAdapterKeepsTheStartWindowOpen)
+{
+    QProcess sim;
+    sim.start(QStringLiteral(TALMERO_SIM_PROGRAM), {QStringLiteral("--fault"), QStringLiteral("ELM:silent")});
+    ASSERT_TRUE(sim.waitForStarted());
+    while (!sim.canReadLine() && sim.waitForReadyRead(30000)) {
+    }
+    const QString path = QString::fromUtf8(sim.readLine()).trimmed();
+
+    startProgram();
+    start().show();
+    connectTo(path);
+    EXPECT_FALSE(main().state().online);
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_TRUE(start().isVisible());
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].startsWith("Адаптер не ответил на порту " + path + ".\n")) << notices[0].toStdString();
+    EXPECT_TRUE(notices[0].contains("38400"));
+
+    sim.terminate();
+    sim.waitForFinished();
+}

@@ -61,7 +61,8 @@ TEST_F(MainWindowTest, OnlineEveryTabAndButtonIsThere)
     connectTo(Connection::demoEntry());
 
     ASSERT_TRUE(main().state().online);
-    EXPECT_EQ(log()->lines(), QStringList{"* Открыт порт " + Connection::demoEntry()});
+    const QString adapterLine = "* Адаптер: ELM327 v1.5; переключение шин: переключатель на адаптере (по запросу)";
+    EXPECT_EQ(log()->lines(), (QStringList{"* Открыт порт " + Connection::demoEntry(), adapterLine}));
     EXPECT_EQ(status()->text(), "  " + Connection::demoEntry());
     EXPECT_EQ(status()->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
     for (const char* name : {"BitBtnSaveAuto", "ButtonCONFread", "ButtonCONFwrite"})
@@ -88,7 +89,7 @@ TEST_F(MainWindowTest, StatusPanelLeadsBackToTheStartWindow)
     // Offline now; the log keeps its lines, and the way back touches no port.
     click(start(), "ButtonOffline");
     click(main(), "PanelStatus");
-    EXPECT_EQ(log()->lines(), (QStringList{"* Открыт порт " + Connection::demoEntry(), "* Порт закрыт",
+    EXPECT_EQ(log()->lines(), (QStringList{"* Открыт порт " + Connection::demoEntry(), "* Адаптер: ELM327 v1.5; переключение шин: переключатель на адаптере (по запросу)", "* Порт закрыт",
                                            "* Вход в OFFLINE режим", "* Выход из OFFLINE режима"}));
     EXPECT_TRUE(start().isVisible());
 

@@ -52,7 +52,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_EQ(items(vin), QStringList{kPlaceholder});
     EXPECT_EQ(vin->currentText(), "");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), (QStringList{"ttyUSB0", Connection::demoEntry()}));
+    EXPECT_EQ(items(ports), QStringList{"ttyUSB0"} + Connection::demoEntries());
     EXPECT_EQ(ports->currentText(), "ttyUSB0"); // the first port found
     EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "38400");
 
@@ -86,13 +86,13 @@ TEST_F(ShellTest, VinFieldCountsToSeventeenAndTabFollowsTheLayout)
 
     QStringList order;
     QWidget* w = vin;
-    for (int i = 0; i < 7; ++i, w = w->nextInFocusChain()) {
+    for (int i = 0; i < 8; ++i, w = w->nextInFocusChain()) {
         while (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             w = w->nextInFocusChain();
         order << w->objectName();
     }
     EXPECT_EQ(order, (QStringList{"StartVIN", "COMports", "BitBtnRefresh", "COMbauds", "SpinMinVoltage",
-                                  "ComboLanguage", "ButtonOpenCOM"}));
+                                  "ComboLanguage", "ComboBusSwitch", "ButtonOpenCOM"}));
 }
 
 TEST_F(ShellTest, InvalidVINsStoreNothingAndOpenNothing)
@@ -168,7 +168,7 @@ TEST_F(ShellTest, StoredSettingsFillTheWindow)
     start().setPortLister([] { return QStringList{"ttyS5", "ttyS7"}; });
     click(start(), "BitBtnRefresh");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), (QStringList{"ttyS7", "ttyS5", Connection::demoEntry()}));
+    EXPECT_EQ(items(ports), (QStringList{"ttyS7", "ttyS5"} + Connection::demoEntries()));
     EXPECT_EQ(ports->currentText(), "ttyS7");
 
     // A VIN already known is not written again under another spelling.

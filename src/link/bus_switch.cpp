@@ -1,0 +1,184 @@
+#include "link/bus_switch.h"
+
+#include "link/adapter.h"
+#include "link/channel.h"
+#include "link/link_error.h"
+
+#include <array>
+#include <utility>
+
+namespace talmero::link {
+
+namespace {
+
+constexpr std::array<std::pair<BusSwitchSetting, const char*>, 7> kNames{{
+    {BusSwitchSetting::Auto, "auto"},
+    {BusSwitchSetting::Prompt, "prompt"},
+    {BusSwitchSetting::Stn, "stn"},
+    {BusSwitchSetting::Rts, "rts"},
+    {BusSwitchSetting::Dtr, "dtr"},
+    {BusSwitchSetting::RtsInverted, "rts-inverted"},
+    {BusSwitchSetting::DtrInverted, "dtr-inverted"},
+}};
+
+// The answer without its prompt; "" for no answer at all.
+QString answerText(const QString& answer)
+{
+    QString text = answer.trimmed();
+    if (text.endsWith(QLatin1Char('>')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// An ELM327 (and an STN chip, which answers as one) names itself in its reset answer.
+bool isElmAnswer(const QString& text)
+{
+    return text.contains(QLatin1String("ELM"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString busSwitchName(BusSwitchSetting setting)
+{
+    for (const auto& [s, name] : kNames) {
+        if (s == setting)
+            return QLatin1String(name);
+    }
+    return QString();
+}
+
+std::optional<BusSwitchSetting> busSwitchFromName(const QString& name)
+{
+    for (const auto& [s, n] : kNames) {
+        if (name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+            return s;
+    }
+    return std::nullopt;
+}
+
+QStringList busSwitchNames()
+{
+    QStringList names;
+    for (const auto& entry : kNames)
+        names.append(QLatin1String(entry.second));
+    return names;
+}
+
+AdapterIdentity identifyAdapter(Adapter& adapter)
+{
+    AdapterIdentity id;
+    // A reset can be lost in what the adapter still held from before (a half-typed line);
+    // the second one then finds it listening. Never a bare CR: it repeats the last command.
+    for (int attempt = 0; attempt < 2 && id.reset.isEmpty(); ++attempt) {
+        const QString answer = answerText(adapter.writeCOM(QStringLiteral("atz"), false));
+        if (isElmAnswer(answer))
+            id.reset = answer;
+        if (adapter.linkLost())
+            return id;
+    }
+    if (id.reset.isEmpty())
+        return id;
+    id.version = answerText(adapter.writeCOM(QStringLiteral("ati"), false));
+    // The reset's answer came late (it was the second one's): answers never come in time.
+    if (id.version.isEmpty()) {
+        id.reset.clear();
+        return id;
+    }
+    // A plain ELM327 answers '?' to an ST command; an STN chip its firmware.
+    const QString firmware = answerText(adapter.writeCOM(QStringLiteral("sti"), false));
+    if (firmware.startsWith(QLatin1String("STN"), Qt::CaseInsensitive)) {
+        id.firmware = firmware;
+        const QString device = answerText(adapter.writeCOM(QStringLiteral("stdi"), false));
+        if (device != QLatin1String("?"))
+            id.device = device;
+    }
+    return id;
+}
+
+SwitchWay chooseWay(BusSwitchSetting setting, const AdapterIdentity& identity)
+{
+    using Kind = SwitchWay::Kind;
+    switch (setting) {
+    case BusSwitchSetting::Auto:
+        // Whether the chip has the medium-speed transceiver shows at the first STP53.
+        return SwitchWay{identity.isStn() ? Kind::Stn : Kind::Prompt};
+    case BusSwitchSetting::Prompt:
+        return SwitchWay{Kind::Prompt};
+    case BusSwitchSetting::Stn:
+        return SwitchWay{Kind::Stn};
+    case BusSwitchSetting::Rts:
+        return SwitchWay{Kind::Relay, ControlLine::Rts, false};
+    case BusSwitchSetting::Dtr:
+        return SwitchWay{Kind::Relay, ControlLine::Dtr, false};
+    case BusSwitchSetting::RtsInverted:
+        return SwitchWay{Kind::Relay, ControlLine::Rts, true};
+    case BusSwitchSetting::DtrInverted:
+        return SwitchWay{Kind::Relay, ControlLine::Dtr, true};
+    }
+    return SwitchWay{};
+}
+
+SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
+                       AdapterIdentity& identity)
+{
+    identity = identifyAdapter(adapter);
+    if (!identity.answered())
+        throw LinkError(BusSwitchTexts::noAnswerText(adapter.channel().name(), baudRate));
+    const SwitchWay way = chooseWay(setting, identity);
+    if (way.kind == SwitchWay::Kind::Relay
+        && !adapter.channel().setControlLine(way.line, way.lineLevel(false)))
+        throw LinkError(BusSwitchTexts::noControlLineText(adapter.channel().name(), way));
+    return way;
+}
+
+QString BusSwitchTexts::noControlLineText(const QString& port, const SwitchWay& way)
+{
+    const QString line = way.line == ControlLine::Rts ? QStringLiteral("RTS") : QStringLiteral("DTR");
+    return tr("Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. "
+              "Выберите в настройках другой способ переключения шин.")
+        .arg(port, line);
+}
+
+QString BusSwitchTexts::wayText(const SwitchWay& way)
+{
+    switch (way.kind) {
+    case SwitchWay::Kind::Prompt:
+        return tr("переключатель на адаптере (по запросу)");
+    case SwitchWay::Kind::Stn:
+        return tr("встроенные команды адаптера (STN)");
+    case SwitchWay::Kind::Relay:
+        break;
+    }
+    const QString line = way.line == ControlLine::Rts ? QStringLiteral("RTS") : QStringLiteral("DTR");
+    return way.inverted ? tr("реле на %1 (обратное)").arg(line) : tr("реле на %1").arg(line);
+}
+
+QString BusSwitchTexts::busText(bool medium)
+{
+    return medium ? tr("средней шине (MSCAN)") : tr("высокой шине (HSCAN)");
+}
+
+QString BusSwitchTexts::identityLine(const AdapterIdentity& identity, const SwitchWay& way)
+{
+    QString what = identity.version.isEmpty() || identity.version == QLatin1String("?")
+                       ? identity.reset
+                       : identity.version;
+    if (identity.isStn()) {
+        what += QStringLiteral(", ") + identity.firmware;
+        if (!identity.device.isEmpty())
+            what += QStringLiteral(", ") + identity.device;
+    }
+    return tr("* Адаптер: %1; переключение шин: %2").arg(what, wayText(way));
+}
+
+QString BusSwitchTexts::noAnswerText(const QString& port, int baudRate)
+{
+    return tr("Адаптер не ответил на порту %1.\n"
+              "Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью "
+              "адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен "
+              "в разъём автомобиля и получает питание (включите зажигание).")
+        .arg(port)
+        .arg(baudRate);
+}
+
+} // namespace talmero::link
