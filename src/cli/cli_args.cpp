@@ -22,6 +22,7 @@ QString usageText()
         "  asbuilt encode ADDRESS HEX\n"
         "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
         "  history [--vin VIN]                the write journal, newest first\n"
+        "  compare LEFT.xml RIGHT.xml         exit 0 same, 1 different, 2 error\n"
         "With the adapter (--port required):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
@@ -31,6 +32,9 @@ QString usageText()
         "  voltage | live\n"
         "  adapter                            what the adapter said it is, and the bus switching\n"
         "  undo                               restores the newest accepted write to this car\n"
+        "  compare LEFT.xml --car             a backup file against the car\n"
+        "  restore FILE [--only ADDR,...] [--other-car]\n"
+        "                                     writes the file's configuration blocks back\n"
         "\n"
         "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
@@ -156,6 +160,19 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             if (!v)
                 return std::nullopt;
             a.dir = *v;
+        } else if (arg == QLatin1String("--car")) {
+            a.car = true;
+        } else if (arg == QLatin1String("--other-car")) {
+            a.otherCar = true;
+        } else if (arg == QLatin1String("--only")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.only = v->toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
+            if (a.only.isEmpty()) {
+                error = QStringLiteral("--only takes module addresses, e.g. 720,726");
+                return std::nullopt;
+            }
         } else if (arg == QLatin1String("--set")) {
             const auto v = value();
             if (!v)

@@ -28,6 +28,9 @@ struct CliArgs {
     int dash = -1;          // dashboard type item: 0 facelift, 1 pre-facelift
     QString dir;
     QStringList sets;       // NAME=VALUE, in the given order
+    bool car = false;       // compare: the right side is the car
+    bool otherCar = false;  // restore: the file's VIN may differ from the car's
+    QStringList only;       // restore: the module addresses to write, upper case
 };
 
 // Parses the arguments after the program name; nullopt with error set on a usage error.

@@ -29,6 +29,8 @@ int runCommand(CommandContext& ctx)
 {
     if (ctx.args.words.first() == QLatin1String("history"))
         return runJournalCommand(ctx);
+    if (ctx.args.words.first() == QLatin1String("compare"))
+        return runCompareCommand(ctx);
     if (isOfflineCommand(ctx.args.words.first())) {
         ctx.host.setWaiting(false); // nothing to confirm: decoder messages are only shown
         return runOfflineCommand(ctx);

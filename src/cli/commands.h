@@ -29,6 +29,7 @@ int runCommand(CommandContext& ctx);
 int runOfflineCommand(CommandContext& ctx); // decode, encode, asbuilt, open-backup
 int runCarCommand(CommandContext& ctx);     // everything that needs the adapter
 int runJournalCommand(CommandContext& ctx); // history
+int runCompareCommand(CommandContext& ctx); // compare
 
 bool isOfflineCommand(const QString& command);
 

@@ -112,39 +112,47 @@ BackupChoice backupChoice(const ConfigPanel& panel, int page)
     return choice;
 }
 
-BackupLookup readBackupBlock(const QString& path, const QString& address, const QString& index,
-                             link::Host& host)
+std::optional<QByteArray> readBackupBytes(const QString& path, link::Host& host)
 {
     const QString fullName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    BackupLookup lookup;
-
     // A folder, a pipe or a device is no backup; opening a pipe would wait for a writer.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         host.notify(QCoreApplication::translate("BackupOpening", "Это не файл резервной копии (папка, канал или устройство):\n") + fullName);
-        return lookup;
+        return std::nullopt;
     }
     QFile file(path);
     if (info.size() > kMaxBackupFileSize) {
         host.notify(QCoreApplication::translate("BackupOpening", "Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
-        return lookup;
+        return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         host.notify(QCoreApplication::translate("BackupOpening", "Не удалось открыть файл:\n") + fullName + u'\n' + file.errorString());
-        return lookup;
+        return std::nullopt;
     }
     // As much as the file holds, and one byte more: a file that grew meanwhile is refused.
     const QByteArray bytes = file.read(qMin<qint64>(file.size(), kMaxBackupFileSize) + 1);
     if (bytes.size() > kMaxBackupFileSize) {
         host.notify(QCoreApplication::translate("BackupOpening", "Файл слишком велик для резервной копии (больше 10 МБ):\n") + fullName);
-        return lookup;
+        return std::nullopt;
     }
     if (!file.atEnd()) {
         host.notify(QCoreApplication::translate("BackupOpening", "Файл изменился во время чтения:\n") + fullName);
-        return lookup;
+        return std::nullopt;
     }
+    return bytes;
+}
+
+BackupLookup readBackupBlock(const QString& path, const QString& address, const QString& index,
+                             link::Host& host)
+{
+    const QString fullName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    BackupLookup lookup;
+    const std::optional<QByteArray> bytes = readBackupBytes(path, host);
+    if (!bytes)
+        return lookup;
     BackupOutline found;
-    const QString parseError = outline(bytes, address, found);
+    const QString parseError = outline(*bytes, address, found);
     if (!parseError.isEmpty()) {
         host.notify(QCoreApplication::translate("BackupOpening", "Файл не является XML-документом:\n") + fullName + u'\n' + parseError);
         return lookup;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace talmero::link {
 class Host;
@@ -23,6 +24,10 @@ struct BackupChoice {
     QString suffix;  // " [Часть 2]" ..., empty for most pages
 };
 BackupChoice backupChoice(const ConfigPanel& panel, int page);
+
+// The bytes of a backup file, or nullopt after a notice that names the file and says why
+// it cannot be read (not a file, too large, unreadable, changed while read).
+std::optional<QByteArray> readBackupBytes(const QString& path, link::Host& host);
 
 struct BackupLookup {
     // false: the file could not be read as XML at all (missing, too large, not

@@ -73,6 +73,11 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
     return lines;
 }
 
+bool pageShows(BlockId id, const QString& hex)
+{
+    return !shownStates(id, hex).isEmpty();
+}
+
 std::optional<BlockId> blockAt(const QString& address, const QString& block)
 {
     for (const PageInfo& info : pageInfos()) {

@@ -13,6 +13,9 @@ namespace talmero::config {
 // user reads them: "caption: old → new". The blocks are hex, as the module holds them.
 QStringList describeChange(BlockId id, const QString& oldHex, const QString& newHex);
 
+// Whether the block's page shows this block (a decode accepts it).
+bool pageShows(BlockId id, const QString& hex);
+
 // The layout of the block a module holds at this address and block number, when a page
 // shows it ("726", "04" is BCM part 2).
 std::optional<BlockId> blockAt(const QString& address, const QString& block);

@@ -1,0 +1,73 @@
+#include "cli/car_link.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "config/vehicle_compare.h"
+#include "link/link_error.h"
+
+namespace talmero::cli {
+
+namespace {
+
+constexpr int kCompareError = 2;
+
+// The "! " log lines since from on standard error, unless --log has shown them already.
+void showFailures(CommandContext& ctx, qsizetype from)
+{
+    if (ctx.args.log)
+        return;
+    for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
+        if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
+            ctx.err << ctx.host.lines()[i] << '\n';
+    }
+    ctx.err.flush();
+}
+
+int compare(CommandContext& ctx)
+{
+    const QStringList& w = ctx.args.words;
+    if (w.size() != (ctx.args.car ? 2 : 3))
+        return ctx.usage(QStringLiteral("compare takes LEFT.xml RIGHT.xml, or LEFT.xml --car"));
+    if (ctx.args.car && ctx.args.port.isEmpty())
+        return ctx.usage(QStringLiteral("compare --car needs --port"));
+    // A file that cannot be read is said at once, with nothing to wait for.
+    ctx.host.setWaiting(false);
+    const auto left = config::readVehicleFile(w[1], ctx.host);
+    if (!left)
+        return kCompareError;
+    std::optional<config::VehicleConfig> right;
+    if (!ctx.args.car) {
+        right = config::readVehicleFile(w[2], ctx.host);
+        if (!right)
+            return kCompareError;
+    } else {
+        ctx.host.setWaiting(!ctx.args.yes);
+        try {
+            CarLink car(ctx.args.port, ctx.args.baud, ctx.host);
+            car.state.carVIN = ctx.args.vin;
+            const qsizetype from = ctx.host.lines().size();
+            right = config::readVehicleFromCar(*car.session, ctx.host, car.state);
+            showFailures(ctx, from);
+            if (!right)
+                return kCompareError;
+        } catch (const link::LinkError& e) {
+            ctx.fail(e.text());
+            return kCompareError;
+        } catch (const link::OperationCancelled&) {
+            ctx.fail(link::Session::cancelledLine().mid(2));
+            return kCompareError;
+        }
+    }
+    const config::Comparison comparison = config::compareVehicles(*left, *right);
+    for (const QString& line : config::comparisonLines(comparison))
+        ctx.out << line << '\n';
+    return comparison.same() ? ExitOk : ExitFailed;
+}
+
+} // namespace
+
+int runCompareCommand(CommandContext& ctx)
+{
+    return compare(ctx);
+}
+
+} // namespace talmero::cli

@@ -1,0 +1,121 @@
+#include "config/restore_plan.h"
+
+#include "config/change_description.h"
+#include "link/codecs.h"
+#include "link/modules.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace talmero::config {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("RestorePlan", text);
+}
+
+QString moduleName(const QString& address)
+{
+    const link::TModuls* m = link::moduleAt(address);
+    return m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QLatin1Char(')') : address;
+}
+
+} // namespace
+
+QStringList RestorePlan::addresses() const
+{
+    QStringList result;
+    for (const PlannedWrite& w : writes) {
+        if (!result.contains(w.address))
+            result << w.address;
+    }
+    return result;
+}
+
+RestorePlan RestorePlan::only(const QStringList& chosen) const
+{
+    RestorePlan kept = *this;
+    kept.writes.erase(std::remove_if(kept.writes.begin(), kept.writes.end(),
+                                     [&](const PlannedWrite& w) { return !chosen.contains(w.address); }),
+                      kept.writes.end());
+    return kept;
+}
+
+RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, bool mediumFirst)
+{
+    RestorePlan plan;
+    plan.fileVin = file.vin;
+    plan.carVin = car.vin;
+    for (const VehicleConfig::Module& m : file.modules) {
+        for (const VehicleConfig::Block& b : m.blocks) {
+            const QString where = m.address + u' ' + b.index;
+            const std::optional<BlockId> layout = blockAt(m.address, b.index);
+            if (!layout) {
+                plan.neverWritten << where;
+                continue;
+            }
+            const std::optional<QString> held = car.block(m.address, b.index);
+            if (held == b.hex)
+                continue;
+            const QString name = moduleName(m.address);
+            if (!held) {
+                plan.leftOut << tr("%1, блок %2: не прочитан из автомобиля").arg(name, b.index);
+                continue;
+            }
+            if (held->size() != b.hex.size()) {
+                plan.leftOut << tr("%1, блок %2: в файле %3 байт, модуль содержит %4 байт")
+                                    .arg(name, b.index)
+                                    .arg(b.hex.size() / 2)
+                                    .arg(held->size() / 2);
+                continue;
+            }
+            // A block its page would refuse is no configuration to write.
+            if (!pageShows(*layout, b.hex)) {
+                plan.leftOut << tr("%1, блок %2: блок из файла не распознаётся страницей").arg(name, b.index);
+                continue;
+            }
+            PlannedWrite w;
+            w.address = m.address;
+            w.module = name;
+            w.index = b.index;
+            const link::TModuls* known = link::moduleAt(m.address);
+            w.medium = known && known->bus == 1;
+            w.heldHex = *held;
+            w.newHex = b.hex;
+            w.options = describeChange(*layout, *held, b.hex);
+            plan.writes << w;
+        }
+    }
+    std::stable_sort(plan.writes.begin(), plan.writes.end(), [mediumFirst](const auto& a, const auto& b) {
+        return (a.medium == mediumFirst) > (b.medium == mediumFirst);
+    });
+    return plan;
+}
+
+QStringList planLines(const RestorePlan& plan)
+{
+    QStringList lines;
+    if (plan.vinDiffers()) {
+        lines << tr("! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля")
+                     .arg(plan.fileVin.isEmpty() ? tr("не указан") : plan.fileVin,
+                          plan.carVin.isEmpty() ? tr("не прочитан") : plan.carVin);
+    }
+    for (const PlannedWrite& w : plan.writes) {
+        lines << tr("%1, блок %2").arg(w.module, w.index);
+        for (const QString& option : w.options)
+            lines << QStringLiteral("    ") + option;
+        lines << QStringLiteral("    ") + link::splitHEX(w.heldHex) + QStringLiteral(" → ") + link::splitHEX(w.newHex);
+    }
+    if (!plan.leftOut.isEmpty()) {
+        lines << tr("Не записываются:");
+        for (const QString& line : plan.leftOut)
+            lines << QStringLiteral("    ") + line;
+    }
+    if (!plan.neverWritten.isEmpty())
+        lines << tr("Блоки, не относящиеся к конфигурации, не записываются никогда: ") + plan.neverWritten.join(QStringLiteral(", "));
+    return lines;
+}
+
+} // namespace talmero::config

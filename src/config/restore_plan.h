@@ -1,0 +1,46 @@
+#pragma once
+
+#include "config/vehicle_config.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace talmero::config {
+
+// One configuration block the restore writes: the file's content over what the car held
+// when it was read.
+struct PlannedWrite {
+    QString address; // "726"
+    QString module;  // "BCM (GEM модуль)"
+    QString index;   // "04"
+    bool medium = false;
+    QString heldHex; // the car, as read before the plan
+    QString newHex;  // the file
+    QStringList options; // "caption: old → new"
+};
+
+// Restoring a car from a backup file: only the blocks a configuration page writes, only
+// those that differ, only those of the length the module holds.
+struct RestorePlan {
+    QString fileVin;
+    QString carVin;
+    QList<PlannedWrite> writes; // grouped by bus, the adapter's present bus first
+    QStringList leftOut;        // configuration blocks that differ but are not written, and why
+    QStringList neverWritten;   // the file's other blocks ("720 02"): shown, never written
+
+    bool vinDiffers() const { return fileVin != carVin; }
+    // The modules of the writes, in their order.
+    QStringList addresses() const;
+    // Keeps only the writes to these modules.
+    RestorePlan only(const QStringList& addresses) const;
+};
+
+// mediumFirst: the adapter stands on the medium-speed bus.
+RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, bool mediumFirst);
+
+// The plan as the user reads it before agreeing: the VIN first when it differs, then per
+// module its option changes and bytes, then what is left out and what is never written.
+QStringList planLines(const RestorePlan& plan);
+
+} // namespace talmero::config

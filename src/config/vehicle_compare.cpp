@@ -1,0 +1,120 @@
+#include "config/vehicle_compare.h"
+
+#include "config/backup_list.h"
+#include "config/change_description.h"
+#include "config/layout.h"
+
+#include <algorithm>
+
+namespace talmero::config {
+
+namespace {
+
+int backupRank(const QString& address)
+{
+    for (int k = 0; k < kBackupModuleCount; ++k) {
+        if (qs(kBackupModules[k].address) == address)
+            return k;
+    }
+    return kBackupModuleCount;
+}
+
+} // namespace
+
+bool Comparison::same() const
+{
+    return std::all_of(rows.begin(), rows.end(), [](const auto& r) { return r.state == BlockState::Same; });
+}
+
+QString stateName(BlockState state)
+{
+    switch (state) {
+    case BlockState::Same:
+        return QStringLiteral("same");
+    case BlockState::Differs:
+        return QStringLiteral("differs");
+    case BlockState::LeftOnly:
+        return QStringLiteral("left-only");
+    case BlockState::RightOnly:
+        break;
+    }
+    return QStringLiteral("right-only");
+}
+
+Comparison compareVehicles(const VehicleConfig& left, const VehicleConfig& right)
+{
+    Comparison result;
+    result.leftVin = left.vin;
+    result.rightVin = right.vin;
+
+    QStringList addresses;
+    for (const VehicleConfig* side : {&left, &right}) {
+        for (const VehicleConfig::Module& m : side->modules) {
+            if (!addresses.contains(m.address))
+                addresses << m.address;
+        }
+    }
+    std::stable_sort(addresses.begin(), addresses.end(),
+                     [](const QString& a, const QString& b) { return backupRank(a) < backupRank(b); });
+
+    for (const QString& address : addresses) {
+        const VehicleConfig::Module* l = left.module(address);
+        const VehicleConfig::Module* r = right.module(address);
+        QStringList indexes;
+        for (const VehicleConfig::Module* m : {l, r}) {
+            for (const VehicleConfig::Block& b : m ? m->blocks : QList<VehicleConfig::Block>()) {
+                if (!indexes.contains(b.index))
+                    indexes << b.index;
+            }
+        }
+        indexes.sort();
+        for (const QString& index : indexes) {
+            BlockComparison row;
+            row.address = address;
+            row.module = l && !l->title.isEmpty() ? l->title : r ? r->title : QString();
+            row.index = index;
+            const std::optional<QString> lh = left.block(address, index);
+            const std::optional<QString> rh = right.block(address, index);
+            row.leftHex = lh.value_or(QString());
+            row.rightHex = rh.value_or(QString());
+            const std::optional<BlockId> layout = blockAt(address, index);
+            row.configuration = layout.has_value();
+            if (!lh)
+                row.state = BlockState::RightOnly;
+            else if (!rh)
+                row.state = BlockState::LeftOnly;
+            else if (*lh == *rh)
+                row.state = BlockState::Same;
+            else
+                row.state = BlockState::Differs;
+            if (row.state == BlockState::Differs && layout)
+                row.options = describeChange(*layout, *lh, *rh);
+            result.rows.append(row);
+        }
+    }
+    return result;
+}
+
+QStringList comparisonLines(const Comparison& comparison)
+{
+    QStringList lines;
+    if (comparison.vinDiffers()) {
+        lines << QStringLiteral("VIN differs ") + (comparison.leftVin.isEmpty() ? QStringLiteral("-") : comparison.leftVin)
+                     + QStringLiteral(" -> ") + (comparison.rightVin.isEmpty() ? QStringLiteral("-") : comparison.rightVin);
+    }
+    for (const BlockComparison& row : comparison.rows) {
+        QString line = row.address + u' ' + row.index + u' ' + stateName(row.state);
+        if (row.state == BlockState::Differs)
+            line += u' ' + row.leftHex + QStringLiteral(" -> ") + row.rightHex;
+        else if (row.state == BlockState::LeftOnly)
+            line += u' ' + row.leftHex;
+        else if (row.state == BlockState::RightOnly)
+            line += u' ' + row.rightHex;
+        lines << line;
+        for (const QString& option : row.options)
+            lines << QStringLiteral("    ") + option;
+    }
+    return lines;
+}
+
+} // namespace talmero::config

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace talmero::link {
+class Host;
+class Session;
+struct LinkState;
+} // namespace talmero::link
+
+namespace talmero::config {
+
+// Every block of every module of one car, from a VehicleData file or read from the car.
+struct VehicleConfig {
+    struct Block {
+        QString index; // "03", as the file's elmindex holds it
+        QString hex;   // "9E0731": upper case, no blanks; "" for a block without data
+    };
+    struct Module {
+        QString address; // "726"
+        QString title;   // "BCM"
+        QList<Block> blocks;
+    };
+    QString vin;        // "" when the file has none or no module of the car gave it
+    QString source;     // the file's full path, "" for the car
+    QList<Module> modules;
+    QStringList unread; // read from the car: the modules or blocks that did not answer
+
+    const Module* module(const QString& address) const;
+    std::optional<QString> block(const QString& address, const QString& index) const;
+    // The module lines of a VehicleData file holding these blocks.
+    QStringList moduleLines() const;
+};
+
+// A VehicleData document: all its modules and blocks (the last of equal addresses or
+// indexes wins, as opening one page from the file does). nullopt with error set when the
+// document is not XML, has no VehicleData/Modules, or holds a block that is not whole
+// hex bytes.
+std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& error);
+
+// A VehicleData file; nullopt after a notice that names the file and says why.
+std::optional<VehicleConfig> readVehicleFile(const QString& path, link::Host& host);
+
+// The car as the backup button reads it, without writing a file: the backup's modules,
+// those of the bus the adapter is on first, so that a switch is asked for once. Its VIN is
+// the one its modules hold (also learnt as the connection's). nullopt when the adapter
+// does not answer or no module was read (the log says why).
+std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Host& host,
+                                                link::LinkState& state);
+
+} // namespace talmero::config

@@ -1,0 +1,81 @@
+#include "config/restore_plan.h"
+#include "config/vehicle_compare.h"
+
+#include <gtest/gtest.h>
+
+using namespace talmero::config;
+
+namespace {
+
+VehicleConfig vehicle(const QString& vin, const QList<QStringList>& blocks)
+{
+    VehicleConfig v;
+    v.vin = vin;
+    for (const QStringList& b : blocks) {
+        if (!v.module(b[0]))
+            v.modules.append({b[0], QString(), {}});
+        for (VehicleConfig::Module& m : v.modules) {
+            if (m.address == b[0])
+                m.blocks.append({b[1], b[2]});
+        }
+    }
+    return v;
+}
+
+const QString kVin = QStringLiteral("WF0AXXWPDA9K12345");
+
+} // namespace
+
+// File and car blocks -> what the restore writes, what it names as left out, and what it
+// never writes because no configuration page writes it.
+TEST(RestorePlan, OnlyDifferingConfigurationBlocksOfTheSameLength)
+{
+    const VehicleConfig file = vehicle(kVin, {{"720", "00", "CD421010C1"},    // differs: planned
+                                              {"720", "02", "5746304158"},    // VIN block: never
+                                              {"760", "01", "40"},            // same: nothing
+                                              {"726", "04", "4F1C0200"},      // longer: left out
+                                              {"740", "01", "BD"},            // differs: planned
+                                              {"733", "01", "C0"},            // car lacks it: left out
+                                              {"730", "00", "01"}});          // not a page's: never
+    const VehicleConfig car = vehicle(kVin, {{"720", "00", "CD421010C0"},
+                                             {"720", "02", "5746304159"},
+                                             {"760", "01", "40"},
+                                             {"726", "04", "4F1C02"},
+                                             {"740", "01", "3D"}});
+    const RestorePlan plan = planRestore(file, car, true);
+    ASSERT_EQ(plan.writes.size(), 2);
+    // The adapter stands on the medium-speed bus: its door module comes first.
+    EXPECT_EQ(plan.writes[0].address + plan.writes[0].index + plan.writes[0].heldHex + plan.writes[0].newHex,
+              QStringLiteral("740013DBD"));
+    EXPECT_EQ(plan.writes[1].address + plan.writes[1].index + plan.writes[1].newHex, QStringLiteral("72000CD421010C1"));
+    EXPECT_EQ(plan.addresses(), (QStringList{"740", "720"}));
+    EXPECT_EQ(plan.only({"720"}).addresses(), QStringList{"720"});
+    ASSERT_EQ(plan.leftOut.size(), 2);
+    EXPECT_EQ(plan.leftOut[0], QStringLiteral("BCM (GEM модуль), блок 04: в файле 4 байт, модуль содержит 3 байт"));
+    EXPECT_EQ(plan.leftOut[1], QStringLiteral("HVAC (Модуль климат-контроля), блок 01: не прочитан из автомобиля"));
+    EXPECT_EQ(plan.neverWritten, (QStringList{"720 02", "730 00"}));
+    EXPECT_FALSE(plan.vinDiffers());
+    EXPECT_EQ(planRestore(file, car, false).writes[0].address, QStringLiteral("720"));
+
+    // The same two sides compared: every block of either side, one state each.
+    const Comparison c = compareVehicles(file, car);
+    EXPECT_EQ(comparisonLines(c).mid(0, 3), (QStringList{"720 00 differs CD421010C1 -> CD421010C0",
+                                                        "    Auto Start/Stop: да → нет",
+                                                        "720 02 differs 5746304158 -> 5746304159"}));
+    EXPECT_TRUE(comparisonLines(c).contains(QStringLiteral("760 01 same")));
+    EXPECT_TRUE(comparisonLines(c).contains(QStringLiteral("733 01 left-only C0")));
+    EXPECT_FALSE(c.same());
+    EXPECT_TRUE(compareVehicles(car, car).same());
+}
+
+TEST(RestorePlan, AnotherCarsFileIsSaidFirst)
+{
+    const VehicleConfig file = vehicle(QStringLiteral("WF0AXXWPDA9K99999"), {{"740", "01", "BD"}});
+    const VehicleConfig car = vehicle(kVin, {{"740", "01", "3D"}});
+    const RestorePlan plan = planRestore(file, car, false);
+    EXPECT_TRUE(plan.vinDiffers());
+    const QStringList lines = planLines(plan);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("WF0AXXWPDA9K99999")) && lines[0].contains(kVin));
+    EXPECT_TRUE(comparisonLines(compareVehicles(file, car)).first().startsWith(QStringLiteral("VIN differs")));
+}
