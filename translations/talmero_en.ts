@@ -159,9 +159,9 @@
         <translation>* Adapter: %1; bus switching: %2</translation>
     </message>
     <message>
-        <source>Адаптер не ответил на порту %1.
+        <source>Адаптер ELM327 не ответил на порту %1.
 Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
-        <translation>No adapter answered on port %1.
+        <translation>No ELM327 adapter answered on port %1.
 Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
 </context>

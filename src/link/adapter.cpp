@@ -143,6 +143,9 @@ void Adapter::takeBatch(const QByteArray& batch)
     if (!m_loop || m_answered)
         return;
     QString text = QString::fromLatin1(batch);
+    // Some USB adapters with an STN chip send a few NULs while they reset: part of no text.
+    if (m_upper == QLatin1String("ATZ") || m_upper == QLatin1String("ATWS"))
+        text.remove(QChar(0));
     // A NUL from a confused adapter ends the text, as it always has.
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)

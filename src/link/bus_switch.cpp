@@ -173,7 +173,7 @@ QString BusSwitchTexts::identityLine(const AdapterIdentity& identity, const Swit
 
 QString BusSwitchTexts::noAnswerText(const QString& port, int baudRate)
 {
-    return tr("Адаптер не ответил на порту %1.\n"
+    return tr("Адаптер ELM327 не ответил на порту %1.\n"
               "Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью "
               "адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен "
               "в разъём автомобиля и получает питание (включите зажигание).")

@@ -58,6 +58,8 @@ void Session::switchBus(bool medium, const QString& nextAddress)
 void Session::setRelay(bool medium)
 {
     Channel& channel = m_adapter.channel();
+    if (m_adapter.linkLost())
+        return; // the port is gone: the next exchange says so
     if (!channel.setControlLine(m_way.line, m_way.lineLevel(medium)))
         throw LinkError(BusSwitchTexts::noControlLineText(channel.name(), m_way));
     // A relay takes a moment to move; the window keeps repainting meanwhile.

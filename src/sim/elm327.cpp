@@ -150,7 +150,8 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
     if (cmd == "Z" || cmd == "WS") {
         reset();
         a.resetBanner = true;
-        a.lines = {banner};
+        // A USB STN adapter's bridge passes a few NULs while the chip restarts.
+        a.lines = {m_chip == Chip::Stn ? QByteArray(3, '\0') + banner : banner};
     } else if (cmd == "D") {
         reset();
     } else if (flag("E", m_echo) || flag("L", m_linefeeds) || flag("S", m_spaces)

@@ -258,7 +258,7 @@ TEST_F(WayTest, SilentAdapterIsNoConnection)
         startAdapter(silent, BusSwitchSetting::Auto, 38400, id);
         FAIL() << "a silent adapter was taken for a connection";
     } catch (const LinkError& e) {
-        EXPECT_TRUE(e.text().startsWith(QStringLiteral("Адаптер не ответил на порту Demo car"))) << e.text().toStdString();
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("Адаптер ELM327 не ответил на порту Demo car"))) << e.text().toStdString();
     }
     EXPECT_FALSE(id.answered());
 }

@@ -104,7 +104,7 @@ TEST_F(ShellTest, SilentAdapterKeepsTheStartWindowOpen)
     EXPECT_FALSE(main().isVisible());
     EXPECT_TRUE(start().isVisible());
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_TRUE(notices[0].startsWith("Адаптер не ответил на порту " + path + ".\n")) << notices[0].toStdString();
+    EXPECT_TRUE(notices[0].startsWith("Адаптер ELM327 не ответил на порту " + path + ".\n")) << notices[0].toStdString();
     EXPECT_TRUE(notices[0].contains("38400"));
 
     sim.terminate();
