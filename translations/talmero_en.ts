@@ -1389,6 +1389,61 @@ New:     </translation>
     </message>
 </context>
 <context>
+    <name>talmero::app::LivePanel</name>
+    <message>
+        <source>Reading parameters online: OBD-II</source>
+        <translation>Live engine data: OBD-II</translation>
+    </message>
+    <message>
+        <source>Показания двигателя каждую секунду; графики за последние 5 минут</source>
+        <translation>Engine readings every second; the plots show the last 5 minutes</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Engine speed - </source>
+        <translation>Engine speed - </translation>
+    </message>
+    <message>
+        <source> об/мин</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <source>Temperature - </source>
+        <translation>Coolant temperature - </translation>
+    </message>
+    <message>
+        <source>Voltage - </source>
+        <translation>Battery voltage - </translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Идёт чтение</source>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>* Чтение параметров двигателя начато</source>
+        <translation>* Engine data reading started</translation>
+    </message>
+    <message>
+        <source>* Чтение параметров двигателя остановлено</source>
+        <translation>* Engine data reading stopped</translation>
+    </message>
+    <message>
+        <source>Остановка…</source>
+        <translation>Stopping…</translation>
+    </message>
+</context>
+<context>
     <name>talmero::app::TFormAsBuilt</name>
     <message>
         <source>TALMERO (AS-BUILT)</source>
@@ -1527,6 +1582,10 @@ New:     </translation>
         <source>dokument tekstowy (*.txt)</source>
         <translation>Text document (*.txt)</translation>
     </message>
+    <message>
+        <source>* Остановка: окно закроется, когда закончится текущая операция</source>
+        <translation>* Stopping: the window closes once the operation under way has ended</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormStart</name>
@@ -1583,10 +1642,6 @@ New:     </translation>
         <translation>A virtual car inside the program: try every function without an adapter or a car</translation>
     </message>
     <message>
-        <source>Неверный VIN код!</source>
-        <translation>Invalid VIN!</translation>
-    </message>
-    <message>
         <source>Language (from the next start)</source>
         <translation>Language (from the next start)</translation>
     </message>
@@ -1597,6 +1652,29 @@ New:     </translation>
     <message>
         <source>no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)</source>
         <translation>Work without the ELM327 (AS-BUILT lines and backup files can still be used for the selected module)</translation>
+    </message>
+    <message>
+        <source>Неверный VIN код!
+VIN — это 17 знаков: латинские буквы и цифры, без I, O и Q.
+Если VIN автомобиля неизвестен, выберите 17 нулей (%1) в начале списка VIN.</source>
+        <translation>Invalid VIN!
+A VIN has 17 characters: letters and digits, without I, O and Q.
+If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TabConfiguration</name>
+    <message>
+        <source>Из строки AS-BUILT</source>
+        <translation>From an AS-BUILT line</translation>
+    </message>
+    <message>
+        <source>Из файла:</source>
+        <translation>From file:</translation>
+    </message>
+    <message>
+        <source>Так страница показывает его, пока оно не прочитано из машины или не записано</source>
+        <translation>The page shows this until it is read from the car or written</translation>
     </message>
 </context>
 <context>
@@ -1620,34 +1698,6 @@ New:     </translation>
     <message>
         <source>Stop the reading after the module being read</source>
         <translation>Stop reading after the current module</translation>
-    </message>
-    <message>
-        <source>Reading parameters online: OBD-II</source>
-        <translation>Reading live parameters: OBD-II</translation>
-    </message>
-    <message>
-        <source>Temperature - </source>
-        <translation>Temperature - </translation>
-    </message>
-    <message>
-        <source>Engine speed - </source>
-        <translation>Engine speed - </translation>
-    </message>
-    <message>
-        <source>Voltage - </source>
-        <translation>Voltage - </translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Module in development ;-)</source>
-        <translation>Module in development ;-)</translation>
     </message>
     <message>
         <source>Module %1 of %2: %3</source>

@@ -16,6 +16,7 @@ const QString kVINs = QStringLiteral("VINs");
 const QString kMinVoltage = QStringLiteral("minVoltage");
 const QString kBackupFolder = QStringLiteral("backupFolder");
 const QString kLanguage = QStringLiteral("language");
+const QString kMainWindow = QStringLiteral("mainWindowGeometry");
 
 void storeValue(const QString& key, const QString& value)
 {
@@ -44,6 +45,7 @@ ConnectionSettings ConnectionSettings::load()
     if (isNumber && volts >= kLowestMinVoltage && volts <= kHighestMinVoltage)
         s.minVoltage = volts;
     s.lastBackupFolder = store.value(kBackupFolder).toString();
+    s.mainWindowGeometry = store.value(kMainWindow).toByteArray();
     const QString language = store.value(kLanguage).toString();
     if (language == QLatin1String("en") || language == QLatin1String("ru"))
         s.language = language;
@@ -86,6 +88,13 @@ void ConnectionSettings::storeBackupFolder(const QString& folder)
 void ConnectionSettings::storeLanguage(const QString& language)
 {
     storeValue(kLanguage, language);
+}
+
+void ConnectionSettings::storeMainWindowGeometry(const QByteArray& geometry)
+{
+    QSettings store(QSettings::UserScope, kOrganisation);
+    store.setValue(kMainWindow, geometry);
+    store.sync();
 }
 
 void ConnectionSettings::storeMinVoltage(double volts)

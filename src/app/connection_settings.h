@@ -2,6 +2,7 @@
 
 #include "safety/write_gate.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,12 +22,14 @@ struct ConnectionSettings {
     double minVoltage = safety::SafetySettings::kDefaultMinVoltage; // no write to the car below this
     QString lastBackupFolder; // where the last backup went; "Read from file" starts there
     QString language = QStringLiteral("system"); // "system", "en" or "ru"; read at start
+    QByteArray mainWindowGeometry; // the main window's size and place when it was last hidden
 
     static constexpr double kLowestMinVoltage = 10.0;
     static constexpr double kHighestMinVoltage = 14.0;
     static void storeMinVoltage(double volts);
     static void storeBackupFolder(const QString& folder);
     static void storeLanguage(const QString& language);
+    static void storeMainWindowGeometry(const QByteArray& geometry);
 
     static ConnectionSettings load();
     // The rate item to select: the stored index when it is a number naming one of the
