@@ -42,9 +42,9 @@ LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     column->setSpacing(2);
     column->addWidget(LabelD);
     column->addLayout(buttons);
-    column->addWidget(buildTrace(m_rpm, "LabelDrpm", 200), 1);
-    column->addWidget(buildTrace(m_temp, "LabelDtemp", 10), 1);
-    column->addWidget(buildTrace(m_batt, "LabelDbatt", 1), 1);
+    column->addWidget(buildTrace(m_rpm, "LabelDrpm", 0, 3000, 200, "%.0f"), 1);
+    column->addWidget(buildTrace(m_temp, "LabelDtemp", 0, 100, 10, "%.0f"), 1);
+    column->addWidget(buildTrace(m_batt, "LabelDbatt", 10, 15, 1, "%.1f"), 1);
     showValues(nullptr);
 
     // Start waits while any operation runs; Stop is usable only while the reading runs.
@@ -53,7 +53,8 @@ LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     connect(ButtonDstop, &QPushButton::clicked, this, &LivePanel::ButtonDstopClick);
 }
 
-QWidget* LivePanel::buildTrace(Trace& trace, const char* labelName, double minSpan)
+QWidget* LivePanel::buildTrace(Trace& trace, const char* labelName, double low, double high,
+                                double minSpan, const char* labelFormat)
 {
     trace.minSpan = minSpan;
     trace.label = named(new QLabel(this), labelName);
@@ -69,7 +70,8 @@ QWidget* LivePanel::buildTrace(Trace& trace, const char* labelName, double minSp
     trace.axisX->setTickCount(6); // a line a minute
     trace.axisY = new QValueAxis;
     trace.axisY->setTickCount(3);
-    trace.axisY->setLabelFormat(QStringLiteral("%.0f"));
+    trace.axisY->setRange(low, high); // a usual range until there are values
+    trace.axisY->setLabelFormat(QString::fromLatin1(labelFormat));
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     trace.axisY->setLabelsFont(small);

@@ -40,7 +40,9 @@ private:
         double minSpan = 1; // the plot's height never shows less than this
     };
 
-    QWidget* buildTrace(Trace& trace, const char* labelName, double minSpan);
+    // low..high: the plot's range before the first value.
+    QWidget* buildTrace(Trace& trace, const char* labelName, double low, double high, double minSpan,
+                        const char* labelFormat);
     void addSample(double seconds, const diag::LiveSample& sample);
     void addPoint(Trace& trace, double seconds, double value);
     void showValues(const diag::LiveSample* sample);
