@@ -151,7 +151,8 @@ void TabConfiguration::showSource(const QString& source, const QString& detail)
         : source + QLatin1Char('\n')
             + label->fontMetrics().elidedText(detail, Qt::ElideMiddle, label->width() - 4);
     label->setText(shown);
-    label->setToolTip(tr("Так страница показывает его, пока оно не прочитано из машины или не записано") + (detail.isEmpty() ? QString() : QStringLiteral("\n") + detail));
+    const QString until = tr("Так страница показывает его, пока оно не прочитано из машины или не записано");
+    label->setToolTip(detail.isEmpty() ? until : until + QLatin1Char('\n') + detail);
 }
 
 void TabConfiguration::ButtonCONFreadClick()
