@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
+          qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL CMake files, not pulled in
           libgtest-dev libgmock-dev
           libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
           desktop-file-utils appstream dpkg-dev)

@@ -17,6 +17,7 @@ const QString kMinVoltage = QStringLiteral("minVoltage");
 const QString kBackupFolder = QStringLiteral("backupFolder");
 const QString kLanguage = QStringLiteral("language");
 const QString kBusSwitch = QStringLiteral("busSwitch");
+const QString kMainWindow = QStringLiteral("mainWindowGeometry");
 
 void storeValue(const QString& key, const QString& value)
 {
@@ -45,6 +46,7 @@ ConnectionSettings ConnectionSettings::load()
     if (isNumber && volts >= kLowestMinVoltage && volts <= kHighestMinVoltage)
         s.minVoltage = volts;
     s.lastBackupFolder = store.value(kBackupFolder).toString();
+    s.mainWindowGeometry = store.value(kMainWindow).toByteArray();
     const QString language = store.value(kLanguage).toString();
     if (language == QLatin1String("en") || language == QLatin1String("ru"))
         s.language = language;
@@ -94,6 +96,13 @@ void ConnectionSettings::storeLanguage(const QString& language)
 void ConnectionSettings::storeBusSwitch(link::BusSwitchSetting setting)
 {
     storeValue(kBusSwitch, link::busSwitchName(setting));
+}
+
+void ConnectionSettings::storeMainWindowGeometry(const QByteArray& geometry)
+{
+    QSettings store(QSettings::UserScope, kOrganisation);
+    store.setValue(kMainWindow, geometry);
+    store.sync();
 }
 
 void ConnectionSettings::storeMinVoltage(double volts)

@@ -3,6 +3,7 @@
 #include "link/bus_switch.h"
 #include "safety/write_gate.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,6 +24,7 @@ struct ConnectionSettings {
     QString lastBackupFolder; // where the last backup went; "Read from file" starts there
     QString language = QStringLiteral("system"); // "system", "en" or "ru"; read at start
     link::BusSwitchSetting busSwitch = link::BusSwitchSetting::Auto; // how the buses are switched
+    QByteArray mainWindowGeometry; // the main window's size and place when it was last hidden
 
     static constexpr double kLowestMinVoltage = 10.0;
     static constexpr double kHighestMinVoltage = 14.0;
@@ -30,6 +32,7 @@ struct ConnectionSettings {
     static void storeBackupFolder(const QString& folder);
     static void storeLanguage(const QString& language);
     static void storeBusSwitch(link::BusSwitchSetting setting);
+    static void storeMainWindowGeometry(const QByteArray& geometry);
 
     static ConnectionSettings load();
     // The rate item to select: the stored index when it is a number naming one of the

@@ -14,6 +14,7 @@
 #include "app/window_host.h"
 #include "config/backup.h"
 #include "config/layout.h"
+#include "config/pages.h"
 #include "link/channel.h"
 #include "safety/write_gate.h"
 
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
@@ -60,11 +62,9 @@ TFormMain::TFormMain(Program& program) : m_program(program), m_operations(*this)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("TALMERO"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlags(Qt::Window);
     buildControls();
+    resize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
     m_host = std::make_unique<WindowHost>(*this, *MemoLOG, m_operations);
 }
 
@@ -102,7 +102,7 @@ void TFormMain::buildControls()
     top->addWidget(PanelStatus);
 
     TabbedMENU = named(new QTabWidget(this), "TabbedMENU");
-    TabbedMENU->setFixedHeight(kTabsHeight);
+    TabbedMENU->setMinimumHeight(kTabsHeight);
     auto* configuration = named(new TabConfiguration(*this), "TabConfiguration");
     auto* service = new TabService(*this);
     TabbedMENU->addTab(new TabDiagnostics(*this), tr("Diagnostics"));
@@ -129,7 +129,9 @@ void TFormMain::buildControls()
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
     page->addWidget(topRow);
-    page->addWidget(TabbedMENU);
+    // Extra room goes to the trouble-code list (in the tabs) and the log alike: the
+    // shares are of the whole height, and the tabs start the taller.
+    page->addWidget(TabbedMENU, 2);
     page->addLayout(bottom, 1);
 
     // Everything that can start an action; the log stays readable and scrollable, and
@@ -232,6 +234,14 @@ bool TFormMain::TabbedMENUChange(int page) const
     return m_state.online || page == PageConfiguration;
 }
 
+bool TFormMain::runOperation(const std::function<void()>& action)
+{
+    const bool ran = m_operations.run(action);
+    if (ran) // the connection may have gone meanwhile
+        FormActivate();
+    return ran;
+}
+
 void TFormMain::FormActivate()
 {
     const bool online = m_state.online;
@@ -241,9 +251,17 @@ void TFormMain::FormActivate()
         if (auto* button = findChild<QWidget*>(QLatin1String(name)))
             button->setVisible(online);
     LabelVINmain->setText(online ? m_state.carVIN : QString());
+    // Enabling a tab enables its page too: during an operation (a bus prompt or a
+    // confirmation activates the window again) the pages stay as the operation left them.
+    if (m_operations.busy())
+        return;
     // A refused page cannot be chosen by mouse, keyboard or wheel.
     for (int page = 0; page < TabbedMENU->count(); ++page)
         TabbedMENU->setTabEnabled(page, TabbedMENUChange(page));
+    // Offline only the module pages that AS-BUILT lines serve have anything to offer.
+    if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
+        for (int page = 0; page < modulePages->count() && page < config::kPageCount; ++page)
+            modulePages->setTabEnabled(page, online || !config::pageInfo(page).asBuiltAddress.empty());
 }
 
 void TFormMain::PanelStatusClick()
@@ -338,8 +356,10 @@ void TFormMain::FormClose()
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    if (m_operations.deferClose(event))
+    if (m_operations.deferClose(event)) {
+        m_host->log(tr("* Остановка: окно закроется, когда закончится текущая операция"));
         return;
+    }
     FormClose();
     QWidget::closeEvent(event);
 }
@@ -349,9 +369,19 @@ void TFormMain::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_placed) {
         m_placed = true;
-        centreOnScreen(*this);
+        const QByteArray geometry = ConnectionSettings::load().mainWindowGeometry;
+        if (geometry.isEmpty() || !restoreGeometry(geometry))
+            centreOnScreen(*this);
     }
     FormActivate();
+}
+
+void TFormMain::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Minimising hides the window spontaneously; its size is kept when it is put away.
+    if (!event->spontaneous())
+        ConnectionSettings::storeMainWindowGeometry(saveGeometry());
 }
 
 void TFormMain::changeEvent(QEvent* event)

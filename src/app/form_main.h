@@ -34,6 +34,7 @@ class WindowHost;
 class TFormMain : public QWidget {
     Q_OBJECT
 public:
+    // The size on a first start; the user's own size is kept from then on.
     static constexpr int kClientWidth = 792;
     static constexpr int kClientHeight = 566;
     static constexpr int kDemoLatencyMs = 20; // the demo car answers about as fast as an adapter
@@ -58,7 +59,7 @@ public:
 
     // Every handler that talks to the adapter runs through here (one action at a time).
     OperationRunner& operations() { return m_operations; }
-    bool runOperation(const std::function<void()>& action) { return m_operations.run(action); }
+    bool runOperation(const std::function<void()>& action);
 
     // Opens the port (or the demo car) and goes online; throws link::LinkError and then
     // stays offline with nothing open.
@@ -91,6 +92,7 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QSerialPortInfo>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace talmero::app {
 
@@ -29,12 +31,23 @@ const QString TFormStart::kSiteUrl = QStringLiteral("https://talmero.example.org
 
 namespace {
 
-QStringList presentSerialPorts()
+QList<TFormStart::PortEntry> presentSerialPorts()
 {
-    QStringList names;
+    QList<TFormStart::PortEntry> ports;
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
-        names.append(port.portName());
-    return names;
+        ports.append({port.portName(), port.hasVendorIdentifier() && port.hasProductIdentifier()});
+    return ports;
+}
+
+// 0: a USB serial adapter, 1: Bluetooth serial, 2: anything else (a built-in port).
+int adapterRank(const TFormStart::PortEntry& port)
+{
+    const QString name = port.name.section(QLatin1Char('/'), -1);
+    if (port.usb || name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM")))
+        return 0;
+    if (name.startsWith(QLatin1String("rfcomm")))
+        return 1;
+    return 2;
 }
 
 } // namespace
@@ -191,6 +204,8 @@ void TFormStart::buildControls()
     setTabOrder(ComboBusSwitch, ButtonOpenCOM);
     setTabOrder(ButtonOpenCOM, ButtonOffline);
     StartVIN->setFocus();
+    StartVIN->lineEdit()->installEventFilter(this);
+    COMports->lineEdit()->installEventFilter(this);
 
     connect(ButtonOpenCOM, &QPushButton::clicked, this, &TFormStart::ButtonOpenCOMClick);
     connect(ButtonOffline, &QPushButton::clicked, this, &TFormStart::ButtonOfflineClick);
@@ -211,7 +226,8 @@ void TFormStart::FormCreate()
     SpinMinVoltage->setValue(settings.minVoltage);
     ComboLanguage->setCurrentIndex(qMax(0, ComboLanguage->findData(settings.language)));
     ComboBusSwitch->setCurrentIndex(qMax(0, ComboBusSwitch->findData(link::busSwitchName(settings.busSwitch))));
-    if (StartVIN->count() == 0)
+    // Always offered (first, once sorted): the VIN for a car whose own is unknown.
+    if (!settings.knownVINs.contains(ConnectionSettings::kPlaceholderVIN))
         StartVIN->addItem(ConnectionSettings::kPlaceholderVIN);
     StartVIN->model()->sort(0);
     // The known VINs are offered in the list; the field shows only the last one used.
@@ -222,24 +238,56 @@ void TFormStart::FormCreate()
     showVinCount();
 }
 
+void TFormStart::setPortLister(const std::function<QStringList()>& names)
+{
+    m_portLister = [names] {
+        QList<PortEntry> ports;
+        for (const QString& name : names())
+            ports.append({name, false});
+        return ports;
+    };
+}
+
+QStringList TFormStart::orderPorts(const QList<PortEntry>& present, const QString& saved,
+                                   const QStringList& demos)
+{
+    QStringList names;
+    if (!saved.isEmpty())
+        names.append(saved);
+    QList<PortEntry> ranked;
+    for (const PortEntry& port : present)
+        if (port.name != saved && !demos.contains(port.name))
+            ranked.append(port);
+    std::stable_sort(ranked.begin(), ranked.end(), [](const PortEntry& a, const PortEntry& b) {
+        return adapterRank(a) < adapterRank(b);
+    });
+    QStringList demoNames = demos;
+    demoNames.removeAll(saved);
+    bool demoListed = false;
+    for (const PortEntry& port : ranked) {
+        // A built-in port rarely has an adapter on it: the demo car is the better first try.
+        if (!demoListed && adapterRank(port) == 2) {
+            names.append(demoNames);
+            demoListed = true;
+        }
+        names.append(port.name);
+    }
+    if (!demoListed)
+        names.append(demoNames);
+    return names;
+}
+
 void TFormStart::fillPorts()
 {
     COMports->clear();
-    const QString saved = ConnectionSettings::load().port;
-    const bool listSaved = !saved.isEmpty() && !Connection::isDemoEntry(saved);
-    if (listSaved)
-        COMports->addItem(saved);
-    for (const QString& port : m_portLister())
-        if (port != saved && !Connection::isDemoEntry(port))
-            COMports->addItem(port);
-    for (const QString& demo : Connection::demoEntries()) {
-        COMports->addItem(demo);
-        COMports->setItemData(COMports->count() - 1,
+    const QStringList demos = Connection::demoEntries();
+    COMports->addItems(orderPorts(m_portLister(), ConnectionSettings::load().port, demos));
+    for (const QString& demo : demos)
+        COMports->setItemData(COMports->findText(demo),
                               tr("A virtual car inside the program: try every function "
                                  "without an adapter or a car"),
                               Qt::ToolTipRole);
-    }
-    // The saved port, else the first port found, else the demo car: never an empty field.
+    // The saved port, else an adapter's port, else the demo car: never an empty field.
     COMports->setCurrentIndex(0);
 }
 
@@ -260,7 +308,10 @@ void TFormStart::ButtonOpenCOMClick()
         if (vin.trimmed().isEmpty() && Connection::isDemoEntry(portText))
             vin = ConnectionSettings::kPlaceholderVIN;
         if (!link::isVIN(vin)) {
-            showNotice(this, tr("Неверный VIN код!"));
+            showNotice(this, tr("Неверный VIN код!\nVIN — это 17 знаков: латинские буквы и цифры, "
+                                "без I, O и Q.\nЕсли VIN автомобиля неизвестен, выберите "
+                                "17 нулей (%1) в начале списка VIN.")
+                                 .arg(ConnectionSettings::kPlaceholderVIN));
             return;
         }
         std::optional<QString> portToKeep;
@@ -305,6 +356,40 @@ void TFormStart::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     // This is the program's main window: closing it ends the program.
     QCoreApplication::quit();
+}
+
+namespace {
+
+bool isEnter(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool TFormStart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isEnter(event) && ButtonOpenCOM->isEnabled()) {
+        ButtonOpenCOM->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFormStart::keyPressEvent(QKeyEvent* event)
+{
+    if (!isEnter(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A focused button does its own job; from anywhere else Enter connects.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+        button->click();
+    else if (ButtonOpenCOM->isEnabled())
+        ButtonOpenCOM->click();
 }
 
 void TFormStart::showEvent(QShowEvent* event)

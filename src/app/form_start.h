@@ -25,8 +25,18 @@ public:
 
     explicit TFormStart(Program& program);
 
-    // Where the names of the serial ports present come from (tests list their own).
-    void setPortLister(std::function<QStringList()> lister) { m_portLister = std::move(lister); }
+    // A serial port present, and whether its USB identifiers say it is a USB device.
+    struct PortEntry {
+        QString name;
+        bool usb = false;
+    };
+    // Where the serial ports present come from (tests list their own).
+    void setPortLister(std::function<QList<PortEntry>()> lister) { m_portLister = std::move(lister); }
+    void setPortLister(const std::function<QStringList()>& names);
+    // The names in the order offered: the saved port, then where adapters sit (USB, then
+    // Bluetooth serial), then the demo car, then the other ports.
+    static QStringList orderPorts(const QList<PortEntry>& present, const QString& saved,
+                                  const QStringList& demos);
 
 public Q_SLOTS:
     void ButtonOpenCOMClick();
@@ -37,6 +47,10 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Enter connects: this window is not a dialog, so no default button does it.
+    void keyPressEvent(QKeyEvent* event) override;
+    // The editable fields keep their Enter to themselves: it is taken from them here.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -46,7 +60,7 @@ private:
 
     Program& m_program;
     OperationRunner m_runner;
-    std::function<QStringList()> m_portLister;
+    std::function<QList<PortEntry>()> m_portLister;
     bool m_placed = false;
 
     QLabel* Label1 = nullptr;

@@ -18,8 +18,14 @@ void OperationRunner::addControl(QWidget* control)
 
 void OperationRunner::setControlsEnabled(bool enabled)
 {
+    if (!enabled) {
+        m_keptDisabled.clear();
+        for (const QPointer<QWidget>& control : std::as_const(m_controls))
+            if (control && control->testAttribute(Qt::WA_ForceDisabled))
+                m_keptDisabled.append(control);
+    }
     for (const QPointer<QWidget>& control : std::as_const(m_controls))
-        if (control)
+        if (control && !(enabled && m_keptDisabled.contains(control)))
             control->setEnabled(enabled);
 }
 
@@ -62,6 +68,8 @@ bool OperationRunner::deferClose(QCloseEvent* event)
     if (!m_busy)
         return false;
     m_closeRequested = true;
+    // A reading stops after the exchange under way; a write goes on to its end.
+    m_cancelRequested = true;
     event->ignore();
     return true;
 }

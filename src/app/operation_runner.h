@@ -28,7 +28,8 @@ public:
     void requestCancel() { m_cancelRequested = m_busy; }
     bool cancelRequested() const { return m_cancelRequested; }
 
-    // For the window's closeEvent: true (and the event ignored) when the close must wait.
+    // For the window's closeEvent: true (and the event ignored) when the close must wait;
+    // a reading is asked to stop meanwhile.
     bool deferClose(QCloseEvent* event);
 
 private:
@@ -36,6 +37,7 @@ private:
 
     QWidget& m_window;
     QList<QPointer<QWidget>> m_controls;
+    QList<QPointer<QWidget>> m_keptDisabled; // disabled before the action: left so after it
     bool m_busy = false;
     bool m_closeRequested = false;
     bool m_cancelRequested = false;

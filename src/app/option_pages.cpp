@@ -235,6 +235,13 @@ QWidget* OptionPages::buildPanel() const
         control->setEnabled(c.startEnabled);
         layout->addWidget(control);
     }
+    // Where a page's content came from when it is not the car: a file or an AS-BUILT line.
+    auto* source = new QLabel(panel);
+    source->setObjectName(QStringLiteral("LabelCONFsource"));
+    source->setWordWrap(true);
+    source->setAlignment(Qt::AlignCenter);
+    source->setStyleSheet(QStringLiteral("color: #a05000;"));
+    layout->addWidget(source);
     layout->addStretch();
     // The same width on every page, whichever buttons the page shows.
     panel->setFixedWidth(panel->sizeHint().width());

@@ -16,7 +16,9 @@
 #include "link/session.h"
 #include "safety/write_gate.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -61,6 +63,7 @@ TabConfiguration::TabConfiguration(TFormMain& main)
 
     const OptionPages pages(pagesFont, [this](const QString& control) {
         m_panel->onUserChange(control);
+        showChanges();
     });
     QWidget* panelCONF = pages.buildPanel();
     panelCONF->setParent(this);
@@ -106,7 +109,10 @@ config::AsBuiltConversion& TabConfiguration::asBuilt()
     if (!m_asBuilt) {
         TFormAsBuilt& window = m_main.program().FormAsBuilt();
         m_asBuilt = std::make_unique<config::AsBuiltConversion>(*m_panel, window, *m_host);
-        window.setButton1Handler([this] { m_asBuilt->Button1Click(); });
+        window.setButton1Handler([this] {
+            m_asBuilt->Button1Click();
+            showSource(tr("Из строки AS-BUILT"));
+        });
     }
     return *m_asBuilt;
 }
@@ -120,8 +126,34 @@ void TabConfiguration::TabbedCONFChange(int newTab)
     if (m_panel->TabbedCONFChange(newTab, m_main.state().online)) {
         m_page = newTab;
         TabbedCONF->setCurrentIndex(newTab);
+        showSource(QString());
     }
     m_changingPage = false;
+}
+
+void TabConfiguration::showChanges()
+{
+    m_view->markChanged(m_panel->changedOptions());
+}
+
+void TabConfiguration::showSource(const QString& source, const QString& detail)
+{
+    showChanges();
+    auto* label = findChild<QLabel*>(QStringLiteral("LabelCONFsource"));
+    if (!label)
+        return;
+    if (source.isEmpty() || !m_panel->showsBlock()) {
+        label->clear();
+        label->setToolTip(QString());
+        return;
+    }
+    const QString shown = detail.isEmpty()
+        ? source
+        : source + QLatin1Char('\n')
+            + label->fontMetrics().elidedText(detail, Qt::ElideMiddle, label->width() - 4);
+    label->setText(shown);
+    const QString until = tr("Так страница показывает его, пока оно не прочитано из машины или не записано");
+    label->setToolTip(detail.isEmpty() ? until : until + QLatin1Char('\n') + detail);
 }
 
 void TabConfiguration::ButtonCONFreadClick()
@@ -130,14 +162,20 @@ void TabConfiguration::ButtonCONFreadClick()
         if (safety::WriteGate* gate = m_main.gate())
             config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFreadClick(m_page);
     });
+    showSource(QString()); // the car's own content now, or nothing
 }
 
 void TabConfiguration::ButtonCONFwriteClick()
 {
-    m_main.runOperation([this] {
+    bool written = false;
+    m_main.runOperation([this, &written] {
         if (safety::WriteGate* gate = m_main.gate())
-            config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFwriteClick(m_page);
+            written = config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFwriteClick(m_page);
     });
+    if (written) // a refused write leaves the page as it came
+        showSource(QString());
+    else
+        showChanges();
 }
 
 // The three file and AS-BUILT handlers send nothing to the car, so they run offline too.
@@ -149,9 +187,12 @@ void TabConfiguration::ButtonCONFopenClick()
     if (m_main.operations().busy())
         return;
     const QString folder = m_main.backupFolder();
-    config::BackupOpening(*m_panel, *m_host).ButtonCONFopenClick(m_page, [this, &folder] {
-        return dialogs().openFileName(this, config::BackupOpening::backupFileFilter(), folder);
+    QString path;
+    config::BackupOpening(*m_panel, *m_host).ButtonCONFopenClick(m_page, [this, &folder, &path] {
+        path = dialogs().openFileName(this, config::BackupOpening::backupFileFilter(), folder);
+        return path;
     });
+    showSource(tr("Из файла:"), QFileInfo(path).fileName());
 }
 
 void TabConfiguration::ButtonCONFopenASBUILTClick()
@@ -162,8 +203,14 @@ void TabConfiguration::ButtonCONFopenASBUILTClick()
 
 void TabConfiguration::ButtonCONFgetASBUILTClick()
 {
-    if (!m_main.operations().busy())
-        asBuilt().ButtonCONFgetASBUILTClick(m_page);
+    if (m_main.operations().busy())
+        return;
+    asBuilt().ButtonCONFgetASBUILTClick(m_page);
+    // The panel is cleared once the line has been shown, unless the user kept the changes.
+    if (m_panel->showsBlock())
+        showChanges();
+    else
+        showSource(QString());
 }
 
 void TabConfiguration::ButtonCONFhistoryClick()

@@ -48,6 +48,11 @@ private:
     // Made on first use: the AS-BUILT window is created after the main window.
     config::AsBuiltConversion& asBuilt();
     void connectButton(const char* name, void (TabConfiguration::*handler)());
+    // Bold captions for the options changed since the block was shown.
+    void showChanges();
+    // Says where the page's content came from (a file, an AS-BUILT line) while it shows
+    // a block; "" when it came from the car or nothing is shown.
+    void showSource(const QString& source, const QString& detail = QString());
 
     TFormMain& m_main;
     std::unique_ptr<MainWindowHost> m_host;

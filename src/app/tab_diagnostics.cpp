@@ -1,8 +1,8 @@
 #include "app/tab_diagnostics.h"
 
 #include "app/form_main.h"
+#include "app/live_panel.h"
 #include "app/widget_names.h"
-#include "diag/live_data.h"
 #include "diag/trouble_codes.h"
 #include "safety/write_gate.h"
 #include "link/adapter.h"
@@ -23,7 +23,7 @@ namespace talmero::app {
 TabDiagnostics::TabDiagnostics(TFormMain& form) : m_form(form)
 {
     setObjectName(QStringLiteral("TabDiagnostics"));
-    buildLiveData();
+    Panel2 = new LivePanel(form, this);
     buildTroubleCodes();
 
     auto* page = new QHBoxLayout(this);
@@ -43,6 +43,9 @@ void TabDiagnostics::buildTroubleCodes()
     // Eleven modules take a while; this says which one is being read.
     LabelDTCprogress = named(new QLabel(panel), "LabelDTCprogress");
     LabelDTCprogress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Room for the widest progress text, so that none is cut.
+    LabelDTCprogress->setMinimumWidth(LabelDTCprogress->fontMetrics().horizontalAdvance(
+        tr("Module %1 of %2: %3").arg(11).arg(11).arg(QStringLiteral("HVAC"))) + 8);
     ButtonDTCcancel = named(new QPushButton(tr("Cancel"), panel), "ButtonDTCcancel");
     ButtonDTCcancel->setToolTip(tr("Stop the reading after the module being read"));
     ButtonDTCcancel->hide();
@@ -67,32 +70,6 @@ void TabDiagnostics::buildTroubleCodes()
     connect(ButtonDTC, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCClick);
     connect(ButtonDTCclear, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCclearClick);
     connect(ButtonDTCcancel, &QPushButton::clicked, this, [this] { m_form.operations().requestCancel(); });
-}
-
-void TabDiagnostics::buildLiveData()
-{
-    // The controls exist and their handlers work, but this version shows none of them.
-    LabelD = named(new QLabel(tr("Reading parameters online: OBD-II"), this), "LabelD");
-    LabelDtemp = named(new QLabel(tr("Temperature - "), this), "LabelDtemp");
-    LabelDrpm = named(new QLabel(tr("Engine speed - "), this), "LabelDrpm");
-    LabelDbatt = named(new QLabel(tr("Voltage - "), this), "LabelDbatt");
-    ButtonDstart = named(new QPushButton(tr("Start"), this), "ButtonDstart");
-    ButtonDstop = named(new QPushButton(tr("Stop"), this), "ButtonDstop");
-    Button1 = named(new QPushButton(QStringLiteral("test"), this), "Button1");
-    for (QWidget* hidden : std::initializer_list<QWidget*>{LabelD, LabelDtemp, LabelDrpm, LabelDbatt,
-                                                           ButtonDstart, ButtonDstop, Button1})
-        hidden->hide();
-
-    auto* cover = named(new QFrame(this), "Panel2");
-    cover->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto* caption = new QLabel(tr("Module in development ;-)"), cover);
-    caption->setAlignment(Qt::AlignCenter);
-    (new QVBoxLayout(cover))->addWidget(caption);
-    Panel2 = cover;
-
-    connect(ButtonDstart, &QPushButton::clicked, this, &TabDiagnostics::ButtonDstartClick);
-    connect(ButtonDstop, &QPushButton::clicked, this, &TabDiagnostics::ButtonDstopClick);
-    connect(Button1, &QPushButton::clicked, this, &TabDiagnostics::Button1Click);
 }
 
 diag::TroubleCodes* TabDiagnostics::troubleCodes()
@@ -137,30 +114,6 @@ void TabDiagnostics::ButtonDTCclearClick()
     m_form.runOperation([this] {
         if (diag::TroubleCodes* codes = troubleCodes())
             ButtonDTCclear->setEnabled(codes->ButtonDTCclearClick());
-    });
-}
-
-void TabDiagnostics::ButtonDstartClick()
-{
-    m_form.runOperation([this] {
-        if (link::Session* session = m_form.session())
-            diag::LiveData(*session, m_form.host()).ButtonDstartClick();
-    });
-}
-
-void TabDiagnostics::ButtonDstopClick()
-{
-    m_form.runOperation([this] {
-        if (link::Session* session = m_form.session())
-            diag::LiveData(*session, m_form.host()).ButtonDstopClick();
-    });
-}
-
-void TabDiagnostics::Button1Click()
-{
-    m_form.runOperation([this] {
-        if (link::Session* session = m_form.session())
-            diag::LiveData(*session, m_form.host()).Button1Click();
     });
 }
 

@@ -22,8 +22,8 @@ namespace talmero::app {
 
 class TFormMain;
 
-// The "Diagnostics" page: the trouble codes of all modules on the right, and on the
-// left the live-data area, covered and kept hidden in this version.
+// The "Diagnostics" page: the live engine data on the left, the trouble codes of all
+// modules on the right.
 class TabDiagnostics : public QWidget, private diag::DtcMemo {
     Q_OBJECT
 public:
@@ -33,13 +33,9 @@ public:
 public Q_SLOTS:
     void ButtonDTCClick();
     void ButtonDTCclearClick();
-    void ButtonDstartClick();
-    void ButtonDstopClick();
-    void Button1Click();
 
 private:
     void buildTroubleCodes();
-    void buildLiveData();
     // The trouble-code logic of the open connection; the modules that reported codes
     // are carried over from the last one.
     diag::TroubleCodes* troubleCodes();
@@ -61,14 +57,7 @@ private:
     int m_readingBlock = -1;                 // the memo line that starts the last reading
     QPlainTextEdit* MemoDTC = nullptr;
 
-    QWidget* Panel2 = nullptr;
-    QLabel* LabelD = nullptr;
-    QLabel* LabelDtemp = nullptr;
-    QLabel* LabelDrpm = nullptr;
-    QLabel* LabelDbatt = nullptr;
-    QPushButton* ButtonDstart = nullptr;
-    QPushButton* ButtonDstop = nullptr;
-    QPushButton* Button1 = nullptr;
+    QWidget* Panel2 = nullptr; // the live data
 };
 
 } // namespace talmero::app

@@ -28,6 +28,37 @@ QWidget* WidgetOptionView::find(const QString& name) const
     return nullptr;
 }
 
+namespace {
+
+void markBold(QWidget* control, bool bold)
+{
+    if (!control)
+        return;
+    QFont caption = control->font();
+    caption.setBold(bold);
+    control->setFont(caption);
+    // A group's caption only: its items keep their weight.
+    if (qobject_cast<QGroupBox*>(control))
+        for (QAbstractButton* item : control->findChildren<QAbstractButton*>()) {
+            QFont plain = item->font();
+            plain.setBold(false);
+            item->setFont(plain);
+        }
+}
+
+} // namespace
+
+void WidgetOptionView::markChanged(const QStringList& names)
+{
+    for (const QString& name : std::as_const(m_marked))
+        if (!names.contains(name))
+            markBold(find(name), false);
+    for (const QString& name : names)
+        if (!m_marked.contains(name))
+            markBold(find(name), true);
+    m_marked = names;
+}
+
 void WidgetOptionView::setChecked(const QString& name, bool ticked)
 {
     if (auto* box = qobject_cast<QAbstractButton*>(find(name)))

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -34,12 +35,17 @@ public:
     void setText(const QString& name, const QString& text) override;
     QString text(const QString& name) const override;
 
+    // Marks exactly these options (by name) as changed since they were shown: the
+    // caption of each turns bold, so the user sees what a write would change.
+    void markChanged(const QStringList& names);
+
     // The control of that name; nullptr when no root has one.
     QWidget* find(const QString& name) const;
 
 private:
     QList<Root> m_roots;
     mutable QHash<QString, QPointer<QWidget>> m_found;
+    QStringList m_marked;
 };
 
 } // namespace talmero::app

@@ -44,6 +44,7 @@ void ConfigPanel::show(const Option& o, int state)
 
 void ConfigPanel::clearCONF()
 {
+    m_showsBlock = false;
     for (const BlockLayout& b : blockLayouts()) {
         for (const Option& o : b.options) {
             m_view.setEnabled(qs(o.name), false);
@@ -89,6 +90,7 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
         m_host.notify(tl(b.unknownMessage));
         return true;
     }
+    m_showsBlock = true;
     bool writable = true;
     for (const Option& o : b.options) {
         if (!applies(o, var))
@@ -179,15 +181,21 @@ QString ConfigPanel::partSuffix(int page) const
     return info.sideGroup.empty() ? QString() : tl(info.sideSuffixes[pageSide(page)], "Pages");
 }
 
-bool ConfigPanel::hasUnwrittenChanges() const
+QStringList ConfigPanel::changedOptions() const
 {
+    QStringList names;
     for (const BlockLayout& b : blockLayouts()) {
         for (const Option& o : b.options) {
             if (o.writes() && viewState(o) != shownState(o))
-                return true;
+                names.append(qs(o.name));
         }
     }
-    return false;
+    return names;
+}
+
+bool ConfigPanel::hasUnwrittenChanges() const
+{
+    return !changedOptions().isEmpty();
 }
 
 bool ConfigPanel::mayDiscardChanges()

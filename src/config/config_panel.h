@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -104,6 +105,10 @@ public:
 
     // Whether the user changed an option since the block was shown (and did not write it).
     bool hasUnwrittenChanges() const;
+    // The options so changed, by control name.
+    QStringList changedOptions() const;
+    // Whether the options show a block (decoded), not the cleared page.
+    bool showsBlock() const { return m_showsBlock; }
     // Leaving a block with unwritten changes asks first; true when the page may go on.
     bool mayDiscardChanges();
 
@@ -119,6 +124,7 @@ private:
     std::array<QString, kBlockCount> m_decoded;
     // Per option: the tick (0/1) or item its last decode or reset showed.
     QHash<QString, int> m_shown;
+    bool m_showsBlock = false;
 };
 
 } // namespace talmero::config

@@ -47,6 +47,21 @@ TEST(SupportedPids, OnlyAPositiveMapMarksPids)
     }
 }
 
+TEST(LiveValues, DecodedAsObdDefinesThemAndNothingFromOtherAnswers)
+{
+    EXPECT_EQ(engineSpeed(QStringLiteral("410C1AF8")), 1726.0);
+    EXPECT_EQ(engineSpeed(QStringLiteral("410CFFFF")), 16383.75);
+    EXPECT_EQ(coolantTemperature(QStringLiteral("41057B")), 83.0);
+    EXPECT_EQ(coolantTemperature(QStringLiteral("410500")), -40.0);
+    EXPECT_EQ(adapterVoltage(QStringLiteral("12.6V")), 12.6);
+    for (const char* bad : {"", "NODATA", "7F0112", "410C1A", "410C1AF800", "410CZZ12", "41051A"})
+        EXPECT_FALSE(engineSpeed(QLatin1String(bad))) << bad;
+    for (const char* bad : {"4105", "41057B00", "410C7B", "?"})
+        EXPECT_FALSE(coolantTemperature(QLatin1String(bad))) << bad;
+    for (const char* bad : {"", "V", "12.6", "?", "-1.0V", "OK"})
+        EXPECT_FALSE(adapterVoltage(QLatin1String(bad))) << bad;
+}
+
 TEST(ElapsedText, WholeMillisecondsWithTheFractionCutOff)
 {
     EXPECT_EQ(elapsedText(1843900000), QStringLiteral("1843 ms"));
@@ -112,6 +127,13 @@ TEST_F(LiveDataTest, VoltageAndTestParse)
 
     live.Button1Click();
     EXPECT_EQ(rig.host.notices.last(), QStringLiteral("7M51-12K532-BA"));
+
+    rig.channel.canned.clear();
+    ASSERT_TRUE(live.openEngine());
+    const LiveSample s = live.sample();
+    EXPECT_EQ(s.engineSpeed, 800.0);
+    EXPECT_EQ(s.coolant, 83.0);
+    EXPECT_EQ(s.voltage, 12.6);
 }
 
 } // namespace

@@ -309,6 +309,20 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     EXPECT_FALSE(ticked("CheckBoxABS6"));
     EXPECT_FALSE(enabled("ButtonCONFwrite"));
     EXPECT_EQ(carBlock("760", 1), "00");
+
+    // The page says it came from the file until the car's block is read; a change is marked.
+    nextOpenPath = path;
+    click(main(), "ButtonCONFopen");
+    auto* source = control<QLabel>(main(), "LabelCONFsource");
+    EXPECT_TRUE(source->text().startsWith("Из файла:\n")) << source->text().toStdString();
+    EXPECT_TRUE(source->toolTip().endsWith("\n" + files[0])) << source->toolTip().toStdString();
+    auto* option = control<QAbstractButton>(main(), "CheckBoxABS6");
+    EXPECT_FALSE(option->font().bold());
+    option->click();
+    EXPECT_TRUE(option->font().bold());
+    click(main(), "ButtonCONFread");
+    EXPECT_EQ(source->text(), "");
+    EXPECT_FALSE(option->font().bold());
 }
 
 // A backup cancelled at a bus prompt or with its Cancel button writes no file at all.

@@ -53,6 +53,32 @@ TEST_F(MainWindowTest, OfflineModeOffersOnlyTheConfiguration)
         clickTab(tabs(), refused);
         EXPECT_EQ(tabs()->currentIndex(), 1) << refused;
     }
+    // Only the module pages that AS-BUILT lines serve (IPC, BCM) can be chosen.
+    auto* modulePages = control<QTabWidget>(main(), "TabbedCONF");
+    for (int page = 0; page < modulePages->count(); ++page)
+        EXPECT_EQ(modulePages->isTabEnabled(page), page == 0 || page == 2) << page;
+}
+
+TEST_F(MainWindowTest, ExtraRoomGoesToTheLogAndTheCodesAndTheSizeIsKept)
+{
+    startProgram();
+    connectTo(Connection::demoEntry());
+    tabs()->setCurrentIndex(0);
+    QWidget* codes = control<QWidget>(main(), "MemoDTC");
+    QCoreApplication::processEvents();
+    const QSize logBefore = log()->size();
+    const QSize codesBefore = codes->size();
+    main().resize(1200, 900);
+    QCoreApplication::processEvents();
+    EXPECT_GT(log()->height(), logBefore.height() + 100);
+    EXPECT_GT(codes->height(), codesBefore.height() + 100);
+    EXPECT_GT(codes->width(), codesBefore.width() + 150);
+
+    click(main(), "PanelStatus");
+    program.reset();
+    startProgram();
+    connectTo(Connection::demoEntry());
+    EXPECT_EQ(main().size(), QSize(1200, 900));
 }
 
 TEST_F(MainWindowTest, OnlineEveryTabAndButtonIsThere)

@@ -73,6 +73,23 @@ TEST_F(OperationTest, ControlsThatStartActionsWaitWhileOneRuns)
         EXPECT_TRUE(control<QWidget>(main(), name)->isEnabled()) << name;
 }
 
+TEST_F(OperationTest, PagesStayDisabledBehindAPromptWhenTheWindowIsActivatedAgain)
+{
+    goOnline();
+    const char* pages[] = {"TabConfiguration", "ButtonCONFread", "ButtonWriteEM", "ButtonDTC"};
+    int prompts = 0;
+    onNotice = [&](const QString&) {
+        ++prompts;
+        main().FormActivate(); // what the window does when the prompt gives it back the focus
+        for (const char* name : pages)
+            EXPECT_FALSE(control<QWidget>(main(), name)->isEnabled()) << name;
+    };
+    click(main(), "ButtonDTC");
+    EXPECT_GT(prompts, 0);
+    for (const char* name : pages)
+        EXPECT_TRUE(control<QWidget>(main(), name)->isEnabled()) << name;
+}
+
 TEST_F(OperationTest, CloseDuringAnActionIsHonouredAfterIt)
 {
     goOnline();

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 
 using talmero::app::Connection;
 using talmero::app::LogView;
@@ -57,17 +58,34 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "38400");
 
     click(start(), "ButtonOpenCOM");
-    EXPECT_EQ(notices, QStringList{"Неверный VIN код!"});
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].startsWith("Неверный VIN код!\nVIN — это 17 знаков")) << notices[0].toStdString();
+    EXPECT_TRUE(notices[0].contains(kPlaceholder));
     EXPECT_TRUE(stored().allKeys().isEmpty());
     EXPECT_TRUE(start().isVisible());
     EXPECT_FALSE(main().isVisible());
 
-    // No port at all: the demo car is offered, and tried without a VIN.
-    start().setPortLister([] { return QStringList{}; });
-    click(start(), "BitBtnRefresh");
-    EXPECT_EQ(ports->currentText(), Connection::demoEntry());
+    // Where adapters sit comes first; no such port: the demo car, before built-in ports.
+    using Entry = talmero::app::TFormStart::PortEntry;
+    const QString demo = Connection::demoEntry();
+    const struct {
+        QList<Entry> present;
+        QStringList offered;
+    } listings[] = {
+        {{{"ttyS0"}, {"ttyACM0"}, {"rfcomm0"}, {"ttyUSB1"}}, {"ttyACM0", "ttyUSB1", "rfcomm0", demo, "ttyS0"}},
+        {{{"COM1"}, {"COM7", true}}, {"COM7", demo, "COM1"}},
+        {{{"ttyS0"}, {"ttyS1"}}, {demo, "ttyS0", "ttyS1"}},
+        {{}, {demo}},
+    };
+    for (const auto& l : listings) {
+        start().setPortLister([&l] { return l.present; });
+        click(start(), "BitBtnRefresh");
+        EXPECT_EQ(items(ports), l.offered);
+        EXPECT_EQ(ports->currentIndex(), 0);
+    }
     notices.clear();
-    click(start(), "ButtonOpenCOM");
+    // Enter connects from the VIN field (here empty: the demo car needs none).
+    QTest::keyClick(vin->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(main().state().online) << notices.join('|').toStdString();
     EXPECT_EQ(main().state().carVIN, kPlaceholder);
 }
@@ -103,7 +121,7 @@ TEST_F(ShellTest, InvalidVINsStoreNothingAndOpenNothing)
                                QStringLiteral("wf0axxgcda12345 7")}) {
         notices.clear();
         connectTo(Connection::demoEntry(), bad);
-        EXPECT_EQ(notices, QStringList{"Неверный VIN код!"}) << bad.toStdString();
+        EXPECT_TRUE(notices.value(0).startsWith("Неверный VIN код!")) << bad.toStdString();
     }
     EXPECT_TRUE(stored().allKeys().isEmpty());
     EXPECT_EQ(main().session(), nullptr);
@@ -160,7 +178,7 @@ TEST_F(ShellTest, StoredSettingsFillTheWindow)
     startProgram();
 
     auto* vin = control<QComboBox>(start(), "StartVIN");
-    EXPECT_EQ(items(vin), (QStringList{"WF0AXXGCDA1234567", "WF0BXXGCDB7654321"}));
+    EXPECT_EQ(items(vin), (QStringList{kPlaceholder, "WF0AXXGCDA1234567", "WF0BXXGCDB7654321"}));
     EXPECT_EQ(vin->currentText(), "WF0BXXGCDB7654321");
     EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "9600");
 
@@ -168,7 +186,7 @@ TEST_F(ShellTest, StoredSettingsFillTheWindow)
     start().setPortLister([] { return QStringList{"ttyS5", "ttyS7"}; });
     click(start(), "BitBtnRefresh");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), (QStringList{"ttyS7", "ttyS5"} + Connection::demoEntries()));
+    EXPECT_EQ(items(ports), (QStringList{"ttyS7"} + Connection::demoEntries() + QStringList{"ttyS5"}));
     EXPECT_EQ(ports->currentText(), "ttyS7");
 
     // A VIN already known is not written again under another spelling.
