@@ -20,9 +20,6 @@ class Program;
 class TFormStart : public QWidget {
     Q_OBJECT
 public:
-    static const QString kSupportUrl;  // the program's page on the support site
-    static const QString kSiteUrl;     // the support site's front page
-
     explicit TFormStart(Program& program);
 
     // Where the names of the serial ports present come from (tests list their own).
@@ -32,7 +29,6 @@ public Q_SLOTS:
     void ButtonOpenCOMClick();
     void ButtonOfflineClick();
     void BitBtnRefreshClick();
-    void LabelsiteClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,11 +59,8 @@ private:
     QComboBox* ComboLanguage = nullptr; // System / English / Russian, from the next start
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
-    ClickableLabel* Labelhelp = nullptr;
-    ClickableLabel* Labelsite = nullptr;
     QLabel* Labelver = nullptr;
     QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
 };
 
 } // namespace talmero::app
