@@ -1638,11 +1638,11 @@ New:     </translation>
     </message>
     <message>
         <source>Connect - online</source>
-        <translation>Connect - online</translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <source>Disconnect - offline</source>
-        <translation>Disconnect - offline</translation>
+        <translation>Work offline</translation>
     </message>
     <message>
         <source>A virtual car inside the program: try every function without an adapter or a car</source>

@@ -157,14 +157,14 @@ void TabDiagnostics::keepReading()
     diag::DtcReading reading = m_codes->lastReading();
     const link::LinkState& state = m_form.state();
     reading.vin = state.vinFromCar.isEmpty() ? state.carVIN : state.vinFromCar;
-    diag::DtcHistory history(diag::DtcHistory::pathBeside(m_form.journalPath()));
+    diag::DtcHistory history(diag::DtcHistory::pathOf(m_form.journalPath()));
     if (!history.add(reading))
         m_form.host().log(tr("! Чтение кодов не сохранено в истории: %1").arg(history.error()));
 }
 
 void TabDiagnostics::ButtonDTChistoryClick()
 {
-    TFormDtcHistory window(diag::DtcHistory::pathBeside(m_form.journalPath()), this);
+    TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), this);
     dialogs().showModal(window);
 }
 

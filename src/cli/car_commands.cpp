@@ -111,7 +111,7 @@ struct CarCommand {
         diag::DtcReading reading = codes.lastReading();
         reading.vin = car.state.vinFromCar.isEmpty() && ctx.args.vinGiven ? ctx.args.vin : car.state.vinFromCar;
         if (!reading.modules.isEmpty()) {
-            diag::DtcHistory history(diag::DtcHistory::pathBeside(ctx.args.journal));
+            diag::DtcHistory history(diag::DtcHistory::pathOf(ctx.args.journal));
             if (!history.add(reading))
                 ctx.err << "the reading was not kept in " << history.path() << ": " << history.error() << '\n';
         }

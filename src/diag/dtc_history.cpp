@@ -50,10 +50,9 @@ QString csvField(const QString& value)
 
 } // namespace
 
-QString DtcHistory::pathBeside(const QString& journalPath)
+QString DtcHistory::pathOf(const QString& journalPath)
 {
-    const QString journal = journalPath.isEmpty() ? safety::Journal::defaultPath() : journalPath;
-    return QFileInfo(journal).absoluteDir().filePath(QStringLiteral("dtc_readings.sqlite"));
+    return journalPath.isEmpty() ? safety::Journal::defaultPath() : journalPath;
 }
 
 DtcHistory::DtcHistory(const QString& path) : m_path(path), m_connection(connectionName()) {}

@@ -24,13 +24,14 @@ struct DtcReading {
     QList<DtcModuleReading> modules; // in reading order; a cancelled reading holds fewer
 };
 
-// Every trouble-code reading, kept in an SQLite file of its own beside the write journal,
-// so that codes cleared from the car are still on record.
+// Every trouble-code reading, kept in a table of its own in the write journal's SQLite
+// file (a connection of its own), so that codes cleared from the car are still on record
+// and follow the journal wherever it is kept.
 class DtcHistory {
     Q_DECLARE_TR_FUNCTIONS(DtcHistory)
 public:
-    // dtc_readings.sqlite in the folder of the journal's file (empty: the default one).
-    static QString pathBeside(const QString& journalPath);
+    // The journal's file (empty: the default one).
+    static QString pathOf(const QString& journalPath);
 
     explicit DtcHistory(const QString& path);
     ~DtcHistory();

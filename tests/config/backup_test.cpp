@@ -193,6 +193,16 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     EXPECT_FALSE(QDir(fallback).exists());
 }
 
+// Run from its build folder, the program offers its own folder; installed under a prefix
+// (writable ~/.local/bin too), the documents folder.
+TEST_F(BackupTest, InstalledProgramKeepsBackupsInTheDocumentsFolder)
+{
+    for (const char* folder : {"build", "bin"})
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromLatin1(folder)));
+    EXPECT_EQ(VehicleBackup::defaultFolder(dir.filePath(QStringLiteral("build"))), dir.filePath(QStringLiteral("build")));
+    EXPECT_EQ(VehicleBackup::defaultFolder(dir.filePath(QStringLiteral("bin"))), VehicleBackup::documentsFolder());
+}
+
 // A write that fails half-way (here: the file size limit) leaves the older backup as it
 // was and no partial file anywhere.
 TEST_F(BackupTest, FailedWriteKeepsTheOlderFileWhole)
