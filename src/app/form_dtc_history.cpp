@@ -47,8 +47,8 @@ TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : 
     connect(ListDTCreadings, &QListWidget::currentRowChanged, this, &TFormDtcHistory::showReading);
 
     auto* split = new QHBoxLayout;
-    split->addWidget(ListDTCreadings, 1);
-    split->addWidget(MemoDTCreading, 2);
+    split->addWidget(ListDTCreadings);
+    split->addWidget(MemoDTCreading, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelDTChistory);
     layout->addLayout(split, 1);
@@ -62,12 +62,11 @@ TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : 
     else
         LabelDTChistory->setText(tr("Чтений: %1, новые сверху").arg(m_readings.size()));
     for (const diag::DtcReading& r : m_readings) {
-        QString item = r.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral("  ")
-            + tr("ошибок: %1").arg(codeCount(r));
-        if (!r.vin.isEmpty())
-            item += QStringLiteral("  ") + r.vin;
-        ListDTCreadings->addItem(item);
+        // The VIN heads the reading's text beside.
+        ListDTCreadings->addItem(r.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral("  ")
+                                 + tr("ошибок: %1").arg(codeCount(r)));
     }
+    ListDTCreadings->setMinimumWidth(ListDTCreadings->sizeHintForColumn(0) + 2 * ListDTCreadings->frameWidth() + 24);
     ButtonDTCexport->setEnabled(!m_readings.isEmpty());
     if (!m_readings.isEmpty())
         ListDTCreadings->setCurrentRow(0);

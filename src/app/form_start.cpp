@@ -1,6 +1,5 @@
 #include "app/form_start.h"
 
-#include "app/clickable_label.h"
 #include "app/connection.h"
 #include "app/connection_settings.h"
 #include "app/dialogs.h"

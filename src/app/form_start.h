@@ -13,7 +13,6 @@ class QPushButton;
 
 namespace talmero::app {
 
-class ClickableLabel;
 class Program;
 
 // The first window: the car's VIN, the port and its rate; connects or goes offline.

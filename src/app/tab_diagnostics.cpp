@@ -59,7 +59,6 @@ void TabDiagnostics::buildTroubleCodes()
     actionRow->setContentsMargins(0, 0, 0, 0);
     actionRow->addWidget(ButtonDTC);
     actionRow->addWidget(ButtonDTCclear);
-    actionRow->addWidget(ButtonDTChistory);
     m_form.operations().addControl(actions);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(actions);
@@ -68,6 +67,12 @@ void TabDiagnostics::buildTroubleCodes()
     auto* column = new QVBoxLayout(panel);
     column->addLayout(buttons);
     column->addWidget(MemoDTC, 1);
+    // Below the list, so that the progress beside Read keeps its room.
+    m_form.operations().addControl(ButtonDTChistory);
+    auto* below = new QHBoxLayout;
+    below->addStretch();
+    below->addWidget(ButtonDTChistory);
+    column->addLayout(below);
 
     connect(ButtonDTC, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCClick);
     connect(ButtonDTCclear, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCclearClick);
