@@ -9,6 +9,8 @@ packages=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev
           libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
           desktop-file-utils appstream dpkg-dev)
+# CPack's library scan runs `file`; the window icon's PNG is rendered from the SVG.
+packages+=(file librsvg2-bin)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 
 missing=()

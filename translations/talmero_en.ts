@@ -5,26 +5,34 @@
         <name>AsBuilt</name>
         <message>
             <source>Неверный адрес строки AS-BUILT</source>
-            <translation>Wrong AS-BUILT line address</translation>
+            <translation>Unknown AS-BUILT line address</translation>
         </message>
         <message>
             <source>Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр</source>
-            <translation>Invalid character “%1”: the line consists of hexadecimal digits</translation>
+            <translation>Invalid character “%1”: use hexadecimal digits only (0-9, A-F)</translation>
         </message>
         <message>
             <source>Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)</source>
-            <translation>Wrong line length: %1 digits, %2 needed (data and checksum)</translation>
+            <translation>Wrong line length: %1 digits; %2 are needed (data plus checksum)</translation>
         </message>
         <message>
             <source>Неверная контрольная сумма %1, ожидается %2</source>
-            <translation>Wrong checksum %1, expected %2</translation>
+            <translation>Checksum %1 is wrong; it should be %2</translation>
+        </message>
+        <message>
+            <source>Это строка для адреса %1, а здесь нужна строка %2</source>
+            <translation>This line is for address %1; the line needed here is %2</translation>
+        </message>
+        <message>
+            <source>Нет контрольной суммы: после %1 цифр данных нужны ещё 2</source>
+            <translation>The checksum is missing: 2 more digits are needed after the %1 data digits</translation>
         </message>
     </context>
     <context>
         <name>AsBuiltConversion</name>
         <message>
             <source>Заполните строку с указанным адресом и нажмите OK</source>
-            <translation>Fill in the line with the address shown and press OK</translation>
+            <translation>Enter the line for the address shown and press OK</translation>
         </message>
         <message>
             <source>* Прочитан AS-BUILT модуля </source>
@@ -44,7 +52,7 @@
         </message>
         <message>
             <source>! Неверная строка AS-BUILT</source>
-            <translation>! Wrong AS-BUILT line</translation>
+            <translation>! Invalid AS-BUILT line</translation>
         </message>
     </context>
     <context>
@@ -90,18 +98,18 @@
         <message>
             <source>! Неверная структура файла:
 </source>
-            <translation>! Wrong file structure:
+            <translation>! The file's structure is not valid:
 </translation>
         </message>
         <message>
             <source>Неверная структура файла:
 </source>
-            <translation>Wrong file structure:
+            <translation>The file's structure is not valid:
 </translation>
         </message>
         <message>
             <source>! Нет данных о модуле</source>
-            <translation>! No data for the module</translation>
+            <translation>! The file holds no data for this module</translation>
         </message>
         <message>
             <source>! Нет данных о конфигурации</source>
@@ -214,7 +222,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         <name>ConfigTransfer</name>
         <message>
             <source>! Неверный ответ модуля</source>
-            <translation>! Wrong answer from the module</translation>
+            <translation>! Unexpected answer from the module</translation>
         </message>
         <message>
             <source>! Ошибка</source>
@@ -254,6 +262,37 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         <message>
             <source>Folder for the backup</source>
             <translation>Backup folder</translation>
+        </message>
+    </context>
+    <context>
+        <name>DtcHistory</name>
+        <message>
+            <source>нет драйвера SQLite</source>
+            <translation>no SQLite driver</translation>
+        </message>
+        <message>
+            <source>не создан каталог %1</source>
+            <translation>the folder %1 could not be created</translation>
+        </message>
+        <message>
+            <source>VIN %1</source>
+            <translation>VIN %1</translation>
+        </message>
+        <message>
+            <source>Ни один модуль не прочитан</source>
+            <translation>No module was read</translation>
+        </message>
+        <message>
+            <source>  не прочитан</source>
+            <translation>  not read</translation>
+        </message>
+        <message>
+            <source>статус %1</source>
+            <translation>status %1</translation>
+        </message>
+        <message>
+            <source>  список кодов не прочитан</source>
+            <translation>  the list of codes could not be read</translation>
         </message>
     </context>
     <context>
@@ -362,7 +401,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>Sedan</source>
-            <translation>Sedan</translation>
+            <translation>Saloon</translation>
         </message>
         <message>
             <source>5 door hatchback</source>
@@ -426,7 +465,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>Wst all at the touch.</source>
-            <translation>One-touch for all windows</translation>
+            <translation>One-touch operation of all windows</translation>
         </message>
         <message>
             <source>Auto locking while driving</source>
@@ -438,11 +477,11 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>Blinking whendeadlocking on 1 press</source>
-            <translation>Flash when deadlocking on 1 press</translation>
+            <translation>Flash when deadlocking with one press</translation>
         </message>
         <message>
             <source>Deadlock on 1 press of remote</source>
-            <translation>Deadlock on 1 press of remote</translation>
+            <translation>Deadlock with one press of the remote</translation>
         </message>
         <message>
             <source>2 stage car opening</source>
@@ -450,7 +489,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>Auto heated windows activation</source>
-            <translation>Auto heated windows activation</translation>
+            <translation>Heated windows switch on automatically</translation>
         </message>
         <message>
             <source>Central locking CAN control</source>
@@ -478,7 +517,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>Open boot on second press of remote</source>
-            <translation>Open boot on second press of remote</translation>
+            <translation>Open the boot with a second press of the remote</translation>
         </message>
         <message>
             <source>Central looking / remote control</source>
@@ -873,7 +912,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         <name>LiveData</name>
         <message>
             <source>! Неверный ответ адаптера</source>
-            <translation>! Wrong answer from the adapter</translation>
+            <translation>! Unexpected answer from the adapter</translation>
         </message>
         <message>
             <source>Напряжение - </source>
@@ -1041,10 +1080,6 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
             <translation>Both modules (DDM+PDM)</translation>
         </message>
         <message>
-            <source>Control panel</source>
-            <translation>Control panel</translation>
-        </message>
-        <message>
             <source>Read configuration</source>
             <translation>Read configuration</translation>
         </message>
@@ -1097,7 +1132,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ модуля</source>
-            <translation>! Wrong answer from the module</translation>
+            <translation>! Unexpected answer from the module</translation>
         </message>
         <message>
             <source>Вторая часть конфигурации модуля BCM находится по адресу "04"</source>
@@ -1105,7 +1140,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>Информации о VIN коде модуль не содержит</source>
-            <translation>The module holds no VIN information</translation>
+            <translation>This module does not store the VIN</translation>
         </message>
         <message>
             <source>* Чтение VIN кода из модуля </source>
@@ -1172,7 +1207,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ адаптера</source>
-            <translation>! Wrong answer from the adapter</translation>
+            <translation>! Unexpected answer from the adapter</translation>
         </message>
         <message>
             <source>! Ошибка</source>
@@ -1199,7 +1234,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ адаптера</source>
-            <translation>! Wrong answer from the adapter</translation>
+            <translation>! Unexpected answer from the adapter</translation>
         </message>
         <message>
             <source>! Ошибка</source>
@@ -1231,7 +1266,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ модуля</source>
-            <translation>! Wrong answer from the module</translation>
+            <translation>! Unexpected answer from the module</translation>
         </message>
         <message>
             <source>Ошибок: </source>
@@ -1239,7 +1274,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ</source>
-            <translation>! Wrong answer</translation>
+            <translation>! Unexpected answer</translation>
         </message>
         <message>
             <source>#%1 - %2 статус: %3</source>
@@ -1259,7 +1294,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Операция выполнена не полностью</source>
-            <translation>! The operation was not completed in full</translation>
+            <translation>! The operation was only partly completed</translation>
         </message>
         <message>
             <source>* Операция выполнена</source>
@@ -1278,7 +1313,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ адаптера</source>
-            <translation>! Wrong answer from the adapter</translation>
+            <translation>! Unexpected answer from the adapter</translation>
         </message>
         <message>
             <source>! Связь с адаптером потеряна: файл не записан</source>
@@ -1306,11 +1341,19 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Ошибка сохранения файла в каталоге </source>
-            <translation>! Error saving the file in folder </translation>
+            <translation>! Could not save the file in the folder </translation>
         </message>
         <message>
             <source>! Ошибка сохранения файла</source>
-            <translation>! Error saving the file</translation>
+            <translation>! Could not save the file</translation>
+        </message>
+        <message>
+            <source>* VIN в копии: %1, указанный при подключении (из модулей не прочитан)</source>
+            <translation>* VIN in the backup: %1, as given when connecting (the modules' VIN could not be read)</translation>
+        </message>
+        <message>
+            <source>* VIN в копии: %1, прочитанный из модулей автомобиля</source>
+            <translation>* VIN in the backup: %1, as read from the car's modules</translation>
         </message>
     </context>
     <context>
@@ -1321,7 +1364,7 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
         <message>
             <source>! Неверный ответ модуля</source>
-            <translation>! Wrong answer from the module</translation>
+            <translation>! Unexpected answer from the module</translation>
         </message>
         <message>
             <source>! Блок модуля не прочитан: запись не выполнена</source>
@@ -1588,7 +1631,7 @@ New:     </translation>
         </message>
         <message>
             <source>pozostale wiersze AS-BUILT nie zmienione...</source>
-            <translation>other AS-BUILT lines unchanged...</translation>
+            <translation>The other AS-BUILT lines stay as they are.</translation>
         </message>
     </context>
     <context>
@@ -1600,6 +1643,41 @@ New:     </translation>
         <message>
             <source>Zamknac okno zapisu</source>
             <translation>Close</translation>
+        </message>
+    </context>
+    <context>
+        <name>talmero::app::TFormDtcHistory</name>
+        <message>
+            <source>TALMERO - Прочитанные коды ошибок</source>
+            <translation>TALMERO - Trouble code readings</translation>
+        </message>
+        <message>
+            <source>Экспорт...</source>
+            <translation>Export...</translation>
+        </message>
+        <message>
+            <source>Сохранить выбранное чтение в текстовый файл или CSV</source>
+            <translation>Save the selected reading as a text or CSV file</translation>
+        </message>
+        <message>
+            <source>! История чтений недоступна: </source>
+            <translation>! The reading history is unavailable: </translation>
+        </message>
+        <message>
+            <source>Чтений: %1, новые сверху</source>
+            <translation>Readings: %1, newest first</translation>
+        </message>
+        <message>
+            <source>ошибок: %1</source>
+            <translation>codes: %1</translation>
+        </message>
+        <message>
+            <source>Текст (*.txt);;CSV (*.csv)</source>
+            <translation>Text (*.txt);;CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>! Файл не сохранён: </source>
+            <translation>! The file was not saved: </translation>
         </message>
     </context>
     <context>
@@ -1649,7 +1727,7 @@ New:     </translation>
         <name>talmero::app::TFormMain</name>
         <message>
             <source>Ошибка записи файла </source>
-            <translation>Error writing file </translation>
+            <translation>Could not write the file </translation>
         </message>
         <message>
             <source>Make backup copies of the settings of the car</source>
@@ -1697,7 +1775,7 @@ New:     </translation>
         </message>
         <message>
             <source>* Вход в OFFLINE режим</source>
-            <translation>* Entering OFFLINE mode</translation>
+            <translation>* Working offline</translation>
         </message>
         <message>
             <source>* Порт закрыт</source>
@@ -1705,7 +1783,7 @@ New:     </translation>
         </message>
         <message>
             <source>* Выход из OFFLINE режима</source>
-            <translation>* Leaving OFFLINE mode</translation>
+            <translation>* Offline mode ended</translation>
         </message>
         <message>
             <source>Module %1 of %2: %3</source>
@@ -1724,7 +1802,7 @@ New:     </translation>
         <name>talmero::app::TFormStart</name>
         <message>
             <source>TALMERO (Interface Settings)</source>
-            <translation>TALMERO (Interface settings)</translation>
+            <translation>TALMERO - Connection settings</translation>
         </message>
         <message>
             <source>VIN Car</source>
@@ -1732,11 +1810,11 @@ New:     </translation>
         </message>
         <message>
             <source>Communication port</source>
-            <translation>Communication port</translation>
+            <translation>Serial port</translation>
         </message>
         <message>
             <source>update port COM</source>
-            <translation>Refresh the COM port list</translation>
+            <translation>Refresh the port list</translation>
         </message>
         <message>
             <source>Mode communication</source>
@@ -1752,23 +1830,11 @@ New:     </translation>
         </message>
         <message>
             <source>Connect - online</source>
-            <translation>Connect - online</translation>
+            <translation>Connect</translation>
         </message>
         <message>
             <source>Disconnect - offline</source>
-            <translation>Disconnect - offline</translation>
-        </message>
-        <message>
-            <source>Support</source>
-            <translation>Support</translation>
-        </message>
-        <message>
-            <source>Translated program</source>
-            <translation>Program translation</translation>
-        </message>
-        <message>
-            <source>English texts: TALMERO team, 1.0</source>
-            <translation>English texts: TALMERO team, 1.0</translation>
+            <translation>Work offline</translation>
         </message>
         <message>
             <source>A virtual car inside the program: try every function without an adapter or a car</source>
@@ -1830,6 +1896,14 @@ VIN — это 17 знаков: латинские буквы и цифры, б�
 A VIN has 17 characters: letters and digits, without I, O and Q.
 If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
         </message>
+        <message>
+            <source>Версия %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>Английский перевод: команда TALMERO</source>
+            <translation>English translation: the TALMERO team</translation>
+        </message>
     </context>
     <context>
         <name>talmero::app::TabConfiguration</name>
@@ -1850,7 +1924,7 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <name>talmero::app::TabDiagnostics</name>
         <message>
             <source>Diagnostic errors in modules</source>
-            <translation>Trouble codes in modules</translation>
+            <translation>Trouble codes</translation>
         </message>
         <message>
             <source>Read</source>
@@ -1871,6 +1945,18 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <message>
             <source>Module %1 of %2: %3</source>
             <translation>Module %1 of %2: %3</translation>
+        </message>
+        <message>
+            <source>История...</source>
+            <translation>History...</translation>
+        </message>
+        <message>
+            <source>Все сохранённые чтения кодов ошибок; экспорт в текст или CSV</source>
+            <translation>Every trouble code reading kept; export as text or CSV</translation>
+        </message>
+        <message>
+            <source>! Чтение кодов не сохранено в истории: %1</source>
+            <translation>! The trouble code reading was not saved in the history: %1</translation>
         </message>
     </context>
     <context>
@@ -1939,25 +2025,25 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <name>talmero::link::SerialChannel</name>
         <message>
             <source>Ошибка открытия порта</source>
-            <translation>Error opening the port</translation>
+            <translation>Could not open the port</translation>
         </message>
         <message>
             <source>Ошибка открытия порта: нет прав доступа к %1.
 В Linux добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.</source>
-            <translation>Error opening the port: no permission to access %1.
+            <translation>Could not open the port: no permission to access %1.
 On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and log in again.</translation>
         </message>
         <message>
             <source>Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.</source>
-            <translation>Error opening the port: %1 is in use by another program. Close it and connect again.</translation>
+            <translation>Could not open the port: %1 is in use by another program. Close it and connect again.</translation>
         </message>
         <message>
             <source>Ошибка настройки параметров порта</source>
-            <translation>Error setting the port parameters</translation>
+            <translation>Could not set the port parameters</translation>
         </message>
         <message>
             <source>Ошибка сброса порта</source>
-            <translation>Error resetting the port</translation>
+            <translation>Could not reset the port</translation>
         </message>
     </context>
 </TS>

@@ -24,8 +24,8 @@ Dialogs Dialogs::standard()
         QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, parent);
         box.exec();
     };
-    d.saveFileName = [](QWidget* parent, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+    d.saveFileName = [](QWidget* parent, const QString& filter, const QString& suggested) {
+        return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
     };
     d.openFileName = [](QWidget* parent, const QString& filter, const QString& folder) {
         return QFileDialog::getOpenFileName(parent, QString(), folder, filter);

@@ -15,8 +15,8 @@ namespace talmero::app {
 struct Dialogs {
     // A notice with one OK button; returns once it is acknowledged.
     std::function<void(QWidget* parent, const QString& text)> notice;
-    // The file name chosen in a save dialog, empty when cancelled.
-    std::function<QString(QWidget* parent, const QString& filter)> saveFileName;
+    // The file name chosen in a save dialog that offers suggested, empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& filter, const QString& suggested)> saveFileName;
     // The file name chosen in an open dialog that starts in folder, empty when cancelled.
     std::function<QString(QWidget* parent, const QString& filter, const QString& folder)> openFileName;
     // The folder chosen in a folder dialog that starts in folder, empty when cancelled.

@@ -58,6 +58,8 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     layout->addStretch();
 
     connect(Button1, &QPushButton::clicked, this, &TFormAsBuilt::Button1Click);
+    // A complaint about the line before it was edited no longer holds.
+    connect(Edit1, &QLineEdit::textEdited, LabelProblem, &QLabel::clear);
 }
 
 void TFormAsBuilt::Button1Click()

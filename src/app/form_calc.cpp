@@ -4,6 +4,7 @@
 #include "link/codecs.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -86,8 +87,16 @@ void TFormCalc::showEvent(QShowEvent* event)
     FormActivate();
 }
 
+void TFormCalc::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        m_cancelled = true;
+    QDialog::keyPressEvent(event);
+}
+
 void TFormCalc::FormActivate()
 {
+    m_cancelled = false;
     // Nothing is kept from the last showing, not even a field equal to the new value.
     const QString hex = m_calcText.size() < 2 ? QStringLiteral("00") : link::cutCOM(m_calcText);
     {

@@ -25,6 +25,8 @@ public:
     void setCalcText(const QString& calcText) { m_calcText = calcText; }
     // The hex value of the last closing: without blanks, cut to whole bytes.
     QString closingHex() const { return m_closingHex; }
+    // Whether the last showing was left with Escape: its value is not to be taken.
+    bool cancelled() const { return m_cancelled; }
 
     // Shows the window modally for calcText and returns its closing value.
     QString execFor(const QString& calcText);
@@ -39,12 +41,14 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Every way of closing (button, Escape, window manager) ends here.
     void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormClose();
 
     QString m_calcText;
     QString m_closingHex;
+    bool m_cancelled = false;
 
     QLineEdit* Edit2 = nullptr;
     QLineEdit* Edit1 = nullptr;

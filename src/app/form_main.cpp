@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -283,12 +285,8 @@ QString TFormMain::backupFolder() const
     const QString last = ConnectionSettings::load().lastBackupFolder;
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
-    // An installed program's folder is not the user's to write into.
-    const QFileInfo program(programFolder());
-    if (program.isDir() && program.isWritable())
-        return programFolder();
-    const QString documents = config::VehicleBackup::documentsFolder();
-    return QDir().mkpath(documents) ? documents : programFolder();
+    const QString folder = config::VehicleBackup::defaultFolder(programFolder());
+    return QDir().mkpath(folder) ? folder : programFolder();
 }
 
 QString TFormMain::programFolder() const
@@ -338,7 +336,10 @@ void TFormMain::ButtonSaveLOGClick()
 {
     if (!MemoLOG->hasLines())
         return;
-    QString path = dialogs().saveFileName(this, tr("dokument tekstowy (*.txt)"));
+    const QString suggested = QStringLiteral("talmero_log_")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".txt");
+    QString path = dialogs().saveFileName(this, tr("dokument tekstowy (*.txt)"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggested));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))

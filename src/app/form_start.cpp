@@ -1,6 +1,5 @@
 #include "app/form_start.h"
 
-#include "app/clickable_label.h"
 #include "app/connection.h"
 #include "app/connection_settings.h"
 #include "app/dialogs.h"
@@ -26,8 +25,6 @@
 
 namespace talmero::app {
 
-const QString TFormStart::kSupportUrl = QStringLiteral("https://talmero.example.org/support");
-const QString TFormStart::kSiteUrl = QStringLiteral("https://talmero.example.org");
 
 namespace {
 
@@ -135,18 +132,9 @@ void TFormStart::buildControls()
     ButtonOffline->setToolTip(tr(
         "no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)"));
 
-    Labelhelp = named(new ClickableLabel(this), "Labelhelp");
-    Labelhelp->setText(tr("Support"));
-    Labelhelp->setToolTip(kSupportUrl);
-    Labelhelp->styleAsLink();
-    Labelsite = named(new ClickableLabel(this), "Labelsite");
-    Labelsite->setText(QStringLiteral("talmero.example.org"));
-    Labelsite->setToolTip(kSiteUrl);
-    Labelsite->styleAsLink();
-    Labelver = named(new QLabel(QStringLiteral("ver. ") + QStringLiteral(TALMERO_VERSION)
-                                    + QStringLiteral(" EN"), this), "Labelver");
-    Label5 = named(new QLabel(tr("Translated program"), this), "Label5");
-    Label6 = named(new QLabel(tr("English texts: TALMERO team, 1.0"), this), "Label6");
+    // The program has no web site: no link is offered that leads nowhere.
+    Labelver = named(new QLabel(tr("Версия %1").arg(QStringLiteral(TALMERO_VERSION)), this), "Labelver");
+    Label5 = named(new QLabel(tr("Английский перевод: команда TALMERO"), this), "Label5");
 
     // Everything above starts or changes a connection: quiet while one is being opened.
     auto* controls = named(new QWidget(this), "PanelControls");
@@ -176,22 +164,15 @@ void TFormStart::buildControls()
     BitBtnRefresh->setFixedWidth(32);
     m_runner.addControl(controls);
 
-    auto* links = new QHBoxLayout;
-    links->addWidget(Labelhelp);
-    links->addSpacing(12);
-    links->addWidget(Labelsite);
-    links->addStretch();
-    links->addWidget(Labelver);
     auto* credits = new QHBoxLayout;
     credits->addWidget(Label5);
     credits->addStretch();
-    credits->addWidget(Label6);
+    credits->addWidget(Labelver);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(12, 12, 12, 8);
     page->addWidget(controls);
     page->addSpacing(6);
-    page->addLayout(links);
     page->addLayout(credits);
 
     // Top to bottom, left to right.
@@ -210,8 +191,6 @@ void TFormStart::buildControls()
     connect(ButtonOpenCOM, &QPushButton::clicked, this, &TFormStart::ButtonOpenCOMClick);
     connect(ButtonOffline, &QPushButton::clicked, this, &TFormStart::ButtonOfflineClick);
     connect(BitBtnRefresh, &QPushButton::clicked, this, &TFormStart::BitBtnRefreshClick);
-    connect(Labelhelp, &ClickableLabel::clicked, this, &TFormStart::LabelsiteClick);
-    connect(Labelsite, &ClickableLabel::clicked, this, &TFormStart::LabelsiteClick);
 
     setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
 }
@@ -341,12 +320,6 @@ void TFormStart::ButtonOfflineClick()
 void TFormStart::BitBtnRefreshClick()
 {
     fillPorts();
-}
-
-void TFormStart::LabelsiteClick()
-{
-    if (const auto* label = qobject_cast<QLabel*>(sender()))
-        dialogs().openUrl(label->toolTip());
 }
 
 void TFormStart::closeEvent(QCloseEvent* event)

@@ -13,16 +13,12 @@ class QPushButton;
 
 namespace talmero::app {
 
-class ClickableLabel;
 class Program;
 
 // The first window: the car's VIN, the port and its rate; connects or goes offline.
 class TFormStart : public QWidget {
     Q_OBJECT
 public:
-    static const QString kSupportUrl;  // the program's page on the support site
-    static const QString kSiteUrl;     // the support site's front page
-
     explicit TFormStart(Program& program);
 
     // A serial port present, and whether its USB identifiers say it is a USB device.
@@ -42,7 +38,6 @@ public Q_SLOTS:
     void ButtonOpenCOMClick();
     void ButtonOfflineClick();
     void BitBtnRefreshClick();
-    void LabelsiteClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,11 +74,8 @@ private:
     QComboBox* ComboBusSwitch = nullptr; // how the adapter reaches the two buses
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
-    ClickableLabel* Labelhelp = nullptr;
-    ClickableLabel* Labelsite = nullptr;
     QLabel* Labelver = nullptr;
     QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
 };
 
 } // namespace talmero::app

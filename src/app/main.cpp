@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,8 @@ int main(int argc, char** argv)
     talmero::link::installLanguage(application, language.value_or(talmero::link::Language::System));
     // Ties the window to its desktop entry (icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALMERO_APP_ID));
+    // X11 takes the icon from the window itself.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talmero.png")));
 
     talmero::app::Program program;
     program.start();

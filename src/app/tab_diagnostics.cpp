@@ -1,5 +1,7 @@
 #include "app/tab_diagnostics.h"
 
+#include "app/dialogs.h"
+#include "app/form_dtc_history.h"
 #include "app/form_main.h"
 #include "app/live_panel.h"
 #include "app/widget_names.h"
@@ -40,6 +42,8 @@ void TabDiagnostics::buildTroubleCodes()
     ButtonDTC = named(new QPushButton(tr("Read"), panel), "ButtonDTC");
     ButtonDTCclear = named(new QPushButton(tr("Crear"), panel), "ButtonDTCclear");
     ButtonDTCclear->setEnabled(false);
+    ButtonDTChistory = named(new QPushButton(tr("История..."), panel), "ButtonDTChistory");
+    ButtonDTChistory->setToolTip(tr("Все сохранённые чтения кодов ошибок; экспорт в текст или CSV"));
     // Eleven modules take a while; this says which one is being read.
     LabelDTCprogress = named(new QLabel(panel), "LabelDTCprogress");
     LabelDTCprogress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -66,9 +70,16 @@ void TabDiagnostics::buildTroubleCodes()
     auto* column = new QVBoxLayout(panel);
     column->addLayout(buttons);
     column->addWidget(MemoDTC, 1);
+    // Below the list, so that the progress beside Read keeps its room.
+    m_form.operations().addControl(ButtonDTChistory);
+    auto* below = new QHBoxLayout;
+    below->addStretch();
+    below->addWidget(ButtonDTChistory);
+    column->addLayout(below);
 
     connect(ButtonDTC, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCClick);
     connect(ButtonDTCclear, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCclearClick);
+    connect(ButtonDTChistory, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTChistoryClick);
     connect(ButtonDTCcancel, &QPushButton::clicked, this, [this] { m_form.operations().requestCancel(); });
 }
 
@@ -93,15 +104,19 @@ diag::TroubleCodes* TabDiagnostics::troubleCodes()
 
 void TabDiagnostics::ButtonDTCClick()
 {
-    const bool ran = m_form.runOperation([this] {
+    bool started = false;
+    const bool ran = m_form.runOperation([this, &started] {
         diag::TroubleCodes* codes = troubleCodes();
         if (!codes)
             return;
+        started = true;
         ButtonDTCclear->setEnabled(false);
         ButtonDTCcancel->show();
         ButtonDTCclear->setEnabled(codes->ButtonDTCClick());
     });
     if (ran) { // also after an error ended the reading
+        if (started)
+            keepReading();
         ButtonDTCcancel->hide();
         scrollToReading();
         LabelDTCprogress->clear();
@@ -115,6 +130,24 @@ void TabDiagnostics::ButtonDTCclearClick()
         if (diag::TroubleCodes* codes = troubleCodes())
             ButtonDTCclear->setEnabled(codes->ButtonDTCclearClick());
     });
+}
+
+void TabDiagnostics::keepReading()
+{
+    if (!m_codes || m_codes->lastReading().modules.isEmpty())
+        return;
+    diag::DtcReading reading = m_codes->lastReading();
+    const link::LinkState& state = m_form.state();
+    reading.vin = state.vinFromCar.isEmpty() ? state.carVIN : state.vinFromCar;
+    diag::DtcHistory history(diag::DtcHistory::pathOf(m_form.journalPath()));
+    if (!history.add(reading))
+        m_form.host().log(tr("! Чтение кодов не сохранено в истории: %1").arg(history.error()));
+}
+
+void TabDiagnostics::ButtonDTChistoryClick()
+{
+    TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), this);
+    dialogs().showModal(window);
 }
 
 void TabDiagnostics::appendMemo(const QString& line)

@@ -33,6 +33,7 @@ public:
 public Q_SLOTS:
     void ButtonDTCClick();
     void ButtonDTCclearClick();
+    void ButtonDTChistoryClick();
 
 private:
     void buildTroubleCodes();
@@ -45,6 +46,7 @@ private:
     void showProgress(int k, int total, const QString& header) override;
     void startReading(const QDateTime& when) override;
     void scrollToReading();
+    void keepReading(); // the last reading, into the history
 
     TFormMain& m_form;
     std::unique_ptr<diag::TroubleCodes> m_codes;
@@ -52,6 +54,7 @@ private:
 
     QPushButton* ButtonDTC = nullptr;
     QPushButton* ButtonDTCclear = nullptr;
+    QPushButton* ButtonDTChistory = nullptr;
     QLabel* LabelDTCprogress = nullptr;
     QPushButton* ButtonDTCcancel = nullptr; // shown while a reading runs
     int m_readingBlock = -1;                 // the memo line that starts the last reading

@@ -157,8 +157,11 @@ void TabService::RadioGroupModClick(int item)
     GroupBoxEM->setEnabled(choice->groupBoxEMEnabled);
     GroupBoxVIN->setEnabled(choice->groupBoxVINEnabled);
     ButtonRestart->setEnabled(choice->buttonRestartEnabled);
-    if (!choice->notice.isEmpty())
+    const bool bcm = m_form.state().curModul.name == QLatin1String("BCM");
+    if (!choice->notice.isEmpty() && !(bcm && m_bcmNoticeShown)) {
+        m_bcmNoticeShown = m_bcmNoticeShown || bcm;
         showNotice(window(), choice->notice);
+    }
 }
 
 void TabService::CheckBoxVINadClick()
@@ -196,7 +199,11 @@ void TabService::LabelEMClick()
 {
     link::LinkState& state = m_form.state();
     state.calcText = LabelEM->text();
-    EditEM->setText(m_form.program().FormCalc().execFor(state.calcText));
+    TFormCalc& calc = m_form.program().FormCalc();
+    const QString hex = calc.execFor(state.calcText);
+    // Escape leaves the block to write as it was.
+    if (!calc.cancelled())
+        EditEM->setText(hex);
 }
 
 void TabService::ButtonWriteEMClick()

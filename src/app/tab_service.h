@@ -42,6 +42,7 @@ private:
 
     QGroupBox* RadioGroupMod = nullptr;
     QButtonGroup* m_moduleItems = nullptr;
+    bool m_bcmNoticeShown = false; // the BCM's notice is said once a session
 
     QGroupBox* GroupBoxVIN = nullptr;
     QPushButton* ButtonReadVIN = nullptr;

@@ -6,6 +6,7 @@
 #include "config/change_description.h"
 #include "config/config_transfer.h"
 #include "config/pages.h"
+#include "diag/dtc_history.h"
 #include "diag/dtc_memo.h"
 #include "diag/live_data.h"
 #include "diag/service_tab.h"
@@ -98,12 +99,26 @@ struct CarCommand {
         if (w().size() != 2 || (w()[1] != QLatin1String("read") && w()[1] != QLatin1String("clear")))
             return ctx.usage(QStringLiteral("dtc takes read or clear"));
         const bool clearing = w()[1] == QLatin1String("clear");
+        if (clearing && !ctx.args.save.isEmpty())
+            return ctx.usage(QStringLiteral("--save goes with dtc read"));
         StreamMemo quiet(nullptr);
         StreamMemo shown(&ctx.out);
         // Clearing reaches the modules that reported codes, so a reading comes first.
         diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
         const qsizetype from = ctx.host.lines().size();
         codes.ButtonDTCClick();
+        // Kept before anything else, also when the reading did not reach every module.
+        diag::DtcReading reading = codes.lastReading();
+        reading.vin = car.state.vinFromCar.isEmpty() && ctx.args.vinGiven ? ctx.args.vin : car.state.vinFromCar;
+        if (!reading.modules.isEmpty()) {
+            diag::DtcHistory history(diag::DtcHistory::pathOf(ctx.args.journal));
+            if (!history.add(reading))
+                ctx.err << "the reading was not kept in " << history.path() << ": " << history.error() << '\n';
+        }
+        if (!ctx.args.save.isEmpty()) {
+            if (const QString error = diag::exportReadings(ctx.args.save, {reading}); !error.isEmpty())
+                return ctx.fail(QStringLiteral("cannot write ") + ctx.args.save + QStringLiteral(": ") + error);
+        }
         // Codes found are a result; a reading that did not reach every module is a failure.
         if (!codes.readingComplete())
             return ctx.fail(ctx.host.failureSince(from));
@@ -189,7 +204,9 @@ struct CarCommand {
     {
         if (w().size() != 1)
             return ctx.usage(QStringLiteral("backup takes no arguments but --dir"));
-        const QString folder = ctx.args.dir.isEmpty() ? QCoreApplication::applicationDirPath() : ctx.args.dir;
+        const QString folder = ctx.args.dir.isEmpty()
+            ? config::VehicleBackup::defaultFolder(QCoreApplication::applicationDirPath())
+            : ctx.args.dir;
         config::VehicleBackup backup(*car.session, ctx.host);
         backup.setFallbackAllowed(ctx.args.dir.isEmpty());
         if (ctx.args.log) {
@@ -198,21 +215,16 @@ struct CarCommand {
                 ctx.err.flush();
             });
         }
-        // The file is named after the car's own VIN unless one is given.
-        QString vin = ctx.args.vin;
-        if (!ctx.args.vinGiven) {
-            const QString fromCar = readCarVin();
-            if (fromCar.isEmpty())
-                ctx.err << "the car's VIN could not be read; the file is named with " << vin << '\n';
-            else
-                vin = fromCar;
-        }
+        // The file is named after the VIN the car's modules hold; the one given is the
+        // fallback.
         const qsizetype from = ctx.host.lines().size();
-        const QString path = backup.BitBtnSaveAutoClick(vin, folder);
+        const QString path = backup.BitBtnSaveAutoClick(ctx.args.vin, folder);
         if (path.isEmpty()) {
             const QString failure = ctx.host.failureSince(from);
             return ctx.fail(failure.isEmpty() ? QStringLiteral("no file was written") : failure);
         }
+        if (backup.vinRead().isEmpty())
+            ctx.err << "the car's VIN could not be read; the file is named with " << ctx.args.vin << '\n';
         // The file is there; what it lacks is said, not hidden.
         if (!ctx.args.log) {
             for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {

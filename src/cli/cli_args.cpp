@@ -27,7 +27,7 @@ QString usageText()
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
         "  backup [--dir DIR]\n"
-        "  dtc read | dtc clear\n"
+        "  dtc read [--save FILE] | dtc clear  FILE: CSV when it ends in .csv, else text\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
         "  adapter                            what the adapter said it is, and the bus switching\n"
@@ -173,6 +173,11 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
                 error = QStringLiteral("--only takes module addresses, e.g. 720,726");
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--save")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.save = *v;
         } else if (arg == QLatin1String("--set")) {
             const auto v = value();
             if (!v)

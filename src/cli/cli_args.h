@@ -27,6 +27,7 @@ struct CliArgs {
     int door = -1;          // door read side (0 driver, 1 passenger) or write target (0 both, 1, 2)
     int dash = -1;          // dashboard type item: 0 facelift, 1 pre-facelift
     QString dir;
+    QString save;           // dtc read: the file the reading is also written to
     QStringList sets;       // NAME=VALUE, in the given order
     bool car = false;       // compare: the right side is the car
     bool otherCar = false;  // restore: the file's VIN may differ from the car's

@@ -4,6 +4,7 @@
 #include "link/codecs.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace talmero::config {
 
@@ -92,6 +93,18 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
     if (!line)
         return refuse(QCoreApplication::translate("AsBuilt", "Неверный адрес строки AS-BUILT"));
     QString text = typed;
+    // A line copied whole from a list of lines starts with its address.
+    static const QRegularExpression addressInFront(
+        QStringLiteral("^\\s*(7[0-9A-F]{2})\\s*-\\s*([0-9A-F]{2})\\s*-\\s*([0-9A-F]{2})(\\s*[:=]?\\s+|\\s*[:=]\\s*)"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = addressInFront.match(text); m.hasMatch()) {
+        const QString address = QStringLiteral("%1-%2-%3").arg(m.captured(1), m.captured(2), m.captured(3)).toUpper();
+        if (address != qs(line->address)) {
+            return refuse(QCoreApplication::translate("AsBuilt", "Это строка для адреса %1, а здесь нужна строка %2")
+                              .arg(address, qs(line->address)));
+        }
+        text = text.mid(m.capturedLength());
+    }
     link::squeezeCOM(text);
     text = link::cutCOM(text);
     for (QChar c : text) {
@@ -102,7 +115,13 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
     const QString wrongLength = QCoreApplication::translate("AsBuilt", "Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)")
                                     .arg(length)
                                     .arg(line->dataDigits + 2);
-    if (length % 2 != 0 || length < 4)
+    // Length before checksum: a line with its checksum left off is short, not wrong.
+    const int shortestData = line->block == BlockId::IPC ? 8 : line->dataDigits;
+    if (length == shortestData) {
+        return refuse(QCoreApplication::translate("AsBuilt", "Нет контрольной суммы: после %1 цифр данных нужны ещё 2")
+                          .arg(length));
+    }
+    if (length % 2 != 0 || length < shortestData + 2)
         return refuse(wrongLength);
 
     int sum = (key + 8) & 0xFF;

@@ -6,6 +6,7 @@
 #include "link/answer_text.h"
 #include "link/codecs.h"
 #include "link/host.h"
+#include "link/modules.h"
 #include "link/session.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,15 @@ QString VehicleBackup::documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/TALMERO");
 }
 
+QString VehicleBackup::defaultFolder(const QString& programFolder)
+{
+    const QFileInfo program(programFolder);
+    // ~/.local/bin is writable, but backups among programs are lost to the user.
+    if (program.fileName() != QLatin1String("bin") && program.isDir() && program.isWritable())
+        return programFolder;
+    return documentsFolder();
+}
+
 QString VehicleBackup::fallbackFolder() const
 {
     return m_fallbackFolder.isEmpty() ? documentsFolder() : m_fallbackFolder;
@@ -38,6 +48,7 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         m_host.log(QCoreApplication::translate("VehicleBackup", "! Неверный ответ адаптера"));
         return QString();
     }
+    m_vinRead.clear();
     QStringList moduleLines;
     QStringList missing;
     QStringList missingBlocks;
@@ -62,9 +73,15 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         m_host.log(QCoreApplication::translate("VehicleBackup", "! Ни один модуль не прочитан: файл не записан"));
         return QString();
     }
+    // A typed VIN may be a placeholder or another car's; the modules' own wins.
+    const QString vin = m_vinRead.isEmpty() ? carVIN : m_vinRead;
+    if (m_vinRead.isEmpty())
+        m_host.log(QCoreApplication::translate("VehicleBackup", "* VIN в копии: %1, указанный при подключении (из модулей не прочитан)").arg(vin));
+    else
+        m_host.log(QCoreApplication::translate("VehicleBackup", "* VIN в копии: %1, прочитанный из модулей автомобиля").arg(vin));
     const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
-    const QStringList lines = vehicle_data::documentLines(carVIN, when, moduleLines);
-    const QString path = save(vehicle_data::fileName(carVIN, when), vehicle_data::fileBytes(lines), programFolder);
+    const QStringList lines = vehicle_data::documentLines(vin, when, moduleLines);
+    const QString path = save(vehicle_data::fileName(vin, when), vehicle_data::fileBytes(lines), programFolder);
     // A file without some modules or blocks is saved, but never passed off as complete.
     if (!path.isEmpty() && !missing.isEmpty())
         m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
@@ -114,8 +131,15 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module, Q
         // Cancelled: nothing is written, so no file lacks what was not read.
         m_session.stopIfCancelled();
         heard = heard || answer.fromModule;
-        if (answer.data)
+        if (answer.data) {
             blockLines << vehicle_data::blockLine(index, *answer.data);
+            const link::TModuls* table = link::moduleAt(address);
+            if (m_vinRead.isEmpty() && table && table->VINad.compare(index, Qt::CaseInsensitive) == 0) {
+                const QString text = QString::fromLatin1(QByteArray::fromHex(answer.data->toLatin1()));
+                if (link::isVIN(text))
+                    m_vinRead = text;
+            }
+        }
         else
             (answer.refused ? refused : notGiven) << index.toUpper();
     }

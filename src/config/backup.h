@@ -35,9 +35,15 @@ public:
     QString fallbackFolder() const;
     // The user's documents folder + "TALMERO".
     static QString documentsFolder();
+    // Where backups go unless the user names a folder: the program's own folder for a
+    // program run from its build or unpacked folder; the documents folder for one
+    // installed under a prefix (its folder is a "bin"), or one whose folder is not writable.
+    static QString defaultFolder(const QString& programFolder);
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
-    // carVIN: the connection's VIN; programFolder: the executable's folder. The clock
+    // carVIN: the VIN typed at connecting; the file is named and labelled with the VIN the
+    // car's modules hold when the backup reads one, else with carVIN, and the log says
+    // which. programFolder: the executable's folder. The clock
     // (the local time when not given) is read once, for the name and the Date element.
     // Returns the path of the file written, or an empty text when none was (the log
     // says why).
@@ -49,6 +55,9 @@ public:
     // False when the module is left out. unread: the blocks it did not give (no answer, a
     // garbled or cut one; every block when it refused them all).
     bool dumpModule(QStringList& lines, const BackupModule& module, QStringList* unread = nullptr);
+
+    // The VIN a module's block held in the last backup; "" when none did.
+    const QString& vinRead() const { return m_vinRead; }
 
 private:
     struct BlockAnswer {
@@ -64,6 +73,7 @@ private:
     QString m_fallbackFolder;
     bool m_fallbackAllowed = true;
     Progress m_progress;
+    QString m_vinRead; // the VIN a module's block held during this backup
 };
 
 } // namespace talmero::config

@@ -103,6 +103,14 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const BlockTransf
     return w;
 }
 
+// The page shows what the module holds after the write, so the user sees the result.
+void ConfigTransfer::showReadBack(BlockId block, const safety::WriteResult& result)
+{
+    m_panel.clearCONF();
+    if (!result.readBack.isEmpty())
+        m_panel.decodeHex(block, result.readBack);
+}
+
 bool ConfigTransfer::ButtonCONFwriteClick(int page)
 {
     // Only a shown, writable block goes out: after a refused decode the variable holds
@@ -118,10 +126,10 @@ bool ConfigTransfer::ButtonCONFwriteClick(int page)
     const PageInfo& info = pageInfo(page);
     const BlockTransfer& t = info.parts[info.partCount == 2 ? m_panel.pageSide(page) : 0];
     // After a write the module does not confirm, the page keeps what was sent.
-    const safety::WriteOutcome outcome = m_gate.writeBlock(order(info, t, qs(info.addresses[0]), data)).outcome;
-    if (outcome == safety::WriteOutcome::Verified)
-        m_panel.clearCONF();
-    return holds(outcome);
+    const safety::WriteResult result = m_gate.writeBlock(order(info, t, qs(info.addresses[0]), data));
+    if (result.outcome == safety::WriteOutcome::Verified)
+        showReadBack(t.block, result);
+    return holds(result.outcome);
 }
 
 // Item 0 of RadioGroupDDMw writes both doors under one confirmation, the passenger's over
@@ -138,7 +146,7 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     if (target != 0) {
         const safety::WriteResult one = m_gate.writeBlock(order(info, t, target == 2 ? passenger : driver, data));
         if (one.outcome == safety::WriteOutcome::Verified)
-            m_panel.clearCONF();
+            showReadBack(t.block, one);
         return holds(one.outcome);
     }
 
@@ -161,7 +169,7 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     const bool both = holds(first.outcome) && holds(other.outcome);
     const bool neither = !holds(first.outcome) && !holds(other.outcome);
     if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
-        m_panel.clearCONF();
+        showReadBack(t.block, first.outcome == safety::WriteOutcome::Verified ? first : other);
     } else if (!both && !neither) {
         const auto doorState = [](const safety::WriteResult& r) {
             return holds(r.outcome) ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")

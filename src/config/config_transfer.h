@@ -11,6 +11,7 @@ class Host;
 namespace talmero::safety {
 class WriteGate;
 struct BlockWrite;
+struct WriteResult;
 enum class WriteOutcome;
 } // namespace talmero::safety
 
@@ -42,6 +43,7 @@ private:
     safety::BlockWrite order(const PageInfo& info, const BlockTransfer& t, const QString& address,
                              const QString& data) const;
     bool writeDoors(int page, const QString& data);
+    void showReadBack(BlockId block, const safety::WriteResult& result);
 
     ConfigPanel& m_panel;
     safety::WriteGate& m_gate;

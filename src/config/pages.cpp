@@ -40,7 +40,8 @@ constexpr std::string_view kDoorWriteItems[] = {QT_TRANSLATE_NOOP("Pages", "Two 
                                                 QT_TRANSLATE_NOOP("Pages", "Passenger (PDM)")};
 
 constexpr PageControl kControls[] = {
-    {-1, "LabelCONF", ControlKind::Note, QT_TRANSLATE_NOOP("Pages", "Control panel"), {}, -1, true},
+    // The title of the page shown first, as turning to it later sets it.
+    {-1, "LabelCONF", ControlKind::Note, QT_TRANSLATE_NOOP("Pages", "Панель приборов"), {}, -1, true},
     {-1, "ButtonCONFread", ControlKind::Button, QT_TRANSLATE_NOOP("Pages", "Read configuration"), {}, -1,
      true},
     {-1, "ButtonCONFwrite", ControlKind::Button, QT_TRANSLATE_NOOP("Pages", "Write configuration"), {}, -1,

@@ -55,7 +55,8 @@ bool TroubleCodes::ButtonDTCClick()
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Считывание кодов ошибок, ждите..."));
     dtcHS.clear();
     dtcMS.clear();
-    m_memo.startReading(QDateTime::currentDateTime());
+    m_reading = DtcReading{QDateTime::currentDateTime(), QString(), {}};
+    m_memo.startReading(m_reading.time);
     if (!send(QStringLiteral("atz"), true).contains(QLatin1String("ELM"))) {
         m_host.log(QCoreApplication::translate("TroubleCodes", "! Неверный ответ адаптера"));
         return false;
@@ -71,6 +72,10 @@ bool TroubleCodes::ButtonDTCClick()
         if (!m_gate.session().selectProtocol(medium, true, firstOnBus(medium))) {
             m_host.log(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
             unread += onBus;
+            for (const DtcModule& m : kDtcModules) {
+                if (m.medium == medium)
+                    m_reading.modules.append(DtcModuleReading{QString::fromLatin1(m.adr), -1, {}});
+            }
             continue;
         }
         for (int i = 0; i < total; ++i) {
@@ -79,6 +84,8 @@ bool TroubleCodes::ButtonDTCClick()
                 continue;
             m_memo.showProgress(i + 1, total, dtcHeader(module));
             m_memo.appendMemo(dtcHeader(module));
+            // listDTC fills in what the module gives.
+            m_reading.modules.append(DtcModuleReading{QString::fromLatin1(module.adr), -1, {}});
             if (!readModuleDTC(QString::fromLatin1(module.adr), medium ? dtcMS : dtcHS))
                 ++unread;
             m_gate.session().stopIfCancelled();
@@ -141,6 +148,9 @@ std::optional<bool> TroubleCodes::listDTC()
         return std::nullopt;
     }
     const int count = list->count;
+    DtcModuleReading* kept = m_reading.modules.isEmpty() ? nullptr : &m_reading.modules.last();
+    if (kept)
+        kept->count = count;
     m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "Ошибок: ") + QString::number(count));
     if (count == 0)
         return false;
@@ -155,6 +165,8 @@ std::optional<bool> TroubleCodes::listDTC()
     for (int i = 0; i < count; ++i) {
         const link::DtcText dtc = link::DTC2TEXT(list->codes[i]);
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
+        if (kept)
+            kept->codes.append(dtc.code + QLatin1Char(' ') + dtc.status);
     }
     return true;
 }
@@ -174,7 +186,8 @@ bool TroubleCodes::ButtonDTCclearClick()
         m_clearEnabled = true;
         return m_clearEnabled;
     }
-    m_memo.clearMemo();
+    // The list stays until the modules have confirmed the clearing: a Cancel at the bus
+    // prompt, a silent adapter or a module that refuses leaves it as it was read.
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем считанные ошибки"));
     if (!send(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
         m_host.log(QCoreApplication::translate("TroubleCodes", "! Неверный ответ адаптера"));
@@ -201,6 +214,7 @@ bool TroubleCodes::ButtonDTCclearClick()
         m_host.log(QCoreApplication::translate("TroubleCodes", "! Стирание не подтвердили модули: ") + notCleared.join(QStringLiteral(", ")));
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "! Операция выполнена не полностью"));
     } else {
+        m_memo.clearMemo();
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "* Операция выполнена"));
     }
     return m_clearEnabled;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diag/dtc_history.h"
+
 #include <QString>
 #include <optional>
 
@@ -36,6 +38,9 @@ public:
     bool clearEnabled() const { return m_clearEnabled; }
     // Whether the last reading reached every module (each gave its count of codes).
     bool readingComplete() const { return m_complete; }
+    // What the last reading found so far (also when it was cancelled or cut off); its
+    // vin is left for the caller, who knows the car.
+    const DtcReading& lastReading() const { return m_reading; }
 
     // Selects one module on the current bus and lists its codes; appends the address to
     // busList when it reported some. False when the module gave no count of codes.
@@ -55,6 +60,7 @@ private:
     DtcMemo& m_memo;
     bool m_clearEnabled = false;
     bool m_complete = false;
+    DtcReading m_reading;
 };
 
 } // namespace talmero::diag

@@ -195,9 +195,14 @@ TEST(CliSerial, ScriptedRoundTripThroughAPseudoTerminal)
     const CliRun driver = cli(port + QStringList{QStringLiteral("read-config"), QStringLiteral("DDM")});
     EXPECT_EQ(blockOf(driver), block); // only the passenger door was written
 
-    const CliRun codes = cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("read")});
+    QTemporaryDir saved;
+    const QString file = saved.filePath(QStringLiteral("codes.txt"));
+    const CliRun codes = cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("read"), QStringLiteral("--save"), file});
     EXPECT_EQ(codes.exit, 0);
     EXPECT_TRUE(codes.out.contains(QStringLiteral("GEM модуль (BCM):\nОшибок: 3\n")));
+    QFile text(file);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("GEM модуль (BCM):\n  Ошибок: 3\n  B1317 статус 20\n")));
 }
 
 TEST(CliSerial, BackupThroughAPseudoTerminalOpensOnEveryPage)
@@ -210,7 +215,8 @@ TEST(CliSerial, BackupThroughAPseudoTerminalOpensOnEveryPage)
                                dir.path()});
     ASSERT_EQ(backup.exit, 0) << backup.err.toStdString();
     const QString path = backup.out.trimmed();
-    EXPECT_TRUE(path.startsWith(dir.path() + QStringLiteral("/VehicleData.WF0AXXGCDA1B23456.")));
+    // The VIN the car's modules hold wins over the one given.
+    EXPECT_TRUE(path.startsWith(dir.path() + QStringLiteral("/VehicleData.WF0AXXWPDA9K12345.")));
     ASSERT_TRUE(QFile::exists(path));
 
     // Each page's block from the file equals what the car holds.

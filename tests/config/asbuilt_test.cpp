@@ -97,6 +97,8 @@ const ReadCase kReadCases[] = {
     {"BCM 1 zero fifth byte", "726-01-01", "AA BB CC DD 00 3D", "AABBCCDD", "3D"},
     {"BCM 1", "726-01-01", "AA BB CC DD 3D", "AABBCCDD", "3D"},
     {"BCM 2", "726-02-01", "40 81 22 13", "408122", "13"},
+    {"pasted with its address", "726-02-01", "726-02-01 4F1C029D", "4F1C02", "9D"},
+    {"another line's address", "726-01-01", "726-02-01 4F1C029D", nullptr},
     {"dash", "720-01-01", "12-34-56-78-9A-D7", nullptr},
     {"letter", "720-01-01", "12 34 56 78 9G D7", nullptr},
     {"wrong checksum", "720-01-01", "12 34 56 78 9A D8", nullptr},

@@ -90,6 +90,8 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
     // module left out is named.
     EXPECT_EQ(host.lines,
               (QStringList{kStarted,
+                           // 12 34 00 00 in the IPC's VIN block is no VIN.
+                           QStringLiteral("* VIN в копии: WF0AXXGCDA1B23456, указанный при подключении (из модулей не прочитан)"),
                            QStringLiteral("* Файл VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml "
                                           "сохранен в каталоге ") + QDir::toNativeSeparators(dir.path()),
                            QStringLiteral("! В копии нет модулей: ACM (727)")}));
@@ -128,6 +130,7 @@ TEST_F(BackupTest, ModuleThatRefusesEveryBlockKeepsItsElement)
 TEST_F(BackupTest, VinIsEscapedAndTheFileStaysWellFormed)
 {
     const QString vin = QStringLiteral("WF0<XXWPDA9K12:?>");
+    demo.car().setVin(QStringLiteral("none")); // else the car's own VIN names the file
     const QString path = runBackup(vin + QStringLiteral("EXTRA"), kMay17);
     ASSERT_FALSE(path.isEmpty());
     // Only what every file system takes goes into the name; the file keeps the VIN.
@@ -188,6 +191,16 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }), QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QDir(fallback).exists());
+}
+
+// Run from its build folder, the program offers its own folder; installed under a prefix
+// (writable ~/.local/bin too), the documents folder.
+TEST_F(BackupTest, InstalledProgramKeepsBackupsInTheDocumentsFolder)
+{
+    for (const char* folder : {"build", "bin"})
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromLatin1(folder)));
+    EXPECT_EQ(VehicleBackup::defaultFolder(dir.filePath(QStringLiteral("build"))), dir.filePath(QStringLiteral("build")));
+    EXPECT_EQ(VehicleBackup::defaultFolder(dir.filePath(QStringLiteral("bin"))), VehicleBackup::documentsFolder());
 }
 
 // A write that fails half-way (here: the file size limit) leaves the older backup as it

@@ -118,8 +118,8 @@ TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
         EXPECT_EQ(host.lines.last(), c.before == QByteArray(c.after) ? QStringLiteral("* Модуль уже содержит эти данные: запись не нужна") : kVerified);
         EXPECT_TRUE(logged(QString::fromUtf8(c.logLine).replace(QStringLiteral("Чтение конфигурации из модуля"),
                                                                 QStringLiteral("Запись конфигурации в модуль"))));
-        // an accepted write clears; a block the module holds already stays shown
-        EXPECT_EQ(view.enabled(QStringLiteral("ButtonCONFwrite")), c.before == QByteArray(c.after));
+        // the page shows what the module holds afterwards, as read back
+        EXPECT_EQ(ConfigTransfer::writeData(panel, c.page).toLatin1(), QByteArray(c.after));
     }
     EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: Аудиомодуль (ACM)")));
 }
@@ -151,6 +151,7 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     const auto rows = gate.gate.journal().entries();
     ASSERT_TRUE(rows && rows->size() == 2);
     EXPECT_TRUE((*rows)[0].batch > 0 && (*rows)[0].batch == (*rows)[1].batch);
+    EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxDDM7"))); // as read back
 
     // Cancelling the one question writes neither door.
     transfer.ButtonCONFreadClick(PageDDM);
@@ -215,7 +216,7 @@ TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
         EXPECT_TRUE(logged(target == 1 ? "> ATSH740" : "> ATSH741"));
         EXPECT_FALSE(logged(target == 1 ? "> ATSH741" : "> ATSH740"));
         EXPECT_EQ(host.lines.last(), kVerified);
-        EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
+        EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite"))); // the block read back
     }
     EXPECT_EQ(carBlock("740", 1), QByteArray("7D"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("1D"));

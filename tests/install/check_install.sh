@@ -27,6 +27,7 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$desktop" || fail "desktop entry $desktop"
 grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not name the icon $id"
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "icon $id.svg missing"
+[ -s "$prefix/share/icons/hicolor/256x256/apps/$id.png" ] || fail "icon $id.png missing"
 appstreamcli validate --no-net "$metainfo" || fail "metainfo $metainfo"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
 

@@ -166,7 +166,7 @@ TEST_F(AsBuiltBackupTest, OfflineIpcLineReadChangedAndGenerated)
     EXPECT_TRUE(entryWasEditable);
     EXPECT_TRUE(closedByOk);
     EXPECT_EQ(modals, QStringList{"FormAsBuilt"});
-    EXPECT_EQ(log().last().toStdString(), "* Прочитан AS-BUILT модуля IPC (Control panel) -> cd 42 10 10 c0 18");
+    EXPECT_EQ(log().last().toStdString(), "* Прочитан AS-BUILT модуля IPC (Панель приборов) -> cd 42 10 10 c0 18");
     EXPECT_TRUE(ticked("CheckBoxIPC07"));  // ABS
     EXPECT_FALSE(ticked("CheckBoxIPC05")); // AWD
     EXPECT_TRUE(ticked("CheckBoxIPC46"));  // radio, facelift byte
@@ -180,7 +180,7 @@ TEST_F(AsBuiltBackupTest, OfflineIpcLineReadChangedAndGenerated)
     EXPECT_TRUE(out.readOnly);
     EXPECT_FALSE(out.okShown);
     EXPECT_EQ(out.copied, expected);
-    EXPECT_EQ(log().last().toStdString(), ("* Сгенерирован AS-BUILT модуля IPC (Control panel) -> " + expected).toStdString());
+    EXPECT_EQ(log().last().toStdString(), ("* Сгенерирован AS-BUILT модуля IPC (Панель приборов) -> " + expected).toStdString());
 
     // Closed: the next generation needs a fresh line.
     EXPECT_FALSE(asBuiltWindow().isVisible());
@@ -202,6 +202,8 @@ TEST_F(AsBuiltBackupTest, InvalidLinesAreLoggedAndDecodeNothing)
         {"CD 42 10 10 C0 19", "Неверная контрольная сумма 19, ожидается 18"},
         {"CD-42-10-10-C0-18", "Недопустимый символ «-»: строка состоит из шестнадцатеричных цифр"},
         {"CD 42 10 10 C0 01 19", "Неверная длина строки: 14 цифр, нужно 12 (данные и контрольная сумма)"},
+        {"CD 42 10 10", "Нет контрольной суммы: после 8 цифр данных нужны ещё 2"},
+        {"726-02-01 4F1C029D", "Это строка для адреса 726-02-01, а здесь нужна строка 720-01-01"},
     };
     for (const auto& c : cases) {
         const QString typed = QString::fromUtf8(c.typed);
@@ -212,6 +214,8 @@ TEST_F(AsBuiltBackupTest, InvalidLinesAreLoggedAndDecodeNothing)
             closedByOk = !asBuiltWindow().isVisible();
             shownText = entry()->text();
             shownProblem = asBuiltWindow().LabelProblem->text();
+            QTest::keyClick(entry(), Qt::Key_Backspace); // editing takes the complaint away
+            EXPECT_EQ(asBuiltWindow().LabelProblem->text(), "") << typed.toStdString();
         };
         click(main(), "ButtonCONFopenASBUILT");
         onModal = nullptr;
@@ -278,7 +282,10 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     EXPECT_TRUE(enabled("PanelStatus"));
     const QStringList files = backups();
     ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(files[0].startsWith("VehicleData." + main().state().carVIN + ".")) << files[0].toStdString();
+    // Named after the VIN the car's modules hold, not the one typed at connecting.
+    ASSERT_NE(main().state().carVIN, car().vin());
+    EXPECT_TRUE(files[0].startsWith("VehicleData." + car().vin() + ".")) << files[0].toStdString();
+    EXPECT_TRUE(log().contains("* VIN в копии: " + car().vin() + ", прочитанный из модулей автомобиля"));
     EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(folder()));
     const QString path = QDir(folder()).filePath(files[0]);
     RecordingHost quiet;

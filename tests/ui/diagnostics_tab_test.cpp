@@ -1,5 +1,7 @@
 #include "diag_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QChartView>
 #include <QLineSeries>
@@ -79,9 +81,40 @@ TEST_F(DiagnosticsTabTest, ReadingCanBeCancelled)
     };
     click(main(), "ButtonDTC");
     onNotice = nullptr;
-    EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+    EXPECT_EQ(log().last(), "* Операция отменена пользователем") << log().last().toStdString();
     EXPECT_TRUE(log().contains("> ATSH726"));
     EXPECT_FALSE(log().contains("> ATSH740"));
+}
+
+// The list stays until the modules confirm the clearing; every reading is kept, shown
+// and exported after the codes are gone from the car.
+TEST_F(DiagnosticsTabTest, ListOutlivesACancelledClearingAndReadingsAreKept)
+{
+    goOnline(TFormMain::PageDiagnostics);
+    click(main(), "ButtonDTC");
+    const QStringList read = memo();
+    acknowledgeAnswers = {false}; // Cancel at the bus prompt
+    click(main(), "ButtonDTCclear");
+    EXPECT_EQ(memo(), read);
+    EXPECT_TRUE(clearEnabled());
+    EXPECT_FALSE(car().dtcs("7E0").isEmpty());
+
+    click(main(), "ButtonDTCclear");
+    ASSERT_TRUE(car().dtcs("7E0").isEmpty());
+    nextSavePath = QDir(settingsDir()).filePath("codes.csv");
+    QString shown;
+    onModal = [&](QDialog& window) {
+        shown = control<QPlainTextEdit>(window, "MemoDTCreading")->toPlainText();
+        click(window, "ButtonDTCexport");
+    };
+    click(main(), "ButtonDTChistory");
+    EXPECT_TRUE(shown.contains("Панель приборов (IPC):\n  Ошибок: 2\n  B1342 статус 20\n")) << shown.toStdString();
+    QFile csv(nextSavePath);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(csv.readAll());
+    EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status\n"));
+    EXPECT_TRUE(text.contains(",WF0AXXGCDA1234567,7E0,PCM,1,P0420,2C\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains(",730,PSCM,0,,\n"));
 }
 
 TEST_F(DiagnosticsTabTest, CodesReadBeforeAReconnectAreClearedInTheNewConnection)

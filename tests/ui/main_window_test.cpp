@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -151,6 +153,9 @@ TEST_F(MainWindowTest, WriteLogSavesEveryLineOnceWithTxt)
         EXPECT_TRUE(QDir(dir.path()).isEmpty()) << c.typed << ": no second file";
     }
     EXPECT_EQ(saveFilters.value(0), "dokument tekstowy (*.txt)");
+    // A name with the date and time is offered.
+    EXPECT_TRUE(QFileInfo(saveSuggestions.value(0)).fileName().contains(QRegularExpression(
+        "^talmero_log_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.txt$"))) << saveSuggestions.value(0).toStdString();
     EXPECT_TRUE(notices.isEmpty());
 }
 

@@ -33,8 +33,9 @@ protected:
             if (onNotice)
                 onNotice(text);
         };
-        d.saveFileName = [this](QWidget*, const QString& filter) {
+        d.saveFileName = [this](QWidget*, const QString& filter, const QString& suggested) {
             saveFilters.append(filter);
+            saveSuggestions.append(suggested);
             return nextSavePath;
         };
         d.openFileName = [this](QWidget*, const QString& filter, const QString& folder) {
@@ -133,6 +134,7 @@ protected:
     std::function<void(const QString&)> onNotice;
     QString nextSavePath;
     QStringList saveFilters;
+    QStringList saveSuggestions;
     QStringList openedUrls;
     QString nextOpenPath;
     QStringList openFilters;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "diag/dtc_history.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace talmero::app {
+
+// Every trouble-code reading kept, newest first; the one chosen is shown and can be
+// exported as text or CSV.
+class TFormDtcHistory : public QDialog {
+    Q_OBJECT
+public:
+    TFormDtcHistory(const QString& historyPath, QWidget* parent);
+
+public Q_SLOTS:
+    void ButtonDTCexportClick();
+
+private:
+    void showReading(int row);
+
+    QList<diag::DtcReading> m_readings;
+    QLabel* LabelDTChistory = nullptr;
+    QListWidget* ListDTCreadings = nullptr;
+    QPlainTextEdit* MemoDTCreading = nullptr;
+    QPushButton* ButtonDTCexport = nullptr;
+};
+
+} // namespace talmero::app

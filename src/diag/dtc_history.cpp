@@ -1,0 +1,230 @@
+#include "diag/dtc_history.h"
+
+#include "config/vehicle_data_writer.h"
+#include "diag/dtc_modules.h"
+#include "safety/journal.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace talmero::diag {
+
+namespace {
+
+QString connectionName()
+{
+    static std::atomic<int> next{0};
+    return QStringLiteral("talmero-dtc-history-%1").arg(next++);
+}
+
+QString moduleName(const QString& address)
+{
+    const DtcModule* m = findDtcModule(address);
+    if (!m)
+        return address;
+    // The short name in the header's brackets: "PCM".
+    const QString header = QString::fromUtf8(m->header);
+    const qsizetype open = header.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = header.lastIndexOf(QLatin1Char(')'));
+    return open >= 0 && close > open ? header.mid(open + 1, close - open - 1) : address;
+}
+
+// SQLite takes a null QString as NULL, which no column here holds.
+QString text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+QString csvField(const QString& value)
+{
+    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')) && !value.contains(QLatin1Char('\n')))
+        return value;
+    return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+} // namespace
+
+QString DtcHistory::pathOf(const QString& journalPath)
+{
+    return journalPath.isEmpty() ? safety::Journal::defaultPath() : journalPath;
+}
+
+DtcHistory::DtcHistory(const QString& path) : m_path(path), m_connection(connectionName()) {}
+
+DtcHistory::~DtcHistory()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool DtcHistory::fail(const QString& what)
+{
+    m_error = what;
+    return false;
+}
+
+bool DtcHistory::open()
+{
+    if (m_open)
+        return true;
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return fail(tr("нет драйвера SQLite"));
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return fail(tr("не создан каталог %1").arg(QFileInfo(m_path).absolutePath()));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(m_path);
+    if (!db.open())
+        return fail(db.lastError().text());
+    // One row per module and reading; "reading" groups the rows of one press of "Read".
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS dtc_readings ("
+                               "reading INTEGER NOT NULL, time TEXT NOT NULL, vin TEXT NOT NULL, "
+                               "address TEXT NOT NULL, count INTEGER NOT NULL, codes TEXT NOT NULL)")))
+        return fail(q.lastError().text());
+    m_open = true;
+    return true;
+}
+
+bool DtcHistory::add(const DtcReading& reading)
+{
+    if (!open())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // A reading is kept whole or not at all.
+    if (!db.transaction())
+        return fail(db.lastError().text());
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT COALESCE(MAX(reading), 0) + 1 FROM dtc_readings")) || !q.next()) {
+        db.rollback();
+        return fail(q.lastError().text());
+    }
+    const qint64 number = q.value(0).toLongLong();
+    const QString time = reading.time.toUTC().toString(Qt::ISODate);
+    // A reading that reached no module is kept too: it says when one was tried.
+    QList<DtcModuleReading> rows = reading.modules;
+    if (rows.isEmpty())
+        rows.append(DtcModuleReading{});
+    for (const DtcModuleReading& m : rows) {
+        q.prepare(QStringLiteral("INSERT INTO dtc_readings (reading, time, vin, address, count, codes) "
+                                 "VALUES (?, ?, ?, ?, ?, ?)"));
+        q.addBindValue(number);
+        q.addBindValue(time);
+        q.addBindValue(text(reading.vin));
+        q.addBindValue(text(m.address));
+        q.addBindValue(m.count);
+        q.addBindValue(text(m.codes.join(QLatin1Char(','))));
+        if (!q.exec()) {
+            const QString why = q.lastError().text();
+            db.rollback();
+            return fail(why);
+        }
+    }
+    if (!db.commit())
+        return fail(db.lastError().text());
+    return true;
+}
+
+std::optional<QList<DtcReading>> DtcHistory::readings()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("SELECT reading, time, vin, address, count, codes FROM dtc_readings "
+                               "ORDER BY reading DESC, rowid ASC"))) {
+        fail(q.lastError().text());
+        return std::nullopt;
+    }
+    QList<DtcReading> list;
+    qint64 current = -1;
+    while (q.next()) {
+        if (q.value(0).toLongLong() != current) {
+            current = q.value(0).toLongLong();
+            DtcReading r;
+            r.time = QDateTime::fromString(q.value(1).toString(), Qt::ISODate).toLocalTime();
+            r.vin = q.value(2).toString();
+            list.append(r);
+        }
+        if (q.value(3).toString().isEmpty())
+            continue;
+        DtcModuleReading m;
+        m.address = q.value(3).toString();
+        m.count = q.value(4).toInt();
+        const QString codes = q.value(5).toString();
+        if (!codes.isEmpty())
+            m.codes = codes.split(QLatin1Char(','));
+        list.last().modules.append(m);
+    }
+    return list;
+}
+
+QString readingText(const DtcReading& reading)
+{
+    QStringList lines;
+    QString title = QStringLiteral("=== ") + reading.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+        + QStringLiteral(" ===");
+    if (!reading.vin.isEmpty())
+        title += QLatin1Char(' ') + DtcHistory::tr("VIN %1").arg(reading.vin);
+    lines << title;
+    if (reading.modules.isEmpty())
+        lines << DtcHistory::tr("Ни один модуль не прочитан");
+    for (const DtcModuleReading& m : reading.modules) {
+        const DtcModule* row = findDtcModule(m.address);
+        lines << (row ? dtcHeader(*row) : m.address + QLatin1Char(':'));
+        if (m.count < 0) {
+            lines << DtcHistory::tr("  не прочитан");
+            continue;
+        }
+        lines << QStringLiteral("  ") + QCoreApplication::translate("TroubleCodes", "Ошибок: ") + QString::number(m.count);
+        for (const QString& code : m.codes)
+            lines << QStringLiteral("  ") + code.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ')
+                    + DtcHistory::tr("статус %1").arg(code.section(QLatin1Char(' '), 1));
+        if (m.codes.size() < m.count)
+            lines << DtcHistory::tr("  список кодов не прочитан");
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString readingsCsv(const QList<DtcReading>& readings)
+{
+    QString csv = QStringLiteral("time,vin,address,module,count,code,status\n");
+    for (const DtcReading& r : readings) {
+        const QString time = r.time.toUTC().toString(Qt::ISODate);
+        for (const DtcModuleReading& m : r.modules) {
+            const QString lead = csvField(time) + QLatin1Char(',') + csvField(r.vin) + QLatin1Char(',')
+                + csvField(m.address) + QLatin1Char(',') + csvField(moduleName(m.address)) + QLatin1Char(',')
+                + (m.count < 0 ? QString() : QString::number(m.count)) + QLatin1Char(',');
+            if (m.codes.isEmpty())
+                csv += lead + QStringLiteral(",\n");
+            for (const QString& code : m.codes)
+                csv += lead + csvField(code.section(QLatin1Char(' '), 0, 0)) + QLatin1Char(',')
+                    + csvField(code.section(QLatin1Char(' '), 1)) + QLatin1Char('\n');
+        }
+    }
+    return csv;
+}
+
+QString exportReadings(const QString& path, const QList<DtcReading>& readings)
+{
+    QString body;
+    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+        body = readingsCsv(readings);
+    } else {
+        QStringList parts;
+        for (const DtcReading& r : readings)
+            parts << readingText(r);
+        body = parts.join(QLatin1Char('\n'));
+    }
+    return config::vehicle_data::writeWhole(path, body.toUtf8());
+}
+
+} // namespace talmero::diag

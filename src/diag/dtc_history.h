@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace talmero::diag {
+
+// One module's part of a trouble-code reading.
+struct DtcModuleReading {
+    QString address;   // "720"
+    int count = -1;    // the codes it reported; -1 when it gave no count (not read)
+    QStringList codes; // "B1342 20": code and status; fewer than count when its list was unreadable
+};
+
+// One press of "Read": when, which car, and what every module asked gave.
+struct DtcReading {
+    QDateTime time;
+    QString vin;
+    QList<DtcModuleReading> modules; // in reading order; a cancelled reading holds fewer
+};
+
+// Every trouble-code reading, kept in a table of its own in the write journal's SQLite
+// file (a connection of its own), so that codes cleared from the car are still on record
+// and follow the journal wherever it is kept.
+class DtcHistory {
+    Q_DECLARE_TR_FUNCTIONS(DtcHistory)
+public:
+    // The journal's file (empty: the default one).
+    static QString pathOf(const QString& journalPath);
+
+    explicit DtcHistory(const QString& path);
+    ~DtcHistory();
+    DtcHistory(const DtcHistory&) = delete;
+    DtcHistory& operator=(const DtcHistory&) = delete;
+
+    const QString& path() const { return m_path; }
+    const QString& error() const { return m_error; }
+
+    // False, with error() saying why, when it could not be stored.
+    bool add(const DtcReading& reading);
+    // The readings, newest first; nullopt when the file cannot be read.
+    std::optional<QList<DtcReading>> readings();
+
+private:
+    bool open();
+    bool fail(const QString& what);
+
+    QString m_path;
+    QString m_connection;
+    QString m_error;
+    bool m_open = false;
+};
+
+// A reading as the window shows it and a text export holds it (in the program's language).
+QString readingText(const DtcReading& reading);
+// Readings as CSV: one row per code (one without a code for a module with none or not
+// read); the same in every language.
+QString readingsCsv(const QList<DtcReading>& readings);
+// Writes readings to path, as CSV when its name ends in ".csv", else as text; the file is
+// replaced whole or not at all. An empty text on success, else why it failed.
+QString exportReadings(const QString& path, const QList<DtcReading>& readings);
+
+} // namespace talmero::diag
