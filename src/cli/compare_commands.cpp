@@ -42,7 +42,7 @@ int compare(CommandContext& ctx)
     } else {
         ctx.host.setWaiting(!ctx.args.yes);
         try {
-            CarLink car(ctx.args.port, ctx.args.baud, ctx.host);
+            CarLink car(ctx.args.port, ctx.args.baud, ctx.args.busSwitch, ctx.host);
             car.state.carVIN = ctx.args.vin;
             const qsizetype from = ctx.host.lines().size();
             right = config::readVehicleFromCar(*car.session, ctx.host, car.state);

@@ -67,15 +67,15 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
 
     // Where adapters sit comes first; no such port: the demo car, before built-in ports.
     using Entry = talmero::app::TFormStart::PortEntry;
-    const QString demo = Connection::demoEntry();
+    const QStringList demos = Connection::demoEntries();
     const struct {
         QList<Entry> present;
         QStringList offered;
     } listings[] = {
-        {{{"ttyS0"}, {"ttyACM0"}, {"rfcomm0"}, {"ttyUSB1"}}, {"ttyACM0", "ttyUSB1", "rfcomm0", demo, "ttyS0"}},
-        {{{"COM1"}, {"COM7", true}}, {"COM7", demo, "COM1"}},
-        {{{"ttyS0"}, {"ttyS1"}}, {demo, "ttyS0", "ttyS1"}},
-        {{}, {demo}},
+        {{{"ttyS0"}, {"ttyACM0"}, {"rfcomm0"}, {"ttyUSB1"}}, QStringList{"ttyACM0", "ttyUSB1", "rfcomm0"} + demos + QStringList{"ttyS0"}},
+        {{{"COM1"}, {"COM7", true}}, QStringList{"COM7"} + demos + QStringList{"COM1"}},
+        {{{"ttyS0"}, {"ttyS1"}}, demos + QStringList{"ttyS0", "ttyS1"}},
+        {{}, demos},
     };
     for (const auto& l : listings) {
         start().setPortLister([&l] { return l.present; });
