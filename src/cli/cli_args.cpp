@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace talmero::cli {
 
 QString usageText()
@@ -28,7 +30,8 @@ QString usageText()
         "  dtc read | dtc clear\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
-        "  undo                               restores the newest accepted write to this car\n"
+        "  undo [--force]                     restores the newest write to this car not yet undone;\n"
+        "                                     --force: also when the block changed since\n"
         "\n"
         "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
@@ -36,6 +39,7 @@ QString usageText()
         "or --lang ru; listings, blocks and exit statuses are the same in every language.\n"
         "Every write shows what changes and asks Write? [y/N]; --yes answers yes to every\n"
         "question and bus prompt. No write below --min-voltage (default 12.0).\n"
+        "Writes to the demo car go to a journal of their own, beside the given or default one.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 
@@ -66,7 +70,9 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             }
             return args[++i];
         };
-        if (arg == QLatin1String("--yes")) {
+        if (arg == QLatin1String("--force")) {
+            a.force = true;
+        } else if (arg == QLatin1String("--yes")) {
             a.yes = true;
         } else if (arg == QLatin1String("--version")) {
             a.version = true;
@@ -112,7 +118,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto v = value();
             bool ok = false;
             const double volts = v ? v->toDouble(&ok) : 0.0;
-            if (!ok || volts < 0.0 || volts > 30.0) {
+            // nan and inf would switch the battery check off.
+            if (!ok || !std::isfinite(volts) || volts < 0.0 || volts > 30.0) {
                 error = QStringLiteral("--min-voltage takes a voltage, e.g. 12.0");
                 return std::nullopt;
             }

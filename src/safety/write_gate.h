@@ -127,6 +127,9 @@ public:
     // to that module.
     QString carVin(const QString& besides = QString(), bool* typed = nullptr);
 
+    // As carVin, without reading: the VIN read so far in this connection, else the typed one.
+    QString knownVin(bool* typed = nullptr) const;
+
     // Whether a write can go out at all: a known module address, a block of two hex
     // digits, content of whole hex bytes. "" when it can, else what is wrong.
     static QString checkWrite(const QString& address, const QString& block, const QString& hex);
@@ -146,7 +149,6 @@ private:
     struct Pending; // a block shown in the confirmation
     std::optional<QString> readBlock(const QString& block);
     QString readModuleVin(const QString& address);
-    QString knownVin(bool* typed = nullptr) const; // as carVin, without reading
     std::optional<double> battery();
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown
