@@ -260,34 +260,24 @@ struct CarCommand {
         const QString vin = gate.carVin(QString(), &typed);
         if (typed && !ctx.args.vinGiven)
             return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
-        const auto entries = gate.journal().entries(vin);
-        if (!entries)
-            return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(gate.journal().error()));
-        for (safety::JournalEntry e : *entries) {
-            safety::RowState state = safety::WriteGate::stateOf(e, *entries, vin);
-            if (state == safety::RowState::Damaged) {
-                ctx.err << "undo: journal row " << e.id << " is damaged and is not restored\n";
-                continue;
-            }
-            if (state == safety::RowState::Unknown) {
-                e = gate.settle(e);
-                state = safety::WriteGate::stateOf(e, gate.journal().entries(vin).value_or(*entries), vin);
-            }
-            if (state != safety::RowState::Done)
-                continue;
+        const qsizetype from = ctx.host.lines().size();
+        const std::optional<safety::JournalEntry> next = gate.nextToUndo();
+        if (next) {
+            const safety::JournalEntry& e = *next;
             ctx.err << "undo: " << e.time << ' ' << e.address << ' ' << e.block << ' ' << e.newHex << " -> "
                     << e.oldHex << '\n';
             ctx.err.flush();
-            const qsizetype from = ctx.host.lines().size();
             const safety::WriteResult result =
                 gate.restore(e, config::changeDescriber(e.address, e.block, e.oldHex), ctx.args.force);
             if (result.outcome != safety::WriteOutcome::Verified && result.outcome != safety::WriteOutcome::Unchanged) {
                 const QString failure = ctx.host.failureSince(from);
                 return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was restored") : failure);
             }
-            ctx.out << ctx.host.resultSince(from) << '\n';
+            ctx.out << verifiedSince(from) << '\n';
             return ExitOk;
         }
+        if (const QString failure = ctx.host.failureSince(from); failure.startsWith(QLatin1String("! ")) && !ctx.args.log)
+            ctx.err << failure << '\n';
         return ctx.fail(QStringLiteral("the journal holds no write to the car ") + vin + QStringLiteral(" that is not undone"));
     }
 

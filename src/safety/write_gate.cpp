@@ -556,6 +556,30 @@ JournalEntry WriteGate::settle(const JournalEntry& entry)
     return entry;
 }
 
+std::optional<JournalEntry> WriteGate::nextToUndo()
+{
+    if (!journalReady())
+        return std::nullopt;
+    const QString vin = carVin();
+    const auto rows = m_journal.entries(vin);
+    if (!rows) {
+        m_host.log(tr(kNotRecorded).arg(m_journal.error()));
+        return std::nullopt;
+    }
+    for (JournalEntry e : *rows) {
+        RowState state = stateOf(e, *rows, vin);
+        if (state == RowState::Damaged)
+            m_host.log(tr(kDamagedRow));
+        if (state == RowState::Unknown) {
+            e = settle(e);
+            state = stateOf(e, *rows, vin);
+        }
+        if (state == RowState::Done)
+            return e;
+    }
+    return std::nullopt;
+}
+
 WriteResult WriteGate::restore(const JournalEntry& row,
                                std::function<QStringList(const QString& heldHex)> describe, bool force)
 {

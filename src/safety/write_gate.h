@@ -115,6 +115,10 @@ public:
     // when the module holds neither the row's new nor its old content.
     WriteResult restore(const JournalEntry& entry,
                         std::function<QStringList(const QString& heldHex)> describe, bool force = false);
+    // The newest block write of this car (its VIN read) that changed the module and is
+    // not undone, settling rows whose answer never came on the way; damaged rows passed
+    // by are logged. nullopt when there is none (or the journal cannot be read).
+    std::optional<JournalEntry> nextToUndo();
     // Reads the block of a row whose outcome is unknown and records what it shows; the
     // row as it stands afterwards.
     JournalEntry settle(const JournalEntry& entry);
