@@ -6,6 +6,8 @@
 #include "../config/qt_print.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 namespace talmero::safety {
@@ -162,6 +164,21 @@ TEST(WriteGate, JournalThatCannotBeWrittenRefusesTheWrite)
     EXPECT_TRUE(rig.channel.sent.isEmpty());
     EXPECT_TRUE(rig.host.lines.last().startsWith(QStringLiteral("! Журнал записей недоступен (")));
     EXPECT_TRUE(rig.host.lines.last().endsWith(QStringLiteral("): запись не выполнена")));
+
+    // A journal that opens but refuses the row, as a full disk does: nothing goes out.
+    TestGate full(rig.session, rig.host);
+    ASSERT_TRUE(Journal(full.journalPath()).open());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("full"));
+        db.setDatabaseName(full.journalPath());
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER full BEFORE INSERT ON writes "
+                                                      "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("full"));
+    EXPECT_EQ(full.gate.writeBlock(w).outcome, WriteOutcome::NotSent);
+    EXPECT_TRUE(rig.channel.sent.filter(QStringLiteral("3B")).isEmpty());
+    EXPECT_TRUE(rig.host.lines.last().contains(QStringLiteral("database or disk is full")));
 }
 
 TEST(WriteGate, DamagedJournalIsReportedOnceAndTheWritesGoOn)
