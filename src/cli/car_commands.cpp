@@ -101,8 +101,9 @@ struct CarCommand {
             return ctx.fail(failure.isEmpty() ? ctx.host.resultSince(from).mid(2) : failure);
         // Verified: what else went wrong (a journal set aside) is said, not made a failure.
         for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-            if (!ctx.args.log && ctx.host.lines()[i].startsWith(QLatin1String("! ")))
-                ctx.err << ctx.host.lines()[i] << '\n';
+            const QString& line = ctx.host.lines()[i];
+            if (!ctx.args.log && line.startsWith(QLatin1String("! ")) && !ctx.host.notices().contains(line))
+                ctx.err << line << '\n';
         }
         ctx.out << verifiedSince(from) << '\n';
         return ExitOk;

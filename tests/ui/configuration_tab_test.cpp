@@ -347,6 +347,15 @@ TEST(ConfirmDialog, EnterAndEscapeCancelAClickWrites)
             QTest::keyClick(&dialog, key);
         EXPECT_EQ(dialog.result(), result) << key;
     }
+    // A batch with a tick per block: the one left out is not chosen; the battery is shown.
+    request.parts = {{QStringLiteral("DDM, адрес 740, блок 01"), {}, QStringLiteral("3D"), QStringLiteral("BD"), {}},
+                     {QStringLiteral("PDM, адрес 741, блок 01"), {}, QStringLiteral("3D"), QStringLiteral("BD"), {}}};
+    request.choosable = true;
+    request.battery = QStringLiteral("12.6");
+    app::ConfirmDialog batch(request);
+    batch.findChild<QCheckBox*>(QStringLiteral("CheckConfirmPart0"))->setChecked(false);
+    EXPECT_EQ(batch.chosen(), (QList<bool>{false, true}));
+    EXPECT_EQ(batch.findChild<QLabel*>(QStringLiteral("LabelConfirmBattery"))->text(), QStringLiteral("Аккумулятор: 12.6 В"));
 }
 
 TEST_F(ConfigurationTabTest, LeavingUnwrittenChangesAsksFirst)
