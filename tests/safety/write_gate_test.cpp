@@ -289,6 +289,7 @@ TEST(WriteGate, UndoGoesBackOneWriteAtATimeOnlyOnItsOwnCar)
     EXPECT_EQ(rig.host.lines.last(),
               QStringLiteral("! Модуль содержит CD 42 10 10 C7, а не записанное этой записью: восстановление не выполнено"));
     EXPECT_EQ(tg.gate.restore(stale, {}, true).outcome, WriteOutcome::Verified);
+    EXPECT_FALSE(rig.host.confirmations.last().mustTick.isEmpty());
     EXPECT_EQ(held(), kHeld);
 
     // Another car's row, and a row that changed nothing, are never restored.

@@ -356,6 +356,13 @@ TEST(ConfirmDialog, EnterAndEscapeCancelAClickWrites)
     batch.findChild<QCheckBox*>(QStringLiteral("CheckConfirmPart0"))->setChecked(false);
     EXPECT_EQ(batch.chosen(), (QList<bool>{false, true}));
     EXPECT_EQ(batch.findChild<QLabel*>(QStringLiteral("LabelConfirmBattery"))->text(), QStringLiteral("Аккумулятор: 12.6 В"));
+    // A restore over a changed block: writing takes the tick first.
+    request.mustTick = QStringLiteral("Записать, хотя блок изменился после записи журнала");
+    app::ConfirmDialog forced(request);
+    auto* write = forced.findChild<QPushButton*>(QStringLiteral("ButtonConfirm"));
+    EXPECT_FALSE(write->isEnabled());
+    forced.findChild<QCheckBox*>(QStringLiteral("CheckConfirmForce"))->setChecked(true);
+    EXPECT_TRUE(write->isEnabled());
 }
 
 TEST_F(ConfigurationTabTest, LeavingUnwrittenChangesAsksFirst)
