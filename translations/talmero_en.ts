@@ -202,10 +202,6 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
             <source>Неверный VIN код!</source>
             <translation>Invalid VIN!</translation>
         </message>
-        <message>
-            <source>! Журнал записей был повреждён и отложен как %1</source>
-            <translation>! The write journal was damaged and has been set aside as %1</translation>
-        </message>
     </context>
     <context>
         <name>ConfigPanel</name>
@@ -1530,6 +1526,10 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
             <source>Блоков к записи: %1</source>
             <translation>Blocks to write: %1</translation>
         </message>
+        <message>
+            <source>Записать, хотя блок изменился после записи журнала</source>
+            <translation>Write although the block has changed since the journal entry</translation>
+        </message>
     </context>
     <context>
         <name>talmero::app::ConfirmDialog</name>
@@ -1687,10 +1687,6 @@ New:     </translation>
             <translation>TALMERO - Write history</translation>
         </message>
         <message>
-            <source>Time (UTC)</source>
-            <translation>Time (UTC)</translation>
-        </message>
-        <message>
             <source>Module</source>
             <translation>Module</translation>
         </message>
@@ -1721,6 +1717,62 @@ New:     </translation>
         <message>
             <source>Writes to the car %1, newest first: %2</source>
             <translation>Writes to the car %1, newest first: %2</translation>
+        </message>
+        <message>
+            <source>неизвестно: ответ модуля не получен, модуль мог принять запись</source>
+            <translation>unknown: no answer came, the module may have taken the write</translation>
+        </message>
+        <message>
+            <source>записано и проверено</source>
+            <translation>written and verified</translation>
+        </message>
+        <message>
+            <source>принято, но модуль содержит другие данные</source>
+            <translation>accepted, but the module holds other data</translation>
+        </message>
+        <message>
+            <source>модуль отказал</source>
+            <translation>refused by the module</translation>
+        </message>
+        <message>
+            <source>не принято: модуль содержит прежние данные</source>
+            <translation>not taken: the module holds its previous data</translation>
+        </message>
+        <message>
+            <source>отменено пользователем</source>
+            <translation>cancelled by the user</translation>
+        </message>
+        <message>
+            <source>модуль уже содержал эти данные</source>
+            <translation>the module already held this data</translation>
+        </message>
+        <message>
+            <source>выполнено</source>
+            <translation>done</translation>
+        </message>
+        <message>
+            <source>перезагрузка</source>
+            <translation>restart</translation>
+        </message>
+        <message>
+            <source>стирание кодов ошибок</source>
+            <translation>trouble codes cleared</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>; отменено восстановлением</source>
+            <translation>; undone by a restore</translation>
+        </message>
+        <message>
+            <source>повреждённая запись журнала: не восстанавливается</source>
+            <translation>damaged journal entry: not restored</translation>
+        </message>
+        <message>
+            <source>; восстановление</source>
+            <translation>; restore</translation>
         </message>
     </context>
     <context>

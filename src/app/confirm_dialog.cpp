@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace talmero::app {
@@ -51,7 +52,20 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     layout->addWidget(named(textLabel(request.subject, this), "LabelConfirmSubject"));
 
     addChange(layout, request.changes, request.oldHex, request.newHex, request.warnings);
-    // A batch: each block with its own changes, and a tick when the user may leave it out.
+    // A batch: each block with its own changes, and a tick when the user may leave it out;
+    // scrolled, so that a whole car's blocks leave the buttons on the screen.
+    QVBoxLayout* partsLayout = layout;
+    if (!request.parts.isEmpty()) {
+        auto* scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("ScrollConfirmParts"));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        auto* inner = new QWidget(scroll);
+        partsLayout = new QVBoxLayout(inner);
+        partsLayout->setContentsMargins(0, 0, 0, 0);
+        scroll->setWidget(inner);
+        layout->addWidget(scroll, 1);
+    }
     for (qsizetype i = 0; i < request.parts.size(); ++i) {
         const link::ChangeRequest::Part& part = request.parts[i];
         if (request.choosable) {
@@ -59,19 +73,25 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
             tick->setObjectName(QStringLiteral("CheckConfirmPart%1").arg(i));
             tick->setChecked(true);
             m_ticks.append(tick);
-            layout->addWidget(tick);
+            partsLayout->addWidget(tick);
         } else {
             QLabel* subject = textLabel(part.subject, this);
             subject->setObjectName(QStringLiteral("LabelConfirmPart%1").arg(i));
             QFont font = subject->font();
             font.setBold(true);
             subject->setFont(font);
-            layout->addWidget(subject);
+            partsLayout->addWidget(subject);
         }
-        addChange(layout, part.changes, part.oldHex, part.newHex, part.warnings);
+        addChange(partsLayout, part.changes, part.oldHex, part.newHex, part.warnings);
     }
     if (!request.battery.isEmpty())
         layout->addWidget(named(textLabel(tr("Аккумулятор: %1 В").arg(request.battery), this), "LabelConfirmBattery"));
+
+    QCheckBox* mustTick = nullptr;
+    if (!request.mustTick.isEmpty()) {
+        mustTick = named(new QCheckBox(request.mustTick, this), "CheckConfirmForce");
+        layout->addWidget(mustTick);
+    }
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* accept = named(buttons->addButton(actionText(request.kind), QDialogButtonBox::AcceptRole),
@@ -83,6 +103,10 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     accept->setAutoDefault(false);
     cancel->setDefault(true);
     cancel->setFocus();
+    if (mustTick) {
+        accept->setEnabled(false);
+        connect(mustTick, &QCheckBox::toggled, accept, &QPushButton::setEnabled);
+    }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

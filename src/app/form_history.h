@@ -12,8 +12,9 @@ namespace talmero::app {
 
 class TFormMain;
 
-// The journal of writes to the connected car, newest first; "Restore" writes an entry's
-// old content back through the write gate.
+// The journal of writes to the connected car, newest first, in local time with the
+// module's name and the outcome in words; undone rows are greyed, writes whose answer never
+// came read as unknown. "Restore" writes an entry's old content back through the write gate.
 class TFormHistory : public QDialog {
     Q_OBJECT
 public:
@@ -26,7 +27,10 @@ public Q_SLOTS:
     void ButtonRestoreClick();
 
 private:
+    void updateRestore();
+
     TFormMain& m_main;
+    QString m_vin;
     QList<safety::JournalEntry> m_entries;
     QLabel* LabelHistory = nullptr;
     QTableWidget* TableHistory = nullptr;

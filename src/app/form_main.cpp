@@ -174,14 +174,20 @@ safety::WriteGate* TFormMain::gate()
     return m_gate.get();
 }
 
+QString TFormMain::journalPath() const
+{
+    return m_demoConnected ? safety::Journal::demoPathFor(m_journalPath) : m_journalPath;
+}
+
 void TFormMain::openConnection(const QString& portText, int baudRate)
 {
     closeConnection();
     m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs,
                                                 ConnectionSettings::load().busSwitch, *m_host);
+    m_demoConnected = Connection::isDemoEntry(portText);
     safety::SafetySettings settings;
     settings.minVoltage = ConnectionSettings::load().minVoltage;
-    settings.journalPath = m_journalPath;
+    settings.journalPath = journalPath();
     m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
     m_state.vinFromCar.clear();
     m_state.online = true;

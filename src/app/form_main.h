@@ -54,7 +54,8 @@ public:
 
     // The write journal's file; "" is the one in the user's application data folder (tests
     // point it to a file of their own).
-    const QString& journalPath() const { return m_journalPath; }
+    // The journal of the connected car: the demo car's writes go to a journal of their own.
+    QString journalPath() const;
     void setJournalPath(const QString& path) { m_journalPath = path; }
 
     // Every handler that talks to the adapter runs through here (one action at a time).
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<Connection> m_connection;
     std::unique_ptr<safety::WriteGate> m_gate;
     QString m_journalPath;
+    bool m_demoConnected = false;
     int m_demoLatencyMs = kDemoLatencyMs;
     QString m_programFolder;
     bool m_placed = false;

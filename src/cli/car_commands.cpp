@@ -43,6 +43,16 @@ struct CarCommand {
 
     const QStringList& w() const { return ctx.args.words; }
 
+    // The last "* " line since from: a verified write's result.
+    QString verifiedSince(qsizetype from) const
+    {
+        for (qsizetype i = ctx.host.lines().size() - 1; i >= from; --i) {
+            if (ctx.host.lines()[i].startsWith(QLatin1String("* ")))
+                return ctx.host.lines()[i];
+        }
+        return ctx.host.resultSince(from);
+    }
+
     int readConfig()
     {
         if (w().size() != 2)
@@ -88,9 +98,15 @@ struct CarCommand {
         const qsizetype from = ctx.host.lines().size();
         const bool written = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFwriteClick(*page);
         const QString failure = ctx.host.failureSince(from);
-        if (!written || !failure.isEmpty())
+        if (!written)
             return ctx.fail(failure.isEmpty() ? ctx.host.resultSince(from).mid(2) : failure);
-        ctx.out << ctx.host.resultSince(from) << '\n';
+        // Verified: what else went wrong (a journal set aside) is said, not made a failure.
+        for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
+            const QString& line = ctx.host.lines()[i];
+            if (!ctx.args.log && line.startsWith(QLatin1String("! ")) && !ctx.host.notices().contains(line))
+                ctx.err << line << '\n';
+        }
+        ctx.out << verifiedSince(from) << '\n';
         return ExitOk;
     }
 
@@ -178,7 +194,8 @@ struct CarCommand {
             if (!choice->buttonRestartEnabled)
                 return ctx.fail(QStringLiteral("this module cannot be restarted"));
             if (!tab.ButtonRestartClick())
-                return failure(QStringLiteral("the module refused the restart"));
+                return failure(gate.declined() ? QStringLiteral("the restart was declined; nothing was sent")
+                                               : QStringLiteral("the module refused the restart"));
             ctx.out << ctx.host.resultSince(from) << '\n';
             return ExitOk;
         }
@@ -246,36 +263,35 @@ struct CarCommand {
         return link::isVIN(vin) ? vin : QString();
     }
 
+    // The newest write to this car that is not undone yet; a write whose answer never
+    // came is settled by reading its block first.
     int undo()
     {
         if (w().size() != 1)
-            return ctx.usage(QStringLiteral("undo takes no arguments"));
-        QString vin = readCarVin();
-        if (vin.isEmpty()) {
-            if (!ctx.args.vinGiven)
-                return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
-            vin = ctx.args.vin;
-        }
-        const auto entries = gate.journal().entries(vin);
-        if (!entries)
-            return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(gate.journal().error()));
-        for (const safety::JournalEntry& e : *entries) {
-            if (!e.outcome.startsWith(QLatin1String("accepted-")))
-                continue;
+            return ctx.usage(QStringLiteral("undo takes no arguments but --force"));
+        bool typed = false;
+        const QString vin = gate.carVin(QString(), &typed);
+        if (typed && !ctx.args.vinGiven)
+            return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
+        const qsizetype from = ctx.host.lines().size();
+        const std::optional<safety::JournalEntry> next = gate.nextToUndo();
+        if (next) {
+            const safety::JournalEntry& e = *next;
             ctx.err << "undo: " << e.time << ' ' << e.address << ' ' << e.block << ' ' << e.newHex << " -> "
                     << e.oldHex << '\n';
             ctx.err.flush();
-            const qsizetype from = ctx.host.lines().size();
             const safety::WriteResult result =
-                gate.restore(e, config::changeDescriber(e.address, e.block, e.oldHex));
+                gate.restore(e, config::changeDescriber(e.address, e.block, e.oldHex), ctx.args.force);
             if (result.outcome != safety::WriteOutcome::Verified && result.outcome != safety::WriteOutcome::Unchanged) {
                 const QString failure = ctx.host.failureSince(from);
                 return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was restored") : failure);
             }
-            ctx.out << ctx.host.resultSince(from) << '\n';
+            ctx.out << verifiedSince(from) << '\n';
             return ExitOk;
         }
-        return ctx.fail(QStringLiteral("the journal holds no accepted write to the car ") + vin);
+        if (const QString failure = ctx.host.failureSince(from); failure.startsWith(QLatin1String("! ")) && !ctx.args.log)
+            ctx.err << failure << '\n';
+        return ctx.fail(QStringLiteral("the journal holds no write to the car ") + vin + QStringLiteral(" that is not undone"));
     }
 
     // What the adapter said at connecting, and the way the buses will be switched.
@@ -363,10 +379,15 @@ int runCarCommand(CommandContext& ctx)
     } catch (const link::LinkError& e) {
         return ctx.fail(e.text());
     }
+    if (ctx.args.force && command != QLatin1String("undo"))
+        return ctx.usage(QStringLiteral("--force goes with undo"));
     car->state.carVIN = ctx.args.vin;
     safety::SafetySettings settings;
     settings.minVoltage = ctx.args.minVoltage;
-    settings.journalPath = ctx.args.journal;
+    // The demo car's writes never mix with a real car's.
+    const bool demo = ctx.args.port == QLatin1String("demo");
+    settings.journalPath = demo ? safety::Journal::demoPathFor(ctx.args.journal) : ctx.args.journal;
+    settings.journalGiven = !ctx.args.journal.isEmpty();
     safety::WriteGate gate(*car->session, ctx.host, car->state, settings);
     CarCommand run{ctx, *car, gate};
     try {

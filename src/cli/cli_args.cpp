@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace talmero::cli {
 
 QString usageText()
@@ -31,7 +33,8 @@ QString usageText()
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
         "  adapter                            what the adapter said it is, and the bus switching\n"
-        "  undo                               restores the newest accepted write to this car\n"
+        "  undo [--force]                     restores the newest write to this car not yet undone;\n"
+        "                                     --force: also when the block changed since\n"
         "  compare LEFT.xml --car             a backup file against the car\n"
         "  restore FILE [--only ADDR,...] [--other-car]\n"
         "                                     writes the file's configuration blocks back\n"
@@ -45,6 +48,7 @@ QString usageText()
         "--bus-switch: auto (default) uses an STN adapter's own commands for the medium-speed\n"
         "bus and prompts for the switch otherwise; prompt, stn, or a relay on the port's RTS or\n"
         "DTR line (rts-inverted and dtr-inverted: the line set for the high-speed bus).\n"
+        "Writes to the demo car go to a journal of their own, beside the given or default one.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 
@@ -75,7 +79,9 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             }
             return args[++i];
         };
-        if (arg == QLatin1String("--yes")) {
+        if (arg == QLatin1String("--force")) {
+            a.force = true;
+        } else if (arg == QLatin1String("--yes")) {
             a.yes = true;
         } else if (arg == QLatin1String("--version")) {
             a.version = true;
@@ -129,7 +135,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto v = value();
             bool ok = false;
             const double volts = v ? v->toDouble(&ok) : 0.0;
-            if (!ok || volts < 0.0 || volts > 30.0) {
+            // nan and inf would switch the battery check off.
+            if (!ok || !std::isfinite(volts) || volts < 0.0 || volts > 30.0) {
                 error = QStringLiteral("--min-voltage takes a voltage, e.g. 12.0");
                 return std::nullopt;
             }

@@ -20,6 +20,7 @@ struct CliArgs {
     QString lang;           // "en", "ru", or "" for the system's language
     link::BusSwitchSetting busSwitch = link::BusSwitchSetting::Auto;
     bool yes = false;       // acknowledge bus prompts without waiting
+    bool force = false;     // undo: also when the block changed since the write
     bool log = false;       // log lines to standard error
     bool version = false;   // print the version and do nothing else
     QStringList words;      // the command and its positional arguments

@@ -6,21 +6,44 @@
 
 namespace talmero::cli {
 
-// history: one line per write, newest first, for scripts as much as for people.
+// history: one line per change, newest first, for scripts as much as for people. A block
+// write reads "TIME VIN ADDRESS BLOCK OLD -> NEW OUTCOME", a restart or clearing "TIME VIN
+// ADDRESS restart|clearing OUTCOME"; words after it say more: undone, unknown (the answer
+// never came), damaged, vin-typed, module-vin=VIN, undoes=ID, batch=ID. Only reads: no
+// file is created, changed or set aside.
 int runJournalCommand(CommandContext& ctx)
 {
     if (ctx.args.words.size() != 1)
         return ctx.usage(QStringLiteral("history takes no arguments but --vin"));
-    safety::Journal journal(ctx.args.journal);
+    const QString path = ctx.args.port == QLatin1String("demo") ? safety::Journal::demoPathFor(ctx.args.journal)
+                                                                 : ctx.args.journal;
+    safety::Journal journal(path, safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(ctx.args.vinGiven ? ctx.args.vin : QString());
     if (!entries)
         return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(journal.error()));
-    if (!journal.setAsideAs().isEmpty())
-        ctx.err << QCoreApplication::translate("Cli", "! Журнал записей был повреждён и отложен как %1").arg(journal.setAsideAs())
-                << '\n';
+    const QSet<qint64> undone = safety::Journal::undoneIds(*entries);
     for (const safety::JournalEntry& e : *entries) {
-        ctx.out << e.time << ' ' << e.vin << ' ' << e.address << ' ' << e.block << ' ' << e.oldHex << " -> "
-                << e.newHex << ' ' << e.outcome << '\n';
+        ctx.out << e.time << ' ' << e.vin << ' ' << e.address << ' ';
+        if (e.kind == QLatin1String(safety::kKindBlock))
+            ctx.out << e.block << ' ' << e.oldHex << " -> " << e.newHex;
+        else
+            ctx.out << e.kind;
+        ctx.out << ' ' << e.outcome;
+        if (!e.wellFormed())
+            ctx.out << " damaged";
+        if (undone.contains(e.id))
+            ctx.out << " undone";
+        if (e.unknown())
+            ctx.out << " unknown";
+        if (e.vinSource == QLatin1String(safety::kVinTyped))
+            ctx.out << " vin-typed";
+        if (!e.moduleVin.isEmpty() && e.moduleVin != e.vin)
+            ctx.out << " module-vin=" << e.moduleVin;
+        if (e.undoes > 0)
+            ctx.out << " undoes=" << e.undoes;
+        if (e.batch > 0)
+            ctx.out << " batch=" << e.batch;
+        ctx.out << '\n';
     }
     return ExitOk;
 }

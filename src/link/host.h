@@ -17,6 +17,7 @@ struct ChangeRequest {
     QString newHex;      // ... and what will be written; both empty for other changes
     QStringList warnings;
     QString battery;     // the battery as read just before asking ("12.6"), "" when not read
+    QString mustTick;    // when set: a tick with this text must be set before agreeing
 
     // A batch: one confirmation for several blocks, one part per block (its module and
     // address in subject, its changes, old and new content, warnings). The fields above

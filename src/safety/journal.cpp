@@ -79,6 +79,15 @@ QString Journal::defaultPath(bool demoCar)
         + (demoCar ? QStringLiteral("/journal-demo.sqlite") : QStringLiteral("/journal.sqlite"));
 }
 
+QString Journal::demoPathFor(const QString& path)
+{
+    if (path.isEmpty())
+        return defaultPath(true);
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("-demo") + suffix;
+}
+
 Journal::Journal(const QString& path, Use use)
     : m_path(path.isEmpty() ? defaultPath() : path), m_connection(connectionName()), m_use(use)
 {

@@ -65,6 +65,8 @@ public:
     // journal.sqlite in the user's application data folder; the demo car's writes go to
     // a journal of their own beside it.
     static QString defaultPath(bool demoCar = false);
+    // The demo car's journal beside a given one ("" = the default): "journal-demo.sqlite".
+    static QString demoPathFor(const QString& path);
 
     enum class Use {
         Own,      // the program's own file: created when missing, set aside when damaged

@@ -70,6 +70,7 @@ struct WriteGate::Pending {
     QString moduleVin;
     link::ChangeRequest::Part part;
     bool shown = false;
+    bool mustTick = false; // a restore over a block changed since
 };
 
 WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& state,
@@ -298,6 +299,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
             return false;
         }
         part.warnings.append(tr(kChangedWarning));
+        p.mustTick = true;
     }
     part.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
     if (w.describe)
@@ -365,6 +367,10 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     link::ChangeRequest request;
     request.title = options.title.isEmpty() ? pending[0].write.title : options.title;
     request.battery = QString::number(*volts, 'f', 1);
+    for (const Pending& p : pending) {
+        if (p.shown && p.mustTick)
+            request.mustTick = tr("Записать, хотя блок изменился после записи журнала");
+    }
     if (pending.size() == 1) {
         const link::ChangeRequest::Part& part = pending[0].part;
         request.subject = part.subject;
@@ -554,6 +560,30 @@ JournalEntry WriteGate::settle(const JournalEntry& entry)
             return e;
     }
     return entry;
+}
+
+std::optional<JournalEntry> WriteGate::nextToUndo()
+{
+    if (!journalReady())
+        return std::nullopt;
+    const QString vin = carVin();
+    const auto rows = m_journal.entries(vin);
+    if (!rows) {
+        m_host.log(tr(kNotRecorded).arg(m_journal.error()));
+        return std::nullopt;
+    }
+    for (JournalEntry e : *rows) {
+        RowState state = stateOf(e, *rows, vin);
+        if (state == RowState::Damaged)
+            m_host.log(tr(kDamagedRow));
+        if (state == RowState::Unknown) {
+            e = settle(e);
+            state = stateOf(e, *rows, vin);
+        }
+        if (state == RowState::Done)
+            return e;
+    }
+    return std::nullopt;
 }
 
 WriteResult WriteGate::restore(const JournalEntry& row,

@@ -115,6 +115,10 @@ public:
     // when the module holds neither the row's new nor its old content.
     WriteResult restore(const JournalEntry& entry,
                         std::function<QStringList(const QString& heldHex)> describe, bool force = false);
+    // The newest block write of this car (its VIN read) that changed the module and is
+    // not undone, settling rows whose answer never came on the way; damaged rows passed
+    // by are logged. nullopt when there is none (or the journal cannot be read).
+    std::optional<JournalEntry> nextToUndo();
     // Reads the block of a row whose outcome is unknown and records what it shows; the
     // row as it stands afterwards.
     JournalEntry settle(const JournalEntry& entry);
@@ -126,6 +130,9 @@ public:
     // car); else the VIN typed at connecting. typed says which. Reading moves the adapter
     // to that module.
     QString carVin(const QString& besides = QString(), bool* typed = nullptr);
+
+    // As carVin, without reading: the VIN read so far in this connection, else the typed one.
+    QString knownVin(bool* typed = nullptr) const;
 
     // Whether a write can go out at all: a known module address, a block of two hex
     // digits, content of whole hex bytes. "" when it can, else what is wrong.
@@ -146,7 +153,6 @@ private:
     struct Pending; // a block shown in the confirmation
     std::optional<QString> readBlock(const QString& block);
     QString readModuleVin(const QString& address);
-    QString knownVin(bool* typed = nullptr) const; // as carVin, without reading
     std::optional<double> battery();
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown

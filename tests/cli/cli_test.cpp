@@ -117,6 +117,10 @@ TEST(CliUsage, UsageErrorsExitTwoWithTheUsageText)
         {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("read-block"), QStringLiteral("IPC"),
          QStringLiteral("0")},
         {QStringLiteral("fly")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--min-voltage"), QStringLiteral("nan"),
+         QStringLiteral("voltage")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--min-voltage"), QStringLiteral("inf"),
+         QStringLiteral("voltage")},
     };
     for (const QStringList& args : calls) {
         const CliRun r = cli(args);

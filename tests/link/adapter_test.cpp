@@ -111,10 +111,18 @@ TEST_F(AdapterTest, NeverSendsAnEmptyCommandNorAnUncheckedChange)
     EXPECT_EQ(adapter.writeCOM(QString(), true), QString());
     EXPECT_EQ(adapter.writeCOM(QStringLiteral("  "), true), QString());
     // Writes, clearing and restarts go only through the write gate.
-    for (const char* change : {"3b0142", "3B 00 CD", "14FF00", "1101"})
+    for (const char* change : {"3b0142", "3B 00 CD", "14FF00", "1101", " 3b 01 42", "1 1 0 1"})
         EXPECT_EQ(adapter.writeCOM(QLatin1String(change), true), QString()) << change;
     EXPECT_TRUE(channel.sent.isEmpty());
     EXPECT_TRUE(host.lines.last().startsWith(QStringLiteral("! Запрос изменения модуля без проверки не отправлен")));
+    // A CR inside would make a read carry a second request; no control character goes out,
+    // not even through the write gate's own door.
+    for (const char* command : {"2101\r3B01C0", "E3D\r1101", "21\n01", "21\t01", "2101\x7f"}) {
+        EXPECT_EQ(adapter.writeCOM(QLatin1String(command), true), QString()) << command;
+        EXPECT_TRUE(host.lines.last().startsWith(QStringLiteral("! Команда с управляющими или непечатаемыми символами не отправлена")));
+    }
+    EXPECT_EQ(adapter.writeCOM(QStringLiteral("21\u00e9"), true), QString());
+    EXPECT_TRUE(channel.sent.isEmpty());
 }
 
 TEST_F(AdapterTest, NestedExchangeIsRefused)

@@ -1,6 +1,9 @@
 #include "safety/journal.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -75,6 +78,71 @@ TEST(Journal, DamagedFileIsSetAsideNeverDeleted)
     EXPECT_EQ(aside.readAll(), garbage.repeated(200));
     EXPECT_TRUE(journal.record(entry("WF0AXXGCDA1234567", "01")));
     EXPECT_EQ(journal.entries()->size(), 1);
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs SQL on a file as another program would.
+void runSql(const QString& path, const QStringList& statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& sql : statements)
+            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+TEST(Journal, AFileGivenOrOnlyReadIsNeverChanged)
+{
+    QTemporaryDir dir;
+    // Another program's database and a text file: refused, left as they are, nothing beside.
+    const QString theirs = dir.filePath(QStringLiteral("theirs.sqlite"));
+    runSql(theirs, {QStringLiteral("CREATE TABLE notes (text TEXT)"), QStringLiteral("INSERT INTO notes VALUES ('x')")});
+    const QString text = dir.filePath(QStringLiteral("notes.txt"));
+    {
+        QFile f(text);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("not a journal\n").repeated(100));
+    }
+    for (const QString& path : {theirs, text}) {
+        const QByteArray before = bytesOf(path);
+        for (Journal::Use use : {Journal::Use::Given, Journal::Use::ReadOnly}) {
+            Journal journal(path, use);
+            EXPECT_FALSE(journal.entries().has_value());
+            EXPECT_FALSE(journal.record(entry("WF0AXXGCDA1234567", "01")));
+        }
+        EXPECT_EQ(bytesOf(path), before);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    // Reading a journal that is not there makes none.
+    const QString none = dir.filePath(QStringLiteral("none.sqlite"));
+    EXPECT_EQ(Journal(none, Journal::Use::ReadOnly).entries()->size(), 0);
+    EXPECT_FALSE(QFile::exists(none));
+
+    // A journal from before the newer columns: read as it is, and grown when written.
+    const QString old = dir.filePath(QStringLiteral("old.sqlite"));
+    runSql(old, {QStringLiteral("CREATE TABLE writes (id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL, "
+                                "vin TEXT NOT NULL, address TEXT NOT NULL, block TEXT NOT NULL, old_hex TEXT NOT NULL, "
+                                "new_hex TEXT NOT NULL, outcome TEXT NOT NULL, detail TEXT NOT NULL DEFAULT '')"),
+                 QStringLiteral("INSERT INTO writes (time, vin, address, block, old_hex, new_hex, outcome) VALUES "
+                                "('2025-01-01T10:00:00Z', 'WF0AXXGCDA1234567', '726', '03', 'E3D0D4FC', 'E3D0D4FD', "
+                                "'accepted-verified')")});
+    const QByteArray before = bytesOf(old);
+    const auto rows = Journal(old, Journal::Use::ReadOnly).entries();
+    ASSERT_TRUE(rows && rows->size() == 1);
+    EXPECT_EQ(rows->first().kind + QLatin1Char(' ') + rows->first().outcome, QStringLiteral("block accepted-verified"));
+    EXPECT_EQ(bytesOf(old), before);
+    Journal grown(old, Journal::Use::Given);
+    ASSERT_TRUE(grown.record(entry("WF0AXXGCDA1234567", "E3D0D4FC")));
+    EXPECT_EQ(grown.entries()->size(), 2);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "../config/qt_print.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 namespace talmero::safety {
@@ -24,6 +26,8 @@ struct GateCase {
     WriteOutcome outcome;
     const char* journalOutcome; // nullptr: no row
     const char* lastLine;
+    bool readBackLost = false; // the read after the write gets no answer
+    double minVoltage = SafetySettings::kDefaultMinVoltage;
 };
 
 const GateCase kCases[] = {
@@ -49,6 +53,17 @@ const GateCase kCases[] = {
      "! Блок для записи длиной 4 байт, а модуль содержит 5 байт: запись не выполнена"},
     {"what the module holds cannot be read", "CD421010C1", {{"720 2100", "NO DATA"}}, sim::FaultKind::None, false,
      true, WriteOutcome::NotSent, nullptr, "! Блок модуля не прочитан: запись не выполнена"},
+    {"a longer block", "CD421010C1C2", {}, sim::FaultKind::None, false, true, WriteOutcome::NotSent, nullptr,
+     "! Блок для записи длиной 6 байт, а модуль содержит 5 байт: запись не выполнена"},
+    {"accepted, read-back lost", "CD421010C1", {}, sim::FaultKind::None, false, true, WriteOutcome::Differs,
+     "accepted-differs", "! Блок после записи не прочитан: запись не проверена", true},
+    {"battery at the threshold", "CD421010C1", {{"ATRV", "12.0V"}}, sim::FaultKind::None, false, true,
+     WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные"},
+    {"below the user's threshold", "CD421010C1", {{"ATRV", "12.3V"}}, sim::FaultKind::None, false, true,
+     WriteOutcome::NotSent, nullptr, "! Напряжение бортовой сети 12.3 В ниже порога 12.5 В: запись не выполнена", false,
+     12.5},
+    {"lower-case content is written upper-cased", "cd421010c1", {}, sim::FaultKind::None, false, true,
+     WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные"},
 };
 
 TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
@@ -56,18 +71,24 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
     for (const GateCase& c : kCases) {
         SCOPED_TRACE(c.what);
         CarRig rig;
-        TestGate tg(rig.session, rig.host);
+        TestGate tg(rig.session, rig.host, c.minVoltage);
         rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
         rig.car().setFault(QStringLiteral("720"), c.fault);
         for (const auto& [key, answer] : c.canned)
             rig.channel.canned.insert(QString::fromLatin1(key), answer);
-        const QString write = QStringLiteral("3B00") + QLatin1String(c.newHex);
-        if (c.moduleTakesIt) {
-            rig.channel.beforeSend = [&rig, write](const QString& cmd) {
-                if (cmd == write)
-                    rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(cmd.mid(4).toLatin1()));
-            };
-        }
+        const QString write = (QStringLiteral("3B00") + QLatin1String(c.newHex)).toUpper();
+        QStringList rowsWhenSent;
+        rig.channel.beforeSend = [&, write](const QString& cmd) {
+            if (cmd != write)
+                return;
+            // The row is there, pending, before the request goes out.
+            for (const JournalEntry& e : Journal(tg.journalPath()).entries().value_or(QList<JournalEntry>()))
+                rowsWhenSent << e.outcome;
+            if (c.moduleTakesIt)
+                rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(cmd.mid(4).toLatin1()));
+            if (c.readBackLost)
+                rig.channel.canned.insert(QStringLiteral("720 2100"), "NO DATA");
+        };
         rig.host.confirmAnswers = {c.agree};
 
         BlockWrite w;
@@ -78,6 +99,7 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
 
         const bool sent = rig.channel.sent.contains(write);
         EXPECT_EQ(sent, c.outcome >= WriteOutcome::Verified);
+        EXPECT_EQ(rowsWhenSent, sent ? QStringList{QStringLiteral("pending")} : QStringList());
         const auto rows = Journal(tg.journalPath()).entries();
         ASSERT_TRUE(rows.has_value());
         if (!c.journalOutcome) {
@@ -142,6 +164,21 @@ TEST(WriteGate, JournalThatCannotBeWrittenRefusesTheWrite)
     EXPECT_TRUE(rig.channel.sent.isEmpty());
     EXPECT_TRUE(rig.host.lines.last().startsWith(QStringLiteral("! Журнал записей недоступен (")));
     EXPECT_TRUE(rig.host.lines.last().endsWith(QStringLiteral("): запись не выполнена")));
+
+    // A journal that opens but refuses the row, as a full disk does: nothing goes out.
+    TestGate full(rig.session, rig.host);
+    ASSERT_TRUE(Journal(full.journalPath()).open());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("full"));
+        db.setDatabaseName(full.journalPath());
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER full BEFORE INSERT ON writes "
+                                                      "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("full"));
+    EXPECT_EQ(full.gate.writeBlock(w).outcome, WriteOutcome::NotSent);
+    EXPECT_TRUE(rig.channel.sent.filter(QStringLiteral("3B")).isEmpty());
+    EXPECT_TRUE(rig.host.lines.last().contains(QStringLiteral("database or disk is full")));
 }
 
 TEST(WriteGate, DamagedJournalIsReportedOnceAndTheWritesGoOn)
@@ -179,6 +216,142 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     EXPECT_TRUE(tg.gate.confirmClearing({QStringLiteral("GEM модуль (BCM)")}));
     EXPECT_EQ(rig.host.confirmations.last().changes, QStringList{QStringLiteral("GEM модуль (BCM)")});
     EXPECT_EQ(rig.host.confirmations.last().kind, link::ChangeRequest::Kind::Clear);
+    // Recorded, with the battery read again before the request.
+    ASSERT_EQ(rig.session.openModule(false, true, true, true, QStringLiteral("726")), QStringLiteral("OK"));
+    EXPECT_TRUE(tg.gate.clearCodes(QStringLiteral("726")).startsWith(QStringLiteral("54")));
+    EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"ATRV", "14FF00"}));
+    const JournalEntry row = tg.gate.journal().entries()->first();
+    EXPECT_EQ(QStringList({row.kind, row.address, row.outcome}), (QStringList{"clearing", "726", "accepted"}));
+    // A low battery: told instead of asked.
+    rig.channel.canned.insert(QStringLiteral("ATRV"), "11.0V");
+    const qsizetype asked = rig.host.confirmations.size();
+    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM"), QStringLiteral("726")));
+    EXPECT_FALSE(tg.gate.declined());
+    EXPECT_EQ(rig.host.confirmations.size(), asked);
+}
+
+BlockWrite blockWrite(WriteGate& gate, const char* address, const char* block, const char* hex)
+{
+    BlockWrite w;
+    w.target = gate.targetOf(QLatin1String(address), QLatin1String(block));
+    w.newHex = QLatin1String(hex);
+    return w;
+}
+
+TEST(WriteGate, EveryRowNamesTheCarByTheVinItsModulesHold)
+{
+    CarRig rig;
+    TestGate tg(rig.session, rig.host);
+    tg.state.carVIN = QStringLiteral("00000000000000000");
+    const QString donor = QStringLiteral("WF0AXXGCDA7654321");
+    rig.car().setBlock(QStringLiteral("740"), 0, donor.toLatin1()); // a door from another car
+    // The BCM first: it holds no VIN, the car's is read from another module.
+    ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "726", "03", "E3D0D4FD")).outcome, WriteOutcome::Verified);
+    ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "740", "01", "BD")).outcome, WriteOutcome::Verified);
+    EXPECT_TRUE(rig.host.confirmations.last().warnings.contains(
+        QStringLiteral("Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)").arg(donor, rig.car().vin())));
+    const auto rows = tg.gate.journal().entries(rig.car().vin());
+    ASSERT_TRUE(rows && rows->size() == 2);
+    EXPECT_EQ((*rows)[0].moduleVin + (*rows)[0].vinSource + (*rows)[1].vinSource, donor + QStringLiteral("readread"));
+
+    // No module gives a VIN: the typed one, and the row says it was typed.
+    CarRig blind;
+    TestGate typed(blind.session, blind.host);
+    typed.state.carVIN = QStringLiteral("WF0AXXGCDA1111111");
+    blind.channel.canned.insert(QStringLiteral("733 2100"), "NO DATA");
+    ASSERT_EQ(typed.gate.writeBlock(blockWrite(typed.gate, "726", "03", "E3D0D4FD")).outcome, WriteOutcome::Verified);
+    const JournalEntry row = typed.gate.journal().entries()->first();
+    EXPECT_EQ(row.vin + QLatin1Char(' ') + row.vinSource, QStringLiteral("WF0AXXGCDA1111111 typed"));
+}
+
+TEST(WriteGate, UndoGoesBackOneWriteAtATimeOnlyOnItsOwnCar)
+{
+    CarRig rig;
+    TestGate tg(rig.session, rig.host);
+    const auto held = [&rig] { return QString::fromLatin1(rig.car().block(QStringLiteral("720"), 0)->toHex().toUpper()); };
+    rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
+    for (const char* hex : {"CD421010C1", "CD421010C2"})
+        ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "720", "00", hex)).outcome, WriteOutcome::Verified);
+    // Twice: each undo one step further back, never re-applying what the first undid.
+    for (const char* expected : {"CD421010C1", "CD421010C0"}) {
+        const auto next = tg.gate.nextToUndo();
+        ASSERT_TRUE(next.has_value());
+        EXPECT_EQ(tg.gate.restore(*next, {}).outcome, WriteOutcome::Verified);
+        EXPECT_EQ(held(), QLatin1String(expected));
+    }
+    EXPECT_FALSE(tg.gate.nextToUndo().has_value());
+
+    // Changed since: refused with what the module holds, unless forced.
+    ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "720", "00", "CD421010C1")).outcome, WriteOutcome::Verified);
+    rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex("CD421010C7"));
+    const JournalEntry stale = *tg.gate.nextToUndo();
+    EXPECT_EQ(tg.gate.restore(stale, {}).outcome, WriteOutcome::NotSent);
+    EXPECT_EQ(rig.host.lines.last(),
+              QStringLiteral("! Модуль содержит CD 42 10 10 C7, а не записанное этой записью: восстановление не выполнено"));
+    EXPECT_EQ(tg.gate.restore(stale, {}, true).outcome, WriteOutcome::Verified);
+    EXPECT_FALSE(rig.host.confirmations.last().mustTick.isEmpty());
+    EXPECT_EQ(held(), kHeld);
+
+    // Another car's row, and a row that changed nothing, are never restored.
+    JournalEntry foreign = stale;
+    foreign.vin = QStringLiteral("WF0AXXGCDA7654321");
+    rig.host.confirmAnswers = {false};
+    tg.gate.writeBlock(blockWrite(tg.gate, "720", "00", "CD421010C3"));
+    const JournalEntry cancelled = tg.gate.journal().entries()->first();
+    rig.channel.sent.clear();
+    EXPECT_EQ(tg.gate.restore(foreign, {}).outcome, WriteOutcome::NotSent);
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Запись журнала сделана на другом автомобиле (VIN WF0AXXGCDA7654321): она не восстанавливается"));
+    EXPECT_EQ(tg.gate.restore(cancelled, {}).outcome, WriteOutcome::NotSent);
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Эта запись журнала ничего не изменила: восстанавливать нечего"));
+    EXPECT_TRUE(rig.channel.sent.filter(QStringLiteral("3B")).isEmpty());
+
+    // A write killed after sending stays pending; reading the block settles it.
+    JournalEntry killed = stale;
+    killed.oldHex = kHeld;
+    killed.newHex = QStringLiteral("CD421010C5");
+    killed.outcome = QString::fromLatin1(kOutcomePending);
+    ASSERT_TRUE(tg.gate.journal().record(killed));
+    EXPECT_TRUE(tg.gate.journal().entries()->first().unknown());
+    rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex("CD421010C5")); // it took it
+    const auto settled = tg.gate.nextToUndo();
+    ASSERT_TRUE(settled.has_value());
+    EXPECT_EQ(settled->outcome + settled->newHex, QStringLiteral("accepted-verifiedCD421010C5"));
+    EXPECT_EQ(tg.gate.restore(*settled, {}).outcome, WriteOutcome::Verified);
+    // Lost answer, module kept its block: the next write to it settles the row as not taken.
+    killed.outcome = QString::fromLatin1(kOutcomeNoAnswer);
+    ASSERT_TRUE(tg.gate.journal().record(killed));
+    ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "720", "00", "CD421010C1")).outcome, WriteOutcome::Verified);
+    const JournalEntry lost = (*tg.gate.journal().entries())[1];
+    EXPECT_EQ(lost.outcome + (lost.unknown() ? " unknown" : " known"), QStringLiteral("no-answer known"));
+}
+
+TEST(WriteGate, OnlyCheckedHexReachesTheAdapter)
+{
+    CarRig rig;
+    TestGate tg(rig.session, rig.host);
+    const struct {
+        const char* address;
+        const char* block;
+        const char* oldHex;
+    } crafted[] = {{"726", "01\r3B01C0", "E3D0D4FC"}, {"726", "03", "C0F"}, {"726", "03", "e3d0d4fc"},
+                   {"E3D\r1101", "03", "E3D0D4FC"}, {"726", "0", "E3D0D4FC"}};
+    for (const auto& c : crafted) {
+        JournalEntry row;
+        row.vin = rig.car().vin();
+        row.address = QLatin1String(c.address);
+        row.block = QLatin1String(c.block);
+        row.oldHex = QLatin1String(c.oldHex);
+        row.newHex = QStringLiteral("E3D0D4FD");
+        row.outcome = QString::fromLatin1(kOutcomeVerified);
+        EXPECT_FALSE(row.wellFormed()) << c.block;
+        EXPECT_EQ(tg.gate.restore(row, {}).outcome, WriteOutcome::NotSent) << c.block;
+        EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Запись журнала повреждена: она не восстанавливается"));
+        // The same as a write from a page, a file or the command line (lower case is upper-cased there).
+        if (QLatin1String(c.oldHex) == QString::fromLatin1(c.oldHex).toUpper())
+            EXPECT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, c.address, c.block, c.oldHex)).outcome, WriteOutcome::NotSent);
+    }
+    EXPECT_TRUE(rig.channel.sent.isEmpty());
+    EXPECT_TRUE(rig.host.lines.last().startsWith(QStringLiteral("! Запрос записи отклонён (")));
 }
 
 TEST(NegativeAnswers, NameTheirReason)

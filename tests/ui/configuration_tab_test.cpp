@@ -20,6 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include "safety/journal.h"
+#include <QFile>
+#include <QDateTime>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTableWidget>
@@ -300,20 +303,34 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
 
     int rows = -1;
     QStringList outcomes;
+    QStringList after;
+    QString module;
+    QString time;
     onModal = [&](QDialog& window) {
         auto* table = window.findChild<QTableWidget*>(QStringLiteral("TableHistory"));
         ASSERT_NE(table, nullptr);
         rows = table->rowCount();
         for (int row = 0; row < rows; ++row)
             outcomes << table->item(row, 4)->text();
+        module = table->item(0, 1)->text();
+        time = table->item(0, 0)->text();
         table->selectRow(0);
         click(window, "ButtonRestore");
+        for (int row = 0; row < table->rowCount(); ++row)
+            after << table->item(row, 4)->text();
     };
     click(main(), "ButtonCONFhistory");
     EXPECT_EQ(rows, 2);
-    EXPECT_EQ(outcomes, (QStringList{"accepted-verified", "cancelled"}));
+    EXPECT_EQ(outcomes, (QStringList{"записано и проверено", "отменено пользователем"}));
+    EXPECT_EQ(module, "IPC - Панель приборов (720)");
+    EXPECT_EQ(time.left(13), QDateTime::currentDateTime().toString("yyyy-MM-dd HH")); // local, not UTC
+    EXPECT_EQ(after, (QStringList{"записано и проверено; восстановление", "записано и проверено; отменено восстановлением",
+                                  "отменено пользователем"}));
     EXPECT_EQ(carBlock("720", 0), "CD421010C0");
     EXPECT_EQ(modals, QStringList{"FormHistory"});
+    // The demo car's writes are kept apart from real cars'.
+    EXPECT_FALSE(QFile::exists(journalPath()));
+    EXPECT_TRUE(QFile::exists(talmero::safety::Journal::demoPathFor(journalPath())));
 }
 
 // Enter and Escape send nothing, as "Write? [y/N]" does; writing takes a click.
@@ -331,6 +348,22 @@ TEST(ConfirmDialog, EnterAndEscapeCancelAClickWrites)
             QTest::keyClick(&dialog, key);
         EXPECT_EQ(dialog.result(), result) << key;
     }
+    // A batch with a tick per block: the one left out is not chosen; the battery is shown.
+    request.parts = {{QStringLiteral("DDM, адрес 740, блок 01"), {}, QStringLiteral("3D"), QStringLiteral("BD"), {}},
+                     {QStringLiteral("PDM, адрес 741, блок 01"), {}, QStringLiteral("3D"), QStringLiteral("BD"), {}}};
+    request.choosable = true;
+    request.battery = QStringLiteral("12.6");
+    app::ConfirmDialog batch(request);
+    batch.findChild<QCheckBox*>(QStringLiteral("CheckConfirmPart0"))->setChecked(false);
+    EXPECT_EQ(batch.chosen(), (QList<bool>{false, true}));
+    EXPECT_EQ(batch.findChild<QLabel*>(QStringLiteral("LabelConfirmBattery"))->text(), QStringLiteral("Аккумулятор: 12.6 В"));
+    // A restore over a changed block: writing takes the tick first.
+    request.mustTick = QStringLiteral("Записать, хотя блок изменился после записи журнала");
+    app::ConfirmDialog forced(request);
+    auto* write = forced.findChild<QPushButton*>(QStringLiteral("ButtonConfirm"));
+    EXPECT_FALSE(write->isEnabled());
+    forced.findChild<QCheckBox*>(QStringLiteral("CheckConfirmForce"))->setChecked(true);
+    EXPECT_TRUE(write->isEnabled());
 }
 
 TEST_F(ConfigurationTabTest, LeavingUnwrittenChangesAsksFirst)
