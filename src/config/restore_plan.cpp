@@ -40,6 +40,9 @@ RestorePlan RestorePlan::only(const QStringList& chosen) const
     kept.writes.erase(std::remove_if(kept.writes.begin(), kept.writes.end(),
                                      [&](const PlannedWrite& w) { return !chosen.contains(w.address); }),
                       kept.writes.end());
+    kept.leftOut.erase(std::remove_if(kept.leftOut.begin(), kept.leftOut.end(),
+                                      [&](const LeftOut& l) { return !chosen.contains(l.address); }),
+                       kept.leftOut.end());
     return kept;
 }
 
@@ -61,19 +64,19 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
                 continue;
             const QString name = moduleName(m.address);
             if (!held) {
-                plan.leftOut << tr("%1, блок %2: не прочитан из автомобиля").arg(name, b.index);
+                plan.leftOut.append({m.address, tr("%1, блок %2: не прочитан из автомобиля").arg(name, b.index)});
                 continue;
             }
             if (held->size() != b.hex.size()) {
-                plan.leftOut << tr("%1, блок %2: в файле %3 байт, модуль содержит %4 байт")
-                                    .arg(name, b.index)
-                                    .arg(b.hex.size() / 2)
-                                    .arg(held->size() / 2);
+                plan.leftOut.append({m.address, tr("%1, блок %2: в файле %3 байт, модуль содержит %4 байт")
+                                                    .arg(name, b.index)
+                                                    .arg(b.hex.size() / 2)
+                                                    .arg(held->size() / 2)});
                 continue;
             }
             // A block its page would refuse is no configuration to write.
             if (!pageShows(*layout, b.hex)) {
-                plan.leftOut << tr("%1, блок %2: блок из файла не распознаётся страницей").arg(name, b.index);
+                plan.leftOut.append({m.address, tr("%1, блок %2: блок из файла не распознаётся страницей").arg(name, b.index)});
                 continue;
             }
             PlannedWrite w;
@@ -110,8 +113,8 @@ QStringList planLines(const RestorePlan& plan)
     }
     if (!plan.leftOut.isEmpty()) {
         lines << tr("Не записываются:");
-        for (const QString& line : plan.leftOut)
-            lines << QStringLiteral("    ") + line;
+        for (const RestorePlan::LeftOut& l : plan.leftOut)
+            lines << QStringLiteral("    ") + l.text;
     }
     if (!plan.neverWritten.isEmpty())
         lines << tr("Блоки, не относящиеся к конфигурации, не записываются никогда: ") + plan.neverWritten.join(QStringLiteral(", "));

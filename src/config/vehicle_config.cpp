@@ -103,6 +103,10 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
                     seenModules = inModules = true;
             } else if (depth == 3 && inModules) {
                 const QString address = xml.attributes().value(QLatin1String("address")).toString();
+                // A module without an address is no module of the car.
+                module = nullptr;
+                if (address.isEmpty())
+                    break;
                 // A later element of the same address replaces the earlier one.
                 config.modules.erase(std::remove_if(config.modules.begin(), config.modules.end(),
                                                     [&](const auto& m) { return m.address == address; }),

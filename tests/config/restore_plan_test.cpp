@@ -51,8 +51,8 @@ TEST(RestorePlan, OnlyDifferingConfigurationBlocksOfTheSameLength)
     EXPECT_EQ(plan.addresses(), (QStringList{"740", "720"}));
     EXPECT_EQ(plan.only({"720"}).addresses(), QStringList{"720"});
     ASSERT_EQ(plan.leftOut.size(), 2);
-    EXPECT_EQ(plan.leftOut[0], QStringLiteral("BCM (GEM модуль), блок 04: в файле 4 байт, модуль содержит 3 байт"));
-    EXPECT_EQ(plan.leftOut[1], QStringLiteral("HVAC (Модуль климат-контроля), блок 01: не прочитан из автомобиля"));
+    EXPECT_EQ(plan.leftOut[0].text, QStringLiteral("BCM (GEM модуль), блок 04: в файле 4 байт, модуль содержит 3 байт"));
+    EXPECT_EQ(plan.leftOut[1].text, QStringLiteral("HVAC (Модуль климат-контроля), блок 01: не прочитан из автомобиля"));
     EXPECT_EQ(plan.neverWritten, (QStringList{"720 02", "730 00"}));
     EXPECT_FALSE(plan.vinDiffers());
     EXPECT_EQ(planRestore(file, car, false).writes[0].address, QStringLiteral("720"));
