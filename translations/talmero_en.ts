@@ -203,6 +203,10 @@
         <source>! Водительский модуль (740) %1; пассажирский модуль (741) %2</source>
         <translation>! Driver door module (740) %1; passenger door module (741) %2</translation>
     </message>
+    <message>
+        <source>Запись конфигурации обоих дверных модулей</source>
+        <translation>Writing the configuration of both door modules</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -275,6 +279,14 @@
     <message>
         <source>повреждённый файл не переименовывается</source>
         <translation>the damaged file cannot be renamed</translation>
+    </message>
+    <message>
+        <source>файл %1 не является журналом записей TALMERO; он не изменён</source>
+        <translation>the file %1 is not a TALMERO write journal; it has not been changed</translation>
+    </message>
+    <message>
+        <source>журнал открыт только для чтения</source>
+        <translation>the journal is open for reading only</translation>
     </message>
 </context>
 <context>
@@ -1358,21 +1370,77 @@
         <source>Перезагрузка модуля</source>
         <translation>Restarting a module</translation>
     </message>
+    <message>
+        <source>! Запрос записи отклонён (%1): ничего не отправлено</source>
+        <translation>! Write request refused (%1): nothing was sent</translation>
+    </message>
+    <message>
+        <source>! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено</source>
+        <translation>! The module holds %1, not what this entry wrote: nothing was restored</translation>
+    </message>
+    <message>
+        <source>Модуль содержит не то, что записала эта запись: блок изменён после неё</source>
+        <translation>The module does not hold what this entry wrote: the block has changed since</translation>
+    </message>
+    <message>
+        <source>! Блок модуля изменился после подтверждения: запись не выполнена</source>
+        <translation>! The module&apos;s block changed after you confirmed: nothing was written</translation>
+    </message>
+    <message>
+        <source>Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)</source>
+        <translation>This module holds the VIN %1: it may come from another car (the car&apos;s VIN is %2)</translation>
+    </message>
+    <message>
+        <source>Не будет записан: %1</source>
+        <translation>Will not be written: %1</translation>
+    </message>
+    <message>
+        <source>! Запись журнала повреждена: она не восстанавливается</source>
+        <translation>! The journal entry is damaged: it is not restored</translation>
+    </message>
+    <message>
+        <source>! Запись журнала сделана на другом автомобиле (VIN %1): она не восстанавливается</source>
+        <translation>! The journal entry was made on another car (VIN %1): it is not restored</translation>
+    </message>
+    <message>
+        <source>! Эта запись журнала ничего не изменила: восстанавливать нечего</source>
+        <translation>! This journal entry changed nothing: there is nothing to restore</translation>
+    </message>
+    <message>
+        <source>! Эта запись журнала уже отменена</source>
+        <translation>! This journal entry has already been undone</translation>
+    </message>
+    <message>
+        <source>* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные</source>
+        <translation>* Journal entry of %1 settled: the module holds the data written then</translation>
+    </message>
+    <message>
+        <source>* Запись журнала от %1 уточнена: модуль содержит прежние данные</source>
+        <translation>* Journal entry of %1 settled: the module holds the previous data</translation>
+    </message>
+    <message>
+        <source>! Журнал записей: %1</source>
+        <translation>! Write journal: %1</translation>
+    </message>
+    <message>
+        <source>модуль с адресом «%1» неизвестен</source>
+        <translation>no known module at address “%1”</translation>
+    </message>
+    <message>
+        <source>блок «%1» - не две шестнадцатеричные цифры</source>
+        <translation>block “%1” is not two hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>данные - не целые шестнадцатеричные байты</source>
+        <translation>the data is not whole hexadecimal bytes</translation>
+    </message>
+    <message>
+        <source>Блоков к записи: %1</source>
+        <translation>Blocks to write: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::ConfirmDialog</name>
-    <message>
-        <source>Стереть</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
-        <source>Перезагрузить</source>
-        <translation>Restart</translation>
-    </message>
-    <message>
-        <source>Записать</source>
-        <translation>Write</translation>
-    </message>
     <message>
         <source>Сейчас:  </source>
         <translation>Current: </translation>
@@ -1386,6 +1454,22 @@ New:     </translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Стереть</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Перезагрузить</source>
+        <translation>&amp;Restart</translation>
+    </message>
+    <message>
+        <source>&amp;Записать</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>Аккумулятор: %1 В</source>
+        <translation>Battery: %1 V</translation>
     </message>
 </context>
 <context>
@@ -1710,6 +1794,10 @@ New:     </translation>
     <message>
         <source>! Запрос изменения модуля без проверки не отправлен: %1</source>
         <translation>! A module-changing request without checks was not sent: %1</translation>
+    </message>
+    <message>
+        <source>! Команда с управляющими или непечатаемыми символами не отправлена: %1</source>
+        <translation>! A command with control or non-printable characters was not sent: %1</translation>
     </message>
 </context>
 <context>

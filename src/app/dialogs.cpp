@@ -49,6 +49,10 @@ Dialogs Dialogs::standard()
         ConfirmDialog dialog(request, parent);
         return dialog.exec() == QDialog::Accepted;
     };
+    d.chooseParts = [](QWidget* parent, const link::ChangeRequest& request) {
+        ConfirmDialog dialog(request, parent);
+        return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QList<bool>();
+    };
     d.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     return d;
 }

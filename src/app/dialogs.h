@@ -29,6 +29,8 @@ struct Dialogs {
     std::function<bool(QWidget* parent, const QString& text)> acknowledge;
     // Shows a change to the car and asks the user to agree.
     std::function<bool(QWidget* parent, const link::ChangeRequest& request)> confirm;
+    // A batch with a tick per block: the ticks (empty for Cancel).
+    std::function<QList<bool>(QWidget* parent, const link::ChangeRequest& request)> chooseParts;
     // Hands a web address to the desktop's browser.
     std::function<void(const QString& url)> openUrl;
 

@@ -32,6 +32,7 @@ public:
     void log(const QString& line) override { m_main.host().log(line); }
     void notify(const QString& text) override { m_main.host().notify(text); }
     bool confirm(const link::ChangeRequest& request) override { return m_main.host().confirm(request); }
+    QList<bool> chooseParts(const link::ChangeRequest& request) override { return m_main.host().chooseParts(request); }
     bool acknowledge(const QString& text) override { return m_main.host().acknowledge(text); }
     bool ask(const QString& question) override { return m_main.host().ask(question); }
     bool cancelRequested() const override { return m_main.host().cancelRequested(); }

@@ -41,4 +41,9 @@ bool WindowHost::confirm(const link::ChangeRequest& request)
     return dialogs().confirm(&m_window, request);
 }
 
+QList<bool> WindowHost::chooseParts(const link::ChangeRequest& request)
+{
+    return dialogs().chooseParts(&m_window, request);
+}
+
 } // namespace talmero::app

@@ -17,6 +17,7 @@ public:
     void log(const QString& line) override;
     void notify(const QString& text) override;
     bool confirm(const link::ChangeRequest& request) override;
+    QList<bool> chooseParts(const link::ChangeRequest& request) override;
     bool acknowledge(const QString& text) override;
     bool ask(const QString& question) override;
     bool cancelRequested() const override;

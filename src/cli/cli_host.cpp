@@ -51,6 +51,16 @@ bool CliHost::confirm(const link::ChangeRequest& request)
         text += QStringLiteral("  ") + request.oldHex + QStringLiteral(" -> ") + request.newHex + QLatin1Char('\n');
     for (const QString& warning : request.warnings)
         text += QStringLiteral("  ! ") + warning + QLatin1Char('\n');
+    for (const link::ChangeRequest::Part& part : request.parts) {
+        text += part.subject + QLatin1Char('\n');
+        for (const QString& change : part.changes)
+            text += QStringLiteral("  ") + change + QLatin1Char('\n');
+        text += QStringLiteral("  ") + part.oldHex + QStringLiteral(" -> ") + part.newHex + QLatin1Char('\n');
+        for (const QString& warning : part.warnings)
+            text += QStringLiteral("  ! ") + warning + QLatin1Char('\n');
+    }
+    if (!request.battery.isEmpty())
+        text += QStringLiteral("battery ") + request.battery + QStringLiteral(" V\n");
     const char* question = request.kind == link::ChangeRequest::Kind::Clear     ? "Clear? [y/N] "
                            : request.kind == link::ChangeRequest::Kind::Restart ? "Restart? [y/N] "
                                                                                  : "Write? [y/N] ";

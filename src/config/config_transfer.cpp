@@ -124,9 +124,9 @@ bool ConfigTransfer::ButtonCONFwriteClick(int page)
     return holds(outcome);
 }
 
-// Item 0 of RadioGroupDDMw writes the driver's door, then the passenger's over the same
-// bus without a new reset; the panel is cleared only when every chosen door holds the
-// block, and a door pair that ends apart says which door has what.
+// Item 0 of RadioGroupDDMw writes both doors under one confirmation, the passenger's over
+// the same bus without a new reset; the panel is cleared only when every chosen door holds
+// the block, and a door pair that ends apart says which door has what.
 bool ConfigTransfer::writeDoors(int page, const QString& data)
 {
     const PageInfo& info = pageInfo(page);
@@ -135,11 +135,11 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     const QString driver = qs(info.addresses[0]);
     const QString passenger = qs(info.addresses[1]);
 
-    const safety::WriteResult first = m_gate.writeBlock(order(info, t, target == 2 ? passenger : driver, data));
-    if (target != 0 || first.outcome == safety::WriteOutcome::NotOpened) {
-        if (first.outcome == safety::WriteOutcome::Verified)
+    if (target != 0) {
+        const safety::WriteResult one = m_gate.writeBlock(order(info, t, target == 2 ? passenger : driver, data));
+        if (one.outcome == safety::WriteOutcome::Verified)
             m_panel.clearCONF();
-        return holds(first.outcome);
+        return holds(one.outcome);
     }
 
     safety::BlockWrite second = order(info, t, passenger, data);
@@ -150,19 +150,28 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
             return QCoreApplication::translate("ConfigTransfer", kError);
         return QStringLiteral("OK");
     };
-    const safety::WriteResult other = m_gate.writeBlock(second);
+    safety::BatchOptions options;
+    options.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации обоих дверных модулей");
+    const safety::BatchResult pair = m_gate.writeBlocks({order(info, t, driver, data), second}, options);
+    if (pair.results.size() != 2)
+        return false;
+    const safety::WriteResult& first = pair.results[0];
+    const safety::WriteResult& other = pair.results[1];
 
     const bool both = holds(first.outcome) && holds(other.outcome);
+    const bool neither = !holds(first.outcome) && !holds(other.outcome);
     if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
         m_panel.clearCONF();
-    } else if (!both) {
+    } else if (!both && !neither) {
         const auto doorState = [](const safety::WriteResult& r) {
             return holds(r.outcome) ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")
                                     : QCoreApplication::translate("ConfigTransfer", "не записан");
         };
-        m_host.log(QCoreApplication::translate("ConfigTransfer",
-                                               "! Водительский модуль (740) %1; пассажирский модуль (741) %2")
-                       .arg(doorState(first), doorState(other)));
+        const QString apart = QCoreApplication::translate("ConfigTransfer",
+                                                          "! Водительский модуль (740) %1; пассажирский модуль (741) %2")
+                                  .arg(doorState(first), doorState(other));
+        m_host.log(apart);
+        m_host.notify(apart);
     }
     return both;
 }

@@ -165,7 +165,7 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
 bool ServiceTab::ButtonRestartClick()
 {
     m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
-    if (!m_gate.confirmRestart(moduleItemText(m_state.curModul))) {
+    if (!m_gate.confirmRestart(moduleItemText(m_state.curModul), m_state.curModul.adr)) {
         m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
         return false;
     }

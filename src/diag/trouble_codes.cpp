@@ -217,7 +217,7 @@ bool TroubleCodes::clearModuleDTC(const QString& address)
     const bool session = module ? module->sessionWhenClearing : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), false)) != kSessionOpen)
         return false;
-    return link::withoutPendingNotes(m_gate.clearCodes()).startsWith(QLatin1String("54"));
+    return link::withoutPendingNotes(m_gate.clearCodes(address)).startsWith(QLatin1String("54"));
 }
 
 } // namespace talmero::diag

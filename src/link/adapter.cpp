@@ -13,7 +13,28 @@ const QString Adapter::kReadError = QStringLiteral("Ошибка чтения");
 
 namespace {
 constexpr qsizetype kMaxUnanswered = 16;
+
+// The command as it goes out: ASCII letters upper-cased, nothing else touched.
+QString asSent(const QString& command)
+{
+    QString upper = command;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return upper;
 }
+
+// A CR or LF inside a command would end it there and start another one.
+bool printableAscii(const QString& command)
+{
+    for (const QChar c : command) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 Adapter::Adapter(Channel& channel, Host& host, QObject* parent)
     : QObject(parent), m_channel(&channel), m_host(host)
@@ -24,15 +45,27 @@ Adapter::Adapter(Channel& channel, Host& host, QObject* parent)
 
 bool Adapter::changesModule(const QString& command)
 {
-    QString request = command;
+    // Judged on what the adapter would get: it skips blanks and takes either case.
+    QString request = asSent(command);
     request.remove(QLatin1Char(' '));
-    const QString service = request.left(2).toUpper();
+    const QString service = request.left(2);
     return service == QLatin1String("3B") || service == QLatin1String("14")
         || service == QLatin1String("11");
 }
 
+bool Adapter::refusedAsUnprintable(const QString& command)
+{
+    if (printableAscii(command))
+        return false;
+    m_host.log(tr("! Команда с управляющими или непечатаемыми символами не отправлена: %1")
+                   .arg(printableForLog(command)));
+    return true;
+}
+
 QString Adapter::writeCOM(const QString& command, bool logIt)
 {
+    if (refusedAsUnprintable(command))
+        return QString();
     if (changesModule(command)) {
         m_host.log(tr("! Запрос изменения модуля без проверки не отправлен: %1").arg(command.toUpper()));
         return QString();
@@ -42,6 +75,8 @@ QString Adapter::writeCOM(const QString& command, bool logIt)
 
 QString Adapter::writeRequest(const QString& command, bool logIt, const WritePermit&)
 {
+    if (refusedAsUnprintable(command))
+        return QString();
     return exchange(command, logIt);
 }
 
@@ -52,11 +87,7 @@ QString Adapter::exchange(const QString& command, bool logIt)
     if (m_loop || command.trimmed().isEmpty() || !m_channel)
         return QString();
 
-    QString upper = command;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-    }
+    const QString upper = asSent(command);
     if (logIt)
         m_host.log(QStringLiteral("> ") + upper);
 

@@ -37,13 +37,15 @@ public:
     // Sends the command upper-cased with one CR and returns the adapter's answer:
     // blanks squeezed, echo removed, normally ending in " >". Empty after a time-out,
     // for an empty command and for a call made while another exchange is waiting.
-    // A request that changes a module is refused here (logged, empty answer).
+    // A request that changes a module, and a command holding anything but printable
+    // ASCII, are refused here (logged, empty answer).
     QString writeCOM(const QString& command, bool logIt);
     // The same exchange for a request that changes a module.
     QString writeRequest(const QString& command, bool logIt, const WritePermit&);
 
     // Whether a command asks a module to change something: a block write (3B), clearing
-    // trouble codes (14) or a restart (11).
+    // trouble codes (14) or a restart (11), judged on the command as sent, blanks removed,
+    // in either case.
     static bool changesModule(const QString& command);
 
     Channel& channel() { return *m_channel; }
@@ -52,6 +54,7 @@ public:
     bool linkLost() const { return !m_channel || !m_channel->isOpen(); }
 
 private:
+    bool refusedAsUnprintable(const QString& command);
     QString exchange(const QString& command, bool logIt);
     void takeBatch(const QByteArray& batch);
     void takeReadFailure();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,20 @@ struct ChangeRequest {
     QString oldHex;      // a block write: what the module holds now ...
     QString newHex;      // ... and what will be written; both empty for other changes
     QStringList warnings;
+    QString battery;     // the battery as read just before asking ("12.6"), "" when not read
+
+    // A batch: one confirmation for several blocks, one part per block (its module and
+    // address in subject, its changes, old and new content, warnings). The fields above
+    // then describe the whole; oldHex and newHex stay empty.
+    struct Part {
+        QString subject;
+        QStringList changes;
+        QString oldHex;
+        QString newHex;
+        QStringList warnings;
+    };
+    QList<Part> parts;
+    bool choosable = false; // the user may leave parts out (a tick per part)
 };
 
 // What the logic needs from the window: the log, a modal notice and a confirmation.
@@ -27,6 +42,12 @@ public:
     virtual void notify(const QString& text) = 0;
     // Shows the change and asks the user to agree; false sends nothing.
     virtual bool confirm(const ChangeRequest& request) = 0;
+    // A batch whose parts the user may leave out: one flag per part, true for a part to
+    // write; an empty list (or no flag set) sends nothing. By default all or nothing.
+    virtual QList<bool> chooseParts(const ChangeRequest& request)
+    {
+        return confirm(request) ? QList<bool>(request.parts.size(), true) : QList<bool>();
+    }
     // A question answered Yes or No (No is the default answer); true for Yes.
     virtual bool ask(const QString& question) = 0;
     // A notice the user may answer with Cancel instead of OK (a bus prompt); false for Cancel.

@@ -1,5 +1,7 @@
 #include "safety/journal.h"
 
+#include "link/modules.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QVariant>
 
@@ -19,14 +22,27 @@ namespace {
 
 // SQLite's codes for a file that is not a database, or a damaged one.
 const QStringList kDamagedCodes = {QStringLiteral("11"), QStringLiteral("26")};
+// The columns every journal has had; a table without them is not ours.
 const QStringList kColumns = {QStringLiteral("id"),      QStringLiteral("time"),   QStringLiteral("vin"),
                               QStringLiteral("address"), QStringLiteral("block"),  QStringLiteral("old_hex"),
                               QStringLiteral("new_hex"), QStringLiteral("outcome"), QStringLiteral("detail")};
+// Columns added later, with their type; rows older than them read them as NULL.
+const QList<std::pair<QString, QString>> kLaterColumns = {
+    {QStringLiteral("kind"), QStringLiteral("TEXT")},      {QStringLiteral("vin_source"), QStringLiteral("TEXT")},
+    {QStringLiteral("module_vin"), QStringLiteral("TEXT")}, {QStringLiteral("undoes"), QStringLiteral("INTEGER")},
+    {QStringLiteral("batch"), QStringLiteral("INTEGER")},  {QStringLiteral("settled"), QStringLiteral("INTEGER")},
+};
 
 // SQLite takes a null QString as NULL, which no column of the journal holds.
 QString text(const QString& value)
 {
     return value.isNull() ? QStringLiteral("") : value;
+}
+
+// 0 is no row: stored as NULL.
+QVariant idOrNull(qint64 id)
+{
+    return id > 0 ? QVariant(id) : QVariant(QMetaType(QMetaType::LongLong));
 }
 
 QString connectionName()
@@ -35,16 +51,36 @@ QString connectionName()
     return QStringLiteral("talmero-journal-%1").arg(next++);
 }
 
-} // namespace
-
-QString Journal::defaultPath()
+bool upperHexBytes(const QString& hex)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/journal.sqlite");
+    static const QRegularExpression kHex(QStringLiteral("^(?:[0-9A-F]{2})+$"));
+    return kHex.match(hex).hasMatch();
 }
 
-Journal::Journal(const QString& path)
-    : m_path(path.isEmpty() ? defaultPath() : path), m_connection(connectionName())
+} // namespace
+
+bool JournalEntry::unknown() const
+{
+    return outcome == QLatin1String(kOutcomePending) || (outcome == QLatin1String(kOutcomeNoAnswer) && !settled);
+}
+
+bool JournalEntry::wellFormed() const
+{
+    if (!link::moduleAt(address))
+        return false;
+    if (kind != QLatin1String(kKindBlock))
+        return block.isEmpty() || (block.size() == 2 && upperHexBytes(block));
+    return block.size() == 2 && upperHexBytes(block) && upperHexBytes(oldHex) && upperHexBytes(newHex);
+}
+
+QString Journal::defaultPath(bool demoCar)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + (demoCar ? QStringLiteral("/journal-demo.sqlite") : QStringLiteral("/journal.sqlite"));
+}
+
+Journal::Journal(const QString& path, Use use)
+    : m_path(path.isEmpty() ? defaultPath() : path), m_connection(connectionName()), m_use(use)
 {
 }
 
@@ -71,13 +107,23 @@ bool Journal::open()
     m_error.clear();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return fail(tr("нет драйвера SQLite"));
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+    if (m_use == Use::ReadOnly) {
+        // Nothing to read is no error, and no reason to make a file.
+        m_missing = !QFileInfo::exists(m_path);
+        if (m_missing) {
+            m_open = true;
+            return true;
+        }
+    } else if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
         return fail(tr("папка не создаётся"));
+    }
     if (!openFile())
         return false;
     if (!usable()) {
         if (!m_error.isEmpty())
             return false;
+        if (m_use != Use::Own)
+            return fail(tr("файл %1 не является журналом записей TALMERO; он не изменён").arg(m_path));
         if (!setAside() || !openFile() || !usable())
             return fail(m_error.isEmpty() ? tr("новый журнал не создаётся") : m_error);
     }
@@ -91,41 +137,67 @@ bool Journal::openFile()
         ? QSqlDatabase::database(m_connection, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
+    db.setConnectOptions(m_use == Use::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
     if (!db.open())
         return fail(db.lastError().text());
     return true;
 }
 
+// Whether the file holds our table, or nothing yet (a new file). Another program's
+// database holds tables of its own.
+bool Journal::ours(QSqlDatabase& db)
+{
+    const QStringList tables = db.tables();
+    if (!tables.contains(QStringLiteral("writes"))) {
+        for (const QString& table : tables) {
+            if (table != QLatin1String("batches") && table != QLatin1String("sqlite_sequence"))
+                return false;
+        }
+        return true;
+    }
+    const QSqlRecord columns = db.record(QStringLiteral("writes"));
+    for (const QString& column : kColumns) {
+        if (columns.indexOf(column) < 0)
+            return false;
+    }
+    return true;
+}
+
 // True when the file holds our table (made here when the file is new). False with
-// m_error empty means the file is not a journal and may be set aside; with m_error
-// set, it cannot be used at all (no permission, a full disk).
+// m_error empty means the file is not a journal; with m_error set, it cannot be used
+// at all (no permission, a full disk).
 bool Journal::usable()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery q(db);
     const auto damaged = [&q] { return kDamagedCodes.contains(q.lastError().nativeErrorCode()); };
-    // Every write is on disk before the next step: a power cut loses nothing recorded.
-    if (!q.exec(QStringLiteral("PRAGMA synchronous = FULL")) || !q.exec(QStringLiteral("PRAGMA quick_check"))) {
-        if (damaged())
-            return false;
-        return fail(q.lastError().text());
-    }
+    const auto failed = [&]() { return damaged() ? false : fail(q.lastError().text()); };
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return failed();
     if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
         return false;
+    q.finish();
+    if (!ours(db))
+        return false;
+    if (m_use == Use::ReadOnly)
+        return db.tables().contains(QStringLiteral("writes"));
+    // Every write is on disk before the next step: a power cut loses nothing recorded.
+    if (!q.exec(QStringLiteral("PRAGMA synchronous = FULL")))
+        return failed();
     if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS writes ("
                                "id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL, "
                                "vin TEXT NOT NULL, address TEXT NOT NULL, block TEXT NOT NULL, "
                                "old_hex TEXT NOT NULL, new_hex TEXT NOT NULL, "
-                               "outcome TEXT NOT NULL, detail TEXT NOT NULL DEFAULT '')"))) {
-        if (damaged())
-            return false;
-        return fail(q.lastError().text());
-    }
-    // A table of that name from something else is not ours.
+                               "outcome TEXT NOT NULL, detail TEXT NOT NULL DEFAULT '')"))
+        || !q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS batches ("
+                                  "id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL)")))
+        return failed();
+    // An older journal grows by the columns it lacks; its rows stay as they are.
     const QSqlRecord columns = db.record(QStringLiteral("writes"));
-    for (const QString& column : kColumns) {
-        if (columns.indexOf(column) < 0)
-            return false;
+    for (const auto& [column, type] : kLaterColumns) {
+        if (columns.indexOf(column) < 0
+            && !q.exec(QStringLiteral("ALTER TABLE writes ADD COLUMN %1 %2").arg(column, type)))
+            return failed();
     }
     return true;
 }
@@ -148,18 +220,26 @@ bool Journal::setAside()
 
 std::optional<qint64> Journal::begin(const JournalEntry& entry)
 {
+    if (m_use == Use::ReadOnly) {
+        fail(tr("журнал открыт только для чтения"));
+        return std::nullopt;
+    }
     if (!open())
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT INTO writes (time, vin, address, block, old_hex, new_hex, outcome, detail) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral("INSERT INTO writes (time, vin, address, block, old_hex, new_hex, outcome, detail, "
+                             "kind, vin_source, module_vin, undoes, batch, settled) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QString time = entry.time.isEmpty()
         ? QDateTime::currentDateTimeUtc().toString(Qt::ISODate)
         : entry.time;
     for (const QString& value : {time, entry.vin, entry.address, entry.block, entry.oldHex, entry.newHex,
                                  entry.outcome.isEmpty() ? QString::fromLatin1(kOutcomePending) : entry.outcome,
-                                 entry.detail})
+                                 entry.detail, entry.kind, entry.vinSource, entry.moduleVin})
         q.addBindValue(text(value));
+    q.addBindValue(idOrNull(entry.undoes));
+    q.addBindValue(idOrNull(entry.batch));
+    q.addBindValue(entry.settled ? 1 : 0);
     if (!q.exec()) {
         fail(q.lastError().text());
         return std::nullopt;
@@ -167,18 +247,38 @@ std::optional<qint64> Journal::begin(const JournalEntry& entry)
     return q.lastInsertId().toLongLong();
 }
 
-bool Journal::complete(qint64 id, const QString& outcome, const QString& detail)
+bool Journal::complete(qint64 id, const QString& outcome, const QString& detail, bool settled)
 {
     if (!open())
         return false;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("UPDATE writes SET outcome = ?, detail = ? WHERE id = ?"));
+    q.prepare(QStringLiteral("UPDATE writes SET outcome = ?, detail = ?, settled = ? WHERE id = ?"));
     q.addBindValue(outcome);
     q.addBindValue(text(detail));
+    q.addBindValue(settled ? 1 : 0);
     q.addBindValue(id);
     if (!q.exec() || q.numRowsAffected() != 1)
         return fail(q.lastError().text());
     return true;
+}
+
+bool Journal::settle(qint64 id, const QString& outcome, const QString& detail)
+{
+    return complete(id, outcome, detail, true);
+}
+
+std::optional<qint64> Journal::newBatch()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("INSERT INTO batches (time) VALUES (?)"));
+    q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    if (!q.exec()) {
+        fail(q.lastError().text());
+        return std::nullopt;
+    }
+    return q.lastInsertId().toLongLong();
 }
 
 bool Journal::record(const JournalEntry& entry)
@@ -191,9 +291,18 @@ std::optional<QList<JournalEntry>> Journal::entries(const QString& vin)
     QList<JournalEntry> rows;
     if (!open())
         return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT id, time, vin, address, block, old_hex, new_hex, outcome, detail "
-                             "FROM writes WHERE ? = '' OR vin = ? ORDER BY id DESC"));
+    if (m_missing)
+        return rows;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // A read-only look at an older journal: the columns it lacks read as NULL.
+    const QSqlRecord present = db.record(QStringLiteral("writes"));
+    QStringList later;
+    for (const auto& column : kLaterColumns)
+        later << (present.indexOf(column.first) >= 0 ? column.first : QStringLiteral("NULL"));
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT id, time, vin, address, block, old_hex, new_hex, outcome, detail, %1 "
+                             "FROM writes WHERE ? = '' OR vin = ? ORDER BY id DESC")
+                  .arg(later.join(QStringLiteral(", "))));
     q.addBindValue(text(vin));
     q.addBindValue(text(vin));
     if (!q.exec()) {
@@ -211,9 +320,27 @@ std::optional<QList<JournalEntry>> Journal::entries(const QString& vin)
         e.newHex = q.value(6).toString();
         e.outcome = q.value(7).toString();
         e.detail = q.value(8).toString();
+        if (!q.value(9).isNull())
+            e.kind = q.value(9).toString();
+        e.vinSource = q.value(10).toString();
+        e.moduleVin = q.value(11).toString();
+        e.undoes = q.value(12).toLongLong();
+        e.batch = q.value(13).toLongLong();
+        e.settled = q.value(14).toInt() != 0;
         rows.append(e);
     }
     return rows;
+}
+
+QSet<qint64> Journal::undoneIds(const QList<JournalEntry>& rows)
+{
+    QSet<qint64> undone;
+    for (const JournalEntry& e : rows) {
+        if (e.undoes > 0
+            && (e.outcome == QLatin1String(kOutcomeVerified) || e.outcome == QLatin1String(kOutcomeUnchanged)))
+            undone.insert(e.undoes);
+    }
+    return undone;
 }
 
 } // namespace talmero::safety

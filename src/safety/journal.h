@@ -2,22 +2,47 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <optional>
 
+class QSqlDatabase;
+
 namespace talmero::safety {
 
-// One write to a module, as the journal keeps it.
+// What a row records: a block write, a module restart, clearing trouble codes.
+inline constexpr char kKindBlock[] = "block";
+inline constexpr char kKindRestart[] = "restart";
+inline constexpr char kKindClearing[] = "clearing";
+
+// Where a row's car VIN came from: read from a module, or typed at connecting.
+inline constexpr char kVinRead[] = "read";
+inline constexpr char kVinTyped[] = "typed";
+
+// One change to a module, as the journal keeps it.
 struct JournalEntry {
     qint64 id = 0;
-    QString time;    // UTC, ISO 8601
-    QString vin;
-    QString address; // the module's CAN address, "720"
-    QString block;   // two hex digits, "00"
-    QString oldHex;  // what the module held just before
-    QString newHex;  // what was (or would have been) written
-    QString outcome; // see the kOutcome... names
-    QString detail;  // the module's negative code, what a read-back showed
+    QString time;      // UTC, ISO 8601
+    QString vin;       // the car's VIN
+    QString address;   // the module's CAN address, "720"
+    QString block;     // two hex digits, "00"; "" for a restart or clearing
+    QString oldHex;    // what the module held just before
+    QString newHex;    // what was (or would have been) written
+    QString outcome;   // see the kOutcome... names
+    QString detail;    // the module's negative code, what a read-back showed
+    QString kind = QString::fromLatin1(kKindBlock);
+    QString vinSource; // kVinRead or kVinTyped; "" in rows older than this column
+    QString moduleVin; // the written module's own VIN, where it has one and it was read
+    qint64 undoes = 0; // a restore: the row it undoes
+    qint64 batch = 0;  // rows of one confirmation share it; 0 for a single write
+    bool settled = false; // a no-answer row whose block was read afterwards
+
+    // Whether the write may or may not have reached the module: sent, and its answer
+    // never came and no read showed it since.
+    bool unknown() const;
+    // Whether the row is something this program could have written: a known module, a
+    // block of two hex digits, contents of whole upper-case hex bytes.
+    bool wellFormed() const;
 };
 
 // The outcomes of a write. A row stays "pending" only when the program stopped between
@@ -28,16 +53,28 @@ inline constexpr char kOutcomeDiffers[] = "accepted-differs";
 inline constexpr char kOutcomeRefused[] = "refused";
 inline constexpr char kOutcomeNoAnswer[] = "no-answer";
 inline constexpr char kOutcomeCancelled[] = "cancelled";
+// A restore that found the module holding the old content already.
+inline constexpr char kOutcomeUnchanged[] = "unchanged";
+// A restart or clearing the module confirmed (nothing to read back).
+inline constexpr char kOutcomeAccepted[] = "accepted";
 
 // Every write attempt to the car, in an SQLite file that survives a crash mid-write.
 class Journal {
     Q_DECLARE_TR_FUNCTIONS(Journal)
 public:
-    // journal.sqlite in the user's application data folder.
-    static QString defaultPath();
+    // journal.sqlite in the user's application data folder; the demo car's writes go to
+    // a journal of their own beside it.
+    static QString defaultPath(bool demoCar = false);
+
+    enum class Use {
+        Own,      // the program's own file: created when missing, set aside when damaged
+        Given,    // a file the user named: created when missing, never renamed or changed
+                  // when it is not a journal
+        ReadOnly, // only read: nothing is created, renamed or changed
+    };
 
     // An empty path is the default one.
-    explicit Journal(const QString& path);
+    explicit Journal(const QString& path, Use use = Use::Own);
     ~Journal();
     Journal(const Journal&) = delete;
     Journal& operator=(const Journal&) = delete;
@@ -53,17 +90,26 @@ public:
     // Records a write before it is sent; its id, or nullopt when it could not be stored.
     std::optional<qint64> begin(const JournalEntry& entry);
     // Completes a row begun before; false when it could not be stored.
-    bool complete(qint64 id, const QString& outcome, const QString& detail);
+    bool complete(qint64 id, const QString& outcome, const QString& detail, bool settled = false);
+    // A row whose outcome was unknown, settled by reading the module.
+    bool settle(qint64 id, const QString& outcome, const QString& detail);
+    // A new number for the rows of one confirmation; nullopt when it cannot be stored.
+    std::optional<qint64> newBatch();
     // A whole row at once (a write that was never sent).
     bool record(const JournalEntry& entry);
 
     // The rows, newest first; only those of one car when vin is not empty. nullopt
-    // when the journal cannot be read (error() says why).
+    // when the journal cannot be read (error() says why). A read-only journal whose file
+    // does not exist yet has no rows.
     std::optional<QList<JournalEntry>> entries(const QString& vin = QString());
+
+    // The ids of rows undone by a restore that left the module with their old content.
+    static QSet<qint64> undoneIds(const QList<JournalEntry>& rows);
 
 private:
     bool openFile();
     bool usable();
+    bool ours(QSqlDatabase& db);
     bool setAside();
     bool fail(const QString& what);
 
@@ -71,7 +117,9 @@ private:
     QString m_connection;
     QString m_error;
     QString m_setAside;
+    Use m_use;
     bool m_open = false;
+    bool m_missing = false; // read-only, and no file there
 };
 
 } // namespace talmero::safety

@@ -8,6 +8,8 @@
 #include "link/session.h"
 #include "safety/battery.h"
 
+#include <QDateTime>
+
 namespace talmero::safety {
 
 namespace {
@@ -33,7 +35,42 @@ const char* const kDiffers = QT_TRANSLATE_NOOP("WriteGate", "! Модуль со
 const char* const kNotReadBack = QT_TRANSLATE_NOOP("WriteGate", "! Блок после записи не прочитан: запись не проверена");
 const char* const kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
 
+const char* const kBadRequest = QT_TRANSLATE_NOOP("WriteGate", "! Запрос записи отклонён (%1): ничего не отправлено");
+const char* const kChangedSince = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено");
+const char* const kChangedWarning = QT_TRANSLATE_NOOP("WriteGate", "Модуль содержит не то, что записала эта запись: блок изменён после неё");
+const char* const kChangedAfterAsking = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля изменился после подтверждения: запись не выполнена");
+const char* const kDonor = QT_TRANSLATE_NOOP("WriteGate", "Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)");
+const char* const kLeftOut = QT_TRANSLATE_NOOP("WriteGate", "Не будет записан: %1");
+const char* const kDamagedRow = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала повреждена: она не восстанавливается");
+const char* const kOtherCar = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала сделана на другом автомобиле (VIN %1): она не восстанавливается");
+const char* const kNothingToUndo = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала ничего не изменила: восстанавливать нечего");
+const char* const kAlreadyUndone = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала уже отменена");
+const char* const kSettledNew = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные");
+const char* const kSettledOld = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит прежние данные");
+const char* const kNotRecorded = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей: %1");
+
+bool isHex(const QString& text)
+{
+    for (const QChar c : text) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')))
+            return false;
+    }
+    return true;
+}
+
+// The module whose VIN names the car, per bus, in the order they are tried.
+const char* const kVinModules[2][5] = {{"720", "760", "734", "730", nullptr},
+                                       {"733", "740", "741", "727", "737"}};
+
 } // namespace
+
+struct WriteGate::Pending {
+    BlockWrite write;
+    WriteResult result;
+    QString moduleVin;
+    link::ChangeRequest::Part part;
+    bool shown = false;
+};
 
 WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& state,
                      SafetySettings settings)
@@ -41,7 +78,7 @@ WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& 
       m_host(host),
       m_state(state),
       m_settings(std::move(settings)),
-      m_journal(m_settings.journalPath)
+      m_journal(m_settings.journalPath, m_settings.journalGiven ? Journal::Use::Given : Journal::Use::Own)
 {
 }
 
@@ -62,6 +99,17 @@ bool WriteGate::refuse(const QString& line)
     return false;
 }
 
+QString WriteGate::checkWrite(const QString& address, const QString& block, const QString& hex)
+{
+    if (!link::moduleAt(address))
+        return tr("модуль с адресом «%1» неизвестен").arg(address.left(8));
+    if (block.size() != 2 || !isHex(block))
+        return tr("блок «%1» - не две шестнадцатеричные цифры").arg(block.left(8));
+    if (hex.isEmpty() || hex.size() % 2 != 0 || !isHex(hex))
+        return tr("данные - не целые шестнадцатеричные байты");
+    return QString();
+}
+
 BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
 {
     BlockTarget t;
@@ -79,26 +127,65 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
     return t;
 }
 
-std::optional<QString> WriteGate::readBlock(const BlockTarget& t)
+std::optional<QString> WriteGate::readBlock(const QString& block)
 {
-    return link::positiveData(send(QStringLiteral("21") + t.block), QStringLiteral("61") + t.block);
+    return link::positiveData(send(QStringLiteral("21") + block), QStringLiteral("61") + block);
 }
 
-// The journal names the car by the VIN its modules hold; one read per connection.
-void WriteGate::learnVin(const QString& address)
+// The VIN in the open module's VIN block, "" when it has none or it is not a VIN.
+QString WriteGate::readModuleVin(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    if (!m_state.vinFromCar.isEmpty() || !m || m->VINad == QLatin1String("FF"))
-        return;
-    const auto data = link::positiveData(send(QStringLiteral("21") + m->VINad), QStringLiteral("61") + m->VINad);
-    if (!data)
-        return;
-    link::learnCarVin(m_state, m_host, QString::fromLatin1(QByteArray::fromHex(data->toLatin1())));
+    if (!m || m->VINad == QLatin1String("FF"))
+        return QString();
+    const auto data = readBlock(m->VINad);
+    const QString vin = data ? QString::fromLatin1(QByteArray::fromHex(data->toLatin1())) : QString();
+    return link::isVIN(vin) ? vin : QString();
 }
 
-bool WriteGate::batteryAllows()
+QString WriteGate::knownVin(bool* typed) const
 {
-    const auto volts = voltageOf(send(QStringLiteral("atrv")));
+    if (typed)
+        *typed = m_carVin.isEmpty();
+    return m_carVin.isEmpty() ? m_state.carVIN : m_carVin;
+}
+
+QString WriteGate::carVin(const QString& besides, bool* typed)
+{
+    if (!m_carVin.isEmpty()) {
+        if (typed)
+            *typed = false;
+        return m_carVin;
+    }
+    const link::TModuls* near = link::moduleAt(besides);
+    const bool medium = near ? near->bus == 1 : (m_session.busMS && !m_session.busHS);
+    // Another module than the one about to be written, which may come from another car;
+    // one try, as a silent bus costs a time-out per module.
+    for (const char* address : kVinModules[medium ? 1 : 0]) {
+        if (!address || QLatin1String(address) == besides)
+            continue;
+        if (m_session.openModule(true, true, medium, link::opensSession(QLatin1String(address)), QLatin1String(address))
+                .startsWith(u'O')) {
+            const QString vin = readModuleVin(QLatin1String(address));
+            if (!vin.isEmpty()) {
+                m_carVin = vin;
+                link::learnCarVin(m_state, m_host, vin);
+            }
+        }
+        break;
+    }
+    if (typed)
+        *typed = m_carVin.isEmpty();
+    return m_carVin.isEmpty() ? m_state.carVIN : m_carVin;
+}
+
+std::optional<double> WriteGate::battery()
+{
+    return voltageOf(send(QStringLiteral("atrv")));
+}
+
+bool WriteGate::batteryAllows(std::optional<double> volts)
+{
     if (!volts)
         return refuse(tr(kNoVoltage));
     if (*volts < m_settings.minVoltage) {
@@ -108,81 +195,278 @@ bool WriteGate::batteryAllows()
     return true;
 }
 
-WriteResult WriteGate::writeBlock(const BlockWrite& w)
+// Nothing goes out unless it can be recorded.
+bool WriteGate::journalReady()
 {
-    WriteResult result;
-    const BlockTarget& t = w.target;
-    // Nothing goes out unless it can be recorded.
-    if (!m_journal.open()) {
-        refuse(tr(kNoJournal).arg(m_journal.error()));
-        return result;
-    }
+    if (!m_journal.open())
+        return refuse(tr(kNoJournal).arg(m_journal.error()));
     // Said once: the journal stays open for the connection.
     if (!m_journal.setAsideAs().isEmpty() && !m_setAsideReported) {
         m_setAsideReported = true;
         m_host.log(tr(kJournalSetAside).arg(m_journal.setAsideAs()));
         m_host.notify(tr(kJournalSetAside).arg(m_journal.setAsideAs()));
     }
+    return true;
+}
 
+// Rows of this block whose answer never came are settled by what the module holds now.
+void WriteGate::settleRows(const QString& address, const QString& block, const QString& held)
+{
+    const auto rows = m_journal.entries(knownVin());
+    if (!rows)
+        return;
+    for (const JournalEntry& e : *rows) {
+        if (!e.unknown() || e.address != address || e.block != block)
+            continue;
+        const bool took = held == e.newHex;
+        if (!took && held != e.oldHex)
+            continue;
+        const QString detail = QStringLiteral("settled: read ") + held;
+        if (!m_journal.settle(e.id, QLatin1String(took ? kOutcomeVerified : kOutcomeNoAnswer), detail)) {
+            m_host.log(tr(kNotRecorded).arg(m_journal.error()));
+            continue;
+        }
+        const QString when = QDateTime::fromString(e.time, Qt::ISODate).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        m_host.log(tr(took ? kSettledNew : kSettledOld).arg(when));
+    }
+}
+
+WriteResult WriteGate::writeBlock(const BlockWrite& write)
+{
+    return writeBlocks({write}, BatchOptions{write.title, false}).results.value(0);
+}
+
+// Opens the module and reads what it holds: true when the block goes into the confirmation.
+bool WriteGate::prepare(Pending& p, qsizetype count)
+{
+    const BlockWrite& w = p.write;
+    const BlockTarget& t = w.target;
     const QString opened = t.open();
     if (opened.startsWith(u'!')) {
         m_host.log(opened);
-        result.outcome = WriteOutcome::NotOpened;
-        return result;
+        p.result.outcome = WriteOutcome::NotOpened;
+        return false;
     }
-    const std::optional<QString> held = readBlock(t);
+    const std::optional<QString> held = readBlock(t.block);
     if (!held) {
         m_host.log(tr(kHeldNotRead));
-        return result;
+        return false;
     }
-    result.heldHex = *held;
-    learnVin(t.address);
+    p.result.heldHex = *held;
+    p.moduleVin = readModuleVin(t.address);
+    if (m_carVin.isEmpty()) {
+        // Once per connection, and only once this module is known to answer.
+        carVin(t.address);
+        if (m_carVin.isEmpty() && !p.moduleVin.isEmpty()) {
+            m_carVin = p.moduleVin;
+            link::learnCarVin(m_state, m_host, p.moduleVin);
+        }
+        const QString reopened = t.open();
+        if (reopened.startsWith(u'!')) {
+            m_host.log(reopened);
+            p.result.outcome = WriteOutcome::NotOpened;
+            return false;
+        }
+    }
+    settleRows(t.address, t.block, *held);
     if (*held == w.newHex) {
         m_host.log(tr(kUnchanged));
-        result.outcome = WriteOutcome::Unchanged;
-        return result;
+        p.result.outcome = WriteOutcome::Unchanged;
+        if (w.undoes > 0) {
+            // Undone already: say so in the journal, or the next undo would offer it again.
+            bool typed = false;
+            JournalEntry entry;
+            entry.vin = knownVin(&typed);
+            entry.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
+            entry.moduleVin = p.moduleVin;
+            entry.address = t.address;
+            entry.block = t.block;
+            entry.oldHex = *held;
+            entry.newHex = w.newHex;
+            entry.undoes = w.undoes;
+            entry.outcome = QString::fromLatin1(kOutcomeUnchanged);
+            entry.settled = true;
+            if (!m_journal.record(entry))
+                m_host.log(tr(kNotRecorded).arg(m_journal.error()));
+        }
+        return false;
     }
-
-    link::ChangeRequest request;
-    request.title = w.title;
-    request.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
+    link::ChangeRequest::Part& part = p.part;
+    if (w.undoes > 0 && !w.undoneHex.isEmpty() && *held != w.undoneHex) {
+        if (!w.force) {
+            refuse(tr(kChangedSince).arg(link::splitHEX(*held)));
+            return false;
+        }
+        part.warnings.append(tr(kChangedWarning));
+    }
+    part.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
     if (w.describe)
-        request.changes = w.describe(*held);
-    request.oldHex = link::splitHEX(*held);
-    request.newHex = link::splitHEX(w.newHex);
+        part.changes = w.describe(*held);
+    part.oldHex = link::splitHEX(*held);
+    part.newHex = link::splitHEX(w.newHex);
     const qsizetype heldBytes = held->size() / 2;
     const qsizetype newBytes = w.newHex.size() / 2;
+    // A longer block runs over the module's; only a single hand-made write may differ.
     if (heldBytes != newBytes) {
-        if (w.sameLengthOnly) {
+        if (w.sameLengthOnly || count > 1) {
             refuse(tr(kOtherLength).arg(newBytes).arg(heldBytes));
-            return result;
+            return false;
         }
-        request.warnings.append(tr(kLengthWarning).arg(heldBytes).arg(newBytes));
+        part.warnings.append(tr(kLengthWarning).arg(heldBytes).arg(newBytes));
     }
+    bool typed = false;
+    const QString car = knownVin(&typed);
+    if (!p.moduleVin.isEmpty() && !typed && p.moduleVin != car)
+        part.warnings.append(tr(kDonor).arg(p.moduleVin, car));
+    return true;
+}
 
-    JournalEntry entry;
-    entry.vin = m_state.vinFromCar.isEmpty() ? m_state.carVIN : m_state.vinFromCar;
-    entry.address = t.address;
-    entry.block = t.block;
-    entry.oldHex = *held;
-    entry.newHex = w.newHex;
-    if (!m_host.confirm(request)) {
-        entry.outcome = QString::fromLatin1(kOutcomeCancelled);
-        if (!m_journal.record(entry))
-            m_host.log(tr(kCancelledNotRecorded).arg(m_journal.error()));
-        m_host.log(tr(kCancelled));
-        result.outcome = WriteOutcome::Cancelled;
-        return result;
+BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchOptions& options)
+{
+    BatchResult out;
+    out.results.resize(writes.size());
+    QList<Pending> pending(writes.size());
+    // Every write is checked before anything is sent, whatever made it.
+    for (qsizetype i = 0; i < writes.size(); ++i) {
+        BlockWrite w = writes[i];
+        const QString problem = checkWrite(w.target.address, w.target.block, w.newHex);
+        if (!problem.isEmpty()) {
+            refuse(tr(kBadRequest).arg(problem));
+            return out;
+        }
+        w.target.block = w.target.block.toUpper();
+        w.newHex = w.newHex.toUpper();
+        w.undoneHex = w.undoneHex.toUpper();
+        pending[i].write = std::move(w);
     }
-    if (!batteryAllows())
-        return result;
+    if (writes.isEmpty() || !journalReady())
+        return out;
+
+    qsizetype shown = 0;
+    qsizetype lastOpened = -1;
+    for (qsizetype i = 0; i < pending.size(); ++i) {
+        if (i > 0)
+            m_session.stopIfCancelled();
+        pending[i].shown = prepare(pending[i], pending.size());
+        lastOpened = i;
+        shown += pending[i].shown ? 1 : 0;
+    }
+    const auto results = [&] {
+        for (qsizetype i = 0; i < pending.size(); ++i)
+            out.results[i] = pending[i].result;
+        return out;
+    };
+    if (shown == 0)
+        return results();
+    const std::optional<double> volts = battery();
+    if (!batteryAllows(volts))
+        return results();
+
+    link::ChangeRequest request;
+    request.title = options.title.isEmpty() ? pending[0].write.title : options.title;
+    request.battery = QString::number(*volts, 'f', 1);
+    if (pending.size() == 1) {
+        const link::ChangeRequest::Part& part = pending[0].part;
+        request.subject = part.subject;
+        request.changes = part.changes;
+        request.oldHex = part.oldHex;
+        request.newHex = part.newHex;
+        request.warnings = part.warnings;
+    } else {
+        request.subject = tr("Блоков к записи: %1").arg(shown);
+        request.choosable = options.choosable;
+        for (const Pending& p : pending) {
+            if (p.shown)
+                request.parts.append(p.part);
+            else if (p.result.outcome != WriteOutcome::Unchanged)
+                request.warnings.append(tr(kLeftOut).arg(p.write.target.module));
+        }
+    }
+    QList<bool> chosen;
+    if (request.choosable) {
+        chosen = m_host.chooseParts(request);
+    } else if (m_host.confirm(request)) {
+        chosen = QList<bool>(shown, true);
+    }
+    out.asked = true;
+    out.agreed = chosen.contains(true);
+
+    if (pending.size() > 1) {
+        const std::optional<qint64> batch = m_journal.newBatch();
+        if (!batch) {
+            refuse(tr(kNoJournal).arg(m_journal.error()));
+            return results();
+        }
+        out.batch = *batch;
+    }
+    bool typed = false;
+    JournalEntry base;
+    base.vin = knownVin(&typed);
+    base.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
+    base.batch = out.batch;
+    m_stopped = false;
+    qsizetype part = 0;
+    for (qsizetype i = 0; i < pending.size(); ++i) {
+        Pending& p = pending[i];
+        if (!p.shown)
+            continue;
+        JournalEntry entry = base;
+        entry.moduleVin = p.moduleVin;
+        entry.address = p.write.target.address;
+        entry.block = p.write.target.block;
+        entry.oldHex = p.result.heldHex;
+        entry.newHex = p.write.newHex;
+        entry.undoes = p.write.undoes;
+        if (!chosen.value(part++)) {
+            entry.outcome = QString::fromLatin1(kOutcomeCancelled);
+            if (!m_journal.record(entry))
+                m_host.log(tr(kCancelledNotRecorded).arg(m_journal.error()));
+            m_host.log(tr(kCancelled) + (pending.size() > 1 ? QStringLiteral(": ") + p.write.target.module : QString()));
+            p.result.outcome = WriteOutcome::Cancelled;
+            continue;
+        }
+        if (m_stopped)
+            continue;
+        writeOne(p, entry, pending.size() > 1 && i != lastOpened);
+        lastOpened = i;
+    }
+    return results();
+}
+
+// Writes one agreed block: opened and read again when the adapter went elsewhere since.
+void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
+{
+    const BlockTarget& t = p.write.target;
+    if (reopen) {
+        const QString opened = t.open();
+        if (opened.startsWith(u'!')) {
+            m_host.log(opened);
+            p.result.outcome = WriteOutcome::NotOpened;
+            return;
+        }
+        const std::optional<QString> held = readBlock(t.block);
+        if (!held) {
+            m_host.log(tr(kHeldNotRead));
+            return;
+        }
+        if (*held != p.result.heldHex) {
+            m_host.log(tr(kChangedAfterAsking));
+            return;
+        }
+    }
+    // Read again right before sending: the confirmation may have taken a while.
+    if (!batteryAllows(battery())) {
+        m_stopped = true;
+        return;
+    }
     const std::optional<qint64> row = m_journal.begin(entry);
     if (!row) {
         refuse(tr(kNoJournal).arg(m_journal.error()));
-        return result;
+        m_stopped = true;
+        return;
     }
-    const QString answer = sendChange(QStringLiteral("3b") + t.block + w.newHex);
-    return finish(w, *row, result, answer);
+    const QString answer = sendChange(QStringLiteral("3B") + t.block + p.write.newHex);
+    p.result = finish(p.write, *row, p.result, answer);
 }
 
 WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer)
@@ -191,6 +475,7 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
     const QString reply = link::withoutPendingNotes(answer);
     QString outcome;
     QString detail;
+    bool settled = false;
     const bool accepted = reply.startsWith(t.accepted);
     if (accepted) {
         m_host.log(tr(kWritten));
@@ -207,7 +492,7 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
     }
 
     if (result.outcome != WriteOutcome::Refused) {
-        const std::optional<QString> back = readBlock(t);
+        const std::optional<QString> back = readBlock(t.block);
         result.readBack = back.value_or(QString());
         if (back == w.newHex) {
             m_host.log(accepted ? tr(kVerified) : tr(kTookIt));
@@ -217,6 +502,7 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
             m_host.log(back ? tr(kKeptOld) : tr(kNotReadBack));
             result.outcome = WriteOutcome::NoAnswer;
             outcome = QString::fromLatin1(kOutcomeNoAnswer);
+            settled = back.has_value(); // read: the module kept its block
         } else {
             m_host.log(back ? tr(kDiffers).arg(link::splitHEX(*back), link::splitHEX(w.newHex)) : tr(kNotReadBack));
             result.outcome = WriteOutcome::Differs;
@@ -225,49 +511,137 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
             detail = detail.isEmpty() ? readText : detail + QStringLiteral("; ") + readText;
         }
     }
-    if (!m_journal.complete(row, outcome, detail))
+    if (!m_journal.complete(row, outcome, detail, settled))
         m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));
     return result;
 }
 
-WriteResult WriteGate::restore(const JournalEntry& entry,
-                               std::function<QStringList(const QString& heldHex)> describe)
+RowState WriteGate::stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin)
 {
+    if (!entry.wellFormed())
+        return RowState::Damaged;
+    if (entry.undoes > 0)
+        return RowState::RestoreRow;
+    if (entry.vin != carVin)
+        return RowState::OtherCar;
+    if (entry.kind != QLatin1String(kKindBlock))
+        return RowState::NothingChanged;
+    if (entry.unknown())
+        return RowState::Unknown;
+    if (entry.outcome != QLatin1String(kOutcomeVerified) && entry.outcome != QLatin1String(kOutcomeDiffers))
+        return RowState::NothingChanged;
+    return Journal::undoneIds(rows).contains(entry.id) ? RowState::Undone : RowState::Done;
+}
+
+JournalEntry WriteGate::settle(const JournalEntry& entry)
+{
+    if (!entry.unknown() || !entry.wellFormed() || !journalReady())
+        return entry;
+    const QString opened = targetOf(entry.address, entry.block).open();
+    if (opened.startsWith(u'!')) {
+        m_host.log(opened);
+        return entry;
+    }
+    const std::optional<QString> held = readBlock(entry.block);
+    if (!held) {
+        m_host.log(tr(kHeldNotRead));
+        return entry;
+    }
+    settleRows(entry.address, entry.block, *held);
+    const auto rows = m_journal.entries(entry.vin);
+    for (const JournalEntry& e : rows.value_or(QList<JournalEntry>())) {
+        if (e.id == entry.id)
+            return e;
+    }
+    return entry;
+}
+
+WriteResult WriteGate::restore(const JournalEntry& row,
+                               std::function<QStringList(const QString& heldHex)> describe, bool force)
+{
+    WriteResult result;
+    if (!row.wellFormed()) {
+        refuse(tr(kDamagedRow));
+        return result;
+    }
+    if (!journalReady())
+        return result;
+    const QString vin = carVin(row.address);
+    JournalEntry entry = row.unknown() ? settle(row) : row;
+    const auto rows = m_journal.entries(vin);
+    switch (stateOf(entry, rows.value_or(QList<JournalEntry>()), vin)) {
+    case RowState::Done:
+        break;
+    case RowState::OtherCar:
+        refuse(tr(kOtherCar).arg(entry.vin));
+        return result;
+    case RowState::Undone:
+        refuse(tr(kAlreadyUndone));
+        return result;
+    case RowState::Damaged:
+        refuse(tr(kDamagedRow));
+        return result;
+    default:
+        refuse(tr(kNothingToUndo));
+        return result;
+    }
     BlockWrite w;
     w.target = targetOf(entry.address, entry.block);
     w.newHex = entry.oldHex;
     w.title = tr("Восстановление блока");
     w.describe = std::move(describe);
+    w.undoes = entry.id;
+    w.undoneHex = entry.newHex;
+    w.force = force;
     return writeBlock(w);
 }
 
 bool WriteGate::confirmClearing(const QStringList& modules)
 {
+    m_clearingAgreed = false;
+    m_declined = false;
+    if (!journalReady())
+        return false;
+    const std::optional<double> volts = battery();
+    if (!batteryAllows(volts))
+        return false;
     link::ChangeRequest request;
     request.title = tr("Стирание кодов ошибок");
     request.subject = tr("Коды ошибок будут стёрты в модулях:");
     request.changes = modules;
     request.kind = link::ChangeRequest::Kind::Clear;
+    request.battery = QString::number(*volts, 'f', 1);
     m_clearingAgreed = m_host.confirm(request);
+    m_declined = !m_clearingAgreed;
     return m_clearingAgreed;
 }
 
-QString WriteGate::clearCodes()
+QString WriteGate::clearCodes(const QString& address)
 {
     if (!m_clearingAgreed) {
         m_host.log(tr(kNotAgreed));
         return QString();
     }
-    return link::cutCOM(m_session.adapter().writeRequest(QStringLiteral("14FF00"), false, link::WritePermit()));
+    return sendRecorded(QString::fromLatin1(kKindClearing), address, QStringLiteral("14FF00"), QStringLiteral("54"));
 }
 
-bool WriteGate::confirmRestart(const QString& module)
+bool WriteGate::confirmRestart(const QString& module, const QString& address)
 {
+    m_restartAgreed = false;
+    m_declined = false;
+    if (!journalReady())
+        return false;
+    const std::optional<double> volts = battery();
+    if (!batteryAllows(volts))
+        return false;
     link::ChangeRequest request;
     request.title = tr("Перезагрузка модуля");
     request.subject = module;
     request.kind = link::ChangeRequest::Kind::Restart;
+    request.battery = QString::number(*volts, 'f', 1);
     m_restartAgreed = m_host.confirm(request);
+    m_declined = !m_restartAgreed;
+    m_restartAddress = address;
     return m_restartAgreed;
 }
 
@@ -278,7 +652,38 @@ QString WriteGate::restart()
         return QString();
     }
     m_restartAgreed = false; // one restart per agreement
-    return sendChange(QStringLiteral("1101"));
+    return sendRecorded(QString::fromLatin1(kKindRestart), m_restartAddress, QStringLiteral("1101"), QStringLiteral("51"));
+}
+
+// A restart or clearing: battery, a row before the request, its outcome after.
+QString WriteGate::sendRecorded(const QString& kind, const QString& address, const QString& command,
+                                const QString& accepted)
+{
+    if (!batteryAllows(battery()))
+        return QString();
+    bool typed = false;
+    JournalEntry entry;
+    entry.kind = kind;
+    entry.vin = knownVin(&typed);
+    entry.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
+    entry.address = address;
+    const std::optional<qint64> row = m_journal.begin(entry);
+    if (!row) {
+        refuse(tr(kNoJournal).arg(m_journal.error()));
+        return QString();
+    }
+    const QString answer = sendChange(command);
+    const QString reply = link::withoutPendingNotes(answer);
+    const bool refused = !reply.startsWith(accepted) && link::negativeReason(reply) >= 0;
+    const QString outcome = reply.startsWith(accepted) ? QString::fromLatin1(kOutcomeAccepted)
+        : refused                                     ? QString::fromLatin1(kOutcomeRefused)
+                                                      : QString::fromLatin1(kOutcomeNoAnswer);
+    const QString detail = refused ? reply.left(6)
+        : outcome == QLatin1String(kOutcomeNoAnswer) ? QStringLiteral("answer: ") + (reply.isEmpty() ? QStringLiteral("none") : reply)
+                                                     : QString();
+    if (!m_journal.complete(*row, outcome, detail))
+        m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));
+    return answer;
 }
 
 } // namespace talmero::safety

@@ -19,6 +19,7 @@ struct SafetySettings {
     static constexpr double kDefaultMinVoltage = 12.0;
     double minVoltage = kDefaultMinVoltage; // no write below this battery voltage
     QString journalPath;                    // "" = the default one
+    bool journalGiven = false;              // named by the user: never set aside
 };
 
 // Where a block lives and how its module is reached.
@@ -39,6 +40,12 @@ struct BlockWrite {
     bool sameLengthOnly = true; // refuse a block of another length than the module's
     // The options that change from what the module holds to newHex ("caption: old → new").
     std::function<QStringList(const QString& heldHex)> describe;
+
+    // A restore of a journal row: the row, and the content it wrote. The module must hold
+    // that content (or newHex already) unless force is set.
+    qint64 undoes = 0;
+    QString undoneHex;
+    bool force = false;
 };
 
 enum class WriteOutcome {
@@ -58,9 +65,36 @@ struct WriteResult {
     QString readBack; // what it held after, "" when not read
 };
 
-// The one path of every change to a module: read what it holds, show the change and ask,
-// check the battery, record, write, read back, record the outcome. Nothing else sends a
-// request that changes a module.
+// A batch: one confirmation for several blocks.
+struct BatchOptions {
+    QString title;          // what the confirmation calls the whole ("Запись дверных модулей")
+    bool choosable = false; // the user may leave blocks out (a tick per block)
+};
+
+struct BatchResult {
+    bool asked = false;  // the confirmation was shown
+    bool agreed = false; // ... and the user agreed to at least one block
+    qint64 batch = 0;    // the number its journal rows share; 0 when none was recorded
+    QList<WriteResult> results; // one per write, in the order given
+};
+
+// What a change in the journal was: for the window's and the command line's wording.
+enum class RowState { Done, Undone, Unknown, NothingChanged, Damaged, OtherCar, RestoreRow };
+
+// The one path of every change to a module: check the request, read what the module
+// holds, read the battery, show the change and ask, read the battery again, record,
+// write, read back, record the outcome. Nothing else sends a request that changes a module.
+//
+// Batches (writeBlocks): the caller hands over several BlockWrites and gets one
+// confirmation for all of them. Every write is checked first (nothing is sent when one
+// fails); then each module is opened and its block read; blocks that hold the new content
+// already, cannot be read or are refused are left out and named in the confirmation. The
+// user agrees once (or, with BatchOptions::choosable, ticks the blocks to write). Then,
+// in the order given, each block is opened again, read again (a block that changed since
+// it was shown is not written), the battery read, a journal row begun, the block written,
+// read back and its row completed - exactly as a single writeBlock does. Rows of one
+// batch share BatchResult::batch. A block that fails does not stop the others; the
+// caller says what ended apart.
 class WriteGate {
     Q_DECLARE_TR_FUNCTIONS(WriteGate)
 public:
@@ -74,26 +108,57 @@ public:
     BlockTarget targetOf(const QString& address, const QString& block);
 
     WriteResult writeBlock(const BlockWrite& write);
-    // Writes an entry's old content back through writeBlock.
-    WriteResult restore(const JournalEntry& entry,
-                        std::function<QStringList(const QString& heldHex)> describe);
+    BatchResult writeBlocks(const QList<BlockWrite>& writes, const BatchOptions& options);
 
-    // Clearing trouble codes: asks once for the listed modules; then clearCodes sends the
-    // request to the module the adapter has open. False when the user said no.
+    // Writes a journal row's old content back, recording which row it undoes. Refused for
+    // a damaged row, a row of another car, a row that changed nothing, and (unless force)
+    // when the module holds neither the row's new nor its old content.
+    WriteResult restore(const JournalEntry& entry,
+                        std::function<QStringList(const QString& heldHex)> describe, bool force = false);
+    // Reads the block of a row whose outcome is unknown and records what it shows; the
+    // row as it stands afterwards.
+    JournalEntry settle(const JournalEntry& entry);
+    // How a row stands for this car, given all the car's rows (undone, unknown, ...).
+    static RowState stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin);
+
+    // The car's VIN as the journal records it: read once per connection from a module
+    // with a VIN block on the bus in use other than `besides` (which may come from another
+    // car); else the VIN typed at connecting. typed says which. Reading moves the adapter
+    // to that module.
+    QString carVin(const QString& besides = QString(), bool* typed = nullptr);
+
+    // Whether a write can go out at all: a known module address, a block of two hex
+    // digits, content of whole hex bytes. "" when it can, else what is wrong.
+    static QString checkWrite(const QString& address, const QString& block, const QString& hex);
+
+    // Clearing trouble codes: reads the battery and asks once for the listed modules;
+    // then clearCodes sends the request to the module the adapter has open (address, for
+    // the journal). False when the user said no or the battery is too low.
     bool confirmClearing(const QStringList& modules);
-    QString clearCodes();
-    // A module restart: asks, then restart sends the request to the open module.
-    bool confirmRestart(const QString& module);
+    QString clearCodes(const QString& address = QString());
+    // A module restart: reads the battery and asks, then restart sends the request to the
+    // open module. declined() tells a "no" from a refusal before asking.
+    bool confirmRestart(const QString& module, const QString& address = QString());
     QString restart();
+    bool declined() const { return m_declined; }
 
 private:
-    std::optional<QString> readBlock(const BlockTarget& t);
-    void learnVin(const QString& address);
-    bool batteryAllows();
+    struct Pending; // a block shown in the confirmation
+    std::optional<QString> readBlock(const QString& block);
+    QString readModuleVin(const QString& address);
+    QString knownVin(bool* typed = nullptr) const; // as carVin, without reading
+    std::optional<double> battery();
+    bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown
+    bool journalReady();
     QString send(const QString& command);
     QString sendChange(const QString& command);
+    void settleRows(const QString& address, const QString& block, const QString& held);
+    bool prepare(Pending& p, qsizetype count);
+    void writeOne(Pending& p, const JournalEntry& entry, bool reopen);
     WriteResult finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer);
+    QString sendRecorded(const QString& kind, const QString& address, const QString& command,
+                         const QString& accepted);
 
     link::Session& m_session;
     link::Host& m_host;
@@ -102,7 +167,11 @@ private:
     Journal m_journal;
     bool m_clearingAgreed = false;
     bool m_restartAgreed = false;
+    bool m_declined = false;
     bool m_setAsideReported = false;
+    QString m_restartAddress;
+    QString m_carVin;       // read from a module of this connection's car
+    bool m_stopped = false; // a batch stops at a battery or journal failure
 };
 
 } // namespace talmero::safety

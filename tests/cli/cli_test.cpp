@@ -267,7 +267,7 @@ TEST(CliSerial, WritesAreAskedCheckedJournaledAndUndone)
     // Enter for the bus prompt, then no at the question: nothing goes out.
     const CliRun no = cli(port + write, "\nn\n");
     EXPECT_EQ(no.exit, 1);
-    EXPECT_TRUE(no.err.contains(QStringLiteral("Without module (facelift): нет → да\n  3D -> BD\nWrite? [y/N] ")))
+    EXPECT_TRUE(no.err.contains(QStringLiteral("Without module (facelift): нет → да\n  3D -> BD\nbattery 12.6 V\nWrite? [y/N] ")))
         << no.err.toStdString();
     EXPECT_EQ(writesReceived(trace), 0);
 

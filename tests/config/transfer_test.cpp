@@ -12,6 +12,7 @@
 #include "support/recording_host.h"
 #include "support/test_gate.h"
 
+#include "../config/qt_print.h"
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -133,14 +134,33 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     transfer.ButtonCONFwriteClick(PageDDM);
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
-    // Each door: read what it holds (and once the VIN), ask, battery, write, read back.
+    // Each door read (with its own VIN; the car's VIN once, from another module); the
+    // battery; one question; then each door opened and read again, battery, write, read back.
     EXPECT_EQ(host.lines.filter(QStringLiteral("> ")),
-              (QStringList{"> ATZ", "> ATSPB", "> ATSH740", "> 1087", "> 2101", "> 2100", "> ATRV", "> 3B01BD",
-                           "> 2101", "> ATSH741", "> 1087", "> 2101", "> ATRV", "> 3B01BD", "> 2101"}));
+              (QStringList{"> ATZ",    "> ATSPB", "> ATSH740", "> 1087",    "> 2101", "> 2100", "> ATZ",    "> ATSPB",
+                           "> ATSH733", "> 1087", "> 2100",    "> ATZ",     "> ATSPB", "> ATSH740", "> 1087", "> ATSH741",
+                           "> 1087",   "> 2101", "> 2100",    "> ATRV",    "> ATZ",  "> ATSPB", "> ATSH740", "> 1087",
+                           "> 2101",   "> ATRV", "> 3B01BD",  "> 2101",    "> ATSH741", "> 1087", "> 2101",  "> ATRV",
+                           "> 3B01BD", "> 2101"}));
     EXPECT_EQ(host.lines.count(kVerified), 2);
-    ASSERT_EQ(host.confirmations.size(), 2);
-    EXPECT_EQ(host.confirmations[1].subject, QStringLiteral("DDM+PDM (Дверные CAN-модули), адрес 741, блок 01"));
-    EXPECT_EQ(host.confirmations[1].changes, QStringList{QStringLiteral("Without module (facelift): нет → да")});
+    ASSERT_EQ(host.confirmations.size(), 1);
+    ASSERT_EQ(host.confirmations[0].parts.size(), 2);
+    EXPECT_EQ(host.confirmations[0].parts[1].subject, QStringLiteral("DDM+PDM (Дверные CAN-модули), адрес 741, блок 01"));
+    EXPECT_EQ(host.confirmations[0].parts[1].changes, QStringList{QStringLiteral("Without module (facelift): нет → да")});
+    EXPECT_EQ(host.confirmations[0].battery, QStringLiteral("12.6"));
+    const auto rows = gate.gate.journal().entries();
+    ASSERT_TRUE(rows && rows->size() == 2);
+    EXPECT_TRUE((*rows)[0].batch > 0 && (*rows)[0].batch == (*rows)[1].batch);
+
+    // Cancelling the one question writes neither door.
+    transfer.ButtonCONFreadClick(PageDDM);
+    view.setChecked(QStringLiteral("CheckBoxDDM7"), false);
+    host.confirmAnswers = {false};
+    host.lines.clear();
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_EQ(host.lines.filter(QStringLiteral("> 3B")), QStringList());
+    EXPECT_EQ(carBlock("740", 1) + carBlock("741", 1), QByteArray("BDBD"));
+    EXPECT_EQ(gate.gate.journal().entries()->first().outcome, QStringLiteral("cancelled"));
     EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxDDM7")));
 }
 

@@ -116,7 +116,7 @@ TEST_F(ServiceTabTest, WriteChangesTheCarsBlock)
     EXPECT_TRUE(r.written);
     EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("1C"));
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.indexOf(QStringLiteral("ATRV"))),
-              (QStringList{"ATRV", "3B011C", "2101"})); // written, then read back
+              (QStringList{"ATRV", "ATRV", "3B011C", "2101"})); // asked, written, then read back
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Запись проверена: модуль содержит записанные данные"));
     EXPECT_TRUE(rig.host.lines.contains(
         QStringLiteral("* Запись данных по адресу 01 в модуль DDM (Водительский дверной модуль)")));
@@ -174,13 +174,14 @@ TEST_F(ServiceTabTest, RestartsTheModulesThatAllowIt)
     EXPECT_FALSE(tab.ButtonRestartClick());
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 11 12: функция не поддерживается)"));
     EXPECT_EQ(rig.car().restarts(QStringLiteral("720")), 0);
-    // Said no: the module is not even opened.
+    // Said no: the module is not even opened, and the log says who declined.
     choose("BCM");
     rig.host.confirmAnswers = {false};
     rig.channel.sent.clear();
     EXPECT_FALSE(tab.ButtonRestartClick());
-    EXPECT_TRUE(rig.channel.sent.isEmpty());
+    EXPECT_EQ(rig.channel.sent, QStringList{"ATRV"}); // the battery, shown in the question
     EXPECT_EQ(rig.car().restarts(QStringLiteral("726")), 1);
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Перезагрузка отменена"));
 }
 
 TEST_F(ServiceTabTest, ModuleThatDoesNotOpenGetsNoRequest)

@@ -5,6 +5,8 @@
 #include "diag/trouble_codes.h"
 #include "link/modules.h"
 
+#include "../config/qt_print.h"
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -121,14 +123,16 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
     rig.host.notices.clear();
     EXPECT_FALSE(dtc.ButtonDTCclearClick());
 
-    // Clearing: the PCM gets the session request now; the RCM and the ACM still do not.
-    const QStringList clearing{"ATZ",    "ATSP6",   "ATSH7E0", "1087",   "14FF00",  "ATSH720",
-                               "1087",   "14FF00",  "ATSH734", "1087",   "14FF00",  "ATSPB",
-                               "ATSH726", "1087",   "14FF00",  "ATSH737", "14FF00", "ATSH727",
-                               "14FF00"};
+    // The battery before asking; then the PCM gets the session request
+    // now, the RCM and the ACM still do not; the battery again before each request.
+    const QStringList clearing{"ATRV",    "ATZ",
+                               "ATSP6",   "ATSH7E0", "1087",   "ATRV",    "14FF00", "ATSH720", "1087",
+                               "ATRV",    "14FF00", "ATSH734", "1087",    "ATRV",   "14FF00", "ATSPB",
+                               "ATSH726", "1087",   "ATRV",    "14FF00",  "ATSH737", "ATRV",  "14FF00",
+                               "ATSH727", "ATRV",   "14FF00"};
     EXPECT_EQ(rig.channel.sent, clearing);
     EXPECT_EQ(rig.host.notices.size(), 2); // back to the high-speed bus, then the medium one
-    EXPECT_EQ(rig.host.lines,
+    EXPECT_EQ(rig.host.lines.filter(QRegularExpression(QStringLiteral("^[*!] "))),
               QStringList({QStringLiteral("* Стираем считанные ошибки"),
                            QStringLiteral("* Стираем ошибки модуля по адресу 7E0"),
                            QStringLiteral("* Стираем ошибки модуля по адресу 720"),
@@ -246,7 +250,7 @@ TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
     rig.channel.canned[QStringLiteral("ATSPB")] = "?";
     rig.host.lines.clear();
     EXPECT_TRUE(dtc.ButtonDTCclearClick());
-    EXPECT_EQ(rig.host.lines, QStringList({QStringLiteral("* Стираем считанные ошибки"),
+    EXPECT_EQ(rig.host.lines.filter(QRegularExpression(QStringLiteral("^[*!] "))), QStringList({QStringLiteral("* Стираем считанные ошибки"),
                                            QStringLiteral("! Стирание не подтвердили модули: 726")}));
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("726")).size(), 3);
     EXPECT_EQ(memo.lines, QStringList({QStringLiteral("! Операция выполнена не полностью")}));
@@ -266,7 +270,7 @@ TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
     rig.channel.canned[QStringLiteral("ATZ")] = "?";
     rig.channel.sent.clear();
     EXPECT_TRUE(dtc.ButtonDTCclearClick()); // "Crear" stays enabled
-    EXPECT_EQ(rig.channel.sent, QStringList({QStringLiteral("ATZ")}));
+    EXPECT_EQ(rig.channel.sent, QStringList({QStringLiteral("ATRV"), QStringLiteral("ATZ")})); // the battery, then the reset
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_TRUE(memo.lines.isEmpty());
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("720")).size(), 2);

@@ -3,6 +3,7 @@
 #include "safety/journal.h"
 #include "safety/write_gate.h"
 #include "support/test_gate.h"
+#include "../config/qt_print.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -102,10 +103,12 @@ TEST(WriteGate, ShowsTheChangeChecksAndRestoresIt)
     w.describe = [](const QString& held) { return QStringList{held + QStringLiteral(" → ") + kNew}; };
     ASSERT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
 
-    // Read what it holds (and the VIN once), ask, battery, write, read back.
+    // What it holds and its own VIN, the car's VIN from another module once, battery, ask,
+    // battery, write, read back.
     const QStringList sent = rig.channel.sent;
-    EXPECT_EQ(sent.mid(sent.indexOf(QStringLiteral("1087")) + 1),
-              (QStringList{"2100", "2102", "ATRV", "3B00CD421010C1", "2100"}));
+    EXPECT_EQ(sent.mid(sent.indexOf(QStringLiteral("ATSH720"))),
+              (QStringList{"ATSH720", "1087", "2100", "2102", "ATZ", "ATSP6", "ATSH760", "1087", "2100", "ATZ", "ATSP6",
+                           "ATSH720", "1087", "ATRV", "ATRV", "3B00CD421010C1", "2100"}));
     ASSERT_EQ(rig.host.confirmations.size(), 1);
     const link::ChangeRequest& asked = rig.host.confirmations[0];
     EXPECT_EQ(asked.subject, QStringLiteral("IPC (Панель приборов), адрес 720, блок 00"));
@@ -170,8 +173,9 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     EXPECT_EQ(tg.gate.clearCodes(), QString()); // never asked
     rig.host.confirmAnswers = {false, true};
     EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM")));
+    EXPECT_TRUE(tg.gate.declined());
     EXPECT_EQ(tg.gate.restart(), QString());
-    EXPECT_TRUE(rig.channel.sent.isEmpty());
+    EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")));
     EXPECT_TRUE(tg.gate.confirmClearing({QStringLiteral("GEM модуль (BCM)")}));
     EXPECT_EQ(rig.host.confirmations.last().changes, QStringList{QStringLiteral("GEM модуль (BCM)")});
     EXPECT_EQ(rig.host.confirmations.last().kind, link::ChangeRequest::Kind::Clear);

@@ -317,15 +317,19 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
     EXPECT_EQ(modals, QStringList{"FormHistory"});
 }
 
-// Enter writes, Escape sends nothing.
-TEST(ConfirmDialog, EnterAgreesAndEscapeCancels)
+// Enter and Escape send nothing, as "Write? [y/N]" does; writing takes a click.
+TEST(ConfirmDialog, EnterAndEscapeCancelAClickWrites)
 {
     talmero::link::ChangeRequest request;
     request.title = "Запись конфигурации";
-    for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+    for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Rejected}, std::pair{Qt::Key_Escape, QDialog::Rejected},
+                                      std::pair{Qt::Key_unknown, QDialog::Accepted}}) {
         app::ConfirmDialog dialog(request);
         dialog.show();
-        QTest::keyClick(&dialog, key);
+        if (key == Qt::Key_unknown)
+            QTest::mouseClick(dialog.findChild<QPushButton*>("ButtonConfirm"), Qt::LeftButton);
+        else
+            QTest::keyClick(&dialog, key);
         EXPECT_EQ(dialog.result(), result) << key;
     }
 }
