@@ -74,7 +74,8 @@ void TFormHistory::reload()
     for (int row = 0; row < int(m_entries.size()); ++row) {
         const safety::JournalEntry& e = m_entries[row];
         const QStringList cells = {e.time, moduleText(e.address), e.block,
-                                   e.oldHex + QStringLiteral(" → ") + e.newHex, e.outcome};
+                                   e.oldHex + QStringLiteral(" → ") + e.newHex,
+                                   e.batch == 0 ? e.outcome : tr("%1 (together: #%2)").arg(e.outcome).arg(e.batch)};
         for (int column = 0; column < cells.size(); ++column)
             TableHistory->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

@@ -20,7 +20,11 @@ int runJournalCommand(CommandContext& ctx)
                 << '\n';
     for (const safety::JournalEntry& e : *entries) {
         ctx.out << e.time << ' ' << e.vin << ' ' << e.address << ' ' << e.block << ' ' << e.oldHex << " -> "
-                << e.newHex << ' ' << e.outcome << '\n';
+                << e.newHex << ' ' << e.outcome;
+        // The rows of one confirmation (a whole-car restore, the door pair) share a number.
+        if (e.batch != 0)
+            ctx.out << " batch=" << e.batch;
+        ctx.out << '\n';
     }
     return ExitOk;
 }

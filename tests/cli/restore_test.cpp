@@ -76,8 +76,10 @@ TEST(CliRestore, ThreeModulesWrittenCheckedAndJournalledAsOneRestore)
     EXPECT_EQ(cli({QStringLiteral("compare"), files.taken, saved}).exit, 0) << restored.out.toStdString();
     const QStringList rows = cli(port(sim, journal) + QStringList{QStringLiteral("history")}).outLines();
     ASSERT_EQ(rows.size(), 3);
+    const QString batch = rows[0].section(QStringLiteral(" batch="), 1);
+    EXPECT_FALSE(batch.isEmpty()) << rows[0].toStdString();
     for (const QString& row : rows)
-        EXPECT_TRUE(row.endsWith(QStringLiteral("accepted-verified"))) << row.toStdString();
+        EXPECT_TRUE(row.endsWith(QStringLiteral(" accepted-verified batch=") + batch)) << row.toStdString();
 }
 
 TEST(CliRestore, StopsAtAModuleThatKeepsItsBlockAndRefusesAnotherCar)
