@@ -174,6 +174,77 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
     </context>
     <context>
+        <name>CarRestore</name>
+        <message>
+            <source>модуль не открылся</source>
+            <translation>the module did not open</translation>
+        </message>
+        <message>
+            <source>запись не отправлена (блок изменился после чтения, не прочитан, или проверка не пройдена)</source>
+            <translation>not sent (the block changed since it was read, could not be read, or a check failed)</translation>
+        </message>
+        <message>
+            <source>модуль отказал в записи</source>
+            <translation>the module refused the write</translation>
+        </message>
+        <message>
+            <source>нет ответа, модуль содержит прежние данные</source>
+            <translation>no answer, the module holds its old content</translation>
+        </message>
+        <message>
+            <source>после записи модуль содержит другие данные</source>
+            <translation>after the write the module holds other content</translation>
+        </message>
+        <message>
+            <source>* Восстановлены и проверены: </source>
+            <translation>* Restored and checked: </translation>
+        </message>
+        <message>
+            <source>! Не восстановлен: </source>
+            <translation>! Not restored: </translation>
+        </message>
+        <message>
+            <source>! Не записывались: </source>
+            <translation>! Not written: </translation>
+        </message>
+        <message>
+            <source>папка не создана</source>
+            <translation>the folder was not created</translation>
+        </message>
+        <message>
+            <source>! Конфигурация автомобиля не сохранена (%1): восстановление не начато</source>
+            <translation>! The car's configuration was not saved (%1): the restore was not started</translation>
+        </message>
+        <message>
+            <source>* Конфигурация автомобиля до восстановления сохранена: </source>
+            <translation>* The car's configuration before the restore is saved: </translation>
+        </message>
+        <message>
+            <source>* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом</source>
+            <translation>* Nothing to write: the car's configuration blocks equal the file's</translation>
+        </message>
+        <message>
+            <source>Восстановление из резервной копии</source>
+            <translation>Restore from a backup</translation>
+        </message>
+        <message>
+            <source>Восстановление автомобиля из резервной копии</source>
+            <translation>Restoring the car from a backup</translation>
+        </message>
+        <message>
+            <source>* Восстановление отменено: ничего не записано</source>
+            <translation>* Restore cancelled: nothing was written</translation>
+        </message>
+        <message>
+            <source>! Восстановление не начато: ничего не записано</source>
+            <translation>! The restore did not start: nothing was written</translation>
+        </message>
+        <message>
+            <source>блок %1: %2</source>
+            <translation>block %1: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>ChangeDescription</name>
         <message>
             <source>да</source>
@@ -1119,6 +1190,53 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
             <source> Write to module </source>
             <translation> Write to module </translation>
         </message>
+        <message>
+            <source>Compare…</source>
+            <translation>Compare…</translation>
+        </message>
+        <message>
+            <source>Restore from backup…</source>
+            <translation>Restore from backup…</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestorePlan</name>
+        <message>
+            <source>%1, блок %2: не прочитан из автомобиля</source>
+            <translation>%1, block %2: not read from the car</translation>
+        </message>
+        <message>
+            <source>%1, блок %2: в файле %3 байт, модуль содержит %4 байт</source>
+            <translation>%1, block %2: the file holds %3 bytes, the module %4 bytes</translation>
+        </message>
+        <message>
+            <source>%1, блок %2: блок из файла не распознаётся страницей</source>
+            <translation>%1, block %2: the page does not recognise the file's block</translation>
+        </message>
+        <message>
+            <source>! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля</source>
+            <translation>! The file's VIN is %1, the car's VIN is %2: these are another car's settings</translation>
+        </message>
+        <message>
+            <source>не указан</source>
+            <translation>none given</translation>
+        </message>
+        <message>
+            <source>не прочитан</source>
+            <translation>not read</translation>
+        </message>
+        <message>
+            <source>%1, блок %2</source>
+            <translation>%1, block %2</translation>
+        </message>
+        <message>
+            <source>Не записываются:</source>
+            <translation>Not written:</translation>
+        </message>
+        <message>
+            <source>Блоки, не относящиеся к конфигурации, не записываются никогда: </source>
+            <translation>Blocks that are not configuration are never written: </translation>
+        </message>
     </context>
     <context>
         <name>ServiceTab</name>
@@ -1353,6 +1471,45 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         </message>
     </context>
     <context>
+        <name>VehicleConfig</name>
+        <message>
+            <source>Блок модуля %1 без номера</source>
+            <translation>A block of module %1 has no number</translation>
+        </message>
+        <message>
+            <source>Блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
+            <translation>Block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
+        </message>
+        <message>
+            <source>Файл не является XML-документом: строка %1, столбец %2: %3</source>
+            <translation>The file is not an XML document: line %1, column %2: %3</translation>
+        </message>
+        <message>
+            <source>Неверная структура файла: нет элементов VehicleData и Modules</source>
+            <translation>Wrong file structure: no VehicleData and Modules elements</translation>
+        </message>
+        <message>
+            <source>* Чтение конфигурации автомобиля, ждите...</source>
+            <translation>* Reading the car's configuration, please wait...</translation>
+        </message>
+        <message>
+            <source>! Неверный ответ адаптера</source>
+            <translation>! Wrong answer from the adapter</translation>
+        </message>
+        <message>
+            <source>! Связь с адаптером потеряна</source>
+            <translation>! The connection to the adapter was lost</translation>
+        </message>
+        <message>
+            <source>! Ни один модуль не прочитан</source>
+            <translation>! No module was read</translation>
+        </message>
+        <message>
+            <source>! Не прочитаны: </source>
+            <translation>! Not read: </translation>
+        </message>
+    </context>
+    <context>
         <name>WriteGate</name>
         <message>
             <source>* Успешно записано</source>
@@ -1530,6 +1687,10 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
             <source>Записать, хотя блок изменился после записи журнала</source>
             <translation>Write although the block has changed since the journal entry</translation>
         </message>
+        <message>
+            <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
+            <translation>! The module's block changed since it was read (%1): not written</translation>
+        </message>
     </context>
     <context>
         <name>talmero::app::ConfirmDialog</name>
@@ -1643,6 +1804,105 @@ New:     </translation>
         <message>
             <source>Zamknac okno zapisu</source>
             <translation>Close</translation>
+        </message>
+    </context>
+    <context>
+        <name>talmero::app::TFormCompare</name>
+        <message>
+            <source>same</source>
+            <translation>same</translation>
+        </message>
+        <message>
+            <source>differs</source>
+            <translation>differs</translation>
+        </message>
+        <message>
+            <source>left only</source>
+            <translation>left only</translation>
+        </message>
+        <message>
+            <source>right only</source>
+            <translation>right only</translation>
+        </message>
+        <message>
+            <source>(not chosen)</source>
+            <translation>(not chosen)</translation>
+        </message>
+        <message>
+            <source>TALMERO - Compare configurations</source>
+            <translation>TALMERO - Compare configurations</translation>
+        </message>
+        <message>
+            <source>Left file…</source>
+            <translation>Left file…</translation>
+        </message>
+        <message>
+            <source>Right file…</source>
+            <translation>Right file…</translation>
+        </message>
+        <message>
+            <source>The car</source>
+            <translation>The car</translation>
+        </message>
+        <message>
+            <source>Read the car now, as a backup reads it, without writing a file</source>
+            <translation>Read the car now, as a backup reads it, without writing a file</translation>
+        </message>
+        <message>
+            <source>Module</source>
+            <translation>Module</translation>
+        </message>
+        <message>
+            <source>Block</source>
+            <translation>Block</translation>
+        </message>
+        <message>
+            <source>State</source>
+            <translation>State</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>Left</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>Right</translation>
+        </message>
+        <message>
+            <source>The car was not read: the log says why.</source>
+            <translation>The car was not read: the log says why.</translation>
+        </message>
+        <message>
+            <source>the car, read now</source>
+            <translation>the car, read now</translation>
+        </message>
+        <message>
+            <source> (not read: %1)</source>
+            <translation> (not read: %1)</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>The VINs differ: left %1, right %2</source>
+            <translation>The VINs differ: left %1, right %2</translation>
+        </message>
+        <message>
+            <source>VIN on both sides: %1</source>
+            <translation>VIN on both sides: %1</translation>
+        </message>
+        <message>
+            <source> (not configuration)</source>
+            <translation> (not configuration)</translation>
+        </message>
+        <message>
+            <source>Both sides hold the same blocks.</source>
+            <translation>Both sides hold the same blocks.</translation>
+        </message>
+        <message>
+            <source>Blocks that differ or are on one side only: %1 of %2.</source>
+            <translation>Blocks that differ or are on one side only: %1 of %2.</translation>
         </message>
     </context>
     <context>
@@ -1774,6 +2034,10 @@ New:     </translation>
             <source>; восстановление</source>
             <translation>; restore</translation>
         </message>
+        <message>
+            <source>%1 (together: #%2)</source>
+            <translation>%1 (together: #%2)</translation>
+        </message>
     </context>
     <context>
         <name>talmero::app::TFormMain</name>
@@ -1848,6 +2112,45 @@ New:     </translation>
         <message>
             <source>* Остановка: окно закроется, когда закончится текущая операция</source>
             <translation>* Stopping: the window closes once the operation under way has ended</translation>
+        </message>
+    </context>
+    <context>
+        <name>talmero::app::TFormRestore</name>
+        <message>
+            <source>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</source>
+            <translation>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</translation>
+        </message>
+        <message>
+            <source>Not written: %1</source>
+            <translation>Not written: %1</translation>
+        </message>
+        <message>
+            <source>Blocks no configuration page writes are never written: %1</source>
+            <translation>Blocks no configuration page writes are never written: %1</translation>
+        </message>
+        <message>
+            <source>Battery %1 V</source>
+            <translation>Battery %1 V</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restore</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>The car was not read: nothing was written.</source>
+            <translation>The car was not read: nothing was written.</translation>
+        </message>
+        <message>
+            <source>The car already holds the file's configuration blocks.</source>
+            <translation>The car already holds the file's configuration blocks.</translation>
+        </message>
+        <message>
+            <source>The car's configuration before the restore: %1</source>
+            <translation>The car's configuration before the restore: %1</translation>
         </message>
     </context>
     <context>

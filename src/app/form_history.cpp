@@ -129,6 +129,8 @@ void TFormHistory::reload()
         default:
             break;
         }
+        if (e.batch != 0)
+            outcome = tr("%1 (together: #%2)").arg(outcome).arg(e.batch);
         const QStringList cells = {localTime(e.time), moduleText(e.address), e.block, kindText(e), outcome};
         const bool undone = safety::WriteGate::stateOf(e, m_entries, m_vin) == safety::RowState::Undone;
         for (int column = 0; column < cells.size(); ++column) {

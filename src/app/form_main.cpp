@@ -255,7 +255,7 @@ void TFormMain::FormActivate()
     const bool online = m_state.online;
     BitBtnSaveAuto->setVisible(online);
     // The configuration page adds these when it is built.
-    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite", "ButtonCONFhistory"})
+    for (const char* name : {"ButtonCONFread", "ButtonCONFwrite", "ButtonCONFhistory", "ButtonCONFrestore"})
         if (auto* button = findChild<QWidget*>(QLatin1String(name)))
             button->setVisible(online);
     LabelVINmain->setText(online ? m_state.carVIN : QString());

@@ -2,8 +2,10 @@
 
 #include "app/dialogs.h"
 #include "app/form_asbuilt.h"
+#include "app/form_compare.h"
 #include "app/form_history.h"
 #include "app/form_main.h"
+#include "app/form_restore.h"
 #include "app/option_pages.h"
 #include "app/program.h"
 #include "app/widget_option_view.h"
@@ -86,6 +88,8 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     connectButton("ButtonCONFopenASBUILT", &TabConfiguration::ButtonCONFopenASBUILTClick);
     connectButton("ButtonCONFgetASBUILT", &TabConfiguration::ButtonCONFgetASBUILTClick);
     connectButton("ButtonCONFhistory", &TabConfiguration::ButtonCONFhistoryClick);
+    connectButton("ButtonCONFcompare", &TabConfiguration::ButtonCONFcompareClick);
+    connectButton("ButtonCONFrestore", &TabConfiguration::ButtonCONFrestoreClick);
 }
 
 void TabConfiguration::connectButton(const char* name, void (TabConfiguration::*handler)())
@@ -219,6 +223,23 @@ void TabConfiguration::ButtonCONFhistoryClick()
         return;
     TFormHistory history(m_main);
     dialogs().showModal(history);
+}
+
+void TabConfiguration::ButtonCONFcompareClick()
+{
+    if (m_main.operations().busy())
+        return;
+    TFormCompare compare(m_main);
+    dialogs().showModal(compare);
+}
+
+void TabConfiguration::ButtonCONFrestoreClick()
+{
+    if (m_main.operations().busy())
+        return;
+    const QString path = dialogs().openFileName(this, config::BackupOpening::backupFileFilter(), m_main.backupFolder());
+    if (!path.isEmpty())
+        restoreCar(m_main, path);
 }
 
 } // namespace talmero::app

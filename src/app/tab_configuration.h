@@ -39,6 +39,8 @@ public Q_SLOTS:
     void ButtonCONFopenASBUILTClick();
     void ButtonCONFgetASBUILTClick();
     void ButtonCONFhistoryClick();
+    void ButtonCONFcompareClick();
+    void ButtonCONFrestoreClick();
 
 private:
     // The notebook has already switched to newTab; it goes back unless the change is

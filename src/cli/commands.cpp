@@ -31,6 +31,8 @@ int runCommand(CommandContext& ctx)
         return runJournalCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("compare"))
         return runCompareCommand(ctx);
+    if (ctx.args.words.first() == QLatin1String("restore"))
+        return runRestoreCommand(ctx);
     if (isOfflineCommand(ctx.args.words.first())) {
         ctx.host.setWaiting(false); // nothing to confirm: decoder messages are only shown
         return runOfflineCommand(ctx);

@@ -30,6 +30,7 @@ int runOfflineCommand(CommandContext& ctx); // decode, encode, asbuilt, open-bac
 int runCarCommand(CommandContext& ctx);     // everything that needs the adapter
 int runJournalCommand(CommandContext& ctx); // history
 int runCompareCommand(CommandContext& ctx); // compare
+int runRestoreCommand(CommandContext& ctx); // restore
 
 bool isOfflineCommand(const QString& command);
 

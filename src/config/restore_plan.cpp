@@ -11,11 +11,6 @@ namespace talmero::config {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RestorePlan", text);
-}
-
 QString moduleName(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
@@ -40,6 +35,9 @@ RestorePlan RestorePlan::only(const QStringList& chosen) const
     kept.writes.erase(std::remove_if(kept.writes.begin(), kept.writes.end(),
                                      [&](const PlannedWrite& w) { return !chosen.contains(w.address); }),
                       kept.writes.end());
+    kept.leftOut.erase(std::remove_if(kept.leftOut.begin(), kept.leftOut.end(),
+                                      [&](const LeftOut& l) { return !chosen.contains(l.address); }),
+                       kept.leftOut.end());
     return kept;
 }
 
@@ -61,19 +59,19 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
                 continue;
             const QString name = moduleName(m.address);
             if (!held) {
-                plan.leftOut << tr("%1, блок %2: не прочитан из автомобиля").arg(name, b.index);
+                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: не прочитан из автомобиля").arg(name, b.index)});
                 continue;
             }
             if (held->size() != b.hex.size()) {
-                plan.leftOut << tr("%1, блок %2: в файле %3 байт, модуль содержит %4 байт")
-                                    .arg(name, b.index)
-                                    .arg(b.hex.size() / 2)
-                                    .arg(held->size() / 2);
+                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: в файле %3 байт, модуль содержит %4 байт")
+                                                    .arg(name, b.index)
+                                                    .arg(b.hex.size() / 2)
+                                                    .arg(held->size() / 2)});
                 continue;
             }
             // A block its page would refuse is no configuration to write.
             if (!pageShows(*layout, b.hex)) {
-                plan.leftOut << tr("%1, блок %2: блок из файла не распознаётся страницей").arg(name, b.index);
+                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: блок из файла не распознаётся страницей").arg(name, b.index)});
                 continue;
             }
             PlannedWrite w;
@@ -98,23 +96,23 @@ QStringList planLines(const RestorePlan& plan)
 {
     QStringList lines;
     if (plan.vinDiffers()) {
-        lines << tr("! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля")
-                     .arg(plan.fileVin.isEmpty() ? tr("не указан") : plan.fileVin,
-                          plan.carVin.isEmpty() ? tr("не прочитан") : plan.carVin);
+        lines << QCoreApplication::translate("RestorePlan", "! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля")
+                     .arg(plan.fileVin.isEmpty() ? QCoreApplication::translate("RestorePlan", "не указан") : plan.fileVin,
+                          plan.carVin.isEmpty() ? QCoreApplication::translate("RestorePlan", "не прочитан") : plan.carVin);
     }
     for (const PlannedWrite& w : plan.writes) {
-        lines << tr("%1, блок %2").arg(w.module, w.index);
+        lines << QCoreApplication::translate("RestorePlan", "%1, блок %2").arg(w.module, w.index);
         for (const QString& option : w.options)
             lines << QStringLiteral("    ") + option;
         lines << QStringLiteral("    ") + link::splitHEX(w.heldHex) + QStringLiteral(" → ") + link::splitHEX(w.newHex);
     }
     if (!plan.leftOut.isEmpty()) {
-        lines << tr("Не записываются:");
-        for (const QString& line : plan.leftOut)
-            lines << QStringLiteral("    ") + line;
+        lines << QCoreApplication::translate("RestorePlan", "Не записываются:");
+        for (const RestorePlan::LeftOut& l : plan.leftOut)
+            lines << QStringLiteral("    ") + l.text;
     }
     if (!plan.neverWritten.isEmpty())
-        lines << tr("Блоки, не относящиеся к конфигурации, не записываются никогда: ") + plan.neverWritten.join(QStringLiteral(", "));
+        lines << QCoreApplication::translate("RestorePlan", "Блоки, не относящиеся к конфигурации, не записываются никогда: ") + plan.neverWritten.join(QStringLiteral(", "));
     return lines;
 }
 

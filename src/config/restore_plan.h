@@ -26,13 +26,17 @@ struct RestorePlan {
     QString fileVin;
     QString carVin;
     QList<PlannedWrite> writes; // grouped by bus, the adapter's present bus first
-    QStringList leftOut;        // configuration blocks that differ but are not written, and why
+    struct LeftOut {
+        QString address;
+        QString text; // the module, the block and why
+    };
+    QList<LeftOut> leftOut;     // configuration blocks that differ but are not written
     QStringList neverWritten;   // the file's other blocks ("720 02"): shown, never written
 
     bool vinDiffers() const { return fileVin != carVin; }
     // The modules of the writes, in their order.
     QStringList addresses() const;
-    // Keeps only the writes to these modules.
+    // Keeps only the writes (and left-outs) of these modules.
     RestorePlan only(const QStringList& addresses) const;
 };
 

@@ -23,11 +23,6 @@ namespace talmero::config {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("VehicleConfig", text);
-}
-
 // A block's stored text as hex digits; nullopt when it is not whole hex bytes.
 std::optional<QString> blockHex(const QString& stored)
 {
@@ -103,6 +98,10 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
                     seenModules = inModules = true;
             } else if (depth == 3 && inModules) {
                 const QString address = xml.attributes().value(QLatin1String("address")).toString();
+                // A module without an address is no module of the car.
+                module = nullptr;
+                if (address.isEmpty())
+                    break;
                 // A later element of the same address replaces the earlier one.
                 config.modules.erase(std::remove_if(config.modules.begin(), config.modules.end(),
                                                     [&](const auto& m) { return m.address == address; }),
@@ -112,7 +111,7 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
             } else if (depth == 4 && module) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 if (attributes.isEmpty()) {
-                    error = tr("Блок модуля %1 без номера").arg(module->address);
+                    error = QCoreApplication::translate("VehicleConfig", "Блок модуля %1 без номера").arg(module->address);
                     return std::nullopt;
                 }
                 const QString index = attributes.first().value().toString();
@@ -136,7 +135,7 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
             if (depth == 4 && block) {
                 const std::optional<QString> hex = blockHex(text);
                 if (!hex) {
-                    error = tr("Блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
+                    error = QCoreApplication::translate("VehicleConfig", "Блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
                                 .arg(block->index, module->address, text.trimmed());
                     return std::nullopt;
                 }
@@ -151,14 +150,14 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
         }
     }
     if (xml.hasError()) {
-        error = tr("Файл не является XML-документом: строка %1, столбец %2: %3")
+        error = QCoreApplication::translate("VehicleConfig", "Файл не является XML-документом: строка %1, столбец %2: %3")
                     .arg(xml.lineNumber())
                     .arg(xml.columnNumber())
                     .arg(xml.errorString());
         return std::nullopt;
     }
     if (!root || !seenModules) {
-        error = tr("Неверная структура файла: нет элементов VehicleData и Modules");
+        error = QCoreApplication::translate("VehicleConfig", "Неверная структура файла: нет элементов VehicleData и Modules");
         return std::nullopt;
     }
     for (VehicleConfig::Module& m : config.modules) {
@@ -187,9 +186,9 @@ std::optional<VehicleConfig> readVehicleFile(const QString& path, link::Host& ho
 std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Host& host,
                                                 link::LinkState& state)
 {
-    host.log(tr("* Чтение конфигурации автомобиля, ждите..."));
+    host.log(QCoreApplication::translate("VehicleConfig", "* Чтение конфигурации автомобиля, ждите..."));
     if (!session.adapter().writeCOM(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
-        host.log(tr("! Неверный ответ адаптера"));
+        host.log(QCoreApplication::translate("VehicleConfig", "! Неверный ответ адаптера"));
         return std::nullopt;
     }
     // The bus the adapter stands on first: one switch for the whole reading.
@@ -210,12 +209,12 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
         else if (!blocks.isEmpty())
             unread << qs(m->title) + QLatin1Char(' ') + blocks.join(QLatin1Char(' '));
         if (session.adapter().linkLost()) {
-            host.log(tr("! Связь с адаптером потеряна"));
+            host.log(QCoreApplication::translate("VehicleConfig", "! Связь с адаптером потеряна"));
             return std::nullopt;
         }
     }
     if (lines.isEmpty()) {
-        host.log(tr("! Ни один модуль не прочитан"));
+        host.log(QCoreApplication::translate("VehicleConfig", "! Ни один модуль не прочитан"));
         return std::nullopt;
     }
     // The same text a backup file would hold, read back by the file's own reader.
@@ -228,7 +227,7 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
     }
     car->unread = unread;
     if (!unread.isEmpty())
-        host.log(tr("! Не прочитаны: ") + unread.join(QStringLiteral("; ")));
+        host.log(QCoreApplication::translate("VehicleConfig", "! Не прочитаны: ") + unread.join(QStringLiteral("; ")));
     for (const link::TModuls& m : link::Moduls()) {
         const std::optional<QString> hex = car->block(m.adr, m.VINad);
         const QString vin = hex ? QString::fromLatin1(QByteArray::fromHex(hex->toLatin1())) : QString();

@@ -292,6 +292,10 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
         }
         return false;
     }
+    if (!w.expectedHex.isEmpty() && *held != w.expectedHex.toUpper()) {
+        m_host.log(tr("! Блок модуля изменился после чтения (%1): запись не выполнена").arg(link::splitHEX(*held)));
+        return false;
+    }
     link::ChangeRequest::Part& part = p.part;
     if (w.undoes > 0 && !w.undoneHex.isEmpty() && *held != w.undoneHex) {
         if (!w.force) {
@@ -414,8 +418,11 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     qsizetype part = 0;
     for (qsizetype i = 0; i < pending.size(); ++i) {
         Pending& p = pending[i];
-        if (!p.shown)
+        if (!p.shown) {
+            if (options.stopAtFailure && p.result.outcome != WriteOutcome::Unchanged)
+                m_stopped = true;
             continue;
+        }
         JournalEntry entry = base;
         entry.moduleVin = p.moduleVin;
         entry.address = p.write.target.address;
@@ -435,6 +442,8 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
             continue;
         writeOne(p, entry, pending.size() > 1 && i != lastOpened);
         lastOpened = i;
+        if (options.stopAtFailure && p.result.outcome != WriteOutcome::Verified)
+            m_stopped = true;
     }
     return results();
 }

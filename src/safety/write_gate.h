@@ -45,6 +45,9 @@ struct BlockWrite {
     // that content (or newHex already) unless force is set.
     qint64 undoes = 0;
     QString undoneHex;
+    // What the caller read and planned from: a module holding anything else (nor newHex)
+    // is not written, as it changed since.
+    QString expectedHex;
     bool force = false;
 };
 
@@ -69,6 +72,9 @@ struct WriteResult {
 struct BatchOptions {
     QString title;          // what the confirmation calls the whole ("Запись дверных модулей")
     bool choosable = false; // the user may leave blocks out (a tick per block)
+    // The first block that is not written and read back equal ends the batch there: the
+    // blocks after it are not written (a whole car restored in order).
+    bool stopAtFailure = false;
 };
 
 struct BatchResult {

@@ -1,5 +1,8 @@
+#include "backup_fixture.h"
+#include "config/car_restore.h"
 #include "config/restore_plan.h"
 #include "config/vehicle_compare.h"
+#include "support/test_gate.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +54,8 @@ TEST(RestorePlan, OnlyDifferingConfigurationBlocksOfTheSameLength)
     EXPECT_EQ(plan.addresses(), (QStringList{"740", "720"}));
     EXPECT_EQ(plan.only({"720"}).addresses(), QStringList{"720"});
     ASSERT_EQ(plan.leftOut.size(), 2);
-    EXPECT_EQ(plan.leftOut[0], QStringLiteral("BCM (GEM модуль), блок 04: в файле 4 байт, модуль содержит 3 байт"));
-    EXPECT_EQ(plan.leftOut[1], QStringLiteral("HVAC (Модуль климат-контроля), блок 01: не прочитан из автомобиля"));
+    EXPECT_EQ(plan.leftOut[0].text, QStringLiteral("BCM (GEM модуль), блок 04: в файле 4 байт, модуль содержит 3 байт"));
+    EXPECT_EQ(plan.leftOut[1].text, QStringLiteral("HVAC (Модуль климат-контроля), блок 01: не прочитан из автомобиля"));
     EXPECT_EQ(plan.neverWritten, (QStringList{"720 02", "730 00"}));
     EXPECT_FALSE(plan.vinDiffers());
     EXPECT_EQ(planRestore(file, car, false).writes[0].address, QStringLiteral("720"));
@@ -78,4 +81,31 @@ TEST(RestorePlan, AnotherCarsFileIsSaidFirst)
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines[0].contains(QStringLiteral("WF0AXXWPDA9K99999")) && lines[0].contains(kVin));
     EXPECT_TRUE(comparisonLines(compareVehicles(file, car)).first().startsWith(QStringLiteral("VIN differs")));
+}
+
+// A block that changes between the reading and the write is not written, and the restore
+// ends there: the modules after it keep what they hold.
+TEST_F(BackupTest, BlockChangedSinceTheReadingEndsTheRestore)
+{
+    TestGate gate(session, host);
+    CarRestore restore(gate.gate, host, gate.state);
+    restore.setSaveFolder(dir.filePath(QStringLiteral("saved")));
+    VehicleConfig file = *readVehicleFromCar(session, host, gate.state);
+    for (VehicleConfig::Module& m : file.modules) {
+        for (VehicleConfig::Block& b : m.blocks) {
+            if ((m.address == "740" || m.address == "741") && b.index == "01")
+                b.hex = QStringLiteral("BD");
+        }
+    }
+    const std::optional<RestorePlan> plan = restore.prepare(file);
+    ASSERT_TRUE(plan);
+    ASSERT_EQ(plan->addresses(), (QStringList{"740", "741"}));
+    demo.car().setBlock(QStringLiteral("740"), 1, QByteArray::fromHex("7D"));
+    const RestoreSummary summary = restore.run(*plan, false);
+    EXPECT_FALSE(summary.complete());
+    EXPECT_EQ(summary.failed.size(), 1);
+    EXPECT_TRUE(summary.failed.value(0).startsWith(QStringLiteral("DDM (740): блок 01"))) << summary.failed.value(0).toStdString();
+    EXPECT_EQ(summary.notTried, QStringList{"PDM (741)"});
+    EXPECT_EQ(demo.car().block(QStringLiteral("741"), 1), QByteArray::fromHex("3D"));
+    EXPECT_TRUE(QFile::exists(summary.savedAs));
 }

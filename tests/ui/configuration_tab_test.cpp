@@ -27,6 +27,8 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 
 using namespace talmero;
 using config::BlockId;
@@ -456,4 +458,44 @@ TEST_F(ConfigurationTabTest, AsBuiltAddressFollowsThePageAndTheBcmPart)
     EXPECT_EQ(address(), "26-02-01");
     clickItem("RadioGroupBCMrd", 0);
     EXPECT_EQ(address(), "26-01-01");
+}
+
+// Another car's file against the demo car: the VIN difference on top, the door's option
+// under its block; then restored from that file with its modules ticked.
+TEST_F(ConfigurationTabTest, CompareWithTheCarAndRestoreFromAFile)
+{
+    goOnline();
+    QTemporaryDir dir;
+    nextOpenPath = dir.filePath(QStringLiteral("VehicleData.other.xml"));
+    QFile file(nextOpenPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<VehicleData><VIN>WF0AXXWPDA9K99999</VIN><Modules><Module address=\"740\" title=\"DDM\">"
+               "<Block elmindex=\"01\">BD</Block></Module></Modules></VehicleData>");
+    file.close();
+    QStringList vin;
+    QStringList doorRow;
+    onModal = [&](QDialog& window) {
+        if (window.objectName() == QLatin1String("FormCompare")) {
+            click(window, "ButtonCompareLeft");
+            click(window, "ButtonCompareCar");
+            vin << window.findChild<QLabel*>(QStringLiteral("LabelCompareVIN"))->text();
+            auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeCompare"));
+            for (QTreeWidgetItem* row : tree->findItems(QStringLiteral("DDM (740)"), Qt::MatchExactly)) {
+                if (row->childCount() > 0)
+                    doorRow << row->text(1) + u' ' + row->text(2) + u' ' + row->text(3) + u' ' + row->text(4)
+                                   + u' ' + row->child(0)->text(0).trimmed();
+            }
+        } else if (window.objectName() == QLatin1String("FormRestore")) {
+            vin << window.findChild<QLabel*>(QStringLiteral("LabelRestoreVIN"))->text();
+            click(window, "ButtonRestoreAgree");
+        }
+    };
+    click(main(), "ButtonCONFcompare");
+    EXPECT_EQ(doorRow, QStringList{"01 differs BD 3D Without module (facelift): да → нет"});
+    click(main(), "ButtonCONFrestore");
+    EXPECT_EQ(modals, (QStringList{"FormCompare", "FormRestore"}));
+    ASSERT_EQ(vin.size(), 2);
+    EXPECT_EQ(vin[0], QStringLiteral("The VINs differ: left WF0AXXWPDA9K99999, right WF0AXXWPDA9K12345"));
+    EXPECT_TRUE(vin[1].contains(QStringLiteral("WF0AXXWPDA9K99999"))) << vin[1].toStdString();
+    EXPECT_EQ(carBlock("740", 1), "BD");
 }

@@ -1,0 +1,186 @@
+#include "config/car_restore.h"
+
+#include "config/change_description.h"
+#include "config/vehicle_data_writer.h"
+#include "link/codecs.h"
+#include "link/host.h"
+#include "link/modules.h"
+#include "link/session.h"
+#include "safety/write_gate.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace talmero::config {
+
+namespace {
+
+QString outcomeText(safety::WriteOutcome outcome)
+{
+    switch (outcome) {
+    case safety::WriteOutcome::NotOpened:
+        return CarRestore::tr("модуль не открылся");
+    case safety::WriteOutcome::NotSent:
+        return CarRestore::tr("запись не отправлена (блок изменился после чтения, не прочитан, или проверка не пройдена)");
+    case safety::WriteOutcome::Refused:
+        return CarRestore::tr("модуль отказал в записи");
+    case safety::WriteOutcome::NoAnswer:
+        return CarRestore::tr("нет ответа, модуль содержит прежние данные");
+    case safety::WriteOutcome::Differs:
+        return CarRestore::tr("после записи модуль содержит другие данные");
+    case safety::WriteOutcome::Unchanged:
+    case safety::WriteOutcome::Cancelled:
+    case safety::WriteOutcome::Verified:
+        break;
+    }
+    return QString();
+}
+
+QString moduleName(const QString& address)
+{
+    const link::TModuls* m = link::moduleAt(address);
+    return m ? m->name + QStringLiteral(" (") + address + QLatin1Char(')') : address;
+}
+
+} // namespace
+
+QStringList RestoreSummary::lines() const
+{
+    QStringList out;
+    if (!restored.isEmpty())
+        out << CarRestore::tr("* Восстановлены и проверены: ") + restored.join(QStringLiteral(", "));
+    for (const QString& f : failed)
+        out << CarRestore::tr("! Не восстановлен: ") + f;
+    if (!notTried.isEmpty())
+        out << CarRestore::tr("! Не записывались: ") + notTried.join(QStringLiteral(", "));
+    return out;
+}
+
+CarRestore::CarRestore(safety::WriteGate& gate, link::Host& host, link::LinkState& state)
+    : m_gate(gate), m_host(host), m_state(state), m_saveFolder(defaultSaveFolder())
+{
+}
+
+QString CarRestore::defaultSaveFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+}
+
+std::optional<RestorePlan> CarRestore::prepare(const VehicleConfig& file)
+{
+    m_car = readVehicleFromCar(m_gate.session(), m_host, m_state);
+    if (!m_car)
+        return std::nullopt;
+    // Written from the bus the reading ended on: one switch less.
+    RestorePlan plan = planRestore(file, *m_car, m_gate.session().busMS);
+    // The car's VIN as the journal records it; a VIN only typed at connecting is none.
+    bool typed = false;
+    const QString vin = m_gate.carVin(QString(), &typed);
+    plan.carVin = typed ? QString() : vin;
+    return plan;
+}
+
+QString CarRestore::saveCar()
+{
+    if (!m_car)
+        return QString();
+    const QString vin = m_car->vin.isEmpty() ? m_state.carVIN : m_car->vin;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString path = QDir(m_saveFolder).filePath(vehicle_data::fileName(vin, now));
+    const QByteArray bytes = vehicle_data::fileBytes(vehicle_data::documentLines(vin, now, m_car->moduleLines()));
+    const QString error = QDir().mkpath(m_saveFolder) ? vehicle_data::writeWhole(path, bytes) : tr("папка не создана");
+    if (!error.isEmpty()) {
+        m_host.log(tr("! Конфигурация автомобиля не сохранена (%1): восстановление не начато").arg(error));
+        return QString();
+    }
+    m_host.log(tr("* Конфигурация автомобиля до восстановления сохранена: ") + QDir::toNativeSeparators(path));
+    return path;
+}
+
+RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
+{
+    RestoreSummary summary;
+    summary.incomplete = !plan.leftOut.isEmpty();
+    if (plan.writes.isEmpty()) {
+        m_host.log(tr("* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом"));
+        summary.agreed = true;
+        return summary;
+    }
+    // Before anything is asked or written: a restore is undone by restoring this file.
+    summary.savedAs = saveCar();
+    if (summary.savedAs.isEmpty())
+        return summary;
+
+    QList<safety::BlockWrite> writes;
+    m_partAddresses.clear();
+    for (const PlannedWrite& p : plan.writes) {
+        safety::BlockWrite w;
+        w.target = m_gate.targetOf(p.address, p.index);
+        w.newHex = p.newHex;
+        w.expectedHex = p.heldHex;
+        w.title = tr("Восстановление из резервной копии");
+        const auto describe = changeDescriber(p.address, p.index, p.newHex);
+        // Called for each block the confirmation shows, in its order.
+        w.describe = [this, describe, address = p.address](const QString& held) {
+            m_partAddresses << address;
+            return describe ? describe(held) : QStringList();
+        };
+        writes << w;
+    }
+    safety::BatchOptions options;
+    options.title = tr("Восстановление автомобиля из резервной копии");
+    options.choosable = choosable;
+    options.stopAtFailure = true;
+    const safety::BatchResult result = m_gate.writeBlocks(writes, options);
+    summary.agreed = result.agreed;
+    if (!summary.agreed) {
+        summary.notTried = plan.addresses();
+        for (QString& address : summary.notTried)
+            address = moduleName(address);
+        m_host.log(result.asked ? tr("* Восстановление отменено: ничего не записано")
+                                : tr("! Восстановление не начато: ничего не записано"));
+        return summary;
+    }
+
+    // Per module: restored when every block is on the car; the first failure names why.
+    QStringList order;
+    for (const PlannedWrite& p : plan.writes) {
+        if (!order.contains(p.address))
+            order << p.address;
+    }
+    bool failedYet = false;
+    for (const QString& address : order) {
+        QString why;
+        bool tried = false;
+        bool left = false;
+        for (qsizetype i = 0; i < plan.writes.size(); ++i) {
+            if (plan.writes[i].address != address)
+                continue;
+            const safety::WriteResult& r = result.results.value(i);
+            if (r.outcome == safety::WriteOutcome::Verified || r.outcome == safety::WriteOutcome::Unchanged) {
+                tried = true;
+            } else if (r.outcome == safety::WriteOutcome::Cancelled) {
+                left = true;
+            } else if (why.isEmpty() && !(failedYet && r.outcome == safety::WriteOutcome::NotSent)) {
+                why = tr("блок %1: %2").arg(plan.writes[i].index, outcomeText(r.outcome));
+            } else {
+                left = true;
+            }
+        }
+        const QString name = moduleName(address);
+        if (!why.isEmpty() && !failedYet) {
+            summary.failed << name + QStringLiteral(": ") + why;
+            failedYet = true;
+        } else if (left || !why.isEmpty()) {
+            summary.notTried << name;
+        } else if (tried) {
+            summary.restored << name;
+        }
+    }
+    for (const QString& line : summary.lines())
+        m_host.log(line);
+    return summary;
+}
+
+} // namespace talmero::config
