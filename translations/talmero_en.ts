@@ -1,2404 +1,2404 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
-    <context>
-        <name>AsBuilt</name>
-        <message>
-            <source>Неверный адрес строки AS-BUILT</source>
-            <translation>Unknown AS-BUILT line address</translation>
-        </message>
-        <message>
-            <source>Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр</source>
-            <translation>Invalid character “%1”: use hexadecimal digits only (0-9, A-F)</translation>
-        </message>
-        <message>
-            <source>Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)</source>
-            <translation>Wrong line length: %1 digits; %2 are needed (data plus checksum)</translation>
-        </message>
-        <message>
-            <source>Неверная контрольная сумма %1, ожидается %2</source>
-            <translation>Checksum %1 is wrong; it should be %2</translation>
-        </message>
-        <message>
-            <source>Это строка для адреса %1, а здесь нужна строка %2</source>
-            <translation>This line is for address %1; the line needed here is %2</translation>
-        </message>
-        <message>
-            <source>Нет контрольной суммы: после %1 цифр данных нужны ещё 2</source>
-            <translation>The checksum is missing: 2 more digits are needed after the %1 data digits</translation>
-        </message>
-    </context>
-    <context>
-        <name>AsBuiltConversion</name>
-        <message>
-            <source>Заполните строку с указанным адресом и нажмите OK</source>
-            <translation>Enter the line for the address shown and press OK</translation>
-        </message>
-        <message>
-            <source>* Прочитан AS-BUILT модуля </source>
-            <translation>* AS-BUILT read for module </translation>
-        </message>
-        <message>
-            <source>Скопируйте строку конфигурации для записи через IDS</source>
-            <translation>Copy the configuration line to write it with IDS</translation>
-        </message>
-        <message>
-            <source>! Ошибка</source>
-            <translation>! Error</translation>
-        </message>
-        <message>
-            <source>* Сгенерирован AS-BUILT модуля </source>
-            <translation>* AS-BUILT generated for module </translation>
-        </message>
-        <message>
-            <source>! Неверная строка AS-BUILT</source>
-            <translation>! Invalid AS-BUILT line</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupOpening</name>
-        <message>
-            <source>Konfiguracja auta (VehicleData*.xml)</source>
-            <translation>Vehicle configuration (VehicleData*.xml)</translation>
-        </message>
-        <message>
-            <source>Строка %1, столбец %2: %3</source>
-            <translation>Line %1, column %2: %3</translation>
-        </message>
-        <message>
-            <source>Это не файл резервной копии (папка, канал или устройство):
+<context>
+    <name>AsBuilt</name>
+    <message>
+        <source>Неверный адрес строки AS-BUILT</source>
+        <translation>Unknown AS-BUILT line address</translation>
+    </message>
+    <message>
+        <source>Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр</source>
+        <translation>Invalid character “%1”: use hexadecimal digits only (0-9, A-F)</translation>
+    </message>
+    <message>
+        <source>Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)</source>
+        <translation>Wrong line length: %1 digits; %2 are needed (data plus checksum)</translation>
+    </message>
+    <message>
+        <source>Неверная контрольная сумма %1, ожидается %2</source>
+        <translation>Checksum %1 is wrong; it should be %2</translation>
+    </message>
+    <message>
+        <source>Это строка для адреса %1, а здесь нужна строка %2</source>
+        <translation>This line is for address %1; the line needed here is %2</translation>
+    </message>
+    <message>
+        <source>Нет контрольной суммы: после %1 цифр данных нужны ещё 2</source>
+        <translation>The checksum is missing: 2 more digits are needed after the %1 data digits</translation>
+    </message>
+</context>
+<context>
+    <name>AsBuiltConversion</name>
+    <message>
+        <source>Заполните строку с указанным адресом и нажмите OK</source>
+        <translation>Enter the line for the address shown and press OK</translation>
+    </message>
+    <message>
+        <source>* Прочитан AS-BUILT модуля </source>
+        <translation>* AS-BUILT read for module </translation>
+    </message>
+    <message>
+        <source>Скопируйте строку конфигурации для записи через IDS</source>
+        <translation>Copy the configuration line to write it with IDS</translation>
+    </message>
+    <message>
+        <source>! Ошибка</source>
+        <translation>! Error</translation>
+    </message>
+    <message>
+        <source>* Сгенерирован AS-BUILT модуля </source>
+        <translation>* AS-BUILT generated for module </translation>
+    </message>
+    <message>
+        <source>! Неверная строка AS-BUILT</source>
+        <translation>! Invalid AS-BUILT line</translation>
+    </message>
+</context>
+<context>
+    <name>BackupOpening</name>
+    <message>
+        <source>Konfiguracja auta (VehicleData*.xml)</source>
+        <translation>Vehicle configuration (VehicleData*.xml)</translation>
+    </message>
+    <message>
+        <source>Строка %1, столбец %2: %3</source>
+        <translation>Line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>Это не файл резервной копии (папка, канал или устройство):
 </source>
-            <translation>This is not a backup file (it is a folder, pipe or device):
+        <translation>This is not a backup file (it is a folder, pipe or device):
 </translation>
-        </message>
-        <message>
-            <source>Файл слишком велик для резервной копии (больше 10 МБ):
+    </message>
+    <message>
+        <source>Файл слишком велик для резервной копии (больше 10 МБ):
 </source>
-            <translation>The file is too large for a backup (over 10 MB):
+        <translation>The file is too large for a backup (over 10 MB):
 </translation>
-        </message>
-        <message>
-            <source>Не удалось открыть файл:
+    </message>
+    <message>
+        <source>Не удалось открыть файл:
 </source>
-            <translation>Could not open the file:
+        <translation>Could not open the file:
 </translation>
-        </message>
-        <message>
-            <source>Файл изменился во время чтения:
+    </message>
+    <message>
+        <source>Файл изменился во время чтения:
 </source>
-            <translation>The file changed while it was being read:
+        <translation>The file changed while it was being read:
 </translation>
-        </message>
-        <message>
-            <source>Файл не является XML-документом:
+    </message>
+    <message>
+        <source>Файл не является XML-документом:
 </source>
-            <translation>The file is not an XML document:
+        <translation>The file is not an XML document:
 </translation>
-        </message>
-        <message>
-            <source>! Неверная структура файла:
+    </message>
+    <message>
+        <source>! Неверная структура файла:
 </source>
-            <translation>! The file's structure is not valid:
+        <translation>! The file&apos;s structure is not valid:
 </translation>
-        </message>
-        <message>
-            <source>Неверная структура файла:
+    </message>
+    <message>
+        <source>Неверная структура файла:
 </source>
-            <translation>The file's structure is not valid:
+        <translation>The file&apos;s structure is not valid:
 </translation>
-        </message>
-        <message>
-            <source>! Нет данных о модуле</source>
-            <translation>! The file holds no data for this module</translation>
-        </message>
-        <message>
-            <source>! Нет данных о конфигурации</source>
-            <translation>! No configuration data</translation>
-        </message>
-        <message>
-            <source>* Просмотр файла </source>
-            <translation>* Viewing file </translation>
-        </message>
-        <message>
-            <source>* Открыта конфигурация модуля </source>
-            <translation>* Opened the configuration of module </translation>
-        </message>
-        <message>
-            <source>! Блок модуля из файла не распознан: </source>
-            <translation>! The module block from the file was not recognised: </translation>
-        </message>
-        <message>
-            <source>), блок </source>
-            <translation>), block </translation>
-        </message>
-    </context>
-    <context>
-        <name>BusSwitchTexts</name>
-        <message>
-            <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
-            <translation>Port %1 does not let the program set its %2 line, so the adapter's relay cannot be switched. Choose another way of bus switching in the settings.</translation>
-        </message>
-        <message>
-            <source>переключатель на адаптере (по запросу)</source>
-            <translation>the switch on the adapter (with a prompt)</translation>
-        </message>
-        <message>
-            <source>встроенные команды адаптера (STN)</source>
-            <translation>the adapter's own commands (STN)</translation>
-        </message>
-        <message>
-            <source>реле на %1 (обратное)</source>
-            <translation>relay on %1 (inverted)</translation>
-        </message>
-        <message>
-            <source>реле на %1</source>
-            <translation>relay on %1</translation>
-        </message>
-        <message>
-            <source>средней шине (MSCAN)</source>
-            <translation>medium-speed bus (MSCAN)</translation>
-        </message>
-        <message>
-            <source>высокой шине (HSCAN)</source>
-            <translation>high-speed bus (HSCAN)</translation>
-        </message>
-        <message>
-            <source>* Адаптер: %1; переключение шин: %2</source>
-            <translation>* Adapter: %1; bus switching: %2</translation>
-        </message>
-        <message>
-            <source>Адаптер ELM327 не ответил на порту %1.
+    </message>
+    <message>
+        <source>! Нет данных о модуле</source>
+        <translation>! The file holds no data for this module</translation>
+    </message>
+    <message>
+        <source>! Нет данных о конфигурации</source>
+        <translation>! No configuration data</translation>
+    </message>
+    <message>
+        <source>* Просмотр файла </source>
+        <translation>* Viewing file </translation>
+    </message>
+    <message>
+        <source>* Открыта конфигурация модуля </source>
+        <translation>* Opened the configuration of module </translation>
+    </message>
+    <message>
+        <source>! Блок модуля из файла не распознан: </source>
+        <translation>! The module block from the file was not recognised: </translation>
+    </message>
+    <message>
+        <source>), блок </source>
+        <translation>), block </translation>
+    </message>
+</context>
+<context>
+    <name>BusSwitchTexts</name>
+    <message>
+        <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
+        <translation>Port %1 does not let the program set its %2 line, so the adapter&apos;s relay cannot be switched. Choose another way of bus switching in the settings.</translation>
+    </message>
+    <message>
+        <source>переключатель на адаптере (по запросу)</source>
+        <translation>the switch on the adapter (with a prompt)</translation>
+    </message>
+    <message>
+        <source>встроенные команды адаптера (STN)</source>
+        <translation>the adapter&apos;s own commands (STN)</translation>
+    </message>
+    <message>
+        <source>реле на %1 (обратное)</source>
+        <translation>relay on %1 (inverted)</translation>
+    </message>
+    <message>
+        <source>реле на %1</source>
+        <translation>relay on %1</translation>
+    </message>
+    <message>
+        <source>средней шине (MSCAN)</source>
+        <translation>medium-speed bus (MSCAN)</translation>
+    </message>
+    <message>
+        <source>высокой шине (HSCAN)</source>
+        <translation>high-speed bus (HSCAN)</translation>
+    </message>
+    <message>
+        <source>* Адаптер: %1; переключение шин: %2</source>
+        <translation>* Adapter: %1; bus switching: %2</translation>
+    </message>
+    <message>
+        <source>Адаптер ELM327 не ответил на порту %1.
 Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
-            <translation>No ELM327 adapter answered on port %1.
-Check that this is the adapter's port, that the rate %2 is the adapter's rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
-        </message>
-    </context>
-    <context>
-        <name>CarRestore</name>
-        <message>
-            <source>модуль не открылся</source>
-            <translation>the module did not open</translation>
-        </message>
-        <message>
-            <source>запись не отправлена (блок изменился после чтения, не прочитан, или проверка не пройдена)</source>
-            <translation>not sent (the block changed since it was read, could not be read, or a check failed)</translation>
-        </message>
-        <message>
-            <source>модуль отказал в записи</source>
-            <translation>the module refused the write</translation>
-        </message>
-        <message>
-            <source>нет ответа, модуль содержит прежние данные</source>
-            <translation>no answer, the module holds its old content</translation>
-        </message>
-        <message>
-            <source>после записи модуль содержит другие данные</source>
-            <translation>after the write the module holds other content</translation>
-        </message>
-        <message>
-            <source>* Восстановлены и проверены: </source>
-            <translation>* Restored and checked: </translation>
-        </message>
-        <message>
-            <source>! Не восстановлен: </source>
-            <translation>! Not restored: </translation>
-        </message>
-        <message>
-            <source>! Не записывались: </source>
-            <translation>! Not written: </translation>
-        </message>
-        <message>
-            <source>папка не создана</source>
-            <translation>the folder was not created</translation>
-        </message>
-        <message>
-            <source>! Конфигурация автомобиля не сохранена (%1): восстановление не начато</source>
-            <translation>! The car's configuration was not saved (%1): the restore was not started</translation>
-        </message>
-        <message>
-            <source>* Конфигурация автомобиля до восстановления сохранена: </source>
-            <translation>* The car's configuration before the restore is saved: </translation>
-        </message>
-        <message>
-            <source>* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом</source>
-            <translation>* Nothing to write: the car's configuration blocks equal the file's</translation>
-        </message>
-        <message>
-            <source>Восстановление из резервной копии</source>
-            <translation>Restore from a backup</translation>
-        </message>
-        <message>
-            <source>Восстановление автомобиля из резервной копии</source>
-            <translation>Restoring the car from a backup</translation>
-        </message>
-        <message>
-            <source>* Восстановление отменено: ничего не записано</source>
-            <translation>* Restore cancelled: nothing was written</translation>
-        </message>
-        <message>
-            <source>! Восстановление не начато: ничего не записано</source>
-            <translation>! The restore did not start: nothing was written</translation>
-        </message>
-        <message>
-            <source>блок %1: %2</source>
-            <translation>block %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeDescription</name>
-        <message>
-            <source>да</source>
-            <translation>yes</translation>
-        </message>
-        <message>
-            <source>нет</source>
-            <translation>no</translation>
-        </message>
-        <message>
-            <source>Блок модуля не распознаётся страницей %1</source>
-            <translation>Page %1 does not recognise the module's block</translation>
-        </message>
-        <message>
-            <source>Новый блок не распознаётся страницей %1</source>
-            <translation>Page %1 does not recognise the new block</translation>
-        </message>
-    </context>
-    <context>
-        <name>Cli</name>
-        <message>
-            <source>! Журнал записей недоступен (%1)</source>
-            <translation>! The write journal is unavailable (%1)</translation>
-        </message>
-        <message>
-            <source>Неверный VIN код!</source>
-            <translation>Invalid VIN!</translation>
-        </message>
-    </context>
-    <context>
-        <name>ConfigPanel</name>
-        <message>
-            <source>Изменённые параметры не записаны в модуль. Отменить изменения?</source>
-            <translation>The changed settings have not been written to the module. Discard the changes?</translation>
-        </message>
-        <message>
-            <source>В OFFLINE режиме доступны только вкладки IPC и BCM</source>
-            <translation>In OFFLINE mode only the IPC and BCM tabs are available</translation>
-        </message>
-    </context>
-    <context>
-        <name>ConfigTransfer</name>
-        <message>
-            <source>! Неверный ответ модуля</source>
-            <translation>! Unexpected answer from the module</translation>
-        </message>
-        <message>
-            <source>! Ошибка</source>
-            <translation>! Error</translation>
-        </message>
-        <message>
-            <source>* Чтение конфигурации из модуля </source>
-            <translation>* Reading the configuration from module </translation>
-        </message>
-        <message>
-            <source>Запись конфигурации</source>
-            <translation>Writing the configuration</translation>
-        </message>
-        <message>
-            <source>* Запись конфигурации в модуль </source>
-            <translation>* Writing the configuration to module </translation>
-        </message>
-        <message>
-            <source>содержит блок страницы</source>
-            <translation>holds the page's block</translation>
-        </message>
-        <message>
-            <source>не записан</source>
-            <translation>not written</translation>
-        </message>
-        <message>
-            <source>! Водительский модуль (740) %1; пассажирский модуль (741) %2</source>
-            <translation>! Driver door module (740) %1; passenger door module (741) %2</translation>
-        </message>
-        <message>
-            <source>Запись конфигурации обоих дверных модулей</source>
-            <translation>Writing the configuration of both door modules</translation>
-        </message>
-    </context>
-    <context>
-        <name>Dialogs</name>
-        <message>
-            <source>Folder for the backup</source>
-            <translation>Backup folder</translation>
-        </message>
-    </context>
-    <context>
-        <name>DtcHistory</name>
-        <message>
-            <source>нет драйвера SQLite</source>
-            <translation>no SQLite driver</translation>
-        </message>
-        <message>
-            <source>не создан каталог %1</source>
-            <translation>the folder %1 could not be created</translation>
-        </message>
-        <message>
-            <source>VIN %1</source>
-            <translation>VIN %1</translation>
-        </message>
-        <message>
-            <source>Ни один модуль не прочитан</source>
-            <translation>No module was read</translation>
-        </message>
-        <message>
-            <source>  не прочитан</source>
-            <translation>  not read</translation>
-        </message>
-        <message>
-            <source>статус %1</source>
-            <translation>status %1</translation>
-        </message>
-        <message>
-            <source>  список кодов не прочитан</source>
-            <translation>  the list of codes could not be read</translation>
-        </message>
-    </context>
-    <context>
-        <name>DtcModules</name>
-        <message>
-            <source>Модуль управления двигателем (PCM):</source>
-            <translation>Engine control module (PCM):</translation>
-        </message>
-        <message>
-            <source>Панель приборов (IPC):</source>
-            <translation>Instrument cluster (IPC):</translation>
-        </message>
-        <message>
-            <source>Модуль ABS/ESP (ABS):</source>
-            <translation>ABS/ESP module (ABS):</translation>
-        </message>
-        <message>
-            <source>Модуль управления головным светом (HCM):</source>
-            <translation>Headlamp control module (HCM):</translation>
-        </message>
-        <message>
-            <source>Модуль ЭГУР (PSCM):</source>
-            <translation>Electric power steering module (PSCM):</translation>
-        </message>
-        <message>
-            <source>GEM модуль (BCM):</source>
-            <translation>GEM module (BCM):</translation>
-        </message>
-        <message>
-            <source>Водительский дверной модуль (DDM):</source>
-            <translation>Driver door module (DDM):</translation>
-        </message>
-        <message>
-            <source>Пассажирский дверной модуль (PDM):</source>
-            <translation>Passenger door module (PDM):</translation>
-        </message>
-        <message>
-            <source>Модуль климат-контроля (HVAC):</source>
-            <translation>Climate control module (HVAC):</translation>
-        </message>
-        <message>
-            <source>Модуль подушек/ремней безопасности (RCM):</source>
-            <translation>Airbag/seat belt module (RCM):</translation>
-        </message>
-        <message>
-            <source>Аудиомодуль (ACM):</source>
-            <translation>Audio module (ACM):</translation>
-        </message>
-    </context>
-    <context>
-        <name>Journal</name>
-        <message>
-            <source>нет драйвера SQLite</source>
-            <translation>no SQLite driver</translation>
-        </message>
-        <message>
-            <source>папка не создаётся</source>
-            <translation>the folder cannot be created</translation>
-        </message>
-        <message>
-            <source>новый журнал не создаётся</source>
-            <translation>a new journal cannot be created</translation>
-        </message>
-        <message>
-            <source>повреждённый файл не переименовывается</source>
-            <translation>the damaged file cannot be renamed</translation>
-        </message>
-        <message>
-            <source>файл %1 не является журналом записей TALMERO; он не изменён</source>
-            <translation>the file %1 is not a TALMERO write journal; it has not been changed</translation>
-        </message>
-        <message>
-            <source>журнал открыт только для чтения</source>
-            <translation>the journal is open for reading only</translation>
-        </message>
-    </context>
-    <context>
-        <name>Layout</name>
-        <message>
-            <source>Fabric</source>
-            <translation>Fabric</translation>
-        </message>
-        <message>
-            <source>Skin</source>
-            <translation>Leather</translation>
-        </message>
-        <message>
-            <source>Mixed</source>
-            <translation>Mixed</translation>
-        </message>
-        <message>
-            <source>C-Max (Kuga)*</source>
-            <translation>C-Max (Kuga)*</translation>
-        </message>
-        <message>
-            <source>Focus II</source>
-            <translation>Focus II</translation>
-        </message>
-        <message>
-            <source>Mondeo III (4 door)</source>
-            <translation>Mondeo III (4-door)</translation>
-        </message>
-        <message>
-            <source>3 door hatchback</source>
-            <translation>3-door hatchback</translation>
-        </message>
-        <message>
-            <source>Sedan</source>
-            <translation>Saloon</translation>
-        </message>
-        <message>
-            <source>5 door hatchback</source>
-            <translation>5-door hatchback</translation>
-        </message>
-        <message>
-            <source>Combi</source>
-            <translation>Estate</translation>
-        </message>
-        <message>
-            <source>4 woofers + 4 tweeters</source>
-            <translation>4 woofers + 4 tweeters</translation>
-        </message>
-        <message>
-            <source>4 woofers + 2 tweeters</source>
-            <translation>4 woofers + 2 tweeters</translation>
-        </message>
-        <message>
-            <source>4 woofers</source>
-            <translation>4 woofers</translation>
-        </message>
-        <message>
-            <source>Rh drive</source>
-            <translation>Right-hand drive</translation>
-        </message>
-        <message>
-            <source>Upholstery </source>
-            <translation>Upholstery </translation>
-        </message>
-        <message>
-            <source> Car </source>
-            <translation> Model </translation>
-        </message>
-        <message>
-            <source>Car flap</source>
-            <translation>Sunroof</translation>
-        </message>
-        <message>
-            <source> Body </source>
-            <translation> Body style </translation>
-        </message>
-        <message>
-            <source> Speakers </source>
-            <translation> Speakers </translation>
-        </message>
-        <message>
-            <source>Factory alarm system</source>
-            <translation>Factory alarm system</translation>
-        </message>
-        <message>
-            <source>Central lockint sys</source>
-            <translation>Central locking system</translation>
-        </message>
-        <message>
-            <source>1 batting. pressing the button or</source>
-            <translation>1 flash on a button press</translation>
-        </message>
-        <message>
-            <source>2 batting</source>
-            <translation>2 flashes</translation>
-        </message>
-        <message>
-            <source>Wst all at the touch.</source>
-            <translation>One-touch operation of all windows</translation>
-        </message>
-        <message>
-            <source>Auto locking while driving</source>
-            <translation>Auto locking while driving</translation>
-        </message>
-        <message>
-            <source>Dead lock</source>
-            <translation>Deadlock</translation>
-        </message>
-        <message>
-            <source>Blinking whendeadlocking on 1 press</source>
-            <translation>Flash when deadlocking with one press</translation>
-        </message>
-        <message>
-            <source>Deadlock on 1 press of remote</source>
-            <translation>Deadlock with one press of the remote</translation>
-        </message>
-        <message>
-            <source>2 stage car opening</source>
-            <translation>Two-stage unlocking</translation>
-        </message>
-        <message>
-            <source>Auto heated windows activation</source>
-            <translation>Heated windows switch on automatically</translation>
-        </message>
-        <message>
-            <source>Central locking CAN control</source>
-            <translation>Central locking CAN control</translation>
-        </message>
-        <message>
-            <source>Rear doors</source>
-            <translation>Rear doors</translation>
-        </message>
-        <message>
-            <source>Not active in the 3-door</source>
-            <translation>Not active on the 3-door</translation>
-        </message>
-        <message>
-            <source>Sensor size.</source>
-            <translation>Interior motion sensor</translation>
-        </message>
-        <message>
-            <source>Alarm siren</source>
-            <translation>Alarm siren</translation>
-        </message>
-        <message>
-            <source>Door CAN modules</source>
-            <translation>Door CAN modules</translation>
-        </message>
-        <message>
-            <source>Open boot on second press of remote</source>
-            <translation>Open the boot with a second press of the remote</translation>
-        </message>
-        <message>
-            <source>Central looking / remote control</source>
-            <translation>Central locking / remote control</translation>
-        </message>
-        <message>
-            <source>The option with module Keyless inactive</source>
-            <translation>Inactive with the Keyless module</translation>
-        </message>
-        <message>
-            <source>Additional heater fuel</source>
-            <translation>Auxiliary heater (fuel)</translation>
-        </message>
-        <message>
-            <source>Activate the module IPC</source>
-            <translation>Also enable in the IPC module</translation>
-        </message>
-        <message>
-            <source>Heated windscreen</source>
-            <translation>Heated windscreen</translation>
-        </message>
-        <message>
-            <source>Headlight washers</source>
-            <translation>Headlight washers</translation>
-        </message>
-        <message>
-            <source>Rain sensor</source>
-            <translation>Rain sensor</translation>
-        </message>
-        <message>
-            <source>Rear window wiper</source>
-            <translation>Rear window wiper</translation>
-        </message>
-        <message>
-            <source>Auto rear wiper on revers 2 moves</source>
-            <translation>Rear wiper in reverse (2 wipes)</translation>
-        </message>
-        <message>
-            <source>Outside temp sensor</source>
-            <translation>Outside temperature sensor</translation>
-        </message>
-        <message>
-            <source>Cancel scan of interior climate</source>
-            <translation>Cancel interior climate scan</translation>
-        </message>
-        <message>
-            <source>Xenon lights (HID)</source>
-            <translation>Xenon lights (HID)</translation>
-        </message>
-        <message>
-            <source>Light sensor</source>
-            <translation>Light sensor</translation>
-        </message>
-        <message>
-            <source>Ford Power</source>
-            <translation>Ford Power</translation>
-        </message>
-        <message>
-            <source>Air conditioning</source>
-            <translation>Air conditioning</translation>
-        </message>
-        <message>
-            <source>Optional automatic climate control is disabled</source>
-            <translation>The optional automatic climate control is disabled</translation>
-        </message>
-        <message>
-            <source>Additional heater (PTC)</source>
-            <translation>Auxiliary heater (PTC)</translation>
-        </message>
-        <message>
-            <source>I think foot well lighting</source>
-            <translation>Footwell lighting</translation>
-        </message>
-        <message>
-            <source>Activate the module DDM и PDM</source>
-            <translation>Also enable in the DDM and PDM modules</translation>
-        </message>
-        <message>
-            <source>Electric parking brake</source>
-            <translation>Electric parking brake</translation>
-        </message>
-        <message>
-            <source>Cruise control</source>
-            <translation>Cruise control</translation>
-        </message>
-        <message>
-            <source>Activate the module IPC и PCM</source>
-            <translation>Also enable in the IPC and PCM modules</translation>
-        </message>
-        <message>
-            <source>Mask drive hatch taximeter</source>
-            <translation>Sunroof drive mask (taximeter)</translation>
-        </message>
-        <message>
-            <source>FL (08-)</source>
-            <translation>FL (08-)</translation>
-        </message>
-        <message>
-            <source>Pre FL</source>
-            <translation>Pre-FL</translation>
-        </message>
-        <message>
-            <source>ABS</source>
-            <translation>ABS</translation>
-        </message>
-        <message>
-            <source>Eguren EHPAS</source>
-            <translation>EHPAS power steering</translation>
-        </message>
-        <message>
-            <source>AWD (Kuga)</source>
-            <translation>AWD (Kuga)</translation>
-        </message>
-        <message>
-            <source>ESP (visibility in the menu)</source>
-            <translation>ESP (shown in the menu)</translation>
-        </message>
-        <message>
-            <source>Instant fuel</source>
-            <translation>Instant fuel consumption</translation>
-        </message>
-        <message>
-            <source>Voice control</source>
-            <translation>Voice control</translation>
-        </message>
-        <message>
-            <source>Tire pressure warning (DDS)</source>
-            <translation>Tyre pressure warning (DDS)</translation>
-        </message>
-        <message>
-            <source>Activate the module ABS</source>
-            <translation>Also enable in the ABS module</translation>
-        </message>
-        <message>
-            <source>Seat belt warning</source>
-            <translation>Seat belt warning</translation>
-        </message>
-        <message>
-            <source>Only the sound is turned off (LED is lit), the same option is in the module RCM</source>
-            <translation>Only the chime is turned off (the LED stays lit); the same option is in the RCM module</translation>
-        </message>
-        <message>
-            <source>Reversing sound</source>
-            <translation>Reversing beep</translation>
-        </message>
-        <message>
-            <source>Activate the module BCM i PCM</source>
-            <translation>Also enable in the BCM and PCM modules</translation>
-        </message>
-        <message>
-            <source>IVD sys.(pre FL)</source>
-            <translation>IVD system (pre-FL)</translation>
-        </message>
-        <message>
-            <source>Activate the module BCM</source>
-            <translation>Also enable in the BCM module</translation>
-        </message>
-        <message>
-            <source>Washer fluid warning</source>
-            <translation>Washer fluid warning</translation>
-        </message>
-        <message>
-            <source>Navigation</source>
-            <translation>Navigation</translation>
-        </message>
-        <message>
-            <source>Real engine temp</source>
-            <translation>Real engine temperature</translation>
-        </message>
-        <message>
-            <source>Does not turn on if you do not have a physical</source>
-            <translation>Does not turn on without a physical gauge</translation>
-        </message>
-        <message>
-            <source>Focus ST speedometer</source>
-            <translation>Focus ST speedometer</translation>
-        </message>
-        <message>
-            <source>Simulated engine temp.</source>
-            <translation>Simulated engine temperature</translation>
-        </message>
-        <message>
-            <source>Off to see the actual paragraphs. (not factory except DHE-1.8/2.0)</source>
-            <translation>Turn off to see the actual readings (off from the factory except on DHE-1.8/2.0)</translation>
-        </message>
-        <message>
-            <source>Clock display</source>
-            <translation>Clock display</translation>
-        </message>
-        <message>
-            <source>Radio-RDS/CD</source>
-            <translation>Radio RDS/CD</translation>
-        </message>
-        <message>
-            <source>Info from phone</source>
-            <translation>Phone information</translation>
-        </message>
-        <message>
-            <source>Fuel consumpt. km/l</source>
-            <translation>Fuel consumption in km/l</translation>
-        </message>
-        <message>
-            <source>Gear shift change light</source>
-            <translation>Gear shift indicator</translation>
-        </message>
-        <message>
-            <source>Ford ECO Mode</source>
-            <translation>Ford ECO Mode</translation>
-        </message>
-        <message>
-            <source>Auto Start/Stop</source>
-            <translation>Auto Start/Stop</translation>
-        </message>
-        <message>
-            <source> Type dashboard </source>
-            <translation> Dashboard type </translation>
-        </message>
-        <message>
-            <source>Without module (facelift)</source>
-            <translation>Without module (facelift)</translation>
-        </message>
-        <message>
-            <source>Normal mirrors (facelift)</source>
-            <translation>Standard mirrors (facelift)</translation>
-        </message>
-        <message>
-            <source>If you turn the mirrors, will be governed by the diagonal</source>
-            <translation>When on, the mirrors are controlled diagonally</translation>
-        </message>
-        <message>
-            <source>management of passenger central locking</source>
-            <translation>Passenger central locking control</translation>
-        </message>
-        <message>
-            <source>folding mirrors (facelift)</source>
-            <translation>Folding mirrors (facelift)</translation>
-        </message>
-        <message>
-            <source>Rear door modulel LIN (facelift)</source>
-            <translation>Rear door module LIN (facelift)</translation>
-        </message>
-        <message>
-            <source>Heated mirrors</source>
-            <translation>Heated mirrors</translation>
-        </message>
-        <message>
-            <source>Direction</source>
-            <translation>Direction</translation>
-        </message>
-        <message>
-            <source>Illumination around mirrors</source>
-            <translation>Mirror puddle lamps</translation>
-        </message>
-        <message>
-            <source>Module pre FaceLift</source>
-            <translation>Pre-facelift module</translation>
-        </message>
-        <message>
-            <source>FaceLift - ordinary glass</source>
-            <translation>Facelift - standard glass</translation>
-        </message>
-        <message>
-            <source>FaceLift - reflective glass IR</source>
-            <translation>Facelift - IR-reflective glass</translation>
-        </message>
-        <message>
-            <source>FaceLift - panoramic roof / cabriolet</source>
-            <translation>Facelift - panoramic roof / convertible</translation>
-        </message>
-        <message>
-            <source>Other  -</source>
-            <translation>Other  -</translation>
-        </message>
-        <message>
-            <source> Configuration module </source>
-            <translation> Module configuration </translation>
-        </message>
-        <message>
-            <source>Pre FaceLift (do 2008)</source>
-            <translation>Pre-facelift (up to 2008)</translation>
-        </message>
-        <message>
-            <source>FaceLift (2008-2010)</source>
-            <translation>Facelift (2008-2010)</translation>
-        </message>
-        <message>
-            <source>FaceLift (2010-....)</source>
-            <translation>Facelift (2010-....)</translation>
-        </message>
-        <message>
-            <source> Type module </source>
-            <translation> Module type </translation>
-        </message>
-        <message>
-            <source>Driver airbag.</source>
-            <translation>Driver airbag</translation>
-        </message>
-        <message>
-            <source>Side seat airbags</source>
-            <translation>Side seat airbags</translation>
-        </message>
-        <message>
-            <source>Site curtain airbags</source>
-            <translation>Side curtain airbags</translation>
-        </message>
-        <message>
-            <source>Passenger airbag</source>
-            <translation>Passenger airbag</translation>
-        </message>
-        <message>
-            <source>Passenger occupancy sensor</source>
-            <translation>Passenger occupancy sensor</translation>
-        </message>
-        <message>
-            <source>Assenger switch</source>
-            <translation>Passenger switch</translation>
-        </message>
-        <message>
-            <source>Led turn of the passenger</source>
-            <translation>Passenger airbag OFF lamp</translation>
-        </message>
-        <message>
-            <source>Unfasten without notification of seat belt</source>
-            <translation>No unfastened seat belt warning</translation>
-        </message>
-        <message>
-            <source>Turn off the sound and light signaling, Activate the module IPC</source>
-            <translation>Turns off the chime and the warning lamp; also enable in the IPC module</translation>
-        </message>
-        <message>
-            <source>Side impact sensors</source>
-            <translation>Side impact sensors</translation>
-        </message>
-        <message>
-            <source>Are required for the side airbag area. and curtain</source>
-            <translation>Required for the side and curtain airbags</translation>
-        </message>
-        <message>
-            <source>Pre FaceLift</source>
-            <translation>Pre-facelift</translation>
-        </message>
-        <message>
-            <source>FaceLift</source>
-            <translation>Facelift</translation>
-        </message>
-        <message>
-            <source>Tire pressure warning(DDS)</source>
-            <translation>Tyre pressure warning (DDS)</translation>
-        </message>
-        <message>
-            <source>ESP shutdown button</source>
-            <translation>ESP off button</translation>
-        </message>
-        <message>
-            <source>Focus II pre FaceLift</source>
-            <translation>Focus II pre-facelift</translation>
-        </message>
-        <message>
-            <source>C-Max</source>
-            <translation>C-Max</translation>
-        </message>
-        <message>
-            <source>Kuga</source>
-            <translation>Kuga</translation>
-        </message>
-        <message>
-            <source>Focus II FaceLift</source>
-            <translation>Focus II facelift</translation>
-        </message>
-        <message>
-            <source>Hatchback</source>
-            <translation>Hatchback</translation>
-        </message>
-        <message>
-            <source>Reflectors HID / Xenons</source>
-            <translation>HID / xenon reflectors</translation>
-        </message>
-        <message>
-            <source>Torsion of light (AFS)</source>
-            <translation>Adaptive headlights (AFS)</translation>
-        </message>
-        <message>
-            <source>Несконфигурирована</source>
-            <translation>Not configured</translation>
-        </message>
-        <message>
-            <source>Неизвестная конфигурация</source>
-            <translation>Unknown configuration</translation>
-        </message>
-    </context>
-    <context>
-        <name>LiveData</name>
-        <message>
-            <source>! Неверный ответ адаптера</source>
-            <translation>! Unexpected answer from the adapter</translation>
-        </message>
-        <message>
-            <source>Напряжение - </source>
-            <translation>Voltage - </translation>
-        </message>
-    </context>
-    <context>
-        <name>Modules</name>
-        <message>
-            <source>Панель приборов</source>
-            <translation>Instrument cluster</translation>
-        </message>
-        <message>
-            <source>Аудиомодуль</source>
-            <translation>Audio module</translation>
-        </message>
-        <message>
-            <source>GEM модуль</source>
-            <translation>GEM module</translation>
-        </message>
-        <message>
-            <source>Водительский дверной модуль</source>
-            <translation>Driver door module</translation>
-        </message>
-        <message>
-            <source>Пассажирский дверной модуль</source>
-            <translation>Passenger door module</translation>
-        </message>
-        <message>
-            <source>Модуль климат-контроля</source>
-            <translation>Climate control module</translation>
-        </message>
-        <message>
-            <source>Модуль подушек/ремней безопасности</source>
-            <translation>Airbag/seat belt module</translation>
-        </message>
-        <message>
-            <source>Модуль ABS/ESP</source>
-            <translation>ABS/ESP module</translation>
-        </message>
-        <message>
-            <source>Модуль управления головным светом</source>
-            <translation>Headlamp control module</translation>
-        </message>
-        <message>
-            <source>Модуль ЭГУР</source>
-            <translation>Electric power steering module</translation>
-        </message>
-        <message>
-            <source>Модуль управления двигателем</source>
-            <translation>Engine control module</translation>
-        </message>
-        <message>
-            <source>* VIN автомобиля %1 отличается от указанного при подключении (%2)</source>
-            <translation>* The car's VIN %1 differs from the one given when connecting (%2)</translation>
-        </message>
-    </context>
-    <context>
-        <name>NegativeAnswer</name>
-        <message>
-            <source>общий отказ</source>
-            <translation>general reject</translation>
-        </message>
-        <message>
-            <source>сервис не поддерживается</source>
-            <translation>service not supported</translation>
-        </message>
-        <message>
-            <source>функция не поддерживается</source>
-            <translation>sub-function not supported</translation>
-        </message>
-        <message>
-            <source>неверная длина</source>
-            <translation>wrong length</translation>
-        </message>
-        <message>
-            <source>условия не выполнены</source>
-            <translation>conditions not correct</translation>
-        </message>
-        <message>
-            <source>вне диапазона</source>
-            <translation>out of range</translation>
-        </message>
-        <message>
-            <source>доступ запрещён</source>
-            <translation>access denied</translation>
-        </message>
-        <message>
-            <source>модуль занят</source>
-            <translation>module busy</translation>
-        </message>
-        <message>
-            <source>код %1</source>
-            <translation>code %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Pages</name>
-        <message>
-            <source>Панель приборов</source>
-            <translation>Instrument cluster</translation>
-        </message>
-        <message>
-            <source>Аудиомодуль</source>
-            <translation>Audio module</translation>
-        </message>
-        <message>
-            <source>GEM модуль</source>
-            <translation>GEM module</translation>
-        </message>
-        <message>
-            <source> [Часть 1]</source>
-            <translation> [Part 1]</translation>
-        </message>
-        <message>
-            <source> [Часть 2]</source>
-            <translation> [Part 2]</translation>
-        </message>
-        <message>
-            <source>Дверные CAN-модули</source>
-            <translation>Door CAN modules</translation>
-        </message>
-        <message>
-            <source> [Водительский]</source>
-            <translation> [Driver]</translation>
-        </message>
-        <message>
-            <source> [Пассажирский]</source>
-            <translation> [Passenger]</translation>
-        </message>
-        <message>
-            <source>Модуль климат-контроля</source>
-            <translation>Climate control module</translation>
-        </message>
-        <message>
-            <source>Модуль подушек/ремней без-ти</source>
-            <translation>Airbag/seat belt module</translation>
-        </message>
-        <message>
-            <source>Модуль ABS/ESP</source>
-            <translation>ABS/ESP module</translation>
-        </message>
-        <message>
-            <source>Модуль упр-я головным светом</source>
-            <translation>Headlamp control module</translation>
-        </message>
-        <message>
-            <source>Part 1</source>
-            <translation>Part 1</translation>
-        </message>
-        <message>
-            <source>Part 2</source>
-            <translation>Part 2</translation>
-        </message>
-        <message>
-            <source>Driver (DDM)</source>
-            <translation>Driver (DDM)</translation>
-        </message>
-        <message>
-            <source>Passenger (PDM)</source>
-            <translation>Passenger (PDM)</translation>
-        </message>
-        <message>
-            <source>Two module (DDM+PDM)</source>
-            <translation>Both modules (DDM+PDM)</translation>
-        </message>
-        <message>
-            <source>Read configuration</source>
-            <translation>Read configuration</translation>
-        </message>
-        <message>
-            <source>Write configuration</source>
-            <translation>Write configuration</translation>
-        </message>
-        <message>
-            <source>Read from file</source>
-            <translation>Read from file</translation>
-        </message>
-        <message>
-            <source>Read AS-BUILT</source>
-            <translation>Read AS-BUILT</translation>
-        </message>
-        <message>
-            <source>Generating AS-BUILT</source>
-            <translation>Generate AS-BUILT</translation>
-        </message>
-        <message>
-            <source>History of writes</source>
-            <translation>History of writes</translation>
-        </message>
-        <message>
-            <source> Other </source>
-            <translation> Other </translation>
-        </message>
-        <message>
-            <source>* In the config file: C-Max-combo, Kuga-5door,hatchback</source>
-            <translation>* In the config file: C-Max = estate, Kuga = 5-door hatchback</translation>
-        </message>
-        <message>
-            <source> Configuration of 2 parts</source>
-            <translation> Configuration in 2 parts</translation>
-        </message>
-        <message>
-            <source> Read module </source>
-            <translation> Read from module </translation>
-        </message>
-        <message>
-            <source> Write to module </source>
-            <translation> Write to module </translation>
-        </message>
-        <message>
-            <source>Compare…</source>
-            <translation>Compare…</translation>
-        </message>
-        <message>
-            <source>Restore from backup…</source>
-            <translation>Restore from backup…</translation>
-        </message>
-    </context>
-    <context>
-        <name>RestorePlan</name>
-        <message>
-            <source>%1, блок %2: не прочитан из автомобиля</source>
-            <translation>%1, block %2: not read from the car</translation>
-        </message>
-        <message>
-            <source>%1, блок %2: в файле %3 байт, модуль содержит %4 байт</source>
-            <translation>%1, block %2: the file holds %3 bytes, the module %4 bytes</translation>
-        </message>
-        <message>
-            <source>%1, блок %2: блок из файла не распознаётся страницей</source>
-            <translation>%1, block %2: the page does not recognise the file's block</translation>
-        </message>
-        <message>
-            <source>! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля</source>
-            <translation>! The file's VIN is %1, the car's VIN is %2: these are another car's settings</translation>
-        </message>
-        <message>
-            <source>не указан</source>
-            <translation>none given</translation>
-        </message>
-        <message>
-            <source>не прочитан</source>
-            <translation>not read</translation>
-        </message>
-        <message>
-            <source>%1, блок %2</source>
-            <translation>%1, block %2</translation>
-        </message>
-        <message>
-            <source>Не записываются:</source>
-            <translation>Not written:</translation>
-        </message>
-        <message>
-            <source>Блоки, не относящиеся к конфигурации, не записываются никогда: </source>
-            <translation>Blocks that are not configuration are never written: </translation>
-        </message>
-    </context>
-    <context>
-        <name>ServiceTab</name>
-        <message>
-            <source>не поддерживается</source>
-            <translation>not supported</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ модуля</source>
-            <translation>! Unexpected answer from the module</translation>
-        </message>
-        <message>
-            <source>Вторая часть конфигурации модуля BCM находится по адресу "04"</source>
-            <translation>The second part of the BCM module configuration is at address "04"</translation>
-        </message>
-        <message>
-            <source>Информации о VIN коде модуль не содержит</source>
-            <translation>This module does not store the VIN</translation>
-        </message>
-        <message>
-            <source>* Чтение VIN кода из модуля </source>
-            <translation>* Reading the VIN from module </translation>
-        </message>
-        <message>
-            <source>* Чтение данных по адресу </source>
-            <translation>* Reading data at address </translation>
-        </message>
-        <message>
-            <source> из модуля </source>
-            <translation> from module </translation>
-        </message>
-        <message>
-            <source>Неверная строка!</source>
-            <translation>Invalid data line!</translation>
-        </message>
-        <message>
-            <source>Неверный адрес!</source>
-            <translation>Invalid address!</translation>
-        </message>
-        <message>
-            <source>* Запись данных по адресу </source>
-            <translation>* Writing data at address </translation>
-        </message>
-        <message>
-            <source> в модуль </source>
-            <translation> to module </translation>
-        </message>
-        <message>
-            <source>Запись данных</source>
-            <translation>Writing data</translation>
-        </message>
-        <message>
-            <source>* Перезагрузка модуля </source>
-            <translation>* Restarting module </translation>
-        </message>
-        <message>
-            <source>* Перезагрузка отменена</source>
-            <translation>* Restart cancelled</translation>
-        </message>
-        <message>
-            <source>* Модуль перезагружен</source>
-            <translation>* Module restarted</translation>
-        </message>
-    </context>
-    <context>
-        <name>Session</name>
-        <message>
-            <source>Переключите адаптер на среднюю шину (MSCAN)</source>
-            <translation>Switch the adapter to the medium-speed bus (MSCAN)</translation>
-        </message>
-        <message>
-            <source>Переключите адаптер на высокую шину (HSCAN)</source>
-            <translation>Switch the adapter to the high-speed bus (HSCAN)</translation>
-        </message>
-        <message>
-            <source>* Операция отменена пользователем</source>
-            <translation>* Operation cancelled by the user</translation>
-        </message>
-        <message>
-            <source>Следующий модуль: %1 (%2)</source>
-            <translation>Next module: %1 (%2)</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ адаптера</source>
-            <translation>! Unexpected answer from the adapter</translation>
-        </message>
-        <message>
-            <source>! Ошибка</source>
-            <translation>! Error</translation>
-        </message>
-        <message>
-            <source>! Модуль не ответил или отсутствует</source>
-            <translation>! The module did not answer or is not fitted</translation>
-        </message>
-        <message>
-            <source>! Адаптер не принял STP53: средней шины в нём нет. Дальше шины переключаются переключателем на адаптере (по запросу)</source>
-            <translation>! The adapter refused STP53: it has no medium-speed bus. From now on the buses are switched by the switch on the adapter (with a prompt)</translation>
-        </message>
-        <message>
-            <source>нет ответа на %1; переключение: %2</source>
-            <translation>no answer on the %1; switching: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>TroubleCodes</name>
-        <message>
-            <source>* Считывание кодов ошибок, ждите...</source>
-            <translation>* Reading trouble codes, please wait...</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ адаптера</source>
-            <translation>! Unexpected answer from the adapter</translation>
-        </message>
-        <message>
-            <source>! Ошибка</source>
-            <translation>! Error</translation>
-        </message>
-        <message>
-            <source>! Связь с адаптером потеряна: чтение ошибок прервано</source>
-            <translation>! Connection to the adapter lost: trouble code reading stopped</translation>
-        </message>
-        <message>
-            <source>* Чтение ошибок завершено</source>
-            <translation>* Trouble code reading finished</translation>
-        </message>
-        <message>
-            <source>! В модулях присутствуют ошибки</source>
-            <translation>! Trouble codes found in the modules</translation>
-        </message>
-        <message>
-            <source>! Не прочитано модулей: %1 из %2</source>
-            <translation>! Modules not read: %1 of %2</translation>
-        </message>
-        <message>
-            <source>* В модулях ошибок нет</source>
-            <translation>* No trouble codes in the modules</translation>
-        </message>
-        <message>
-            <source>! Модуль не ответил или отсутствует</source>
-            <translation>! The module did not answer or is not fitted</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ модуля</source>
-            <translation>! Unexpected answer from the module</translation>
-        </message>
-        <message>
-            <source>Ошибок: </source>
-            <translation>Codes: </translation>
-        </message>
-        <message>
-            <source>! Неверный ответ</source>
-            <translation>! Unexpected answer</translation>
-        </message>
-        <message>
-            <source>#%1 - %2 статус: %3</source>
-            <translation>#%1 - %2 status: %3</translation>
-        </message>
-        <message>
-            <source>* Стирание ошибок отменено</source>
-            <translation>* Trouble code clearing cancelled</translation>
-        </message>
-        <message>
-            <source>* Стираем считанные ошибки</source>
-            <translation>* Clearing the trouble codes that were read</translation>
-        </message>
-        <message>
-            <source>! Стирание не подтвердили модули: </source>
-            <translation>! Modules that did not confirm the clearing: </translation>
-        </message>
-        <message>
-            <source>! Операция выполнена не полностью</source>
-            <translation>! The operation was only partly completed</translation>
-        </message>
-        <message>
-            <source>* Операция выполнена</source>
-            <translation>* Operation completed</translation>
-        </message>
-        <message>
-            <source>* Стираем ошибки модуля по адресу </source>
-            <translation>* Clearing the trouble codes of the module at address </translation>
-        </message>
-    </context>
-    <context>
-        <name>VehicleBackup</name>
-        <message>
-            <source>* Запущен процесс сохранения данных из модулей автомобиля, ждите...</source>
-            <translation>* Saving the data of the car's modules, please wait...</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ адаптера</source>
-            <translation>! Unexpected answer from the adapter</translation>
-        </message>
-        <message>
-            <source>! Связь с адаптером потеряна: файл не записан</source>
-            <translation>! Connection to the adapter lost: the file was not written</translation>
-        </message>
-        <message>
-            <source>! Ни один модуль не прочитан: файл не записан</source>
-            <translation>! No module was read: the file was not written</translation>
-        </message>
-        <message>
-            <source>! В копии нет модулей: </source>
-            <translation>! Modules missing from the backup: </translation>
-        </message>
-        <message>
-            <source>! В копии нет блоков: </source>
-            <translation>! Blocks missing from the backup: </translation>
-        </message>
-        <message>
-            <source>* Файл </source>
-            <translation>* File </translation>
-        </message>
-        <message>
-            <source> сохранен в каталоге </source>
-            <translation> saved in folder </translation>
-        </message>
-        <message>
-            <source>! Ошибка сохранения файла в каталоге </source>
-            <translation>! Could not save the file in the folder </translation>
-        </message>
-        <message>
-            <source>! Ошибка сохранения файла</source>
-            <translation>! Could not save the file</translation>
-        </message>
-        <message>
-            <source>* VIN в копии: %1, указанный при подключении (из модулей не прочитан)</source>
-            <translation>* VIN in the backup: %1, as given when connecting (the modules' VIN could not be read)</translation>
-        </message>
-        <message>
-            <source>* VIN в копии: %1, прочитанный из модулей автомобиля</source>
-            <translation>* VIN in the backup: %1, as read from the car's modules</translation>
-        </message>
-    </context>
-    <context>
-        <name>VehicleConfig</name>
-        <message>
-            <source>Блок модуля %1 без номера</source>
-            <translation>A block of module %1 has no number</translation>
-        </message>
-        <message>
-            <source>Блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
-            <translation>Block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
-        </message>
-        <message>
-            <source>Файл не является XML-документом: строка %1, столбец %2: %3</source>
-            <translation>The file is not an XML document: line %1, column %2: %3</translation>
-        </message>
-        <message>
-            <source>Неверная структура файла: нет элементов VehicleData и Modules</source>
-            <translation>Wrong file structure: no VehicleData and Modules elements</translation>
-        </message>
-        <message>
-            <source>* Чтение конфигурации автомобиля, ждите...</source>
-            <translation>* Reading the car's configuration, please wait...</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ адаптера</source>
-            <translation>! Wrong answer from the adapter</translation>
-        </message>
-        <message>
-            <source>! Связь с адаптером потеряна</source>
-            <translation>! The connection to the adapter was lost</translation>
-        </message>
-        <message>
-            <source>! Ни один модуль не прочитан</source>
-            <translation>! No module was read</translation>
-        </message>
-        <message>
-            <source>! Не прочитаны: </source>
-            <translation>! Not read: </translation>
-        </message>
-    </context>
-    <context>
-        <name>WriteGate</name>
-        <message>
-            <source>* Успешно записано</source>
-            <translation>* Written successfully</translation>
-        </message>
-        <message>
-            <source>! Неверный ответ модуля</source>
-            <translation>! Unexpected answer from the module</translation>
-        </message>
-        <message>
-            <source>! Блок модуля не прочитан: запись не выполнена</source>
-            <translation>! The module's block was not read: nothing written</translation>
-        </message>
-        <message>
-            <source>* Модуль уже содержит эти данные: запись не нужна</source>
-            <translation>* The module already holds this data: no write needed</translation>
-        </message>
-        <message>
-            <source>! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена</source>
-            <translation>! The block to write is %1 bytes long, but the module holds %2 bytes: nothing written</translation>
-        </message>
-        <message>
-            <source>Длина отличается: модуль содержит %1 байт, записывается %2 байт</source>
-            <translation>The length differs: the module holds %1 bytes, %2 bytes are being written</translation>
-        </message>
-        <message>
-            <source>* Запись отменена</source>
-            <translation>* Write cancelled</translation>
-        </message>
-        <message>
-            <source>! Адаптер не сообщил напряжение бортовой сети: запись не выполнена</source>
-            <translation>! The adapter did not report the battery voltage: nothing written</translation>
-        </message>
-        <message>
-            <source>! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена</source>
-            <translation>! Battery voltage %1 V is below the %2 V threshold: nothing written</translation>
-        </message>
-        <message>
-            <source>! Журнал записей недоступен (%1): запись не выполнена</source>
-            <translation>! The write journal is unavailable (%1): nothing written</translation>
-        </message>
-        <message>
-            <source>! Журнал записей был повреждён и отложен как %1; начат новый журнал</source>
-            <translation>! The write journal was damaged and has been set aside as %1; a new journal was started</translation>
-        </message>
-        <message>
-            <source>! Итог записи не внесён в журнал (%1)</source>
-            <translation>! The outcome of the write was not recorded in the journal (%1)</translation>
-        </message>
-        <message>
-            <source>! Отмена записи не внесена в журнал (%1)</source>
-            <translation>! The cancelled write was not recorded in the journal (%1)</translation>
-        </message>
-        <message>
-            <source>! Ответ модуля на запись не получен или не понят: модуль мог принять запись</source>
-            <translation>! The module's answer to the write was not received or not understood: the module may have accepted the write</translation>
-        </message>
-        <message>
-            <source>* Запись проверена: модуль содержит записанные данные</source>
-            <translation>* Write verified: the module holds the written data</translation>
-        </message>
-        <message>
-            <source>* Модуль содержит записанные данные: запись принята</source>
-            <translation>* The module holds the written data: the write was accepted</translation>
-        </message>
-        <message>
-            <source>! Модуль содержит прежние данные: запись не принята</source>
-            <translation>! The module holds the previous data: the write was not accepted</translation>
-        </message>
-        <message>
-            <source>! Модуль содержит другие данные: %1 (записано %2)</source>
-            <translation>! The module holds different data: %1 (written %2)</translation>
-        </message>
-        <message>
-            <source>! Блок после записи не прочитан: запись не проверена</source>
-            <translation>! The block was not read after the write: the write is not verified</translation>
-        </message>
-        <message>
-            <source>! Запрос не подтверждён пользователем и не отправлен</source>
-            <translation>! The request was not confirmed by the user and was not sent</translation>
-        </message>
-        <message>
-            <source>! Модуль с адресом %1 неизвестен</source>
-            <translation>! No known module at address %1</translation>
-        </message>
-        <message>
-            <source>%1, адрес %2, блок %3</source>
-            <translation>%1, address %2, block %3</translation>
-        </message>
-        <message>
-            <source>Восстановление блока</source>
-            <translation>Restoring a block</translation>
-        </message>
-        <message>
-            <source>Стирание кодов ошибок</source>
-            <translation>Clearing trouble codes</translation>
-        </message>
-        <message>
-            <source>Коды ошибок будут стёрты в модулях:</source>
-            <translation>Trouble codes will be cleared in these modules:</translation>
-        </message>
-        <message>
-            <source>Перезагрузка модуля</source>
-            <translation>Restarting a module</translation>
-        </message>
-        <message>
-            <source>! Запрос записи отклонён (%1): ничего не отправлено</source>
-            <translation>! Write request refused (%1): nothing was sent</translation>
-        </message>
-        <message>
-            <source>! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено</source>
-            <translation>! The module holds %1, not what this entry wrote: nothing was restored</translation>
-        </message>
-        <message>
-            <source>Модуль содержит не то, что записала эта запись: блок изменён после неё</source>
-            <translation>The module does not hold what this entry wrote: the block has changed since</translation>
-        </message>
-        <message>
-            <source>! Блок модуля изменился после подтверждения: запись не выполнена</source>
-            <translation>! The module's block changed after you confirmed: nothing was written</translation>
-        </message>
-        <message>
-            <source>Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)</source>
-            <translation>This module holds the VIN %1: it may come from another car (the car's VIN is %2)</translation>
-        </message>
-        <message>
-            <source>Не будет записан: %1</source>
-            <translation>Will not be written: %1</translation>
-        </message>
-        <message>
-            <source>! Запись журнала повреждена: она не восстанавливается</source>
-            <translation>! The journal entry is damaged: it is not restored</translation>
-        </message>
-        <message>
-            <source>! Запись журнала сделана на другом автомобиле (VIN %1): она не восстанавливается</source>
-            <translation>! The journal entry was made on another car (VIN %1): it is not restored</translation>
-        </message>
-        <message>
-            <source>! Эта запись журнала ничего не изменила: восстанавливать нечего</source>
-            <translation>! This journal entry changed nothing: there is nothing to restore</translation>
-        </message>
-        <message>
-            <source>! Эта запись журнала уже отменена</source>
-            <translation>! This journal entry has already been undone</translation>
-        </message>
-        <message>
-            <source>* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные</source>
-            <translation>* Journal entry of %1 settled: the module holds the data written then</translation>
-        </message>
-        <message>
-            <source>* Запись журнала от %1 уточнена: модуль содержит прежние данные</source>
-            <translation>* Journal entry of %1 settled: the module holds the previous data</translation>
-        </message>
-        <message>
-            <source>! Журнал записей: %1</source>
-            <translation>! Write journal: %1</translation>
-        </message>
-        <message>
-            <source>модуль с адресом «%1» неизвестен</source>
-            <translation>no known module at address “%1”</translation>
-        </message>
-        <message>
-            <source>блок «%1» - не две шестнадцатеричные цифры</source>
-            <translation>block “%1” is not two hexadecimal digits</translation>
-        </message>
-        <message>
-            <source>данные - не целые шестнадцатеричные байты</source>
-            <translation>the data is not whole hexadecimal bytes</translation>
-        </message>
-        <message>
-            <source>Блоков к записи: %1</source>
-            <translation>Blocks to write: %1</translation>
-        </message>
-        <message>
-            <source>Записать, хотя блок изменился после записи журнала</source>
-            <translation>Write although the block has changed since the journal entry</translation>
-        </message>
-        <message>
-            <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
-            <translation>! The module's block changed since it was read (%1): not written</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::ConfirmDialog</name>
-        <message>
-            <source>Сейчас:  </source>
-            <translation>Current: </translation>
-        </message>
-        <message>
-            <source>
+        <translation>No ELM327 adapter answered on port %1.
+Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+    </message>
+</context>
+<context>
+    <name>CarRestore</name>
+    <message>
+        <source>модуль не открылся</source>
+        <translation>the module did not open</translation>
+    </message>
+    <message>
+        <source>запись не отправлена (блок изменился после чтения, не прочитан, или проверка не пройдена)</source>
+        <translation>not sent (the block changed since it was read, could not be read, or a check failed)</translation>
+    </message>
+    <message>
+        <source>модуль отказал в записи</source>
+        <translation>the module refused the write</translation>
+    </message>
+    <message>
+        <source>нет ответа, модуль содержит прежние данные</source>
+        <translation>no answer, the module holds its old content</translation>
+    </message>
+    <message>
+        <source>после записи модуль содержит другие данные</source>
+        <translation>after the write the module holds other content</translation>
+    </message>
+    <message>
+        <source>* Восстановлены и проверены: </source>
+        <translation>* Restored and checked: </translation>
+    </message>
+    <message>
+        <source>! Не восстановлен: </source>
+        <translation>! Not restored: </translation>
+    </message>
+    <message>
+        <source>! Не записывались: </source>
+        <translation>! Not written: </translation>
+    </message>
+    <message>
+        <source>папка не создана</source>
+        <translation>the folder was not created</translation>
+    </message>
+    <message>
+        <source>! Конфигурация автомобиля не сохранена (%1): восстановление не начато</source>
+        <translation>! The car&apos;s configuration was not saved (%1): the restore was not started</translation>
+    </message>
+    <message>
+        <source>* Конфигурация автомобиля до восстановления сохранена: </source>
+        <translation>* The car&apos;s configuration before the restore is saved: </translation>
+    </message>
+    <message>
+        <source>* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом</source>
+        <translation>* Nothing to write: the car&apos;s configuration blocks equal the file&apos;s</translation>
+    </message>
+    <message>
+        <source>Восстановление из резервной копии</source>
+        <translation>Restore from a backup</translation>
+    </message>
+    <message>
+        <source>Восстановление автомобиля из резервной копии</source>
+        <translation>Restoring the car from a backup</translation>
+    </message>
+    <message>
+        <source>* Восстановление отменено: ничего не записано</source>
+        <translation>* Restore cancelled: nothing was written</translation>
+    </message>
+    <message>
+        <source>! Восстановление не начато: ничего не записано</source>
+        <translation>! The restore did not start: nothing was written</translation>
+    </message>
+    <message>
+        <source>блок %1: %2</source>
+        <translation>block %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeDescription</name>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Блок модуля не распознаётся страницей %1</source>
+        <translation>Page %1 does not recognise the module&apos;s block</translation>
+    </message>
+    <message>
+        <source>Новый блок не распознаётся страницей %1</source>
+        <translation>Page %1 does not recognise the new block</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>! Журнал записей недоступен (%1)</source>
+        <translation>! The write journal is unavailable (%1)</translation>
+    </message>
+    <message>
+        <source>Неверный VIN код!</source>
+        <translation>Invalid VIN!</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPanel</name>
+    <message>
+        <source>Изменённые параметры не записаны в модуль. Отменить изменения?</source>
+        <translation>The changed settings have not been written to the module. Discard the changes?</translation>
+    </message>
+    <message>
+        <source>В OFFLINE режиме доступны только вкладки IPC и BCM</source>
+        <translation>In OFFLINE mode only the IPC and BCM tabs are available</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransfer</name>
+    <message>
+        <source>! Неверный ответ модуля</source>
+        <translation>! Unexpected answer from the module</translation>
+    </message>
+    <message>
+        <source>! Ошибка</source>
+        <translation>! Error</translation>
+    </message>
+    <message>
+        <source>* Чтение конфигурации из модуля </source>
+        <translation>* Reading the configuration from module </translation>
+    </message>
+    <message>
+        <source>Запись конфигурации</source>
+        <translation>Writing the configuration</translation>
+    </message>
+    <message>
+        <source>* Запись конфигурации в модуль </source>
+        <translation>* Writing the configuration to module </translation>
+    </message>
+    <message>
+        <source>содержит блок страницы</source>
+        <translation>holds the page&apos;s block</translation>
+    </message>
+    <message>
+        <source>не записан</source>
+        <translation>not written</translation>
+    </message>
+    <message>
+        <source>! Водительский модуль (740) %1; пассажирский модуль (741) %2</source>
+        <translation>! Driver door module (740) %1; passenger door module (741) %2</translation>
+    </message>
+    <message>
+        <source>Запись конфигурации обоих дверных модулей</source>
+        <translation>Writing the configuration of both door modules</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Folder for the backup</source>
+        <translation>Backup folder</translation>
+    </message>
+</context>
+<context>
+    <name>DtcHistory</name>
+    <message>
+        <source>нет драйвера SQLite</source>
+        <translation>no SQLite driver</translation>
+    </message>
+    <message>
+        <source>не создан каталог %1</source>
+        <translation>the folder %1 could not be created</translation>
+    </message>
+    <message>
+        <source>VIN %1</source>
+        <translation>VIN %1</translation>
+    </message>
+    <message>
+        <source>Ни один модуль не прочитан</source>
+        <translation>No module was read</translation>
+    </message>
+    <message>
+        <source>  не прочитан</source>
+        <translation>  not read</translation>
+    </message>
+    <message>
+        <source>статус %1</source>
+        <translation>status %1</translation>
+    </message>
+    <message>
+        <source>  список кодов не прочитан</source>
+        <translation>  the list of codes could not be read</translation>
+    </message>
+</context>
+<context>
+    <name>DtcModules</name>
+    <message>
+        <source>Модуль управления двигателем (PCM):</source>
+        <translation>Engine control module (PCM):</translation>
+    </message>
+    <message>
+        <source>Панель приборов (IPC):</source>
+        <translation>Instrument cluster (IPC):</translation>
+    </message>
+    <message>
+        <source>Модуль ABS/ESP (ABS):</source>
+        <translation>ABS/ESP module (ABS):</translation>
+    </message>
+    <message>
+        <source>Модуль управления головным светом (HCM):</source>
+        <translation>Headlamp control module (HCM):</translation>
+    </message>
+    <message>
+        <source>Модуль ЭГУР (PSCM):</source>
+        <translation>Electric power steering module (PSCM):</translation>
+    </message>
+    <message>
+        <source>GEM модуль (BCM):</source>
+        <translation>GEM module (BCM):</translation>
+    </message>
+    <message>
+        <source>Водительский дверной модуль (DDM):</source>
+        <translation>Driver door module (DDM):</translation>
+    </message>
+    <message>
+        <source>Пассажирский дверной модуль (PDM):</source>
+        <translation>Passenger door module (PDM):</translation>
+    </message>
+    <message>
+        <source>Модуль климат-контроля (HVAC):</source>
+        <translation>Climate control module (HVAC):</translation>
+    </message>
+    <message>
+        <source>Модуль подушек/ремней безопасности (RCM):</source>
+        <translation>Airbag/seat belt module (RCM):</translation>
+    </message>
+    <message>
+        <source>Аудиомодуль (ACM):</source>
+        <translation>Audio module (ACM):</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>нет драйвера SQLite</source>
+        <translation>no SQLite driver</translation>
+    </message>
+    <message>
+        <source>папка не создаётся</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>новый журнал не создаётся</source>
+        <translation>a new journal cannot be created</translation>
+    </message>
+    <message>
+        <source>повреждённый файл не переименовывается</source>
+        <translation>the damaged file cannot be renamed</translation>
+    </message>
+    <message>
+        <source>файл %1 не является журналом записей TALMERO; он не изменён</source>
+        <translation>the file %1 is not a TALMERO write journal; it has not been changed</translation>
+    </message>
+    <message>
+        <source>журнал открыт только для чтения</source>
+        <translation>the journal is open for reading only</translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source>Fabric</source>
+        <translation>Fabric</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Leather</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>C-Max (Kuga)*</source>
+        <translation>C-Max (Kuga)*</translation>
+    </message>
+    <message>
+        <source>Focus II</source>
+        <translation>Focus II</translation>
+    </message>
+    <message>
+        <source>Mondeo III (4 door)</source>
+        <translation>Mondeo III (4-door)</translation>
+    </message>
+    <message>
+        <source>3 door hatchback</source>
+        <translation>3-door hatchback</translation>
+    </message>
+    <message>
+        <source>Sedan</source>
+        <translation>Saloon</translation>
+    </message>
+    <message>
+        <source>5 door hatchback</source>
+        <translation>5-door hatchback</translation>
+    </message>
+    <message>
+        <source>Combi</source>
+        <translation>Estate</translation>
+    </message>
+    <message>
+        <source>4 woofers + 4 tweeters</source>
+        <translation>4 woofers + 4 tweeters</translation>
+    </message>
+    <message>
+        <source>4 woofers + 2 tweeters</source>
+        <translation>4 woofers + 2 tweeters</translation>
+    </message>
+    <message>
+        <source>4 woofers</source>
+        <translation>4 woofers</translation>
+    </message>
+    <message>
+        <source>Rh drive</source>
+        <translation>Right-hand drive</translation>
+    </message>
+    <message>
+        <source>Upholstery </source>
+        <translation>Upholstery </translation>
+    </message>
+    <message>
+        <source> Car </source>
+        <translation> Model </translation>
+    </message>
+    <message>
+        <source>Car flap</source>
+        <translation>Sunroof</translation>
+    </message>
+    <message>
+        <source> Body </source>
+        <translation> Body style </translation>
+    </message>
+    <message>
+        <source> Speakers </source>
+        <translation> Speakers </translation>
+    </message>
+    <message>
+        <source>Factory alarm system</source>
+        <translation>Factory alarm system</translation>
+    </message>
+    <message>
+        <source>Central lockint sys</source>
+        <translation>Central locking system</translation>
+    </message>
+    <message>
+        <source>1 batting. pressing the button or</source>
+        <translation>1 flash on a button press</translation>
+    </message>
+    <message>
+        <source>2 batting</source>
+        <translation>2 flashes</translation>
+    </message>
+    <message>
+        <source>Wst all at the touch.</source>
+        <translation>One-touch operation of all windows</translation>
+    </message>
+    <message>
+        <source>Auto locking while driving</source>
+        <translation>Auto locking while driving</translation>
+    </message>
+    <message>
+        <source>Dead lock</source>
+        <translation>Deadlock</translation>
+    </message>
+    <message>
+        <source>Blinking whendeadlocking on 1 press</source>
+        <translation>Flash when deadlocking with one press</translation>
+    </message>
+    <message>
+        <source>Deadlock on 1 press of remote</source>
+        <translation>Deadlock with one press of the remote</translation>
+    </message>
+    <message>
+        <source>2 stage car opening</source>
+        <translation>Two-stage unlocking</translation>
+    </message>
+    <message>
+        <source>Auto heated windows activation</source>
+        <translation>Heated windows switch on automatically</translation>
+    </message>
+    <message>
+        <source>Central locking CAN control</source>
+        <translation>Central locking CAN control</translation>
+    </message>
+    <message>
+        <source>Rear doors</source>
+        <translation>Rear doors</translation>
+    </message>
+    <message>
+        <source>Not active in the 3-door</source>
+        <translation>Not active on the 3-door</translation>
+    </message>
+    <message>
+        <source>Sensor size.</source>
+        <translation>Interior motion sensor</translation>
+    </message>
+    <message>
+        <source>Alarm siren</source>
+        <translation>Alarm siren</translation>
+    </message>
+    <message>
+        <source>Door CAN modules</source>
+        <translation>Door CAN modules</translation>
+    </message>
+    <message>
+        <source>Open boot on second press of remote</source>
+        <translation>Open the boot with a second press of the remote</translation>
+    </message>
+    <message>
+        <source>Central looking / remote control</source>
+        <translation>Central locking / remote control</translation>
+    </message>
+    <message>
+        <source>The option with module Keyless inactive</source>
+        <translation>Inactive with the Keyless module</translation>
+    </message>
+    <message>
+        <source>Additional heater fuel</source>
+        <translation>Auxiliary heater (fuel)</translation>
+    </message>
+    <message>
+        <source>Activate the module IPC</source>
+        <translation>Also enable in the IPC module</translation>
+    </message>
+    <message>
+        <source>Heated windscreen</source>
+        <translation>Heated windscreen</translation>
+    </message>
+    <message>
+        <source>Headlight washers</source>
+        <translation>Headlight washers</translation>
+    </message>
+    <message>
+        <source>Rain sensor</source>
+        <translation>Rain sensor</translation>
+    </message>
+    <message>
+        <source>Rear window wiper</source>
+        <translation>Rear window wiper</translation>
+    </message>
+    <message>
+        <source>Auto rear wiper on revers 2 moves</source>
+        <translation>Rear wiper in reverse (2 wipes)</translation>
+    </message>
+    <message>
+        <source>Outside temp sensor</source>
+        <translation>Outside temperature sensor</translation>
+    </message>
+    <message>
+        <source>Cancel scan of interior climate</source>
+        <translation>Cancel interior climate scan</translation>
+    </message>
+    <message>
+        <source>Xenon lights (HID)</source>
+        <translation>Xenon lights (HID)</translation>
+    </message>
+    <message>
+        <source>Light sensor</source>
+        <translation>Light sensor</translation>
+    </message>
+    <message>
+        <source>Ford Power</source>
+        <translation>Ford Power</translation>
+    </message>
+    <message>
+        <source>Air conditioning</source>
+        <translation>Air conditioning</translation>
+    </message>
+    <message>
+        <source>Optional automatic climate control is disabled</source>
+        <translation>The optional automatic climate control is disabled</translation>
+    </message>
+    <message>
+        <source>Additional heater (PTC)</source>
+        <translation>Auxiliary heater (PTC)</translation>
+    </message>
+    <message>
+        <source>I think foot well lighting</source>
+        <translation>Footwell lighting</translation>
+    </message>
+    <message>
+        <source>Activate the module DDM и PDM</source>
+        <translation>Also enable in the DDM and PDM modules</translation>
+    </message>
+    <message>
+        <source>Electric parking brake</source>
+        <translation>Electric parking brake</translation>
+    </message>
+    <message>
+        <source>Cruise control</source>
+        <translation>Cruise control</translation>
+    </message>
+    <message>
+        <source>Activate the module IPC и PCM</source>
+        <translation>Also enable in the IPC and PCM modules</translation>
+    </message>
+    <message>
+        <source>Mask drive hatch taximeter</source>
+        <translation>Sunroof drive mask (taximeter)</translation>
+    </message>
+    <message>
+        <source>FL (08-)</source>
+        <translation>FL (08-)</translation>
+    </message>
+    <message>
+        <source>Pre FL</source>
+        <translation>Pre-FL</translation>
+    </message>
+    <message>
+        <source>ABS</source>
+        <translation>ABS</translation>
+    </message>
+    <message>
+        <source>Eguren EHPAS</source>
+        <translation>EHPAS power steering</translation>
+    </message>
+    <message>
+        <source>AWD (Kuga)</source>
+        <translation>AWD (Kuga)</translation>
+    </message>
+    <message>
+        <source>ESP (visibility in the menu)</source>
+        <translation>ESP (shown in the menu)</translation>
+    </message>
+    <message>
+        <source>Instant fuel</source>
+        <translation>Instant fuel consumption</translation>
+    </message>
+    <message>
+        <source>Voice control</source>
+        <translation>Voice control</translation>
+    </message>
+    <message>
+        <source>Tire pressure warning (DDS)</source>
+        <translation>Tyre pressure warning (DDS)</translation>
+    </message>
+    <message>
+        <source>Activate the module ABS</source>
+        <translation>Also enable in the ABS module</translation>
+    </message>
+    <message>
+        <source>Seat belt warning</source>
+        <translation>Seat belt warning</translation>
+    </message>
+    <message>
+        <source>Only the sound is turned off (LED is lit), the same option is in the module RCM</source>
+        <translation>Only the chime is turned off (the LED stays lit); the same option is in the RCM module</translation>
+    </message>
+    <message>
+        <source>Reversing sound</source>
+        <translation>Reversing beep</translation>
+    </message>
+    <message>
+        <source>Activate the module BCM i PCM</source>
+        <translation>Also enable in the BCM and PCM modules</translation>
+    </message>
+    <message>
+        <source>IVD sys.(pre FL)</source>
+        <translation>IVD system (pre-FL)</translation>
+    </message>
+    <message>
+        <source>Activate the module BCM</source>
+        <translation>Also enable in the BCM module</translation>
+    </message>
+    <message>
+        <source>Washer fluid warning</source>
+        <translation>Washer fluid warning</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Real engine temp</source>
+        <translation>Real engine temperature</translation>
+    </message>
+    <message>
+        <source>Does not turn on if you do not have a physical</source>
+        <translation>Does not turn on without a physical gauge</translation>
+    </message>
+    <message>
+        <source>Focus ST speedometer</source>
+        <translation>Focus ST speedometer</translation>
+    </message>
+    <message>
+        <source>Simulated engine temp.</source>
+        <translation>Simulated engine temperature</translation>
+    </message>
+    <message>
+        <source>Off to see the actual paragraphs. (not factory except DHE-1.8/2.0)</source>
+        <translation>Turn off to see the actual readings (off from the factory except on DHE-1.8/2.0)</translation>
+    </message>
+    <message>
+        <source>Clock display</source>
+        <translation>Clock display</translation>
+    </message>
+    <message>
+        <source>Radio-RDS/CD</source>
+        <translation>Radio RDS/CD</translation>
+    </message>
+    <message>
+        <source>Info from phone</source>
+        <translation>Phone information</translation>
+    </message>
+    <message>
+        <source>Fuel consumpt. km/l</source>
+        <translation>Fuel consumption in km/l</translation>
+    </message>
+    <message>
+        <source>Gear shift change light</source>
+        <translation>Gear shift indicator</translation>
+    </message>
+    <message>
+        <source>Ford ECO Mode</source>
+        <translation>Ford ECO Mode</translation>
+    </message>
+    <message>
+        <source>Auto Start/Stop</source>
+        <translation>Auto Start/Stop</translation>
+    </message>
+    <message>
+        <source> Type dashboard </source>
+        <translation> Dashboard type </translation>
+    </message>
+    <message>
+        <source>Without module (facelift)</source>
+        <translation>Without module (facelift)</translation>
+    </message>
+    <message>
+        <source>Normal mirrors (facelift)</source>
+        <translation>Standard mirrors (facelift)</translation>
+    </message>
+    <message>
+        <source>If you turn the mirrors, will be governed by the diagonal</source>
+        <translation>When on, the mirrors are controlled diagonally</translation>
+    </message>
+    <message>
+        <source>management of passenger central locking</source>
+        <translation>Passenger central locking control</translation>
+    </message>
+    <message>
+        <source>folding mirrors (facelift)</source>
+        <translation>Folding mirrors (facelift)</translation>
+    </message>
+    <message>
+        <source>Rear door modulel LIN (facelift)</source>
+        <translation>Rear door module LIN (facelift)</translation>
+    </message>
+    <message>
+        <source>Heated mirrors</source>
+        <translation>Heated mirrors</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Illumination around mirrors</source>
+        <translation>Mirror puddle lamps</translation>
+    </message>
+    <message>
+        <source>Module pre FaceLift</source>
+        <translation>Pre-facelift module</translation>
+    </message>
+    <message>
+        <source>FaceLift - ordinary glass</source>
+        <translation>Facelift - standard glass</translation>
+    </message>
+    <message>
+        <source>FaceLift - reflective glass IR</source>
+        <translation>Facelift - IR-reflective glass</translation>
+    </message>
+    <message>
+        <source>FaceLift - panoramic roof / cabriolet</source>
+        <translation>Facelift - panoramic roof / convertible</translation>
+    </message>
+    <message>
+        <source>Other  -</source>
+        <translation>Other  -</translation>
+    </message>
+    <message>
+        <source> Configuration module </source>
+        <translation> Module configuration </translation>
+    </message>
+    <message>
+        <source>Pre FaceLift (do 2008)</source>
+        <translation>Pre-facelift (up to 2008)</translation>
+    </message>
+    <message>
+        <source>FaceLift (2008-2010)</source>
+        <translation>Facelift (2008-2010)</translation>
+    </message>
+    <message>
+        <source>FaceLift (2010-....)</source>
+        <translation>Facelift (2010-....)</translation>
+    </message>
+    <message>
+        <source> Type module </source>
+        <translation> Module type </translation>
+    </message>
+    <message>
+        <source>Driver airbag.</source>
+        <translation>Driver airbag</translation>
+    </message>
+    <message>
+        <source>Side seat airbags</source>
+        <translation>Side seat airbags</translation>
+    </message>
+    <message>
+        <source>Site curtain airbags</source>
+        <translation>Side curtain airbags</translation>
+    </message>
+    <message>
+        <source>Passenger airbag</source>
+        <translation>Passenger airbag</translation>
+    </message>
+    <message>
+        <source>Passenger occupancy sensor</source>
+        <translation>Passenger occupancy sensor</translation>
+    </message>
+    <message>
+        <source>Assenger switch</source>
+        <translation>Passenger switch</translation>
+    </message>
+    <message>
+        <source>Led turn of the passenger</source>
+        <translation>Passenger airbag OFF lamp</translation>
+    </message>
+    <message>
+        <source>Unfasten without notification of seat belt</source>
+        <translation>No unfastened seat belt warning</translation>
+    </message>
+    <message>
+        <source>Turn off the sound and light signaling, Activate the module IPC</source>
+        <translation>Turns off the chime and the warning lamp; also enable in the IPC module</translation>
+    </message>
+    <message>
+        <source>Side impact sensors</source>
+        <translation>Side impact sensors</translation>
+    </message>
+    <message>
+        <source>Are required for the side airbag area. and curtain</source>
+        <translation>Required for the side and curtain airbags</translation>
+    </message>
+    <message>
+        <source>Pre FaceLift</source>
+        <translation>Pre-facelift</translation>
+    </message>
+    <message>
+        <source>FaceLift</source>
+        <translation>Facelift</translation>
+    </message>
+    <message>
+        <source>Tire pressure warning(DDS)</source>
+        <translation>Tyre pressure warning (DDS)</translation>
+    </message>
+    <message>
+        <source>ESP shutdown button</source>
+        <translation>ESP off button</translation>
+    </message>
+    <message>
+        <source>Focus II pre FaceLift</source>
+        <translation>Focus II pre-facelift</translation>
+    </message>
+    <message>
+        <source>C-Max</source>
+        <translation>C-Max</translation>
+    </message>
+    <message>
+        <source>Kuga</source>
+        <translation>Kuga</translation>
+    </message>
+    <message>
+        <source>Focus II FaceLift</source>
+        <translation>Focus II facelift</translation>
+    </message>
+    <message>
+        <source>Hatchback</source>
+        <translation>Hatchback</translation>
+    </message>
+    <message>
+        <source>Reflectors HID / Xenons</source>
+        <translation>HID / xenon reflectors</translation>
+    </message>
+    <message>
+        <source>Torsion of light (AFS)</source>
+        <translation>Adaptive headlights (AFS)</translation>
+    </message>
+    <message>
+        <source>Несконфигурирована</source>
+        <translation>Not configured</translation>
+    </message>
+    <message>
+        <source>Неизвестная конфигурация</source>
+        <translation>Unknown configuration</translation>
+    </message>
+</context>
+<context>
+    <name>LiveData</name>
+    <message>
+        <source>! Неверный ответ адаптера</source>
+        <translation>! Unexpected answer from the adapter</translation>
+    </message>
+    <message>
+        <source>Напряжение - </source>
+        <translation>Voltage - </translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>Панель приборов</source>
+        <translation>Instrument cluster</translation>
+    </message>
+    <message>
+        <source>Аудиомодуль</source>
+        <translation>Audio module</translation>
+    </message>
+    <message>
+        <source>GEM модуль</source>
+        <translation>GEM module</translation>
+    </message>
+    <message>
+        <source>Водительский дверной модуль</source>
+        <translation>Driver door module</translation>
+    </message>
+    <message>
+        <source>Пассажирский дверной модуль</source>
+        <translation>Passenger door module</translation>
+    </message>
+    <message>
+        <source>Модуль климат-контроля</source>
+        <translation>Climate control module</translation>
+    </message>
+    <message>
+        <source>Модуль подушек/ремней безопасности</source>
+        <translation>Airbag/seat belt module</translation>
+    </message>
+    <message>
+        <source>Модуль ABS/ESP</source>
+        <translation>ABS/ESP module</translation>
+    </message>
+    <message>
+        <source>Модуль управления головным светом</source>
+        <translation>Headlamp control module</translation>
+    </message>
+    <message>
+        <source>Модуль ЭГУР</source>
+        <translation>Electric power steering module</translation>
+    </message>
+    <message>
+        <source>Модуль управления двигателем</source>
+        <translation>Engine control module</translation>
+    </message>
+    <message>
+        <source>* VIN автомобиля %1 отличается от указанного при подключении (%2)</source>
+        <translation>* The car&apos;s VIN %1 differs from the one given when connecting (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>NegativeAnswer</name>
+    <message>
+        <source>общий отказ</source>
+        <translation>general reject</translation>
+    </message>
+    <message>
+        <source>сервис не поддерживается</source>
+        <translation>service not supported</translation>
+    </message>
+    <message>
+        <source>функция не поддерживается</source>
+        <translation>sub-function not supported</translation>
+    </message>
+    <message>
+        <source>неверная длина</source>
+        <translation>wrong length</translation>
+    </message>
+    <message>
+        <source>условия не выполнены</source>
+        <translation>conditions not correct</translation>
+    </message>
+    <message>
+        <source>вне диапазона</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>доступ запрещён</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>модуль занят</source>
+        <translation>module busy</translation>
+    </message>
+    <message>
+        <source>код %1</source>
+        <translation>code %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <source>Панель приборов</source>
+        <translation>Instrument cluster</translation>
+    </message>
+    <message>
+        <source>Аудиомодуль</source>
+        <translation>Audio module</translation>
+    </message>
+    <message>
+        <source>GEM модуль</source>
+        <translation>GEM module</translation>
+    </message>
+    <message>
+        <source> [Часть 1]</source>
+        <translation> [Part 1]</translation>
+    </message>
+    <message>
+        <source> [Часть 2]</source>
+        <translation> [Part 2]</translation>
+    </message>
+    <message>
+        <source>Дверные CAN-модули</source>
+        <translation>Door CAN modules</translation>
+    </message>
+    <message>
+        <source> [Водительский]</source>
+        <translation> [Driver]</translation>
+    </message>
+    <message>
+        <source> [Пассажирский]</source>
+        <translation> [Passenger]</translation>
+    </message>
+    <message>
+        <source>Модуль климат-контроля</source>
+        <translation>Climate control module</translation>
+    </message>
+    <message>
+        <source>Модуль подушек/ремней без-ти</source>
+        <translation>Airbag/seat belt module</translation>
+    </message>
+    <message>
+        <source>Модуль ABS/ESP</source>
+        <translation>ABS/ESP module</translation>
+    </message>
+    <message>
+        <source>Модуль упр-я головным светом</source>
+        <translation>Headlamp control module</translation>
+    </message>
+    <message>
+        <source>Part 1</source>
+        <translation>Part 1</translation>
+    </message>
+    <message>
+        <source>Part 2</source>
+        <translation>Part 2</translation>
+    </message>
+    <message>
+        <source>Driver (DDM)</source>
+        <translation>Driver (DDM)</translation>
+    </message>
+    <message>
+        <source>Passenger (PDM)</source>
+        <translation>Passenger (PDM)</translation>
+    </message>
+    <message>
+        <source>Two module (DDM+PDM)</source>
+        <translation>Both modules (DDM+PDM)</translation>
+    </message>
+    <message>
+        <source>Read configuration</source>
+        <translation>Read configuration</translation>
+    </message>
+    <message>
+        <source>Write configuration</source>
+        <translation>Write configuration</translation>
+    </message>
+    <message>
+        <source>Read from file</source>
+        <translation>Read from file</translation>
+    </message>
+    <message>
+        <source>Read AS-BUILT</source>
+        <translation>Read AS-BUILT</translation>
+    </message>
+    <message>
+        <source>Generating AS-BUILT</source>
+        <translation>Generate AS-BUILT</translation>
+    </message>
+    <message>
+        <source>History of writes</source>
+        <translation>History of writes</translation>
+    </message>
+    <message>
+        <source> Other </source>
+        <translation> Other </translation>
+    </message>
+    <message>
+        <source>* In the config file: C-Max-combo, Kuga-5door,hatchback</source>
+        <translation>* In the config file: C-Max = estate, Kuga = 5-door hatchback</translation>
+    </message>
+    <message>
+        <source> Configuration of 2 parts</source>
+        <translation> Configuration in 2 parts</translation>
+    </message>
+    <message>
+        <source> Read module </source>
+        <translation> Read from module </translation>
+    </message>
+    <message>
+        <source> Write to module </source>
+        <translation> Write to module </translation>
+    </message>
+    <message>
+        <source>Compare…</source>
+        <translation>Compare…</translation>
+    </message>
+    <message>
+        <source>Restore from backup…</source>
+        <translation>Restore from backup…</translation>
+    </message>
+</context>
+<context>
+    <name>RestorePlan</name>
+    <message>
+        <source>%1, блок %2: не прочитан из автомобиля</source>
+        <translation>%1, block %2: not read from the car</translation>
+    </message>
+    <message>
+        <source>%1, блок %2: в файле %3 байт, модуль содержит %4 байт</source>
+        <translation>%1, block %2: the file holds %3 bytes, the module %4 bytes</translation>
+    </message>
+    <message>
+        <source>%1, блок %2: блок из файла не распознаётся страницей</source>
+        <translation>%1, block %2: the page does not recognise the file&apos;s block</translation>
+    </message>
+    <message>
+        <source>! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля</source>
+        <translation>! The file&apos;s VIN is %1, the car&apos;s VIN is %2: these are another car&apos;s settings</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>none given</translation>
+    </message>
+    <message>
+        <source>не прочитан</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>%1, блок %2</source>
+        <translation>%1, block %2</translation>
+    </message>
+    <message>
+        <source>Не записываются:</source>
+        <translation>Not written:</translation>
+    </message>
+    <message>
+        <source>Блоки, не относящиеся к конфигурации, не записываются никогда: </source>
+        <translation>Blocks that are not configuration are never written: </translation>
+    </message>
+</context>
+<context>
+    <name>ServiceTab</name>
+    <message>
+        <source>не поддерживается</source>
+        <translation>not supported</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ модуля</source>
+        <translation>! Unexpected answer from the module</translation>
+    </message>
+    <message>
+        <source>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</source>
+        <translation>The second part of the BCM module configuration is at address &quot;04&quot;</translation>
+    </message>
+    <message>
+        <source>Информации о VIN коде модуль не содержит</source>
+        <translation>This module does not store the VIN</translation>
+    </message>
+    <message>
+        <source>* Чтение VIN кода из модуля </source>
+        <translation>* Reading the VIN from module </translation>
+    </message>
+    <message>
+        <source>* Чтение данных по адресу </source>
+        <translation>* Reading data at address </translation>
+    </message>
+    <message>
+        <source> из модуля </source>
+        <translation> from module </translation>
+    </message>
+    <message>
+        <source>Неверная строка!</source>
+        <translation>Invalid data line!</translation>
+    </message>
+    <message>
+        <source>Неверный адрес!</source>
+        <translation>Invalid address!</translation>
+    </message>
+    <message>
+        <source>* Запись данных по адресу </source>
+        <translation>* Writing data at address </translation>
+    </message>
+    <message>
+        <source> в модуль </source>
+        <translation> to module </translation>
+    </message>
+    <message>
+        <source>Запись данных</source>
+        <translation>Writing data</translation>
+    </message>
+    <message>
+        <source>* Перезагрузка модуля </source>
+        <translation>* Restarting module </translation>
+    </message>
+    <message>
+        <source>* Перезагрузка отменена</source>
+        <translation>* Restart cancelled</translation>
+    </message>
+    <message>
+        <source>* Модуль перезагружен</source>
+        <translation>* Module restarted</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Переключите адаптер на среднюю шину (MSCAN)</source>
+        <translation>Switch the adapter to the medium-speed bus (MSCAN)</translation>
+    </message>
+    <message>
+        <source>Переключите адаптер на высокую шину (HSCAN)</source>
+        <translation>Switch the adapter to the high-speed bus (HSCAN)</translation>
+    </message>
+    <message>
+        <source>* Операция отменена пользователем</source>
+        <translation>* Operation cancelled by the user</translation>
+    </message>
+    <message>
+        <source>Следующий модуль: %1 (%2)</source>
+        <translation>Next module: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ адаптера</source>
+        <translation>! Unexpected answer from the adapter</translation>
+    </message>
+    <message>
+        <source>! Ошибка</source>
+        <translation>! Error</translation>
+    </message>
+    <message>
+        <source>! Модуль не ответил или отсутствует</source>
+        <translation>! The module did not answer or is not fitted</translation>
+    </message>
+    <message>
+        <source>! Адаптер не принял STP53: средней шины в нём нет. Дальше шины переключаются переключателем на адаптере (по запросу)</source>
+        <translation>! The adapter refused STP53: it has no medium-speed bus. From now on the buses are switched by the switch on the adapter (with a prompt)</translation>
+    </message>
+    <message>
+        <source>нет ответа на %1; переключение: %2</source>
+        <translation>no answer on the %1; switching: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TroubleCodes</name>
+    <message>
+        <source>* Считывание кодов ошибок, ждите...</source>
+        <translation>* Reading trouble codes, please wait...</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ адаптера</source>
+        <translation>! Unexpected answer from the adapter</translation>
+    </message>
+    <message>
+        <source>! Ошибка</source>
+        <translation>! Error</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна: чтение ошибок прервано</source>
+        <translation>! Connection to the adapter lost: trouble code reading stopped</translation>
+    </message>
+    <message>
+        <source>* Чтение ошибок завершено</source>
+        <translation>* Trouble code reading finished</translation>
+    </message>
+    <message>
+        <source>! В модулях присутствуют ошибки</source>
+        <translation>! Trouble codes found in the modules</translation>
+    </message>
+    <message>
+        <source>! Не прочитано модулей: %1 из %2</source>
+        <translation>! Modules not read: %1 of %2</translation>
+    </message>
+    <message>
+        <source>* В модулях ошибок нет</source>
+        <translation>* No trouble codes in the modules</translation>
+    </message>
+    <message>
+        <source>! Модуль не ответил или отсутствует</source>
+        <translation>! The module did not answer or is not fitted</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ модуля</source>
+        <translation>! Unexpected answer from the module</translation>
+    </message>
+    <message>
+        <source>Ошибок: </source>
+        <translation>Codes: </translation>
+    </message>
+    <message>
+        <source>! Неверный ответ</source>
+        <translation>! Unexpected answer</translation>
+    </message>
+    <message>
+        <source>#%1 - %2 статус: %3</source>
+        <translation>#%1 - %2 status: %3</translation>
+    </message>
+    <message>
+        <source>* Стирание ошибок отменено</source>
+        <translation>* Trouble code clearing cancelled</translation>
+    </message>
+    <message>
+        <source>* Стираем считанные ошибки</source>
+        <translation>* Clearing the trouble codes that were read</translation>
+    </message>
+    <message>
+        <source>! Стирание не подтвердили модули: </source>
+        <translation>! Modules that did not confirm the clearing: </translation>
+    </message>
+    <message>
+        <source>! Операция выполнена не полностью</source>
+        <translation>! The operation was only partly completed</translation>
+    </message>
+    <message>
+        <source>* Операция выполнена</source>
+        <translation>* Operation completed</translation>
+    </message>
+    <message>
+        <source>* Стираем ошибки модуля по адресу </source>
+        <translation>* Clearing the trouble codes of the module at address </translation>
+    </message>
+</context>
+<context>
+    <name>VehicleBackup</name>
+    <message>
+        <source>* Запущен процесс сохранения данных из модулей автомобиля, ждите...</source>
+        <translation>* Saving the data of the car&apos;s modules, please wait...</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ адаптера</source>
+        <translation>! Unexpected answer from the adapter</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна: файл не записан</source>
+        <translation>! Connection to the adapter lost: the file was not written</translation>
+    </message>
+    <message>
+        <source>! Ни один модуль не прочитан: файл не записан</source>
+        <translation>! No module was read: the file was not written</translation>
+    </message>
+    <message>
+        <source>! В копии нет модулей: </source>
+        <translation>! Modules missing from the backup: </translation>
+    </message>
+    <message>
+        <source>! В копии нет блоков: </source>
+        <translation>! Blocks missing from the backup: </translation>
+    </message>
+    <message>
+        <source>* Файл </source>
+        <translation>* File </translation>
+    </message>
+    <message>
+        <source> сохранен в каталоге </source>
+        <translation> saved in folder </translation>
+    </message>
+    <message>
+        <source>! Ошибка сохранения файла в каталоге </source>
+        <translation>! Could not save the file in the folder </translation>
+    </message>
+    <message>
+        <source>! Ошибка сохранения файла</source>
+        <translation>! Could not save the file</translation>
+    </message>
+    <message>
+        <source>* VIN в копии: %1, указанный при подключении (из модулей не прочитан)</source>
+        <translation>* VIN in the backup: %1, as given when connecting (the modules&apos; VIN could not be read)</translation>
+    </message>
+    <message>
+        <source>* VIN в копии: %1, прочитанный из модулей автомобиля</source>
+        <translation>* VIN in the backup: %1, as read from the car&apos;s modules</translation>
+    </message>
+</context>
+<context>
+    <name>VehicleConfig</name>
+    <message>
+        <source>Блок модуля %1 без номера</source>
+        <translation>A block of module %1 has no number</translation>
+    </message>
+    <message>
+        <source>Блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
+        <translation>Block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
+    </message>
+    <message>
+        <source>Файл не является XML-документом: строка %1, столбец %2: %3</source>
+        <translation>The file is not an XML document: line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>Неверная структура файла: нет элементов VehicleData и Modules</source>
+        <translation>Wrong file structure: no VehicleData and Modules elements</translation>
+    </message>
+    <message>
+        <source>* Чтение конфигурации автомобиля, ждите...</source>
+        <translation>* Reading the car&apos;s configuration, please wait...</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ адаптера</source>
+        <translation>! Wrong answer from the adapter</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна</source>
+        <translation>! The connection to the adapter was lost</translation>
+    </message>
+    <message>
+        <source>! Ни один модуль не прочитан</source>
+        <translation>! No module was read</translation>
+    </message>
+    <message>
+        <source>! Не прочитаны: </source>
+        <translation>! Not read: </translation>
+    </message>
+</context>
+<context>
+    <name>WriteGate</name>
+    <message>
+        <source>* Успешно записано</source>
+        <translation>* Written successfully</translation>
+    </message>
+    <message>
+        <source>! Неверный ответ модуля</source>
+        <translation>! Unexpected answer from the module</translation>
+    </message>
+    <message>
+        <source>! Блок модуля не прочитан: запись не выполнена</source>
+        <translation>! The module&apos;s block was not read: nothing written</translation>
+    </message>
+    <message>
+        <source>* Модуль уже содержит эти данные: запись не нужна</source>
+        <translation>* The module already holds this data: no write needed</translation>
+    </message>
+    <message>
+        <source>! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена</source>
+        <translation>! The block to write is %1 bytes long, but the module holds %2 bytes: nothing written</translation>
+    </message>
+    <message>
+        <source>Длина отличается: модуль содержит %1 байт, записывается %2 байт</source>
+        <translation>The length differs: the module holds %1 bytes, %2 bytes are being written</translation>
+    </message>
+    <message>
+        <source>* Запись отменена</source>
+        <translation>* Write cancelled</translation>
+    </message>
+    <message>
+        <source>! Адаптер не сообщил напряжение бортовой сети: запись не выполнена</source>
+        <translation>! The adapter did not report the battery voltage: nothing written</translation>
+    </message>
+    <message>
+        <source>! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена</source>
+        <translation>! Battery voltage %1 V is below the %2 V threshold: nothing written</translation>
+    </message>
+    <message>
+        <source>! Журнал записей недоступен (%1): запись не выполнена</source>
+        <translation>! The write journal is unavailable (%1): nothing written</translation>
+    </message>
+    <message>
+        <source>! Журнал записей был повреждён и отложен как %1; начат новый журнал</source>
+        <translation>! The write journal was damaged and has been set aside as %1; a new journal was started</translation>
+    </message>
+    <message>
+        <source>! Итог записи не внесён в журнал (%1)</source>
+        <translation>! The outcome of the write was not recorded in the journal (%1)</translation>
+    </message>
+    <message>
+        <source>! Отмена записи не внесена в журнал (%1)</source>
+        <translation>! The cancelled write was not recorded in the journal (%1)</translation>
+    </message>
+    <message>
+        <source>! Ответ модуля на запись не получен или не понят: модуль мог принять запись</source>
+        <translation>! The module&apos;s answer to the write was not received or not understood: the module may have accepted the write</translation>
+    </message>
+    <message>
+        <source>* Запись проверена: модуль содержит записанные данные</source>
+        <translation>* Write verified: the module holds the written data</translation>
+    </message>
+    <message>
+        <source>* Модуль содержит записанные данные: запись принята</source>
+        <translation>* The module holds the written data: the write was accepted</translation>
+    </message>
+    <message>
+        <source>! Модуль содержит прежние данные: запись не принята</source>
+        <translation>! The module holds the previous data: the write was not accepted</translation>
+    </message>
+    <message>
+        <source>! Модуль содержит другие данные: %1 (записано %2)</source>
+        <translation>! The module holds different data: %1 (written %2)</translation>
+    </message>
+    <message>
+        <source>! Блок после записи не прочитан: запись не проверена</source>
+        <translation>! The block was not read after the write: the write is not verified</translation>
+    </message>
+    <message>
+        <source>! Запрос не подтверждён пользователем и не отправлен</source>
+        <translation>! The request was not confirmed by the user and was not sent</translation>
+    </message>
+    <message>
+        <source>! Модуль с адресом %1 неизвестен</source>
+        <translation>! No known module at address %1</translation>
+    </message>
+    <message>
+        <source>%1, адрес %2, блок %3</source>
+        <translation>%1, address %2, block %3</translation>
+    </message>
+    <message>
+        <source>Восстановление блока</source>
+        <translation>Restoring a block</translation>
+    </message>
+    <message>
+        <source>Стирание кодов ошибок</source>
+        <translation>Clearing trouble codes</translation>
+    </message>
+    <message>
+        <source>Коды ошибок будут стёрты в модулях:</source>
+        <translation>Trouble codes will be cleared in these modules:</translation>
+    </message>
+    <message>
+        <source>Перезагрузка модуля</source>
+        <translation>Restarting a module</translation>
+    </message>
+    <message>
+        <source>! Запрос записи отклонён (%1): ничего не отправлено</source>
+        <translation>! Write request refused (%1): nothing was sent</translation>
+    </message>
+    <message>
+        <source>! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено</source>
+        <translation>! The module holds %1, not what this entry wrote: nothing was restored</translation>
+    </message>
+    <message>
+        <source>Модуль содержит не то, что записала эта запись: блок изменён после неё</source>
+        <translation>The module does not hold what this entry wrote: the block has changed since</translation>
+    </message>
+    <message>
+        <source>! Блок модуля изменился после подтверждения: запись не выполнена</source>
+        <translation>! The module&apos;s block changed after you confirmed: nothing was written</translation>
+    </message>
+    <message>
+        <source>Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)</source>
+        <translation>This module holds the VIN %1: it may come from another car (the car&apos;s VIN is %2)</translation>
+    </message>
+    <message>
+        <source>Не будет записан: %1</source>
+        <translation>Will not be written: %1</translation>
+    </message>
+    <message>
+        <source>! Запись журнала повреждена: она не восстанавливается</source>
+        <translation>! The journal entry is damaged: it is not restored</translation>
+    </message>
+    <message>
+        <source>! Запись журнала сделана на другом автомобиле (VIN %1): она не восстанавливается</source>
+        <translation>! The journal entry was made on another car (VIN %1): it is not restored</translation>
+    </message>
+    <message>
+        <source>! Эта запись журнала ничего не изменила: восстанавливать нечего</source>
+        <translation>! This journal entry changed nothing: there is nothing to restore</translation>
+    </message>
+    <message>
+        <source>! Эта запись журнала уже отменена</source>
+        <translation>! This journal entry has already been undone</translation>
+    </message>
+    <message>
+        <source>* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные</source>
+        <translation>* Journal entry of %1 settled: the module holds the data written then</translation>
+    </message>
+    <message>
+        <source>* Запись журнала от %1 уточнена: модуль содержит прежние данные</source>
+        <translation>* Journal entry of %1 settled: the module holds the previous data</translation>
+    </message>
+    <message>
+        <source>! Журнал записей: %1</source>
+        <translation>! Write journal: %1</translation>
+    </message>
+    <message>
+        <source>модуль с адресом «%1» неизвестен</source>
+        <translation>no known module at address “%1”</translation>
+    </message>
+    <message>
+        <source>блок «%1» - не две шестнадцатеричные цифры</source>
+        <translation>block “%1” is not two hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>данные - не целые шестнадцатеричные байты</source>
+        <translation>the data is not whole hexadecimal bytes</translation>
+    </message>
+    <message>
+        <source>Блоков к записи: %1</source>
+        <translation>Blocks to write: %1</translation>
+    </message>
+    <message>
+        <source>Записать, хотя блок изменился после записи журнала</source>
+        <translation>Write although the block has changed since the journal entry</translation>
+    </message>
+    <message>
+        <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
+        <translation>! The module&apos;s block changed since it was read (%1): not written</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::ConfirmDialog</name>
+    <message>
+        <source>Сейчас:  </source>
+        <translation>Current: </translation>
+    </message>
+    <message>
+        <source>
 Будет:   </source>
-            <translation>
+        <translation>
 New:     </translation>
-        </message>
-        <message>
-            <source>Отмена</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>&amp;Стереть</source>
-            <translation>&amp;Clear</translation>
-        </message>
-        <message>
-            <source>&amp;Перезагрузить</source>
-            <translation>&amp;Restart</translation>
-        </message>
-        <message>
-            <source>&amp;Записать</source>
-            <translation>&amp;Write</translation>
-        </message>
-        <message>
-            <source>Аккумулятор: %1 В</source>
-            <translation>Battery: %1 V</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::LivePanel</name>
-        <message>
-            <source>Reading parameters online: OBD-II</source>
-            <translation>Live engine data: OBD-II</translation>
-        </message>
-        <message>
-            <source>Показания двигателя каждую секунду; графики за последние 5 минут</source>
-            <translation>Engine readings every second; the plots show the last 5 minutes</translation>
-        </message>
-        <message>
-            <source>Start</source>
-            <translation>Start</translation>
-        </message>
-        <message>
-            <source>Stop</source>
-            <translation>Stop</translation>
-        </message>
-        <message>
-            <source>Engine speed - </source>
-            <translation>Engine speed - </translation>
-        </message>
-        <message>
-            <source> об/мин</source>
-            <translation> rpm</translation>
-        </message>
-        <message>
-            <source>Temperature - </source>
-            <translation>Coolant temperature - </translation>
-        </message>
-        <message>
-            <source>Voltage - </source>
-            <translation>Battery voltage - </translation>
-        </message>
-        <message>
-            <source> В</source>
-            <translation> V</translation>
-        </message>
-        <message>
-            <source>Идёт чтение</source>
-            <translation>Reading…</translation>
-        </message>
-        <message>
-            <source>* Чтение параметров двигателя начато</source>
-            <translation>* Engine data reading started</translation>
-        </message>
-        <message>
-            <source>* Чтение параметров двигателя остановлено</source>
-            <translation>* Engine data reading stopped</translation>
-        </message>
-        <message>
-            <source>Остановка…</source>
-            <translation>Stopping…</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormAsBuilt</name>
-        <message>
-            <source>TALMERO (AS-BUILT)</source>
-            <translation>TALMERO (AS-BUILT)</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>pozostale wiersze AS-BUILT nie zmienione...</source>
-            <translation>The other AS-BUILT lines stay as they are.</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormCalc</name>
-        <message>
-            <source>TALMERO (Kalkulator BIN-HEX)</source>
-            <translation>TALMERO (BIN-HEX calculator)</translation>
-        </message>
-        <message>
-            <source>Zamknac okno zapisu</source>
-            <translation>Close</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormCompare</name>
-        <message>
-            <source>same</source>
-            <translation>same</translation>
-        </message>
-        <message>
-            <source>differs</source>
-            <translation>differs</translation>
-        </message>
-        <message>
-            <source>left only</source>
-            <translation>left only</translation>
-        </message>
-        <message>
-            <source>right only</source>
-            <translation>right only</translation>
-        </message>
-        <message>
-            <source>(not chosen)</source>
-            <translation>(not chosen)</translation>
-        </message>
-        <message>
-            <source>TALMERO - Compare configurations</source>
-            <translation>TALMERO - Compare configurations</translation>
-        </message>
-        <message>
-            <source>Left file…</source>
-            <translation>Left file…</translation>
-        </message>
-        <message>
-            <source>Right file…</source>
-            <translation>Right file…</translation>
-        </message>
-        <message>
-            <source>The car</source>
-            <translation>The car</translation>
-        </message>
-        <message>
-            <source>Read the car now, as a backup reads it, without writing a file</source>
-            <translation>Read the car now, as a backup reads it, without writing a file</translation>
-        </message>
-        <message>
-            <source>Module</source>
-            <translation>Module</translation>
-        </message>
-        <message>
-            <source>Block</source>
-            <translation>Block</translation>
-        </message>
-        <message>
-            <source>State</source>
-            <translation>State</translation>
-        </message>
-        <message>
-            <source>Left</source>
-            <translation>Left</translation>
-        </message>
-        <message>
-            <source>Right</source>
-            <translation>Right</translation>
-        </message>
-        <message>
-            <source>The car was not read: the log says why.</source>
-            <translation>The car was not read: the log says why.</translation>
-        </message>
-        <message>
-            <source>the car, read now</source>
-            <translation>the car, read now</translation>
-        </message>
-        <message>
-            <source> (not read: %1)</source>
-            <translation> (not read: %1)</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>none</translation>
-        </message>
-        <message>
-            <source>The VINs differ: left %1, right %2</source>
-            <translation>The VINs differ: left %1, right %2</translation>
-        </message>
-        <message>
-            <source>VIN on both sides: %1</source>
-            <translation>VIN on both sides: %1</translation>
-        </message>
-        <message>
-            <source> (not configuration)</source>
-            <translation> (not configuration)</translation>
-        </message>
-        <message>
-            <source>Both sides hold the same blocks.</source>
-            <translation>Both sides hold the same blocks.</translation>
-        </message>
-        <message>
-            <source>Blocks that differ or are on one side only: %1 of %2.</source>
-            <translation>Blocks that differ or are on one side only: %1 of %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormDtcHistory</name>
-        <message>
-            <source>TALMERO - Прочитанные коды ошибок</source>
-            <translation>TALMERO - Trouble code readings</translation>
-        </message>
-        <message>
-            <source>Экспорт...</source>
-            <translation>Export...</translation>
-        </message>
-        <message>
-            <source>Сохранить выбранное чтение в текстовый файл или CSV</source>
-            <translation>Save the selected reading as a text or CSV file</translation>
-        </message>
-        <message>
-            <source>! История чтений недоступна: </source>
-            <translation>! The reading history is unavailable: </translation>
-        </message>
-        <message>
-            <source>Чтений: %1, новые сверху</source>
-            <translation>Readings: %1, newest first</translation>
-        </message>
-        <message>
-            <source>ошибок: %1</source>
-            <translation>codes: %1</translation>
-        </message>
-        <message>
-            <source>Текст (*.txt);;CSV (*.csv)</source>
-            <translation>Text (*.txt);;CSV (*.csv)</translation>
-        </message>
-        <message>
-            <source>! Файл не сохранён: </source>
-            <translation>! The file was not saved: </translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormHistory</name>
-        <message>
-            <source>TALMERO - History of writes</source>
-            <translation>TALMERO - Write history</translation>
-        </message>
-        <message>
-            <source>Module</source>
-            <translation>Module</translation>
-        </message>
-        <message>
-            <source>Block</source>
-            <translation>Block</translation>
-        </message>
-        <message>
-            <source>Old → new</source>
-            <translation>Old → new</translation>
-        </message>
-        <message>
-            <source>Outcome</source>
-            <translation>Outcome</translation>
-        </message>
-        <message>
-            <source>Restore</source>
-            <translation>Restore</translation>
-        </message>
-        <message>
-            <source>Write the entry's old content back to the module</source>
-            <translation>Write the entry's old content back to the module</translation>
-        </message>
-        <message>
-            <source>! Журнал записей недоступен: </source>
-            <translation>! The write journal is unavailable: </translation>
-        </message>
-        <message>
-            <source>Writes to the car %1, newest first: %2</source>
-            <translation>Writes to the car %1, newest first: %2</translation>
-        </message>
-        <message>
-            <source>неизвестно: ответ модуля не получен, модуль мог принять запись</source>
-            <translation>unknown: no answer came, the module may have taken the write</translation>
-        </message>
-        <message>
-            <source>записано и проверено</source>
-            <translation>written and verified</translation>
-        </message>
-        <message>
-            <source>принято, но модуль содержит другие данные</source>
-            <translation>accepted, but the module holds other data</translation>
-        </message>
-        <message>
-            <source>модуль отказал</source>
-            <translation>refused by the module</translation>
-        </message>
-        <message>
-            <source>не принято: модуль содержит прежние данные</source>
-            <translation>not taken: the module holds its previous data</translation>
-        </message>
-        <message>
-            <source>отменено пользователем</source>
-            <translation>cancelled by the user</translation>
-        </message>
-        <message>
-            <source>модуль уже содержал эти данные</source>
-            <translation>the module already held this data</translation>
-        </message>
-        <message>
-            <source>выполнено</source>
-            <translation>done</translation>
-        </message>
-        <message>
-            <source>перезагрузка</source>
-            <translation>restart</translation>
-        </message>
-        <message>
-            <source>стирание кодов ошибок</source>
-            <translation>trouble codes cleared</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Time</translation>
-        </message>
-        <message>
-            <source>; отменено восстановлением</source>
-            <translation>; undone by a restore</translation>
-        </message>
-        <message>
-            <source>повреждённая запись журнала: не восстанавливается</source>
-            <translation>damaged journal entry: not restored</translation>
-        </message>
-        <message>
-            <source>; восстановление</source>
-            <translation>; restore</translation>
-        </message>
-        <message>
-            <source>%1 (together: #%2)</source>
-            <translation>%1 (together: #%2)</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormMain</name>
-        <message>
-            <source>Ошибка записи файла </source>
-            <translation>Could not write the file </translation>
-        </message>
-        <message>
-            <source>Make backup copies of the settings of the car</source>
-            <translation>Back up the car's settings</translation>
-        </message>
-        <message>
-            <source>Current VIN</source>
-            <translation>Current VIN</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Stop the backup; no file is written</source>
-            <translation>Stop the backup; no file is written</translation>
-        </message>
-        <message>
-            <source>Change connection settings</source>
-            <translation>Change connection settings</translation>
-        </message>
-        <message>
-            <source>Diagnostics</source>
-            <translation>Diagnostics</translation>
-        </message>
-        <message>
-            <source>Configuration</source>
-            <translation>Configuration</translation>
-        </message>
-        <message>
-            <source>Additional</source>
-            <translation>Service</translation>
-        </message>
-        <message>
-            <source>Crear</source>
-            <translation>Clear</translation>
-        </message>
-        <message>
-            <source>Write log</source>
-            <translation>Save log</translation>
-        </message>
-        <message>
-            <source>* Открыт порт </source>
-            <translation>* Opened port </translation>
-        </message>
-        <message>
-            <source>* Вход в OFFLINE режим</source>
-            <translation>* Working offline</translation>
-        </message>
-        <message>
-            <source>* Порт закрыт</source>
-            <translation>* Port closed</translation>
-        </message>
-        <message>
-            <source>* Выход из OFFLINE режима</source>
-            <translation>* Offline mode ended</translation>
-        </message>
-        <message>
-            <source>Module %1 of %2: %3</source>
-            <translation>Module %1 of %2: %3</translation>
-        </message>
-        <message>
-            <source>dokument tekstowy (*.txt)</source>
-            <translation>Text document (*.txt)</translation>
-        </message>
-        <message>
-            <source>* Остановка: окно закроется, когда закончится текущая операция</source>
-            <translation>* Stopping: the window closes once the operation under way has ended</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormRestore</name>
-        <message>
-            <source>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</source>
-            <translation>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</translation>
-        </message>
-        <message>
-            <source>Not written: %1</source>
-            <translation>Not written: %1</translation>
-        </message>
-        <message>
-            <source>Blocks no configuration page writes are never written: %1</source>
-            <translation>Blocks no configuration page writes are never written: %1</translation>
-        </message>
-        <message>
-            <source>Battery %1 V</source>
-            <translation>Battery %1 V</translation>
-        </message>
-        <message>
-            <source>Restore</source>
-            <translation>Restore</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>The car was not read: nothing was written.</source>
-            <translation>The car was not read: nothing was written.</translation>
-        </message>
-        <message>
-            <source>The car already holds the file's configuration blocks.</source>
-            <translation>The car already holds the file's configuration blocks.</translation>
-        </message>
-        <message>
-            <source>The car's configuration before the restore: %1</source>
-            <translation>The car's configuration before the restore: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TFormStart</name>
-        <message>
-            <source>TALMERO (Interface Settings)</source>
-            <translation>TALMERO - Connection settings</translation>
-        </message>
-        <message>
-            <source>VIN Car</source>
-            <translation>Car VIN</translation>
-        </message>
-        <message>
-            <source>Communication port</source>
-            <translation>Serial port</translation>
-        </message>
-        <message>
-            <source>update port COM</source>
-            <translation>Refresh the port list</translation>
-        </message>
-        <message>
-            <source>Mode communication</source>
-            <translation>Baud rate</translation>
-        </message>
-        <message>
-            <source>Lowest battery voltage for writes</source>
-            <translation>Lowest battery voltage for writes</translation>
-        </message>
-        <message>
-            <source>Nothing is written to a module while the adapter measures less than this</source>
-            <translation>Nothing is written to a module while the adapter measures less than this</translation>
-        </message>
-        <message>
-            <source>Connect - online</source>
-            <translation>Connect</translation>
-        </message>
-        <message>
-            <source>Disconnect - offline</source>
-            <translation>Work offline</translation>
-        </message>
-        <message>
-            <source>A virtual car inside the program: try every function without an adapter or a car</source>
-            <translation>A virtual car inside the program: try every function without an adapter or a car</translation>
-        </message>
-        <message>
-            <source>Language (from the next start)</source>
-            <translation>Language (from the next start)</translation>
-        </message>
-        <message>
-            <source>System</source>
-            <translation>System</translation>
-        </message>
-        <message>
-            <source>no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)</source>
-            <translation>Work without the ELM327 (AS-BUILT lines and backup files can still be used for the selected module)</translation>
-        </message>
-        <message>
-            <source>Bus switching</source>
-            <translation>Bus switching</translation>
-        </message>
-        <message>
-            <source>Automatic</source>
-            <translation>Automatic</translation>
-        </message>
-        <message>
-            <source>Prompt (switch on the adapter)</source>
-            <translation>Prompt (switch on the adapter)</translation>
-        </message>
-        <message>
-            <source>Built-in (STN)</source>
-            <translation>Built-in (STN)</translation>
-        </message>
-        <message>
-            <source>Relay on RTS</source>
-            <translation>Relay on RTS</translation>
-        </message>
-        <message>
-            <source>Relay on DTR</source>
-            <translation>Relay on DTR</translation>
-        </message>
-        <message>
-            <source>Relay on RTS (inverted)</source>
-            <translation>Relay on RTS (inverted)</translation>
-        </message>
-        <message>
-            <source>Relay on DTR (inverted)</source>
-            <translation>Relay on DTR (inverted)</translation>
-        </message>
-        <message>
-            <source>Automatic: an adapter with the medium-speed bus built in (STN chip) is switched by its own commands, any other adapter by the switch on it, with a prompt</source>
-            <translation>Automatic: an adapter with the medium-speed bus built in (STN chip) is switched by its own commands, any other adapter by the switch on it, with a prompt</translation>
-        </message>
-        <message>
-            <source>Неверный VIN код!
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Стереть</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Перезагрузить</source>
+        <translation>&amp;Restart</translation>
+    </message>
+    <message>
+        <source>&amp;Записать</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>Аккумулятор: %1 В</source>
+        <translation>Battery: %1 V</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::LivePanel</name>
+    <message>
+        <source>Reading parameters online: OBD-II</source>
+        <translation>Live engine data: OBD-II</translation>
+    </message>
+    <message>
+        <source>Показания двигателя каждую секунду; графики за последние 5 минут</source>
+        <translation>Engine readings every second; the plots show the last 5 minutes</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Engine speed - </source>
+        <translation>Engine speed - </translation>
+    </message>
+    <message>
+        <source> об/мин</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <source>Temperature - </source>
+        <translation>Coolant temperature - </translation>
+    </message>
+    <message>
+        <source>Voltage - </source>
+        <translation>Battery voltage - </translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Идёт чтение</source>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>* Чтение параметров двигателя начато</source>
+        <translation>* Engine data reading started</translation>
+    </message>
+    <message>
+        <source>* Чтение параметров двигателя остановлено</source>
+        <translation>* Engine data reading stopped</translation>
+    </message>
+    <message>
+        <source>Остановка…</source>
+        <translation>Stopping…</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormAsBuilt</name>
+    <message>
+        <source>TALMERO (AS-BUILT)</source>
+        <translation>TALMERO (AS-BUILT)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>pozostale wiersze AS-BUILT nie zmienione...</source>
+        <translation>The other AS-BUILT lines stay as they are.</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormCalc</name>
+    <message>
+        <source>TALMERO (Kalkulator BIN-HEX)</source>
+        <translation>TALMERO (BIN-HEX calculator)</translation>
+    </message>
+    <message>
+        <source>Zamknac okno zapisu</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormCompare</name>
+    <message>
+        <source>same</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>differs</translation>
+    </message>
+    <message>
+        <source>left only</source>
+        <translation>left only</translation>
+    </message>
+    <message>
+        <source>right only</source>
+        <translation>right only</translation>
+    </message>
+    <message>
+        <source>(not chosen)</source>
+        <translation>(not chosen)</translation>
+    </message>
+    <message>
+        <source>TALMERO - Compare configurations</source>
+        <translation>TALMERO - Compare configurations</translation>
+    </message>
+    <message>
+        <source>Left file…</source>
+        <translation>Left file…</translation>
+    </message>
+    <message>
+        <source>Right file…</source>
+        <translation>Right file…</translation>
+    </message>
+    <message>
+        <source>The car</source>
+        <translation>The car</translation>
+    </message>
+    <message>
+        <source>Read the car now, as a backup reads it, without writing a file</source>
+        <translation>Read the car now, as a backup reads it, without writing a file</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>The car was not read: the log says why.</source>
+        <translation>The car was not read: the log says why.</translation>
+    </message>
+    <message>
+        <source>the car, read now</source>
+        <translation>the car, read now</translation>
+    </message>
+    <message>
+        <source> (not read: %1)</source>
+        <translation> (not read: %1)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>The VINs differ: left %1, right %2</source>
+        <translation>The VINs differ: left %1, right %2</translation>
+    </message>
+    <message>
+        <source>VIN on both sides: %1</source>
+        <translation>VIN on both sides: %1</translation>
+    </message>
+    <message>
+        <source> (not configuration)</source>
+        <translation> (not configuration)</translation>
+    </message>
+    <message>
+        <source>Both sides hold the same blocks.</source>
+        <translation>Both sides hold the same blocks.</translation>
+    </message>
+    <message>
+        <source>Blocks that differ or are on one side only: %1 of %2.</source>
+        <translation>Blocks that differ or are on one side only: %1 of %2.</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormDtcHistory</name>
+    <message>
+        <source>TALMERO - Прочитанные коды ошибок</source>
+        <translation>TALMERO - Trouble code readings</translation>
+    </message>
+    <message>
+        <source>Экспорт...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Сохранить выбранное чтение в текстовый файл или CSV</source>
+        <translation>Save the selected reading as a text or CSV file</translation>
+    </message>
+    <message>
+        <source>! История чтений недоступна: </source>
+        <translation>! The reading history is unavailable: </translation>
+    </message>
+    <message>
+        <source>Чтений: %1, новые сверху</source>
+        <translation>Readings: %1, newest first</translation>
+    </message>
+    <message>
+        <source>ошибок: %1</source>
+        <translation>codes: %1</translation>
+    </message>
+    <message>
+        <source>Текст (*.txt);;CSV (*.csv)</source>
+        <translation>Text (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>! Файл не сохранён: </source>
+        <translation>! The file was not saved: </translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormHistory</name>
+    <message>
+        <source>TALMERO - History of writes</source>
+        <translation>TALMERO - Write history</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>Old → new</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Write the entry&apos;s old content back to the module</source>
+        <translation>Write the entry&apos;s old content back to the module</translation>
+    </message>
+    <message>
+        <source>! Журнал записей недоступен: </source>
+        <translation>! The write journal is unavailable: </translation>
+    </message>
+    <message>
+        <source>Writes to the car %1, newest first: %2</source>
+        <translation>Writes to the car %1, newest first: %2</translation>
+    </message>
+    <message>
+        <source>неизвестно: ответ модуля не получен, модуль мог принять запись</source>
+        <translation>unknown: no answer came, the module may have taken the write</translation>
+    </message>
+    <message>
+        <source>записано и проверено</source>
+        <translation>written and verified</translation>
+    </message>
+    <message>
+        <source>принято, но модуль содержит другие данные</source>
+        <translation>accepted, but the module holds other data</translation>
+    </message>
+    <message>
+        <source>модуль отказал</source>
+        <translation>refused by the module</translation>
+    </message>
+    <message>
+        <source>не принято: модуль содержит прежние данные</source>
+        <translation>not taken: the module holds its previous data</translation>
+    </message>
+    <message>
+        <source>отменено пользователем</source>
+        <translation>cancelled by the user</translation>
+    </message>
+    <message>
+        <source>модуль уже содержал эти данные</source>
+        <translation>the module already held this data</translation>
+    </message>
+    <message>
+        <source>выполнено</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>перезагрузка</source>
+        <translation>restart</translation>
+    </message>
+    <message>
+        <source>стирание кодов ошибок</source>
+        <translation>trouble codes cleared</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>; отменено восстановлением</source>
+        <translation>; undone by a restore</translation>
+    </message>
+    <message>
+        <source>повреждённая запись журнала: не восстанавливается</source>
+        <translation>damaged journal entry: not restored</translation>
+    </message>
+    <message>
+        <source>; восстановление</source>
+        <translation>; restore</translation>
+    </message>
+    <message>
+        <source>%1 (together: #%2)</source>
+        <translation>%1 (together: #%2)</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormMain</name>
+    <message>
+        <source>Ошибка записи файла </source>
+        <translation>Could not write the file </translation>
+    </message>
+    <message>
+        <source>Make backup copies of the settings of the car</source>
+        <translation>Back up the car&apos;s settings</translation>
+    </message>
+    <message>
+        <source>Current VIN</source>
+        <translation>Current VIN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stop the backup; no file is written</source>
+        <translation>Stop the backup; no file is written</translation>
+    </message>
+    <message>
+        <source>Change connection settings</source>
+        <translation>Change connection settings</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Diagnostics</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Additional</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Crear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Write log</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>* Открыт порт </source>
+        <translation>* Opened port </translation>
+    </message>
+    <message>
+        <source>* Вход в OFFLINE режим</source>
+        <translation>* Working offline</translation>
+    </message>
+    <message>
+        <source>* Порт закрыт</source>
+        <translation>* Port closed</translation>
+    </message>
+    <message>
+        <source>* Выход из OFFLINE режима</source>
+        <translation>* Offline mode ended</translation>
+    </message>
+    <message>
+        <source>Module %1 of %2: %3</source>
+        <translation>Module %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>dokument tekstowy (*.txt)</source>
+        <translation>Text document (*.txt)</translation>
+    </message>
+    <message>
+        <source>* Остановка: окно закроется, когда закончится текущая операция</source>
+        <translation>* Stopping: the window closes once the operation under way has ended</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormRestore</name>
+    <message>
+        <source>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</source>
+        <translation>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Not written: %1</translation>
+    </message>
+    <message>
+        <source>Blocks no configuration page writes are never written: %1</source>
+        <translation>Blocks no configuration page writes are never written: %1</translation>
+    </message>
+    <message>
+        <source>Battery %1 V</source>
+        <translation>Battery %1 V</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The car was not read: nothing was written.</source>
+        <translation>The car was not read: nothing was written.</translation>
+    </message>
+    <message>
+        <source>The car already holds the file&apos;s configuration blocks.</source>
+        <translation>The car already holds the file&apos;s configuration blocks.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s configuration before the restore: %1</source>
+        <translation>The car&apos;s configuration before the restore: %1</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormStart</name>
+    <message>
+        <source>TALMERO (Interface Settings)</source>
+        <translation>TALMERO - Connection settings</translation>
+    </message>
+    <message>
+        <source>VIN Car</source>
+        <translation>Car VIN</translation>
+    </message>
+    <message>
+        <source>Communication port</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>update port COM</source>
+        <translation>Refresh the port list</translation>
+    </message>
+    <message>
+        <source>Mode communication</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>Lowest battery voltage for writes</source>
+        <translation>Lowest battery voltage for writes</translation>
+    </message>
+    <message>
+        <source>Nothing is written to a module while the adapter measures less than this</source>
+        <translation>Nothing is written to a module while the adapter measures less than this</translation>
+    </message>
+    <message>
+        <source>Connect - online</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect - offline</source>
+        <translation>Work offline</translation>
+    </message>
+    <message>
+        <source>A virtual car inside the program: try every function without an adapter or a car</source>
+        <translation>A virtual car inside the program: try every function without an adapter or a car</translation>
+    </message>
+    <message>
+        <source>Language (from the next start)</source>
+        <translation>Language (from the next start)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)</source>
+        <translation>Work without the ELM327 (AS-BUILT lines and backup files can still be used for the selected module)</translation>
+    </message>
+    <message>
+        <source>Bus switching</source>
+        <translation>Bus switching</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Prompt (switch on the adapter)</source>
+        <translation>Prompt (switch on the adapter)</translation>
+    </message>
+    <message>
+        <source>Built-in (STN)</source>
+        <translation>Built-in (STN)</translation>
+    </message>
+    <message>
+        <source>Relay on RTS</source>
+        <translation>Relay on RTS</translation>
+    </message>
+    <message>
+        <source>Relay on DTR</source>
+        <translation>Relay on DTR</translation>
+    </message>
+    <message>
+        <source>Relay on RTS (inverted)</source>
+        <translation>Relay on RTS (inverted)</translation>
+    </message>
+    <message>
+        <source>Relay on DTR (inverted)</source>
+        <translation>Relay on DTR (inverted)</translation>
+    </message>
+    <message>
+        <source>Automatic: an adapter with the medium-speed bus built in (STN chip) is switched by its own commands, any other adapter by the switch on it, with a prompt</source>
+        <translation>Automatic: an adapter with the medium-speed bus built in (STN chip) is switched by its own commands, any other adapter by the switch on it, with a prompt</translation>
+    </message>
+    <message>
+        <source>Неверный VIN код!
 VIN — это 17 знаков: латинские буквы и цифры, без I, O и Q.
 Если VIN автомобиля неизвестен, выберите 17 нулей (%1) в начале списка VIN.</source>
-            <translation>Invalid VIN!
+        <translation>Invalid VIN!
 A VIN has 17 characters: letters and digits, without I, O and Q.
-If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
-        </message>
-        <message>
-            <source>Версия %1</source>
-            <translation>Version %1</translation>
-        </message>
-        <message>
-            <source>Английский перевод: команда TALMERO</source>
-            <translation>English translation: the TALMERO team</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TabConfiguration</name>
-        <message>
-            <source>Из строки AS-BUILT</source>
-            <translation>From an AS-BUILT line</translation>
-        </message>
-        <message>
-            <source>Из файла:</source>
-            <translation>From file:</translation>
-        </message>
-        <message>
-            <source>Так страница показывает его, пока оно не прочитано из машины или не записано</source>
-            <translation>The page shows this until it is read from the car or written</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TabDiagnostics</name>
-        <message>
-            <source>Diagnostic errors in modules</source>
-            <translation>Trouble codes</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Read</translation>
-        </message>
-        <message>
-            <source>Crear</source>
-            <translation>Clear</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Stop the reading after the module being read</source>
-            <translation>Stop reading after the current module</translation>
-        </message>
-        <message>
-            <source>Module %1 of %2: %3</source>
-            <translation>Module %1 of %2: %3</translation>
-        </message>
-        <message>
-            <source>История...</source>
-            <translation>History...</translation>
-        </message>
-        <message>
-            <source>Все сохранённые чтения кодов ошибок; экспорт в текст или CSV</source>
-            <translation>Every trouble code reading kept; export as text or CSV</translation>
-        </message>
-        <message>
-            <source>! Чтение кодов не сохранено в истории: %1</source>
-            <translation>! The trouble code reading was not saved in the history: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::app::TabService</name>
-        <message>
-            <source>Restart module</source>
-            <translation>Restart module</translation>
-        </message>
-        <message>
-            <source> Type module </source>
-            <translation> Module </translation>
-        </message>
-        <message>
-            <source> Read code VIN </source>
-            <translation> Read VIN </translation>
-        </message>
-        <message>
-            <source>Read module</source>
-            <translation>Read module</translation>
-        </message>
-        <message>
-            <source>Allow to change the address in the code VIN</source>
-            <translation>Allow changing the VIN address</translation>
-        </message>
-        <message>
-            <source> Manual configuration </source>
-            <translation> Manual configuration </translation>
-        </message>
-        <message>
-            <source>Read from module</source>
-            <translation>Read from module</translation>
-        </message>
-        <message>
-            <source>Allow change the BIN-HEX calculator</source>
-            <translation>Click to edit in the BIN-HEX calculator</translation>
-        </message>
-        <message>
-            <source>Allow to change the address configuration</source>
-            <translation>Allow changing the configuration address</translation>
-        </message>
-        <message>
-            <source>Write to module</source>
-            <translation>Write to module</translation>
-        </message>
-        <message>
-            <source>addres</source>
-            <translation>address</translation>
-        </message>
-        <message>
-            <source>address</source>
-            <translation>address</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::link::Adapter</name>
-        <message>
-            <source>! Запрос изменения модуля без проверки не отправлен: %1</source>
-            <translation>! A module-changing request without checks was not sent: %1</translation>
-        </message>
-        <message>
-            <source>! Команда с управляющими или непечатаемыми символами не отправлена: %1</source>
-            <translation>! A command with control or non-printable characters was not sent: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>talmero::link::SerialChannel</name>
-        <message>
-            <source>Ошибка открытия порта</source>
-            <translation>Could not open the port</translation>
-        </message>
-        <message>
-            <source>Ошибка открытия порта: нет прав доступа к %1.
+If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Английский перевод: команда TALMERO</source>
+        <translation>English translation: the TALMERO team</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TabConfiguration</name>
+    <message>
+        <source>Из строки AS-BUILT</source>
+        <translation>From an AS-BUILT line</translation>
+    </message>
+    <message>
+        <source>Из файла:</source>
+        <translation>From file:</translation>
+    </message>
+    <message>
+        <source>Так страница показывает его, пока оно не прочитано из машины или не записано</source>
+        <translation>The page shows this until it is read from the car or written</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TabDiagnostics</name>
+    <message>
+        <source>Diagnostic errors in modules</source>
+        <translation>Trouble codes</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Crear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stop the reading after the module being read</source>
+        <translation>Stop reading after the current module</translation>
+    </message>
+    <message>
+        <source>Module %1 of %2: %3</source>
+        <translation>Module %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>История...</source>
+        <translation>History...</translation>
+    </message>
+    <message>
+        <source>Все сохранённые чтения кодов ошибок; экспорт в текст или CSV</source>
+        <translation>Every trouble code reading kept; export as text or CSV</translation>
+    </message>
+    <message>
+        <source>! Чтение кодов не сохранено в истории: %1</source>
+        <translation>! The trouble code reading was not saved in the history: %1</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TabService</name>
+    <message>
+        <source>Restart module</source>
+        <translation>Restart module</translation>
+    </message>
+    <message>
+        <source> Type module </source>
+        <translation> Module </translation>
+    </message>
+    <message>
+        <source> Read code VIN </source>
+        <translation> Read VIN </translation>
+    </message>
+    <message>
+        <source>Read module</source>
+        <translation>Read module</translation>
+    </message>
+    <message>
+        <source>Allow to change the address in the code VIN</source>
+        <translation>Allow changing the VIN address</translation>
+    </message>
+    <message>
+        <source> Manual configuration </source>
+        <translation> Manual configuration </translation>
+    </message>
+    <message>
+        <source>Read from module</source>
+        <translation>Read from module</translation>
+    </message>
+    <message>
+        <source>Allow change the BIN-HEX calculator</source>
+        <translation>Click to edit in the BIN-HEX calculator</translation>
+    </message>
+    <message>
+        <source>Allow to change the address configuration</source>
+        <translation>Allow changing the configuration address</translation>
+    </message>
+    <message>
+        <source>Write to module</source>
+        <translation>Write to module</translation>
+    </message>
+    <message>
+        <source>addres</source>
+        <translation>address</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>address</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::link::Adapter</name>
+    <message>
+        <source>! Запрос изменения модуля без проверки не отправлен: %1</source>
+        <translation>! A module-changing request without checks was not sent: %1</translation>
+    </message>
+    <message>
+        <source>! Команда с управляющими или непечатаемыми символами не отправлена: %1</source>
+        <translation>! A command with control or non-printable characters was not sent: %1</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::link::SerialChannel</name>
+    <message>
+        <source>Ошибка открытия порта</source>
+        <translation>Could not open the port</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: нет прав доступа к %1.
 В Linux добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.</source>
-            <translation>Could not open the port: no permission to access %1.
+        <translation>Could not open the port: no permission to access %1.
 On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and log in again.</translation>
-        </message>
-        <message>
-            <source>Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.</source>
-            <translation>Could not open the port: %1 is in use by another program. Close it and connect again.</translation>
-        </message>
-        <message>
-            <source>Ошибка настройки параметров порта</source>
-            <translation>Could not set the port parameters</translation>
-        </message>
-        <message>
-            <source>Ошибка сброса порта</source>
-            <translation>Could not reset the port</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.</source>
+        <translation>Could not open the port: %1 is in use by another program. Close it and connect again.</translation>
+    </message>
+    <message>
+        <source>Ошибка настройки параметров порта</source>
+        <translation>Could not set the port parameters</translation>
+    </message>
+    <message>
+        <source>Ошибка сброса порта</source>
+        <translation>Could not reset the port</translation>
+    </message>
+</context>
 </TS>

@@ -149,7 +149,7 @@ int runRestoreCommand(CommandContext& ctx)
             return ctx.usage(QStringLiteral("--only: unknown module address ") + address);
     }
     try {
-        CarLink car(ctx.args.port, ctx.args.baud, ctx.host);
+        CarLink car(ctx.args.port, ctx.args.baud, ctx.args.busSwitch, ctx.host);
         car.state.carVIN = ctx.args.vin;
         return restore(ctx, car);
     } catch (const link::LinkError& e) {

@@ -153,13 +153,14 @@ bool Journal::openFile()
 }
 
 // Whether the file holds our table, or nothing yet (a new file). Another program's
-// database holds tables of its own.
+// database holds tables of its own; the trouble-code readings share this file.
 bool Journal::ours(QSqlDatabase& db)
 {
     const QStringList tables = db.tables();
     if (!tables.contains(QStringLiteral("writes"))) {
         for (const QString& table : tables) {
-            if (table != QLatin1String("batches") && table != QLatin1String("sqlite_sequence"))
+            if (table != QLatin1String("batches") && table != QLatin1String("sqlite_sequence")
+                && table != QLatin1String("dtc_readings"))
                 return false;
         }
         return true;
