@@ -46,6 +46,18 @@ trap 'exit 130' INT TERM
 now() { date +%s.%N; }
 elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
+# Processor time (user + system) of every finished child of this shell so far; less
+# disturbed by other work on the machine than the wall clock. Into $cpu_time, as a
+# subshell would count from zero.
+cpu_now() {
+    times >"$work/times"
+    cpu_time="$(awk 'NR == 2 { t = 0; for (i = 1; i <= 2; i++) { split($i, p, /[ms]/); t += p[1] * 60 + p[2] }
+                              printf "%.2f", t }' "$work/times")"
+}
+median() {
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 }
+        END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.2f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 
 # run LOG CMD...: runs a step with its output in LOG; on failure shows the end of LOG.
 run() {
@@ -86,18 +98,20 @@ run "$work/minimal-configure.log" \
     cmake -S "$minimal/src" -B "$minimal/build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 minimal_object="CMakeFiles/minimal.dir/minimal.cpp.o"
 minimal_times=()
+minimal_cpu=()
 # One sample per call; samples are spread around the long builds so that a change of
 # load during the run shows in the minimal figure as well.
 minimal_sample() {
     rm -f "$minimal/build/$minimal_object"
-    local t0 t1
-    t0="$(now)"
+    local t0 t1 c0 c1
+    cpu_now; c0="$cpu_time"; t0="$(now)"
     run "$work/minimal-build.log" ninja -C "$minimal/build" "$minimal_object"
-    t1="$(now)"
+    t1="$(now)"; cpu_now; c1="$cpu_time"
     minimal_times+=("$(elapsed "$t0" "$t1")")
+    minimal_cpu+=("$(elapsed "$c0" "$c1")")
 }
 
-declare -A configure_time build_time steps
+declare -A configure_time build_time build_cpu steps
 # timed_build NAME CONFIGURE_ARGS... -- BUILD_ARGS...
 timed_build() {
     local name="$1"; shift
@@ -105,13 +119,14 @@ timed_build() {
     while [ "$1" != "--" ]; do cfg+=("$1"); shift; done
     shift
     bld=("$@")
-    local dir="$work/$name" t0 t1 t2
+    local dir="$work/$name" t0 t1 t2 c1 c2
     echo "  $name: configuring and building in $dir ..." >&2
     t0="$(now)"
     run "$work/$name-configure.log" cmake -S "$source_dir" -B "$dir" -G Ninja "${cfg[@]}"
-    t1="$(now)"
+    t1="$(now)"; cpu_now; c1="$cpu_time"
     run "$work/$name-build.log" cmake --build "$dir" "${bld[@]}"
-    t2="$(now)"
+    t2="$(now)"; cpu_now; c2="$cpu_time"
+    build_cpu[$name]="$(elapsed "$c1" "$c2")"
     configure_time[$name]="$(elapsed "$t0" "$t1")"
     build_time[$name]="$(elapsed "$t1" "$t2")"
     steps[$name]="$(grep -o '^\[[0-9]*/[0-9]*\]' "$work/$name-build.log" | tail -n 1 | tr -d '[]' | cut -d/ -f2)"
@@ -134,13 +149,16 @@ if [ "$only" != "release" ]; then
 fi
 load_end="$(cut -d' ' -f1-3 /proc/loadavg)"
 
-minimal_median="$(printf '%s\n' "${minimal_times[@]}" | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.2f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }')"
+minimal_median="$(median "${minimal_times[@]}")"
+minimal_cpu_median="$(median "${minimal_cpu[@]}")"
 
 echo
 echo "Build times of $source_dir"
 echo "Machine: $jobs cores, $(g++ --version | head -n 1); load average at the end: $load_end"
-printf '%-34s %10s %10s %10s %8s %14s\n' "" "configure" "build" "total" "steps" "total/minimal"
-printf '%-34s %10s %10s %10s %8s %14s\n' "minimal Qt Widgets source (median)" "" "$minimal_median" "$minimal_median" "1" "1.0"
+row='%-34s %10s %10s %10s %14s %6s %10s %12s\n'
+printf "$row" "" "configure" "build" "total" "total/minimal" "steps" "build CPU" "CPU/minimal"
+printf "$row" "minimal Qt Widgets source (median)" "" "$minimal_median" "$minimal_median" "1.0" "1" \
+    "$minimal_cpu_median" "1.0"
 for name in release test; do
     [ -n "${build_time[$name]:-}" ] || continue
     case "$name" in
@@ -148,8 +166,11 @@ for name in release test; do
         test) label="sanitizers, with tests (test.sh)" ;;
     esac
     total="$(awk -v a="${configure_time[$name]}" -v b="${build_time[$name]}" 'BEGIN { printf "%.2f", a + b }')"
-    printf '%-34s %10s %10s %10s %8s %14s\n' "$label" "${configure_time[$name]}" "${build_time[$name]}" \
-        "$total" "${steps[$name]:-?}" "$(ratio "$total" "$minimal_median")"
+    printf "$row" "$label" "${configure_time[$name]}" "${build_time[$name]}" "$total" \
+        "$(ratio "$total" "$minimal_median")" "${steps[$name]:-?}" \
+        "${build_cpu[$name]}" "$(ratio "${build_cpu[$name]}" "$minimal_cpu_median")"
 done
-echo "Minimal source samples (s): ${minimal_times[*]}"
-echo "Times in seconds, wall clock; build = 'cmake --build' alone; ratios use the total."
+echo "Minimal source samples, wall (s): ${minimal_times[*]}; CPU (s): ${minimal_cpu[*]}"
+echo "Seconds. configure, build, total: wall clock (build = 'cmake --build' alone); the"
+echo "wall ratio divides the total. build CPU: user + system time of every compiler and"
+echo "linker of the build, summed over the cores (steadier on a loaded machine)."
