@@ -27,7 +27,7 @@ QLabel* wrapped(const QString& text, QWidget* parent, const char* name)
     return label;
 }
 
-QString moduleText(const QString& address)
+QString moduleHeading(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
     return m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QStringLiteral(", ") + address + QLatin1Char(')')
@@ -72,7 +72,7 @@ TFormRestore::TFormRestore(const config::RestorePlan& plan, const link::ChangeRe
         const QString address = m_partAddresses.value(i);
         QTreeWidgetItem*& module = modules[address];
         if (!module) {
-            module = new QTreeWidgetItem(TreeRestore, {moduleText(address)});
+            module = new QTreeWidgetItem(TreeRestore, {moduleHeading(address)});
             module->setData(0, Qt::UserRole, address);
             module->setFlags(module->flags() | Qt::ItemIsUserCheckable);
             module->setCheckState(0, Qt::Checked);
