@@ -37,7 +37,7 @@ QString outcomeText(safety::WriteOutcome outcome)
     return QString();
 }
 
-QString moduleName(const QString& address)
+QString moduleWithAddress(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
     return m ? m->name + QStringLiteral(" (") + address + QLatin1Char(')') : address;
@@ -137,7 +137,7 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
     if (!summary.agreed) {
         summary.notTried = plan.addresses();
         for (QString& address : summary.notTried)
-            address = moduleName(address);
+            address = moduleWithAddress(address);
         m_host.log(result.asked ? tr("* Восстановление отменено: ничего не записано")
                                 : tr("! Восстановление не начато: ничего не записано"));
         return summary;
@@ -168,7 +168,7 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
                 left = true;
             }
         }
-        const QString name = moduleName(address);
+        const QString name = moduleWithAddress(address);
         if (!why.isEmpty() && !failedYet) {
             summary.failed << name + QStringLiteral(": ") + why;
             failedYet = true;
