@@ -42,6 +42,33 @@ bool CliHost::acknowledge(const QString& text)
     return reply != QLatin1String("c") && reply != QLatin1String("cancel");
 }
 
+QString partText(const link::ChangeRequest::Part& part)
+{
+    QString text = part.subject + QLatin1Char('\n');
+    for (const QString& change : part.changes)
+        text += QStringLiteral("  ") + change + QLatin1Char('\n');
+    text += QStringLiteral("  ") + part.oldHex + QStringLiteral(" -> ") + part.newHex + QLatin1Char('\n');
+    for (const QString& warning : part.warnings)
+        text += QStringLiteral("  ! ") + warning + QLatin1Char('\n');
+    return text;
+}
+
+bool answerYesNo(const QString& text, const QString& question, bool yes)
+{
+    std::fputs(qUtf8Printable(text + question), stderr);
+    if (yes) {
+        std::fputs("y\n", stderr);
+        std::fflush(stderr);
+        return true;
+    }
+    std::fflush(stderr);
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        return false; // no answer is no
+    const QString reply = QString::fromStdString(answer).trimmed().toLower();
+    return reply == QLatin1String("y") || reply == QLatin1String("yes");
+}
+
 bool CliHost::confirm(const link::ChangeRequest& request)
 {
     QString text = request.title + QLatin1Char('\n') + request.subject + QLatin1Char('\n');
@@ -51,32 +78,14 @@ bool CliHost::confirm(const link::ChangeRequest& request)
         text += QStringLiteral("  ") + request.oldHex + QStringLiteral(" -> ") + request.newHex + QLatin1Char('\n');
     for (const QString& warning : request.warnings)
         text += QStringLiteral("  ! ") + warning + QLatin1Char('\n');
-    for (const link::ChangeRequest::Part& part : request.parts) {
-        text += part.subject + QLatin1Char('\n');
-        for (const QString& change : part.changes)
-            text += QStringLiteral("  ") + change + QLatin1Char('\n');
-        text += QStringLiteral("  ") + part.oldHex + QStringLiteral(" -> ") + part.newHex + QLatin1Char('\n');
-        for (const QString& warning : part.warnings)
-            text += QStringLiteral("  ! ") + warning + QLatin1Char('\n');
-    }
+    for (const link::ChangeRequest::Part& part : request.parts)
+        text += partText(part);
     if (!request.battery.isEmpty())
         text += QStringLiteral("battery ") + request.battery + QStringLiteral(" V\n");
     const char* question = request.kind == link::ChangeRequest::Kind::Clear     ? "Clear? [y/N] "
                            : request.kind == link::ChangeRequest::Kind::Restart ? "Restart? [y/N] "
                                                                                  : "Write? [y/N] ";
-    std::fputs(qUtf8Printable(text), stderr);
-    if (m_yes) {
-        std::fputs(qUtf8Printable(QString::fromLatin1(question) + QStringLiteral("y\n")), stderr);
-        std::fflush(stderr);
-        return true;
-    }
-    std::fputs(question, stderr);
-    std::fflush(stderr);
-    std::string answer;
-    if (!std::getline(std::cin, answer))
-        return false; // no answer is no
-    const QString reply = QString::fromStdString(answer).trimmed().toLower();
-    return reply == QLatin1String("y") || reply == QLatin1String("yes");
+    return answerYesNo(text, QString::fromLatin1(question), m_yes);
 }
 
 QString CliHost::failureSince(qsizetype from) const

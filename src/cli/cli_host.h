@@ -6,6 +6,13 @@
 
 namespace talmero::cli {
 
+// One block of a change as the command line lists it: the module and block, the options
+// that change, the bytes old -> new, and the warnings.
+QString partText(const link::ChangeRequest::Part& part);
+// Prints text and question on standard error and reads the answer from standard input:
+// "y" or "yes" agrees, anything else or the end of input does not; yes (--yes) answers y.
+bool answerYesNo(const QString& text, const QString& question, bool yes);
+
 // The log and the notices of a command-line run: both go to standard error. Without
 // --yes a notice waits for a line on standard input, as a message box waits for OK.
 class CliHost : public link::Host {

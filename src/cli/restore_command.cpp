@@ -6,10 +6,6 @@
 #include "link/modules.h"
 #include "safety/write_gate.h"
 
-#include <cstdio>
-#include <iostream>
-#include <string>
-
 namespace talmero::cli {
 
 namespace {
@@ -37,22 +33,13 @@ public:
         QString text = request.title + u'\n';
         if (m_plan->vinDiffers())
             text += config::planLines(*m_plan).first() + u'\n';
-        auto part = [&text](const QString& subject, const QStringList& changes, const QString& oldHex,
-                            const QString& newHex, const QStringList& warnings) {
-            text += subject + u'\n';
-            for (const QString& change : changes)
-                text += QStringLiteral("  ") + change + u'\n';
-            text += QStringLiteral("  ") + oldHex + QStringLiteral(" -> ") + newHex + u'\n';
-            for (const QString& warning : warnings)
-                text += QStringLiteral("  ! ") + warning + u'\n';
-        };
         qsizetype blocks = request.parts.size();
         if (request.parts.isEmpty()) {
-            part(request.subject, request.changes, request.oldHex, request.newHex, {});
+            text += partText({request.subject, request.changes, request.oldHex, request.newHex, {}});
             blocks = 1;
         }
         for (const link::ChangeRequest::Part& p : request.parts)
-            part(p.subject, p.changes, p.oldHex, p.newHex, p.warnings);
+            text += partText(p);
         for (const QString& warning : request.warnings)
             text += QStringLiteral("! ") + warning + u'\n';
         for (const config::RestorePlan::LeftOut& l : m_plan->leftOut)
@@ -64,18 +51,7 @@ public:
         QStringList modules = m_restore->partAddresses();
         modules.removeDuplicates();
         const QString question = QStringLiteral("Restore %1 blocks to %2 modules? [y/N] ").arg(blocks).arg(modules.size());
-        std::fputs(qUtf8Printable(text + question), stderr);
-        if (m_yes) {
-            std::fputs("y\n", stderr);
-            std::fflush(stderr);
-            return true;
-        }
-        std::fflush(stderr);
-        std::string answer;
-        if (!std::getline(std::cin, answer))
-            return false; // no answer is no
-        const QString reply = QString::fromStdString(answer).trimmed().toLower();
-        return reply == QLatin1String("y") || reply == QLatin1String("yes");
+        return answerYesNo(text, question, m_yes);
     }
     QList<bool> chooseParts(const link::ChangeRequest& request) override
     {
