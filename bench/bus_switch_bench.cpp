@@ -8,6 +8,7 @@
 #include "link/adapter.h"
 #include "link/bus_switch.h"
 #include "link/host.h"
+#include "silent_host.h"
 #include "link/modules.h"
 #include "link/serial_channel.h"
 #include "link/session.h"
@@ -23,14 +24,6 @@
 namespace {
 
 constexpr int kLatencyMs = 30;
-
-class SilentHost : public talmero::link::Host {
-public:
-    void log(const QString&) override {}
-    void notify(const QString&) override {}
-    bool confirm(const talmero::link::ChangeRequest&) override { return false; }
-    bool ask(const QString&) override { return false; }
-};
 
 class NoMemo : public talmero::diag::DtcMemo {
 public:

@@ -2,6 +2,7 @@
 // against the raw round trip of the same bytes over the same pseudo-terminal.
 #include "link/adapter.h"
 #include "link/host.h"
+#include "silent_host.h"
 #include "link/serial_channel.h"
 
 #include <QCoreApplication>
@@ -19,14 +20,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class SilentHost : public talmero::link::Host {
-public:
-    void log(const QString&) override {}
-    void notify(const QString&) override {}
-    bool confirm(const talmero::link::ChangeRequest&) override { return false; }
-    bool ask(const QString&) override { return false; }
-};
 
 double medianMs(std::vector<double> v)
 {

@@ -129,22 +129,21 @@ void TFormCompare::ButtonCompareCarClick()
 
 bool TFormCompare::setLeftFile(const QString& path)
 {
-    std::optional<config::VehicleConfig> file = config::readVehicleFile(path, m_main.host());
-    if (!file)
-        return false;
-    m_left = std::move(file);
-    LabelCompareLeft->setText(m_left->source);
-    showComparison();
-    return true;
+    return takeFile(path, m_left, LabelCompareLeft);
 }
 
 bool TFormCompare::setRightFile(const QString& path)
 {
+    return takeFile(path, m_right, LabelCompareRight);
+}
+
+bool TFormCompare::takeFile(const QString& path, std::optional<config::VehicleConfig>& side, QLabel* label)
+{
     std::optional<config::VehicleConfig> file = config::readVehicleFile(path, m_main.host());
     if (!file)
         return false;
-    m_right = std::move(file);
-    LabelCompareRight->setText(m_right->source);
+    side = std::move(file);
+    label->setText(side->source);
     showComparison();
     return true;
 }

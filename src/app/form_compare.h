@@ -35,6 +35,8 @@ public Q_SLOTS:
 
 private:
     void showComparison();
+    // Reads a file for one side; a file that cannot be read leaves the side as it was.
+    bool takeFile(const QString& path, std::optional<config::VehicleConfig>& side, QLabel* label);
     QString chooseFile();
 
     TFormMain& m_main;

@@ -635,23 +635,30 @@ WriteResult WriteGate::restore(const JournalEntry& row,
     return writeBlock(w);
 }
 
-bool WriteGate::confirmClearing(const QStringList& modules)
+// A restart or clearing: only with a journal to record it and a battery that allows it,
+// whose voltage the question shows.
+bool WriteGate::askForChange(link::ChangeRequest request)
 {
-    m_clearingAgreed = false;
     m_declined = false;
     if (!journalReady())
         return false;
     const std::optional<double> volts = battery();
     if (!batteryAllows(volts))
         return false;
+    request.battery = QString::number(*volts, 'f', 1);
+    const bool agreed = m_host.confirm(request);
+    m_declined = !agreed;
+    return agreed;
+}
+
+bool WriteGate::confirmClearing(const QStringList& modules)
+{
     link::ChangeRequest request;
     request.title = tr("Стирание кодов ошибок");
     request.subject = tr("Коды ошибок будут стёрты в модулях:");
     request.changes = modules;
     request.kind = link::ChangeRequest::Kind::Clear;
-    request.battery = QString::number(*volts, 'f', 1);
-    m_clearingAgreed = m_host.confirm(request);
-    m_declined = !m_clearingAgreed;
+    m_clearingAgreed = askForChange(request);
     return m_clearingAgreed;
 }
 
@@ -666,20 +673,11 @@ QString WriteGate::clearCodes(const QString& address)
 
 bool WriteGate::confirmRestart(const QString& module, const QString& address)
 {
-    m_restartAgreed = false;
-    m_declined = false;
-    if (!journalReady())
-        return false;
-    const std::optional<double> volts = battery();
-    if (!batteryAllows(volts))
-        return false;
     link::ChangeRequest request;
     request.title = tr("Перезагрузка модуля");
     request.subject = module;
     request.kind = link::ChangeRequest::Kind::Restart;
-    request.battery = QString::number(*volts, 'f', 1);
-    m_restartAgreed = m_host.confirm(request);
-    m_declined = !m_restartAgreed;
+    m_restartAgreed = askForChange(request);
     m_restartAddress = address;
     return m_restartAgreed;
 }

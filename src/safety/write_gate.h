@@ -9,6 +9,7 @@
 
 namespace talmero::link {
 class Host;
+struct ChangeRequest;
 class Session;
 struct LinkState;
 } // namespace talmero::link
@@ -163,6 +164,7 @@ private:
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown
     bool journalReady();
+    bool askForChange(link::ChangeRequest request);
     QString send(const QString& command);
     QString sendChange(const QString& command);
     void settleRows(const QString& address, const QString& block, const QString& held);
