@@ -188,10 +188,6 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
         <translation>the module refused the write</translation>
     </message>
     <message>
-        <source>нет ответа, модуль содержит прежние данные</source>
-        <translation>no answer, the module holds its old content</translation>
-    </message>
-    <message>
         <source>после записи модуль содержит другие данные</source>
         <translation>after the write the module holds other content</translation>
     </message>
@@ -242,6 +238,30 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>блок %1: %2</source>
         <translation>block %1: %2</translation>
+    </message>
+    <message>
+        <source>нет ответа; прочитан после записи: модуль содержит прежние данные</source>
+        <translation>no answer; read back after the write: the module holds its old content</translation>
+    </message>
+    <message>
+        <source>не прочитан после записи: что содержит модуль, неизвестно</source>
+        <translation>not read back after the write: what the module holds is unknown</translation>
+    </message>
+    <message>
+        <source>! Итог записи не внесён в журнал: </source>
+        <translation>! The outcome of the write is not in the journal: </translation>
+    </message>
+    <message>
+        <source>копия не читается так, как записана</source>
+        <translation>the copy does not read back as it was written</translation>
+    </message>
+    <message>
+        <source>! Не прочитаны из автомобиля: %1. Восстановление не начато, ничего не записано</source>
+        <translation>! Not read from the car: %1. The restore was not started, nothing was written</translation>
+    </message>
+    <message>
+        <source>не прочитан из автомобиля</source>
+        <translation>not read from the car</translation>
     </message>
 </context>
 <context>
@@ -1202,10 +1222,6 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
 <context>
     <name>RestorePlan</name>
     <message>
-        <source>%1, блок %2: не прочитан из автомобиля</source>
-        <translation>%1, block %2: not read from the car</translation>
-    </message>
-    <message>
         <source>%1, блок %2: в файле %3 байт, модуль содержит %4 байт</source>
         <translation>%1, block %2: the file holds %3 bytes, the module %4 bytes</translation>
     </message>
@@ -1236,6 +1252,18 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>Блоки, не относящиеся к конфигурации, не записываются никогда: </source>
         <translation>Blocks that are not configuration are never written: </translation>
+    </message>
+    <message>
+        <source>неизвестен: модули расходятся (%1)</source>
+        <translation>unknown: its modules disagree (%1)</translation>
+    </message>
+    <message>
+        <source>! Не восстанавливается: %1 блок %2 отличается; его не записывает ни одна страница</source>
+        <translation>! Not restored: %1 block %2 differs; no page writes it</translation>
+    </message>
+    <message>
+        <source>! Модуль %1 не прочитан из автомобиля</source>
+        <translation>! Module %1 was not read from the car</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1497,10 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
         <source>* VIN в копии: %1, прочитанный из модулей автомобиля</source>
         <translation>* VIN in the backup: %1, as read from the car&apos;s modules</translation>
     </message>
+    <message>
+        <source>! Модули автомобиля расходятся в VIN (%1): в копии указанный при подключении %2</source>
+        <translation>! The car&apos;s modules disagree on the VIN (%1): the backup carries the one given at connecting, %2</translation>
+    </message>
 </context>
 <context>
     <name>VehicleConfig</name>
@@ -1507,6 +1539,13 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>! Не прочитаны: </source>
         <translation>! Not read: </translation>
+    </message>
+</context>
+<context>
+    <name>VehicleData</name>
+    <message>
+        <source>нет свободного имени файла</source>
+        <translation>no free file name</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1729,14 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
         <translation>! The module&apos;s block changed since it was read (%1): not written</translation>
+    </message>
+    <message>
+        <source>Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен</source>
+        <translation>The car&apos;s modules disagree on the VIN (%1): the car&apos;s VIN is unknown</translation>
+    </message>
+    <message>
+        <source>Отмена записи нескольких блоков вместе: %1</source>
+        <translation>Undoing several blocks together: %1</translation>
     </message>
 </context>
 <context>
@@ -2034,9 +2081,12 @@ New:     </translation>
         <source>; восстановление</source>
         <translation>; restore</translation>
     </message>
-    <message>
-        <source>%1 (together: #%2)</source>
-        <translation>%1 (together: #%2)</translation>
+    <message numerus="yes">
+        <source>%n blocks together (#%1)</source>
+        <translation>
+            <numerusform>%n block together (#%1)</numerusform>
+            <numerusform>%n blocks together (#%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2125,10 +2175,6 @@ New:     </translation>
         <translation>Not written: %1</translation>
     </message>
     <message>
-        <source>Blocks no configuration page writes are never written: %1</source>
-        <translation>Blocks no configuration page writes are never written: %1</translation>
-    </message>
-    <message>
         <source>Battery %1 V</source>
         <translation>Battery %1 V</translation>
     </message>
@@ -2151,6 +2197,10 @@ New:     </translation>
     <message>
         <source>The car&apos;s configuration before the restore: %1</source>
         <translation>The car&apos;s configuration before the restore: %1</translation>
+    </message>
+    <message>
+        <source>These are another car&apos;s settings: write them to this car</source>
+        <translation>These are another car&apos;s settings: write them to this car</translation>
     </message>
 </context>
 <context>
@@ -2273,6 +2323,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Так страница показывает его, пока оно не прочитано из машины или не записано</source>
         <translation>The page shows this until it is read from the car or written</translation>
+    </message>
+    <message>
+        <source>* Страница %1 очищена: модуль %2 изменён другой записью; прочитайте конфигурацию снова</source>
+        <translation>* Page %1 emptied: module %2 was changed by another write; read the configuration again</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace talmero::app {
@@ -75,17 +75,16 @@ TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
     LabelHistory->setWordWrap(true);
     layout->addWidget(LabelHistory);
 
-    TableHistory = named(new QTableWidget(0, 5, this), "TableHistory");
-    TableHistory->setHorizontalHeaderLabels({tr("Time"), tr("Module"),
-                                             tr("Block"), tr("Old → new"),
-                                             tr("Outcome")});
-    TableHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TableHistory->setSelectionMode(QAbstractItemView::SingleSelection);
-    TableHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TableHistory->verticalHeader()->hide();
-    TableHistory->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TableHistory->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(TableHistory, 1);
+    TreeHistory = named(new QTreeWidget(this), "TreeHistory");
+    TreeHistory->setColumnCount(5);
+    TreeHistory->setHeaderLabels({tr("Time"), tr("Module"), tr("Block"), tr("Old → new"), tr("Outcome")});
+    TreeHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TreeHistory->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeHistory->setRootIsDecorated(true);
+    TreeHistory->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TreeHistory->header()->setStretchLastSection(true);
+    layout->addWidget(TreeHistory, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     ButtonRestore = named(buttons->addButton(tr("Restore"), QDialogButtonBox::ActionRole),
@@ -95,7 +94,7 @@ TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ButtonRestore, &QPushButton::clicked, this, &TFormHistory::ButtonRestoreClick);
-    connect(TableHistory, &QTableWidget::currentCellChanged, this, [this] { updateRestore(); });
+    connect(TreeHistory, &QTreeWidget::currentItemChanged, this, [this] { updateRestore(); });
     layout->addWidget(buttons);
     reload();
 }
@@ -104,7 +103,7 @@ void TFormHistory::reload()
 {
     const link::LinkState& state = m_main.state();
     safety::WriteGate* gate = m_main.gate();
-    m_vin = gate ? gate->knownVin() : (state.vinFromCar.isEmpty() ? state.carVIN : state.vinFromCar);
+    m_vin = gate ? gate->knownVin() : state.vinOrTyped();
     safety::Journal journal(m_main.journalPath(), safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(m_vin);
     m_entries = entries.value_or(QList<safety::JournalEntry>());
@@ -112,11 +111,14 @@ void TFormHistory::reload()
         LabelHistory->setText(tr("! Журнал записей недоступен: ") + journal.error());
     else
         LabelHistory->setText(tr("Writes to the car %1, newest first: %2").arg(m_vin).arg(m_entries.size()));
-    TableHistory->setRowCount(int(m_entries.size()));
+    TreeHistory->clear();
+    // The rows of one confirmation (a restore, both doors) are one entry that expands.
+    QHash<qint64, QTreeWidgetItem*> batches;
     for (int row = 0; row < int(m_entries.size()); ++row) {
         const safety::JournalEntry& e = m_entries[row];
+        const safety::RowState rowState = safety::WriteGate::stateOf(e, m_entries, m_vin);
         QString outcome = outcomeText(e);
-        switch (safety::WriteGate::stateOf(e, m_entries, m_vin)) {
+        switch (rowState) {
         case safety::RowState::Undone:
             outcome += tr("; отменено восстановлением");
             break;
@@ -129,51 +131,81 @@ void TFormHistory::reload()
         default:
             break;
         }
-        if (e.batch != 0)
-            outcome = tr("%1 (together: #%2)").arg(outcome).arg(e.batch);
+        QTreeWidgetItem* parent = nullptr;
+        if (e.batch != 0) {
+            QTreeWidgetItem*& batch = batches[e.batch];
+            if (!batch) {
+                batch = new QTreeWidgetItem(TreeHistory, {localTime(e.time), QString(), QString(), QString(), QString()});
+                batch->setData(0, Qt::UserRole, row);
+            }
+            parent = batch;
+            batch->setText(1, tr("%n blocks together (#%1)", nullptr, batch->childCount() + 1).arg(e.batch));
+        }
         const QStringList cells = {localTime(e.time), moduleText(e.address), e.block, kindText(e), outcome};
-        const bool undone = safety::WriteGate::stateOf(e, m_entries, m_vin) == safety::RowState::Undone;
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            if (undone)
-                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            TableHistory->setItem(row, column, item);
+        auto* item = parent ? new QTreeWidgetItem(parent, cells) : new QTreeWidgetItem(TreeHistory, cells);
+        item->setData(0, Qt::UserRole, row);
+        if (rowState == safety::RowState::Undone) {
+            for (int column = 0; column < cells.size(); ++column)
+                item->setForeground(column, palette().color(QPalette::Disabled, QPalette::Text));
         }
     }
-    if (!m_entries.isEmpty())
-        TableHistory->selectRow(0);
+    if (TreeHistory->topLevelItemCount() > 0)
+        TreeHistory->setCurrentItem(TreeHistory->topLevelItem(0));
     updateRestore();
 }
 
-// Only a write that changed something (or may have) and is not undone is offered.
+// The row an item stands for; a batch entry stands for its newest row.
+const safety::JournalEntry* TFormHistory::currentEntry() const
+{
+    const QTreeWidgetItem* item = TreeHistory->currentItem();
+    if (!item)
+        return nullptr;
+    const int row = item->data(0, Qt::UserRole).toInt();
+    return row >= 0 && row < int(m_entries.size()) ? &m_entries[row] : nullptr;
+}
+
+// Only a write that changed something (or may have) and is not undone is offered; a
+// batch while any of its rows is.
 void TFormHistory::updateRestore()
 {
-    const int row = TableHistory->currentRow();
     bool offered = false;
-    if (m_main.gate() && row >= 0 && row < int(m_entries.size())) {
-        const safety::RowState state = safety::WriteGate::stateOf(m_entries[row], m_entries, m_vin);
-        offered = state == safety::RowState::Done || state == safety::RowState::Unknown;
+    if (const safety::JournalEntry* entry = currentEntry(); entry && m_main.gate()) {
+        for (const safety::JournalEntry& e : m_entries) {
+            if (e.id != entry->id && (entry->batch == 0 || e.batch != entry->batch))
+                continue;
+            const safety::RowState state = safety::WriteGate::stateOf(e, m_entries, m_vin);
+            offered = offered || state == safety::RowState::Done || state == safety::RowState::Unknown;
+        }
     }
     ButtonRestore->setEnabled(offered);
 }
 
 void TFormHistory::ButtonRestoreClick()
 {
-    const int row = TableHistory->currentRow();
-    if (row < 0 || row >= int(m_entries.size()))
+    const safety::JournalEntry* current = currentEntry();
+    if (!current)
         return;
-    const safety::JournalEntry entry = m_entries[row];
+    // A batch entry whose newest row is undone already starts at a row that is not.
+    safety::JournalEntry entry = *current;
+    for (const safety::JournalEntry& e : m_entries) {
+        const safety::RowState state = safety::WriteGate::stateOf(e, m_entries, m_vin);
+        if ((e.id == entry.id || (entry.batch != 0 && e.batch == entry.batch))
+            && (state == safety::RowState::Done || state == safety::RowState::Unknown)) {
+            entry = e;
+            break;
+        }
+    }
     m_main.runOperation([this, &entry] {
         safety::WriteGate* gate = m_main.gate();
         if (!gate)
             return;
-        const auto describe = config::changeDescriber(entry.address, entry.block, entry.oldHex);
-        const safety::WriteResult result = gate->restore(entry, describe);
-        // The block changed since: the confirmation says so, and going on takes its tick.
-        const bool changedSince = result.outcome == safety::WriteOutcome::NotSent && !result.heldHex.isEmpty()
-            && result.heldHex != entry.newHex && result.heldHex != entry.oldHex;
+        const safety::BatchResult result = gate->undo(entry, config::describeUndo);
+        // One block changed since: the confirmation says so, and going on takes its tick.
+        const safety::WriteResult one = result.results.value(0);
+        const bool changedSince = result.results.size() == 1 && one.outcome == safety::WriteOutcome::NotSent
+            && !one.heldHex.isEmpty() && one.heldHex != entry.newHex && one.heldHex != entry.oldHex;
         if (changedSince)
-            gate->restore(entry, describe, true);
+            gate->undo(entry, config::describeUndo, true);
     });
     reload();
 }

@@ -6,15 +6,16 @@
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTreeWidget;
 
 namespace talmero::app {
 
 class TFormMain;
 
 // The journal of writes to the connected car, newest first, in local time with the
-// module's name and the outcome in words; undone rows are greyed, writes whose answer never
-// came read as unknown. "Restore" writes an entry's old content back through the write gate.
+// module's name and the outcome in words; the rows of one confirmation are one entry that
+// expands, undone rows are greyed, writes whose answer never came read as unknown.
+// "Restore" writes an entry's old content back through the write gate (a batch's whole).
 class TFormHistory : public QDialog {
     Q_OBJECT
 public:
@@ -28,12 +29,13 @@ public Q_SLOTS:
 
 private:
     void updateRestore();
+    const safety::JournalEntry* currentEntry() const;
 
     TFormMain& m_main;
     QString m_vin;
     QList<safety::JournalEntry> m_entries;
     QLabel* LabelHistory = nullptr;
-    QTableWidget* TableHistory = nullptr;
+    QTreeWidget* TreeHistory = nullptr;
     QPushButton* ButtonRestore = nullptr;
 };
 

@@ -68,6 +68,11 @@ TFormMain::TFormMain(Program& program) : m_program(program), m_operations(*this)
     buildControls();
     resize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
     m_host = std::make_unique<WindowHost>(*this, *MemoLOG, m_operations);
+    // An undo, a restore or a block written by hand leaves a page showing that module stale.
+    m_host->onBlockWritten = [this](const QString& address) {
+        if (auto* configuration = findChild<TabConfiguration*>())
+            configuration->blockWritten(address);
+    };
 }
 
 TFormMain::~TFormMain() = default;
@@ -176,7 +181,7 @@ safety::WriteGate* TFormMain::gate()
 
 QString TFormMain::journalPath() const
 {
-    return m_demoConnected ? safety::Journal::demoPathFor(m_journalPath) : m_journalPath;
+    return safety::journalFor(m_demoConnected, m_journalPath).path;
 }
 
 void TFormMain::openConnection(const QString& portText, int baudRate)
@@ -185,11 +190,10 @@ void TFormMain::openConnection(const QString& portText, int baudRate)
     m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs,
                                                 ConnectionSettings::load().busSwitch, *m_host);
     m_demoConnected = Connection::isDemoEntry(portText);
-    safety::SafetySettings settings;
-    settings.minVoltage = ConnectionSettings::load().minVoltage;
-    settings.journalPath = journalPath();
+    const safety::SafetySettings settings(safety::journalFor(m_demoConnected, m_journalPath),
+                                          ConnectionSettings::load().minVoltage);
     m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
-    m_state.vinFromCar.clear();
+    m_state.moduleVins.clear();
     m_state.online = true;
 }
 
@@ -323,6 +327,7 @@ void TFormMain::BitBtnSaveAutoClick()
                                            .arg(config::qs(module.title)));
         });
         backup.setFallbackAllowed(false); // the folder the user chose, or a message
+        backup.learnInto(m_state);
         const QString path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
         if (!path.isEmpty())
             ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());

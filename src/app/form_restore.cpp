@@ -7,6 +7,7 @@
 #include "link/modules.h"
 #include "safety/write_gate.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -46,7 +47,7 @@ TFormRestore::TFormRestore(const config::RestorePlan& plan, const link::ChangeRe
     auto* layout = new QVBoxLayout(this);
 
     if (plan.vinDiffers()) {
-        QLabel* vin = wrapped(config::planLines(plan).first().mid(2), this, "LabelRestoreVIN");
+        QLabel* vin = wrapped(config::vinLine(plan).mid(2), this, "LabelRestoreVIN");
         vin->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
         layout->addWidget(vin);
     }
@@ -95,8 +96,8 @@ TFormRestore::TFormRestore(const config::RestorePlan& plan, const link::ChangeRe
     QStringList notes = request.warnings;
     for (const config::RestorePlan::LeftOut& l : plan.leftOut)
         notes << tr("Not written: %1").arg(l.text);
-    if (!plan.neverWritten.isEmpty())
-        notes << tr("Blocks no configuration page writes are never written: %1").arg(plan.neverWritten.join(QStringLiteral(", ")));
+    for (const QString& line : config::neverWrittenLines(plan))
+        notes << line.mid(2);
     if (!request.battery.isEmpty())
         notes << tr("Battery %1 V").arg(request.battery);
     layout->addWidget(wrapped(notes.join(u'\n'), this, "LabelRestoreNotes"));
@@ -113,7 +114,26 @@ TFormRestore::TFormRestore(const config::RestorePlan& plan, const link::ChangeRe
     connect(TreeRestore, &QTreeWidget::itemChanged, this, [this, agree] {
         agree->setEnabled(chosenParts(true).contains(true));
     });
+    // Another car's settings go on only by a deliberate tick, as --other-car on the command
+    // line: until then no module is ticked and none can be.
+    if (plan.vinDiffers()) {
+        CheckRestoreOtherCar = named(new QCheckBox(tr("These are another car's settings: write them to this car"), this),
+                                     "CheckRestoreOtherCar");
+        layout->addWidget(CheckRestoreOtherCar);
+        setModulesTicked(false, false);
+        connect(CheckRestoreOtherCar, &QCheckBox::toggled, this, [this](bool on) { setModulesTicked(on, on); });
+    }
+    agree->setEnabled(chosenParts(true).contains(true));
     layout->addWidget(buttons);
+}
+
+void TFormRestore::setModulesTicked(bool ticked, bool enabled)
+{
+    for (int i = 0; i < TreeRestore->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = TreeRestore->topLevelItem(i);
+        item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+        item->setDisabled(!enabled);
+    }
 }
 
 QList<bool> TFormRestore::chosenParts() const
@@ -124,6 +144,8 @@ QList<bool> TFormRestore::chosenParts() const
 QList<bool> TFormRestore::chosenParts(bool) const
 {
     QList<bool> flags;
+    if (CheckRestoreOtherCar && !CheckRestoreOtherCar->isChecked())
+        return QList<bool>(m_partAddresses.size(), false);
     for (const QString& address : m_partAddresses) {
         bool ticked = false;
         for (int i = 0; i < TreeRestore->topLevelItemCount(); ++i) {
@@ -186,9 +208,9 @@ void restoreCar(TFormMain& main, const QString& path)
         }
         RestoreConfirmation confirmation(*plan, restore, &main);
         const config::RestoreSummary summary = restore.run(*plan, true);
-        if (plan->writes.isEmpty())
+        if (plan->writes.isEmpty() && plan->unread.isEmpty())
             result << TFormRestore::tr("The car already holds the file's configuration blocks.");
-        else if (!summary.agreed)
+        else if (!summary.agreed && summary.failed.isEmpty())
             return;
         if (!summary.savedAs.isEmpty())
             result << TFormRestore::tr("The car's configuration before the restore: %1").arg(summary.savedAs);

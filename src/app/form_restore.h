@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QTreeWidget;
 
 namespace talmero::app {
@@ -12,7 +13,9 @@ namespace talmero::app {
 class TFormMain;
 
 // The restore's one confirmation: another car's VIN first, then each module with a tick
-// (all ticked) and its blocks' option changes and bytes, then what is not written.
+// and its blocks' option changes and bytes, then what is not written. The modules start
+// ticked; for another car's file they start unticked and locked until the user ticks
+// "These are another car's settings".
 class TFormRestore : public QDialog {
     Q_OBJECT
 public:
@@ -26,8 +29,11 @@ public:
 private:
     QList<bool> chosenParts(bool ticked) const;
 
+    void setModulesTicked(bool ticked, bool enabled);
+
     QStringList m_partAddresses;
     QTreeWidget* TreeRestore = nullptr;
+    QCheckBox* CheckRestoreOtherCar = nullptr;
 };
 
 // "Restore from backup…": reads the car, plans, asks once, writes through the gate and

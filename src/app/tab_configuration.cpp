@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 namespace talmero::app {
@@ -169,10 +170,24 @@ void TabConfiguration::ButtonCONFreadClick()
     showSource(QString()); // the car's own content now, or nothing
 }
 
+void TabConfiguration::blockWritten(const QString& address)
+{
+    if (m_writing || !m_panel->showsBlock())
+        return;
+    const config::PageInfo& info = config::pageInfo(m_page);
+    if (config::qs(info.addresses[0]) != address && config::qs(info.addresses[1]) != address)
+        return;
+    m_panel->clearCONF();
+    showSource(QString());
+    m_host->log(tr("* Страница %1 очищена: модуль %2 изменён другой записью; прочитайте конфигурацию снова")
+                    .arg(config::qs(info.caption), address));
+}
+
 void TabConfiguration::ButtonCONFwriteClick()
 {
     bool written = false;
     m_main.runOperation([this, &written] {
+        const QScopedValueRollback<bool> own(m_writing, true);
         if (safety::WriteGate* gate = m_main.gate())
             written = config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFwriteClick(m_page);
     });

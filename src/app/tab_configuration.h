@@ -31,6 +31,10 @@ public:
     WidgetOptionView& view() { return *m_view; }
     // The page shown (config::Page).
     int page() const { return m_page; }
+    // A write request went to this module from elsewhere (an undo, a restore, a block
+    // written by hand): a page showing it is emptied, so that it never writes back what it
+    // showed before. The page's own writes show what they read back instead.
+    void blockWritten(const QString& address);
 
 public Q_SLOTS:
     void ButtonCONFreadClick();
@@ -64,6 +68,7 @@ private:
     QTabWidget* TabbedCONF = nullptr;
     int m_page = 0;
     bool m_changingPage = false;
+    bool m_writing = false; // the page's own write is running
 };
 
 } // namespace talmero::app

@@ -138,7 +138,7 @@ void TabDiagnostics::keepReading()
         return;
     diag::DtcReading reading = m_codes->lastReading();
     const link::LinkState& state = m_form.state();
-    reading.vin = state.vinFromCar.isEmpty() ? state.carVIN : state.vinFromCar;
+    reading.vin = state.vinOrTyped();
     diag::DtcHistory history(diag::DtcHistory::pathOf(m_form.journalPath()));
     if (!history.add(reading))
         m_form.host().log(tr("! Чтение кодов не сохранено в истории: %1").arg(history.error()));

@@ -36,6 +36,13 @@ bool WindowHost::cancelRequested() const
     return m_operations.cancelRequested();
 }
 
+void WindowHost::blockWritten(const QString& address, const QString& block)
+{
+    Q_UNUSED(block);
+    if (onBlockWritten)
+        onBlockWritten(address);
+}
+
 bool WindowHost::confirm(const link::ChangeRequest& request)
 {
     return dialogs().confirm(&m_window, request);

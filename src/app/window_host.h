@@ -2,6 +2,8 @@
 
 #include "link/host.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace talmero::app {
@@ -21,6 +23,10 @@ public:
     bool acknowledge(const QString& text) override;
     bool ask(const QString& question) override;
     bool cancelRequested() const override;
+    void blockWritten(const QString& address, const QString& block) override;
+
+    // Told of every write request that went to a module's block.
+    std::function<void(const QString& address)> onBlockWritten;
 
 private:
     QWidget& m_window;

@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace talmero::cli {
 
 namespace {
@@ -125,9 +127,9 @@ struct CarCommand {
         codes.ButtonDTCClick();
         // Kept before anything else, also when the reading did not reach every module.
         diag::DtcReading reading = codes.lastReading();
-        reading.vin = car.state.vinFromCar.isEmpty() && ctx.args.vinGiven ? ctx.args.vin : car.state.vinFromCar;
+        reading.vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;
         if (!reading.modules.isEmpty()) {
-            diag::DtcHistory history(diag::DtcHistory::pathOf(ctx.args.journal));
+            diag::DtcHistory history(diag::DtcHistory::pathOf(car.journal.path));
             if (!history.add(reading))
                 ctx.err << "the reading was not kept in " << history.path() << ": " << history.error() << '\n';
         }
@@ -225,6 +227,7 @@ struct CarCommand {
             ? config::VehicleBackup::defaultFolder(QCoreApplication::applicationDirPath())
             : ctx.args.dir;
         config::VehicleBackup backup(*car.session, ctx.host);
+        backup.learnInto(car.state);
         backup.setFallbackAllowed(ctx.args.dir.isEmpty());
         if (ctx.args.log) {
             backup.setProgress([this](int number, int count, const config::BackupModule&) {
@@ -253,16 +256,6 @@ struct CarCommand {
         return ExitOk;
     }
 
-    // The VIN the instrument panel holds, read as the service tab reads it; "" when it
-    // cannot be read.
-    QString readCarVin()
-    {
-        const link::TModuls* ipc = link::findModule(QStringLiteral("IPC"));
-        const auto choice = diag::RadioGroupModClick(int(ipc - link::Moduls().data()), car.state);
-        const QString vin = diag::ServiceTab(gate, ctx.host, car.state).ButtonReadVINClick(choice->editVINad);
-        return link::isVIN(vin) ? vin : QString();
-    }
-
     // The newest write to this car that is not undone yet; a write whose answer never
     // came is settled by reading its block first.
     int undo()
@@ -270,7 +263,7 @@ struct CarCommand {
         if (w().size() != 1)
             return ctx.usage(QStringLiteral("undo takes no arguments but --force"));
         bool typed = false;
-        const QString vin = gate.carVin(QString(), &typed);
+        const QString vin = gate.carVin(&typed);
         if (typed && !ctx.args.vinGiven)
             return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
         const qsizetype from = ctx.host.lines().size();
@@ -278,11 +271,15 @@ struct CarCommand {
         if (next) {
             const safety::JournalEntry& e = *next;
             ctx.err << "undo: " << e.time << ' ' << e.address << ' ' << e.block << ' ' << e.newHex << " -> "
-                    << e.oldHex << '\n';
+                    << e.oldHex << (e.batch > 0 ? QStringLiteral(" (with the rest of batch %1)").arg(e.batch) : QString())
+                    << '\n';
             ctx.err.flush();
-            const safety::WriteResult result =
-                gate.restore(e, config::changeDescriber(e.address, e.block, e.oldHex), ctx.args.force);
-            if (result.outcome != safety::WriteOutcome::Verified && result.outcome != safety::WriteOutcome::Unchanged) {
+            const safety::BatchResult undone = gate.undo(e, config::describeUndo, ctx.args.force);
+            const bool all = !undone.results.isEmpty()
+                && std::all_of(undone.results.begin(), undone.results.end(), [](const safety::WriteResult& r) {
+                       return r.outcome == safety::WriteOutcome::Verified || r.outcome == safety::WriteOutcome::Unchanged;
+                   });
+            if (!all) {
                 const QString failure = ctx.host.failureSince(from);
                 return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was restored") : failure);
             }
@@ -375,20 +372,13 @@ int runCarCommand(CommandContext& ctx)
 
     std::unique_ptr<CarLink> car;
     try {
-        car = std::make_unique<CarLink>(ctx.args.port, ctx.args.baud, ctx.args.busSwitch, ctx.host);
+        car = std::make_unique<CarLink>(ctx.args, ctx.host);
     } catch (const link::LinkError& e) {
         return ctx.fail(e.text());
     }
     if (ctx.args.force && command != QLatin1String("undo"))
         return ctx.usage(QStringLiteral("--force goes with undo"));
-    car->state.carVIN = ctx.args.vin;
-    safety::SafetySettings settings;
-    settings.minVoltage = ctx.args.minVoltage;
-    // The demo car's writes never mix with a real car's.
-    const bool demo = ctx.args.port == QLatin1String("demo");
-    settings.journalPath = demo ? safety::Journal::demoPathFor(ctx.args.journal) : ctx.args.journal;
-    settings.journalGiven = !ctx.args.journal.isEmpty();
-    safety::WriteGate gate(*car->session, ctx.host, car->state, settings);
+    safety::WriteGate gate(*car->session, ctx.host, car->state, car->safetySettings());
     CarCommand run{ctx, *car, gate};
     try {
         return run.dispatch(command);

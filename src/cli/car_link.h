@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cli/cli_args.h"
 #include "link/adapter.h"
 #include "link/channel.h"
 #include "link/modules.h"
 #include "link/session.h"
+#include "safety/write_gate.h"
 
 #include <memory>
 
@@ -11,15 +13,24 @@ namespace talmero::cli {
 
 // The adapter of one command-line run: a serial port, a device path, or the demo car.
 struct CarLink {
-    // Opens the channel, resets and identifies the adapter; throws link::LinkError with
-    // the text to show (no port, no answer, a relay line the port does not have).
-    CarLink(const QString& port, int baud, link::BusSwitchSetting busSwitch, link::Host& host);
+    // Opens the channel, resets and identifies the adapter, and chooses the journal of the
+    // connection; throws link::LinkError with the text to show (no port, no answer, a
+    // relay line the port does not have).
+    CarLink(const CliArgs& args, link::Host& host);
+
+    // The virtual car's entries of --port.
+    static bool isDemo(const QString& port);
+    // The connection's journal, and the write gate's settings with it.
+    static safety::JournalPlace journalOf(const CliArgs& args);
+    safety::SafetySettings safetySettings() const { return {journal, minVoltage}; }
 
     std::unique_ptr<link::Channel> channel;
     std::unique_ptr<link::Adapter> adapter;
     std::unique_ptr<link::Session> session;
     link::LinkState state;
     link::AdapterIdentity identity;
+    safety::JournalPlace journal;
+    double minVoltage;
 };
 
 } // namespace talmero::cli

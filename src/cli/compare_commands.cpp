@@ -42,8 +42,7 @@ int compare(CommandContext& ctx)
     } else {
         ctx.host.setWaiting(!ctx.args.yes);
         try {
-            CarLink car(ctx.args.port, ctx.args.baud, ctx.args.busSwitch, ctx.host);
-            car.state.carVIN = ctx.args.vin;
+            CarLink car(ctx.args, ctx.host);
             const qsizetype from = ctx.host.lines().size();
             right = config::readVehicleFromCar(*car.session, ctx.host, car.state);
             showFailures(ctx, from);

@@ -1,3 +1,4 @@
+#include "cli/car_link.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "safety/journal.h"
@@ -15,9 +16,7 @@ int runJournalCommand(CommandContext& ctx)
 {
     if (ctx.args.words.size() != 1)
         return ctx.usage(QStringLiteral("history takes no arguments but --vin"));
-    const QString path = ctx.args.port == QLatin1String("demo") ? safety::Journal::demoPathFor(ctx.args.journal)
-                                                                 : ctx.args.journal;
-    safety::Journal journal(path, safety::Journal::Use::ReadOnly);
+    safety::Journal journal(CarLink::journalOf(ctx.args).path, safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(ctx.args.vinGiven ? ctx.args.vin : QString());
     if (!entries)
         return ctx.fail(QCoreApplication::translate("Cli", "! Журнал записей недоступен (%1)").arg(journal.error()));

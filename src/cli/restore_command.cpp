@@ -32,7 +32,7 @@ public:
             return m_base.confirm(request);
         QString text = request.title + u'\n';
         if (m_plan->vinDiffers())
-            text += config::planLines(*m_plan).first() + u'\n';
+            text += config::vinLine(*m_plan) + u'\n';
         qsizetype blocks = request.parts.size();
         if (request.parts.isEmpty()) {
             text += partText({request.subject, request.changes, request.oldHex, request.newHex, {}});
@@ -44,8 +44,8 @@ public:
             text += QStringLiteral("! ") + warning + u'\n';
         for (const config::RestorePlan::LeftOut& l : m_plan->leftOut)
             text += QStringLiteral("! ") + l.text + u'\n';
-        if (!m_plan->neverWritten.isEmpty())
-            text += config::planLines(*m_plan).last() + u'\n';
+        for (const QString& line : config::neverWrittenLines(*m_plan))
+            text += line + u'\n';
         if (!request.battery.isEmpty())
             text += QStringLiteral("battery ") + request.battery + QStringLiteral(" V\n");
         QStringList modules = m_restore->partAddresses();
@@ -69,10 +69,7 @@ private:
 int restore(CommandContext& ctx, CarLink& car)
 {
     RestoreHost host(ctx.host, ctx.args.yes);
-    safety::SafetySettings settings;
-    settings.minVoltage = ctx.args.minVoltage;
-    settings.journalPath = ctx.args.journal;
-    safety::WriteGate gate(*car.session, host, car.state, settings);
+    safety::WriteGate gate(*car.session, host, car.state, car.safetySettings());
     const qsizetype from = ctx.host.lines().size();
     auto failure = [&](const QString& otherwise) {
         const QString logged = ctx.host.failureSince(from);
@@ -90,13 +87,27 @@ int restore(CommandContext& ctx, CarLink& car)
         return failure(QStringLiteral("the car was not read"));
     // Copying a car's settings to another car is a wish only when said so.
     if (plan->vinDiffers() && !ctx.args.otherCar) {
+        QString car = plan->carVin;
+        if (!plan->vinDisputed.isEmpty())
+            car = QStringLiteral("(unknown: its modules disagree, %1)").arg(plan->vinDisputed.join(QStringLiteral("; ")));
+        else if (car.isEmpty())
+            car = QStringLiteral("(VIN not read: no instrument panel, ABS, headlamp or steering module answered)");
         return ctx.fail(QStringLiteral("the file is of the car %1, this car is %2: nothing was written; "
                                        "give --other-car to copy its settings to this car")
-                            .arg(plan->fileVin.isEmpty() ? QStringLiteral("(no VIN)") : plan->fileVin,
-                                 plan->carVin.isEmpty() ? QStringLiteral("(VIN not read)") : plan->carVin));
+                            .arg(plan->fileVin.isEmpty() ? QStringLiteral("(no VIN)") : plan->fileVin, car));
     }
     if (!ctx.args.only.isEmpty())
         plan = plan->only(ctx.args.only);
+    if (!plan->unread.isEmpty()) {
+        QStringList rest = plan->addresses();
+        for (const config::RestorePlan::LeftOut& l : plan->leftOut)
+            rest << l.address;
+        rest.removeDuplicates();
+        restore.run(*plan, false); // says which module and writes nothing
+        return ctx.fail(QStringLiteral("module %1 could not be read from the car: nothing was written%2")
+                            .arg(plan->unread.join(QStringLiteral(", ")),
+                                 rest.isEmpty() ? QString() : QStringLiteral("; --only ") + rest.join(u',') + QStringLiteral(" restores the rest")));
+    }
     host.setPlan(&*plan, &restore);
     const config::RestoreSummary summary = restore.run(*plan, false);
     if (!summary.savedAs.isEmpty())
@@ -105,10 +116,13 @@ int restore(CommandContext& ctx, CarLink& car)
         ctx.out << line << '\n';
     for (const config::RestorePlan::LeftOut& l : plan->leftOut)
         ctx.out << "! " << l.text << '\n';
+    for (const QString& line : config::neverWrittenLines(*plan))
+        ctx.out << line << '\n';
     if (plan->writes.isEmpty() && plan->leftOut.isEmpty())
         ctx.out << "nothing to restore\n";
     if (!summary.agreed)
         return failure(QStringLiteral("nothing was written"));
+    // The car's configuration blocks equal the file's only when every one went on.
     return summary.complete() ? ExitOk : ExitFailed;
 }
 
@@ -125,8 +139,7 @@ int runRestoreCommand(CommandContext& ctx)
             return ctx.usage(QStringLiteral("--only: unknown module address ") + address);
     }
     try {
-        CarLink car(ctx.args.port, ctx.args.baud, ctx.args.busSwitch, ctx.host);
-        car.state.carVIN = ctx.args.vin;
+        CarLink car(ctx.args, ctx.host);
         return restore(ctx, car);
     } catch (const link::LinkError& e) {
         return ctx.fail(e.text());

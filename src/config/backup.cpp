@@ -48,7 +48,7 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         m_host.log(QCoreApplication::translate("VehicleBackup", "! Неверный ответ адаптера"));
         return QString();
     }
-    m_vinRead.clear();
+    m_vins.clear();
     QStringList moduleLines;
     QStringList missing;
     QStringList missingBlocks;
@@ -73,9 +73,13 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         m_host.log(QCoreApplication::translate("VehicleBackup", "! Ни один модуль не прочитан: файл не записан"));
         return QString();
     }
-    // A typed VIN may be a placeholder or another car's; the modules' own wins.
-    const QString vin = m_vinRead.isEmpty() ? carVIN : m_vinRead;
-    if (m_vinRead.isEmpty())
+    // A typed VIN may be a placeholder or another car's; the identity modules' own wins.
+    const link::CarVin car = link::decideCarVin(m_vins);
+    const QString vin = car.known() ? car.vin : carVIN;
+    if (!car.disputed.isEmpty())
+        m_host.log(QCoreApplication::translate("VehicleBackup", "! Модули автомобиля расходятся в VIN (%1): в копии указанный при подключении %2")
+                       .arg(car.disputed.join(QStringLiteral("; ")), vin));
+    else if (!car.known())
         m_host.log(QCoreApplication::translate("VehicleBackup", "* VIN в копии: %1, указанный при подключении (из модулей не прочитан)").arg(vin));
     else
         m_host.log(QCoreApplication::translate("VehicleBackup", "* VIN в копии: %1, прочитанный из модулей автомобиля").arg(vin));
@@ -134,10 +138,13 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module, Q
         if (answer.data) {
             blockLines << vehicle_data::blockLine(index, *answer.data);
             const link::TModuls* table = link::moduleAt(address);
-            if (m_vinRead.isEmpty() && table && table->VINad.compare(index, Qt::CaseInsensitive) == 0) {
+            if (table && table->VINad.compare(index, Qt::CaseInsensitive) == 0) {
                 const QString text = QString::fromLatin1(QByteArray::fromHex(answer.data->toLatin1()));
-                if (link::isVIN(text))
-                    m_vinRead = text;
+                if (link::isVIN(text)) {
+                    m_vins.insert(address, text);
+                    if (m_state)
+                        link::learnModuleVin(*m_state, m_host, address, text);
+                }
             }
         }
         else

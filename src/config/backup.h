@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/backup_list.h"
+#include "link/modules.h"
 
 #include <QDateTime>
 #include <QString>
@@ -40,6 +41,8 @@ public:
     // installed under a prefix (its folder is a "bin"), or one whose folder is not writable.
     static QString defaultFolder(const QString& programFolder);
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // The connection's state, to keep the VINs the modules give as this car's.
+    void learnInto(link::LinkState& state) { m_state = &state; }
 
     // carVIN: the VIN typed at connecting; the file is named and labelled with the VIN the
     // car's modules hold when the backup reads one, else with carVIN, and the log says
@@ -56,8 +59,9 @@ public:
     // garbled or cut one; every block when it refused them all).
     bool dumpModule(QStringList& lines, const BackupModule& module, QStringList* unread = nullptr);
 
-    // The VIN a module's block held in the last backup; "" when none did.
-    const QString& vinRead() const { return m_vinRead; }
+    // The car's VIN as the identity modules gave it in the last backup; "" when they gave
+    // none or disagree.
+    QString vinRead() const { return link::decideCarVin(m_vins).vin; }
 
 private:
     struct BlockAnswer {
@@ -73,7 +77,8 @@ private:
     QString m_fallbackFolder;
     bool m_fallbackAllowed = true;
     Progress m_progress;
-    QString m_vinRead; // the VIN a module's block held during this backup
+    QMap<QString, QString> m_vins; // the VINs modules' VIN blocks held during this backup
+    link::LinkState* m_state = nullptr;
 };
 
 } // namespace talmero::config

@@ -9,6 +9,7 @@
 #include "safety/write_gate.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -25,8 +26,10 @@ QString outcomeText(safety::WriteOutcome outcome)
         return CarRestore::tr("запись не отправлена (блок изменился после чтения, не прочитан, или проверка не пройдена)");
     case safety::WriteOutcome::Refused:
         return CarRestore::tr("модуль отказал в записи");
-    case safety::WriteOutcome::NoAnswer:
-        return CarRestore::tr("нет ответа, модуль содержит прежние данные");
+    case safety::WriteOutcome::KeptOld:
+        return CarRestore::tr("нет ответа; прочитан после записи: модуль содержит прежние данные");
+    case safety::WriteOutcome::Unknown:
+        return CarRestore::tr("не прочитан после записи: что содержит модуль, неизвестно");
     case safety::WriteOutcome::Differs:
         return CarRestore::tr("после записи модуль содержит другие данные");
     case safety::WriteOutcome::Unchanged:
@@ -54,6 +57,8 @@ QStringList RestoreSummary::lines() const
         out << CarRestore::tr("! Не восстановлен: ") + f;
     if (!notTried.isEmpty())
         out << CarRestore::tr("! Не записывались: ") + notTried.join(QStringLiteral(", "));
+    if (!unrecorded.isEmpty())
+        out << CarRestore::tr("! Итог записи не внесён в журнал: ") + unrecorded.join(QStringLiteral(", "));
     return out;
 }
 
@@ -76,8 +81,9 @@ std::optional<RestorePlan> CarRestore::prepare(const VehicleConfig& file)
     RestorePlan plan = planRestore(file, *m_car, m_gate.session().busMS);
     // The car's VIN as the journal records it; a VIN only typed at connecting is none.
     bool typed = false;
-    const QString vin = m_gate.carVin(QString(), &typed);
+    const QString vin = m_gate.carVin(&typed);
     plan.carVin = typed ? QString() : vin;
+    plan.vinDisputed = m_state.carVin().disputed;
     return plan;
 }
 
@@ -87,9 +93,22 @@ QString CarRestore::saveCar()
         return QString();
     const QString vin = m_car->vin.isEmpty() ? m_state.carVIN : m_car->vin;
     const QDateTime now = QDateTime::currentDateTime();
-    const QString path = QDir(m_saveFolder).filePath(vehicle_data::fileName(vin, now));
     const QByteArray bytes = vehicle_data::fileBytes(vehicle_data::documentLines(vin, now, m_car->moduleLines()));
-    const QString error = QDir().mkpath(m_saveFolder) ? vehicle_data::writeWhole(path, bytes) : tr("папка не создана");
+    QString error;
+    QString path;
+    if (!QDir().mkpath(m_saveFolder))
+        error = tr("папка не создана");
+    else
+        path = vehicle_data::writeNew(m_saveFolder, vehicle_data::fileName(vin, now), bytes, error);
+    // The copy is what undoes the restore: it must read back as the car was read.
+    if (error.isEmpty()) {
+        QFile file(path);
+        QString parseError;
+        const std::optional<VehicleConfig> back =
+            file.open(QIODevice::ReadOnly) ? parseVehicleData(file.readAll(), parseError) : std::nullopt;
+        if (!back || back->modules != m_car->modules)
+            error = tr("копия не читается так, как записана");
+    }
     if (!error.isEmpty()) {
         m_host.log(tr("! Конфигурация автомобиля не сохранена (%1): восстановление не начато").arg(error));
         return QString();
@@ -102,6 +121,17 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
 {
     RestoreSummary summary;
     summary.incomplete = !plan.leftOut.isEmpty();
+    // A module whose blocks are not known could hold anything: nothing is written.
+    if (!plan.unread.isEmpty()) {
+        QStringList names = plan.unread;
+        for (QString& address : names)
+            address = moduleWithAddress(address);
+        const QString line = tr("! Не прочитаны из автомобиля: %1. Восстановление не начато, ничего не записано")
+                                 .arg(names.join(QStringLiteral(", ")));
+        m_host.log(line);
+        summary.failed << names.join(QStringLiteral(", ")) + QStringLiteral(": ") + tr("не прочитан из автомобиля");
+        return summary;
+    }
     if (plan.writes.isEmpty()) {
         m_host.log(tr("* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом"));
         summary.agreed = true;
@@ -158,6 +188,8 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
             if (plan.writes[i].address != address)
                 continue;
             const safety::WriteResult& r = result.results.value(i);
+            if (!r.recorded && !summary.unrecorded.contains(moduleWithAddress(address)))
+                summary.unrecorded << moduleWithAddress(address);
             if (r.outcome == safety::WriteOutcome::Verified || r.outcome == safety::WriteOutcome::Unchanged) {
                 tried = true;
             } else if (r.outcome == safety::WriteOutcome::Cancelled) {

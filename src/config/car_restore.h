@@ -26,10 +26,14 @@ struct RestoreSummary {
     QStringList restored; // every block written and read back equal (or held already)
     QStringList failed;   // "module: why"
     QStringList notTried; // after the one that failed, or left out by the user
+    QStringList unrecorded; // written, but the journal did not take the outcome
     bool incomplete = false; // something the file holds is not on the car (left out, unread)
 
-    // Every planned block written and read back equal, and nothing left out.
-    bool complete() const { return agreed && failed.isEmpty() && notTried.isEmpty() && !incomplete; }
+    // Every planned block written, read back equal and recorded, and nothing left out.
+    bool complete() const
+    {
+        return agreed && failed.isEmpty() && notTried.isEmpty() && unrecorded.isEmpty() && !incomplete;
+    }
     QStringList lines() const;
 };
 
@@ -48,7 +52,8 @@ public:
     std::optional<RestorePlan> prepare(const VehicleConfig& file);
     const std::optional<VehicleConfig>& car() const { return m_car; }
 
-    // Saves the car as read by prepare into the save folder; the path, or "" (logged).
+    // Saves the car as read by prepare into the save folder, under a name no other file
+    // has, and reads it back: the path of a complete, readable copy, or "" (logged).
     QString saveCar();
 
     // Saves the car, then hands the plan's blocks to the write gate as one batch: one

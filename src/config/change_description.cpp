@@ -100,4 +100,10 @@ std::function<QStringList(const QString& heldHex)> changeDescriber(const QString
     return [id = *id, newHex](const QString& held) { return describeChange(id, held, newHex); };
 }
 
+QStringList describeUndo(const safety::JournalEntry& row, const QString& heldHex)
+{
+    const auto describe = changeDescriber(row.address, row.block, row.oldHex);
+    return describe ? describe(heldHex) : QStringList();
+}
+
 } // namespace talmero::config

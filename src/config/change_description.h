@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/layout.h"
+#include "safety/journal.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,5 +25,8 @@ std::optional<BlockId> blockAt(const QString& address, const QString& block);
 // options, when a page shows the block; nothing to describe otherwise (an empty function).
 std::function<QStringList(const QString& heldHex)> changeDescriber(const QString& address, const QString& block,
                                                                    const QString& newHex);
+
+// What writing a journal row's old content back changes (the write gate's undo).
+QStringList describeUndo(const safety::JournalEntry& row, const QString& heldHex);
 
 } // namespace talmero::config

@@ -38,6 +38,9 @@ RestorePlan RestorePlan::only(const QStringList& chosen) const
     kept.leftOut.erase(std::remove_if(kept.leftOut.begin(), kept.leftOut.end(),
                                       [&](const LeftOut& l) { return !chosen.contains(l.address); }),
                        kept.leftOut.end());
+    kept.unread.erase(std::remove_if(kept.unread.begin(), kept.unread.end(),
+                                     [&](const QString& address) { return !chosen.contains(address); }),
+                      kept.unread.end());
     return kept;
 }
 
@@ -50,16 +53,19 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
         for (const VehicleConfig::Block& b : m.blocks) {
             const QString where = m.address + u' ' + b.index;
             const std::optional<BlockId> layout = blockAt(m.address, b.index);
+            const std::optional<QString> held = car.block(m.address, b.index);
             if (!layout) {
-                plan.neverWritten << where;
+                if (held && *held != b.hex)
+                    plan.neverWritten << where;
                 continue;
             }
-            const std::optional<QString> held = car.block(m.address, b.index);
             if (held == b.hex)
                 continue;
             const QString name = moduleName(m.address);
+            // What the module holds is not known: nothing is written while it is planned.
             if (!held) {
-                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: не прочитан из автомобиля").arg(name, b.index)});
+                if (!plan.unread.contains(m.address))
+                    plan.unread << m.address;
                 continue;
             }
             if (held->size() != b.hex.size()) {
@@ -92,14 +98,34 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
     return plan;
 }
 
+QString vinLine(const RestorePlan& plan)
+{
+    if (!plan.vinDiffers())
+        return QString();
+    QString car = plan.carVin;
+    if (!plan.vinDisputed.isEmpty())
+        car = QCoreApplication::translate("RestorePlan", "неизвестен: модули расходятся (%1)").arg(plan.vinDisputed.join(QStringLiteral("; ")));
+    else if (car.isEmpty())
+        car = QCoreApplication::translate("RestorePlan", "не прочитан");
+    return QCoreApplication::translate("RestorePlan", "! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля")
+        .arg(plan.fileVin.isEmpty() ? QCoreApplication::translate("RestorePlan", "не указан") : plan.fileVin, car);
+}
+
+QStringList neverWrittenLines(const RestorePlan& plan)
+{
+    QStringList lines;
+    for (const QString& where : plan.neverWritten) {
+        lines << QCoreApplication::translate("RestorePlan", "! Не восстанавливается: %1 блок %2 отличается; его не записывает ни одна страница")
+                     .arg(where.section(u' ', 0, 0), where.section(u' ', 1, 1));
+    }
+    return lines;
+}
+
 QStringList planLines(const RestorePlan& plan)
 {
     QStringList lines;
-    if (plan.vinDiffers()) {
-        lines << QCoreApplication::translate("RestorePlan", "! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля")
-                     .arg(plan.fileVin.isEmpty() ? QCoreApplication::translate("RestorePlan", "не указан") : plan.fileVin,
-                          plan.carVin.isEmpty() ? QCoreApplication::translate("RestorePlan", "не прочитан") : plan.carVin);
-    }
+    if (plan.vinDiffers())
+        lines << vinLine(plan);
     for (const PlannedWrite& w : plan.writes) {
         lines << QCoreApplication::translate("RestorePlan", "%1, блок %2").arg(w.module, w.index);
         for (const QString& option : w.options)
@@ -113,6 +139,8 @@ QStringList planLines(const RestorePlan& plan)
     }
     if (!plan.neverWritten.isEmpty())
         lines << QCoreApplication::translate("RestorePlan", "Блоки, не относящиеся к конфигурации, не записываются никогда: ") + plan.neverWritten.join(QStringLiteral(", "));
+    for (const QString& address : plan.unread)
+        lines << QCoreApplication::translate("RestorePlan", "! Модуль %1 не прочитан из автомобиля").arg(moduleName(address));
     return lines;
 }
 

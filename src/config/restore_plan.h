@@ -24,19 +24,23 @@ struct PlannedWrite {
 // those that differ, only those of the length the module holds.
 struct RestorePlan {
     QString fileVin;
-    QString carVin;
+    QString carVin;          // "" when not read, or when the car's identity modules disagree
+    QStringList vinDisputed; // the identity modules' VINs when they disagree
     QList<PlannedWrite> writes; // grouped by bus, the adapter's present bus first
     struct LeftOut {
         QString address;
         QString text; // the module, the block and why
     };
     QList<LeftOut> leftOut;     // configuration blocks that differ but are not written
-    QStringList neverWritten;   // the file's other blocks ("720 02"): shown, never written
+    // Modules whose configuration blocks the file holds but the car did not give: nothing
+    // is written while one is in the plan (--only without it restores the rest).
+    QStringList unread;
+    QStringList neverWritten;   // the file's other blocks that differ from the car ("720 02")
 
     bool vinDiffers() const { return fileVin != carVin; }
     // The modules of the writes, in their order.
     QStringList addresses() const;
-    // Keeps only the writes (and left-outs) of these modules.
+    // Keeps only the writes (and left-outs, unread modules) of these modules.
     RestorePlan only(const QStringList& addresses) const;
 };
 
@@ -46,5 +50,10 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
 // The plan as the user reads it before agreeing: the VIN first when it differs, then per
 // module its option changes and bytes, then what is left out and what is never written.
 QStringList planLines(const RestorePlan& plan);
+// The VIN line of planLines; "" when the VINs agree.
+QString vinLine(const RestorePlan& plan);
+// "! Не восстанавливается: 720 блок 01 отличается; его не записывает ни одна страница"
+// per block the file holds that no page writes and that differs from the car.
+QStringList neverWrittenLines(const RestorePlan& plan);
 
 } // namespace talmero::config

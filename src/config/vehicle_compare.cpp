@@ -47,24 +47,31 @@ Comparison compareVehicles(const VehicleConfig& left, const VehicleConfig& right
     result.leftVin = left.vin;
     result.rightVin = right.vin;
 
+    // Looked up by address: a file may hold many modules.
     QStringList addresses;
-    for (const VehicleConfig* side : {&left, &right}) {
+    QHash<QString, const VehicleConfig::Module*> leftModules;
+    QHash<QString, const VehicleConfig::Module*> rightModules;
+    for (auto [side, modules] : {std::pair{&left, &leftModules}, std::pair{&right, &rightModules}}) {
         for (const VehicleConfig::Module& m : side->modules) {
-            if (!addresses.contains(m.address))
+            if (!leftModules.contains(m.address) && !rightModules.contains(m.address))
                 addresses << m.address;
+            modules->insert(m.address, &m);
         }
     }
     std::stable_sort(addresses.begin(), addresses.end(),
                      [](const QString& a, const QString& b) { return backupRank(a) < backupRank(b); });
 
     for (const QString& address : addresses) {
-        const VehicleConfig::Module* l = left.module(address);
-        const VehicleConfig::Module* r = right.module(address);
+        const VehicleConfig::Module* l = leftModules.value(address);
+        const VehicleConfig::Module* r = rightModules.value(address);
         QStringList indexes;
-        for (const VehicleConfig::Module* m : {l, r}) {
+        QHash<QString, QString> leftBlocks;
+        QHash<QString, QString> rightBlocks;
+        for (auto [m, blocks] : {std::pair{l, &leftBlocks}, std::pair{r, &rightBlocks}}) {
             for (const VehicleConfig::Block& b : m ? m->blocks : QList<VehicleConfig::Block>()) {
-                if (!indexes.contains(b.index))
+                if (!leftBlocks.contains(b.index) && !rightBlocks.contains(b.index))
                     indexes << b.index;
+                blocks->insert(b.index, b.hex);
             }
         }
         indexes.sort();
@@ -73,8 +80,11 @@ Comparison compareVehicles(const VehicleConfig& left, const VehicleConfig& right
             row.address = address;
             row.module = l && !l->title.isEmpty() ? l->title : r ? r->title : QString();
             row.index = index;
-            const std::optional<QString> lh = left.block(address, index);
-            const std::optional<QString> rh = right.block(address, index);
+            const auto blockOf = [&index](const QHash<QString, QString>& blocks) {
+                return blocks.contains(index) ? std::optional<QString>(blocks.value(index)) : std::nullopt;
+            };
+            const std::optional<QString> lh = blockOf(leftBlocks);
+            const std::optional<QString> rh = blockOf(rightBlocks);
             row.leftHex = lh.value_or(QString());
             row.rightHex = rh.value_or(QString());
             const std::optional<BlockId> layout = blockAt(address, index);

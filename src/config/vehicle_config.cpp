@@ -15,6 +15,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QMap>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -82,8 +84,14 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
     bool inModules = false;
     bool seenModules = false;
     bool inVin = false;
-    VehicleConfig::Module* module = nullptr;
-    VehicleConfig::Block* block = nullptr;
+    // Modules in the order of their last element; looked up by address, so that a file of
+    // many modules reads in linear time.
+    QList<VehicleConfig::Module> modules;
+    QList<QMap<QString, QString>> blocks; // per module: index -> hex, sorted by index
+    QList<bool> replaced;
+    QHash<QString, qsizetype> moduleAt;
+    qsizetype module = -1;
+    std::optional<QString> block; // the index of the block element being read
     QString text;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
@@ -99,27 +107,24 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
             } else if (depth == 3 && inModules) {
                 const QString address = xml.attributes().value(QLatin1String("address")).toString();
                 // A module without an address is no module of the car.
-                module = nullptr;
+                module = -1;
                 if (address.isEmpty())
                     break;
                 // A later element of the same address replaces the earlier one.
-                config.modules.erase(std::remove_if(config.modules.begin(), config.modules.end(),
-                                                    [&](const auto& m) { return m.address == address; }),
-                                     config.modules.end());
-                config.modules.append({address, xml.attributes().value(QLatin1String("title")).toString(), {}});
-                module = &config.modules.last();
-            } else if (depth == 4 && module) {
+                if (const auto earlier = moduleAt.constFind(address); earlier != moduleAt.constEnd())
+                    replaced[*earlier] = true;
+                module = modules.size();
+                moduleAt.insert(address, module);
+                modules.append(VehicleConfig::Module{address, xml.attributes().value(QLatin1String("title")).toString(), {}});
+                blocks.append(QMap<QString, QString>());
+                replaced.append(false);
+            } else if (depth == 4 && module >= 0) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 if (attributes.isEmpty()) {
-                    error = QCoreApplication::translate("VehicleConfig", "Блок модуля %1 без номера").arg(module->address);
+                    error = QCoreApplication::translate("VehicleConfig", "Блок модуля %1 без номера").arg(modules[module].address);
                     return std::nullopt;
                 }
-                const QString index = attributes.first().value().toString();
-                module->blocks.erase(std::remove_if(module->blocks.begin(), module->blocks.end(),
-                                                    [&](const auto& b) { return b.index == index; }),
-                                     module->blocks.end());
-                module->blocks.append({index, QString()});
-                block = &module->blocks.last();
+                block = attributes.first().value().toString();
             }
             break;
         case QXmlStreamReader::Characters:
@@ -131,16 +136,17 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
             if (depth == 2)
                 inVin = inModules = false;
             if (depth == 3)
-                module = nullptr;
+                module = -1;
             if (depth == 4 && block) {
                 const std::optional<QString> hex = blockHex(text);
                 if (!hex) {
                     error = QCoreApplication::translate("VehicleConfig", "Блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
-                                .arg(block->index, module->address, text.trimmed());
+                                .arg(*block, modules[module].address, text.trimmed());
                     return std::nullopt;
                 }
-                block->hex = *hex;
-                block = nullptr;
+                // A later block of the same index replaces the earlier one.
+                blocks[module].insert(*block, *hex);
+                block.reset();
             }
             --depth;
             text.clear();
@@ -160,9 +166,12 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
         error = QCoreApplication::translate("VehicleConfig", "Неверная структура файла: нет элементов VehicleData и Modules");
         return std::nullopt;
     }
-    for (VehicleConfig::Module& m : config.modules) {
-        std::sort(m.blocks.begin(), m.blocks.end(),
-                  [](const auto& a, const auto& b) { return a.index < b.index; });
+    for (qsizetype i = 0; i < modules.size(); ++i) {
+        if (replaced[i])
+            continue;
+        for (auto b = blocks[i].cbegin(); b != blocks[i].cend(); ++b)
+            modules[i].blocks.append(VehicleConfig::Block{b.key(), b.value()});
+        config.modules.append(std::move(modules[i]));
     }
     return config;
 }
@@ -200,6 +209,7 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
         return (a->medium == mediumFirst) > (b->medium == mediumFirst);
     });
     VehicleBackup reader(session, host);
+    reader.learnInto(state);
     QStringList lines;
     QStringList unread;
     for (const BackupModule* m : order) {
@@ -228,15 +238,9 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
     car->unread = unread;
     if (!unread.isEmpty())
         host.log(QCoreApplication::translate("VehicleConfig", "! Не прочитаны: ") + unread.join(QStringLiteral("; ")));
-    for (const link::TModuls& m : link::Moduls()) {
-        const std::optional<QString> hex = car->block(m.adr, m.VINad);
-        const QString vin = hex ? QString::fromLatin1(QByteArray::fromHex(hex->toLatin1())) : QString();
-        if (link::isVIN(vin)) {
-            car->vin = vin;
-            link::learnCarVin(state, host, vin);
-            break;
-        }
-    }
+    // The car's VIN as the write gate records it: the identity modules', this reading's or
+    // an earlier one's of this connection.
+    car->vin = state.carVin().vin;
     return car;
 }
 

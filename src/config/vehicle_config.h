@@ -19,11 +19,13 @@ struct VehicleConfig {
     struct Block {
         QString index; // "03", as the file's elmindex holds it
         QString hex;   // "9E0731": upper case, no blanks; "" for a block without data
+        bool operator==(const Block&) const = default;
     };
     struct Module {
         QString address; // "726"
         QString title;   // "BCM"
         QList<Block> blocks;
+        bool operator==(const Module&) const = default;
     };
     QString vin;        // "" when the file has none or no module of the car gave it
     QString source;     // the file's full path, "" for the car

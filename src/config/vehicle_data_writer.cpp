@@ -1,5 +1,8 @@
 #include "config/vehicle_data_writer.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 namespace talmero::config::vehicle_data {
@@ -100,6 +103,31 @@ QString writeWhole(const QString& path, const QByteArray& bytes)
     }
     if (!file.commit())
         return file.errorString();
+    return QString();
+}
+
+QString writeNew(const QString& folder, const QString& fileName, const QByteArray& bytes, QString& error)
+{
+    const QDir dir(folder);
+    const QString stem = fileName.endsWith(QLatin1String(".xml")) ? fileName.chopped(4) : fileName;
+    for (int n = 1; n < 1000; ++n) {
+        const QString path = dir.filePath(n == 1 ? fileName : stem + QStringLiteral(".%1.xml").arg(n));
+        // Creating it exclusively reserves the name: two saves in one second never meet.
+        QFile reserved(path);
+        if (!reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (reserved.exists())
+                continue;
+            error = reserved.errorString();
+            return QString();
+        }
+        reserved.close();
+        error = writeWhole(path, bytes);
+        if (error.isEmpty())
+            return path;
+        QFile::remove(path);
+        return QString();
+    }
+    error = QCoreApplication::translate("VehicleData", "нет свободного имени файла");
     return QString();
 }
 

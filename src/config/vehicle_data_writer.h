@@ -29,4 +29,9 @@ QByteArray fileBytes(const QStringList& lines);
 // anything fails. Returns an empty text, or why it failed.
 QString writeWhole(const QString& path, const QByteArray& bytes);
 
+// Writes the whole file under fileName in folder, or, when a file of that name is there
+// already, under the first free name with a number before ".xml" ("….2.xml"): no file is
+// ever replaced. The path written, or "" with error saying why.
+QString writeNew(const QString& folder, const QString& fileName, const QByteArray& bytes, QString& error);
+
 } // namespace talmero::config::vehicle_data

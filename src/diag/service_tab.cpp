@@ -119,7 +119,7 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
     if (!data)
         return QString();
     const QString vin = hexPairsToText(*data, false);
-    link::learnCarVin(m_state, m_host, vin);
+    link::learnModuleVin(m_state, m_host, m_state.curModul.adr, vin);
     return vin;
 }
 

@@ -1,6 +1,7 @@
 #include "link/bus_switch.h"
 
 #include "link/adapter.h"
+#include "link/answer_text.h"
 #include "link/channel.h"
 #include "link/link_error.h"
 
@@ -21,13 +22,15 @@ constexpr std::array<std::pair<BusSwitchSetting, const char*>, 7> kNames{{
     {BusSwitchSetting::DtrInverted, "dtr-inverted"},
 }};
 
-// The answer without its prompt; "" for no answer at all.
+// The answer without its prompt, as the log shows it: what an adapter says goes on to the
+// log, a tooltip and a terminal, where a control character could start an escape sequence.
+// "" for no answer at all.
 QString answerText(const QString& answer)
 {
     QString text = answer.trimmed();
     if (text.endsWith(QLatin1Char('>')))
         text.chop(1);
-    return text.trimmed();
+    return printableForLog(text.trimmed());
 }
 
 // An ELM327 (and an STN chip, which answers as one) names itself in its reset answer.

@@ -57,6 +57,13 @@ public:
         notify(text);
         return true;
     }
+    // A write request went to a module's block (whatever came of it): what the window
+    // shows of that block may be stale now.
+    virtual void blockWritten(const QString& address, const QString& block)
+    {
+        Q_UNUSED(address);
+        Q_UNUSED(block);
+    }
     // Whether the user asked the running operation to stop (a Cancel button beside its
     // progress); long operations look between their exchanges.
     virtual bool cancelRequested() const { return false; }

@@ -16,20 +16,21 @@ struct Row {
     const char* EMad;
     const char* VINad;
     bool restart;
+    bool identity;
 };
 
 constexpr Row kRows[kModuleCount] = {
-    {0, "720", "IPC", QT_TRANSLATE_NOOP("Modules", "Панель приборов"), "00", "02", false},
-    {1, "727", "ACM", QT_TRANSLATE_NOOP("Modules", "Аудиомодуль"), "00", "01", false},
-    {1, "726", "BCM", QT_TRANSLATE_NOOP("Modules", "GEM модуль"), "03", "FF", true},
-    {1, "740", "DDM", QT_TRANSLATE_NOOP("Modules", "Водительский дверной модуль"), "01", "00", false},
-    {1, "741", "PDM", QT_TRANSLATE_NOOP("Modules", "Пассажирский дверной модуль"), "01", "00", false},
-    {1, "733", "HVAC", QT_TRANSLATE_NOOP("Modules", "Модуль климат-контроля"), "01", "00", false},
-    {1, "737", "RCM", QT_TRANSLATE_NOOP("Modules", "Модуль подушек/ремней безопасности"), "00", "01", false},
-    {0, "760", "ABS", QT_TRANSLATE_NOOP("Modules", "Модуль ABS/ESP"), "01", "00", false},
-    {0, "734", "HCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления головным светом"), "00", "01", false},
-    {0, "730", "PSCM", QT_TRANSLATE_NOOP("Modules", "Модуль ЭГУР"), "FF", "00", false},
-    {0, "7E0", "PCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления двигателем"), "FF", "FF", true},
+    {0, "720", "IPC", QT_TRANSLATE_NOOP("Modules", "Панель приборов"), "00", "02", false, true},
+    {1, "727", "ACM", QT_TRANSLATE_NOOP("Modules", "Аудиомодуль"), "00", "01", false, false},
+    {1, "726", "BCM", QT_TRANSLATE_NOOP("Modules", "GEM модуль"), "03", "FF", true, false},
+    {1, "740", "DDM", QT_TRANSLATE_NOOP("Modules", "Водительский дверной модуль"), "01", "00", false, false},
+    {1, "741", "PDM", QT_TRANSLATE_NOOP("Modules", "Пассажирский дверной модуль"), "01", "00", false, false},
+    {1, "733", "HVAC", QT_TRANSLATE_NOOP("Modules", "Модуль климат-контроля"), "01", "00", false, false},
+    {1, "737", "RCM", QT_TRANSLATE_NOOP("Modules", "Модуль подушек/ремней безопасности"), "00", "01", false, false},
+    {0, "760", "ABS", QT_TRANSLATE_NOOP("Modules", "Модуль ABS/ESP"), "01", "00", false, true},
+    {0, "734", "HCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления головным светом"), "00", "01", false, true},
+    {0, "730", "PSCM", QT_TRANSLATE_NOOP("Modules", "Модуль ЭГУР"), "FF", "00", false, true},
+    {0, "7E0", "PCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления двигателем"), "FF", "FF", true, false},
 };
 } // namespace
 
@@ -45,7 +46,8 @@ const std::array<TModuls, kModuleCount>& Moduls()
                            QString::fromUtf8(r.title),
                            QString::fromLatin1(r.EMad),
                            QString::fromLatin1(r.VINad),
-                           r.restart};
+                           r.restart,
+                           r.identity};
         }
         return t;
     }();
@@ -75,14 +77,53 @@ const TModuls* moduleAt(const QString& address)
     return nullptr;
 }
 
-void learnCarVin(LinkState& state, Host& host, const QString& vin)
+QList<const TModuls*> identityModules()
 {
-    if (!state.vinFromCar.isEmpty() || !isVIN(vin))
+    QList<const TModuls*> modules;
+    for (const TModuls& m : Moduls()) {
+        if (m.identity)
+            modules.append(&m);
+    }
+    return modules;
+}
+
+CarVin decideCarVin(const QMap<QString, QString>& moduleVins)
+{
+    CarVin car;
+    QStringList given;
+    bool agree = true;
+    const QList<const TModuls*> identity = identityModules();
+    for (const TModuls* m : identity) {
+        const QString vin = moduleVins.value(m->adr);
+        if (vin.isEmpty())
+            continue;
+        given << m->name + QStringLiteral(": ") + vin;
+        if (car.vin.isEmpty()) {
+            car.vin = vin;
+            car.from = m->adr;
+        } else {
+            agree = agree && vin == car.vin;
+        }
+    }
+    // The instrument panel settles it; without its VIN the others must agree.
+    if (!agree && car.from != identity.first()->adr) {
+        car.disputed = given;
+        car.vin.clear();
+        car.from.clear();
+    }
+    return car;
+}
+
+void learnModuleVin(LinkState& state, Host& host, const QString& address, const QString& vin)
+{
+    if (!isVIN(vin) || state.moduleVins.value(address) == vin)
         return;
-    state.vinFromCar = vin;
-    if (vin != state.carVIN) {
+    const bool knownBefore = state.carVin().known();
+    state.moduleVins.insert(address, vin);
+    const CarVin car = state.carVin();
+    if (!knownBefore && car.known() && !state.carVIN.isEmpty() && car.vin != state.carVIN) {
         host.log(QCoreApplication::translate("Modules", "* VIN автомобиля %1 отличается от указанного при подключении (%2)")
-                     .arg(vin, state.carVIN));
+                     .arg(car.vin, state.carVIN));
     }
 }
 

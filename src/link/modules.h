@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace talmero::link {
@@ -14,6 +17,9 @@ struct TModuls {
     QString EMad;     // block read and written by hand; "FF" = none
     QString VINad;    // block holding the VIN; "FF" = none
     bool restart = false;
+    // Its VIN names the car: the instrument panel and the other VIN holders of the
+    // high-speed bus, asked in table order. Any other module may come from another car.
+    bool identity = false;
 };
 
 constexpr int kModuleCount = 11;
@@ -33,19 +39,45 @@ const TModuls* moduleAt(const QString& address);
 // Whether a module is opened with the diagnostic session request (all but ACM and RCM).
 bool opensSession(const QString& address);
 
+// The car's VIN as its identity modules give it.
+struct CarVin {
+    QString vin;          // "" when no identity module gave one, or they disagree
+    QString from;         // the module it came from ("720")
+    QStringList disputed; // "ABS: WF0…" per identity module, when they disagree and the
+                          // instrument panel, which would settle it, gave none
+
+    bool known() const { return !vin.isEmpty(); }
+};
+
+// Decides the car's VIN from the VINs modules gave (address -> VIN): the instrument
+// panel's when it gave one; else the one every other identity module that gave one agrees
+// on. Modules that are not identity modules never decide it.
+CarVin decideCarVin(const QMap<QString, QString>& moduleVins);
+
+// The identity modules, in the order they are asked.
+QList<const TModuls*> identityModules();
+
 struct LinkState;
 class Host;
-// A VIN a module of the car gave: kept as the car's for this connection, and once said in
-// the log when it differs from the VIN given at connecting.
-void learnCarVin(LinkState& state, Host& host, const QString& vin);
+// A VIN a module of the car gave in this connection. When it makes the car's VIN known,
+// and that differs from the VIN given at connecting, the log says so once.
+void learnModuleVin(LinkState& state, Host& host, const QString& address, const QString& vin);
 
 // Program-wide state shared by the windows and the link.
 struct LinkState {
     bool online = false;
     QString carVIN;           // upper case, at most 17 characters
-    QString vinFromCar;       // the VIN a module of this car gave, "" until one did
+    QMap<QString, QString> moduleVins; // address -> the VIN its block held, in this connection
     TModuls curModul = Moduls()[0];
     QString calcText;         // hex handed to the calculator
+
+    CarVin carVin() const { return decideCarVin(moduleVins); }
+    // The car's VIN when its modules gave it, else the one given at connecting.
+    QString vinOrTyped() const
+    {
+        const CarVin car = carVin();
+        return car.known() ? car.vin : carVIN;
+    }
 };
 
 } // namespace talmero::link

@@ -18,6 +18,11 @@ QString Session::busPrompt(bool medium)
                   : tr("Переключите адаптер на высокую шину (HSCAN)");
 }
 
+QString Session::adapterFailedLine()
+{
+    return tr("! Неверный ответ адаптера");
+}
+
 QString Session::cancelledLine()
 {
     return tr("* Операция отменена пользователем");
@@ -112,7 +117,7 @@ QString Session::openModule(bool logIt, bool resetFirst, bool medium, bool check
 {
     switchBus(medium, address);
     if (resetFirst && !m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
-        return tr("! Неверный ответ адаптера");
+        return adapterFailedLine();
     if (!selectProtocol(medium, logIt, address))
         return tr("! Ошибка");
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK"))

@@ -21,6 +21,7 @@ public:
         return notice.startsWith(busPrompt(false)) || notice.startsWith(busPrompt(true));
     }
     static QString cancelledLine(); // the log line of an operation the user cancelled
+    static QString adapterFailedLine(); // openModule's line when the adapter did not answer its reset
 
     // How long a relay is given to settle after its line changed.
     static constexpr int kRelaySettleMs = 100;

@@ -88,6 +88,11 @@ QString Journal::demoPathFor(const QString& path)
     return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("-demo") + suffix;
 }
 
+JournalPlace journalFor(bool demoCar, const QString& givenPath)
+{
+    return {demoCar ? Journal::demoPathFor(givenPath) : givenPath, !givenPath.isEmpty()};
+}
+
 Journal::Journal(const QString& path, Use use)
     : m_path(path.isEmpty() ? defaultPath() : path), m_connection(connectionName()), m_use(use)
 {

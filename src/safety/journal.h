@@ -19,6 +19,15 @@ inline constexpr char kKindClearing[] = "clearing";
 inline constexpr char kVinRead[] = "read";
 inline constexpr char kVinTyped[] = "typed";
 
+// The journal of one connection, whose file also keeps its trouble-code readings.
+struct JournalPlace {
+    QString path;       // "" = the default one
+    bool given = false; // named by the user: never renamed, never changed when it is not a journal
+};
+// The one decision, made where a connection is opened: a demo car's writes go to a file of
+// their own (beside the named or default one), never into a real car's journal.
+JournalPlace journalFor(bool demoCar, const QString& givenPath);
+
 // One change to a module, as the journal keeps it.
 struct JournalEntry {
     qint64 id = 0;

@@ -39,6 +39,7 @@ const char* const kBadRequest = QT_TRANSLATE_NOOP("WriteGate", "! Запрос �
 const char* const kChangedSince = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено");
 const char* const kChangedWarning = QT_TRANSLATE_NOOP("WriteGate", "Модуль содержит не то, что записала эта запись: блок изменён после неё");
 const char* const kChangedAfterAsking = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля изменился после подтверждения: запись не выполнена");
+const char* const kVinDisputed = QT_TRANSLATE_NOOP("WriteGate", "Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен");
 const char* const kDonor = QT_TRANSLATE_NOOP("WriteGate", "Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)");
 const char* const kLeftOut = QT_TRANSLATE_NOOP("WriteGate", "Не будет записан: %1");
 const char* const kDamagedRow = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала повреждена: она не восстанавливается");
@@ -57,10 +58,6 @@ bool isHex(const QString& text)
     }
     return true;
 }
-
-// The module whose VIN names the car, per bus, in the order they are tried.
-const char* const kVinModules[2][5] = {{"720", "760", "734", "730", nullptr},
-                                       {"733", "740", "741", "727", "737"}};
 
 } // namespace
 
@@ -133,7 +130,8 @@ std::optional<QString> WriteGate::readBlock(const QString& block)
     return link::positiveData(send(QStringLiteral("21") + block), QStringLiteral("61") + block);
 }
 
-// The VIN in the open module's VIN block, "" when it has none or it is not a VIN.
+// The VIN in the open module's VIN block, "" when it has none or it is not a VIN; kept
+// as what this module of the car gave.
 QString WriteGate::readModuleVin(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
@@ -141,43 +139,55 @@ QString WriteGate::readModuleVin(const QString& address)
         return QString();
     const auto data = readBlock(m->VINad);
     const QString vin = data ? QString::fromLatin1(QByteArray::fromHex(data->toLatin1())) : QString();
-    return link::isVIN(vin) ? vin : QString();
+    if (!link::isVIN(vin))
+        return QString();
+    link::learnModuleVin(m_state, m_host, address, vin);
+    return vin;
 }
 
 QString WriteGate::knownVin(bool* typed) const
 {
+    const link::CarVin car = m_state.carVin();
     if (typed)
-        *typed = m_carVin.isEmpty();
-    return m_carVin.isEmpty() ? m_state.carVIN : m_carVin;
+        *typed = !car.known();
+    return car.known() ? car.vin : m_state.carVIN;
 }
 
-QString WriteGate::carVin(const QString& besides, bool* typed)
+QString WriteGate::carVin(bool* typed)
 {
-    if (!m_carVin.isEmpty()) {
-        if (typed)
-            *typed = false;
-        return m_carVin;
-    }
-    const link::TModuls* near = link::moduleAt(besides);
-    const bool medium = near ? near->bus == 1 : (m_session.busMS && !m_session.busHS);
-    // Another module than the one about to be written, which may come from another car;
-    // one try, as a silent bus costs a time-out per module.
-    for (const char* address : kVinModules[medium ? 1 : 0]) {
-        if (!address || QLatin1String(address) == besides)
+    askIdentityModules();
+    return knownVin(typed);
+}
+
+// Asks the identity modules not asked yet in this connection, in table order, until the
+// car's VIN is settled: the instrument panel settles it, the others only all together.
+// One try each: a silent module costs a time-out, and never makes the VIN unknown.
+void WriteGate::askIdentityModules()
+{
+    const QList<const link::TModuls*> identity = link::identityModules();
+    for (const link::TModuls* m : identity) {
+        const link::CarVin car = m_state.carVin();
+        if (!car.disputed.isEmpty() || car.from == identity.first()->adr)
+            return;
+        if (m_state.moduleVins.contains(m->adr) || m_vinAsked.contains(m->adr))
             continue;
-        if (m_session.openModule(true, true, medium, link::opensSession(QLatin1String(address)), QLatin1String(address))
-                .startsWith(u'O')) {
-            const QString vin = readModuleVin(QLatin1String(address));
-            if (!vin.isEmpty()) {
-                m_carVin = vin;
-                link::learnCarVin(m_state, m_host, vin);
-            }
-        }
-        break;
+        m_vinAsked.insert(m->adr);
+        const QString opened = m_session.openModule(true, true, m->bus == 1, link::opensSession(m->adr), m->adr);
+        if (opened.startsWith(u'O'))
+            readModuleVin(m->adr);
+        // An adapter that does not answer reaches no other module either.
+        if (opened == link::Session::adapterFailedLine() || m_session.adapter().linkLost())
+            return;
     }
-    if (typed)
-        *typed = m_carVin.isEmpty();
-    return m_carVin.isEmpty() ? m_state.carVIN : m_carVin;
+}
+
+// What the confirmation of any change says when the car's identity modules disagree.
+QStringList WriteGate::vinWarnings() const
+{
+    const link::CarVin car = m_state.carVin();
+    if (car.disputed.isEmpty())
+        return {};
+    return {tr(kVinDisputed).arg(car.disputed.join(QStringLiteral("; ")))};
 }
 
 std::optional<double> WriteGate::battery()
@@ -255,20 +265,6 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
     }
     p.result.heldHex = *held;
     p.moduleVin = readModuleVin(t.address);
-    if (m_carVin.isEmpty()) {
-        // Once per connection, and only once this module is known to answer.
-        carVin(t.address);
-        if (m_carVin.isEmpty() && !p.moduleVin.isEmpty()) {
-            m_carVin = p.moduleVin;
-            link::learnCarVin(m_state, m_host, p.moduleVin);
-        }
-        const QString reopened = t.open();
-        if (reopened.startsWith(u'!')) {
-            m_host.log(reopened);
-            p.result.outcome = WriteOutcome::NotOpened;
-            return false;
-        }
-    }
     settleRows(t.address, t.block, *held);
     if (*held == w.newHex) {
         m_host.log(tr(kUnchanged));
@@ -347,6 +343,8 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     }
     if (writes.isEmpty() || !journalReady())
         return out;
+    // Before any module of the write is opened: the identity modules may sit elsewhere.
+    askIdentityModules();
 
     qsizetype shown = 0;
     qsizetype lastOpened = -1;
@@ -371,6 +369,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     link::ChangeRequest request;
     request.title = options.title.isEmpty() ? pending[0].write.title : options.title;
     request.battery = QString::number(*volts, 'f', 1);
+    request.warnings = vinWarnings();
     for (const Pending& p : pending) {
         if (p.shown && p.mustTick)
             request.mustTick = tr("Записать, хотя блок изменился после записи журнала");
@@ -381,7 +380,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
         request.changes = part.changes;
         request.oldHex = part.oldHex;
         request.newHex = part.newHex;
-        request.warnings = part.warnings;
+        request.warnings += part.warnings;
     } else {
         request.subject = tr("Блоков к записи: %1").arg(shown);
         request.choosable = options.choosable;
@@ -459,19 +458,20 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
             p.result.outcome = WriteOutcome::NotOpened;
             return;
         }
-        const std::optional<QString> held = readBlock(t.block);
-        if (!held) {
-            m_host.log(tr(kHeldNotRead));
-            return;
-        }
-        if (*held != p.result.heldHex) {
-            m_host.log(tr(kChangedAfterAsking));
-            return;
-        }
     }
-    // Read again right before sending: the confirmation may have taken a while.
+    // Read again right before sending: the confirmation may have taken a while, and
+    // something else may have changed the battery or the block meanwhile.
     if (!batteryAllows(battery())) {
         m_stopped = true;
+        return;
+    }
+    const std::optional<QString> held = readBlock(t.block);
+    if (!held) {
+        m_host.log(tr(kHeldNotRead));
+        return;
+    }
+    if (*held != p.result.heldHex) {
+        m_host.log(tr(kChangedAfterAsking));
         return;
     }
     const std::optional<qint64> row = m_journal.begin(entry);
@@ -482,6 +482,8 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
     }
     const QString answer = sendChange(QStringLiteral("3B") + t.block + p.write.newHex);
     p.result = finish(p.write, *row, p.result, answer);
+    // Whatever the outcome, the module may hold something else now.
+    m_host.blockWritten(t.address, t.block);
 }
 
 WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer)
@@ -513,20 +515,29 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
             m_host.log(accepted ? tr(kVerified) : tr(kTookIt));
             result.outcome = WriteOutcome::Verified;
             outcome = QString::fromLatin1(kOutcomeVerified);
-        } else if (!accepted && (!back || *back == result.heldHex)) {
-            m_host.log(back ? tr(kKeptOld) : tr(kNotReadBack));
-            result.outcome = WriteOutcome::NoAnswer;
+        } else if (!back) {
+            // It may hold the old content or the new: only a later reading tells. A row
+            // whose answer was lost stays unknown until then.
+            m_host.log(tr(kNotReadBack));
+            result.outcome = WriteOutcome::Unknown;
+            outcome = QString::fromLatin1(accepted ? kOutcomeDiffers : kOutcomeNoAnswer);
+            if (accepted)
+                detail = QStringLiteral("read back: none");
+        } else if (!accepted && *back == result.heldHex) {
+            m_host.log(tr(kKeptOld));
+            result.outcome = WriteOutcome::KeptOld;
             outcome = QString::fromLatin1(kOutcomeNoAnswer);
-            settled = back.has_value(); // read: the module kept its block
+            settled = true; // read: the module kept its block
         } else {
-            m_host.log(back ? tr(kDiffers).arg(link::splitHEX(*back), link::splitHEX(w.newHex)) : tr(kNotReadBack));
+            m_host.log(tr(kDiffers).arg(link::splitHEX(*back), link::splitHEX(w.newHex)));
             result.outcome = WriteOutcome::Differs;
             outcome = QString::fromLatin1(kOutcomeDiffers);
-            const QString readText = QStringLiteral("read back: ") + back.value_or(QStringLiteral("none"));
+            const QString readText = QStringLiteral("read back: ") + *back;
             detail = detail.isEmpty() ? readText : detail + QStringLiteral("; ") + readText;
         }
     }
-    if (!m_journal.complete(row, outcome, detail, settled))
+    result.recorded = m_journal.complete(row, outcome, detail, settled);
+    if (!result.recorded)
         m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));
     return result;
 }
@@ -595,44 +606,85 @@ std::optional<JournalEntry> WriteGate::nextToUndo()
     return std::nullopt;
 }
 
-WriteResult WriteGate::restore(const JournalEntry& row,
-                               std::function<QStringList(const QString& heldHex)> describe, bool force)
+// The row as it stands now (an unknown outcome settled by reading), when it can be undone;
+// else nullopt, after saying why when refuseIt.
+std::optional<JournalEntry> WriteGate::undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
+                                                const QString& vin, bool refuseIt)
 {
-    WriteResult result;
+    const JournalEntry entry = row.unknown() ? settle(row) : row;
+    const auto no = [&](const char* why, const QString& arg = QString()) -> std::optional<JournalEntry> {
+        if (refuseIt)
+            refuse(arg.isEmpty() ? tr(why) : tr(why).arg(arg));
+        return std::nullopt;
+    };
+    switch (stateOf(entry, rows, vin)) {
+    case RowState::Done:
+        return entry;
+    case RowState::OtherCar:
+        return no(kOtherCar, entry.vin);
+    case RowState::Undone:
+        return no(kAlreadyUndone);
+    case RowState::Damaged:
+        return no(kDamagedRow);
+    default:
+        return no(kNothingToUndo);
+    }
+}
+
+BatchResult WriteGate::undo(const JournalEntry& row, const RowDescriber& describe, bool force)
+{
+    return undoRows(row, describe, force, nullptr);
+}
+
+WriteResult WriteGate::restore(const JournalEntry& row, const RowDescriber& describe, bool force)
+{
+    qsizetype asked = 0;
+    return undoRows(row, describe, force, &asked).results.value(asked);
+}
+
+BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& describe, bool force,
+                                qsizetype* askedAt)
+{
     if (!row.wellFormed()) {
         refuse(tr(kDamagedRow));
-        return result;
+        return {};
     }
     if (!journalReady())
-        return result;
-    const QString vin = carVin(row.address);
-    JournalEntry entry = row.unknown() ? settle(row) : row;
-    const auto rows = m_journal.entries(vin);
-    switch (stateOf(entry, rows.value_or(QList<JournalEntry>()), vin)) {
-    case RowState::Done:
-        break;
-    case RowState::OtherCar:
-        refuse(tr(kOtherCar).arg(entry.vin));
-        return result;
-    case RowState::Undone:
-        refuse(tr(kAlreadyUndone));
-        return result;
-    case RowState::Damaged:
-        refuse(tr(kDamagedRow));
-        return result;
-    default:
-        refuse(tr(kNothingToUndo));
-        return result;
+        return {};
+    const QString vin = carVin();
+    const QList<JournalEntry> rows = m_journal.entries(vin).value_or(QList<JournalEntry>());
+    const std::optional<JournalEntry> asked = undoable(row, rows, vin, true);
+    if (!asked)
+        return {};
+    // The rest of its batch, newest first as the journal lists them; rows of it that are
+    // undone already or changed nothing are passed by.
+    QList<JournalEntry> batch;
+    for (const JournalEntry& e : rows) {
+        if (e.id == asked->id) {
+            if (askedAt)
+                *askedAt = batch.size();
+            batch << *asked;
+        } else if (asked->batch > 0 && e.batch == asked->batch) {
+            if (const std::optional<JournalEntry> other = undoable(e, rows, vin, false))
+                batch << *other;
+        }
     }
-    BlockWrite w;
-    w.target = targetOf(entry.address, entry.block);
-    w.newHex = entry.oldHex;
-    w.title = tr("Восстановление блока");
-    w.describe = std::move(describe);
-    w.undoes = entry.id;
-    w.undoneHex = entry.newHex;
-    w.force = force;
-    return writeBlock(w);
+    QList<BlockWrite> writes;
+    for (const JournalEntry& e : batch) {
+        BlockWrite w;
+        w.target = targetOf(e.address, e.block);
+        w.newHex = e.oldHex;
+        w.title = tr("Восстановление блока");
+        if (describe)
+            w.describe = [describe, e](const QString& held) { return describe(e, held); };
+        w.undoes = e.id;
+        w.undoneHex = e.newHex;
+        w.force = force;
+        writes << w;
+    }
+    BatchOptions options;
+    options.title = writes.size() > 1 ? tr("Отмена записи нескольких блоков вместе: %1").arg(writes.size()) : writes[0].title;
+    return writeBlocks(writes, options);
 }
 
 // A restart or clearing: only with a journal to record it and a battery that allows it,
@@ -642,10 +694,13 @@ bool WriteGate::askForChange(link::ChangeRequest request)
     m_declined = false;
     if (!journalReady())
         return false;
+    // Recorded under the car's VIN, as a write is.
+    askIdentityModules();
     const std::optional<double> volts = battery();
     if (!batteryAllows(volts))
         return false;
     request.battery = QString::number(*volts, 'f', 1);
+    request.warnings += vinWarnings();
     const bool agreed = m_host.confirm(request);
     m_declined = !agreed;
     return agreed;

@@ -3,6 +3,7 @@
 #include "safety/journal.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,6 +22,12 @@ struct SafetySettings {
     double minVoltage = kDefaultMinVoltage; // no write below this battery voltage
     QString journalPath;                    // "" = the default one
     bool journalGiven = false;              // named by the user: never set aside
+
+    SafetySettings() = default;
+    SafetySettings(const JournalPlace& journal, double minimum)
+        : minVoltage(minimum), journalPath(journal.path), journalGiven(journal.given)
+    {
+    }
 };
 
 // Where a block lives and how its module is reached.
@@ -60,13 +67,15 @@ enum class WriteOutcome {
     Verified,  // accepted (or answer lost) and read back equal
     Differs,   // accepted (or answer lost) and read back with other bytes
     Refused,   // the module answered negatively
-    NoAnswer,  // no usable answer, and the read-back does not show the new block
+    KeptOld,   // no usable answer, and read back: the module holds its old content
+    Unknown,   // not read back after the write: what the module holds is not known
 };
 
 struct WriteResult {
     WriteOutcome outcome = WriteOutcome::NotSent;
     QString heldHex;  // what the module held before
     QString readBack; // what it held after, "" when not read
+    bool recorded = true; // the outcome is in the journal (false: its row stayed pending)
 };
 
 // A batch: one confirmation for several blocks.
@@ -117,11 +126,17 @@ public:
     WriteResult writeBlock(const BlockWrite& write);
     BatchResult writeBlocks(const QList<BlockWrite>& writes, const BatchOptions& options);
 
+    // What writing a row's old content back changes, for the confirmation.
+    using RowDescriber = std::function<QStringList(const JournalEntry& row, const QString& heldHex)>;
+
     // Writes a journal row's old content back, recording which row it undoes. Refused for
     // a damaged row, a row of another car, a row that changed nothing, and (unless force)
-    // when the module holds neither the row's new nor its old content.
-    WriteResult restore(const JournalEntry& entry,
-                        std::function<QStringList(const QString& heldHex)> describe, bool force = false);
+    // when the module holds neither the row's new nor its old content. A row of a batch (a
+    // restore, both doors) takes the rest of its batch with it: every row of it not undone
+    // yet, newest first, under one confirmation, each read, written, read back and recorded.
+    BatchResult undo(const JournalEntry& entry, const RowDescriber& describe, bool force = false);
+    // As undo, the result of this row alone.
+    WriteResult restore(const JournalEntry& entry, const RowDescriber& describe, bool force = false);
     // The newest block write of this car (its VIN read) that changed the module and is
     // not undone, settling rows whose answer never came on the way; damaged rows passed
     // by are logged. nullopt when there is none (or the journal cannot be read).
@@ -132,11 +147,10 @@ public:
     // How a row stands for this car, given all the car's rows (undone, unknown, ...).
     static RowState stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin);
 
-    // The car's VIN as the journal records it: read once per connection from a module
-    // with a VIN block on the bus in use other than `besides` (which may come from another
-    // car); else the VIN typed at connecting. typed says which. Reading moves the adapter
-    // to that module.
-    QString carVin(const QString& besides = QString(), bool* typed = nullptr);
+    // The car's VIN as the journal records it: decided by the identity modules (the
+    // instrument panel first), those not asked yet in this connection asked now; else the
+    // VIN typed at connecting. typed says which. Asking moves the adapter to those modules.
+    QString carVin(bool* typed = nullptr);
 
     // As carVin, without reading: the VIN read so far in this connection, else the typed one.
     QString knownVin(bool* typed = nullptr) const;
@@ -160,6 +174,8 @@ private:
     struct Pending; // a block shown in the confirmation
     std::optional<QString> readBlock(const QString& block);
     QString readModuleVin(const QString& address);
+    void askIdentityModules();
+    QStringList vinWarnings() const;
     std::optional<double> battery();
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown
@@ -170,6 +186,9 @@ private:
     void settleRows(const QString& address, const QString& block, const QString& held);
     bool prepare(Pending& p, qsizetype count);
     void writeOne(Pending& p, const JournalEntry& entry, bool reopen);
+    BatchResult undoRows(const JournalEntry& row, const RowDescriber& describe, bool force, qsizetype* askedAt);
+    std::optional<JournalEntry> undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
+                                         const QString& vin, bool refuseIt);
     WriteResult finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer);
     QString sendRecorded(const QString& kind, const QString& address, const QString& command,
                          const QString& accepted);
@@ -184,7 +203,7 @@ private:
     bool m_declined = false;
     bool m_setAsideReported = false;
     QString m_restartAddress;
-    QString m_carVin;       // read from a module of this connection's car
+    QSet<QString> m_vinAsked; // identity modules asked for their VIN in this connection
     bool m_stopped = false; // a batch stops at a battery or journal failure
 };
 

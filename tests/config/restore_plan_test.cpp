@@ -38,12 +38,14 @@ TEST(RestorePlan, OnlyDifferingConfigurationBlocksOfTheSameLength)
                                               {"760", "01", "40"},            // same: nothing
                                               {"726", "04", "4F1C0200"},      // longer: left out
                                               {"740", "01", "BD"},            // differs: planned
-                                              {"733", "01", "C0"},            // car lacks it: left out
-                                              {"730", "00", "01"}});          // not a page's: never
+                                              {"733", "01", "C0"},            // car lacks it: unread
+                                              {"727", "00", "0202F0"},        // its page refuses it
+                                              {"730", "00", "01"}});          // not a page's, not on the car
     const VehicleConfig car = vehicle(kVin, {{"720", "00", "CD421010C0"},
                                              {"720", "02", "5746304159"},
                                              {"760", "01", "40"},
                                              {"726", "04", "4F1C02"},
+                                             {"727", "00", "020210"},
                                              {"740", "01", "3D"}});
     const RestorePlan plan = planRestore(file, car, true);
     ASSERT_EQ(plan.writes.size(), 2);
@@ -55,8 +57,10 @@ TEST(RestorePlan, OnlyDifferingConfigurationBlocksOfTheSameLength)
     EXPECT_EQ(plan.only({"720"}).addresses(), QStringList{"720"});
     ASSERT_EQ(plan.leftOut.size(), 2);
     EXPECT_EQ(plan.leftOut[0].text, QStringLiteral("BCM (GEM модуль), блок 04: в файле 4 байт, модуль содержит 3 байт"));
-    EXPECT_EQ(plan.leftOut[1].text, QStringLiteral("HVAC (Модуль климат-контроля), блок 01: не прочитан из автомобиля"));
-    EXPECT_EQ(plan.neverWritten, (QStringList{"720 02", "730 00"}));
+    EXPECT_EQ(plan.leftOut[1].text, QStringLiteral("ACM (Аудиомодуль), блок 00: блок из файла не распознаётся страницей"));
+    EXPECT_EQ(plan.unread, QStringList{"733"});
+    EXPECT_TRUE(plan.only({"720"}).unread.isEmpty());
+    EXPECT_EQ(plan.neverWritten, QStringList{"720 02"});
     EXPECT_FALSE(plan.vinDiffers());
     EXPECT_EQ(planRestore(file, car, false).writes[0].address, QStringLiteral("720"));
 

@@ -134,13 +134,13 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     transfer.ButtonCONFwriteClick(PageDDM);
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
-    // Each door read (with its own VIN; the car's VIN once, from another module); the
-    // battery; one question; then each door opened and read again, battery, write, read back.
+    // The car's VIN once, from the instrument panel; each door read (with its own VIN); the
+    // battery; one question; then each door opened again, battery, read again, write, read back.
     EXPECT_EQ(host.lines.filter(QStringLiteral("> ")),
-              (QStringList{"> ATZ",    "> ATSPB", "> ATSH740", "> 1087",    "> 2101", "> 2100", "> ATZ",    "> ATSPB",
-                           "> ATSH733", "> 1087", "> 2100",    "> ATZ",     "> ATSPB", "> ATSH740", "> 1087", "> ATSH741",
-                           "> 1087",   "> 2101", "> 2100",    "> ATRV",    "> ATZ",  "> ATSPB", "> ATSH740", "> 1087",
-                           "> 2101",   "> ATRV", "> 3B01BD",  "> 2101",    "> ATSH741", "> 1087", "> 2101",  "> ATRV",
+              (QStringList{"> ATZ",    "> ATSP6",   "> ATSH720", "> 1087",    "> 2102",    "> ATZ",   "> ATSPB",
+                           "> ATSH740", "> 1087",   "> 2101",    "> 2100",    "> ATSH741", "> 1087",  "> 2101",
+                           "> 2100",   "> ATRV",    "> ATZ",     "> ATSPB",   "> ATSH740", "> 1087",  "> ATRV",
+                           "> 2101",   "> 3B01BD",  "> 2101",    "> ATSH741", "> 1087",    "> ATRV",  "> 2101",
                            "> 3B01BD", "> 2101"}));
     EXPECT_EQ(host.lines.count(kVerified), 2);
     ASSERT_EQ(host.confirmations.size(), 1);

@@ -123,9 +123,10 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
     rig.host.notices.clear();
     EXPECT_FALSE(dtc.ButtonDTCclearClick());
 
-    // The battery before asking; then the PCM gets the session request
-    // now, the RCM and the ACM still do not; the battery again before each request.
-    const QStringList clearing{"ATRV",    "ATZ",
+    // The car's VIN from the instrument panel, the battery before asking; then the PCM gets
+    // the session request now, the RCM and the ACM still do not; the battery again before
+    // each request.
+    const QStringList clearing{"ATZ", "ATSP6", "ATSH720", "1087", "2102", "ATRV",    "ATZ",
                                "ATSP6",   "ATSH7E0", "1087",   "ATRV",    "14FF00", "ATSH720", "1087",
                                "ATRV",    "14FF00", "ATSH734", "1087",    "ATRV",   "14FF00", "ATSPB",
                                "ATSH726", "1087",   "ATRV",    "14FF00",  "ATSH737", "ATRV",  "14FF00",
@@ -272,7 +273,8 @@ TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
     rig.channel.canned[QStringLiteral("ATZ")] = "?";
     rig.channel.sent.clear();
     EXPECT_TRUE(dtc.ButtonDTCclearClick()); // "Crear" stays enabled
-    EXPECT_EQ(rig.channel.sent, QStringList({QStringLiteral("ATRV"), QStringLiteral("ATZ")})); // the battery, then the reset
+    // The reset for the car's VIN, the battery, then the reset for the clearing.
+    EXPECT_EQ(rig.channel.sent, QStringList({QStringLiteral("ATZ"), QStringLiteral("ATRV"), QStringLiteral("ATZ")}));
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_TRUE(memo.lines.contains(QStringLiteral("#2 - U2023 статус: 60"))); // nothing cleared, list kept
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("720")).size(), 2);

@@ -44,7 +44,7 @@ const GateCase kCases[] = {
     {"answer lost, block taken", "CD421010C1", {{"720 3B00CD421010C1", "NO DATA"}}, sim::FaultKind::None, true,
      true, WriteOutcome::Verified, "accepted-verified", "* Модуль содержит записанные данные: запись принята"},
     {"answer garbled, block kept", "CD421010C1", {{"720 3B00CD421010C1", "#7B?"}}, sim::FaultKind::None, false,
-     true, WriteOutcome::NoAnswer, "no-answer", "! Модуль содержит прежние данные: запись не принята"},
+     true, WriteOutcome::KeptOld, "no-answer", "! Модуль содержит прежние данные: запись не принята"},
     {"low battery", "CD421010C1", {{"ATRV", "11.5V"}}, sim::FaultKind::None, false, true, WriteOutcome::NotSent,
      nullptr, "! Напряжение бортовой сети 11.5 В ниже порога 12.0 В: запись не выполнена"},
     {"no voltage from the adapter", "CD421010C1", {{"ATRV", "?"}}, sim::FaultKind::None, false, true,
@@ -55,8 +55,10 @@ const GateCase kCases[] = {
      true, WriteOutcome::NotSent, nullptr, "! Блок модуля не прочитан: запись не выполнена"},
     {"a longer block", "CD421010C1C2", {}, sim::FaultKind::None, false, true, WriteOutcome::NotSent, nullptr,
      "! Блок для записи длиной 6 байт, а модуль содержит 5 байт: запись не выполнена"},
-    {"accepted, read-back lost", "CD421010C1", {}, sim::FaultKind::None, false, true, WriteOutcome::Differs,
+    {"accepted, read-back lost", "CD421010C1", {}, sim::FaultKind::None, false, true, WriteOutcome::Unknown,
      "accepted-differs", "! Блок после записи не прочитан: запись не проверена", true},
+    {"answer lost, read-back lost", "CD421010C1", {{"720 3B00CD421010C1", "NO DATA"}}, sim::FaultKind::None, false,
+     true, WriteOutcome::Unknown, "no-answer", "! Блок после записи не прочитан: запись не проверена", true},
     {"battery at the threshold", "CD421010C1", {{"ATRV", "12.0V"}}, sim::FaultKind::None, false, true,
      WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные"},
     {"below the user's threshold", "CD421010C1", {{"ATRV", "12.3V"}}, sim::FaultKind::None, false, true,
@@ -125,12 +127,12 @@ TEST(WriteGate, ShowsTheChangeChecksAndRestoresIt)
     w.describe = [](const QString& held) { return QStringList{held + QStringLiteral(" → ") + kNew}; };
     ASSERT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
 
-    // What it holds and its own VIN, the car's VIN from another module once, battery, ask,
-    // battery, write, read back.
+    // The car's VIN from the instrument panel once, what the module holds and its own VIN,
+    // battery, ask, battery, what it holds again, write, read back.
     const QStringList sent = rig.channel.sent;
     EXPECT_EQ(sent.mid(sent.indexOf(QStringLiteral("ATSH720"))),
-              (QStringList{"ATSH720", "1087", "2100", "2102", "ATZ", "ATSP6", "ATSH760", "1087", "2100", "ATZ", "ATSP6",
-                           "ATSH720", "1087", "ATRV", "ATRV", "3B00CD421010C1", "2100"}));
+              (QStringList{"ATSH720", "1087", "2102", "ATZ", "ATSP6", "ATSH720", "1087", "2100", "2102", "ATRV", "ATRV",
+                           "2100", "3B00CD421010C1", "2100"}));
     ASSERT_EQ(rig.host.confirmations.size(), 1);
     const link::ChangeRequest& asked = rig.host.confirmations[0];
     EXPECT_EQ(asked.subject, QStringLiteral("IPC (Панель приборов), адрес 720, блок 00"));
@@ -238,30 +240,53 @@ BlockWrite blockWrite(WriteGate& gate, const char* address, const char* block, c
     return w;
 }
 
-TEST(WriteGate, EveryRowNamesTheCarByTheVinItsModulesHold)
+// The car's VIN comes from its identity modules, the instrument panel first; a used module
+// from another car is a donor, never the reference.
+TEST(WriteGate, EveryRowNamesTheCarByTheVinItsIdentityModulesHold)
 {
-    CarRig rig;
-    TestGate tg(rig.session, rig.host);
-    tg.state.carVIN = QStringLiteral("00000000000000000");
-    const QString donor = QStringLiteral("WF0AXXGCDA7654321");
-    rig.car().setBlock(QStringLiteral("740"), 0, donor.toLatin1()); // a door from another car
-    // The BCM first: it holds no VIN, the car's is read from another module.
-    ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "726", "03", "E3D0D4FD")).outcome, WriteOutcome::Verified);
-    ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "740", "01", "BD")).outcome, WriteOutcome::Verified);
-    EXPECT_TRUE(rig.host.confirmations.last().warnings.contains(
-        QStringLiteral("Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)").arg(donor, rig.car().vin())));
-    const auto rows = tg.gate.journal().entries(rig.car().vin());
-    ASSERT_TRUE(rows && rows->size() == 2);
-    EXPECT_EQ((*rows)[0].moduleVin + (*rows)[0].vinSource + (*rows)[1].vinSource, donor + QStringLiteral("readread"));
-
-    // No module gives a VIN: the typed one, and the row says it was typed.
-    CarRig blind;
-    TestGate typed(blind.session, blind.host);
-    typed.state.carVIN = QStringLiteral("WF0AXXGCDA1111111");
-    blind.channel.canned.insert(QStringLiteral("733 2100"), "NO DATA");
-    ASSERT_EQ(typed.gate.writeBlock(blockWrite(typed.gate, "726", "03", "E3D0D4FD")).outcome, WriteOutcome::Verified);
-    const JournalEntry row = typed.gate.journal().entries()->first();
-    EXPECT_EQ(row.vin + QLatin1Char(' ') + row.vinSource, QStringLiteral("WF0AXXGCDA1111111 typed"));
+    const QString car = QStringLiteral("WF0AXXWPDA9K12345");
+    const QString other = QStringLiteral("WF0AXXGCDA7654321");
+    const QString typed = QStringLiteral("WF0AXXGCDA1111111");
+    const QString disputed = QStringLiteral("Модули автомобиля расходятся в VIN (ABS: WF0AXXWPDA9K12345; HCM: "
+                                            "WF0AXXGCDA7654321): VIN автомобиля неизвестен");
+    const struct {
+        const char* what;
+        QStringList silent;     // modules that do not answer
+        QString hcmVin;         // the headlamp module's VIN block, when not the car's
+        QString rowVin;
+        const char* source;
+        bool disputedWarning;
+    } cases[] = {
+        {"a donor HVAC", {}, {}, car, "read", false},
+        {"the instrument panel silent: the ABS", {"720"}, {}, car, "read", false},
+        {"the instrument panel settles a donor HCM", {}, other, car, "read", false},
+        {"without it, ABS and HCM disagree", {"720"}, other, typed, "typed", true},
+        {"no identity module answers", {"720", "760", "734", "730"}, {}, typed, "typed", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CarRig rig;
+        TestGate tg(rig.session, rig.host);
+        tg.state.carVIN = typed;
+        rig.car().setBlock(QStringLiteral("733"), 0, other.toLatin1()); // a climate module from another car
+        if (!c.hcmVin.isEmpty())
+            rig.car().setBlock(QStringLiteral("734"), 1, c.hcmVin.toLatin1());
+        for (const QString& address : c.silent)
+            rig.car().setFault(address, sim::FaultKind::Silent);
+        ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "733", "01", "C0")).outcome, WriteOutcome::Verified);
+        ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "726", "03", "E3D0D4FD")).outcome, WriteOutcome::Verified);
+        const QStringList warnings = rig.host.confirmations.first().warnings;
+        EXPECT_EQ(warnings.contains(disputed), c.disputedWarning) << warnings.join(u'|').toStdString();
+        // The donor is named as one only against a VIN its car's modules gave.
+        EXPECT_EQ(warnings.contains(QStringLiteral("Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)")
+                                        .arg(other, car)),
+                  QLatin1String(c.source) == QLatin1String("read"));
+        const auto rows = tg.gate.journal().entries();
+        ASSERT_TRUE(rows && rows->size() == 2);
+        for (const JournalEntry& row : *rows)
+            EXPECT_EQ(row.vin + u' ' + row.vinSource, c.rowVin + u' ' + QLatin1String(c.source));
+        EXPECT_EQ((*rows)[1].moduleVin, other);
+    }
 }
 
 TEST(WriteGate, UndoGoesBackOneWriteAtATimeOnlyOnItsOwnCar)
@@ -347,8 +372,9 @@ TEST(WriteGate, OnlyCheckedHexReachesTheAdapter)
         EXPECT_EQ(tg.gate.restore(row, {}).outcome, WriteOutcome::NotSent) << c.block;
         EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Запись журнала повреждена: она не восстанавливается"));
         // The same as a write from a page, a file or the command line (lower case is upper-cased there).
-        if (QLatin1String(c.oldHex) == QString::fromLatin1(c.oldHex).toUpper())
+        if (QLatin1String(c.oldHex) == QString::fromLatin1(c.oldHex).toUpper()) {
             EXPECT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, c.address, c.block, c.oldHex)).outcome, WriteOutcome::NotSent);
+        }
     }
     EXPECT_TRUE(rig.channel.sent.isEmpty());
     EXPECT_TRUE(rig.host.lines.last().startsWith(QStringLiteral("! Запрос записи отклонён (")));

@@ -309,17 +309,17 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
     QString module;
     QString time;
     onModal = [&](QDialog& window) {
-        auto* table = window.findChild<QTableWidget*>(QStringLiteral("TableHistory"));
-        ASSERT_NE(table, nullptr);
-        rows = table->rowCount();
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeHistory"));
+        ASSERT_NE(tree, nullptr);
+        rows = tree->topLevelItemCount();
         for (int row = 0; row < rows; ++row)
-            outcomes << table->item(row, 4)->text();
-        module = table->item(0, 1)->text();
-        time = table->item(0, 0)->text();
-        table->selectRow(0);
+            outcomes << tree->topLevelItem(row)->text(4);
+        module = tree->topLevelItem(0)->text(1);
+        time = tree->topLevelItem(0)->text(0);
+        tree->setCurrentItem(tree->topLevelItem(0));
         click(window, "ButtonRestore");
-        for (int row = 0; row < table->rowCount(); ++row)
-            after << table->item(row, 4)->text();
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            after << tree->topLevelItem(row)->text(4);
     };
     click(main(), "ButtonCONFhistory");
     EXPECT_EQ(rows, 2);
@@ -330,6 +330,11 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
                                   "отменено пользователем"}));
     EXPECT_EQ(carBlock("720", 0), "CD421010C0");
     EXPECT_EQ(modals, QStringList{"FormHistory"});
+    // The page showed the undone write: emptied, it never puts that back.
+    EXPECT_FALSE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled());
+    clickBox(QStringLiteral("CheckBoxIPC06"));
+    write();
+    EXPECT_EQ(carBlock("720", 0), "CD421010C0");
     // The demo car's writes are kept apart from real cars'.
     EXPECT_FALSE(QFile::exists(journalPath()));
     EXPECT_TRUE(QFile::exists(talmero::safety::Journal::demoPathFor(journalPath())));
@@ -487,6 +492,13 @@ TEST_F(ConfigurationTabTest, CompareWithTheCarAndRestoreFromAFile)
             }
         } else if (window.objectName() == QLatin1String("FormRestore")) {
             vin << window.findChild<QLabel*>(QStringLiteral("LabelRestoreVIN"))->text();
+            // Another car's settings: nothing ticked and Restore locked until said so.
+            auto* agree = window.findChild<QPushButton*>(QStringLiteral("ButtonRestoreAgree"));
+            auto* module = window.findChild<QTreeWidget*>(QStringLiteral("TreeRestore"))->topLevelItem(0);
+            EXPECT_FALSE(agree->isEnabled());
+            EXPECT_EQ(module->checkState(0), Qt::Unchecked);
+            window.findChild<QCheckBox*>(QStringLiteral("CheckRestoreOtherCar"))->setChecked(true);
+            EXPECT_EQ(module->checkState(0), Qt::Checked);
             click(window, "ButtonRestoreAgree");
         }
     };
