@@ -455,6 +455,10 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
         <source>журнал открыт только для чтения</source>
         <translation>the journal is open for reading only</translation>
     </message>
+    <message>
+        <source>записи %1 в журнале нет</source>
+        <translation>the journal has no row %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

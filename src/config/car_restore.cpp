@@ -209,6 +209,8 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
         } else if (tried) {
             summary.restored << name;
         }
+        // The gate stops after an outcome the journal did not take.
+        failedYet = failedYet || summary.unrecorded.contains(name);
     }
     for (const QString& line : summary.lines())
         m_host.log(line);

@@ -272,8 +272,10 @@ bool Journal::complete(qint64 id, const QString& outcome, const QString& detail,
     q.addBindValue(text(detail));
     q.addBindValue(settled ? 1 : 0);
     q.addBindValue(id);
-    if (!q.exec() || q.numRowsAffected() != 1)
+    if (!q.exec())
         return fail(q.lastError().text());
+    if (q.numRowsAffected() != 1)
+        return fail(tr("записи %1 в журнале нет").arg(id));
     return true;
 }
 

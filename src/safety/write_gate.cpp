@@ -482,6 +482,9 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
     }
     const QString answer = sendChange(QStringLiteral("3B") + t.block + p.write.newHex);
     p.result = finish(p.write, *row, p.result, answer);
+    // A journal that lost an outcome may lose the next: nothing more goes out unrecorded.
+    if (!p.result.recorded)
+        m_stopped = true;
     // Whatever the outcome, the module may hold something else now.
     m_host.blockWritten(t.address, t.block);
 }

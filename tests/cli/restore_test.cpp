@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 #include "e2e/sim_process.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -101,6 +102,117 @@ TEST(CliRestore, StopsAtAModuleThatKeepsItsBlockAndRefusesAnotherCar)
     EXPECT_TRUE(stopped.out.contains(QStringLiteral("DDM (740): блок 01"))) << stopped.out.toStdString();
     EXPECT_TRUE(stopped.out.contains(QStringLiteral("PDM (741), IPC (720)")));
     EXPECT_EQ(cli(port(sim, journal) + QStringList{QStringLiteral("compare"), files.taken, QStringLiteral("--car")}).exit, 0);
+}
+
+// What each guard of the restore does on the virtual car: the car as it ends up (the IPC's
+// block 00 and the driver's door's block 01), the exit status and what is said.
+TEST(CliRestore, GuardsTable)
+{
+    const QString donorVin = QStringLiteral("WF0AXXGCDA7654321");
+    QTemporaryDir backupDir;
+    // The files come from a healthy car; each case then meets its own car.
+    SimProcess healthy;
+    const Backups own(port(healthy, backupDir));
+    const Backups donors(port(healthy, backupDir), donorVin);
+    healthy.stop();
+    ASSERT_FALSE(own.changed.isEmpty() || donors.changed.isEmpty());
+
+    enum Setup { None, DonorHvac, BackupsNotAFolder, TextJournal };
+    const struct {
+        const char* what;
+        QStringList simArgs;
+        Setup setup;
+        bool donorsFile; // the file of the car the used HVAC came from
+        QStringList extra;
+        int exit;
+        const char* said; // in standard output or error
+        const char* ipc;
+        const char* ddm;
+    } cases[] = {
+        {"--only writes only those", {}, None, false, {"--only", "740,741"}, 0, "DDM (740), PDM (741)", "CD421010C0", "BD"},
+        {"a silent door stops it before any write", {"--fault", "740:silent"}, None, false, {}, 1,
+         "module 740 could not be read from the car: nothing was written; --only 741,720 restores the rest",
+         "CD421010C0", nullptr},
+        {"without the silent door, the rest", {"--fault", "740:silent"}, None, false, {"--only", "741,720"}, 0,
+         "PDM (741), IPC (720)", "CD421010C1", nullptr},
+        {"a silent HVAC is named, never taken for another car", {"--fault", "733:silent"}, None, false, {}, 1,
+         "module 733 could not be read", "CD421010C0", "3D"},
+        {"a used HVAC from another car keeps the car's own VIN", {}, DonorHvac, false, {}, 0, "IPC (720)",
+         "CD421010C1", "BD"},
+        {"... and the donor's car's file is refused", {}, DonorHvac, true, {}, 1, "give --other-car", "CD421010C0",
+         "3D"},
+        {"no safety copy, no write", {}, BackupsNotAFolder, false, {}, 1,
+         "Конфигурация автомобиля не сохранена", "CD421010C0", "3D"},
+        {"a text file as --journal stays as it is", {}, TextJournal, false, {}, 1, "не является журналом записей",
+         "CD421010C0", "3D"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        QStringList simArgs = c.simArgs;
+        if (c.setup == DonorHvac) {
+            QFile state(dir.filePath(QStringLiteral("car.json")));
+            ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+            state.write("{\"modules\": [{\"address\": \"733\", \"blocks\": {\"00\": \""
+                        + donorVin.toLatin1().toHex().toUpper() + "\", \"01\": \"40\"}}]}");
+            state.close();
+            simArgs << QStringLiteral("--state") << state.fileName();
+        }
+        SimProcess sim(simArgs);
+        QStringList args = port(sim, dir);
+        const QString backups = cliDataHome() + QStringLiteral("/TALMERO/TALMERO/backups");
+        QFile notes(dir.filePath(QStringLiteral("notes.txt")));
+        if (c.setup == BackupsNotAFolder) {
+            QDir(backups).removeRecursively();
+            QFile blocker(backups);
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        } else if (c.setup == TextJournal) {
+            ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+            notes.write("my notes\n");
+            notes.close();
+            args[args.indexOf(QStringLiteral("--journal")) + 1] = notes.fileName();
+        }
+        const QString file = c.donorsFile ? donors.changed : own.changed;
+        const CliRun restored = cli(args + QStringList{QStringLiteral("restore"), file} + c.extra);
+        EXPECT_EQ(restored.exit, c.exit) << restored.out.toStdString() << restored.err.toStdString();
+        EXPECT_TRUE((restored.out + restored.err).contains(QString::fromUtf8(c.said)))
+            << restored.out.toStdString() << restored.err.toStdString();
+        const auto block = [&](const char* module, const char* index) {
+            return cli(args + QStringList{QStringLiteral("read-block"), QLatin1String(module), QLatin1String(index)})
+                .out.trimmed();
+        };
+        EXPECT_EQ(block("IPC", "00"), QLatin1String(c.ipc));
+        if (c.ddm) {
+            EXPECT_EQ(block("DDM", "01"), QLatin1String(c.ddm));
+        }
+        if (c.setup == BackupsNotAFolder)
+            QFile::remove(backups);
+        if (c.setup == TextJournal) {
+            ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+            EXPECT_EQ(notes.readAll(), QByteArray("my notes\n"));
+            EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("notes.txt*")}), QStringList{"notes.txt"});
+        }
+    }
+}
+
+// The demo cars keep their writes and readings in a journal of their own, beside the one
+// named: a real car's journal never hears of them, and history and undo find them.
+TEST(CliRestore, DemoCarsUseTheirOwnJournal)
+{
+    for (const char* demo : {"demo", "demo-stn"}) {
+        SCOPED_TRACE(demo);
+        QTemporaryDir dir;
+        const QString journal = dir.filePath(QStringLiteral("journal.sqlite"));
+        const QStringList args = {QStringLiteral("--port"), QLatin1String(demo), QStringLiteral("--yes"),
+                                  QStringLiteral("--journal"), journal};
+        const Backups files(args);
+        ASSERT_FALSE(files.changed.isEmpty());
+        EXPECT_EQ(cli(args + QStringList{QStringLiteral("restore"), files.changed}).exit, 0);
+        EXPECT_EQ(cli(args + QStringList{QStringLiteral("history")}).outLines().size(), 3);
+        EXPECT_EQ(cli(args + QStringList{QStringLiteral("dtc"), QStringLiteral("read")}).exit, 0);
+        EXPECT_FALSE(QFile::exists(journal));
+        EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("journal-demo.sqlite"))));
+    }
 }
 
 } // namespace

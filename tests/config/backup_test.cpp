@@ -166,6 +166,20 @@ TEST_F(BackupTest, SecondBackupInTheSameSecondReplacesTheFirst)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
+// The restore's safety copy is the car's only way back: a second one in the same second
+// takes a name of its own.
+TEST_F(BackupTest, ACopyUnderANewNameNeverReplacesAnother)
+{
+    QString error;
+    const QString name = QStringLiteral("VehicleData.WF0AXXWPDA9K12345.2026-05-17.10-15-00.xml");
+    const QString first = vehicle_data::writeNew(dir.path(), name, "first", error);
+    const QString second = vehicle_data::writeNew(dir.path(), name, "second", error);
+    EXPECT_EQ(QFileInfo(first).fileName(), name);
+    EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("VehicleData.WF0AXXWPDA9K12345.2026-05-17.10-15-00.2.xml"));
+    EXPECT_EQ(read(first), QByteArray("first"));
+    EXPECT_EQ(read(second), QByteArray("second"));
+}
+
 // An installed program's folder is often not writable: the documents folder takes the
 // file, and the log says which folder that is.
 TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)

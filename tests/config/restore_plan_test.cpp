@@ -4,6 +4,8 @@
 #include "config/vehicle_compare.h"
 #include "support/test_gate.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace talmero::config;
@@ -112,4 +114,21 @@ TEST_F(BackupTest, BlockChangedSinceTheReadingEndsTheRestore)
     EXPECT_EQ(summary.notTried, QStringList{"PDM (741)"});
     EXPECT_EQ(demo.car().block(QStringLiteral("741"), 1), QByteArray::fromHex("3D"));
     EXPECT_TRUE(QFile::exists(summary.savedAs));
+
+    // The journal loses the row of the first write before its outcome is in: said, and the
+    // restore ends there, never complete.
+    const std::optional<RestorePlan> again = restore.prepare(file);
+    ASSERT_TRUE(again);
+    demo.car().setChangeHandler([&gate] {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("thief"));
+        db.setDatabaseName(gate.journalPath());
+        if (db.open())
+            QSqlQuery(db).exec(QStringLiteral("DELETE FROM writes WHERE outcome = 'pending'"));
+    });
+    const RestoreSummary unrecorded = restore.run(*again, false);
+    demo.car().setChangeHandler(nullptr);
+    QSqlDatabase::removeDatabase(QStringLiteral("thief"));
+    EXPECT_FALSE(unrecorded.complete());
+    EXPECT_EQ(unrecorded.unrecorded, QStringList{"DDM (740)"});
+    EXPECT_EQ(unrecorded.notTried, QStringList{"PDM (741)"});
 }

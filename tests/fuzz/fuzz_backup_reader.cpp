@@ -1,5 +1,8 @@
 #include "config/backup_reader.h"
 #include "config/config_transfer.h"
+#include "config/restore_plan.h"
+#include "config/vehicle_compare.h"
+#include "config/vehicle_config.h"
 #include "fuzz_check.h"
 #include "link/codecs.h"
 #include "page_sides.h"
@@ -10,7 +13,7 @@
 
 // Any bytes as a VehicleData file, opened on every page and side: a block the page shows
 // fits that page and is the start of what the file stores, and a writable one goes back
-// out exactly as it was opened.
+// out exactly as it was opened. Read for compare and restore, it equals itself.
 
 using namespace talmero;
 using namespace talmero::config;
@@ -81,6 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             continue;
         panel.encode(block);
         FUZZ_CHECK(ConfigTransfer::writeData(panel, p.page) == hex.left(p.blockDigits));
+    }
+    // The same bytes as compare and restore read them: a file equals itself, and a car
+    // that holds the file leaves nothing to restore.
+    QString error;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    if (const std::optional<VehicleConfig> vehicle = parseVehicleData(bytes, error)) {
+        FUZZ_CHECK(compareVehicles(*vehicle, *vehicle).same());
+        const RestorePlan plan = planRestore(*vehicle, *vehicle, false);
+        FUZZ_CHECK(plan.writes.isEmpty() && plan.unread.isEmpty() && plan.neverWritten.isEmpty());
     }
     return 0;
 }

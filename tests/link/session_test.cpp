@@ -1,6 +1,7 @@
 #include "link/adapter.h"
 #include "link/link_error.h"
 #include "link/session.h"
+#include "link/scripted_channel.h"
 #include "sim/car.h"
 #include "sim/demo_channel.h"
 #include "sim/elm327.h"
@@ -180,6 +181,23 @@ TEST(BusSwitchWay, ChosenFromTheSettingAndWhatTheAdapterSaid)
     EXPECT_FALSE(busSwitchFromName(QStringLiteral("relay")));
     // An inverted relay is set for the high-speed bus.
     EXPECT_TRUE(SwitchWay({Kind::Relay, ControlLine::Rts, true}).lineLevel(false));
+}
+
+// What an adapter calls itself reaches the log, a tooltip and a terminal: a control
+// character in it (DEL, the C1 escape U+009B) is shown, never passed on.
+TEST(BusSwitchWay, AnAdaptersNameKeepsOnlyPrintableCharacters)
+{
+    ScriptedChannel channel;
+    RecordingHost host;
+    Adapter adapter(channel, host);
+    channel.onSend = [&channel](const QByteArray& bytes) {
+        const QByteArray command = bytes.trimmed();
+        const QByteArray answer = command == "ATZ" ? "ELM327 v1.5\x7F" : command == "ATI" ? "ELM327 \x9B" "2J" : "?";
+        channel.deliver(command + "\r" + answer + "\r\r>");
+    };
+    const AdapterIdentity id = identifyAdapter(adapter);
+    EXPECT_EQ(id.reset, QStringLiteral("ELM327 v1.5<7F>"));
+    EXPECT_EQ(BusSwitchTexts::identityLine(id, SwitchWay()).left(30), QStringLiteral("* Адаптер: ELM327 <9B>2J; пере"));
 }
 
 // Each way against the virtual car in this process, started as a connection starts.

@@ -41,6 +41,9 @@ TEST(Journal, RowWrittenBeforeTheWriteIsThereForTheNextProgramAndCompletedAfter)
     EXPECT_TRUE(rows->first().time.contains(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"))));
     ASSERT_TRUE(later.complete(id, QLatin1String(kOutcomeVerified), QString()));
     EXPECT_EQ(Journal(path).entries()->first().outcome, QLatin1String(kOutcomeVerified));
+    // A row that is not there was not completed, and says so.
+    EXPECT_FALSE(later.complete(id + 1, QLatin1String(kOutcomeVerified), QString()));
+    EXPECT_FALSE(later.error().isEmpty());
 }
 
 TEST(Journal, NewestFirstAndOneCarAtATime)

@@ -350,6 +350,55 @@ TEST(WriteGate, UndoGoesBackOneWriteAtATimeOnlyOnItsOwnCar)
     EXPECT_EQ(lost.outcome + (lost.unknown() ? " unknown" : " known"), QStringLiteral("no-answer known"));
 }
 
+// Whatever changes a block between the confirmation and the request stops its write; an
+// undo the module refuses leaves the write to undo.
+TEST(WriteGate, ABlockChangedAfterAskingIsNotWrittenAndARefusedUndoStaysUndoable)
+{
+    CarRig rig;
+    TestGate tg(rig.session, rig.host);
+    int batteryReads = 0;
+    const auto changeOnBatteryRead = [&](int when, const char* address, const char* hex) {
+        batteryReads = 0;
+        rig.channel.beforeSend = [&, when, address, hex](const QString& cmd) {
+            if (cmd == QLatin1String("ATRV") && ++batteryReads == when)
+                rig.car().setBlock(QLatin1String(address), 1, QByteArray::fromHex(hex));
+        };
+    };
+    // One block: the battery is read before asking and again before writing.
+    changeOnBatteryRead(2, "740", "1D");
+    EXPECT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "740", "01", "BD")).outcome, WriteOutcome::NotSent);
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Блок модуля изменился после подтверждения: запись не выполнена"));
+    // Both doors: the passenger's changes while the driver's is written.
+    changeOnBatteryRead(2, "741", "1D");
+    const BatchResult pair = tg.gate.writeBlocks({blockWrite(tg.gate, "740", "01", "BD"), blockWrite(tg.gate, "741", "01", "BD")},
+                                                 BatchOptions{});
+    ASSERT_EQ(pair.results.size(), 2);
+    EXPECT_EQ(pair.results[0].outcome, WriteOutcome::Verified);
+    EXPECT_EQ(pair.results[1].outcome, WriteOutcome::NotSent);
+    EXPECT_EQ(rig.car().block(QStringLiteral("741"), 1), QByteArray::fromHex("1D"));
+    EXPECT_EQ(rig.channel.sent.filter(QStringLiteral("3B01")), QStringList{"3B01BD"});
+
+    // The undo of the driver's door is refused: it is still the write to undo.
+    rig.channel.beforeSend = nullptr;
+    const auto next = tg.gate.nextToUndo();
+    ASSERT_TRUE(next && next->address == QLatin1String("740"));
+    rig.channel.canned.insert(QStringLiteral("740 3B011D"), "7F 3B 22");
+    EXPECT_EQ(tg.gate.restore(*next, {}).outcome, WriteOutcome::Refused);
+    const auto again = tg.gate.nextToUndo();
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->id, next->id);
+
+    // Both doors written together are undone together: one question, both back.
+    rig.channel.canned.clear();
+    tg.gate.writeBlocks({blockWrite(tg.gate, "740", "01", "5D"), blockWrite(tg.gate, "741", "01", "5D")}, BatchOptions{});
+    const qsizetype asked = rig.host.confirmations.size();
+    const BatchResult undone = tg.gate.undo(*tg.gate.nextToUndo(), {});
+    EXPECT_EQ(undone.results.size(), 2);
+    EXPECT_EQ(rig.host.confirmations.size(), asked + 1);
+    EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("BD"));
+    EXPECT_EQ(rig.car().block(QStringLiteral("741"), 1), QByteArray::fromHex("1D"));
+}
+
 TEST(WriteGate, OnlyCheckedHexReachesTheAdapter)
 {
     CarRig rig;
