@@ -224,6 +224,8 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"ATRV", "14FF00"}));
     const JournalEntry row = tg.gate.journal().entries()->first();
     EXPECT_EQ(QStringList({row.kind, row.address, row.outcome}), (QStringList{"clearing", "726", "accepted"}));
+    // Under the VIN the car's instrument panel gave before asking, as a write is.
+    EXPECT_EQ(row.vin + u' ' + row.vinSource, rig.car().vin() + QStringLiteral(" read"));
     // A low battery: told instead of asked.
     rig.channel.canned.insert(QStringLiteral("ATRV"), "11.0V");
     const qsizetype asked = rig.host.confirmations.size();
