@@ -27,6 +27,10 @@
         <source>Нет контрольной суммы: после %1 цифр данных нужны ещё 2</source>
         <translation>The checksum is missing: 2 more digits are needed after the %1 data digits</translation>
     </message>
+    <message>
+        <source>Строки AS-BUILT с адресом %1 нет ни у одного модуля</source>
+        <translation>No module has the AS-BUILT line %1</translation>
+    </message>
 </context>
 <context>
     <name>AsBuiltConversion</name>
@@ -380,53 +384,6 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>  список кодов не прочитан</source>
         <translation>  the list of codes could not be read</translation>
-    </message>
-</context>
-<context>
-    <name>DtcModules</name>
-    <message>
-        <source>Модуль управления двигателем (PCM):</source>
-        <translation>Engine control module (PCM):</translation>
-    </message>
-    <message>
-        <source>Панель приборов (IPC):</source>
-        <translation>Instrument cluster (IPC):</translation>
-    </message>
-    <message>
-        <source>Модуль ABS/ESP (ABS):</source>
-        <translation>ABS/ESP module (ABS):</translation>
-    </message>
-    <message>
-        <source>Модуль управления головным светом (HCM):</source>
-        <translation>Headlamp control module (HCM):</translation>
-    </message>
-    <message>
-        <source>Модуль ЭГУР (PSCM):</source>
-        <translation>Electric power steering module (PSCM):</translation>
-    </message>
-    <message>
-        <source>GEM модуль (BCM):</source>
-        <translation>GEM module (BCM):</translation>
-    </message>
-    <message>
-        <source>Водительский дверной модуль (DDM):</source>
-        <translation>Driver door module (DDM):</translation>
-    </message>
-    <message>
-        <source>Пассажирский дверной модуль (PDM):</source>
-        <translation>Passenger door module (PDM):</translation>
-    </message>
-    <message>
-        <source>Модуль климат-контроля (HVAC):</source>
-        <translation>Climate control module (HVAC):</translation>
-    </message>
-    <message>
-        <source>Модуль подушек/ремней безопасности (RCM):</source>
-        <translation>Airbag/seat belt module (RCM):</translation>
-    </message>
-    <message>
-        <source>Аудиомодуль (ACM):</source>
-        <translation>Audio module (ACM):</translation>
     </message>
 </context>
 <context>

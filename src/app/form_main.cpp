@@ -273,7 +273,7 @@ void TFormMain::FormActivate()
     // Offline only the module pages that AS-BUILT lines serve have anything to offer.
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
         for (int page = 0; page < modulePages->count() && page < config::kPageCount; ++page)
-            modulePages->setTabEnabled(page, online || !config::pageInfo(page).asBuiltAddress.empty());
+            modulePages->setTabEnabled(page, online || !config::asBuiltAddress(config::pageInfo(page)).isEmpty());
 }
 
 void TFormMain::PanelStatusClick()
@@ -320,11 +320,11 @@ void TFormMain::BitBtnSaveAutoClick()
             return;
         ButtonSaveCancel->show();
         config::VehicleBackup backup(*open, *m_host);
-        backup.setProgress([this](int number, int count, const config::BackupModule& module) {
+        backup.setProgress([this](int number, int count, const car::Module& module) {
             LabelSaveProgress->setText(tr("Module %1 of %2: %3")
                                            .arg(number)
                                            .arg(count)
-                                           .arg(config::qs(module.title)));
+                                           .arg(config::qs(module.name)));
         });
         backup.setFallbackAllowed(false); // the folder the user chose, or a message
         backup.learnInto(m_state);

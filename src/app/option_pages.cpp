@@ -66,7 +66,7 @@ struct PageParts {
 PageParts makePageControls(int page, QWidget* widget)
 {
     PageParts parts;
-    for (const PageControl& c : config::pageControls()) {
+    for (const config::PlacedControl& c : config::pageControls()) {
         if (c.page != page)
             continue;
         switch (c.kind) {
@@ -164,11 +164,7 @@ QWidget* OptionPages::buildPage(int page) const
     for (RadioGroup* group : parts.groups)
         QObject::connect(group, &RadioGroup::userChanged, group, [=] { userChange(group); });
 
-    QList<const config::BlockLayout*> blocks;
-    for (const config::BlockLayout& b : config::blockLayouts()) {
-        if (b.page == page)
-            blocks.append(&b);
-    }
+    const QList<const config::BlockLayout*> blocks = config::pageLayouts(config::pageInfo(page));
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
@@ -213,7 +209,7 @@ QWidget* OptionPages::buildPanel() const
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
-    for (const PageControl& c : config::pageControls()) {
+    for (const config::PlacedControl& c : config::pageControls()) {
         if (c.page != -1)
             continue;
         QWidget* control = nullptr;

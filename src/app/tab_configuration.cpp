@@ -175,7 +175,8 @@ void TabConfiguration::blockWritten(const QString& address)
     if (m_writing || !m_panel->showsBlock())
         return;
     const config::PageInfo& info = config::pageInfo(m_page);
-    if (config::qs(info.addresses[0]) != address && config::qs(info.addresses[1]) != address)
+    const auto sides = info.allSides();
+    if (std::none_of(sides.begin(), sides.end(), [&](const config::PageSide& s) { return config::qs(s.address) == address; }))
         return;
     m_panel->clearCONF();
     showSource(QString());

@@ -230,7 +230,7 @@ struct CarCommand {
         backup.learnInto(car.state);
         backup.setFallbackAllowed(ctx.args.dir.isEmpty());
         if (ctx.args.log) {
-            backup.setProgress([this](int number, int count, const config::BackupModule&) {
+            backup.setProgress([this](int number, int count, const car::Module&) {
                 ctx.err << "module " << number << " of " << count << '\n';
                 ctx.err.flush();
             });

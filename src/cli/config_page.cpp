@@ -18,17 +18,10 @@ bool isHex(const QString& text)
     return !text.isEmpty();
 }
 
-// The blocks whose options the page shows, in table order.
-std::span<const BlockTransfer> pageParts(int page)
-{
-    const PageInfo& info = pageInfo(page);
-    return std::span<const BlockTransfer>(info.parts.data(), size_t(info.partCount));
-}
-
 bool onPage(int page, BlockId block)
 {
-    for (const BlockTransfer& t : pageParts(page)) {
-        if (t.block == block)
+    for (const BlockLayout* b : pageLayouts(pageInfo(page))) {
+        if (b->id == block)
             return true;
     }
     return false;
@@ -115,8 +108,8 @@ void ConfigPage::writeListing(QTextStream& out) const
         if (m_view.enabled(qs(name)))
             enabled.append(qs(name));
     };
-    for (const BlockTransfer& t : pageParts(m_page)) {
-        for (const Option& o : layoutOf(t.block).options) {
+    for (const BlockLayout* b : pageLayouts(pageInfo(m_page))) {
+        for (const Option& o : b->options) {
             const QString name = qs(o.name);
             if (o.isRadioGroup())
                 out << name << ' ' << m_view.item(name) << '\n';
@@ -129,7 +122,7 @@ void ConfigPage::writeListing(QTextStream& out) const
             }
         }
     }
-    for (const PageControl& c : pageControls()) {
+    for (const PlacedControl& c : pageControls()) {
         if (c.page == m_page && c.kind == ControlKind::RadioGroup)
             noteEnabled(c.name);
     }

@@ -47,10 +47,14 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
     return ExitOk;
 }
 
-// The page and BCM part that show an AS-BUILT line's block.
+// The side of its page that shows an AS-BUILT line's block (the BCM part).
 void showOnPage(ConfigPage& cp, const config::AsBuiltLine& line)
 {
-    cp.chooseSide(line.block == config::BlockId::BCM2 ? 1 : 0);
+    const auto sides = config::pageInfo(cp.page()).allSides();
+    for (std::size_t side = 0; side < sides.size(); ++side) {
+        if (sides[side].layout->id == line.block)
+            cp.chooseSide(int(side));
+    }
 }
 
 // asbuilt decode ADDRESS DATA / asbuilt encode ADDRESS HEX
@@ -60,22 +64,27 @@ int asBuilt(CommandContext& ctx)
     if (w.size() < 4 || (w[1] != QLatin1String("decode") && w[1] != QLatin1String("encode")))
         return ctx.usage(QStringLiteral("asbuilt takes decode ADDRESS DATA or encode ADDRESS HEX"));
     const config::AsBuiltLine* line = config::asBuiltLineByAddress(w[2]);
-    if (!line)
-        return ctx.usage(QStringLiteral("ADDRESS is 720-01-01, 726-01-01 or 726-02-01"));
+    if (!line) {
+        QStringList known;
+        for (const config::AsBuiltLine& l : config::asBuiltLines())
+            known << l.address;
+        return ctx.usage(QStringLiteral("no module has the AS-BUILT line %1; ADDRESS is %2")
+                             .arg(w[2].left(16), known.join(QStringLiteral(", "))));
+    }
     const QString invalid = QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine);
-    const int page = line->block == config::BlockId::IPC ? config::PageIPC : config::PageBCM;
+    const int page = config::pageOf(line->block);
 
     if (w[1] == QLatin1String("encode")) {
         if (w.size() != 4)
             return ctx.usage(QStringLiteral("asbuilt encode takes ADDRESS HEX"));
         // Only a block the page would show makes a line: the same checks as reading it back.
-        const QString part = config::asBuiltDataPart(line->key(), w[3]);
-        if (part.isEmpty() || !config::readAsBuilt(line->key(), part).valid)
+        const QString part = config::asBuiltDataPart(line->key, w[3]);
+        if (part.isEmpty() || !config::readAsBuilt(line->key, part).valid)
             return ctx.fail(invalid);
         ctx.out << part << '\n';
         return ExitOk;
     }
-    const config::AsBuiltReading reading = config::readAsBuilt(line->key(), w.mid(3).join(QLatin1Char(' ')));
+    const config::AsBuiltReading reading = config::readAsBuilt(line->key, w.mid(3).join(QLatin1Char(' ')));
     if (!reading.valid)
         return ctx.fail(invalid);
     ConfigPage cp(page, ctx.host);

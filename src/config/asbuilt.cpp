@@ -17,10 +17,28 @@ QString byteText(int value)
 
 } // namespace
 
-const AsBuiltLine* asBuiltLineByKey(int key)
+const QList<AsBuiltLine>& asBuiltLines()
 {
-    for (const AsBuiltLine& line : kAsBuiltLines) {
-        if (line.key() == key)
+    static const QList<AsBuiltLine> lines = [] {
+        QList<AsBuiltLine> all;
+        for (const car::Module* m : car::kModules) {
+            for (const BlockLayout* b : m->blocks) {
+                if (b->asBuiltLine == 0)
+                    continue;
+                const AsBuiltKey key = car::asBuiltKeyOf(*m, *b);
+                all.append({QStringLiteral("7%1-%2-01").arg(byteText(key.addressByte), byteText(key.line)), key, m,
+                            b->id, b->capacity / (b->hexText ? 1 : 4)});
+            }
+        }
+        return all;
+    }();
+    return lines;
+}
+
+const AsBuiltLine* asBuiltLineByKey(AsBuiltKey key)
+{
+    for (const AsBuiltLine& line : asBuiltLines()) {
+        if (line.key == key)
             return &line;
     }
     return nullptr;
@@ -31,33 +49,39 @@ const AsBuiltLine* asBuiltLineByAddress(const QString& address)
     QString wanted = address;
     link::squeezeCOM(wanted);
     wanted = link::cutCOM(wanted);
-    for (const AsBuiltLine& line : kAsBuiltLines) {
-        if (wanted.compare(qs(line.address), Qt::CaseInsensitive) == 0)
+    for (const AsBuiltLine& line : asBuiltLines()) {
+        if (wanted.compare(line.address, Qt::CaseInsensitive) == 0)
             return &line;
     }
     return nullptr;
 }
 
-int asBuiltKey(const QString& addressByteLabel, const QString& blockNumberLabel)
+const AsBuiltLine* asBuiltLineOf(const PageSide& side)
+{
+    for (const AsBuiltLine& line : asBuiltLines()) {
+        if (line.module->address == side.address && line.block == side.layout->id)
+            return &line;
+    }
+    return nullptr;
+}
+
+std::optional<AsBuiltKey> asBuiltKey(const QString& addressByteLabel, const QString& blockNumberLabel)
 {
     bool addressOk = false;
     bool blockOk = false;
     const int addressByte = addressByteLabel.trimmed().toInt(&addressOk, 16);
-    const int blockNumber = blockNumberLabel.trimmed().toInt(&blockOk, 10);
-    return addressOk && blockOk ? addressByte + blockNumber : -1;
+    const int line = blockNumberLabel.trimmed().toInt(&blockOk, 10);
+    if (!addressOk || !blockOk)
+        return std::nullopt;
+    return AsBuiltKey{addressByte, line};
 }
 
-int sumASBUILT(int key, const QString& data)
+int sumASBUILT(AsBuiltKey key, const QString& data)
 {
-    int sum = (key + 8) & 0xFF;
+    int sum = (key.addressByte + key.line + 8) & 0xFF;
     for (qsizetype i = 0; i + 1 < data.size(); i += 2)
         sum = (sum + qMax(link::hexByte(data, i), 0)) & 0xFF;
     return sum;
-}
-
-int sumASBUILT(int addressByte, int blockNumber, const QString& data)
-{
-    return sumASBUILT(addressByte + blockNumber, data);
 }
 
 void trimZeroTail(QString& data, int n)
@@ -71,7 +95,7 @@ void trimZeroTail(QString& data, int n)
     data.truncate(n);
 }
 
-QString asBuiltDataPart(int key, const QString& data)
+QString asBuiltDataPart(AsBuiltKey key, const QString& data)
 {
     if (data.isEmpty() || data.size() % 2 != 0)
         return QString();
@@ -82,7 +106,7 @@ QString asBuiltDataPart(int key, const QString& data)
     return link::splitHEX(data.toUpper() + byteText(sumASBUILT(key, data)));
 }
 
-AsBuiltReading readAsBuilt(int key, const QString& typed)
+AsBuiltReading readAsBuilt(AsBuiltKey key, const QString& typed)
 {
     AsBuiltReading invalid;
     const auto refuse = [&invalid](const QString& problem) {
@@ -99,9 +123,9 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
         QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch m = addressInFront.match(text); m.hasMatch()) {
         const QString address = QStringLiteral("%1-%2-%3").arg(m.captured(1), m.captured(2), m.captured(3)).toUpper();
-        if (address != qs(line->address)) {
+        if (address != line->address) {
             return refuse(QCoreApplication::translate("AsBuilt", "Это строка для адреса %1, а здесь нужна строка %2")
-                              .arg(address, qs(line->address)));
+                              .arg(address, line->address));
         }
         text = text.mid(m.capturedLength());
     }
@@ -124,7 +148,7 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
     if (length % 2 != 0 || length < shortestData + 2)
         return refuse(wrongLength);
 
-    int sum = (key + 8) & 0xFF;
+    int sum = (key.addressByte + key.line + 8) & 0xFF;
     for (qsizetype i = 0; i + 2 < length; i += 2)
         sum = (sum + link::hexByte(text, i)) & 0xFF;
     if (link::hexByte(text, length - 2) != sum) {
@@ -152,8 +176,11 @@ AsBuiltReading readAsBuilt(int key, const QString& typed)
 
 AsBuiltReading readAsBuilt(const QString& address, const QString& typed)
 {
-    const AsBuiltLine* line = asBuiltLineByAddress(address);
-    return line ? readAsBuilt(line->key(), typed) : AsBuiltReading{};
+    if (const AsBuiltLine* line = asBuiltLineByAddress(address))
+        return readAsBuilt(line->key, typed);
+    AsBuiltReading unknown;
+    unknown.problem = QCoreApplication::translate("AsBuilt", "Строки AS-BUILT с адресом %1 нет ни у одного модуля").arg(address.trimmed().left(16));
+    return unknown;
 }
 
 } // namespace talmero::config

@@ -1,51 +1,52 @@
 #pragma once
 
-#include "config/layout.h"
+#include "config/pages.h"
+
+#include <QList>
+#include <optional>
 
 #include <QString>
 
 #include <string_view>
 
-// The dealer tool's AS-BUILT lines for the IPC and the BCM: address, data bytes and one
-// checksum byte. Plain text in, plain text out; no window needed.
+// The dealer tool's AS-BUILT lines: address, data bytes and one checksum byte. A line
+// belongs to the block of the module its address names, as the module table says.
+// Plain text in, plain text out; no window needed.
 namespace talmero::config {
 
-// One of the three lines the program handles. Its key is address byte + block number,
-// the way the entry window's labels give it.
+using car::AsBuiltKey;
+
+// One line of a module's block: "720-01-01" is the instrument panel's block 00.
 struct AsBuiltLine {
-    std::string_view address; // as the dealer tool writes it
-    int addressByte;          // the two hex digits after the leading 7
-    int blockNumber;
+    QString address;          // as the dealer tool writes it
+    AsBuiltKey key;
+    const car::Module* module;
     BlockId block;
     int dataDigits;           // the block's hex digits (the longest for the IPC)
-    constexpr int key() const { return addressByte + blockNumber; }
 };
 
-inline constexpr AsBuiltLine kAsBuiltLines[] = {
-    {"720-01-01", 0x20, 1, BlockId::IPC, 10},
-    {"726-01-01", 0x26, 1, BlockId::BCM1, 8},
-    {"726-02-01", 0x26, 2, BlockId::BCM2, 6},
-};
-
+// Every line the module table holds, in its order.
+const QList<AsBuiltLine>& asBuiltLines();
 // The line with this key, or nullptr.
-const AsBuiltLine* asBuiltLineByKey(int key);
+const AsBuiltLine* asBuiltLineByKey(AsBuiltKey key);
 // "720-01-01" (blanks and case ignored), or nullptr.
 const AsBuiltLine* asBuiltLineByAddress(const QString& address);
-// The key from the window's labels: address byte in hex, block number in decimal;
-// -1 when either is not a number.
-int asBuiltKey(const QString& addressByteLabel, const QString& blockNumberLabel);
+// The line of a page's side; nullptr when it has none.
+const AsBuiltLine* asBuiltLineOf(const PageSide& side);
+// The key from the window's labels: address byte in hex, line number in decimal;
+// nullopt when either is not a number.
+std::optional<AsBuiltKey> asBuiltKey(const QString& addressByteLabel, const QString& blockNumberLabel);
 
-// Low 8 bits of address byte + block number + 8 + every data byte. The 8 stands for the
-// leading 7 of the address and the line number 01. data: hex pairs, even length.
-int sumASBUILT(int addressByte, int blockNumber, const QString& data);
-int sumASBUILT(int key, const QString& data);
+// Low 8 bits of address byte + line number + 8 + every data byte. The 8 stands for the
+// leading 7 of the address and the last number 01. data: hex pairs, even length.
+int sumASBUILT(AsBuiltKey key, const QString& data);
 
 // Cuts the text to its first n digits when it is longer and every digit after them is '0'.
 void trimZeroTail(QString& data, int n);
 
 // The data part as the window shows a generated line: "12 34 56 78 9A D7" (upper case,
 // checksum last). Empty when data is not a whole number of hex bytes.
-QString asBuiltDataPart(int key, const QString& data);
+QString asBuiltDataPart(AsBuiltKey key, const QString& data);
 
 // A typed data part checked against the line with this key.
 struct AsBuiltReading {
@@ -60,8 +61,9 @@ struct AsBuiltReading {
 // fewer than four digits, any other character, a wrong checksum, a length that does not
 // fit the block after a zero tail is cut, or a key that names no line. An IPC line with
 // a fifth byte of zero is a 4-byte block.
-AsBuiltReading readAsBuilt(int key, const QString& typed);
-// The same for a tool that has the address as text ("726-02-01").
+AsBuiltReading readAsBuilt(AsBuiltKey key, const QString& typed);
+// The same for a tool that has the address as text ("726-02-01"); an address no module of
+// the table has is refused, named.
 AsBuiltReading readAsBuilt(const QString& address, const QString& typed);
 
 } // namespace talmero::config

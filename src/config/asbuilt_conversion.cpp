@@ -3,6 +3,7 @@
 #include "config/asbuilt.h"
 #include "config/asbuilt_dialog.h"
 #include "config/config_panel.h"
+#include "config/config_transfer.h"
 #include "config/option_view.h"
 #include "config/pages.h"
 #include "link/codecs.h"
@@ -25,12 +26,6 @@ const QString kProblem = QStringLiteral("LabelProblem");
 AsBuiltConversion::AsBuiltConversion(ConfigPanel& panel, AsBuiltDialog& dialog, link::Host& host)
     : m_panel(panel), m_dialog(dialog), m_host(host)
 {
-}
-
-int AsBuiltConversion::labelKey() const
-{
-    const OptionView& view = m_panel.view();
-    return asBuiltKey(view.text(QStringLiteral("Label2")), view.text(QStringLiteral("Label3")));
 }
 
 // "IPC (Панель приборов)" + the BCM part, as the log names the module.
@@ -62,27 +57,26 @@ void AsBuiltConversion::Button1Click()
         m_dialog.close();
 }
 
+// The line of the page's side, as the window's labels show it.
+const AsBuiltLine* AsBuiltConversion::lineOf(int page) const
+{
+    return page >= 0 && page < kPageCount ? asBuiltLineOf(m_panel.side(pageInfo(page))) : nullptr;
+}
+
 bool AsBuiltConversion::decodeASBUILT(int page)
 {
-    const AsBuiltReading reading = readAsBuilt(labelKey(), m_panel.view().text(kEntry));
+    const AsBuiltLine* line = lineOf(page);
+    AsBuiltReading reading;
+    if (line)
+        reading = readAsBuilt(line->key, m_panel.view().text(kEntry));
+    else
+        reading.problem = QCoreApplication::translate("AsBuilt", "Неверный адрес строки AS-BUILT");
     m_panel.view().setText(kProblem, reading.problem);
     if (!reading.valid) {
         m_host.log(QCoreApplication::translate("AsBuiltConversion", kInvalidLine));
         return false;
     }
-    const QString bits = link::HEX2BIN(reading.data);
-    switch (reading.block) {
-    case BlockId::IPC:
-        m_panel.decodeIPC(bits);
-        m_panel.view().setEnabled(QStringLiteral("RadioGroupIPCrd"), true);
-        break;
-    case BlockId::BCM1:
-        m_panel.decodeBCM1(bits);
-        break;
-    default:
-        m_panel.decodeBCM2(bits);
-        break;
-    }
+    m_panel.decodeOffline(reading.block, reading.data);
     m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Прочитан AS-BUILT модуля ") + moduleText(page) + QStringLiteral(" -> ")
                + link::splitHEX(reading.data) + QLatin1Char(' ') + reading.checksum);
     return true;
@@ -96,20 +90,14 @@ void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
     view.setVisible(kOk, false);
     view.setText(kProblem, QString());
 
-    const int key = labelKey();
-    const AsBuiltLine* line = asBuiltLineByKey(key);
+    const AsBuiltLine* line = lineOf(page);
     QString data;
-    if (line && line->block == BlockId::IPC) {
-        m_panel.encodeIPC();
-        // A pre-facelift dashboard has 4 bytes: the same data "Write configuration" sends.
-        const bool facelift = view.item(QStringLiteral("RadioGroupIPCrd")) == 0;
-        data = link::BIN2HEX(facelift ? m_panel.confIPC : m_panel.confIPC.left(32));
-    } else if (line) {
-        m_panel.encodeBCM();
-        data = link::BIN2HEX(m_panel.bcmPart() == BlockId::BCM1 ? m_panel.confBCM1 : m_panel.confBCM2);
+    if (line) {
+        m_panel.encode(line->block);
+        // The same data "Write configuration" sends (4 bytes for a pre-facelift dashboard).
+        data = ConfigTransfer::writeData(m_panel, page);
     }
-
-    const QString text = asBuiltDataPart(key, data);
+    const QString text = line ? asBuiltDataPart(line->key, data) : QString();
     view.setText(kEntry, text);
     if (text.isEmpty())
         m_host.log(QCoreApplication::translate("AsBuiltConversion", "! Ошибка"));

@@ -10,6 +10,7 @@ class Host;
 namespace talmero::config {
 
 class AsBuiltDialog;
+struct AsBuiltLine;
 class ConfigPanel;
 
 // "Read AS-BUILT" and "Generating AS-BUILT" on the IPC and BCM pages: between the
@@ -35,7 +36,7 @@ public:
 
 private:
     QString moduleText(int page) const;
-    int labelKey() const;
+    const AsBuiltLine* lineOf(int page) const;
 
     ConfigPanel& m_panel;
     AsBuiltDialog& m_dialog;

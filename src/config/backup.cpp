@@ -52,11 +52,12 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
     QStringList moduleLines;
     QStringList missing;
     QStringList missingBlocks;
-    for (int k = 0; k < kBackupModuleCount; ++k) {
-        const BackupModule& module = kBackupModules[k];
+    const int count = int(car::kBackupModules.size());
+    for (int k = 0; k < count; ++k) {
+        const car::Module& module = *car::kBackupModules[k];
         if (m_progress)
-            m_progress(k + 1, kBackupModuleCount, module);
-        const QString name = qs(module.title) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
+            m_progress(k + 1, count, module);
+        const QString name = qs(module.name) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
         QStringList unread;
         if (!dumpModule(moduleLines, module, &unread))
             missing << name;
@@ -120,16 +121,16 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
     return QString();
 }
 
-bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module, QStringList* unread)
+bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QStringList* unread)
 {
     const QString address = qs(module.address);
-    if (m_session.openModule(false, false, module.medium, module.session, address).startsWith(u'!'))
+    if (m_session.openModule(false, false, module.medium(), module.session, address).startsWith(u'!'))
         return false;
     QStringList blockLines;
     QStringList notGiven;
     QStringList refused;
     bool heard = false;
-    for (int b = module.firstBlock; b <= module.lastBlock; ++b) {
+    for (int b = module.backupFirst; b <= module.backupLast; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
         const BlockAnswer answer = readBlock(index);
         // Cancelled: nothing is written, so no file lacks what was not read.
@@ -137,8 +138,7 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module, Q
         heard = heard || answer.fromModule;
         if (answer.data) {
             blockLines << vehicle_data::blockLine(index, *answer.data);
-            const link::TModuls* table = link::moduleAt(address);
-            if (table && table->VINad.compare(index, Qt::CaseInsensitive) == 0) {
+            if (b == module.vinBlock) {
                 const QString text = QString::fromLatin1(QByteArray::fromHex(answer.data->toLatin1()));
                 if (link::isVIN(text)) {
                     m_vins.insert(address, text);
@@ -155,7 +155,7 @@ bool VehicleBackup::dumpModule(QStringList& lines, const BackupModule& module, Q
     // (an empty Module element would also read back as a broken file).
     if (!module.session && !heard)
         return false;
-    lines << vehicle_data::moduleLine(address, qs(module.title)) << blockLines << vehicle_data::kModuleEnd;
+    lines << vehicle_data::moduleLine(address, qs(module.name)) << blockLines << vehicle_data::kModuleEnd;
     // A module may lack a block; one that gave none at all lacks them all.
     if (unread)
         *unread = blockLines.isEmpty() ? notGiven + refused : notGiven;

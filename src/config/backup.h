@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/backup_list.h"
+#include "car/modules.h"
 #include "link/modules.h"
 
 #include <QDateTime>
@@ -24,7 +24,7 @@ class VehicleBackup {
 public:
     using Clock = std::function<QDateTime()>;
     // Before each module: number counts from 1 to count.
-    using Progress = std::function<void(int number, int count, const BackupModule& module)>;
+    using Progress = std::function<void(int number, int count, const car::Module& module)>;
 
     VehicleBackup(link::Session& session, link::Host& host);
 
@@ -57,7 +57,7 @@ public:
     // module opened without a session request, when it answers none of its requests).
     // False when the module is left out. unread: the blocks it did not give (no answer, a
     // garbled or cut one; every block when it refused them all).
-    bool dumpModule(QStringList& lines, const BackupModule& module, QStringList* unread = nullptr);
+    bool dumpModule(QStringList& lines, const car::Module& module, QStringList* unread = nullptr);
 
     // The car's VIN as the identity modules gave it in the last backup; "" when they gave
     // none or disagree.

@@ -102,12 +102,11 @@ QString outline(const QByteArray& bytes, const QString& address, BackupOutline& 
 
 BackupChoice backupChoice(const ConfigPanel& panel, int page)
 {
-    const PageInfo& info = pageInfo(page);
-    const int side = panel.pageSide(page);
-    const BlockTransfer& t = info.parts[info.partCount == 2 ? side : 0];
+    const PageSide& side = panel.side(pageInfo(page));
     BackupChoice choice;
-    choice.address = qs(info.addresses[info.addresses[1].empty() ? 0 : side]);
-    choice.index = qs(t.readRequest.substr(2));
+    choice.address = qs(side.address);
+    // As the file's elmindex holds it.
+    choice.index = car::blockText(side.layout->number);
     choice.suffix = panel.partSuffix(page);
     return choice;
 }
@@ -217,12 +216,9 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
     QString hex = lookup.result;
     link::squeezeCOM(hex);
     hex = link::cutCOM(hex);
-    const BlockId block = m_panel.pageBlock(page);
-    if (block == BlockId::IPC)
-        m_panel.view().setEnabled(QStringLiteral("RadioGroupIPCrd"), true);
     // A stored block the page cannot show (half a byte among them) is reported as a
     // refused read is; the climate page's "Other" edit shows the text as stored.
-    if (!m_panel.decodeHex(block, hex, lookup.result)) {
+    if (!m_panel.decodeOffline(m_panel.pageBlock(page), hex, lookup.result)) {
         m_host.notify(QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
                       + QStringLiteral(" (") + choice.address + QCoreApplication::translate("BackupOpening", "), блок ") + choice.index
                       + QStringLiteral(": ") + lookup.result.trimmed());

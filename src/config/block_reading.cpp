@@ -86,4 +86,25 @@ bool applies(const Option& o, const QString& block)
     return o.onlyLength == 0 || block.size() == o.onlyLength;
 }
 
+ShownBlock showBlock(const BlockLayout& b, const QString& block)
+{
+    ShownBlock shown;
+    shown.accepted = accepts(b, block);
+    shown.known = b.known.count == 0 || allSet(block, b.known);
+    if (!shown.shows())
+        return shown;
+    shown.writable = true;
+    for (const Option& o : b.options) {
+        if (!applies(o, block))
+            continue;
+        const int state = decodedState(b, o, block);
+        shown.options.append({&o, state, false});
+        if (state >= 0 && state == o.blocksWriteItem)
+            shown.writable = false;
+    }
+    for (ShownBlock::State& s : shown.options)
+        s.enabled = enabledByDecode(b, *s.option, block, shown.writable);
+    return shown;
+}
+
 } // namespace talmero::config::reading

@@ -2,6 +2,7 @@
 
 #include "config/layout.h"
 
+#include <QList>
 #include <QString>
 
 // How a block's characters read as option states; shared by decode, encode and the rules.
@@ -17,5 +18,21 @@ int decodedState(const BlockLayout& b, const Option& o, const QString& block);
 bool enabledByDecode(const BlockLayout& b, const Option& o, const QString& block, bool writable);
 // Whether the option exists in a block of this length.
 bool applies(const Option& o, const QString& block);
+
+// What a decode shows of a block (already cut to the layout's capacity), from the layout
+// alone: the page and the description of a change both start from it.
+struct ShownBlock {
+    bool accepted = false; // the module's rule takes it; else nothing is shown
+    bool known = true;     // every tested position set; else nothing is shown either
+    bool writable = false; // no choice forbids writing it
+    struct State {
+        const Option* option;
+        int state;    // tick 0/1 or radio item (-1: none)
+        bool enabled; // the decode lets the user change it
+    };
+    QList<State> options; // the options that exist in this block, in layout order
+    bool shows() const { return accepted && known; }
+};
+ShownBlock showBlock(const BlockLayout& b, const QString& block);
 
 } // namespace talmero::config::reading

@@ -1,9 +1,8 @@
 #include "config/change_description.h"
 
-#include "config/config_panel.h"
-#include "config/map_option_view.h"
+#include "config/block_reading.h"
 #include "config/pages.h"
-#include "link/host.h"
+#include "link/codecs.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -12,37 +11,28 @@ namespace talmero::config {
 
 namespace {
 
-// Decoding for a description shows nothing to the user and asks nothing.
-class QuietHost : public link::Host {
-public:
-    void log(const QString&) override {}
-    void notify(const QString&) override {}
-    bool confirm(const link::ChangeRequest&) override { return false; }
-    bool ask(const QString&) override { return true; }
-};
-
 const QString kNotInBlock = QStringLiteral("—");
 
 // Each writable option's text as a decode of the block shows it; empty when refused.
 QHash<QString, QString> shownStates(BlockId id, const QString& hex)
 {
-    QuietHost host;
-    MapOptionView view;
-    ConfigPanel panel(view, host);
+    const BlockLayout& b = layoutOf(id);
+    // Half a byte is refused by a decode, as a block of another form is.
+    if (hex.size() % 2 != 0)
+        return {};
+    const reading::ShownBlock shown = reading::showBlock(b, (b.hexText ? hex : link::HEX2BIN(hex)).left(b.capacity));
     QHash<QString, QString> states;
-    if (!panel.decodeHex(id, hex))
-        return states;
-    for (const Option& o : layoutOf(id).options) {
-        if (!o.writes() || !view.enabled(qs(o.name)))
+    for (const reading::ShownBlock::State& s : shown.options) {
+        const Option& o = *s.option;
+        if (!o.writes() || !s.enabled)
             continue;
         const QString name = qs(o.name);
         if (!o.isRadioGroup()) {
-            states.insert(name, view.checked(name) ? QCoreApplication::translate("ChangeDescription", "да") : QCoreApplication::translate("ChangeDescription", "нет"));
+            states.insert(name, s.state == 1 ? QCoreApplication::translate("ChangeDescription", "да") : QCoreApplication::translate("ChangeDescription", "нет"));
             continue;
         }
-        const int item = view.item(name);
-        states.insert(name, item >= 0 && item < int(o.items.size()) ? tl(o.items[item]).trimmed()
-                                                                     : kNotInBlock);
+        states.insert(name, s.state >= 0 && s.state < int(o.items.size()) ? tl(o.items[s.state]).trimmed()
+                                                                           : kNotInBlock);
     }
     return states;
 }
@@ -55,7 +45,7 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
     const QHash<QString, QString> after = shownStates(id, newHex);
     // A block the page cannot show has no options to compare.
     if (before.isEmpty() || after.isEmpty()) {
-        const QString page = qs(pageInfo(layoutOf(id).page).caption);
+        const QString page = qs(pageInfo(pageOf(id)).caption);
         return {(before.isEmpty() ? QCoreApplication::translate("ChangeDescription", "Блок модуля не распознаётся страницей %1")
                                   : QCoreApplication::translate("ChangeDescription", "Новый блок не распознаётся страницей %1"))
                     .arg(page)};
@@ -80,12 +70,10 @@ bool pageShows(BlockId id, const QString& hex)
 
 std::optional<BlockId> blockAt(const QString& address, const QString& block)
 {
-    for (const PageInfo& info : pageInfos()) {
-        if (qs(info.addresses[0]) != address && qs(info.addresses[1]) != address)
-            continue;
-        for (int part = 0; part < info.partCount; ++part) {
-            if (qs(info.parts[part].readRequest).mid(2).compare(block, Qt::CaseInsensitive) == 0)
-                return info.parts[part].block;
+    if (const car::Module* m = car::moduleAt(address.toStdString())) {
+        for (const BlockLayout* b : m->blocks) {
+            if (car::blockText(b->number).compare(block, Qt::CaseInsensitive) == 0)
+                return b->id;
         }
     }
     return std::nullopt;

@@ -42,18 +42,25 @@ void ConfigPanel::show(const Option& o, int state)
     m_shown.insert(name, state);
 }
 
+void ConfigPanel::setWritable(bool writable)
+{
+    m_writable = writable;
+    m_view.setEnabled(kButtonWrite, writable);
+}
+
 void ConfigPanel::clearCONF()
 {
     m_showsBlock = false;
-    for (const BlockLayout& b : blockLayouts()) {
-        for (const Option& o : b.options) {
+    m_writable = false;
+    for (const BlockLayout* b : blockLayouts()) {
+        for (const Option& o : b->options) {
             m_view.setEnabled(qs(o.name), false);
             show(o, o.isRadioGroup() ? -1 : 0);
         }
     }
     // Page controls that start disabled go back to their start; the part and door
     // chosen for reading keep their selection.
-    for (const PageControl& c : pageControls()) {
+    for (const PlacedControl& c : pageControls()) {
         if (c.startEnabled)
             continue;
         const QString name = qs(c.name);
@@ -64,10 +71,10 @@ void ConfigPanel::clearCONF()
             m_view.setText(name, QString());
     }
     m_view.setText(QStringLiteral("Edit1"), QString());
-    for (const BlockLayout& b : blockLayouts()) {
-        if (!b.hexText)
-            conf(b.id) = qs(b.zero);
-        m_decoded[int(b.id)] = conf(b.id);
+    for (const BlockLayout* b : blockLayouts()) {
+        if (!b->hexText)
+            conf(b->id) = qs(b->zero);
+        m_decoded[int(b->id)] = conf(b->id);
     }
 }
 
@@ -86,31 +93,25 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
             m_host.notify(tl(b.refuseMessage));
         return false;
     }
-    if (b.known.count != 0 && !allSet(var, b.known)) {
+    const ShownBlock shown = showBlock(b, var);
+    if (!shown.known) {
         m_host.notify(tl(b.unknownMessage));
         return true;
     }
     m_showsBlock = true;
-    bool writable = true;
-    for (const Option& o : b.options) {
-        if (!applies(o, var))
-            continue;
-        const int state = decodedState(b, o, var);
-        show(o, state);
-        if (state >= 0 && state == o.otherItem && !o.otherEdit.empty())
-            m_view.setText(qs(o.otherEdit), shownText.isNull() ? var : shownText);
-        if (state >= 0 && state == o.blocksWriteItem)
-            writable = false;
+    for (const ShownBlock::State& s : shown.options) {
+        show(*s.option, s.state);
+        if (s.state >= 0 && s.state == s.option->otherItem && !s.option->otherEdit.empty())
+            m_view.setText(qs(s.option->otherEdit), shownText.isNull() ? var : shownText);
     }
-    for (const Option& o : b.options) {
-        if (applies(o, var) && enabledByDecode(b, o, var, writable))
-            m_view.setEnabled(qs(o.name), true);
+    for (const ShownBlock::State& s : shown.options) {
+        if (s.enabled)
+            m_view.setEnabled(qs(s.option->name), true);
     }
     if (!b.alsoEnabled.empty())
         m_view.setEnabled(qs(b.alsoEnabled), true);
-    if (writable)
-        m_view.setEnabled(kButtonWrite, true);
-    if (b.asBuilt)
+    setWritable(shown.writable);
+    if (b.asBuiltLine > 0)
         m_view.setEnabled(kButtonGetAsBuilt, true);
     return true;
 }
@@ -125,6 +126,15 @@ bool ConfigPanel::decodeHex(BlockId id, const QString& hex, const QString& shown
     if (layoutOf(id).hexText)
         return decode(id, hex);
     return decode(id, link::HEX2BIN(hex), shownText.isNull() ? hex : shownText);
+}
+
+bool ConfigPanel::decodeOffline(BlockId id, const QString& hex, const QString& shownText)
+{
+    for (const Option& o : layoutOf(id).options) {
+        if (o.byLength)
+            m_view.setEnabled(qs(o.name), true);
+    }
+    return decodeHex(id, hex, shownText);
 }
 
 void ConfigPanel::encode(BlockId id)
@@ -169,23 +179,26 @@ int ConfigPanel::pageSide(int page) const
     return m_view.item(qs(info.sideGroup)) == 0 ? 0 : 1;
 }
 
+const PageSide& ConfigPanel::side(const PageInfo& page) const
+{
+    return page.sides[page.sideGroup.empty() || m_view.item(qs(page.sideGroup)) == 0 ? 0 : 1];
+}
+
 BlockId ConfigPanel::pageBlock(int page) const
 {
-    const PageInfo& info = pageInfo(page);
-    return info.parts[info.partCount == 2 ? pageSide(page) : 0].block;
+    return side(pageInfo(page)).layout->id;
 }
 
 QString ConfigPanel::partSuffix(int page) const
 {
-    const PageInfo& info = pageInfo(page);
-    return info.sideGroup.empty() ? QString() : tl(info.sideSuffixes[pageSide(page)], "Pages");
+    return tl(side(pageInfo(page)).suffix, "Pages");
 }
 
 QStringList ConfigPanel::changedOptions() const
 {
     QStringList names;
-    for (const BlockLayout& b : blockLayouts()) {
-        for (const Option& o : b.options) {
+    for (const BlockLayout* b : blockLayouts()) {
+        for (const Option& o : b->options) {
             if (o.writes() && viewState(o) != shownState(o))
                 names.append(qs(o.name));
         }
@@ -211,7 +224,8 @@ bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
     if (!mayDiscardChanges())
         return false;
     const PageInfo& info = pageInfo(newTab);
-    const bool asBuilt = !info.asBuiltAddress.empty();
+    const QString asBuiltByte = asBuiltAddress(info);
+    const bool asBuilt = !asBuiltByte.isEmpty();
     if (!online && !asBuilt) {
         m_host.notify(QCoreApplication::translate("ConfigPanel", "В OFFLINE режиме доступны только вкладки IPC и BCM"));
         return false;
@@ -220,7 +234,7 @@ bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
     m_view.setVisible(kButtonGetAsBuilt, asBuilt);
     m_view.setText(QStringLiteral("LabelCONF"), tl(info.title, "Pages"));
     if (asBuilt) {
-        m_view.setText(QStringLiteral("Label2"), qs(info.asBuiltAddress));
+        m_view.setText(QStringLiteral("Label2"), asBuiltByte);
         m_view.setText(QStringLiteral("Label3"), QStringLiteral("0%1").arg(pageSide(newTab) + 1));
         m_view.setText(QStringLiteral("Label4"), QStringLiteral("01"));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/layout.h"
+#include "config/pages.h"
 
 #include <QHash>
 #include <QString>
@@ -55,6 +56,9 @@ public:
     // the block held as hex text. shownText defaults to the hex itself. An odd number of
     // digits is refused.
     bool decodeHex(BlockId id, const QString& hex, const QString& shownText = QString());
+    // A block from a file or an AS-BUILT line, not from the module: the length-given
+    // choices (the dashboard type) are the user's to declare.
+    bool decodeOffline(BlockId id, const QString& hex, const QString& shownText = QString());
     bool decodeIPC(const QString& bits) { return decode(BlockId::IPC, bits); }
     bool decodeACM(const QString& bits) { return decode(BlockId::ACM, bits); }
     bool decodeBCM1(const QString& bits) { return decode(BlockId::BCM1, bits); }
@@ -81,6 +85,8 @@ public:
     void encodeABS() { encode(BlockId::ABS); }
     void encodeHCM() { encode(BlockId::HCM); }
 
+    // The side of a page chosen now: the BCM part by RadioGroupBCMrd, the door by RadioGroupDDMr.
+    const PageSide& side(const PageInfo& page) const;
     // The block a page works on now (the BCM part by RadioGroupBCMrd).
     BlockId pageBlock(int page) const;
     BlockId bcmPart() const;
@@ -109,6 +115,9 @@ public:
     QStringList changedOptions() const;
     // Whether the options show a block (decoded), not the cleared page.
     bool showsBlock() const { return m_showsBlock; }
+    // Whether the block shown may be written: shown, and no choice forbids it (the window's
+    // Write button shows it).
+    bool writable() const { return m_writable; }
     // Leaving a block with unwritten changes asks first; true when the page may go on.
     bool mayDiscardChanges();
 
@@ -117,6 +126,7 @@ private:
     int viewState(const Option& o) const;
     void show(const Option& o, int state);
     void enableWriteByChoice(std::string_view group);
+    void setWritable(bool writable);
     void dependentFollows(std::string_view control, std::string_view dependent, bool untickWhenOff);
 
     OptionView& m_view;
@@ -125,6 +135,7 @@ private:
     // Per option: the tick (0/1) or item its last decode or reset showed.
     QHash<QString, int> m_shown;
     bool m_showsBlock = false;
+    bool m_writable = false;
 };
 
 } // namespace talmero::config

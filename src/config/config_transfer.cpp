@@ -64,42 +64,36 @@ QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
 
 void ConfigTransfer::ButtonCONFreadClick(int page)
 {
-    const PageInfo& info = pageInfo(page);
-    const int side = m_panel.pageSide(page);
-    const BlockTransfer& t = info.parts[info.partCount == 2 ? side : 0];
-    const QString address = qs(info.addresses[info.addresses[1].empty() ? 0 : side]);
+    const PageSide& side = m_panel.side(pageInfo(page));
+    const car::Module& module = moduleOf(side);
+    const QString block = car::blockText(side.layout->number);
 
     m_panel.clearCONF();
     m_host.log(logLine(QT_TRANSLATE_NOOP("ConfigTransfer", "* Чтение конфигурации из модуля "), page));
-    const QString opened = m_gate.session().openModule(true, true, info.medium, info.session, address);
+    const QString opened = m_gate.session().openModule(true, true, module.medium(), module.session, qs(module.address));
     if (failed(opened)) {
         m_host.log(opened);
         return;
     }
-    const QString answer = send(qs(t.readRequest));
-    const std::optional<QString> hex = link::positiveData(answer, qs(t.readPrefix));
+    const QString answer = send(QStringLiteral("21") + block);
+    const std::optional<QString> hex = link::positiveData(answer, QStringLiteral("61") + block);
     if (!hex) {
         m_host.log(QCoreApplication::translate("ConfigTransfer", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
         return;
     }
-    if (!m_panel.decodeHex(t.block, *hex))
+    if (!m_panel.decodeHex(side.layout->id, *hex))
         m_host.notify(QStringLiteral("!"));
 }
 
-safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const BlockTransfer& t,
-                                         const QString& address, const QString& data) const
+safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& side, const car::Module& module,
+                                         const QString& data) const
 {
     safety::BlockWrite w;
+    w.target = m_gate.targetOf(qs(module.address), car::blockText(side.layout->number));
     w.target.module = qs(info.caption) + QStringLiteral(" (") + tl(info.title, "Pages") + QLatin1Char(')');
-    w.target.address = address;
-    w.target.block = qs(t.readRequest).mid(2);
-    w.target.accepted = qs(t.accepted);
-    w.target.open = [this, &info, address] {
-        return m_gate.session().openModule(true, true, info.medium, info.session, address);
-    };
     w.newHex = data;
     w.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации");
-    w.describe = [block = t.block, data](const QString& held) { return describeChange(block, held, data); };
+    w.describe = [block = side.layout->id, data](const QString& held) { return describeChange(block, held, data); };
     return w;
 }
 
@@ -124,11 +118,11 @@ bool ConfigTransfer::ButtonCONFwriteClick(int page)
     if (page == PageDDM)
         return writeDoors(page, data);
     const PageInfo& info = pageInfo(page);
-    const BlockTransfer& t = info.parts[info.partCount == 2 ? m_panel.pageSide(page) : 0];
+    const PageSide& side = m_panel.side(info);
     // After a write the module does not confirm, the page keeps what was sent.
-    const safety::WriteResult result = m_gate.writeBlock(order(info, t, qs(info.addresses[0]), data));
+    const safety::WriteResult result = m_gate.writeBlock(order(info, side, moduleOf(side), data));
     if (result.outcome == safety::WriteOutcome::Verified)
-        showReadBack(t.block, result);
+        showReadBack(side.layout->id, result);
     return holds(result.outcome);
 }
 
@@ -138,29 +132,30 @@ bool ConfigTransfer::ButtonCONFwriteClick(int page)
 bool ConfigTransfer::writeDoors(int page, const QString& data)
 {
     const PageInfo& info = pageInfo(page);
-    const BlockTransfer& t = info.parts[0];
+    const PageSide& driver = info.sides[0];
+    const PageSide& passenger = info.sides[1];
+    const BlockId block = driver.layout->id;
     const int target = m_panel.view().item(QStringLiteral("RadioGroupDDMw"));
-    const QString driver = qs(info.addresses[0]);
-    const QString passenger = qs(info.addresses[1]);
 
     if (target != 0) {
-        const safety::WriteResult one = m_gate.writeBlock(order(info, t, target == 2 ? passenger : driver, data));
+        const PageSide& door = target == 2 ? passenger : driver;
+        const safety::WriteResult one = m_gate.writeBlock(order(info, door, moduleOf(door), data));
         if (one.outcome == safety::WriteOutcome::Verified)
-            showReadBack(t.block, one);
+            showReadBack(block, one);
         return holds(one.outcome);
     }
 
-    safety::BlockWrite second = order(info, t, passenger, data);
+    safety::BlockWrite second = order(info, passenger, moduleOf(passenger), data);
     // The bus is open already: only the header and the session change.
-    second.target.open = [this, passenger] {
-        if (send(QStringLiteral("atsh") + passenger) != QLatin1String("OK")
+    second.target.open = [this, address = qs(passenger.address)] {
+        if (send(QStringLiteral("atsh") + address) != QLatin1String("OK")
             || send(QStringLiteral("1087")) != QLatin1String("5087"))
             return QCoreApplication::translate("ConfigTransfer", kError);
         return QStringLiteral("OK");
     };
     safety::BatchOptions options;
     options.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации обоих дверных модулей");
-    const safety::BatchResult pair = m_gate.writeBlocks({order(info, t, driver, data), second}, options);
+    const safety::BatchResult pair = m_gate.writeBlocks({order(info, driver, moduleOf(driver), data), second}, options);
     if (pair.results.size() != 2)
         return false;
     const safety::WriteResult& first = pair.results[0];
@@ -169,7 +164,7 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     const bool both = holds(first.outcome) && holds(other.outcome);
     const bool neither = !holds(first.outcome) && !holds(other.outcome);
     if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
-        showReadBack(t.block, first.outcome == safety::WriteOutcome::Verified ? first : other);
+        showReadBack(block, first.outcome == safety::WriteOutcome::Verified ? first : other);
     } else if (!both && !neither) {
         const auto doorState = [](const safety::WriteResult& r) {
             return holds(r.outcome) ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")

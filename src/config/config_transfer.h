@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/layout.h"
+#include "config/pages.h"
 
 #include <QString>
 
@@ -18,8 +18,6 @@ enum class WriteOutcome;
 namespace talmero::config {
 
 class ConfigPanel;
-struct PageInfo;
-struct BlockTransfer;
 
 // Reads a page's configuration block from its module into the panel, and writes the
 // panel's block back through the write gate (to one or both door modules on the door page).
@@ -40,7 +38,7 @@ public:
 private:
     QString logLine(const char* action, int page) const;
     QString send(const QString& command);
-    safety::BlockWrite order(const PageInfo& info, const BlockTransfer& t, const QString& address,
+    safety::BlockWrite order(const PageInfo& info, const PageSide& side, const car::Module& module,
                              const QString& data) const;
     bool writeDoors(int page, const QString& data);
     void showReadBack(BlockId block, const safety::WriteResult& result);

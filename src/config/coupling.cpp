@@ -73,7 +73,7 @@ void ConfigPanel::CheckBox2BCM02Click()
 void ConfigPanel::enableWriteByChoice(std::string_view group)
 {
     const Option* o = findOption(group);
-    m_view.setEnabled(QStringLiteral("ButtonCONFwrite"), m_view.item(qs(group)) != o->blocksWriteItem);
+    setWritable(m_showsBlock && m_view.item(qs(group)) != o->blocksWriteItem);
 }
 
 void ConfigPanel::RadioGroupHVACClick()

@@ -2,61 +2,48 @@
 
 #include "config/layout.h"
 
-#include <array>
+#include <QList>
+#include <QString>
+
 #include <span>
 #include <string_view>
 
-// The configuration pages: what each reads and writes, and the page controls that are
-// not options of a block.
+// The configuration pages, from the module table: what each reads and writes, and the
+// controls of the configuration tab that are no options of a block.
 namespace talmero::config {
 
+using car::ControlKind;
+using car::PageControl;
+using car::PageInfo;
+using car::PageSide;
+
+// The program's own pages, by tab.
 enum Page { PageIPC, PageACM, PageBCM, PageDDM, PageHVAC, PageRCM, PageABS, PageHCM };
-constexpr int kPageCount = 8;
+constexpr int kPageCount = int(car::kPages.size());
 
-// One block's requests on the bus.
-struct BlockTransfer {
-    BlockId block;
-    std::string_view readRequest;  // "21" + block number
-    std::string_view readPrefix;   // positive answer
-    std::string_view writeRequest; // "3b" + block number; the data follows
-    std::string_view accepted;     // the cut write answer begins with this
+inline std::span<const PageInfo* const> pageInfos()
+{
+    return car::kPages;
+}
+inline const PageInfo& pageInfo(int page)
+{
+    return *car::kPages[std::size_t(page)];
+}
+// The page that shows a layout.
+int pageOf(BlockId id);
+// The layouts a page shows, each once (both door sides show one).
+QList<const BlockLayout*> pageLayouts(const PageInfo& page);
+// The module a side of a page reads and writes.
+const car::Module& moduleOf(const PageSide& side);
+// The address byte of the page's AS-BUILT lines ("20"); "" when the page has none.
+QString asBuiltAddress(const PageInfo& page);
+
+// A control of the configuration tab with the page it stands on; -1: the panel beside
+// the pages.
+struct PlacedControl : PageControl {
+    int page = -1;
 };
-
-struct PageInfo {
-    std::string_view caption; // the page's tab text
-    std::string_view title;   // what LabelCONF shows
-    // The module; a second address is the one chosen by item 1 of sideGroup.
-    std::array<std::string_view, 2> addresses;
-    bool medium;  // medium-speed bus
-    bool session; // opened with the diagnostic session "1087"
-    // One block, or two chosen by sideGroup (BCM parts).
-    std::array<BlockTransfer, 2> parts;
-    int partCount;
-    std::string_view blockLength; // as the module has it
-    // The radio group choosing the part or door, and the log suffix per choice.
-    std::string_view sideGroup;
-    std::array<std::string_view, 2> sideSuffixes;
-    std::string_view asBuiltAddress; // Label2 of the AS-BUILT window; empty = no AS-BUILT
-};
-
-std::span<const PageInfo> pageInfos();
-const PageInfo& pageInfo(int page);
-
-// Controls of the pages besides the options of the blocks.
-enum class ControlKind { RadioGroup, Edit, Note, GroupBox, Divider, Button };
-
-struct PageControl {
-    int page; // -1: the panel beside the pages
-    std::string_view name;
-    ControlKind kind;
-    std::string_view caption;
-    std::span<const std::string_view> items{};
-    int startItem = -1;
-    bool startEnabled = false;
-    int columns = 1;
-};
-
-std::span<const PageControl> pageControls();
+std::span<const PlacedControl> pageControls();
 
 // The states the configuration tab's controls start with (for views without widgets).
 class OptionView;

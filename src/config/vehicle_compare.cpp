@@ -1,6 +1,5 @@
 #include "config/vehicle_compare.h"
 
-#include "config/backup_list.h"
 #include "config/change_description.h"
 #include "config/layout.h"
 
@@ -12,11 +11,8 @@ namespace {
 
 int backupRank(const QString& address)
 {
-    for (int k = 0; k < kBackupModuleCount; ++k) {
-        if (qs(kBackupModules[k].address) == address)
-            return k;
-    }
-    return kBackupModuleCount;
+    const car::Module* m = car::moduleAt(address.toStdString());
+    return m && m->backupRank > 0 ? m->backupRank : int(car::kBackupModules.size()) + 1;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "config/vehicle_config.h"
 
 #include "config/backup.h"
-#include "config/backup_list.h"
 #include "config/backup_reader.h"
 #include "config/layout.h"
 #include "config/vehicle_data_writer.h"
@@ -201,23 +200,21 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
         return std::nullopt;
     }
     // The bus the adapter stands on first: one switch for the whole reading.
-    QList<const BackupModule*> order;
-    for (const BackupModule& m : kBackupModules)
-        order.append(&m);
+    QList<const car::Module*> order(car::kBackupModules.begin(), car::kBackupModules.end());
     const bool mediumFirst = session.busMS;
-    std::stable_sort(order.begin(), order.end(), [mediumFirst](const BackupModule* a, const BackupModule* b) {
-        return (a->medium == mediumFirst) > (b->medium == mediumFirst);
+    std::stable_sort(order.begin(), order.end(), [mediumFirst](const car::Module* a, const car::Module* b) {
+        return (a->medium() == mediumFirst) > (b->medium() == mediumFirst);
     });
     VehicleBackup reader(session, host);
     reader.learnInto(state);
     QStringList lines;
     QStringList unread;
-    for (const BackupModule* m : order) {
+    for (const car::Module* m : order) {
         QStringList blocks;
         if (!reader.dumpModule(lines, *m, &blocks))
-            unread << qs(m->title) + QStringLiteral(" (") + qs(m->address) + QLatin1Char(')');
+            unread << qs(m->name) + QStringLiteral(" (") + qs(m->address) + QLatin1Char(')');
         else if (!blocks.isEmpty())
-            unread << qs(m->title) + QLatin1Char(' ') + blocks.join(QLatin1Char(' '));
+            unread << qs(m->name) + QLatin1Char(' ') + blocks.join(QLatin1Char(' '));
         if (session.adapter().linkLost()) {
             host.log(QCoreApplication::translate("VehicleConfig", "! Связь с адаптером потеряна"));
             return std::nullopt;

@@ -25,14 +25,8 @@ QString connectionName()
 
 QString moduleName(const QString& address)
 {
-    const DtcModule* m = findDtcModule(address);
-    if (!m)
-        return address;
-    // The short name in the header's brackets: "PCM".
-    const QString header = QString::fromUtf8(m->header);
-    const qsizetype open = header.lastIndexOf(QLatin1Char('('));
-    const qsizetype close = header.lastIndexOf(QLatin1Char(')'));
-    return open >= 0 && close > open ? header.mid(open + 1, close - open - 1) : address;
+    const car::Module* m = findDtcModule(address);
+    return m ? car::qs(m->name) : address;
 }
 
 // SQLite takes a null QString as NULL, which no column here holds.
@@ -178,7 +172,7 @@ QString readingText(const DtcReading& reading)
     if (reading.modules.isEmpty())
         lines << DtcHistory::tr("Ни один модуль не прочитан");
     for (const DtcModuleReading& m : reading.modules) {
-        const DtcModule* row = findDtcModule(m.address);
+        const car::Module* row = findDtcModule(m.address);
         lines << (row ? dtcHeader(*row) : m.address + QLatin1Char(':'));
         if (m.count < 0) {
             lines << DtcHistory::tr("  не прочитан");

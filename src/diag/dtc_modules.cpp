@@ -2,13 +2,16 @@
 
 namespace talmero::diag {
 
-const DtcModule* findDtcModule(const QString& adr)
+const car::Module* findDtcModule(const QString& adr)
 {
-    for (const DtcModule& m : kDtcModules) {
-        if (adr == QLatin1String(m.adr))
-            return &m;
-    }
-    return nullptr;
+    const car::Module* m = car::moduleAt(adr.toStdString());
+    return m && m->codesRank > 0 ? m : nullptr;
+}
+
+QString dtcHeader(const car::Module& m)
+{
+    return QCoreApplication::translate("Modules", std::string(m.title).c_str()) + QStringLiteral(" (")
+        + car::qs(m.name) + QStringLiteral("):");
 }
 
 } // namespace talmero::diag

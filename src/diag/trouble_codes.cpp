@@ -24,9 +24,9 @@ const QString kSessionOpen = QStringLiteral("5087");
 // The module a reading reaches first on a bus, for the bus prompt.
 QString firstOnBus(bool medium)
 {
-    for (const DtcModule& m : kDtcModules) {
-        if (m.medium == medium)
-            return QString::fromLatin1(m.adr);
+    for (const car::Module* m : kDtcModules) {
+        if (m->medium() == medium)
+            return car::qs(m->address);
     }
     return QString();
 }
@@ -67,26 +67,26 @@ bool TroubleCodes::ButtonDTCClick()
     int unread = 0;
     for (bool medium : {false, true}) {
         const int onBus = int(std::count_if(kDtcModules.begin(), kDtcModules.end(),
-                                            [medium](const DtcModule& m) { return m.medium == medium; }));
+                                            [medium](const car::Module* m) { return m->medium() == medium; }));
         m_gate.session().switchBus(medium, firstOnBus(medium));
         if (!m_gate.session().selectProtocol(medium, true, firstOnBus(medium))) {
             m_host.log(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
             unread += onBus;
-            for (const DtcModule& m : kDtcModules) {
-                if (m.medium == medium)
-                    m_reading.modules.append(DtcModuleReading{QString::fromLatin1(m.adr), -1, {}});
+            for (const car::Module* m : kDtcModules) {
+                if (m->medium() == medium)
+                    m_reading.modules.append(DtcModuleReading{car::qs(m->address), -1, {}});
             }
             continue;
         }
         for (int i = 0; i < total; ++i) {
-            const DtcModule& module = kDtcModules[i];
-            if (module.medium != medium)
+            const car::Module& module = *kDtcModules[i];
+            if (module.medium() != medium)
                 continue;
             m_memo.showProgress(i + 1, total, dtcHeader(module));
             m_memo.appendMemo(dtcHeader(module));
             // listDTC fills in what the module gives.
-            m_reading.modules.append(DtcModuleReading{QString::fromLatin1(module.adr), -1, {}});
-            if (!readModuleDTC(QString::fromLatin1(module.adr), medium ? dtcMS : dtcHS))
+            m_reading.modules.append(DtcModuleReading{car::qs(module.address), -1, {}});
+            if (!readModuleDTC(car::qs(module.address), medium ? dtcMS : dtcHS))
                 ++unread;
             m_gate.session().stopIfCancelled();
             // Nothing more can be read; a summary now would pass the rest off as clean.
@@ -119,8 +119,8 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
         fail(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
         return false;
     }
-    const DtcModule* module = findDtcModule(address);
-    const bool session = module ? module->sessionWhenReading : true;
+    const car::Module* module = findDtcModule(address);
+    const bool session = module ? module->sessionForCodes : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), true)) != kSessionOpen) {
         fail(QCoreApplication::translate("TroubleCodes", "! Модуль не ответил или отсутствует")
              + m_gate.session().silenceNote());
@@ -176,7 +176,7 @@ bool TroubleCodes::ButtonDTCclearClick()
     QStringList modules;
     for (const QString* list : {&dtcHS, &dtcMS}) {
         for (qsizetype i = 0; i + 3 <= list->size(); i += 3) {
-            const DtcModule* module = findDtcModule(list->mid(i, 3));
+            const car::Module* module = findDtcModule(list->mid(i, 3));
             modules.append(module ? dtcHeader(*module).chopped(1) : list->mid(i, 3));
         }
     }
@@ -225,8 +225,8 @@ bool TroubleCodes::clearModuleDTC(const QString& address)
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем ошибки модуля по адресу ") + address);
     if (link::cutCOM(send(QStringLiteral("atsh") + address, false)) != kOK)
         return false;
-    const DtcModule* module = findDtcModule(address);
-    const bool session = module ? module->sessionWhenClearing : true;
+    const car::Module* module = findDtcModule(address);
+    const bool session = module ? module->session : true;
     if (session && link::cutCOM(send(QStringLiteral("1087"), false)) != kSessionOpen)
         return false;
     return link::withoutPendingNotes(m_gate.clearCodes(address)).startsWith(QLatin1String("54"));

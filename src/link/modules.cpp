@@ -1,5 +1,6 @@
 #include "link/modules.h"
 
+#include "car/modules.h"
 #include "link/codecs.h"
 #include "link/host.h"
 
@@ -7,47 +8,15 @@
 
 namespace talmero::link {
 
-namespace {
-struct Row {
-    quint8 bus;
-    const char* adr;
-    const char* name;
-    const char* title;
-    const char* EMad;
-    const char* VINad;
-    bool restart;
-    bool identity;
-};
-
-constexpr Row kRows[kModuleCount] = {
-    {0, "720", "IPC", QT_TRANSLATE_NOOP("Modules", "Панель приборов"), "00", "02", false, true},
-    {1, "727", "ACM", QT_TRANSLATE_NOOP("Modules", "Аудиомодуль"), "00", "01", false, false},
-    {1, "726", "BCM", QT_TRANSLATE_NOOP("Modules", "GEM модуль"), "03", "FF", true, false},
-    {1, "740", "DDM", QT_TRANSLATE_NOOP("Modules", "Водительский дверной модуль"), "01", "00", false, false},
-    {1, "741", "PDM", QT_TRANSLATE_NOOP("Modules", "Пассажирский дверной модуль"), "01", "00", false, false},
-    {1, "733", "HVAC", QT_TRANSLATE_NOOP("Modules", "Модуль климат-контроля"), "01", "00", false, false},
-    {1, "737", "RCM", QT_TRANSLATE_NOOP("Modules", "Модуль подушек/ремней безопасности"), "00", "01", false, false},
-    {0, "760", "ABS", QT_TRANSLATE_NOOP("Modules", "Модуль ABS/ESP"), "01", "00", false, true},
-    {0, "734", "HCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления головным светом"), "00", "01", false, true},
-    {0, "730", "PSCM", QT_TRANSLATE_NOOP("Modules", "Модуль ЭГУР"), "FF", "00", false, true},
-    {0, "7E0", "PCM", QT_TRANSLATE_NOOP("Modules", "Модуль управления двигателем"), "FF", "FF", true, false},
-};
-} // namespace
-
 const std::array<TModuls, kModuleCount>& Moduls()
 {
     static const std::array<TModuls, kModuleCount> table = [] {
+        const auto block = [](int number) { return number < 0 ? QStringLiteral("FF") : car::blockText(number); };
         std::array<TModuls, kModuleCount> t;
         for (int i = 0; i < kModuleCount; ++i) {
-            const Row& r = kRows[i];
-            t[i] = TModuls{r.bus,
-                           QString::fromLatin1(r.adr),
-                           QString::fromLatin1(r.name),
-                           QString::fromUtf8(r.title),
-                           QString::fromLatin1(r.EMad),
-                           QString::fromLatin1(r.VINad),
-                           r.restart,
-                           r.identity};
+            const car::Module& m = *car::kModules[i];
+            t[i] = TModuls{quint8(m.medium() ? 1 : 0), car::qs(m.address), car::qs(m.name), car::qs(m.title),
+                           block(m.manualBlock), block(m.vinBlock), m.restart, m.identity};
         }
         return t;
     }();
@@ -129,7 +98,8 @@ void learnModuleVin(LinkState& state, Host& host, const QString& address, const 
 
 bool opensSession(const QString& address)
 {
-    return address != QLatin1String("727") && address != QLatin1String("737");
+    const car::Module* m = car::moduleAt(address.toStdString());
+    return !m || m->session;
 }
 
 } // namespace talmero::link

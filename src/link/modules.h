@@ -1,5 +1,7 @@
 #pragma once
 
+#include "car/modules.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -8,12 +10,12 @@
 
 namespace talmero::link {
 
-// One electronic module of the car as the service tab reaches it.
+// One electronic module of the car as the service tab reaches it, from the module table.
 struct TModuls {
     quint8 bus = 0;   // 0 = high-speed CAN, 1 = medium-speed CAN
     QString adr;      // CAN request identifier, three hex digits
     QString name;     // short name
-    QString title;    // Russian title, as the program's own text (see moduleTitle)
+    QString title;    // the title as the program's own text (see moduleTitle)
     QString EMad;     // block read and written by hand; "FF" = none
     QString VINad;    // block holding the VIN; "FF" = none
     bool restart = false;
@@ -22,7 +24,7 @@ struct TModuls {
     bool identity = false;
 };
 
-constexpr int kModuleCount = 11;
+constexpr int kModuleCount = car::kModuleCount;
 
 // The eleven modules, in the order the service tab lists them.
 const std::array<TModuls, kModuleCount>& Moduls();

@@ -103,6 +103,7 @@ public:
         bool restartAllowed = false;
         bool session87 = true;     // understands session 0x87 and needs it for writes
         int slowBlock = -1;        // block answered after a response-pending note
+        int vinBlock = -1;         // the block holding the VIN; -1 none
         std::map<int, QByteArray> blocks;
         QList<QByteArray> dtcs;
         bool present = true;

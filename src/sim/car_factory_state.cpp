@@ -1,6 +1,5 @@
 #include "sim/car.h"
 
-#include "link/modules.h"
 
 // The car as it leaves the factory: a 2009 facelift Focus II, 5-door, with the blocks
 // chosen so that every configuration page shows known options.
@@ -10,13 +9,30 @@ namespace {
 
 constexpr const char* kFactoryVin = "WF0AXXWPDA9K12345";
 
+// The car's own modules, written apart from the program's module table: the car is what
+// the program is tested against, so a wrong entry there must meet this one, not copy it.
+struct ModuleRow {
+    const char* adr;
+    bool medium;
+    bool restartAllowed;
+    bool session87; // the audio and airbag modules know no session 0x87 and take writes without
+    int vinBlock;   // -1: none
+};
+
+constexpr ModuleRow kCarModules[] = {
+    {"720", false, false, true, 0x02}, {"727", true, false, false, 0x01}, {"726", true, true, true, -1},
+    {"740", true, false, true, 0x00},  {"741", true, false, true, 0x00},  {"733", true, false, true, 0x00},
+    {"737", true, false, false, 0x01}, {"760", false, false, true, 0x00}, {"734", false, false, true, 0x01},
+    {"730", false, false, true, 0x00}, {"7E0", false, true, true, -1},
+};
+
 struct BlockRow {
     const char* adr;
     int blockNo;
     const char* hex;
 };
 
-// VIN blocks are not listed: they are filled from the VIN (the module table's VINad).
+// VIN blocks are not listed: they are filled from the VIN.
 constexpr BlockRow kBlocks[] = {
     // IPC: facelift 5-byte configuration (ABS, EHPAS, ESP, instant fuel, DDS, seat
     // belt warning, cruise control, washer fluid, simulated temperature, clock, radio)
@@ -63,16 +79,16 @@ constexpr const char* kSlowVinModule = "760";
 void Car::buildFactoryState()
 {
     m_modules.clear();
-    for (const link::TModuls& t : link::Moduls()) {
+    for (const ModuleRow& row : kCarModules) {
         Module m;
-        m.adr = t.adr;
-        m.canId = t.adr.toInt(nullptr, 16);
-        m.medium = t.bus == 1;
-        m.restartAllowed = t.restart;
-        // The audio and airbag modules know no session 0x87 and take writes without one.
-        m.session87 = t.adr != QLatin1String("727") && t.adr != QLatin1String("737");
-        if (t.VINad != QLatin1String("FF") && t.adr == QLatin1String(kSlowVinModule))
-            m.slowBlock = t.VINad.toInt(nullptr, 16);
+        m.adr = QLatin1String(row.adr);
+        m.canId = m.adr.toInt(nullptr, 16);
+        m.medium = row.medium;
+        m.restartAllowed = row.restartAllowed;
+        m.session87 = row.session87;
+        m.vinBlock = row.vinBlock;
+        if (m.adr == QLatin1String(kSlowVinModule))
+            m.slowBlock = row.vinBlock;
         m_modules.push_back(m);
     }
     for (const BlockRow& row : kBlocks)
@@ -86,9 +102,9 @@ void Car::buildFactoryState()
 void Car::setVin(const QString& vin)
 {
     m_vin = vin;
-    for (const link::TModuls& t : link::Moduls()) {
-        if (t.VINad != QLatin1String("FF"))
-            find(t.adr)->blocks[t.VINad.toInt(nullptr, 16)] = vin.toLatin1();
+    for (Module& m : m_modules) {
+        if (m.vinBlock >= 0)
+            m.blocks[m.vinBlock] = vin.toLatin1();
     }
     changed();
 }

@@ -40,13 +40,13 @@ TEST(AsBuiltLine, ChecksumAndGeneratedDataPart)
         const AsBuiltLine* line = asBuiltLineByAddress(QString::fromLatin1(c.address));
         ASSERT_NE(line, nullptr);
         const QString data = QString::fromLatin1(c.data);
-        EXPECT_EQ(sumASBUILT(line->addressByte, line->blockNumber, data), c.checksum);
-        EXPECT_EQ(asBuiltDataPart(line->key(), data), QString::fromLatin1(c.generated));
+        EXPECT_EQ(sumASBUILT(line->key, data), c.checksum);
+        EXPECT_EQ(asBuiltDataPart(line->key, data), QString::fromLatin1(c.generated));
     }
     // Half a byte or a non-hex pair is no data to generate a line from.
-    EXPECT_EQ(asBuiltDataPart(0x21, QStringLiteral("1234567")), QString());
-    EXPECT_EQ(asBuiltDataPart(0x21, QStringLiteral("12G4")), QString());
-    EXPECT_EQ(asBuiltDataPart(0x21, QString()), QString());
+    EXPECT_EQ(asBuiltDataPart({0x20, 1}, QStringLiteral("1234567")), QString());
+    EXPECT_EQ(asBuiltDataPart({0x20, 1}, QStringLiteral("12G4")), QString());
+    EXPECT_EQ(asBuiltDataPart({0x20, 1}, QString()), QString());
 }
 
 TEST(AsBuiltLine, ZeroTailIsCutOnlyWhenAllZero)
@@ -69,11 +69,11 @@ TEST(AsBuiltLine, ZeroTailIsCutOnlyWhenAllZero)
 
 TEST(AsBuiltLine, KeyComesFromTheWindowLabels)
 {
-    EXPECT_EQ(asBuiltKey(QStringLiteral("20"), QStringLiteral("01")), 0x21);
-    EXPECT_EQ(asBuiltKey(QStringLiteral("26"), QStringLiteral("01")), 0x27);
-    EXPECT_EQ(asBuiltKey(QStringLiteral("26"), QStringLiteral("02")), 0x28);
-    EXPECT_EQ(asBuiltKey(QStringLiteral("2X"), QStringLiteral("01")), -1);
-    EXPECT_EQ(asBuiltKey(QStringLiteral("26"), QString()), -1);
+    EXPECT_EQ(asBuiltKey(QStringLiteral("20"), QStringLiteral("01")), (AsBuiltKey{0x20, 1}));
+    EXPECT_EQ(asBuiltKey(QStringLiteral("26"), QStringLiteral("01")), (AsBuiltKey{0x26, 1}));
+    EXPECT_EQ(asBuiltKey(QStringLiteral("26"), QStringLiteral("02")), (AsBuiltKey{0x26, 2}));
+    EXPECT_EQ(asBuiltKey(QStringLiteral("2X"), QStringLiteral("01")), std::nullopt);
+    EXPECT_EQ(asBuiltKey(QStringLiteral("26"), QString()), std::nullopt);
 }
 
 struct ReadCase {
@@ -261,9 +261,8 @@ TEST_F(AsBuiltTest, IpcLineLengthFollowsTheDashboardType)
 
 TEST_F(AsBuiltTest, GeneratingWithoutALineLogsAnErrorAndStillShowsTheWindow)
 {
-    goTo(PageIPC);
-    view.setText(QStringLiteral("Label2"), QStringLiteral("99"));
-    EXPECT_EQ(generate(PageIPC), QString());
+    ASSERT_TRUE(panel.TabbedCONFChange(PageACM, true)); // a page without a line
+    EXPECT_EQ(generate(PageACM), QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка"));
     EXPECT_EQ(dialog.shown, 1);
 }
@@ -288,7 +287,7 @@ TEST_F(AsBuiltTest, OfflineRoundTripGivesTheEditedBlock)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         goTo(c.page, c.bcmPart);
-        const int key = asBuiltKey(view.text(QStringLiteral("Label2")), view.text(QStringLiteral("Label3")));
+        const AsBuiltKey key = *asBuiltKey(view.text(QStringLiteral("Label2")), view.text(QStringLiteral("Label3")));
         readLine(c.page, asBuiltDataPart(key, QString::fromLatin1(c.block)));
         ASSERT_TRUE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
 

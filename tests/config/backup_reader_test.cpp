@@ -60,9 +60,9 @@ TEST(BackupChoiceTable, EveryPageWantsTheBlockItReadsFromTheCar)
         EXPECT_EQ(choice.suffix, text(c.suffix));
         // Every page's block lies inside what the backup keeps of that module.
         bool stored = false;
-        for (const BackupModule& m : kBackupModules) {
-            if (qs(m.address) == choice.address)
-                stored = choice.index.toInt(nullptr, 16) >= m.firstBlock && choice.index.toInt(nullptr, 16) <= m.lastBlock;
+        for (const car::Module* m : car::kBackupModules) {
+            if (qs(m->address) == choice.address)
+                stored = choice.index.toInt(nullptr, 16) >= m->backupFirst && choice.index.toInt(nullptr, 16) <= m->backupLast;
         }
         EXPECT_TRUE(stored);
     }
@@ -401,7 +401,7 @@ TEST_F(OpenFromFileTest, OpenedBlockIsWrittenAndGeneratedAsReadOnes)
     opening.ButtonCONFopenClick(PageIPC, path);
     EXPECT_TRUE(view.enabled(QStringLiteral("RadioGroupIPCrd")));
     conversion.ButtonCONFgetASBUILTClick(PageIPC);
-    EXPECT_EQ(generated, asBuiltDataPart(0x21, QStringLiteral("CD421010C0")));
+    EXPECT_EQ(generated, asBuiltDataPart({0x20, 1}, QStringLiteral("CD421010C0")));
 }
 
 } // namespace

@@ -34,8 +34,8 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
             {"737", true, {{"00", "1F0008"}, {"01", "0300"}}},
             {"727", false, {}}});
     QStringList progress;
-    backup.setProgress([&](int k, int count, const BackupModule& m) {
-        progress << QStringLiteral("%1/%2 %3").arg(k).arg(count).arg(qs(m.title));
+    backup.setProgress([&](int k, int count, const car::Module& m) {
+        progress << QStringLiteral("%1/%2 %3").arg(k).arg(count).arg(qs(m.name));
     });
 
     const QString path = runBackup(QStringLiteral("WF0AXXGCDA1B23456"), kMay17);
@@ -106,8 +106,8 @@ TEST_F(BackupTest, ExampleCarGivesTheFortyLineFile)
 // A file with no module in it would be "saved" with nothing saved.
 TEST_F(BackupTest, NoModuleOpensWritesNoFile)
 {
-    for (const BackupModule& m : kBackupModules)
-        demo.car().setPresent(qs(m.address), false);
+    for (const car::Module* m : car::kBackupModules)
+        demo.car().setPresent(qs(m->address), false);
     EXPECT_EQ(runBackup(QString(17, u'0'), kMay17), QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ни один модуль не прочитан: файл не записан"));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
@@ -115,9 +115,9 @@ TEST_F(BackupTest, NoModuleOpensWritesNoFile)
 
 TEST_F(BackupTest, ModuleThatRefusesEveryBlockKeepsItsElement)
 {
-    for (const BackupModule& m : kBackupModules) {
-        if (m.address != "737")
-            demo.car().setPresent(qs(m.address), false);
+    for (const car::Module* m : car::kBackupModules) {
+        if (m->address != "737")
+            demo.car().setPresent(qs(m->address), false);
     }
     // The airbag module is opened without a session request; a refusal shows it is there.
     setCar("WF0AXXWPDA9K12345", {{"737", true, {}}});
@@ -249,7 +249,7 @@ TEST_F(BackupTest, FailedWriteKeepsTheOlderFileWhole)
 // An adapter that accepts the set-up and answers the block request from the case.
 class DumpModuleTest : public ::testing::Test {
 protected:
-    QStringList dump(const BackupModule& module, const QByteArray& blockAnswer, const char* session = "50 87")
+    QStringList dump(const car::Module& module, const QByteArray& blockAnswer, const char* session = "50 87")
     {
         channel.onSend = [this, blockAnswer, session](const QByteArray& sent) {
             const QByteArray command = sent.trimmed();
@@ -274,12 +274,12 @@ protected:
 
 TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
 {
-    const BackupModule ipc{"720", "IPC", false, true, 0, 0};
-    const BackupModule abs{"760", "ABS", false, true, 0, 0};
-    const BackupModule rcm{"737", "RCM", true, false, 0, 0};
+    const car::Module ipc{.name = "IPC", .address = "720"};
+    const car::Module abs{.name = "ABS", .address = "760"};
+    const car::Module rcm{.name = "RCM", .address = "737", .bus = car::Bus::Medium, .session = false};
     const struct {
         const char* what;
-        const BackupModule& module;
+        const car::Module& module;
         QByteArray answer;
         const char* data; // nullptr: no block line
     } cases[] = {
@@ -304,7 +304,7 @@ TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        QStringList expected{vehicle_data::moduleLine(qs(c.module.address), qs(c.module.title))};
+        QStringList expected{vehicle_data::moduleLine(qs(c.module.address), qs(c.module.name))};
         if (c.data)
             expected << vehicle_data::blockLine(QStringLiteral("00"), QString::fromLatin1(c.data));
         expected << QStringLiteral("</Module>");
@@ -315,9 +315,11 @@ TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
 
 TEST_F(DumpModuleTest, ModuleThatDoesNotOpenAddsNothing)
 {
-    EXPECT_TRUE(dump({"720", "IPC", false, true, 0, 3}, "61 00 40", "NO DATA").isEmpty());
+    EXPECT_TRUE(dump({.name = "IPC", .address = "720", .backupLast = 3}, "61 00 40", "NO DATA").isEmpty());
     // Without a session request only its silence shows that the module is missing.
-    EXPECT_TRUE(dump({"727", "ACM", true, false, 0, 1}, "NO DATA").isEmpty());
+    EXPECT_TRUE(dump({.name = "ACM", .address = "727", .bus = car::Bus::Medium, .session = false, .backupLast = 1},
+                     "NO DATA")
+                    .isEmpty());
     EXPECT_TRUE(host.lines.isEmpty());
 }
 
@@ -331,7 +333,8 @@ TEST_F(DumpModuleTest, BlockNumbersAreTwoLowerCaseHexDigits)
                         + "\r\r>");
     };
     QStringList lines;
-    backup.dumpModule(lines, {"726", "BCM", true, false, 0x09, 0x0B});
+    backup.dumpModule(lines, {.name = "BCM", .address = "726", .bus = car::Bus::Medium, .session = false,
+                              .backupFirst = 0x09, .backupLast = 0x0B});
     EXPECT_EQ(requests.mid(2), (QByteArrayList{"2109", "210A", "210B"}));
     EXPECT_EQ(lines.mid(1, 3), (QStringList{QStringLiteral("<Block elmindex=\"09\">01</Block>"),
                                             QStringLiteral("<Block elmindex=\"0a\">01</Block>"),

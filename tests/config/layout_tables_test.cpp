@@ -1,5 +1,5 @@
 #include "config/layout.h"
-#include "config/layout_check.h"
+#include "car/layout_check.h"
 #include "config/pages.h"
 
 #include <gtest/gtest.h>
@@ -7,23 +7,24 @@
 #include <QSet>
 
 using namespace talmero::config;
+using namespace talmero::car;
 
 namespace {
 
 TEST(LayoutTables, EveryBlockIsSound)
 {
-    for (const BlockLayout& b : blockLayouts())
-        EXPECT_EQ(layoutProblem(b), std::string_view()) << b.variable;
+    for (const BlockLayout* b : blockLayouts())
+        EXPECT_EQ(layoutProblem(*b), std::string_view()) << int(b->id);
     EXPECT_EQ(repeatedName(blockLayouts()), std::string_view());
 }
 
 TEST(LayoutTables, ControlNamesAreUniqueAcrossBlocksAndPageControls)
 {
     QSet<QString> names;
-    for (const BlockLayout& b : blockLayouts()) {
-        for (const Option& o : b.options)
+    for (const BlockLayout* b : blockLayouts()) {
+        for (const Option& o : b->options)
             EXPECT_FALSE(names.contains(qs(o.name))) << o.name;
-        for (const Option& o : b.options)
+        for (const Option& o : b->options)
             names.insert(qs(o.name));
     }
     for (const PageControl& c : pageControls()) {
@@ -56,8 +57,7 @@ constexpr Option kWritesTested[] = {{.name = "A", .pos = pos({4}), .caption = "a
 
 constexpr BlockLayout block(std::span<const Option> options)
 {
-    return {.id = BlockId::DDM, .page = 3, .variable = "x", .capacity = 8, .zero = "00000000",
-            .options = options};
+    return {.id = BlockId::DDM, .number = 1, .capacity = 8, .zero = "00000000", .options = options};
 }
 
 TEST(LayoutTables, CheckerCatchesEachFault)
@@ -71,7 +71,9 @@ TEST(LayoutTables, CheckerCatchesEachFault)
     BlockLayout tested = block(kWritesTested);
     tested.known = pos({4});
     EXPECT_EQ(layoutProblem(tested), "a position written by two options");
-    const BlockLayout twoBlocks[] = {block(kSound), block(kOutside)};
+    const BlockLayout sound = block(kSound);
+    const BlockLayout outside = block(kOutside);
+    const BlockLayout* twoBlocks[] = {&sound, &outside};
     EXPECT_EQ(repeatedName(twoBlocks), "A");
 }
 
@@ -94,23 +96,6 @@ TEST(LayoutTables, ClimateTableMatchesDecimalSumReading)
         else if (v == 1000)
             expected = 3;
         EXPECT_EQ(check_detail::decodedItem(*hvac, bits.toStdString()), expected) << qPrintable(bits);
-    }
-}
-
-TEST(LayoutTables, PagesNameTheirBlocksAndRequests)
-{
-    ASSERT_EQ(int(pageInfos().size()), kPageCount);
-    for (int page = 0; page < kPageCount; ++page) {
-        const PageInfo& info = pageInfo(page);
-        for (int part = 0; part < info.partCount; ++part) {
-            const BlockTransfer& t = info.parts[part];
-            EXPECT_EQ(layoutOf(t.block).page, page);
-            // The positive answers are the requests' services plus 0x40.
-            EXPECT_EQ(t.readPrefix.substr(0, 2), "61");
-            EXPECT_EQ(t.readRequest.substr(2), t.readPrefix.substr(2));
-            EXPECT_EQ(t.accepted.substr(0, 2), "7B");
-            EXPECT_TRUE(t.writeRequest.substr(2).starts_with(t.accepted.substr(2))) << t.writeRequest;
-        }
     }
 }
 

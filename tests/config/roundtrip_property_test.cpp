@@ -62,10 +62,11 @@ TEST_F(PanelTest, RandomBlocksSurviveDecodeEncodeAndSingleChangesStayInTheirPosi
 {
     std::mt19937 rng(4242);
     int changes = 0;
-    for (const BlockLayout& b : blockLayouts()) {
+    for (const BlockLayout* layout : blockLayouts()) {
+        const BlockLayout& b = *layout;
         for (int round = 0; round < 40; ++round) {
             const QString block = randomBlock(b, rng);
-            SCOPED_TRACE(qPrintable(QString::fromLatin1(b.variable.data()) + QLatin1Char(' ') + block));
+            SCOPED_TRACE(qPrintable(QString::number(int(b.id)) + QLatin1Char(' ') + block));
             host.notices.clear();
             if (!show(b.id, block))
                 continue;

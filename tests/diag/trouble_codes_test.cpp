@@ -41,8 +41,8 @@ struct TroubleCodesTest : ::testing::Test {
 
     void noCodesAnywhere()
     {
-        for (const DtcModule& m : kDtcModules)
-            rig.car().setDtcs(QLatin1String(m.adr), {});
+        for (const car::Module* m : kDtcModules)
+            rig.car().setDtcs(car::qs(m->address), {});
     }
     // The memo lines from the header of `adr` up to the next empty line.
     QStringList section(const QString& adr)
@@ -56,25 +56,6 @@ struct TroubleCodesTest : ::testing::Test {
         return out;
     }
 };
-
-TEST(DtcModuleTable, MatchesTheModuleTableAndReadsHighSpeedFirst)
-{
-    std::set<QString> seen;
-    bool mediumStarted = false;
-    for (const DtcModule& m : kDtcModules) {
-        const QString adr = QLatin1String(m.adr);
-        EXPECT_TRUE(seen.insert(adr).second) << adr.toStdString();
-        mediumStarted = mediumStarted || m.medium;
-        EXPECT_EQ(m.medium, mediumStarted) << "bus order at " << m.adr;
-        const link::TModuls* module = nullptr;
-        for (const link::TModuls& t : link::Moduls())
-            module = t.adr == adr ? &t : module;
-        ASSERT_NE(module, nullptr) << m.adr;
-        EXPECT_EQ(m.medium, module->bus == 1) << m.adr;
-        EXPECT_TRUE(dtcHeader(m).endsWith(QStringLiteral("(") + module->name + QStringLiteral("):")));
-    }
-    EXPECT_EQ(seen.size(), size_t(link::kModuleCount));
-}
 
 TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
 {
@@ -142,8 +123,8 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
                            QStringLiteral("* Стираем ошибки модуля по адресу 737"),
                            QStringLiteral("* Стираем ошибки модуля по адресу 727")}));
     EXPECT_EQ(memo.lines, QStringList({QStringLiteral("* Операция выполнена")}));
-    for (const DtcModule& m : kDtcModules)
-        EXPECT_TRUE(rig.car().dtcs(QLatin1String(m.adr)).isEmpty()) << m.adr;
+    for (const car::Module* m : kDtcModules)
+        EXPECT_TRUE(rig.car().dtcs(car::qs(m->address)).isEmpty()) << m->address;
     EXPECT_EQ(dtc.dtcHS, QStringLiteral("7E0720734")); // kept until the next reading
 }
 
@@ -241,7 +222,7 @@ TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
     rig.channel.canned[QStringLiteral("ATSP6")] = "?";
     EXPECT_TRUE(dtc.ButtonDTCClick());
     EXPECT_TRUE(rig.host.lines.contains(QStringLiteral("! Ошибка")));
-    EXPECT_FALSE(memo.lines.contains(dtcHeader(kDtcModules[0])));
+    EXPECT_FALSE(memo.lines.contains(dtcHeader(*kDtcModules[0])));
     EXPECT_EQ(memo.lines.first(), QStringLiteral("GEM модуль (BCM):"));
     EXPECT_TRUE(dtc.dtcHS.isEmpty());
     EXPECT_EQ(dtc.dtcMS, QStringLiteral("726"));

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(!reading.valid);
         return 0;
     }
-    const int key = line->key();
+    const AsBuiltKey key = line->key;
     if (reading.valid) {
         FUZZ_CHECK(reading.block == line->block && reading.checksum.size() == 2);
         const QString generated = asBuiltDataPart(key, reading.data);
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ConfigPanel panel(view, host);
     AsBuiltDialogDouble dialog;
     AsBuiltConversion conversion(panel, dialog, host);
-    const PageSide page{line->block == BlockId::IPC ? PageIPC : PageBCM, line->block == BlockId::BCM2 ? 1 : 0, 0};
+    const FuzzSide page{pageOf(line->block), line->block == BlockId::BCM2 ? 1 : 0, 0};
     goTo(panel, page);
     view.setText(QStringLiteral("Edit1"), typed);
     conversion.decodeASBUILT(page.page);

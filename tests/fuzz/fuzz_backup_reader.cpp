@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RecordingHost host;
     ConfigPanel panel(view, host);
     BackupOpening opening(panel, host);
-    for (const PageSide& p : kPageSides) {
+    for (const FuzzSide& p : kPageSides) {
         // "Read from file" clears the page itself; the tab change would only clear it twice.
         chooseSide(panel, p);
         host.lines.clear();

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString write = QStringLiteral("ButtonCONFwrite");
 
     // The block as a module sends it.
-    for (const PageSide& p : kPageSides) {
+    for (const FuzzSide& p : kPageSides) {
         goTo(panel, p);
         const BlockId block = panel.pageBlock(p.page);
         panel.decodeHex(block, hex);
@@ -32,13 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The same bytes as the block variable's text, whatever they hold. A decode sets every
     // option of its block; only the write button needs to start disabled.
     const QString text = latin1Text(data, size);
-    for (const BlockLayout& b : blockLayouts()) {
+    for (const BlockLayout* b : blockLayouts()) {
         view.setEnabled(write, false);
-        const bool shown = panel.decode(b.id, text);
+        const bool shown = panel.decode(b->id, text);
         if (!shown || !view.enabled(write))
             continue;
-        panel.encode(b.id);
-        FUZZ_CHECK(panel.conf(b.id) == text.left(b.capacity));
+        panel.encode(b->id);
+        FUZZ_CHECK(panel.conf(b->id) == text.left(b->capacity));
     }
     return 0;
 }

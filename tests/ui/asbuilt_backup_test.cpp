@@ -174,7 +174,7 @@ TEST_F(AsBuiltBackupTest, OfflineIpcLineReadChangedAndGenerated)
 
     clickBox("CheckBoxIPC05"); // byte 0: CD -> ED
     const Generated out = generate();
-    const QString expected = config::asBuiltDataPart(0x21, QStringLiteral("ED421010C0"));
+    const QString expected = config::asBuiltDataPart({0x20, 1}, QStringLiteral("ED421010C0"));
     EXPECT_EQ(expected, "ED 42 10 10 C0 38");
     EXPECT_EQ(out.line, expected);
     EXPECT_TRUE(out.readOnly);

@@ -196,8 +196,8 @@ TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
             EXPECT_EQ(w->isEnabled(), expected.enabled(name)) << o.name;
         }
         EXPECT_EQ(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled(),
-                  expected.enabled("ButtonCONFwrite")) << layout.variable;
-        EXPECT_TRUE(anyShown) << layout.variable;
+                  expected.enabled("ButtonCONFwrite")) << int(r.block);
+        EXPECT_TRUE(anyShown) << int(r.block);
     }
     // The car's blocks in words, so the comparison above cannot agree on nonsense.
     EXPECT_EQ(selected("RadioGroupHCM1"), "Focus II FaceLift");
@@ -233,8 +233,8 @@ TEST_F(ConfigurationTabTest, PageChangeClearsEveryPage)
     ASSERT_EQ(selected("RadioGroupHCM1"), "Focus II FaceLift");
 
     goTo(config::PageBCM);
-    for (const config::BlockLayout& b : config::blockLayouts()) {
-        for (const config::Option& o : b.options) {
+    for (const config::BlockLayout* b : config::blockLayouts()) {
+        for (const config::Option& o : b->options) {
             QWidget* w = control<QWidget>(main(), o.name.data());
             EXPECT_FALSE(w->isEnabled()) << o.name;
             if (o.isRadioGroup()) {

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "config/layout.h"
+#include "car/module.h"
 
-// Body control module: part 1 (block 03, 4 bytes) and part 2 (block 04, 3 bytes).
-namespace talmero::config::tables {
+// Body control module (BCM, "GEM", 726): part 1 (block 03, 4 bytes) and part 2 (block 04,
+// 3 bytes), each with its AS-BUILT line (726-01-01, 726-02-01). It holds no VIN.
+namespace talmero::car {
 
 inline constexpr Option kBcm1Options[] = {
     {.name = "CheckBox1BCM07", .pos = pos({1}),
@@ -83,4 +84,34 @@ inline constexpr Option kBcm2Options[] = {
      .caption = QT_TRANSLATE_NOOP("Layout", "Mask drive hatch taximeter")},
 };
 
-} // namespace talmero::config::tables
+
+inline constexpr BlockLayout kBcm1Layout{.id = BlockId::BCM1, .number = 0x03, .capacity = 32, .zero = kZero32,
+                                         .minLength = 2, .asBuiltLine = 1, .options = kBcm1Options};
+inline constexpr BlockLayout kBcm2Layout{.id = BlockId::BCM2, .number = 0x04, .capacity = 24, .zero = kZero24,
+                                         .minLength = 2, .asBuiltLine = 2, .options = kBcm2Options};
+inline constexpr const BlockLayout* kBcmBlocks[] = {&kBcm1Layout, &kBcm2Layout};
+
+inline constexpr std::string_view kBcmPartItems[] = {QT_TRANSLATE_NOOP("Pages", "Part 1"),
+                                                     QT_TRANSLATE_NOOP("Pages", "Part 2")};
+inline constexpr PageControl kBcmControls[] = {
+    {"RadioGroupBCMrd", ControlKind::RadioGroup, QT_TRANSLATE_NOOP("Pages", " Configuration of 2 parts"),
+     kBcmPartItems, 0, true, 2},
+    {"GroupBoxBCM", ControlKind::Divider, "", {}, -1, true},
+};
+
+// The part chosen in RadioGroupBCMrd.
+inline constexpr PageInfo kBcmPage{.caption = "BCM",
+                               .title = QT_TRANSLATE_NOOP("Pages", "GEM модуль"),
+                               .blockLength = "4 bytes (part 1), 3 bytes (part 2)",
+                               .sideGroup = "RadioGroupBCMrd",
+                               .sides = {{{"726", &kBcm1Layout, QT_TRANSLATE_NOOP("Pages", " [Часть 1]")},
+                                          {"726", &kBcm2Layout, QT_TRANSLATE_NOOP("Pages", " [Часть 2]")}}},
+                               .sideCount = 2,
+                               .controls = kBcmControls};
+
+inline constexpr Module kBcm{.name = "BCM", .address = "726", .bus = Bus::Medium,
+                             .title = QT_TRANSLATE_NOOP("Modules", "GEM модуль"), .manualBlock = 0x03,
+                             .restart = true, .backupRank = 4, .backupFirst = 0x03, .backupLast = 0x04,
+                             .codesRank = 6, .blocks = kBcmBlocks, .page = &kBcmPage};
+
+} // namespace talmero::car

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "config/layout.h"
+#include "car/layout.h"
 
 // Integrity of the layout tables; used by static_assert and by the tests.
-namespace talmero::config {
+namespace talmero::car {
 
 namespace check_detail {
 
@@ -151,15 +151,15 @@ constexpr std::string_view layoutProblem(const BlockLayout& b)
 }
 
 // Empty when every control name of the blocks is used once, else the first repeated name.
-constexpr std::string_view repeatedName(std::span<const BlockLayout> blocks)
+constexpr std::string_view repeatedName(std::span<const BlockLayout* const> blocks)
 {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
-        for (std::size_t i = 0; i < blocks[b].options.size(); ++i) {
-            const std::string_view name = blocks[b].options[i].name;
+        for (std::size_t i = 0; i < blocks[b]->options.size(); ++i) {
+            const std::string_view name = blocks[b]->options[i].name;
             for (std::size_t c = 0; c <= b; ++c) {
-                const std::size_t end = c == b ? i : blocks[c].options.size();
+                const std::size_t end = c == b ? i : blocks[c]->options.size();
                 for (std::size_t j = 0; j < end; ++j) {
-                    if (blocks[c].options[j].name == name)
+                    if (blocks[c]->options[j].name == name)
                         return name;
                 }
             }
@@ -168,4 +168,4 @@ constexpr std::string_view repeatedName(std::span<const BlockLayout> blocks)
     return {};
 }
 
-} // namespace talmero::config
+} // namespace talmero::car

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "config/layout.h"
+#include "car/module.h"
 
-// Audio module, block 00: 3 bytes.
-namespace talmero::config::tables {
+// Audio module (ACM, 727): configuration block 00, 3 bytes. It knows no diagnostic
+// session.
+namespace talmero::car {
 
 inline constexpr std::string_view kAcmSalonItems[] = {
     QT_TRANSLATE_NOOP("Layout", "Fabric"), QT_TRANSLATE_NOOP("Layout", "Skin"),
@@ -46,4 +47,29 @@ inline constexpr Option kAcmOptions[] = {
      .decode = kAcmSpeakDecode, .encode = kAcmSpeakEncode},
 };
 
-} // namespace talmero::config::tables
+
+inline constexpr BlockLayout kAcmLayout{.id = BlockId::ACM, .number = 0x00, .capacity = 24, .zero = kZero24,
+                                        .minLength = 2, .refusePos = 17, .refusePattern = "11110000",
+                                        .refuseMessage = QT_TRANSLATE_NOOP("Layout", "Несконфигурирована"),
+                                        .options = kAcmOptions};
+inline constexpr const BlockLayout* kAcmBlocks[] = {&kAcmLayout};
+
+inline constexpr PageControl kAcmControls[] = {
+    {"GroupBoxACMoth", ControlKind::GroupBox, QT_TRANSLATE_NOOP("Pages", " Other "), {}, -1, true},
+    {"Panel1", ControlKind::Note,
+     QT_TRANSLATE_NOOP("Pages", "* In the config file: C-Max-combo, Kuga-5door,hatchback"), {}, -1, true},
+};
+
+inline constexpr PageInfo kAcmPage{.caption = "ACM",
+                               .title = QT_TRANSLATE_NOOP("Pages", "Аудиомодуль"),
+                               .blockLength = "3 bytes",
+                               .sides = {{{"727", &kAcmLayout}}},
+                               .controls = kAcmControls};
+
+inline constexpr Module kAcm{.name = "ACM", .address = "727", .bus = Bus::Medium,
+                             .title = QT_TRANSLATE_NOOP("Modules", "Аудиомодуль"), .session = false,
+                             .sessionForCodes = false, .manualBlock = 0x00, .vinBlock = 0x01,
+                             .backupRank = 9, .backupFirst = 0x00, .backupLast = 0x01, .codesRank = 11,
+                             .blocks = kAcmBlocks, .page = &kAcmPage};
+
+} // namespace talmero::car

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "config/layout.h"
+#include "car/module.h"
 
-// Instrument cluster, block 00: 4 bytes (pre-facelift dashboard) or 5 bytes.
-namespace talmero::config::tables {
+// Instrument cluster (IPC, 720): configuration block 00, 4 bytes (pre-facelift dashboard)
+// or 5 bytes, with its AS-BUILT line 720-01-01; its VIN names the car.
+namespace talmero::car {
 
 inline constexpr std::string_view kIpcTypeItems[] = {
     QT_TRANSLATE_NOOP("Layout", "FL (08-)"), QT_TRANSLATE_NOOP("Layout", "Pre FL")};
@@ -67,4 +68,20 @@ inline constexpr Option kIpcOptions[] = {
      .byLength = true, .enable = EnableRule::Never, .columns = 2},
 };
 
-} // namespace talmero::config::tables
+
+inline constexpr BlockLayout kIpcLayout{.id = BlockId::IPC, .number = 0x00, .capacity = 40, .zero = kZero32,
+                                        .minLength = 2, .asBuiltLine = 1, .options = kIpcOptions};
+inline constexpr const BlockLayout* kIpcBlocks[] = {&kIpcLayout};
+
+inline constexpr PageInfo kIpcPage{.caption = "IPC",
+                               .title = QT_TRANSLATE_NOOP("Pages", "Панель приборов"),
+                               .blockLength = "5 bytes (4 for a \"Pre FL\" dashboard)",
+                               .sides = {{{"720", &kIpcLayout}}}};
+
+inline constexpr Module kIpc{.name = "IPC", .address = "720", .bus = Bus::High,
+                             .title = QT_TRANSLATE_NOOP("Modules", "Панель приборов"),
+                             .manualBlock = 0x00, .vinBlock = 0x02, .identity = true,
+                             .backupRank = 1, .backupFirst = 0x00, .backupLast = 0x03, .codesRank = 2,
+                             .blocks = kIpcBlocks, .page = &kIpcPage};
+
+} // namespace talmero::car

@@ -1,0 +1,117 @@
+#include "car/modules.h"
+
+#include "car/layout_check.h"
+
+// What must hold of the module table, checked when the program is compiled.
+namespace talmero::car {
+
+namespace {
+
+constexpr bool unique(std::string_view Module::*field)
+{
+    for (std::size_t i = 0; i < kModules.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kModules[i]->*field == kModules[j]->*field)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(unique(&Module::address), "two modules with one address");
+static_assert(unique(&Module::name), "two modules with one name");
+
+// Each rank from 1 to the number of ranked modules given once.
+constexpr bool ranksComplete(int Module::*rank)
+{
+    const int count = derive::ranked(rank);
+    for (int r = 1; r <= count; ++r) {
+        int given = 0;
+        for (const Module* m : kModules)
+            given += m->*rank == r ? 1 : 0;
+        if (given != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(ranksComplete(&Module::backupRank), "the backup ranks are not 1, 2, 3 ... without a gap");
+static_assert(ranksComplete(&Module::codesRank) && kCodeModules.size() == kModules.size(),
+              "the trouble-code reading misses a module or its ranks have a gap");
+
+// The reading asks for the bus switch once: every high-speed module before the others.
+constexpr bool highSpeedFirst()
+{
+    bool medium = false;
+    for (const Module* m : kCodeModules) {
+        if (medium && !m->medium())
+            return false;
+        medium = m->medium();
+    }
+    return true;
+}
+static_assert(highSpeedFirst(), "the trouble-code reading goes back to the high-speed bus");
+
+// The car's VIN comes from the high-speed bus, the instrument panel first.
+constexpr bool identitySound()
+{
+    bool first = true;
+    for (const Module* m : kModules) {
+        if (!m->identity)
+            continue;
+        if (m->medium() || m->vinBlock < 0 || (first && m->name != "IPC"))
+            return false;
+        first = false;
+    }
+    return !first;
+}
+static_assert(identitySound(), "an identity module without a VIN, off the high-speed bus, or not the IPC first");
+
+constexpr bool asBuiltKeysUnique()
+{
+    std::array<AsBuiltKey, 16> keys{};
+    std::size_t n = 0;
+    for (const Module* m : kModules) {
+        for (const BlockLayout* b : m->blocks) {
+            if (b->asBuiltLine == 0)
+                continue;
+            const AsBuiltKey key = asBuiltKeyOf(*m, *b);
+            for (std::size_t k = 0; k < n; ++k) {
+                if (keys[k] == key)
+                    return false;
+            }
+            if (n == keys.size())
+                return false;
+            keys[n++] = key;
+        }
+    }
+    return true;
+}
+static_assert(asBuiltKeysUnique(), "two AS-BUILT lines with one address");
+
+// The layouts stand in BlockId order, each sound, every control name used once; each
+// page side names a block of the module at its address.
+constexpr bool layoutsSound()
+{
+    for (std::size_t i = 0; i < kLayouts.size(); ++i) {
+        if (int(kLayouts[i]->id) != int(i) || !layoutProblem(*kLayouts[i]).empty())
+            return false;
+    }
+    for (const PageInfo* p : kPages) {
+        for (const PageSide& side : p->allSides()) {
+            bool found = false;
+            for (const Module* m : kModules) {
+                for (const BlockLayout* b : m->blocks)
+                    found = found || (m->address == side.address && derive::sameLayout(b, side.layout));
+            }
+            if (!found)
+                return false;
+        }
+    }
+    return kLayouts.size() == std::size_t(kBlockCount);
+}
+static_assert(layoutsSound(), "a configuration layout table is inconsistent; the table test says where");
+
+static_assert(repeatedName(kLayouts).empty(), "a control name used twice");
+
+} // namespace
+
+} // namespace talmero::car

@@ -1,0 +1,161 @@
+#pragma once
+
+#include "car/abs.h"
+#include "car/acm.h"
+#include "car/bcm.h"
+#include "car/doors.h"
+#include "car/hcm.h"
+#include "car/hvac.h"
+#include "car/ipc.h"
+#include "car/pcm.h"
+#include "car/pscm.h"
+#include "car/rcm.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+// The module table: every module of the car, and the lists the program walks, derived
+// from it. A module is added by its description file and its line in kModules.
+namespace talmero::car {
+
+// In the order the service tab lists them; the configuration pages and the layouts follow it.
+inline constexpr std::array kModules = {&kIpc, &kAcm, &kBcm, &kDdm, &kPdm, &kHvac, &kRcm,
+                                        &kAbs, &kHcm, &kPscm, &kPcm};
+inline constexpr int kModuleCount = int(kModules.size());
+
+namespace derive {
+
+// Records are told apart by their names: the compiler cannot compare their addresses.
+constexpr bool samePage(const PageInfo* a, const PageInfo* b)
+{
+    return a->caption == b->caption;
+}
+constexpr bool sameLayout(const BlockLayout* a, const BlockLayout* b)
+{
+    return a->id == b->id;
+}
+
+constexpr int pageCount()
+{
+    int n = 0;
+    for (std::size_t i = 0; i < kModules.size(); ++i) {
+        bool first = kModules[i]->hasPage();
+        for (std::size_t j = 0; j < i; ++j)
+            first = first && !samePage(kModules[j]->page, kModules[i]->page);
+        n += first ? 1 : 0;
+    }
+    return n;
+}
+
+constexpr int layoutCount()
+{
+    int n = 0;
+    for (std::size_t i = 0; i < kModules.size(); ++i) {
+        for (const BlockLayout* b : kModules[i]->blocks) {
+            bool first = true;
+            for (std::size_t j = 0; j < i; ++j) {
+                for (const BlockLayout* earlier : kModules[j]->blocks)
+                    first = first && !sameLayout(earlier, b);
+            }
+            n += first ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+constexpr int ranked(int Module::*rank)
+{
+    int n = 0;
+    for (const Module* m : kModules)
+        n += m->*rank > 0 ? 1 : 0;
+    return n;
+}
+
+// Modules with a nonzero rank, by rank; a rank that is given twice or skipped leaves the
+// list short, which the table's checks catch.
+template <int Count>
+constexpr std::array<const Module*, Count> byRank(int Module::*rank)
+{
+    std::array<const Module*, Count> out{};
+    int filled = 0;
+    for (int r = 1; r <= Count; ++r) {
+        for (const Module* m : kModules) {
+            if (m->*rank == r && filled < Count)
+                out[std::size_t(filled++)] = m;
+        }
+    }
+    return out;
+}
+
+} // namespace derive
+
+// Each configuration page once, in table order.
+inline constexpr auto kPages = [] {
+    std::array<const PageInfo*, derive::pageCount()> out{};
+    std::size_t n = 0;
+    for (const Module* m : kModules) {
+        bool seen = !m->hasPage();
+        for (std::size_t k = 0; k < n; ++k)
+            seen = seen || derive::samePage(out[k], m->page);
+        if (!seen)
+            out[n++] = m->page;
+    }
+    return out;
+}();
+
+// Each configuration block's layout once, in table order (the doors share theirs).
+inline constexpr auto kLayouts = [] {
+    std::array<const BlockLayout*, derive::layoutCount()> out{};
+    std::size_t n = 0;
+    for (const Module* m : kModules) {
+        for (const BlockLayout* b : m->blocks) {
+            bool seen = false;
+            for (std::size_t k = 0; k < n; ++k)
+                seen = seen || derive::sameLayout(out[k], b);
+            if (!seen)
+                out[n++] = b;
+        }
+    }
+    return out;
+}();
+
+// The modules the VehicleData file keeps, in its order.
+inline constexpr auto kBackupModules = derive::byRank<derive::ranked(&Module::backupRank)>(&Module::backupRank);
+// The modules of the trouble-code reading, in reading order: the high-speed bus first.
+inline constexpr auto kCodeModules = derive::byRank<derive::ranked(&Module::codesRank)>(&Module::codesRank);
+
+// The module with this address ("720") or short name ("IPC"); nullptr when none.
+constexpr const Module* moduleAt(std::string_view address)
+{
+    for (const Module* m : kModules) {
+        if (m->address == address)
+            return m;
+    }
+    return nullptr;
+}
+constexpr const Module* moduleNamed(std::string_view name)
+{
+    for (const Module* m : kModules) {
+        if (m->name == name)
+            return m;
+    }
+    return nullptr;
+}
+
+// The AS-BUILT line of a block of a module: "7" + the address byte, the line, "01".
+struct AsBuiltKey {
+    int addressByte = 0; // the two hex digits after the leading 7 ("20" of 720)
+    int line = 0;
+    constexpr bool operator==(const AsBuiltKey&) const = default;
+};
+constexpr int hexDigit(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+}
+constexpr AsBuiltKey asBuiltKeyOf(const Module& m, const BlockLayout& b)
+{
+    return {hexDigit(m.address[1]) * 16 + hexDigit(m.address[2]), b.asBuiltLine};
+}
+
+} // namespace talmero::car
