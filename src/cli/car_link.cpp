@@ -1,6 +1,7 @@
 #include "cli/car_link.h"
 
 #include "link/host.h"
+#include "link/port_address.h"
 #include "link/serial_channel.h"
 #include "sim/demo_channel.h"
 
@@ -13,12 +14,14 @@ CarLink::CarLink(const QString& port, int baud, link::BusSwitchSetting busSwitch
     else if (port == QLatin1String("demo-stn"))
         channel = std::make_unique<sim::DemoChannel>(0, baud, nullptr, sim::DemoChannel::Kind::BuiltIn);
     else
-        channel = std::make_unique<link::SerialChannel>(port, baud);
+        channel = link::makeAdapterChannel(port, baud);
     channel->open();
     adapter = std::make_unique<link::Adapter>(*channel, host);
     const link::SwitchWay way = link::startAdapter(*adapter, busSwitch, baud, identity);
     session = std::make_unique<link::Session>(*adapter, host, way);
     host.log(link::BusSwitchTexts::identityLine(identity, way));
+    if (const QString note = link::SerialChannel::lowLatencyNote(*channel); !note.isEmpty())
+        host.log(note);
     state.online = true;
 }
 

@@ -9,7 +9,8 @@
 
 namespace talmero::cli {
 
-// The adapter of one command-line run: a serial port, a device path, or the demo car.
+// The adapter of one command-line run: a serial port, a device path, a Wi-Fi adapter
+// (HOST:PORT), or the demo car.
 struct CarLink {
     // Opens the channel, resets and identifies the adapter; throws link::LinkError with
     // the text to show (no port, no answer, a relay line the port does not have).
