@@ -182,6 +182,10 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
         <translation>The ELM327 adapter did not answer at %1.
 The connection was made, but no adapter answered on it. Check that this is the Wi-Fi adapter&apos;s address and not another device&apos;s, and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
+    <message>
+        <source>Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.</source>
+        <translation>The adapter at %1 closed the connection without answering. Another program may be connected to it: a Wi-Fi adapter serves one program at a time.</translation>
+    </message>
 </context>
 <context>
     <name>CarRestore</name>

@@ -124,8 +124,10 @@ SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
     Channel& channel = adapter.channel();
     identity = identifyAdapter(adapter);
     if (!identity.answered()) {
-        throw LinkError(channel.isNetwork() ? BusSwitchTexts::noNetworkAnswerText(channel.name())
-                                            : BusSwitchTexts::noAnswerText(channel.name(), baudRate));
+        if (!channel.isNetwork())
+            throw LinkError(BusSwitchTexts::noAnswerText(channel.name(), baudRate));
+        throw LinkError(adapter.linkLost() ? BusSwitchTexts::networkClosedText(channel.name())
+                                           : BusSwitchTexts::noNetworkAnswerText(channel.name()));
     }
     const SwitchWay way = chooseWay(setting, identity);
     if (way.kind == SwitchWay::Kind::Relay && !channel.setControlLine(way.line, way.lineLevel(false))) {
@@ -141,6 +143,13 @@ QString BusSwitchTexts::noNetworkControlLineText(const QString& address, const S
     return tr("У адаптера Wi-Fi (%1) нет линии %2: реле переключения шин работает только через "
               "последовательный порт. Выберите в настройках другой способ переключения шин.")
         .arg(address, line);
+}
+
+QString BusSwitchTexts::networkClosedText(const QString& address)
+{
+    return tr("Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже "
+              "подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.")
+        .arg(address);
 }
 
 QString BusSwitchTexts::noNetworkAnswerText(const QString& address)

@@ -71,6 +71,7 @@ public:
     static QString noControlLineText(const QString& port, const SwitchWay& way);
     // The same for a Wi-Fi adapter: no rate to check, no control lines at all.
     static QString noNetworkAnswerText(const QString& address);
+    static QString networkClosedText(const QString& address);
     static QString noNetworkControlLineText(const QString& address, const SwitchWay& way);
 };
 

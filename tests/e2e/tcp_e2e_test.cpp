@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +83,15 @@ TEST(TcpE2E, BackupWriteDroppedConnectionAndNothingListening)
     EXPECT_EQ(silent.exit, 1);
     EXPECT_TRUE(silent.err.contains(QStringLiteral("The ELM327 adapter did not answer at ") + muteAddress))
         << silent.err.toStdString();
+
+    // One program at a time: a second one is turned away and told why it may be.
+    QTcpSocket first;
+    first.connectToHost(QHostAddress::LocalHost, quint16(sim.path().section(QLatin1Char(':'), 1).toUInt()));
+    ASSERT_TRUE(first.waitForConnected(5000));
+    const CliRun second = cli(port + QStringList{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("adapter")});
+    EXPECT_EQ(second.exit, 1);
+    EXPECT_TRUE(second.err.contains(QStringLiteral("closed the connection without answering"))) << second.err.toStdString();
+    first.abort();
 
     // A relay needs a serial port's control line, which a Wi-Fi adapter does not have.
     const CliRun relay = cli(port + QStringList{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--bus-switch"),
