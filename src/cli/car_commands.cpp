@@ -399,8 +399,7 @@ int runCarCommand(CommandContext& ctx)
     safety::SafetySettings settings;
     settings.minVoltage = ctx.args.minVoltage;
     // The demo car's writes never mix with a real car's.
-    const bool demo = ctx.args.port == QLatin1String("demo");
-    settings.journalPath = demo ? safety::Journal::demoPathFor(ctx.args.journal) : ctx.args.journal;
+    settings.journalPath = CarLink::isDemo(ctx.args.port) ? safety::Journal::demoPathFor(ctx.args.journal) : ctx.args.journal;
     settings.journalGiven = !ctx.args.journal.isEmpty();
     safety::WriteGate gate(*car->session, ctx.host, car->state, settings);
     CarCommand run{ctx, *car, gate};

@@ -9,12 +9,12 @@ namespace talmero::cli {
 
 CarLink::CarLink(const QString& port, int baud, link::BusSwitchSetting busSwitch, link::Host& host)
 {
-    if (port == QLatin1String("demo"))
-        channel = std::make_unique<sim::DemoChannel>(0, baud);
-    else if (port == QLatin1String("demo-stn"))
-        channel = std::make_unique<sim::DemoChannel>(0, baud, nullptr, sim::DemoChannel::Kind::BuiltIn);
-    else
+    if (isDemo(port)) {
+        const auto kind = port == QLatin1String("demo") ? sim::DemoChannel::Kind::Switch : sim::DemoChannel::Kind::BuiltIn;
+        channel = std::make_unique<sim::DemoChannel>(0, baud, nullptr, kind);
+    } else {
         channel = link::makeAdapterChannel(port, baud);
+    }
     channel->open();
     adapter = std::make_unique<link::Adapter>(*channel, host);
     const link::SwitchWay way = link::startAdapter(*adapter, busSwitch, baud, identity);

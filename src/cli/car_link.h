@@ -16,6 +16,12 @@ struct CarLink {
     // the text to show (no port, no answer, a relay line the port does not have).
     CarLink(const QString& port, int baud, link::BusSwitchSetting busSwitch, link::Host& host);
 
+    // "demo" or "demo-stn": the virtual car, whose writes keep a journal of their own.
+    static bool isDemo(const QString& port)
+    {
+        return port == QLatin1String("demo") || port == QLatin1String("demo-stn");
+    }
+
     std::unique_ptr<link::Channel> channel;
     std::unique_ptr<link::Adapter> adapter;
     std::unique_ptr<link::Session> session;

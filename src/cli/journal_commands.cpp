@@ -1,3 +1,4 @@
+#include "cli/car_link.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "safety/journal.h"
@@ -15,8 +16,8 @@ int runJournalCommand(CommandContext& ctx)
 {
     if (ctx.args.words.size() != 1)
         return ctx.usage(QStringLiteral("history takes no arguments but --vin"));
-    const QString path = ctx.args.port == QLatin1String("demo") ? safety::Journal::demoPathFor(ctx.args.journal)
-                                                                 : ctx.args.journal;
+    const QString path = CarLink::isDemo(ctx.args.port) ? safety::Journal::demoPathFor(ctx.args.journal)
+                                                         : ctx.args.journal;
     safety::Journal journal(path, safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(ctx.args.vinGiven ? ctx.args.vin : QString());
     if (!entries)

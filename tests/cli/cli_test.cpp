@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 #include "e2e/sim_process.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -150,6 +151,12 @@ TEST(CliDemoCar, ServiceOperationsAndLiveData)
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Неверная строка!")));
 
     EXPECT_EQ(cli(demo + QStringList{QStringLiteral("restart"), QStringLiteral("PCM")}).exit, 0);
+    // Either demo car keeps its own journal beside the one named.
+    QTemporaryDir journals;
+    const QString journal = journals.filePath(QStringLiteral("journal.sqlite"));
+    EXPECT_EQ(cli({QStringLiteral("--port"), QStringLiteral("demo-stn"), QStringLiteral("--yes"), QStringLiteral("--journal"),
+                   journal, QStringLiteral("restart"), QStringLiteral("PCM")}).exit, 0);
+    EXPECT_EQ(QDir(journals.path()).entryList(QDir::Files), QStringList{QStringLiteral("journal-demo.sqlite")});
     EXPECT_EQ(cli(demo + QStringList{QStringLiteral("restart"), QStringLiteral("IPC")}).exit, 1);
     EXPECT_EQ(cli(demo + QStringList{QStringLiteral("vin"), QStringLiteral("BCM")}).exit, 1); // holds none
 

@@ -205,6 +205,11 @@ TEST_F(ShellTest, StoredSettingsFillTheWindow)
     auto* ports = control<QComboBox>(start(), "COMports");
     EXPECT_EQ(items(ports), (QStringList{"ttyS7", Connection::wifiEntry()} + Connection::demoEntries() + QStringList{"ttyS5"}));
     EXPECT_EQ(ports->currentText(), "ttyS7");
+    // A Wi-Fi adapter is kept by its address, which then stands for the Wi-Fi entry.
+    store("port", "192.168.0.10:35000");
+    click(start(), "BitBtnRefresh");
+    EXPECT_EQ(items(ports), (QStringList{"192.168.0.10:35000"} + Connection::demoEntries() + QStringList{"ttyS5", "ttyS7"}));
+    store("port", "ttyS7");
 
     // A VIN already known is not written again under another spelling.
     connectTo(Connection::demoEntry(), QStringLiteral("wf0bxxgcdb7654321"));
