@@ -244,8 +244,6 @@ int main(int argc, char** argv)
     const bool tcp = parser.isSet(tcpOpt);
     if (tcp && parser.isSet(baudOpt))
         usageError(QStringLiteral("--baud-timing needs a pseudo-terminal: a TCP connection has no baud rate"));
-    if (tcp && switchMode == QLatin1String("manual"))
-        usageError(QStringLiteral("--switch manual reads standard input; use it without --tcp"));
     bool ok = false;
     const int latency = parser.value(latencyOpt).toInt(&ok);
     if (!ok || latency < 0)
