@@ -35,7 +35,8 @@ public:
     // Bytes from the host, in pieces of any size.
     void receive(const QByteArray& bytes);
 
-    // Reply time of the adapter and the modules; 0 answers at once, inside receive().
+    // Reply time of the adapter and the modules; 0 answers at once, inside receive() (the
+    // prompt too, unless the Elm timing makes the chip listen on).
     void setLatencyMs(int ms) { m_latencyMs = ms; }
     // Output takes the wire time of 10 bits per character at this rate; 0 = none.
     void setBaudTiming(int baud) { m_baud = baud; }
