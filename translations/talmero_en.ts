@@ -176,6 +176,20 @@
         <translation>No ELM327 adapter answered on port %1.
 Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
+    <message>
+        <source>У адаптера Wi-Fi (%1) нет линии %2: реле переключения шин работает только через последовательный порт. Выберите в настройках другой способ переключения шин.</source>
+        <translation>The Wi-Fi adapter (%1) has no %2 line: a bus-switching relay works only through a serial port. Choose another way of bus switching in the settings.</translation>
+    </message>
+    <message>
+        <source>Адаптер ELM327 не ответил по адресу %1.
+Соединение установлено, но ответа адаптера нет. Проверьте, что это адрес адаптера Wi-Fi, а не другого устройства, и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
+        <translation>The ELM327 adapter did not answer at %1.
+The connection was made, but no adapter answered on it. Check that this is the Wi-Fi adapter&apos;s address and not another device&apos;s, and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+    </message>
+    <message>
+        <source>Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.</source>
+        <translation>The adapter at %1 closed the connection without answering. Another program may be connected to it: a Wi-Fi adapter serves one program at a time.</translation>
+    </message>
 </context>
 <context>
     <name>CarRestore</name>
@@ -1178,6 +1192,17 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>Restore from backup…</source>
         <translation>Restore from backup…</translation>
+    </message>
+</context>
+<context>
+    <name>PortAddressTexts</name>
+    <message>
+        <source>Неверный адрес %1: после двоеточия нужен номер порта TCP от 1 до 65535 (например, 192.168.0.10:35000).</source>
+        <translation>Invalid address %1: the colon must be followed by a TCP port number from 1 to 65535 (for example 192.168.0.10:35000).</translation>
+    </message>
+    <message>
+        <source>Неверный адрес %1: перед двоеточием нужен адрес адаптера (например, 192.168.0.10:35000).</source>
+        <translation>Invalid address %1: the colon must follow the adapter&apos;s address (for example 192.168.0.10:35000).</translation>
     </message>
 </context>
 <context>
@@ -2270,6 +2295,14 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>Английский перевод: команда TALMERO</source>
         <translation>English translation: the TALMERO team</translation>
     </message>
+    <message>
+        <source>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</source>
+        <translation>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</translation>
+    </message>
+    <message>
+        <source>A Wi-Fi adapter has no baud rate</source>
+        <translation>A Wi-Fi adapter has no baud rate</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabConfiguration</name>
@@ -2414,6 +2447,29 @@ On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), t
     <message>
         <source>Ошибка сброса порта</source>
         <translation>Could not reset the port</translation>
+    </message>
+    <message>
+        <source>* Порт %1: драйвер не включил режим малой задержки; адаптер с микросхемой FTDI будет задерживать каждый ответ до 16 мс</source>
+        <translation>* Port %1: the driver did not switch low latency on; an adapter with an FTDI chip will hold each answer back for up to 16 ms</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::link::TcpChannel</name>
+    <message>
+        <source>Адрес %1 не найден. Проверьте адрес адаптера Wi-Fi (часто 192.168.0.10:35000).</source>
+        <translation>Address %1 was not found. Check the Wi-Fi adapter&apos;s address (often 192.168.0.10:35000).</translation>
+    </message>
+    <message>
+        <source>Адаптер по адресу %1 отказал в соединении. Проверьте номер порта (часто 35000 или 23) и что к адаптеру не подключена другая программа.</source>
+        <translation>The adapter at %1 refused the connection. Check the port number (often 35000 or 23) and that no other program is connected to the adapter.</translation>
+    </message>
+    <message>
+        <source>По адресу %1 никто не ответил за %2 с. Проверьте, что компьютер подключён к сети Wi-Fi адаптера, что адрес верен и что адаптер получает питание (включите зажигание).</source>
+        <translation>Nothing answered at %1 within %2 s. Check that the computer is connected to the adapter&apos;s Wi-Fi network, that the address is right and that the adapter is powered (switch the ignition on).</translation>
+    </message>
+    <message>
+        <source>Не удалось подключиться к адаптеру по адресу %1: %2</source>
+        <translation>Could not connect to the adapter at %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/connection.h"
 
 #include "link/adapter.h"
+#include "link/port_address.h"
 #include "link/serial_channel.h"
 #include "link/session.h"
 #include "sim/demo_channel.h"
@@ -22,6 +23,21 @@ bool Connection::isDemoEntry(const QString& portText)
     return demoEntries().contains(portText);
 }
 
+QString Connection::wifiEntry()
+{
+    return QStringLiteral("Wi-Fi adapter (%1)").arg(QLatin1String(kWifiAddress));
+}
+
+QString Connection::addressOf(const QString& portText)
+{
+    return portText == wifiEntry() ? QLatin1String(kWifiAddress) : portText;
+}
+
+bool Connection::isNetworkPort(const QString& portText)
+{
+    return link::parsePortAddress(addressOf(portText)).kind != link::PortAddress::Kind::Serial;
+}
+
 Connection::Connection(const QString& portText, int baudRate, int demoLatencyMs,
                        link::BusSwitchSetting busSwitch, link::Host& host)
 {
@@ -30,7 +46,7 @@ Connection::Connection(const QString& portText, int baudRate, int demoLatencyMs,
                                                                      : sim::DemoChannel::Kind::Switch;
         m_channel = std::make_unique<sim::DemoChannel>(demoLatencyMs, baudRate, nullptr, kind);
     } else {
-        m_channel = std::make_unique<link::SerialChannel>(portText, baudRate);
+        m_channel = link::makeAdapterChannel(addressOf(portText), baudRate);
     }
     m_channel->open();
     m_adapter = std::make_unique<link::Adapter>(*m_channel, host);
@@ -50,6 +66,11 @@ Connection::~Connection()
 QString Connection::identityLine() const
 {
     return link::BusSwitchTexts::identityLine(m_identity, m_session->way());
+}
+
+QString Connection::lowLatencyNote() const
+{
+    return link::SerialChannel::lowLatencyNote(*m_channel);
 }
 
 } // namespace talmero::app

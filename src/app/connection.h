@@ -26,9 +26,16 @@ public:
     static QString demoEntry();
     static QStringList demoEntries();
     static bool isDemoEntry(const QString& portText);
+    // The port list's entry for a Wi-Fi adapter at its most common address.
+    static constexpr const char* kWifiAddress = "192.168.0.10:35000";
+    static QString wifiEntry();
+    // The address to connect to and to keep: the Wi-Fi entry stands for its address.
+    static QString addressOf(const QString& portText);
+    // A Wi-Fi adapter's address (or a mistyped one): no rate applies.
+    static bool isNetworkPort(const QString& portText);
 
-    // portText: a port name, a device path, or a demo entry. demoLatencyMs: the demo
-    // car's reply time.
+    // portText: a port name, a device path, a Wi-Fi adapter's HOST:PORT, the Wi-Fi entry,
+    // or a demo entry. demoLatencyMs: the demo car's reply time.
     Connection(const QString& portText, int baudRate, int demoLatencyMs,
                link::BusSwitchSetting busSwitch, link::Host& host);
     ~Connection();
@@ -42,6 +49,8 @@ public:
     const link::AdapterIdentity& identity() const { return m_identity; }
     // What answered and how the buses are switched, as the log shows it.
     QString identityLine() const;
+    // The log line of a USB port left without low latency; "" otherwise.
+    QString lowLatencyNote() const;
 
 private:
     std::unique_ptr<link::Channel> m_channel;

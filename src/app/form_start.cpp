@@ -84,6 +84,7 @@ void TFormStart::buildControls()
     COMbauds = named(new QComboBox(this), "COMbauds");
     COMbauds->addItems({QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")});
     COMbauds->setCurrentIndex(0);
+    connect(COMports, &QComboBox::editTextChanged, this, &TFormStart::showRateApplies);
 
     LabelMinVoltage = named(new QLabel(tr("Lowest battery voltage for writes"), this),
                             "LabelMinVoltage");
@@ -228,7 +229,7 @@ void TFormStart::setPortLister(const std::function<QStringList()>& names)
 }
 
 QStringList TFormStart::orderPorts(const QList<PortEntry>& present, const QString& saved,
-                                   const QStringList& demos)
+                                   const QString& wifi, const QStringList& demos)
 {
     QStringList names;
     if (!saved.isEmpty())
@@ -240,19 +241,25 @@ QStringList TFormStart::orderPorts(const QList<PortEntry>& present, const QStrin
     std::stable_sort(ranked.begin(), ranked.end(), [](const PortEntry& a, const PortEntry& b) {
         return adapterRank(a) < adapterRank(b);
     });
-    QStringList demoNames = demos;
-    demoNames.removeAll(saved);
-    bool demoListed = false;
+    // After the ports where adapters sit: the Wi-Fi adapter (unless it is the saved port,
+    // kept by its address), then the demo cars.
+    QStringList between;
+    if (saved != wifi && saved != Connection::addressOf(wifi))
+        between.append(wifi);
+    for (const QString& demo : demos)
+        if (demo != saved)
+            between.append(demo);
+    bool betweenListed = false;
     for (const PortEntry& port : ranked) {
         // A built-in port rarely has an adapter on it: the demo car is the better first try.
-        if (!demoListed && adapterRank(port) == 2) {
-            names.append(demoNames);
-            demoListed = true;
+        if (!betweenListed && adapterRank(port) == 2) {
+            names.append(between);
+            betweenListed = true;
         }
         names.append(port.name);
     }
-    if (!demoListed)
-        names.append(demoNames);
+    if (!betweenListed)
+        names.append(between);
     return names;
 }
 
@@ -260,7 +267,11 @@ void TFormStart::fillPorts()
 {
     COMports->clear();
     const QStringList demos = Connection::demoEntries();
-    COMports->addItems(orderPorts(m_portLister(), ConnectionSettings::load().port, demos));
+    COMports->addItems(orderPorts(m_portLister(), ConnectionSettings::load().port, Connection::wifiEntry(), demos));
+    COMports->setItemData(COMports->findText(Connection::wifiEntry()),
+                          tr("An adapter reached over Wi-Fi: connect the computer to the adapter's "
+                             "network first. Another address can be typed as HOST:PORT"),
+                          Qt::ToolTipRole);
     for (const QString& demo : demos)
         COMports->setItemData(COMports->findText(demo),
                               tr("A virtual car inside the program: try every function "
@@ -268,6 +279,13 @@ void TFormStart::fillPorts()
                               Qt::ToolTipRole);
     // The saved port, else an adapter's port, else the demo car: never an empty field.
     COMports->setCurrentIndex(0);
+}
+
+void TFormStart::showRateApplies()
+{
+    const bool network = Connection::isNetworkPort(COMports->currentText());
+    COMbauds->setEnabled(!network);
+    COMbauds->setToolTip(network ? tr("A Wi-Fi adapter has no baud rate") : QString());
 }
 
 void TFormStart::showVinCount()
@@ -295,7 +313,7 @@ void TFormStart::ButtonOpenCOMClick()
         }
         std::optional<QString> portToKeep;
         if (!Connection::isDemoEntry(portText))
-            portToKeep = portText;
+            portToKeep = Connection::addressOf(portText);
         ConnectionSettings::storeConnection(vin, portToKeep, COMbauds->currentIndex());
         ConnectionSettings::storeMinVoltage(SpinMinVoltage->value());
         if (const auto setting = link::busSwitchFromName(ComboBusSwitch->currentData().toString()))

@@ -30,9 +30,9 @@ public:
     void setPortLister(std::function<QList<PortEntry>()> lister) { m_portLister = std::move(lister); }
     void setPortLister(const std::function<QStringList()>& names);
     // The names in the order offered: the saved port, then where adapters sit (USB, then
-    // Bluetooth serial), then the demo car, then the other ports.
+    // Bluetooth serial), then the Wi-Fi adapter, then the demo car, then the other ports.
     static QStringList orderPorts(const QList<PortEntry>& present, const QString& saved,
-                                  const QStringList& demos);
+                                  const QString& wifi, const QStringList& demos);
 
 public Q_SLOTS:
     void ButtonOpenCOMClick();
@@ -51,6 +51,8 @@ private:
     void buildControls();
     void FormCreate();
     void fillPorts();
+    // A Wi-Fi adapter has no rate: the setting is greyed out for it.
+    void showRateApplies();
     void showVinCount();
 
     Program& m_program;

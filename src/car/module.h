@@ -37,9 +37,9 @@ struct PageSide {
 
 // A configuration page: its tab, its title, and the blocks its sides show.
 struct PageInfo {
-    std::string_view caption;     // the tab's text
-    std::string_view title;       // what LabelCONF shows (context "Pages")
-    std::string_view blockLength; // as the module has it
+    std::string_view caption{};     // the tab's text
+    std::string_view title{};       // what LabelCONF shows (context "Pages")
+    std::string_view blockLength{}; // as the module has it
     std::string_view sideGroup{}; // the radio group choosing the side; "" for one side
     std::array<PageSide, 2> sides{};
     int sideCount = 1;
@@ -53,10 +53,10 @@ struct PageInfo {
 inline constexpr PageInfo kNoPage{};
 
 struct Module {
-    std::string_view name;        // "IPC"; also its title in the VehicleData file
-    std::string_view address;     // CAN request identifier, three hex digits
+    std::string_view name{};      // "IPC"; also its title in the VehicleData file
+    std::string_view address{};   // CAN request identifier, three hex digits
     Bus bus = Bus::High;
-    std::string_view title;       // what the module table shows (context "Modules")
+    std::string_view title{};     // what the module table shows (context "Modules")
     bool session = true;          // opened with the diagnostic session "1087"
     bool sessionForCodes = true;  // ... also before its trouble codes are read
     int manualBlock = -1;         // the block the service tab reads and writes by hand; -1 none

@@ -38,6 +38,19 @@ private:
     QTextStream* m_out;
 };
 
+QLatin1String lowLatencyName(link::Channel::LowLatency state)
+{
+    switch (state) {
+    case link::Channel::LowLatency::On:
+        return QLatin1String("on");
+    case link::Channel::LowLatency::Off:
+        return QLatin1String("off");
+    case link::Channel::LowLatency::NotApplicable:
+        break;
+    }
+    return QLatin1String("n/a");
+}
+
 struct CarCommand {
     CommandContext& ctx;
     CarLink& car;
@@ -308,7 +321,8 @@ struct CarCommand {
                 << "ati: " << id.version << '\n'
                 << "sti: " << (id.isStn() ? id.firmware : QStringLiteral("?")) << '\n'
                 << "stdi: " << id.device << '\n'
-                << "bus-switch: " << wayName << '\n';
+                << "bus-switch: " << wayName << '\n'
+                << "low-latency: " << lowLatencyName(car.channel->lowLatency()) << '\n';
         return ExitOk;
     }
 

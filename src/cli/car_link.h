@@ -11,14 +11,15 @@
 
 namespace talmero::cli {
 
-// The adapter of one command-line run: a serial port, a device path, or the demo car.
+// The adapter of one command-line run: a serial port, a device path, a Wi-Fi adapter
+// (HOST:PORT), or the demo car.
 struct CarLink {
     // Opens the channel, resets and identifies the adapter, and chooses the journal of the
     // connection; throws link::LinkError with the text to show (no port, no answer, a
     // relay line the port does not have).
     CarLink(const CliArgs& args, link::Host& host);
 
-    // The virtual car's entries of --port.
+    // "demo" or "demo-stn": the virtual car, whose writes keep a journal of their own.
     static bool isDemo(const QString& port);
     // The connection's journal, and the write gate's settings with it.
     static safety::JournalPlace journalOf(const CliArgs& args);

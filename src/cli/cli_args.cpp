@@ -11,7 +11,8 @@ namespace talmero::cli {
 QString usageText()
 {
     return QStringLiteral(
-        "usage: talmero-cli [--port NAME|PATH|demo|demo-stn] [--baud 38400|9600|115200] [--vin VIN]\n"
+        "usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]\n"
+        "                   [--vin VIN]\n"
         "                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
         "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
         "                   COMMAND ARGS\n"
@@ -49,6 +50,8 @@ QString usageText()
         "--bus-switch: auto (default) uses an STN adapter's own commands for the medium-speed\n"
         "bus and prompts for the switch otherwise; prompt, stn, or a relay on the port's RTS or\n"
         "DTR line (rts-inverted and dtr-inverted: the line set for the high-speed bus).\n"
+        "--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;\n"
+        "--baud does not apply to it, nor do the relay ways of --bus-switch.\n"
         "Writes to the demo car go to a journal of their own, beside the given or default one.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }

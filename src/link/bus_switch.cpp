@@ -124,14 +124,44 @@ SwitchWay chooseWay(BusSwitchSetting setting, const AdapterIdentity& identity)
 SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
                        AdapterIdentity& identity)
 {
+    Channel& channel = adapter.channel();
     identity = identifyAdapter(adapter);
-    if (!identity.answered())
-        throw LinkError(BusSwitchTexts::noAnswerText(adapter.channel().name(), baudRate));
+    if (!identity.answered()) {
+        if (!channel.isNetwork())
+            throw LinkError(BusSwitchTexts::noAnswerText(channel.name(), baudRate));
+        throw LinkError(adapter.linkLost() ? BusSwitchTexts::networkClosedText(channel.name())
+                                           : BusSwitchTexts::noNetworkAnswerText(channel.name()));
+    }
     const SwitchWay way = chooseWay(setting, identity);
-    if (way.kind == SwitchWay::Kind::Relay
-        && !adapter.channel().setControlLine(way.line, way.lineLevel(false)))
-        throw LinkError(BusSwitchTexts::noControlLineText(adapter.channel().name(), way));
+    if (way.kind == SwitchWay::Kind::Relay && !channel.setControlLine(way.line, way.lineLevel(false))) {
+        throw LinkError(channel.isNetwork() ? BusSwitchTexts::noNetworkControlLineText(channel.name(), way)
+                                            : BusSwitchTexts::noControlLineText(channel.name(), way));
+    }
     return way;
+}
+
+QString BusSwitchTexts::noNetworkControlLineText(const QString& address, const SwitchWay& way)
+{
+    const QString line = way.line == ControlLine::Rts ? QStringLiteral("RTS") : QStringLiteral("DTR");
+    return tr("У адаптера Wi-Fi (%1) нет линии %2: реле переключения шин работает только через "
+              "последовательный порт. Выберите в настройках другой способ переключения шин.")
+        .arg(address, line);
+}
+
+QString BusSwitchTexts::networkClosedText(const QString& address)
+{
+    return tr("Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже "
+              "подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.")
+        .arg(address);
+}
+
+QString BusSwitchTexts::noNetworkAnswerText(const QString& address)
+{
+    return tr("Адаптер ELM327 не ответил по адресу %1.\n"
+              "Соединение установлено, но ответа адаптера нет. Проверьте, что это адрес "
+              "адаптера Wi-Fi, а не другого устройства, и что адаптер вставлен в разъём "
+              "автомобиля и получает питание (включите зажигание).")
+        .arg(address);
 }
 
 QString BusSwitchTexts::noControlLineText(const QString& port, const SwitchWay& way)

@@ -69,6 +69,10 @@ public:
     static QString noAnswerText(const QString& port, int baudRate);
     // A relay way on a port whose control line cannot be set.
     static QString noControlLineText(const QString& port, const SwitchWay& way);
+    // The same for a Wi-Fi adapter: no rate to check, no control lines at all.
+    static QString noNetworkAnswerText(const QString& address);
+    static QString networkClosedText(const QString& address);
+    static QString noNetworkControlLineText(const QString& address, const SwitchWay& way);
 };
 
 } // namespace talmero::link

@@ -43,6 +43,13 @@ public:
     }
     // A short name for the log and the status panel.
     virtual QString name() const = 0;
+    // A network connection (a Wi-Fi adapter): no rate and no control lines.
+    virtual bool isNetwork() const { return false; }
+
+    // Whether the driver passes short answers on at once: a USB bridge with a latency
+    // timer (FTDI) otherwise holds each one for its timer, 16 ms by default.
+    enum class LowLatency { NotApplicable, On, Off };
+    virtual LowLatency lowLatency() const { return LowLatency::NotApplicable; }
 
 Q_SIGNALS:
     // One batch of bytes up to and including a '>' prompt.

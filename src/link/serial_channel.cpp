@@ -4,6 +4,11 @@
 
 #include <QFileInfo>
 
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
 namespace talmero::link {
 
 SerialChannel::SerialChannel(const QString& portName, int baudRate, QObject* parent)
@@ -18,10 +23,31 @@ SerialChannel::~SerialChannel()
     close();
 }
 
+namespace {
+
+QString devicePath(const QString& portName)
+{
+    return portName.contains(u'/') ? portName : QStringLiteral("/dev/") + portName;
+}
+
+#ifdef Q_OS_LINUX
+// A USB serial device, also when it is reached through a link such as /dev/serial/by-id/...
+bool isUsbSerialDevice(const QString& portName)
+{
+    const QString device = QFileInfo(devicePath(portName)).canonicalFilePath().section(u'/', -1);
+    if (device.isEmpty())
+        return false;
+    const QString sysfs = QStringLiteral("/sys/class/tty/") + device + QStringLiteral("/device");
+    return QFileInfo(sysfs).canonicalFilePath().contains(QLatin1String("/usb"));
+}
+#endif
+
+} // namespace
+
 // QSerialPort 6.4 does not say why an open failed; the device file does.
 QString SerialChannel::openFailureText(const QString& portName)
 {
-    const QString path = portName.contains(u'/') ? portName : QStringLiteral("/dev/") + portName;
+    const QString path = devicePath(portName);
     const QFileInfo device(path);
     if (portName.isEmpty() || !device.exists())
         return tr("Ошибка открытия порта");
@@ -59,6 +85,36 @@ void SerialChannel::open()
         fail(QT_TR_NOOP("Ошибка настройки параметров порта"));
     if (!m_port.clear(QSerialPort::AllDirections))
         fail(QT_TR_NOOP("Ошибка сброса порта"));
+    m_lowLatency = setLowLatency();
+}
+
+// An FTDI bridge holds short answers for its latency timer (16 ms by default) on every
+// exchange; its Linux driver drops the timer to 1 ms for a port flagged low-latency.
+Channel::LowLatency SerialChannel::setLowLatency()
+{
+#ifdef Q_OS_LINUX
+    if (!isUsbSerialDevice(m_portName))
+        return LowLatency::NotApplicable;
+    const int fd = int(m_port.handle());
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return LowLatency::Off;
+    if (serial.flags & ASYNC_LOW_LATENCY)
+        return LowLatency::On;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &serial) == 0 ? LowLatency::On : LowLatency::Off;
+#else
+    return LowLatency::NotApplicable;
+#endif
+}
+
+QString SerialChannel::lowLatencyNote(const Channel& channel)
+{
+    if (channel.lowLatency() != LowLatency::Off)
+        return QString();
+    return tr("* Порт %1: драйвер не включил режим малой задержки; адаптер с микросхемой FTDI "
+              "будет задерживать каждый ответ до 16 мс")
+        .arg(channel.name());
 }
 
 void SerialChannel::close()
@@ -66,6 +122,7 @@ void SerialChannel::close()
     if (m_port.isOpen())
         m_port.close();
     resetCollected();
+    m_lowLatency = LowLatency::NotApplicable;
 }
 
 bool SerialChannel::isOpen() const

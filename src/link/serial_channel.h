@@ -22,19 +22,24 @@ public:
     void discardInput() override;
     bool setControlLine(ControlLine line, bool on) override;
     QString name() const override { return m_portName; }
+    LowLatency lowLatency() const override { return m_lowLatency; }
 
     static bool isSupportedBaud(int baudRate);
     // What the user is told about a port that did not open: missing, not permitted (and
     // how to fix that), or held by another program.
     static QString openFailureText(const QString& portName);
+    // The log line of a USB serial port whose driver refused low latency; "" otherwise.
+    static QString lowLatencyNote(const Channel& channel);
 
 private:
     void readWaiting();
     void portError(QSerialPort::SerialPortError error);
+    LowLatency setLowLatency();
 
     QSerialPort m_port;
     QString m_portName;
     int m_baudRate;
+    LowLatency m_lowLatency = LowLatency::NotApplicable;
 };
 
 } // namespace talmero::link

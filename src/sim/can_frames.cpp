@@ -76,6 +76,11 @@ QList<QByteArray> formatMessage(const QByteArray& message, int responseId, Frame
     return lines;
 }
 
+bool hasLengthLine(qsizetype messageSize, FrameFormat format)
+{
+    return format.autoFormat && !format.headers && messageSize > kSingleFrameMax;
+}
+
 QByteArray singleFramePayload(const QByteArray& frame)
 {
     if (frame.isEmpty())

@@ -18,6 +18,10 @@ struct FrameFormat {
 // auto-formatting off.
 QList<QByteArray> formatMessage(const QByteArray& message, int responseId, FrameFormat format);
 
+// Whether the first of those lines is the byte count, which is no CAN frame: each other
+// line is one frame.
+bool hasLengthLine(qsizetype messageSize, FrameFormat format);
+
 // The data of a frame sent with auto-formatting off, as a module reads it: a single
 // frame's payload, or nothing when the bytes are no valid single frame.
 QByteArray singleFramePayload(const QByteArray& frame);

@@ -12,6 +12,7 @@ namespace talmero::sim {
 namespace {
 
 const QByteArray kBanner = "ELM327 v1.5";
+const QByteArray kOldBanner = "ELM327 v1.2"; // before answer counts
 const QByteArray kStnBanner = "ELM327 v1.4b"; // what an STN chip calls itself
 const QByteArray kStnFirmware = "STN2120 v5.6.5";
 const QByteArray kStnDevice = "TALMERO virtual STN adapter r1.0";
@@ -24,9 +25,12 @@ constexpr int kMaxRequestBytes = 7; // one CAN frame with auto-formatting
 constexpr int kMaxFrameBytes = 8;   // one CAN frame as given, auto-formatting off
 constexpr int kElevenBits = 0x7FF;
 
-// Settings the adapter accepts that change nothing this car shows: adaptive timing,
-// memory, long messages, protocol close.
-const QByteArray kAcceptedSettings[] = {"AT0", "AT1", "AT2", "M0", "M1", "AL", "NL", "PC"};
+// Settings the adapter accepts that change nothing this car shows: memory, long
+// messages, protocol close.
+const QByteArray kAcceptedSettings[] = {"M0", "M1", "AL", "NL", "PC"};
+// The model's longest wait after an answer with adaptive timing AT1 and AT2: the data
+// sheet publishes no algorithm, only that AT2 is the more aggressive.
+constexpr int kAdaptiveCapMs[] = {0, 100, 60};
 
 bool isHexText(const QByteArray& text)
 {
@@ -85,6 +89,7 @@ void Elm327::process(const QByteArray& bytes)
             // Any character aborts the request in progress; the character itself is lost.
             flushEcho();
             m_answerTimer.stop();
+            m_steps.clear();
             m_running = false;
             write(render(Answer{{"STOPPED"}}));
             continue;
@@ -146,7 +151,7 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
         }
         return false;
     };
-    const QByteArray banner = m_chip == Chip::Stn ? kStnBanner : kBanner;
+    const QByteArray banner = m_chip == Chip::Stn ? kStnBanner : m_chip == Chip::Elm327V12 ? kOldBanner : kBanner;
     if (cmd == "Z" || cmd == "WS") {
         reset();
         a.resetBanner = true;
@@ -160,7 +165,11 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
     } else if (std::find(std::begin(kAcceptedSettings), std::end(kAcceptedSettings), cmd)
                != std::end(kAcceptedSettings)) {
     } else if (cmd.startsWith("ST") && cmd.size() == 4 && isHexText(cmd.mid(2))) {
-        // The time-out bounds the wait before NO DATA; here that wait is the latency.
+        // In 4 ms steps; 00 is no time-out but the default again.
+        const int steps = cmd.mid(2).toInt(nullptr, 16);
+        m_timeoutSteps = steps == 0 ? kDefaultTimeoutSteps : steps;
+    } else if (cmd.size() == 3 && cmd.startsWith("AT") && cmd[2] >= '0' && cmd[2] <= '2') {
+        m_adaptive = cmd[2] - '0';
     } else if ((cmd.startsWith("SP") || cmd.startsWith("TP")) && cmd.size() >= 3) {
         QByteArray p = cmd.mid(2);
         if (p.size() == 2 && p[0] == 'A')
@@ -223,8 +232,19 @@ Elm327::Answer Elm327::stCommand(const QByteArray& cmd)
 Elm327::Answer Elm327::request(const QByteArray& cmd)
 {
     Answer a;
+    m_lastWaitMs = 0;
     const int maxBytes = m_autoFormat ? kMaxRequestBytes : kMaxFrameBytes;
-    if (cmd.size() % 2 != 0 || cmd.size() > 2 * maxBytes || !isHexText(cmd)) {
+    // One hex digit after the request bytes is the number of answer frames to wait for
+    // (v1.3 on); it is never a request byte.
+    QByteArray hex = cmd;
+    int count = 0;
+    if (hex.size() % 2 != 0 && isHexText(hex)) {
+        count = QByteArray(1, hex.back()).toInt(nullptr, 16);
+        hex.chop(1);
+        if (!m_countsAccepted || count == 0)
+            hex.clear();
+    }
+    if (hex.isEmpty() || hex.size() % 2 != 0 || hex.size() > 2 * maxBytes || !isHexText(hex)) {
         a.lines = {"?"};
         return a;
     }
@@ -243,25 +263,61 @@ Elm327::Answer Elm327::request(const QByteArray& cmd)
         return a;
     }
     // Auto-formatting off: the bytes go out as they are, PCI byte included.
-    const QByteArray bytes = QByteArray::fromHex(cmd);
+    const QByteArray bytes = QByteArray::fromHex(hex);
     const QByteArray data = m_autoFormat ? bytes : singleFramePayload(bytes);
     const BusReply reply = data.isEmpty() ? BusReply{} : m_car.request(medium, m_header, data);
-    if (!reply.answered) {
+    // A reply later than the time-out is never seen: the chip has printed NO DATA.
+    const bool tooLate = m_timing == Timing::Elm && m_latencyMs > timeoutMs();
+    if (!reply.answered || tooLate) {
         a.lines.append("NO DATA");
+        if (m_timing == Timing::Elm) {
+            a.firstMs = timeoutMs();
+            m_lastWaitMs = a.firstMs;
+        }
         return a;
     }
+    takeAnswerLines(reply, count, a);
+    applyFault(int(reply.fault), a);
+    return a;
+}
+
+// The answer's lines as the chip prints them, up to the count's last frame: it stops
+// listening there, and what the modules send after it is lost.
+void Elm327::takeAnswerLines(const BusReply& reply, int count, Answer& a)
+{
     const bool dropLast = reply.fault == FaultKind::DropLine
                           || m_car.fault(Car::kAdapter) == FaultKind::DropLine;
     const FrameFormat format{m_spaces, m_headers, m_autoFormat, m_flowControl};
-    for (qsizetype i = 0; i < reply.messages.size(); ++i) {
+    int frames = 0;
+    for (qsizetype i = 0; i < reply.messages.size() && (count == 0 || frames < count); ++i) {
         QList<QByteArray> lines = formatMessage(reply.messages[i], reply.responseId, format);
         // A lost last frame leaves the answer shorter than its byte count says.
         if (dropLast && i == reply.messages.size() - 1 && lines.size() > 1)
             lines.removeLast();
-        a.lines += lines;
+        // A response-pending note comes first; the answer follows one reply time later.
+        if (i > 0)
+            a.laterFrom.append(a.lines.size());
+        const bool lengthLine = hasLengthLine(reply.messages[i].size(), format);
+        for (qsizetype l = 0; l < lines.size() && (count == 0 || frames < count); ++l) {
+            a.lines.append(lines[l]);
+            if (!(lengthLine && l == 0))
+                ++frames;
+        }
     }
-    applyFault(int(reply.fault), a);
-    return a;
+    if (m_timing == Timing::Elm) {
+        a.waitMs = count > 0 && frames >= count ? 0 : waitAfterAnswerMs();
+        m_lastWaitMs = a.waitMs;
+    }
+}
+
+int Elm327::timeoutMs() const
+{
+    return m_timeoutSteps * kTimeoutStepMs;
+}
+
+int Elm327::waitAfterAnswerMs() const
+{
+    return m_adaptive == 0 ? timeoutMs() : qMin(timeoutMs(), kAdaptiveCapMs[m_adaptive]);
 }
 
 void Elm327::applyFault(int fault, Answer& answer) const
@@ -270,6 +326,7 @@ void Elm327::applyFault(int fault, Answer& answer) const
     case FaultKind::Garbage:
         answer.lines = {kGarbage};
         answer.resetBanner = false;
+        answer.laterFrom.clear();
         break;
     case FaultKind::Late:
         answer.late = true;
@@ -298,29 +355,63 @@ QByteArray Elm327::render(const Answer& answer) const
 
 void Elm327::deliver(const Answer& answer)
 {
-    const QByteArray bytes = render(answer);
-    const int delay = answer.late ? kLateMs : m_latencyMs;
-    if (delay <= 0) {
-        write(bytes);
-        return;
-    }
-    m_dueAnswer = bytes;
-    m_running = !answer.late;
+    m_steps = schedule(answer);
     m_holding = answer.late;
-    m_answerTimer.start(delay);
+    runSteps();
 }
 
-void Elm327::answerDue()
+QList<Elm327::Step> Elm327::schedule(const Answer& answer) const
 {
+    if (answer.late)
+        return {{kLateMs, render(answer)}};
+    if (m_timing == Timing::Instant)
+        return {{m_latencyMs, render(answer)}};
+    const QByteArray eol = m_linefeeds ? "\r\n" : "\r";
+    const QByteArray end = answer.prompt ? eol + '>' : eol;
+    QList<Step> steps;
+    int delay = answer.firstMs >= 0 ? answer.firstMs : m_latencyMs;
+    QByteArray chunk = answer.resetBanner ? eol + eol : QByteArray();
+    for (qsizetype i = 0; i < answer.lines.size(); ++i) {
+        if (answer.laterFrom.contains(i)) {
+            steps.append({delay, chunk});
+            chunk.clear();
+            delay = m_latencyMs;
+        }
+        chunk += answer.lines[i] + eol;
+    }
+    // The lines are printed as they come; the prompt only once the chip stops listening.
+    if (answer.waitMs > 0) {
+        steps.append({delay, chunk});
+        steps.append({answer.waitMs, end});
+    } else {
+        steps.append({delay, chunk + end});
+    }
+    return steps;
+}
+
+void Elm327::runSteps()
+{
+    while (!m_steps.isEmpty() && m_steps.first().delayMs <= 0)
+        write(m_steps.takeFirst().bytes);
+    if (!m_steps.isEmpty()) {
+        m_running = !m_holding;
+        m_answerTimer.start(m_steps.first().delayMs);
+        return;
+    }
     m_running = false;
-    write(m_dueAnswer);
-    m_dueAnswer.clear();
     if (m_holding) {
         m_holding = false;
         const QByteArray held = m_held;
         m_held.clear();
         process(held);
     }
+}
+
+void Elm327::answerDue()
+{
+    if (!m_steps.isEmpty())
+        write(m_steps.takeFirst().bytes);
+    runSteps();
 }
 
 void Elm327::write(const QByteArray& bytes)
@@ -369,6 +460,8 @@ void Elm327::reset()
     m_flowControl = true;
     m_header = 0x7DF;
     m_autoFound = false;
+    m_timeoutSteps = kDefaultTimeoutSteps;
+    m_adaptive = 1;
 }
 
 int Elm327::protocolInUse() const

@@ -9,6 +9,7 @@
 namespace talmero::sim {
 
 class Car;
+struct BusReply;
 
 // An ELM327 v1.5 in front of the virtual car: takes the bytes a program sends and
 // answers with the bytes a real adapter would print.
@@ -17,18 +18,25 @@ class Elm327 : public QObject {
 public:
     // Auto: the bus switch follows ATSP6/ATSPB. Manual: only the outside moves it.
     enum class SwitchMode { Auto, Manual };
-    // Elm327: an ELM327 v1.5 whose bus pins a switch or relay selects. Stn: an STN chip with
-    // both transceivers, moved by its own commands (STP53 to the medium-speed pins, ATSP6 /
-    // ATTP6 back); its protocol B goes out on the high-speed pins.
-    enum class Chip { Elm327, Stn };
+    // Elm327: an ELM327 v1.5 whose bus pins a switch or relay selects. Elm327V12: the same
+    // chip at v1.2, before answer counts existed. Stn: an STN chip with both transceivers,
+    // moved by its own commands (STP53 to the medium-speed pins, ATSP6 / ATTP6 back); its
+    // protocol B goes out on the high-speed pins.
+    enum class Chip { Elm327, Elm327V12, Stn };
+    // Instant: the prompt follows the answer at once. Elm: the chip's own waiting after
+    // the last answer (AT ST, AT AT0/1/2), cut short by an answer count.
+    enum class Timing { Instant, Elm };
     static constexpr int kLateMs = 1500; // later than the program's 1 s wait
+    static constexpr int kDefaultTimeoutSteps = 0x32; // AT ST 32: 200 ms
+    static constexpr int kTimeoutStepMs = 4;
 
     explicit Elm327(Car& car, SwitchMode mode = SwitchMode::Auto, QObject* parent = nullptr);
 
     // Bytes from the host, in pieces of any size.
     void receive(const QByteArray& bytes);
 
-    // Reply time of the adapter and the modules; 0 answers at once, inside receive().
+    // Reply time of the adapter and the modules; 0 answers at once, inside receive() (the
+    // prompt too, unless the Elm timing makes the chip listen on).
     void setLatencyMs(int ms) { m_latencyMs = ms; }
     // Output takes the wire time of 10 bits per character at this rate; 0 = none.
     void setBaudTiming(int baud) { m_baud = baud; }
@@ -40,6 +48,13 @@ public:
         m_stnMediumBus = mediumBus;
     }
     Chip chip() const { return m_chip; }
+    void setTiming(Timing timing) { m_timing = timing; }
+    // false: a request with an answer count is refused ('?'), as by an ELM327 older than
+    // v1.3 and by clones that call themselves v1.5.
+    void setAnswerCounts(bool accepted) { m_countsAccepted = accepted; }
+    // The wait the timing model chose for the last request: from its last answer line to
+    // the prompt (0 when its answer count was reached), or before NO DATA.
+    int lastWaitMs() const { return m_lastWaitMs; }
     // A request is being worked on: a character arriving now stops it.
     bool busy() const { return m_running; }
 
@@ -52,6 +67,15 @@ private:
         bool resetBanner = false; // two line ends before the lines, as after a reset
         bool prompt = true;
         bool late = false;
+        // Elm timing only:
+        int firstMs = -1;           // until the first line; -1: the reply time
+        QList<qsizetype> laterFrom = {}; // lines from here on come one reply time later
+        int waitMs = 0;             // after the last line, before the prompt
+    };
+    // One piece of output and how long after the previous one it leaves.
+    struct Step {
+        int delayMs;
+        QByteArray bytes;
     };
 
     void process(const QByteArray& bytes);
@@ -59,6 +83,11 @@ private:
     Answer atCommand(const QByteArray& cmd);
     Answer stCommand(const QByteArray& cmd);
     Answer request(const QByteArray& cmd);
+    void takeAnswerLines(const BusReply& reply, int count, Answer& answer);
+    QList<Step> schedule(const Answer& answer) const;
+    void runSteps();
+    int timeoutMs() const;
+    int waitAfterAnswerMs() const;
     void applyFault(int fault, Answer& answer) const;
     QByteArray render(const Answer& answer) const;
     void deliver(const Answer& answer);
@@ -75,6 +104,9 @@ private:
     bool m_stnMediumBus = true;
     int m_latencyMs = 0;
     int m_baud = 0;
+    Timing m_timing = Timing::Instant;
+    bool m_countsAccepted = true;
+    int m_lastWaitMs = 0;
 
     // settings
     bool m_echo = true;
@@ -86,6 +118,8 @@ private:
     char m_protocol = '0'; // '0' automatic, '6' high-speed, 'B' medium-speed
     bool m_autoFound = false;
     int m_header = 0x7DF;
+    int m_timeoutSteps = kDefaultTimeoutSteps; // AT ST
+    int m_adaptive = 1;                        // AT AT0/1/2
 
     // input
     QByteArray m_line;
@@ -93,7 +127,7 @@ private:
 
     // an answer waiting for its reply time
     QTimer m_answerTimer;
-    QByteArray m_dueAnswer;
+    QList<Step> m_steps;
     bool m_running = false; // interruptible (STOPPED)
     bool m_holding = false; // a late answer: input waits until it is out
     QByteArray m_held;

@@ -1,18 +1,23 @@
-// talmero-sim: the virtual car on a pseudo-terminal. The first line of the output is
-// the device to open; it serves until SIGTERM or SIGINT.
+// talmero-sim: the virtual car on a pseudo-terminal or a TCP port. The first line of the
+// output is the device to open (or the address to connect to); it serves until SIGTERM
+// or SIGINT.
 #include "sim/car.h"
 #include "sim/elm327.h"
 #include "sim/pty_server.h"
 #include "sim/readable_bytes.h"
+#include "sim/tcp_server.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QSocketNotifier>
 #include <QTime>
 
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <utility>
 #include <unistd.h>
 
 using namespace talmero::sim;
@@ -68,16 +73,49 @@ void traceLine(const QByteArray& text)
                  text.constData());
 }
 
+template <typename Server>
+void traceExchanges(Server& server)
+{
+    QObject::connect(&server, &Server::received,
+                     [](const QByteArray& bytes) { traceLine("< " + readableBytes(bytes)); });
+    QObject::connect(&server, &Server::sent,
+                     [](const QByteArray& bytes) { traceLine("> " + readableBytes(bytes)); });
+}
+
 void traceServer(PtyServer& server)
 {
     QObject::connect(&server, &PtyServer::rateSeen, [](int baud) {
         traceLine(baud > 0 ? "port at " + QByteArray::number(baud) + " baud"
                            : QByteArray("port at a rate talmero-sim does not know"));
     });
-    QObject::connect(&server, &PtyServer::received,
-                     [](const QByteArray& bytes) { traceLine("< " + readableBytes(bytes)); });
-    QObject::connect(&server, &PtyServer::sent,
-                     [](const QByteArray& bytes) { traceLine("> " + readableBytes(bytes)); });
+    traceExchanges(server);
+}
+
+void traceServer(TcpServer& server)
+{
+    QObject::connect(&server, &TcpServer::clientEvent, [](const QByteArray& text) { traceLine(text); });
+    traceExchanges(server);
+}
+
+// --tcp [HOST:]PORT: the address to listen on, 127.0.0.1 unless given.
+std::pair<QHostAddress, quint16> listenAddress(const QString& text)
+{
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    QString host = colon < 0 ? QStringLiteral("127.0.0.1") : text.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    const QString portText = text.mid(colon + 1);
+    bool ok = !portText.isEmpty();
+    for (const QChar c : portText)
+        ok = ok && c.isDigit();
+    const uint port = ok && portText.size() <= 5 ? portText.toUInt() : 65536;
+    if (port > 65535)
+        usageError(QStringLiteral("--tcp %1: PORT must be a number from 0 to 65535 (0: a free port)").arg(text));
+    const QHostAddress address = host == QLatin1String("localhost") ? QHostAddress(QHostAddress::LocalHost)
+                                                                   : QHostAddress(host);
+    if (address.isNull())
+        usageError(QStringLiteral("--tcp %1: HOST must be an IP address such as 127.0.0.1 or 0.0.0.0").arg(text));
+    return {address, quint16(port)};
 }
 
 // Manual switch: "hs" or "ms" lines on standard input move the adapter's switch.
@@ -120,7 +158,8 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A simulated Ford Focus II behind an ELM327 v1.5 adapter, served on a "
-        "pseudo-terminal.\nThe first line of the output is the device path to open."));
+        "pseudo-terminal or a TCP port.\nThe first line of the output is the device path to open "
+        "(with --tcp: the address to connect to)."));
     // Not addHelpOption(): its --help-all would be parsed but not answered, and the car
     // would start serving instead.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -134,10 +173,27 @@ int main(int argc, char** argv)
         QStringLiteral("auto|manual"), QStringLiteral("auto"));
     const QCommandLineOption adapterOpt(
         QStringLiteral("adapter"),
-        QStringLiteral("Adapter: elm327 (an ELM327 v1.5 with a bus switch, default) or stn (an "
+        QStringLiteral("Adapter: elm327 (an ELM327 v1.5 with a bus switch, default), elm327-v1.2 "
+                       "(the same before answer counts: a request with one refuses '?') or stn (an "
                        "STN chip with both buses, switched by STP53 and ATSP6/ATTP6; --switch "
                        "does not apply)."),
-        QStringLiteral("elm327|stn"), QStringLiteral("elm327"));
+        QStringLiteral("ADAPTER"), QStringLiteral("elm327"));
+    const QCommandLineOption tcpOpt(
+        QStringLiteral("tcp"),
+        QStringLiteral("Serve on a TCP port instead of a pseudo-terminal, as a Wi-Fi adapter does "
+                       "(HOST 127.0.0.1 unless given; PORT 0 takes a free one), one client at a time."),
+        QStringLiteral("[HOST:]PORT"));
+    const QCommandLineOption timingOpt(
+        QStringLiteral("timing"),
+        QStringLiteral("elm: after an answer the adapter listens for more until its time-out (AT ST, "
+                       "adaptive timing AT AT0/1/2) unless the request carried an answer count; "
+                       "instant: the prompt follows at once. Default: elm with --baud-timing, "
+                       "else instant."),
+        QStringLiteral("elm|instant"));
+    const QCommandLineOption noCountOpt(
+        QStringLiteral("no-count"),
+        QStringLiteral("The adapter refuses a request carrying an answer count ('?'), as many "
+                       "clones calling themselves v1.5 do."));
     const QCommandLineOption baudOpt(
         QStringLiteral("baud-timing"),
         QStringLiteral("Answers take the wire time of the baud rate set on the terminal."));
@@ -162,7 +218,8 @@ int main(int argc, char** argv)
         QStringLiteral("state"),
         QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
         QStringLiteral("FILE"));
-    parser.addOptions({switchOpt, adapterOpt, baudOpt, latencyOpt, faultOpt, stateOpt, voltageOpt, traceOpt});
+    parser.addOptions({switchOpt, adapterOpt, tcpOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, faultOpt,
+                       stateOpt, voltageOpt, traceOpt});
 
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
@@ -177,8 +234,16 @@ int main(int argc, char** argv)
     if (switchMode != QLatin1String("auto") && switchMode != QLatin1String("manual"))
         usageError(QStringLiteral("--switch must be auto or manual, not '%1'").arg(switchMode));
     const QString adapterKind = parser.value(adapterOpt);
-    if (adapterKind != QLatin1String("elm327") && adapterKind != QLatin1String("stn"))
-        usageError(QStringLiteral("--adapter must be elm327 or stn, not '%1'").arg(adapterKind));
+    if (adapterKind != QLatin1String("elm327") && adapterKind != QLatin1String("elm327-v1.2")
+        && adapterKind != QLatin1String("stn"))
+        usageError(QStringLiteral("--adapter must be elm327, elm327-v1.2 or stn, not '%1'").arg(adapterKind));
+    const QString timing = parser.value(timingOpt);
+    if (!timing.isEmpty() && timing != QLatin1String("elm") && timing != QLatin1String("instant"))
+        usageError(QStringLiteral("--timing must be elm or instant, not '%1'").arg(timing));
+    const bool elmTiming = timing.isEmpty() ? parser.isSet(baudOpt) : timing == QLatin1String("elm");
+    const bool tcp = parser.isSet(tcpOpt);
+    if (tcp && parser.isSet(baudOpt))
+        usageError(QStringLiteral("--baud-timing needs a pseudo-terminal: a TCP connection has no baud rate"));
     bool ok = false;
     const int latency = parser.value(latencyOpt).toInt(&ok);
     if (!ok || latency < 0)
@@ -210,15 +275,35 @@ int main(int argc, char** argv)
     const bool manual = switchMode == QLatin1String("manual");
     Elm327 elm(car, manual ? Elm327::SwitchMode::Manual : Elm327::SwitchMode::Auto);
     elm.setLatencyMs(latency);
+    elm.setTiming(elmTiming ? Elm327::Timing::Elm : Elm327::Timing::Instant);
     if (adapterKind == QLatin1String("stn"))
         elm.setChip(Elm327::Chip::Stn);
-    PtyServer server(elm, parser.isSet(baudOpt));
-    if (parser.isSet(traceOpt))
-        traceServer(server);
+    else if (adapterKind == QLatin1String("elm327-v1.2"))
+        elm.setChip(Elm327::Chip::Elm327V12);
+    if (parser.isSet(noCountOpt) || adapterKind == QLatin1String("elm327-v1.2"))
+        elm.setAnswerCounts(false);
+
+    std::unique_ptr<PtyServer> pty;
+    std::unique_ptr<TcpServer> network;
+    QString served;
     try {
-        server.open();
+        if (tcp) {
+            const auto [address, port] = listenAddress(parser.value(tcpOpt));
+            network = std::make_unique<TcpServer>(elm);
+            if (parser.isSet(traceOpt))
+                traceServer(*network);
+            network->open(address, port);
+            served = network->address();
+        } else {
+            pty = std::make_unique<PtyServer>(elm, parser.isSet(baudOpt));
+            if (parser.isSet(traceOpt))
+                traceServer(*pty);
+            pty->open();
+            served = pty->slavePath();
+        }
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "talmero-sim: cannot create a pseudo-terminal: %s\n", e.what());
+        std::fprintf(stderr, "talmero-sim: cannot %s: %s\n",
+                     tcp ? "listen on the TCP port" : "create a pseudo-terminal", e.what());
         return 1;
     }
 
@@ -233,7 +318,7 @@ int main(int argc, char** argv)
     if (manual)
         watchSwitchCommands(car, &app);
 
-    std::printf("%s\n", qPrintable(server.slavePath()));
+    std::printf("%s\n", qPrintable(served));
     std::fflush(stdout);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 #include "e2e/sim_process.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>

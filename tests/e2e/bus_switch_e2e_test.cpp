@@ -35,7 +35,7 @@ TEST(BusSwitchE2E, StnAdapterReadsEveryModuleUnattended)
     ASSERT_TRUE(stn.path().startsWith(QLatin1String("/dev/")));
     const CliRun adapter = cli(argsFor(stn, {QStringLiteral("adapter")}));
     EXPECT_EQ(adapter.out, QStringLiteral("reset: ELM327 v1.4b\nati: ELM327 v1.4b\nsti: STN2120 v5.6.5\n"
-                                          "stdi: TALMERO virtual STN adapter r1.0\nbus-switch: stn\n"));
+                                          "stdi: TALMERO virtual STN adapter r1.0\nbus-switch: stn\nlow-latency: n/a\n"));
 
     // Standard input closed and no --yes: a prompt would show on standard error.
     const CliRun codes = cli(argsFor(stn, {QStringLiteral("dtc"), QStringLiteral("read")}));

@@ -216,6 +216,59 @@ TEST(Elm327, AbsentModuleAnswersNoData)
     EXPECT_EQ(rig.say("2100\r"), QByteArray("61 00 CD 42 10 10 C0 \r\r>"));
 }
 
+// The adapter's waiting: after the last answer line it listens until its time-out (AT ST,
+// capped by adaptive timing) unless the answer count was reached; lines past the count
+// are lost. The wait is the model's choice, read back; nothing here depends on a clock.
+TEST(Elm327, TimingModelWaitsAsTheChipDoes)
+{
+    const QByteArray vin720 = "013 \r0: 61 02 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r2: 4B 31 32 33 34 35 \r\r>";
+    const struct {
+        const char* setup;
+        const char* request;
+        QByteArray out;
+        int waitMs;
+        Elm327::Timing timing = Elm327::Timing::Elm;
+        bool counts = true;
+    } cases[] = {
+        {"ATSH720\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 100},
+        {"ATSH720\r", "2100 1\r", "61 00 CD 42 10 10 C0 \r\r>", 0},
+        {"ATSH720\rATAT0\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 200},
+        {"ATSH720\rATAT2\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 60},
+        {"ATSH720\rATST0A\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 40},
+        {"ATSH720\rATST0A\rATST00\rATAT0\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 200},
+        {"ATSH720\rATAT0\rATZ\rATE0\rATSP6\rATSH720\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 100},
+        {"ATSH720\r", "2102\r", vin720, 100},
+        {"ATSH720\r", "21023\r", vin720, 0},
+        {"ATSH720\r", "21022\r", "013 \r0: 61 02 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r\r>", 0},
+        {"ATSH720\rATH1\r", "2102 2\r", "728 10 13 61 02 57 46 30 41 \r728 21 58 58 57 50 44 41 39 \r\r>", 0},
+        // A response-pending note is an answer of its own.
+        {"ATSH760\r", "21001\r", "7F 21 78 \r\r>", 0},
+        {"ATSH760\r", "21002\r", "7F 21 78 \r013 \r0: 61 00 57 46 30 41 \r\r>", 0},
+        {"ATSH760\r", "2100\r", "7F 21 78 \r013 \r0: 61 00 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r2: 4B 31 32 33 34 35 \r\r>", 100},
+        // Nothing answers: NO DATA after the whole time-out, adaptive timing or not.
+        {"ATSH726\r", "2103\r", "NO DATA\r\r>", 200},
+        {"ATSH726\rATST19\r", "2103 1\r", "NO DATA\r\r>", 100},
+        // A count digit is never a request byte.
+        {"ATSH720\r", "21000\r", "?\r\r>", 0},
+        {"ATSH720\r10871\r", "3B00CD421010C1 1\r", "7B 00 \r\r>", 0},
+        {"ATSH720\r", "2100 1\r", "?\r\r>", 0, Elm327::Timing::Elm, false},
+        {"ATSH720\r", "2100 1\r", "61 00 CD 42 10 10 C0 \r\r>", 0, Elm327::Timing::Instant},
+        {"ATSH720\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 0, Elm327::Timing::Instant},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.elm.setTiming(c.timing);
+        rig.elm.setAnswerCounts(c.counts);
+        rig.say(QByteArray("ATE0\rATSP6\r") + c.setup);
+        const QByteArray atOnce = rig.say(c.request);
+        ASSERT_TRUE(rig.waitForPrompt()) << c.setup << c.request;
+        EXPECT_EQ(rig.out, c.out) << c.setup << c.request;
+        EXPECT_EQ(rig.elm.lastWaitMs(), c.waitMs) << c.setup << c.request;
+        // The prompt waits for the end of the wait; without one it comes with the answer.
+        EXPECT_EQ(atOnce.endsWith('>'), c.waitMs == 0) << c.setup << c.request;
+    }
+}
+
 TEST(CanFrames, FrameIndexWrapsAfterF)
 {
     QByteArray message;

@@ -105,7 +105,8 @@ TEST(SimBinary, HelpListsEveryOption)
     EXPECT_EQ(proc.exitCode(), 0);
     const QByteArray help = proc.readAllStandardOutput();
     for (const char* option : {"--switch", "--baud-timing", "--latency", "--fault", "--state",
-                               "--voltage", "--trace", "dropline or ignore"})
+                               "--voltage", "--trace", "dropline or ignore", "--tcp", "--timing",
+                               "--no-count", "elm327-v1.2"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
 
@@ -123,6 +124,8 @@ TEST(SimBinary, InvalidOptionsExitWithTwo)
         {"extra-argument"},    {"--state", corrupt},     {"--fault", "elm:ignore"},
         {"--voltage", "high"}, {"--voltage", "-1"},      {"--voltage", "31"},
         {"--voltage", "nan"},
+        {"--tcp", "70000"},    {"--tcp", "localhost:"},  {"--tcp", "adapter.local:35000"},
+        {"--tcp", "-1"},       {"--tcp", "0", "--baud-timing"}, {"--timing", "fast"},
     };
     for (const QStringList& args : cases) {
         QProcess proc;

@@ -53,7 +53,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_EQ(items(vin), QStringList{kPlaceholder});
     EXPECT_EQ(vin->currentText(), "");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), QStringList{"ttyUSB0"} + Connection::demoEntries());
+    EXPECT_EQ(items(ports), (QStringList{"ttyUSB0", Connection::wifiEntry()} + Connection::demoEntries()));
     EXPECT_EQ(ports->currentText(), "ttyUSB0"); // the first port found
     EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "38400");
 
@@ -65,9 +65,11 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_TRUE(start().isVisible());
     EXPECT_FALSE(main().isVisible());
 
-    // Where adapters sit comes first; no such port: the demo car, before built-in ports.
+    // Where adapters sit comes first, then the Wi-Fi adapter; no such port: the demo car,
+    // before built-in ports. A Wi-Fi adapter has no rate to choose.
     using Entry = talmero::app::TFormStart::PortEntry;
-    const QStringList demos = Connection::demoEntries();
+    const QString wifi = QStringLiteral("Wi-Fi adapter (192.168.0.10:35000)");
+    const QStringList demos = QStringList{wifi} + Connection::demoEntries();
     const struct {
         QList<Entry> present;
         QStringList offered;
@@ -77,12 +79,21 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
         {{{"ttyS0"}, {"ttyS1"}}, demos + QStringList{"ttyS0", "ttyS1"}},
         {{}, demos},
     };
+    auto* bauds = control<QComboBox>(start(), "COMbauds");
     for (const auto& l : listings) {
         start().setPortLister([&l] { return l.present; });
         click(start(), "BitBtnRefresh");
         EXPECT_EQ(items(ports), l.offered);
         EXPECT_EQ(ports->currentIndex(), 0);
     }
+    for (const auto& [port, rate] : {std::pair{wifi, false}, {QStringLiteral("tcp://10.0.0.5:23"), false},
+                                     {QStringLiteral("/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0"), true},
+                                     {QStringLiteral("COM3"), true}}) {
+        ports->setEditText(port);
+        EXPECT_EQ(bauds->isEnabled(), rate) << port.toStdString();
+    }
+    ports->setCurrentIndex(ports->findText(Connection::demoEntry()));
+    EXPECT_TRUE(bauds->isEnabled());
     notices.clear();
     // Enter connects from the VIN field (here empty: the demo car needs none).
     QTest::keyClick(vin->lineEdit(), Qt::Key_Return);
@@ -148,6 +159,12 @@ TEST_F(ShellTest, MissingPortKeepsSettingsShowsTheErrorAndAllowsARetry)
     EXPECT_TRUE(QFile::exists(settingsDir() + "/TALMERO.conf"));
 
     notices.clear();
+    connectTo(QStringLiteral("192.168.0.10:99999"), kPlaceholder);
+    EXPECT_EQ(notices, QStringList{"Неверный адрес 192.168.0.10:99999: после двоеточия нужен номер порта TCP "
+                                   "от 1 до 65535 (например, 192.168.0.10:35000)."});
+    EXPECT_EQ(main().session(), nullptr);
+
+    notices.clear();
     connectTo(Connection::demoEntry(), kPlaceholder);
     EXPECT_TRUE(notices.isEmpty()) << notices.join('|').toStdString();
     EXPECT_TRUE(main().state().online);
@@ -186,8 +203,13 @@ TEST_F(ShellTest, StoredSettingsFillTheWindow)
     start().setPortLister([] { return QStringList{"ttyS5", "ttyS7"}; });
     click(start(), "BitBtnRefresh");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), (QStringList{"ttyS7"} + Connection::demoEntries() + QStringList{"ttyS5"}));
+    EXPECT_EQ(items(ports), (QStringList{"ttyS7", Connection::wifiEntry()} + Connection::demoEntries() + QStringList{"ttyS5"}));
     EXPECT_EQ(ports->currentText(), "ttyS7");
+    // A Wi-Fi adapter is kept by its address, which then stands for the Wi-Fi entry.
+    store("port", "192.168.0.10:35000");
+    click(start(), "BitBtnRefresh");
+    EXPECT_EQ(items(ports), (QStringList{"192.168.0.10:35000"} + Connection::demoEntries() + QStringList{"ttyS5", "ttyS7"}));
+    store("port", "ttyS7");
 
     // A VIN already known is not written again under another spelling.
     connectTo(Connection::demoEntry(), QStringLiteral("wf0bxxgcdb7654321"));
