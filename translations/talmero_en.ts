@@ -2076,10 +2076,6 @@ New:     </translation>
         <translation>off</translation>
     </message>
     <message>
-        <source>строение кода</source>
-        <translation>code structure</translation>
-    </message>
-    <message>
         <source>список кодов не прочитан</source>
         <translation>list of codes not read</translation>
     </message>
@@ -2090,6 +2086,14 @@ New:     </translation>
     <message>
         <source>Прочитано при прошлом подключении (%1) — возможно, у другой машины</source>
         <translation>Read over the previous connection (%1), perhaps from another car</translation>
+    </message>
+    <message>
+        <source>программа</source>
+        <translation>program</translation>
+    </message>
+    <message>
+        <source>ваш файл</source>
+        <translation>your file</translation>
     </message>
 </context>
 <context>
@@ -2174,8 +2178,8 @@ New:     </translation>
 <context>
     <name>talmero::app::LivePlot</name>
     <message>
-        <source>с</source>
-        <translation>s</translation>
+        <source>секунды от начала чтения</source>
+        <translation>seconds since the reading started</translation>
     </message>
 </context>
 <context>

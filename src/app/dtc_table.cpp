@@ -109,8 +109,12 @@ void DtcTable::showReading(const diag::DtcReading& reading, const diag::DtcDescr
                 row->setText(ColumnLamp, s->lamp ? tr("горит") : tr("нет"));
             }
             row->setText(ColumnStatus, status);
+            // Short: the column must leave the description its room. A code without a
+            // description says what it is in that column already.
             const diag::DtcDescription* d = descriptions.find(code);
-            row->setText(ColumnSource, d ? diag::sourceText(d->source) : tr("строение кода"));
+            row->setText(ColumnSource, !d ? QStringLiteral("—")
+                                       : d->source == diag::DescriptionSource::Program ? tr("программа") : tr("ваш файл"));
+            row->setToolTip(ColumnSource, d ? diag::sourceText(d->source) : QString());
         }
         if (m.codes.size() < m.count) {
             auto* row = new QTreeWidgetItem(module);
@@ -134,7 +138,7 @@ void DtcTable::markFromEarlierConnection(const QString& port)
     if (!m_holdsReading)
         return;
     LabelDTCreading->setText(m_heading + QLatin1Char('\n')
-                             + tr("Прочитано при прошлом подключении (%1), не у этого подключения").arg(port));
+                             + tr("Прочитано при прошлом подключении (%1) — возможно, у другой машины").arg(port));
     LabelDTCreading->setStyleSheet(QStringLiteral("color: #B00000"));
 }
 

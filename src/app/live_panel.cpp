@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
@@ -66,13 +67,21 @@ LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     buttons->addWidget(ButtonDvalues);
     buttons->addWidget(ButtonDrecord);
     buttons->addWidget(LabelDstate, 1);
-    m_plotColumn = new QVBoxLayout;
+    // The plots share the height; in a small window they scroll rather than squeeze
+    // their time axis away.
+    auto* plots = named(new QScrollArea(this), "ScrollDplots");
+    plots->setWidgetResizable(true);
+    plots->setFrameShape(QFrame::NoFrame);
+    auto* plotBox = new QWidget(plots);
+    m_plotColumn = new QVBoxLayout(plotBox);
+    m_plotColumn->setContentsMargins(0, 0, 0, 0);
     m_plotColumn->setSpacing(4);
+    plots->setWidget(plotBox);
     auto* column = new QVBoxLayout(this);
     column->setSpacing(2);
     column->addWidget(LabelD);
     column->addLayout(buttons);
-    column->addLayout(m_plotColumn, 1);
+    column->addWidget(plots, 1);
     buildValueMenu();
 
     // Start waits while any operation runs; Stop, the values and Record serve the reading.
@@ -132,7 +141,7 @@ void LivePanel::valuesChanged()
     m_plots.clear();
     for (const diag::LiveValue* value : values) {
         const auto old = std::find_if(kept.begin(), kept.end(), [value](LivePlot* p) { return &p->value() == value; });
-        LivePlot* plot = old != kept.end() ? *old : new LivePlot(*value, this);
+        LivePlot* plot = old != kept.end() ? *old : new LivePlot(*value, m_plotColumn->parentWidget());
         m_plotColumn->removeWidget(plot);
         m_plotColumn->addWidget(plot, 1);
         m_plots.append(plot);

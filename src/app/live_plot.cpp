@@ -27,11 +27,11 @@ LivePlot::LivePlot(const diag::LiveValue& value, QWidget* parent) : QWidget(pare
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     m_axisX = new QValueAxis;
-    m_axisX->setLabelFormat(QStringLiteral("%d"));
+    m_axisX->setLabelFormat(QStringLiteral("%.0f"));
+    m_axisX->setTitleText(tr("секунды от начала чтения"));
+    m_axisX->setTitleFont(small);
     m_axisX->setTickCount(6); // a line a minute
     m_axisX->setLabelsFont(small);
-    m_axisX->setTitleText(tr("с"));
-    m_axisX->setTitleFont(small);
     m_axisY = new QValueAxis;
     m_axisY->setTickCount(3);
     m_axisY->setLabelFormat(value.decimals > 0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
@@ -40,7 +40,7 @@ LivePlot::LivePlot(const diag::LiveValue& value, QWidget* parent) : QWidget(pare
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     m_view = named(new QChartView(m_chart, this), (key + "plot").c_str());
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumHeight(90);
+    m_view->setMinimumHeight(120); // room for the time axis and its labels
 
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);

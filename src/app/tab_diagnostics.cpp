@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,10 +34,16 @@ TabDiagnostics::TabDiagnostics(TFormMain& form) : m_form(form)
     Panel2 = new LivePanel(form, this);
     buildTroubleCodes();
 
+    // The user may give either side more room; the table's columns want a little more.
+    auto* halves = named(new QSplitter(Qt::Horizontal, this), "SplitterDiagnostics");
+    halves->addWidget(Panel2);
+    halves->addWidget(findChild<QGroupBox*>(QStringLiteral("PanelDTC")));
+    halves->setStretchFactor(0, 2);
+    halves->setStretchFactor(1, 3);
+    halves->setChildrenCollapsible(false);
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
-    page->addWidget(Panel2, 1);
-    page->addWidget(findChild<QGroupBox*>(QStringLiteral("PanelDTC")), 1);
+    page->addWidget(halves);
 }
 
 TabDiagnostics::~TabDiagnostics() = default;

@@ -301,8 +301,9 @@ TEST(Engine, StaysInRealRangesWarmsUpIdlesAndDrives)
         EXPECT_TRUE(e.advance >= -10 && e.advance <= 45) << at << " advance " << e.advance;
         EXPECT_TRUE(e.fuel > 0 && e.fuel <= 100) << at;
         EXPECT_TRUE(e.moduleVolts >= 13.5 && e.moduleVolts <= 14.8) << at;
-        if (t <= 600) // warming up: never cooler than a moment ago
+        if (t <= 600) { // warming up: never cooler than a moment ago
             EXPECT_GE(e.coolant, lastCoolant) << at;
+        }
         lastCoolant = e.coolant;
         topSpeed = std::max(topSpeed, e.speed);
         if (e.speed == 0 && t < 20) {

@@ -131,12 +131,12 @@ TEST_F(DiagnosticsTabTest, TableShowsEachModuleAndWhatItsCodesMean)
     };
     EXPECT_EQ(tree->topLevelItem(0)->text(0), "Модуль управления двигателем (PCM) — ошибок: 1");
     EXPECT_EQ(row(tree->topLevelItem(0)->child(0)),
-              (QStringList{"P0420", "Катализатор изношен", "сохранена", "нет", "2C", "файл пользователя"}));
+              (QStringList{"P0420", "Катализатор изношен", "сохранена", "нет", "2C", "ваш файл"}));
     EXPECT_EQ(row(tree->topLevelItem(1)->child(0)),
-              (QStringList{"B1342", "Панель неисправна", "сохранена", "нет", "20", "файл пользователя"}));
+              (QStringList{"B1342", "Панель неисправна", "сохранена", "нет", "20", "ваш файл"}));
     EXPECT_EQ(row(tree->topLevelItem(1)->child(1)),
               (QStringList{"U2023", "код производителя (сеть обмена данными)", "присутствует сейчас", "нет", "60",
-                           "строение кода"}));
+                           "—"}));
     EXPECT_EQ(tree->topLevelItem(2)->text(0), "Модуль ABS/ESP (ABS) — ошибок нет");
     EXPECT_TRUE(control<QLabel>(main(), "LabelDTCreading")->text().endsWith("ошибок: 6, прочитано модулей 11 из 11"));
     EXPECT_TRUE(logged("! Файл описаний кодов " + own.fileName() + ", строка 4 пропущена: неверный код «X1»"));
