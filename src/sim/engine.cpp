@@ -7,6 +7,7 @@ namespace talmero::sim {
 
 namespace {
 
+constexpr double kPi = 3.14159265358979323846;
 constexpr double kCycle = 180;       // seconds from one drive to the next
 constexpr double kAmbient = 18;      // °C
 constexpr double kGearRpm[] = {130, 75, 52, 40, 32}; // rpm per km/h in gears 1..5
@@ -55,7 +56,7 @@ double speedAt(double p)
     case Phase::Away:
         return 50 * smoothstep((p - 30) / 15);
     case Phase::Cruise:
-        return 50 + 6 * std::sin(2 * M_PI * (p - 45) / 45);
+        return 50 + 6 * std::sin(2 * kPi * (p - 45) / 45);
     case Phase::Slowing:
         return 50 * (1 - smoothstep((p - 135) / 15));
     case Phase::Idle:
