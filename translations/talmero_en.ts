@@ -311,6 +311,30 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Неверный VIN код!</source>
         <translation>Invalid VIN!</translation>
     </message>
+    <message>
+        <source>Система: </source>
+        <translation>System: </translation>
+    </message>
+    <message>
+        <source>Кто определяет: </source>
+        <translation>Defined by: </translation>
+    </message>
+    <message>
+        <source>Группа: </source>
+        <translation>Group: </translation>
+    </message>
+    <message>
+        <source>Описание: </source>
+        <translation>Description: </translation>
+    </message>
+    <message>
+        <source>Источник: </source>
+        <translation>Source: </translation>
+    </message>
+    <message>
+        <source>описания нет, только строение кода</source>
+        <translation>no description, only the code&apos;s structure</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPanel</name>
@@ -370,6 +394,70 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
 </context>
 <context>
+    <name>DtcDescriptions</name>
+    <message>
+        <source>текст не в кодировке UTF-8</source>
+        <translation>the text is not UTF-8</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта или стоит не на месте</source>
+        <translation>a quote is not closed or out of place</translation>
+    </message>
+    <message>
+        <source>полей %1, а нужно %2: код, English, русский</source>
+        <translation>%1 fields where %2 are needed: code, English, Russian</translation>
+    </message>
+    <message>
+        <source>неверный код «%1»</source>
+        <translation>invalid code “%1”</translation>
+    </message>
+    <message>
+        <source>код %1 уже описан в строке %2</source>
+        <translation>code %1 is already described in line %2</translation>
+    </message>
+    <message>
+        <source>нет описания кода %1</source>
+        <translation>no description of code %1</translation>
+    </message>
+    <message>
+        <source>! Файл описаний кодов %1 не прочитан: %2</source>
+        <translation>! The code descriptions file %1 was not read: %2</translation>
+    </message>
+    <message>
+        <source>! Файл описаний кодов %1, строка %2 пропущена: %3</source>
+        <translation>! Code descriptions file %1, line %2 skipped: %3</translation>
+    </message>
+    <message>
+        <source>ru</source>
+        <comment>column of the descriptions shown: ru or en</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>описание программы</source>
+        <translation>the program&apos;s description</translation>
+    </message>
+    <message>
+        <source>файл пользователя</source>
+        <translation>user&apos;s file</translation>
+    </message>
+    <message>
+        <source>неверный код</source>
+        <translation>invalid code</translation>
+    </message>
+    <message>
+        <source>описания нет (общий код, %1)</source>
+        <translation>no description (generic code, %1)</translation>
+    </message>
+    <message>
+        <source>код производителя (%1)</source>
+        <translation>manufacturer-specific (%1)</translation>
+    </message>
+    <message>
+        <source>описания нет (%1)</source>
+        <translation>no description (%1)</translation>
+    </message>
+</context>
+<context>
     <name>DtcHistory</name>
     <message>
         <source>нет драйвера SQLite</source>
@@ -384,10 +472,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>VIN %1</translation>
     </message>
     <message>
-        <source>Ни один модуль не прочитан</source>
-        <translation>No module was read</translation>
-    </message>
-    <message>
         <source>  не прочитан</source>
         <translation>  not read</translation>
     </message>
@@ -398,6 +482,105 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>  список кодов не прочитан</source>
         <translation>  the list of codes could not be read</translation>
+    </message>
+    <message>
+        <source>неполное чтение: прочитано модулей %1 из %2</source>
+        <translation>incomplete: %1 of %2 modules read</translation>
+    </message>
+    <message>
+        <source>ошибок нет: прочитано модулей %1 из %2</source>
+        <translation>no codes in %1 of %2 modules</translation>
+    </message>
+    <message>
+        <source>ошибок: %1, прочитано модулей %2 из %3</source>
+        <translation>codes: %1 in %2 of %3 modules</translation>
+    </message>
+</context>
+<context>
+    <name>DtcMeaning</name>
+    <message>
+        <source>топливовоздушная смесь и вспомогательные системы снижения токсичности</source>
+        <translation>fuel and air metering and auxiliary emission controls</translation>
+    </message>
+    <message>
+        <source>топливовоздушная смесь</source>
+        <translation>fuel and air metering</translation>
+    </message>
+    <message>
+        <source>топливовоздушная смесь (цепи форсунок)</source>
+        <translation>fuel and air metering (injector circuits)</translation>
+    </message>
+    <message>
+        <source>зажигание и пропуски воспламенения</source>
+        <translation>ignition system and misfire</translation>
+    </message>
+    <message>
+        <source>вспомогательные системы снижения токсичности</source>
+        <translation>auxiliary emission controls</translation>
+    </message>
+    <message>
+        <source>скорость автомобиля, холостой ход и вспомогательные входы</source>
+        <translation>vehicle speed, idle control and auxiliary inputs</translation>
+    </message>
+    <message>
+        <source>блок управления и выходные цепи</source>
+        <translation>control module and output circuits</translation>
+    </message>
+    <message>
+        <source>трансмиссия</source>
+        <translation>transmission</translation>
+    </message>
+    <message>
+        <source>силовой агрегат</source>
+        <translation>powertrain</translation>
+    </message>
+    <message>
+        <source>шасси</source>
+        <translation>chassis</translation>
+    </message>
+    <message>
+        <source>кузов</source>
+        <translation>body</translation>
+    </message>
+    <message>
+        <source>сеть обмена данными</source>
+        <translation>network</translation>
+    </message>
+    <message>
+        <source>общий код (SAE/ISO)</source>
+        <translation>generic (SAE/ISO)</translation>
+    </message>
+    <message>
+        <source>код производителя</source>
+        <translation>manufacturer-specific</translation>
+    </message>
+    <message>
+        <source>диапазон, который источники описывают по-разному</source>
+        <translation>a range the sources describe differently</translation>
+    </message>
+    <message>
+        <source>не записана</source>
+        <translation>not stored</translation>
+    </message>
+    <message>
+        <source>сохранена</source>
+        <translation>stored</translation>
+    </message>
+    <message>
+        <source>ожидающая</source>
+        <translation>pending</translation>
+    </message>
+    <message>
+        <source>присутствует сейчас</source>
+        <translation>present now</translation>
+    </message>
+    <message>
+        <source>лампа горит</source>
+        <translation>lamp on</translation>
+    </message>
+    <message>
+        <source>лампа не горит</source>
+        <translation>lamp off</translation>
     </message>
 </context>
 <context>
@@ -979,6 +1162,107 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>Напряжение - </source>
         <translation>Voltage - </translation>
+    </message>
+</context>
+<context>
+    <name>LiveReader</name>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>! Карта поддерживаемых параметров %1 не прочитана (%2): параметры %3..%4 не предлагаются</source>
+        <translation>! Support map %1 not read (%2): values %3..%4 are not offered</translation>
+    </message>
+</context>
+<context>
+    <name>LiveRecording</name>
+    <message>
+        <source>файл не открыт</source>
+        <translation>the file is not open</translation>
+    </message>
+</context>
+<context>
+    <name>LiveValues</name>
+    <message>
+        <source>Обороты двигателя</source>
+        <translation>Engine speed</translation>
+    </message>
+    <message>
+        <source>об/мин</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Скорость автомобиля</source>
+        <translation>Vehicle speed</translation>
+    </message>
+    <message>
+        <source>км/ч</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Температура охлаждающей жидкости</source>
+        <translation>Coolant temperature</translation>
+    </message>
+    <message>
+        <source>Температура всасываемого воздуха</source>
+        <translation>Intake air temperature</translation>
+    </message>
+    <message>
+        <source>Расчётная нагрузка двигателя</source>
+        <translation>Calculated engine load</translation>
+    </message>
+    <message>
+        <source>Положение дросселя</source>
+        <translation>Throttle position</translation>
+    </message>
+    <message>
+        <source>Массовый расход воздуха</source>
+        <translation>Mass air flow</translation>
+    </message>
+    <message>
+        <source>г/с</source>
+        <translation>g/s</translation>
+    </message>
+    <message>
+        <source>Кратковременная коррекция топлива, ряд 1</source>
+        <translation>Short-term fuel trim, bank 1</translation>
+    </message>
+    <message>
+        <source>Долговременная коррекция топлива, ряд 1</source>
+        <translation>Long-term fuel trim, bank 1</translation>
+    </message>
+    <message>
+        <source>Угол опережения зажигания</source>
+        <translation>Ignition timing advance</translation>
+    </message>
+    <message>
+        <source>Абсолютное давление во впускном коллекторе</source>
+        <translation>Intake manifold absolute pressure</translation>
+    </message>
+    <message>
+        <source>кПа</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>Уровень топлива</source>
+        <translation>Fuel level</translation>
+    </message>
+    <message>
+        <source>Напряжение блока управления</source>
+        <translation>Control module voltage</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Температура наружного воздуха</source>
+        <translation>Ambient air temperature</translation>
+    </message>
+    <message>
+        <source>Напряжение на разъёме адаптера</source>
+        <translation>Voltage at the adapter&apos;s plug</translation>
     </message>
 </context>
 <context>
@@ -1759,14 +2043,97 @@ New:     </translation>
     </message>
 </context>
 <context>
+    <name>talmero::app::DtcTable</name>
+    <message>
+        <source>Код</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Лампа</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>Статус</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Источник</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Нажмите «%1», чтобы прочитать коды ошибок всех модулей</source>
+        <translation>Press “%1” to read the trouble codes of every module</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>VIN %1</source>
+        <translation>VIN %1</translation>
+    </message>
+    <message>
+        <source>идёт чтение…</source>
+        <translation>reading…</translation>
+    </message>
+    <message>
+        <source>не прочитан</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>не отвечает</source>
+        <translation>not answering</translation>
+    </message>
+    <message>
+        <source>ошибок нет</source>
+        <translation>no codes</translation>
+    </message>
+    <message>
+        <source>ошибок: %1</source>
+        <translation>codes: %1</translation>
+    </message>
+    <message>
+        <source>горит</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>список кодов не прочитан</source>
+        <translation>list of codes not read</translation>
+    </message>
+    <message>
+        <source>Коды стёрты. Прочитайте их ещё раз, чтобы убедиться, что они не вернулись.</source>
+        <translation>The codes were cleared. Read them again to make sure they have not come back.</translation>
+    </message>
+    <message>
+        <source>Прочитано при прошлом подключении (%1) — возможно, у другой машины</source>
+        <translation>Read over the previous connection (%1), perhaps from another car</translation>
+    </message>
+    <message>
+        <source>программа</source>
+        <translation>program</translation>
+    </message>
+    <message>
+        <source>ваш файл</source>
+        <translation>your file</translation>
+    </message>
+</context>
+<context>
     <name>talmero::app::LivePanel</name>
     <message>
         <source>Reading parameters online: OBD-II</source>
         <translation>Live engine data: OBD-II</translation>
-    </message>
-    <message>
-        <source>Показания двигателя каждую секунду; графики за последние 5 минут</source>
-        <translation>Engine readings every second; the plots show the last 5 minutes</translation>
     </message>
     <message>
         <source>Start</source>
@@ -1775,26 +2142,6 @@ New:     </translation>
     <message>
         <source>Stop</source>
         <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Engine speed - </source>
-        <translation>Engine speed - </translation>
-    </message>
-    <message>
-        <source> об/мин</source>
-        <translation> rpm</translation>
-    </message>
-    <message>
-        <source>Temperature - </source>
-        <translation>Coolant temperature - </translation>
-    </message>
-    <message>
-        <source>Voltage - </source>
-        <translation>Battery voltage - </translation>
-    </message>
-    <message>
-        <source> В</source>
-        <translation> V</translation>
     </message>
     <message>
         <source>Идёт чтение</source>
@@ -1811,6 +2158,61 @@ New:     </translation>
     <message>
         <source>Остановка…</source>
         <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>До шести параметров двигателя каждую секунду; графики за последние 5 минут</source>
+        <translation>Up to six engine values every second; plots of the last 5 minutes</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Какие параметры читать и показывать (до шести)</source>
+        <translation>Which values to read and show (up to six)</translation>
+    </message>
+    <message>
+        <source>Запись...</source>
+        <translation>Record...</translation>
+    </message>
+    <message>
+        <source>Записывать каждое чтение в файл CSV</source>
+        <translation>Write every reading to a CSV file</translation>
+    </message>
+    <message>
+        <source>Двигатель этого автомобиля не сообщает этот параметр</source>
+        <translation>This car&apos;s engine does not report this value</translation>
+    </message>
+    <message>
+        <source>! Двигатель не сообщает параметры: %1</source>
+        <translation>! The engine does not report: %1</translation>
+    </message>
+    <message>
+        <source>! Запись показаний прервана: %1</source>
+        <translation>! Recording stopped: %1</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>! Файл не открыт для записи: </source>
+        <translation>! The file could not be opened for writing: </translation>
+    </message>
+    <message>
+        <source>* Запись показаний в файл %1</source>
+        <translation>* Recording the readings to %1</translation>
+    </message>
+    <message>
+        <source>* Запись показаний остановлена: строк %1 в файле %2</source>
+        <translation>* Recording stopped: %1 rows in %2</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::LivePlot</name>
+    <message>
+        <source>секунды от начала чтения</source>
+        <translation>seconds since the reading started</translation>
     </message>
 </context>
 <context>
@@ -1959,10 +2361,6 @@ New:     </translation>
     <message>
         <source>Чтений: %1, новые сверху</source>
         <translation>Readings: %1, newest first</translation>
-    </message>
-    <message>
-        <source>ошибок: %1</source>
-        <translation>codes: %1</translation>
     </message>
     <message>
         <source>Текст (*.txt);;CSV (*.csv)</source>
@@ -2360,6 +2758,22 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>! Чтение кодов не сохранено в истории: %1</source>
         <translation>! The trouble code reading was not saved in the history: %1</translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Копировать как текст</source>
+        <translation>Copy as text</translation>
+    </message>
+    <message>
+        <source>Все чтения этого окна текстом, в буфер обмена</source>
+        <translation>Every reading of this window as text, to the clipboard</translation>
     </message>
 </context>
 <context>

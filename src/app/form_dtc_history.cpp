@@ -15,18 +15,6 @@
 
 namespace talmero::app {
 
-namespace {
-
-int codeCount(const diag::DtcReading& reading)
-{
-    int n = 0;
-    for (const diag::DtcModuleReading& m : reading.modules)
-        n += qMax(0, m.count);
-    return n;
-}
-
-} // namespace
-
 TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormDtcHistory"));
@@ -64,7 +52,7 @@ TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : 
     for (const diag::DtcReading& r : m_readings) {
         // The VIN heads the reading's text beside.
         ListDTCreadings->addItem(r.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral("  ")
-                                 + tr("ошибок: %1").arg(codeCount(r)));
+                                 + diag::readingSummary(r));
     }
     ListDTCreadings->setMinimumWidth(ListDTCreadings->sizeHintForColumn(0) + 2 * ListDTCreadings->frameWidth() + 24);
     ButtonDTCexport->setEnabled(!m_readings.isEmpty());

@@ -195,6 +195,7 @@ void TFormMain::openConnection(const QString& portText, int baudRate)
     m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
     m_state.moduleVins.clear();
     m_state.online = true;
+    Q_EMIT connectionOpened(m_connection->channel().name());
 }
 
 void TFormMain::closeConnection()

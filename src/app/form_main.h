@@ -83,6 +83,10 @@ public:
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
+Q_SIGNALS:
+    // A connection was opened: to another car, or to the same one anew.
+    void connectionOpened(const QString& portName);
+
 public Q_SLOTS:
     void FormActivate();
     void PanelStatusClick();

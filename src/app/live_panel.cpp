@@ -1,142 +1,171 @@
 #include "app/live_panel.h"
 
+#include "app/dialogs.h"
 #include "app/form_main.h"
+#include "app/live_plot.h"
 #include "app/widget_names.h"
 #include "diag/live_data.h"
+#include "diag/live_reader.h"
 #include "link/host.h"
 #include "link/session.h"
 
-#include <QChart>
-#include <QChartView>
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
+#include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStandardPaths>
 #include <QTimer>
-#include <QValueAxis>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <string>
 
 namespace talmero::app {
+
+namespace {
+
+// Picked when the panel opens: what a driver glances at first.
+bool pickedAtFirst(const diag::LiveValue& value)
+{
+    for (const char* key : {"rpm", "speed", "coolant", "battery"}) {
+        if (QLatin1String(value.key) == QLatin1String(key))
+            return true;
+    }
+    return false;
+}
+
+const char* const kOffered = "offered";
+
+} // namespace
 
 LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     : QGroupBox(tr("Reading parameters online: OBD-II"), parent), m_form(form)
 {
     setObjectName(QStringLiteral("Panel2"));
-    LabelD = named(new QLabel(tr("Показания двигателя каждую секунду; графики за последние 5 минут"), this),
+    LabelD = named(new QLabel(tr("До шести параметров двигателя каждую секунду; графики за последние 5 минут"), this),
                    "LabelD");
     LabelD->setWordWrap(true);
     ButtonDstart = named(new QPushButton(tr("Start"), this), "ButtonDstart");
     ButtonDstop = named(new QPushButton(tr("Stop"), this), "ButtonDstop");
     ButtonDstop->setEnabled(false);
+    ButtonDvalues = named(new QToolButton(this), "ButtonDvalues");
+    ButtonDvalues->setText(tr("Параметры"));
+    ButtonDvalues->setToolTip(tr("Какие параметры читать и показывать (до шести)"));
+    ButtonDvalues->setPopupMode(QToolButton::InstantPopup);
+    ButtonDrecord = named(new QPushButton(tr("Запись..."), this), "ButtonDrecord");
+    ButtonDrecord->setCheckable(true);
+    ButtonDrecord->setEnabled(false);
+    ButtonDrecord->setToolTip(tr("Записывать каждое чтение в файл CSV"));
     LabelDstate = named(new QLabel(this), "LabelDstate");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonDstart);
     buttons->addWidget(ButtonDstop);
+    buttons->addWidget(ButtonDvalues);
+    buttons->addWidget(ButtonDrecord);
     buttons->addWidget(LabelDstate, 1);
+    // The plots share the height; in a small window they scroll rather than squeeze
+    // their time axis away.
+    auto* plots = named(new QScrollArea(this), "ScrollDplots");
+    plots->setWidgetResizable(true);
+    plots->setFrameShape(QFrame::NoFrame);
+    auto* plotBox = new QWidget(plots);
+    m_plotColumn = new QVBoxLayout(plotBox);
+    m_plotColumn->setContentsMargins(0, 0, 0, 0);
+    m_plotColumn->setSpacing(4);
+    plots->setWidget(plotBox);
     auto* column = new QVBoxLayout(this);
     column->setSpacing(2);
     column->addWidget(LabelD);
     column->addLayout(buttons);
-    column->addWidget(buildTrace(m_rpm, "LabelDrpm", 0, 3000, 200, "%.0f"), 1);
-    column->addWidget(buildTrace(m_temp, "LabelDtemp", 0, 100, 10, "%.0f"), 1);
-    column->addWidget(buildTrace(m_batt, "LabelDbatt", 10, 15, 1, "%.1f"), 1);
-    showValues(nullptr);
+    column->addWidget(plots, 1);
+    buildValueMenu();
 
-    // Start waits while any operation runs; Stop is usable only while the reading runs.
+    // Start waits while any operation runs; Stop, the values and Record serve the reading.
     m_form.operations().addControl(ButtonDstart);
     connect(ButtonDstart, &QPushButton::clicked, this, &LivePanel::ButtonDstartClick);
     connect(ButtonDstop, &QPushButton::clicked, this, &LivePanel::ButtonDstopClick);
+    connect(ButtonDrecord, &QPushButton::clicked, this, &LivePanel::ButtonDrecordClick);
+    connect(&m_form, &TFormMain::connectionOpened, this, &LivePanel::anotherConnection);
 }
 
-QWidget* LivePanel::buildTrace(Trace& trace, const char* labelName, double low, double high,
-                                double minSpan, const char* labelFormat)
+LivePanel::~LivePanel() = default;
+
+void LivePanel::buildValueMenu()
 {
-    trace.minSpan = minSpan;
-    trace.label = named(new QLabel(this), labelName);
-    trace.series = new QLineSeries;
-    auto* chart = new QChart;
-    chart->addSeries(trace.series);
-    chart->legend()->hide();
-    chart->setMargins(QMargins(0, 0, 0, 0));
-    chart->setBackgroundRoundness(0);
-    trace.axisX = new QValueAxis;
-    trace.axisX->setRange(-kPlotSeconds, 0);
-    trace.axisX->setLabelsVisible(false);
-    trace.axisX->setTickCount(6); // a line a minute
-    trace.axisY = new QValueAxis;
-    trace.axisY->setTickCount(3);
-    trace.axisY->setRange(low, high); // a usual range until there are values
-    trace.axisY->setLabelFormat(QString::fromLatin1(labelFormat));
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    trace.axisY->setLabelsFont(small);
-    chart->addAxis(trace.axisX, Qt::AlignBottom);
-    chart->addAxis(trace.axisY, Qt::AlignLeft);
-    trace.series->attachAxis(trace.axisX);
-    trace.series->attachAxis(trace.axisY);
-    auto* view = named(new QChartView(chart, this), (std::string(labelName) + "plot").c_str());
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(60);
-
-    auto* box = new QWidget(this);
-    auto* rows = new QVBoxLayout(box);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(0);
-    rows->addWidget(trace.label);
-    rows->addWidget(view, 1);
-    return box;
-}
-
-void LivePanel::showValues(const diag::LiveSample* sample)
-{
-    const auto text = [](const std::optional<double>& value, int decimals, const QString& unit) {
-        return value ? QString::number(*value, 'f', decimals) + unit : QStringLiteral("—");
-    };
-    const diag::LiveSample none;
-    const diag::LiveSample& s = sample ? *sample : none;
-    m_rpm.label->setText(tr("Engine speed - ") + text(s.engineSpeed, 0, tr(" об/мин")));
-    m_temp.label->setText(tr("Temperature - ") + text(s.coolant, 0, QStringLiteral(" °C")));
-    m_batt.label->setText(tr("Voltage - ") + text(s.voltage, 1, tr(" В")));
-}
-
-void LivePanel::addPoint(Trace& trace, double seconds, double value)
-{
-    trace.series->append(seconds, value);
-    // Only the last minutes are kept: a reading left running all day stays small.
-    int old = 0;
-    while (old < trace.series->count() && trace.series->at(old).x() < seconds - kPlotSeconds)
-        ++old;
-    if (old > 0)
-        trace.series->removePoints(0, old);
-    trace.axisX->setRange(seconds - kPlotSeconds, seconds);
-
-    const QList<QPointF> points = trace.series->points();
-    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
-        [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-    double bottom = low->y();
-    double top = high->y();
-    if (top - bottom < trace.minSpan) {
-        const double middle = (top + bottom) / 2;
-        bottom = middle - trace.minSpan / 2;
-        top = middle + trace.minSpan / 2;
+    m_valueMenu = new QMenu(ButtonDvalues);
+    m_valueMenu->setObjectName(QStringLiteral("MenuDvalues"));
+    for (const diag::LiveValue& value : diag::kLiveValues) {
+        const QString unit = diag::liveUnit(value);
+        QAction* action = m_valueMenu->addAction(diag::liveTitle(value) + QStringLiteral(", ") + unit);
+        action->setObjectName(QStringLiteral("ActionD") + QLatin1String(value.key));
+        action->setCheckable(true);
+        action->setChecked(pickedAtFirst(value));
+        action->setProperty(kOffered, true);
+        connect(action, &QAction::toggled, this, &LivePanel::valuesChanged);
+        m_valueActions.append(action);
     }
-    trace.axisY->setRange(bottom, top);
+    ButtonDvalues->setMenu(m_valueMenu);
+    valuesChanged();
 }
 
-void LivePanel::addSample(double seconds, const diag::LiveSample& sample)
+QList<const diag::LiveValue*> LivePanel::picked() const
 {
-    showValues(&sample);
-    if (sample.engineSpeed)
-        addPoint(m_rpm, seconds, *sample.engineSpeed);
-    if (sample.coolant)
-        addPoint(m_temp, seconds, *sample.coolant);
-    if (sample.voltage)
-        addPoint(m_batt, seconds, *sample.voltage);
+    QList<const diag::LiveValue*> values;
+    for (qsizetype i = 0; i < m_valueActions.size(); ++i) {
+        if (m_valueActions[i]->isChecked())
+            values.append(&diag::kLiveValues[size_t(i)]);
+    }
+    return values;
+}
+
+void LivePanel::valuesChanged()
+{
+    const QList<const diag::LiveValue*> values = picked();
+    // Six at most: the others wait until one is taken away.
+    for (QAction* action : m_valueActions)
+        action->setEnabled(action->property(kOffered).toBool() && (action->isChecked() || values.size() < kMaxValues));
+
+    QList<LivePlot*> kept;
+    for (LivePlot* plot : m_plots) {
+        if (values.contains(&plot->value())) {
+            kept.append(plot);
+        } else {
+            m_plotColumn->removeWidget(plot);
+            plot->deleteLater();
+        }
+    }
+    m_plots.clear();
+    for (const diag::LiveValue* value : values) {
+        const auto old = std::find_if(kept.begin(), kept.end(), [value](LivePlot* p) { return &p->value() == value; });
+        LivePlot* plot = old != kept.end() ? *old : new LivePlot(*value, m_plotColumn->parentWidget());
+        m_plotColumn->removeWidget(plot);
+        m_plotColumn->addWidget(plot, 1);
+        m_plots.append(plot);
+    }
+}
+
+void LivePanel::offerOnly(const QList<const diag::LiveValue*>& offered)
+{
+    QStringList dropped;
+    for (qsizetype i = 0; i < m_valueActions.size(); ++i) {
+        QAction* action = m_valueActions[i];
+        const bool announced = offered.contains(&diag::kLiveValues[size_t(i)]);
+        action->setProperty(kOffered, announced);
+        action->setToolTip(announced ? QString() : tr("Двигатель этого автомобиля не сообщает этот параметр"));
+        if (!announced && action->isChecked()) {
+            dropped << diag::liveTitle(diag::kLiveValues[size_t(i)]);
+            const QSignalBlocker one(action);
+            action->setChecked(false);
+        }
+    }
+    if (!dropped.isEmpty())
+        m_form.host().log(tr("! Двигатель не сообщает параметры: %1").arg(dropped.join(QStringLiteral(", "))));
+    valuesChanged();
 }
 
 void LivePanel::ButtonDstartClick()
@@ -145,18 +174,33 @@ void LivePanel::ButtonDstartClick()
         link::Session* session = m_form.session();
         if (!session)
             return;
-        diag::LiveData live(*session, m_form.host());
-        if (!live.openEngine())
+        if (!diag::LiveData(*session, m_form.host()).openEngine())
             return;
-        for (Trace* trace : {&m_rpm, &m_temp, &m_batt})
-            trace->series->clear();
+        diag::LiveReader reader(*session, m_form.host());
+        offerOnly(diag::LiveReader::offered(reader.readSupportedPids()));
+        for (LivePlot* plot : m_plots)
+            plot->clear();
         ButtonDstop->setEnabled(true);
+        ButtonDrecord->setEnabled(true);
         LabelDstate->setText(tr("Идёт чтение"));
         m_form.host().log(tr("* Чтение параметров двигателя начато"));
         QElapsedTimer clock; // monotonic: a clock change does not bend the plots
         clock.start();
         while (!m_form.operations().cancelRequested()) {
-            addSample(clock.elapsed() / 1000.0, live.sample());
+            const QList<const diag::LiveValue*> values = picked();
+            m_seconds = clock.elapsed() / 1000.0;
+            const diag::LiveReadings readings = reader.read(values);
+            // The picks may have changed while the answers came.
+            for (LivePlot* plot : m_plots) {
+                const qsizetype i = values.indexOf(&plot->value());
+                if (i >= 0)
+                    plot->add(m_seconds, readings.value(i));
+            }
+            if (m_recording && !m_recording->addRow(m_seconds, readings)) {
+                const QString why = m_recording->error();
+                stopRecording();
+                showNotice(this, tr("! Запись показаний прервана: %1").arg(why));
+            }
             QEventLoop wait;
             QTimer::singleShot(kIntervalMs, &wait, &QEventLoop::quit);
             connect(ButtonDstop, &QPushButton::clicked, &wait, &QEventLoop::quit);
@@ -167,7 +211,9 @@ void LivePanel::ButtonDstartClick()
         m_form.host().log(tr("* Чтение параметров двигателя остановлено"));
     });
     if (ran) { // also after an error ended the reading
+        stopRecording();
         ButtonDstop->setEnabled(false);
+        ButtonDrecord->setEnabled(false);
         LabelDstate->clear();
     }
 }
@@ -176,6 +222,55 @@ void LivePanel::ButtonDstopClick()
 {
     m_form.operations().requestCancel();
     LabelDstate->setText(tr("Остановка…"));
+}
+
+void LivePanel::ButtonDrecordClick(bool on)
+{
+    if (!on) {
+        stopRecording();
+        return;
+    }
+    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(QStringLiteral("live_") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"))
+                  + QStringLiteral(".csv"));
+    QString path = dialogs().saveFileName(this, tr("CSV (*.csv)"), suggested);
+    if (!path.isEmpty() && !path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QLatin1String(".csv");
+    auto recording = std::make_unique<diag::LiveRecording>(picked());
+    if (path.isEmpty() || !recording->open(path)) {
+        ButtonDrecord->setChecked(false);
+        if (!path.isEmpty())
+            showNotice(this, tr("! Файл не открыт для записи: ") + recording->error());
+        return;
+    }
+    // The columns are the values picked now; they stay until the recording ends.
+    m_recording = std::move(recording);
+    ButtonDvalues->setEnabled(false);
+    m_form.host().log(tr("* Запись показаний в файл %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void LivePanel::stopRecording()
+{
+    ButtonDrecord->setChecked(false);
+    ButtonDvalues->setEnabled(true);
+    if (!m_recording)
+        return;
+    m_form.host().log(tr("* Запись показаний остановлена: строк %1 в файле %2")
+                          .arg(m_recording->rows())
+                          .arg(QDir::toNativeSeparators(m_recording->path())));
+    m_recording.reset();
+}
+
+void LivePanel::anotherConnection()
+{
+    stopRecording();
+    for (QAction* action : m_valueActions) {
+        action->setProperty(kOffered, true);
+        action->setToolTip(QString());
+    }
+    valuesChanged();
+    for (LivePlot* plot : m_plots)
+        plot->clear();
 }
 
 } // namespace talmero::app

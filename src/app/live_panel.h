@@ -1,60 +1,66 @@
 #pragma once
 
 #include <QGroupBox>
-#include <array>
+#include <QList>
+#include <memory>
 
+class QAction;
 class QLabel;
-class QLineSeries;
+class QMenu;
 class QPushButton;
-class QValueAxis;
+class QToolButton;
+class QVBoxLayout;
 
 namespace talmero::diag {
-struct LiveSample;
+struct LiveValue;
+class LiveRecording;
 } // namespace talmero::diag
 
 namespace talmero::app {
 
+class LivePlot;
 class TFormMain;
 
-// The left half of the Diagnostics tab: engine speed, coolant temperature and supply
-// voltage, read every second between Start and Stop, each with a plot of its last minutes.
+// The left half of the Diagnostics tab: the standard engine values the user picks (up to
+// six of those the car announces), read every second between Start and Stop, each with a
+// plot of its last five minutes; "Record" writes every reading to a CSV file.
 class LivePanel : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int kIntervalMs = 1000;
-    static constexpr int kPlotSeconds = 300;
+    static constexpr int kMaxValues = 6;
 
     LivePanel(TFormMain& form, QWidget* parent);
+    ~LivePanel() override;
+
+    // The values picked, in table order.
+    QList<const diag::LiveValue*> picked() const;
 
 public Q_SLOTS:
     void ButtonDstartClick();
     void ButtonDstopClick();
+    void ButtonDrecordClick(bool on);
 
 private:
-    // One value: its label and its plot.
-    struct Trace {
-        QLabel* label = nullptr;
-        QLineSeries* series = nullptr;
-        QValueAxis* axisX = nullptr;
-        QValueAxis* axisY = nullptr;
-        double minSpan = 1; // the plot's height never shows less than this
-    };
-
-    // low..high: the plot's range before the first value.
-    QWidget* buildTrace(Trace& trace, const char* labelName, double low, double high, double minSpan,
-                        const char* labelFormat);
-    void addSample(double seconds, const diag::LiveSample& sample);
-    void addPoint(Trace& trace, double seconds, double value);
-    void showValues(const diag::LiveSample* sample);
+    void buildValueMenu();
+    void valuesChanged();  // the plots follow the picks
+    void offerOnly(const QList<const diag::LiveValue*>& offered);
+    void stopRecording();
+    void anotherConnection(); // a clean slate: nothing of the previous car stays
 
     TFormMain& m_form;
     QLabel* LabelD = nullptr;
     QLabel* LabelDstate = nullptr; // reading / stopping
     QPushButton* ButtonDstart = nullptr;
     QPushButton* ButtonDstop = nullptr;
-    Trace m_rpm;
-    Trace m_temp;
-    Trace m_batt;
+    QToolButton* ButtonDvalues = nullptr;
+    QPushButton* ButtonDrecord = nullptr;
+    QMenu* m_valueMenu = nullptr;
+    QList<QAction*> m_valueActions; // one per row of the value table, in its order
+    QVBoxLayout* m_plotColumn = nullptr;
+    QList<LivePlot*> m_plots;
+    std::unique_ptr<diag::LiveRecording> m_recording;
+    double m_seconds = 0; // of the reading under way
 };
 
 } // namespace talmero::app

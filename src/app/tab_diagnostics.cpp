@@ -1,6 +1,7 @@
 #include "app/tab_diagnostics.h"
 
 #include "app/dialogs.h"
+#include "app/dtc_table.h"
 #include "app/form_dtc_history.h"
 #include "app/form_main.h"
 #include "app/live_panel.h"
@@ -8,14 +9,19 @@
 #include "diag/trouble_codes.h"
 #include "safety/write_gate.h"
 #include "link/adapter.h"
+#include "link/channel.h"
 #include "link/session.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QTabWidget>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,10 +34,16 @@ TabDiagnostics::TabDiagnostics(TFormMain& form) : m_form(form)
     Panel2 = new LivePanel(form, this);
     buildTroubleCodes();
 
+    // The user may give either side more room; the table's columns want a little more.
+    auto* halves = named(new QSplitter(Qt::Horizontal, this), "SplitterDiagnostics");
+    halves->addWidget(Panel2);
+    halves->addWidget(findChild<QGroupBox*>(QStringLiteral("PanelDTC")));
+    halves->setStretchFactor(0, 2);
+    halves->setStretchFactor(1, 3);
+    halves->setChildrenCollapsible(false);
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
-    page->addWidget(Panel2, 1);
-    page->addWidget(findChild<QGroupBox*>(QStringLiteral("PanelDTC")), 1);
+    page->addWidget(halves);
 }
 
 TabDiagnostics::~TabDiagnostics() = default;
@@ -55,6 +67,13 @@ void TabDiagnostics::buildTroubleCodes()
     ButtonDTCcancel->hide();
     MemoDTC = named(new QPlainTextEdit(panel), "MemoDTC");
     MemoDTC->setReadOnly(true);
+    m_table = new DtcTable(panel);
+    // The table first; the text is the listing every reading has always had.
+    auto* views = named(new QTabWidget(panel), "TabDTCview");
+    views->addTab(m_table, tr("Таблица"));
+    views->addTab(MemoDTC, tr("Текст"));
+    ButtonDTCcopy = named(new QPushButton(tr("Копировать как текст"), panel), "ButtonDTCcopy");
+    ButtonDTCcopy->setToolTip(tr("Все чтения этого окна текстом, в буфер обмена"));
 
     // Quiet while an operation runs; Cancel beside it is not.
     auto* actions = named(new QWidget(panel), "PanelDTCactions");
@@ -69,10 +88,11 @@ void TabDiagnostics::buildTroubleCodes()
     buttons->addWidget(ButtonDTCcancel);
     auto* column = new QVBoxLayout(panel);
     column->addLayout(buttons);
-    column->addWidget(MemoDTC, 1);
+    column->addWidget(views, 1);
     // Below the list, so that the progress beside Read keeps its room.
     m_form.operations().addControl(ButtonDTChistory);
     auto* below = new QHBoxLayout;
+    below->addWidget(ButtonDTCcopy);
     below->addStretch();
     below->addWidget(ButtonDTChistory);
     column->addLayout(below);
@@ -80,6 +100,9 @@ void TabDiagnostics::buildTroubleCodes()
     connect(ButtonDTC, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCClick);
     connect(ButtonDTCclear, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCclearClick);
     connect(ButtonDTChistory, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTChistoryClick);
+    connect(ButtonDTCcopy, &QPushButton::clicked, this, &TabDiagnostics::ButtonDTCcopyClick);
+    // Another car, or the same one anew: what is shown came over the connection before.
+    connect(&m_form, &TFormMain::connectionOpened, this, [this] { m_table->markFromEarlierConnection(m_readingPort); });
     connect(ButtonDTCcancel, &QPushButton::clicked, this, [this] { m_form.operations().requestCancel(); });
 }
 
@@ -110,13 +133,19 @@ void TabDiagnostics::ButtonDTCClick()
         if (!codes)
             return;
         started = true;
+        m_descriptions = diag::DtcDescriptions::withUserFile(m_descriptionsPath);
+        for (const QString& line : m_descriptions.userFileReport())
+            m_form.host().log(line);
+        m_readingPort = m_form.adapter()->channel().name();
         ButtonDTCclear->setEnabled(false);
         ButtonDTCcancel->show();
         ButtonDTCclear->setEnabled(codes->ButtonDTCClick());
     });
     if (ran) { // also after an error ended the reading
-        if (started)
+        if (started) {
             keepReading();
+            m_table->showReading(lastReading(), m_descriptions, false);
+        }
         ButtonDTCcancel->hide();
         scrollToReading();
         LabelDTCprogress->clear();
@@ -132,13 +161,19 @@ void TabDiagnostics::ButtonDTCclearClick()
     });
 }
 
+diag::DtcReading TabDiagnostics::lastReading() const
+{
+    diag::DtcReading reading = m_codes ? m_codes->lastReading() : diag::DtcReading{};
+    const link::LinkState& state = m_form.state();
+    reading.vin = state.vinOrTyped();
+    return reading;
+}
+
 void TabDiagnostics::keepReading()
 {
     if (!m_codes || m_codes->lastReading().modules.isEmpty())
         return;
-    diag::DtcReading reading = m_codes->lastReading();
-    const link::LinkState& state = m_form.state();
-    reading.vin = state.vinOrTyped();
+    const diag::DtcReading reading = lastReading();
     diag::DtcHistory history(diag::DtcHistory::pathOf(m_form.journalPath()));
     if (!history.add(reading))
         m_form.host().log(tr("! Чтение кодов не сохранено в истории: %1").arg(history.error()));
@@ -148,6 +183,11 @@ void TabDiagnostics::ButtonDTChistoryClick()
 {
     TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), this);
     dialogs().showModal(window);
+}
+
+void TabDiagnostics::ButtonDTCcopyClick()
+{
+    QGuiApplication::clipboard()->setText(MemoDTC->toPlainText());
 }
 
 void TabDiagnostics::appendMemo(const QString& line)
@@ -178,6 +218,7 @@ void TabDiagnostics::scrollToReading()
 void TabDiagnostics::clearMemo()
 {
     MemoDTC->clear();
+    m_table->showCleared();
 }
 
 void TabDiagnostics::showProgress(int k, int total, const QString& header)
@@ -190,6 +231,7 @@ void TabDiagnostics::showProgress(int k, int total, const QString& header)
         name = header.mid(open + 1, close - open - 1);
     LabelDTCprogress->setText(tr("Module %1 of %2: %3").arg(k).arg(total).arg(name));
     LabelDTCprogress->setToolTip(header);
+    m_table->showReading(lastReading(), m_descriptions, true);
 }
 
 } // namespace talmero::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diag/dtc_descriptions.h"
 #include "diag/dtc_memo.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace talmero::diag {
+struct DtcReading;
 class TroubleCodes;
 } // namespace talmero::diag
 
@@ -20,6 +22,7 @@ class Channel;
 
 namespace talmero::app {
 
+class DtcTable;
 class TFormMain;
 
 // The "Diagnostics" page: the live engine data on the left, the trouble codes of all
@@ -30,10 +33,15 @@ public:
     explicit TabDiagnostics(TFormMain& form);
     ~TabDiagnostics() override;
 
+    // The user's file of trouble-code descriptions; the one in the user's data folder
+    // unless set (tests point it to a file of their own).
+    void setDescriptionsPath(const QString& path) { m_descriptionsPath = path; }
+
 public Q_SLOTS:
     void ButtonDTCClick();
     void ButtonDTCclearClick();
     void ButtonDTChistoryClick();
+    void ButtonDTCcopyClick();
 
 private:
     void buildTroubleCodes();
@@ -47,6 +55,8 @@ private:
     void startReading(const QDateTime& when) override;
     void scrollToReading();
     void keepReading(); // the last reading, into the history
+    // The last reading with the car's VIN, as it is kept and shown.
+    diag::DtcReading lastReading() const;
 
     TFormMain& m_form;
     std::unique_ptr<diag::TroubleCodes> m_codes;
@@ -58,7 +68,12 @@ private:
     QLabel* LabelDTCprogress = nullptr;
     QPushButton* ButtonDTCcancel = nullptr; // shown while a reading runs
     int m_readingBlock = -1;                 // the memo line that starts the last reading
-    QPlainTextEdit* MemoDTC = nullptr;
+    QPlainTextEdit* MemoDTC = nullptr; // the reading as text, as it is copied
+    DtcTable* m_table = nullptr;
+    QPushButton* ButtonDTCcopy = nullptr;
+    diag::DtcDescriptions m_descriptions; // loaded anew for each reading
+    QString m_readingPort;                // the connection the table's reading came over
+    QString m_descriptionsPath = diag::DtcDescriptions::userFilePath();
 
     QWidget* Panel2 = nullptr; // the live data
 };

@@ -6,6 +6,7 @@
 #include "config/change_description.h"
 #include "config/config_transfer.h"
 #include "config/pages.h"
+#include "diag/dtc_descriptions.h"
 #include "diag/dtc_history.h"
 #include "diag/dtc_memo.h"
 #include "diag/live_data.h"
@@ -23,19 +24,29 @@ namespace talmero::cli {
 
 namespace {
 
-// The trouble-code memo as lines on standard output (or nowhere, for a quiet reading).
+// The trouble-code memo as lines on standard output (or nowhere, for a quiet reading),
+// each code's meaning on a line under it where descriptions are given.
 class StreamMemo : public diag::DtcMemo {
 public:
-    explicit StreamMemo(QTextStream* out) : m_out(out) {}
+    explicit StreamMemo(QTextStream* out, const diag::DtcDescriptions* descriptions = nullptr)
+        : m_out(out), m_descriptions(descriptions)
+    {
+    }
     void appendMemo(const QString& line) override
     {
         if (m_out)
             *m_out << line << '\n';
     }
     void clearMemo() override {}
+    void codeListed(const QString& code, const QString& status) override
+    {
+        if (m_out && m_descriptions)
+            *m_out << diag::meaningLine(code, status, *m_descriptions) << '\n';
+    }
 
 private:
     QTextStream* m_out;
+    const diag::DtcDescriptions* m_descriptions;
 };
 
 QLatin1String lowLatencyName(link::Channel::LowLatency state)
@@ -132,8 +143,15 @@ struct CarCommand {
         const bool clearing = w()[1] == QLatin1String("clear");
         if (clearing && !ctx.args.save.isEmpty())
             return ctx.usage(QStringLiteral("--save goes with dtc read"));
+        if (clearing && ctx.args.plain)
+            return ctx.usage(QStringLiteral("--plain goes with dtc read"));
+        const diag::DtcDescriptions descriptions = diag::DtcDescriptions::withUserFile();
+        if (!ctx.args.plain) {
+            for (const QString& line : descriptions.userFileReport())
+                ctx.err << line << '\n';
+        }
         StreamMemo quiet(nullptr);
-        StreamMemo shown(&ctx.out);
+        StreamMemo shown(&ctx.out, ctx.args.plain ? nullptr : &descriptions);
         // Clearing reaches the modules that reported codes, so a reading comes first.
         diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
         const qsizetype from = ctx.host.lines().size();
@@ -349,6 +367,8 @@ struct CarCommand {
     {
         if (w().size() != 1)
             return ctx.usage(w()[0] + QStringLiteral(" takes no arguments"));
+        if (w()[0] == QLatin1String("live") && (!ctx.args.values.isEmpty() || ctx.args.seconds > 0 || !ctx.args.csv.isEmpty()))
+            return recordLiveValues(ctx, *car.session);
         diag::LiveData data(*car.session, ctx.host);
         const qsizetype from = ctx.host.lines().size();
         const qsizetype noticesFrom = ctx.host.notices().size();
@@ -383,6 +403,10 @@ int runCarCommand(CommandContext& ctx)
         return ctx.usage(QStringLiteral("unknown command ") + command);
     if (ctx.args.port.isEmpty())
         return ctx.usage(command + QStringLiteral(" needs --port"));
+    if (ctx.args.plain && command != QLatin1String("dtc"))
+        return ctx.usage(QStringLiteral("--plain goes with dtc read"));
+    if ((!ctx.args.values.isEmpty() || ctx.args.seconds > 0 || !ctx.args.csv.isEmpty()) && command != QLatin1String("live"))
+        return ctx.usage(QStringLiteral("--values, --seconds and --csv go with live"));
 
     std::unique_ptr<CarLink> car;
     try {

@@ -1,5 +1,6 @@
 #include "cli/cli_args.h"
 
+#include "diag/live_values.h"
 #include "link/codecs.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,27 @@
 #include <cmath>
 
 namespace talmero::cli {
+
+namespace {
+
+// The keys of the live values, wrapped under the usage text's NAME column.
+QString liveValueNames()
+{
+    QString names;
+    int column = 0;
+    for (const diag::LiveValue& v : diag::kLiveValues) {
+        const QString key = QLatin1String(v.key);
+        if (column > 0 && column + key.size() > 44) {
+            names += QStringLiteral("\n                                           ");
+            column = 0;
+        }
+        names += (column > 0 ? QStringLiteral(" ") : QString()) + key;
+        column += int(key.size()) + 1;
+    }
+    return names;
+}
+
+} // namespace
 
 QString usageText()
 {
@@ -26,13 +48,20 @@ QString usageText()
         "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
         "  history [--vin VIN]                the write journal, newest first\n"
         "  compare LEFT.xml RIGHT.xml         exit 0 same, 1 different, 2 error\n"
+        "  dtc explain CODE...                what each trouble code is and means\n"
         "With the adapter (--port required):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
         "  backup [--dir DIR]\n"
-        "  dtc read [--save FILE] | dtc clear  FILE: CSV when it ends in .csv, else text\n"
+        "  dtc read [--save FILE] [--plain] | dtc clear\n"
+        "                                     FILE: CSV when it ends in .csv, else text;\n"
+        "                                     --plain: without a line of meaning under each code\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
+        "  live --values NAME,... [--seconds N] [--csv FILE]\n"
+        "                                     reads the values every second for N seconds\n"
+        "                                     (default 60), as CSV on standard output and in FILE;\n"
+        "                                     NAME: {LIVE_VALUES}\n"
         "  adapter                            what the adapter said it is, and the bus switching\n"
         "  undo [--force]                     restores the newest write to this car not yet undone;\n"
         "                                     --force: also when the block changed since\n"
@@ -53,7 +82,8 @@ QString usageText()
         "--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;\n"
         "--baud does not apply to it, nor do the relay ways of --bus-switch.\n"
         "Writes to the demo car go to a journal of their own, beside the given or default one.\n"
-        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n")
+        .replace(QStringLiteral("{LIVE_VALUES}"), liveValueNames());
 }
 
 namespace {
@@ -189,6 +219,38 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             if (!v)
                 return std::nullopt;
             a.save = *v;
+        } else if (arg == QLatin1String("--plain")) {
+            a.plain = true;
+        } else if (arg == QLatin1String("--values")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.values = v->toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+            if (a.values.isEmpty()) {
+                error = QStringLiteral("--values takes value names, e.g. rpm,speed,coolant");
+                return std::nullopt;
+            }
+            for (const QString& key : a.values) {
+                if (!diag::findLiveValue(key)) {
+                    error = QStringLiteral("unknown value %1 in --values; known: %2")
+                                .arg(key, liveValueNames().simplified());
+                    return std::nullopt;
+                }
+            }
+        } else if (arg == QLatin1String("--seconds")) {
+            const auto v = value();
+            bool ok = false;
+            const int seconds = v ? v->toInt(&ok) : 0;
+            if (!ok || seconds < 1 || seconds > 24 * 3600) {
+                error = QStringLiteral("--seconds takes a whole number of seconds, 1 to 86400");
+                return std::nullopt;
+            }
+            a.seconds = seconds;
+        } else if (arg == QLatin1String("--csv")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            a.csv = *v;
         } else if (arg == QLatin1String("--set")) {
             const auto v = value();
             if (!v)

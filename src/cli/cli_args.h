@@ -29,6 +29,10 @@ struct CliArgs {
     int dash = -1;          // dashboard type item: 0 facelift, 1 pre-facelift
     QString dir;
     QString save;           // dtc read: the file the reading is also written to
+    bool plain = false;     // dtc read: the listing alone, without the codes' meanings
+    QStringList values;     // live: the values to read, by their keys ("rpm")
+    int seconds = 0;        // live: how long to read them; 0 = the default
+    QString csv;            // live: the file the readings are recorded to
     QStringList sets;       // NAME=VALUE, in the given order
     bool car = false;       // compare: the right side is the car
     bool otherCar = false;  // restore: the file's VIN may differ from the car's

@@ -33,6 +33,8 @@ int runCommand(CommandContext& ctx)
         return runCompareCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("restore"))
         return runRestoreCommand(ctx);
+    if (ctx.args.words.first() == QLatin1String("dtc") && ctx.args.words.value(1) == QLatin1String("explain"))
+        return runExplainCommand(ctx);
     if (isOfflineCommand(ctx.args.words.first())) {
         ctx.host.setWaiting(false); // nothing to confirm: decoder messages are only shown
         return runOfflineCommand(ctx);

@@ -4,6 +4,10 @@
 
 #include <QTextStream>
 
+namespace talmero::link {
+class Session;
+} // namespace talmero::link
+
 namespace talmero::cli {
 
 class CliHost;
@@ -31,6 +35,9 @@ int runCarCommand(CommandContext& ctx);     // everything that needs the adapter
 int runJournalCommand(CommandContext& ctx); // history
 int runCompareCommand(CommandContext& ctx); // compare
 int runRestoreCommand(CommandContext& ctx); // restore
+int runExplainCommand(CommandContext& ctx); // dtc explain
+// live --values: reads the values every second, as CSV on standard output and in --csv.
+int recordLiveValues(CommandContext& ctx, link::Session& session);
 
 bool isOfflineCommand(const QString& command);
 

@@ -1,6 +1,7 @@
 #include "diag/dtc_history.h"
 
 #include "config/vehicle_data_writer.h"
+#include "diag/csv.h"
 #include "diag/dtc_modules.h"
 #include "safety/journal.h"
 
@@ -11,6 +12,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 
 namespace talmero::diag {
@@ -33,13 +35,6 @@ QString moduleName(const QString& address)
 QString text(const QString& value)
 {
     return value.isNull() ? QStringLiteral("") : value;
-}
-
-QString csvField(const QString& value)
-{
-    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')) && !value.contains(QLatin1Char('\n')))
-        return value;
-    return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
 } // namespace
@@ -161,6 +156,57 @@ std::optional<QList<DtcReading>> DtcHistory::readings()
     return list;
 }
 
+int modulesAsked()
+{
+    return int(kDtcModules.size());
+}
+
+int modulesRead(const DtcReading& reading)
+{
+    return int(std::count_if(reading.modules.begin(), reading.modules.end(),
+                             [](const DtcModuleReading& m) { return m.count >= 0; }));
+}
+
+bool readingComplete(const DtcReading& reading)
+{
+    return modulesRead(reading) >= modulesAsked();
+}
+
+int codeCount(const DtcReading& reading)
+{
+    int n = 0;
+    for (const DtcModuleReading& m : reading.modules)
+        n += qMax(0, m.count);
+    return n;
+}
+
+QString readingSummary(const DtcReading& reading)
+{
+    const int read = modulesRead(reading);
+    if (!readingComplete(reading))
+        return DtcHistory::tr("неполное чтение: прочитано модулей %1 из %2").arg(read).arg(modulesAsked());
+    if (codeCount(reading) == 0)
+        return DtcHistory::tr("ошибок нет: прочитано модулей %1 из %2").arg(read).arg(modulesAsked());
+    return DtcHistory::tr("ошибок: %1, прочитано модулей %2 из %3").arg(codeCount(reading)).arg(read).arg(modulesAsked());
+}
+
+QList<DtcModuleReading> readingModules(const DtcReading& reading)
+{
+    QList<DtcModuleReading> all;
+    for (const car::Module* row : kDtcModules) {
+        const QString address = car::qs(row->address);
+        const auto kept = std::find_if(reading.modules.begin(), reading.modules.end(),
+                                       [&](const DtcModuleReading& m) { return m.address == address; });
+        all.append(kept != reading.modules.end() ? *kept : DtcModuleReading{address, -1, {}});
+    }
+    // A module no longer in the list is still shown as it was read.
+    for (const DtcModuleReading& m : reading.modules) {
+        if (!findDtcModule(m.address))
+            all.append(m);
+    }
+    return all;
+}
+
 QString readingText(const DtcReading& reading)
 {
     QStringList lines;
@@ -168,10 +214,8 @@ QString readingText(const DtcReading& reading)
         + QStringLiteral(" ===");
     if (!reading.vin.isEmpty())
         title += QLatin1Char(' ') + DtcHistory::tr("VIN %1").arg(reading.vin);
-    lines << title;
-    if (reading.modules.isEmpty())
-        lines << DtcHistory::tr("Ни один модуль не прочитан");
-    for (const DtcModuleReading& m : reading.modules) {
+    lines << title << readingSummary(reading);
+    for (const DtcModuleReading& m : readingModules(reading)) {
         const car::Module* row = findDtcModule(m.address);
         lines << (row ? dtcHeader(*row) : m.address + QLatin1Char(':'));
         if (m.count < 0) {
@@ -190,18 +234,19 @@ QString readingText(const DtcReading& reading)
 
 QString readingsCsv(const QList<DtcReading>& readings)
 {
-    QString csv = QStringLiteral("time,vin,address,module,count,code,status\n");
+    QString csv = QStringLiteral("time,vin,address,module,count,code,status,modules_read,modules_asked\n");
     for (const DtcReading& r : readings) {
         const QString time = r.time.toUTC().toString(Qt::ISODate);
-        for (const DtcModuleReading& m : r.modules) {
-            const QString lead = csvField(time) + QLatin1Char(',') + csvField(r.vin) + QLatin1Char(',')
-                + csvField(m.address) + QLatin1Char(',') + csvField(moduleName(m.address)) + QLatin1Char(',')
-                + (m.count < 0 ? QString() : QString::number(m.count)) + QLatin1Char(',');
+        const QString read = QString::number(modulesRead(r));
+        const QString asked = QString::number(modulesAsked());
+        for (const DtcModuleReading& m : readingModules(r)) {
+            const QStringList lead{time, r.vin, m.address, moduleName(m.address),
+                                   m.count < 0 ? QString() : QString::number(m.count)};
             if (m.codes.isEmpty())
-                csv += lead + QStringLiteral(",\n");
+                csv += csvRecord(lead + QStringList{QString(), QString(), read, asked}) + QLatin1Char('\n');
             for (const QString& code : m.codes)
-                csv += lead + csvField(code.section(QLatin1Char(' '), 0, 0)) + QLatin1Char(',')
-                    + csvField(code.section(QLatin1Char(' '), 1)) + QLatin1Char('\n');
+                csv += csvRecord(lead + QStringList{code.section(QLatin1Char(' '), 0, 0), code.section(QLatin1Char(' '), 1), read, asked})
+                    + QLatin1Char('\n');
         }
     }
     return csv;

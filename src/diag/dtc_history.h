@@ -56,10 +56,24 @@ private:
     bool m_open = false;
 };
 
+// The modules a reading asks: those of the trouble-code list.
+int modulesAsked();
+// The modules that gave their count of codes.
+int modulesRead(const DtcReading& reading);
+// Every module asked gave its count: not cancelled, not cut off, none silent.
+bool readingComplete(const DtcReading& reading);
+int codeCount(const DtcReading& reading);
+// "incomplete: 5 of 11 modules read", "no codes in 11 of 11 modules", "codes: 3 in 11 of
+// 11 modules", in the program's language.
+QString readingSummary(const DtcReading& reading);
+// Every module asked, in reading order: what the reading holds of it, or a row with no
+// count for one it never reached.
+QList<DtcModuleReading> readingModules(const DtcReading& reading);
+
 // A reading as the window shows it and a text export holds it (in the program's language).
 QString readingText(const DtcReading& reading);
-// Readings as CSV: one row per code (one without a code for a module with none or not
-// read); the same in every language.
+// Readings as CSV (RFC 4180): one row per code (one without a code for a module with none
+// or not read), with the modules read and asked on every row; the same in every language.
 QString readingsCsv(const QList<DtcReading>& readings);
 // Writes readings to path, as CSV when its name ends in ".csv", else as text; the file is
 // replaced whole or not at all. An empty text on success, else why it failed.

@@ -20,6 +20,12 @@ public:
         Q_UNUSED(total);
         Q_UNUSED(header);
     }
+    // The line of this code and its status (two hex digits) was just added.
+    virtual void codeListed(const QString& code, const QString& status)
+    {
+        Q_UNUSED(code);
+        Q_UNUSED(status);
+    }
 };
 
 } // namespace talmero::diag

@@ -41,39 +41,6 @@ QString parseTestSample(const QString& sample)
     return hexPairsToText(link::joinFrames(link::cutCOM(sample)).mid(6), true);
 }
 
-namespace {
-
-// The data bytes of a mode 01 answer to that PID; empty unless exactly `bytes` of them.
-std::optional<QByteArray> pidBytes(const QString& cut, const QString& prefix, int bytes)
-{
-    const std::optional<QString> data = link::positiveData(cut, prefix);
-    if (!data || data->size() != 2 * bytes)
-        return std::nullopt;
-    const QByteArray value = QByteArray::fromHex(data->toLatin1());
-    // fromHex skips what is not a digit: a garbled answer comes out short.
-    if (value.size() != bytes || value.toHex().toUpper() != data->toLatin1().toUpper())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
-std::optional<double> engineSpeed(const QString& answer010C)
-{
-    const auto data = pidBytes(answer010C, QStringLiteral("410C"), 2);
-    if (!data)
-        return std::nullopt;
-    return (quint8(data->at(0)) * 256 + quint8(data->at(1))) / 4.0;
-}
-
-std::optional<double> coolantTemperature(const QString& answer0105)
-{
-    const auto data = pidBytes(answer0105, QStringLiteral("4105"), 1);
-    if (!data)
-        return std::nullopt;
-    return quint8(data->at(0)) - 40.0;
-}
-
 std::optional<double> adapterVoltage(const QString& answerAtrv)
 {
     QString text = answerAtrv;
@@ -134,16 +101,6 @@ bool LiveData::openEngine()
         return false;
     }
     return true;
-}
-
-LiveSample LiveData::sample()
-{
-    link::Adapter& adapter = m_session.adapter();
-    LiveSample s;
-    s.engineSpeed = engineSpeed(link::cutCOM(adapter.writeCOM(QStringLiteral("010C"), false)));
-    s.coolant = coolantTemperature(link::cutCOM(adapter.writeCOM(QStringLiteral("0105"), false)));
-    s.voltage = adapterVoltage(link::cutCOM(adapter.writeCOM(QStringLiteral("atrv"), false)));
-    return s;
 }
 
 void LiveData::Button1Click()

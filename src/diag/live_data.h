@@ -53,17 +53,8 @@ QString elapsedText(qint64 nanoseconds);
 // pair but "00" turned into its character.
 QString parseTestSample(const QString& sample);
 
-// One reading of the live-data panel; a value the car did not give stays empty.
-struct LiveSample {
-    std::optional<double> engineSpeed; // rpm
-    std::optional<double> coolant;     // °C
-    std::optional<double> voltage;     // V on the adapter's supply pin
-};
-
-// The values of the answers (cut), as OBD-II defines them; empty for any other answer.
-std::optional<double> engineSpeed(const QString& answer010C);       // (256 A + B) / 4
-std::optional<double> coolantTemperature(const QString& answer0105); // A - 40
-std::optional<double> adapterVoltage(const QString& answerAtrv);     // "12.4V"
+// The supply voltage the adapter reports ("12.4V"); nullopt for any other answer.
+std::optional<double> adapterVoltage(const QString& answerAtrv);
 
 // The live OBD-II data handlers: adapter voltage, one timed pass, the test parse.
 class LiveData {
@@ -79,9 +70,6 @@ public:
 
     // Opens the engine module for repeated readings; false (logged) when it does not answer.
     bool openEngine();
-    // Engine speed, coolant temperature and supply voltage, the exchanges not logged: a
-    // reading every second would bury the log.
-    LiveSample sample();
 
 private:
     QString send(const QString& command);

@@ -165,6 +165,7 @@ std::optional<bool> TroubleCodes::listDTC()
     for (int i = 0; i < count; ++i) {
         const link::DtcText dtc = link::DTC2TEXT(list->codes[i]);
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
+        m_memo.codeListed(dtc.code, dtc.status);
         if (kept)
             kept->codes.append(dtc.code + QLatin1Char(' ') + dtc.status);
     }

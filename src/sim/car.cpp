@@ -72,6 +72,7 @@ QStringList faultKindNames()
 Car::Car()
 {
     buildFactoryState();
+    m_engineClock.start();
 }
 
 Car::~Car() = default;
@@ -201,7 +202,7 @@ BusReply Car::request(bool mediumBus, int canId, const QByteArray& data)
         if (m.fault == FaultKind::Negative) {
             reply.messages = {negative(data[0], kConditionsNotCorrect)};
         } else if (m.canId == kEngineId && isObdMode(data[0])) {
-            const std::optional<QByteArray> obd = obdAnswer(data, m_vin, m.dtcs);
+            const std::optional<QByteArray> obd = obdAnswer(data, m_vin, m.dtcs, engineSeconds());
             if (!obd)
                 return reply;
             reply.messages = {*obd};

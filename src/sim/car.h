@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,9 @@ public:
     bool switchMedium() const { return m_switchMedium; }
     void setSwitchMedium(bool medium);
 
+    // How long the engine has been running: since the car was made.
+    double engineSeconds() const { return m_engineClock.elapsed() / 1000.0; }
+
     // What the adapter reads on the battery pin (ATRV).
     double batteryVolts() const { return m_batteryVolts; }
     void setBatteryVolts(double volts) { m_batteryVolts = volts; }
@@ -123,13 +127,14 @@ private:
     FaultKind m_adapterFault = FaultKind::None;
     bool m_switchMedium = false;
     double m_batteryVolts = 12.6;
+    QElapsedTimer m_engineClock;
     QString m_vin;
     std::function<void()> m_changed;
 };
 
-// The engine module's OBD-II answer (modes 01, 03, 09), or nullopt when it keeps
-// silent (an unsupported PID). car_obd.cpp.
+// The engine module's OBD-II answer (modes 01, 03, 09) with the engine running for
+// engineSeconds, or nullopt when it keeps silent (an unsupported PID). car_obd.cpp.
 std::optional<QByteArray> obdAnswer(const QByteArray& request, const QString& vin,
-                                    const QList<QByteArray>& dtcs);
+                                    const QList<QByteArray>& dtcs, double engineSeconds);
 
 } // namespace talmero::sim

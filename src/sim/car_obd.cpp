@@ -1,4 +1,5 @@
 #include "sim/car.h"
+#include "sim/engine.h"
 
 // The engine module's OBD-II services: current data (mode 01), stored codes (03) and
 // vehicle information (09). Supported-PID maps are built from the tables, so a PID is
@@ -9,28 +10,30 @@ namespace {
 
 struct PidRow {
     int pid;
-    const char* hex; // the value bytes after 41 + PID
+    const char* hex; // the value bytes after 41 + PID; nullptr: the engine's value of the moment
 };
 
 // No mass air flow sensor (PID 10): the live-data pass must skip that request.
 constexpr PidRow kMode01[] = {
     {0x01, "00076500"}, // monitor status since codes were cleared
     {0x03, "0200"},     // fuel system: closed loop
-    {0x04, "33"},       // calculated load 20 %
-    {0x05, "7B"},       // coolant 83 °C
-    {0x06, "80"},       {0x07, "81"},
-    {0x0B, "21"},       // intake manifold pressure 33 kPa
-    {0x0C, "0C80"},     // 800 rpm
-    {0x0D, "00"},       // standing still
-    {0x0E, "8C"},       // ignition timing
-    {0x0F, "3A"},       // intake air 18 °C
-    {0x11, "26"},       // throttle 15 %
+    {0x04, nullptr},    // calculated load
+    {0x05, nullptr},    // coolant
+    {0x06, nullptr},    // short-term fuel trim
+    {0x07, nullptr},    // long-term fuel trim
+    {0x0B, nullptr},    // intake manifold pressure
+    {0x0C, nullptr},    // engine speed
+    {0x0D, nullptr},    // vehicle speed
+    {0x0E, nullptr},    // ignition timing
+    {0x0F, nullptr},    // intake air
+    {0x11, nullptr},    // throttle
     {0x13, "03"},       // oxygen sensors present
     {0x1C, "06"},       // EOBD
-    {0x1F, "008C"},     // run time since start
-    {0x21, "0000"},     {0x2F, "80"}, {0x30, "12"}, {0x31, "012C"}, {0x33, "63"},
+    {0x1F, nullptr},    // run time since start
+    {0x21, "0000"},     {0x2F, nullptr}, {0x30, "12"}, {0x31, "012C"}, {0x33, "63"},
     {0x41, "00076500"}, // monitor status this driving cycle
-    {0x42, "3160"},     // module voltage 12.6 V
+    {0x42, nullptr},    // module voltage
+    {0x46, nullptr},    // ambient air
 };
 
 constexpr PidRow kMode09[] = {
@@ -65,7 +68,7 @@ QByteArray pidMap(int base)
     return bytes;
 }
 
-std::optional<QByteArray> mode01(int pid)
+std::optional<QByteArray> mode01(int pid, double engineSeconds)
 {
     const QByteArray head = QByteArray("\x41", 1) + char(pid);
     if (pid % 0x20 == 0) {
@@ -76,9 +79,12 @@ std::optional<QByteArray> mode01(int pid)
             return std::nullopt;
         return head + map;
     }
-    if (const PidRow* row = findPid(pid))
-        return head + QByteArray::fromHex(row->hex);
-    return std::nullopt;
+    const PidRow* row = findPid(pid);
+    if (!row)
+        return std::nullopt;
+    if (!row->hex)
+        return head + engineValue(pid, engineSeconds).value_or(QByteArray());
+    return head + QByteArray::fromHex(row->hex);
 }
 
 std::optional<QByteArray> mode09(int pid, const QString& vin)
@@ -103,7 +109,7 @@ std::optional<QByteArray> mode09(int pid, const QString& vin)
 } // namespace
 
 std::optional<QByteArray> obdAnswer(const QByteArray& request, const QString& vin,
-                                    const QList<QByteArray>& dtcs)
+                                    const QList<QByteArray>& dtcs, double engineSeconds)
 {
     const char mode = request[0];
     if (mode == 0x03) {
@@ -116,7 +122,7 @@ std::optional<QByteArray> obdAnswer(const QByteArray& request, const QString& vi
     if (request.size() != 2)
         return QByteArray("\x7F", 1) + mode + '\x13';
     const int pid = quint8(request[1]);
-    return mode == 0x01 ? mode01(pid) : mode09(pid, vin);
+    return mode == 0x01 ? mode01(pid, engineSeconds) : mode09(pid, vin);
 }
 
 } // namespace talmero::sim

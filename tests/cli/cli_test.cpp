@@ -122,12 +122,23 @@ TEST(CliUsage, UsageErrorsExitTwoWithTheUsageText)
          QStringLiteral("voltage")},
         {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--min-voltage"), QStringLiteral("inf"),
          QStringLiteral("voltage")},
+        {QStringLiteral("dtc"), QStringLiteral("explain"), QStringLiteral("P0420"), QStringLiteral("Q1234")},
+        {QStringLiteral("dtc"), QStringLiteral("explain")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("live"), QStringLiteral("--values"),
+         QStringLiteral("rpm,warp")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("backup"), QStringLiteral("--plain")},
+        {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("voltage"), QStringLiteral("--seconds"),
+         QStringLiteral("5")},
     };
     for (const QStringList& args : calls) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.exit, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(r.err.contains(QLatin1String("usage: talmero-cli"))) << args.join(QLatin1Char(' ')).toStdString();
     }
+    EXPECT_TRUE(cli({QStringLiteral("dtc"), QStringLiteral("explain"), QStringLiteral("Q1234")}).err.contains(QLatin1String("Q1234")));
+    EXPECT_TRUE(cli({QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("live"), QStringLiteral("--values"),
+                     QStringLiteral("warp")})
+                    .err.contains(QLatin1String("warp")));
     const CliRun help = cli({QStringLiteral("--help")});
     EXPECT_EQ(help.exit, 0);
     EXPECT_TRUE(help.out.contains(QLatin1String("write-config PAGE HEX")));
@@ -160,6 +171,82 @@ TEST(CliDemoCar, ServiceOperationsAndLiveData)
     EXPECT_EQ(live.exit, 0);
     EXPECT_TRUE(live.out.contains(QLatin1String("> 0100")));
     EXPECT_TRUE(live.out.contains(QRegularExpression(QStringLiteral("\\d+ ms\n$"))));
+}
+
+// What a code is and means; a workshop's own file is seen in the explanation and the reading.
+TEST(CliDemoCar, TroubleCodesSayWhatTheyMeanAndAUsersFileIsSeen)
+{
+    const CliRun explained = cli({QStringLiteral("dtc"), QStringLiteral("explain"), QStringLiteral("P0420"), QStringLiteral("b1342")});
+    EXPECT_EQ(explained.exit, 0) << explained.err.toStdString();
+    EXPECT_EQ(explained.out, QStringLiteral("P0420\n"
+                                            "  Система: силовой агрегат\n"
+                                            "  Кто определяет: общий код (SAE/ISO)\n"
+                                            "  Группа: вспомогательные системы снижения токсичности\n"
+                                            "  Описание: Каталитический нейтрализатор (ряд 1): эффективность ниже порога\n"
+                                            "  Источник: описание программы\n"
+                                            "B1342\n"
+                                            "  Система: кузов\n"
+                                            "  Кто определяет: код производителя\n"
+                                            "  Описание: код производителя (кузов)\n"
+                                            "  Источник: описания нет, только строение кода\n"));
+
+    const QString folder = cliDataHome() + QStringLiteral("/TALMERO/TALMERO");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile own(folder + QStringLiteral("/dtc-descriptions.csv"));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("code,en,ru\nP0420,Catalyst worn,Катализатор изношен\nB1342,Cluster fault,Панель неисправна\nP0420,again,x\n");
+    own.close();
+    const QStringList demo = {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--yes")};
+    const CliRun read = cli(demo + QStringList{QStringLiteral("dtc"), QStringLiteral("read")});
+    EXPECT_EQ(read.exit, 0) << read.err.toStdString();
+    EXPECT_TRUE(read.out.contains(QStringLiteral("#1 - P0420 статус: 2C\n"
+                                                 "    Катализатор изношен [файл пользователя]; сохранена, лампа не горит\n\n")))
+        << read.out.toStdString();
+    EXPECT_TRUE(read.out.contains(QStringLiteral("#1 - B1342 статус: 20\n    Панель неисправна [файл пользователя]; сохранена, лампа не горит\n"
+                                                 "#2 - U2023 статус: 60\n"
+                                                 "    код производителя (сеть обмена данными); присутствует сейчас, лампа не горит\n")));
+    EXPECT_TRUE(read.err.contains(QStringLiteral("строка 4 пропущена: код P0420 уже описан в строке 2"))) << read.err.toStdString();
+    const CliRun plain = cli(demo + QStringList{QStringLiteral("dtc"), QStringLiteral("read"), QStringLiteral("--plain")});
+    EXPECT_TRUE(plain.out.contains(QStringLiteral("Ошибок: 1\n#1 - P0420 статус: 2C\n\n")));
+    EXPECT_FALSE(plain.out.contains(QStringLiteral("\n    ")));
+    EXPECT_TRUE(cli({QStringLiteral("dtc"), QStringLiteral("explain"), QStringLiteral("P0420")})
+                    .out.contains(QStringLiteral("  Источник: файл пользователя\n")));
+    QFile::remove(own.fileName());
+}
+
+// Ten seconds of three values: about a row a second, each value where an engine has it.
+TEST(CliDemoCar, LiveValuesAreRecordedToCsv)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("live.csv"));
+    const QStringList demo = {QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("--yes"), QStringLiteral("live")};
+    const CliRun r = cli(demo + QStringList{QStringLiteral("--values"), QStringLiteral("rpm,speed,coolant"),
+                                            QStringLiteral("--seconds"), QStringLiteral("10"), QStringLiteral("--csv"), file});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    QFile csv(file);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(csv.readAll());
+    EXPECT_EQ(r.out, text);
+    const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines[0], QStringLiteral("time [s],rpm [rpm],speed [km/h],coolant [°C]"));
+    EXPECT_TRUE(lines.size() >= 10 && lines.size() <= 12) << lines.size();
+    double last = -1;
+    for (const QString& line : lines.mid(1)) {
+        const QStringList f = line.split(u',');
+        ASSERT_EQ(f.size(), 4) << line.toStdString();
+        EXPECT_GT(f[0].toDouble(), last) << line.toStdString();
+        last = f[0].toDouble();
+        EXPECT_TRUE(f[1].toDouble() >= 600 && f[1].toDouble() <= 3000) << line.toStdString();
+        EXPECT_TRUE(f[2].toDouble() >= 0 && f[2].toDouble() <= 60) << line.toStdString();
+        EXPECT_TRUE(f[3].toDouble() >= 15 && f[3].toDouble() <= 95) << line.toStdString();
+    }
+    EXPECT_LT(last, 11);
+
+    const CliRun absent = cli(demo + QStringList{QStringLiteral("--values"), QStringLiteral("rpm,maf"), QStringLiteral("--seconds"),
+                                                 QStringLiteral("1")});
+    EXPECT_EQ(absent.exit, 1);
+    EXPECT_TRUE(absent.err.contains(QStringLiteral("does not report maf"))) << absent.err.toStdString();
 }
 
 TEST(CliDemoCar, BusPromptsWaitForALineWithoutYes)

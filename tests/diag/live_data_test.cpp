@@ -1,5 +1,6 @@
 #include "car_channel.h"
 #include "diag/live_data.h"
+#include "diag/live_reader.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -47,19 +48,61 @@ TEST(SupportedPids, OnlyAPositiveMapMarksPids)
     }
 }
 
+// The table itself: names unique, one request each, every PID row with its formula.
+TEST(LiveValueTable, KeysAndRequestsAreUniqueAndEveryPidHasAFormula)
+{
+    QStringList keys;
+    QList<int> pids;
+    for (const LiveValue& v : kLiveValues) {
+        EXPECT_FALSE(keys.contains(QLatin1String(v.key))) << v.key;
+        keys << QLatin1String(v.key);
+        EXPECT_FALSE(v.pid != 0 && pids.contains(v.pid)) << v.key;
+        pids << v.pid;
+        EXPECT_EQ(v.pid == 0, v.decode == nullptr) << v.key;
+        EXPECT_TRUE(v.pid == 0 || (v.bytes >= 1 && v.bytes <= 2)) << v.key;
+        EXPECT_LT(v.low, v.high) << v.key;
+    }
+    for (const char* key : {"rpm", "speed", "coolant", "intake", "load", "throttle", "maf", "stft1", "ltft1", "timing",
+                            "map", "fuel", "voltage", "ambient"})
+        EXPECT_TRUE(findLiveValue(QLatin1String(key))) << key;
+}
+
+// Expectations from the standard formulas of mode 01, worked out by hand.
 TEST(LiveValues, DecodedAsObdDefinesThemAndNothingFromOtherAnswers)
 {
-    EXPECT_EQ(engineSpeed(QStringLiteral("410C1AF8")), 1726.0);
-    EXPECT_EQ(engineSpeed(QStringLiteral("410CFFFF")), 16383.75);
-    EXPECT_EQ(coolantTemperature(QStringLiteral("41057B")), 83.0);
-    EXPECT_EQ(coolantTemperature(QStringLiteral("410500")), -40.0);
-    EXPECT_EQ(adapterVoltage(QStringLiteral("12.6V")), 12.6);
-    for (const char* bad : {"", "NODATA", "7F0112", "410C1A", "410C1AF800", "410CZZ12", "41051A"})
-        EXPECT_FALSE(engineSpeed(QLatin1String(bad))) << bad;
+    const struct {
+        const char* key;
+        const char* answer;
+        double value;
+    } good[] = {
+        {"rpm", "410C1AF8", 1726.0},   {"rpm", "410CFFFF", 16383.75}, {"speed", "410D32", 50},
+        {"coolant", "41057B", 83},     {"coolant", "410500", -40},    {"intake", "410F3A", 18},
+        {"load", "410433", 20},        {"throttle", "4111FF", 100},   {"maf", "41100190", 4},
+        {"stft1", "410680", 0},        {"stft1", "410600", -100},     {"ltft1", "410790", 12.5},
+        {"timing", "410E8C", 6},       {"map", "410B21", 33},         {"fuel", "412F66", 40},
+        {"voltage", "41423160", 12.64}, {"ambient", "41463C", 20},    {"battery", "12.6V", 12.6},
+    };
+    for (const auto& g : good) {
+        const std::optional<double> v = decodeLiveValue(*findLiveValue(QLatin1String(g.key)), QLatin1String(g.answer));
+        ASSERT_TRUE(v) << g.key << " " << g.answer;
+        EXPECT_NEAR(*v, g.value, 1e-9) << g.key << " " << g.answer;
+    }
+    const LiveValue& rpm = *findLiveValue(QStringLiteral("rpm"));
+    const LiveValue& coolant = *findLiveValue(QStringLiteral("coolant"));
+    for (const char* bad : {"", "NODATA", "7F0112", "410C1A", "410C1AF800", "410CZZ12", "41051A", "410D1AF8"})
+        EXPECT_FALSE(decodeLiveValue(rpm, QLatin1String(bad))) << bad;
     for (const char* bad : {"4105", "41057B00", "410C7B", "?"})
-        EXPECT_FALSE(coolantTemperature(QLatin1String(bad))) << bad;
+        EXPECT_FALSE(decodeLiveValue(coolant, QLatin1String(bad))) << bad;
     for (const char* bad : {"", "V", "12.6", "?", "-1.0V", "OK"})
         EXPECT_FALSE(adapterVoltage(QLatin1String(bad))) << bad;
+}
+
+TEST(SupportMaps, OnlyFourBytesOfTheRightPositiveAnswerAreAMap)
+{
+    EXPECT_EQ(parseSupportMap(QStringLiteral("4100BE3EA013"), 0x00), 0xBE3EA013u);
+    EXPECT_EQ(parseSupportMap(QStringLiteral("41208003A001"), 0x20), 0x8003A001u);
+    for (const char* bad : {"4100BE3EA0", "4100BE3EA01300", "4120BE3EA013", "NODATA", "7F0112", "4100ZZ3EA013", ""})
+        EXPECT_FALSE(parseSupportMap(QLatin1String(bad), 0x00)) << bad;
 }
 
 TEST(ElapsedText, WholeMillisecondsWithTheFractionCutOff)
@@ -127,13 +170,61 @@ TEST_F(LiveDataTest, VoltageAndTestParse)
 
     live.Button1Click();
     EXPECT_EQ(rig.host.notices.last(), QStringLiteral("7M51-12K532-BA"));
+}
 
-    rig.channel.canned.clear();
+QStringList keysOf(const QList<const LiveValue*>& values)
+{
+    QStringList keys;
+    for (const LiveValue* v : values)
+        keys << QLatin1String(v->key);
+    return keys;
+}
+
+// The virtual car has no air flow sensor: its maps leave it out, and so does the offer.
+TEST_F(LiveDataTest, TheCarsSupportMapsDecideWhatIsOffered)
+{
     ASSERT_TRUE(live.openEngine());
-    const LiveSample s = live.sample();
-    EXPECT_EQ(s.engineSpeed, 800.0);
-    EXPECT_EQ(s.coolant, 83.0);
-    EXPECT_EQ(s.voltage, 12.6);
+    LiveReader reader(rig.session, rig.host);
+    EXPECT_EQ(keysOf(LiveReader::offered(reader.readSupportedPids())),
+              QStringList({"rpm", "speed", "coolant", "intake", "load", "throttle", "stft1", "ltft1", "timing", "map",
+                           "fuel", "voltage", "ambient", "battery"}));
+    for (const char* map : {"0100", "0120", "0140"})
+        EXPECT_TRUE(rig.channel.sent.contains(QLatin1String(map))) << map;
+    EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("0160"))); // the map for 41..60 announces none further
+
+    // A short second map: none of 21..40 is offered, the chain ends there, and the log says why.
+    rig.channel.sent.clear();
+    rig.channel.canned[QStringLiteral("0120")] = "41 20 80 03";
+    EXPECT_EQ(keysOf(LiveReader::offered(reader.readSupportedPids())),
+              QStringList({"rpm", "speed", "coolant", "intake", "load", "throttle", "stft1", "ltft1", "timing", "map",
+                           "battery"}));
+    EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("0140")));
+    EXPECT_EQ(rig.host.lines.last(),
+              QStringLiteral("! Карта поддерживаемых параметров 0120 не прочитана (41208003): параметры 21..40 не предлагаются"));
+    rig.channel.canned[QStringLiteral("0100")] = "NO DATA";
+    EXPECT_EQ(keysOf(LiveReader::offered(reader.readSupportedPids())), QStringList({"battery"}));
+}
+
+// A malformed answer is a gap, never a made-up value; the rest of the reading stands.
+TEST_F(LiveDataTest, AMalformedAnswerIsAGap)
+{
+    ASSERT_TRUE(live.openEngine());
+    LiveReader reader(rig.session, rig.host);
+    const QList<const LiveValue*> values{findLiveValue(QStringLiteral("rpm")), findLiveValue(QStringLiteral("coolant")),
+                                         findLiveValue(QStringLiteral("battery"))};
+    const qsizetype logged = rig.host.lines.size();
+    LiveReadings r = reader.read(values);
+    ASSERT_EQ(r.size(), 3);
+    EXPECT_TRUE(r[0] && *r[0] >= 700 && *r[0] <= 1200) << r[0].value_or(-1); // a cold idle
+    EXPECT_TRUE(r[1] && *r[1] >= 15 && *r[1] <= 95);
+    EXPECT_EQ(r[2], 12.6);
+    EXPECT_EQ(rig.host.lines.size(), logged); // once a second: not logged
+
+    rig.channel.canned[QStringLiteral("010C")] = "41 0C 1A";
+    r = reader.read(values);
+    EXPECT_FALSE(r[0]);
+    EXPECT_TRUE(r[1] && r[2]);
+    EXPECT_EQ(LiveRecording::row(values, 2.04, r), QStringLiteral("2.0,,%1,12.6").arg(*r[1], 0, 'f', 0));
 }
 
 } // namespace

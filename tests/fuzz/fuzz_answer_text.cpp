@@ -1,7 +1,10 @@
 #include "diag/dtc_list.h"
+#include "diag/live_values.h"
 #include "fuzz_check.h"
 #include "link/answer_text.h"
 #include "link/codecs.h"
+
+#include <cmath>
 
 // The adapter's answer text, the codecs and the trouble-code list, each against the
 // contract its header states.
@@ -186,9 +189,24 @@ void checkDtcList(const QString& data)
         FUZZ_CHECK(code.size() == 6 && isHex(code));
 }
 
+// A live value is either absent or within what its formula can give; a support map comes
+// only from its own four bytes.
+void checkLiveValues(const QString& cut)
+{
+    for (const diag::LiveValue& v : diag::kLiveValues) {
+        const std::optional<double> value = diag::decodeLiveValue(v, cut);
+        FUZZ_CHECK(!value || (std::isfinite(*value) && (v.pid == 0 || (*value >= v.low && *value <= v.high))));
+    }
+    if (const std::optional<quint32> map = diag::parseSupportMap(cut, 0x20)) {
+        const std::optional<QString> data = link::positiveData(cut, QStringLiteral("4120"));
+        FUZZ_CHECK(data && data->size() == 8 && data->toUInt(nullptr, 16) == *map);
+    }
+}
+
 void check(const QString& text)
 {
     checkAnswerText(text);
+    checkLiveValues(link::cutCOM(text));
     checkCodecs(text);
     checkDtcList(text);
     // As the trouble-code reading gets it: the answer's data after "58".

@@ -1,8 +1,10 @@
 #include "sim/car.h"
+#include "sim/engine.h"
 
 #include "link/modules.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -271,6 +273,48 @@ TEST(CarStateFile, BadFileGivesAClearErrorAndChangesNothing)
         }
         EXPECT_EQ(car.block("726", 4), QByteArray::fromHex("4F1C02")) << text;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The engine over an hour: within what a real one shows, warming up, idling and driving.
+TEST(Engine, StaysInRealRangesWarmsUpIdlesAndDrives)
+{
+    double lastCoolant = -100;
+    double topSpeed = 0;
+    int idling = 0;
+    QSet<long> idleRpms;
+    for (double t = 0; t <= 3600; t += 0.5) {
+        const talmero::sim::EngineState e = talmero::sim::engineAt(t);
+        const std::string at = "t=" + std::to_string(t);
+        EXPECT_TRUE(e.rpm >= 650 && e.rpm <= 3000) << at << " rpm " << e.rpm;
+        EXPECT_TRUE(e.speed >= 0 && e.speed <= 60) << at << " speed " << e.speed;
+        EXPECT_TRUE(e.coolant >= 15 && e.coolant <= 95) << at << " coolant " << e.coolant;
+        EXPECT_TRUE(e.intake >= 0 && e.intake <= 50) << at << " intake " << e.intake;
+        EXPECT_TRUE(e.ambient >= 10 && e.ambient <= 30) << at;
+        EXPECT_TRUE(e.load >= 5 && e.load <= 90) << at << " load " << e.load;
+        EXPECT_TRUE(e.throttle >= 10 && e.throttle <= 50) << at << " throttle " << e.throttle;
+        EXPECT_TRUE(e.manifold >= 20 && e.manifold <= 101) << at << " map " << e.manifold;
+        EXPECT_TRUE(std::abs(e.shortTrim) <= 10 && std::abs(e.longTrim) <= 10) << at;
+        EXPECT_TRUE(e.advance >= -10 && e.advance <= 45) << at << " advance " << e.advance;
+        EXPECT_TRUE(e.fuel > 0 && e.fuel <= 100) << at;
+        EXPECT_TRUE(e.moduleVolts >= 13.5 && e.moduleVolts <= 14.8) << at;
+        if (t <= 600) { // warming up: never cooler than a moment ago
+            EXPECT_GE(e.coolant, lastCoolant) << at;
+        }
+        lastCoolant = e.coolant;
+        topSpeed = std::max(topSpeed, e.speed);
+        if (e.speed == 0 && t < 20) {
+            ++idling;
+            idleRpms.insert(std::lround(e.rpm));
+        }
+    }
+    EXPECT_GT(talmero::sim::engineAt(600).coolant, talmero::sim::engineAt(0).coolant + 40);
+    EXPECT_GT(topSpeed, 45); // it drives off now and then
+    EXPECT_EQ(idling, 40);   // standing still after the start
+    EXPECT_GT(idleRpms.size(), 10u); // with noise, not a flat line
 }
 
 } // namespace

@@ -1,5 +1,13 @@
 #include "diag_fixture.h"
 
+#include "app/tab_diagnostics.h"
+#include "diag/live_values.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QTreeWidget>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -84,6 +92,64 @@ TEST_F(DiagnosticsTabTest, ReadingCanBeCancelled)
     EXPECT_EQ(log().last(), "* Операция отменена пользователем") << log().last().toStdString();
     EXPECT_TRUE(log().contains("> ATSH726"));
     EXPECT_FALSE(log().contains("> ATSH740"));
+
+    // Kept as what it is: the heading, the table and the history say it is incomplete.
+    const QString incomplete = "неполное чтение: прочитано модулей 6 из 11";
+    EXPECT_TRUE(control<QLabel>(main(), "LabelDTCreading")->text().endsWith(incomplete));
+    const QTreeWidget* tree = control<QTreeWidget>(main(), "TreeDTC");
+    EXPECT_EQ(tree->topLevelItem(6)->text(0), "Водительский дверной модуль (DDM) — не прочитан");
+    QString shown;
+    onModal = [&](QDialog& window) {
+        shown = control<QPlainTextEdit>(window, "MemoDTCreading")->toPlainText();
+        EXPECT_TRUE(control<QListWidget>(window, "ListDTCreadings")->item(0)->text().endsWith(incomplete));
+    };
+    click(main(), "ButtonDTChistory");
+    EXPECT_TRUE(shown.contains(incomplete + "\n")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Водительский дверной модуль (DDM):\n  не прочитан\n")) << shown.toStdString();
+}
+
+// The table: a row per module, the codes beneath in words, the user's descriptions named.
+TEST_F(DiagnosticsTabTest, TableShowsEachModuleAndWhatItsCodesMean)
+{
+    QFile own(QDir(settingsDir()).filePath("dtc-descriptions.csv"));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("code,en,ru\nP0420,Catalyst worn,Катализатор изношен\nB1342,Cluster fault,Панель неисправна\nX1,bad,bad\n");
+    own.close();
+    startProgram();
+    main().findChild<talmero::app::TabDiagnostics*>("TabDiagnostics")->setDescriptionsPath(own.fileName());
+    connectTo(talmero::app::Connection::demoEntry());
+    control<QTabWidget>(main(), "TabbedMENU")->setCurrentIndex(TFormMain::PageDiagnostics);
+    click(main(), "ButtonDTC");
+
+    const QTreeWidget* tree = control<QTreeWidget>(main(), "TreeDTC");
+    ASSERT_EQ(tree->topLevelItemCount(), 11);
+    const auto row = [](const QTreeWidgetItem* item) {
+        QStringList cells;
+        for (int c = 0; c < item->columnCount(); ++c)
+            cells << item->text(c);
+        return cells;
+    };
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Модуль управления двигателем (PCM) — ошибок: 1");
+    EXPECT_EQ(row(tree->topLevelItem(0)->child(0)),
+              (QStringList{"P0420", "Катализатор изношен", "сохранена", "нет", "2C", "ваш файл"}));
+    EXPECT_EQ(row(tree->topLevelItem(1)->child(0)),
+              (QStringList{"B1342", "Панель неисправна", "сохранена", "нет", "20", "ваш файл"}));
+    EXPECT_EQ(row(tree->topLevelItem(1)->child(1)),
+              (QStringList{"U2023", "код производителя (сеть обмена данными)", "присутствует сейчас", "нет", "60",
+                           "—"}));
+    EXPECT_EQ(tree->topLevelItem(2)->text(0), "Модуль ABS/ESP (ABS) — ошибок нет");
+    EXPECT_TRUE(control<QLabel>(main(), "LabelDTCreading")->text().endsWith("ошибок: 6, прочитано модулей 11 из 11"));
+    EXPECT_TRUE(logged("! Файл описаний кодов " + own.fileName() + ", строка 4 пропущена: неверный код «X1»"));
+
+    // The text is the listing as it always was.
+    click(main(), "ButtonDTCcopy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), control<QPlainTextEdit>(main(), "MemoDTC")->toPlainText());
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("Ошибок: 1\n#1 - P0420 статус: 2C\n\n"));
+
+    // Connected anew: the codes are still there for "Crear", marked as from before.
+    click(main(), "PanelStatus");
+    connectTo(talmero::app::Connection::demoEntry());
+    EXPECT_TRUE(control<QLabel>(main(), "LabelDTCreading")->text().contains("Прочитано при прошлом подключении"));
 }
 
 // The list stays until the modules confirm the clearing; every reading is kept, shown
@@ -112,9 +178,9 @@ TEST_F(DiagnosticsTabTest, ListOutlivesACancelledClearingAndReadingsAreKept)
     QFile csv(nextSavePath);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(csv.readAll());
-    EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status\n"));
-    EXPECT_TRUE(text.contains(",WF0AXXGCDA1234567,7E0,PCM,1,P0420,2C\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains(",730,PSCM,0,,\n"));
+    EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status,modules_read,modules_asked\n"));
+    EXPECT_TRUE(text.contains(",WF0AXXGCDA1234567,7E0,PCM,1,P0420,2C,11,11\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains(",730,PSCM,0,,,11,11\n"));
 }
 
 TEST_F(DiagnosticsTabTest, CodesReadBeforeAReconnectAreClearedInTheNewConnection)
@@ -142,12 +208,14 @@ TEST_F(DiagnosticsTabTest, LivePanelReadsUntilStopPlotsEachValueAndStopsForAClos
     QTimer::singleShot(1500, stop, &QPushButton::click);
     click(main(), "ButtonDstart"); // returns once stopped
 
-    EXPECT_EQ(control<QLabel>(main(), "LabelDrpm")->text(), "Engine speed - 800 об/мин");
-    EXPECT_EQ(control<QLabel>(main(), "LabelDtemp")->text(), "Temperature - 83 °C");
-    EXPECT_EQ(control<QLabel>(main(), "LabelDbatt")->text(), "Voltage - 12.6 В");
-    for (const char* plot : {"LabelDrpmplot", "LabelDtempplot", "LabelDbattplot"}) {
+    // The values picked at first, each with its reading and a plot.
+    EXPECT_TRUE(control<QLabel>(main(), "LabelDrpm")->text().contains(QRegularExpression("^Обороты двигателя: \\d+ об/мин$")))
+        << control<QLabel>(main(), "LabelDrpm")->text().toStdString();
+    EXPECT_EQ(control<QLabel>(main(), "LabelDspeed")->text(), "Скорость автомобиля: 0 км/ч");
+    EXPECT_EQ(control<QLabel>(main(), "LabelDbattery")->text(), "Напряжение на разъёме адаптера: 12.6 В");
+    for (const char* plot : {"LabelDrpmplot", "LabelDspeedplot", "LabelDcoolantplot", "LabelDbatteryplot"}) {
         const QList<QAbstractSeries*> series = control<QChartView>(main(), plot)->chart()->series();
-        ASSERT_EQ(series.size(), 1) << plot;
+        ASSERT_EQ(series.size(), 1) << plot; // no gap: one line
         EXPECT_GE(static_cast<QLineSeries*>(series[0])->count(), 2) << plot;
     }
     EXPECT_TRUE(logged("* Чтение параметров двигателя остановлено"));
@@ -157,4 +225,41 @@ TEST_F(DiagnosticsTabTest, LivePanelReadsUntilStopPlotsEachValueAndStopsForAClos
     click(main(), "ButtonDstart");
     EXPECT_TRUE(logged("* Остановка: окно закроется, когда закончится текущая операция"));
     EXPECT_FALSE(main().isVisible());
+}
+
+// Up to six values, of those the car announces; Record writes what is read; another
+// connection starts with empty plots.
+TEST_F(DiagnosticsTabTest, LiveValuesArePickedRecordedAndClearedForAnotherConnection)
+{
+    goOnline(TFormMain::PageDiagnostics);
+    QAction* maf = control<QAction>(main(), "ActionDmaf");
+    QAction* load = control<QAction>(main(), "ActionDload");
+    QAction* throttle = control<QAction>(main(), "ActionDthrottle");
+    maf->setChecked(true);
+    load->setChecked(true);
+    EXPECT_FALSE(throttle->isEnabled()); // six picked
+    nextSavePath = QDir(settingsDir()).filePath("live.csv");
+    auto* stop = control<QPushButton>(main(), "ButtonDstop");
+    QTimer::singleShot(300, control<QPushButton>(main(), "ButtonDrecord"), &QPushButton::click);
+    QTimer::singleShot(2500, stop, &QPushButton::click);
+    click(main(), "ButtonDstart");
+
+    // The car has no air flow sensor: it is not offered, and the log says it was dropped.
+    EXPECT_FALSE(maf->isChecked());
+    EXPECT_FALSE(maf->isEnabled());
+    EXPECT_TRUE(throttle->isEnabled());
+    EXPECT_TRUE(logged("! Двигатель не сообщает параметры: Массовый расход воздуха"));
+    QFile csv(nextSavePath);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], "time [s],rpm [rpm],speed [km/h],coolant [°C],load [%],battery [V]");
+    EXPECT_TRUE(lines[1].contains(QRegularExpression("^\\d+\\.\\d,\\d+,0,\\d+,\\d+\\.\\d,12\\.6$"))) << lines[1].toStdString();
+    EXPECT_TRUE(logged(QStringLiteral("* Запись показаний остановлена: строк %1 в файле %2").arg(lines.size() - 1).arg(nextSavePath)));
+
+    click(main(), "PanelStatus");
+    connectTo(talmero::app::Connection::demoEntry());
+    EXPECT_TRUE(maf->isEnabled()); // another car may have one
+    EXPECT_TRUE(control<QChartView>(main(), "LabelDrpmplot")->chart()->series().isEmpty());
+    EXPECT_EQ(control<QLabel>(main(), "LabelDrpm")->text(), "Обороты двигателя: —");
 }

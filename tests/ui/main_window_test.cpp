@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, ExtraRoomGoesToTheLogAndTheCodesAndTheSizeIsKept)
     startProgram();
     connectTo(Connection::demoEntry());
     tabs()->setCurrentIndex(0);
-    QWidget* codes = control<QWidget>(main(), "MemoDTC");
+    QWidget* codes = control<QWidget>(main(), "TreeDTC");
     QCoreApplication::processEvents();
     const QSize logBefore = log()->size();
     const QSize codesBefore = codes->size();

@@ -1,0 +1,87 @@
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "diag/live_data.h"
+#include "diag/live_reader.h"
+#include "link/adapter.h"
+#include "link/session.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace talmero::cli {
+
+namespace {
+
+constexpr int kDefaultSeconds = 60;
+
+void waitUntil(const QElapsedTimer& clock, qint64 due)
+{
+    const qint64 left = due - clock.elapsed();
+    if (left <= 0)
+        return;
+    QEventLoop wait;
+    QTimer::singleShot(int(left), &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
+// The "! " lines logged since from, on standard error, unless the log goes there anyway.
+void showFailures(CommandContext& ctx, qsizetype from)
+{
+    if (ctx.args.log)
+        return;
+    for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
+        if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
+            ctx.err << ctx.host.lines()[i] << '\n';
+    }
+}
+
+} // namespace
+
+int recordLiveValues(CommandContext& ctx, link::Session& session)
+{
+    if (ctx.args.values.isEmpty())
+        return ctx.usage(QStringLiteral("--seconds and --csv go with --values"));
+    QList<const diag::LiveValue*> wanted;
+    for (const QString& key : ctx.args.values) {
+        const diag::LiveValue* value = diag::findLiveValue(key); // checked with the arguments
+        if (value && !wanted.contains(value))
+            wanted.append(value);
+    }
+    const qsizetype from = ctx.host.lines().size();
+    if (!diag::LiveData(session, ctx.host).openEngine())
+        return ctx.fail(ctx.host.failureSince(from));
+    diag::LiveReader reader(session, ctx.host);
+    const QList<const diag::LiveValue*> offered = diag::LiveReader::offered(reader.readSupportedPids());
+    showFailures(ctx, from);
+    QStringList missing;
+    for (const diag::LiveValue* value : wanted) {
+        if (!offered.contains(value))
+            missing.append(QLatin1String(value->key));
+    }
+    if (!missing.isEmpty())
+        return ctx.fail(QStringLiteral("the engine module does not report ") + missing.join(QStringLiteral(", ")));
+
+    diag::LiveRecording recording(wanted);
+    if (!ctx.args.csv.isEmpty() && !recording.open(ctx.args.csv))
+        return ctx.fail(QStringLiteral("cannot write ") + ctx.args.csv + QStringLiteral(": ") + recording.error());
+    ctx.out << diag::LiveRecording::header(wanted) << '\n';
+    const int seconds = ctx.args.seconds > 0 ? ctx.args.seconds : kDefaultSeconds;
+    QElapsedTimer clock; // monotonic: a clock change does not bend the time column
+    clock.start();
+    for (int k = 0; k < seconds; ++k) {
+        waitUntil(clock, k * 1000LL);
+        const double at = clock.elapsed() / 1000.0;
+        const diag::LiveReadings readings = reader.read(wanted);
+        // What was read so far stays in the file.
+        if (session.adapter().linkLost())
+            return ctx.fail(QStringLiteral("the link to the adapter was lost after %1 readings").arg(k));
+        ctx.out << diag::LiveRecording::row(wanted, at, readings) << '\n';
+        ctx.out.flush();
+        if (!ctx.args.csv.isEmpty() && !recording.addRow(at, readings))
+            return ctx.fail(QStringLiteral("cannot write ") + ctx.args.csv + QStringLiteral(": ") + recording.error());
+    }
+    return ExitOk;
+}
+
+} // namespace talmero::cli

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// What trouble codes mean, in words: the program's own table of generic codes, with a
+// user's file (same columns: code, English, Russian) adding or replacing rows.
+namespace talmero::diag {
+
+enum class DescriptionSource { Program, UserFile };
+
+struct DtcDescription {
+    QString english;
+    QString russian; // may be empty
+    DescriptionSource source = DescriptionSource::Program;
+};
+
+// A line of a descriptions file that was skipped, and why (in the program's language).
+struct DescriptionProblem {
+    int line = 0; // from 1
+    QString reason;
+};
+
+class DtcDescriptions {
+    Q_DECLARE_TR_FUNCTIONS(DtcDescriptions)
+public:
+    // Where a workshop keeps its own list: dtc-descriptions.csv in the user's data folder.
+    static QString userFilePath();
+    // The program's own table.
+    static DtcDescriptions builtIn();
+    // The program's own table, then the user's file over it when there is one.
+    static DtcDescriptions withUserFile(const QString& path = userFilePath());
+
+    // Adds the rows of one file, each replacing a row of an earlier file; a malformed
+    // line is skipped and listed. The lines skipped.
+    QList<DescriptionProblem> addCsv(const QByteArray& file, DescriptionSource source);
+
+    // nullptr when no file describes the code.
+    const DtcDescription* find(const QString& code) const;
+    qsizetype size() const { return m_rows.size(); }
+    QList<QString> codes() const { return m_rows.keys(); }
+
+    // The user's file: why it could not be read (empty when it was, or is absent), and
+    // the lines of it that were skipped.
+    const QString& userFileError() const { return m_userFileError; }
+    const QList<DescriptionProblem>& userFileProblems() const { return m_userFileProblems; }
+    // Every problem of the user's file as lines for the log or standard error.
+    QStringList userFileReport() const;
+
+private:
+    QHash<QString, DtcDescription> m_rows;
+    QString m_userFilePath;
+    QString m_userFileError;
+    QList<DescriptionProblem> m_userFileProblems;
+};
+
+// The description in the language the program speaks (the other when that one is empty).
+QString descriptionText(const DtcDescription& description);
+QString sourceText(DescriptionSource source);
+
+// What a code means in one line: its description, or for a code nobody describes, who
+// defines it and its system ("manufacturer-specific, body").
+QString codeMeaning(const QString& code, const DtcDescriptions& descriptions);
+// The line a listing puts under a code's line: what it means and its state in words,
+// indented; a description from the user's file says so.
+QString meaningLine(const QString& code, const QString& status, const DtcDescriptions& descriptions);
+
+} // namespace talmero::diag

@@ -1,0 +1,114 @@
+#include "diag/live_reader.h"
+
+#include "diag/csv.h"
+#include "link/adapter.h"
+#include "link/answer_text.h"
+#include "link/host.h"
+#include "link/session.h"
+
+namespace talmero::diag {
+
+namespace {
+
+QString hex2(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+LiveReader::LiveReader(link::Session& session, link::Host& host) : m_session(session), m_host(host) {}
+
+PidSet LiveReader::readSupportedPids()
+{
+    PidSet pids;
+    link::Adapter& adapter = m_session.adapter();
+    for (int base = 0x00; base <= 0xE0; base += 0x20) {
+        const QString request = QStringLiteral("01") + hex2(base);
+        const QString cut = link::cutCOM(adapter.writeCOM(request, true));
+        const std::optional<quint32> map = parseSupportMap(cut, base);
+        if (!map) {
+            const QString answer = cut.isEmpty() ? tr("нет ответа") : link::printableForLog(cut);
+            m_host.log(tr("! Карта поддерживаемых параметров %1 не прочитана (%2): параметры %3..%4 не предлагаются")
+                           .arg(request, answer, hex2(base + 1), hex2(base + 0x20)));
+            break;
+        }
+        for (int bit = 0; bit < 32; ++bit) {
+            if (*map & (1u << (31 - bit)))
+                pids.set(size_t(base + 1 + bit));
+        }
+        if (!(*map & 1u) || adapter.linkLost())
+            break; // no map after this one
+    }
+    return pids;
+}
+
+QList<const LiveValue*> LiveReader::offered(const PidSet& pids)
+{
+    QList<const LiveValue*> values;
+    for (const LiveValue& v : kLiveValues) {
+        if (v.pid == 0 || pids.test(size_t(v.pid)))
+            values.append(&v);
+    }
+    return values;
+}
+
+LiveReadings LiveReader::read(const QList<const LiveValue*>& values)
+{
+    link::Adapter& adapter = m_session.adapter();
+    LiveReadings readings;
+    for (const LiveValue* v : values) {
+        const QString request = v->pid == 0 ? QStringLiteral("atrv") : QStringLiteral("01") + hex2(v->pid);
+        readings.append(adapter.linkLost() ? std::nullopt : decodeLiveValue(*v, link::cutCOM(adapter.writeCOM(request, false))));
+    }
+    return readings;
+}
+
+QString LiveRecording::header(const QList<const LiveValue*>& values)
+{
+    QStringList fields{QStringLiteral("time [s]")};
+    for (const LiveValue* v : values)
+        fields << QStringLiteral("%1 [%2]").arg(QLatin1String(v->key), QString::fromUtf8(v->unit));
+    return csvRecord(fields);
+}
+
+QString LiveRecording::row(const QList<const LiveValue*>& values, double seconds, const LiveReadings& readings)
+{
+    QStringList fields{QString::number(seconds, 'f', 1)};
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const std::optional<double> r = readings.value(i);
+        fields << (r ? QString::number(*r, 'f', values[i]->decimals) : QString());
+    }
+    return csvRecord(fields);
+}
+
+bool LiveRecording::open(const QString& path)
+{
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    return write(header(m_values));
+}
+
+bool LiveRecording::addRow(double seconds, const LiveReadings& readings)
+{
+    if (!write(row(m_values, seconds, readings)))
+        return false;
+    ++m_rows;
+    return true;
+}
+
+bool LiveRecording::write(const QString& line)
+{
+    const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
+    if (!m_file.isOpen() || m_file.write(bytes) != bytes.size() || !m_file.flush()) {
+        if (m_error.isEmpty())
+            m_error = m_file.isOpen() ? m_file.errorString() : tr("файл не открыт");
+        return false;
+    }
+    return true;
+}
+
+} // namespace talmero::diag
