@@ -137,6 +137,13 @@
     </message>
 </context>
 <context>
+    <name>BlockRead</name>
+    <message>
+        <source>! Неверный ответ модуля</source>
+        <translation>! Unexpected answer from the module</translation>
+    </message>
+</context>
+<context>
     <name>BusSwitchTexts</name>
     <message>
         <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
@@ -349,10 +356,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
 </context>
 <context>
     <name>ConfigTransfer</name>
-    <message>
-        <source>! Неверный ответ модуля</source>
-        <translation>! Unexpected answer from the module</translation>
-    </message>
     <message>
         <source>! Ошибка</source>
         <translation>! Error</translation>
@@ -1645,10 +1648,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>* Reading trouble codes, please wait...</translation>
     </message>
     <message>
-        <source>! Неверный ответ адаптера</source>
-        <translation>! Unexpected answer from the adapter</translation>
-    </message>
-    <message>
         <source>! Ошибка</source>
         <translation>! Error</translation>
     </message>
@@ -1671,10 +1670,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>* В модулях ошибок нет</source>
         <translation>* No trouble codes in the modules</translation>
-    </message>
-    <message>
-        <source>! Модуль не ответил или отсутствует</source>
-        <translation>! The module did not answer or is not fitted</translation>
     </message>
     <message>
         <source>! Неверный ответ модуля</source>
@@ -1722,10 +1717,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>* Запущен процесс сохранения данных из модулей автомобиля, ждите...</source>
         <translation>* Saving the data of the car&apos;s modules, please wait...</translation>
-    </message>
-    <message>
-        <source>! Неверный ответ адаптера</source>
-        <translation>! Unexpected answer from the adapter</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна: файл не записан</source>
@@ -1793,10 +1784,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>* Чтение конфигурации автомобиля, ждите...</source>
         <translation>* Reading the car&apos;s configuration, please wait...</translation>
-    </message>
-    <message>
-        <source>! Неверный ответ адаптера</source>
-        <translation>! Wrong answer from the adapter</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна</source>

@@ -4,6 +4,7 @@
 #include "config/vehicle_data_writer.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/modules.h"
@@ -44,8 +45,8 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
                                            const Clock& clock)
 {
     m_host.log(QCoreApplication::translate("VehicleBackup", "* Запущен процесс сохранения данных из модулей автомобиля, ждите..."));
-    if (!m_session.adapter().writeCOM(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
-        m_host.log(QCoreApplication::translate("VehicleBackup", "! Неверный ответ адаптера"));
+    if (const link::Outcome reset = m_session.resetAdapter(false); !reset.ok()) {
+        m_host.log(reset.line);
         return QString();
     }
     m_vins.clear();
@@ -124,7 +125,7 @@ QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
 bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QStringList* unread)
 {
     const QString address = qs(module.address);
-    if (m_session.openModule(false, false, module.medium(), module.session, address).startsWith(u'!'))
+    if (!m_session.openModule(module, false, false).ok())
         return false;
     QStringList blockLines;
     QStringList notGiven;
@@ -132,14 +133,15 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     bool heard = false;
     for (int b = module.backupFirst; b <= module.backupLast; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
-        const BlockAnswer answer = readBlock(index);
+        const link::BlockRead answer = link::readBlock(m_session.adapter(), index, false);
         // Cancelled: nothing is written, so no file lacks what was not read.
         m_session.stopIfCancelled();
-        heard = heard || answer.fromModule;
+        heard = heard || answer.fromModule();
         if (answer.data) {
-            blockLines << vehicle_data::blockLine(index, *answer.data);
+            const QString data = link::splitHEX(*answer.data);
+            blockLines << vehicle_data::blockLine(index, data);
             if (b == module.vinBlock) {
-                const QString text = QString::fromLatin1(QByteArray::fromHex(answer.data->toLatin1()));
+                const QString text = QString::fromLatin1(QByteArray::fromHex(data.toLatin1()));
                 if (link::isVIN(text)) {
                     m_vins.insert(address, text);
                     if (m_state)
@@ -160,19 +162,6 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     if (unread)
         *unread = blockLines.isEmpty() ? notGiven + refused : notGiven;
     return true;
-}
-
-VehicleBackup::BlockAnswer VehicleBackup::readBlock(const QString& index)
-{
-    const QString answer =
-        link::withoutPendingNotes(link::cutCOM(m_session.adapter().writeCOM(QStringLiteral("21") + index, false)));
-    BlockAnswer result;
-    result.refused = link::negativeReason(answer) >= 0;
-    result.fromModule = answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive) || result.refused;
-    // A framed answer shorter than its count is no block; splitHEX drops an odd last digit.
-    if (const auto data = link::positiveData(answer, QStringLiteral("61") + index.toUpper()))
-        result.data = link::splitHEX(*data);
-    return result;
 }
 
 } // namespace talmero::config

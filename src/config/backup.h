@@ -64,12 +64,6 @@ public:
     QString vinRead() const { return link::decideCarVin(m_vins).vin; }
 
 private:
-    struct BlockAnswer {
-        bool fromModule = false;     // positive or negative: the module is there
-        bool refused = false;        // a negative answer: the module has no such block
-        std::optional<QString> data; // "C3 1F 80", when the block was given
-    };
-    BlockAnswer readBlock(const QString& index);
     QString save(const QString& fileName, const QByteArray& bytes, const QString& programFolder);
 
     link::Session& m_session;

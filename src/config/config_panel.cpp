@@ -128,6 +128,19 @@ bool ConfigPanel::decodeHex(BlockId id, const QString& hex, const QString& shown
     return decode(id, link::HEX2BIN(hex), shownText.isNull() ? hex : shownText);
 }
 
+link::Outcome ConfigPanel::decodeShown(BlockId id, const QString& hex)
+{
+    const BlockLayout& b = layoutOf(id);
+    if (!decodeHex(id, hex)) {
+        m_host.notify(QStringLiteral("!"));
+        return link::Outcome::failed(link::Outcome::Kind::BlockRefused,
+                                     b.refuseMessage.empty() ? QStringLiteral("!") : tl(b.refuseMessage));
+    }
+    if (!m_showsBlock)
+        return link::Outcome::failed(link::Outcome::Kind::BlockRefused, tl(b.unknownMessage));
+    return link::Outcome::done();
+}
+
 bool ConfigPanel::decodeOffline(BlockId id, const QString& hex, const QString& shownText)
 {
     for (const Option& o : layoutOf(id).options) {

@@ -2,6 +2,7 @@
 
 #include "config/layout.h"
 #include "config/pages.h"
+#include "link/outcome.h"
 
 #include <QHash>
 #include <QString>
@@ -56,6 +57,9 @@ public:
     // the block held as hex text. shownText defaults to the hex itself. An odd number of
     // digits is refused.
     bool decodeHex(BlockId id, const QString& hex, const QString& shownText = QString());
+    // As decodeHex, for a block read from the module: done when the page shows it, else
+    // a BlockRefused outcome (the decoder's notice said why, and a notice "!" follows a refusal).
+    link::Outcome decodeShown(BlockId id, const QString& hex);
     // A block from a file or an AS-BUILT line, not from the module: the length-given
     // choices (the dashboard type) are the user's to declare.
     bool decodeOffline(BlockId id, const QString& hex, const QString& shownText = QString());

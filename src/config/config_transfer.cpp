@@ -6,6 +6,7 @@
 #include "config/pages.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/session.h"
@@ -16,14 +17,6 @@
 namespace talmero::config {
 
 namespace {
-
-const char* const kWrongAnswer = QT_TRANSLATE_NOOP("ConfigTransfer", "! Неверный ответ модуля");
-const char* const kError = QT_TRANSLATE_NOOP("ConfigTransfer", "! Ошибка");
-
-bool failed(const QString& result)
-{
-    return result.startsWith(u'!');
-}
 
 // Whether a door ends up holding the page's block.
 bool holds(safety::WriteOutcome outcome)
@@ -62,27 +55,22 @@ QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
     return link::BIN2HEX(var);
 }
 
-void ConfigTransfer::ButtonCONFreadClick(int page)
+link::Outcome ConfigTransfer::ButtonCONFreadClick(int page)
 {
     const PageSide& side = m_panel.side(pageInfo(page));
-    const car::Module& module = moduleOf(side);
-    const QString block = car::blockText(side.layout->number);
-
     m_panel.clearCONF();
     m_host.log(logLine(QT_TRANSLATE_NOOP("ConfigTransfer", "* Чтение конфигурации из модуля "), page));
-    const QString opened = m_gate.session().openModule(true, true, module.medium(), module.session, qs(module.address));
-    if (failed(opened)) {
-        m_host.log(opened);
-        return;
+    const link::Outcome opened = m_gate.session().openModule(moduleOf(side), true, true);
+    if (!opened.ok()) {
+        m_host.log(opened.line);
+        return opened;
     }
-    const QString answer = send(QStringLiteral("21") + block);
-    const std::optional<QString> hex = link::positiveData(answer, QStringLiteral("61") + block);
-    if (!hex) {
-        m_host.log(QCoreApplication::translate("ConfigTransfer", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
-        return;
+    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), car::blockText(side.layout->number), true);
+    if (!read.data) {
+        m_host.log(read.outcome().line);
+        return read.outcome();
     }
-    if (!m_panel.decodeHex(side.layout->id, *hex))
-        m_host.notify(QStringLiteral("!"));
+    return m_panel.decodeShown(side.layout->id, *read.data);
 }
 
 safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& side, const car::Module& module,
@@ -148,10 +136,9 @@ bool ConfigTransfer::writeDoors(int page, const QString& data)
     safety::BlockWrite second = order(info, passenger, moduleOf(passenger), data);
     // The bus is open already: only the header and the session change.
     second.target.open = [this, address = qs(passenger.address)] {
-        if (send(QStringLiteral("atsh") + address) != QLatin1String("OK")
-            || send(QStringLiteral("1087")) != QLatin1String("5087"))
-            return QCoreApplication::translate("ConfigTransfer", kError);
-        return QStringLiteral("OK");
+        const link::Outcome selected = m_gate.session().selectModule(address, true, true);
+        return selected.ok() ? selected
+                             : link::Outcome::failed(selected.kind, QCoreApplication::translate("ConfigTransfer", "! Ошибка"));
     };
     safety::BatchOptions options;
     options.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации обоих дверных модулей");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/pages.h"
+#include "link/outcome.h"
 
 #include <QString>
 
@@ -27,7 +28,9 @@ public:
 
     // page: the active page of the configuration notebook (Page). The BCM part and the
     // doors come from RadioGroupBCMrd, RadioGroupDDMr and RadioGroupDDMw of the view.
-    void ButtonCONFreadClick(int page);
+    // Done when the page shows the block read; else the failure, logged (or, for a block
+    // the page cannot show, said in a notice).
+    link::Outcome ButtonCONFreadClick(int page);
     // Does nothing while ButtonCONFwrite is disabled (no writable block shown). True when
     // every chosen module holds the page's block afterwards, checked by reading it back.
     bool ButtonCONFwriteClick(int page);

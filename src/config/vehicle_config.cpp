@@ -195,8 +195,8 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
                                                 link::LinkState& state)
 {
     host.log(QCoreApplication::translate("VehicleConfig", "* Чтение конфигурации автомобиля, ждите..."));
-    if (!session.adapter().writeCOM(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
-        host.log(QCoreApplication::translate("VehicleConfig", "! Неверный ответ адаптера"));
+    if (const link::Outcome reset = session.resetAdapter(false); !reset.ok()) {
+        host.log(reset.line);
         return std::nullopt;
     }
     // The bus the adapter stands on first: one switch for the whole reading.

@@ -63,8 +63,8 @@ QString LiveData::send(const QString& command)
 
 void LiveData::ButtonDstartClick()
 {
-    if (!send(QStringLiteral("atz")).contains(QLatin1String("ELM"))) {
-        m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
+    if (const link::Outcome reset = m_session.resetAdapter(true); !reset.ok()) {
+        m_host.log(reset.line);
         return;
     }
     m_host.log(QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
@@ -72,10 +72,8 @@ void LiveData::ButtonDstartClick()
 
 void LiveData::ButtonDstopClick()
 {
-    if (m_session.openModule(true, true, false, false, QStringLiteral("7E0")).startsWith(QLatin1Char('!'))) {
-        m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
+    if (!openEngine())
         return;
-    }
     // A monotonic clock: a wall-clock change during the pass must not show up in it.
     QElapsedTimer timer;
     QString pidBits;
@@ -96,11 +94,11 @@ void LiveData::ButtonDstopClick()
 
 bool LiveData::openEngine()
 {
-    if (m_session.openModule(true, true, false, false, QStringLiteral("7E0")).startsWith(QLatin1Char('!'))) {
+    // The adapter is all that can fail here: the engine module is opened without a session.
+    const bool opened = m_session.openModule(true, true, false, false, QStringLiteral("7E0")).ok();
+    if (!opened)
         m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
-        return false;
-    }
-    return true;
+    return opened;
 }
 
 void LiveData::Button1Click()

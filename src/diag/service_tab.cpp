@@ -4,6 +4,7 @@
 #include "diag/hex_text.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/session.h"
@@ -91,23 +92,20 @@ QString ServiceTab::send(const QString& command)
 bool ServiceTab::openCurrent()
 {
     const link::TModuls& m = m_state.curModul;
-    const QString result = m_gate.session().openModule(true, true, m.bus == 1, link::opensSession(m.adr), m.adr);
-    if (result.startsWith(QLatin1Char('!'))) {
-        m_host.log(result);
-        return false;
-    }
-    return true;
+    const link::Outcome opened = m_gate.session().openModule(true, true, m.bus == 1, link::opensSession(m.adr), m.adr);
+    if (!opened.ok())
+        m_host.log(opened.line);
+    return opened.ok();
 }
 
 std::optional<QString> ServiceTab::readBlock(const QString& address)
 {
     if (!openCurrent())
         return std::nullopt;
-    const QString answer = send(QStringLiteral("21") + address);
-    const auto data = link::positiveData(answer, QStringLiteral("61") + address);
-    if (!data)
-        m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(link::withoutPendingNotes(answer)));
-    return data;
+    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true);
+    if (!read.data)
+        m_host.log(read.outcome().line);
+    return read.data;
 }
 
 QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)

@@ -18,8 +18,6 @@
 namespace talmero::diag {
 
 namespace {
-const QString kOK = QStringLiteral("OK");
-const QString kSessionOpen = QStringLiteral("5087");
 
 // The module a reading reaches first on a bus, for the bus prompt.
 QString firstOnBus(bool medium)
@@ -57,8 +55,8 @@ bool TroubleCodes::ButtonDTCClick()
     dtcMS.clear();
     m_reading = DtcReading{QDateTime::currentDateTime(), QString(), {}};
     m_memo.startReading(m_reading.time);
-    if (!send(QStringLiteral("atz"), true).contains(QLatin1String("ELM"))) {
-        m_host.log(QCoreApplication::translate("TroubleCodes", "! Неверный ответ адаптера"));
+    if (const link::Outcome reset = m_gate.session().resetAdapter(true); !reset.ok()) {
+        m_host.log(reset.line);
         return false;
     }
 
@@ -115,15 +113,10 @@ bool TroubleCodes::ButtonDTCClick()
 
 bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 {
-    if (link::cutCOM(send(QStringLiteral("atsh") + address, true)) != kOK) {
-        fail(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
-        return false;
-    }
     const car::Module* module = findDtcModule(address);
-    const bool session = module ? module->sessionForCodes : true;
-    if (session && link::cutCOM(send(QStringLiteral("1087"), true)) != kSessionOpen) {
-        fail(QCoreApplication::translate("TroubleCodes", "! Модуль не ответил или отсутствует")
-             + m_gate.session().silenceNote());
+    const link::Outcome selected = m_gate.session().selectModule(address, module ? module->sessionForCodes : true, true);
+    if (!selected.ok()) {
+        fail(selected.line);
         return false;
     }
     const std::optional<bool> holdsCodes = listDTC();
@@ -190,8 +183,8 @@ bool TroubleCodes::ButtonDTCclearClick()
     // The list stays until the modules have confirmed the clearing: a Cancel at the bus
     // prompt, a silent adapter or a module that refuses leaves it as it was read.
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем считанные ошибки"));
-    if (!send(QStringLiteral("atz"), false).contains(QLatin1String("ELM"))) {
-        m_host.log(QCoreApplication::translate("TroubleCodes", "! Неверный ответ адаптера"));
+    if (const link::Outcome reset = m_gate.session().resetAdapter(false); !reset.ok()) {
+        m_host.log(reset.line);
         // Nothing was cleared: the button stays enabled for another try, also when this
         // object was made anew after a reconnect.
         m_clearEnabled = true;
@@ -224,11 +217,8 @@ bool TroubleCodes::ButtonDTCclearClick()
 bool TroubleCodes::clearModuleDTC(const QString& address)
 {
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем ошибки модуля по адресу ") + address);
-    if (link::cutCOM(send(QStringLiteral("atsh") + address, false)) != kOK)
-        return false;
     const car::Module* module = findDtcModule(address);
-    const bool session = module ? module->session : true;
-    if (session && link::cutCOM(send(QStringLiteral("1087"), false)) != kSessionOpen)
+    if (!m_gate.session().selectModule(address, module ? module->session : true, false).ok())
         return false;
     return link::withoutPendingNotes(m_gate.clearCodes(address)).startsWith(QLatin1String("54"));
 }

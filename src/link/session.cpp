@@ -18,11 +18,6 @@ QString Session::busPrompt(bool medium)
                   : tr("Переключите адаптер на высокую шину (HSCAN)");
 }
 
-QString Session::adapterFailedLine()
-{
-    return tr("! Неверный ответ адаптера");
-}
-
 QString Session::cancelledLine()
 {
     return tr("* Операция отменена пользователем");
@@ -58,6 +53,7 @@ void Session::switchBus(bool medium, const QString& nextAddress)
     busHS = !medium;
     busMS = medium;
     m_heardOnBus = false;
+    m_openAddress.clear();
 }
 
 void Session::setRelay(bool medium)
@@ -112,26 +108,48 @@ void Session::stopIfCancelled()
     throw OperationCancelled();
 }
 
-QString Session::openModule(bool logIt, bool resetFirst, bool medium, bool check1087,
-                            const QString& address)
+Outcome Session::resetAdapter(bool logIt)
 {
+    m_openAddress.clear();
+    if (m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
+        return Outcome::done();
+    return Outcome::failed(Outcome::Kind::AdapterSilent, tr("! Неверный ответ адаптера"));
+}
+
+Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst)
+{
+    return openModule(logIt, resetFirst, module.medium(), module.session, car::qs(module.address));
+}
+
+Outcome Session::openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address)
+{
+    m_openAddress.clear();
     switchBus(medium, address);
-    if (resetFirst && !m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
-        return adapterFailedLine();
+    if (resetFirst) {
+        if (Outcome reset = resetAdapter(logIt); !reset.ok())
+            return reset;
+    }
     if (!selectProtocol(medium, logIt, address))
-        return tr("! Ошибка");
+        return Outcome::failed(Outcome::Kind::BusRefused, tr("! Ошибка"));
+    return selectModule(address, check1087, logIt);
+}
+
+Outcome Session::selectModule(const QString& address, bool check1087, bool logIt)
+{
+    m_openAddress.clear();
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK"))
-        return tr("! Ошибка");
+        return Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
     if (check1087) {
         const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt));
         const QString refusal = negativeAnswerNote(answer);
         if (answer != QLatin1String("5087") && refusal.isEmpty())
-            return tr("! Модуль не ответил или отсутствует") + silenceNote();
+            return Outcome::failed(Outcome::Kind::ModuleSilent, tr("! Модуль не ответил или отсутствует") + silenceNote());
         heardModule();
         if (answer != QLatin1String("5087"))
-            return tr("! Модуль не ответил или отсутствует") + refusal;
+            return Outcome::failed(Outcome::Kind::ModuleRefused, tr("! Модуль не ответил или отсутствует") + refusal);
     }
-    return QStringLiteral("OK");
+    m_openAddress = address;
+    return Outcome::done();
 }
 
 } // namespace talmero::link

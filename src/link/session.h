@@ -1,6 +1,8 @@
 #pragma once
 
+#include "car/module.h"
 #include "link/bus_switch.h"
+#include "link/outcome.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -21,7 +23,6 @@ public:
         return notice.startsWith(busPrompt(false)) || notice.startsWith(busPrompt(true));
     }
     static QString cancelledLine(); // the log line of an operation the user cancelled
-    static QString adapterFailedLine(); // openModule's line when the adapter did not answer its reset
 
     // How long a relay is given to settle after its line changed.
     static constexpr int kRelaySettleMs = 100;
@@ -59,9 +60,17 @@ public:
     // was automatic and nothing has answered on that bus since; "" otherwise.
     QString silenceNote() const;
 
-    // "OK", or the "! " log line of the failure. Writes nothing to the log itself.
-    QString openModule(bool logIt, bool resetFirst, bool medium, bool check1087,
-                       const QString& address);
+    // Resets the adapter; done when it answers as an ELM327 does.
+    Outcome resetAdapter(bool logIt);
+    // Puts the adapter on the module's bus (resetting it first when asked), selects the
+    // bus's protocol and the module. Writes nothing to the log itself.
+    Outcome openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address);
+    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst);
+    // Selects a module on the bus the adapter is on: its CAN header and, when asked, the
+    // diagnostic session "1087".
+    Outcome selectModule(const QString& address, bool check1087, bool logIt);
+    // The module the last selection reached; "" when none (or after a failed one).
+    const QString& openAddress() const { return m_openAddress; }
 
     Adapter& adapter() { return m_adapter; }
 
@@ -72,6 +81,7 @@ private:
     Host& m_host;
     SwitchWay m_way;
     bool m_heardOnBus = false;
+    QString m_openAddress;
 };
 
 } // namespace talmero::link

@@ -2,6 +2,7 @@
 
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/modules.h"
@@ -119,7 +120,7 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
     const bool medium = m && m->bus == 1;
     t.open = [this, address, medium, known = m != nullptr] {
         if (!known)
-            return tr("! Модуль с адресом %1 неизвестен").arg(address);
+            return link::Outcome::failed(link::Outcome::Kind::HeaderRefused, tr("! Модуль с адресом %1 неизвестен").arg(address));
         return m_session.openModule(true, true, medium, link::opensSession(address), address);
     };
     return t;
@@ -127,7 +128,7 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
 
 std::optional<QString> WriteGate::readBlock(const QString& block)
 {
-    return link::positiveData(send(QStringLiteral("21") + block), QStringLiteral("61") + block);
+    return link::readBlock(m_session.adapter(), block, true).data;
 }
 
 // The VIN in the open module's VIN block, "" when it has none or it is not a VIN; kept
@@ -172,11 +173,11 @@ void WriteGate::askIdentityModules()
         if (m_state.moduleVins.contains(m->adr) || m_vinAsked.contains(m->adr))
             continue;
         m_vinAsked.insert(m->adr);
-        const QString opened = m_session.openModule(true, true, m->bus == 1, link::opensSession(m->adr), m->adr);
-        if (opened.startsWith(u'O'))
+        const link::Outcome opened = m_session.openModule(true, true, m->bus == 1, link::opensSession(m->adr), m->adr);
+        if (opened.ok())
             readModuleVin(m->adr);
         // An adapter that does not answer reaches no other module either.
-        if (opened == link::Session::adapterFailedLine() || m_session.adapter().linkLost())
+        if (opened.kind == link::Outcome::Kind::AdapterSilent || m_session.adapter().linkLost())
             return;
     }
 }
@@ -252,9 +253,9 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
 {
     const BlockWrite& w = p.write;
     const BlockTarget& t = w.target;
-    const QString opened = t.open();
-    if (opened.startsWith(u'!')) {
-        m_host.log(opened);
+    const link::Outcome opened = t.open();
+    if (!opened.ok()) {
+        m_host.log(opened.line);
         p.result.outcome = WriteOutcome::NotOpened;
         return false;
     }
@@ -452,9 +453,9 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
 {
     const BlockTarget& t = p.write.target;
     if (reopen) {
-        const QString opened = t.open();
-        if (opened.startsWith(u'!')) {
-            m_host.log(opened);
+        const link::Outcome opened = t.open();
+        if (!opened.ok()) {
+            m_host.log(opened.line);
             p.result.outcome = WriteOutcome::NotOpened;
             return;
         }
@@ -566,9 +567,9 @@ JournalEntry WriteGate::settle(const JournalEntry& entry)
 {
     if (!entry.unknown() || !entry.wellFormed() || !journalReady())
         return entry;
-    const QString opened = targetOf(entry.address, entry.block).open();
-    if (opened.startsWith(u'!')) {
-        m_host.log(opened);
+    const link::Outcome opened = targetOf(entry.address, entry.block).open();
+    if (!opened.ok()) {
+        m_host.log(opened.line);
         return entry;
     }
     const std::optional<QString> held = readBlock(entry.block);

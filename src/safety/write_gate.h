@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/outcome.h"
 #include "safety/journal.h"
 
 #include <QCoreApplication>
@@ -36,8 +37,8 @@ struct BlockTarget {
     QString address;  // "720"
     QString block;    // "00"
     QString accepted; // a cut write answer beginning with this is positive ("7B00")
-    // Puts the adapter on the module and opens it: "OK" or the "! " line of the failure.
-    std::function<QString()> open;
+    // Puts the adapter on the module and opens it.
+    std::function<link::Outcome()> open;
 };
 
 // One block write as the caller describes it; the gate knows no layouts.

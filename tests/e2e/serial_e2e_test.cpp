@@ -1,3 +1,4 @@
+#include "support/outcome_text.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
 #include "link/link_error.h"

@@ -1,3 +1,4 @@
+#include "support/outcome_text.h"
 #include "link/adapter.h"
 #include "link/session.h"
 #include "scripted_channel.h"

@@ -1,3 +1,4 @@
+#include "support/outcome_text.h"
 #include "link/adapter.h"
 #include "link/link_error.h"
 #include "link/session.h"
@@ -212,7 +213,7 @@ struct WayTest : ::testing::Test {
     }
     QString open(const char* address, bool medium)
     {
-        return session->openModule(true, false, medium, true, QLatin1String(address));
+        return text(session->openModule(true, false, medium, true, QLatin1String(address)));
     }
 
     RecordingHost host;

@@ -1,3 +1,4 @@
+#include "support/outcome_text.h"
 #include "diag/car_channel.h"
 #include "link/answer_text.h"
 #include "safety/journal.h"

@@ -1,3 +1,4 @@
+#include "support/outcome_text.h"
 #include "sim/car.h"
 #include "sim/demo_channel.h"
 #include "sim/elm327.h"

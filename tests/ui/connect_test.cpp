@@ -1,3 +1,4 @@
+#include "support/outcome_text.h"
 #include "shell_fixture.h"
 
 #include "app/connection.h"
@@ -30,9 +31,9 @@ TEST_F(ShellTest, DemoCarWorksLikeAnAdapterAndItsSwitchFollowsThePrompts)
 
     QString ipc, bcm, bcmAgain;
     main().runOperation([&] {
-        ipc = main().session()->openModule(true, true, false, true, "720");
-        bcm = main().session()->openModule(true, true, true, true, "726");
-        bcmAgain = main().session()->openModule(true, false, true, true, "726");
+        ipc = text(main().session()->openModule(true, true, false, true, "720"));
+        bcm = text(main().session()->openModule(true, true, true, true, "726"));
+        bcmAgain = text(main().session()->openModule(true, false, true, true, "726"));
     });
     EXPECT_EQ(ipc, "OK");
     EXPECT_EQ(bcm, "OK");
@@ -70,7 +71,7 @@ TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
     EXPECT_EQ(stored().value("port").toString(), path);
 
     QString ipc;
-    main().runOperation([&] { ipc = main().session()->openModule(true, true, false, true, "720"); });
+    main().runOperation([&] { ipc = text(main().session()->openModule(true, true, false, true, "720")); });
     EXPECT_EQ(ipc, "OK");
     EXPECT_EQ(notices, QStringList{kToHighSpeed});
     // The rate chosen in the start window is the one the port runs at.
