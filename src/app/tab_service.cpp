@@ -150,13 +150,13 @@ void TabService::RadioGroupModClick(int item)
     if (!choice)
         return;
     EditEM->clear();
-    EditEMad->setText(choice->editEMad);
-    EditVINad->setText(choice->editVINad);
-    LabelVIN->setText(choice->labelVIN);
-    LabelEM->setText(choice->labelEM);
-    GroupBoxEM->setEnabled(choice->groupBoxEMEnabled);
-    GroupBoxVIN->setEnabled(choice->groupBoxVINEnabled);
-    ButtonRestart->setEnabled(choice->buttonRestartEnabled);
+    EditEMad->setText(choice->manualBlock);
+    EditVINad->setText(choice->vinBlock);
+    LabelVIN->setText(choice->vinNote);
+    LabelEM->setText(choice->manualNote);
+    GroupBoxEM->setEnabled(choice->manualAllowed);
+    GroupBoxVIN->setEnabled(choice->vinAllowed);
+    ButtonRestart->setEnabled(choice->restartAllowed);
     const bool bcm = m_form.state().curModul.name == QLatin1String("BCM");
     if (!choice->notice.isEmpty() && !(bcm && m_bcmNoticeShown)) {
         m_bcmNoticeShown = m_bcmNoticeShown || bcm;

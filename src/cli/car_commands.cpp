@@ -88,15 +88,13 @@ struct CarCommand {
             return ctx.usage(QStringLiteral("unknown page ") + w()[1]);
         ConfigPage cp(*page, ctx.host);
         cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
-        const qsizetype from = ctx.host.lines().size();
-        const qsizetype noticesFrom = ctx.host.notices().size();
-        config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFreadClick(*page);
-        if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
-            return ctx.fail(failure);
+        const link::Outcome read = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFreadClick(*page);
+        if (!read.ok() && read.kind != link::Outcome::Kind::BlockRefused)
+            return ctx.fail(read.line);
         ctx.out << cp.blockLine() << '\n';
         cp.writeListing(ctx.out);
         // A decoder's message (unknown or unconfigured block) makes the read a failure too.
-        return ctx.host.messagesSince(noticesFrom).isEmpty() ? ExitOk : ExitFailed;
+        return read.ok() ? ExitOk : ExitFailed;
     }
 
     int writeConfig()
@@ -215,16 +213,16 @@ struct CarCommand {
             return ctx.fail(logged.isEmpty() ? otherwise : logged);
         };
         if (command == QLatin1String("vin")) {
-            if (!choice->groupBoxVINEnabled)
+            if (!choice->vinAllowed)
                 return ctx.fail(QStringLiteral("this module holds no VIN"));
-            const QString vin = tab.ButtonReadVINClick(choice->editVINad);
+            const QString vin = tab.ButtonReadVINClick(choice->vinBlock);
             if (vin.isEmpty())
                 return failure(QStringLiteral("no VIN was read"));
             ctx.out << vin << '\n';
             return ExitOk;
         }
         if (command == QLatin1String("restart")) {
-            if (!choice->buttonRestartEnabled)
+            if (!choice->restartAllowed)
                 return ctx.fail(QStringLiteral("this module cannot be restarted"));
             if (!tab.ButtonRestartClick())
                 return failure(gate.declined() ? QStringLiteral("the restart was declined; nothing was sent")
@@ -372,12 +370,9 @@ struct CarCommand {
         diag::LiveData data(*car.session, ctx.host);
         const qsizetype from = ctx.host.lines().size();
         const qsizetype noticesFrom = ctx.host.notices().size();
-        if (w()[0] == QLatin1String("voltage"))
-            data.ButtonDstartClick();
-        else
-            data.ButtonDstopClick();
-        if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
-            return ctx.fail(failure);
+        const bool done = w()[0] == QLatin1String("voltage") ? data.readVoltage() : data.timedPass();
+        if (!done)
+            return ctx.fail(ctx.host.failureSince(from));
         for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
             const QString& line = ctx.host.lines()[i];
             if (w()[0] == QLatin1String("live") || !(line.startsWith(QLatin1String("> ")) || line.startsWith(QLatin1String("< "))))

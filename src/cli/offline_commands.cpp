@@ -118,14 +118,12 @@ int openBackup(CommandContext& ctx)
         return ctx.fail(stored.result);
     ctx.out << stored.result << '\n';
 
-    const qsizetype from = ctx.host.lines().size();
-    const qsizetype noticesBefore = ctx.host.notices().size();
-    config::BackupOpening(cp.panel(), ctx.host).ButtonCONFopenClick(*page, w[1]);
-    if (const QString failure = ctx.host.failureSince(from); !failure.isEmpty())
-        return ctx.fail(failure);
+    const link::Outcome opened = config::BackupOpening(cp.panel(), ctx.host).ButtonCONFopenClick(*page, w[1]);
+    if (!opened.ok() && opened.kind != link::Outcome::Kind::BlockRefused)
+        return ctx.fail(opened.line.isEmpty() ? QStringLiteral("the file cannot be read") : opened.line);
     ctx.out << cp.blockLine() << '\n';
     cp.writeListing(ctx.out);
-    return ctx.host.notices().size() > noticesBefore ? ExitFailed : ExitOk;
+    return opened.ok() ? ExitOk : ExitFailed;
 }
 
 } // namespace

@@ -186,27 +186,28 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
 
 BackupOpening::BackupOpening(ConfigPanel& panel, link::Host& host) : m_panel(panel), m_host(host) {}
 
-void BackupOpening::ButtonCONFopenClick(int page, const QString& path)
+link::Outcome BackupOpening::ButtonCONFopenClick(int page, const QString& path)
 {
-    ButtonCONFopenClick(page, [&path] { return path; });
+    return ButtonCONFopenClick(page, [&path] { return path; });
 }
 
-void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile)
+link::Outcome BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile)
 {
+    const link::Outcome nothing = link::Outcome::failed(link::Outcome::Kind::WrongAnswer, QString());
     m_panel.clearCONF();
     if (page < 0 || page >= kPageCount)
-        return;
+        return nothing;
     const BackupChoice choice = backupChoice(m_panel, page);
     const QString path = chooseFile ? chooseFile() : QString();
     if (path.isEmpty())
-        return;
+        return nothing;
     m_host.log(QCoreApplication::translate("BackupOpening", "* Просмотр файла ") + QFileInfo(path).fileName());
     const BackupLookup lookup = readBackupBlock(path, choice.address, choice.index, m_host);
     if (!lookup.loaded)
-        return;
+        return nothing;
     if (lookup.result.startsWith(u'!')) {
         m_host.log(lookup.result);
-        return;
+        return link::Outcome::failed(link::Outcome::Kind::WrongAnswer, lookup.result);
     }
     m_host.log(QCoreApplication::translate("BackupOpening", "* Открыта конфигурация модуля ") + qs(pageInfo(page).caption)
                + QStringLiteral(" (") + m_panel.view().text(QStringLiteral("LabelCONF"))
@@ -219,10 +220,14 @@ void BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>
     // A stored block the page cannot show (half a byte among them) is reported as a
     // refused read is; the climate page's "Other" edit shows the text as stored.
     if (!m_panel.decodeOffline(m_panel.pageBlock(page), hex, lookup.result)) {
-        m_host.notify(QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
+        const QString refused = QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
                       + QStringLiteral(" (") + choice.address + QCoreApplication::translate("BackupOpening", "), блок ") + choice.index
-                      + QStringLiteral(": ") + lookup.result.trimmed());
+                      + QStringLiteral(": ") + lookup.result.trimmed();
+        m_host.notify(refused);
+        return link::Outcome::failed(link::Outcome::Kind::BlockRefused, refused);
     }
+    return m_panel.showsBlock() ? link::Outcome::done()
+                                : link::Outcome::failed(link::Outcome::Kind::BlockRefused, tl(layoutOf(m_panel.pageBlock(page)).unknownMessage));
 }
 
 } // namespace talmero::config

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/outcome.h"
+
 #include <QString>
 
 #include <functional>
@@ -50,9 +52,11 @@ public:
 
     // chooseFile asks the user for the file (filter: kBackupFileFilter) and returns its
     // full path, or an empty text when the user cancelled. The panel is cleared first,
-    // whatever follows.
-    void ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile);
-    void ButtonCONFopenClick(int page, const QString& path);
+    // whatever follows. Done when the page shows the block; BlockRefused when the page
+    // cannot show it (a notice said why); another failure with its line (none when the
+    // user cancelled or a notice already said why the file cannot be read).
+    link::Outcome ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile);
+    link::Outcome ButtonCONFopenClick(int page, const QString& path);
 
     // The open dialog's filter: description, then the pattern.
     static QString backupFileFilter();

@@ -41,19 +41,6 @@ QString parseTestSample(const QString& sample)
     return hexPairsToText(link::joinFrames(link::cutCOM(sample)).mid(6), true);
 }
 
-std::optional<double> adapterVoltage(const QString& answerAtrv)
-{
-    QString text = answerAtrv;
-    if (!text.endsWith(QLatin1Char('V'), Qt::CaseInsensitive))
-        return std::nullopt;
-    text.chop(1);
-    bool isNumber = false;
-    const double volts = text.toDouble(&isNumber);
-    if (!isNumber || volts < 0)
-        return std::nullopt;
-    return volts;
-}
-
 LiveData::LiveData(link::Session& session, link::Host& host) : m_session(session), m_host(host) {}
 
 QString LiveData::send(const QString& command)
@@ -61,19 +48,20 @@ QString LiveData::send(const QString& command)
     return m_session.adapter().writeCOM(command, true);
 }
 
-void LiveData::ButtonDstartClick()
+bool LiveData::readVoltage()
 {
     if (const link::Outcome reset = m_session.resetAdapter(true); !reset.ok()) {
         m_host.log(reset.line);
-        return;
+        return false;
     }
     m_host.log(QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
+    return true;
 }
 
-void LiveData::ButtonDstopClick()
+bool LiveData::timedPass()
 {
     if (!openEngine())
-        return;
+        return false;
     // A monotonic clock: a wall-clock change during the pass must not show up in it.
     QElapsedTimer timer;
     QString pidBits;
@@ -90,6 +78,7 @@ void LiveData::ButtonDstopClick()
             pidBits = supportedPids(answer);
     }
     m_host.notify(elapsedText(timer.isValid() ? timer.nsecsElapsed() : 0));
+    return true;
 }
 
 bool LiveData::openEngine()
@@ -101,7 +90,7 @@ bool LiveData::openEngine()
     return opened;
 }
 
-void LiveData::Button1Click()
+void LiveData::testParse()
 {
     m_host.notify(parseTestSample(kTestSample));
 }

@@ -53,20 +53,19 @@ QString elapsedText(qint64 nanoseconds);
 // pair but "00" turned into its character.
 QString parseTestSample(const QString& sample);
 
-// The supply voltage the adapter reports ("12.4V"); nullopt for any other answer.
-std::optional<double> adapterVoltage(const QString& answerAtrv);
 
 // The live OBD-II data handlers: adapter voltage, one timed pass, the test parse.
 class LiveData {
 public:
     LiveData(link::Session& session, link::Host& host);
 
-    // Adapter reset and supply voltage, into the log.
-    void ButtonDstartClick();
-    // One pass of kLiveRequests to the engine module; notifies the elapsed time.
-    void ButtonDstopClick();
+    // Adapter reset and supply voltage, into the log; false when the adapter did not answer.
+    bool readVoltage();
+    // One pass of kLiveRequests to the engine module; notifies the elapsed time. False
+    // when the engine module could not be opened.
+    bool timedPass();
     // Notifies the text parsed from kTestSample.
-    void Button1Click();
+    void testParse();
 
     // Opens the engine module for repeated readings; false (logged) when it does not answer.
     bool openEngine();

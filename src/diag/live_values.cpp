@@ -2,6 +2,7 @@
 
 #include "diag/live_data.h"
 #include "link/answer_text.h"
+#include "safety/battery.h"
 
 namespace talmero::diag {
 
@@ -55,7 +56,7 @@ QString liveText(const LiveValue& value, std::optional<double> reading)
 std::optional<double> decodeLiveValue(const LiveValue& value, const QString& cut)
 {
     if (value.pid == 0)
-        return adapterVoltage(cut);
+        return safety::voltageOf(cut);
     const std::optional<QByteArray> data = pidBytes(cut, value.pid, value.bytes);
     if (!data)
         return std::nullopt;

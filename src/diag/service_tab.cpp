@@ -47,17 +47,17 @@ std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state)
 
     ModuleChoice choice;
     if (module.EMad == kNone) {
-        choice.labelEM = QCoreApplication::translate("ServiceTab", kNotSupported);
+        choice.manualNote = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
-        choice.editEMad = module.EMad;
-        choice.groupBoxEMEnabled = true;
+        choice.manualBlock = module.EMad;
+        choice.manualAllowed = true;
     }
-    choice.buttonRestartEnabled = module.restart;
+    choice.restartAllowed = module.restart;
     if (module.VINad == kNone) {
-        choice.labelVIN = QCoreApplication::translate("ServiceTab", kNotSupported);
+        choice.vinNote = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
-        choice.editVINad = module.VINad;
-        choice.groupBoxVINEnabled = true;
+        choice.vinBlock = module.VINad;
+        choice.vinAllowed = true;
     }
     if (module.name == QLatin1String("BCM")) {
         choice.notice = QCoreApplication::translate("ServiceTab", "Вторая часть конфигурации модуля BCM находится по адресу \"04\"")

@@ -18,13 +18,13 @@ namespace talmero::diag {
 
 // What the service tab shows once a module has been chosen.
 struct ModuleChoice {
-    QString editEMad;  // block address for the manual read and write, "" when none
-    QString editVINad; // VIN block address, "" when none
-    QString labelEM;   // "" or "не поддерживается"
-    QString labelVIN;  // "" or "не поддерживается"
-    bool groupBoxEMEnabled = false;
-    bool groupBoxVINEnabled = false;
-    bool buttonRestartEnabled = false;
+    QString manualBlock;  // block address for the manual read and write, "" when none
+    QString vinBlock; // VIN block address, "" when none
+    QString manualNote;   // "" or "не поддерживается"
+    QString vinNote;  // "" or "не поддерживается"
+    bool manualAllowed = false;
+    bool vinAllowed = false;
+    bool restartAllowed = false;
     QString notice;    // a notice to show after the change, "" for none
 };
 

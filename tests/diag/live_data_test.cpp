@@ -1,3 +1,4 @@
+#include "safety/battery.h"
 #include "car_channel.h"
 #include "diag/live_data.h"
 #include "diag/live_reader.h"
@@ -94,7 +95,7 @@ TEST(LiveValues, DecodedAsObdDefinesThemAndNothingFromOtherAnswers)
     for (const char* bad : {"4105", "41057B00", "410C7B", "?"})
         EXPECT_FALSE(decodeLiveValue(coolant, QLatin1String(bad))) << bad;
     for (const char* bad : {"", "V", "12.6", "?", "-1.0V", "OK"})
-        EXPECT_FALSE(adapterVoltage(QLatin1String(bad))) << bad;
+        EXPECT_FALSE(safety::voltageOf(QLatin1String(bad))) << bad;
 }
 
 TEST(SupportMaps, OnlyFourBytesOfTheRightPositiveAnswerAreAMap)
@@ -126,7 +127,7 @@ struct LiveDataTest : ::testing::Test {
 
 TEST_F(LiveDataTest, OnePassSkipsTheUnsupportedPidAndReportsItsTime)
 {
-    live.ButtonDstopClick();
+    live.timedPass();
     EXPECT_EQ(rig.channel.sent,
               QStringList({"ATZ", "ATSP6", "ATSH7E0", "0902", "0904", "0906", "03", "0100", "011C", "0111",
                            "010F", "010D", "010C", "0105", "0104", "0101", "0141"}));
@@ -142,7 +143,7 @@ TEST_F(LiveDataTest, OnePassSkipsTheUnsupportedPidAndReportsItsTime)
 TEST_F(LiveDataTest, NoMapMeansNoConditionalRequests)
 {
     rig.channel.canned[QStringLiteral("0100")] = "NO DATA";
-    live.ButtonDstopClick();
+    live.timedPass();
     EXPECT_EQ(ownLines(rig.host.lines).count(QStringLiteral("---")), 4);
     for (const char* request : {"011C", "0111", "0110", "010F"})
         EXPECT_FALSE(rig.channel.sent.contains(QLatin1String(request))) << request;
@@ -152,7 +153,7 @@ TEST_F(LiveDataTest, NoMapMeansNoConditionalRequests)
 TEST_F(LiveDataTest, EngineModuleThatDoesNotOpenStopsThePass)
 {
     rig.channel.canned[QStringLiteral("ATSH7E0")] = "?";
-    live.ButtonDstopClick();
+    live.timedPass();
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_EQ(rig.channel.sent.last(), QStringLiteral("ATSH7E0"));
     EXPECT_EQ(rig.host.notices.size(), 1); // only the bus prompt
@@ -160,15 +161,15 @@ TEST_F(LiveDataTest, EngineModuleThatDoesNotOpenStopsThePass)
 
 TEST_F(LiveDataTest, VoltageAndTestParse)
 {
-    live.ButtonDstartClick();
+    live.readVoltage();
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("Напряжение - 12.6V"));
 
     rig.channel.canned[QStringLiteral("ATZ")] = "?";
-    live.ButtonDstartClick();
+    live.readVoltage();
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_NE(rig.channel.sent.last(), QStringLiteral("ATRV"));
 
-    live.Button1Click();
+    live.testParse();
     EXPECT_EQ(rig.host.notices.last(), QStringLiteral("7M51-12K532-BA"));
 }
 

@@ -31,8 +31,8 @@ TEST(ModuleChoice, WhatTheTabShowsForEachKindOfModule)
 {
     struct Row {
         int item;
-        const char* editEMad;
-        const char* editVINad;
+        const char* manualBlock;
+        const char* vinBlock;
         bool emEnabled, vinEnabled, restartEnabled, notice;
     };
     const Row rows[] = {
@@ -48,13 +48,13 @@ TEST(ModuleChoice, WhatTheTabShowsForEachKindOfModule)
         const std::optional<ModuleChoice> c = RadioGroupModClick(r.item, state);
         ASSERT_TRUE(c);
         EXPECT_EQ(state.curModul.adr, link::Moduls()[r.item].adr);
-        EXPECT_EQ(c->editEMad, QLatin1String(r.editEMad));
-        EXPECT_EQ(c->editVINad, QLatin1String(r.editVINad));
-        EXPECT_EQ(c->labelEM, r.emEnabled ? QString() : kNotSupported);
-        EXPECT_EQ(c->labelVIN, r.vinEnabled ? QString() : kNotSupported);
-        EXPECT_EQ(c->groupBoxEMEnabled, r.emEnabled);
-        EXPECT_EQ(c->groupBoxVINEnabled, r.vinEnabled);
-        EXPECT_EQ(c->buttonRestartEnabled, r.restartEnabled);
+        EXPECT_EQ(c->manualBlock, QLatin1String(r.manualBlock));
+        EXPECT_EQ(c->vinBlock, QLatin1String(r.vinBlock));
+        EXPECT_EQ(c->manualNote, r.emEnabled ? QString() : kNotSupported);
+        EXPECT_EQ(c->vinNote, r.vinEnabled ? QString() : kNotSupported);
+        EXPECT_EQ(c->manualAllowed, r.emEnabled);
+        EXPECT_EQ(c->vinAllowed, r.vinEnabled);
+        EXPECT_EQ(c->restartAllowed, r.restartEnabled);
         EXPECT_EQ(!c->notice.isEmpty(), r.notice);
     }
     // The BCM notice comes every time the item is clicked.
