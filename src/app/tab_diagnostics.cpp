@@ -171,12 +171,10 @@ diag::DtcReading TabDiagnostics::lastReading() const
 
 void TabDiagnostics::keepReading()
 {
-    if (!m_codes || m_codes->lastReading().modules.isEmpty())
+    if (!m_codes)
         return;
-    const diag::DtcReading reading = lastReading();
-    diag::DtcHistory history(diag::DtcHistory::pathOf(m_form.journalPath()));
-    if (!history.add(reading))
-        m_form.host().log(tr("! Чтение кодов не сохранено в истории: %1").arg(history.error()));
+    if (const QString error = m_codes->keepReading(m_form.state().vinOrTyped()); !error.isEmpty())
+        m_form.host().log(tr("! Чтение кодов не сохранено в истории: %1").arg(error));
 }
 
 void TabDiagnostics::ButtonDTChistoryClick()

@@ -155,13 +155,10 @@ struct CarCommand {
         const qsizetype from = ctx.host.lines().size();
         codes.ButtonDTCClick();
         // Kept before anything else, also when the reading did not reach every module.
-        diag::DtcReading reading = codes.lastReading();
-        reading.vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;
-        if (!reading.modules.isEmpty()) {
-            diag::DtcHistory history(diag::DtcHistory::pathOf(car.journal.path));
-            if (!history.add(reading))
-                ctx.err << "the reading was not kept in " << history.path() << ": " << history.error() << '\n';
-        }
+        const QString vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;
+        if (const QString error = codes.keepReading(vin); !error.isEmpty())
+            ctx.err << "the reading was not kept in " << diag::DtcHistory::pathOf(gate.journal().path()) << ": " << error << '\n';
+        const diag::DtcReading& reading = codes.lastReading();
         if (!ctx.args.save.isEmpty()) {
             if (const QString error = diag::exportReadings(ctx.args.save, {reading}); !error.isEmpty())
                 return ctx.fail(QStringLiteral("cannot write ") + ctx.args.save + QStringLiteral(": ") + error);

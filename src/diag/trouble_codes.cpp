@@ -111,6 +111,15 @@ bool TroubleCodes::ButtonDTCClick()
     return m_clearEnabled;
 }
 
+QString TroubleCodes::keepReading(const QString& vin)
+{
+    m_reading.vin = vin;
+    if (m_reading.modules.isEmpty())
+        return QString();
+    DtcHistory history(DtcHistory::pathOf(m_gate.journal().path()));
+    return history.add(m_reading) ? QString() : history.error();
+}
+
 bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 {
     const car::Module* module = findDtcModule(address);

@@ -41,6 +41,10 @@ public:
     // What the last reading found so far (also when it was cancelled or cut off); its
     // vin is left for the caller, who knows the car.
     const DtcReading& lastReading() const { return m_reading; }
+    // Keeps the last reading, named by this VIN, in the history that shares the write
+    // journal's file (also one cut off: what was read stays on record). "" when kept or
+    // there was nothing to keep, else why it was not.
+    QString keepReading(const QString& vin);
 
     // Selects one module on the current bus and lists its codes; appends the address to
     // busList when it reported some. False when the module gave no count of codes.
