@@ -4,6 +4,7 @@
 #include "config/layout.h"
 #include "config/option_view.h"
 #include "config/pages.h"
+#include "config/vehicle_config.h"
 #include "link/answer_text.h"
 #include "link/host.h"
 
@@ -21,84 +22,6 @@ QString BackupOpening::backupFileFilter()
     return QCoreApplication::translate("BackupOpening", "Konfiguracja auta (VehicleData*.xml)");
 }
 
-namespace {
-
-// What the lookup needs of a parsed file: the first Modules of the VehicleData root,
-// how many elements it holds, and the children of the last Module that matched.
-struct BackupOutline {
-    bool vehicleData = false;
-    bool modules = false;
-    int moduleCount = 0;
-    bool matched = false;
-    struct Child {
-        bool hasAttribute = false;
-        QString firstAttribute;
-        QString text;
-    };
-    QList<Child> blocks;
-};
-
-// Reads the whole file; on failure the text says why (a notice for the user).
-QString outline(const QByteArray& bytes, const QString& address, BackupOutline& out)
-{
-    QXmlStreamReader xml(bytes);
-    int depth = 0;
-    bool inModules = false;  // inside the first Modules of the root
-    bool inMatch = false;    // inside a matching Module
-    bool inBlock = false;    // inside a child of a matching Module
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            if (depth == 1) {
-                out.vehicleData = xml.name() == QLatin1String("VehicleData");
-            } else if (depth == 2 && out.vehicleData && !out.modules
-                       && xml.name() == QLatin1String("Modules")) {
-                out.modules = inModules = true;
-            } else if (depth == 3 && inModules) {
-                ++out.moduleCount;
-                inMatch = xml.attributes().value(QLatin1String("address")) == address;
-                if (inMatch) {
-                    out.matched = true;
-                    out.blocks.clear();
-                }
-            } else if (depth == 4 && inMatch) {
-                const QXmlStreamAttributes attributes = xml.attributes();
-                BackupOutline::Child child;
-                child.hasAttribute = !attributes.isEmpty();
-                if (child.hasAttribute)
-                    child.firstAttribute = attributes.first().value().toString();
-                out.blocks.append(child);
-                inBlock = true;
-            }
-            break;
-        case QXmlStreamReader::EndElement:
-            if (depth == 2)
-                inModules = false;
-            else if (depth == 3)
-                inMatch = false;
-            else if (depth == 4)
-                inBlock = false;
-            --depth;
-            break;
-        case QXmlStreamReader::Characters:
-            if (inBlock && depth == 4)
-                out.blocks.last().text += xml.text();
-            break;
-        default:
-            break;
-        }
-    }
-    if (xml.hasError()) {
-        return QCoreApplication::translate("BackupOpening", "Строка %1, столбец %2: %3")
-            .arg(xml.lineNumber())
-            .arg(xml.columnNumber())
-            .arg(xml.errorString());
-    }
-    return QString();
-}
-
-} // namespace
 
 BackupChoice backupChoice(const ConfigPanel& panel, int page)
 {
@@ -150,10 +73,13 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
     const std::optional<QByteArray> bytes = readBackupBytes(path, host);
     if (!bytes)
         return lookup;
-    BackupOutline found;
-    const QString parseError = outline(*bytes, address, found);
-    if (!parseError.isEmpty()) {
-        host.notify(QCoreApplication::translate("BackupOpening", "Файл не является XML-документом:\n") + fullName + u'\n' + parseError);
+    const VehicleDataOutline found = outlineVehicleData(*bytes);
+    if (!found.error.isEmpty()) {
+        const QString where = QCoreApplication::translate("BackupOpening", "Строка %1, столбец %2: %3")
+                                  .arg(found.errorLine)
+                                  .arg(found.errorColumn)
+                                  .arg(found.error);
+        host.notify(QCoreApplication::translate("BackupOpening", "Файл не является XML-документом:\n") + fullName + u'\n' + where);
         return lookup;
     }
     lookup.loaded = true;
@@ -164,16 +90,19 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
         lookup.result = preset;
         return lookup;
     };
-    if (!found.vehicleData || !found.modules || found.moduleCount == 0)
+    if (!found.vehicleData || !found.modules || found.elements.isEmpty())
         return structureFault();
-    if (!found.matched) {
+    // The last Module whose address matches.
+    const auto matched = std::find_if(found.elements.crbegin(), found.elements.crend(),
+                                      [&](const VehicleDataOutline::Module& m) { return m.address == address; });
+    if (matched == found.elements.crend()) {
         lookup.result = QCoreApplication::translate("BackupOpening", "! Нет данных о модуле");
         return lookup;
     }
-    if (found.blocks.isEmpty())
+    if (matched->children.isEmpty())
         return structureFault();
     lookup.result = preset;
-    for (const BackupOutline::Child& child : found.blocks) {
+    for (const VehicleDataOutline::Child& child : matched->children) {
         if (!child.hasAttribute)
             return structureFault();
         if (child.firstAttribute == index)

@@ -74,103 +74,113 @@ QStringList VehicleConfig::moduleLines() const
     return lines;
 }
 
-std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& error)
+VehicleDataOutline outlineVehicleData(const QByteArray& bytes)
 {
-    VehicleConfig config;
+    VehicleDataOutline out;
     QXmlStreamReader xml(bytes);
     int depth = 0;
-    bool root = false;
-    bool inModules = false;
-    bool seenModules = false;
+    bool inModules = false; // inside the first Modules of the root
     bool inVin = false;
-    // Modules in the order of their last element; looked up by address, so that a file of
-    // many modules reads in linear time.
-    QList<VehicleConfig::Module> modules;
-    QList<QMap<QString, QString>> blocks; // per module: index -> hex, sorted by index
-    QList<bool> replaced;
-    QHash<QString, qsizetype> moduleAt;
-    qsizetype module = -1;
-    std::optional<QString> block; // the index of the block element being read
-    QString text;
+    VehicleDataOutline::Child* child = nullptr;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             ++depth;
-            text.clear();
             if (depth == 1) {
-                root = xml.name() == QLatin1String("VehicleData");
-            } else if (depth == 2 && root) {
+                out.vehicleData = xml.name() == QLatin1String("VehicleData");
+            } else if (depth == 2 && out.vehicleData) {
                 inVin = xml.name() == QLatin1String("VIN");
-                if (xml.name() == QLatin1String("Modules") && !seenModules)
-                    seenModules = inModules = true;
+                if (inVin)
+                    out.vin.clear();
+                if (xml.name() == QLatin1String("Modules") && !out.modules)
+                    out.modules = inModules = true;
             } else if (depth == 3 && inModules) {
-                const QString address = xml.attributes().value(QLatin1String("address")).toString();
-                // A module without an address is no module of the car.
-                module = -1;
-                if (address.isEmpty())
-                    break;
-                // A later element of the same address replaces the earlier one.
-                if (const auto earlier = moduleAt.constFind(address); earlier != moduleAt.constEnd())
-                    replaced[*earlier] = true;
-                module = modules.size();
-                moduleAt.insert(address, module);
-                modules.append(VehicleConfig::Module{address, xml.attributes().value(QLatin1String("title")).toString(), {}});
-                blocks.append(QMap<QString, QString>());
-                replaced.append(false);
-            } else if (depth == 4 && module >= 0) {
                 const QXmlStreamAttributes attributes = xml.attributes();
-                if (attributes.isEmpty()) {
-                    error = QCoreApplication::translate("VehicleConfig", "Блок модуля %1 без номера").arg(modules[module].address);
-                    return std::nullopt;
-                }
-                block = attributes.first().value().toString();
+                out.elements.append({attributes.value(QLatin1String("address")).toString(),
+                                     attributes.value(QLatin1String("title")).toString(), {}});
+            } else if (depth == 4 && inModules) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                VehicleDataOutline::Child c;
+                c.hasAttribute = !attributes.isEmpty();
+                if (c.hasAttribute)
+                    c.firstAttribute = attributes.first().value().toString();
+                out.elements.last().children.append(c);
+                child = &out.elements.last().children.last();
             }
             break;
         case QXmlStreamReader::Characters:
-            text += xml.text();
+            if (depth == 2 && inVin)
+                out.vin += xml.text();
+            else if (depth == 4 && child)
+                child->text += xml.text();
             break;
         case QXmlStreamReader::EndElement:
-            if (depth == 2 && inVin)
-                config.vin = text.trimmed();
             if (depth == 2)
                 inVin = inModules = false;
-            if (depth == 3)
-                module = -1;
-            if (depth == 4 && block) {
-                const std::optional<QString> hex = blockHex(text);
-                if (!hex) {
-                    error = QCoreApplication::translate("VehicleConfig", "Блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
-                                .arg(*block, modules[module].address, text.trimmed());
-                    return std::nullopt;
-                }
-                // A later block of the same index replaces the earlier one.
-                blocks[module].insert(*block, *hex);
-                block.reset();
-            }
+            if (depth == 4)
+                child = nullptr;
             --depth;
-            text.clear();
             break;
         default:
             break;
         }
     }
+    out.vin = out.vin.trimmed();
     if (xml.hasError()) {
+        out.errorLine = xml.lineNumber();
+        out.errorColumn = xml.columnNumber();
+        out.error = xml.errorString();
+    }
+    return out;
+}
+
+std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& error)
+{
+    const VehicleDataOutline outline = outlineVehicleData(bytes);
+    if (!outline.error.isEmpty()) {
         error = QCoreApplication::translate("VehicleConfig", "Файл не является XML-документом: строка %1, столбец %2: %3")
-                    .arg(xml.lineNumber())
-                    .arg(xml.columnNumber())
-                    .arg(xml.errorString());
+                    .arg(outline.errorLine)
+                    .arg(outline.errorColumn)
+                    .arg(outline.error);
         return std::nullopt;
     }
-    if (!root || !seenModules) {
+    if (!outline.vehicleData || !outline.modules) {
         error = QCoreApplication::translate("VehicleConfig", "Неверная структура файла: нет элементов VehicleData и Modules");
         return std::nullopt;
     }
-    for (qsizetype i = 0; i < modules.size(); ++i) {
-        if (replaced[i])
+    VehicleConfig config;
+    config.vin = outline.vin;
+    // Modules in the order of their last element, looked up by address: a file may hold many.
+    QHash<QString, qsizetype> lastOf;
+    for (qsizetype i = 0; i < outline.elements.size(); ++i) {
+        if (!outline.elements[i].address.isEmpty()) // a module without an address is none of the car's
+            lastOf.insert(outline.elements[i].address, i);
+    }
+    for (qsizetype i = 0; i < outline.elements.size(); ++i) {
+        const VehicleDataOutline::Module& element = outline.elements[i];
+        if (element.address.isEmpty())
             continue;
-        for (auto b = blocks[i].cbegin(); b != blocks[i].cend(); ++b)
-            modules[i].blocks.append(VehicleConfig::Block{b.key(), b.value()});
-        config.modules.append(std::move(modules[i]));
+        // Checked also when a later element replaces it: a damaged file is refused whole.
+        QMap<QString, QString> blocks; // index -> hex: sorted, and the last of an index wins
+        for (const VehicleDataOutline::Child& c : element.children) {
+            if (!c.hasAttribute) {
+                error = QCoreApplication::translate("VehicleConfig", "Блок модуля %1 без номера").arg(element.address);
+                return std::nullopt;
+            }
+            const std::optional<QString> hex = blockHex(c.text);
+            if (!hex) {
+                error = QCoreApplication::translate("VehicleConfig", "Блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
+                            .arg(c.firstAttribute, element.address, c.text.trimmed());
+                return std::nullopt;
+            }
+            blocks.insert(c.firstAttribute, *hex);
+        }
+        if (lastOf.value(element.address) != i)
+            continue;
+        VehicleConfig::Module module{element.address, element.title, {}};
+        for (auto b = blocks.cbegin(); b != blocks.cend(); ++b)
+            module.blocks.append(VehicleConfig::Block{b.key(), b.value()});
+        config.modules.append(std::move(module));
     }
     return config;
 }

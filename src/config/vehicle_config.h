@@ -38,6 +38,31 @@ struct VehicleConfig {
     QStringList moduleLines() const;
 };
 
+// A VehicleData document as its one reader sees it, before anything is checked: the root,
+// the VIN, and every element of the root's first Modules with the children under it. A
+// child's text is its own text, also around an element inside it ("CF<x/>4F" is "CF4F").
+struct VehicleDataOutline {
+    bool vehicleData = false; // the root is VehicleData
+    bool modules = false;     // ... and holds Modules
+    QString vin;              // the VIN element's text, trimmed
+    struct Child {
+        bool hasAttribute = false;
+        QString firstAttribute; // elmindex, as a block names its number
+        QString text;
+    };
+    struct Module {
+        QString address;
+        QString title;
+        QList<Child> children;
+    };
+    QList<Module> elements;   // in file order, also those without an address
+    // Where the file stops being XML; 0 when it is well-formed.
+    qint64 errorLine = 0;
+    qint64 errorColumn = 0;
+    QString error;
+};
+VehicleDataOutline outlineVehicleData(const QByteArray& bytes);
+
 // A VehicleData document: all its modules and blocks (the last of equal addresses or
 // indexes wins, as opening one page from the file does). nullopt with error set when the
 // document is not XML, has no VehicleData/Modules, or holds a block that is not whole

@@ -7,6 +7,7 @@
 #include "config/config_transfer.h"
 #include "config/map_option_view.h"
 #include "config/pages.h"
+#include "config/vehicle_config.h"
 #include "link/codecs.h"
 #include "support/test_gate.h"
 
@@ -134,6 +135,9 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
                                        "<Block elmindex=\"04\">55</Block></Module></Modules>"
                                        "<VIN>OTHER</VIN></VehicleData>",
          "55"},
+        {"text around an element", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">CF<x>00</x>4F 1C 02"
+                                               "</Block></Module>"),
+         "CF4F 1C 02"},
         {"second Modules ignored", "<VehicleData><Modules><Module address=\"726\"><Block elmindex=\"04\">55</Block>"
                                    "</Module></Modules><Modules><Module address=\"726\"><Block elmindex=\"04\">66"
                                    "</Block></Module></Modules></VehicleData>",
@@ -148,6 +152,12 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         EXPECT_EQ(lookup.result, QString::fromUtf8(c.result) == QLatin1String("FAULT") ? structureFault(path)
                                                                                        : text(c.result));
         EXPECT_TRUE(host.notices.isEmpty());
+        // Compare and restore read the same block from the same file.
+        QString error;
+        const std::optional<VehicleConfig> read = parseVehicleData(c.content, error);
+        if (!lookup.result.startsWith(u'!')) {
+            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.result).remove(u' '));
+        }
     }
 }
 
