@@ -290,6 +290,13 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
 </context>
 <context>
+    <name>CarVinFinder</name>
+    <message>
+        <source>Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен</source>
+        <translation>The car&apos;s modules disagree on the VIN (%1): the car&apos;s VIN is unknown</translation>
+    </message>
+</context>
+<context>
     <name>ChangeDescription</name>
     <message>
         <source>да</source>
@@ -1986,10 +1993,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
         <translation>! The module&apos;s block changed since it was read (%1): not written</translation>
-    </message>
-    <message>
-        <source>Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен</source>
-        <translation>The car&apos;s modules disagree on the VIN (%1): the car&apos;s VIN is unknown</translation>
     </message>
     <message>
         <source>Отмена записи нескольких блоков вместе: %1</source>

@@ -102,8 +102,7 @@ TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
 void TFormHistory::reload()
 {
     const link::LinkState& state = m_main.state();
-    safety::WriteGate* gate = m_main.gate();
-    m_vin = gate ? gate->knownVin() : state.vinOrTyped();
+    m_vin = state.vinOrTyped();
     safety::Journal journal(m_main.journalPath(), safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(m_vin);
     m_entries = entries.value_or(QList<safety::JournalEntry>());

@@ -289,7 +289,7 @@ struct CarCommand {
         if (w().size() != 1)
             return ctx.usage(QStringLiteral("undo takes no arguments but --force"));
         bool typed = false;
-        const QString vin = gate.carVin(&typed);
+        const QString vin = gate.vin().find(&typed);
         if (typed && !ctx.args.vinGiven)
             return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
         const qsizetype from = ctx.host.lines().size();

@@ -81,7 +81,7 @@ std::optional<RestorePlan> CarRestore::prepare(const VehicleConfig& file)
     RestorePlan plan = planRestore(file, *m_car, m_gate.session().busMS);
     // The car's VIN as the journal records it; a VIN only typed at connecting is none.
     bool typed = false;
-    const QString vin = m_gate.carVin(&typed);
+    const QString vin = m_gate.vin().find(&typed);
     plan.carVin = typed ? QString() : vin;
     plan.vinDisputed = m_state.carVin().disputed;
     return plan;

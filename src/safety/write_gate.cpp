@@ -8,48 +8,15 @@
 #include "link/modules.h"
 #include "link/session.h"
 #include "safety/battery.h"
+#include "safety/gate_texts.h"
 
 #include <QDateTime>
 
 namespace talmero::safety {
 
+using namespace gate_texts;
+
 namespace {
-
-const char* const kWritten = QT_TRANSLATE_NOOP("WriteGate", "* Успешно записано");
-const char* const kWrongAnswer = QT_TRANSLATE_NOOP("WriteGate", "! Неверный ответ модуля");
-const char* const kHeldNotRead = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля не прочитан: запись не выполнена");
-const char* const kUnchanged = QT_TRANSLATE_NOOP("WriteGate", "* Модуль уже содержит эти данные: запись не нужна");
-const char* const kOtherLength = QT_TRANSLATE_NOOP("WriteGate", "! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена");
-const char* const kLengthWarning = QT_TRANSLATE_NOOP("WriteGate", "Длина отличается: модуль содержит %1 байт, записывается %2 байт");
-const char* const kCancelled = QT_TRANSLATE_NOOP("WriteGate", "* Запись отменена");
-const char* const kNoVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Адаптер не сообщил напряжение бортовой сети: запись не выполнена");
-const char* const kLowVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена");
-const char* const kNoJournal = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей недоступен (%1): запись не выполнена");
-const char* const kJournalSetAside = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей был повреждён и отложен как %1; начат новый журнал");
-const char* const kJournalNotCompleted = QT_TRANSLATE_NOOP("WriteGate", "! Итог записи не внесён в журнал (%1)");
-const char* const kCancelledNotRecorded = QT_TRANSLATE_NOOP("WriteGate", "! Отмена записи не внесена в журнал (%1)");
-const char* const kAnswerLost = QT_TRANSLATE_NOOP("WriteGate", "! Ответ модуля на запись не получен или не понят: модуль мог принять запись");
-const char* const kVerified = QT_TRANSLATE_NOOP("WriteGate", "* Запись проверена: модуль содержит записанные данные");
-const char* const kTookIt = QT_TRANSLATE_NOOP("WriteGate", "* Модуль содержит записанные данные: запись принята");
-const char* const kKeptOld = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит прежние данные: запись не принята");
-const char* const kDiffers = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит другие данные: %1 (записано %2)");
-const char* const kNotReadBack = QT_TRANSLATE_NOOP("WriteGate", "! Блок после записи не прочитан: запись не проверена");
-const char* const kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
-
-const char* const kBadRequest = QT_TRANSLATE_NOOP("WriteGate", "! Запрос записи отклонён (%1): ничего не отправлено");
-const char* const kChangedSince = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено");
-const char* const kChangedWarning = QT_TRANSLATE_NOOP("WriteGate", "Модуль содержит не то, что записала эта запись: блок изменён после неё");
-const char* const kChangedAfterAsking = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля изменился после подтверждения: запись не выполнена");
-const char* const kVinDisputed = QT_TRANSLATE_NOOP("WriteGate", "Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен");
-const char* const kDonor = QT_TRANSLATE_NOOP("WriteGate", "Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)");
-const char* const kLeftOut = QT_TRANSLATE_NOOP("WriteGate", "Не будет записан: %1");
-const char* const kDamagedRow = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала повреждена: она не восстанавливается");
-const char* const kOtherCar = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала сделана на другом автомобиле (VIN %1): она не восстанавливается");
-const char* const kNothingToUndo = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала ничего не изменила: восстанавливать нечего");
-const char* const kAlreadyUndone = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала уже отменена");
-const char* const kSettledNew = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные");
-const char* const kSettledOld = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит прежние данные");
-const char* const kNotRecorded = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей: %1");
 
 bool isHex(const QString& text)
 {
@@ -77,7 +44,8 @@ WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& 
       m_host(host),
       m_state(state),
       m_settings(std::move(settings)),
-      m_journal(m_settings.journalPath, m_settings.journalGiven ? Journal::Use::Given : Journal::Use::Own)
+      m_journal(m_settings.journalPath, m_settings.journalGiven ? Journal::Use::Given : Journal::Use::Own),
+      m_vin(session, host, state)
 {
 }
 
@@ -131,66 +99,6 @@ std::optional<QString> WriteGate::readBlock(const QString& block)
     return link::readBlock(m_session.adapter(), block, true).data;
 }
 
-// The VIN in the open module's VIN block, "" when it has none or it is not a VIN; kept
-// as what this module of the car gave.
-QString WriteGate::readModuleVin(const QString& address)
-{
-    const link::TModuls* m = link::moduleAt(address);
-    if (!m || m->VINad == QLatin1String("FF"))
-        return QString();
-    const auto data = readBlock(m->VINad);
-    const QString vin = data ? QString::fromLatin1(QByteArray::fromHex(data->toLatin1())) : QString();
-    if (!link::isVIN(vin))
-        return QString();
-    link::learnModuleVin(m_state, m_host, address, vin);
-    return vin;
-}
-
-QString WriteGate::knownVin(bool* typed) const
-{
-    const link::CarVin car = m_state.carVin();
-    if (typed)
-        *typed = !car.known();
-    return car.known() ? car.vin : m_state.carVIN;
-}
-
-QString WriteGate::carVin(bool* typed)
-{
-    askIdentityModules();
-    return knownVin(typed);
-}
-
-// Asks the identity modules not asked yet in this connection, in table order, until the
-// car's VIN is settled: the instrument panel settles it, the others only all together.
-// One try each: a silent module costs a time-out, and never makes the VIN unknown.
-void WriteGate::askIdentityModules()
-{
-    const QList<const link::TModuls*> identity = link::identityModules();
-    for (const link::TModuls* m : identity) {
-        const link::CarVin car = m_state.carVin();
-        if (!car.disputed.isEmpty() || car.from == identity.first()->adr)
-            return;
-        if (m_state.moduleVins.contains(m->adr) || m_vinAsked.contains(m->adr))
-            continue;
-        m_vinAsked.insert(m->adr);
-        const link::Outcome opened = m_session.openModule(true, true, m->bus == 1, link::opensSession(m->adr), m->adr);
-        if (opened.ok())
-            readModuleVin(m->adr);
-        // An adapter that does not answer reaches no other module either.
-        if (opened.kind == link::Outcome::Kind::AdapterSilent || m_session.adapter().linkLost())
-            return;
-    }
-}
-
-// What the confirmation of any change says when the car's identity modules disagree.
-QStringList WriteGate::vinWarnings() const
-{
-    const link::CarVin car = m_state.carVin();
-    if (car.disputed.isEmpty())
-        return {};
-    return {tr(kVinDisputed).arg(car.disputed.join(QStringLiteral("; ")))};
-}
-
 std::optional<double> WriteGate::battery()
 {
     return voltageOf(send(QStringLiteral("atrv")));
@@ -221,28 +129,6 @@ bool WriteGate::journalReady()
     return true;
 }
 
-// Rows of this block whose answer never came are settled by what the module holds now.
-void WriteGate::settleRows(const QString& address, const QString& block, const QString& held)
-{
-    const auto rows = m_journal.entries(knownVin());
-    if (!rows)
-        return;
-    for (const JournalEntry& e : *rows) {
-        if (!e.unknown() || e.address != address || e.block != block)
-            continue;
-        const bool took = held == e.newHex;
-        if (!took && held != e.oldHex)
-            continue;
-        const QString detail = QStringLiteral("settled: read ") + held;
-        if (!m_journal.settle(e.id, QLatin1String(took ? kOutcomeVerified : kOutcomeNoAnswer), detail)) {
-            m_host.log(tr(kNotRecorded).arg(m_journal.error()));
-            continue;
-        }
-        const QString when = QDateTime::fromString(e.time, Qt::ISODate).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-        m_host.log(tr(took ? kSettledNew : kSettledOld).arg(when));
-    }
-}
-
 WriteResult WriteGate::writeBlock(const BlockWrite& write)
 {
     return writeBlocks({write}, BatchOptions{write.title, false}).results.value(0);
@@ -265,7 +151,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
         return false;
     }
     p.result.heldHex = *held;
-    p.moduleVin = readModuleVin(t.address);
+    p.moduleVin = m_vin.readOpenModuleVin(t.address);
     settleRows(t.address, t.block, *held);
     if (*held == w.newHex) {
         m_host.log(tr(kUnchanged));
@@ -274,7 +160,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
             // Undone already: say so in the journal, or the next undo would offer it again.
             bool typed = false;
             JournalEntry entry;
-            entry.vin = knownVin(&typed);
+            entry.vin = m_vin.known(&typed);
             entry.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
             entry.moduleVin = p.moduleVin;
             entry.address = t.address;
@@ -318,7 +204,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
         part.warnings.append(tr(kLengthWarning).arg(heldBytes).arg(newBytes));
     }
     bool typed = false;
-    const QString car = knownVin(&typed);
+    const QString car = m_vin.known(&typed);
     if (!p.moduleVin.isEmpty() && !typed && p.moduleVin != car)
         part.warnings.append(tr(kDonor).arg(p.moduleVin, car));
     return true;
@@ -345,7 +231,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     if (writes.isEmpty() || !journalReady())
         return out;
     // Before any module of the write is opened: the identity modules may sit elsewhere.
-    askIdentityModules();
+    m_vin.find();
 
     qsizetype shown = 0;
     qsizetype lastOpened = -1;
@@ -370,7 +256,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     link::ChangeRequest request;
     request.title = options.title.isEmpty() ? pending[0].write.title : options.title;
     request.battery = QString::number(*volts, 'f', 1);
-    request.warnings = vinWarnings();
+    request.warnings = m_vin.warnings();
     for (const Pending& p : pending) {
         if (p.shown && p.mustTick)
             request.mustTick = tr("Записать, хотя блок изменился после записи журнала");
@@ -411,7 +297,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     }
     bool typed = false;
     JournalEntry base;
-    base.vin = knownVin(&typed);
+    base.vin = m_vin.known(&typed);
     base.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
     base.batch = out.batch;
     m_stopped = false;
@@ -544,242 +430,6 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
     if (!result.recorded)
         m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));
     return result;
-}
-
-RowState WriteGate::stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin)
-{
-    if (!entry.wellFormed())
-        return RowState::Damaged;
-    if (entry.undoes > 0)
-        return RowState::RestoreRow;
-    if (entry.vin != carVin)
-        return RowState::OtherCar;
-    if (entry.kind != QLatin1String(kKindBlock))
-        return RowState::NothingChanged;
-    if (entry.unknown())
-        return RowState::Unknown;
-    if (entry.outcome != QLatin1String(kOutcomeVerified) && entry.outcome != QLatin1String(kOutcomeDiffers))
-        return RowState::NothingChanged;
-    return Journal::undoneIds(rows).contains(entry.id) ? RowState::Undone : RowState::Done;
-}
-
-JournalEntry WriteGate::settle(const JournalEntry& entry)
-{
-    if (!entry.unknown() || !entry.wellFormed() || !journalReady())
-        return entry;
-    const link::Outcome opened = targetOf(entry.address, entry.block).open();
-    if (!opened.ok()) {
-        m_host.log(opened.line);
-        return entry;
-    }
-    const std::optional<QString> held = readBlock(entry.block);
-    if (!held) {
-        m_host.log(tr(kHeldNotRead));
-        return entry;
-    }
-    settleRows(entry.address, entry.block, *held);
-    const auto rows = m_journal.entries(entry.vin);
-    for (const JournalEntry& e : rows.value_or(QList<JournalEntry>())) {
-        if (e.id == entry.id)
-            return e;
-    }
-    return entry;
-}
-
-std::optional<JournalEntry> WriteGate::nextToUndo()
-{
-    if (!journalReady())
-        return std::nullopt;
-    const QString vin = carVin();
-    const auto rows = m_journal.entries(vin);
-    if (!rows) {
-        m_host.log(tr(kNotRecorded).arg(m_journal.error()));
-        return std::nullopt;
-    }
-    for (JournalEntry e : *rows) {
-        RowState state = stateOf(e, *rows, vin);
-        if (state == RowState::Damaged)
-            m_host.log(tr(kDamagedRow));
-        if (state == RowState::Unknown) {
-            e = settle(e);
-            state = stateOf(e, *rows, vin);
-        }
-        if (state == RowState::Done)
-            return e;
-    }
-    return std::nullopt;
-}
-
-// The row as it stands now (an unknown outcome settled by reading), when it can be undone;
-// else nullopt, after saying why when refuseIt.
-std::optional<JournalEntry> WriteGate::undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
-                                                const QString& vin, bool refuseIt)
-{
-    const JournalEntry entry = row.unknown() ? settle(row) : row;
-    const auto no = [&](const char* why, const QString& arg = QString()) -> std::optional<JournalEntry> {
-        if (refuseIt)
-            refuse(arg.isEmpty() ? tr(why) : tr(why).arg(arg));
-        return std::nullopt;
-    };
-    switch (stateOf(entry, rows, vin)) {
-    case RowState::Done:
-        return entry;
-    case RowState::OtherCar:
-        return no(kOtherCar, entry.vin);
-    case RowState::Undone:
-        return no(kAlreadyUndone);
-    case RowState::Damaged:
-        return no(kDamagedRow);
-    default:
-        return no(kNothingToUndo);
-    }
-}
-
-BatchResult WriteGate::undo(const JournalEntry& row, const RowDescriber& describe, bool force)
-{
-    return undoRows(row, describe, force, nullptr);
-}
-
-WriteResult WriteGate::restore(const JournalEntry& row, const RowDescriber& describe, bool force)
-{
-    qsizetype asked = 0;
-    return undoRows(row, describe, force, &asked).results.value(asked);
-}
-
-BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& describe, bool force,
-                                qsizetype* askedAt)
-{
-    if (!row.wellFormed()) {
-        refuse(tr(kDamagedRow));
-        return {};
-    }
-    if (!journalReady())
-        return {};
-    const QString vin = carVin();
-    const QList<JournalEntry> rows = m_journal.entries(vin).value_or(QList<JournalEntry>());
-    const std::optional<JournalEntry> asked = undoable(row, rows, vin, true);
-    if (!asked)
-        return {};
-    // The rest of its batch, newest first as the journal lists them; rows of it that are
-    // undone already or changed nothing are passed by.
-    QList<JournalEntry> batch;
-    for (const JournalEntry& e : rows) {
-        if (e.id == asked->id) {
-            if (askedAt)
-                *askedAt = batch.size();
-            batch << *asked;
-        } else if (asked->batch > 0 && e.batch == asked->batch) {
-            if (const std::optional<JournalEntry> other = undoable(e, rows, vin, false))
-                batch << *other;
-        }
-    }
-    QList<BlockWrite> writes;
-    for (const JournalEntry& e : batch) {
-        BlockWrite w;
-        w.target = targetOf(e.address, e.block);
-        w.newHex = e.oldHex;
-        w.title = tr("Восстановление блока");
-        if (describe)
-            w.describe = [describe, e](const QString& held) { return describe(e, held); };
-        w.undoes = e.id;
-        w.undoneHex = e.newHex;
-        w.force = force;
-        writes << w;
-    }
-    BatchOptions options;
-    options.title = writes.size() > 1 ? tr("Отмена записи нескольких блоков вместе: %1").arg(writes.size()) : writes[0].title;
-    return writeBlocks(writes, options);
-}
-
-// A restart or clearing: only with a journal to record it and a battery that allows it,
-// whose voltage the question shows.
-bool WriteGate::askForChange(link::ChangeRequest request)
-{
-    m_declined = false;
-    if (!journalReady())
-        return false;
-    // Recorded under the car's VIN, as a write is.
-    askIdentityModules();
-    const std::optional<double> volts = battery();
-    if (!batteryAllows(volts))
-        return false;
-    request.battery = QString::number(*volts, 'f', 1);
-    request.warnings += vinWarnings();
-    const bool agreed = m_host.confirm(request);
-    m_declined = !agreed;
-    return agreed;
-}
-
-bool WriteGate::confirmClearing(const QStringList& modules)
-{
-    link::ChangeRequest request;
-    request.title = tr("Стирание кодов ошибок");
-    request.subject = tr("Коды ошибок будут стёрты в модулях:");
-    request.changes = modules;
-    request.kind = link::ChangeRequest::Kind::Clear;
-    m_clearingAgreed = askForChange(request);
-    return m_clearingAgreed;
-}
-
-QString WriteGate::clearCodes(const QString& address)
-{
-    if (!m_clearingAgreed) {
-        m_host.log(tr(kNotAgreed));
-        return QString();
-    }
-    return sendRecorded(QString::fromLatin1(kKindClearing), address, QStringLiteral("14FF00"), QStringLiteral("54"));
-}
-
-bool WriteGate::confirmRestart(const QString& module, const QString& address)
-{
-    link::ChangeRequest request;
-    request.title = tr("Перезагрузка модуля");
-    request.subject = module;
-    request.kind = link::ChangeRequest::Kind::Restart;
-    m_restartAgreed = askForChange(request);
-    m_restartAddress = address;
-    return m_restartAgreed;
-}
-
-QString WriteGate::restart()
-{
-    if (!m_restartAgreed) {
-        m_host.log(tr(kNotAgreed));
-        return QString();
-    }
-    m_restartAgreed = false; // one restart per agreement
-    return sendRecorded(QString::fromLatin1(kKindRestart), m_restartAddress, QStringLiteral("1101"), QStringLiteral("51"));
-}
-
-// A restart or clearing: battery, a row before the request, its outcome after.
-QString WriteGate::sendRecorded(const QString& kind, const QString& address, const QString& command,
-                                const QString& accepted)
-{
-    if (!batteryAllows(battery()))
-        return QString();
-    bool typed = false;
-    JournalEntry entry;
-    entry.kind = kind;
-    entry.vin = knownVin(&typed);
-    entry.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
-    entry.address = address;
-    const std::optional<qint64> row = m_journal.begin(entry);
-    if (!row) {
-        refuse(tr(kNoJournal).arg(m_journal.error()));
-        return QString();
-    }
-    const QString answer = sendChange(command);
-    const QString reply = link::withoutPendingNotes(answer);
-    const bool refused = !reply.startsWith(accepted) && link::negativeReason(reply) >= 0;
-    const QString outcome = reply.startsWith(accepted) ? QString::fromLatin1(kOutcomeAccepted)
-        : refused                                     ? QString::fromLatin1(kOutcomeRefused)
-                                                      : QString::fromLatin1(kOutcomeNoAnswer);
-    const QString detail = refused ? reply.left(6)
-        : outcome == QLatin1String(kOutcomeNoAnswer) ? QStringLiteral("answer: ") + (reply.isEmpty() ? QStringLiteral("none") : reply)
-                                                     : QString();
-    if (!m_journal.complete(*row, outcome, detail))
-        m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));
-    return answer;
 }
 
 } // namespace talmero::safety

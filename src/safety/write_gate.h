@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/outcome.h"
+#include "safety/car_vin.h"
 #include "safety/journal.h"
 
 #include <QCoreApplication>
@@ -148,13 +149,8 @@ public:
     // How a row stands for this car, given all the car's rows (undone, unknown, ...).
     static RowState stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin);
 
-    // The car's VIN as the journal records it: decided by the identity modules (the
-    // instrument panel first), those not asked yet in this connection asked now; else the
-    // VIN typed at connecting. typed says which. Asking moves the adapter to those modules.
-    QString carVin(bool* typed = nullptr);
-
-    // As carVin, without reading: the VIN read so far in this connection, else the typed one.
-    QString knownVin(bool* typed = nullptr) const;
+    // The car's VIN as the journal records it.
+    CarVinFinder& vin() { return m_vin; }
 
     // Whether a write can go out at all: a known module address, a block of two hex
     // digits, content of whole hex bytes. "" when it can, else what is wrong.
@@ -174,9 +170,6 @@ public:
 private:
     struct Pending; // a block shown in the confirmation
     std::optional<QString> readBlock(const QString& block);
-    QString readModuleVin(const QString& address);
-    void askIdentityModules();
-    QStringList vinWarnings() const;
     std::optional<double> battery();
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown
@@ -204,7 +197,7 @@ private:
     bool m_declined = false;
     bool m_setAsideReported = false;
     QString m_restartAddress;
-    QSet<QString> m_vinAsked; // identity modules asked for their VIN in this connection
+    CarVinFinder m_vin;
     bool m_stopped = false; // a batch stops at a battery or journal failure
 };
 

@@ -1,0 +1,66 @@
+#include "safety/car_vin.h"
+
+#include "link/adapter.h"
+#include "link/block_read.h"
+#include "link/codecs.h"
+#include "link/modules.h"
+#include "link/session.h"
+
+namespace talmero::safety {
+
+CarVinFinder::CarVinFinder(link::Session& session, link::Host& host, link::LinkState& state)
+    : m_session(session), m_host(host), m_state(state)
+{
+}
+
+QString CarVinFinder::known(bool* typed) const
+{
+    const link::CarVin car = m_state.carVin();
+    if (typed)
+        *typed = !car.known();
+    return car.known() ? car.vin : m_state.carVIN;
+}
+
+// One try each: a silent module costs a time-out, and never makes the VIN unknown.
+QString CarVinFinder::find(bool* typed)
+{
+    const QList<const link::TModuls*> identity = link::identityModules();
+    for (const link::TModuls* m : identity) {
+        const link::CarVin car = m_state.carVin();
+        if (!car.disputed.isEmpty() || car.from == identity.first()->adr)
+            break;
+        if (m_state.moduleVins.contains(m->adr) || m_asked.contains(m->adr))
+            continue;
+        m_asked.insert(m->adr);
+        const link::Outcome opened = m_session.openModule(true, true, m->bus == 1, link::opensSession(m->adr), m->adr);
+        if (opened.ok())
+            readOpenModuleVin(m->adr);
+        // An adapter that does not answer reaches no other module either.
+        if (opened.kind == link::Outcome::Kind::AdapterSilent || m_session.adapter().linkLost())
+            break;
+    }
+    return known(typed);
+}
+
+QString CarVinFinder::readOpenModuleVin(const QString& address)
+{
+    const link::TModuls* m = link::moduleAt(address);
+    if (!m || m->VINad == QLatin1String("FF"))
+        return QString();
+    const auto data = link::readBlock(m_session.adapter(), m->VINad, true).data;
+    const QString vin = data ? QString::fromLatin1(QByteArray::fromHex(data->toLatin1())) : QString();
+    if (!link::isVIN(vin))
+        return QString();
+    link::learnModuleVin(m_state, m_host, address, vin);
+    return vin;
+}
+
+QStringList CarVinFinder::warnings() const
+{
+    const link::CarVin car = m_state.carVin();
+    if (car.disputed.isEmpty())
+        return {};
+    return {tr("Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен").arg(car.disputed.join(QStringLiteral("; ")))};
+}
+
+} // namespace talmero::safety

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCoreApplication>
+
+// The write gate's messages, shared by its parts (the program's own texts, translated under
+// the context "WriteGate").
+namespace talmero::safety::gate_texts {
+
+inline constexpr const char* kWritten = QT_TRANSLATE_NOOP("WriteGate", "* Успешно записано");
+inline constexpr const char* kWrongAnswer = QT_TRANSLATE_NOOP("WriteGate", "! Неверный ответ модуля");
+inline constexpr const char* kHeldNotRead = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля не прочитан: запись не выполнена");
+inline constexpr const char* kUnchanged = QT_TRANSLATE_NOOP("WriteGate", "* Модуль уже содержит эти данные: запись не нужна");
+inline constexpr const char* kOtherLength = QT_TRANSLATE_NOOP("WriteGate", "! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена");
+inline constexpr const char* kLengthWarning = QT_TRANSLATE_NOOP("WriteGate", "Длина отличается: модуль содержит %1 байт, записывается %2 байт");
+inline constexpr const char* kCancelled = QT_TRANSLATE_NOOP("WriteGate", "* Запись отменена");
+inline constexpr const char* kNoVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Адаптер не сообщил напряжение бортовой сети: запись не выполнена");
+inline constexpr const char* kLowVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена");
+inline constexpr const char* kNoJournal = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей недоступен (%1): запись не выполнена");
+inline constexpr const char* kJournalSetAside = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей был повреждён и отложен как %1; начат новый журнал");
+inline constexpr const char* kJournalNotCompleted = QT_TRANSLATE_NOOP("WriteGate", "! Итог записи не внесён в журнал (%1)");
+inline constexpr const char* kCancelledNotRecorded = QT_TRANSLATE_NOOP("WriteGate", "! Отмена записи не внесена в журнал (%1)");
+inline constexpr const char* kAnswerLost = QT_TRANSLATE_NOOP("WriteGate", "! Ответ модуля на запись не получен или не понят: модуль мог принять запись");
+inline constexpr const char* kVerified = QT_TRANSLATE_NOOP("WriteGate", "* Запись проверена: модуль содержит записанные данные");
+inline constexpr const char* kTookIt = QT_TRANSLATE_NOOP("WriteGate", "* Модуль содержит записанные данные: запись принята");
+inline constexpr const char* kKeptOld = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит прежние данные: запись не принята");
+inline constexpr const char* kDiffers = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит другие данные: %1 (записано %2)");
+inline constexpr const char* kNotReadBack = QT_TRANSLATE_NOOP("WriteGate", "! Блок после записи не прочитан: запись не проверена");
+inline constexpr const char* kBadRequest = QT_TRANSLATE_NOOP("WriteGate", "! Запрос записи отклонён (%1): ничего не отправлено");
+inline constexpr const char* kChangedSince = QT_TRANSLATE_NOOP("WriteGate", "! Модуль содержит %1, а не записанное этой записью: восстановление не выполнено");
+inline constexpr const char* kChangedWarning = QT_TRANSLATE_NOOP("WriteGate", "Модуль содержит не то, что записала эта запись: блок изменён после неё");
+inline constexpr const char* kChangedAfterAsking = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля изменился после подтверждения: запись не выполнена");
+inline constexpr const char* kDonor = QT_TRANSLATE_NOOP("WriteGate", "Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)");
+inline constexpr const char* kLeftOut = QT_TRANSLATE_NOOP("WriteGate", "Не будет записан: %1");
+inline constexpr const char* kNotRecorded = QT_TRANSLATE_NOOP("WriteGate", "! Журнал записей: %1");
+inline constexpr const char* kDamagedRow = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала повреждена: она не восстанавливается");
+inline constexpr const char* kOtherCar = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала сделана на другом автомобиле (VIN %1): она не восстанавливается");
+inline constexpr const char* kNothingToUndo = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала ничего не изменила: восстанавливать нечего");
+inline constexpr const char* kAlreadyUndone = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала уже отменена");
+inline constexpr const char* kSettledNew = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные");
+inline constexpr const char* kSettledOld = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит прежние данные");
+inline constexpr const char* kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
+
+} // namespace talmero::safety::gate_texts
