@@ -1998,6 +1998,10 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Отмена записи нескольких блоков вместе: %1</source>
         <translation>Undoing several blocks together: %1</translation>
     </message>
+    <message>
+        <source>! Открыт модуль %1, а не %2: запрос не отправлен</source>
+        <translation>! Module %1 is open, not %2: the request was not sent</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::ConfirmDialog</name>

@@ -169,7 +169,7 @@ bool ServiceTab::ButtonRestartClick()
     }
     if (!openCurrent())
         return false;
-    const QString answer = m_gate.restart();
+    const QString answer = m_gate.restart(m_state.curModul.adr);
     if (answer.startsWith(QLatin1String("51"))) {
         m_host.log(QCoreApplication::translate("ServiceTab", "* Модуль перезагружен"));
         return true;

@@ -177,14 +177,16 @@ std::optional<bool> TroubleCodes::listDTC()
 bool TroubleCodes::ButtonDTCclearClick()
 {
     QStringList modules;
+    QStringList addresses;
     for (const QString* list : {&dtcHS, &dtcMS}) {
         for (qsizetype i = 0; i + 3 <= list->size(); i += 3) {
             const car::Module* module = findDtcModule(list->mid(i, 3));
             modules.append(module ? dtcHeader(*module).chopped(1) : list->mid(i, 3));
+            addresses.append(list->mid(i, 3));
         }
     }
     // Nothing listed, nothing to clear and nothing to ask.
-    if (!modules.isEmpty() && !m_gate.confirmClearing(modules)) {
+    if (!modules.isEmpty() && !m_gate.confirmClearing(modules, addresses)) {
         m_host.log(QCoreApplication::translate("TroubleCodes", "* Стирание ошибок отменено"));
         m_clearEnabled = true;
         return m_clearEnabled;

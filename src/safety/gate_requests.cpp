@@ -37,23 +37,37 @@ bool WriteGate::askForChange(link::ChangeRequest request)
     return agreed;
 }
 
-bool WriteGate::confirmClearing(const QStringList& modules)
+bool WriteGate::confirmClearing(const QStringList& modules, const QStringList& addresses)
 {
     link::ChangeRequest request;
     request.title = tr("Стирание кодов ошибок");
     request.subject = tr("Коды ошибок будут стёрты в модулях:");
     request.changes = modules;
     request.kind = link::ChangeRequest::Kind::Clear;
-    m_clearingAgreed = askForChange(request);
-    return m_clearingAgreed;
+    m_clearingAgreed = askForChange(request) ? addresses : QStringList();
+    return !m_clearingAgreed.isEmpty();
+}
+
+// The request goes only to the module it was agreed for, and only while that one is open:
+// the adapter may have moved to another module since.
+bool WriteGate::mayRequest(QStringList& agreed, const QString& address)
+{
+    if (!agreed.contains(address)) {
+        m_host.log(tr(kNotAgreed));
+        return false;
+    }
+    if (m_session.openAddress() != address) {
+        m_host.log(tr("! Открыт модуль %1, а не %2: запрос не отправлен").arg(m_session.openAddress(), address));
+        return false;
+    }
+    agreed.removeOne(address); // one request per agreement
+    return true;
 }
 
 QString WriteGate::clearCodes(const QString& address)
 {
-    if (!m_clearingAgreed) {
-        m_host.log(tr(kNotAgreed));
+    if (!mayRequest(m_clearingAgreed, address))
         return QString();
-    }
     return sendRecorded(QString::fromLatin1(kKindClearing), address, QStringLiteral("14FF00"), QStringLiteral("54"));
 }
 
@@ -63,19 +77,15 @@ bool WriteGate::confirmRestart(const QString& module, const QString& address)
     request.title = tr("Перезагрузка модуля");
     request.subject = module;
     request.kind = link::ChangeRequest::Kind::Restart;
-    m_restartAgreed = askForChange(request);
-    m_restartAddress = address;
-    return m_restartAgreed;
+    m_restartAgreed = askForChange(request) ? QStringList{address} : QStringList();
+    return !m_restartAgreed.isEmpty();
 }
 
-QString WriteGate::restart()
+QString WriteGate::restart(const QString& address)
 {
-    if (!m_restartAgreed) {
-        m_host.log(tr(kNotAgreed));
+    if (!mayRequest(m_restartAgreed, address))
         return QString();
-    }
-    m_restartAgreed = false; // one restart per agreement
-    return sendRecorded(QString::fromLatin1(kKindRestart), m_restartAddress, QStringLiteral("1101"), QStringLiteral("51"));
+    return sendRecorded(QString::fromLatin1(kKindRestart), address, QStringLiteral("1101"), QStringLiteral("51"));
 }
 
 // A restart or clearing: battery, a row before the request, its outcome after.

@@ -156,15 +156,17 @@ public:
     // digits, content of whole hex bytes. "" when it can, else what is wrong.
     static QString checkWrite(const QString& address, const QString& block, const QString& hex);
 
-    // Clearing trouble codes: reads the battery and asks once for the listed modules;
-    // then clearCodes sends the request to the module the adapter has open (address, for
-    // the journal). False when the user said no or the battery is too low.
-    bool confirmClearing(const QStringList& modules);
-    QString clearCodes(const QString& address = QString());
-    // A module restart: reads the battery and asks, then restart sends the request to the
-    // open module. declined() tells a "no" from a refusal before asking.
-    bool confirmRestart(const QString& module, const QString& address = QString());
-    QString restart();
+    // Clearing trouble codes: reads the battery and asks once for the listed modules (their
+    // titles, and their addresses); then clearCodes sends the request to one of them, once,
+    // while it is the module the adapter has open. False when the user said no or the
+    // battery is too low.
+    bool confirmClearing(const QStringList& modules, const QStringList& addresses);
+    QString clearCodes(const QString& address);
+    // A module restart: reads the battery and asks, then restart sends the request to that
+    // module, once, while it is the one open. declined() tells a "no" from a refusal
+    // before asking.
+    bool confirmRestart(const QString& module, const QString& address);
+    QString restart(const QString& address);
     bool declined() const { return m_declined; }
 
 private:
@@ -184,6 +186,7 @@ private:
     std::optional<JournalEntry> undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
                                          const QString& vin, bool refuseIt);
     WriteResult finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer);
+    bool mayRequest(QStringList& agreed, const QString& address);
     QString sendRecorded(const QString& kind, const QString& address, const QString& command,
                          const QString& accepted);
 
@@ -192,11 +195,10 @@ private:
     link::LinkState& m_state;
     SafetySettings m_settings;
     Journal m_journal;
-    bool m_clearingAgreed = false;
-    bool m_restartAgreed = false;
+    QStringList m_clearingAgreed; // modules agreed to and not cleared yet
+    QStringList m_restartAgreed;
     bool m_declined = false;
     bool m_setAsideReported = false;
-    QString m_restartAddress;
     CarVinFinder m_vin;
     bool m_stopped = false; // a batch stops at a battery or journal failure
 };

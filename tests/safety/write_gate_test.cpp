@@ -210,18 +210,28 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
 {
     CarRig rig;
     TestGate tg(rig.session, rig.host);
-    EXPECT_EQ(tg.gate.clearCodes(), QString()); // never asked
-    rig.host.confirmAnswers = {false, true};
-    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM")));
+    const QString bcm = QStringLiteral("726");
+    EXPECT_EQ(tg.gate.clearCodes(bcm), QString()); // never asked
+    rig.host.confirmAnswers = {false, true, true};
+    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
     EXPECT_TRUE(tg.gate.declined());
-    EXPECT_EQ(tg.gate.restart(), QString());
+    EXPECT_EQ(tg.gate.restart(bcm), QString());
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")));
-    EXPECT_TRUE(tg.gate.confirmClearing({QStringLiteral("GEM модуль (BCM)")}));
+    // Agreed for the BCM: refused while another module is open, and for another module.
+    EXPECT_TRUE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
+    ASSERT_EQ(rig.session.openModule(false, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    EXPECT_EQ(tg.gate.restart(bcm), QString());
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Открыт модуль 720, а не 726: запрос не отправлен"));
+    EXPECT_EQ(tg.gate.restart(QStringLiteral("720")), QString());
+    EXPECT_TRUE(tg.gate.confirmClearing({QStringLiteral("GEM модуль (BCM)")}, {bcm}));
     EXPECT_EQ(rig.host.confirmations.last().changes, QStringList{QStringLiteral("GEM модуль (BCM)")});
     EXPECT_EQ(rig.host.confirmations.last().kind, link::ChangeRequest::Kind::Clear);
-    // Recorded, with the battery read again before the request.
-    ASSERT_EQ(rig.session.openModule(false, true, true, true, QStringLiteral("726")), QStringLiteral("OK"));
-    EXPECT_TRUE(tg.gate.clearCodes(QStringLiteral("726")).startsWith(QStringLiteral("54")));
+    EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
+    EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")) || rig.channel.sent.contains(QStringLiteral("14FF00")));
+    // Recorded, with the battery read again before the request; once per agreement.
+    ASSERT_EQ(rig.session.openModule(false, true, true, true, bcm), QStringLiteral("OK"));
+    EXPECT_TRUE(tg.gate.clearCodes(bcm).startsWith(QStringLiteral("54")));
+    EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"ATRV", "14FF00"}));
     const JournalEntry row = tg.gate.journal().entries()->first();
     EXPECT_EQ(QStringList({row.kind, row.address, row.outcome}), (QStringList{"clearing", "726", "accepted"}));
