@@ -9,16 +9,6 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void ClickableLabel::styleAsLink()
-{
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(colours);
-}
-
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

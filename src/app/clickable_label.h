@@ -10,9 +10,6 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
 
-    // Blue and underlined, like a web link.
-    void styleAsLink();
-
 Q_SIGNALS:
     void clicked();
 

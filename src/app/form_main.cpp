@@ -65,9 +65,11 @@ TFormMain::TFormMain(Program& program) : m_program(program), m_operations(*this)
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("TALMERO"));
     setWindowFlags(Qt::Window);
+    // The log and the host first: the tabs hand the host on to their logic as they are built.
+    MemoLOG = named(new LogView(this), "MemoLOG");
+    m_host = std::make_unique<WindowHost>(*this, *MemoLOG, m_operations);
     buildControls();
     resize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
-    m_host = std::make_unique<WindowHost>(*this, *MemoLOG, m_operations);
     // An undo, a restore or a block written by hand leaves a page showing that module stale.
     m_host->onBlockWritten = [this](const QString& address) {
         if (auto* configuration = findChild<TabConfiguration*>())
@@ -117,7 +119,6 @@ void TFormMain::buildControls()
     TabbedMENU->addTab(service, tr("Additional"));
     TabbedMENU->setCurrentIndex(PageConfiguration);
 
-    MemoLOG = named(new LogView(this), "MemoLOG");
     auto* logButtons = named(new QWidget(this), "PanelLogButtons");
     ButtonClearLOG = named(new QPushButton(tr("Crear"), logButtons), "ButtonClearLOG");
     ButtonSaveLOG = named(new QPushButton(tr("Write log"), logButtons), "ButtonSaveLOG");

@@ -27,23 +27,6 @@
 
 namespace talmero::app {
 
-// The main window's log and notices, reached when used: the tab is built before the
-// main window has made its host.
-class MainWindowHost : public link::Host {
-public:
-    explicit MainWindowHost(TFormMain& main) : m_main(main) {}
-    void log(const QString& line) override { m_main.host().log(line); }
-    void notify(const QString& text) override { m_main.host().notify(text); }
-    bool confirm(const link::ChangeRequest& request) override { return m_main.host().confirm(request); }
-    QList<bool> chooseParts(const link::ChangeRequest& request) override { return m_main.host().chooseParts(request); }
-    bool acknowledge(const QString& text) override { return m_main.host().acknowledge(text); }
-    bool ask(const QString& question) override { return m_main.host().ask(question); }
-    bool cancelRequested() const override { return m_main.host().cancelRequested(); }
-
-private:
-    TFormMain& m_main;
-};
-
 namespace {
 
 // The main window's font, which the configuration pages need to fit their options.
@@ -52,7 +35,7 @@ constexpr int kPagesPointSize = 8;
 } // namespace
 
 TabConfiguration::TabConfiguration(TFormMain& main)
-    : m_main(main), m_host(std::make_unique<MainWindowHost>(main))
+    : m_main(main), m_host(main.host())
 {
     setObjectName(QStringLiteral("TabConfiguration"));
     QFont pagesFont = font();
@@ -62,7 +45,7 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     // The AS-BUILT window is created after the main window; it is looked up when used.
     m_view = std::make_unique<WidgetOptionView>(QList<WidgetOptionView::Root>{
         [this]() -> QWidget* { return this; }, [this] { return asBuiltWindow(); }});
-    m_panel = std::make_unique<config::ConfigPanel>(*m_view, *m_host);
+    m_panel = std::make_unique<config::ConfigPanel>(*m_view, m_host);
 
     const OptionPages pages(pagesFont, [this](const QString& control) {
         m_panel->onUserChange(control);
@@ -113,7 +96,7 @@ config::AsBuiltConversion& TabConfiguration::asBuilt()
 {
     if (!m_asBuilt) {
         TFormAsBuilt& window = m_main.program().FormAsBuilt();
-        m_asBuilt = std::make_unique<config::AsBuiltConversion>(*m_panel, window, *m_host);
+        m_asBuilt = std::make_unique<config::AsBuiltConversion>(*m_panel, window, m_host);
         window.setButton1Handler([this] {
             m_asBuilt->Button1Click();
             showSource(tr("Из строки AS-BUILT"));
@@ -165,7 +148,7 @@ void TabConfiguration::ButtonCONFreadClick()
 {
     m_main.runOperation([this] {
         if (safety::WriteGate* gate = m_main.gate())
-            config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFreadClick(m_page);
+            config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(m_page);
     });
     showSource(QString()); // the car's own content now, or nothing
 }
@@ -180,7 +163,7 @@ void TabConfiguration::blockWritten(const QString& address)
         return;
     m_panel->clearCONF();
     showSource(QString());
-    m_host->log(tr("* Страница %1 очищена: модуль %2 изменён другой записью; прочитайте конфигурацию снова")
+    m_host.log(tr("* Страница %1 очищена: модуль %2 изменён другой записью; прочитайте конфигурацию снова")
                     .arg(config::qs(info.caption), address));
 }
 
@@ -190,7 +173,7 @@ void TabConfiguration::ButtonCONFwriteClick()
     m_main.runOperation([this, &written] {
         const QScopedValueRollback<bool> own(m_writing, true);
         if (safety::WriteGate* gate = m_main.gate())
-            written = config::ConfigTransfer(*m_panel, *gate, *m_host).ButtonCONFwriteClick(m_page);
+            written = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFwriteClick(m_page);
     });
     if (written) // a refused write leaves the page as it came
         showSource(QString());
@@ -208,7 +191,7 @@ void TabConfiguration::ButtonCONFopenClick()
         return;
     const QString folder = m_main.backupFolder();
     QString path;
-    config::BackupOpening(*m_panel, *m_host).ButtonCONFopenClick(m_page, [this, &folder, &path] {
+    config::BackupOpening(*m_panel, m_host).ButtonCONFopenClick(m_page, [this, &folder, &path] {
         path = dialogs().openFileName(this, config::BackupOpening::backupFileFilter(), folder);
         return path;
     });

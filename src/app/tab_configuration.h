@@ -7,6 +7,10 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 
+namespace talmero::link {
+class Host;
+}
+
 namespace talmero::config {
 class AsBuiltConversion;
 class ConfigPanel;
@@ -14,7 +18,6 @@ class ConfigPanel;
 
 namespace talmero::app {
 
-class MainWindowHost;
 class TFormMain;
 class WidgetOptionView;
 
@@ -61,7 +64,7 @@ private:
     void showSource(const QString& source, const QString& detail = QString());
 
     TFormMain& m_main;
-    std::unique_ptr<MainWindowHost> m_host;
+    link::Host& m_host;
     std::unique_ptr<WidgetOptionView> m_view;
     std::unique_ptr<config::ConfigPanel> m_panel;
     std::unique_ptr<config::AsBuiltConversion> m_asBuilt;

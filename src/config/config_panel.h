@@ -64,14 +64,7 @@ public:
     // choices (the dashboard type) are the user's to declare.
     bool decodeOffline(BlockId id, const QString& hex, const QString& shownText = QString());
     bool decodeIPC(const QString& bits) { return decode(BlockId::IPC, bits); }
-    bool decodeACM(const QString& bits) { return decode(BlockId::ACM, bits); }
-    bool decodeBCM1(const QString& bits) { return decode(BlockId::BCM1, bits); }
     bool decodeBCM2(const QString& bits) { return decode(BlockId::BCM2, bits); }
-    bool decodeDDM(const QString& bits) { return decode(BlockId::DDM, bits); }
-    bool decodeHVAC(const QString& bits, const QString& hex) { return decode(BlockId::HVAC, bits, hex); }
-    bool decodeRCM(const QString& bits) { return decode(BlockId::RCM, bits); }
-    bool decodeABS(const QString& bits) { return decode(BlockId::ABS, bits); }
-    bool decodeHCM(const QString& hex) { return decode(BlockId::HCM, hex); }
 
     // Rebuilds the variable from the block as decoded, with the positions of the options
     // whose state differs from what the decode showed; every other character and the
@@ -83,7 +76,6 @@ public:
     void encodeIPC() { encode(BlockId::IPC); }
     void encodeACM() { encode(BlockId::ACM); }
     void encodeBCM() { encode(bcmPart()); }
-    void encodeDDM() { encode(BlockId::DDM); }
     void encodeHVAC() { encode(BlockId::HVAC); }
     void encodeRCM() { encode(BlockId::RCM); }
     void encodeABS() { encode(BlockId::ABS); }

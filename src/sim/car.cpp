@@ -50,15 +50,6 @@ std::optional<FaultKind> faultKindFromName(const QString& name)
     return std::nullopt;
 }
 
-QString faultKindName(FaultKind kind)
-{
-    for (const FaultName& f : kFaultNames) {
-        if (f.kind == kind)
-            return QLatin1String(f.name);
-    }
-    return QStringLiteral("none");
-}
-
 QStringList faultKindNames()
 {
     QStringList names;

@@ -28,7 +28,6 @@ enum class FaultKind {
 
 // "silent", "negative", ... (the --fault spelling); nullopt for an unknown name.
 std::optional<FaultKind> faultKindFromName(const QString& name);
-QString faultKindName(FaultKind kind);
 // Every fault's --fault spelling, "none" left out.
 QStringList faultKindNames();
 
