@@ -370,6 +370,16 @@ TEST(CliSerial, ScanListsEveryModuleOnBothDemoCarsAndThroughTheSimulator)
                                                    "! DDM: Модуль отказал в диагностическом сеансе (7F 10 22: условия не выполнены)\n")))
         << silent.err.toStdString();
 
+    // No module answers (the ignition off): the listing, and a failure that says what to check.
+    QStringList allSilent;
+    for (const char* address : {"720", "727", "726", "740", "741", "733", "737", "760", "734", "730", "7E0"})
+        allSilent << QStringLiteral("--fault") << QString::fromLatin1(address) + QStringLiteral(":silent");
+    SimProcess off(allSilent);
+    const CliRun none = cli(QStringList{QStringLiteral("--port"), off.path(), QStringLiteral("--yes"), QStringLiteral("scan")});
+    EXPECT_EQ(none.exit, 1);
+    EXPECT_EQ(none.out.count(QStringLiteral(" silent ")), 11) << none.out.toStdString();
+    EXPECT_TRUE(none.err.contains(QStringLiteral("! ни один модуль не ответил"))) << none.err.toStdString();
+
     // Cancelled at the first bus prompt: every module listed as not asked, and a failure.
     const CliRun cancelled = cli({QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("scan")}, "c\n");
     EXPECT_EQ(cancelled.exit, 1);

@@ -74,4 +74,14 @@ TEST_F(ModulesTabTest, ScanShowsEachModuleItsVinAndCodesAndTheStatusPanelNamesTh
     EXPECT_TRUE(text("LabelScan").startsWith("Новое подключение")) << text("LabelScan").toStdString();
     EXPECT_EQ(text("LabelVINmain"), "WF0AXXGCDA1234567");
     EXPECT_EQ(text("LabelVINsource"), "введён, из автомобиля не прочитан");
+
+    // Without the instrument panel, identity modules that disagree leave the car unnamed.
+    car().setPresent("720", false);
+    car().setBlock("760", 0x00, "WF0BXXGCDB7654321");
+    click(main(), "ButtonScan");
+    EXPECT_EQ(text("LabelVINmain"), "WF0AXXGCDA1234567");
+    EXPECT_EQ(text("LabelVINsource"), "модули автомобиля называют разные VIN");
+    EXPECT_TRUE(text("LabelScan").endsWith("модули называют разные VIN: ABS: WF0BXXGCDB7654321; HCM: WF0AXXWPDA9K12345; "
+                                           "PSCM: WF0AXXWPDA9K12345"))
+        << text("LabelScan").toStdString();
 }
