@@ -1896,7 +1896,7 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>введён другой: %1</source>
-        <translation>typed was another: %1</translation>
+        <translation>the typed VIN differs: %1</translation>
     </message>
     <message>
         <source>VIN автомобиля прочитан из модуля %1; при подключении введён %2. Журнал записей и резервные копии берут VIN автомобиля.</source>
@@ -2962,10 +2962,6 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Не совпадает с VIN автомобиля %1: модуль, возможно, из другой машины</source>
         <translation>Differs from the car&apos;s VIN %1: the module may come from another car</translation>
-    </message>
-    <message>
-        <source>Модули автомобиля называют разные VIN</source>
-        <translation>The car&apos;s modules give different VINs</translation>
     </message>
     <message>
         <source>Нажмите «Опросить»: программа спросит каждый модуль автомобиля, отвечает ли он, и прочитает VIN, который он хранит.</source>

@@ -200,15 +200,15 @@ void TabModules::showScan()
             vin->setToolTip(tr("Этот модуль VIN не хранит"));
         } else if (!row.vin.isEmpty()) {
             vin->setText(row.vin);
-            // A module of another car (a used part) holds another car's VIN.
-            if ((car.known() && row.vin != car.vin) || !car.disputed.isEmpty()) {
+            // A module of another car (a used part) holds another car's VIN. While the
+            // modules disagree, the heading names them: no VIN here is the car's.
+            if (car.known() && row.vin != car.vin) {
                 vin->setForeground(kWarning);
                 vin->setFont(boldFont(font()));
-                vin->setToolTip(car.known() ? tr("Не совпадает с VIN автомобиля %1: модуль, возможно, из другой машины").arg(car.vin)
-                                            : tr("Модули автомобиля называют разные VIN"));
+                vin->setToolTip(tr("Не совпадает с VIN автомобиля %1: модуль, возможно, из другой машины").arg(car.vin));
             }
         } else {
-            vin->setText(row.answer == Answer::NotAsked || row.answer == Answer::Silent ? QString() : tr("не выдан"));
+            vin->setText(row.answer == Answer::Answered ? tr("не выдан") : QString());
             vin->setToolTip(row.note);
         }
     }
