@@ -111,6 +111,8 @@ const ModuleScan& ModuleScanner::scan()
     const QList<ModuleScanRow*> order = askingOrder(m_scan.rows);
     const link::Adapter& adapter = m_session.adapter();
     for (qsizetype i = 0; i < order.size(); ++i) {
+        if (i > 0) // a Cancel during the last module leaves the scan whole
+            m_session.stopIfCancelled();
         ModuleScanRow& row = *order[i];
         if (m_progress)
             m_progress(int(i + 1), int(order.size()), *row.module);
@@ -122,7 +124,6 @@ const ModuleScan& ModuleScanner::scan()
             m_host.log(tr("! Связь с адаптером потеряна: опрос модулей прерван"));
             break;
         }
-        m_session.stopIfCancelled();
     }
     const int total = int(m_scan.rows.size());
     if (m_scan.complete())
