@@ -1276,6 +1276,45 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
 </context>
 <context>
+    <name>ModuleScanner</name>
+    <message>
+        <source>* Опрос модулей автомобиля, ждите...</source>
+        <translation>* Scanning the car&apos;s modules, please wait...</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна: опрос модулей прерван</source>
+        <translation>! Connection to the adapter lost: module scan stopped</translation>
+    </message>
+    <message>
+        <source>* Опрос завершён: ответили модулей %1 из %2</source>
+        <translation>* Scan finished: %1 of %2 modules answered</translation>
+    </message>
+    <message>
+        <source>! Опрос прерван: ответили модулей %1 из %2</source>
+        <translation>! Scan stopped: %1 of %2 modules answered</translation>
+    </message>
+    <message>
+        <source>в блоке %1 нет VIN</source>
+        <translation>block %1 holds no VIN</translation>
+    </message>
+    <message>
+        <source>VIN не выдан</source>
+        <translation>VIN not given</translation>
+    </message>
+    <message>
+        <source>VIN не прочитан: неверный ответ модуля</source>
+        <translation>VIN not read: invalid answer from the module</translation>
+    </message>
+    <message>
+        <source>Модуль не ответил или отсутствует</source>
+        <translation>Module did not answer or is missing</translation>
+    </message>
+    <message>
+        <source>! Модуль отказал в диагностическом сеансе</source>
+        <translation>! The module refused the diagnostic session</translation>
+    </message>
+</context>
+<context>
     <name>Modules</name>
     <message>
         <source>Панель приборов</source>
@@ -1547,6 +1586,25 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
 </context>
 <context>
+    <name>ScanCommand</name>
+    <message>
+        <source>Коды ошибок: чтение %1</source>
+        <translation>Trouble codes: reading of %1</translation>
+    </message>
+    <message>
+        <source>! Модули автомобиля называют разные VIN: %1</source>
+        <translation>! The car&apos;s modules give different VINs: %1</translation>
+    </message>
+    <message>
+        <source>! VIN автомобиля %1, а не указанный %2</source>
+        <translation>! The car&apos;s VIN is %1, not the given %2</translation>
+    </message>
+    <message>
+        <source>ни один модуль не ответил: включено ли зажигание, вставлен ли адаптер в разъём?</source>
+        <translation>no module answered: is the ignition on and the adapter plugged in?</translation>
+    </message>
+</context>
+<context>
     <name>ServiceTab</name>
     <message>
         <source>не поддерживается</source>
@@ -1810,6 +1868,41 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>нет свободного имени файла</source>
         <translation>no free file name</translation>
+    </message>
+</context>
+<context>
+    <name>VinNotes</name>
+    <message>
+        <source>модули автомобиля называют разные VIN</source>
+        <translation>the car&apos;s modules give different VINs</translation>
+    </message>
+    <message>
+        <source>%1. Пока они расходятся, в ходу VIN, введённый при подключении.</source>
+        <translation>%1. While they disagree, the VIN typed at connecting is used.</translation>
+    </message>
+    <message>
+        <source>введён, из автомобиля не прочитан</source>
+        <translation>typed, not read from the car</translation>
+    </message>
+    <message>
+        <source>VIN, введённый при подключении. Опрос модулей, резервная копия, чтение VIN или запись прочитают его из автомобиля.</source>
+        <translation>The VIN typed at connecting. A module scan, a backup, reading a VIN or a write reads it from the car.</translation>
+    </message>
+    <message>
+        <source>введён другой: %1</source>
+        <translation>the typed VIN differs: %1</translation>
+    </message>
+    <message>
+        <source>VIN автомобиля прочитан из модуля %1; при подключении введён %2. Журнал записей и резервные копии берут VIN автомобиля.</source>
+        <translation>The car&apos;s VIN was read from module %1; %2 was typed at connecting. The write journal and backups use the car&apos;s VIN.</translation>
+    </message>
+    <message>
+        <source>из автомобиля (%1)</source>
+        <translation>from the car (%1)</translation>
+    </message>
+    <message>
+        <source>VIN прочитан из модуля %1</source>
+        <translation>VIN read from module %1</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2634,10 @@ New:     </translation>
         <source>* Остановка: окно закроется, когда закончится текущая операция</source>
         <translation>* Stopping: the window closes once the operation under way has ended</translation>
     </message>
+    <message>
+        <source>Модули</source>
+        <translation>Modules</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormRestore</name>
@@ -2768,6 +2865,129 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Все чтения этого окна текстом, в буфер обмена</source>
         <translation>Every reading of this window as text, to the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TabModules</name>
+    <message>
+        <source>Опросить</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Спросить каждый модуль, отвечает ли он, и прочитать VIN, который он хранит (сначала высокая шина, потом средняя)</source>
+        <translation>Ask every module whether it answers and read the VIN it holds (the high-speed bus first, then the medium-speed bus)</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Остановить опрос после модуля, который опрашивается сейчас</source>
+        <translation>Stop the scan after the module being asked now</translation>
+    </message>
+    <message>
+        <source>Модуль</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Шина</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Ответ</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>VIN</source>
+        <translation>VIN</translation>
+    </message>
+    <message>
+        <source>Коды ошибок</source>
+        <translation>Trouble codes</translation>
+    </message>
+    <message>
+        <source>отвечает</source>
+        <translation>answers</translation>
+    </message>
+    <message>
+        <source>отказал в сеансе</source>
+        <translation>refused the session</translation>
+    </message>
+    <message>
+        <source>не отвечает</source>
+        <translation>not answering</translation>
+    </message>
+    <message>
+        <source>не опрошен</source>
+        <translation>not asked</translation>
+    </message>
+    <message>
+        <source>не выдан</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>не прочитаны</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>Средняя шина CAN (125 кбит/с)</source>
+        <translation>Medium-speed CAN bus (125 kbit/s)</translation>
+    </message>
+    <message>
+        <source>Высокая шина CAN (500 кбит/с)</source>
+        <translation>High-speed CAN bus (500 kbit/s)</translation>
+    </message>
+    <message>
+        <source>Модуль %1 из %2: %3</source>
+        <translation>Module %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Новое подключение: результаты опроса %1 убраны (они могли быть от другой машины). Нажмите «Опросить».</source>
+        <translation>New connection: the results of the scan of %1 were removed (they may have come from another car). Press “Scan”.</translation>
+    </message>
+    <message>
+        <source>Этот модуль VIN не хранит</source>
+        <translation>This module holds no VIN</translation>
+    </message>
+    <message>
+        <source>Не совпадает с VIN автомобиля %1: модуль, возможно, из другой машины</source>
+        <translation>Differs from the car&apos;s VIN %1: the module may come from another car</translation>
+    </message>
+    <message>
+        <source>Нажмите «Опросить»: программа спросит каждый модуль автомобиля, отвечает ли он, и прочитает VIN, который он хранит.</source>
+        <translation>Press “Scan”: the program asks every module of the car whether it answers and reads the VIN it holds.</translation>
+    </message>
+    <message>
+        <source>ответили модулей %1 из %2</source>
+        <translation>%1 of %2 modules answered</translation>
+    </message>
+    <message>
+        <source>опрос не закончен: ответили модулей %1 из %2</source>
+        <translation>scan not finished: %1 of %2 modules answered</translation>
+    </message>
+    <message>
+        <source>VIN автомобиля %1</source>
+        <translation>car&apos;s VIN %1</translation>
+    </message>
+    <message>
+        <source>модули называют разные VIN: %1</source>
+        <translation>the modules give different VINs: %1</translation>
+    </message>
+    <message>
+        <source>Прочитайте коды ошибок на вкладке диагностики</source>
+        <translation>Read the trouble codes on the diagnostics tab</translation>
+    </message>
+    <message>
+        <source>Из чтения кодов %1 на вкладке диагностики</source>
+        <translation>From the trouble-code reading of %1 on the diagnostics tab</translation>
+    </message>
+    <message>
+        <source>Коды стёрты; прочитайте их снова на вкладке диагностики</source>
+        <translation>The codes were cleared; read them again on the diagnostics tab</translation>
     </message>
 </context>
 <context>

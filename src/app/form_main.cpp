@@ -9,7 +9,9 @@
 #include "app/program.h"
 #include "app/tab_configuration.h"
 #include "app/tab_diagnostics.h"
+#include "app/tab_modules.h"
 #include "app/tab_service.h"
+#include "app/vin_note.h"
 #include "app/widget_names.h"
 #include "app/window_host.h"
 #include "config/backup.h"
@@ -91,6 +93,7 @@ void TFormMain::buildControls()
     LabelVINmain->setFont(boldFont(LabelVINmain->font()));
     LabelVINmain->setToolTip(tr("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelVINsource = named(new QLabel(topRow), "LabelVINsource");
     LabelSaveProgress = named(new QLabel(topRow), "LabelSaveProgress");
     ButtonSaveCancel = named(new QPushButton(tr("Cancel"), topRow), "ButtonSaveCancel");
     ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
@@ -105,6 +108,8 @@ void TFormMain::buildControls()
     top->addWidget(BitBtnSaveAuto);
     top->addSpacing(8);
     top->addWidget(LabelVINmain);
+    top->addSpacing(6);
+    top->addWidget(LabelVINsource);
     top->addSpacing(16);
     top->addWidget(LabelSaveProgress, 1);
     top->addWidget(ButtonSaveCancel);
@@ -114,7 +119,10 @@ void TFormMain::buildControls()
     TabbedMENU->setMinimumHeight(kTabsHeight);
     auto* configuration = named(new TabConfiguration(*this), "TabConfiguration");
     auto* service = new TabService(*this);
-    TabbedMENU->addTab(new TabDiagnostics(*this), tr("Diagnostics"));
+    auto* diagnostics = new TabDiagnostics(*this);
+    auto* modules = new TabModules(*this);
+    TabbedMENU->addTab(diagnostics, tr("Diagnostics"));
+    TabbedMENU->addTab(modules, tr("Модули"));
     TabbedMENU->addTab(configuration, tr("Configuration"));
     TabbedMENU->addTab(service, tr("Additional"));
     TabbedMENU->setCurrentIndex(PageConfiguration);
@@ -153,6 +161,7 @@ void TFormMain::buildControls()
     m_operations.addControl(service);
     m_operations.addControl(logButtons);
 
+    connect(diagnostics, &TabDiagnostics::codesShown, modules, &TabModules::showCodes);
     connect(PanelStatus, &ClickableLabel::clicked, this, &TFormMain::PanelStatusClick);
     connect(BitBtnSaveAuto, &QPushButton::clicked, this, &TFormMain::BitBtnSaveAutoClick);
     connect(ButtonSaveCancel, &QPushButton::clicked, this, [this] { m_operations.requestCancel(); });
@@ -266,7 +275,7 @@ void TFormMain::FormActivate()
     for (const char* name : {"ButtonCONFread", "ButtonCONFwrite", "ButtonCONFhistory", "ButtonCONFrestore"})
         if (auto* button = findChild<QWidget*>(QLatin1String(name)))
             button->setVisible(online);
-    LabelVINmain->setText(online ? m_state.carVIN : QString());
+    showVin();
     // Enabling a tab enables its page too: during an operation (a bus prompt or a
     // confirmation activates the window again) the pages stay as the operation left them.
     if (m_operations.busy())
@@ -278,6 +287,16 @@ void TFormMain::FormActivate()
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
         for (int page = 0; page < modulePages->count() && page < config::kPageCount; ++page)
             modulePages->setTabEnabled(page, online || !config::asBuiltAddress(config::pageInfo(page)).isEmpty());
+}
+
+// The VIN in use: the car's once a module gave it, else the one typed at connecting.
+void TFormMain::showVin()
+{
+    LabelVINmain->setText(m_state.online ? m_state.vinOrTyped() : QString());
+    const VinNote note = VinNotes::of(m_state);
+    LabelVINsource->setText(note.text);
+    LabelVINsource->setToolTip(note.toolTip);
+    LabelVINsource->setStyleSheet(note.warning ? QStringLiteral("color: #B00000; font-weight: bold") : QString());
 }
 
 void TFormMain::PanelStatusClick()

@@ -29,7 +29,7 @@ class LogView;
 class Program;
 class WindowHost;
 
-// The main window: the three tabs, the connection's status panel, the current VIN and
+// The main window: the four tabs, the connection's status panel, the current VIN and
 // the log. It owns the connection while the program is online.
 class TFormMain : public QWidget {
     Q_OBJECT
@@ -38,7 +38,7 @@ public:
     static constexpr int kClientWidth = 792;
     static constexpr int kClientHeight = 566;
     static constexpr int kDemoLatencyMs = 20; // the demo car answers about as fast as an adapter
-    enum Page { PageDiagnostics = 0, PageConfiguration = 1, PageAdditional = 2 };
+    enum Page { PageDiagnostics = 0, PageModules = 1, PageConfiguration = 2, PageAdditional = 3 };
 
     explicit TFormMain(Program& program);
     ~TFormMain() override;
@@ -104,6 +104,7 @@ private:
     void buildControls();
     void FormClose();
     void setStatus(const QString& caption, const QColor& colour);
+    void showVin();
 
     Program& m_program;
     link::LinkState m_state;
@@ -119,6 +120,7 @@ private:
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
+    QLabel* LabelVINsource = nullptr; // where the VIN came from; that the typed one differs
     QLabel* LabelSaveProgress = nullptr; // the module the backup is reading
     QPushButton* ButtonSaveCancel = nullptr; // shown while a backup runs
     ClickableLabel* PanelStatus = nullptr;

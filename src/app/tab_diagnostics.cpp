@@ -144,7 +144,9 @@ void TabDiagnostics::ButtonDTCClick()
     if (ran) { // also after an error ended the reading
         if (started) {
             keepReading();
-            m_table->showReading(lastReading(), m_descriptions, false);
+            const diag::DtcReading shown = lastReading();
+            m_table->showReading(shown, m_descriptions, false);
+            Q_EMIT codesShown(&shown);
         }
         ButtonDTCcancel->hide();
         scrollToReading();
@@ -217,6 +219,7 @@ void TabDiagnostics::clearMemo()
 {
     MemoDTC->clear();
     m_table->showCleared();
+    Q_EMIT codesShown(nullptr);
 }
 
 void TabDiagnostics::showProgress(int k, int total, const QString& header)

@@ -37,6 +37,11 @@ public:
     // unless set (tests point it to a file of their own).
     void setDescriptionsPath(const QString& path) { m_descriptionsPath = path; }
 
+Q_SIGNALS:
+    // The reading the tab shows now, after each reading (complete or not); nullptr once
+    // its codes were cleared from the car.
+    void codesShown(const talmero::diag::DtcReading* reading);
+
 public Q_SLOTS:
     void ButtonDTCClick();
     void ButtonDTCclearClick();

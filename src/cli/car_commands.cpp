@@ -353,6 +353,8 @@ struct CarCommand {
             return backup();
         if (command == QLatin1String("undo"))
             return undo();
+        if (command == QLatin1String("scan"))
+            return scanModules(ctx, car);
         if (command == QLatin1String("voltage") || command == QLatin1String("live"))
             return live();
         return service();
@@ -389,7 +391,7 @@ int runCarCommand(CommandContext& ctx)
                                       QStringLiteral("dtc"), QStringLiteral("backup"), QStringLiteral("vin"), QStringLiteral("read-block"),
                                       QStringLiteral("write-block"), QStringLiteral("restart"),
                                       QStringLiteral("voltage"), QStringLiteral("live"), QStringLiteral("undo"),
-                                      QStringLiteral("adapter")};
+                                      QStringLiteral("adapter"), QStringLiteral("scan")};
     const QString& command = ctx.args.words.first();
     if (!known.contains(command))
         return ctx.usage(QStringLiteral("unknown command ") + command);

@@ -63,6 +63,8 @@ QString usageText()
         "                                     (default 60), as CSV on standard output and in FILE;\n"
         "                                     NAME: {LIVE_VALUES}\n"
         "  adapter                            what the adapter said it is, and the bus switching\n"
+        "  scan                               one line per module: NAME ADDRESS hs|ms\n"
+        "                                     answered|refused|silent|not-asked VIN|-|? CODES|?\n"
         "  undo [--force]                     restores the newest write to this car not yet undone;\n"
         "                                     --force: also when the block changed since\n"
         "  compare LEFT.xml --car             a backup file against the car\n"

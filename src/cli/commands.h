@@ -11,6 +11,7 @@ class Session;
 namespace talmero::cli {
 
 class CliHost;
+struct CarLink;
 
 enum ExitCode { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
@@ -38,6 +39,8 @@ int runRestoreCommand(CommandContext& ctx); // restore
 int runExplainCommand(CommandContext& ctx); // dtc explain
 // live --values: reads the values every second, as CSV on standard output and in --csv.
 int recordLiveValues(CommandContext& ctx, link::Session& session);
+// scan: which modules answer, the VINs they hold, their codes in the last reading of the car.
+int scanModules(CommandContext& ctx, CarLink& car);
 
 bool isOfflineCommand(const QString& command);
 

@@ -329,6 +329,65 @@ TEST(CliSerial, BackupThroughAPseudoTerminalOpensOnEveryPage)
     EXPECT_TRUE(bad.out.isEmpty());
 }
 
+// The same listing on both demo cars and through the simulator's STN adapter: a silent
+// module is a finding (exit 0), a scan cut short is a failure; codes come from the newest
+// reading of the car kept beside the journal.
+TEST(CliSerial, ScanListsEveryModuleOnBothDemoCarsAndThroughTheSimulator)
+{
+    QTemporaryDir dir;
+    const QStringList journal = {QStringLiteral("--journal"), dir.filePath(QStringLiteral("journal.sqlite"))};
+    const auto demo = [&](const char* port) {
+        return QStringList{QStringLiteral("--port"), QString::fromLatin1(port), QStringLiteral("--yes")} + journal;
+    };
+    const QString vin = QStringLiteral("WF0AXXWPDA9K12345");
+    const CliRun plain = cli(demo("demo") + QStringList{QStringLiteral("scan")});
+    EXPECT_EQ(plain.exit, 0) << plain.err.toStdString();
+    EXPECT_EQ(plain.out, QStringLiteral("IPC 720 hs answered %1 ?\nACM 727 ms answered %1 ?\nBCM 726 ms answered - ?\n"
+                                        "DDM 740 ms answered %1 ?\nPDM 741 ms answered %1 ?\nHVAC 733 ms answered %1 ?\n"
+                                        "RCM 737 ms answered %1 ?\nABS 760 hs answered %1 ?\nHCM 734 hs answered %1 ?\n"
+                                        "PSCM 730 hs answered %1 ?\nPCM 7E0 hs answered - ?\n").arg(vin));
+    EXPECT_TRUE(plain.err.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: Аудиомодуль (ACM)")));
+
+    ASSERT_EQ(cli(demo("demo") + QStringList{QStringLiteral("--vin"), vin, QStringLiteral("dtc"), QStringLiteral("read")}).exit, 0);
+    const CliRun stn = cli(demo("demo-stn") + QStringList{QStringLiteral("--vin"), QStringLiteral("WF0AXXGCDA1234567"), QStringLiteral("scan")});
+    EXPECT_EQ(stn.exit, 0) << stn.err.toStdString();
+    QStringList codes;
+    for (const QString& line : stn.outLines())
+        codes << line.section(u' ', 0, 0) + u'=' + line.section(u' ', 5);
+    EXPECT_EQ(codes, (QStringList{"IPC=2", "ACM=0", "BCM=3", "DDM=0", "PDM=0", "HVAC=0", "RCM=0", "ABS=0", "HCM=0", "PSCM=0", "PCM=1"}));
+    EXPECT_FALSE(stn.err.contains(QStringLiteral("Переключите")));
+    EXPECT_TRUE(stn.err.contains(QStringLiteral("! VIN автомобиля WF0AXXWPDA9K12345, а не указанный WF0AXXGCDA1234567")));
+
+    SimProcess sim({QStringLiteral("--adapter"), QStringLiteral("stn"), QStringLiteral("--fault"), QStringLiteral("734:silent"),
+                    QStringLiteral("--fault"), QStringLiteral("740:negative")});
+    ASSERT_FALSE(sim.path().isEmpty());
+    const CliRun silent = cli(QStringList{QStringLiteral("--port"), sim.path(), QStringLiteral("--yes")} + journal + QStringList{QStringLiteral("scan")});
+    EXPECT_EQ(silent.exit, 0) << silent.err.toStdString();
+    EXPECT_EQ(silent.outLines().value(8), QStringLiteral("HCM 734 hs silent ? ?"));
+    EXPECT_EQ(silent.outLines().value(9), QStringLiteral("PSCM 730 hs answered %1 ?").arg(vin));
+    EXPECT_EQ(silent.outLines().value(3), QStringLiteral("DDM 740 ms refused ? ?"));
+    EXPECT_TRUE(silent.err.contains(QStringLiteral("! HCM: Модуль не ответил или отсутствует\n"
+                                                   "! DDM: Модуль отказал в диагностическом сеансе (7F 10 22: условия не выполнены)\n")))
+        << silent.err.toStdString();
+
+    // No module answers (the ignition off): the listing, and a failure that says what to check.
+    QStringList allSilent;
+    for (const char* address : {"720", "727", "726", "740", "741", "733", "737", "760", "734", "730", "7E0"})
+        allSilent << QStringLiteral("--fault") << QString::fromLatin1(address) + QStringLiteral(":silent");
+    SimProcess off(allSilent);
+    const CliRun none = cli(QStringList{QStringLiteral("--port"), off.path(), QStringLiteral("--yes"), QStringLiteral("scan")});
+    EXPECT_EQ(none.exit, 1);
+    EXPECT_EQ(none.out.count(QStringLiteral(" silent ")), 11) << none.out.toStdString();
+    EXPECT_TRUE(none.err.contains(QStringLiteral("! ни один модуль не ответил"))) << none.err.toStdString();
+
+    // Cancelled at the first bus prompt: every module listed as not asked, and a failure.
+    const CliRun cancelled = cli({QStringLiteral("--port"), QStringLiteral("demo"), QStringLiteral("scan")}, "c\n");
+    EXPECT_EQ(cancelled.exit, 1);
+    EXPECT_EQ(cancelled.outLines().size(), 11);
+    EXPECT_EQ(cancelled.outLines().value(0), QStringLiteral("IPC 720 hs not-asked ? ?"));
+    EXPECT_EQ(cancelled.outLines().value(2), QStringLiteral("BCM 726 ms not-asked - ?"));
+}
+
 TEST(CliSerial, MissingPortAndUnwritableBlock)
 {
     const CliRun missing = cli({QStringLiteral("--port"), QStringLiteral("/dev/ttyTALMERO-none"), QStringLiteral("voltage")});

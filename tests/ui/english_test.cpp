@@ -49,8 +49,11 @@ QStringList textsOf(QWidget& root)
                 texts << tabs->tabText(i);
         }
         if (auto* table = qobject_cast<QTableWidget*>(w)) {
-            for (int c = 0; c < table->columnCount(); ++c)
-                texts << table->horizontalHeaderItem(c)->text();
+            for (int c = 0; c < table->columnCount(); ++c) {
+                texts << table->horizontalHeaderItem(c)->text() << table->horizontalHeaderItem(c)->toolTip();
+                for (int r = 0; r < table->rowCount(); ++r)
+                    texts << (table->item(r, c) ? table->item(r, c)->text() + table->item(r, c)->toolTip() : QString());
+            }
         }
     }
     return texts;
@@ -127,6 +130,9 @@ TEST_F(EnglishTest, EveryWindowDialogAndLogLineIsEnglish)
     click(main(), "ButtonDTC");
     collect(QStringLiteral("diagnostics"), main());
     click(main(), "ButtonDTCclear");
+    tab(TFormMain::PageModules);
+    click(main(), "ButtonScan");
+    collect(QStringLiteral("modules"), main());
     tab(TFormMain::PageAdditional);
     click(main(), "ButtonReadVIN");
     click(main(), "ButtonReadEM");

@@ -50,10 +50,11 @@ TEST_F(MainWindowTest, OfflineModeOffersOnlyTheConfiguration)
         EXPECT_FALSE(shown(name)) << name;
     EXPECT_EQ(control<QLabel>(main(), "LabelVINmain")->text(), "");
 
-    EXPECT_EQ(tabs()->currentIndex(), 1);
-    for (int refused : {0, 2}) {
+    EXPECT_EQ(tabs()->currentIndex(), talmero::app::TFormMain::PageConfiguration);
+    for (int refused : {talmero::app::TFormMain::PageDiagnostics, talmero::app::TFormMain::PageModules,
+                        talmero::app::TFormMain::PageAdditional}) {
         clickTab(tabs(), refused);
-        EXPECT_EQ(tabs()->currentIndex(), 1) << refused;
+        EXPECT_EQ(tabs()->currentIndex(), talmero::app::TFormMain::PageConfiguration) << refused;
     }
     // Only the module pages that AS-BUILT lines serve (IPC, BCM) can be chosen.
     auto* modulePages = control<QTabWidget>(main(), "TabbedCONF");
