@@ -32,19 +32,23 @@ struct OpenResult {
     QString line; // the log's line of a failure
 };
 
-// The one call of Session::openModule: its text outcome becomes a value here alone.
+// A module refused its session: it is there. A silent one, or a refused bus or header,
+// shows nothing of it.
 OpenResult openModule(link::Session& session, const car::Module& m, bool resetFirst)
 {
-    const QString line = session.openModule(true, resetFirst, m.medium(), m.session, car::qs(m.address));
-    if (line == QLatin1String("OK"))
+    const link::Outcome opened = session.openModule(m, true, resetFirst);
+    switch (opened.kind) {
+    case link::Outcome::Kind::Done:
         return {Opening::Opened, QString()};
-    if (line == link::Session::adapterFailedLine())
-        return {Opening::AdapterFailed, line};
-    // A negative answer to the session request ends with its bytes: the module is there.
-    const qsizetype refusal = line.indexOf(QLatin1String(" (7F "));
-    if (refusal >= 0)
-        return {Opening::Refused, ModuleScanner::tr("! Модуль отказал в диагностическом сеансе") + line.mid(refusal)};
-    return {Opening::Silent, line};
+    case link::Outcome::Kind::AdapterSilent:
+        return {Opening::AdapterFailed, opened.line};
+    case link::Outcome::Kind::ModuleRefused:
+        // The line ends with the negative answer's bytes and reason.
+        return {Opening::Refused, ModuleScanner::tr("! Модуль отказал в диагностическом сеансе")
+                                      + opened.line.mid(opened.line.indexOf(QLatin1String(" (7F ")))};
+    default:
+        return {Opening::Silent, opened.line};
+    }
 }
 
 // The modules in the order they are asked: the high-speed bus first, so that a hand
