@@ -3,6 +3,7 @@
 #include "diag/live_values.h"
 #include "link/codecs.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cmath>
@@ -96,191 +97,164 @@ std::optional<int> choice(const QString& value, const QStringList& allowed)
     return i < 0 ? std::nullopt : std::optional<int>(i);
 }
 
+// The options of the command line, each with its check; a check returns "" when the
+// value is good, else the usage error.
+struct Options {
+    QCommandLineParser parser;
+    QCommandLineOption port{QStringLiteral("port"), QString(), QStringLiteral("NAME")};
+    QCommandLineOption baud{QStringLiteral("baud"), QString(), QStringLiteral("RATE")};
+    QCommandLineOption vin{QStringLiteral("vin"), QString(), QStringLiteral("VIN")};
+    QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("LANG")};
+    QCommandLineOption busSwitch{QStringLiteral("bus-switch"), QString(), QStringLiteral("WAY")};
+    QCommandLineOption journal{QStringLiteral("journal"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption minVoltage{QStringLiteral("min-voltage"), QString(), QStringLiteral("V")};
+    QCommandLineOption part{QStringLiteral("part"), QString(), QStringLiteral("PART")};
+    QCommandLineOption door{QStringLiteral("door"), QString(), QStringLiteral("DOOR")};
+    QCommandLineOption dash{QStringLiteral("dash"), QString(), QStringLiteral("DASH")};
+    QCommandLineOption dir{QStringLiteral("dir"), QString(), QStringLiteral("DIR")};
+    QCommandLineOption only{QStringLiteral("only"), QString(), QStringLiteral("ADDR")};
+    QCommandLineOption save{QStringLiteral("save"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption values{QStringLiteral("values"), QString(), QStringLiteral("NAMES")};
+    QCommandLineOption seconds{QStringLiteral("seconds"), QString(), QStringLiteral("N")};
+    QCommandLineOption csv{QStringLiteral("csv"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption set{QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE")};
+    QCommandLineOption force{QStringLiteral("force")};
+    QCommandLineOption yes{QStringLiteral("yes")};
+    QCommandLineOption version{QStringLiteral("version")};
+    QCommandLineOption log{QStringLiteral("log")};
+    QCommandLineOption car{QStringLiteral("car")};
+    QCommandLineOption otherCar{QStringLiteral("other-car")};
+    QCommandLineOption plain{QStringLiteral("plain")};
+
+    Options()
+    {
+        parser.addOptions({port, baud, vin, lang, busSwitch, journal, minVoltage, part, door, dash, dir, only, save,
+                           values, seconds, csv, set, force, yes, version, log, car, otherCar, plain});
+    }
+    // Whether "--name" takes a value.
+    bool takesValue(const QString& arg) const
+    {
+        for (const QCommandLineOption* o : {&port, &baud, &vin, &lang, &busSwitch, &journal, &minVoltage, &part, &door,
+                                            &dash, &dir, &only, &save, &values, &seconds, &csv, &set}) {
+            if (arg == QStringLiteral("--") + o->names().first())
+                return true;
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
 {
-    CliArgs a;
-    QString doorText;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
-            a.words.append(arg);
-            continue;
-        }
-        auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size()) {
-                error = arg + QStringLiteral(" needs a value");
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (arg == QLatin1String("--force")) {
-            a.force = true;
-        } else if (arg == QLatin1String("--yes")) {
-            a.yes = true;
-        } else if (arg == QLatin1String("--version")) {
-            a.version = true;
-        } else if (arg == QLatin1String("--log")) {
-            a.log = true;
-        } else if (arg == QLatin1String("--port")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.port = *v;
-        } else if (arg == QLatin1String("--baud")) {
-            const auto v = value();
-            const auto b = v ? choice(*v, {QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")})
-                             : std::nullopt;
-            if (!b) {
-                error = QStringLiteral("--baud takes 38400, 9600 or 115200");
-                return std::nullopt;
-            }
-            a.baud = v->toInt();
-        } else if (arg == QLatin1String("--vin")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.vin = link::upperVIN(*v);
-            a.vinGiven = true;
-            if (!link::isVIN(a.vin)) {
-                error = QCoreApplication::translate("Cli", "Неверный VIN код!");
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--lang")) {
-            const auto v = value();
-            if (!v || (*v != QLatin1String("en") && *v != QLatin1String("ru"))) {
-                error = QStringLiteral("--lang takes en or ru");
-                return std::nullopt;
-            }
-            a.lang = *v;
-        } else if (arg == QLatin1String("--bus-switch")) {
-            const auto v = value();
-            const auto way = v ? link::busSwitchFromName(*v) : std::nullopt;
-            if (!way) {
-                error = QStringLiteral("--bus-switch takes ") + link::busSwitchNames().join(QStringLiteral(", "));
-                return std::nullopt;
-            }
-            a.busSwitch = *way;
-        } else if (arg == QLatin1String("--journal")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.journal = *v;
-        } else if (arg == QLatin1String("--min-voltage")) {
-            const auto v = value();
-            bool ok = false;
-            const double volts = v ? v->toDouble(&ok) : 0.0;
-            // nan and inf would switch the battery check off.
-            if (!ok || !std::isfinite(volts) || volts < 0.0 || volts > 30.0) {
-                error = QStringLiteral("--min-voltage takes a voltage, e.g. 12.0");
-                return std::nullopt;
-            }
-            a.minVoltage = volts;
-        } else if (arg == QLatin1String("--part")) {
-            const auto v = value();
-            const auto p = v ? choice(*v, {QStringLiteral("1"), QStringLiteral("2")}) : std::nullopt;
-            if (!p) {
-                error = QStringLiteral("--part takes 1 or 2");
-                return std::nullopt;
-            }
-            a.part = *p;
-        } else if (arg == QLatin1String("--door")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            doorText = v->toLower();
-        } else if (arg == QLatin1String("--dash")) {
-            const auto v = value();
-            const auto d = v ? choice(*v, {QStringLiteral("fl"), QStringLiteral("prefl")}) : std::nullopt;
-            if (!d) {
-                error = QStringLiteral("--dash takes fl or prefl");
-                return std::nullopt;
-            }
-            a.dash = *d;
-        } else if (arg == QLatin1String("--dir")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.dir = *v;
-        } else if (arg == QLatin1String("--car")) {
-            a.car = true;
-        } else if (arg == QLatin1String("--other-car")) {
-            a.otherCar = true;
-        } else if (arg == QLatin1String("--only")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.only = v->toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
-            if (a.only.isEmpty()) {
-                error = QStringLiteral("--only takes module addresses, e.g. 720,726");
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--save")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.save = *v;
-        } else if (arg == QLatin1String("--plain")) {
-            a.plain = true;
-        } else if (arg == QLatin1String("--values")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.values = v->toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
-            if (a.values.isEmpty()) {
-                error = QStringLiteral("--values takes value names, e.g. rpm,speed,coolant");
-                return std::nullopt;
-            }
-            for (const QString& key : a.values) {
-                if (!diag::findLiveValue(key)) {
-                    error = QStringLiteral("unknown value %1 in --values; known: %2")
-                                .arg(key, liveValueNames().simplified());
-                    return std::nullopt;
-                }
-            }
-        } else if (arg == QLatin1String("--seconds")) {
-            const auto v = value();
-            bool ok = false;
-            const int seconds = v ? v->toInt(&ok) : 0;
-            if (!ok || seconds < 1 || seconds > 24 * 3600) {
-                error = QStringLiteral("--seconds takes a whole number of seconds, 1 to 86400");
-                return std::nullopt;
-            }
-            a.seconds = seconds;
-        } else if (arg == QLatin1String("--csv")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            a.csv = *v;
-        } else if (arg == QLatin1String("--set")) {
-            const auto v = value();
-            if (!v)
-                return std::nullopt;
-            if (!v->contains(QLatin1Char('='))) {
-                error = QStringLiteral("--set takes NAME=VALUE");
-                return std::nullopt;
-            }
-            a.sets.append(*v);
-        } else {
-            error = QStringLiteral("unknown option ") + arg;
-            return std::nullopt;
-        }
-    }
-    if (a.words.isEmpty() && !a.version) {
-        error = QStringLiteral("no command given");
+    Options o;
+    const auto refuse = [&error](const QString& text) -> std::optional<CliArgs> {
+        error = text;
         return std::nullopt;
+    };
+    // An option at the end that wants a value has none.
+    if (!args.isEmpty() && o.takesValue(args.last()))
+        return refuse(args.last() + QStringLiteral(" needs a value"));
+    if (!o.parser.parse(QStringList{QStringLiteral("talmero-cli")} + args)) {
+        const QStringList unknown = o.parser.unknownOptionNames();
+        return refuse(unknown.isEmpty() ? o.parser.errorText()
+                                        : QStringLiteral("unknown option ")
+                                              + (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
+                                              + unknown.first());
     }
+    const QCommandLineParser& p = o.parser;
+    CliArgs a;
+    a.words = p.positionalArguments();
+    a.force = p.isSet(o.force);
+    a.yes = p.isSet(o.yes);
+    a.version = p.isSet(o.version);
+    a.log = p.isSet(o.log);
+    a.car = p.isSet(o.car);
+    a.otherCar = p.isSet(o.otherCar);
+    a.plain = p.isSet(o.plain);
+    a.port = p.value(o.port);
+    a.journal = p.value(o.journal);
+    a.dir = p.value(o.dir);
+    a.save = p.value(o.save);
+    a.csv = p.value(o.csv);
+    if (p.isSet(o.baud)) {
+        if (!choice(p.value(o.baud), {QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")}))
+            return refuse(QStringLiteral("--baud takes 38400, 9600 or 115200"));
+        a.baud = p.value(o.baud).toInt();
+    }
+    if (p.isSet(o.vin)) {
+        a.vin = link::upperVIN(p.value(o.vin));
+        a.vinGiven = true;
+        if (!link::isVIN(a.vin))
+            return refuse(QCoreApplication::translate("Cli", "Неверный VIN код!"));
+    }
+    if (p.isSet(o.lang)) {
+        a.lang = p.value(o.lang);
+        if (a.lang != QLatin1String("en") && a.lang != QLatin1String("ru"))
+            return refuse(QStringLiteral("--lang takes en or ru"));
+    }
+    if (p.isSet(o.busSwitch)) {
+        const auto way = link::busSwitchFromName(p.value(o.busSwitch));
+        if (!way)
+            return refuse(QStringLiteral("--bus-switch takes ") + link::busSwitchNames().join(QStringLiteral(", ")));
+        a.busSwitch = *way;
+    }
+    if (p.isSet(o.minVoltage)) {
+        bool ok = false;
+        const double volts = p.value(o.minVoltage).toDouble(&ok);
+        // nan and inf would switch the battery check off.
+        if (!ok || !std::isfinite(volts) || volts < 0.0 || volts > 30.0)
+            return refuse(QStringLiteral("--min-voltage takes a voltage, e.g. 12.0"));
+        a.minVoltage = volts;
+    }
+    if (p.isSet(o.part)) {
+        const auto part = choice(p.value(o.part), {QStringLiteral("1"), QStringLiteral("2")});
+        if (!part)
+            return refuse(QStringLiteral("--part takes 1 or 2"));
+        a.part = *part;
+    }
+    if (p.isSet(o.dash)) {
+        const auto dash = choice(p.value(o.dash), {QStringLiteral("fl"), QStringLiteral("prefl")});
+        if (!dash)
+            return refuse(QStringLiteral("--dash takes fl or prefl"));
+        a.dash = *dash;
+    }
+    if (p.isSet(o.only)) {
+        a.only = p.value(o.only).toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        if (a.only.isEmpty())
+            return refuse(QStringLiteral("--only takes module addresses, e.g. 720,726"));
+    }
+    if (p.isSet(o.values)) {
+        a.values = p.value(o.values).toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        if (a.values.isEmpty())
+            return refuse(QStringLiteral("--values takes value names, e.g. rpm,speed,coolant"));
+        for (const QString& key : a.values) {
+            if (!diag::findLiveValue(key))
+                return refuse(QStringLiteral("unknown value %1 in --values; known: %2").arg(key, liveValueNames().simplified()));
+        }
+    }
+    if (p.isSet(o.seconds)) {
+        bool ok = false;
+        a.seconds = p.value(o.seconds).toInt(&ok);
+        if (!ok || a.seconds < 1 || a.seconds > 24 * 3600)
+            return refuse(QStringLiteral("--seconds takes a whole number of seconds, 1 to 86400"));
+    }
+    for (const QString& assignment : p.values(o.set)) {
+        if (!assignment.contains(QLatin1Char('=')))
+            return refuse(QStringLiteral("--set takes NAME=VALUE"));
+        a.sets.append(assignment);
+    }
+    if (a.words.isEmpty() && !a.version)
+        return refuse(QStringLiteral("no command given"));
     // The door names mean the side read, except for a write, whose targets include both.
-    if (!doorText.isEmpty()) {
-        const bool writing = a.words.first() == QLatin1String("write-config");
+    if (p.isSet(o.door)) {
+        const QString doorText = p.value(o.door).toLower();
+        const bool writing = a.words.value(0) == QLatin1String("write-config");
         const auto d = writing ? choice(doorText, {QStringLiteral("both"), QStringLiteral("driver"), QStringLiteral("passenger")})
                                : choice(doorText, {QStringLiteral("driver"), QStringLiteral("passenger")});
-        if (!d) {
-            error = writing ? QStringLiteral("--door takes both, driver or passenger")
-                            : QStringLiteral("--door takes driver or passenger");
-            return std::nullopt;
-        }
+        if (!d)
+            return refuse(writing ? QStringLiteral("--door takes both, driver or passenger")
+                                  : QStringLiteral("--door takes driver or passenger"));
         a.door = *d;
     }
     return a;

@@ -129,6 +129,9 @@ TEST(AsBuiltLine, ReadsValidLinesAndRejectsEveryFault)
             EXPECT_EQ(r.checksum, QString::fromLatin1(c.checksum));
         }
     }
+    // Its address byte and line add up to 726-02-01's: still no line of any module.
+    EXPECT_EQ(readAsBuilt(QStringLiteral("727-01-01"), QStringLiteral("40 81 22 13")).problem,
+              QStringLiteral("Строки AS-BUILT с адресом 727-01-01 нет ни у одного модуля"));
 }
 
 // ---- the two buttons over the panel ----
