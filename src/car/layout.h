@@ -18,7 +18,6 @@ namespace talmero::car {
 // The program's own layouts, by name; the logic that is code (the coupling rules) names
 // them so. They stand in the order the module table gives them.
 enum class BlockId { IPC, ACM, BCM1, BCM2, DDM, HVAC, RCM, ABS, HCM };
-constexpr int kBlockCount = 9;
 
 enum class OptionKind {
     Flag,             // one position

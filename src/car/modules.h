@@ -120,6 +120,8 @@ inline constexpr auto kLayouts = [] {
     return out;
 }();
 
+inline constexpr int kBlockCount = int(kLayouts.size());
+
 // The modules the VehicleData file keeps, in its order.
 inline constexpr auto kBackupModules = derive::byRank<derive::ranked(&Module::backupRank)>(&Module::backupRank);
 // The modules of the trouble-code reading, in reading order: the high-speed bus first.
