@@ -12,10 +12,6 @@
         <translation>Invalid character “%1”: use hexadecimal digits only (0-9, A-F)</translation>
     </message>
     <message>
-        <source>Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)</source>
-        <translation>Wrong line length: %1 digits; %2 are needed (data plus checksum)</translation>
-    </message>
-    <message>
         <source>Неверная контрольная сумма %1, ожидается %2</source>
         <translation>Checksum %1 is wrong; it should be %2</translation>
     </message>
@@ -23,9 +19,19 @@
         <source>Это строка для адреса %1, а здесь нужна строка %2</source>
         <translation>This line is for address %1; the line needed here is %2</translation>
     </message>
-    <message>
-        <source>Нет контрольной суммы: после %1 цифр данных нужны ещё 2</source>
-        <translation>The checksum is missing: 2 more digits are needed after the %1 data digits</translation>
+    <message numerus="yes">
+        <source>Неверная длина строки: %n цифр, нужно %1 (данные и контрольная сумма)</source>
+        <translation>
+            <numerusform>Wrong line length: %n digit; %1 are needed (data plus checksum)</numerusform>
+            <numerusform>Wrong line length: %n digits; %1 are needed (data plus checksum)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Нет контрольной суммы: после %n цифр данных нужны ещё 2</source>
+        <translation>
+            <numerusform>The checksum is missing: 2 more digits are needed after the %n data digit</numerusform>
+            <numerusform>The checksum is missing: 2 more digits are needed after the %n data digits</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -272,6 +278,221 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>Неверный VIN код!</source>
         <translation>Invalid VIN!</translation>
+    </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|demo|demo-stn] [--baud 38400|9600|115200] [--vin VIN]
+                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]
+  dtc read [--save FILE] | dtc clear  FILE: CSV, если имя оканчивается на .csv, иначе текст
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  adapter                            как назвался адаптер и как переключаются шины
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы и подсказки о шине. Ниже --min-voltage (по умолчанию 12.0) ничего
+не записывается.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|demo|demo-stn] [--baud 38400|9600|115200] [--vin VIN]
+                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]
+  dtc read [--save FILE] | dtc clear  FILE: CSV when its name ends in .csv, else text
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  adapter                            what the adapter says it is, and how the buses are switched
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file&apos;s configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question and bus prompt. Nothing is written below --min-voltage (default 12.0).
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--baud: 38400, 9600 или 115200</source>
+        <translation>--baud takes 38400, 9600 or 115200</translation>
+    </message>
+    <message>
+        <source>--lang: en или ru</source>
+        <translation>--lang takes en or ru</translation>
+    </message>
+    <message>
+        <source>--bus-switch: одно из %1</source>
+        <translation>--bus-switch takes one of %1</translation>
+    </message>
+    <message>
+        <source>--min-voltage: напряжение, например 12.0</source>
+        <translation>--min-voltage takes a voltage, e.g. 12.0</translation>
+    </message>
+    <message>
+        <source>--part: 1 или 2</source>
+        <translation>--part takes 1 or 2</translation>
+    </message>
+    <message>
+        <source>--dash: fl или prefl</source>
+        <translation>--dash takes fl or prefl</translation>
+    </message>
+    <message>
+        <source>--only: адреса модулей, например 720,726</source>
+        <translation>--only takes module addresses, e.g. 720,726</translation>
+    </message>
+    <message>
+        <source>--set: NAME=VALUE</source>
+        <translation>--set takes NAME=VALUE</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>не указана команда</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>--door: both, driver или passenger</source>
+        <translation>--door takes both, driver or passenger</translation>
+    </message>
+    <message>
+        <source>--door: driver или passenger</source>
+        <translation>--door takes driver or passenger</translation>
+    </message>
+    <message>
+        <source>Аккумулятор: %1 В</source>
+        <translation>Battery: %1 V</translation>
+    </message>
+    <message>
+        <source>Очистить? [y/N] </source>
+        <translation>Clear? [y/N] </translation>
+    </message>
+    <message>
+        <source>Перезагрузить? [y/N] </source>
+        <translation>Restart? [y/N] </translation>
+    </message>
+    <message>
+        <source>Записать? [y/N] </source>
+        <translation>Write? [y/N] </translation>
+    </message>
+    <message>
+        <source>compare: нужны LEFT.xml RIGHT.xml или LEFT.xml --car</source>
+        <translation>compare takes LEFT.xml RIGHT.xml, or LEFT.xml --car</translation>
+    </message>
+    <message>
+        <source>compare --car: нужен --port</source>
+        <translation>compare --car needs --port</translation>
+    </message>
+    <message>
+        <source>на этой странице нет параметра %1</source>
+        <translation>no option %1 on this page</translation>
+    </message>
+    <message>
+        <source>%1 сейчас не изменить: параметр недоступен</source>
+        <translation>%1 cannot be changed now (it is disabled)</translation>
+    </message>
+    <message>
+        <source>%1: номер пункта от 0 до %2</source>
+        <translation>%1 takes an item number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 или 0</source>
+        <translation>%1 takes 1 or 0</translation>
+    </message>
+    <message>
+        <source>%1: нужны PAGE HEX</source>
+        <translation>%1 takes PAGE HEX</translation>
+    </message>
+    <message>
+        <source>неизвестная страница %1</source>
+        <translation>unknown page %1</translation>
+    </message>
+    <message>
+        <source>--set только с encode</source>
+        <translation>--set goes with encode</translation>
+    </message>
+    <message>
+        <source>блок не принят</source>
+        <translation>the block is refused</translation>
+    </message>
+    <message>
+        <source>этот блок можно показать, но не записать</source>
+        <translation>this block can be shown but not written</translation>
+    </message>
+    <message>
+        <source>asbuilt: decode ADDRESS DATA или encode ADDRESS HEX</source>
+        <translation>asbuilt takes decode ADDRESS DATA or encode ADDRESS HEX</translation>
+    </message>
+    <message>
+        <source>ADDRESS: 720-01-01, 726-01-01 или 726-02-01</source>
+        <translation>ADDRESS is 720-01-01, 726-01-01 or 726-02-01</translation>
+    </message>
+    <message>
+        <source>asbuilt encode: нужны ADDRESS HEX</source>
+        <translation>asbuilt encode takes ADDRESS HEX</translation>
+    </message>
+    <message>
+        <source>open-backup: нужны FILE PAGE</source>
+        <translation>open-backup takes FILE PAGE</translation>
+    </message>
+    <message>
+        <source>файл не читается</source>
+        <translation>the file cannot be read</translation>
     </message>
 </context>
 <context>
@@ -984,6 +1205,25 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
     <message>
         <source>Напряжение - </source>
         <translation>Voltage - </translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>использование: %1 [-h | --help | -v | --version] [параметры окон Qt]
+Читает и изменяет заводскую конфигурацию модулей Ford Focus II через адаптер ELM327.
+
+  -h, --help     эта справка
+  -v, --version  версия программы
+Параметры окон Qt (-platform, -style, ...) тоже принимаются.
+</source>
+        <translation>usage: %1 [-h | --help | -v | --version] [Qt window options]
+Reads and changes the factory configuration of Ford Focus II modules through an ELM327 adapter.
+
+  -h, --help     this help
+  -v, --version  the program&apos;s version
+Qt&apos;s window options (-platform, -style, ...) are accepted too.
+</translation>
     </message>
 </context>
 <context>

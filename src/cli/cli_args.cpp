@@ -10,46 +10,55 @@ namespace talmero::cli {
 
 QString usageText()
 {
-    return QStringLiteral(
-        "usage: talmero-cli [--port NAME|PATH|demo|demo-stn] [--baud 38400|9600|115200] [--vin VIN]\n"
+    // The synopsis keeps the command line's own words (they are typed as they stand);
+    // the explanations are messages like any other.
+    return QCoreApplication::translate("Cli",
+        "использование: talmero-cli [--port NAME|PATH|demo|demo-stn] [--baud 38400|9600|115200] [--vin VIN]\n"
         "                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
         "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
         "                   COMMAND ARGS\n"
-         "       talmero-cli --help | --version\n"
+        "       talmero-cli --help | --version\n"
         "\n"
-        "Offline:\n"
+        "Без адаптера:\n"
         "  decode PAGE HEX [--part 1|2]\n"
         "  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...\n"
         "  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01\n"
         "  asbuilt encode ADDRESS HEX\n"
         "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
-        "  history [--vin VIN]                the write journal, newest first\n"
-        "  compare LEFT.xml RIGHT.xml         exit 0 same, 1 different, 2 error\n"
-        "With the adapter (--port required):\n"
+        "  history [--vin VIN]                журнал записей, новые сверху\n"
+        "  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка\n"
+        "С адаптером (нужен --port):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
         "  backup [--dir DIR]\n"
-        "  dtc read [--save FILE] | dtc clear  FILE: CSV when it ends in .csv, else text\n"
+        "  dtc read [--save FILE] | dtc clear  FILE: CSV, если имя оканчивается на .csv, иначе текст\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
-        "  adapter                            what the adapter said it is, and the bus switching\n"
-        "  undo [--force]                     restores the newest write to this car not yet undone;\n"
-        "                                     --force: also when the block changed since\n"
-        "  compare LEFT.xml --car             a backup file against the car\n"
+        "  adapter                            как назвался адаптер и как переключаются шины\n"
+        "  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот\n"
+        "                                     автомобиль; --force: даже если блок с тех пор изменился\n"
+        "  compare LEFT.xml --car             файл копии против автомобиля\n"
         "  restore FILE [--only ADDR,...] [--other-car]\n"
-        "                                     writes the file's configuration blocks back\n"
+        "                                     записывает блоки конфигурации из файла обратно\n"
         "\n"
-        "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
+        "PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
-        "Messages are English, or the program's own Russian texts with a Russian or C locale\n"
-        "or --lang ru; listings, blocks and exit statuses are the same in every language.\n"
-        "Every write shows what changes and asks Write? [y/N]; --yes answers yes to every\n"
-        "question and bus prompt. No write below --min-voltage (default 12.0).\n"
-        "--bus-switch: auto (default) uses an STN adapter's own commands for the medium-speed\n"
-        "bus and prompts for the switch otherwise; prompt, stn, or a relay on the port's RTS or\n"
-        "DTR line (rts-inverted and dtr-inverted: the line set for the high-speed bus).\n"
-        "Writes to the demo car go to a journal of their own, beside the given or default one.\n"
-        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+        "Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали\n"
+        "C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.\n"
+        "Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает\n"
+        "«да» на все вопросы и подсказки о шине. Ниже --min-voltage (по умолчанию 12.0) ничего\n"
+        "не записывается.\n"
+        "--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера\n"
+        "STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS\n"
+        "или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).\n"
+        "Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.\n"
+        "Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.\n");
+}
+
+QString langArgument(const QStringList& args)
+{
+    const qsizetype at = args.indexOf(QLatin1String("--lang"));
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
 }
 
 namespace {
@@ -74,7 +83,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
         }
         auto value = [&]() -> std::optional<QString> {
             if (i + 1 >= args.size()) {
-                error = arg + QStringLiteral(" needs a value");
+                error = QCoreApplication::translate("Cli", "после %1 нужно значение").arg(arg);
                 return std::nullopt;
             }
             return args[++i];
@@ -97,7 +106,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto b = v ? choice(*v, {QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")})
                              : std::nullopt;
             if (!b) {
-                error = QStringLiteral("--baud takes 38400, 9600 or 115200");
+                error = QCoreApplication::translate("Cli", "--baud: 38400, 9600 или 115200");
                 return std::nullopt;
             }
             a.baud = v->toInt();
@@ -114,7 +123,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
         } else if (arg == QLatin1String("--lang")) {
             const auto v = value();
             if (!v || (*v != QLatin1String("en") && *v != QLatin1String("ru"))) {
-                error = QStringLiteral("--lang takes en or ru");
+                error = QCoreApplication::translate("Cli", "--lang: en или ru");
                 return std::nullopt;
             }
             a.lang = *v;
@@ -122,7 +131,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto v = value();
             const auto way = v ? link::busSwitchFromName(*v) : std::nullopt;
             if (!way) {
-                error = QStringLiteral("--bus-switch takes ") + link::busSwitchNames().join(QStringLiteral(", "));
+                error = QCoreApplication::translate("Cli", "--bus-switch: одно из %1")
+                            .arg(link::busSwitchNames().join(QStringLiteral(", ")));
                 return std::nullopt;
             }
             a.busSwitch = *way;
@@ -137,7 +147,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const double volts = v ? v->toDouble(&ok) : 0.0;
             // nan and inf would switch the battery check off.
             if (!ok || !std::isfinite(volts) || volts < 0.0 || volts > 30.0) {
-                error = QStringLiteral("--min-voltage takes a voltage, e.g. 12.0");
+                error = QCoreApplication::translate("Cli", "--min-voltage: напряжение, например 12.0");
                 return std::nullopt;
             }
             a.minVoltage = volts;
@@ -145,7 +155,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto v = value();
             const auto p = v ? choice(*v, {QStringLiteral("1"), QStringLiteral("2")}) : std::nullopt;
             if (!p) {
-                error = QStringLiteral("--part takes 1 or 2");
+                error = QCoreApplication::translate("Cli", "--part: 1 или 2");
                 return std::nullopt;
             }
             a.part = *p;
@@ -158,7 +168,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             const auto v = value();
             const auto d = v ? choice(*v, {QStringLiteral("fl"), QStringLiteral("prefl")}) : std::nullopt;
             if (!d) {
-                error = QStringLiteral("--dash takes fl or prefl");
+                error = QCoreApplication::translate("Cli", "--dash: fl или prefl");
                 return std::nullopt;
             }
             a.dash = *d;
@@ -177,7 +187,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
                 return std::nullopt;
             a.only = v->toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
             if (a.only.isEmpty()) {
-                error = QStringLiteral("--only takes module addresses, e.g. 720,726");
+                error = QCoreApplication::translate("Cli", "--only: адреса модулей, например 720,726");
                 return std::nullopt;
             }
         } else if (arg == QLatin1String("--save")) {
@@ -190,17 +200,17 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             if (!v)
                 return std::nullopt;
             if (!v->contains(QLatin1Char('='))) {
-                error = QStringLiteral("--set takes NAME=VALUE");
+                error = QCoreApplication::translate("Cli", "--set: NAME=VALUE");
                 return std::nullopt;
             }
             a.sets.append(*v);
         } else {
-            error = QStringLiteral("unknown option ") + arg;
+            error = QCoreApplication::translate("Cli", "неизвестный параметр %1").arg(arg);
             return std::nullopt;
         }
     }
     if (a.words.isEmpty() && !a.version) {
-        error = QStringLiteral("no command given");
+        error = QCoreApplication::translate("Cli", "не указана команда");
         return std::nullopt;
     }
     // The door names mean the side read, except for a write, whose targets include both.
@@ -209,8 +219,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
         const auto d = writing ? choice(doorText, {QStringLiteral("both"), QStringLiteral("driver"), QStringLiteral("passenger")})
                                : choice(doorText, {QStringLiteral("driver"), QStringLiteral("passenger")});
         if (!d) {
-            error = writing ? QStringLiteral("--door takes both, driver or passenger")
-                            : QStringLiteral("--door takes driver or passenger");
+            error = writing ? QCoreApplication::translate("Cli", "--door: both, driver или passenger")
+                            : QCoreApplication::translate("Cli", "--door: driver или passenger");
             return std::nullopt;
         }
         a.door = *d;
