@@ -1052,10 +1052,6 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <translation>Heated mirrors</translation>
     </message>
     <message>
-        <source>Direction</source>
-        <translation>Direction</translation>
-    </message>
-    <message>
         <source>Illumination around mirrors</source>
         <translation>Mirror puddle lamps</translation>
     </message>
@@ -1077,7 +1073,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Other  -</source>
-        <translation>Other  -</translation>
+        <translation>Other:</translation>
     </message>
     <message>
         <source> Configuration module </source>
@@ -1093,7 +1089,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>FaceLift (2010-....)</source>
-        <translation>Facelift (2010-....)</translation>
+        <translation>Facelift (2010 onwards)</translation>
     </message>
     <message>
         <source> Type module </source>
@@ -1194,6 +1190,10 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>Неизвестная конфигурация</source>
         <translation>Unknown configuration</translation>
+    </message>
+    <message>
+        <source>Direction indicators in mirrors</source>
+        <translation>Turn signals in the mirrors</translation>
     </message>
 </context>
 <context>
@@ -1734,7 +1734,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Неверный ответ адаптера</source>
-        <translation>! Wrong answer from the adapter</translation>
+        <translation>! Unexpected answer from the adapter</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна</source>
@@ -2034,6 +2034,22 @@ New:     </translation>
         <source>pozostale wiersze AS-BUILT nie zmienione...</source>
         <translation>The other AS-BUILT lines stay as they are.</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copy the line&apos;s data to the clipboard</source>
+        <translation>Copy the line&apos;s data to the clipboard</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copied</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormCalc</name>
@@ -2043,7 +2059,7 @@ New:     </translation>
     </message>
     <message>
         <source>Zamknac okno zapisu</source>
-        <translation>Close</translation>
+        <translation>Use and close</translation>
     </message>
 </context>
 <context>
@@ -2318,10 +2334,6 @@ New:     </translation>
         <translation>Service</translation>
     </message>
     <message>
-        <source>Crear</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
         <source>Write log</source>
         <translation>Save log</translation>
     </message>
@@ -2346,12 +2358,36 @@ New:     </translation>
         <translation>Module %1 of %2: %3</translation>
     </message>
     <message>
-        <source>dokument tekstowy (*.txt)</source>
-        <translation>Text document (*.txt)</translation>
-    </message>
-    <message>
         <source>* Остановка: окно закроется, когда закончится текущая операция</source>
         <translation>* Stopping: the window closes once the operation under way has ended</translation>
+    </message>
+    <message>
+        <source>Back up car</source>
+        <translation>Back up car</translation>
+    </message>
+    <message>
+        <source>Clear log</source>
+        <translation>Clear log</translation>
+    </message>
+    <message>
+        <source>Empty the log window; the car is not touched</source>
+        <translation>Empty the log window; the car is not touched</translation>
+    </message>
+    <message>
+        <source>Не выполнено: подробности в логе</source>
+        <translation>Not done: the log says why</translation>
+    </message>
+    <message>
+        <source>Резервная копия сохранена: %1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
+    </message>
+    <message>
+        <source>Лог сохранён: %1</source>
+        <translation>Log saved: %1</translation>
     </message>
 </context>
 <context>
@@ -2499,6 +2535,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>Английский перевод: команда TALMERO</source>
         <translation>English translation: the TALMERO team</translation>
     </message>
+    <message>
+        <source>Подключение к %1…</source>
+        <translation>Connecting to %1…</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabConfiguration</name>
@@ -2527,7 +2567,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Crear</source>
-        <translation>Clear</translation>
+        <translation>Clear codes in car…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2604,6 +2644,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>address</source>
         <translation>address</translation>
     </message>
+    <message>
+        <source>Модуль перезагружен: %1</source>
+        <translation>Module restarted: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::link::Adapter</name>
@@ -2619,16 +2663,6 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
 <context>
     <name>talmero::link::SerialChannel</name>
     <message>
-        <source>Ошибка открытия порта</source>
-        <translation>Could not open the port</translation>
-    </message>
-    <message>
-        <source>Ошибка открытия порта: нет прав доступа к %1.
-В Linux добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.</source>
-        <translation>Could not open the port: no permission to access %1.
-On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and log in again.</translation>
-    </message>
-    <message>
         <source>Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.</source>
         <translation>Could not open the port: %1 is in use by another program. Close it and connect again.</translation>
     </message>
@@ -2639,6 +2673,28 @@ On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), t
     <message>
         <source>Ошибка сброса порта</source>
         <translation>Could not reset the port</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: порт не указан</source>
+        <translation>Could not open the port: no port given</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: устройства %1 нет. Проверьте, что адаптер подключён, и выберите его порт в списке (кнопка рядом со списком обновляет его).</source>
+        <translation>Could not open the port: there is no device %1. Check that the adapter is plugged in and choose its port in the list (the button beside the list refreshes it).</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: нет прав доступа к %1.
+В Linux добавьте пользователя в группу dialout (sudo adduser $USER dialout), затем выйдите из системы и войдите снова.</source>
+        <translation>Could not open the port: no permission to use %1.
+On Linux, add your user to the dialout group (sudo adduser $USER dialout), then log out and log in again.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: %1 — не последовательный порт.</source>
+        <translation>Could not open the port: %1 is not a serial port.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта %1</source>
+        <translation>Could not open the port %1</translation>
     </message>
 </context>
 </TS>

@@ -76,15 +76,17 @@ void TFormMain::buildControls()
 {
     auto* topRow = named(new QWidget(this), "PanelTop");
     topRow->setFixedHeight(kTopRowHeight + 1);
-    BitBtnSaveAuto = named(new QPushButton(topRow), "BitBtnSaveAuto");
-    BitBtnSaveAuto->setFixedSize(30, 24);
+    BitBtnSaveAuto = named(new QPushButton(tr("Back up car"), topRow), "BitBtnSaveAuto");
+    BitBtnSaveAuto->setFixedHeight(kTopRowHeight);
     BitBtnSaveAuto->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     BitBtnSaveAuto->setToolTip(tr("Make backup copies of the settings of the car"));
     LabelVINmain = named(new QLabel(topRow), "LabelVINmain");
     LabelVINmain->setFont(boldFont(LabelVINmain->font()));
     LabelVINmain->setToolTip(tr("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LabelSaveProgress = named(new QLabel(topRow), "LabelSaveProgress");
+    LabelStatus = named(new QLabel(topRow), "LabelStatus");
+    // A long path must not widen the window: the whole text is in the tooltip.
+    LabelStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ButtonSaveCancel = named(new QPushButton(tr("Cancel"), topRow), "ButtonSaveCancel");
     ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
     ButtonSaveCancel->hide();
@@ -99,7 +101,7 @@ void TFormMain::buildControls()
     top->addSpacing(8);
     top->addWidget(LabelVINmain);
     top->addSpacing(16);
-    top->addWidget(LabelSaveProgress, 1);
+    top->addWidget(LabelStatus, 1);
     top->addWidget(ButtonSaveCancel);
     top->addWidget(PanelStatus);
 
@@ -114,7 +116,8 @@ void TFormMain::buildControls()
 
     MemoLOG = named(new LogView(this), "MemoLOG");
     auto* logButtons = named(new QWidget(this), "PanelLogButtons");
-    ButtonClearLOG = named(new QPushButton(tr("Crear"), logButtons), "ButtonClearLOG");
+    ButtonClearLOG = named(new QPushButton(tr("Clear log"), logButtons), "ButtonClearLOG");
+    ButtonClearLOG->setToolTip(tr("Empty the log window; the car is not touched"));
     ButtonSaveLOG = named(new QPushButton(tr("Write log"), logButtons), "ButtonSaveLOG");
     auto* buttons = new QVBoxLayout(logButtons);
     buttons->setContentsMargins(4, 4, 4, 4);
@@ -272,6 +275,40 @@ void TFormMain::FormActivate()
             modulePages->setTabEnabled(page, online || !config::pageInfo(page).asBuiltAddress.empty());
 }
 
+qsizetype TFormMain::logLineCount() const
+{
+    return MemoLOG->lineCount();
+}
+
+void TFormMain::showStatus(const QString& text, Status kind)
+{
+    LabelStatus->setText(text);
+    LabelStatus->setToolTip(text);
+    LabelStatus->setStyleSheet(kind == Status::Failed ? QStringLiteral("color: #b00000;")
+                               : kind == Status::Done ? QStringLiteral("color: #006000;")
+                                                      : QString());
+}
+
+void TFormMain::showOutcome(bool succeeded, const QString& success, qsizetype logFrom)
+{
+    if (succeeded) {
+        showStatus(success, Status::Done);
+        return;
+    }
+    // The operation's own last word says why: a failure, else a cancellation.
+    const QStringList lines = MemoLOG->lines();
+    QString why;
+    for (qsizetype i = lines.size() - 1; i >= logFrom && why.isEmpty(); --i) {
+        if (lines[i].startsWith(QLatin1String("! ")))
+            why = lines[i].mid(2);
+    }
+    for (qsizetype i = lines.size() - 1; i >= logFrom && why.isEmpty(); --i) {
+        if (lines[i].startsWith(QLatin1String("* ")))
+            why = lines[i].mid(2);
+    }
+    showStatus(why.isEmpty() ? tr("Не выполнено: подробности в логе") : why, Status::Failed);
+}
+
 void TFormMain::PanelStatusClick()
 {
     if (m_operations.busy())
@@ -310,26 +347,25 @@ void TFormMain::BitBtnSaveAutoClick()
     const QString folder = dialogs().chooseFolder(this, backupFolder());
     if (folder.isEmpty())
         return;
-    const bool ran = runOperation([this, &folder] {
+    const qsizetype logFrom = logLineCount();
+    QString path;
+    const bool ran = runOperation([this, &folder, &path] {
         link::Session* open = session();
         if (!open)
             return;
         ButtonSaveCancel->show();
         config::VehicleBackup backup(*open, *m_host);
         backup.setProgress([this](int number, int count, const config::BackupModule& module) {
-            LabelSaveProgress->setText(tr("Module %1 of %2: %3")
-                                           .arg(number)
-                                           .arg(count)
-                                           .arg(config::qs(module.title)));
+            showStatus(tr("Module %1 of %2: %3").arg(number).arg(count).arg(config::qs(module.title)), Status::Progress);
         });
         backup.setFallbackAllowed(false); // the folder the user chose, or a message
-        const QString path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
+        path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
         if (!path.isEmpty())
             ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
     });
     if (ran) { // also after an error ended the backup
-        LabelSaveProgress->clear();
         ButtonSaveCancel->hide();
+        showOutcome(!path.isEmpty(), tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(path)), logFrom);
     }
 }
 
@@ -344,7 +380,7 @@ void TFormMain::ButtonSaveLOGClick()
         return;
     const QString suggested = QStringLiteral("talmero_log_")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".txt");
-    QString path = dialogs().saveFileName(this, tr("dokument tekstowy (*.txt)"),
+    QString path = dialogs().saveFileName(this, tr("Text file (*.txt)"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggested));
     if (path.isEmpty())
         return;
@@ -353,6 +389,8 @@ void TFormMain::ButtonSaveLOGClick()
     const QString error = writeLogFile(path, MemoLOG->lines());
     if (!error.isEmpty())
         showNotice(this, error);
+    else
+        showStatus(tr("Лог сохранён: %1").arg(QDir::toNativeSeparators(path)), Status::Done);
 }
 
 void TFormMain::FormClose()

@@ -83,6 +83,15 @@ public:
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
+    // The status line beside the VIN: an operation's progress, then its result.
+    enum class Status { Progress, Done, Failed };
+    void showStatus(const QString& text, Status kind);
+    // The result of an operation that logged from the line logFrom on: the success text,
+    // or why it did not succeed (its last "! " line, else its last "* " line).
+    void showOutcome(bool succeeded, const QString& success, qsizetype logFrom);
+    // Where the next log line goes: an operation's logFrom.
+    qsizetype logLineCount() const;
+
 public Q_SLOTS:
     void FormActivate();
     void PanelStatusClick();
@@ -115,7 +124,7 @@ private:
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
-    QLabel* LabelSaveProgress = nullptr; // the module the backup is reading
+    QLabel* LabelStatus = nullptr; // progress, then the result of the last operation
     QPushButton* ButtonSaveCancel = nullptr; // shown while a backup runs
     ClickableLabel* PanelStatus = nullptr;
     QTabWidget* TabbedMENU = nullptr;

@@ -5,9 +5,41 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <exception>
 
 namespace talmero::app {
+
+namespace {
+
+// Escape in the window (or any of its controls) while an action runs: what the action's
+// Cancel button does. Dialogs opened meanwhile keep their own Escape.
+class EscapeCancels : public QObject {
+public:
+    EscapeCancels(QWidget& window, OperationRunner& runner) : m_window(window), m_runner(runner)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window() == &m_window) {
+                m_runner.requestCancel();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    OperationRunner& m_runner;
+};
+
+} // namespace
 
 OperationRunner::OperationRunner(QWidget& window) : m_window(window) {}
 
@@ -37,6 +69,7 @@ bool OperationRunner::run(const std::function<void()>& action)
     m_busy = true;
     m_cancelRequested = false;
     setControlsEnabled(false);
+    const EscapeCancels escape(m_window, *this);
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
     QString error;

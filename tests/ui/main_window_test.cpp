@@ -151,8 +151,11 @@ TEST_F(MainWindowTest, WriteLogSavesEveryLineOnceWithTxt)
         file.close();
         file.remove();
         EXPECT_TRUE(QDir(dir.path()).isEmpty()) << c.typed << ": no second file";
+        // Where it went is said in the status line.
+        EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(),
+                  "Лог сохранён: " + QDir::toNativeSeparators(dir.filePath(c.written)));
     }
-    EXPECT_EQ(saveFilters.value(0), "dokument tekstowy (*.txt)");
+    EXPECT_EQ(saveFilters.value(0), "Text file (*.txt)");
     // A name with the date and time is offered.
     EXPECT_TRUE(QFileInfo(saveSuggestions.value(0)).fileName().contains(QRegularExpression(
         "^talmero_log_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.txt$"))) << saveSuggestions.value(0).toStdString();
