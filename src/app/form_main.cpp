@@ -4,6 +4,7 @@
 #include "app/connection.h"
 #include "app/connection_settings.h"
 #include "app/dialogs.h"
+#include "app/elided_label.h"
 #include "app/form_start.h"
 #include "app/log_view.h"
 #include "app/program.h"
@@ -84,9 +85,8 @@ void TFormMain::buildControls()
     LabelVINmain->setFont(boldFont(LabelVINmain->font()));
     LabelVINmain->setToolTip(tr("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LabelStatus = named(new QLabel(topRow), "LabelStatus");
-    // A long path must not widen the window: the whole text is in the tooltip.
-    LabelStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long path is shortened on screen, never widening the window; the tooltip has it whole.
+    LabelStatus = named(new ElidedLabel(topRow), "LabelStatus");
     ButtonSaveCancel = named(new QPushButton(tr("Cancel"), topRow), "ButtonSaveCancel");
     ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
     ButtonSaveCancel->hide();
@@ -284,9 +284,13 @@ void TFormMain::showStatus(const QString& text, Status kind)
 {
     LabelStatus->setText(text);
     LabelStatus->setToolTip(text);
-    LabelStatus->setStyleSheet(kind == Status::Failed ? QStringLiteral("color: #b00000;")
-                               : kind == Status::Done ? QStringLiteral("color: #006000;")
-                                                      : QString());
+    QPalette colours = LabelStatus->palette();
+    const QColor colour = kind == Status::Failed ? QColor(0xB0, 0x00, 0x00)
+                          : kind == Status::Done ? QColor(0x00, 0x60, 0x00)
+                                                 : palette().color(QPalette::WindowText);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        colours.setColor(group, QPalette::WindowText, colour);
+    LabelStatus->setPalette(colours);
 }
 
 void TFormMain::showOutcome(bool succeeded, const QString& success, qsizetype logFrom)

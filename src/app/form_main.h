@@ -24,6 +24,7 @@ class WriteGate;
 namespace talmero::app {
 
 class ClickableLabel;
+class ElidedLabel;
 class Connection;
 class LogView;
 class Program;
@@ -124,7 +125,7 @@ private:
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
-    QLabel* LabelStatus = nullptr; // progress, then the result of the last operation
+    ElidedLabel* LabelStatus = nullptr; // progress, then the result of the last operation
     QPushButton* ButtonSaveCancel = nullptr; // shown while a backup runs
     ClickableLabel* PanelStatus = nullptr;
     QTabWidget* TabbedMENU = nullptr;

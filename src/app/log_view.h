@@ -19,6 +19,7 @@ public:
 
 private:
     int m_lineCount = 0; // an empty first line still counts, unlike an empty document
+    bool m_follow = true; // the end stays in view until the user scrolls away from it
 };
 
 } // namespace talmero::app
