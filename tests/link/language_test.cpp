@@ -29,25 +29,6 @@ TEST(Language, OnlyARussianLocaleKeepsTheProgramsOwnTextsAndASettingWins)
     EXPECT_EQ(languageFromName(QStringLiteral("de")), std::nullopt);
 }
 
-// LC_ALL before LC_MESSAGES before LANG, as every POSIX program reads them.
-TEST(Language, TheMessagesLocaleComesFromTheEnvironmentInItsOrder)
-{
-    const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
-    qunsetenv("LC_ALL");
-    qputenv("LC_MESSAGES", "ru_RU.UTF-8");
-    qputenv("LANG", "C.UTF-8");
-    EXPECT_EQ(messagesLocale(), QStringLiteral("ru_RU.UTF-8"));
-    qputenv("LC_ALL", "C");
-    EXPECT_EQ(messagesLocale(), QStringLiteral("C"));
-    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    for (int i = 0; i < 3; ++i) {
-        if (saved[i].isNull())
-            qunsetenv(names[i]);
-        else
-            qputenv(names[i], saved[i]);
-    }
-}
-
 // The translation is built into the program and really turns a message into English.
 TEST(Language, EnglishTranslationIsBuiltIn)
 {

@@ -25,8 +25,6 @@ TEST(SerialOpenFailure, SaysWhyThePortDidNotOpen)
          "dialout (sudo adduser $USER dialout), затем выйдите из системы и войдите снова."},
         {"/dev/ttyUSB0", QSerialPort::PermissionError, true, true,
          "Ошибка открытия порта: /dev/ttyUSB0 занят другой программой. Закройте её и подключитесь снова."},
-        {"COM3", QSerialPort::PermissionError, true, true,
-         "Ошибка открытия порта: COM3 занят другой программой. Закройте её и подключитесь снова."},
         {"/dev/null", QSerialPort::UnsupportedOperationError, true, true,
          "Ошибка открытия порта: /dev/null — не последовательный порт."},
         {"/dev/ttyS0", QSerialPort::UnknownError, true, true, "Ошибка открытия порта /dev/ttyS0"},
