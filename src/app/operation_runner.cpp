@@ -12,31 +12,29 @@ namespace talmero::app {
 
 namespace {
 
-// Escape in the window (or any of its controls) while an action runs: what the action's
-// Cancel button does. Dialogs opened meanwhile keep their own Escape.
+// Escape while an action runs: what the action's Cancel button does, in the window that
+// started it (the main window, or a dialog such as the compare window). Dialogs the action
+// opens meanwhile (a bus prompt, a confirmation) keep their own Escape.
 class EscapeCancels : public QObject {
 public:
-    EscapeCancels(QWidget& window, OperationRunner& runner) : m_window(window), m_runner(runner)
+    explicit EscapeCancels(OperationRunner& runner) : m_runner(runner), m_owner(QApplication::activeModalWidget())
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->window() == &m_window) {
-                m_runner.requestCancel();
-                return true;
-            }
-        }
-        return false;
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape
+            || QApplication::activeModalWidget() != m_owner)
+            return false;
+        m_runner.requestCancel();
+        return true;
     }
 
 private:
-    QWidget& m_window;
     OperationRunner& m_runner;
+    QWidget* m_owner;
 };
 
 } // namespace
@@ -69,7 +67,7 @@ bool OperationRunner::run(const std::function<void()>& action)
     m_busy = true;
     m_cancelRequested = false;
     setControlsEnabled(false);
-    const EscapeCancels escape(m_window, *this);
+    const EscapeCancels escape(*this);
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
     QString error;
