@@ -12,10 +12,6 @@
         <translation>Invalid character “%1”: use hexadecimal digits only (0-9, A-F)</translation>
     </message>
     <message>
-        <source>Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)</source>
-        <translation>Wrong line length: %1 digits; %2 are needed (data plus checksum)</translation>
-    </message>
-    <message>
         <source>Неверная контрольная сумма %1, ожидается %2</source>
         <translation>Checksum %1 is wrong; it should be %2</translation>
     </message>
@@ -24,12 +20,22 @@
         <translation>This line is for address %1; the line needed here is %2</translation>
     </message>
     <message>
-        <source>Нет контрольной суммы: после %1 цифр данных нужны ещё 2</source>
-        <translation>The checksum is missing: 2 more digits are needed after the %1 data digits</translation>
-    </message>
-    <message>
         <source>Строки AS-BUILT с адресом %1 нет ни у одного модуля</source>
         <translation>No module has the AS-BUILT line %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Неверная длина строки: %n цифр, нужно %1 (данные и контрольная сумма)</source>
+        <translation>
+            <numerusform>Wrong line length: %n digit; %1 are needed (data plus checksum)</numerusform>
+            <numerusform>Wrong line length: %n digits; %1 are needed (data plus checksum)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Нет контрольной суммы: после %n цифр данных нужны ещё 2</source>
+        <translation>
+            <numerusform>The checksum is missing: 2 more digits are needed after the %n data digit</numerusform>
+            <numerusform>The checksum is missing: 2 more digits are needed after the %n data digits</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,6 +355,256 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>описания нет, только строение кода</source>
         <translation>no description, only the code&apos;s structure</translation>
     </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без строки о значении под каждым кодом
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without a line of meaning under each code
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file&apos;s configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>--baud: 38400, 9600 или 115200</source>
+        <translation>--baud takes 38400, 9600 or 115200</translation>
+    </message>
+    <message>
+        <source>--lang: en или ru</source>
+        <translation>--lang takes en or ru</translation>
+    </message>
+    <message>
+        <source>--bus-switch: одно из %1</source>
+        <translation>--bus-switch takes one of %1</translation>
+    </message>
+    <message>
+        <source>--min-voltage: напряжение, например 12.0</source>
+        <translation>--min-voltage takes a voltage, e.g. 12.0</translation>
+    </message>
+    <message>
+        <source>--part: 1 или 2</source>
+        <translation>--part takes 1 or 2</translation>
+    </message>
+    <message>
+        <source>--dash: fl или prefl</source>
+        <translation>--dash takes fl or prefl</translation>
+    </message>
+    <message>
+        <source>--only: адреса модулей, например 720,726</source>
+        <translation>--only takes module addresses, e.g. 720,726</translation>
+    </message>
+    <message>
+        <source>--values: имена значений, например rpm,speed,coolant</source>
+        <translation>--values takes value names, e.g. rpm,speed,coolant</translation>
+    </message>
+    <message>
+        <source>неизвестное значение %1 в --values; известны: %2</source>
+        <translation>unknown value %1 in --values; known: %2</translation>
+    </message>
+    <message>
+        <source>--seconds: целое число секунд от 1 до 86400</source>
+        <translation>--seconds takes a whole number of seconds, 1 to 86400</translation>
+    </message>
+    <message>
+        <source>--set: NAME=VALUE</source>
+        <translation>--set takes NAME=VALUE</translation>
+    </message>
+    <message>
+        <source>не указана команда</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>--door: both, driver или passenger</source>
+        <translation>--door takes both, driver or passenger</translation>
+    </message>
+    <message>
+        <source>--door: driver или passenger</source>
+        <translation>--door takes driver or passenger</translation>
+    </message>
+    <message>
+        <source>Аккумулятор: %1 В</source>
+        <translation>Battery: %1 V</translation>
+    </message>
+    <message>
+        <source>Очистить? [y/N] </source>
+        <translation>Clear? [y/N] </translation>
+    </message>
+    <message>
+        <source>Перезагрузить? [y/N] </source>
+        <translation>Restart? [y/N] </translation>
+    </message>
+    <message>
+        <source>Записать? [y/N] </source>
+        <translation>Write? [y/N] </translation>
+    </message>
+    <message>
+        <source>compare: нужны LEFT.xml RIGHT.xml или LEFT.xml --car</source>
+        <translation>compare takes LEFT.xml RIGHT.xml, or LEFT.xml --car</translation>
+    </message>
+    <message>
+        <source>compare --car: нужен --port</source>
+        <translation>compare --car needs --port</translation>
+    </message>
+    <message>
+        <source>на этой странице нет параметра %1</source>
+        <translation>no option %1 on this page</translation>
+    </message>
+    <message>
+        <source>%1 сейчас не изменить: параметр недоступен</source>
+        <translation>%1 cannot be changed now (it is disabled)</translation>
+    </message>
+    <message>
+        <source>%1: номер пункта от 0 до %2</source>
+        <translation>%1 takes an item number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 или 0</source>
+        <translation>%1 takes 1 or 0</translation>
+    </message>
+    <message>
+        <source>%1: нужны PAGE HEX</source>
+        <translation>%1 takes PAGE HEX</translation>
+    </message>
+    <message>
+        <source>неизвестная страница %1</source>
+        <translation>unknown page %1</translation>
+    </message>
+    <message>
+        <source>--set только с encode</source>
+        <translation>--set goes with encode</translation>
+    </message>
+    <message>
+        <source>блок не принят</source>
+        <translation>the block is refused</translation>
+    </message>
+    <message>
+        <source>этот блок можно показать, но не записать</source>
+        <translation>this block can be shown but not written</translation>
+    </message>
+    <message>
+        <source>asbuilt: decode ADDRESS DATA или encode ADDRESS HEX</source>
+        <translation>asbuilt takes decode ADDRESS DATA or encode ADDRESS HEX</translation>
+    </message>
+    <message>
+        <source>строки AS-BUILT %1 нет ни у одного модуля; ADDRESS: %2</source>
+        <translation>no module has the AS-BUILT line %1; ADDRESS is %2</translation>
+    </message>
+    <message>
+        <source>asbuilt encode: нужны ADDRESS HEX</source>
+        <translation>asbuilt encode takes ADDRESS HEX</translation>
+    </message>
+    <message>
+        <source>open-backup: нужны FILE PAGE</source>
+        <translation>open-backup takes FILE PAGE</translation>
+    </message>
+    <message>
+        <source>файл не читается</source>
+        <translation>the file cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPanel</name>
@@ -394,6 +650,13 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>Запись конфигурации обоих дверных модулей</source>
         <translation>Writing the configuration of both door modules</translation>
+    </message>
+</context>
+<context>
+    <name>Connection</name>
+    <message>
+        <source>Адаптер Wi-Fi (%1)</source>
+        <translation>Wi-Fi adapter (%1)</translation>
     </message>
 </context>
 <context>
@@ -1019,10 +1282,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>Heated mirrors</translation>
     </message>
     <message>
-        <source>Direction</source>
-        <translation>Direction</translation>
-    </message>
-    <message>
         <source>Illumination around mirrors</source>
         <translation>Mirror puddle lamps</translation>
     </message>
@@ -1162,6 +1421,10 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Неизвестная конфигурация</source>
         <translation>Unknown configuration</translation>
     </message>
+    <message>
+        <source>Direction indicators in mirrors</source>
+        <translation>Turn signals in the mirrors</translation>
+    </message>
 </context>
 <context>
     <name>LiveData</name>
@@ -1273,6 +1536,25 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>Напряжение на разъёме адаптера</source>
         <translation>Voltage at the adapter&apos;s plug</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>использование: %1 [-h | --help | -v | --version] [параметры окон Qt]
+Читает и изменяет заводскую конфигурацию модулей Ford Focus II через адаптер ELM327.
+
+  -h, --help     эта справка
+  -v, --version  версия программы
+Параметры окон Qt (-platform, -style, ...) тоже принимаются.
+</source>
+        <translation>usage: %1 [-h | --help | -v | --version] [Qt window options]
+Reads and changes the factory configuration of Ford Focus II modules through an ELM327 adapter.
+
+  -h, --help     this help
+  -v, --version  the program&apos;s version
+Qt&apos;s window options (-platform, -style, ...) are accepted too.
+</translation>
     </message>
 </context>
 <context>
@@ -2316,6 +2598,22 @@ New:     </translation>
         <source>pozostale wiersze AS-BUILT nie zmienione...</source>
         <translation>The other AS-BUILT lines stay as they are.</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copy the line&apos;s data to the clipboard</source>
+        <translation>Copy the line&apos;s data to the clipboard</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copied</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormCalc</name>
@@ -2599,10 +2897,6 @@ New:     </translation>
         <translation>Service</translation>
     </message>
     <message>
-        <source>Crear</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
         <source>Write log</source>
         <translation>Save log</translation>
     </message>
@@ -2627,16 +2921,40 @@ New:     </translation>
         <translation>Module %1 of %2: %3</translation>
     </message>
     <message>
-        <source>dokument tekstowy (*.txt)</source>
-        <translation>Text document (*.txt)</translation>
-    </message>
-    <message>
         <source>* Остановка: окно закроется, когда закончится текущая операция</source>
         <translation>* Stopping: the window closes once the operation under way has ended</translation>
     </message>
     <message>
         <source>Модули</source>
         <translation>Modules</translation>
+    </message>
+    <message>
+        <source>Back up car</source>
+        <translation>Back up car</translation>
+    </message>
+    <message>
+        <source>Clear log</source>
+        <translation>Clear log</translation>
+    </message>
+    <message>
+        <source>Empty the log window; the car is not touched</source>
+        <translation>Empty the log window; the car is not touched</translation>
+    </message>
+    <message>
+        <source>Не выполнено: подробности в логе</source>
+        <translation>Not done: the log says why</translation>
+    </message>
+    <message>
+        <source>Резервная копия сохранена: %1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
+    </message>
+    <message>
+        <source>Лог сохранён: %1</source>
+        <translation>Log saved: %1</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3109,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>A Wi-Fi adapter has no baud rate</source>
         <translation>A Wi-Fi adapter has no baud rate</translation>
+    </message>
+    <message>
+        <source>Подключение к %1…</source>
+        <translation>Connecting to %1…</translation>
     </message>
 </context>
 <context>
@@ -3040,6 +3362,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>address</source>
         <translation>address</translation>
     </message>
+    <message>
+        <source>Модуль перезагружен: %1</source>
+        <translation>Module restarted: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::link::Adapter</name>
@@ -3055,16 +3381,6 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
 <context>
     <name>talmero::link::SerialChannel</name>
     <message>
-        <source>Ошибка открытия порта</source>
-        <translation>Could not open the port</translation>
-    </message>
-    <message>
-        <source>Ошибка открытия порта: нет прав доступа к %1.
-В Linux добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.</source>
-        <translation>Could not open the port: no permission to access %1.
-On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and log in again.</translation>
-    </message>
-    <message>
         <source>Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.</source>
         <translation>Could not open the port: %1 is in use by another program. Close it and connect again.</translation>
     </message>
@@ -3079,6 +3395,28 @@ On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER), t
     <message>
         <source>* Порт %1: драйвер не включил режим малой задержки; адаптер с микросхемой FTDI будет задерживать каждый ответ до 16 мс</source>
         <translation>* Port %1: the driver did not switch low latency on; an adapter with an FTDI chip will hold each answer back for up to 16 ms</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: порт не указан</source>
+        <translation>Could not open the port: no port given</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: устройства %1 нет. Проверьте, что адаптер подключён, и выберите его порт в списке (кнопка рядом со списком обновляет его).</source>
+        <translation>Could not open the port: there is no device %1. Check that the adapter is plugged in and choose its port in the list (the button beside the list refreshes it).</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: нет прав доступа к %1.
+В Linux добавьте пользователя в группу dialout (sudo adduser $USER dialout), затем выйдите из системы и войдите снова.</source>
+        <translation>Could not open the port: no permission to use %1.
+On Linux, add your user to the dialout group (sudo adduser $USER dialout), then log out and log in again.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта: %1 — не последовательный порт.</source>
+        <translation>Could not open the port: %1 is not a serial port.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия порта %1</source>
+        <translation>Could not open the port %1</translation>
     </message>
 </context>
 <context>

@@ -5,8 +5,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -35,12 +37,22 @@ QString actionText(link::ChangeRequest::Kind kind)
     return ConfirmDialog::tr("&Записать");
 }
 
+// The blocks of a batch: as tall as they are at the dialog's width (the wrapped labels'
+// own hint is for a narrower one), scrolled beyond a share of the screen.
+class PartsScroll : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    int wantedHeight = 0;
+    QSize sizeHint() const override { return {QScrollArea::sizeHint().width(), wantedHeight}; }
+};
+
 } // namespace
 
 ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormConfirm"));
-    setWindowTitle(QStringLiteral("TALMERO - ") + request.title);
+    // The request's title heads the dialog; a long one in the title bar would be cut.
+    setWindowTitle(QStringLiteral("TALMERO"));
     setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
 
@@ -55,8 +67,9 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     // A batch: each block with its own changes, and a tick when the user may leave it out;
     // scrolled, so that a whole car's blocks leave the buttons on the screen.
     QVBoxLayout* partsLayout = layout;
+    PartsScroll* scroll = nullptr;
     if (!request.parts.isEmpty()) {
-        auto* scroll = new QScrollArea(this);
+        scroll = new PartsScroll(this);
         scroll->setObjectName(QStringLiteral("ScrollConfirmParts"));
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
@@ -68,6 +81,8 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     }
     for (qsizetype i = 0; i < request.parts.size(); ++i) {
         const link::ChangeRequest::Part& part = request.parts[i];
+        if (i > 0)
+            partsLayout->addSpacing(8);
         if (request.choosable) {
             auto* tick = new QCheckBox(part.subject, this);
             tick->setObjectName(QStringLiteral("CheckConfirmPart%1").arg(i));
@@ -83,6 +98,16 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
             partsLayout->addWidget(subject);
         }
         addChange(partsLayout, part.changes, part.oldHex, part.newHex, part.warnings);
+    }
+    if (scroll) {
+        // The blocks close together at the top, and all in view when the screen allows.
+        partsLayout->addStretch(1);
+        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        const int room = screen ? screen->availableGeometry().height() * 3 / 5 : 400;
+        const QMargins margins = layout->contentsMargins();
+        const int width = minimumWidth() - margins.left() - margins.right();
+        scroll->wantedHeight = qMin(partsLayout->totalHeightForWidth(width), room);
+        scroll->setMinimumHeight(scroll->wantedHeight);
     }
     if (!request.battery.isEmpty())
         layout->addWidget(named(textLabel(tr("Аккумулятор: %1 В").arg(request.battery), this), "LabelConfirmBattery"));

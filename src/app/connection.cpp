@@ -1,5 +1,7 @@
 #include "app/connection.h"
 
+#include <QCoreApplication>
+
 #include "link/adapter.h"
 #include "link/port_address.h"
 #include "link/serial_channel.h"
@@ -25,7 +27,7 @@ bool Connection::isDemoEntry(const QString& portText)
 
 QString Connection::wifiEntry()
 {
-    return QStringLiteral("Wi-Fi adapter (%1)").arg(QLatin1String(kWifiAddress));
+    return QCoreApplication::translate("Connection", "Адаптер Wi-Fi (%1)").arg(QLatin1String(kWifiAddress));
 }
 
 QString Connection::addressOf(const QString& portText)

@@ -4,6 +4,8 @@
 #include "app/program.h"
 #include "app/widget_names.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,10 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     LabelProblem->setStyleSheet(QStringLiteral("color: #b00000;"));
     Label6 = named(new QLabel(tr("pozostale wiersze AS-BUILT nie zmienione..."), this),
                    "Label6");
+    // A generated line: copied with one click, the window closed with the other (or Enter).
+    ButtonCopy = named(new QPushButton(tr("Copy"), this), "ButtonCopy");
+    ButtonCopy->setToolTip(tr("Copy the line's data to the clipboard"));
+    ButtonClose = named(new QPushButton(tr("Close"), this), "ButtonClose");
 
     auto* line = new QHBoxLayout;
     line->setSpacing(6);
@@ -56,8 +62,16 @@ TFormAsBuilt::TFormAsBuilt(QWidget* parent) : QDialog(parent)
     layout->addWidget(LabelProblem);
     layout->addWidget(Label6);
     layout->addStretch();
+    auto* resultButtons = new QHBoxLayout;
+    resultButtons->addStretch();
+    resultButtons->addWidget(ButtonCopy);
+    resultButtons->addWidget(ButtonClose);
+    layout->addLayout(resultButtons);
+    setEntryReadOnly(false);
 
     connect(Button1, &QPushButton::clicked, this, &TFormAsBuilt::Button1Click);
+    connect(ButtonCopy, &QPushButton::clicked, this, &TFormAsBuilt::ButtonCopyClick);
+    connect(ButtonClose, &QPushButton::clicked, this, &TFormAsBuilt::close);
     // A complaint about the line before it was edited no longer holds.
     connect(Edit1, &QLineEdit::textEdited, LabelProblem, &QLabel::clear);
 }
@@ -71,6 +85,17 @@ void TFormAsBuilt::Button1Click()
 void TFormAsBuilt::setEntryReadOnly(bool readOnly)
 {
     Edit1->setReadOnly(readOnly);
+    ButtonCopy->setVisible(readOnly);
+    ButtonCopy->setText(tr("Copy"));
+    ButtonClose->setVisible(readOnly);
+    Button1->setDefault(!readOnly);
+    ButtonClose->setDefault(readOnly);
+}
+
+void TFormAsBuilt::ButtonCopyClick()
+{
+    QGuiApplication::clipboard()->setText(Edit1->text());
+    ButtonCopy->setText(tr("Copied"));
 }
 
 void TFormAsBuilt::showModal()

@@ -17,7 +17,7 @@ class TFormAsBuilt : public QDialog, public config::AsBuiltDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 315;
-    static constexpr int kClientHeight = 128;
+    static constexpr int kClientHeight = 156;
 
     explicit TFormAsBuilt(QWidget* parent = nullptr);
 
@@ -30,6 +30,8 @@ public:
     QLabel* LabelProblem = nullptr; // why a typed line is refused
     QLineEdit* Edit1 = nullptr; // the line's data
     QPushButton* Button1 = nullptr;
+    QPushButton* ButtonCopy = nullptr;  // shown with a generated line
+    QPushButton* ButtonClose = nullptr; // shown with a generated line
 
     // What "OK" does; the configuration tab sets it to its AS-BUILT conversion.
     void setButton1Handler(std::function<void()> handler) { m_button1Handler = std::move(handler); }
@@ -42,6 +44,7 @@ public:
 
 public Q_SLOTS:
     void Button1Click();
+    void ButtonCopyClick();
 
 private:
     std::function<void()> m_button1Handler;

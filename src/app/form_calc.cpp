@@ -59,7 +59,8 @@ TFormCalc::TFormCalc(QWidget* parent) : QDialog(parent)
     Edit1 = fieldFor(this, "Edit1", "[0-9A-Fa-f ]*", "FF FF FF FF FF FF");
     ButtonCl = new QPushButton(tr("Zamknac okno zapisu"), this);
     ButtonCl->setObjectName(QStringLiteral("ButtonCl"));
-    ButtonCl->setAutoDefault(false);
+    // Enter in either field takes the value, as the button does; Escape leaves it.
+    ButtonCl->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);

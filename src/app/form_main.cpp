@@ -4,6 +4,7 @@
 #include "app/connection.h"
 #include "app/connection_settings.h"
 #include "app/dialogs.h"
+#include "app/elided_label.h"
 #include "app/form_start.h"
 #include "app/log_view.h"
 #include "app/program.h"
@@ -85,8 +86,8 @@ void TFormMain::buildControls()
 {
     auto* topRow = named(new QWidget(this), "PanelTop");
     topRow->setFixedHeight(kTopRowHeight + 1);
-    BitBtnSaveAuto = named(new QPushButton(topRow), "BitBtnSaveAuto");
-    BitBtnSaveAuto->setFixedSize(30, 24);
+    BitBtnSaveAuto = named(new QPushButton(tr("Back up car"), topRow), "BitBtnSaveAuto");
+    BitBtnSaveAuto->setFixedHeight(kTopRowHeight);
     BitBtnSaveAuto->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     BitBtnSaveAuto->setToolTip(tr("Make backup copies of the settings of the car"));
     LabelVINmain = named(new QLabel(topRow), "LabelVINmain");
@@ -94,7 +95,8 @@ void TFormMain::buildControls()
     LabelVINmain->setToolTip(tr("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelVINsource = named(new QLabel(topRow), "LabelVINsource");
-    LabelSaveProgress = named(new QLabel(topRow), "LabelSaveProgress");
+    // A long path is shortened on screen, never widening the window; the tooltip has it whole.
+    LabelStatus = named(new ElidedLabel(topRow), "LabelStatus");
     ButtonSaveCancel = named(new QPushButton(tr("Cancel"), topRow), "ButtonSaveCancel");
     ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
     ButtonSaveCancel->hide();
@@ -111,7 +113,7 @@ void TFormMain::buildControls()
     top->addSpacing(6);
     top->addWidget(LabelVINsource);
     top->addSpacing(16);
-    top->addWidget(LabelSaveProgress, 1);
+    top->addWidget(LabelStatus, 1);
     top->addWidget(ButtonSaveCancel);
     top->addWidget(PanelStatus);
 
@@ -128,7 +130,8 @@ void TFormMain::buildControls()
     TabbedMENU->setCurrentIndex(PageConfiguration);
 
     auto* logButtons = named(new QWidget(this), "PanelLogButtons");
-    ButtonClearLOG = named(new QPushButton(tr("Crear"), logButtons), "ButtonClearLOG");
+    ButtonClearLOG = named(new QPushButton(tr("Clear log"), logButtons), "ButtonClearLOG");
+    ButtonClearLOG->setToolTip(tr("Empty the log window; the car is not touched"));
     ButtonSaveLOG = named(new QPushButton(tr("Write log"), logButtons), "ButtonSaveLOG");
     auto* buttons = new QVBoxLayout(logButtons);
     buttons->setContentsMargins(4, 4, 4, 4);
@@ -299,6 +302,44 @@ void TFormMain::showVin()
     LabelVINsource->setStyleSheet(note.warning ? QStringLiteral("color: #B00000; font-weight: bold") : QString());
 }
 
+qsizetype TFormMain::logLineCount() const
+{
+    return MemoLOG->lineCount();
+}
+
+void TFormMain::showStatus(const QString& text, Status kind)
+{
+    LabelStatus->setText(text);
+    LabelStatus->setToolTip(text);
+    QPalette colours = LabelStatus->palette();
+    const QColor colour = kind == Status::Failed ? QColor(0xB0, 0x00, 0x00)
+                          : kind == Status::Done ? QColor(0x00, 0x60, 0x00)
+                                                 : palette().color(QPalette::WindowText);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        colours.setColor(group, QPalette::WindowText, colour);
+    LabelStatus->setPalette(colours);
+}
+
+void TFormMain::showOutcome(bool succeeded, const QString& success, qsizetype logFrom)
+{
+    if (succeeded) {
+        showStatus(success, Status::Done);
+        return;
+    }
+    // The operation's own last word says why: a failure, else a cancellation.
+    const QStringList lines = MemoLOG->lines();
+    QString why;
+    for (qsizetype i = lines.size() - 1; i >= logFrom && why.isEmpty(); --i) {
+        if (lines[i].startsWith(QLatin1String("! ")))
+            why = lines[i].mid(2);
+    }
+    for (qsizetype i = lines.size() - 1; i >= logFrom && why.isEmpty(); --i) {
+        if (lines[i].startsWith(QLatin1String("* ")))
+            why = lines[i].mid(2);
+    }
+    showStatus(why.isEmpty() ? tr("Не выполнено: подробности в логе") : why, Status::Failed);
+}
+
 void TFormMain::PanelStatusClick()
 {
     if (m_operations.busy())
@@ -337,27 +378,26 @@ void TFormMain::BitBtnSaveAutoClick()
     const QString folder = dialogs().chooseFolder(this, backupFolder());
     if (folder.isEmpty())
         return;
-    const bool ran = runOperation([this, &folder] {
+    const qsizetype logFrom = logLineCount();
+    QString path;
+    const bool ran = runOperation([this, &folder, &path] {
         link::Session* open = session();
         if (!open)
             return;
         ButtonSaveCancel->show();
         config::VehicleBackup backup(*open, *m_host);
         backup.setProgress([this](int number, int count, const car::Module& module) {
-            LabelSaveProgress->setText(tr("Module %1 of %2: %3")
-                                           .arg(number)
-                                           .arg(count)
-                                           .arg(config::qs(module.name)));
+            showStatus(tr("Module %1 of %2: %3").arg(number).arg(count).arg(config::qs(module.name)), Status::Progress);
         });
         backup.setFallbackAllowed(false); // the folder the user chose, or a message
         backup.learnInto(m_state);
-        const QString path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
+        path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
         if (!path.isEmpty())
             ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
     });
     if (ran) { // also after an error ended the backup
-        LabelSaveProgress->clear();
         ButtonSaveCancel->hide();
+        showOutcome(!path.isEmpty(), tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(path)), logFrom);
     }
 }
 
@@ -372,7 +412,7 @@ void TFormMain::ButtonSaveLOGClick()
         return;
     const QString suggested = QStringLiteral("talmero_log_")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".txt");
-    QString path = dialogs().saveFileName(this, tr("dokument tekstowy (*.txt)"),
+    QString path = dialogs().saveFileName(this, tr("Text file (*.txt)"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggested));
     if (path.isEmpty())
         return;
@@ -381,6 +421,8 @@ void TFormMain::ButtonSaveLOGClick()
     const QString error = writeLogFile(path, MemoLOG->lines());
     if (!error.isEmpty())
         showNotice(this, error);
+    else
+        showStatus(tr("Лог сохранён: %1").arg(QDir::toNativeSeparators(path)), Status::Done);
 }
 
 void TFormMain::FormClose()

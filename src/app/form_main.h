@@ -24,6 +24,7 @@ class WriteGate;
 namespace talmero::app {
 
 class ClickableLabel;
+class ElidedLabel;
 class Connection;
 class LogView;
 class Program;
@@ -83,6 +84,15 @@ public:
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
+    // The status line beside the VIN: an operation's progress, then its result.
+    enum class Status { Progress, Done, Failed };
+    void showStatus(const QString& text, Status kind);
+    // The result of an operation that logged from the line logFrom on: the success text,
+    // or why it did not succeed (its last "! " line, else its last "* " line).
+    void showOutcome(bool succeeded, const QString& success, qsizetype logFrom);
+    // Where the next log line goes: an operation's logFrom.
+    qsizetype logLineCount() const;
+
 Q_SIGNALS:
     // A connection was opened: to another car, or to the same one anew.
     void connectionOpened(const QString& portName);
@@ -120,8 +130,9 @@ private:
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
+    ElidedLabel* LabelStatus = nullptr; // progress, then the result of the last operation
+
     QLabel* LabelVINsource = nullptr; // where the VIN came from; that the typed one differs
-    QLabel* LabelSaveProgress = nullptr; // the module the backup is reading
     QPushButton* ButtonSaveCancel = nullptr; // shown while a backup runs
     ClickableLabel* PanelStatus = nullptr;
     QTabWidget* TabbedMENU = nullptr;

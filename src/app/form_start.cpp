@@ -133,6 +133,10 @@ void TFormStart::buildControls()
     ButtonOffline->setToolTip(tr(
         "no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)"));
 
+    // Opening a port and waiting for the adapter's answer can take a few seconds.
+    LabelConnecting = named(new QLabel(this), "LabelConnecting");
+    LabelConnecting->setMinimumHeight(LabelConnecting->fontMetrics().height());
+
     // The program has no web site: no link is offered that leads nowhere.
     Labelver = named(new QLabel(tr("Версия %1").arg(QStringLiteral(TALMERO_VERSION)), this), "Labelver");
     Label5 = named(new QLabel(tr("Английский перевод: команда TALMERO"), this), "Label5");
@@ -161,6 +165,7 @@ void TFormStart::buildControls()
     buttons->addWidget(ButtonOffline);
     grid->addLayout(buttons, 12, 0, 1, 2);
     grid->setRowMinimumHeight(12, 36);
+    grid->addWidget(LabelConnecting, 13, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     BitBtnRefresh->setFixedWidth(32);
     m_runner.addControl(controls);
@@ -321,6 +326,12 @@ void TFormStart::ButtonOpenCOMClick()
 
         TFormMain& main = m_program.FormMain();
         main.state().carVIN = vin.left(17);
+        LabelConnecting->setText(tr("Подключение к %1…").arg(portText));
+        // Cleared however the attempt ends, a port error included.
+        struct ClearOnExit {
+            QLabel* label;
+            ~ClearOnExit() { label->clear(); }
+        } clearAfter{LabelConnecting};
         main.openConnection(portText, COMbauds->currentText().toInt());
         hide();
         main.enterOnline();

@@ -76,6 +76,7 @@ private:
     QComboBox* ComboBusSwitch = nullptr; // how the adapter reaches the two buses
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
+    QLabel* LabelConnecting = nullptr; // says so while the adapter is awaited
     QLabel* Labelver = nullptr;
     QLabel* Label5 = nullptr;
 };

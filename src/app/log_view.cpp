@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPalette>
+#include <QScrollBar>
 
 namespace talmero::app {
 
@@ -18,18 +19,26 @@ LogView::LogView(QWidget* parent) : QPlainTextEdit(parent)
         colours.setColor(group, QPalette::Text, Qt::white);
     }
     setPalette(colours);
+    // Only the user's own scrolling decides whether the log follows new lines: a resize
+    // that leaves the view above the end must not stop it.
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] {
+        m_follow = verticalScrollBar()->sliderPosition() >= verticalScrollBar()->maximum();
+    });
 }
 
 void LogView::appendLine(const QString& line)
 {
     appendPlainText(line);
     ++m_lineCount;
+    if (m_follow)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 void LogView::clearLines()
 {
     clear();
     m_lineCount = 0;
+    m_follow = true;
 }
 
 QStringList LogView::lines() const

@@ -15,9 +15,11 @@ public:
     void clearLines();
     QStringList lines() const;
     bool hasLines() const { return m_lineCount > 0; }
+    int lineCount() const { return m_lineCount; }
 
 private:
     int m_lineCount = 0; // an empty first line still counts, unlike an empty document
+    bool m_follow = true; // the end stays in view until the user scrolls away from it
 };
 
 } // namespace talmero::app

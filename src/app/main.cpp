@@ -3,8 +3,8 @@
 #include "link/language.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,33 +12,39 @@
 namespace {
 
 // --help and --version are answered before the application object exists, so they work
-// without a display. Qt's own options (-platform, -style, ...) are not known here and
-// are left to QApplication.
+// without a display; the texts are translated by hand, as no translator can be installed
+// yet. Qt's own options (-platform, -style, ...) are left to QApplication.
 void answerInformationOptions(int argc, char** argv)
 {
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Reads and changes the factory configuration of Ford Focus II modules through an "
-        "ELM327 adapter.\nQt's window options (-platform, -style, ...) are accepted too."));
-    // Not addHelpOption(): its --help-all lists Qt's options only once QApplication exists.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.parse(args); // unknown options are Qt's; QApplication takes them
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (parser.isSet(help)) {
-        // Without an application object Qt cannot name the program in the usage line.
-        QString text = parser.helpText();
-        text.replace(QLatin1String("<executable_name>"), args.first());
-        std::fputs(qPrintable(text), stdout);
+    bool help = false;
+    bool version = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        help = help || arg == "-h" || arg == "--help" || arg == "-help";
+        version = version || arg == "-v" || arg == "--version" || arg == "-version";
+    }
+    if (version) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()), TALMERO_VERSION);
         std::exit(0);
     }
+    if (!help)
+        return;
+    const auto choice = talmero::link::languageFromName(talmero::app::ConnectionSettings::load().language);
+    QTranslator translator;
+    if (talmero::link::speaksEnglish(choice.value_or(talmero::link::Language::System), talmero::link::messagesLocale()))
+        (void)translator.load(QStringLiteral(":/i18n/talmero_en.qm"));
+    const char* source = QT_TRANSLATE_NOOP("Main",
+        "использование: %1 [-h | --help | -v | --version] [параметры окон Qt]\n"
+        "Читает и изменяет заводскую конфигурацию модулей Ford Focus II через адаптер ELM327.\n"
+        "\n"
+        "  -h, --help     эта справка\n"
+        "  -v, --version  версия программы\n"
+        "Параметры окон Qt (-platform, -style, ...) тоже принимаются.\n");
+    QString text = translator.translate("Main", source);
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    std::fputs(qUtf8Printable(text.arg(QString::fromLocal8Bit(argv[0]))), stdout);
+    std::exit(0);
 }
 
 } // namespace

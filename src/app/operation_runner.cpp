@@ -5,9 +5,39 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <exception>
 
 namespace talmero::app {
+
+namespace {
+
+// Escape while an action runs: what the action's Cancel button does, in the window that
+// started it (the main window, or a dialog such as the compare window). Dialogs the action
+// opens meanwhile (a bus prompt, a confirmation) keep their own Escape.
+class EscapeCancels : public QObject {
+public:
+    explicit EscapeCancels(OperationRunner& runner) : m_runner(runner), m_owner(QApplication::activeModalWidget())
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape
+            || QApplication::activeModalWidget() != m_owner)
+            return false;
+        m_runner.requestCancel();
+        return true;
+    }
+
+private:
+    OperationRunner& m_runner;
+    QWidget* m_owner;
+};
+
+} // namespace
 
 OperationRunner::OperationRunner(QWidget& window) : m_window(window) {}
 
@@ -37,6 +67,7 @@ bool OperationRunner::run(const std::function<void()>& action)
     m_busy = true;
     m_cancelRequested = false;
     setControlsEnabled(false);
+    const EscapeCancels escape(*this);
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
     QString error;

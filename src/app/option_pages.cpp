@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,14 +165,13 @@ QWidget* OptionPages::buildPage(int page) const
 
     const QList<const config::BlockLayout*> blocks = config::pageLayouts(config::pageInfo(page));
 
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    // One flow for the page: each block a section, the page's choice of part or door
+    // heading the last block's options.
+    auto* flow = new ColumnFlowLayout;
+    flow->setSpacing(0);
     for (int i = 0; i < blocks.size(); ++i) {
-        if (i > 0 && parts.divider)
-            row->addWidget(parts.divider);
-        auto* flow = new ColumnFlowLayout;
-        // The page's choice of part or door heads the last block's options.
+        if (i > 0)
+            flow->startSection(parts.divider);
         if (i == blocks.size() - 1) {
             for (RadioGroup* group : parts.groups)
                 flow->addWidget(group);
@@ -188,13 +186,12 @@ QWidget* OptionPages::buildPage(int page) const
                 flow->addWidget(control);
             }
         }
-        row->addLayout(flow, i == blocks.size() - 1 ? 1 : 0);
     }
 
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(4);
-    layout->addLayout(row, 1);
+    layout->addLayout(flow, 1);
     for (QLabel* note : parts.notes)
         layout->addWidget(note);
     return widget;

@@ -221,10 +221,14 @@ void TabService::ButtonWriteEMClick()
 
 void TabService::ButtonRestartClick()
 {
-    m_form.runOperation([this] {
+    const qsizetype logFrom = m_form.logLineCount();
+    bool restarted = false;
+    const bool ran = m_form.runOperation([this, &restarted] {
         if (safety::WriteGate* gate = m_form.gate())
-            diag::ServiceTab(*gate, m_form.host(), m_form.state()).ButtonRestartClick();
+            restarted = diag::ServiceTab(*gate, m_form.host(), m_form.state()).ButtonRestartClick();
     });
+    if (ran)
+        m_form.showOutcome(restarted, tr("Модуль перезагружен: %1").arg(m_form.state().curModul.name), logFrom);
 }
 
 } // namespace talmero::app

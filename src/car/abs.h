@@ -29,7 +29,6 @@ inline constexpr const BlockLayout* kAbsBlocks[] = {&kAbsLayout};
 
 inline constexpr PageInfo kAbsPage{.caption = "ABS",
                                .title = QT_TRANSLATE_NOOP("Pages", "Модуль ABS/ESP"),
-                               .blockLength = "1 byte",
                                .sides = {{{"760", &kAbsLayout}}}};
 
 inline constexpr Module kAbs{.name = "ABS", .address = "760", .bus = Bus::High,

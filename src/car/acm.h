@@ -62,7 +62,6 @@ inline constexpr PageControl kAcmControls[] = {
 
 inline constexpr PageInfo kAcmPage{.caption = "ACM",
                                .title = QT_TRANSLATE_NOOP("Pages", "Аудиомодуль"),
-                               .blockLength = "3 bytes",
                                .sides = {{{"727", &kAcmLayout}}},
                                .controls = kAcmControls};
 

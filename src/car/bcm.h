@@ -102,7 +102,6 @@ inline constexpr PageControl kBcmControls[] = {
 // The part chosen in RadioGroupBCMrd.
 inline constexpr PageInfo kBcmPage{.caption = "BCM",
                                .title = QT_TRANSLATE_NOOP("Pages", "GEM модуль"),
-                               .blockLength = "4 bytes (part 1), 3 bytes (part 2)",
                                .sideGroup = "RadioGroupBCMrd",
                                .sides = {{{"726", &kBcm1Layout, QT_TRANSLATE_NOOP("Pages", " [Часть 1]")},
                                           {"726", &kBcm2Layout, QT_TRANSLATE_NOOP("Pages", " [Часть 2]")}}},

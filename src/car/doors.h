@@ -19,7 +19,8 @@ inline constexpr Option kDdmOptions[] = {
     {.name = "CheckBoxDDM3", .pos = pos({5}),
      .caption = QT_TRANSLATE_NOOP("Layout", "Rear door modulel LIN (facelift)")},
     {.name = "CheckBoxDDM2", .pos = pos({6}), .caption = QT_TRANSLATE_NOOP("Layout", "Heated mirrors")},
-    {.name = "CheckBoxDDM1", .pos = pos({7}), .caption = QT_TRANSLATE_NOOP("Layout", "Direction")},
+    {.name = "CheckBoxDDM1", .pos = pos({7}),
+     .caption = QT_TRANSLATE_NOOP("Layout", "Direction indicators in mirrors")},
     {.name = "CheckBoxDDM0", .pos = pos({8}),
      .caption = QT_TRANSLATE_NOOP("Layout", "Illumination around mirrors"),
      .hint = QT_TRANSLATE_NOOP("Layout", "Activate the module BCM")},
@@ -44,7 +45,6 @@ inline constexpr PageControl kDoorControls[] = {
 // The door chosen in RadioGroupDDMr is read; RadioGroupDDMw writes one or both.
 inline constexpr PageInfo kDoorPage{.caption = "DDM+PDM",
                                 .title = QT_TRANSLATE_NOOP("Pages", "Дверные CAN-модули"),
-                                .blockLength = "1 byte",
                                 .sideGroup = "RadioGroupDDMr",
                                 .sides = {{{"740", &kDoorLayout, QT_TRANSLATE_NOOP("Pages", " [Водительский]")},
                                            {"741", &kDoorLayout, QT_TRANSLATE_NOOP("Pages", " [Пассажирский]")}}},

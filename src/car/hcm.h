@@ -40,7 +40,6 @@ inline constexpr PageControl kHcmControls[] = {{"EditHCM1", ControlKind::Edit, "
 
 inline constexpr PageInfo kHcmPage{.caption = "HCM",
                                .title = QT_TRANSLATE_NOOP("Pages", "Модуль упр-я головным светом"),
-                               .blockLength = "1 or 4 bytes",
                                .sides = {{{"734", &kHcmLayout}}},
                                .controls = kHcmControls};
 

@@ -36,7 +36,6 @@ inline constexpr PageControl kHvacControls[] = {{"EditHVAC", ControlKind::Edit, 
 
 inline constexpr PageInfo kHvacPage{.caption = "HVAC",
                                 .title = QT_TRANSLATE_NOOP("Pages", "Модуль климат-контроля"),
-                                .blockLength = "1 byte",
                                 .sides = {{{"733", &kHvacLayout}}},
                                 .controls = kHvacControls};
 

@@ -75,7 +75,6 @@ inline constexpr const BlockLayout* kIpcBlocks[] = {&kIpcLayout};
 
 inline constexpr PageInfo kIpcPage{.caption = "IPC",
                                .title = QT_TRANSLATE_NOOP("Pages", "Панель приборов"),
-                               .blockLength = "5 bytes (4 for a \"Pre FL\" dashboard)",
                                .sides = {{{"720", &kIpcLayout}}}};
 
 inline constexpr Module kIpc{.name = "IPC", .address = "720", .bus = Bus::High,

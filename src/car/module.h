@@ -39,7 +39,6 @@ struct PageSide {
 struct PageInfo {
     std::string_view caption{};     // the tab's text
     std::string_view title{};       // what LabelCONF shows (context "Pages")
-    std::string_view blockLength{}; // as the module has it
     std::string_view sideGroup{}; // the radio group choosing the side; "" for one side
     std::array<PageSide, 2> sides{};
     int sideCount = 1;

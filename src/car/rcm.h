@@ -48,7 +48,6 @@ inline constexpr const BlockLayout* kRcmBlocks[] = {&kRcmLayout};
 
 inline constexpr PageInfo kRcmPage{.caption = "RCM",
                                .title = QT_TRANSLATE_NOOP("Pages", "Модуль подушек/ремней без-ти"),
-                               .blockLength = "4 bytes",
                                .sides = {{{"737", &kRcmLayout}}}};
 
 inline constexpr Module kRcm{.name = "RCM", .address = "737", .bus = Bus::Medium,

@@ -33,60 +33,67 @@ QString liveValueNames()
 
 QString usageText()
 {
-    return QStringLiteral(
-        "usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]\n"
-        "                   [--vin VIN]\n"
-        "                   [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
+    // The synopsis keeps the command line's own words (they are typed as they stand);
+    // the explanations are messages like any other.
+    return QCoreApplication::translate("Cli",
+        "использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]\n"
+        "                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
         "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
         "                   COMMAND ARGS\n"
-         "       talmero-cli --help | --version\n"
+        "       talmero-cli --help | --version\n"
         "\n"
-        "Offline:\n"
+        "Без адаптера:\n"
         "  decode PAGE HEX [--part 1|2]\n"
         "  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...\n"
         "  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01\n"
         "  asbuilt encode ADDRESS HEX\n"
         "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
-        "  history [--vin VIN]                the write journal, newest first\n"
-        "  compare LEFT.xml RIGHT.xml         exit 0 same, 1 different, 2 error\n"
-        "  dtc explain CODE...                what each trouble code is and means\n"
-        "With the adapter (--port required):\n"
+        "  history [--vin VIN]                журнал записей, новые сверху\n"
+        "  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка\n"
+        "  dtc explain CODE...                что такое каждый код неисправности и что он значит\n"
+        "С адаптером (нужен --port):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
         "  backup [--dir DIR]\n"
         "  dtc read [--save FILE] [--plain] | dtc clear\n"
-        "                                     FILE: CSV when it ends in .csv, else text;\n"
-        "                                     --plain: without a line of meaning under each code\n"
+        "                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;\n"
+        "                                     --plain: без строки о значении под каждым кодом\n"
         "  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE\n"
         "  voltage | live\n"
         "  live --values NAME,... [--seconds N] [--csv FILE]\n"
-        "                                     reads the values every second for N seconds\n"
-        "                                     (default 60), as CSV on standard output and in FILE;\n"
+        "                                     читает значения каждую секунду N секунд (по умолчанию\n"
+        "                                     60), в CSV на стандартный вывод и в FILE;\n"
         "                                     NAME: {LIVE_VALUES}\n"
-        "  adapter                            what the adapter said it is, and the bus switching\n"
-        "  scan                               one line per module: NAME ADDRESS hs|ms\n"
+        "  adapter                            как назвался адаптер и как переключаются шины\n"
+        "  scan                               по строке на модуль: NAME ADDRESS hs|ms\n"
         "                                     answered|refused|silent|not-asked VIN|-|? CODES|?\n"
-        "  undo [--force]                     restores the newest write to this car not yet undone;\n"
-        "                                     --force: also when the block changed since\n"
-        "  compare LEFT.xml --car             a backup file against the car\n"
+        "  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот\n"
+        "                                     автомобиль; --force: даже если блок с тех пор изменился\n"
+        "  compare LEFT.xml --car             файл копии против автомобиля\n"
         "  restore FILE [--only ADDR,...] [--other-car]\n"
-        "                                     writes the file's configuration blocks back\n"
+        "                                     записывает блоки конфигурации из файла обратно\n"
         "\n"
-        "PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.\n"
+        "PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
-        "Messages are English, or the program's own Russian texts with a Russian or C locale\n"
-        "or --lang ru; listings, blocks and exit statuses are the same in every language.\n"
-        "Every write shows what changes and asks Write? [y/N]; --yes answers yes to every\n"
-        "question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.\n"
-        "No write below --min-voltage (default 12.0).\n"
-        "--bus-switch: auto (default) uses an STN adapter's own commands for the medium-speed\n"
-        "bus and prompts for the switch otherwise; prompt, stn, or a relay on the port's RTS or\n"
-        "DTR line (rts-inverted and dtr-inverted: the line set for the high-speed bus).\n"
-        "--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;\n"
-        "--baud does not apply to it, nor do the relay ways of --bus-switch.\n"
-        "Writes to the demo car go to a journal of their own, beside the given or default one.\n"
-        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n")
+        "Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали\n"
+        "C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.\n"
+        "Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает\n"
+        "«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что\n"
+        "ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.\n"
+        "--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера\n"
+        "STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS\n"
+        "или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).\n"
+        "--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;\n"
+        "--baud к нему не относится, как и переключение шин реле.\n"
+        "Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.\n"
+        "Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.\n")
         .replace(QStringLiteral("{LIVE_VALUES}"), liveValueNames());
+}
+
+QString langArgument(const QStringList& args)
+{
+    const qsizetype at = args.indexOf(QLatin1String("--lang"));
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
 }
 
 namespace {
@@ -154,13 +161,11 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
     };
     // An option at the end that wants a value has none.
     if (!args.isEmpty() && o.takesValue(args.last()))
-        return refuse(args.last() + QStringLiteral(" needs a value"));
+        return refuse(QCoreApplication::translate("Cli", "после %1 нужно значение").arg(args.last()));
     if (!o.parser.parse(QStringList{QStringLiteral("talmero-cli")} + args)) {
         const QStringList unknown = o.parser.unknownOptionNames();
         return refuse(unknown.isEmpty() ? o.parser.errorText()
-                                        : QStringLiteral("unknown option ")
-                                              + (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
-                                              + unknown.first());
+                                        : QCoreApplication::translate("Cli", "неизвестный параметр %1").arg((unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + unknown.first()));
     }
     const QCommandLineParser& p = o.parser;
     CliArgs a;
@@ -179,7 +184,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
     a.csv = p.value(o.csv);
     if (p.isSet(o.baud)) {
         if (!choice(p.value(o.baud), {QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")}))
-            return refuse(QStringLiteral("--baud takes 38400, 9600 or 115200"));
+            return refuse(QCoreApplication::translate("Cli", "--baud: 38400, 9600 или 115200"));
         a.baud = p.value(o.baud).toInt();
     }
     if (p.isSet(o.vin)) {
@@ -191,12 +196,12 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
     if (p.isSet(o.lang)) {
         a.lang = p.value(o.lang);
         if (a.lang != QLatin1String("en") && a.lang != QLatin1String("ru"))
-            return refuse(QStringLiteral("--lang takes en or ru"));
+            return refuse(QCoreApplication::translate("Cli", "--lang: en или ru"));
     }
     if (p.isSet(o.busSwitch)) {
         const auto way = link::busSwitchFromName(p.value(o.busSwitch));
         if (!way)
-            return refuse(QStringLiteral("--bus-switch takes ") + link::busSwitchNames().join(QStringLiteral(", ")));
+            return refuse(QCoreApplication::translate("Cli", "--bus-switch: одно из %1").arg(link::busSwitchNames().join(QStringLiteral(", "))));
         a.busSwitch = *way;
     }
     if (p.isSet(o.minVoltage)) {
@@ -204,48 +209,48 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
         const double volts = p.value(o.minVoltage).toDouble(&ok);
         // nan and inf would switch the battery check off.
         if (!ok || !std::isfinite(volts) || volts < 0.0 || volts > 30.0)
-            return refuse(QStringLiteral("--min-voltage takes a voltage, e.g. 12.0"));
+            return refuse(QCoreApplication::translate("Cli", "--min-voltage: напряжение, например 12.0"));
         a.minVoltage = volts;
     }
     if (p.isSet(o.part)) {
         const auto part = choice(p.value(o.part), {QStringLiteral("1"), QStringLiteral("2")});
         if (!part)
-            return refuse(QStringLiteral("--part takes 1 or 2"));
+            return refuse(QCoreApplication::translate("Cli", "--part: 1 или 2"));
         a.part = *part;
     }
     if (p.isSet(o.dash)) {
         const auto dash = choice(p.value(o.dash), {QStringLiteral("fl"), QStringLiteral("prefl")});
         if (!dash)
-            return refuse(QStringLiteral("--dash takes fl or prefl"));
+            return refuse(QCoreApplication::translate("Cli", "--dash: fl или prefl"));
         a.dash = *dash;
     }
     if (p.isSet(o.only)) {
         a.only = p.value(o.only).toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
         if (a.only.isEmpty())
-            return refuse(QStringLiteral("--only takes module addresses, e.g. 720,726"));
+            return refuse(QCoreApplication::translate("Cli", "--only: адреса модулей, например 720,726"));
     }
     if (p.isSet(o.values)) {
         a.values = p.value(o.values).toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
         if (a.values.isEmpty())
-            return refuse(QStringLiteral("--values takes value names, e.g. rpm,speed,coolant"));
+            return refuse(QCoreApplication::translate("Cli", "--values: имена значений, например rpm,speed,coolant"));
         for (const QString& key : a.values) {
             if (!diag::findLiveValue(key))
-                return refuse(QStringLiteral("unknown value %1 in --values; known: %2").arg(key, liveValueNames().simplified()));
+                return refuse(QCoreApplication::translate("Cli", "неизвестное значение %1 в --values; известны: %2").arg(key, liveValueNames().simplified()));
         }
     }
     if (p.isSet(o.seconds)) {
         bool ok = false;
         a.seconds = p.value(o.seconds).toInt(&ok);
         if (!ok || a.seconds < 1 || a.seconds > 24 * 3600)
-            return refuse(QStringLiteral("--seconds takes a whole number of seconds, 1 to 86400"));
+            return refuse(QCoreApplication::translate("Cli", "--seconds: целое число секунд от 1 до 86400"));
     }
     for (const QString& assignment : p.values(o.set)) {
         if (!assignment.contains(QLatin1Char('=')))
-            return refuse(QStringLiteral("--set takes NAME=VALUE"));
+            return refuse(QCoreApplication::translate("Cli", "--set: NAME=VALUE"));
         a.sets.append(assignment);
     }
     if (a.words.isEmpty() && !a.version)
-        return refuse(QStringLiteral("no command given"));
+        return refuse(QCoreApplication::translate("Cli", "не указана команда"));
     // The door names mean the side read, except for a write, whose targets include both.
     if (p.isSet(o.door)) {
         const QString doorText = p.value(o.door).toLower();
@@ -253,8 +258,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
         const auto d = writing ? choice(doorText, {QStringLiteral("both"), QStringLiteral("driver"), QStringLiteral("passenger")})
                                : choice(doorText, {QStringLiteral("driver"), QStringLiteral("passenger")});
         if (!d)
-            return refuse(writing ? QStringLiteral("--door takes both, driver or passenger")
-                                  : QStringLiteral("--door takes driver or passenger"));
+            return refuse(writing ? QCoreApplication::translate("Cli", "--door: both, driver или passenger")
+                                  : QCoreApplication::translate("Cli", "--door: driver или passenger"));
         a.door = *d;
     }
     return a;

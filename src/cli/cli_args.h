@@ -44,4 +44,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error);
 
 QString usageText();
 
+// The value given to --lang, read before the rest: the usage errors are messages too.
+QString langArgument(const QStringList& args);
+
 } // namespace talmero::cli

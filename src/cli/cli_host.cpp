@@ -2,6 +2,7 @@
 
 #include "link/session.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -81,11 +82,13 @@ bool CliHost::confirm(const link::ChangeRequest& request)
     for (const link::ChangeRequest::Part& part : request.parts)
         text += partText(part);
     if (!request.battery.isEmpty())
-        text += QStringLiteral("battery ") + request.battery + QStringLiteral(" V\n");
-    const char* question = request.kind == link::ChangeRequest::Kind::Clear     ? "Clear? [y/N] "
-                           : request.kind == link::ChangeRequest::Kind::Restart ? "Restart? [y/N] "
-                                                                                 : "Write? [y/N] ";
-    return answerYesNo(text, QString::fromLatin1(question), m_yes);
+        text += QCoreApplication::translate("Cli", "Аккумулятор: %1 В").arg(request.battery) + QLatin1Char('\n');
+    // The answers stay y and n in every language.
+    const QString question = request.kind == link::ChangeRequest::Kind::Clear
+        ? QCoreApplication::translate("Cli", "Очистить? [y/N] ")
+        : request.kind == link::ChangeRequest::Kind::Restart ? QCoreApplication::translate("Cli", "Перезагрузить? [y/N] ")
+                                                             : QCoreApplication::translate("Cli", "Записать? [y/N] ");
+    return answerYesNo(text, question, m_yes);
 }
 
 QString CliHost::failureSince(qsizetype from) const

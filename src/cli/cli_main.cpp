@@ -19,6 +19,10 @@ int main(int argc, char** argv)
 
     QStringList args = app.arguments();
     args.removeFirst();
+    // An unknown value is said by the parser, in the system's language.
+    const auto language = talmero::link::languageFromName(talmero::cli::langArgument(args));
+    if (!talmero::link::installLanguage(app, language.value_or(talmero::link::Language::System)))
+        err << "talmero-cli: the English translation could not be loaded\n";
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         out << talmero::cli::usageText();
         return 0;
@@ -34,10 +38,6 @@ int main(int argc, char** argv)
         out << "talmero-cli " << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    const auto language = parsed->lang.isEmpty() ? talmero::link::Language::System
-                                                 : *talmero::link::languageFromName(parsed->lang);
-    if (!talmero::link::installLanguage(app, language))
-        err << "talmero-cli: the English translation could not be loaded\n";
     talmero::cli::CommandContext ctx{*parsed, out, err, host};
     return talmero::cli::runCommand(ctx);
 }

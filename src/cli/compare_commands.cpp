@@ -4,6 +4,8 @@
 #include "config/vehicle_compare.h"
 #include "link/link_error.h"
 
+#include <QCoreApplication>
+
 namespace talmero::cli {
 
 namespace {
@@ -26,9 +28,9 @@ int compare(CommandContext& ctx)
 {
     const QStringList& w = ctx.args.words;
     if (w.size() != (ctx.args.car ? 2 : 3))
-        return ctx.usage(QStringLiteral("compare takes LEFT.xml RIGHT.xml, or LEFT.xml --car"));
+        return ctx.usage(QCoreApplication::translate("Cli", "compare: нужны LEFT.xml RIGHT.xml или LEFT.xml --car"));
     if (ctx.args.car && ctx.args.port.isEmpty())
-        return ctx.usage(QStringLiteral("compare --car needs --port"));
+        return ctx.usage(QCoreApplication::translate("Cli", "compare --car: нужен --port"));
     // A file that cannot be read is said at once, with nothing to wait for.
     ctx.host.setWaiting(false);
     const auto left = config::readVehicleFile(w[1], ctx.host);

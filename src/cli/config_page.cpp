@@ -3,6 +3,8 @@
 #include "config/pages.h"
 #include "link/codecs.h"
 
+#include <QCoreApplication>
+
 namespace talmero::cli {
 
 using namespace config;
@@ -71,21 +73,20 @@ QString ConfigPage::applySet(const QString& assignment)
     const BlockLayout* block = nullptr;
     const Option* option = findOption(name.toStdString(), &block);
     if (!option || !onPage(m_page, block->id))
-        return QStringLiteral("no option ") + name + QStringLiteral(" on this page");
+        return QCoreApplication::translate("Cli", "на этой странице нет параметра %1").arg(name);
     if (!m_view.enabled(name))
-        return name + QStringLiteral(" cannot be changed now (it is disabled)");
+        return QCoreApplication::translate("Cli", "%1 сейчас не изменить: параметр недоступен").arg(name);
     bool ok = false;
     const int number = value.toInt(&ok);
     if (option->isRadioGroup()) {
         if (!ok || number < 0 || number >= int(option->items.size()))
-            return name + QStringLiteral(" takes an item number from 0 to ")
-                + QString::number(int(option->items.size()) - 1);
+            return QCoreApplication::translate("Cli", "%1: номер пункта от 0 до %2").arg(name).arg(int(option->items.size()) - 1);
         if (m_view.item(name) == number)
             return QString();
         m_view.setItem(name, number);
     } else {
         if (!ok || (number != 0 && number != 1))
-            return name + QStringLiteral(" takes 1 or 0");
+            return QCoreApplication::translate("Cli", "%1: 1 или 0").arg(name);
         if (m_view.checked(name) == (number == 1))
             return QString();
         m_view.setChecked(name, number == 1);

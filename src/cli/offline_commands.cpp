@@ -7,6 +7,8 @@
 #include "config/config_transfer.h"
 #include "config/pages.h"
 
+#include <QCoreApplication>
+
 namespace talmero::cli {
 
 namespace {
@@ -16,19 +18,19 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
 {
     const QStringList& w = ctx.args.words;
     if (w.size() != 3)
-        return ctx.usage(w[0] + QStringLiteral(" takes PAGE HEX"));
+        return ctx.usage(QCoreApplication::translate("Cli", "%1: нужны PAGE HEX").arg(w[0]));
     const auto page = ConfigPage::pageByCaption(w[1]);
     if (!page)
-        return ctx.usage(QStringLiteral("unknown page ") + w[1]);
+        return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w[1]));
     if (!encoding && !ctx.args.sets.isEmpty())
-        return ctx.usage(QStringLiteral("--set goes with encode"));
+        return ctx.usage(QCoreApplication::translate("Cli", "--set только с encode"));
 
     ConfigPage cp(*page, ctx.host);
     cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
     const qsizetype noticesBefore = ctx.host.notices().size();
     if (!cp.showHex(w[2]))
         return ctx.fail(ctx.host.notices().size() > noticesBefore ? ctx.host.notices().last()
-                                                                   : QStringLiteral("the block is refused"));
+                                                                   :                                  QCoreApplication::translate("Cli", "блок не принят"));
     if (!encoding) {
         ctx.out << cp.blockLine() << '\n';
         cp.writeListing(ctx.out);
@@ -41,7 +43,7 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
     }
     // As in the window: the choice made decides, not the block as it came.
     if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
-        return ctx.fail(QStringLiteral("this block can be shown but not written"));
+        return ctx.fail(QCoreApplication::translate("Cli", "этот блок можно показать, но не записать"));
     cp.panel().encode(cp.panel().pageBlock(*page));
     ctx.out << QStringLiteral("block ") << config::ConfigTransfer::writeData(cp.panel(), *page) << '\n';
     return ExitOk;
@@ -62,13 +64,13 @@ int asBuilt(CommandContext& ctx)
 {
     const QStringList& w = ctx.args.words;
     if (w.size() < 4 || (w[1] != QLatin1String("decode") && w[1] != QLatin1String("encode")))
-        return ctx.usage(QStringLiteral("asbuilt takes decode ADDRESS DATA or encode ADDRESS HEX"));
+        return ctx.usage(QCoreApplication::translate("Cli", "asbuilt: decode ADDRESS DATA или encode ADDRESS HEX"));
     const config::AsBuiltLine* line = config::asBuiltLineByAddress(w[2]);
     if (!line) {
         QStringList known;
         for (const config::AsBuiltLine& l : config::asBuiltLines())
             known << l.address;
-        return ctx.usage(QStringLiteral("no module has the AS-BUILT line %1; ADDRESS is %2")
+        return ctx.usage(QCoreApplication::translate("Cli", "строки AS-BUILT %1 нет ни у одного модуля; ADDRESS: %2")
                              .arg(w[2].left(16), known.join(QStringLiteral(", "))));
     }
     const QString invalid = QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine);
@@ -76,7 +78,7 @@ int asBuilt(CommandContext& ctx)
 
     if (w[1] == QLatin1String("encode")) {
         if (w.size() != 4)
-            return ctx.usage(QStringLiteral("asbuilt encode takes ADDRESS HEX"));
+            return ctx.usage(QCoreApplication::translate("Cli", "asbuilt encode: нужны ADDRESS HEX"));
         // Only a block the page would show makes a line: the same checks as reading it back.
         const QString part = config::asBuiltDataPart(line->key, w[3]);
         if (part.isEmpty() || !config::readAsBuilt(line->key, part).valid)
@@ -102,17 +104,17 @@ int openBackup(CommandContext& ctx)
 {
     const QStringList& w = ctx.args.words;
     if (w.size() != 3)
-        return ctx.usage(QStringLiteral("open-backup takes FILE PAGE"));
+        return ctx.usage(QCoreApplication::translate("Cli", "open-backup: нужны FILE PAGE"));
     const auto page = ConfigPage::pageByCaption(w[2]);
     if (!page)
-        return ctx.usage(QStringLiteral("unknown page ") + w[2]);
+        return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w[2]));
     ConfigPage cp(*page, ctx.host);
     cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
 
     const config::BackupChoice choice = config::backupChoice(cp.panel(), *page);
     const config::BackupLookup stored = config::readBackupBlock(w[1], choice.address, choice.index, ctx.host);
     if (!stored.loaded)
-        return ctx.fail(ctx.host.notices().isEmpty() ? QStringLiteral("the file cannot be read")
+        return ctx.fail(ctx.host.notices().isEmpty() ? QCoreApplication::translate("Cli", "файл не читается")
                                                      : ctx.host.notices().last());
     if (stored.result.startsWith(QLatin1String("! ")))
         return ctx.fail(stored.result);

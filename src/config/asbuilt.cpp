@@ -136,14 +136,14 @@ AsBuiltReading readAsBuilt(AsBuiltKey key, const QString& typed)
             return refuse(QCoreApplication::translate("AsBuilt", "Недопустимый символ «%1»: строка состоит из шестнадцатеричных цифр").arg(c));
     }
     const qsizetype length = text.size();
-    const QString wrongLength = QCoreApplication::translate("AsBuilt", "Неверная длина строки: %1 цифр, нужно %2 (данные и контрольная сумма)")
-                                    .arg(length)
+    const QString wrongLength = QCoreApplication::translate("AsBuilt", "Неверная длина строки: %n цифр, нужно %1 (данные и контрольная сумма)",
+                                                            nullptr, int(length))
                                     .arg(line->dataDigits + 2);
     // Length before checksum: a line with its checksum left off is short, not wrong.
     const int shortestData = line->block == BlockId::IPC ? 8 : line->dataDigits;
     if (length == shortestData) {
-        return refuse(QCoreApplication::translate("AsBuilt", "Нет контрольной суммы: после %1 цифр данных нужны ещё 2")
-                          .arg(length));
+        return refuse(QCoreApplication::translate("AsBuilt", "Нет контрольной суммы: после %n цифр данных нужны ещё 2",
+                                                  nullptr, int(length)));
     }
     if (length % 2 != 0 || length < shortestData + 2)
         return refuse(wrongLength);

@@ -1,6 +1,7 @@
 #include "link/language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 namespace talmero::link {
@@ -29,20 +30,31 @@ QString languageName(Language language)
     return QStringLiteral("system");
 }
 
-bool speaksEnglish(Language choice, const QLocale& system)
+QString messagesLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QLocale::system().name();
+}
+
+bool speaksEnglish(Language choice, const QString& localeName)
 {
     if (choice != Language::System)
         return choice == Language::English;
-    return system.language() != QLocale::Russian && system.language() != QLocale::C;
+    // QLocale takes "ru", "ru_RU", "ru_RU.UTF-8" and "ru_RU@modifier" alike.
+    return localeName.isEmpty() || QLocale(localeName).language() != QLocale::Russian;
 }
 
-bool installLanguage(QCoreApplication& app, Language choice, const QLocale& system)
+bool installLanguage(QCoreApplication& app, Language choice, const QString& localeName)
 {
-    if (!speaksEnglish(choice, system))
-        return true;
-    // Built into every program: nothing beside the binary to go missing.
+    // Built into every program: nothing beside the binary to go missing. The program's
+    // own texts need their Russian plural forms ("1 блок", "2 блока", "5 блоков").
+    const bool english = speaksEnglish(choice, localeName);
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral(":/i18n/talmero_en.qm"))) {
+    if (!translator->load(english ? QStringLiteral(":/i18n/talmero_en.qm") : QStringLiteral(":/i18n/talmero_ru.qm"))) {
         delete translator;
         return false;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -16,12 +15,18 @@ enum class Language { System, English, Russian };
 std::optional<Language> languageFromName(const QString& name);
 QString languageName(Language language);
 
-// A Russian system locale, and the C and POSIX locales, keep the program's own texts;
-// any other locale speaks English. A choice other than System overrides the locale.
-bool speaksEnglish(Language choice, const QLocale& system);
+// The locale the system asks messages in, as its environment names it ("ru_RU.UTF-8",
+// "C", ...): LC_ALL, else LC_MESSAGES, else LANG, else the platform's own setting.
+QString messagesLocale();
 
-// Installs the English translation when it is spoken. False when it should be spoken
-// but cannot be loaded (the program then speaks its own texts).
-bool installLanguage(QCoreApplication& app, Language choice, const QLocale& system = QLocale::system());
+// A Russian messages locale keeps the program's own texts; any other locale speaks
+// English, the C and POSIX locales and none at all included (a script, a container, a
+// fresh system). A choice other than System overrides the locale.
+bool speaksEnglish(Language choice, const QString& localeName);
+
+// Installs the English translation when it is spoken, else the plural forms of the
+// program's own texts. False when it cannot be loaded (the program then speaks its own
+// texts).
+bool installLanguage(QCoreApplication& app, Language choice, const QString& localeName = messagesLocale());
 
 } // namespace talmero::link

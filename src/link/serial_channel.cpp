@@ -44,20 +44,30 @@ bool isUsbSerialDevice(const QString& portName)
 
 } // namespace
 
-// QSerialPort 6.4 does not say why an open failed; the device file does.
-QString SerialChannel::openFailureText(const QString& portName)
+QString SerialChannel::openFailureText(const QString& path, QSerialPort::SerialPortError error, bool exists,
+                                       bool readWrite)
 {
-    const QString path = devicePath(portName);
-    const QFileInfo device(path);
-    if (portName.isEmpty() || !device.exists())
-        return tr("Ошибка открытия порта");
-    if (!device.isReadable() || !device.isWritable()) {
-        return tr("Ошибка открытия порта: нет прав доступа к %1.\n"
-                  "В Linux добавьте пользователя в группу dialout "
-                  "(sudo usermod -aG dialout $USER), затем выйдите из системы и войдите снова.")
+    if (path.isEmpty())
+        return tr("Ошибка открытия порта: порт не указан");
+    if (!exists || error == QSerialPort::DeviceNotFoundError) {
+        return tr("Ошибка открытия порта: устройства %1 нет. Проверьте, что адаптер подключён, "
+                  "и выберите его порт в списке (кнопка рядом со списком обновляет его).")
             .arg(path);
     }
-    return tr("Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.").arg(path);
+    // QSerialPort reports a refused open and a port locked by another program alike; the
+    // device's permissions tell them apart.
+    if (error == QSerialPort::PermissionError && !readWrite) {
+        return tr("Ошибка открытия порта: нет прав доступа к %1.\n"
+                  "В Linux добавьте пользователя в группу dialout "
+                  "(sudo adduser $USER dialout), затем выйдите из системы и войдите снова.")
+            .arg(path);
+    }
+    if (error == QSerialPort::PermissionError)
+        return tr("Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.").arg(path);
+    // The terminal settings are refused: a file or device, but no serial port.
+    if (error == QSerialPort::UnsupportedOperationError)
+        return tr("Ошибка открытия порта: %1 — не последовательный порт.").arg(path);
+    return tr("Ошибка открытия порта %1").arg(path);
 }
 
 bool SerialChannel::isSupportedBaud(int baudRate)
@@ -72,8 +82,19 @@ void SerialChannel::open()
     resetCollected();
     m_port.setPortName(m_portName);
     // QSerialPort opens the device exclusively (TIOCEXCL / no sharing).
-    if (m_portName.isEmpty() || !m_port.open(QIODevice::ReadWrite))
-        throw LinkError(openFailureText(m_portName));
+    if (m_portName.isEmpty() || !m_port.open(QIODevice::ReadWrite)) {
+#ifdef Q_OS_WIN
+        // A COM port has no device file; a port another program holds is "access denied".
+        throw LinkError(openFailureText(m_portName, m_port.error(), true, true));
+#else
+        const QString path = m_portName.isEmpty() || m_portName.contains(u'/') ? m_portName
+                                                                              : QStringLiteral("/dev/") + m_portName;
+        const QFileInfo device(path);
+        const bool directory = device.isDir(); // QSerialPort gives no reason for it
+        throw LinkError(openFailureText(path, directory ? QSerialPort::UnsupportedOperationError : m_port.error(),
+                                        device.exists(), device.isReadable() && device.isWritable()));
+#endif
+    }
     // A port left open after a failed set-up would stay held by us and make a retry fail.
     auto fail = [this](const char* text) {
         m_port.close();

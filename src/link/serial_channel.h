@@ -26,8 +26,10 @@ public:
 
     static bool isSupportedBaud(int baudRate);
     // What the user is told about a port that did not open: missing, not permitted (and
-    // how to fix that), or held by another program.
-    static QString openFailureText(const QString& portName);
+    // how to fix that), held by another program, or no serial port at all. path: the
+    // device path; error: QSerialPort's; exists, readWrite: what the device file allows.
+    static QString openFailureText(const QString& path, QSerialPort::SerialPortError error, bool exists,
+                                   bool readWrite);
     // The log line of a USB serial port whose driver refused low latency; "" otherwise.
     static QString lowLatencyNote(const Channel& channel);
 

@@ -18,11 +18,19 @@ inline QString cliDataHome()
     return dir.path();
 }
 
-inline CliRun cli(const QStringList& args, const QByteArray& input = {})
+// locale: the LANG of the run ("" for none); the expectations of most tests are the
+// program's own texts, hence a Russian locale whatever the machine's.
+inline CliRun cli(const QStringList& args, const QByteArray& input = {},
+                  const QString& locale = QStringLiteral("ru_RU.UTF-8"))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.remove(QStringLiteral("LANG"));
+    if (!locale.isEmpty())
+        env.insert(QStringLiteral("LANG"), locale);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TALMERO_CLI_PATH), args);
     p.waitForStarted();

@@ -124,7 +124,7 @@ inline const OptionRow kDdm[] = {
     {"CheckBoxDDM4", {4}, "folding mirrors (facelift)"},
     {"CheckBoxDDM3", {5}, "Rear door modulel LIN (facelift)"},
     {"CheckBoxDDM2", {6}, "Heated mirrors"},
-    {"CheckBoxDDM1", {7}, "Direction"},
+    {"CheckBoxDDM1", {7}, "Direction indicators in mirrors"},
     {"CheckBoxDDM0", {8}, "Illumination around mirrors", "Activate the module BCM"},
 };
 

@@ -94,14 +94,26 @@ TEST_F(SerialE2E, LateAnswerIsNeverTakenByTheNextModule)
 
 TEST_F(SerialE2E, MissingPortAndHeldPortCannotBeOpened)
 {
-    SerialChannel missing(QStringLiteral("/dev/ttyTALMERO-none"), 38400);
-    try {
-        missing.open();
-        FAIL() << "opened a port that does not exist";
-    } catch (const LinkError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Ошибка открытия порта"));
+    // A missing device, and devices that are no serial port, each said as such.
+    const struct {
+        const char* path;
+        const char* said;
+    } refused[] = {
+        {"/dev/ttyTALMERO-none", "Ошибка открытия порта: устройства /dev/ttyTALMERO-none нет."},
+        {"ttyTALMERO-none", "Ошибка открытия порта: устройства /dev/ttyTALMERO-none нет."},
+        {"/dev/null", "Ошибка открытия порта: /dev/null — не последовательный порт."},
+        {"/dev", "Ошибка открытия порта: /dev — не последовательный порт."},
+    };
+    for (const auto& r : refused) {
+        SerialChannel port(QString::fromUtf8(r.path), 38400);
+        try {
+            port.open();
+            ADD_FAILURE() << "opened " << r.path;
+        } catch (const LinkError& e) {
+            EXPECT_TRUE(e.text().startsWith(QString::fromUtf8(r.said))) << e.text().toStdString();
+        }
+        EXPECT_FALSE(port.isOpen());
     }
-    EXPECT_FALSE(missing.isOpen());
 
     connectTo({});
     SerialChannel second(sim->path(), 38400);

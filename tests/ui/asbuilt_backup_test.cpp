@@ -84,7 +84,8 @@ protected:
     void readAsBuilt(const QString& typed)
     {
         onModal = [&](QDialog&) {
-            entryWasEditable = !entry()->isReadOnly() && asBuiltWindow().Button1->isVisible();
+            entryWasEditable = !entry()->isReadOnly() && asBuiltWindow().Button1->isVisible()
+                && !asBuiltWindow().ButtonCopy->isVisible() && !asBuiltWindow().ButtonClose->isVisible();
             QTest::keyClicks(entry(), typed);
             asBuiltWindow().Button1->click();
             closedByOk = !asBuiltWindow().isVisible();
@@ -92,12 +93,15 @@ protected:
         click(main(), "ButtonCONFopenASBUILT");
         onModal = nullptr;
     }
-    // "Generating AS-BUILT": what the window shows, and what Ctrl+C would copy.
+    // "Generating AS-BUILT": what the window shows, what Ctrl+C and its Copy button copy,
+    // and whether Enter closes it.
     struct Generated {
         QString line;
         bool readOnly = false;
         bool okShown = true;
         QString copied;
+        QString copiedByButton;
+        bool closedByEnter = false;
     };
     Generated generate()
     {
@@ -109,6 +113,11 @@ protected:
             QGuiApplication::clipboard()->clear();
             entry()->copy(); // copies the selection, which is the whole line
             seen.copied = QGuiApplication::clipboard()->text();
+            QGuiApplication::clipboard()->clear();
+            asBuiltWindow().ButtonCopy->click();
+            seen.copiedByButton = QGuiApplication::clipboard()->text();
+            QTest::keyClick(entry(), Qt::Key_Return);
+            seen.closedByEnter = !asBuiltWindow().isVisible();
         };
         click(main(), "ButtonCONFgetASBUILT");
         onModal = nullptr;
@@ -180,6 +189,8 @@ TEST_F(AsBuiltBackupTest, OfflineIpcLineReadChangedAndGenerated)
     EXPECT_TRUE(out.readOnly);
     EXPECT_FALSE(out.okShown);
     EXPECT_EQ(out.copied, expected);
+    EXPECT_EQ(out.copiedByButton, expected);
+    EXPECT_TRUE(out.closedByEnter);
     EXPECT_EQ(log().last().toStdString(), ("* Сгенерирован AS-BUILT модуля IPC (Панель приборов) -> " + expected).toStdString());
 
     // Closed: the next generation needs a fresh line.
@@ -270,7 +281,7 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     QStringList progressAtPrompts;
     bool statusLocked = true;
     onNotice = [&](const QString&) { // the bus prompts come while the backup runs
-        progressAtPrompts << control<QLabel>(main(), "LabelSaveProgress")->text();
+        progressAtPrompts << control<QLabel>(main(), "LabelStatus")->text();
         statusLocked = statusLocked && !enabled("PanelStatus");
     };
     click(main(), "BitBtnSaveAuto");
@@ -278,10 +289,12 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
 
     EXPECT_EQ(progressAtPrompts, (QStringList{"Module 1 of 9: IPC", "Module 4 of 9: BCM"}));
     EXPECT_TRUE(statusLocked);
-    EXPECT_EQ(control<QLabel>(main(), "LabelSaveProgress")->text(), "");
     EXPECT_TRUE(enabled("PanelStatus"));
     const QStringList files = backups();
     ASSERT_EQ(files.size(), 1);
+    // The result stays in the status line, not only in the log.
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(),
+              "Резервная копия сохранена: " + QDir::toNativeSeparators(QDir(folder()).filePath(files[0])));
     // Named after the VIN the car's modules hold, not the one typed at connecting.
     ASSERT_NE(main().state().carVIN, car().vin());
     EXPECT_TRUE(files[0].startsWith("VehicleData." + car().vin() + ".")) << files[0].toStdString();
@@ -332,7 +345,8 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     EXPECT_FALSE(option->font().bold());
 }
 
-// A backup cancelled at a bus prompt or with its Cancel button writes no file at all.
+// A backup cancelled at a bus prompt, with its Cancel button or with Escape writes no
+// file at all, and the status line says it was cancelled.
 TEST_F(AsBuiltBackupTest, CancelledBackupWritesNoFile)
 {
     goOnline();
@@ -347,6 +361,15 @@ TEST_F(AsBuiltBackupTest, CancelledBackupWritesNoFile)
     click(main(), "BitBtnSaveAuto");
     onNotice = nullptr;
     EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+
+    onNotice = [&](const QString& text) {
+        if (text.contains("MSCAN"))
+            QTest::keyClick(&main(), Qt::Key_Escape);
+    };
+    click(main(), "BitBtnSaveAuto");
+    onNotice = nullptr;
+    EXPECT_EQ(log().last(), "* Операция отменена пользователем");
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Операция отменена пользователем");
     EXPECT_TRUE(backups().isEmpty());
     EXPECT_FALSE(control<QWidget>(main(), "ButtonSaveCancel")->isVisible());
 }

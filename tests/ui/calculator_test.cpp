@@ -96,6 +96,22 @@ TEST(Calculator, FieldsFollowEachOtherOnWholeBytesOnly)
     EXPECT_EQ(calc.close(), "A5");
 }
 
+// Enter in either field does what the button does: the value goes back.
+TEST(Calculator, EnterTakesTheValueAsTheButtonDoes)
+{
+    Calc calc("A5");
+    calc.retype(calc.hex, "3C");
+    QTest::keyClick(calc.hex, Qt::Key_Return);
+    EXPECT_FALSE(calc.form.isVisible());
+    EXPECT_EQ(calc.form.closingHex(), "3C");
+
+    calc.show("A5");
+    calc.retype(calc.bits, "00001111");
+    QTest::keyClick(calc.bits, Qt::Key_Enter);
+    EXPECT_FALSE(calc.form.isVisible());
+    EXPECT_EQ(calc.form.closingHex(), "0F");
+}
+
 TEST(Calculator, NothingIsKeptBetweenShowings)
 {
     Calc calc("A5");

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QPushButton>
 #include "safety/journal.h"
@@ -54,6 +55,15 @@ protected:
     }
 
     QTabWidget* pages() { return control<QTabWidget>(main(), "TabbedCONF"); }
+    // Where the block's options sit in the window, once pending layouts are done.
+    QList<QPoint> placesOf(const config::BlockLayout& layout)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QList<QPoint> places;
+        for (const config::Option& o : layout.options)
+            places << control<QWidget>(main(), o.name.data())->mapTo(&main(), QPoint());
+        return places;
+    }
     void goTo(int page)
     {
         QTabBar* bar = pages()->tabBar();
@@ -148,6 +158,24 @@ TEST_F(ConfigurationTabTest, OnlineEveryPageOpensAndAsBuiltButtonsOnlyOnIpcAndBc
     EXPECT_TRUE(notices.isEmpty()) << notices.join('|').toStdString();
 }
 
+// A maximised window spreads the instrument cluster's options over even columns.
+TEST_F(ConfigurationTabTest, AWideWindowPutsTheClusterInEvenColumns)
+{
+    goOnline();
+    main().resize(1366, 740);
+    goTo(config::PageIPC);
+    read();
+    QMap<int, int> column; // x -> check boxes there
+    for (const config::Option& o : config::layoutOf(BlockId::IPC).options) {
+        if (!o.isRadioGroup())
+            ++column[control<QWidget>(main(), o.name.data())->mapTo(&main(), QPoint()).x()];
+    }
+    ASSERT_GE(column.size(), 2);
+    const QList<int> counts = column.values();
+    EXPECT_LE(*std::max_element(counts.begin(), counts.end()) - *std::min_element(counts.begin(), counts.end()), 2)
+        << counts.size() << " columns";
+}
+
 // Every page read from the car shows what the logic decodes from the car's block,
 // in the widgets themselves: ticks, the checked item's caption, enabled states.
 TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
@@ -170,9 +198,12 @@ TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
         goTo(r.page);
         if (r.block == BlockId::BCM2)
             clickItem("RadioGroupBCMrd", 1);
-        read();
-
         const config::BlockLayout& layout = config::layoutOf(r.block);
+        // The read enables the options; none of them moves.
+        const QList<QPoint> before = placesOf(layout);
+        read();
+        EXPECT_EQ(placesOf(layout), before) << int(r.block);
+
         const QString hex = carBlock(r.adr, r.blockNo);
         config::MapOptionView expected;
         RecordingHost quiet;
@@ -364,6 +395,21 @@ TEST(ConfirmDialog, EnterAndEscapeCancelAClickWrites)
     batch.findChild<QCheckBox*>(QStringLiteral("CheckConfirmPart0"))->setChecked(false);
     EXPECT_EQ(batch.chosen(), (QList<bool>{false, true}));
     EXPECT_EQ(batch.findChild<QLabel*>(QStringLiteral("LabelConfirmBattery"))->text(), QStringLiteral("Аккумулятор: 12.6 В"));
+    // Both doors: the blocks follow each other closely, under a title a window manager
+    // does not cut.
+    talmero::link::ChangeRequest doors = request;
+    doors.choosable = false;
+    doors.parts[0].changes = doors.parts[1].changes = {QStringLiteral("Heated mirrors: да → нет")};
+    app::ConfirmDialog both(doors);
+    both.show();
+    both.resize(460, 600); // as tall as a window manager may make it
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (const QLabel* label : both.findChildren<QLabel*>()) { // no text padded with empty room
+        if (!label->text().isEmpty()) {
+            EXPECT_LE(label->height(), label->heightForWidth(label->width()) + 2) << label->text().toStdString();
+        }
+    }
+    EXPECT_EQ(both.windowTitle(), "TALMERO");
     // A restore over a changed block: writing takes the tick first.
     request.mustTick = QStringLiteral("Записать, хотя блок изменился после записи журнала");
     app::ConfirmDialog forced(request);

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QProcess>
+#include <QTimer>
 
 using talmero::app::Connection;
 using talmero::app::LogView;
@@ -100,7 +101,12 @@ TEST_F(ShellTest, SilentAdapterKeepsTheStartWindowOpen)
 
     startProgram();
     start().show();
+    // The wait for the adapter is said while it lasts.
+    QString whileWaiting;
+    QTimer::singleShot(200, &start(), [&] { whileWaiting = control<QLabel>(start(), "LabelConnecting")->text(); });
     connectTo(path);
+    EXPECT_EQ(whileWaiting, "Подключение к " + path + "…");
+    EXPECT_EQ(control<QLabel>(start(), "LabelConnecting")->text(), "");
     EXPECT_FALSE(main().state().online);
     EXPECT_FALSE(main().isVisible());
     EXPECT_TRUE(start().isVisible());

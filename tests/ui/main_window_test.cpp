@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QLabel>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -84,6 +85,31 @@ TEST_F(MainWindowTest, ExtraRoomGoesToTheLogAndTheCodesAndTheSizeIsKept)
     EXPECT_EQ(main().size(), QSize(1200, 900));
 }
 
+// The log keeps its newest line in view across a resize (a maximised window made normal
+// again), until the user scrolls away from the end.
+TEST_F(MainWindowTest, TheLogFollowsNewLinesUntilTheUserScrollsAway)
+{
+    startProgram();
+    click(start(), "ButtonOffline");
+    QScrollBar* bar = log()->verticalScrollBar();
+    auto atEnd = [&] { return bar->value() == bar->maximum(); };
+    main().resize(1200, 900);
+    for (int i = 0; i < 200; ++i)
+        main().host().log(QStringLiteral("* line %1").arg(i));
+    QCoreApplication::processEvents();
+    main().resize(800, 560);
+    QCoreApplication::processEvents();
+    main().host().log("* after the resize");
+    EXPECT_TRUE(atEnd());
+
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    main().host().log("* while the user reads above");
+    EXPECT_FALSE(atEnd());
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    main().host().log("* back at the end");
+    EXPECT_TRUE(atEnd());
+}
+
 TEST_F(MainWindowTest, OnlineEveryTabAndButtonIsThere)
 {
     startProgram();
@@ -152,8 +178,11 @@ TEST_F(MainWindowTest, WriteLogSavesEveryLineOnceWithTxt)
         file.close();
         file.remove();
         EXPECT_TRUE(QDir(dir.path()).isEmpty()) << c.typed << ": no second file";
+        // Where it went is said in the status line.
+        EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(),
+                  "Лог сохранён: " + QDir::toNativeSeparators(dir.filePath(c.written)));
     }
-    EXPECT_EQ(saveFilters.value(0), "dokument tekstowy (*.txt)");
+    EXPECT_EQ(saveFilters.value(0), "Text file (*.txt)");
     // A name with the date and time is offered.
     EXPECT_TRUE(QFileInfo(saveSuggestions.value(0)).fileName().contains(QRegularExpression(
         "^talmero_log_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.txt$"))) << saveSuggestions.value(0).toStdString();

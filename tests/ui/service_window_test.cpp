@@ -195,6 +195,7 @@ TEST_F(ServiceWindowTest, BlockGoesThroughTheCalculatorAndBackIntoTheCar)
     });
 }
 
+// The result is said in the status line too, a declined restart as such.
 TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
 {
     goOnline(TFormMain::PageAdditional);
@@ -203,6 +204,12 @@ TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
         click(main(), "ButtonRestart");
         EXPECT_EQ(log().last(), "* Модуль перезагружен");
     }
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Модуль перезагружен: PCM");
     EXPECT_EQ(car().restarts("726"), 1);
+    EXPECT_EQ(car().restarts("7E0"), 1);
+
+    confirmAnswers = {false};
+    click(main(), "ButtonRestart");
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Перезагрузка отменена");
     EXPECT_EQ(car().restarts("7E0"), 1);
 }

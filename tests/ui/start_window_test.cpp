@@ -68,7 +68,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     // Where adapters sit comes first, then the Wi-Fi adapter; no such port: the demo car,
     // before built-in ports. A Wi-Fi adapter has no rate to choose.
     using Entry = talmero::app::TFormStart::PortEntry;
-    const QString wifi = QStringLiteral("Wi-Fi adapter (192.168.0.10:35000)");
+    const QString wifi = QStringLiteral("Адаптер Wi-Fi (192.168.0.10:35000)");
     const QStringList demos = QStringList{wifi} + Connection::demoEntries();
     const struct {
         QList<Entry> present;
@@ -146,7 +146,8 @@ TEST_F(ShellTest, MissingPortKeepsSettingsShowsTheErrorAndAllowsARetry)
     const QString missing = QStringLiteral("/dev/talmero-no-such-port");
     connectTo(missing, kPlaceholder);
 
-    EXPECT_EQ(notices, QStringList{"Ошибка открытия порта"});
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].startsWith("Ошибка открытия порта: устройства /dev/talmero-no-such-port нет.")) << notices[0].toStdString();
     EXPECT_TRUE(start().isVisible());
     EXPECT_FALSE(main().isVisible());
     EXPECT_FALSE(main().state().online);
