@@ -255,8 +255,7 @@ void LivePanel::stopRecording()
     ButtonDvalues->setEnabled(true);
     if (!m_recording)
         return;
-    m_form.host().log(tr("* Запись показаний остановлена: строк %1 в файле %2")
-                          .arg(m_recording->rows())
+    m_form.host().log(tr("* Запись показаний остановлена: %n строк в файле %1", nullptr, int(m_recording->rows()))
                           .arg(QDir::toNativeSeparators(m_recording->path())));
     m_recording.reset();
 }

@@ -255,7 +255,7 @@ TEST_F(DiagnosticsTabTest, LiveValuesArePickedRecordedAndClearedForAnotherConnec
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[0], "time [s],rpm [rpm],speed [km/h],coolant [°C],load [%],battery [V]");
     EXPECT_TRUE(lines[1].contains(QRegularExpression("^\\d+\\.\\d,\\d+,0,\\d+,\\d+\\.\\d,12\\.6$"))) << lines[1].toStdString();
-    EXPECT_TRUE(logged(QStringLiteral("* Запись показаний остановлена: строк %1 в файле %2").arg(lines.size() - 1).arg(nextSavePath)));
+    EXPECT_TRUE(logged(QStringLiteral("* Запись показаний остановлена: %1 строк в файле %2").arg(lines.size() - 1).arg(nextSavePath)));
 
     click(main(), "PanelStatus");
     connectTo(talmero::app::Connection::demoEntry());
