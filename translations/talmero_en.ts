@@ -3128,6 +3128,10 @@ New:     </translation>
         <source>! Файл не сохранён: </source>
         <translation>! The file was not saved: </translation>
     </message>
+    <message>
+        <source>Чтение сохранено: %1</source>
+        <translation>Reading saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormHistory</name>
@@ -3333,6 +3337,10 @@ New:     </translation>
         <source>нет соединения</source>
         <translation>not connected</translation>
     </message>
+    <message>
+        <source>Резервная копия сохранена: %1; %2</source>
+        <translation>Backup saved: %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormRestore</name>
@@ -3515,7 +3523,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Crear</source>
-        <translation>Clear</translation>
+        <translation>Clear codes in car…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3556,6 +3564,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Все чтения этого окна текстом, в буфер обмена</source>
         <translation>Every reading of this window as text, to the clipboard</translation>
+    </message>
+    <message>
+        <source>Стереть коды ошибок в модулях автомобиля; сначала спрашивает</source>
+        <translation>Clear the trouble codes in the car&apos;s modules; asks first</translation>
     </message>
 </context>
 <context>

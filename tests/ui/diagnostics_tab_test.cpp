@@ -181,6 +181,7 @@ TEST_F(DiagnosticsTabTest, ListOutlivesACancelledClearingAndReadingsAreKept)
     EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status,modules_read,modules_asked\n"));
     EXPECT_TRUE(text.contains(",WF0AXXGCDA1234567,7E0,PCM,1,P0420,2C,11,11\n")) << text.toStdString();
     EXPECT_TRUE(text.contains(",730,PSCM,0,,,11,11\n"));
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Чтение сохранено: " + QDir::toNativeSeparators(nextSavePath));
 }
 
 TEST_F(DiagnosticsTabTest, CodesReadBeforeAReconnectAreClearedInTheNewConnection)
