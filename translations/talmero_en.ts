@@ -3338,8 +3338,8 @@ New:     </translation>
         <translation>not connected</translation>
     </message>
     <message>
-        <source>Резервная копия сохранена: %1; %2</source>
-        <translation>Backup saved: %1; %2</translation>
+        <source>%1; резервная копия сохранена: %2</source>
+        <translation>%1; backup saved: %2</translation>
     </message>
 </context>
 <context>

@@ -354,7 +354,8 @@ void TFormMain::showWriteOutcome(bool written, qsizetype logFrom)
         if (lines[i].startsWith(QLatin1String("* ")))
             result = lines[i].mid(2);
     }
-    showOutcome(written, backup.isEmpty() ? result : tr("Резервная копия сохранена: %1; %2").arg(QDir::toNativeSeparators(backup), result),
+    // The outcome first: a long path is shortened in the middle.
+    showOutcome(written, backup.isEmpty() ? result : tr("%1; резервная копия сохранена: %2").arg(result, QDir::toNativeSeparators(backup)),
                 logFrom);
 }
 

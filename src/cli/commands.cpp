@@ -11,8 +11,8 @@ namespace talmero::cli {
 int CommandContext::fail(const QString& text)
 {
     const QString line = text.startsWith(QLatin1String("! ")) ? text : QStringLiteral("! ") + text;
-    // A refusal the gate showed as a notice is on standard error already.
-    if (!host.notices().contains(line)) {
+    // A refusal or a decoder's message shown as a notice is on standard error already.
+    if (!host.notices().contains(line) && !host.notices().contains(text)) {
         err << line << '\n';
         err.flush();
     }

@@ -428,7 +428,7 @@ TEST_F(AsBuiltBackupTest, FirstWriteTakesABackupFirstAndARefusalIsSaidOnce)
     const QStringList files = backups();
     ASSERT_EQ(files.size(), 1);
     const QString verified = "Запись проверена: модуль содержит записанные данные";
-    EXPECT_EQ(status, (QStringList{"Резервная копия сохранена: " + QDir::toNativeSeparators(QDir(folder()).filePath(files[0])) + "; " + verified,
+    EXPECT_EQ(status, (QStringList{verified + "; резервная копия сохранена: " + QDir::toNativeSeparators(QDir(folder()).filePath(files[0])),
                                    verified}));
     EXPECT_TRUE(files[0].startsWith("VehicleData." + car().vin() + "."));
     const qsizetype saved = log().indexOf("* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(folder()));
