@@ -268,6 +268,8 @@ bool TFormMain::TabbedMENUChange(int page) const
 
 bool TFormMain::runOperation(const std::function<void()>& action)
 {
+    if (!m_operations.busy())
+        m_backupBeforeWrite.clear();
     const bool ran = m_operations.run(action);
     if (ran) // the connection may have gone meanwhile
         FormActivate();
@@ -346,7 +348,7 @@ void TFormMain::showOutcome(bool succeeded, const QString& success, qsizetype lo
 
 void TFormMain::showWriteOutcome(bool written, qsizetype logFrom)
 {
-    const QString backup = std::exchange(m_backupBeforeWrite, QString());
+    const QString backup = m_backupBeforeWrite;
     // The gate's last word: verified, or the module held the block already.
     QString result;
     const QStringList lines = MemoLOG->lines();

@@ -135,7 +135,7 @@ private:
     int m_demoLatencyMs = kDemoLatencyMs;
     QString m_programFolder;
     bool m_placed = false;
-    QString m_backupBeforeWrite; // the backup the last write took first, until it is shown
+    QString m_backupBeforeWrite; // the backup the running (or last) operation took before a write
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
