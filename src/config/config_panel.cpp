@@ -232,7 +232,7 @@ bool ConfigPanel::mayDiscardChanges()
 
 bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
 {
-    if (newTab < 0 || newTab >= kPageCount)
+    if (newTab < 0 || newTab >= pageCount())
         return false;
     if (!mayDiscardChanges())
         return false;

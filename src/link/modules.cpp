@@ -1,5 +1,6 @@
 #include "link/modules.h"
 
+#include "car/catalog.h"
 #include "car/modules.h"
 #include "link/codecs.h"
 #include "link/host.h"

@@ -126,7 +126,7 @@ TEST_F(ConfigurationTabTest, OfflineOnlyIpcAndBcmCanBeChosenAndTheOthersSaySo)
         EXPECT_FALSE(shown(name)) << name;
     EXPECT_EQ(pages()->currentIndex(), config::PageIPC);
 
-    for (int page = 0; page < config::kPageCount; ++page) {
+    for (int page = 0; page < config::pageCount(); ++page) {
         notices.clear();
         const int before = pages()->currentIndex();
         goTo(page);
