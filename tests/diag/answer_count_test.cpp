@@ -91,13 +91,6 @@ TEST(AnswerCounts, AnAdapterThatRefusesTheCountGetsTheRequestAgainAndNoCountFrom
     EXPECT_TRUE(link::readBlock(rig.adapter, QStringLiteral("02"), false, 17).data);
     EXPECT_EQ(rig.channel.sent.mid(3), QStringList({"1087 1", "1087", "2100", "2102"}));
     EXPECT_EQ(rig.host.lines.filter(QStringLiteral("не принимает число ответов")).size(), 1);
-
-    // '?' to the plain request too: the count was not what the adapter refused.
-    CarRig negative;
-    negative.adapter.setAnswerCounts(true);
-    negative.car().setFault(sim::Car::kAdapter, sim::FaultKind::Negative);
-    link::readBlock(negative.adapter, QStringLiteral("00"), false, 5);
-    EXPECT_TRUE(negative.adapter.answerCounts());
 }
 
 // A module answering after the program's wait must not cost the module after it: its
