@@ -3377,6 +3377,14 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>! Команда с управляющими или непечатаемыми символами не отправлена: %1</source>
         <translation>! A command with control or non-printable characters was not sent: %1</translation>
     </message>
+    <message>
+        <source>* Адаптер не принимает число ответов в запросе: дальше запросы идут без него</source>
+        <translation>* The adapter does not take the number of answers in a request: requests go without it from now on</translation>
+    </message>
+    <message>
+        <source>* Модуль попросил подождать ответа (7F %1 78): запрос повторён без числа ответов</source>
+        <translation>* The module asked to wait for its answer (7F %1 78): the request was sent again without the number of answers</translation>
+    </message>
 </context>
 <context>
     <name>talmero::link::SerialChannel</name>

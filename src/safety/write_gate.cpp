@@ -96,7 +96,7 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
 
 std::optional<QString> WriteGate::readBlock(const QString& block)
 {
-    return link::readBlock(m_session.adapter(), block, true).data;
+    return link::readBlock(m_session.adapter(), block, true, link::blockBytes(m_session.openAddress(), block)).data;
 }
 
 std::optional<double> WriteGate::battery()
