@@ -1558,6 +1558,285 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
 </context>
 <context>
+    <name>ModuleFiles</name>
+    <message>
+        <source>допустимая длина больше ёмкости блока</source>
+        <translation>an allowed length beyond the block&apos;s capacity</translation>
+    </message>
+    <message>
+        <source>образец отказа выходит за блок</source>
+        <translation>a refusal pattern reaching beyond the block</translation>
+    </message>
+    <message>
+        <source>имя %1 уже занято другим элементом</source>
+        <translation>the name %1 is taken by another control</translation>
+    </message>
+    <message>
+        <source>нужен хотя бы один образец блока</source>
+        <translation>at least one sample block is needed</translation>
+    </message>
+    <message>
+        <source>образец - целые байты заглавными шестнадцатеричными цифрами</source>
+        <translation>a sample is whole bytes in upper-case hex digits</translation>
+    </message>
+    <message>
+        <source>образец длиннее ёмкости блока</source>
+        <translation>a sample longer than the block&apos;s capacity</translation>
+    </message>
+    <message>
+        <source>образец не принимается правилами блока</source>
+        <translation>a sample the block&apos;s rules refuse</translation>
+    </message>
+    <message>
+        <source>образец не называет состояние параметра %1</source>
+        <translation>a sample that does not give the state of option %1</translation>
+    </message>
+    <message>
+        <source>образец читается иначе: %1 = %2</source>
+        <translation>the sample decodes otherwise: %1 = %2</translation>
+    </message>
+    <message>
+        <source>в блоке такого параметра файла нет</source>
+        <translation>the block has no such option of this file</translation>
+    </message>
+    <message>
+        <source>образец не записывается обратно теми же байтами: %1</source>
+        <translation>the sample does not encode back to the same bytes: %1</translation>
+    </message>
+    <message>
+        <source>модуль с адресом %1 уже есть: %2</source>
+        <translation>a module with the address %1 exists already: %2</translation>
+    </message>
+    <message>
+        <source>адрес %1 или его ответ совпадает с адресом или ответом модуля %2</source>
+        <translation>the address %1 or its answer is the address or answer of the module %2</translation>
+    </message>
+    <message>
+        <source>адрес %1 не может быть адресом модуля</source>
+        <translation>%1 cannot be a module&apos;s address</translation>
+    </message>
+    <message>
+        <source>два модуля файла с одним адресом</source>
+        <translation>two modules of the file with one address</translation>
+    </message>
+    <message>
+        <source>модуль с именем %1 уже есть</source>
+        <translation>a module named %1 exists already</translation>
+    </message>
+    <message>
+        <source>у модуля нет ни одного блока</source>
+        <translation>the module has no block</translation>
+    </message>
+    <message>
+        <source>блок с этим номером у модуля уже есть</source>
+        <translation>the module has a block with this number already</translation>
+    </message>
+    <message>
+        <source>страница %1 уже есть</source>
+        <translation>the page %1 exists already</translation>
+    </message>
+    <message>
+        <source>две стороны страницы выбирает группа переключателей страницы с двумя пунктами; у одной стороны её нет</source>
+        <translation>two sides of a page are chosen by a radio group of the page with two items; one side has none</translation>
+    </message>
+    <message>
+        <source>такого элемента на странице нет</source>
+        <translation>the page has no such control</translation>
+    </message>
+    <message>
+        <source>такого поля на странице нет</source>
+        <translation>the page has no such edit</translation>
+    </message>
+    <message>
+        <source>блок %1 не показан ни одной стороной страницы</source>
+        <translation>no side of the page shows block %1</translation>
+    </message>
+    <message>
+        <source>модуль %1 (%2), блоки %3, страница %4</source>
+        <translation>module %1 (%2), blocks %3, page %4</translation>
+    </message>
+    <message>
+        <source>модуля с адресом %1 нет</source>
+        <translation>there is no module with the address %1</translation>
+    </message>
+    <message>
+        <source>у модуля %1 нет блока конфигурации %2</source>
+        <translation>the module %1 has no configuration block %2</translation>
+    </message>
+    <message>
+        <source>дополнение без параметров</source>
+        <translation>an extension without options</translation>
+    </message>
+    <message>
+        <source>дополнение добавляет флаги и выборы по позициям</source>
+        <translation>an extension adds flags and choices at positions</translation>
+    </message>
+    <message>
+        <source>у дополнения нет элементов страницы</source>
+        <translation>an extension has no page controls</translation>
+    </message>
+    <message>
+        <source>позиция %1 блока уже занята</source>
+        <translation>position %1 of the block is taken</translation>
+    </message>
+    <message>
+        <source>%1 (%2), блок %3: %4</source>
+        <translation>%1 (%2), block %3: %4</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>ссылка никуда не ведёт (или ведёт по кругу)</source>
+        <translation>a link that leads nowhere (or round in a loop)</translation>
+    </message>
+    <message>
+        <source>файла нет</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>это не файл</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>! Файл описания отклонён: %1</source>
+        <translation>! Description file refused: %1</translation>
+    </message>
+    <message>
+        <source>Файл описания %1 (%2) загружен:</source>
+        <translation>Description file %1 (%2) loaded:</translation>
+    </message>
+    <message>
+        <source>текст длиннее %1 знаков</source>
+        <translation>a text longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>управляющий символ в тексте</source>
+        <translation>a control character in the text</translation>
+    </message>
+    <message>
+        <source>пустой текст</source>
+        <translation>an empty text</translation>
+    </message>
+    <message>
+        <source>поле обязательно</source>
+        <translation>a required field</translation>
+    </message>
+    <message>
+        <source>имя элемента: латинская буква, затем до 63 латинских букв, цифр или «_»</source>
+        <translation>a control name: a Latin letter, then up to 63 Latin letters, digits or &quot;_&quot;</translation>
+    </message>
+    <message>
+        <source>ожидается строка</source>
+        <translation>a string expected</translation>
+    </message>
+    <message>
+        <source>образец длиннее блока</source>
+        <translation>a pattern longer than a block</translation>
+    </message>
+    <message>
+        <source>больше %1 позиций</source>
+        <translation>more than %1 positions</translation>
+    </message>
+    <message>
+        <source>позиция - целое число от 1 до %1</source>
+        <translation>a position is a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>номер блока - две шестнадцатеричные цифры (заглавные), например &quot;03&quot;</source>
+        <translation>a block number is two hex digits (upper case), e.g. &quot;03&quot;</translation>
+    </message>
+    <message>
+        <source>адрес модуля - три шестнадцатеричные цифры от 700 до 7FF (заглавные)</source>
+        <translation>a module address is three hex digits from 700 to 7FF (upper case)</translation>
+    </message>
+    <message>
+        <source>не больше двух длин</source>
+        <translation>at most two lengths</translation>
+    </message>
+    <message>
+        <source>длина - целое число от 1 до %1</source>
+        <translation>a length is a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>имя модуля: 2-8 заглавных латинских букв и цифр, с буквы</source>
+        <translation>a module name: 2-8 upper-case Latin letters and digits, a letter first</translation>
+    </message>
+    <message>
+        <source>имя страницы: 1-16 латинских букв, цифр или знаков + _ -</source>
+        <translation>a page name: 1-16 Latin letters, digits or + _ -</translation>
+    </message>
+    <message>
+        <source>у страницы одна или две стороны</source>
+        <translation>a page has one or two sides</translation>
+    </message>
+    <message>
+        <source>сторона страницы называет блок, которого в файле нет</source>
+        <translation>a side of the page names a block the file does not describe</translation>
+    </message>
+    <message>
+        <source>формат %1 этой программе неизвестен: она читает формат %2</source>
+        <translation>format %1 is unknown to this program: it reads format %2</translation>
+    </message>
+    <message>
+        <source>файл описывает либо новые модули (&quot;modules&quot; и &quot;page&quot;), либо дополнение блока (&quot;extends&quot;)</source>
+        <translation>a file describes either new modules (&quot;modules&quot; and &quot;page&quot;) or an extension of a block (&quot;extends&quot;)</translation>
+    </message>
+    <message>
+        <source>у дополнения блока нет своей страницы</source>
+        <translation>an extension of a block has no page of its own</translation>
+    </message>
+    <message>
+        <source>параметры нового модуля стоят в его блоках</source>
+        <translation>a new module&apos;s options stand in its blocks</translation>
+    </message>
+    <message>
+        <source>нет ни одного модуля</source>
+        <translation>no module</translation>
+    </message>
+    <message>
+        <source>в файле нет такого блока у модуля с этим адресом</source>
+        <translation>the file has no such block of a module with this address</translation>
+    </message>
+    <message>
+        <source>не JSON: %1 (байт %2)</source>
+        <translation>not JSON: %1 (byte %2)</translation>
+    </message>
+    <message>
+        <source>ожидается объект JSON</source>
+        <translation>a JSON object expected</translation>
+    </message>
+    <message>
+        <source>ожидается целое число</source>
+        <translation>a whole number expected</translation>
+    </message>
+    <message>
+        <source>число вне пределов %1…%2</source>
+        <translation>a number outside %1…%2</translation>
+    </message>
+    <message>
+        <source>ожидается true или false</source>
+        <translation>true or false expected</translation>
+    </message>
+    <message>
+        <source>ожидается список</source>
+        <translation>a list expected</translation>
+    </message>
+    <message>
+        <source>ожидается одно из: %1</source>
+        <translation>one of these expected: %1</translation>
+    </message>
+    <message>
+        <source>такого поля в формате нет</source>
+        <translation>the format has no such field</translation>
+    </message>
+</context>
+<context>
     <name>ModuleScanner</name>
     <message>
         <source>* Опрос модулей автомобиля, ждите...</source>

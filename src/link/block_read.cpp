@@ -1,5 +1,7 @@
 #include "link/block_read.h"
 
+#include "car/catalog.h"
+
 #include "car/modules.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"

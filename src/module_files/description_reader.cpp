@@ -21,12 +21,6 @@ using car::Positions;
 
 namespace {
 
-const QStringList kOptionKinds = {QStringLiteral("flag"), QStringLiteral("joint-flag"), QStringLiteral("choice"),
-                                  QStringLiteral("whole-block-choice"), QStringLiteral("indicator")};
-const QStringList kEnableRules = {QStringLiteral("always"), QStringLiteral("full-block"), QStringLiteral("when-set"),
-                                  QStringLiteral("when-writable"), QStringLiteral("never")};
-const QStringList kControlKinds = {QStringLiteral("radio-group"), QStringLiteral("edit"), QStringLiteral("note"),
-                                   QStringLiteral("group-box"), QStringLiteral("divider"), QStringLiteral("button")};
 constexpr int kLongestText = 300;
 constexpr int kLargestBlock = 512; // characters: 64 bytes of bits
 
@@ -157,7 +151,7 @@ Option Reader::option(const QJsonValue& v, const QString& path)
                  QStringLiteral("hidden"), QStringLiteral("columns")});
     Option o;
     o.name = name(f, QStringLiteral("name"), true);
-    const int kind = f.choice(QStringLiteral("kind"), kOptionKinds, -1);
+    const int kind = f.choice(QStringLiteral("kind"), optionKindNames(), -1);
     if (kind < 0)
         f.fail(QStringLiteral("kind"), Rules::tr("поле обязательно"));
     o.kind = OptionKind(kind);
@@ -194,7 +188,7 @@ Option Reader::option(const QJsonValue& v, const QString& path)
     o.blocksWriteItem = f.optionalNumber(QStringLiteral("blocksWriteItem"), -1, 63, -1);
     o.onlyLength = f.optionalNumber(QStringLiteral("onlyLength"), 0, kLargestBlock, 0);
     o.byLength = f.flag(QStringLiteral("byLength"), false);
-    o.enable = EnableRule(f.choice(QStringLiteral("enable"), kEnableRules, 0));
+    o.enable = EnableRule(f.choice(QStringLiteral("enable"), enableRuleNames(), 0));
     o.enablePos = f.optionalNumber(QStringLiteral("enablePosition"), 0, kLargestBlock, 0);
     o.tickOnShow = f.flag(QStringLiteral("tickOnShow"), false);
     o.hidden = f.flag(QStringLiteral("hidden"), false);
@@ -354,7 +348,7 @@ void Reader::page(const Fields& top)
                      QStringLiteral("startItem"), QStringLiteral("startEnabled"), QStringLiteral("columns")});
         PageControl control{};
         control.name = name(c, QStringLiteral("name"), true);
-        const int kind = c.choice(QStringLiteral("kind"), kControlKinds, -1);
+        const int kind = c.choice(QStringLiteral("kind"), controlKindNames(), -1);
         if (kind < 0)
             c.fail(QStringLiteral("kind"), Rules::tr("поле обязательно"));
         control.kind = ControlKind(kind);
@@ -428,6 +422,27 @@ void Reader::readTop(const QJsonValue& value)
 }
 
 } // namespace
+
+const QStringList& optionKindNames()
+{
+    static const QStringList names = {QStringLiteral("flag"), QStringLiteral("joint-flag"), QStringLiteral("choice"),
+                                      QStringLiteral("whole-block-choice"), QStringLiteral("indicator")};
+    return names;
+}
+
+const QStringList& enableRuleNames()
+{
+    static const QStringList names = {QStringLiteral("always"), QStringLiteral("full-block"), QStringLiteral("when-set"),
+                                      QStringLiteral("when-writable"), QStringLiteral("never")};
+    return names;
+}
+
+const QStringList& controlKindNames()
+{
+    static const QStringList names = {QStringLiteral("radio-group"), QStringLiteral("edit"), QStringLiteral("note"),
+                                      QStringLiteral("group-box"), QStringLiteral("divider"), QStringLiteral("button")};
+    return names;
+}
 
 ReadFile readDescription(const QByteArray& bytes, const car::DescriptionFile* file, bool russian)
 {

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // A module description file read into the program's own records, before its rules are
 // checked. Reading throws a FieldProblem for JSON that is not of the format.
@@ -56,6 +57,11 @@ struct ReadFile {
 };
 
 inline constexpr int kFormat = 1;
+
+// The format's words for the program's kinds, in the order of their enums.
+const QStringList& optionKindNames();  // car::OptionKind
+const QStringList& enableRuleNames();  // car::EnableRule
+const QStringList& controlKindNames(); // car::ControlKind
 
 // The records of a file; throws FieldProblem. Texts are taken in Russian where the file
 // has them and the program speaks Russian, else in English.
