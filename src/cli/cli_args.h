@@ -37,6 +37,7 @@ struct CliArgs {
     bool car = false;       // compare: the right side is the car
     bool otherCar = false;  // restore: the file's VIN may differ from the car's
     QStringList only;       // restore: the module addresses to write, upper case
+    QStringList trust;      // description files the user trusts from now on
 };
 
 // Parses the arguments after the program name; nullopt with error set on a usage error.

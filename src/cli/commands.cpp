@@ -27,6 +27,10 @@ bool isOfflineCommand(const QString& command)
 
 int runCommand(CommandContext& ctx)
 {
+    if (!loadDescriptionFiles(ctx))
+        return ExitUsage;
+    if (ctx.args.words.first() == QLatin1String("modules"))
+        return runModulesCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("history"))
         return runJournalCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("compare"))

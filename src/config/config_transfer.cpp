@@ -83,6 +83,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& s
     w.newHex = data;
     w.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации");
     w.describe = [block = side.layout->id, data](const QString& held) { return describeChange(block, held, data); };
+    w.files = [block = side.layout->id, data](const QString& held) { return filesChanged(block, held, data); };
     return w;
 }
 

@@ -26,13 +26,15 @@ public:
     QJsonObject page(const car::PageInfo& page) const;
 
 private:
-    // The English the program shows in English, and its own text where that differs.
+    // The English the program shows in English, and its own text where that is Russian
+    // (its own captions of the pages are English already).
     QJsonObject text(std::string_view source, const char* context) const
     {
         const QString own = qs(source);
         const QString english = m_hasEnglish ? m_english.translate(context, std::string(source).c_str()) : QString();
         QJsonObject t{{QStringLiteral("en"), english.isEmpty() ? own : english}};
-        if (!english.isEmpty() && english != own)
+        const bool russian = std::any_of(own.begin(), own.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+        if (!english.isEmpty() && russian)
             t.insert(QStringLiteral("ru"), own);
         return t;
     }

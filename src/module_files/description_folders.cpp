@@ -63,6 +63,13 @@ FolderLoad loadDescriptionFolders(const QStringList& folders, bool russian, cons
     return load;
 }
 
+QList<FileOutcome> installDescriptionFolders(bool russian)
+{
+    FolderLoad load = loadDescriptionFolders(descriptionFolders(), russian);
+    car::installCatalog(std::move(load.catalog));
+    return load.files;
+}
+
 QStringList folderLoadLines(const QList<FileOutcome>& files)
 {
     QStringList lines;

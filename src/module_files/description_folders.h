@@ -24,6 +24,10 @@ FileOutcome addDescriptionPath(car::Catalog& catalog, const QString& path, bool 
 // catalog; files whose canonical path is in skip are left out.
 FolderLoad loadDescriptionFolders(const QStringList& folders, bool russian, const QStringList& skip = {});
 
+// Reads the folders' files into the catalog every lookup uses from now on; call at start,
+// before any page exists. What was read, loaded or refused.
+QList<FileOutcome> installDescriptionFolders(bool russian);
+
 // The lines the start window's log and "modules list" show for the files.
 QStringList folderLoadLines(const QList<FileOutcome>& files);
 

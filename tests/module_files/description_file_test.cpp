@@ -3,6 +3,7 @@
 
 #include "car/modules.h"
 
+#include <QRegularExpression>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -11,14 +12,18 @@ using namespace talmero::module_files;
 
 namespace {
 
-// What the program shows of one of its own texts: its own text, or the English one.
+// A text of the program as a file gives it: its Russian where the program's own text is
+// Russian and Russian is spoken, else its English.
 struct Shown {
     QTranslator english;
     bool russian = true;
     QString operator()(std::string_view text, const char* context) const
     {
-        const QString translated = russian ? QString() : english.translate(context, std::string(text).c_str());
-        return translated.isEmpty() ? car::qs(text) : translated;
+        const QString own = car::qs(text);
+        if (russian && own.contains(QRegularExpression(QStringLiteral("[А-Яа-яЁё]"))))
+            return own;
+        const QString translated = english.translate(context, std::string(text).c_str());
+        return translated.isEmpty() ? own : translated;
     }
 };
 
