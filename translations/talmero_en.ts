@@ -320,6 +320,10 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Новый блок не распознаётся страницей %1</source>
         <translation>Page %1 does not recognise the new block</translation>
     </message>
+    <message>
+        <source>параметр из файла описания %1 (не из собственных TALMERO)</source>
+        <translation>option from the description file %1 (not one of TALMERO&apos;s own)</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -354,112 +358,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>описания нет, только строение кода</source>
         <translation>no description, only the code&apos;s structure</translation>
-    </message>
-    <message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без строки о значении под каждым кодом
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   COMMAND ARGS
-       talmero-cli --help | --version
-
-Offline:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                the write journal, newest first
-  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
-  dtc explain CODE...                what each trouble code is and what it means
-With the adapter (--port required):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without a line of meaning under each code
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     reads the values every second for N seconds (default
-                                     60), as CSV on standard output and in FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            what the adapter says it is, and how the buses are switched
-  scan                               one line per module: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     undoes the newest write to this car not yet undone;
-                                     --force: even when the block has changed since
-  compare LEFT.xml --car             a backup file against the car
-  restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file&apos;s configuration blocks back
-
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
-C or POSIX locale); listings, blocks and exit statuses are the same in every language.
-Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
-question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
-Nothing is written below --min-voltage (default 12.0).
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
-commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
---port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
---baud does not apply to it, nor do the relay ways of --bus-switch.
-Writes to the demo car go to a journal of their own, beside the given or usual one.
-Exit status: 0 success, 1 the operation failed, 2 command line error.
-</translation>
     </message>
     <message>
         <source>после %1 нужно значение</source>
@@ -604,6 +502,164 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>файл не читается</source>
         <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без строки о значении под каждым кодом
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+--trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+  modules list                       the program&apos;s own modules and the module description
+                                     files: what each adds, and refused files with the reason
+  modules check FILE...              checks description files; exit status 1 when one is
+                                     refused
+  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without a line of meaning under each code
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file&apos;s configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
+/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
+--trust FILE remembers the file&apos;s SHA-256; a changed file is untrusted again.
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
+        <source>modules check принимает файлы описания</source>
+        <translation>modules check takes description files</translation>
+    </message>
+    <message>
+        <source>modules export принимает только --dir</source>
+        <translation>modules export takes only --dir</translation>
+    </message>
+    <message>
+        <source>папки %1 нет: ничего не записано</source>
+        <translation>there is no folder %1: nothing was written</translation>
+    </message>
+    <message>
+        <source>%1 уже есть: ничего не записано</source>
+        <translation>%1 exists already: nothing was written</translation>
+    </message>
+    <message>
+        <source>%1 не записан: %2</source>
+        <translation>%1 was not written: %2</translation>
+    </message>
+    <message>
+        <source>! Файл описания отклонён: %1</source>
+        <translation>! Description file refused: %1</translation>
+    </message>
+    <message>
+        <source>--trust: %1 - не загруженный файл описания (файлы читаются из %2)</source>
+        <translation>--trust: %1 is not a loaded description file (files are read from %2)</translation>
+    </message>
+    <message>
+        <source>Файлу описания %1 доверено (SHA-256 %2)</source>
+        <translation>Description file %1 is trusted (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>modules принимает list, check или export</source>
+        <translation>modules takes list, check or export</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2711,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Открыт модуль %1, а не %2: запрос не отправлен</source>
         <translation>! Module %1 is open, not %2: the request was not sent</translation>
+    </message>
+    <message>
+        <source>! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. Доверие файлу даётся в настройках (в командной строке: --trust ФАЙЛ)</source>
+        <translation>! The write changes options of the description file %1, which is not trusted: nothing was written. A file is trusted in the settings (on the command line: --trust FILE)</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,13 @@
 #include "module_files/description_export.h"
 #include "module_files/description_file.h"
+#include "module_files/description_folders.h"
 
 #include "car/modules.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -149,4 +153,109 @@ TEST(DescriptionFiles, OwnModulesExportAndLoadBackFieldByField)
             ASSERT_EQ((*it)->blocks.size(), own->blocks.size());
         }
     }
+}
+
+namespace {
+
+// A flag at a position the BCM's part 1 leaves free; each row of the table breaks one rule.
+const QByteArray kExtension = R"json({"format": 1, "title": {"en": "Example"},
+ "extends": {"address": "726", "block": "03"},
+ "options": [{"name": "CheckBoxExample32", "kind": "flag", "positions": [32], "caption": {"en": "Example flag"}}],
+ "samples": [{"hex": "00000001", "options": {"CheckBoxExample32": 1}}]})json";
+
+// A module of its own with one block and its page.
+const QByteArray kModule = R"json({"format": 1, "title": {"en": "Seat module"},
+ "modules": [{"name": "DSM", "address": "7A0", "bus": "medium", "title": {"en": "Seat module"},
+   "blocks": [{"number": "01", "capacity": 8, "zero": "00000000",
+     "options": [{"name": "CheckBoxDSM1", "kind": "flag", "positions": [1], "caption": {"en": "Memory"}}],
+     "samples": [{"hex": "80", "options": {"CheckBoxDSM1": 1}}]}]}],
+ "page": {"caption": "DSM", "title": {"en": "Seat module"}, "sides": [{"address": "7A0", "block": "01"}]}})json";
+
+QByteArray with(QByteArray base, const char* from, const char* to)
+{
+    EXPECT_TRUE(base.contains(from)) << from;
+    return base.replace(from, to);
+}
+
+} // namespace
+
+TEST(DescriptionFiles, EachBrokenRuleRefusesTheWholeFileNamingPathAndRule)
+{
+    const QByteArray choice = R"({"name": "RadioGroupExample", "kind": "choice", "positions": [23, 24], "caption": {"en": "C"},
+        "items": [{"en": "a"}], "decode": [{"pattern": "01", "item": 0}, {"pattern": "11", "item": 0}], "encode": ["11"]})";
+    struct Row {
+        QByteArray file;
+        const char* path;
+        const char* rule;
+    } const rows[] = {
+        {kExtension, "", ""},
+        {kModule, "", ""},
+        {"{\"format\": 1,", "", "не JSON"},
+        {with(kExtension, "\"format\": 1", "\"format\": 2"), "format", "формат 2 этой программе неизвестен"},
+        {with(kExtension, "[32]", "\"32\""), "options[0].positions", "ожидается список"},
+        {with(kExtension, "[32]", "[33]"), "options[0]", "a position outside the block"},
+        {with(kExtension, "[32]", "[1]"), "options[0].positions", "позиция 1 блока уже занята"},
+        {with(kExtension, "}}],\n \"samples\"", "}}, {\"name\": \"CheckBoxOther\", \"kind\": \"flag\", \"positions\": [32], "
+                                                "\"caption\": {\"en\": \"Other\"}}],\n \"samples\""),
+         "options[1]", "a position written by two options"},
+        {with(kExtension, "\"CheckBoxExample32\": 1}", "\"CheckBoxExample32\": 0}"), "samples[0].options.CheckBoxExample32",
+         "образец читается иначе"},
+        {with(with(kExtension, "\"options\": [{", QByteArray("\"options\": [" + choice + ", {").constData()),
+              "\"00000001\", \"options\": {\"CheckBoxExample32\": 1}", "\"00000101\", \"options\": {\"CheckBoxExample32\": 1, \"RadioGroupExample\": 0}"),
+         "samples[0].hex", "не записывается обратно теми же байтами: 00000301"},
+        {with(kModule, "7A0", "720"), "modules[0].address", "модуль с адресом 720 уже есть"},
+        {with(kExtension, "\"block\": \"03\"", "\"block\": \"09\""), "extends.block", "нет блока конфигурации 09"},
+        {with(kExtension, ", \"caption\": {\"en\": \"Example flag\"}", ""), "options[0].caption", "поле обязательно"},
+        {with(kExtension, "\"positions\"", "\"postions\""), "options[0].postions", "такого поля в формате нет"},
+        {with(kExtension, "CheckBoxExample32\", \"kind", "CheckBox1BCM07\", \"kind"), "options[0].name",
+         "имя CheckBox1BCM07 уже занято"},
+        {with(kExtension, "\"samples\": [{\"hex\": \"00000001\", \"options\": {\"CheckBoxExample32\": 1}}]", "\"samples\": []"),
+         "samples", "нужен хотя бы один образец"},
+        {QByteArray(kLargestFile + 1, ' '), "", "файл больше 1 МиБ"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file.left(200).toStdString());
+        car::Catalog catalog = car::ownCatalog();
+        const std::size_t pages = catalog.pages.size();
+        const FileOutcome outcome = addDescriptionFile(catalog, row.file, QStringLiteral("/x/f.json"), true);
+        if (!*row.rule) {
+            EXPECT_TRUE(outcome.loaded()) << outcome.refusal->text().toStdString();
+            continue;
+        }
+        ASSERT_FALSE(outcome.loaded());
+        EXPECT_EQ(outcome.refusal->file, QStringLiteral("f.json"));
+        EXPECT_EQ(outcome.refusal->path, QLatin1String(row.path));
+        EXPECT_TRUE(outcome.refusal->rule.contains(QString::fromUtf8(row.rule))) << outcome.refusal->rule.toStdString();
+        // Refused whole: the catalog is as it was.
+        EXPECT_EQ(catalog.pages.size(), pages);
+        EXPECT_EQ(catalog.layouts[std::size_t(car::BlockId::BCM1)], &car::kBcm1Layout);
+    }
+}
+
+// A folder's files load each on its own: a link round in a loop, a folder named like a
+// file and a second claim on a taken position are refused, the rest loads.
+TEST(DescriptionFiles, AFolderLoadsWhatHoldsAndRefusesTheRest)
+{
+    QTemporaryDir dir;
+    const auto put = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    put("a.json", kExtension);
+    put("b.json", with(kExtension, "CheckBoxExample32", "CheckBoxSecond32"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("c.json")), dir.filePath(QStringLiteral("c.json"))));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.json")));
+    put("notes.txt", "not a description");
+
+    const FolderLoad load = loadDescriptionFolders({dir.path(), dir.filePath(QStringLiteral("missing"))}, true);
+    ASSERT_EQ(load.files.size(), 4);
+    EXPECT_TRUE(load.files[0].loaded());
+    EXPECT_EQ(load.files[1].refusal->text(), QStringLiteral("b.json: options[0].positions: позиция 32 блока уже занята"));
+    EXPECT_EQ(load.files[2].refusal->text(), QStringLiteral("c.json: ссылка никуда не ведёт (или ведёт по кругу)"));
+    EXPECT_EQ(load.files[3].refusal->text(), QStringLiteral("d.json: это не файл"));
+    const car::BlockLayout& bcm1 = *load.catalog.layouts[std::size_t(car::BlockId::BCM1)];
+    ASSERT_EQ(bcm1.options.size(), car::kBcm1Layout.options.size() + 1);
+    EXPECT_EQ(bcm1.options.back().name, "CheckBoxExample32");
+    EXPECT_EQ(bcm1.options.back().file->name, QStringLiteral("a.json"));
 }
