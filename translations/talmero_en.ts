@@ -711,7 +711,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
 <context>
     <name>Connection</name>
     <message>
-        <source>Адаптер Wi-Fi (%1)</source>
+        <source>Wi-Fi adapter (%1)</source>
         <translation>Wi-Fi adapter (%1)</translation>
     </message>
 </context>
@@ -2022,6 +2022,13 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
 </context>
 <context>
+    <name>OptionPages</name>
+    <message>
+        <source>%1 (description file %2)</source>
+        <translation>%1 (description file %2)</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Панель приборов</source>
@@ -3297,6 +3304,45 @@ New:     </translation>
     </message>
 </context>
 <context>
+    <name>talmero::app::TFormModuleFiles</name>
+    <message>
+        <source>Module description files</source>
+        <translation>Module description files</translation>
+    </message>
+    <message>
+        <source>Read at start from:
+%1
+An option from a file shows on its page at once; it is written only when you trust the file. A file that changed since is not trusted.</source>
+        <translation>Read at start from:
+%1
+An option from a file shows on its page at once; it is written only when you trust the file. A file that changed since is not trusted.</translation>
+    </message>
+    <message>
+        <source>Trusted file</source>
+        <translation>Trusted file</translation>
+    </message>
+    <message>
+        <source>Title, or why it was refused</source>
+        <translation>Title, or why it was refused</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Module description files: none</source>
+        <translation>Module description files: none</translation>
+    </message>
+    <message>
+        <source>Module description files: %1 loaded, %2 refused</source>
+        <translation>Module description files: %1 loaded, %2 refused</translation>
+    </message>
+</context>
+<context>
     <name>talmero::app::TFormRestore</name>
     <message>
         <source>Every ticked module gets the blocks below; each block is read again, written, read back and recorded. The first block that fails ends the restore.</source>
@@ -3452,6 +3498,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Подключение к %1…</source>
         <translation>Connecting to %1…</translation>
+    </message>
+    <message>
+        <source>Description files…</source>
+        <translation>Description files…</translation>
     </message>
 </context>
 <context>
