@@ -7,6 +7,8 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace talmero::module_files {
 
 using car::BlockLayout;
@@ -115,7 +117,7 @@ Positions Reader::positions(const Fields& f, const QString& key)
         f.fail(key, Rules::tr("больше %1 позиций").arg(p.at.size()));
     for (qsizetype i = 0; i < list.size(); ++i) {
         const double d = list[i].toDouble();
-        if (!list[i].isDouble() || d != double(int(d)) || d < 1 || d > kLargestBlock)
+        if (!list[i].isDouble() || !(d >= 1 && d <= kLargestBlock) || d != std::floor(d))
             throw FieldProblem{indexed(f.path(), key, i), Rules::tr("позиция - целое число от 1 до %1").arg(kLargestBlock)};
         p.at[std::size_t(p.count++)] = int(d);
     }
@@ -253,7 +255,7 @@ ReadBlock Reader::block(const QJsonValue& v, const QString& path)
         f.fail(QStringLiteral("exactLengths"), Rules::tr("не больше двух длин"));
     for (qsizetype i = 0; i < exact.size(); ++i) {
         const double d = exact[i].toDouble();
-        if (!exact[i].isDouble() || d != double(int(d)) || d < 1 || d > kLargestBlock)
+        if (!exact[i].isDouble() || !(d >= 1 && d <= kLargestBlock) || d != std::floor(d))
             throw FieldProblem{indexed(path, QStringLiteral("exactLengths"), i), Rules::tr("длина - целое число от 1 до %1").arg(kLargestBlock)};
         layout.exactLengths[std::size_t(i)] = int(d);
     }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace talmero::module_files {
 
 Fields::Fields(const QJsonValue& value, QString path) : m_object(value.toObject()), m_path(std::move(path))
@@ -52,9 +54,10 @@ int Fields::optionalNumber(const QString& key, int lowest, int highest, int abse
     if (v.isUndefined())
         return absent;
     const double d = v.toDouble();
-    if (!v.isDouble() || d != double(qint64(d)))
+    if (!v.isDouble() || d != std::floor(d))
         fail(key, Rules::tr("ожидается целое число"));
-    if (d < lowest || d > highest)
+    // Compared as a double: a huge number must not be cast first.
+    if (!(d >= lowest && d <= highest))
         fail(key, Rules::tr("число вне пределов %1…%2").arg(lowest).arg(highest));
     return int(d);
 }
