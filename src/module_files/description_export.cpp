@@ -129,25 +129,11 @@ QJsonObject sampleOf(const BlockLayout& b)
         const config::reading::ShownBlock shown = config::reading::showBlock(b, block);
         if (!shown.shows())
             continue;
-        QString encoded = block;
-        QJsonObject states;
-        for (const config::reading::ShownBlock::State& s : shown.options) {
-            states.insert(qs(s.option->name), s.state);
-            const Option& o = *s.option;
-            QString pattern;
-            if (!o.writes())
-                continue;
-            if (!o.isRadioGroup())
-                pattern.fill(s.state == 1 ? u'1' : u'0', o.pos.count);
-            else if (s.state < 0)
-                pattern = qs(o.noItemPattern);
-            else if (s.state < int(o.encode.size()))
-                pattern = qs(o.encode[std::size_t(s.state)]);
-            for (int k = 0; k < pattern.size(); ++k)
-                encoded[o.pos.at[std::size_t(k)] - 1] = pattern.at(k);
-        }
-        if (encoded != block)
+        if (config::reading::encodeShown(shown, block) != block)
             continue;
+        QJsonObject states;
+        for (const config::reading::ShownBlock::State& s : shown.options)
+            states.insert(qs(s.option->name), s.state);
         return {{QStringLiteral("hex"), b.hexText ? block : link::BIN2HEX(block)}, {QStringLiteral("options"), states}};
     }
     return {};

@@ -79,22 +79,6 @@ void checkName(QSet<QString>& taken, std::string_view name, const QString& path)
     taken.insert(n);
 }
 
-// Writes the pattern an option's state stands for, as an encode of that state would.
-void writeState(const Option& o, int state, QString& block)
-{
-    QString pattern;
-    if (!o.isRadioGroup())
-        pattern.fill(state == 1 ? u'1' : u'0', o.pos.count);
-    else if (state < 0)
-        pattern = car::qs(o.noItemPattern);
-    else if (state < int(o.encode.size()))
-        pattern = car::qs(o.encode[std::size_t(state)]);
-    for (int k = 0; k < pattern.size() && k < o.pos.count; ++k) {
-        if (o.pos.at[k] <= block.size())
-            block[o.pos.at[k] - 1] = pattern.at(k);
-    }
-}
-
 bool isUpperHex(const QString& text)
 {
     for (QChar c : text) {
@@ -120,12 +104,10 @@ void checkSamples(const BlockLayout& b, const QList<Sample>& samples, const QStr
         const config::reading::ShownBlock shown = config::reading::showBlock(b, block);
         if (!shown.shows())
             refuse(hexPath, Rules::tr("образец не принимается правилами блока"));
-        QString encoded = block;
+        const QString encoded = config::reading::encodeShown(shown, block);
         QSet<QString> listed;
         for (const config::reading::ShownBlock::State& state : shown.options) {
             const Option& o = *state.option;
-            if (o.writes())
-                writeState(o, state.state, encoded);
             if (o.file != file)
                 continue;
             const QString name = car::qs(o.name);
