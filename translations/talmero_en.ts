@@ -343,6 +343,10 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Новый блок не распознаётся страницей %1</source>
         <translation>Page %1 does not recognise the new block</translation>
     </message>
+    <message>
+        <source>параметр из файла описания %1 (не из собственных TALMERO)</source>
+        <translation>option from the description file %1 (not one of TALMERO&apos;s own)</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -523,6 +527,42 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>the file cannot be read</translation>
     </message>
     <message>
+        <source>modules check принимает файлы описания</source>
+        <translation>modules check takes description files</translation>
+    </message>
+    <message>
+        <source>modules export принимает только --dir</source>
+        <translation>modules export takes only --dir</translation>
+    </message>
+    <message>
+        <source>папки %1 нет: ничего не записано</source>
+        <translation>there is no folder %1: nothing was written</translation>
+    </message>
+    <message>
+        <source>%1 уже есть: ничего не записано</source>
+        <translation>%1 exists already: nothing was written</translation>
+    </message>
+    <message>
+        <source>%1 не записан: %2</source>
+        <translation>%1 was not written: %2</translation>
+    </message>
+    <message>
+        <source>! Файл описания отклонён: %1</source>
+        <translation>! Description file refused: %1</translation>
+    </message>
+    <message>
+        <source>--trust: %1 - не загруженный файл описания (файлы читаются из %2)</source>
+        <translation>--trust: %1 is not a loaded description file (files are read from %2)</translation>
+    </message>
+    <message>
+        <source>Файлу описания %1 доверено (SHA-256 %2)</source>
+        <translation>Description file %1 is trusted (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>modules принимает list, check или export</source>
+        <translation>modules takes list, check or export</translation>
+    </message>
+    <message>
         <source>--plain только с dtc read</source>
         <translation>--plain goes with dtc read</translation>
     </message>
@@ -667,6 +707,136 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>Backup saved: %1</translation>
     </message>
     <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без строки о значении под каждым кодом
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+--trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+  modules list                       the program&apos;s own modules and the module description
+                                     files: what each adds, and refused files with the reason
+  modules check FILE...              checks description files; exit status 1 when one is
+                                     refused
+  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without a line of meaning under each code
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file&apos;s configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+The first write to a car that has no backup in the backup folder yet is preceded by a
+backup, as the backup command takes it (the backup folder: --dir, else the one backup
+uses by default); --no-backup writes without one.
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
+/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
+--trust FILE remembers the file&apos;s SHA-256; a changed file is untrusted again.
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
         <source>%1: аргументов нет</source>
         <translation>%1 takes no arguments</translation>
     </message>
@@ -677,10 +847,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>%1 - не папка: ничего не записано</source>
         <translation>%1 is not a folder: nothing was written</translation>
-    </message>
-    <message>
-        <source>папки %1 нет: ничего не записано</source>
-        <translation>the folder %1 does not exist: nothing was written</translation>
     </message>
     <message>
         <source>dtc explain: нужны один или несколько кодов неисправностей, например P0420</source>
@@ -771,120 +937,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>--only: неизвестный адрес модуля %1</source>
         <translation>--only: unknown module address %1</translation>
     </message>
-    <message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без строки о значении под каждым кодом
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
-Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
-резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
-умолчанию); --no-backup записывает без неё.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   COMMAND ARGS
-       talmero-cli --help | --version
-
-Offline:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                the write journal, newest first
-  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
-  dtc explain CODE...                what each trouble code is and what it means
-With the adapter (--port required):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without a line of meaning under each code
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     reads the values every second for N seconds (default
-                                     60), as CSV on standard output and in FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            what the adapter says it is, and how the buses are switched
-  scan                               one line per module: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     undoes the newest write to this car not yet undone;
-                                     --force: even when the block has changed since
-  compare LEFT.xml --car             a backup file against the car
-  restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file&apos;s configuration blocks back
-
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
-C or POSIX locale); listings, blocks and exit statuses are the same in every language.
-Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
-question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
-Nothing is written below --min-voltage (default 12.0).
-The first write to a car that has no backup in the backup folder yet is preceded by a
-backup, as the backup command takes it (the backup folder: --dir, else the one backup
-uses by default); --no-backup writes without one.
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
-commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
---port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
---baud does not apply to it, nor do the relay ways of --bus-switch.
-Writes to the demo car go to a journal of their own, beside the given or usual one.
-Exit status: 0 success, 1 the operation failed, 2 command line error.
-</translation>
-    </message>
 </context>
 <context>
     <name>ConfigPanel</name>
@@ -935,7 +987,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
 <context>
     <name>Connection</name>
     <message>
-        <source>Адаптер Wi-Fi (%1)</source>
+        <source>Wi-Fi adapter (%1)</source>
         <translation>Wi-Fi adapter (%1)</translation>
     </message>
 </context>
@@ -1902,6 +1954,285 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
 </context>
 <context>
+    <name>ModuleFiles</name>
+    <message>
+        <source>допустимая длина больше ёмкости блока</source>
+        <translation>an allowed length beyond the block&apos;s capacity</translation>
+    </message>
+    <message>
+        <source>образец отказа выходит за блок</source>
+        <translation>a refusal pattern reaching beyond the block</translation>
+    </message>
+    <message>
+        <source>имя %1 уже занято другим элементом</source>
+        <translation>the name %1 is taken by another control</translation>
+    </message>
+    <message>
+        <source>нужен хотя бы один образец блока</source>
+        <translation>at least one sample block is needed</translation>
+    </message>
+    <message>
+        <source>образец - целые байты заглавными шестнадцатеричными цифрами</source>
+        <translation>a sample is whole bytes in upper-case hex digits</translation>
+    </message>
+    <message>
+        <source>образец длиннее ёмкости блока</source>
+        <translation>a sample longer than the block&apos;s capacity</translation>
+    </message>
+    <message>
+        <source>образец не принимается правилами блока</source>
+        <translation>a sample the block&apos;s rules refuse</translation>
+    </message>
+    <message>
+        <source>образец не называет состояние параметра %1</source>
+        <translation>a sample that does not give the state of option %1</translation>
+    </message>
+    <message>
+        <source>образец читается иначе: %1 = %2</source>
+        <translation>the sample decodes otherwise: %1 = %2</translation>
+    </message>
+    <message>
+        <source>в блоке такого параметра файла нет</source>
+        <translation>the block has no such option of this file</translation>
+    </message>
+    <message>
+        <source>образец не записывается обратно теми же байтами: %1</source>
+        <translation>the sample does not encode back to the same bytes: %1</translation>
+    </message>
+    <message>
+        <source>модуль с адресом %1 уже есть: %2</source>
+        <translation>a module with the address %1 exists already: %2</translation>
+    </message>
+    <message>
+        <source>адрес %1 или его ответ совпадает с адресом или ответом модуля %2</source>
+        <translation>the address %1 or its answer is the address or answer of the module %2</translation>
+    </message>
+    <message>
+        <source>адрес %1 не может быть адресом модуля</source>
+        <translation>%1 cannot be a module&apos;s address</translation>
+    </message>
+    <message>
+        <source>два модуля файла с одним адресом</source>
+        <translation>two modules of the file with one address</translation>
+    </message>
+    <message>
+        <source>модуль с именем %1 уже есть</source>
+        <translation>a module named %1 exists already</translation>
+    </message>
+    <message>
+        <source>у модуля нет ни одного блока</source>
+        <translation>the module has no block</translation>
+    </message>
+    <message>
+        <source>блок с этим номером у модуля уже есть</source>
+        <translation>the module has a block with this number already</translation>
+    </message>
+    <message>
+        <source>страница %1 уже есть</source>
+        <translation>the page %1 exists already</translation>
+    </message>
+    <message>
+        <source>две стороны страницы выбирает группа переключателей страницы с двумя пунктами; у одной стороны её нет</source>
+        <translation>two sides of a page are chosen by a radio group of the page with two items; one side has none</translation>
+    </message>
+    <message>
+        <source>такого элемента на странице нет</source>
+        <translation>the page has no such control</translation>
+    </message>
+    <message>
+        <source>такого поля на странице нет</source>
+        <translation>the page has no such edit</translation>
+    </message>
+    <message>
+        <source>блок %1 не показан ни одной стороной страницы</source>
+        <translation>no side of the page shows block %1</translation>
+    </message>
+    <message>
+        <source>модуль %1 (%2), блоки %3, страница %4</source>
+        <translation>module %1 (%2), blocks %3, page %4</translation>
+    </message>
+    <message>
+        <source>модуля с адресом %1 нет</source>
+        <translation>there is no module with the address %1</translation>
+    </message>
+    <message>
+        <source>у модуля %1 нет блока конфигурации %2</source>
+        <translation>the module %1 has no configuration block %2</translation>
+    </message>
+    <message>
+        <source>дополнение без параметров</source>
+        <translation>an extension without options</translation>
+    </message>
+    <message>
+        <source>дополнение добавляет флаги и выборы по позициям</source>
+        <translation>an extension adds flags and choices at positions</translation>
+    </message>
+    <message>
+        <source>у дополнения нет элементов страницы</source>
+        <translation>an extension has no page controls</translation>
+    </message>
+    <message>
+        <source>позиция %1 блока уже занята</source>
+        <translation>position %1 of the block is taken</translation>
+    </message>
+    <message>
+        <source>%1 (%2), блок %3: %4</source>
+        <translation>%1 (%2), block %3: %4</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>ссылка никуда не ведёт (или ведёт по кругу)</source>
+        <translation>a link that leads nowhere (or round in a loop)</translation>
+    </message>
+    <message>
+        <source>файла нет</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>это не файл</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>! Файл описания отклонён: %1</source>
+        <translation>! Description file refused: %1</translation>
+    </message>
+    <message>
+        <source>Файл описания %1 (%2) загружен:</source>
+        <translation>Description file %1 (%2) loaded:</translation>
+    </message>
+    <message>
+        <source>текст длиннее %1 знаков</source>
+        <translation>a text longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>управляющий символ в тексте</source>
+        <translation>a control character in the text</translation>
+    </message>
+    <message>
+        <source>пустой текст</source>
+        <translation>an empty text</translation>
+    </message>
+    <message>
+        <source>поле обязательно</source>
+        <translation>a required field</translation>
+    </message>
+    <message>
+        <source>имя элемента: латинская буква, затем до 63 латинских букв, цифр или «_»</source>
+        <translation>a control name: a Latin letter, then up to 63 Latin letters, digits or &quot;_&quot;</translation>
+    </message>
+    <message>
+        <source>ожидается строка</source>
+        <translation>a string expected</translation>
+    </message>
+    <message>
+        <source>образец длиннее блока</source>
+        <translation>a pattern longer than a block</translation>
+    </message>
+    <message>
+        <source>больше %1 позиций</source>
+        <translation>more than %1 positions</translation>
+    </message>
+    <message>
+        <source>позиция - целое число от 1 до %1</source>
+        <translation>a position is a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>номер блока - две шестнадцатеричные цифры (заглавные), например &quot;03&quot;</source>
+        <translation>a block number is two hex digits (upper case), e.g. &quot;03&quot;</translation>
+    </message>
+    <message>
+        <source>адрес модуля - три шестнадцатеричные цифры от 700 до 7FF (заглавные)</source>
+        <translation>a module address is three hex digits from 700 to 7FF (upper case)</translation>
+    </message>
+    <message>
+        <source>не больше двух длин</source>
+        <translation>at most two lengths</translation>
+    </message>
+    <message>
+        <source>длина - целое число от 1 до %1</source>
+        <translation>a length is a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>имя модуля: 2-8 заглавных латинских букв и цифр, с буквы</source>
+        <translation>a module name: 2-8 upper-case Latin letters and digits, a letter first</translation>
+    </message>
+    <message>
+        <source>имя страницы: 1-16 латинских букв, цифр или знаков + _ -</source>
+        <translation>a page name: 1-16 Latin letters, digits or + _ -</translation>
+    </message>
+    <message>
+        <source>у страницы одна или две стороны</source>
+        <translation>a page has one or two sides</translation>
+    </message>
+    <message>
+        <source>сторона страницы называет блок, которого в файле нет</source>
+        <translation>a side of the page names a block the file does not describe</translation>
+    </message>
+    <message>
+        <source>формат %1 этой программе неизвестен: она читает формат %2</source>
+        <translation>format %1 is unknown to this program: it reads format %2</translation>
+    </message>
+    <message>
+        <source>файл описывает либо новые модули (&quot;modules&quot; и &quot;page&quot;), либо дополнение блока (&quot;extends&quot;)</source>
+        <translation>a file describes either new modules (&quot;modules&quot; and &quot;page&quot;) or an extension of a block (&quot;extends&quot;)</translation>
+    </message>
+    <message>
+        <source>у дополнения блока нет своей страницы</source>
+        <translation>an extension of a block has no page of its own</translation>
+    </message>
+    <message>
+        <source>параметры нового модуля стоят в его блоках</source>
+        <translation>a new module&apos;s options stand in its blocks</translation>
+    </message>
+    <message>
+        <source>нет ни одного модуля</source>
+        <translation>no module</translation>
+    </message>
+    <message>
+        <source>в файле нет такого блока у модуля с этим адресом</source>
+        <translation>the file has no such block of a module with this address</translation>
+    </message>
+    <message>
+        <source>не JSON: %1 (байт %2)</source>
+        <translation>not JSON: %1 (byte %2)</translation>
+    </message>
+    <message>
+        <source>ожидается объект JSON</source>
+        <translation>a JSON object expected</translation>
+    </message>
+    <message>
+        <source>ожидается целое число</source>
+        <translation>a whole number expected</translation>
+    </message>
+    <message>
+        <source>число вне пределов %1…%2</source>
+        <translation>a number outside %1…%2</translation>
+    </message>
+    <message>
+        <source>ожидается true или false</source>
+        <translation>true or false expected</translation>
+    </message>
+    <message>
+        <source>ожидается список</source>
+        <translation>a list expected</translation>
+    </message>
+    <message>
+        <source>ожидается одно из: %1</source>
+        <translation>one of these expected: %1</translation>
+    </message>
+    <message>
+        <source>такого поля в формате нет</source>
+        <translation>the format has no such field</translation>
+    </message>
+</context>
+<context>
     <name>ModuleScanner</name>
     <message>
         <source>* Опрос модулей автомобиля, ждите...</source>
@@ -2028,6 +2359,13 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>код %1</source>
         <translation>code %1</translation>
+    </message>
+</context>
+<context>
+    <name>OptionPages</name>
+    <message>
+        <source>%1 (description file %2)</source>
+        <translation>%1 (description file %2)</translation>
     </message>
 </context>
 <context>
@@ -2721,6 +3059,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>! Module %1 is open, not %2: the request was not sent</translation>
     </message>
     <message>
+        <source>! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. Доверие файлу даётся в настройках (в командной строке: --trust ФАЙЛ)</source>
+        <translation>! The write changes options of the description file %1, which is not trusted: nothing was written. A file is trusted in the settings (on the command line: --trust FILE)</translation>
+    </message>
+    <message>
         <source>Модуль перезагрузится: его функции остановятся на несколько секунд</source>
         <translation>The module reboots: its functions stop for a few seconds</translation>
     </message>
@@ -3334,12 +3676,51 @@ New:     </translation>
         <translation>Log saved: %1</translation>
     </message>
     <message>
+        <source>%1; резервная копия сохранена: %2</source>
+        <translation>%1; backup saved: %2</translation>
+    </message>
+    <message>
         <source>нет соединения</source>
         <translation>not connected</translation>
     </message>
+</context>
+<context>
+    <name>talmero::app::TFormModuleFiles</name>
     <message>
-        <source>%1; резервная копия сохранена: %2</source>
-        <translation>%1; backup saved: %2</translation>
+        <source>Module description files</source>
+        <translation>Module description files</translation>
+    </message>
+    <message>
+        <source>Read at start from:
+%1
+An option from a file shows on its page at once; it is written only when you trust the file. A file that changed since is not trusted.</source>
+        <translation>Read at start from:
+%1
+An option from a file shows on its page at once; it is written only when you trust the file. A file that changed since is not trusted.</translation>
+    </message>
+    <message>
+        <source>Trusted file</source>
+        <translation>Trusted file</translation>
+    </message>
+    <message>
+        <source>Title, or why it was refused</source>
+        <translation>Title, or why it was refused</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Module description files: none</source>
+        <translation>Module description files: none</translation>
+    </message>
+    <message>
+        <source>Module description files: %1 loaded, %2 refused</source>
+        <translation>Module description files: %1 loaded, %2 refused</translation>
     </message>
 </context>
 <context>
@@ -3490,6 +3871,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Подключение к %1…</source>
         <translation>Connecting to %1…</translation>
+    </message>
+    <message>
+        <source>Description files…</source>
+        <translation>Description files…</translation>
     </message>
 </context>
 <context>
@@ -3757,6 +4142,14 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>! Команда с управляющими или непечатаемыми символами не отправлена: %1</source>
         <translation>! A command with control or non-printable characters was not sent: %1</translation>
+    </message>
+    <message>
+        <source>* Адаптер не принимает число ответов в запросе: дальше запросы идут без него</source>
+        <translation>* The adapter does not take the number of answers in a request: requests go without it from now on</translation>
+    </message>
+    <message>
+        <source>* Модуль попросил подождать ответа (7F %1 78): запрос повторён без числа ответов</source>
+        <translation>* The module asked to wait for its answer (7F %1 78): the request was sent again without the number of answers</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,7 @@ bool Connection::isDemoEntry(const QString& portText)
 
 QString Connection::wifiEntry()
 {
-    return QCoreApplication::translate("Connection", "Адаптер Wi-Fi (%1)").arg(QLatin1String(kWifiAddress));
+    return QCoreApplication::translate("Connection", "Wi-Fi adapter (%1)").arg(QLatin1String(kWifiAddress));
 }
 
 QString Connection::addressOf(const QString& portText)

@@ -294,7 +294,7 @@ void TFormMain::FormActivate()
         TabbedMENU->setTabEnabled(page, TabbedMENUChange(page));
     // Offline only the module pages that AS-BUILT lines serve have anything to offer.
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
-        for (int page = 0; page < modulePages->count() && page < config::kPageCount; ++page)
+        for (int page = 0; page < modulePages->count() && page < config::pageCount(); ++page)
             modulePages->setTabEnabled(page, online || !config::asBuiltAddress(config::pageInfo(page)).isEmpty());
 }
 

@@ -3,6 +3,7 @@
 #include "app/connection.h"
 #include "app/connection_settings.h"
 #include "app/dialogs.h"
+#include "app/form_module_files.h"
 #include "app/form_main.h"
 #include "app/program.h"
 #include "app/widget_names.h"
@@ -127,6 +128,13 @@ void TFormStart::buildControls()
             ConnectionSettings::storeBusSwitch(*setting);
     });
 
+    LabelModuleFiles = named(new QLabel(TFormModuleFiles::summary(m_program.descriptionFiles()), this), "LabelModuleFiles");
+    ButtonModuleFiles = named(new QPushButton(tr("Description files…"), this), "ButtonModuleFiles");
+    connect(ButtonModuleFiles, &QPushButton::clicked, this, [this] {
+        TFormModuleFiles files(m_program.descriptionFiles(), this);
+        dialogs().showModal(files);
+    });
+
     ButtonOpenCOM = named(new QPushButton(tr("Connect - online"), this), "ButtonOpenCOM");
     ButtonOpenCOM->setDefault(true);
     ButtonOffline = named(new QPushButton(tr("Disconnect - offline"), this), "ButtonOffline");
@@ -160,12 +168,16 @@ void TFormStart::buildControls()
     grid->addWidget(ComboLanguage, 9, 0, 1, 2);
     grid->addWidget(LabelBusSwitch, 10, 0, 1, 2);
     grid->addWidget(ComboBusSwitch, 11, 0, 1, 2);
+    auto* files = new QHBoxLayout;
+    files->addWidget(LabelModuleFiles, 1);
+    files->addWidget(ButtonModuleFiles);
+    grid->addLayout(files, 12, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonOpenCOM);
     buttons->addWidget(ButtonOffline);
-    grid->addLayout(buttons, 12, 0, 1, 2);
-    grid->setRowMinimumHeight(12, 36);
-    grid->addWidget(LabelConnecting, 13, 0, 1, 2);
+    grid->addLayout(buttons, 13, 0, 1, 2);
+    grid->setRowMinimumHeight(13, 36);
+    grid->addWidget(LabelConnecting, 14, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     BitBtnRefresh->setFixedWidth(32);
     m_runner.addControl(controls);
@@ -188,7 +200,8 @@ void TFormStart::buildControls()
     setTabOrder(COMbauds, SpinMinVoltage);
     setTabOrder(SpinMinVoltage, ComboLanguage);
     setTabOrder(ComboLanguage, ComboBusSwitch);
-    setTabOrder(ComboBusSwitch, ButtonOpenCOM);
+    setTabOrder(ComboBusSwitch, ButtonModuleFiles);
+    setTabOrder(ButtonModuleFiles, ButtonOpenCOM);
     setTabOrder(ButtonOpenCOM, ButtonOffline);
     StartVIN->setFocus();
     StartVIN->lineEdit()->installEventFilter(this);

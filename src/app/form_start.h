@@ -76,6 +76,8 @@ private:
     QComboBox* ComboBusSwitch = nullptr; // how the adapter reaches the two buses
     QPushButton* ButtonOpenCOM = nullptr;
     QPushButton* ButtonOffline = nullptr;
+    QLabel* LabelModuleFiles = nullptr;       // how many description files loaded, how many refused
+    QPushButton* ButtonModuleFiles = nullptr; // lists them, with a tick per file for trust
     QLabel* LabelConnecting = nullptr; // says so while the adapter is awaited
     QLabel* Labelver = nullptr;
     QLabel* Label5 = nullptr;

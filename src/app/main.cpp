@@ -1,6 +1,7 @@
 #include "app/connection_settings.h"
 #include "app/program.h"
 #include "link/language.h"
+#include "module_files/description_folders.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -65,7 +66,8 @@ int main(int argc, char** argv)
     // X11 takes the icon from the window itself.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talmero.png")));
 
-    talmero::app::Program program;
+    // Before any page exists: the description files add to the pages and modules.
+    talmero::app::Program program(talmero::module_files::installDescriptionFolders(talmero::link::speaksRussian()));
     program.start();
     return application.exec();
 }

@@ -3,10 +3,12 @@
 #include "app/column_flow_layout.h"
 #include "app/radio_group.h"
 #include "app/widget_names.h"
+#include "car/catalog.h"
 #include "config/layout.h"
 #include "config/pages.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
@@ -176,9 +178,24 @@ QWidget* OptionPages::buildPage(int page) const
             for (RadioGroup* group : parts.groups)
                 flow->addWidget(group);
         }
+        QHash<const car::DescriptionFile*, QGroupBox*> fileGroups;
         for (const config::Option& o : blocks[i]->options) {
             QWidget* control = makeOption(o, widget, parts, userChange);
-            if (!o.isRadioGroup() && parts.looseBoxes) {
+            if (o.file) {
+                // Marked as not the program's own: a group per file, captioned with it.
+                QGroupBox*& group = fileGroups[o.file];
+                if (!group) {
+                    group = new QGroupBox(QCoreApplication::translate("OptionPages", "%1 (description file %2)")
+                                              .arg(o.file->title, o.file->name),
+                                          widget);
+                    group->setObjectName(QStringLiteral("GroupBoxFile%1").arg(fileGroups.size()));
+                    auto* inside = new QVBoxLayout(group);
+                    inside->setContentsMargins(6, 2, 6, 2);
+                    inside->setSpacing(0);
+                    flow->addWidget(group);
+                }
+                group->layout()->addWidget(control);
+            } else if (!o.isRadioGroup() && parts.looseBoxes) {
                 if (parts.looseBoxes->layout()->count() == 0)
                     flow->addWidget(parts.looseBoxes);
                 parts.looseBoxes->layout()->addWidget(control);

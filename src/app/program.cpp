@@ -4,18 +4,24 @@
 #include "app/form_calc.h"
 #include "app/form_main.h"
 #include "app/form_start.h"
+#include "link/host.h"
+#include "module_files/description_folders.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace talmero::app {
 
-Program::Program()
-    : m_start(std::make_unique<TFormStart>(*this)),
+Program::Program(QList<module_files::FileOutcome> descriptionFiles)
+    : m_descriptionFiles(std::move(descriptionFiles)),
+      m_start(std::make_unique<TFormStart>(*this)),
       m_main(std::make_unique<TFormMain>(*this)),
       m_calc(std::make_unique<TFormCalc>()),
       m_asBuilt(std::make_unique<TFormAsBuilt>())
 {
+    // What was read at start stays in the log: a refused file's options are missing.
+    for (const QString& line : module_files::folderLoadLines(m_descriptionFiles))
+        m_main->host().log(line);
 }
 
 // The windows go in the reverse order of their creation.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "module_files/description_file.h"
+
+#include <QList>
 #include <memory>
 
 class QWidget;
@@ -14,7 +17,8 @@ class TFormStart;
 // The program's four windows, each created once, in this order, and reached through here.
 class Program {
 public:
-    Program();
+    // descriptionFiles: the module description files read at start, loaded or refused.
+    explicit Program(QList<module_files::FileOutcome> descriptionFiles = {});
     ~Program();
 
     Program(const Program&) = delete;
@@ -27,8 +31,10 @@ public:
     TFormMain& FormMain() { return *m_main; }
     TFormCalc& FormCalc() { return *m_calc; }
     TFormAsBuilt& FormAsBuilt() { return *m_asBuilt; }
+    const QList<module_files::FileOutcome>& descriptionFiles() const { return m_descriptionFiles; }
 
 private:
+    QList<module_files::FileOutcome> m_descriptionFiles;
     std::unique_ptr<TFormStart> m_start;
     std::unique_ptr<TFormMain> m_main;
     std::unique_ptr<TFormCalc> m_calc;

@@ -55,7 +55,7 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     panelCONF->setParent(this);
     TabbedCONF = new QTabWidget(this);
     TabbedCONF->setObjectName(QStringLiteral("TabbedCONF"));
-    for (int page = 0; page < config::kPageCount; ++page)
+    for (int page = 0; page < config::pageCount(); ++page)
         TabbedCONF->addTab(pages.buildPage(page), config::qs(config::pageInfo(page).caption));
     TabbedCONF->setCurrentIndex(m_page);
 

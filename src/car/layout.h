@@ -57,6 +57,8 @@ constexpr Positions run(int first, int count)
     return p;
 }
 
+struct DescriptionFile;
+
 // The characters of a choice's positions, read in order, that select an item.
 struct PatternItem {
     std::string_view pattern;
@@ -83,6 +85,7 @@ struct Option {
     bool tickOnShow = false; // indicator ticked by every decode that shows the block
     bool hidden = false;
     int columns = 1;
+    const DescriptionFile* file = nullptr; // the description file it comes from; null: the program's own
 
     // Whether an encoder ever writes this option's positions.
     constexpr bool writes() const

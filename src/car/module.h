@@ -68,6 +68,7 @@ struct Module {
     int codesRank = 0;            // its place in the trouble-code reading, from 1
     std::span<const BlockLayout* const> blocks{}; // its configuration blocks
     const PageInfo* page = &kNoPage; // the page that shows them
+    const DescriptionFile* file = nullptr; // the description file it comes from; null: the program's own
 
     constexpr bool medium() const { return bus == Bus::Medium; }
     constexpr bool hasPage() const { return !page->caption.empty(); }

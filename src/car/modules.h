@@ -127,24 +127,6 @@ inline constexpr auto kBackupModules = derive::byRank<derive::ranked(&Module::ba
 // The modules of the trouble-code reading, in reading order: the high-speed bus first.
 inline constexpr auto kCodeModules = derive::byRank<derive::ranked(&Module::codesRank)>(&Module::codesRank);
 
-// The module with this address ("720") or short name ("IPC"); nullptr when none.
-constexpr const Module* moduleAt(std::string_view address)
-{
-    for (const Module* m : kModules) {
-        if (m->address == address)
-            return m;
-    }
-    return nullptr;
-}
-constexpr const Module* moduleNamed(std::string_view name)
-{
-    for (const Module* m : kModules) {
-        if (m->name == name)
-            return m;
-    }
-    return nullptr;
-}
-
 // The AS-BUILT line of a block of a module: "7" + the address byte, the line, "01".
 struct AsBuiltKey {
     int addressByte = 0; // the two hex digits after the leading 7 ("20" of 720)

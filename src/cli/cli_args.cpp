@@ -40,7 +40,7 @@ QString usageText()
         "                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
         "                   [--dir DIR] [--no-backup]\n"
         "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
-        "                   COMMAND ARGS\n"
+        "                   [--trust FILE]... COMMAND ARGS\n"
         "       talmero-cli --help | --version\n"
         "\n"
         "Без адаптера:\n"
@@ -52,6 +52,11 @@ QString usageText()
         "  history [--vin VIN]                журнал записей, новые сверху\n"
         "  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка\n"
         "  dtc explain CODE...                что такое каждый код неисправности и что он значит\n"
+        "  modules list                       свои модули и файлы описания модулей: что каждый\n"
+        "                                     добавляет, и отклонённые файлы с причиной\n"
+        "  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то\n"
+        "                                     отклонён\n"
+        "  modules export [--dir DIR]         записывает свои описания модулей файлами описания\n"
         "С адаптером (нужен --port):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
@@ -74,7 +79,7 @@ QString usageText()
         "  restore FILE [--only ADDR,...] [--other-car]\n"
         "                                     записывает блоки конфигурации из файла обратно\n"
         "\n"
-        "PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM.\n"
+        "PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.\n"
         "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
         "Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали\n"
         "C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.\n"
@@ -89,6 +94,9 @@ QString usageText()
         "или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).\n"
         "--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;\n"
         "--baud к нему не относится, как и переключение шин реле.\n"
+        "Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и\n"
+        "/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:\n"
+        "--trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.\n"
         "Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.\n"
         "Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.\n")
         .replace(QStringLiteral("{LIVE_VALUES}"), liveValueNames());
@@ -129,6 +137,7 @@ struct Options {
     QCommandLineOption seconds{QStringLiteral("seconds"), QString(), QStringLiteral("N")};
     QCommandLineOption csv{QStringLiteral("csv"), QString(), QStringLiteral("FILE")};
     QCommandLineOption set{QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE")};
+    QCommandLineOption trust{QStringLiteral("trust"), QString(), QStringLiteral("FILE")};
     QCommandLineOption force{QStringLiteral("force")};
     QCommandLineOption yes{QStringLiteral("yes")};
     QCommandLineOption version{QStringLiteral("version")};
@@ -141,13 +150,13 @@ struct Options {
     Options()
     {
         parser.addOptions({port, baud, vin, lang, busSwitch, journal, minVoltage, part, door, dash, dir, only, save,
-                           values, seconds, csv, set, force, yes, version, log, car, otherCar, plain, noBackup});
+                           values, seconds, csv, set, trust, force, yes, version, log, car, otherCar, plain, noBackup});
     }
     // Whether "--name" takes a value.
     bool takesValue(const QString& arg) const
     {
         for (const QCommandLineOption* o : {&port, &baud, &vin, &lang, &busSwitch, &journal, &minVoltage, &part, &door,
-                                            &dash, &dir, &only, &save, &values, &seconds, &csv, &set}) {
+                                            &dash, &dir, &only, &save, &values, &seconds, &csv, &set, &trust}) {
             if (arg == QStringLiteral("--") + o->names().first())
                 return true;
         }
@@ -255,6 +264,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
             return refuse(QCoreApplication::translate("Cli", "--set: NAME=VALUE"));
         a.sets.append(assignment);
     }
+    a.trust = p.values(o.trust);
     if (a.words.isEmpty() && !a.version)
         return refuse(QCoreApplication::translate("Cli", "не указана команда"));
     // The door names mean the side read, except for a write, whose targets include both.

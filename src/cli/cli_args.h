@@ -38,6 +38,7 @@ struct CliArgs {
     bool otherCar = false;  // restore: the file's VIN may differ from the car's
     bool noBackup = false;  // a first write to a car without a backup takes none first
     QStringList only;       // restore: the module addresses to write, upper case
+    QStringList trust;      // description files the user trusts from now on
 };
 
 // Parses the arguments after the program name; nullopt with error set on a usage error.

@@ -55,6 +55,10 @@ QString backupFolderProblem(const QString& dir)
 
 int runCommand(CommandContext& ctx)
 {
+    if (!loadDescriptionFiles(ctx))
+        return ExitUsage;
+    if (ctx.args.words.first() == QLatin1String("modules"))
+        return runModulesCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("history"))
         return runJournalCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("compare"))

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "cli/cli_args.h"
+#include "module_files/description_file.h"
+
+#include <QList>
 
 #include <QTextStream>
 
@@ -21,6 +24,7 @@ struct CommandContext {
     QTextStream& out;
     QTextStream& err;
     CliHost& host;
+    QList<module_files::FileOutcome> descriptionFiles = {}; // read at start, loaded or refused
 
     // Prints a failure ("! " text) to standard error; returns ExitFailed.
     int fail(const QString& text);
@@ -37,6 +41,10 @@ int runJournalCommand(CommandContext& ctx); // history
 int runCompareCommand(CommandContext& ctx); // compare
 int runRestoreCommand(CommandContext& ctx); // restore
 int runExplainCommand(CommandContext& ctx); // dtc explain
+int runModulesCommand(CommandContext& ctx); // modules list|check|export
+// Reads the description files into the program and trusts those --trust names; false
+// (with the error said) when one of them is no description file the program loaded.
+bool loadDescriptionFiles(CommandContext& ctx);
 // live --values: reads the values every second, as CSV on standard output and in --csv.
 int recordLiveValues(CommandContext& ctx, link::Session& session);
 // scan: which modules answer, the VINs they hold, their codes in the last reading of the car.

@@ -41,7 +41,7 @@ std::optional<int> ConfigPage::pageByCaption(const QString& caption)
     const QString wanted = caption.toUpper();
     if (wanted == QLatin1String("DDM"))
         return PageDDM;
-    for (int page = 0; page < kPageCount; ++page) {
+    for (int page = 0; page < pageCount(); ++page) {
         if (qs(pageInfo(page).caption) == wanted)
             return page;
     }

@@ -10,7 +10,8 @@ namespace talmero::cli {
 // history: one line per change, newest first, for scripts as much as for people. A block
 // write reads "TIME VIN ADDRESS BLOCK OLD -> NEW OUTCOME", a restart or clearing "TIME VIN
 // ADDRESS restart|clearing OUTCOME"; words after it say more: undone, unknown (the answer
-// never came), damaged, vin-typed, module-vin=VIN, undoes=ID, batch=ID. Only reads: no
+// never came), damaged, vin-typed, module-vin=VIN, undoes=ID, batch=ID, and
+// description-file=NAME@SHA256 per description file whose options it wrote. Only reads: no
 // file is created, changed or set aside.
 int runJournalCommand(CommandContext& ctx)
 {
@@ -42,6 +43,8 @@ int runJournalCommand(CommandContext& ctx)
             ctx.out << " undoes=" << e.undoes;
         if (e.batch > 0)
             ctx.out << " batch=" << e.batch;
+        for (const QString& file : e.descriptionFiles.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+            ctx.out << " description-file=" << file.section(u' ', 0, -2) << '@' << file.section(u' ', -1);
         ctx.out << '\n';
     }
     return ExitOk;

@@ -31,7 +31,7 @@ AsBuiltConversion::AsBuiltConversion(ConfigPanel& panel, AsBuiltDialog& dialog, 
 // "IPC (Панель приборов)" + the BCM part, as the log names the module.
 QString AsBuiltConversion::moduleText(int page) const
 {
-    if (page < 0 || page >= kPageCount)
+    if (page < 0 || page >= pageCount())
         return QString();
     return qs(pageInfo(page).caption) + QStringLiteral(" (")
         + m_panel.view().text(QStringLiteral("LabelCONF")) + QStringLiteral(")")
@@ -60,7 +60,7 @@ void AsBuiltConversion::Button1Click()
 // The line of the page's side, as the window's labels show it.
 const AsBuiltLine* AsBuiltConversion::lineOf(int page) const
 {
-    return page >= 0 && page < kPageCount ? asBuiltLineOf(m_panel.side(pageInfo(page))) : nullptr;
+    return page >= 0 && page < pageCount() ? asBuiltLineOf(m_panel.side(pageInfo(page))) : nullptr;
 }
 
 bool AsBuiltConversion::decodeASBUILT(int page)

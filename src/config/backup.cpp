@@ -133,7 +133,7 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     bool heard = false;
     for (int b = module.backupFirst; b <= module.backupLast; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
-        const link::BlockRead answer = link::readBlock(m_session.adapter(), index, false);
+        const link::BlockRead answer = link::readBlock(m_session.adapter(), index, false, link::blockBytes(module, b));
         // Cancelled: nothing is written, so no file lacks what was not read.
         m_session.stopIfCancelled();
         heard = heard || answer.fromModule();

@@ -124,7 +124,7 @@ link::Outcome BackupOpening::ButtonCONFopenClick(int page, const std::function<Q
 {
     const link::Outcome nothing = link::Outcome::failed(link::Outcome::Kind::WrongAnswer, QString());
     m_panel.clearCONF();
-    if (page < 0 || page >= kPageCount)
+    if (page < 0 || page >= pageCount())
         return nothing;
     const BackupChoice choice = backupChoice(m_panel, page);
     const QString path = chooseFile ? chooseFile() : QString();

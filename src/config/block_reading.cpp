@@ -86,6 +86,29 @@ bool applies(const Option& o, const QString& block)
     return o.onlyLength == 0 || block.size() == o.onlyLength;
 }
 
+QString patternOf(const Option& o, int state)
+{
+    if (!o.writes())
+        return QString();
+    if (!o.isRadioGroup())
+        return QString(o.pos.count, state == 1 ? u'1' : u'0');
+    if (state < 0)
+        return qs(o.noItemPattern);
+    return state < int(o.encode.size()) ? qs(o.encode[std::size_t(state)]) : QString();
+}
+
+QString encodeShown(const ShownBlock& shown, QString block)
+{
+    for (const ShownBlock::State& s : shown.options) {
+        const QString pattern = patternOf(*s.option, s.state);
+        for (int k = 0; k < pattern.size(); ++k) {
+            if (s.option->pos.at[std::size_t(k)] <= block.size())
+                block[s.option->pos.at[std::size_t(k)] - 1] = pattern.at(k);
+        }
+    }
+    return block;
+}
+
 ShownBlock showBlock(const BlockLayout& b, const QString& block)
 {
     ShownBlock shown;

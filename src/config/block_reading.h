@@ -19,6 +19,9 @@ bool enabledByDecode(const BlockLayout& b, const Option& o, const QString& block
 // Whether the option exists in a block of this length.
 bool applies(const Option& o, const QString& block);
 
+// The characters an encode writes at the option's positions for a state (tick 0/1, or
+// item, -1 none); empty when that state writes nothing.
+QString patternOf(const Option& o, int state);
 // What a decode shows of a block (already cut to the layout's capacity), from the layout
 // alone: the page and the description of a change both start from it.
 struct ShownBlock {
@@ -34,5 +37,8 @@ struct ShownBlock {
     bool shows() const { return accepted && known; }
 };
 ShownBlock showBlock(const BlockLayout& b, const QString& block);
+// The block with every writable option's positions written for its state as shown: what
+// an encode of the shown states gives (a sample that encodes back to itself is sound).
+QString encodeShown(const ShownBlock& shown, QString block);
 
 } // namespace talmero::config::reading

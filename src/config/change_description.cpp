@@ -1,6 +1,7 @@
 #include "config/change_description.h"
 
 #include "config/block_reading.h"
+#include "config/description_trust.h"
 #include "config/pages.h"
 #include "link/codecs.h"
 
@@ -57,10 +58,34 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
             continue;
         const QString was = before.value(name, kNotInBlock);
         const QString now = after.value(name, kNotInBlock);
-        if (was != now)
-            lines.append(tl(o.caption).trimmed() + QStringLiteral(": ") + was + QStringLiteral(" → ") + now);
+        if (was == now)
+            continue;
+        QString line = tl(o.caption).trimmed() + QStringLiteral(": ") + was + QStringLiteral(" → ") + now;
+        if (o.file)
+            line += QStringLiteral(" — ")
+                + QCoreApplication::translate("ChangeDescription", "параметр из файла описания %1 (не из собственных TALMERO)")
+                      .arg(o.file->name);
+        lines.append(line);
     }
     return lines;
+}
+
+QList<safety::DescriptionUse> filesChanged(BlockId id, const QString& oldHex, const QString& newHex)
+{
+    const QHash<QString, QString> before = shownStates(id, oldHex);
+    const QHash<QString, QString> after = shownStates(id, newHex);
+    const bool unknown = before.isEmpty() || after.isEmpty();
+    QList<safety::DescriptionUse> uses;
+    for (const Option& o : layoutOf(id).options) {
+        if (!o.file || !o.writes())
+            continue;
+        const QString name = qs(o.name);
+        if (!unknown && before.value(name, kNotInBlock) == after.value(name, kNotInBlock))
+            continue;
+        if (std::none_of(uses.begin(), uses.end(), [&](const safety::DescriptionUse& u) { return u.name == o.file->name; }))
+            uses.append({o.file->name, o.file->sha256, isTrusted(*o.file)});
+    }
+    return uses;
 }
 
 bool pageShows(BlockId id, const QString& hex)

@@ -2,6 +2,7 @@
 
 #include "config/layout.h"
 #include "safety/journal.h"
+#include "safety/write_gate.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,11 @@ namespace talmero::config {
 // The options whose state differs between two blocks of one layout, one line each as the
 // user reads them: "caption: old → new". The blocks are hex, as the module holds them.
 QStringList describeChange(BlockId id, const QString& oldHex, const QString& newHex);
+
+// The description files whose options differ between the two blocks (hex), each once,
+// with whether the user trusts it; every file of the layout when either block is not
+// shown by the page.
+QList<safety::DescriptionUse> filesChanged(BlockId id, const QString& oldHex, const QString& newHex);
 
 // Whether the block's page shows this block (a decode accepts it).
 bool pageShows(BlockId id, const QString& hex);

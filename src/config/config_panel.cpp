@@ -163,13 +163,7 @@ void ConfigPanel::encode(BlockId id)
         // page cannot show (a half-set joint flag, an odd climate byte) survive.
         if (now == shownState(o))
             continue;
-        QString pattern;
-        if (!o.isRadioGroup())
-            pattern.fill(now ? u'1' : u'0', o.pos.count);
-        else if (now < 0)
-            pattern = qs(o.noItemPattern);
-        else if (now < int(o.encode.size()))
-            pattern = qs(o.encode[now]);
+        const QString pattern = patternOf(o, now);
         if (pattern.isEmpty())
             continue;
         for (int k = 0; k < o.pos.count; ++k) {
@@ -232,7 +226,7 @@ bool ConfigPanel::mayDiscardChanges()
 
 bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
 {
-    if (newTab < 0 || newTab >= kPageCount)
+    if (newTab < 0 || newTab >= pageCount())
         return false;
     if (!mayDiscardChanges())
         return false;

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
+#include <vector>
 
 namespace talmero::link {
 class Host;
@@ -22,8 +22,9 @@ class OptionView;
 // layout tables, the coupling rules and the page change. Controls are reached through
 // an OptionView, message boxes through the Host.
 class ConfigPanel {
-    // First, so that the named references below bind to constructed strings.
-    std::array<QString, kBlockCount> m_conf;
+    // First, so that the named references below bind to constructed strings; one per
+    // layout of the catalog, which does not change while a panel exists.
+    std::vector<QString> m_conf = std::vector<QString>(std::size_t(layoutCount()));
 
 public:
     ConfigPanel(OptionView& view, link::Host& host);
@@ -127,7 +128,7 @@ private:
 
     OptionView& m_view;
     link::Host& m_host;
-    std::array<QString, kBlockCount> m_decoded;
+    std::vector<QString> m_decoded = std::vector<QString>(std::size_t(layoutCount()));
     // Per option: the tick (0/1) or item its last decode or reset showed.
     QHash<QString, int> m_shown;
     bool m_showsBlock = false;

@@ -65,7 +65,8 @@ link::Outcome ConfigTransfer::ButtonCONFreadClick(int page)
         m_host.log(opened.line);
         return opened;
     }
-    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), car::blockText(side.layout->number), true);
+    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), car::blockText(side.layout->number), true,
+                                                link::blockBytes(moduleOf(side), side.layout->number));
     if (!read.data) {
         m_host.log(read.outcome().line);
         return read.outcome();
@@ -82,6 +83,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& s
     w.newHex = data;
     w.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации");
     w.describe = [block = side.layout->id, data](const QString& held) { return describeChange(block, held, data); };
+    w.files = [block = side.layout->id, data](const QString& held) { return filesChanged(block, held, data); };
     return w;
 }
 

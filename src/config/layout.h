@@ -1,5 +1,6 @@
 #pragma once
 
+#include "car/catalog.h"
 #include "car/modules.h"
 
 #include <span>
@@ -11,7 +12,6 @@ namespace talmero::config {
 using car::BlockId;
 using car::BlockLayout;
 using car::EnableRule;
-using car::kBlockCount;
 using car::Option;
 using car::OptionKind;
 using car::PatternItem;
@@ -19,14 +19,19 @@ using car::Positions;
 using car::qs;
 using car::tl;
 
-// Every configuration block's layout, in BlockId order.
+// Every configuration block's layout, the program's own and those of description files,
+// in BlockId order.
 inline std::span<const BlockLayout* const> blockLayouts()
 {
-    return car::kLayouts;
+    return car::catalog().layouts;
+}
+inline int layoutCount()
+{
+    return int(car::catalog().layouts.size());
 }
 inline const BlockLayout& layoutOf(BlockId id)
 {
-    return *car::kLayouts[std::size_t(id)];
+    return *car::catalog().layouts[std::size_t(id)];
 }
 // The option with this control name, and the block it belongs to; nullptr when none.
 const Option* findOption(std::string_view name, const BlockLayout** block = nullptr);

@@ -8,7 +8,7 @@ namespace talmero::config {
 
 namespace {
 
-static_assert(kPageCount >= int(PageHCM) + 1, "a page of the program is missing from the module table");
+static_assert(car::kPages.size() >= std::size_t(PageHCM) + 1, "a page of the program is missing from the module table");
 
 // The panel beside the pages; its title is the page shown first's, as turning to it sets it.
 constexpr PageControl kPanelControls[] = {
@@ -27,7 +27,7 @@ constexpr PageControl kPanelControls[] = {
 
 int pageOf(BlockId id)
 {
-    for (int page = 0; page < kPageCount; ++page) {
+    for (int page = 0; page < pageCount(); ++page) {
         for (const PageSide& side : pageInfo(page).allSides()) {
             if (side.layout->id == id)
                 return page;
@@ -41,7 +41,7 @@ QList<const BlockLayout*> pageLayouts(const PageInfo& page)
     QList<const BlockLayout*> layouts;
     for (const PageSide& side : page.allSides()) {
         if (layouts.isEmpty() || layouts.last()->id != side.layout->id)
-            layouts.append(side.layout);
+            layouts.append(&layoutOf(side.layout->id));
     }
     return layouts;
 }
@@ -62,16 +62,18 @@ QString asBuiltAddress(const PageInfo& page)
 
 std::span<const PlacedControl> pageControls()
 {
-    static const std::vector<PlacedControl> controls = [] {
-        std::vector<PlacedControl> all;
+    static std::vector<PlacedControl> controls;
+    static int madeFor = -1;
+    if (madeFor != car::catalogRevision()) {
+        madeFor = car::catalogRevision();
+        controls.clear();
         for (const PageControl& c : kPanelControls)
-            all.push_back({c, -1});
-        for (int page = 0; page < kPageCount; ++page) {
+            controls.push_back({c, -1});
+        for (int page = 0; page < pageCount(); ++page) {
             for (const PageControl& c : pageInfo(page).controls)
-                all.push_back({c, page});
+                controls.push_back({c, page});
         }
-        return all;
-    }();
+    }
     return controls;
 }
 

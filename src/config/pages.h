@@ -17,21 +17,25 @@ using car::PageControl;
 using car::PageInfo;
 using car::PageSide;
 
-// The program's own pages, by tab.
+// The program's own pages, by tab; the pages of description files follow them.
 enum Page { PageIPC, PageACM, PageBCM, PageDDM, PageHVAC, PageRCM, PageABS, PageHCM };
-constexpr int kPageCount = int(car::kPages.size());
 
 inline std::span<const PageInfo* const> pageInfos()
 {
-    return car::kPages;
+    return car::catalog().pages;
+}
+inline int pageCount()
+{
+    return int(car::catalog().pages.size());
 }
 inline const PageInfo& pageInfo(int page)
 {
-    return *car::kPages[std::size_t(page)];
+    return *car::catalog().pages[std::size_t(page)];
 }
 // The page that shows a layout.
 int pageOf(BlockId id);
-// The layouts a page shows, each once (both door sides show one).
+// The layouts a page shows, each once (both door sides show one), as the catalog has them
+// (with the options of description files).
 QList<const BlockLayout*> pageLayouts(const PageInfo& page);
 // The module a side of a page reads and writes.
 const car::Module& moduleOf(const PageSide& side);

@@ -1,5 +1,7 @@
 #include "diag/dtc_modules.h"
 
+#include "car/catalog.h"
+
 namespace talmero::diag {
 
 const car::Module* findDtcModule(const QString& adr)

@@ -1,6 +1,7 @@
 #include "diag/live_data.h"
 
 #include "diag/hex_text.h"
+#include "diag/live_values.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
 #include "link/codecs.h"
@@ -41,11 +42,32 @@ QString parseTestSample(const QString& sample)
     return hexPairsToText(link::joinFrames(link::cutCOM(sample)).mid(6), true);
 }
 
+namespace {
+
+// A mode 01 answer's length where a support map or the live-value table gives it; the
+// other requests of the pass are asked as one line, and again when the answer is longer.
+link::AnswerLength answerLength(const QString& command)
+{
+    bool ok = false;
+    const int pid = command.mid(2).toInt(&ok, 16);
+    if (!command.startsWith(QLatin1String("01")) || command.size() != 4 || !ok)
+        return {};
+    if (pid % 0x20 == 0)
+        return link::answerWithData(4);
+    for (const LiveValue& v : kLiveValues) {
+        if (v.pid == pid)
+            return link::answerWithData(v.bytes);
+    }
+    return {};
+}
+
+} // namespace
+
 LiveData::LiveData(link::Session& session, link::Host& host) : m_session(session), m_host(host) {}
 
 QString LiveData::send(const QString& command)
 {
-    return m_session.adapter().writeCOM(command, true);
+    return m_session.adapter().writeCOM(command, true, answerLength(command));
 }
 
 bool LiveData::readVoltage()

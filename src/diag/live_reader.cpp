@@ -10,6 +10,8 @@ namespace talmero::diag {
 
 namespace {
 
+constexpr int kSupportMapBytes = 4;
+
 QString hex2(int value)
 {
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
@@ -25,7 +27,7 @@ PidSet LiveReader::readSupportedPids()
     link::Adapter& adapter = m_session.adapter();
     for (int base = 0x00; base <= 0xE0; base += 0x20) {
         const QString request = QStringLiteral("01") + hex2(base);
-        const QString cut = link::cutCOM(adapter.writeCOM(request, true));
+        const QString cut = link::cutCOM(adapter.writeCOM(request, true, link::answerWithData(kSupportMapBytes)));
         const std::optional<quint32> map = parseSupportMap(cut, base);
         if (!map) {
             const QString answer = cut.isEmpty() ? tr("нет ответа") : link::printableForLog(cut);
@@ -59,7 +61,13 @@ LiveReadings LiveReader::read(const QList<const LiveValue*>& values)
     LiveReadings readings;
     for (const LiveValue* v : values) {
         const QString request = v->pid == 0 ? QStringLiteral("atrv") : QStringLiteral("01") + hex2(v->pid);
-        readings.append(adapter.linkLost() ? std::nullopt : decodeLiveValue(*v, link::cutCOM(adapter.writeCOM(request, false))));
+        if (adapter.linkLost()) {
+            readings.append(std::nullopt);
+            continue;
+        }
+        const QString answer = v->pid == 0 ? adapter.writeCOM(request, false)
+                                           : adapter.writeCOM(request, false, link::answerWithData(v->bytes));
+        readings.append(decodeLiveValue(*v, link::cutCOM(answer)));
     }
     return readings;
 }

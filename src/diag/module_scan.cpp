@@ -5,6 +5,7 @@
 #include "diag/hex_text.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/modules.h"
@@ -164,9 +165,9 @@ void ModuleScanner::readVin(ModuleScanRow& row, bool opened)
 {
     const car::Module& m = *row.module;
     const QString block = car::blockText(m.vinBlock);
-    const QString cut = link::cutCOM(m_session.adapter().writeCOM(QStringLiteral("21") + block, true));
-    const std::optional<QString> data = link::positiveData(cut, QStringLiteral("61") + block);
-    const QString refusal = link::negativeAnswerNote(link::withoutPendingNotes(cut));
+    const link::BlockRead read = link::readBlock(m_session.adapter(), block, true, link::blockBytes(m, m.vinBlock));
+    const std::optional<QString>& data = read.data;
+    const QString refusal = link::negativeAnswerNote(read.answer);
     if (data || !refusal.isEmpty()) {
         row.answer = ModuleScanRow::Answer::Answered;
         m_session.heardModule();

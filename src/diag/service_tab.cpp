@@ -102,7 +102,8 @@ std::optional<QString> ServiceTab::readBlock(const QString& address)
 {
     if (!openCurrent())
         return std::nullopt;
-    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true);
+    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true,
+                                                link::blockBytes(m_state.curModul.adr, address));
     if (!read.data)
         m_host.log(read.outcome().line);
     return read.data;

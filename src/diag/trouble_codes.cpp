@@ -35,11 +35,6 @@ TroubleCodes::TroubleCodes(safety::WriteGate& gate, link::Host& host, DtcMemo& m
 {
 }
 
-QString TroubleCodes::send(const QString& command, bool logIt)
-{
-    return m_gate.session().adapter().writeCOM(command, logIt);
-}
-
 void TroubleCodes::fail(const QString& line)
 {
     m_host.log(line);
@@ -139,7 +134,8 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 std::optional<bool> TroubleCodes::listDTC()
 {
     // A framed answer shorter than its count is refused like any other wrong answer.
-    const QString cut = link::cutCOM(send(QStringLiteral("1800ff00"), true));
+    // How many codes a module holds is not known before asking.
+    const QString cut = link::cutCOM(m_gate.session().adapter().writeCOM(QStringLiteral("1800ff00"), true, link::AnswerLength{}));
     const std::optional<QString> answer = link::positiveData(cut, QStringLiteral("58"));
     // A positive answer cut short or garbled has no usable count; that module's listing
     // ends here and the other modules are still read.

@@ -56,7 +56,6 @@ public:
     bool clearModuleDTC(const QString& address);
 
 private:
-    QString send(const QString& command, bool logIt);
     void fail(const QString& line); // to the log and under the module's header
 
     safety::WriteGate& m_gate;

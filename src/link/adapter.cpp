@@ -62,15 +62,54 @@ bool Adapter::refusedAsUnprintable(const QString& command)
     return true;
 }
 
+bool Adapter::refusedAsChange(const QString& command)
+{
+    if (!changesModule(command))
+        return false;
+    m_host.log(tr("! Запрос изменения модуля без проверки не отправлен: %1").arg(command.toUpper()));
+    return true;
+}
+
 QString Adapter::writeCOM(const QString& command, bool logIt)
 {
-    if (refusedAsUnprintable(command))
+    if (refusedAsUnprintable(command) || refusedAsChange(command))
         return QString();
-    if (changesModule(command)) {
-        m_host.log(tr("! Запрос изменения модуля без проверки не отправлен: %1").arg(command.toUpper()));
-        return QString();
-    }
     return exchange(command, logIt);
+}
+
+QString Adapter::writeCOM(const QString& command, bool logIt, AnswerLength length)
+{
+    if (refusedAsUnprintable(command) || refusedAsChange(command))
+        return QString();
+    // An answer of unknown length is asked for as one line: a longer one says its length
+    // in its first line, and one more short exchange costs less than the adapter's time-out.
+    const int lines = length.known() ? canFrames(length.bytes) : 1;
+    const QString counted = m_answerCounts ? withAnswerCount(command, lines) : command;
+    if (counted == command)
+        return exchange(command, logIt);
+
+    const QString answer = exchange(counted, logIt);
+    const QString cut = cutCOM(answer);
+    if (cut == QLatin1String("?")) {
+        // Many adapters that call themselves v1.5 know no count. If the plain request is
+        // refused too, the count was not what the adapter refused.
+        const QString plain = exchange(command, logIt);
+        if (!plain.isEmpty() && cutCOM(plain) != QLatin1String("?")) {
+            m_answerCounts = false;
+            m_host.log(tr("* Адаптер не принимает число ответов в запросе: дальше запросы идут без него"));
+        }
+        return plain;
+    }
+    if (withoutPendingNotes(cut) != cut) {
+        // The adapter stopped at the module's "wait" line; the real answer came after it.
+        if (!m_pendingLogged)
+            m_host.log(tr("* Модуль попросил подождать ответа (7F %1 78): запрос повторён без числа ответов").arg(cut.mid(2, 2)));
+        m_pendingLogged = true;
+        return exchange(command, logIt);
+    }
+    if (const int announced = announcedFrames(cut); announced > lines)
+        return exchange(withAnswerCount(command, announced), logIt);
+    return answer;
 }
 
 QString Adapter::writeRequest(const QString& command, bool logIt, const WritePermit&)
@@ -87,11 +126,15 @@ QString Adapter::exchange(const QString& command, bool logIt)
     if (m_loop || command.trimmed().isEmpty() || !m_channel)
         return QString();
 
+    QPointer<Adapter> self(this);
+    awaitDuePrompt();
+    if (!self || !m_channel)
+        return QString();
+
     const QString upper = asSent(command);
     if (logIt)
         m_host.log(QStringLiteral("> ") + upper);
 
-    QPointer<Adapter> self(this);
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
@@ -117,6 +160,7 @@ QString Adapter::exchange(const QString& command, bool logIt)
         m_unanswered.append(upper);
         if (m_unanswered.size() > kMaxUnanswered)
             m_unanswered.removeFirst();
+        m_promptDue = !m_quiet;
     }
     const QString echo = upper + QLatin1Char(' ');
     if (answer.startsWith(echo))
@@ -125,6 +169,32 @@ QString Adapter::exchange(const QString& command, bool logIt)
     if (logIt)
         m_host.log(QStringLiteral("< ") + printableForLog(answer.left(qMax<qsizetype>(0, answer.size() - 2))));
     return answer;
+}
+
+// A command sent while the adapter still works on one that timed out is lost, or takes
+// part of the time the next answer is given: the late prompt is waited for first.
+void Adapter::awaitDuePrompt()
+{
+    if (!m_promptDue || linkLost())
+        return;
+    m_promptDue = false;
+    QPointer<Adapter> self(this);
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    bound.setTimerType(Qt::PreciseTimer);
+    connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_loop = &loop;
+    m_draining = true;
+    m_answered = false;
+    bound.start(kDuePromptWaitMs);
+    loop.exec();
+    if (!self)
+        return;
+    m_loop = nullptr;
+    m_draining = false;
+    // Nothing came: a silent adapter is not waited for again until it says something.
+    m_quiet = !m_answered;
 }
 
 qsizetype Adapter::lateAnswerOf(const QString& squeezed) const
@@ -139,6 +209,9 @@ qsizetype Adapter::lateAnswerOf(const QString& squeezed) const
 
 void Adapter::takeBatch(const QByteArray& batch)
 {
+    // Whatever came ended with a prompt: the adapter listens again.
+    m_quiet = false;
+    m_promptDue = false;
     // Nobody is waiting, or the answer is in: a late answer, or a second one after ours.
     if (!m_loop || m_answered)
         return;
@@ -152,10 +225,16 @@ void Adapter::takeBatch(const QByteArray& batch)
         text.truncate(nul);
     squeezeCOM(text);
     // The echo of a command that timed out earlier: its answer, not ours. Keep waiting.
-    if (const qsizetype late = lateAnswerOf(text); late >= 0) {
+    const qsizetype late = lateAnswerOf(text);
+    if (late >= 0)
         m_unanswered.removeAt(late);
+    if (m_draining) {
+        m_answered = true;
+        m_loop->quit();
         return;
     }
+    if (late >= 0)
+        return;
     m_answer = text;
     m_answered = true;
     m_loop->quit();

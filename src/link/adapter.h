@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/answer_count.h"
 #include "link/channel.h"
 
 #include <QByteArray>
@@ -40,6 +41,12 @@ public:
     // A request that changes a module, and a command holding anything but printable
     // ASCII, are refused here (logged, empty answer).
     QString writeCOM(const QString& command, bool logIt);
+    // The same for a read whose positive answer has the given length: it carries the number
+    // of answer lines where the adapter takes one (a length not known asks for one line, and
+    // a longer answer than that is asked for again with its own count). A read answered
+    // "response pending" (7F xx 78) is asked again without the count; an adapter that
+    // answers '?' to a count gets the request again without it, and no count from then on.
+    QString writeCOM(const QString& command, bool logIt, AnswerLength length);
     // The same exchange for a request that changes a module.
     QString writeRequest(const QString& command, bool logIt, const WritePermit&);
 
@@ -48,6 +55,15 @@ public:
     // in either case.
     static bool changesModule(const QString& command);
 
+    // Whether reads carry the number of answer lines: set at connecting from what the
+    // adapter says it is; off until then.
+    void setAnswerCounts(bool on) { m_answerCounts = on; }
+    bool answerCounts() const { return m_answerCounts; }
+
+    // How long a prompt still due from a timed-out exchange is waited for before the next
+    // command goes out: until then the adapter takes no command.
+    static constexpr int kDuePromptWaitMs = 1000;
+
     Channel& channel() { return *m_channel; }
     // The adapter cannot be reached any more (the port failed or went away): whatever is
     // sent now goes nowhere.
@@ -55,7 +71,9 @@ public:
 
 private:
     bool refusedAsUnprintable(const QString& command);
+    bool refusedAsChange(const QString& command);
     QString exchange(const QString& command, bool logIt);
+    void awaitDuePrompt();
     void takeBatch(const QByteArray& batch);
     void takeReadFailure();
     // Index in m_unanswered of the command whose echo starts this batch, or -1.
@@ -68,6 +86,13 @@ private:
     QString m_answer;
     bool m_answered = false;
     QStringList m_unanswered; // commands whose answers may still arrive late
+    bool m_promptDue = false; // the last exchange timed out: its prompt may still come
+    bool m_draining = false;  // waiting for that prompt
+    // Nothing has come from the adapter yet, or a prompt waited for never came: no prompt is
+    // waited for until it says something.
+    bool m_quiet = true;
+    bool m_answerCounts = false;
+    bool m_pendingLogged = false;
 };
 
 } // namespace talmero::link

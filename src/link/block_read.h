@@ -1,5 +1,6 @@
 #pragma once
 
+#include "car/module.h"
 #include "link/outcome.h"
 
 #include <QString>
@@ -21,6 +22,15 @@ struct BlockRead {
 };
 
 // block: two hex digits as the request carries them ("0a" and "0A" both read block 0A).
-BlockRead readBlock(Adapter& adapter, const QString& block, bool logIt);
+// dataBytes: the block's length as far as the module table knows it (blockBytes), so that
+// the request carries the number of answer lines; nullopt when not known.
+BlockRead readBlock(Adapter& adapter, const QString& block, bool logIt, std::optional<int> dataBytes);
+
+// The bytes a block of the module holds as far as its description says: the VIN's 17, a
+// configuration block's longest length; nullopt for any other block.
+std::optional<int> blockBytes(const car::Module& module, int block);
+// The same by the module's address ("720") and the block's two hex digits; nullopt for an
+// unknown module or block.
+std::optional<int> blockBytes(const QString& address, const QString& block);
 
 } // namespace talmero::link

@@ -5,6 +5,8 @@
 #include "link/channel.h"
 #include "link/link_error.h"
 
+#include <QRegularExpression>
+
 #include <array>
 #include <utility>
 
@@ -65,6 +67,20 @@ QStringList busSwitchNames()
     for (const auto& entry : kNames)
         names.append(QLatin1String(entry.second));
     return names;
+}
+
+bool AdapterIdentity::takesAnswerCounts() const
+{
+    if (isStn())
+        return true;
+    // "ELM327 v1.5", "ELM327 v2.1", "ELM327 v1.3a"
+    static const QRegularExpression kVersion(QStringLiteral("\\bv(\\d+)\\.(\\d+)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = kVersion.match(version.isEmpty() ? reset : version);
+    if (!m.hasMatch())
+        return false;
+    const int major = m.captured(1).toInt();
+    return major > 1 || (major == 1 && m.captured(2).toInt() >= 3);
 }
 
 AdapterIdentity identifyAdapter(Adapter& adapter)
@@ -132,6 +148,7 @@ SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
         throw LinkError(adapter.linkLost() ? BusSwitchTexts::networkClosedText(channel.name())
                                            : BusSwitchTexts::noNetworkAnswerText(channel.name()));
     }
+    adapter.setAnswerCounts(identity.takesAnswerCounts());
     const SwitchWay way = chooseWay(setting, identity);
     if (way.kind == SwitchWay::Kind::Relay && !channel.setControlLine(way.line, way.lineLevel(false))) {
         throw LinkError(channel.isNetwork() ? BusSwitchTexts::noNetworkControlLineText(channel.name(), way)

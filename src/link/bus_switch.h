@@ -42,6 +42,10 @@ struct AdapterIdentity {
 
     bool answered() const { return !reset.isEmpty(); }
     bool isStn() const { return !firmware.isEmpty(); }
+    // Whether requests may carry the number of answer lines: an STN chip, or an ELM327 of
+    // version 1.3 or later by its ATI answer (many clones claim it and refuse the count:
+    // the adapter finds that out at the first one).
+    bool takesAnswerCounts() const;
 };
 
 // Resets the adapter and asks it what it is. No answer in time from the reset, or from ATI
@@ -51,7 +55,8 @@ AdapterIdentity identifyAdapter(Adapter& adapter);
 // The way a connection uses: the setting, and for Auto what the adapter said.
 SwitchWay chooseWay(BusSwitchSetting setting, const AdapterIdentity& identity);
 
-// The start of every connection: identifies the adapter and chooses the way. Throws
+// The start of every connection: identifies the adapter, chooses the way and whether
+// requests carry the number of answer lines. Throws
 // LinkError with the text to show when nothing answered, or when a relay's line cannot
 // be set on this port (it is left on the high-speed bus otherwise).
 SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,

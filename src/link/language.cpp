@@ -17,17 +17,17 @@ std::optional<Language> languageFromName(const QString& name)
     return std::nullopt;
 }
 
-QString languageName(Language language)
+namespace {
+bool& russianSpoken()
 {
-    switch (language) {
-    case Language::English:
-        return QStringLiteral("en");
-    case Language::Russian:
-        return QStringLiteral("ru");
-    case Language::System:
-        break;
-    }
-    return QStringLiteral("system");
+    static bool russian = true; // the program's own texts until a translation is installed
+    return russian;
+}
+} // namespace
+
+bool speaksRussian()
+{
+    return russianSpoken();
 }
 
 QString messagesLocale()
@@ -56,9 +56,11 @@ bool installLanguage(QCoreApplication& app, Language choice, const QString& loca
     auto* translator = new QTranslator(&app);
     if (!translator->load(english ? QStringLiteral(":/i18n/talmero_en.qm") : QStringLiteral(":/i18n/talmero_ru.qm"))) {
         delete translator;
+        russianSpoken() = true;
         return false;
     }
     QCoreApplication::installTranslator(translator);
+    russianSpoken() = !english;
     return true;
 }
 

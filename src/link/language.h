@@ -13,7 +13,6 @@ enum class Language { System, English, Russian };
 
 // "system", "en", "ru"; nullopt for anything else.
 std::optional<Language> languageFromName(const QString& name);
-QString languageName(Language language);
 
 // The locale the system asks messages in, as its environment names it ("ru_RU.UTF-8",
 // "C", ...): LC_ALL, else LC_MESSAGES, else LANG, else the platform's own setting.
@@ -28,5 +27,8 @@ bool speaksEnglish(Language choice, const QString& localeName);
 // program's own texts. False when it cannot be loaded (the program then speaks its own
 // texts).
 bool installLanguage(QCoreApplication& app, Language choice, const QString& localeName = messagesLocale());
+
+// Whether the program speaks its own Russian texts (true until installLanguage chose English).
+bool speaksRussian();
 
 } // namespace talmero::link

@@ -1,5 +1,6 @@
 #include "link/modules.h"
 
+#include "car/catalog.h"
 #include "car/modules.h"
 #include "link/codecs.h"
 #include "link/host.h"
@@ -8,16 +9,39 @@
 
 namespace talmero::link {
 
+namespace {
+
+TModuls entryOf(const car::Module& m)
+{
+    const auto block = [](int number) { return number < 0 ? QStringLiteral("FF") : car::blockText(number); };
+    return TModuls{quint8(m.medium() ? 1 : 0), car::qs(m.address), car::qs(m.name), car::qs(m.title),
+                   block(m.manualBlock), block(m.vinBlock), m.restart, m.identity};
+}
+
+// The modules description files add: reached for their pages' reads and writes only.
+const std::vector<TModuls>& modulesFromFiles()
+{
+    static std::vector<TModuls> table;
+    static int madeFor = -1;
+    if (madeFor != car::catalogRevision()) {
+        madeFor = car::catalogRevision();
+        table.clear();
+        for (const car::Module* m : car::catalog().modules) {
+            if (m->file)
+                table.push_back(entryOf(*m));
+        }
+    }
+    return table;
+}
+
+} // namespace
+
 const std::array<TModuls, kModuleCount>& Moduls()
 {
     static const std::array<TModuls, kModuleCount> table = [] {
-        const auto block = [](int number) { return number < 0 ? QStringLiteral("FF") : car::blockText(number); };
         std::array<TModuls, kModuleCount> t;
-        for (int i = 0; i < kModuleCount; ++i) {
-            const car::Module& m = *car::kModules[i];
-            t[i] = TModuls{quint8(m.medium() ? 1 : 0), car::qs(m.address), car::qs(m.name), car::qs(m.title),
-                           block(m.manualBlock), block(m.vinBlock), m.restart, m.identity};
-        }
+        for (int i = 0; i < kModuleCount; ++i)
+            t[i] = entryOf(*car::kModules[i]);
         return t;
     }();
     return table;
@@ -40,6 +64,10 @@ QString moduleTitle(const TModuls& module)
 const TModuls* moduleAt(const QString& address)
 {
     for (const TModuls& m : Moduls()) {
+        if (m.adr == address)
+            return &m;
+    }
+    for (const TModuls& m : modulesFromFiles()) {
         if (m.adr == address)
             return &m;
     }

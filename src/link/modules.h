@@ -35,7 +35,7 @@ const TModuls* findModule(const QString& name);
 // The module's title in the language the program speaks.
 QString moduleTitle(const TModuls& module);
 
-// The module with this CAN address ("720"), or nullptr.
+// The module with this CAN address ("720"), also one a description file adds, or nullptr.
 const TModuls* moduleAt(const QString& address);
 
 // Whether a module is opened with the diagnostic session request (all but ACM and RCM).

@@ -71,13 +71,22 @@ void Session::setRelay(bool medium)
 
 bool Session::selectProtocol(bool medium, bool logIt, const QString& nextAddress)
 {
+    const Protocol wanted = medium ? Protocol::Medium : Protocol::High;
+    if (m_protocol == wanted)
+        return true;
+    m_protocol = Protocol::None;
     const bool stn = m_way.kind == SwitchWay::Kind::Stn;
     QString command = medium ? QStringLiteral("atspb") : QStringLiteral("atsp6");
     if (stn && medium)
         command = QStringLiteral("stp53");
-    const QString answer = cutCOM(m_adapter.writeCOM(command, logIt));
-    if (answer == QLatin1String("OK"))
+    QString answer;
+    // The first try may have met the adapter still busy with a late answer.
+    for (int attempt = 0; attempt < 2 && answer != QLatin1String("OK") && !m_adapter.linkLost(); ++attempt)
+        answer = cutCOM(m_adapter.writeCOM(command, logIt));
+    if (answer == QLatin1String("OK")) {
+        m_protocol = wanted;
         return true;
+    }
     if (!stn || !medium || answer != QLatin1String("?"))
         return false;
     // An STN chip without the medium-speed transceiver does not know the protocol; its
@@ -111,6 +120,7 @@ void Session::stopIfCancelled()
 Outcome Session::resetAdapter(bool logIt)
 {
     m_openAddress.clear();
+    m_protocol = Protocol::None; // a reset selects the adapter's stored protocol
     if (m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
         return Outcome::done();
     return Outcome::failed(Outcome::Kind::AdapterSilent, tr("! Неверный ответ адаптера"));
@@ -137,13 +147,17 @@ Outcome Session::openModule(bool logIt, bool resetFirst, bool medium, bool check
 Outcome Session::selectModule(const QString& address, bool check1087, bool logIt)
 {
     m_openAddress.clear();
-    if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK"))
+    if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK")) {
+        m_protocol = Protocol::None;
         return Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
+    }
     if (check1087) {
-        const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt));
+        const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt, answerWithData(0)));
         const QString refusal = negativeAnswerNote(answer);
-        if (answer != QLatin1String("5087") && refusal.isEmpty())
+        if (answer != QLatin1String("5087") && refusal.isEmpty()) {
+            m_protocol = Protocol::None;
             return Outcome::failed(Outcome::Kind::ModuleSilent, tr("! Модуль не ответил или отсутствует") + silenceNote());
+        }
         heardModule();
         if (answer != QLatin1String("5087"))
             return Outcome::failed(Outcome::Kind::ModuleRefused, tr("! Модуль не ответил или отсутствует") + refusal);

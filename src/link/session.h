@@ -42,7 +42,11 @@ public:
     void stopIfCancelled();
 
     // A newly opened port: the next module access asks for the switch whatever it stands on.
-    void forgetBus() { busHS = busMS = false; }
+    void forgetBus()
+    {
+        busHS = busMS = false;
+        m_protocol = Protocol::None;
+    }
 
     // Puts the adapter on the bus unless it is believed to be there already. With the hand
     // switch the user is asked (the prompt names the module that comes next, its address;
@@ -51,8 +55,10 @@ public:
     // the protocol command.
     void switchBus(bool medium, const QString& nextAddress = QString());
     // Selects the bus's protocol after switchBus: ATSP6/ATSPB, or STP53/ATSP6 for an STN
-    // chip. An STN chip that refuses STP53 has no medium-speed bus: the hand switch is
-    // used from then on (logged once). Whether the adapter took it.
+    // chip; nothing is sent when the adapter has it selected since its last reset. A refused
+    // or unanswered command is given one more try. An STN chip that refuses STP53 has no
+    // medium-speed bus: the hand switch is used from then on (logged once). Whether the
+    // adapter took it.
     bool selectProtocol(bool medium, bool logIt, const QString& nextAddress = QString());
     // A module answered on the bus the adapter is on: the switch works.
     void heardModule() { m_heardOnBus = true; }
@@ -63,7 +69,7 @@ public:
     // Resets the adapter; done when it answers as an ELM327 does.
     Outcome resetAdapter(bool logIt);
     // Puts the adapter on the module's bus (resetting it first when asked), selects the
-    // bus's protocol and the module. Writes nothing to the log itself.
+    // bus's protocol when it changed and the module. Writes nothing to the log itself.
     Outcome openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address);
     Outcome openModule(const car::Module& module, bool logIt, bool resetFirst);
     // Selects a module on the bus the adapter is on: its CAN header and, when asked, the
@@ -77,10 +83,15 @@ public:
 private:
     void setRelay(bool medium);
 
+    // The protocol the adapter has selected since its last reset; None again after a module
+    // did not answer, as an adapter that reset itself would have lost it.
+    enum class Protocol { None, High, Medium };
+
     Adapter& m_adapter;
     Host& m_host;
     SwitchWay m_way;
     bool m_heardOnBus = false;
+    Protocol m_protocol = Protocol::None;
     QString m_openAddress;
 };
 

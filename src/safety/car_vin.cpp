@@ -47,7 +47,7 @@ QString CarVinFinder::readOpenModuleVin(const QString& address)
     const link::TModuls* m = link::moduleAt(address);
     if (!m || m->VINad == QLatin1String("FF"))
         return QString();
-    const auto data = link::readBlock(m_session.adapter(), m->VINad, true).data;
+    const auto data = link::readBlock(m_session.adapter(), m->VINad, true, link::blockBytes(address, m->VINad)).data;
     const QString vin = data ? QString::fromLatin1(QByteArray::fromHex(data->toLatin1())) : QString();
     if (!link::isVIN(vin))
         return QString();

@@ -31,6 +31,7 @@ const QList<std::pair<QString, QString>> kLaterColumns = {
     {QStringLiteral("kind"), QStringLiteral("TEXT")},      {QStringLiteral("vin_source"), QStringLiteral("TEXT")},
     {QStringLiteral("module_vin"), QStringLiteral("TEXT")}, {QStringLiteral("undoes"), QStringLiteral("INTEGER")},
     {QStringLiteral("batch"), QStringLiteral("INTEGER")},  {QStringLiteral("settled"), QStringLiteral("INTEGER")},
+    {QStringLiteral("description_files"), QStringLiteral("TEXT")},
 };
 
 // SQLite takes a null QString as NULL, which no column of the journal holds.
@@ -243,8 +244,8 @@ std::optional<qint64> Journal::begin(const JournalEntry& entry)
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.prepare(QStringLiteral("INSERT INTO writes (time, vin, address, block, old_hex, new_hex, outcome, detail, "
-                             "kind, vin_source, module_vin, undoes, batch, settled) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             "kind, vin_source, module_vin, undoes, batch, settled, description_files) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QString time = entry.time.isEmpty()
         ? QDateTime::currentDateTimeUtc().toString(Qt::ISODate)
         : entry.time;
@@ -255,6 +256,7 @@ std::optional<qint64> Journal::begin(const JournalEntry& entry)
     q.addBindValue(idOrNull(entry.undoes));
     q.addBindValue(idOrNull(entry.batch));
     q.addBindValue(entry.settled ? 1 : 0);
+    q.addBindValue(text(entry.descriptionFiles));
     if (!q.exec()) {
         fail(q.lastError().text());
         return std::nullopt;
@@ -344,6 +346,7 @@ std::optional<QList<JournalEntry>> Journal::entries(const QString& vin)
         e.undoes = q.value(12).toLongLong();
         e.batch = q.value(13).toLongLong();
         e.settled = q.value(14).toInt() != 0;
+        e.descriptionFiles = q.value(15).toString();
         rows.append(e);
     }
     return rows;

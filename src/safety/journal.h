@@ -45,6 +45,9 @@ struct JournalEntry {
     qint64 undoes = 0; // a restore: the row it undoes
     qint64 batch = 0;  // rows of one confirmation share it; 0 for a single write
     bool settled = false; // a no-answer row whose block was read afterwards
+    // The description files whose options the write changed: "NAME SHA256", "; " between
+    // them; "" for a write of the program's own options.
+    QString descriptionFiles;
 
     // Whether the write may or may not have reached the module: sent, and its answer
     // never came and no read showed it since.

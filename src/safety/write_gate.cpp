@@ -36,6 +36,7 @@ struct WriteGate::Pending {
     link::ChangeRequest::Part part;
     bool shown = false;
     bool mustTick = false; // a restore over a block changed since
+    QString descriptionFiles; // for the journal row
 };
 
 WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& state,
@@ -96,7 +97,7 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
 
 std::optional<QString> WriteGate::readBlock(const QString& block)
 {
-    return link::readBlock(m_session.adapter(), block, true).data;
+    return link::readBlock(m_session.adapter(), block, true, link::blockBytes(m_session.openAddress(), block)).data;
 }
 
 std::optional<double> WriteGate::battery()
@@ -187,6 +188,21 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
         }
         part.warnings.append(tr(kChangedWarning));
         p.mustTick = true;
+    }
+    // An option of a description file writes only when the user trusts that file.
+    if (w.files) {
+        QStringList untrusted;
+        QStringList used;
+        for (const DescriptionUse& use : w.files(*held)) {
+            used << use.name + u' ' + use.sha256;
+            if (!use.trusted)
+                untrusted << use.name;
+        }
+        if (!untrusted.isEmpty()) {
+            refuse(tr(kUntrustedFile).arg(untrusted.join(QStringLiteral(", "))));
+            return false;
+        }
+        p.descriptionFiles = used.join(QStringLiteral("; "));
     }
     part.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
     if (w.describe)
@@ -334,6 +350,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
         entry.oldHex = p.result.heldHex;
         entry.newHex = p.write.newHex;
         entry.undoes = p.write.undoes;
+        entry.descriptionFiles = p.descriptionFiles;
         if (!chosen.value(part++)) {
             entry.outcome = QString::fromLatin1(kOutcomeCancelled);
             if (!m_journal.record(entry))

@@ -42,6 +42,13 @@ struct BlockTarget {
     std::function<link::Outcome()> open;
 };
 
+// A module description file (not the program's own) whose options a write changes.
+struct DescriptionUse {
+    QString name;
+    QString sha256;
+    bool trusted = false; // the user trusts the file as it is now
+};
+
 // One block write as the caller describes it; the gate knows no layouts.
 struct BlockWrite {
     BlockTarget target;
@@ -50,6 +57,9 @@ struct BlockWrite {
     bool sameLengthOnly = true; // refuse a block of another length than the module's
     // The options that change from what the module holds to newHex ("caption: old → new").
     std::function<QStringList(const QString& heldHex)> describe;
+    // The description files whose options change from what the module holds to newHex;
+    // none (or no function) for the program's own options. An untrusted one stops the write.
+    std::function<QList<DescriptionUse>(const QString& heldHex)> files;
 
     // A restore of a journal row: the row, and the content it wrote. The module must hold
     // that content (or newHex already) unless force is set.

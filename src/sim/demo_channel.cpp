@@ -16,6 +16,10 @@ DemoChannel::DemoChannel(int latencyMs, int baudRate, QObject* parent, Kind kind
       m_kind(kind)
 {
     m_elm->setLatencyMs(latencyMs);
+    // A demo that answers like an adapter also waits like one: the program's requests carry
+    // their answer counts, so only writes and unknown lengths pay the chip's time-out.
+    if (latencyMs > 0)
+        m_elm->setTiming(Elm327::Timing::Elm);
     if (kind == Kind::BuiltIn)
         m_elm->setChip(Elm327::Chip::Stn);
     connect(m_elm.get(), &Elm327::output, this, [this](const QByteArray& bytes) {

@@ -21,7 +21,8 @@ public:
     static const QString kBuiltInName; // the same car behind an STN adapter
 
     // latencyMs: the adapter's and modules' reply time; 0 answers as soon as the
-    // event loop runs (tests), a few tens of ms feel like a real adapter (the demo).
+    // event loop runs (tests), a few tens of ms feel like a real adapter (the demo), which
+    // then also waits after an answer as the chip does.
     // baudRate: the rate chosen for the port, for the wire time of setBaudTiming.
     explicit DemoChannel(int latencyMs = 0, int baudRate = 0, QObject* parent = nullptr,
                          Kind kind = Kind::Switch);

@@ -11,7 +11,8 @@ struct CliRun {
     QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-// Every run keeps its write journal in a folder of this test program, never the user's.
+// Every run keeps its write journal, description files and settings in a folder of this
+// test program, never the user's.
 inline QString cliDataHome()
 {
     static QTemporaryDir dir;
@@ -26,6 +27,7 @@ inline CliRun cli(const QStringList& args, const QByteArray& input = {},
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cliDataHome() + QStringLiteral("/config"));
     env.remove(QStringLiteral("LC_ALL"));
     env.remove(QStringLiteral("LC_MESSAGES"));
     env.remove(QStringLiteral("LANG"));

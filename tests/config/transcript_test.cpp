@@ -89,7 +89,7 @@ TEST_F(PanelTest, EachPositionShowsInTheOptionOwningIt)
 TEST(Transcript, PagesReadAndWriteTheirModules)
 {
     ASSERT_EQ(int(config::pageInfos().size()), int(std::size(kPages)));
-    for (int page = 0; page < config::kPageCount; ++page) {
+    for (int page = 0; page < config::pageCount(); ++page) {
         const PageRow& want = kPages[page];
         const config::PageInfo& info = config::pageInfo(page);
         SCOPED_TRACE(want.caption);

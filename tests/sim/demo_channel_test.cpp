@@ -97,6 +97,20 @@ TEST(DemoChannel, BaudTimingUsesTheChosenRateOnlyWhenSwitchedOn)
     EXPECT_EQ(batches.list.size(), 3);
 }
 
+// The window's demo (a reply time) waits after an uncounted answer as the chip does.
+TEST(DemoChannel, WithAReplyTimeTheAdapterWaitsAfterAnUncountedAnswer)
+{
+    DemoChannel channel(20);
+    Batches batches(channel);
+    channel.open();
+    const std::pair<QByteArray, int> exchanges[] = {{"ATSP6\r", 0}, {"ATSH720\r", 0}, {"2100 1\r", 0}, {"2100\r", 100}};
+    for (qsizetype i = 0; i < 4; ++i) {
+        channel.send(exchanges[i].first);
+        ASSERT_TRUE(batches.waitFor(i + 1)) << exchanges[i].first.constData();
+        EXPECT_EQ(channel.elm().lastWaitMs(), exchanges[i].second) << exchanges[i].first.constData();
+    }
+}
+
 TEST(DemoChannel, BusSwitchedMovesTheCarsSwitch)
 {
     DemoChannel channel;

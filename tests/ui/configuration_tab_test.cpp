@@ -7,6 +7,8 @@
 #include "app/radio_group.h"
 #include "app/tab_configuration.h"
 #include "config/config_panel.h"
+#include "config/description_trust.h"
+#include "module_files/description_file.h"
 #include "config/layout.h"
 #include "config/map_option_view.h"
 #include "config/pages.h"
@@ -17,6 +19,7 @@
 #include "support/recording_host.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMap>
 #include <QLineEdit>
@@ -126,7 +129,7 @@ TEST_F(ConfigurationTabTest, OfflineOnlyIpcAndBcmCanBeChosenAndTheOthersSaySo)
         EXPECT_FALSE(shown(name)) << name;
     EXPECT_EQ(pages()->currentIndex(), config::PageIPC);
 
-    for (int page = 0; page < config::kPageCount; ++page) {
+    for (int page = 0; page < config::pageCount(); ++page) {
         notices.clear();
         const int before = pages()->currentIndex();
         goTo(page);
@@ -556,4 +559,40 @@ TEST_F(ConfigurationTabTest, CompareWithTheCarAndRestoreFromAFile)
     EXPECT_EQ(vin[0], QStringLiteral("The VINs differ: left WF0AXXWPDA9K99999, right WF0AXXWPDA9K12345"));
     EXPECT_TRUE(vin[1].contains(QStringLiteral("WF0AXXWPDA9K99999"))) << vin[1].toStdString();
     EXPECT_EQ(carBlock("740", 1), "BD");
+}
+
+// An option of a description file stands in a group captioned with the file, on the page
+// of its block; it writes only once the file is trusted, and the confirmation says so.
+TEST_F(ConfigurationTabTest, AnOptionOfADescriptionFileWritesOnceTheFileIsTrusted)
+{
+    car::Catalog catalog = car::ownCatalog();
+    const QByteArray extension = R"json({"format": 1, "title": {"en": "Example"}, "extends": {"address": "726", "block": "03"},
+        "options": [{"name": "CheckBoxExample32", "kind": "flag", "positions": [32], "caption": {"en": "Example flag"}}],
+        "samples": [{"hex": "00000001", "options": {"CheckBoxExample32": 1}}]})json";
+    const module_files::FileOutcome outcome = module_files::addDescriptionFile(catalog, extension, settingsDir() + "/example.json", true);
+    ASSERT_TRUE(outcome.loaded());
+    car::installCatalog(std::move(catalog));
+    struct OwnCatalogAfter {
+        ~OwnCatalogAfter() { car::installCatalog(car::ownCatalog()); }
+    } restore;
+
+    goOnline();
+    goTo(config::PageBCM);
+    read();
+    auto* group = control<QGroupBox>(main(), "GroupBoxFile1");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), QStringLiteral("Example (description file example.json)"));
+    EXPECT_EQ(group->findChild<QCheckBox*>(QStringLiteral("CheckBoxExample32"))->isEnabled(), true);
+    clickBox(QStringLiteral("CheckBoxExample32"));
+    write();
+    EXPECT_TRUE(confirmations.isEmpty());
+    EXPECT_TRUE(notices.join('\n').contains(QStringLiteral("example.json, которому нет доверия")));
+    EXPECT_EQ(carBlock("726", 3), "E3D0D4FC");
+
+    config::setTrusted(*outcome.file, true);
+    write();
+    ASSERT_EQ(confirmations.size(), 1);
+    EXPECT_EQ(confirmations[0].changes, QStringList{QStringLiteral(
+        "Example flag: нет → да — параметр из файла описания example.json (не из собственных TALMERO)")});
+    EXPECT_EQ(carBlock("726", 3), "E3D0D4FD");
 }

@@ -108,7 +108,7 @@ TEST_F(EnglishTest, EveryWindowDialogAndLogLineIsEnglish)
 
     // Every configuration page as the car fills it, one write, the AS-BUILT window.
     tab(TFormMain::PageConfiguration);
-    for (int page = 0; page < talmero::config::kPageCount; ++page) {
+    for (int page = 0; page < talmero::config::pageCount(); ++page) {
         configPage(page);
         click(main(), "ButtonCONFread");
         collect(QStringLiteral("configuration page %1").arg(page), main());

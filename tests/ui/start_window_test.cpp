@@ -68,7 +68,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     // Where adapters sit comes first, then the Wi-Fi adapter; no such port: the demo car,
     // before built-in ports. A Wi-Fi adapter has no rate to choose.
     using Entry = talmero::app::TFormStart::PortEntry;
-    const QString wifi = QStringLiteral("Адаптер Wi-Fi (192.168.0.10:35000)");
+    const QString wifi = QStringLiteral("Wi-Fi adapter (192.168.0.10:35000)");
     const QStringList demos = QStringList{wifi} + Connection::demoEntries();
     const struct {
         QList<Entry> present;
@@ -115,13 +115,13 @@ TEST_F(ShellTest, VinFieldCountsToSeventeenAndTabFollowsTheLayout)
 
     QStringList order;
     QWidget* w = vin;
-    for (int i = 0; i < 8; ++i, w = w->nextInFocusChain()) {
+    for (int i = 0; i < 9; ++i, w = w->nextInFocusChain()) {
         while (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             w = w->nextInFocusChain();
         order << w->objectName();
     }
     EXPECT_EQ(order, (QStringList{"StartVIN", "COMports", "BitBtnRefresh", "COMbauds", "SpinMinVoltage",
-                                  "ComboLanguage", "ComboBusSwitch", "ButtonOpenCOM"}));
+                                  "ComboLanguage", "ComboBusSwitch", "ButtonModuleFiles", "ButtonOpenCOM"}));
 }
 
 TEST_F(ShellTest, InvalidVINsStoreNothingAndOpenNothing)

@@ -1,0 +1,37 @@
+#include "car/layout_check.h"
+#include "fuzz_check.h"
+#include "module_files/description_file.h"
+
+namespace talmero {
+namespace {
+
+// A description file: refused whole with its path and rule, leaving the catalog as it was;
+// or loaded, and then every layout of the catalog is sound and every page side names one.
+void checkFile(const QByteArray& file)
+{
+    car::Catalog catalog = car::ownCatalog();
+    const std::vector<const car::BlockLayout*> before = catalog.layouts;
+    const std::size_t pages = catalog.pages.size();
+    const module_files::FileOutcome outcome = module_files::addDescriptionFile(catalog, file, QStringLiteral("f.json"), true);
+    if (!outcome.loaded()) {
+        FUZZ_CHECK(!outcome.refusal->rule.isEmpty() && outcome.refusal->file == QLatin1String("f.json"));
+        FUZZ_CHECK(catalog.layouts == before && catalog.pages.size() == pages && catalog.files.empty());
+        return;
+    }
+    FUZZ_CHECK(catalog.files.size() == 1 && !outcome.adds.isEmpty());
+    for (std::size_t i = 0; i < catalog.layouts.size(); ++i)
+        FUZZ_CHECK(int(catalog.layouts[i]->id) == int(i) && car::layoutProblem(*catalog.layouts[i]).empty());
+    for (const car::PageInfo* page : catalog.pages) {
+        for (const car::PageSide& side : page->allSides())
+            FUZZ_CHECK(side.layout && std::size_t(side.layout->id) < catalog.layouts.size());
+    }
+}
+
+} // namespace
+} // namespace talmero
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    talmero::checkFile(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    return 0;
+}
