@@ -56,9 +56,6 @@ TEST(Language, CountedTextsAgreeWithTheirNumber)
           "the link to the adapter was lost after 5 readings"},
          {"связь с адаптером потеряна после 1 чтения", "связь с адаптером потеряна после 2 чтений",
           "связь с адаптером потеряна после 5 чтений"}},
-        {"talmero::app::TFormHistory", "%n blocks together (#%1)",
-         {"1 block together (#%1)", "2 blocks together (#%1)", "5 blocks together (#%1)"},
-         {"1 блок вместе (№%1)", "2 блока вместе (№%1)", "5 блоков вместе (№%1)"}},
     };
     for (const bool english : {true, false}) {
         QTranslator translator;
