@@ -66,6 +66,13 @@
     </message>
 </context>
 <context>
+    <name>BackupFirst</name>
+    <message>
+        <source>файл не записан</source>
+        <translation>no file was written</translation>
+    </message>
+</context>
+<context>
     <name>BackupOpening</name>
     <message>
         <source>Konfiguracja auta (VehicleData*.xml)</source>
@@ -223,18 +230,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>after the write the module holds other content</translation>
     </message>
     <message>
-        <source>* Восстановлены и проверены: </source>
-        <translation>* Restored and checked: </translation>
-    </message>
-    <message>
-        <source>! Не восстановлен: </source>
-        <translation>! Not restored: </translation>
-    </message>
-    <message>
-        <source>! Не записывались: </source>
-        <translation>! Not written: </translation>
-    </message>
-    <message>
         <source>папка не создана</source>
         <translation>the folder was not created</translation>
     </message>
@@ -279,10 +274,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>not read back after the write: what the module holds is unknown</translation>
     </message>
     <message>
-        <source>! Итог записи не внесён в журнал: </source>
-        <translation>! The outcome of the write is not in the journal: </translation>
-    </message>
-    <message>
         <source>копия не читается так, как записана</source>
         <translation>the copy does not read back as it was written</translation>
     </message>
@@ -293,6 +284,38 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <message>
         <source>не прочитан из автомобиля</source>
         <translation>not read from the car</translation>
+    </message>
+    <message>
+        <source>Восстановлены и проверены: %1</source>
+        <translation>Restored and checked: %1</translation>
+    </message>
+    <message>
+        <source>Не восстановлен: %1</source>
+        <translation>Not restored: %1</translation>
+    </message>
+    <message>
+        <source>Не записывались: %1</source>
+        <translation>Not written: %1</translation>
+    </message>
+    <message>
+        <source>Итог записи не внесён в журнал: %1</source>
+        <translation>The outcome of the write is not in the journal: %1</translation>
+    </message>
+    <message>
+        <source>Итог восстановления</source>
+        <translation>Restore summary</translation>
+    </message>
+    <message>
+        <source>Конфигурация автомобиля до восстановления: %1</source>
+        <translation>The car&apos;s configuration before the restore: %1</translation>
+    </message>
+    <message>
+        <source>Автомобиль уже содержит блоки конфигурации из файла</source>
+        <translation>The car already holds the file&apos;s configuration blocks</translation>
+    </message>
+    <message>
+        <source>Не записан: %1</source>
+        <translation>Not written: %1</translation>
     </message>
 </context>
 <context>
@@ -504,128 +527,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>the file cannot be read</translation>
     </message>
     <message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-  modules list                       свои модули и файлы описания модулей: что каждый
-                                     добавляет, и отклонённые файлы с причиной
-  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
-                                     отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без строки о значении под каждым кодом
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
-Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
-/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
---trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Offline:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                the write journal, newest first
-  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
-  dtc explain CODE...                what each trouble code is and what it means
-  modules list                       the program&apos;s own modules and the module description
-                                     files: what each adds, and refused files with the reason
-  modules check FILE...              checks description files; exit status 1 when one is
-                                     refused
-  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
-With the adapter (--port required):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without a line of meaning under each code
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     reads the values every second for N seconds (default
-                                     60), as CSV on standard output and in FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            what the adapter says it is, and how the buses are switched
-  scan                               one line per module: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     undoes the newest write to this car not yet undone;
-                                     --force: even when the block has changed since
-  compare LEFT.xml --car             a backup file against the car
-  restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file&apos;s configuration blocks back
-
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
-C or POSIX locale); listings, blocks and exit statuses are the same in every language.
-Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
-question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
-Nothing is written below --min-voltage (default 12.0).
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
-commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
---port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
---baud does not apply to it, nor do the relay ways of --bus-switch.
-Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
-/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
---trust FILE remembers the file&apos;s SHA-256; a changed file is untrusted again.
-Writes to the demo car go to a journal of their own, beside the given or usual one.
-Exit status: 0 success, 1 the operation failed, 2 command line error.
-</translation>
-    </message>
-    <message>
         <source>modules check принимает файлы описания</source>
         <translation>modules check takes description files</translation>
     </message>
@@ -660,6 +561,381 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>modules принимает list, check или export</source>
         <translation>modules takes list, check or export</translation>
+    </message>
+    <message>
+        <source>--plain только с dtc read</source>
+        <translation>--plain goes with dtc read</translation>
+    </message>
+    <message>
+        <source>read-config: нужен PAGE</source>
+        <translation>read-config takes PAGE</translation>
+    </message>
+    <message>
+        <source>--dash только со страницей IPC</source>
+        <translation>--dash goes with the IPC page</translation>
+    </message>
+    <message>
+        <source>этот блок не записать: страница его не принимает</source>
+        <translation>this block cannot be written: the page refuses it</translation>
+    </message>
+    <message>
+        <source>этот блок не записать: страница его не знает</source>
+        <translation>this block cannot be written: it is unknown to the page</translation>
+    </message>
+    <message>
+        <source>dtc: read или clear</source>
+        <translation>dtc takes read or clear</translation>
+    </message>
+    <message>
+        <source>--save только с dtc read</source>
+        <translation>--save goes with dtc read</translation>
+    </message>
+    <message>
+        <source>чтение не сохранено в %1: %2</source>
+        <translation>the reading was not kept in %1: %2</translation>
+    </message>
+    <message>
+        <source>не записать %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>ничего не стёрто</source>
+        <translation>nothing was cleared</translation>
+    </message>
+    <message>
+        <source>неизвестный модуль %1</source>
+        <translation>unknown module %1</translation>
+    </message>
+    <message>
+        <source>%1: нужен MODULE</source>
+        <translation>%1 takes MODULE</translation>
+    </message>
+    <message>
+        <source>%1: нужны MODULE ADDR</source>
+        <translation>%1 takes MODULE ADDR</translation>
+    </message>
+    <message>
+        <source>%1: нужны MODULE ADDR HEX</source>
+        <translation>%1 takes MODULE ADDR HEX</translation>
+    </message>
+    <message>
+        <source>в этом модуле нет VIN</source>
+        <translation>this module holds no VIN</translation>
+    </message>
+    <message>
+        <source>VIN не прочитан</source>
+        <translation>no VIN was read</translation>
+    </message>
+    <message>
+        <source>этот модуль не перезагружается</source>
+        <translation>this module cannot be restarted</translation>
+    </message>
+    <message>
+        <source>перезагрузка отклонена: ничего не отправлено</source>
+        <translation>the restart was declined; nothing was sent</translation>
+    </message>
+    <message>
+        <source>модуль отказал в перезагрузке</source>
+        <translation>the module refused the restart</translation>
+    </message>
+    <message>
+        <source>ADDR - номер блока из двух шестнадцатеричных цифр</source>
+        <translation>ADDR is a block number of two hex digits</translation>
+    </message>
+    <message>
+        <source>блок не прочитан</source>
+        <translation>the block was not read</translation>
+    </message>
+    <message>
+        <source>блок не записан</source>
+        <translation>the block was not written</translation>
+    </message>
+    <message>
+        <source>backup: аргументов нет, только --dir</source>
+        <translation>backup takes no arguments but --dir</translation>
+    </message>
+    <message>
+        <source>модуль %1 из %2</source>
+        <translation>module %1 of %2</translation>
+    </message>
+    <message>
+        <source>файл не записан</source>
+        <translation>no file was written</translation>
+    </message>
+    <message>
+        <source>VIN автомобиля не прочитан; файл назван по %1</source>
+        <translation>the car&apos;s VIN could not be read; the file is named with %1</translation>
+    </message>
+    <message>
+        <source>undo: аргументов нет, только --force</source>
+        <translation>undo takes no arguments but --force</translation>
+    </message>
+    <message>
+        <source>VIN автомобиля не прочитан; укажите его в --vin</source>
+        <translation>the car&apos;s VIN could not be read; give it with --vin</translation>
+    </message>
+    <message>
+        <source>отмена: %1 (вместе с остальными блоками пакета %2)</source>
+        <translation>undo: %1 (with the rest of batch %2)</translation>
+    </message>
+    <message>
+        <source>отмена: %1</source>
+        <translation>undo: %1</translation>
+    </message>
+    <message>
+        <source>ничего не восстановлено</source>
+        <translation>nothing was restored</translation>
+    </message>
+    <message>
+        <source>в журнале нет неотменённой записи в автомобиль %1</source>
+        <translation>the journal holds no write to the car %1 that is not undone</translation>
+    </message>
+    <message>
+        <source>неизвестная команда %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>--values, --seconds и --csv только с live</source>
+        <translation>--values, --seconds and --csv go with live</translation>
+    </message>
+    <message>
+        <source>--force только с undo</source>
+        <translation>--force goes with undo</translation>
+    </message>
+    <message>
+        <source>Резервная копия сохранена: %1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без строки о значении под каждым кодом
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+--trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+  modules list                       the program&apos;s own modules and the module description
+                                     files: what each adds, and refused files with the reason
+  modules check FILE...              checks description files; exit status 1 when one is
+                                     refused
+  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without a line of meaning under each code
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file&apos;s configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+The first write to a car that has no backup in the backup folder yet is preceded by a
+backup, as the backup command takes it (the backup folder: --dir, else the one backup
+uses by default); --no-backup writes without one.
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
+/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
+--trust FILE remembers the file&apos;s SHA-256; a changed file is untrusted again.
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
+        <source>%1: аргументов нет</source>
+        <translation>%1 takes no arguments</translation>
+    </message>
+    <message>
+        <source>%1: нужен --port</source>
+        <translation>%1 needs --port</translation>
+    </message>
+    <message>
+        <source>%1 - не папка: ничего не записано</source>
+        <translation>%1 is not a folder: nothing was written</translation>
+    </message>
+    <message>
+        <source>dtc explain: нужны один или несколько кодов неисправностей, например P0420</source>
+        <translation>dtc explain takes one or more trouble codes, e.g. P0420</translation>
+    </message>
+    <message>
+        <source>не код неисправности: %1 (буква P, C, B или U, цифра 0-3, три шестнадцатеричные цифры)</source>
+        <translation>not a trouble code: %1 (a letter P, C, B or U, a digit 0-3, three hex digits)</translation>
+    </message>
+    <message>
+        <source>history: аргументов нет, только --vin</source>
+        <translation>history takes no arguments but --vin</translation>
+    </message>
+    <message>
+        <source>--seconds и --csv только с --values</source>
+        <translation>--seconds and --csv go with --values</translation>
+    </message>
+    <message>
+        <source>модуль двигателя не сообщает %1</source>
+        <translation>the engine module does not report %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>связь с адаптером потеряна после %n чтений</source>
+        <translation>
+            <numerusform>the link to the adapter was lost after %n reading</numerusform>
+            <numerusform>the link to the adapter was lost after %n readings</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>аккумулятор %1 В</source>
+        <translation>battery %1 V</translation>
+    </message>
+    <message>
+        <source>Восстановить %1 %2? [y/N] </source>
+        <translation>Restore %1 %2? [y/N] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n блоков</source>
+        <translation>
+            <numerusform>%n block</numerusform>
+            <numerusform>%n blocks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>в %n модулях</source>
+        <translation>
+            <numerusform>to %n module</numerusform>
+            <numerusform>to %n modules</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>автомобиль не прочитан</source>
+        <translation>the car was not read</translation>
+    </message>
+    <message>
+        <source>(неизвестен: его модули расходятся, %1)</source>
+        <translation>(unknown: its modules disagree, %1)</translation>
+    </message>
+    <message>
+        <source>(VIN не прочитан: не ответили ни панель приборов, ни ABS, ни модуль фар, ни модуль рулевого управления)</source>
+        <translation>(VIN not read: no instrument panel, ABS, headlamp or steering module answered)</translation>
+    </message>
+    <message>
+        <source>файл автомобиля %1, а этот автомобиль %2: ничего не записано; --other-car переносит его настройки на этот автомобиль</source>
+        <translation>the file is of the car %1, this car is %2: nothing was written; give --other-car to copy its settings to this car</translation>
+    </message>
+    <message>
+        <source>(без VIN)</source>
+        <translation>(no VIN)</translation>
+    </message>
+    <message>
+        <source>модуль %1 не прочитан из автомобиля: ничего не записано</source>
+        <translation>module %1 could not be read from the car: nothing was written</translation>
+    </message>
+    <message>
+        <source>%1; --only %2 восстанавливает остальные</source>
+        <translation>%1; --only %2 restores the rest</translation>
+    </message>
+    <message>
+        <source>ничего не записано</source>
+        <translation>nothing was written</translation>
+    </message>
+    <message>
+        <source>restore: нужен FILE</source>
+        <translation>restore takes FILE</translation>
+    </message>
+    <message>
+        <source>--only: неизвестный адрес модуля %1</source>
+        <translation>--only: unknown module address %1</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1768,70 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <source>Напряжение - </source>
         <translation>Voltage - </translation>
     </message>
+    <message>
+        <source>%1 мс</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>VIN</source>
+        <translation>VIN</translation>
+    </message>
+    <message>
+        <source>Идентификатор калибровки</source>
+        <translation>Calibration ID</translation>
+    </message>
+    <message>
+        <source>Контрольные числа калибровки</source>
+        <translation>Calibration verification numbers</translation>
+    </message>
+    <message>
+        <source>Коды неисправностей</source>
+        <translation>Trouble codes</translation>
+    </message>
+    <message>
+        <source>Поддерживаемые параметры</source>
+        <translation>Supported PIDs</translation>
+    </message>
+    <message>
+        <source>Стандарт OBD</source>
+        <translation>OBD standard</translation>
+    </message>
+    <message>
+        <source>Положение дроссельной заслонки, %</source>
+        <translation>Throttle position, %</translation>
+    </message>
+    <message>
+        <source>Массовый расход воздуха</source>
+        <translation>Mass air flow</translation>
+    </message>
+    <message>
+        <source>Температура воздуха на впуске</source>
+        <translation>Intake air temperature</translation>
+    </message>
+    <message>
+        <source>Скорость автомобиля</source>
+        <translation>Vehicle speed</translation>
+    </message>
+    <message>
+        <source>Обороты двигателя</source>
+        <translation>Engine speed</translation>
+    </message>
+    <message>
+        <source>Температура охлаждающей жидкости</source>
+        <translation>Coolant temperature</translation>
+    </message>
+    <message>
+        <source>Нагрузка двигателя</source>
+        <translation>Engine load</translation>
+    </message>
+    <message>
+        <source>Состояние систем с момента стирания кодов</source>
+        <translation>Monitor status since the codes were cleared</translation>
+    </message>
+    <message>
+        <source>Состояние систем в текущем цикле</source>
+        <translation>Monitor status this drive cycle</translation>
+    </message>
 </context>
 <context>
     <name>LiveReader</name>
@@ -2165,10 +2505,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
 <context>
     <name>RestorePlan</name>
     <message>
-        <source>%1, блок %2: в файле %3 байт, модуль содержит %4 байт</source>
-        <translation>%1, block %2: the file holds %3 bytes, the module %4 bytes</translation>
-    </message>
-    <message>
         <source>%1, блок %2: блок из файла не распознаётся страницей</source>
         <translation>%1, block %2: the page does not recognise the file&apos;s block</translation>
     </message>
@@ -2207,6 +2543,17 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Модуль %1 не прочитан из автомобиля</source>
         <translation>! Module %1 was not read from the car</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n байт</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, блок %2: в файле %3, модуль содержит %4</source>
+        <translation>%1, block %2: the file holds %3, the module %4</translation>
     </message>
 </context>
 <context>
@@ -2548,14 +2895,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>* The module already holds this data: no write needed</translation>
     </message>
     <message>
-        <source>! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена</source>
-        <translation>! The block to write is %1 bytes long, but the module holds %2 bytes: nothing written</translation>
-    </message>
-    <message>
-        <source>Длина отличается: модуль содержит %1 байт, записывается %2 байт</source>
-        <translation>The length differs: the module holds %1 bytes, %2 bytes are being written</translation>
-    </message>
-    <message>
         <source>* Запись отменена</source>
         <translation>* Write cancelled</translation>
     </message>
@@ -2722,6 +3061,33 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. Доверие файлу даётся в настройках (в командной строке: --trust ФАЙЛ)</source>
         <translation>! The write changes options of the description file %1, which is not trusted: nothing was written. A file is trusted in the settings (on the command line: --trust FILE)</translation>
+    </message>
+    <message>
+        <source>Модуль перезагрузится: его функции остановятся на несколько секунд</source>
+        <translation>The module reboots: its functions stop for a few seconds</translation>
+    </message>
+    <message>
+        <source>! Блок для записи длиной %1, а модуль содержит %2: запись не выполнена</source>
+        <translation>! The block to write is %1 long, but the module holds %2: nothing written</translation>
+    </message>
+    <message>
+        <source>Длина отличается: модуль содержит %1, записывается %2</source>
+        <translation>The length differs: the module holds %1, the write has %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n байт</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Резервной копии этого автомобиля ещё нет: сначала сделать её</source>
+        <translation>No backup of this car yet: back up first</translation>
+    </message>
+    <message>
+        <source>! Резервная копия не сделана (%1): запись не выполнена</source>
+        <translation>! The backup was not taken (%1): nothing written</translation>
     </message>
 </context>
 <context>
@@ -2918,9 +3284,12 @@ New:     </translation>
         <source>* Запись показаний в файл %1</source>
         <translation>* Recording the readings to %1</translation>
     </message>
-    <message>
-        <source>* Запись показаний остановлена: строк %1 в файле %2</source>
-        <translation>* Recording stopped: %1 rows in %2</translation>
+    <message numerus="yes">
+        <source>* Запись показаний остановлена: %n строк в файле %1</source>
+        <translation>
+            <numerusform>* Recording stopped: %n row in %1</numerusform>
+            <numerusform>* Recording stopped: %n rows in %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3100,6 +3469,10 @@ New:     </translation>
     <message>
         <source>! Файл не сохранён: </source>
         <translation>! The file was not saved: </translation>
+    </message>
+    <message>
+        <source>Чтение сохранено: %1</source>
+        <translation>Reading saved: %1</translation>
     </message>
 </context>
 <context>
@@ -3302,6 +3675,14 @@ New:     </translation>
         <source>Лог сохранён: %1</source>
         <translation>Log saved: %1</translation>
     </message>
+    <message>
+        <source>%1; резервная копия сохранена: %2</source>
+        <translation>%1; backup saved: %2</translation>
+    </message>
+    <message>
+        <source>нет соединения</source>
+        <translation>not connected</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormModuleFiles</name>
@@ -3367,14 +3748,6 @@ An option from a file shows on its page at once; it is written only when you tru
     <message>
         <source>The car was not read: nothing was written.</source>
         <translation>The car was not read: nothing was written.</translation>
-    </message>
-    <message>
-        <source>The car already holds the file&apos;s configuration blocks.</source>
-        <translation>The car already holds the file&apos;s configuration blocks.</translation>
-    </message>
-    <message>
-        <source>The car&apos;s configuration before the restore: %1</source>
-        <translation>The car&apos;s configuration before the restore: %1</translation>
     </message>
     <message>
         <source>These are another car&apos;s settings: write them to this car</source>
@@ -3535,7 +3908,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Crear</source>
-        <translation>Clear</translation>
+        <translation>Clear codes in car…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3576,6 +3949,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Все чтения этого окна текстом, в буфер обмена</source>
         <translation>Every reading of this window as text, to the clipboard</translation>
+    </message>
+    <message>
+        <source>Стереть коды ошибок в модулях автомобиля; сначала спрашивает</source>
+        <translation>Clear the trouble codes in the car&apos;s modules; asks first</translation>
     </message>
 </context>
 <context>

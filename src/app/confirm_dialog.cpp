@@ -112,6 +112,11 @@ ConfirmDialog::ConfirmDialog(const link::ChangeRequest& request, QWidget* parent
     if (!request.battery.isEmpty())
         layout->addWidget(named(textLabel(tr("Аккумулятор: %1 В").arg(request.battery), this), "LabelConfirmBattery"));
 
+    if (!request.backupOffer.isEmpty()) {
+        m_backup = named(new QCheckBox(request.backupOffer, this), "CheckConfirmBackup");
+        m_backup->setChecked(true);
+        layout->addWidget(m_backup);
+    }
     QCheckBox* mustTick = nullptr;
     if (!request.mustTick.isEmpty()) {
         mustTick = named(new QCheckBox(request.mustTick, this), "CheckConfirmForce");
@@ -153,6 +158,19 @@ void ConfirmDialog::addChange(QVBoxLayout* layout, const QStringList& changes, c
         shown->setStyleSheet(QStringLiteral("color: #b00000;"));
         layout->addWidget(shown);
     }
+}
+
+bool ConfirmDialog::backupChosen() const
+{
+    return m_backup && m_backup->isChecked();
+}
+
+bool ConfirmDialog::answer(const link::ChangeRequest& request)
+{
+    const bool agreed = exec() == QDialog::Accepted;
+    if (request.backupFirst)
+        *request.backupFirst = agreed && backupChosen();
+    return agreed;
 }
 
 QList<bool> ConfirmDialog::chosen() const

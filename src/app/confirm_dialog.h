@@ -20,12 +20,17 @@ public:
 
     // A choosable batch: the ticks as the user left them, one per part.
     QList<bool> chosen() const;
+    // Whether the offered backup before the write stays ticked (false when none is offered).
+    bool backupChosen() const;
+    // The answer for the request's host: accepted, and the backup's tick left in the request.
+    bool answer(const link::ChangeRequest& request);
 
 private:
     void addChange(QVBoxLayout* layout, const QStringList& changes, const QString& oldHex, const QString& newHex,
                    const QStringList& warnings);
 
     QList<QCheckBox*> m_ticks;
+    QCheckBox* m_backup = nullptr;
 };
 
 } // namespace talmero::app

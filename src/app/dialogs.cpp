@@ -47,11 +47,11 @@ Dialogs Dialogs::standard()
     };
     d.confirm = [](QWidget* parent, const link::ChangeRequest& request) {
         ConfirmDialog dialog(request, parent);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.answer(request);
     };
     d.chooseParts = [](QWidget* parent, const link::ChangeRequest& request) {
         ConfirmDialog dialog(request, parent);
-        return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QList<bool>();
+        return dialog.answer(request) ? dialog.chosen() : QList<bool>();
     };
     d.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     return d;

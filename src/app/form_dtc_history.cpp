@@ -30,6 +30,8 @@ TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : 
     ButtonDTCexport = named(buttons->addButton(tr("Экспорт..."), QDialogButtonBox::ActionRole), "ButtonDTCexport");
     ButtonDTCexport->setToolTip(tr("Сохранить выбранное чтение в текстовый файл или CSV"));
     named(buttons->addButton(QDialogButtonBox::Close), "ButtonDTChistoryClose")->setDefault(true);
+    LabelDTCexported = named(new QLabel(this), "LabelDTCexported");
+    LabelDTCexported->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ButtonDTCexport, &QPushButton::clicked, this, &TFormDtcHistory::ButtonDTCexportClick);
     connect(ListDTCreadings, &QListWidget::currentRowChanged, this, &TFormDtcHistory::showReading);
@@ -40,6 +42,7 @@ TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelDTChistory);
     layout->addLayout(split, 1);
+    layout->addWidget(LabelDTCexported);
     layout->addWidget(buttons);
 
     diag::DtcHistory history(historyPath);
@@ -79,8 +82,12 @@ void TFormDtcHistory::ButtonDTCexportClick()
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         path += QLatin1String(".txt");
     const QString error = diag::exportReadings(path, {reading});
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         showNotice(this, tr("! Файл не сохранён: ") + error);
+        return;
+    }
+    LabelDTCexported->setText(tr("Чтение сохранено: %1").arg(QDir::toNativeSeparators(path)));
+    Q_EMIT exported(path);
 }
 
 } // namespace talmero::app

@@ -21,6 +21,10 @@ public:
 public Q_SLOTS:
     void ButtonDTCexportClick();
 
+Q_SIGNALS:
+    // A reading was exported to path.
+    void exported(const QString& path);
+
 private:
     void showReading(int row);
 
@@ -29,6 +33,7 @@ private:
     QListWidget* ListDTCreadings = nullptr;
     QPlainTextEdit* MemoDTCreading = nullptr;
     QPushButton* ButtonDTCexport = nullptr;
+    QLabel* LabelDTCexported = nullptr; // where the last export went
 };
 
 } // namespace talmero::app

@@ -16,6 +16,8 @@
 #include "app/widget_names.h"
 #include "app/window_host.h"
 #include "config/backup.h"
+#include "config/backup_first.h"
+#include "config/car_restore.h"
 #include "config/layout.h"
 #include "config/pages.h"
 #include "link/channel.h"
@@ -31,6 +33,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabBar>
@@ -206,6 +209,7 @@ void TFormMain::openConnection(const QString& portText, int baudRate)
     const safety::SafetySettings settings(safety::journalFor(m_demoConnected, m_journalPath),
                                           ConnectionSettings::load().minVoltage);
     m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
+    m_gate->offerBackup(backupBeforeWrite());
     m_state.moduleVins.clear();
     m_state.online = true;
     Q_EMIT connectionOpened(m_connection->channel().name());
@@ -264,6 +268,8 @@ bool TFormMain::TabbedMENUChange(int page) const
 
 bool TFormMain::runOperation(const std::function<void()>& action)
 {
+    if (!m_operations.busy())
+        m_backupBeforeWrite.clear();
     const bool ran = m_operations.run(action);
     if (ran) // the connection may have gone meanwhile
         FormActivate();
@@ -340,6 +346,21 @@ void TFormMain::showOutcome(bool succeeded, const QString& success, qsizetype lo
     showStatus(why.isEmpty() ? tr("Не выполнено: подробности в логе") : why, Status::Failed);
 }
 
+void TFormMain::showWriteOutcome(bool written, qsizetype logFrom)
+{
+    const QString backup = m_backupBeforeWrite;
+    // The gate's last word: verified, or the module held the block already.
+    QString result;
+    const QStringList lines = MemoLOG->lines();
+    for (qsizetype i = lines.size() - 1; i >= logFrom && result.isEmpty(); --i) {
+        if (lines[i].startsWith(QLatin1String("* ")))
+            result = lines[i].mid(2);
+    }
+    // The outcome first: a long path is shortened in the middle.
+    showOutcome(written, backup.isEmpty() ? result : tr("%1; резервная копия сохранена: %2").arg(result, QDir::toNativeSeparators(backup)),
+                logFrom);
+}
+
 void TFormMain::PanelStatusClick()
 {
     if (m_operations.busy())
@@ -361,6 +382,37 @@ QString TFormMain::backupFolder() const
         return last;
     const QString folder = config::VehicleBackup::defaultFolder(programFolder());
     return QDir().mkpath(folder) ? folder : programFolder();
+}
+
+QStringList TFormMain::backupFolders() const
+{
+    QStringList folders{backupFolder(), config::VehicleBackup::defaultFolder(programFolder()),
+                        config::VehicleBackup::documentsFolder(), config::CarRestore::defaultSaveFolder()};
+    folders.removeDuplicates();
+    return folders;
+}
+
+safety::BackupBeforeWrite TFormMain::backupBeforeWrite()
+{
+    return {[this](const QString& vin) { return config::holdsBackupOf(backupFolders(), vin); },
+            [this] {
+                link::Session* open = session();
+                if (!open)
+                    return tr("нет соединения");
+                // Cancelled like the backup button's own: nothing is written then.
+                ButtonSaveCancel->show();
+                const auto hide = qScopeGuard([this] { ButtonSaveCancel->hide(); });
+                const config::BackupTaken taken = config::takeBackup(
+                    *open, *m_host, m_state, backupFolder(), true, [this](int number, int count, const car::Module& module) {
+                        showStatus(tr("Module %1 of %2: %3").arg(number).arg(count).arg(config::qs(module.name)), Status::Progress);
+                    });
+                if (!taken.path.isEmpty()) {
+                    ConnectionSettings::storeBackupFolder(QFileInfo(taken.path).absolutePath());
+                    m_backupBeforeWrite = taken.path;
+                    showStatus(tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)), Status::Done);
+                }
+                return taken.failure;
+            }};
 }
 
 QString TFormMain::programFolder() const

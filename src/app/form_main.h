@@ -19,6 +19,7 @@ class Session;
 
 namespace talmero::safety {
 class WriteGate;
+struct BackupBeforeWrite;
 } // namespace talmero::safety
 
 namespace talmero::app {
@@ -79,6 +80,9 @@ public:
     QString programFolder() const;
     // Where "Read from file" starts: where the last backup went, else the program folder.
     QString backupFolder() const;
+    // Where a backup of the car is looked for before its first write: the backup folders,
+    // the documents folder a backup falls back to, and the restore's copies.
+    QStringList backupFolders() const;
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     // Whether the tab of that page may be selected now.
@@ -90,6 +94,8 @@ public:
     // The result of an operation that logged from the line logFrom on: the success text,
     // or why it did not succeed (its last "! " line, else its last "* " line).
     void showOutcome(bool succeeded, const QString& success, qsizetype logFrom);
+    // The result of a write (its last "* " line), with the backup taken before it when one was.
+    void showWriteOutcome(bool written, qsizetype logFrom);
     // Where the next log line goes: an operation's logFrom.
     qsizetype logLineCount() const;
 
@@ -115,6 +121,8 @@ private:
     void FormClose();
     void setStatus(const QString& caption, const QColor& colour);
     void showVin();
+    // The backup the first write to a car without one offers: into backupFolder().
+    safety::BackupBeforeWrite backupBeforeWrite();
 
     Program& m_program;
     link::LinkState m_state;
@@ -127,6 +135,7 @@ private:
     int m_demoLatencyMs = kDemoLatencyMs;
     QString m_programFolder;
     bool m_placed = false;
+    QString m_backupBeforeWrite; // the backup the running (or last) operation took before a write
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;

@@ -196,6 +196,8 @@ void restoreCar(TFormMain& main, const QString& path)
     if (!file)
         return;
     QStringList result;
+    QString done; // the status line's text when every block is on the car
+    const qsizetype logFrom = main.logLineCount();
     main.runOperation([&] {
         safety::WriteGate* gate = main.gate();
         if (!gate)
@@ -208,18 +210,19 @@ void restoreCar(TFormMain& main, const QString& path)
         }
         RestoreConfirmation confirmation(*plan, restore, &main);
         const config::RestoreSummary summary = restore.run(*plan, true);
-        if (plan->writes.isEmpty() && plan->unread.isEmpty())
-            result << TFormRestore::tr("The car already holds the file's configuration blocks.");
-        else if (!summary.agreed && summary.failed.isEmpty())
+        if (!summary.agreed && summary.failed.isEmpty())
             return;
-        if (!summary.savedAs.isEmpty())
-            result << TFormRestore::tr("The car's configuration before the restore: %1").arg(summary.savedAs);
-        result << summary.lines();
-        for (const config::RestorePlan::LeftOut& l : plan->leftOut)
-            result << TFormRestore::tr("Not written: %1").arg(l.text);
+        result = summary.report(*plan);
+        if (summary.complete())
+            done = summary.restored.isEmpty() ? result.last()
+                                              : config::CarRestore::tr("Восстановлены и проверены: %1")
+                                                    .arg(summary.restored.join(QStringLiteral(", ")));
     });
-    if (!result.isEmpty())
-        showNotice(&main, result.join(u'\n'));
+    if (result.isEmpty())
+        return;
+    main.showOutcome(!done.isEmpty(), done, logFrom);
+    // A report's heading stands apart from what it heads.
+    showNotice(&main, result.size() == 1 ? result.first() : result.first() + QStringLiteral("\n\n") + result.mid(1).join(u'\n'));
 }
 
 } // namespace talmero::app

@@ -255,9 +255,10 @@ void LivePanel::stopRecording()
     ButtonDvalues->setEnabled(true);
     if (!m_recording)
         return;
-    m_form.host().log(tr("* Запись показаний остановлена: строк %1 в файле %2")
-                          .arg(m_recording->rows())
-                          .arg(QDir::toNativeSeparators(m_recording->path())));
+    const QString stopped = tr("* Запись показаний остановлена: %n строк в файле %1", nullptr, int(m_recording->rows()))
+                                .arg(QDir::toNativeSeparators(m_recording->path()));
+    m_form.host().log(stopped);
+    m_form.showStatus(stopped.mid(2), TFormMain::Status::Done);
     m_recording.reset();
 }
 

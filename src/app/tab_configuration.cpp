@@ -170,11 +170,14 @@ void TabConfiguration::blockWritten(const QString& address)
 void TabConfiguration::ButtonCONFwriteClick()
 {
     bool written = false;
-    m_main.runOperation([this, &written] {
+    const qsizetype logFrom = m_main.logLineCount();
+    const bool ran = m_main.runOperation([this, &written] {
         const QScopedValueRollback<bool> own(m_writing, true);
         if (safety::WriteGate* gate = m_main.gate())
             written = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFwriteClick(m_page);
     });
+    if (ran)
+        m_main.showWriteOutcome(written, logFrom);
     if (written) // a refused write leaves the page as it came
         showSource(QString());
     else

@@ -14,6 +14,7 @@
 
 #include <QClipboard>
 #include <QFrame>
+#include <QDir>
 #include <QGuiApplication>
 #include <QTabWidget>
 #include <QGroupBox>
@@ -54,6 +55,7 @@ void TabDiagnostics::buildTroubleCodes()
     ButtonDTC = named(new QPushButton(tr("Read"), panel), "ButtonDTC");
     ButtonDTCclear = named(new QPushButton(tr("Crear"), panel), "ButtonDTCclear");
     ButtonDTCclear->setEnabled(false);
+    ButtonDTCclear->setToolTip(tr("Стереть коды ошибок в модулях автомобиля; сначала спрашивает"));
     ButtonDTChistory = named(new QPushButton(tr("История..."), panel), "ButtonDTChistory");
     ButtonDTChistory->setToolTip(tr("Все сохранённые чтения кодов ошибок; экспорт в текст или CSV"));
     // Eleven modules take a while; this says which one is being read.
@@ -182,6 +184,9 @@ void TabDiagnostics::keepReading()
 void TabDiagnostics::ButtonDTChistoryClick()
 {
     TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), this);
+    connect(&window, &TFormDtcHistory::exported, this, [this](const QString& path) {
+        m_form.showStatus(TFormDtcHistory::tr("Чтение сохранено: %1").arg(QDir::toNativeSeparators(path)), TFormMain::Status::Done);
+    });
     dialogs().showModal(window);
 }
 

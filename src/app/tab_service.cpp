@@ -208,15 +208,23 @@ void TabService::LabelEMClick()
 
 void TabService::ButtonWriteEMClick()
 {
-    m_form.runOperation([this] {
+    const qsizetype logFrom = m_form.logLineCount();
+    bool written = false;
+    bool sent = false; // a bad block or address is said in a notice, and nothing is sent
+    const bool ran = m_form.runOperation([this, &written, &sent] {
         if (safety::WriteGate* gate = m_form.gate()) {
             diag::ServiceTab service(*gate, m_form.host(), m_form.state());
-            if (service.ButtonWriteEMClick(EditEMad->text(), EditEM->text()).accepted) {
+            const diag::WriteResult result = service.ButtonWriteEMClick(EditEMad->text(), EditEM->text());
+            sent = result.accepted;
+            written = result.written;
+            if (result.accepted) {
                 EditEM->clear();
                 LabelEM->clear();
             }
         }
     });
+    if (ran && sent)
+        m_form.showWriteOutcome(written, logFrom);
 }
 
 void TabService::ButtonRestartClick()

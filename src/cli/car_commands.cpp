@@ -62,6 +62,11 @@ QLatin1String lowLatencyName(link::Channel::LowLatency state)
     return QLatin1String("n/a");
 }
 
+QString plainOnlyWithRead()
+{
+    return QCoreApplication::translate("Cli", "--plain только с dtc read");
+}
+
 struct CarCommand {
     CommandContext& ctx;
     CarLink& car;
@@ -82,10 +87,10 @@ struct CarCommand {
     int readConfig()
     {
         if (w().size() != 2)
-            return ctx.usage(QStringLiteral("read-config takes PAGE"));
+            return ctx.usage(QCoreApplication::translate("Cli", "read-config: нужен PAGE"));
         const auto page = ConfigPage::pageByCaption(w()[1]);
         if (!page)
-            return ctx.usage(QStringLiteral("unknown page ") + w()[1]);
+            return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w()[1]));
         ConfigPage cp(*page, ctx.host);
         cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
         const link::Outcome read = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFreadClick(*page);
@@ -100,23 +105,23 @@ struct CarCommand {
     int writeConfig()
     {
         if (w().size() != 3)
-            return ctx.usage(QStringLiteral("write-config takes PAGE HEX"));
+            return ctx.usage(QCoreApplication::translate("Cli", "%1: нужны PAGE HEX").arg(w()[0]));
         const auto page = ConfigPage::pageByCaption(w()[1]);
         if (!page)
-            return ctx.usage(QStringLiteral("unknown page ") + w()[1]);
+            return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w()[1]));
         if (ctx.args.dash >= 0 && *page != config::PageIPC)
-            return ctx.usage(QStringLiteral("--dash goes with the IPC page"));
+            return ctx.usage(QCoreApplication::translate("Cli", "--dash только со страницей IPC"));
         ConfigPage cp(*page, ctx.host);
         if (*page == config::PageBCM)
             cp.chooseSide(ctx.args.part);
         if (!cp.showHex(w()[2]))
-            return ctx.fail(QStringLiteral("this block cannot be written: the page refuses it"));
+            return ctx.fail(QCoreApplication::translate("Cli", "этот блок не записать: страница его не принимает"));
         if (ctx.args.dash >= 0 && cp.view().item(QStringLiteral("RadioGroupIPCrd")) != ctx.args.dash) {
             cp.view().setItem(QStringLiteral("RadioGroupIPCrd"), ctx.args.dash);
             cp.panel().RadioGroupIPCrdClick();
         }
         if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
-            return ctx.fail(QStringLiteral("this block cannot be written: it is unknown to the page"));
+            return ctx.fail(QCoreApplication::translate("Cli", "этот блок не записать: страница его не знает"));
         if (*page == config::PageDDM)
             cp.view().setItem(QStringLiteral("RadioGroupDDMw"), qMax(0, ctx.args.door));
         const qsizetype from = ctx.host.lines().size();
@@ -137,12 +142,12 @@ struct CarCommand {
     int dtc()
     {
         if (w().size() != 2 || (w()[1] != QLatin1String("read") && w()[1] != QLatin1String("clear")))
-            return ctx.usage(QStringLiteral("dtc takes read or clear"));
+            return ctx.usage(QCoreApplication::translate("Cli", "dtc: read или clear"));
         const bool clearing = w()[1] == QLatin1String("clear");
         if (clearing && !ctx.args.save.isEmpty())
-            return ctx.usage(QStringLiteral("--save goes with dtc read"));
+            return ctx.usage(QCoreApplication::translate("Cli", "--save только с dtc read"));
         if (clearing && ctx.args.plain)
-            return ctx.usage(QStringLiteral("--plain goes with dtc read"));
+            return ctx.usage(plainOnlyWithRead());
         const diag::DtcDescriptions descriptions = diag::DtcDescriptions::withUserFile();
         if (!ctx.args.plain) {
             for (const QString& line : descriptions.userFileReport())
@@ -157,11 +162,11 @@ struct CarCommand {
         // Kept before anything else, also when the reading did not reach every module.
         const QString vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;
         if (const QString error = codes.keepReading(vin); !error.isEmpty())
-            ctx.err << "the reading was not kept in " << diag::DtcHistory::pathOf(gate.journal().path()) << ": " << error << '\n';
+            ctx.err << QCoreApplication::translate("Cli", "чтение не сохранено в %1: %2").arg(diag::DtcHistory::pathOf(gate.journal().path()), error) << '\n';
         const diag::DtcReading& reading = codes.lastReading();
         if (!ctx.args.save.isEmpty()) {
             if (const QString error = diag::exportReadings(ctx.args.save, {reading}); !error.isEmpty())
-                return ctx.fail(QStringLiteral("cannot write ") + ctx.args.save + QStringLiteral(": ") + error);
+                return ctx.fail(QCoreApplication::translate("Cli", "не записать %1: %2").arg(ctx.args.save, error));
         }
         // Codes found are a result; a reading that did not reach every module is a failure.
         if (!codes.readingComplete())
@@ -172,12 +177,12 @@ struct CarCommand {
         clearer.dtcHS = codes.dtcHS;
         clearer.dtcMS = codes.dtcMS;
         const qsizetype clearFrom = ctx.host.lines().size();
-        // "Crear" stays enabled when nothing was cleared: the user said no, or the adapter
+        // Clearing stays possible when nothing was cleared: the user said no, or the adapter
         // did not answer its reset.
         if (!clearer.ButtonDTCclearClick())
             return ExitOk;
         const QString failure = ctx.host.failureSince(clearFrom);
-        return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was cleared") : failure);
+        return ctx.fail(failure.isEmpty() ? QCoreApplication::translate("Cli", "ничего не стёрто") : failure);
     }
 
     // Makes MODULE the current module; its choice of blocks, or nullopt after a usage error.
@@ -185,7 +190,7 @@ struct CarCommand {
     {
         const link::TModuls* module = link::findModule(w()[1].toUpper());
         if (!module) {
-            exit = ctx.usage(QStringLiteral("unknown module ") + w()[1]);
+            exit = ctx.usage(QCoreApplication::translate("Cli", "неизвестный модуль %1").arg(w()[1]));
             return std::nullopt;
         }
         return diag::RadioGroupModClick(int(module - link::Moduls().data()), car.state);
@@ -196,9 +201,10 @@ struct CarCommand {
         const QString& command = w()[0];
         const int wanted = command == QLatin1String("read-block") ? 3 : command == QLatin1String("write-block") ? 4 : 2;
         if (w().size() != wanted)
-            return ctx.usage(command + QStringLiteral(" takes ") + (wanted == 2 ? QStringLiteral("MODULE")
-                                                                     : wanted == 3 ? QStringLiteral("MODULE ADDR")
-                                                                                   : QStringLiteral("MODULE ADDR HEX")));
+            return ctx.usage((wanted == 2   ? QCoreApplication::translate("Cli", "%1: нужен MODULE")
+                              : wanted == 3 ? QCoreApplication::translate("Cli", "%1: нужны MODULE ADDR")
+                                            : QCoreApplication::translate("Cli", "%1: нужны MODULE ADDR HEX"))
+                                 .arg(command));
         int exit = ExitOk;
         const auto choice = chooseModule(exit);
         if (!choice)
@@ -211,35 +217,35 @@ struct CarCommand {
         };
         if (command == QLatin1String("vin")) {
             if (!choice->vinAllowed)
-                return ctx.fail(QStringLiteral("this module holds no VIN"));
+                return ctx.fail(QCoreApplication::translate("Cli", "в этом модуле нет VIN"));
             const QString vin = tab.ButtonReadVINClick(choice->vinBlock);
             if (vin.isEmpty())
-                return failure(QStringLiteral("no VIN was read"));
+                return failure(QCoreApplication::translate("Cli", "VIN не прочитан"));
             ctx.out << vin << '\n';
             return ExitOk;
         }
         if (command == QLatin1String("restart")) {
             if (!choice->restartAllowed)
-                return ctx.fail(QStringLiteral("this module cannot be restarted"));
+                return ctx.fail(QCoreApplication::translate("Cli", "этот модуль не перезагружается"));
             if (!tab.ButtonRestartClick())
-                return failure(gate.declined() ? QStringLiteral("the restart was declined; nothing was sent")
-                                               : QStringLiteral("the module refused the restart"));
+                return failure(gate.declined() ? QCoreApplication::translate("Cli", "перезагрузка отклонена: ничего не отправлено")
+                                               : QCoreApplication::translate("Cli", "модуль отказал в перезагрузке"));
             ctx.out << ctx.host.resultSince(from) << '\n';
             return ExitOk;
         }
         const QString address = diag::addressEditText(w()[2]);
         if (address.size() != 2 || address.size() != w()[2].size())
-            return ctx.usage(QStringLiteral("ADDR is a block number of two hex digits"));
+            return ctx.usage(QCoreApplication::translate("Cli", "ADDR - номер блока из двух шестнадцатеричных цифр"));
         if (command == QLatin1String("read-block")) {
             const QString data = tab.ButtonReadEMClick(address);
             if (data.isEmpty())
-                return failure(QStringLiteral("the block was not read"));
+                return failure(QCoreApplication::translate("Cli", "блок не прочитан"));
             ctx.out << data << '\n';
             return ExitOk;
         }
         const diag::WriteResult written = tab.ButtonWriteEMClick(address, w()[3]);
         if (!written.written)
-            return failure(ctx.host.notices().isEmpty() ? QStringLiteral("the block was not written")
+            return failure(ctx.host.notices().isEmpty() ? QCoreApplication::translate("Cli", "блок не записан")
                                                         : ctx.host.notices().last());
         ctx.out << ctx.host.resultSince(from) << '\n';
         return ExitOk;
@@ -248,16 +254,14 @@ struct CarCommand {
     int backup()
     {
         if (w().size() != 1)
-            return ctx.usage(QStringLiteral("backup takes no arguments but --dir"));
-        const QString folder = ctx.args.dir.isEmpty()
-            ? config::VehicleBackup::defaultFolder(QCoreApplication::applicationDirPath())
-            : ctx.args.dir;
+            return ctx.usage(QCoreApplication::translate("Cli", "backup: аргументов нет, только --dir"));
+        const QString folder = CarLink::backupFolder(ctx.args);
         config::VehicleBackup backup(*car.session, ctx.host);
         backup.learnInto(car.state);
         backup.setFallbackAllowed(ctx.args.dir.isEmpty());
         if (ctx.args.log) {
             backup.setProgress([this](int number, int count, const car::Module&) {
-                ctx.err << "module " << number << " of " << count << '\n';
+                ctx.err << QCoreApplication::translate("Cli", "модуль %1 из %2").arg(number).arg(count) << '\n';
                 ctx.err.flush();
             });
         }
@@ -267,10 +271,10 @@ struct CarCommand {
         const QString path = backup.BitBtnSaveAutoClick(ctx.args.vin, folder);
         if (path.isEmpty()) {
             const QString failure = ctx.host.failureSince(from);
-            return ctx.fail(failure.isEmpty() ? QStringLiteral("no file was written") : failure);
+            return ctx.fail(failure.isEmpty() ? QCoreApplication::translate("Cli", "файл не записан") : failure);
         }
         if (backup.vinRead().isEmpty())
-            ctx.err << "the car's VIN could not be read; the file is named with " << ctx.args.vin << '\n';
+            ctx.err << QCoreApplication::translate("Cli", "VIN автомобиля не прочитан; файл назван по %1").arg(ctx.args.vin) << '\n';
         // The file is there; what it lacks is said, not hidden.
         if (!ctx.args.log) {
             for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
@@ -287,17 +291,18 @@ struct CarCommand {
     int undo()
     {
         if (w().size() != 1)
-            return ctx.usage(QStringLiteral("undo takes no arguments but --force"));
+            return ctx.usage(QCoreApplication::translate("Cli", "undo: аргументов нет, только --force"));
         bool typed = false;
         const QString vin = gate.vin().find(&typed);
         if (typed && !ctx.args.vinGiven)
-            return ctx.fail(QStringLiteral("the car's VIN could not be read; give it with --vin"));
+            return ctx.fail(QCoreApplication::translate("Cli", "VIN автомобиля не прочитан; укажите его в --vin"));
         const qsizetype from = ctx.host.lines().size();
         const std::optional<safety::JournalEntry> next = gate.nextToUndo();
         if (next) {
             const safety::JournalEntry& e = *next;
-            ctx.err << "undo: " << e.time << ' ' << e.address << ' ' << e.block << ' ' << e.newHex << " -> "
-                    << e.oldHex << (e.batch > 0 ? QStringLiteral(" (with the rest of batch %1)").arg(e.batch) : QString())
+            const QString row = e.time + u' ' + e.address + u' ' + e.block + u' ' + e.newHex + QStringLiteral(" -> ") + e.oldHex;
+            ctx.err << (e.batch > 0 ? QCoreApplication::translate("Cli", "отмена: %1 (вместе с остальными блоками пакета %2)").arg(row).arg(e.batch)
+                                    : QCoreApplication::translate("Cli", "отмена: %1").arg(row))
                     << '\n';
             ctx.err.flush();
             const safety::BatchResult undone = gate.undo(e, config::describeUndo, ctx.args.force);
@@ -307,21 +312,21 @@ struct CarCommand {
                    });
             if (!all) {
                 const QString failure = ctx.host.failureSince(from);
-                return ctx.fail(failure.isEmpty() ? QStringLiteral("nothing was restored") : failure);
+                return ctx.fail(failure.isEmpty() ? QCoreApplication::translate("Cli", "ничего не восстановлено") : failure);
             }
             ctx.out << verifiedSince(from) << '\n';
             return ExitOk;
         }
         if (const QString failure = ctx.host.failureSince(from); failure.startsWith(QLatin1String("! ")) && !ctx.args.log)
             ctx.err << failure << '\n';
-        return ctx.fail(QStringLiteral("the journal holds no write to the car ") + vin + QStringLiteral(" that is not undone"));
+        return ctx.fail(QCoreApplication::translate("Cli", "в журнале нет неотменённой записи в автомобиль %1").arg(vin));
     }
 
     // What the adapter said at connecting, and the way the buses will be switched.
     int adapter()
     {
         if (w().size() != 1)
-            return ctx.usage(QStringLiteral("adapter takes no arguments"));
+            return ctx.usage(noArguments(w()[0]));
         const link::AdapterIdentity& id = car.identity;
         const link::SwitchWay& way = car.session->way();
         QString wayName = QStringLiteral("prompt");
@@ -363,7 +368,7 @@ struct CarCommand {
     int live()
     {
         if (w().size() != 1)
-            return ctx.usage(w()[0] + QStringLiteral(" takes no arguments"));
+            return ctx.usage(noArguments(w()[0]));
         if (w()[0] == QLatin1String("live") && (!ctx.args.values.isEmpty() || ctx.args.seconds > 0 || !ctx.args.csv.isEmpty()))
             return recordLiveValues(ctx, *car.session);
         diag::LiveData data(*car.session, ctx.host);
@@ -394,13 +399,15 @@ int runCarCommand(CommandContext& ctx)
                                       QStringLiteral("adapter"), QStringLiteral("scan")};
     const QString& command = ctx.args.words.first();
     if (!known.contains(command))
-        return ctx.usage(QStringLiteral("unknown command ") + command);
+        return ctx.usage(QCoreApplication::translate("Cli", "неизвестная команда %1").arg(command));
     if (ctx.args.port.isEmpty())
-        return ctx.usage(command + QStringLiteral(" needs --port"));
+        return ctx.usage(needsPort(command));
     if (ctx.args.plain && command != QLatin1String("dtc"))
-        return ctx.usage(QStringLiteral("--plain goes with dtc read"));
+        return ctx.usage(plainOnlyWithRead());
     if ((!ctx.args.values.isEmpty() || ctx.args.seconds > 0 || !ctx.args.csv.isEmpty()) && command != QLatin1String("live"))
-        return ctx.usage(QStringLiteral("--values, --seconds and --csv go with live"));
+        return ctx.usage(QCoreApplication::translate("Cli", "--values, --seconds и --csv только с live"));
+    if (const QString problem = backupFolderProblem(ctx.args.dir); !problem.isEmpty())
+        return ctx.fail(problem);
 
     std::unique_ptr<CarLink> car;
     try {
@@ -409,8 +416,10 @@ int runCarCommand(CommandContext& ctx)
         return ctx.fail(e.text());
     }
     if (ctx.args.force && command != QLatin1String("undo"))
-        return ctx.usage(QStringLiteral("--force goes with undo"));
+        return ctx.usage(QCoreApplication::translate("Cli", "--force только с undo"));
     safety::WriteGate gate(*car->session, ctx.host, car->state, car->safetySettings());
+    if (!ctx.args.noBackup)
+        gate.offerBackup(car->backupBeforeWrite(ctx.args, ctx.host, ctx.err));
     CarCommand run{ctx, *car, gate};
     try {
         return run.dispatch(command);

@@ -1,9 +1,14 @@
 #include "cli/car_link.h"
 
+#include "config/backup_first.h"
+#include "config/car_restore.h"
 #include "link/host.h"
 #include "link/port_address.h"
 #include "link/serial_channel.h"
 #include "sim/demo_channel.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 namespace talmero::cli {
 
@@ -15,6 +20,37 @@ bool CarLink::isDemo(const QString& port)
 safety::JournalPlace CarLink::journalOf(const CliArgs& args)
 {
     return safety::journalFor(isDemo(args.port), args.journal);
+}
+
+QString CarLink::backupFolder(const CliArgs& args)
+{
+    return args.dir.isEmpty() ? config::VehicleBackup::defaultFolder(QCoreApplication::applicationDirPath()) : args.dir;
+}
+
+safety::BackupBeforeWrite CarLink::backupBeforeWrite(const CliArgs& args, CliHost& host, QTextStream& err)
+{
+    const QString folder = backupFolder(args);
+    // A folder the user named is the only one: a backup is neither looked for nor put elsewhere.
+    const bool fallback = args.dir.isEmpty();
+    QStringList folders{folder, config::CarRestore::defaultSaveFolder()};
+    if (fallback)
+        folders << config::VehicleBackup::documentsFolder();
+    config::VehicleBackup::Progress progress;
+    if (args.log) {
+        progress = [&err](int number, int count, const car::Module&) {
+            err << QCoreApplication::translate("Cli", "модуль %1 из %2").arg(number).arg(count) << '\n';
+            err.flush();
+        };
+    }
+    return {[folders](const QString& vin) { return config::holdsBackupOf(folders, vin); },
+            [this, &host, &err, folder, fallback, progress] {
+                const config::BackupTaken taken = config::takeBackup(*session, host, state, folder, fallback, progress);
+                if (!taken.path.isEmpty()) {
+                    err << QCoreApplication::translate("Cli", "Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)) << '\n';
+                    err.flush();
+                }
+                return taken.failure;
+            }};
 }
 
 CarLink::CarLink(const CliArgs& args, link::Host& host)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_args.h"
+#include "cli/cli_host.h"
 #include "link/adapter.h"
 #include "link/channel.h"
 #include "link/modules.h"
@@ -24,6 +25,12 @@ struct CarLink {
     // The connection's journal, and the write gate's settings with it.
     static safety::JournalPlace journalOf(const CliArgs& args);
     safety::SafetySettings safetySettings() const { return {journal, minVoltage}; }
+
+    // Where backups go: --dir, else the program's folder or the user's documents folder.
+    static QString backupFolder(const CliArgs& args);
+    // The backup a write offers first: looked for in the backup folder (and the documents
+    // folder it falls back to) and among the restore's copies, taken into the backup folder.
+    safety::BackupBeforeWrite backupBeforeWrite(const CliArgs& args, CliHost& host, QTextStream& err);
 
     std::unique_ptr<link::Channel> channel;
     std::unique_ptr<link::Adapter> adapter;

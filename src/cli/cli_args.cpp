@@ -38,6 +38,7 @@ QString usageText()
     return QCoreApplication::translate("Cli",
         "использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]\n"
         "                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
+        "                   [--dir DIR] [--no-backup]\n"
         "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
         "                   [--trust FILE]... COMMAND ARGS\n"
         "       talmero-cli --help | --version\n"
@@ -59,7 +60,7 @@ QString usageText()
         "С адаптером (нужен --port):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
-        "  backup [--dir DIR]\n"
+        "  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR\n"
         "  dtc read [--save FILE] [--plain] | dtc clear\n"
         "                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;\n"
         "                                     --plain: без строки о значении под каждым кодом\n"
@@ -85,6 +86,9 @@ QString usageText()
         "Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает\n"
         "«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что\n"
         "ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.\n"
+        "Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует\n"
+        "резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по\n"
+        "умолчанию); --no-backup записывает без неё.\n"
         "--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера\n"
         "STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS\n"
         "или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).\n"
@@ -141,11 +145,12 @@ struct Options {
     QCommandLineOption car{QStringLiteral("car")};
     QCommandLineOption otherCar{QStringLiteral("other-car")};
     QCommandLineOption plain{QStringLiteral("plain")};
+    QCommandLineOption noBackup{QStringLiteral("no-backup")};
 
     Options()
     {
         parser.addOptions({port, baud, vin, lang, busSwitch, journal, minVoltage, part, door, dash, dir, only, save,
-                           values, seconds, csv, set, trust, force, yes, version, log, car, otherCar, plain});
+                           values, seconds, csv, set, trust, force, yes, version, log, car, otherCar, plain, noBackup});
     }
     // Whether "--name" takes a value.
     bool takesValue(const QString& arg) const
@@ -186,6 +191,7 @@ std::optional<CliArgs> parseArgs(const QStringList& args, QString& error)
     a.car = p.isSet(o.car);
     a.otherCar = p.isSet(o.otherCar);
     a.plain = p.isSet(o.plain);
+    a.noBackup = p.isSet(o.noBackup);
     a.port = p.value(o.port);
     a.journal = p.value(o.journal);
     a.dir = p.value(o.dir);

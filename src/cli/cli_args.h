@@ -36,6 +36,7 @@ struct CliArgs {
     QStringList sets;       // NAME=VALUE, in the given order
     bool car = false;       // compare: the right side is the car
     bool otherCar = false;  // restore: the file's VIN may differ from the car's
+    bool noBackup = false;  // a first write to a car without a backup takes none first
     QStringList only;       // restore: the module addresses to write, upper case
     QStringList trust;      // description files the user trusts from now on
 };

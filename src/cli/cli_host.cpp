@@ -54,6 +54,14 @@ QString partText(const link::ChangeRequest::Part& part)
     return text;
 }
 
+QString backupOffer(const link::ChangeRequest& request)
+{
+    if (!request.backupFirst)
+        return QString();
+    *request.backupFirst = true; // taken unless the write is declined
+    return request.backupOffer + QLatin1Char('\n');
+}
+
 bool answerYesNo(const QString& text, const QString& question, bool yes)
 {
     std::fputs(qUtf8Printable(text + question), stderr);
@@ -83,6 +91,7 @@ bool CliHost::confirm(const link::ChangeRequest& request)
         text += partText(part);
     if (!request.battery.isEmpty())
         text += QCoreApplication::translate("Cli", "Аккумулятор: %1 В").arg(request.battery) + QLatin1Char('\n');
+    text += backupOffer(request);
     // The answers stay y and n in every language.
     const QString question = request.kind == link::ChangeRequest::Kind::Clear
         ? QCoreApplication::translate("Cli", "Очистить? [y/N] ")

@@ -9,6 +9,9 @@ namespace talmero::cli {
 // One block of a change as the command line lists it: the module and block, the options
 // that change, the bytes old -> new, and the warnings.
 QString partText(const link::ChangeRequest::Part& part);
+// The offer of a backup before the first write to a car, as a line; the command line
+// takes it (--no-backup offers none).
+QString backupOffer(const link::ChangeRequest& request);
 // Prints text and question on standard error and reads the answer from standard input:
 // "y" or "yes" agrees, anything else or the end of input does not; yes (--yes) answers y.
 bool answerYesNo(const QString& text, const QString& question, bool yes);

@@ -2,12 +2,20 @@
 
 #include "cli/cli_host.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 namespace talmero::cli {
 
 int CommandContext::fail(const QString& text)
 {
-    err << (text.startsWith(QLatin1String("! ")) ? text : QStringLiteral("! ") + text) << '\n';
-    err.flush();
+    const QString line = text.startsWith(QLatin1String("! ")) ? text : QStringLiteral("! ") + text;
+    // A refusal or a decoder's message shown as a notice is on standard error already.
+    if (!host.notices().contains(line) && !host.notices().contains(text)) {
+        err << line << '\n';
+        err.flush();
+    }
     return ExitFailed;
 }
 
@@ -23,6 +31,26 @@ bool isOfflineCommand(const QString& command)
     static const QStringList offline = {QStringLiteral("decode"), QStringLiteral("encode"),
                                         QStringLiteral("asbuilt"), QStringLiteral("open-backup")};
     return offline.contains(command);
+}
+
+QString noArguments(const QString& command)
+{
+    return QCoreApplication::translate("Cli", "%1: аргументов нет").arg(command);
+}
+
+QString needsPort(const QString& command)
+{
+    return QCoreApplication::translate("Cli", "%1: нужен --port").arg(command);
+}
+
+QString backupFolderProblem(const QString& dir)
+{
+    const QFileInfo folder(dir);
+    if (dir.isEmpty() || folder.isDir())
+        return QString();
+    return (folder.exists() ? QCoreApplication::translate("Cli", "%1 - не папка: ничего не записано")
+                            : QCoreApplication::translate("Cli", "папки %1 нет: ничего не записано"))
+        .arg(QDir::toNativeSeparators(dir));
 }
 
 int runCommand(CommandContext& ctx)

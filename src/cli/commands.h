@@ -52,4 +52,11 @@ int scanModules(CommandContext& ctx, CarLink& car);
 
 bool isOfflineCommand(const QString& command);
 
+// Usage errors several commands share: "scan takes no arguments", "restore needs --port".
+QString noArguments(const QString& command);
+QString needsPort(const QString& command);
+// Why a folder given with --dir cannot take a backup (it is not there, or not a folder);
+// "" when it can, or none was given.
+QString backupFolderProblem(const QString& dir);
+
 } // namespace talmero::cli

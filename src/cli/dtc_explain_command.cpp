@@ -21,11 +21,10 @@ int runExplainCommand(CommandContext& ctx)
 {
     const QStringList codes = ctx.args.words.mid(2);
     if (codes.isEmpty())
-        return ctx.usage(QStringLiteral("dtc explain takes one or more trouble codes, e.g. P0420"));
+        return ctx.usage(QCoreApplication::translate("Cli", "dtc explain: нужны один или несколько кодов неисправностей, например P0420"));
     for (const QString& code : codes) {
         if (!diag::isDtcCode(code.toUpper()))
-            return ctx.usage(QStringLiteral("not a trouble code: ") + code
-                             + QStringLiteral(" (a letter P, C, B or U, a digit 0-3, three hex digits)"));
+            return ctx.usage(QCoreApplication::translate("Cli", "не код неисправности: %1 (буква P, C, B или U, цифра 0-3, три шестнадцатеричные цифры)").arg(code));
     }
     const diag::DtcDescriptions descriptions = diag::DtcDescriptions::withUserFile();
     for (const QString& line : descriptions.userFileReport())

@@ -16,7 +16,7 @@ namespace talmero::cli {
 int runJournalCommand(CommandContext& ctx)
 {
     if (ctx.args.words.size() != 1)
-        return ctx.usage(QStringLiteral("history takes no arguments but --vin"));
+        return ctx.usage(QCoreApplication::translate("Cli", "history: аргументов нет, только --vin"));
     safety::Journal journal(CarLink::journalOf(ctx.args).path, safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(ctx.args.vinGiven ? ctx.args.vin : QString());
     if (!entries)

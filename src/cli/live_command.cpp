@@ -5,6 +5,7 @@
 #include "link/adapter.h"
 #include "link/session.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -41,7 +42,7 @@ void showFailures(CommandContext& ctx, qsizetype from)
 int recordLiveValues(CommandContext& ctx, link::Session& session)
 {
     if (ctx.args.values.isEmpty())
-        return ctx.usage(QStringLiteral("--seconds and --csv go with --values"));
+        return ctx.usage(QCoreApplication::translate("Cli", "--seconds и --csv только с --values"));
     QList<const diag::LiveValue*> wanted;
     for (const QString& key : ctx.args.values) {
         const diag::LiveValue* value = diag::findLiveValue(key); // checked with the arguments
@@ -60,11 +61,14 @@ int recordLiveValues(CommandContext& ctx, link::Session& session)
             missing.append(QLatin1String(value->key));
     }
     if (!missing.isEmpty())
-        return ctx.fail(QStringLiteral("the engine module does not report ") + missing.join(QStringLiteral(", ")));
+        return ctx.fail(QCoreApplication::translate("Cli", "модуль двигателя не сообщает %1").arg(missing.join(QStringLiteral(", "))));
 
     diag::LiveRecording recording(wanted);
+    const auto cannotWrite = [&ctx, &recording] {
+        return ctx.fail(QCoreApplication::translate("Cli", "не записать %1: %2").arg(ctx.args.csv, recording.error()));
+    };
     if (!ctx.args.csv.isEmpty() && !recording.open(ctx.args.csv))
-        return ctx.fail(QStringLiteral("cannot write ") + ctx.args.csv + QStringLiteral(": ") + recording.error());
+        return cannotWrite();
     ctx.out << diag::LiveRecording::header(wanted) << '\n';
     const int seconds = ctx.args.seconds > 0 ? ctx.args.seconds : kDefaultSeconds;
     QElapsedTimer clock; // monotonic: a clock change does not bend the time column
@@ -75,11 +79,11 @@ int recordLiveValues(CommandContext& ctx, link::Session& session)
         const diag::LiveReadings readings = reader.read(wanted);
         // What was read so far stays in the file.
         if (session.adapter().linkLost())
-            return ctx.fail(QStringLiteral("the link to the adapter was lost after %1 readings").arg(k));
+            return ctx.fail(QCoreApplication::translate("Cli", "связь с адаптером потеряна после %n чтений", nullptr, k));
         ctx.out << diag::LiveRecording::row(wanted, at, readings) << '\n';
         ctx.out.flush();
         if (!ctx.args.csv.isEmpty() && !recording.addRow(at, readings))
-            return ctx.fail(QStringLiteral("cannot write ") + ctx.args.csv + QStringLiteral(": ") + recording.error());
+            return cannotWrite();
     }
     return ExitOk;
 }

@@ -122,7 +122,7 @@ int openBackup(CommandContext& ctx)
 
     const link::Outcome opened = config::BackupOpening(cp.panel(), ctx.host).ButtonCONFopenClick(*page, w[1]);
     if (!opened.ok() && opened.kind != link::Outcome::Kind::BlockRefused)
-        return ctx.fail(opened.line.isEmpty() ? QStringLiteral("the file cannot be read") : opened.line);
+        return ctx.fail(opened.line.isEmpty() ? QCoreApplication::translate("Cli", "файл не читается") : opened.line);
     ctx.out << cp.blockLine() << '\n';
     cp.writeListing(ctx.out);
     return opened.ok() ? ExitOk : ExitFailed;

@@ -6,6 +6,8 @@
 #include "link/modules.h"
 #include "safety/write_gate.h"
 
+#include <QCoreApplication>
+
 namespace talmero::cli {
 
 namespace {
@@ -47,10 +49,14 @@ public:
         for (const QString& line : config::neverWrittenLines(*m_plan))
             text += line + u'\n';
         if (!request.battery.isEmpty())
-            text += QStringLiteral("battery ") + request.battery + QStringLiteral(" V\n");
+            text += QCoreApplication::translate("Cli", "аккумулятор %1 В").arg(request.battery) + u'\n';
+        text += backupOffer(request);
         QStringList modules = m_restore->partAddresses();
         modules.removeDuplicates();
-        const QString question = QStringLiteral("Restore %1 blocks to %2 modules? [y/N] ").arg(blocks).arg(modules.size());
+        // The answers stay y and n in every language.
+        const QString question = QCoreApplication::translate("Cli", "Восстановить %1 %2? [y/N] ")
+                                     .arg(QCoreApplication::translate("Cli", "%n блоков", nullptr, int(blocks)),
+                                          QCoreApplication::translate("Cli", "в %n модулях", nullptr, int(modules.size())));
         return answerYesNo(text, question, m_yes);
     }
     QList<bool> chooseParts(const link::ChangeRequest& request) override
@@ -70,6 +76,9 @@ int restore(CommandContext& ctx, CarLink& car)
 {
     RestoreHost host(ctx.host, ctx.args.yes);
     safety::WriteGate gate(*car.session, host, car.state, car.safetySettings());
+    // The car's configuration is saved before the first block anyway: that copy counts.
+    if (!ctx.args.noBackup)
+        gate.offerBackup(car.backupBeforeWrite(ctx.args, ctx.host, ctx.err));
     const qsizetype from = ctx.host.lines().size();
     auto failure = [&](const QString& otherwise) {
         const QString logged = ctx.host.failureSince(from);
@@ -84,17 +93,17 @@ int restore(CommandContext& ctx, CarLink& car)
     config::CarRestore restore(gate, host, car.state);
     std::optional<config::RestorePlan> plan = restore.prepare(*file);
     if (!plan)
-        return failure(QStringLiteral("the car was not read"));
+        return failure(QCoreApplication::translate("Cli", "автомобиль не прочитан"));
     // Copying a car's settings to another car is a wish only when said so.
     if (plan->vinDiffers() && !ctx.args.otherCar) {
         QString car = plan->carVin;
         if (!plan->vinDisputed.isEmpty())
-            car = QStringLiteral("(unknown: its modules disagree, %1)").arg(plan->vinDisputed.join(QStringLiteral("; ")));
+            car = QCoreApplication::translate("Cli", "(неизвестен: его модули расходятся, %1)").arg(plan->vinDisputed.join(QStringLiteral("; ")));
         else if (car.isEmpty())
-            car = QStringLiteral("(VIN not read: no instrument panel, ABS, headlamp or steering module answered)");
-        return ctx.fail(QStringLiteral("the file is of the car %1, this car is %2: nothing was written; "
-                                       "give --other-car to copy its settings to this car")
-                            .arg(plan->fileVin.isEmpty() ? QStringLiteral("(no VIN)") : plan->fileVin, car));
+            car = QCoreApplication::translate("Cli", "(VIN не прочитан: не ответили ни панель приборов, ни ABS, ни модуль фар, ни модуль рулевого управления)");
+        return ctx.fail(QCoreApplication::translate("Cli", "файл автомобиля %1, а этот автомобиль %2: ничего не записано; "
+                                                              "--other-car переносит его настройки на этот автомобиль")
+                            .arg(plan->fileVin.isEmpty() ? QCoreApplication::translate("Cli", "(без VIN)") : plan->fileVin, car));
     }
     if (!ctx.args.only.isEmpty())
         plan = plan->only(ctx.args.only);
@@ -104,24 +113,19 @@ int restore(CommandContext& ctx, CarLink& car)
             rest << l.address;
         rest.removeDuplicates();
         restore.run(*plan, false); // says which module and writes nothing
-        return ctx.fail(QStringLiteral("module %1 could not be read from the car: nothing was written%2")
-                            .arg(plan->unread.join(QStringLiteral(", ")),
-                                 rest.isEmpty() ? QString() : QStringLiteral("; --only ") + rest.join(u',') + QStringLiteral(" restores the rest")));
+        const QString unread = QCoreApplication::translate("Cli", "модуль %1 не прочитан из автомобиля: ничего не записано").arg(plan->unread.join(QStringLiteral(", ")));
+        return ctx.fail(rest.isEmpty() ? unread : QCoreApplication::translate("Cli", "%1; --only %2 восстанавливает остальные").arg(unread, rest.join(u',')));
     }
     host.setPlan(&*plan, &restore);
     const config::RestoreSummary summary = restore.run(*plan, false);
-    if (!summary.savedAs.isEmpty())
-        ctx.out << "saved " << summary.savedAs << '\n';
-    for (const QString& line : summary.lines())
-        ctx.out << line << '\n';
-    for (const config::RestorePlan::LeftOut& l : plan->leftOut)
-        ctx.out << "! " << l.text << '\n';
-    for (const QString& line : config::neverWrittenLines(*plan))
-        ctx.out << line << '\n';
-    if (plan->writes.isEmpty() && plan->leftOut.isEmpty())
-        ctx.out << "nothing to restore\n";
+    if (summary.agreed) {
+        const QStringList report = summary.report(*plan);
+        ctx.out << report.first() << '\n';
+        for (const QString& line : report.mid(1))
+            ctx.out << "  " << line << '\n';
+    }
     if (!summary.agreed)
-        return failure(QStringLiteral("nothing was written"));
+        return failure(QCoreApplication::translate("Cli", "ничего не записано"));
     // The car's configuration blocks equal the file's only when every one went on.
     return summary.complete() ? ExitOk : ExitFailed;
 }
@@ -131,13 +135,15 @@ int restore(CommandContext& ctx, CarLink& car)
 int runRestoreCommand(CommandContext& ctx)
 {
     if (ctx.args.words.size() != 2)
-        return ctx.usage(QStringLiteral("restore takes FILE"));
+        return ctx.usage(QCoreApplication::translate("Cli", "restore: нужен FILE"));
     if (ctx.args.port.isEmpty())
-        return ctx.usage(QStringLiteral("restore needs --port"));
+        return ctx.usage(needsPort(ctx.args.words[0]));
     for (const QString& address : ctx.args.only) {
         if (!link::moduleAt(address))
-            return ctx.usage(QStringLiteral("--only: unknown module address ") + address);
+            return ctx.usage(QCoreApplication::translate("Cli", "--only: неизвестный адрес модуля %1").arg(address));
     }
+    if (const QString problem = backupFolderProblem(ctx.args.dir); !problem.isEmpty())
+        return ctx.fail(problem);
     try {
         CarLink car(ctx.args, ctx.host);
         return restore(ctx, car);

@@ -64,7 +64,7 @@ void printScan(CommandContext& ctx, const diag::ModuleScan& scan, const std::opt
 int scanModules(CommandContext& ctx, CarLink& car)
 {
     if (ctx.args.words.size() != 1)
-        return ctx.usage(QStringLiteral("scan takes no arguments"));
+        return ctx.usage(noArguments(ctx.args.words[0]));
     diag::ModuleScanner scanner(*car.session, ctx.host, car.state);
     const qsizetype from = ctx.host.lines().size();
     bool cancelled = false;

@@ -48,17 +48,42 @@ QString moduleWithAddress(const QString& address)
 
 } // namespace
 
+QList<RestoreSummary::Fact> RestoreSummary::facts() const
+{
+    const QString comma = QStringLiteral(", ");
+    QList<Fact> out;
+    if (!restored.isEmpty())
+        out.append({false, CarRestore::tr("Восстановлены и проверены: %1").arg(restored.join(comma))});
+    for (const QString& f : failed)
+        out.append({true, CarRestore::tr("Не восстановлен: %1").arg(f)});
+    if (!notTried.isEmpty())
+        out.append({true, CarRestore::tr("Не записывались: %1").arg(notTried.join(comma))});
+    if (!unrecorded.isEmpty())
+        out.append({true, CarRestore::tr("Итог записи не внесён в журнал: %1").arg(unrecorded.join(comma))});
+    return out;
+}
+
 QStringList RestoreSummary::lines() const
 {
     QStringList out;
-    if (!restored.isEmpty())
-        out << CarRestore::tr("* Восстановлены и проверены: ") + restored.join(QStringLiteral(", "));
-    for (const QString& f : failed)
-        out << CarRestore::tr("! Не восстановлен: ") + f;
-    if (!notTried.isEmpty())
-        out << CarRestore::tr("! Не записывались: ") + notTried.join(QStringLiteral(", "));
-    if (!unrecorded.isEmpty())
-        out << CarRestore::tr("! Итог записи не внесён в журнал: ") + unrecorded.join(QStringLiteral(", "));
+    for (const Fact& f : facts())
+        out << (f.failure ? QStringLiteral("! ") : QStringLiteral("* ")) + f.text;
+    return out;
+}
+
+QStringList RestoreSummary::report(const RestorePlan& plan) const
+{
+    QStringList out{CarRestore::tr("Итог восстановления")};
+    if (!savedAs.isEmpty())
+        out << CarRestore::tr("Конфигурация автомобиля до восстановления: %1").arg(QDir::toNativeSeparators(savedAs));
+    if (plan.writes.isEmpty() && plan.unread.isEmpty() && plan.leftOut.isEmpty())
+        out << CarRestore::tr("Автомобиль уже содержит блоки конфигурации из файла");
+    for (const Fact& f : facts())
+        out << f.text;
+    for (const RestorePlan::LeftOut& l : plan.leftOut)
+        out << CarRestore::tr("Не записан: %1").arg(l.text);
+    for (const QString& line : neverWrittenLines(plan))
+        out << line.mid(2);
     return out;
 }
 

@@ -34,7 +34,18 @@ struct RestoreSummary {
     {
         return agreed && failed.isEmpty() && notTried.isEmpty() && unrecorded.isEmpty() && !incomplete;
     }
+    // The log's lines: what was restored ("* ") and what failed ("! ").
     QStringList lines() const;
+    // The same for a person, after a heading and without the log's marks: the copy saved
+    // first, the modules, and what of the plan was not written.
+    QStringList report(const RestorePlan& plan) const;
+
+private:
+    struct Fact {
+        bool failure;
+        QString text;
+    };
+    QList<Fact> facts() const;
 };
 
 // A whole car from its backup: read the car, plan, one confirmation, save what the car

@@ -11,6 +11,13 @@ namespace talmero::config {
 
 namespace {
 
+// The length of a block of so many hex digits: "3 байта".
+QString byteCount(qsizetype hexDigits)
+{
+    const int bytes = int(hexDigits / 2);
+    return QCoreApplication::translate("RestorePlan", "%n байт", nullptr, bytes);
+}
+
 QString moduleName(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
@@ -69,10 +76,8 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
                 continue;
             }
             if (held->size() != b.hex.size()) {
-                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: в файле %3 байт, модуль содержит %4 байт")
-                                                    .arg(name, b.index)
-                                                    .arg(b.hex.size() / 2)
-                                                    .arg(held->size() / 2)});
+                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: в файле %3, модуль содержит %4")
+                                                    .arg(name, b.index, byteCount(b.hex.size()), byteCount(held->size()))});
                 continue;
             }
             // A block its page would refuse is no configuration to write.

@@ -34,7 +34,7 @@ bool pidSupported(const QString& pidBits, int pid)
 
 QString elapsedText(qint64 nanoseconds)
 {
-    return QString::number(nanoseconds / 1000000) + QStringLiteral(" ms");
+    return QCoreApplication::translate("LiveData", "%1 мс").arg(nanoseconds / 1000000);
 }
 
 QString parseTestSample(const QString& sample)
@@ -90,7 +90,7 @@ bool LiveData::timedPass()
     for (const LiveRequest& r : kLiveRequests) {
         if (r.pidMap)
             timer.start();
-        m_host.log(QString::fromLatin1(r.label));
+        m_host.log(QCoreApplication::translate("LiveData", r.label));
         if (r.pid != 0 && !pidSupported(pidBits, r.pid)) {
             m_host.log(QStringLiteral("---"));
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -14,7 +15,7 @@ namespace talmero::diag {
 
 // One request of the live-data pass to the engine module.
 struct LiveRequest {
-    const char* label;   // logged before the request
+    const char* label;   // logged before the request (the program's own text, context "LiveData")
     const char* request; // OBD-II mode and PID
     int pid;             // 0: always sent; otherwise only when this PID is marked supported
     bool pidMap;         // its answer is the supported-PID map; the timing starts here
@@ -22,21 +23,21 @@ struct LiveRequest {
 
 // The pass, in sending order.
 inline constexpr std::array<LiveRequest, 15> kLiveRequests{{
-    {"vin", "0902", 0, false},
-    {"id calibr", "0904", 0, false},
-    {"calibr", "0906", 0, false},
-    {"dtc", "03", 0, false},
-    {"podderg", "0100", 0, true},
-    {"obd std", "011C", 0x1C, false},
-    {"% drossel", "0111", 0x11, false},
-    {"air rashod", "0110", 0x10, false},
-    {"temp int air", "010F", 0x0F, false},
-    {"speed", "010D", 0, false},
-    {"rpm", "010C", 0, false},
-    {"temp", "0105", 0, false},
-    {"nagruz", "0104", 0, false},
-    {"status", "0101", 0, false},
-    {"status tek", "0141", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "VIN"), "0902", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Идентификатор калибровки"), "0904", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Контрольные числа калибровки"), "0906", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Коды неисправностей"), "03", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Поддерживаемые параметры"), "0100", 0, true},
+    {QT_TRANSLATE_NOOP("LiveData", "Стандарт OBD"), "011C", 0x1C, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Положение дроссельной заслонки, %"), "0111", 0x11, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Массовый расход воздуха"), "0110", 0x10, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Температура воздуха на впуске"), "010F", 0x0F, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Скорость автомобиля"), "010D", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Обороты двигателя"), "010C", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Температура охлаждающей жидкости"), "0105", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Нагрузка двигателя"), "0104", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Состояние систем с момента стирания кодов"), "0101", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "Состояние систем в текущем цикле"), "0141", 0, false},
 }};
 
 // A multi-frame answer to "0904" as the adapter prints it, kept for the test parse.

@@ -165,7 +165,9 @@ bool ServiceTab::ButtonRestartClick()
 {
     m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
     if (!m_gate.confirmRestart(moduleItemText(m_state.curModul), m_state.curModul.adr)) {
-        m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
+        // A refusal (the battery, the journal) has said why already.
+        if (m_gate.declined())
+            m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
         return false;
     }
     if (!openCurrent())

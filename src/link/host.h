@@ -18,6 +18,10 @@ struct ChangeRequest {
     QStringList warnings;
     QString battery;     // the battery as read just before asking ("12.6"), "" when not read
     QString mustTick;    // when set: a tick with this text must be set before agreeing
+    // The first write to a car without a backup: a tick with this text, set at first; the
+    // host leaves in *backupFirst whether it stayed set (false when it shows no tick).
+    QString backupOffer;
+    bool* backupFirst = nullptr;
 
     // A batch: one confirmation for several blocks, one part per block (its module and
     // address in subject, its changes, old and new content, warnings). The fields above

@@ -76,6 +76,7 @@ bool WriteGate::confirmRestart(const QString& module, const QString& address)
     link::ChangeRequest request;
     request.title = tr("Перезагрузка модуля");
     request.subject = module;
+    request.changes = {tr("Модуль перезагрузится: его функции остановятся на несколько секунд")};
     request.kind = link::ChangeRequest::Kind::Restart;
     m_restartAgreed = askForChange(request) ? QStringList{address} : QStringList();
     return !m_restartAgreed.isEmpty();

@@ -13,8 +13,8 @@ inline constexpr const char* kUntrustedFile = QT_TRANSLATE_NOOP(
     "WriteGate", "! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. "
                  "Доверие файлу даётся в настройках (в командной строке: --trust ФАЙЛ)");
 inline constexpr const char* kUnchanged = QT_TRANSLATE_NOOP("WriteGate", "* Модуль уже содержит эти данные: запись не нужна");
-inline constexpr const char* kOtherLength = QT_TRANSLATE_NOOP("WriteGate", "! Блок для записи длиной %1 байт, а модуль содержит %2 байт: запись не выполнена");
-inline constexpr const char* kLengthWarning = QT_TRANSLATE_NOOP("WriteGate", "Длина отличается: модуль содержит %1 байт, записывается %2 байт");
+inline constexpr const char* kOtherLength = QT_TRANSLATE_NOOP("WriteGate", "! Блок для записи длиной %1, а модуль содержит %2: запись не выполнена");
+inline constexpr const char* kLengthWarning = QT_TRANSLATE_NOOP("WriteGate", "Длина отличается: модуль содержит %1, записывается %2");
 inline constexpr const char* kCancelled = QT_TRANSLATE_NOOP("WriteGate", "* Запись отменена");
 inline constexpr const char* kNoVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Адаптер не сообщил напряжение бортовой сети: запись не выполнена");
 inline constexpr const char* kLowVoltage = QT_TRANSLATE_NOOP("WriteGate", "! Напряжение бортовой сети %1 В ниже порога %2 В: запись не выполнена");
@@ -41,6 +41,8 @@ inline constexpr const char* kNothingToUndo = QT_TRANSLATE_NOOP("WriteGate", "! 
 inline constexpr const char* kAlreadyUndone = QT_TRANSLATE_NOOP("WriteGate", "! Эта запись журнала уже отменена");
 inline constexpr const char* kSettledNew = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит записанные тогда данные");
 inline constexpr const char* kSettledOld = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит прежние данные");
+// A length in bytes ("%n байт"), for kOtherLength and kLengthWarning.
+inline constexpr const char* kBytes = QT_TRANSLATE_N_NOOP("WriteGate", "%n байт");
 inline constexpr const char* kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
 
 } // namespace talmero::safety::gate_texts

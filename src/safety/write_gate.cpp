@@ -214,10 +214,10 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
     // A longer block runs over the module's; only a single hand-made write may differ.
     if (heldBytes != newBytes) {
         if (w.sameLengthOnly || count > 1) {
-            refuse(tr(kOtherLength).arg(newBytes).arg(heldBytes));
+            refuse(tr(kOtherLength).arg(tr(kBytes, nullptr, int(newBytes)), tr(kBytes, nullptr, int(heldBytes))));
             return false;
         }
-        part.warnings.append(tr(kLengthWarning).arg(heldBytes).arg(newBytes));
+        part.warnings.append(tr(kLengthWarning).arg(tr(kBytes, nullptr, int(heldBytes)), tr(kBytes, nullptr, int(newBytes))));
     }
     bool typed = false;
     const QString car = m_vin.known(&typed);
@@ -294,6 +294,16 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
                 request.warnings.append(tr(kLeftOut).arg(p.write.target.module));
         }
     }
+    // A car without a backup (or whose VIN is not known) is offered one first.
+    bool backupFirst = false;
+    if (m_backup.exists && m_backup.take) {
+        bool typed = false;
+        const QString vin = m_vin.known(&typed);
+        if (!m_backup.exists(typed ? QString() : vin)) {
+            request.backupOffer = tr("Резервной копии этого автомобиля ещё нет: сначала сделать её");
+            request.backupFirst = &backupFirst;
+        }
+    }
     QList<bool> chosen;
     if (request.choosable) {
         chosen = m_host.chooseParts(request);
@@ -302,6 +312,14 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     }
     out.asked = true;
     out.agreed = chosen.contains(true);
+    // The backup reads every module: each block is opened and read again before its write.
+    const bool backedUp = out.agreed && backupFirst;
+    if (backedUp) {
+        if (const QString failure = m_backup.take(); !failure.isEmpty()) {
+            refuse(tr("! Резервная копия не сделана (%1): запись не выполнена").arg(failure));
+            return results();
+        }
+    }
 
     if (pending.size() > 1) {
         const std::optional<qint64> batch = m_journal.newBatch();
@@ -343,7 +361,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
         }
         if (m_stopped)
             continue;
-        writeOne(p, entry, pending.size() > 1 && i != lastOpened);
+        writeOne(p, entry, backedUp || (pending.size() > 1 && i != lastOpened));
         lastOpened = i;
         if (options.stopAtFailure && p.result.outcome != WriteOutcome::Verified)
             m_stopped = true;

@@ -99,6 +99,15 @@ struct BatchOptions {
     bool stopAtFailure = false;
 };
 
+// A backup before the first write to a car that has none: looked for before the
+// confirmation, which then offers it; taken after the user agreed, before anything is written.
+struct BackupBeforeWrite {
+    // Whether a backup of the car with this VIN exists; "" when the car's VIN is not known.
+    std::function<bool(const QString& vin)> exists;
+    // Takes one: "" when it was taken, else why not.
+    std::function<QString()> take;
+};
+
 struct BatchResult {
     bool asked = false;  // the confirmation was shown
     bool agreed = false; // ... and the user agreed to at least one block
@@ -162,6 +171,9 @@ public:
     // The car's VIN as the journal records it.
     CarVinFinder& vin() { return m_vin; }
 
+    // From now on a block write to a car without a backup offers one first.
+    void offerBackup(BackupBeforeWrite backup) { m_backup = std::move(backup); }
+
     // Whether a write can go out at all: a known module address, a block of two hex
     // digits, content of whole hex bytes. "" when it can, else what is wrong.
     static QString checkWrite(const QString& address, const QString& block, const QString& hex);
@@ -211,6 +223,7 @@ private:
     bool m_setAsideReported = false;
     CarVinFinder m_vin;
     bool m_stopped = false; // a batch stops at a battery or journal failure
+    BackupBeforeWrite m_backup;
 };
 
 } // namespace talmero::safety

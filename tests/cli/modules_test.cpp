@@ -39,7 +39,8 @@ TEST(CliModules, AnExtensionWritesOnlyWhenItsFileIsTrusted)
     EXPECT_TRUE(read.outLines().contains(QStringLiteral("CheckBoxExample32 0"))) << read.out.toStdString();
     EXPECT_TRUE(read.out.contains(QStringLiteral(" CheckBoxExample32 "))); // enabled
 
-    const QStringList write = en + QStringList{QStringLiteral("--yes"), QStringLiteral("write-config"), QStringLiteral("BCM"), QStringLiteral("E3D0D4FD")};
+    const QStringList write = en + QStringList{QStringLiteral("--yes"), QStringLiteral("--no-backup"), QStringLiteral("write-config"),
+                                               QStringLiteral("BCM"), QStringLiteral("E3D0D4FD")};
     const CliRun refused = cli(write);
     EXPECT_EQ(refused.exit, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("description file example.json, which is not trusted"))) << refused.err.toStdString();

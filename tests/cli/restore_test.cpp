@@ -70,10 +70,11 @@ TEST(CliRestore, ThreeModulesWrittenCheckedAndJournalledAsOneRestore)
     ASSERT_FALSE(files.changed.isEmpty());
     const CliRun restored = cli(port(sim, journal) + QStringList{QStringLiteral("restore"), files.changed});
     EXPECT_EQ(restored.exit, 0) << restored.err.toStdString();
-    EXPECT_TRUE(restored.err.contains(QStringLiteral("Restore 3 blocks to 3 modules? [y/N] y"))) << restored.err.toStdString();
+    EXPECT_TRUE(restored.err.contains(QStringLiteral("Восстановить 3 блока в 3 модулях? [y/N] y"))) << restored.err.toStdString();
     // The car now holds the file, and what it held before is kept in a file of its own.
     EXPECT_EQ(cli(port(sim, journal) + QStringList{QStringLiteral("compare"), files.changed, QStringLiteral("--car")}).exit, 0);
-    const QString saved = restored.outLines().value(0).mid(6);
+    EXPECT_EQ(restored.outLines().value(0), QStringLiteral("Итог восстановления"));
+    const QString saved = restored.outLines().value(1).section(QStringLiteral(": "), 1);
     EXPECT_EQ(cli({QStringLiteral("compare"), files.taken, saved}).exit, 0) << restored.out.toStdString();
     const QStringList rows = cli(port(sim, journal) + QStringList{QStringLiteral("history")}).outLines();
     ASSERT_EQ(rows.size(), 3);
@@ -131,15 +132,15 @@ TEST(CliRestore, GuardsTable)
     } cases[] = {
         {"--only writes only those", {}, None, false, {"--only", "740,741"}, 0, "DDM (740), PDM (741)", "CD421010C0", "BD"},
         {"a silent door stops it before any write", {"--fault", "740:silent"}, None, false, {}, 1,
-         "module 740 could not be read from the car: nothing was written; --only 741,720 restores the rest",
+         "модуль 740 не прочитан из автомобиля: ничего не записано; --only 741,720 восстанавливает остальные",
          "CD421010C0", nullptr},
         {"without the silent door, the rest", {"--fault", "740:silent"}, None, false, {"--only", "741,720"}, 0,
          "PDM (741), IPC (720)", "CD421010C1", nullptr},
         {"a silent HVAC is named, never taken for another car", {"--fault", "733:silent"}, None, false, {}, 1,
-         "module 733 could not be read", "CD421010C0", "3D"},
+         "модуль 733 не прочитан", "CD421010C0", "3D"},
         {"a used HVAC from another car keeps the car's own VIN", {}, DonorHvac, false, {}, 0, "IPC (720)",
          "CD421010C1", "BD"},
-        {"... and the donor's car's file is refused", {}, DonorHvac, true, {}, 1, "give --other-car", "CD421010C0",
+        {"... and the donor's car's file is refused", {}, DonorHvac, true, {}, 1, "--other-car переносит", "CD421010C0",
          "3D"},
         {"no safety copy, no write", {}, BackupsNotAFolder, false, {}, 1,
          "Конфигурация автомобиля не сохранена", "CD421010C0", "3D"},

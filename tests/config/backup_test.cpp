@@ -2,7 +2,9 @@
 #include "qt_print.h"
 #include "config/layout.h"
 #include "config/vehicle_data_writer.h"
+#include "config/backup_first.h"
 #include "link/scripted_channel.h"
+#include "support/test_gate.h"
 
 #include <QDir>
 #include <QXmlStreamReader>
@@ -205,6 +207,43 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }), QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QDir(fallback).exists());
+}
+
+// A backup before the first write: found by the VIN the file holds, in any of the folders;
+// one that cannot be written keeps the write from going out, and says why once.
+TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
+{
+    const QString vin = demo.car().vin();
+    ASSERT_FALSE(runBackup(vin, kMay17).isEmpty());
+    QFile cut(dir.filePath(QStringLiteral("VehicleData.WF0AXXGCDA1B23456.xml")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write("<VehicleData>\r\n<VIN>WF0AXXGCDA1B23456</VIN>\r\n<Modules>\r\n<Module address=\"720\" title=\"IPC\">");
+    cut.close();
+    const QString none = dir.filePath(QStringLiteral("none"));
+    EXPECT_TRUE(holdsBackupOf({none, dir.path()}, vin));
+    EXPECT_TRUE(holdsBackupOf({dir.path()}, vin.toLower()));
+    EXPECT_FALSE(holdsBackupOf({dir.path()}, QStringLiteral("WF0AXXGCDA1B23456"))); // cut off: no backup
+    EXPECT_FALSE(holdsBackupOf({none}, vin));
+    EXPECT_FALSE(holdsBackupOf({dir.path()}, QString()));
+
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unwritable = blocker.fileName() + QStringLiteral("/backups");
+    TestGate tg(session, host);
+    tg.gate.offerBackup({[](const QString&) { return false; },
+                         [&] { return takeBackup(session, host, tg.state, unwritable, false).failure; }});
+    host.backupFirst = true;
+    host.notices.clear();
+    safety::BlockWrite write;
+    write.target = tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01"));
+    write.newHex = QStringLiteral("BD");
+    EXPECT_EQ(tg.gate.writeBlock(write).outcome, safety::WriteOutcome::NotSent);
+    EXPECT_EQ(demo.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("3D"));
+    EXPECT_EQ(host.confirmations.last().backupOffer, QStringLiteral("Резервной копии этого автомобиля ещё нет: сначала сделать её"));
+    EXPECT_EQ(host.notices.filter(QStringLiteral("Резервная копия")),
+              QStringList{QStringLiteral("! Резервная копия не сделана (Ошибка сохранения файла в каталоге %1): запись не выполнена")
+                              .arg(QDir::toNativeSeparators(unwritable))});
 }
 
 // Run from its build folder, the program offers its own folder; installed under a prefix

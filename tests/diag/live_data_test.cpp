@@ -108,9 +108,9 @@ TEST(SupportMaps, OnlyFourBytesOfTheRightPositiveAnswerAreAMap)
 
 TEST(ElapsedText, WholeMillisecondsWithTheFractionCutOff)
 {
-    EXPECT_EQ(elapsedText(1843900000), QStringLiteral("1843 ms"));
-    EXPECT_EQ(elapsedText(999999), QStringLiteral("0 ms"));
-    EXPECT_EQ(elapsedText(1000000), QStringLiteral("1 ms"));
+    EXPECT_EQ(elapsedText(1843900000), QStringLiteral("1843 мс"));
+    EXPECT_EQ(elapsedText(999999), QStringLiteral("0 мс"));
+    EXPECT_EQ(elapsedText(1000000), QStringLiteral("1 мс"));
 }
 
 TEST(TestParse, StoredSampleAndZeroPairsAnywhere)
@@ -132,11 +132,13 @@ TEST_F(LiveDataTest, OnePassSkipsTheUnsupportedPidAndReportsItsTime)
               QStringList({"ATZ", "ATSP6", "ATSH7E0", "0902", "0904", "0906", "03", "0100", "011C", "0111",
                            "010F", "010D", "010C", "0105", "0104", "0101", "0141"}));
     EXPECT_EQ(ownLines(rig.host.lines),
-              QStringList({"vin", "id calibr", "calibr", "dtc", "podderg", "obd std", "% drossel",
-                           "air rashod", "---", "temp int air", "speed", "rpm", "temp", "nagruz", "status",
-                           "status tek"}));
+              QStringList({"VIN", "Идентификатор калибровки", "Контрольные числа калибровки", "Коды неисправностей",
+                           "Поддерживаемые параметры", "Стандарт OBD", "Положение дроссельной заслонки, %",
+                           "Массовый расход воздуха", "---", "Температура воздуха на впуске", "Скорость автомобиля",
+                           "Обороты двигателя", "Температура охлаждающей жидкости", "Нагрузка двигателя",
+                           "Состояние систем с момента стирания кодов", "Состояние систем в текущем цикле"}));
     ASSERT_EQ(rig.host.notices.size(), 2); // the bus prompt, then the time
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+ ms$")).match(rig.host.notices.last()).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+ мс$")).match(rig.host.notices.last()).hasMatch())
         << rig.host.notices.last().toStdString();
 }
 

@@ -32,10 +32,12 @@ TEST(TcpE2E, BackupWriteDroppedConnectionAndNothingListening)
     QString block = before.out.trimmed();
     ASSERT_FALSE(block.isEmpty());
     block.replace(block.size() - 1, 1, block.endsWith(QLatin1Char('0')) ? QStringLiteral("1") : QStringLiteral("0"));
-    const CliRun written = cli(port + QStringList{QStringLiteral("write-block"), QStringLiteral("HVAC"),
-                                                  QStringLiteral("01"), block});
+    // The backup just taken is the car's: the write finds it and takes none.
+    const CliRun written = cli(port + QStringList{QStringLiteral("--dir"), saved.path(), QStringLiteral("write-block"),
+                                                  QStringLiteral("HVAC"), QStringLiteral("01"), block});
     EXPECT_EQ(written.exit, 0) << written.err.toStdString();
     EXPECT_TRUE(written.out.startsWith(QStringLiteral("* Запись проверена"))) << written.out.toStdString();
+    EXPECT_EQ(filesIn(saved).size(), 1);
     EXPECT_EQ(cli(port + QStringList{QStringLiteral("read-block"), QStringLiteral("HVAC"), QStringLiteral("01")}).out,
               block + QLatin1Char('\n'));
 

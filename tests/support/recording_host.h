@@ -31,6 +31,8 @@ public:
     bool confirm(const talmero::link::ChangeRequest& request) override
     {
         confirmations.append(request);
+        if (request.backupFirst)
+            *request.backupFirst = backupFirst;
         return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
     }
 
@@ -38,6 +40,7 @@ public:
     QStringList notices;
     QList<talmero::link::ChangeRequest> confirmations;
     QList<bool> confirmAnswers;
+    bool backupFirst = false; // the tick of an offered backup
     QList<bool> acknowledgeAnswers; // bus prompts: false is Cancel
     QStringList questions;
     QList<bool> askAnswers;

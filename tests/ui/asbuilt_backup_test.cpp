@@ -1,5 +1,6 @@
 #include "shell_fixture.h"
 
+#include "app/confirm_dialog.h"
 #include "app/connection.h"
 #include "app/form_asbuilt.h"
 #include "app/log_view.h"
@@ -19,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDateTime>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -394,4 +397,55 @@ TEST_F(AsBuiltBackupTest, BackupGoesWhereTheUserSaysAndReadFromFileStartsThere)
     EXPECT_EQ(chosenFolderStarts.value(2), chosen.path());
     click(main(), "ButtonCONFopen");
     EXPECT_EQ(openFolders.value(0), chosen.path());
+}
+
+// The first write to a car without a backup offers one, ticked; taken, it is in the backup
+// folder before the block goes out, and the next write offers none. A refused write (a
+// battery below the threshold) says why once in the log and once in a notice.
+TEST_F(AsBuiltBackupTest, FirstWriteTakesABackupFirstAndARefusalIsSaidOnce)
+{
+    goOnline();
+    // A VIN of this run alone: no restore's copy of the car from an earlier run counts.
+    car().setVin(QStringLiteral("WF0AXXGCDA%1").arg(QDateTime::currentMSecsSinceEpoch() % 10000000, 7, 10, QLatin1Char('0')));
+    QStringList offers;
+    app::dialogs().confirm = [&](QWidget*, const link::ChangeRequest& request) {
+        app::ConfirmDialog dialog(request);
+        auto* tick = dialog.findChild<QCheckBox*>(QStringLiteral("CheckConfirmBackup"));
+        offers << (tick ? tick->text() + (tick->isChecked() ? " [x]" : " [ ]") : QString());
+        if (request.backupFirst)
+            *request.backupFirst = dialog.backupChosen();
+        return true;
+    };
+    goTo(config::PageIPC);
+    QStringList status;
+    for (int write = 0; write < 2; ++write) {
+        click(main(), "ButtonCONFread");
+        clickBox("CheckBoxIPC07");
+        click(main(), "ButtonCONFwrite");
+        status << control<QLabel>(main(), "LabelStatus")->text();
+    }
+    EXPECT_EQ(offers, (QStringList{"Резервной копии этого автомобиля ещё нет: сначала сделать её [x]", ""}));
+    const QStringList files = backups();
+    ASSERT_EQ(files.size(), 1);
+    const QString verified = "Запись проверена: модуль содержит записанные данные";
+    EXPECT_EQ(status, (QStringList{verified + "; резервная копия сохранена: " + QDir::toNativeSeparators(QDir(folder()).filePath(files[0])),
+                                   verified}));
+    EXPECT_TRUE(files[0].startsWith("VehicleData." + car().vin() + "."));
+    const qsizetype saved = log().indexOf("* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(folder()));
+    EXPECT_GE(saved, 0);
+    EXPECT_LT(saved, log().indexOf("* Успешно записано"));
+    EXPECT_EQ(carBlock("720", 0), "CD421010C0"); // written, and written back
+
+    click(main(), "PanelStatus");
+    control<QDoubleSpinBox>(start(), "SpinMinVoltage")->setValue(13.0);
+    connectTo(app::Connection::demoEntry());
+    notices.clear();
+    const qsizetype from = log().size();
+    click(main(), "ButtonCONFread");
+    clickBox("CheckBoxIPC07");
+    click(main(), "ButtonCONFwrite");
+    const QString refusal = "! Напряжение бортовой сети 12.6 В ниже порога 13.0 В: запись не выполнена";
+    EXPECT_EQ(log().mid(from).count(refusal), 1);
+    EXPECT_EQ(notices.filter("ниже порога"), QStringList{refusal});
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), refusal.mid(2));
 }

@@ -181,6 +181,7 @@ TEST_F(DiagnosticsTabTest, ListOutlivesACancelledClearingAndReadingsAreKept)
     EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status,modules_read,modules_asked\n"));
     EXPECT_TRUE(text.contains(",WF0AXXGCDA1234567,7E0,PCM,1,P0420,2C,11,11\n")) << text.toStdString();
     EXPECT_TRUE(text.contains(",730,PSCM,0,,,11,11\n"));
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Чтение сохранено: " + QDir::toNativeSeparators(nextSavePath));
 }
 
 TEST_F(DiagnosticsTabTest, CodesReadBeforeAReconnectAreClearedInTheNewConnection)
@@ -255,7 +256,7 @@ TEST_F(DiagnosticsTabTest, LiveValuesArePickedRecordedAndClearedForAnotherConnec
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[0], "time [s],rpm [rpm],speed [km/h],coolant [°C],load [%],battery [V]");
     EXPECT_TRUE(lines[1].contains(QRegularExpression("^\\d+\\.\\d,\\d+,0,\\d+,\\d+\\.\\d,12\\.6$"))) << lines[1].toStdString();
-    EXPECT_TRUE(logged(QStringLiteral("* Запись показаний остановлена: строк %1 в файле %2").arg(lines.size() - 1).arg(nextSavePath)));
+    EXPECT_TRUE(logged(QStringLiteral("* Запись показаний остановлена: %1 строк в файле %2").arg(lines.size() - 1).arg(nextSavePath)));
 
     click(main(), "PanelStatus");
     connectTo(talmero::app::Connection::demoEntry());
