@@ -158,6 +158,9 @@ struct CarCommand {
         // Clearing reaches the modules that reported codes, so a reading comes first.
         diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
         const qsizetype from = ctx.host.lines().size();
+        // The reading is kept under the car's own VIN, so that a scan finds it: asked first,
+        // on the bus the reading starts on.
+        gate.vin().find();
         codes.ButtonDTCClick();
         // Kept before anything else, also when the reading did not reach every module.
         const QString vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;
