@@ -38,11 +38,6 @@ QString ConfigTransfer::logLine(const char* action, int page) const
         + m_panel.partSuffix(page);
 }
 
-QString ConfigTransfer::send(const QString& command)
-{
-    return link::cutCOM(m_gate.session().adapter().writeCOM(command, true));
-}
-
 QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
 {
     const BlockId block = panel.pageBlock(page);

@@ -40,7 +40,6 @@ public:
 
 private:
     QString logLine(const char* action, int page) const;
-    QString send(const QString& command);
     safety::BlockWrite order(const PageInfo& info, const PageSide& side, const car::Module& module,
                              const QString& data) const;
     bool writeDoors(int page, const QString& data);

@@ -84,11 +84,6 @@ ServiceTab::ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkStat
 {
 }
 
-QString ServiceTab::send(const QString& command)
-{
-    return link::cutCOM(m_gate.session().adapter().writeCOM(command, true));
-}
-
 bool ServiceTab::openCurrent()
 {
     const link::TModuls& m = m_state.curModul;

@@ -67,7 +67,6 @@ private:
     bool openCurrent(); // logs the failure itself
     // Opens the current module and reads one block: its data, or nullopt (logged).
     std::optional<QString> readBlock(const QString& address);
-    QString send(const QString& command);
 
     safety::WriteGate& m_gate;
     link::Host& m_host;
