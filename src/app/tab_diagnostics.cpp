@@ -141,6 +141,10 @@ void TabDiagnostics::ButtonDTCClick()
         m_readingPort = m_form.adapter()->channel().name();
         ButtonDTCclear->setEnabled(false);
         ButtonDTCcancel->show();
+        // The reading is kept and shown under the car's own VIN: asked first, on the bus the
+        // reading starts on.
+        if (safety::WriteGate* gate = m_form.gate())
+            gate->vin().find();
         ButtonDTCclear->setEnabled(codes->ButtonDTCClick());
     });
     if (ran) { // also after an error ended the reading

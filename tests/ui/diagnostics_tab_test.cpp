@@ -179,7 +179,8 @@ TEST_F(DiagnosticsTabTest, ListOutlivesACancelledClearingAndReadingsAreKept)
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(csv.readAll());
     EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status,modules_read,modules_asked\n"));
-    EXPECT_TRUE(text.contains(",WF0AXXGCDA1234567,7E0,PCM,1,P0420,2C,11,11\n")) << text.toStdString();
+    // Kept under the VIN the car's modules hold, not the one typed at connecting.
+    EXPECT_TRUE(text.contains(",WF0AXXWPDA9K12345,7E0,PCM,1,P0420,2C,11,11\n")) << text.toStdString();
     EXPECT_TRUE(text.contains(",730,PSCM,0,,,11,11\n"));
     EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Чтение сохранено: " + QDir::toNativeSeparators(nextSavePath));
 }
