@@ -24,11 +24,6 @@ namespace {
     throw FieldProblem{path, rule};
 }
 
-QString at(const QString& path, const QString& key)
-{
-    return path.isEmpty() ? key : path + u'.' + key;
-}
-
 // The rule a layout breaks, with the path of what breaks it: the layout is checked with
 // its options added one by one, so the first option that makes it unsound is named.
 void checkLayout(const BlockLayout& b, const QString& path, int firstOwn = 0)
@@ -36,7 +31,7 @@ void checkLayout(const BlockLayout& b, const QString& path, int firstOwn = 0)
     if (b.minLength > b.capacity || b.exactLengths[0] > b.capacity || b.exactLengths[1] > b.capacity)
         refuse(path, Rules::tr("допустимая длина больше ёмкости блока"));
     if (!b.refusePattern.empty() && b.refusePos + int(b.refusePattern.size()) - 1 > b.capacity)
-        refuse(at(path, QStringLiteral("refuse")), Rules::tr("образец отказа выходит за блок"));
+        refuse(fieldPath(path, QStringLiteral("refuse")), Rules::tr("образец отказа выходит за блок"));
     BlockLayout partial = b;
     for (std::size_t k = std::size_t(firstOwn); k <= b.options.size(); ++k) {
         partial.options = b.options.first(k);
@@ -45,7 +40,7 @@ void checkLayout(const BlockLayout& b, const QString& path, int firstOwn = 0)
             continue;
         if (k == std::size_t(firstOwn))
             refuse(path, QString::fromUtf8(problem.data(), qsizetype(problem.size())));
-        refuse(at(path, QStringLiteral("options[%1]").arg(k - 1 - std::size_t(firstOwn))),
+        refuse(fieldPath(path, QStringLiteral("options[%1]").arg(k - 1 - std::size_t(firstOwn))),
                QString::fromUtf8(problem.data(), qsizetype(problem.size())));
     }
 }
@@ -93,9 +88,9 @@ bool isUpperHex(const QString& text)
 void checkSamples(const BlockLayout& b, const QList<Sample>& samples, const QString& path, const car::DescriptionFile* file)
 {
     if (samples.isEmpty())
-        refuse(at(path, QStringLiteral("samples")), Rules::tr("нужен хотя бы один образец блока"));
+        refuse(fieldPath(path, QStringLiteral("samples")), Rules::tr("нужен хотя бы один образец блока"));
     for (const Sample& s : samples) {
-        const QString hexPath = at(s.path, QStringLiteral("hex"));
+        const QString hexPath = fieldPath(s.path, QStringLiteral("hex"));
         if (s.hex.isEmpty() || !isUpperHex(s.hex) || (!b.hexText && s.hex.size() % 2 != 0))
             refuse(hexPath, Rules::tr("образец - целые байты заглавными шестнадцатеричными цифрами"));
         const QString block = b.hexText ? s.hex : link::HEX2BIN(s.hex);
@@ -113,7 +108,7 @@ void checkSamples(const BlockLayout& b, const QList<Sample>& samples, const QStr
             const QString name = car::qs(o.name);
             listed.insert(name);
             if (!s.states.contains(name))
-                refuse(at(s.path, QStringLiteral("options")), Rules::tr("образец не называет состояние параметра %1").arg(name));
+                refuse(fieldPath(s.path, QStringLiteral("options")), Rules::tr("образец не называет состояние параметра %1").arg(name));
             if (s.states.value(name) != state.state)
                 refuse(s.statePaths.value(name), Rules::tr("образец читается иначе: %1 = %2").arg(name).arg(state.state));
         }
@@ -156,24 +151,24 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
     QStringList adds;
     for (ReadModule& rm : read.modules) {
         car::Module& m = *rm.module;
-        checkAddressFree(catalog, car::qs(m.address), at(rm.path, QStringLiteral("address")));
+        checkAddressFree(catalog, car::qs(m.address), fieldPath(rm.path, QStringLiteral("address")));
         for (const ReadModule& earlier : read.modules) {
             if (&earlier == &rm)
                 break;
             if (earlier.module->address == m.address)
-                refuse(at(rm.path, QStringLiteral("address")), Rules::tr("два модуля файла с одним адресом"));
+                refuse(fieldPath(rm.path, QStringLiteral("address")), Rules::tr("два модуля файла с одним адресом"));
         }
         if (moduleNames.contains(car::qs(m.name)))
-            refuse(at(rm.path, QStringLiteral("name")), Rules::tr("модуль с именем %1 уже есть").arg(car::qs(m.name)));
+            refuse(fieldPath(rm.path, QStringLiteral("name")), Rules::tr("модуль с именем %1 уже есть").arg(car::qs(m.name)));
         moduleNames.insert(car::qs(m.name));
         if (rm.blocks.isEmpty())
-            refuse(at(rm.path, QStringLiteral("blocks")), Rules::tr("у модуля нет ни одного блока"));
+            refuse(fieldPath(rm.path, QStringLiteral("blocks")), Rules::tr("у модуля нет ни одного блока"));
         auto& blocks = read.kept.keep(std::vector<const BlockLayout*>());
         QSet<int> numbers;
         for (qsizetype i = 0; i < rm.blocks.size(); ++i) {
             ReadBlock& rb = rm.blocks[i];
             if (numbers.contains(rb.number))
-                refuse(at(rb.path, QStringLiteral("number")), Rules::tr("блок с этим номером у модуля уже есть"));
+                refuse(fieldPath(rb.path, QStringLiteral("number")), Rules::tr("блок с этим номером у модуля уже есть"));
             numbers.insert(rb.number);
             if (rb.sameAs.isEmpty()) {
                 BlockLayout* layout = rb.layout;
@@ -181,7 +176,7 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
                 checkLayout(*layout, rb.path);
                 for (qsizetype k = 0; k < qsizetype(layout->options.size()); ++k)
                     checkName(names, layout->options[std::size_t(k)].name,
-                              at(rb.path, QStringLiteral("options[%1].name").arg(k)));
+                              fieldPath(rb.path, QStringLiteral("options[%1].name").arg(k)));
                 checkSamples(*layout, rb.samples, rb.path, m.file);
                 added.push_back(layout);
             }
@@ -219,11 +214,11 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
             if (!rb.sameAs.isEmpty())
                 continue;
             if (!rb.layout->alsoEnabled.empty() && !onPage(rb.layout->alsoEnabled, false))
-                refuse(at(rb.path, QStringLiteral("alsoEnabled")), Rules::tr("такого элемента на странице нет"));
+                refuse(fieldPath(rb.path, QStringLiteral("alsoEnabled")), Rules::tr("такого элемента на странице нет"));
             for (qsizetype k = 0; k < qsizetype(rb.layout->options.size()); ++k) {
                 const Option& o = rb.layout->options[std::size_t(k)];
                 if (!o.otherEdit.empty() && !onPage(o.otherEdit, true))
-                    refuse(at(rb.path, QStringLiteral("options[%1].otherEdit").arg(k)), Rules::tr("такого поля на странице нет"));
+                    refuse(fieldPath(rb.path, QStringLiteral("options[%1].otherEdit").arg(k)), Rules::tr("такого поля на странице нет"));
             }
         }
     }
@@ -282,14 +277,14 @@ QStringList addExtension(car::Catalog& catalog, ReadFile& read, const car::Descr
         const Option& o = (*read.options)[std::size_t(i)];
         const QString path = QStringLiteral("options[%1]").arg(i);
         if (o.kind != OptionKind::Flag && o.kind != OptionKind::JointFlag && o.kind != OptionKind::Choice)
-            refuse(at(path, QStringLiteral("kind")), Rules::tr("дополнение добавляет флаги и выборы по позициям"));
+            refuse(fieldPath(path, QStringLiteral("kind")), Rules::tr("дополнение добавляет флаги и выборы по позициям"));
         if (!o.otherEdit.empty())
-            refuse(at(path, QStringLiteral("otherEdit")), Rules::tr("у дополнения нет элементов страницы"));
+            refuse(fieldPath(path, QStringLiteral("otherEdit")), Rules::tr("у дополнения нет элементов страницы"));
         for (int k = 0; k < o.pos.count; ++k) {
             if (used.contains(o.pos.at[k]))
-                refuse(at(path, QStringLiteral("positions")), Rules::tr("позиция %1 блока уже занята").arg(o.pos.at[k]));
+                refuse(fieldPath(path, QStringLiteral("positions")), Rules::tr("позиция %1 блока уже занята").arg(o.pos.at[k]));
         }
-        checkName(names, o.name, at(path, QStringLiteral("name")));
+        checkName(names, o.name, fieldPath(path, QStringLiteral("name")));
     }
     auto& options = read.kept.keep(std::vector<Option>(own->options.begin(), own->options.end()));
     options.insert(options.end(), read.options->begin(), read.options->end());
@@ -298,12 +293,12 @@ QStringList addExtension(car::Catalog& catalog, ReadFile& read, const car::Descr
     checkLayout(extended, QString(), int(own->options.size()));
     checkSamples(extended, read.samples, QString(), file);
     catalog.layouts[std::size_t(own->id)] = &extended;
-    QStringList names_;
+    QStringList added;
     for (const Option& o : *read.options)
-        names_ << car::qs(o.name);
+        added << car::qs(o.name);
     return {Rules::tr("%1 (%2), блок %3: %4")
                 .arg(car::qs(target->name), read.extendsAddress, car::blockText(read.extendsBlock),
-                     names_.join(QStringLiteral(", ")))};
+                     added.join(QStringLiteral(", ")))};
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 
-#include <cmath>
 
 namespace talmero::module_files {
 
@@ -51,11 +50,6 @@ private:
     const car::DescriptionFile* m_file;
     bool m_russian;
 };
-
-QString indexed(const QString& path, const QString& key, qsizetype i)
-{
-    return (path.isEmpty() ? key : path + u'.' + key) + QStringLiteral("[%1]").arg(i);
-}
 
 std::string_view Reader::localTextAt(const QJsonValue& v, const QString& path)
 {
@@ -111,16 +105,11 @@ std::string_view Reader::pattern(const QJsonValue& v, const QString& path)
 
 Positions Reader::positions(const Fields& f, const QString& key)
 {
-    const QJsonArray list = f.list(key);
     Positions p;
-    if (list.size() > qsizetype(p.at.size()))
-        f.fail(key, Rules::tr("больше %1 позиций").arg(p.at.size()));
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const double d = list[i].toDouble();
-        if (!list[i].isDouble() || !(d >= 1 && d <= kLargestBlock) || d != std::floor(d))
-            throw FieldProblem{indexed(f.path(), key, i), Rules::tr("позиция - целое число от 1 до %1").arg(kLargestBlock)};
-        p.at[std::size_t(p.count++)] = int(d);
-    }
+    for (int position : f.numbers(key, 1, kLargestBlock, int(p.at.size()),
+                                  Rules::tr("позиция - целое число от 1 до %1").arg(kLargestBlock),
+                                  Rules::tr("больше %1 позиций").arg(p.at.size())))
+        p.at[std::size_t(p.count++)] = position;
     return p;
 }
 
@@ -164,13 +153,13 @@ Option Reader::option(const QJsonValue& v, const QString& path)
     auto& items = m_out.kept.keep(std::vector<std::string_view>());
     const QJsonArray itemList = f.list(QStringLiteral("items"));
     for (qsizetype i = 0; i < itemList.size(); ++i)
-        items.push_back(localTextAt(itemList[i], indexed(path, QStringLiteral("items"), i)));
+        items.push_back(localTextAt(itemList[i], f.at(QStringLiteral("items"), i)));
     o.items = items;
 
     auto& decode = m_out.kept.keep(std::vector<PatternItem>());
     const QJsonArray decodeList = f.list(QStringLiteral("decode"));
     for (qsizetype i = 0; i < decodeList.size(); ++i) {
-        const Fields d(decodeList[i], indexed(path, QStringLiteral("decode"), i));
+        const Fields d(decodeList[i], f.at(QStringLiteral("decode"), i));
         d.onlyThese({QStringLiteral("pattern"), QStringLiteral("item")});
         decode.push_back({pattern(d.value(QStringLiteral("pattern")), d.at(QStringLiteral("pattern"))),
                           d.number(QStringLiteral("item"), -1, 63)});
@@ -180,7 +169,7 @@ Option Reader::option(const QJsonValue& v, const QString& path)
     auto& encode = m_out.kept.keep(std::vector<std::string_view>());
     const QJsonArray encodeList = f.list(QStringLiteral("encode"));
     for (qsizetype i = 0; i < encodeList.size(); ++i)
-        encode.push_back(pattern(encodeList[i], indexed(path, QStringLiteral("encode"), i)));
+        encode.push_back(pattern(encodeList[i], f.at(QStringLiteral("encode"), i)));
     o.encode = encode;
 
     o.otherItem = f.optionalNumber(QStringLiteral("otherItem"), -1, 63, -1);
@@ -204,7 +193,7 @@ std::vector<Option>& Reader::options(const Fields& f)
     auto& options = m_out.kept.keep(std::vector<Option>());
     const QJsonArray list = f.list(QStringLiteral("options"));
     for (qsizetype i = 0; i < list.size(); ++i)
-        options.push_back(option(list[i], indexed(f.path(), QStringLiteral("options"), i)));
+        options.push_back(option(list[i], f.at(QStringLiteral("options"), i)));
     return options;
 }
 
@@ -213,7 +202,7 @@ QList<Sample> Reader::samples(const Fields& f)
     QList<Sample> out;
     const QJsonArray list = f.list(QStringLiteral("samples"));
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const Fields s(list[i], indexed(f.path(), QStringLiteral("samples"), i));
+        const Fields s(list[i], f.at(QStringLiteral("samples"), i));
         s.onlyThese({QStringLiteral("hex"), QStringLiteral("options")});
         Sample sample;
         sample.path = s.path();
@@ -250,15 +239,11 @@ ReadBlock Reader::block(const QJsonValue& v, const QString& path)
     layout.capacity = f.number(QStringLiteral("capacity"), 1, kLargestBlock);
     layout.zero = pattern(f.value(QStringLiteral("zero")), f.at(QStringLiteral("zero")));
     layout.minLength = f.optionalNumber(QStringLiteral("minLength"), 0, kLargestBlock, 0);
-    const QJsonArray exact = f.list(QStringLiteral("exactLengths"));
-    if (exact.size() > 2)
-        f.fail(QStringLiteral("exactLengths"), Rules::tr("не больше двух длин"));
-    for (qsizetype i = 0; i < exact.size(); ++i) {
-        const double d = exact[i].toDouble();
-        if (!exact[i].isDouble() || !(d >= 1 && d <= kLargestBlock) || d != std::floor(d))
-            throw FieldProblem{indexed(path, QStringLiteral("exactLengths"), i), Rules::tr("длина - целое число от 1 до %1").arg(kLargestBlock)};
-        layout.exactLengths[std::size_t(i)] = int(d);
-    }
+    const QList<int> exact = f.numbers(QStringLiteral("exactLengths"), 1, kLargestBlock, 2,
+                                       Rules::tr("длина - целое число от 1 до %1").arg(kLargestBlock),
+                                       Rules::tr("не больше двух длин"));
+    for (qsizetype i = 0; i < exact.size(); ++i)
+        layout.exactLengths[std::size_t(i)] = exact[i];
     if (exact.size() == 1)
         layout.exactLengths[1] = layout.exactLengths[0];
     if (f.has(QStringLiteral("refuse"))) {
@@ -302,7 +287,7 @@ ReadModule Reader::module(const QJsonValue& v, const QString& path)
     m.file = m_file;
     const QJsonArray blocks = f.list(QStringLiteral("blocks"));
     for (qsizetype i = 0; i < blocks.size(); ++i)
-        read.blocks.append(block(blocks[i], indexed(path, QStringLiteral("blocks"), i)));
+        read.blocks.append(block(blocks[i], f.at(QStringLiteral("blocks"), i)));
     read.module = &m_out.kept.keep(m);
     return read;
 }
@@ -325,7 +310,7 @@ void Reader::page(const Fields& top)
     if (sides.isEmpty() || sides.size() > 2)
         f.fail(QStringLiteral("sides"), Rules::tr("у страницы одна или две стороны"));
     for (qsizetype i = 0; i < sides.size(); ++i) {
-        const Fields s(sides[i], indexed(f.path(), QStringLiteral("sides"), i));
+        const Fields s(sides[i], f.at(QStringLiteral("sides"), i));
         s.onlyThese({QStringLiteral("address"), QStringLiteral("block"), QStringLiteral("suffix")});
         const QString a = address(s, QStringLiteral("address"));
         const int number = blockNumber(s, QStringLiteral("block"));
@@ -345,7 +330,7 @@ void Reader::page(const Fields& top)
     auto& controls = m_out.kept.keep(std::vector<PageControl>());
     const QJsonArray list = f.list(QStringLiteral("controls"));
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const Fields c(list[i], indexed(f.path(), QStringLiteral("controls"), i));
+        const Fields c(list[i], f.at(QStringLiteral("controls"), i));
         c.onlyThese({QStringLiteral("name"), QStringLiteral("kind"), QStringLiteral("caption"), QStringLiteral("items"),
                      QStringLiteral("startItem"), QStringLiteral("startEnabled"), QStringLiteral("columns")});
         PageControl control{};
@@ -358,7 +343,7 @@ void Reader::page(const Fields& top)
         auto& items = m_out.kept.keep(std::vector<std::string_view>());
         const QJsonArray itemList = c.list(QStringLiteral("items"));
         for (qsizetype k = 0; k < itemList.size(); ++k)
-            items.push_back(localTextAt(itemList[k], indexed(c.path(), QStringLiteral("items"), k)));
+            items.push_back(localTextAt(itemList[k], c.at(QStringLiteral("items"), k)));
         control.items = items;
         control.startItem = c.optionalNumber(QStringLiteral("startItem"), -1, 63, -1);
         control.startEnabled = c.flag(QStringLiteral("startEnabled"), false);
@@ -402,7 +387,7 @@ void Reader::readTop(const QJsonValue& value)
     if (modules.isEmpty())
         top.fail(QStringLiteral("modules"), Rules::tr("нет ни одного модуля"));
     for (qsizetype i = 0; i < modules.size(); ++i)
-        m_out.modules.append(module(modules[i], indexed(QString(), QStringLiteral("modules"), i)));
+        m_out.modules.append(module(modules[i], top.at(QStringLiteral("modules"), i)));
     // A block the same as another module's of this file (the two doors) takes its layout.
     for (ReadModule& m : m_out.modules) {
         for (ReadBlock& b : m.blocks) {

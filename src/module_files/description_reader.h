@@ -23,7 +23,7 @@ struct Sample {
 
 struct ReadBlock {
     QString path;
-    car::BlockLayout* layout = nullptr; // null for a block that is another module's ("sameAs")
+    car::BlockLayout* layout = nullptr; // for a "sameAs" block, the other module's
     QString sameAs;                     // that module's address
     int number = 0;
     QList<Sample> samples;
@@ -35,12 +35,6 @@ struct ReadModule {
     QList<ReadBlock> blocks;
 };
 
-struct ReadSide {
-    QString path;
-    QString address;
-    int block = 0;
-};
-
 struct ReadFile {
     KeptRecords kept;
     QString title; // in the language the program speaks
@@ -48,7 +42,6 @@ struct ReadFile {
     // A new module and its page.
     QList<ReadModule> modules;
     car::PageInfo* page = nullptr;
-    QList<ReadSide> sides;
     // An extension: the block it adds to, its options and samples.
     QString extendsAddress;
     int extendsBlock = 0;

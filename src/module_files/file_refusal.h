@@ -21,6 +21,12 @@ struct Rules {
     Q_DECLARE_TR_FUNCTIONS(ModuleFiles)
 };
 
+// The path of a field inside the object at path ("" for the file).
+inline QString fieldPath(const QString& path, const QString& key)
+{
+    return path.isEmpty() ? key : path + u'.' + key;
+}
+
 // Thrown while a file is read; the reader turns it into the file's refusal.
 struct FieldProblem {
     QString path;

@@ -12,11 +12,6 @@ Fields::Fields(const QJsonValue& value, QString path) : m_object(value.toObject(
         throw FieldProblem{m_path, Rules::tr("ожидается объект JSON")};
 }
 
-QString Fields::at(const QString& key) const
-{
-    return m_path.isEmpty() ? key : m_path + u'.' + key;
-}
-
 void Fields::fail(const QString& key, const QString& rule) const
 {
     throw FieldProblem{key.isEmpty() ? m_path : at(key), rule};
@@ -80,6 +75,23 @@ QJsonArray Fields::list(const QString& key) const
     if (!v.isArray())
         fail(key, Rules::tr("ожидается список"));
     return v.toArray();
+}
+
+QList<int> Fields::numbers(const QString& key, int lowest, int highest, int most, const QString& itemRule,
+                           const QString& tooManyRule) const
+{
+    const QJsonArray list = this->list(key);
+    if (list.size() > most)
+        fail(key, tooManyRule);
+    QList<int> out;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const double d = list[i].toDouble();
+        // Compared as a double: a huge number must not be cast first.
+        if (!list[i].isDouble() || !(d >= lowest && d <= highest) || d != std::floor(d))
+            throw FieldProblem{at(key, i), itemRule};
+        out.append(int(d));
+    }
+    return out;
 }
 
 int Fields::choice(const QString& key, const QStringList& names, int absent) const

@@ -19,7 +19,8 @@ public:
     Fields(const QJsonValue& value, QString path);
 
     const QString& path() const { return m_path; }
-    QString at(const QString& key) const;
+    QString at(const QString& key) const { return fieldPath(m_path, key); }
+    QString at(const QString& key, qsizetype index) const { return at(key) + QStringLiteral("[%1]").arg(index); }
     bool has(const QString& key) const { return m_object.contains(key); }
 
     QString text(const QString& key) const;
@@ -28,6 +29,10 @@ public:
     int optionalNumber(const QString& key, int lowest, int highest, int absent) const;
     bool flag(const QString& key, bool absent) const;
     QJsonArray list(const QString& key) const;                 // absent: empty
+    // A list of at most most whole numbers from lowest to highest (absent: empty); a wrong
+    // one is named by its index with itemRule, a longer list with tooManyRule.
+    QList<int> numbers(const QString& key, int lowest, int highest, int most, const QString& itemRule,
+                       const QString& tooManyRule) const;
     QJsonValue value(const QString& key) const { return m_object.value(key); }
     // One of the names; its index.
     int choice(const QString& key, const QStringList& names, int absent) const;
