@@ -155,6 +155,30 @@
         <source>! Неверный ответ модуля</source>
         <translation>! Unexpected answer from the module</translation>
     </message>
+    <message>
+        <source>! Адаптер сообщил %1 при чтении %2</source>
+        <translation>! The adapter reported %1 while reading %2</translation>
+    </message>
+    <message>
+        <source>! Ответ адаптера оборван (байт: %1 из %2) при чтении %3</source>
+        <translation>! The adapter&apos;s answer was cut short (bytes: %1 of %2) while reading %3</translation>
+    </message>
+    <message>
+        <source>! Ответ адаптера искажён (%1) при чтении %2</source>
+        <translation>! The adapter&apos;s answer was garbled (%1) while reading %2</translation>
+    </message>
+    <message>
+        <source>! Адаптер не ответил при чтении %1</source>
+        <translation>! The adapter did not answer while reading %1</translation>
+    </message>
+    <message>
+        <source>блока %1</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>блока %1 модуля %2</source>
+        <translation>%2 block %1</translation>
+    </message>
 </context>
 <context>
     <name>BusSwitchTexts</name>
@@ -2746,6 +2770,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>* Стираем ошибки модуля по адресу </source>
         <translation>* Clearing the trouble codes of the module at address </translation>
+    </message>
+    <message>
+        <source>кодов ошибок модуля %1</source>
+        <translation>the trouble codes of %1</translation>
     </message>
 </context>
 <context>

@@ -432,7 +432,8 @@ void TFormMain::BitBtnSaveAutoClick()
         return;
     const qsizetype logFrom = logLineCount();
     QString path;
-    const bool ran = runOperation([this, &folder, &path] {
+    bool whole = false;
+    const bool ran = runOperation([this, &folder, &path, &whole] {
         link::Session* open = session();
         if (!open)
             return;
@@ -444,12 +445,14 @@ void TFormMain::BitBtnSaveAutoClick()
         backup.setFallbackAllowed(false); // the folder the user chose, or a message
         backup.learnInto(m_state);
         path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
+        whole = backup.failedReads().isEmpty();
         if (!path.isEmpty())
             ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
     });
     if (ran) { // also after an error ended the backup
         ButtonSaveCancel->hide();
-        showOutcome(!path.isEmpty(), tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(path)), logFrom);
+        // A file with a block not read whole is saved, and the log's failure shown.
+        showOutcome(!path.isEmpty() && whole, tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(path)), logFrom);
     }
 }
 

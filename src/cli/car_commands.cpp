@@ -286,7 +286,8 @@ struct CarCommand {
             }
         }
         ctx.out << path << '\n';
-        return ExitOk;
+        // The file holds only what was read whole; a block that was not is a failure.
+        return backup.failedReads().isEmpty() ? ExitOk : ExitFailed;
     }
 
     // The newest write to this car that is not undone yet; a write whose answer never

@@ -50,6 +50,7 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         return QString();
     }
     m_vins.clear();
+    m_failedReads.clear();
     QStringList moduleLines;
     QStringList missing;
     QStringList missingBlocks;
@@ -93,6 +94,8 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
     if (!path.isEmpty() && !missingBlocks.isEmpty())
         m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет блоков: ") + missingBlocks.join(QStringLiteral("; ")));
+    for (const QString& line : std::as_const(m_failedReads))
+        m_host.log(line);
     return path;
 }
 
@@ -130,13 +133,17 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     QStringList blockLines;
     QStringList notGiven;
     QStringList refused;
+    QStringList failed;
     bool heard = false;
     for (int b = module.backupFirst; b <= module.backupLast; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
         const link::BlockRead answer = link::readBlock(m_session.adapter(), index, false, link::blockBytes(module, b));
         // Cancelled: nothing is written, so no file lacks what was not read.
         m_session.stopIfCancelled();
-        heard = heard || answer.fromModule();
+        // Frames cut by the adapter's text came from somewhere: the module is there.
+        heard = heard || answer.fromModule() || answer.classified.spoiled();
+        if (answer.failed())
+            failed << answer.outcome(qs(module.name) + QStringLiteral(" (") + address + QLatin1Char(')')).line;
         if (answer.data) {
             const QString data = link::splitHEX(*answer.data);
             blockLines << vehicle_data::blockLine(index, data);
@@ -158,6 +165,7 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     if (!module.session && !heard)
         return false;
     lines << vehicle_data::moduleLine(address, qs(module.name)) << blockLines << vehicle_data::kModuleEnd;
+    m_failedReads << failed;
     // A module may lack a block; one that gave none at all lacks them all.
     if (unread)
         *unread = blockLines.isEmpty() ? notGiven + refused : notGiven;

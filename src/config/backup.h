@@ -59,6 +59,11 @@ public:
     // garbled or cut one; every block when it refused them all).
     bool dumpModule(QStringList& lines, const car::Module& module, QStringList* unread = nullptr);
 
+    // The log lines of the blocks the last backup or dumpModule could not read whole from a
+    // module it kept (the adapter's words, a cut or garbled answer, none): such a backup is
+    // not complete, whatever the file holds.
+    const QStringList& failedReads() const { return m_failedReads; }
+
     // The car's VIN as the identity modules gave it in the last backup; "" when they gave
     // none or disagree.
     QString vinRead() const { return link::decideCarVin(m_vins).vin; }
@@ -73,6 +78,7 @@ private:
     Progress m_progress;
     QMap<QString, QString> m_vins; // the VINs modules' VIN blocks held during this backup
     link::LinkState* m_state = nullptr;
+    QStringList m_failedReads;
 };
 
 } // namespace talmero::config

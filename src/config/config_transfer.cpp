@@ -63,8 +63,10 @@ link::Outcome ConfigTransfer::ButtonCONFreadClick(int page)
     const link::BlockRead read = link::readBlock(m_gate.session().adapter(), car::blockText(side.layout->number), true,
                                                 link::blockBytes(moduleOf(side), side.layout->number));
     if (!read.data) {
-        m_host.log(read.outcome().line);
-        return read.outcome();
+        const car::Module& module = moduleOf(side);
+        const link::Outcome failed = read.outcome(qs(module.name) + QStringLiteral(" (") + qs(module.address) + u')');
+        m_host.log(failed.line);
+        return failed;
     }
     return m_panel.decodeShown(side.layout->id, *read.data);
 }

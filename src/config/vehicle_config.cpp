@@ -245,6 +245,8 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
     car->unread = unread;
     if (!unread.isEmpty())
         host.log(QCoreApplication::translate("VehicleConfig", "! Не прочитаны: ") + unread.join(QStringLiteral("; ")));
+    for (const QString& line : reader.failedReads())
+        host.log(line);
     // The car's VIN as the write gate records it: the identity modules', this reading's or
     // an earlier one's of this connection.
     car->vin = state.carVin().vin;

@@ -39,7 +39,7 @@ QString elapsedText(qint64 nanoseconds)
 
 QString parseTestSample(const QString& sample)
 {
-    return hexPairsToText(link::joinFrames(link::cutCOM(sample)).mid(6), true);
+    return hexPairsToText(link::classifyAnswer(sample).hex.mid(6), true);
 }
 
 namespace {

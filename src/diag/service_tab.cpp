@@ -100,7 +100,7 @@ std::optional<QString> ServiceTab::readBlock(const QString& address)
     const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true,
                                                 link::blockBytes(m_state.curModul.adr, address));
     if (!read.data)
-        m_host.log(read.outcome().line);
+        m_host.log(read.outcome(m_state.curModul.name + QStringLiteral(" (") + m_state.curModul.adr + u')').line);
     return read.data;
 }
 

@@ -5,6 +5,7 @@
 #include "diag/dtc_modules.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/session.h"
@@ -123,7 +124,8 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
         fail(selected.line);
         return false;
     }
-    const std::optional<bool> holdsCodes = listDTC();
+    const std::optional<bool> holdsCodes
+        = listDTC(module ? car::qs(module->name) + QStringLiteral(" (") + address + u')' : address);
     if (holdsCodes)
         m_gate.session().heardModule();
     if (holdsCodes.value_or(false))
@@ -131,18 +133,22 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
     return holdsCodes.has_value();
 }
 
-std::optional<bool> TroubleCodes::listDTC()
+std::optional<bool> TroubleCodes::listDTC(const QString& module)
 {
-    // A framed answer shorter than its count is refused like any other wrong answer.
     // How many codes a module holds is not known before asking.
-    const QString cut = link::cutCOM(m_gate.session().adapter().writeCOM(QStringLiteral("1800ff00"), true, link::AnswerLength{}));
-    const std::optional<QString> answer = link::positiveData(cut, QStringLiteral("58"));
-    // A positive answer cut short or garbled has no usable count; that module's listing
-    // ends here and the other modules are still read.
-    const std::optional<DtcList> list = answer ? parseDtcList(*answer) : std::nullopt;
+    const link::ClassifiedAnswer answer
+        = link::readAnswer(m_gate.session().adapter(), QStringLiteral("1800ff00"), true, link::AnswerLength{});
+    // The adapter's text inside the answer, or an answer cut short or garbled: nothing of
+    // it is kept, and the other modules are still read.
+    if (answer.kind != link::ClassifiedAnswer::Kind::Data && answer.kind != link::ClassifiedAnswer::Kind::Refusal
+        && answer.kind != link::ClassifiedAnswer::Kind::Busy) {
+        fail(link::readFailureLine(answer, QCoreApplication::translate("TroubleCodes", "кодов ошибок модуля %1").arg(module)));
+        return std::nullopt;
+    }
+    const std::optional<QString> data = answer.positive(QStringLiteral("58"));
+    const std::optional<DtcList> list = data ? parseDtcList(*data) : std::nullopt;
     if (!list) {
-        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля")
-             + (answer ? QString() : link::negativeAnswerNote(link::withoutPendingNotes(cut))));
+        fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ модуля") + link::negativeAnswerNote(answer.hex));
         return std::nullopt;
     }
     const int count = list->count;

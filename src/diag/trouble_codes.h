@@ -50,8 +50,8 @@ public:
     // busList when it reported some. False when the module gave no count of codes.
     bool readModuleDTC(const QString& address, QString& busList);
     // Lists the codes of the module the header selects; nullopt when it gave no count,
-    // else whether the count was not zero.
-    std::optional<bool> listDTC();
+    // else whether the count was not zero. module: its name for a failure's line.
+    std::optional<bool> listDTC(const QString& module);
     // Clears one module on the current bus; true when it confirmed.
     bool clearModuleDTC(const QString& address);
 

@@ -197,11 +197,18 @@ void Adapter::awaitDuePrompt()
     m_quiet = !m_answered;
 }
 
-qsizetype Adapter::lateAnswerOf(const QString& squeezed) const
+qsizetype Adapter::lateAnswerOf(const QString& text) const
 {
+    // The echo is the command as it went out, then its CR: "1087" and "1087 1" are two
+    // requests, and the answer of one is never taken for the other's.
+    qsizetype from = 0;
+    while (from < text.size() && text[from].unicode() <= 32)
+        ++from;
     for (qsizetype i = 0; i < m_unanswered.size(); ++i) {
         const QString& earlier = m_unanswered[i];
-        if (earlier != m_upper && squeezed.startsWith(earlier + QLatin1Char(' ')))
+        const qsizetype end = from + earlier.size();
+        if (earlier != m_upper && end < text.size() && QStringView(text).mid(from, earlier.size()) == earlier
+            && (text[end] == u'\r' || text[end] == u'\n'))
             return i;
     }
     return -1;
@@ -223,9 +230,9 @@ void Adapter::takeBatch(const QByteArray& batch)
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);
-    squeezeCOM(text);
     // The echo of a command that timed out earlier: its answer, not ours. Keep waiting.
     const qsizetype late = lateAnswerOf(text);
+    squeezeCOM(text);
     if (late >= 0)
         m_unanswered.removeAt(late);
     if (m_draining) {

@@ -76,8 +76,9 @@ private:
     void awaitDuePrompt();
     void takeBatch(const QByteArray& batch);
     void takeReadFailure();
-    // Index in m_unanswered of the command whose echo starts this batch, or -1.
-    qsizetype lateAnswerOf(const QString& squeezed) const;
+    // Index in m_unanswered of the command whose echo (the command, then CR) starts this
+    // batch as it came, or -1.
+    qsizetype lateAnswerOf(const QString& text) const;
 
     QPointer<Channel> m_channel;
     Host& m_host;

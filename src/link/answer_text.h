@@ -10,22 +10,43 @@ namespace talmero::link {
 void squeezeCOM(QString& text);
 // The text without any ' ' and '>'.
 QString cutCOM(const QString& text);
-// Joins a cut multi-frame answer ("014" count, "0:" "1:" ... frame indices) into one
-// hex string. Answers under 15 characters, and answers that do not start with a hex
-// count (adapter messages such as "UNABLE TO CONNECT"), come back unchanged.
-QString joinFrames(const QString& cut);
-
 // An answer as the log shows it: characters outside printable ASCII become "<1B>".
 QString printableForLog(const QString& answer);
 
 // The cut answer without the response-pending notes ("7F" + service + "78") before it.
 QString withoutPendingNotes(const QString& cut);
 
-// The data of a positive answer after its prefix ("6100" ...), from a cut answer: a
-// leading response-pending note ("7F..78") is skipped and the frames are joined.
-// nullopt for any other answer, for a framed answer shorter than its byte count, and for
-// data that is not whole bytes.
-std::optional<QString> positiveData(const QString& cut, const QString& prefix);
+// What an adapter's answer to a request is, decided once before anything uses it: only
+// data ever reaches a block, a code list or a VIN.
+struct ClassifiedAnswer {
+    enum class Kind {
+        Data,        // hex bytes only; frames numbered in order and complete for their count
+        Refusal,     // a module's negative answer (7F, service, reason)
+        Busy,        // a module's "busy, the answer follows" (7F service 78), and nothing after it
+        AdapterText, // the adapter's own message, alone or after some frames
+        Cut,         // a frame list shorter than the length it announced
+        Garbled,     // a character that is not hex, a frame out of order, half a byte
+        Silent,      // nothing came: a time-out or a lost port
+    };
+    Kind kind = Kind::Silent;
+    QString hex;   // Data: the bytes, frames joined; Refusal, Busy: "7F" + service + reason
+    QString words; // AdapterText: the adapter's words ("BUFFER FULL"); Garbled: what came
+    int got = 0;   // Cut: the bytes that came, and the bytes announced
+    int announced = 0;
+
+    // The adapter or the line spoiled the answer: worth asking once more. NO DATA and "?"
+    // are answers of their own (nothing answered; the request was not understood).
+    bool spoiled() const;
+    // The data after prefix ("6100" ...) of a positive answer; nullopt for anything else.
+    std::optional<QString> positive(const QString& prefix) const;
+};
+
+// The answer as writeCOM gives it (blanks squeezed), or cut (blanks removed): the
+// adapter's words are named whole only where the blanks are still there.
+ClassifiedAnswer classifyAnswer(const QString& answer);
+
+// classifyAnswer(answer).positive(prefix).
+std::optional<QString> positiveData(const QString& answer, const QString& prefix);
 
 // The reason byte of a negative answer ("7F" + service + reason), or -1.
 int negativeReason(const QString& cut);

@@ -19,6 +19,7 @@ struct Outcome {
         ModuleRefused,  // the module answered negatively
         WrongAnswer,    // an answer that is not the one expected
         BlockRefused,   // a block its page does not show (refused, or of no known configuration)
+        AdapterText,    // the adapter's own text, or a cut or garbled answer, in place of the module's
     };
     Kind kind = Kind::Done;
     QString line;

@@ -16,6 +16,9 @@ constexpr FaultName kFaultNames[] = {
     {FaultKind::Negative, "negative"}, {FaultKind::Garbage, "garbage"},
     {FaultKind::Late, "late"},         {FaultKind::NoPrompt, "noprompt"},
     {FaultKind::DropLine, "dropline"}, {FaultKind::Ignore, "ignore"},
+    {FaultKind::Stopped, "stopped"},   {FaultKind::CanError, "canerror"},
+    {FaultKind::BufferFull, "bufferfull"}, {FaultKind::BusInitError, "businit"},
+    {FaultKind::Garbled, "garbled"},
 };
 
 // Negative response codes (KWP2000).

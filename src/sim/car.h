@@ -24,6 +24,12 @@ enum class FaultKind {
     NoPrompt, // answers without the closing '>'
     DropLine, // loses the last frame of a multi-frame answer
     Ignore,   // acknowledges a block write (7B) but keeps the block as it was
+    // The adapter's own text after the first frame of a multi-frame answer, the rest lost:
+    Stopped,      // "STOPPED"
+    CanError,     // "CAN ERROR"
+    BufferFull,   // "BUFFER FULL"
+    BusInitError, // "BUS INIT: ...ERROR"
+    Garbled,      // one character of a multi-frame answer arrives wrong: "B0" as "BO"
 };
 
 // "silent", "negative", ... (the --fault spelling); nullopt for an unknown name.

@@ -25,6 +25,30 @@ constexpr int kMaxRequestBytes = 7; // one CAN frame with auto-formatting
 constexpr int kMaxFrameBytes = 8;   // one CAN frame as given, auto-formatting off
 constexpr int kElevenBits = 0x7FF;
 
+// What an adapter with odd habits prints after the first frame of a multi-frame answer;
+// it stops listening there.
+struct OddText {
+    FaultKind kind;
+    const char* text;
+};
+constexpr OddText kOddTexts[] = {
+    {FaultKind::Stopped, "STOPPED"},
+    {FaultKind::CanError, "CAN ERROR"},
+    {FaultKind::BufferFull, "BUFFER FULL"},
+    {FaultKind::BusInitError, "BUS INIT: ...ERROR"},
+};
+
+// The last hex digit of the line arrives as a letter O: "B0" as "BO".
+void garbleLastDigit(QByteArray& line)
+{
+    for (qsizetype i = line.size() - 1; i >= 0; --i) {
+        if (isxdigit(uchar(line[i]))) {
+            line[i] = 'O';
+            return;
+        }
+    }
+}
+
 // Settings the adapter accepts that change nothing this car shows: memory, long
 // messages, protocol close.
 const QByteArray kAcceptedSettings[] = {"M0", "M1", "AL", "NL", "PC"};
@@ -289,6 +313,7 @@ void Elm327::takeAnswerLines(const BusReply& reply, int count, Answer& a)
                           || m_car.fault(Car::kAdapter) == FaultKind::DropLine;
     const FrameFormat format{m_spaces, m_headers, m_autoFormat, m_flowControl};
     int frames = 0;
+    qsizetype firstFrame = -1; // of the first multi-frame message, in a.lines
     for (qsizetype i = 0; i < reply.messages.size() && (count == 0 || frames < count); ++i) {
         QList<QByteArray> lines = formatMessage(reply.messages[i], reply.responseId, format);
         // A lost last frame leaves the answer shorter than its byte count says.
@@ -299,15 +324,39 @@ void Elm327::takeAnswerLines(const BusReply& reply, int count, Answer& a)
             a.laterFrom.append(a.lines.size());
         const bool lengthLine = hasLengthLine(reply.messages[i].size(), format);
         for (qsizetype l = 0; l < lines.size() && (count == 0 || frames < count); ++l) {
+            if (firstFrame < 0 && lines.size() > 1 && l == (lengthLine ? 1 : 0))
+                firstFrame = a.lines.size();
             a.lines.append(lines[l]);
             if (!(lengthLine && l == 0))
                 ++frames;
         }
     }
+    const bool stopped = firstFrame >= 0 && spoilAnswer(reply.fault, firstFrame, a);
     if (m_timing == Timing::Elm) {
-        a.waitMs = count > 0 && frames >= count ? 0 : waitAfterAnswerMs();
+        a.waitMs = stopped || (count > 0 && frames >= count) ? 0 : waitAfterAnswerMs();
         m_lastWaitMs = a.waitMs;
     }
+}
+
+// An odd adapter's habit, of the module's answers or of every answer: its own text after
+// the first frame, or one character garbled. True when the chip stopped listening.
+bool Elm327::spoilAnswer(FaultKind moduleFault, qsizetype firstFrame, Answer& a) const
+{
+    const FaultKind adapterFault = m_car.fault(Car::kAdapter);
+    for (const FaultKind fault : {moduleFault, adapterFault}) {
+        if (fault == FaultKind::Garbled) {
+            garbleLastDigit(a.lines.last());
+            return false;
+        }
+        for (const OddText& odd : kOddTexts) {
+            if (odd.kind == fault) {
+                a.lines.resize(firstFrame + 1);
+                a.lines.append(odd.text);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 int Elm327::timeoutMs() const

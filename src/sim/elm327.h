@@ -10,6 +10,7 @@ namespace talmero::sim {
 
 class Car;
 struct BusReply;
+enum class FaultKind;
 
 // An ELM327 v1.5 in front of the virtual car: takes the bytes a program sends and
 // answers with the bytes a real adapter would print.
@@ -84,6 +85,7 @@ private:
     Answer stCommand(const QByteArray& cmd);
     Answer request(const QByteArray& cmd);
     void takeAnswerLines(const BusReply& reply, int count, Answer& answer);
+    bool spoilAnswer(FaultKind moduleFault, qsizetype firstFrame, Answer& answer) const;
     QList<Step> schedule(const Answer& answer) const;
     void runSteps();
     int timeoutMs() const;

@@ -203,7 +203,9 @@ int main(int argc, char** argv)
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("Fault of a module (its address) or of the adapter (ELM); KIND is "
-                       "%1. Repeatable.")
+                       "%1. stopped, canerror, bufferfull, businit: the adapter prints its own "
+                       "text after the first frame of a multi-frame answer; garbled: one character "
+                       "of such an answer arrives wrong. Repeatable.")
             .arg(faultKindList()),
         QStringLiteral("ADDRESS:KIND"));
     const QCommandLineOption voltageOpt(

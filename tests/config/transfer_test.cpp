@@ -23,7 +23,6 @@ using namespace talmero::config;
 namespace {
 
 const QString kWritten = QStringLiteral("* Успешно записано");
-const QString kWrongAnswer = QStringLiteral("! Неверный ответ модуля");
 const QString kVerified = QStringLiteral("* Запись проверена: модуль содержит записанные данные");
 
 // The configuration logic against the virtual car, as the window would drive it.
@@ -235,7 +234,7 @@ TEST_F(TransferTest, AbsentModuleIsReportedAndNothingIsRequested)
     demo.car().setPresent(QStringLiteral("737"), false);
     goTo(PageRCM);
     transfer.ButtonCONFreadClick(PageRCM);
-    EXPECT_EQ(host.lines.last(), kWrongAnswer);
+    EXPECT_EQ(host.lines.last(), QStringLiteral("! Адаптер сообщил NO DATA при чтении блока 00 модуля RCM (737)"));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 

@@ -94,19 +94,25 @@ TEST(AnswerCounts, AnAdapterThatRefusesTheCountGetsTheRequestAgainAndNoCountFrom
 }
 
 // A module answering after the program's wait must not cost the module after it: its
-// prompt is waited for before the next command goes out.
-TEST(AnswerCounts, LateModuleLeavesOnlyItselfOutOfABackupThroughAnStnAdapter)
+// prompt is waited for before the next command goes out, and its late answer belongs to
+// its own request only ("1087" and "1087 1" are two, on a clone that refuses the count).
+TEST(AnswerCounts, LateModuleLeavesOnlyItselfOutOfABackup)
 {
-    sim::DemoChannel demo(30, 0, nullptr, sim::DemoChannel::Kind::BuiltIn);
-    demo.open();
-    demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Late);
-    RecordingHost host;
-    link::Adapter adapter(demo, host);
-    link::AdapterIdentity id;
-    link::Session session(adapter, host, link::startAdapter(adapter, link::BusSwitchSetting::Auto, 38400, id));
-    QTemporaryDir dir;
-    EXPECT_FALSE(config::VehicleBackup(session, host).BitBtnSaveAutoClick(demo.car().vin(), dir.path()).isEmpty());
-    EXPECT_EQ(host.lines.filter(QStringLiteral("В копии нет")), QStringList{"! В копии нет модулей: RCM (737)"});
+    for (const auto& [kind, counts, late, missing] :
+         {std::tuple(sim::DemoChannel::Kind::BuiltIn, true, "737", "! В копии нет модулей: RCM (737)"),
+          std::tuple(sim::DemoChannel::Kind::Switch, false, "720", "! В копии нет модулей: IPC (720)")}) {
+        sim::DemoChannel demo(30, 0, nullptr, kind);
+        demo.open();
+        demo.elm().setAnswerCounts(counts);
+        demo.car().setFault(QString::fromLatin1(late), sim::FaultKind::Late);
+        RecordingHost host;
+        link::Adapter adapter(demo, host);
+        link::AdapterIdentity id;
+        link::Session session(adapter, host, link::startAdapter(adapter, link::BusSwitchSetting::Auto, 38400, id));
+        QTemporaryDir dir;
+        EXPECT_FALSE(config::VehicleBackup(session, host).BitBtnSaveAutoClick(demo.car().vin(), dir.path()).isEmpty());
+        EXPECT_EQ(host.lines.filter(QStringLiteral("В копии нет")), QStringList{QString::fromUtf8(missing)}) << late;
+    }
 }
 
 // An ELM327 of version 1.3 or later by its ATI answer, or an STN chip, takes a count; a

@@ -150,14 +150,15 @@ TEST_F(TroubleCodesTest, ModuleFailuresStayUnderTheirHeadersAndTheReadingGoesOn)
     rig.channel.canned[QStringLiteral("ATSH733")] = "?";
 
     EXPECT_TRUE(dtc.ButtonDTCClick());
-    EXPECT_EQ(section(QStringLiteral("7E0")), QStringList({QStringLiteral("! Неверный ответ модуля")}));
+    EXPECT_EQ(section(QStringLiteral("7E0")),
+              QStringList({QStringLiteral("! Адаптер сообщил NO DATA при чтении кодов ошибок модуля PCM (7E0)")}));
     EXPECT_EQ(section(QStringLiteral("740")),
               QStringList({QStringLiteral("! Модуль не ответил или отсутствует")}));
     EXPECT_EQ(section(QStringLiteral("733")), QStringList({QStringLiteral("! Ошибка")}));
     EXPECT_EQ(section(QStringLiteral("760")),
               QStringList({QStringLiteral("Ошибок: 1"), QStringLiteral("! Неверный ответ")}));
     EXPECT_EQ(section(QStringLiteral("727")), QStringList({QStringLiteral("Ошибок: 0")}));
-    for (const char* line : {"! Неверный ответ модуля", "! Модуль не ответил или отсутствует",
+    for (const char* line : {"! Адаптер сообщил NO DATA при чтении кодов ошибок модуля PCM (7E0)", "! Модуль не ответил или отсутствует",
                              "! Ошибка", "! Неверный ответ"})
         EXPECT_TRUE(rig.host.lines.contains(QString::fromUtf8(line))) << line;
 
@@ -174,8 +175,8 @@ TEST_F(TroubleCodesTest, PositiveAnswerWithoutAHexCountEndsOnlyThatModule)
 
     EXPECT_TRUE(dtc.ButtonDTCClick());
     EXPECT_EQ(section(QStringLiteral("720")), QStringList({QStringLiteral("! Неверный ответ модуля")}));
-    EXPECT_EQ(section(QStringLiteral("726")), QStringList({QStringLiteral("! Неверный ответ модуля")}));
-    EXPECT_EQ(rig.host.lines.count(QStringLiteral("! Неверный ответ модуля")), 2);
+    EXPECT_EQ(section(QStringLiteral("726")),
+              QStringList({QStringLiteral("! Ответ адаптера искажён (G2) при чтении кодов ошибок модуля BCM (726)")}));
     EXPECT_EQ(dtc.dtcHS, QStringLiteral("7E0")); // the others are not recorded for clearing
     EXPECT_TRUE(dtc.dtcMS.isEmpty());
     EXPECT_TRUE(rig.host.lines.contains(QStringLiteral("! В модулях присутствуют ошибки")));
@@ -188,10 +189,12 @@ TEST_F(TroubleCodesTest, UnreadModulesAndGarbageAreNeverCalledClean)
     noCodesAnywhere();
     rig.channel.canned[QStringLiteral("720 1800FF00")] = "58 01 Z? <1 4$";
     rig.channel.canned[QStringLiteral("760 1800FF00")] = "00C\r0: 58 03 93 42 20 93";
-    EXPECT_TRUE(dtc.ButtonDTCClick());
-    EXPECT_EQ(section(QStringLiteral("720")), (QStringList{QStringLiteral("Ошибок: 1"), QStringLiteral("! Неверный ответ")}));
-    EXPECT_EQ(section(QStringLiteral("760")), QStringList{QStringLiteral("! Неверный ответ модуля")});
-    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Не прочитано модулей: 1 из 11"));
+    EXPECT_FALSE(dtc.ButtonDTCClick()); // a garbled count is no count: nothing to clear
+    EXPECT_EQ(section(QStringLiteral("720")),
+              QStringList{QStringLiteral("! Ответ адаптера искажён (Z?) при чтении кодов ошибок модуля IPC (720)")});
+    EXPECT_EQ(section(QStringLiteral("760")),
+              QStringList{QStringLiteral("! Ответ адаптера оборван (байт: 6 из 12) при чтении кодов ошибок модуля ABS (760)")});
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Не прочитано модулей: 2 из 11"));
 
     // A bus that cannot be selected: none of its modules is read, and that is said.
     rig.channel.canned.clear();

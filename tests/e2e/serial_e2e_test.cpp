@@ -46,7 +46,7 @@ TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
                                  QStringLiteral("> ATSH720"), QStringLiteral("> 1087")}));
     EXPECT_TRUE(host.lines.contains(QStringLiteral("< ELM327 v1.5")));
 
-    const QString block = joinFrames(cutCOM(ask(QStringLiteral("2100"))));
+    const QString block = classifyAnswer(ask(QStringLiteral("2100"))).hex;
     ASSERT_TRUE(block.startsWith(QLatin1String("6100"))) << block.toStdString();
     ASSERT_EQ(block.size(), 4 + 10);
 
@@ -59,14 +59,14 @@ TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
     write.newHex = data;
     EXPECT_EQ(gate.gate.writeBlock(write).outcome, safety::WriteOutcome::Verified);
     EXPECT_TRUE(host.lines.contains(QStringLiteral("> 3B00") + data));
-    EXPECT_EQ(joinFrames(cutCOM(ask(QStringLiteral("2100")))), QStringLiteral("6100") + data);
+    EXPECT_EQ(classifyAnswer(ask(QStringLiteral("2100"))).hex, QStringLiteral("6100") + data);
 }
 
 TEST_F(SerialE2E, MultiFrameVinReadJoinsIntoOneHexString)
 {
     connectTo({});
     ASSERT_EQ(session->openModule(false, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
-    const QString vin = joinFrames(cutCOM(ask(QStringLiteral("2102"))));
+    const QString vin = classifyAnswer(ask(QStringLiteral("2102"))).hex;
     ASSERT_TRUE(vin.startsWith(QLatin1String("6102"))) << vin.toStdString();
     const QString text = QString::fromLatin1(QByteArray::fromHex(vin.mid(4).toLatin1()));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("^[0-9A-Z]{17}")))) << text.toStdString();

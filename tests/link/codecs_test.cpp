@@ -142,27 +142,45 @@ TEST(CutCom, DropsOnlyBlanksAndPrompts)
     EXPECT_EQ(cutCOM(longText).size(), 5000);
 }
 
-TEST(JoinFrames, JoinsFramesAndKeepsShortOrNonHexAnswers)
+// Only hex digits in numbered, complete frames are data; whatever else came is named.
+TEST(ClassifyAnswer, DataOnlyWhenWholeAndTheRestNamed)
 {
-    const QString calibration = cutCOM(QStringLiteral(
-        "023 0: 49 04 02 00 00 00 1: 00 00 00 00 00 00 00 2: 00 00 00 00 00 00 37 "
-        "3: 4D 35 31 2D 31 32 4B 4: 35 33 32 2D 42 41 00 5: 00 00 00 00 00 00 00"));
-    EXPECT_EQ(calibration.size(), 97);
-    EXPECT_EQ(joinFrames(calibration),
-              QStringLiteral("49040200000000000000000000000000000000374D35312D31324B3533322D42410000"));
-
-    const Conversion cases[] = {
-        {"61004546474849", "61004546474849"},          // 14 characters: not multi-frame
-        {"00A0:6100C31F1:80", "6100C31F80"},           // 15: count 0x00A larger than what is left
-        {"0060:610001021:0304", "610001020304"},
-        {"UNABLETOCONNECT", "UNABLETOCONNECT"},        // an adapter message, not a count
-        {"BUSINIT:...ERROR", "BUSINIT:...ERROR"},
-        {"0xA0:61000102030405", "0xA0:61000102030405"},
-        {"004:6100AB1:CD2:EF", "6100ABCD"},
-        {"003::::::::::::::AABBCC", "AABBCC"},       // colons with nothing useful in front
+    using K = ClassifiedAnswer::Kind;
+    const struct {
+        const char* in;
+        K kind;
+        const char* hexOrWords;
+        bool spoiled;
+    } cases[] = {
+        {"61 00 CD 42 10 10 C0 >", K::Data, "6100CD421010C0", false},
+        {"SEARCHING... 41 00 BE 3F B8 13", K::Data, "4100BE3FB813", false},
+        {"009 0: 61 01 00 12 28 0E 1: 00 00 B0 55", K::Data, "61010012280E0000B0", false}, // padding
+        {"0090:61010012280E1:0000B0", K::Data, "61010012280E0000B0", false},                // blanks cut
+        {"7F 21 78 00A 0: 61 00 C3 1F 80 01 1: 02 03 04 05", K::Data, "6100C31F800102030405", false},
+        {"009 0: 61 01 00 12 28 0E STOPPED", K::AdapterText, "STOPPED", true},
+        {"BUS INIT: ...ERROR", K::AdapterText, "BUS INIT: ...ERROR", true},
+        {"009 0: 61 01 00 12 28 0E FB ERROR", K::AdapterText, "FB ERROR", true},
+        {"CAN ERROR", K::AdapterText, "CAN ERROR", true},
+        {"NO DATA", K::AdapterText, "NO DATA", false},
+        {"009 0: 61 01 00 12 28 0E 1: 00 00 BO", K::Garbled, "BO", true},
+        {"009 0: 61 01 00 12 28 0E 2: 00 00 B0", K::Garbled, "2:", true},  // frame 1 missing
+        {"009 0: 61 01 00 12 28 0 1: 00 00 B0", K::Garbled, "0:61010012280", true}, // half a byte
+        {"009 0: 61 01 00 12 28 0E", K::Cut, "", true},
+        {"7F 21 31", K::Refusal, "7F2131", false},
+        {"7F 21 78", K::Busy, "7F2178", false},
+        {"", K::Silent, "", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(joinFrames(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+    for (const auto& c : cases) {
+        const ClassifiedAnswer a = classifyAnswer(QString::fromUtf8(c.in));
+        EXPECT_EQ(a.kind, c.kind) << c.in;
+        EXPECT_EQ(a.kind == K::AdapterText || a.kind == K::Garbled ? a.words : a.hex, QString::fromLatin1(c.hexOrWords)) << c.in;
+        EXPECT_EQ(a.spoiled(), c.spoiled) << c.in;
+    }
+    // Frame numbers wrap after F: 0: to F: and 0: again, 6 + 16 * 7 + 1 bytes.
+    QString wrapped = QStringLiteral("077 0: 61 02 00 00 00 00");
+    for (int f = 1; f <= 17; ++f)
+        wrapped += QStringLiteral(" %1: 00 00 00 00 00 00 00").arg(f % 16, 0, 16).toUpper().left(f == 17 ? 6 : 25);
+    EXPECT_EQ(classifyAnswer(wrapped).hex, QStringLiteral("6102") + QString(2 * 117, u'0'));
 }
 
 } // namespace

@@ -105,7 +105,7 @@ TEST(SimBinary, HelpListsEveryOption)
     EXPECT_EQ(proc.exitCode(), 0);
     const QByteArray help = proc.readAllStandardOutput();
     for (const char* option : {"--switch", "--baud-timing", "--latency", "--fault", "--state",
-                               "--voltage", "--trace", "dropline or ignore", "--tcp", "--timing",
+                               "--voltage", "--trace", "dropline", "bufferfull", "garbled", "--tcp", "--timing",
                                "--no-count", "elm327-v1.2"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
