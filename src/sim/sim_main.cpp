@@ -62,6 +62,8 @@ void applyFault(Car& car, const QString& faultText)
     if (*kind == FaultKind::Ignore && address == Car::kAdapter)
         usageError(QStringLiteral("--fault %1: only a module keeps a block it was told to write")
                        .arg(faultText));
+    if ((*kind == FaultKind::BusyWrite || *kind == FaultKind::BusyLost) && address == Car::kAdapter)
+        usageError(QStringLiteral("--fault %1: only a module is busy storing a block").arg(faultText));
     car.setFault(address, *kind);
 }
 
@@ -203,7 +205,9 @@ int main(int argc, char** argv)
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("Fault of a module (its address) or of the adapter (ELM); KIND is "
-                       "%1. Repeatable.")
+                       "%1. busy: a block write is answered 7F 3B 78 and then 7B, the block "
+                       "stored a moment later; busylost: the same, but the 7B never arrives. "
+                       "Repeatable.")
             .arg(faultKindList()),
         QStringLiteral("ADDRESS:KIND"));
     const QCommandLineOption voltageOpt(
