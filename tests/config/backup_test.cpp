@@ -231,8 +231,10 @@ TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
     blocker.close();
     const QString unwritable = blocker.fileName() + QStringLiteral("/backups");
     TestGate tg(session, host);
-    tg.gate.offerBackup({[](const QString&) { return false; },
-                         [&] { return takeBackup(session, host, tg.state, unwritable, false).failure; }});
+    tg.gate.offerBackup({[](const QString&, const safety::BackupNeeds&) { return false; },
+                         [&](const safety::BackupNeeds&) -> safety::BackupBeforeWrite::Taken {
+                             return {takeBackup(session, host, tg.state, unwritable, false).failure, {}};
+                         }});
     host.backupFirst = true;
     host.notices.clear();
     safety::BlockWrite write;
@@ -244,6 +246,73 @@ TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
     EXPECT_EQ(host.notices.filter(QStringLiteral("Резервная копия")),
               QStringList{QStringLiteral("! Резервная копия не сделана (Ошибка сохранения файла в каталоге %1): запись не выполнена")
                               .arg(QDir::toNativeSeparators(unwritable))});
+}
+
+// Only a whole backup of the car's own VIN counts: one without modules, one under a VIN only
+// typed at connecting, or one without what the write changes does not; one taken without a
+// module that answered stops the write.
+TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
+{
+    const QString vin = demo.car().vin();
+    QTemporaryDir empty;
+    QFile none(empty.filePath(QStringLiteral("VehicleData.xml")));
+    ASSERT_TRUE(none.open(QIODevice::WriteOnly));
+    none.write(crlf({"<VehicleData>", "<VIN>WF0AXXWPDA9K12345</VIN>", "<Modules>", "</Modules>", "</VehicleData>"}));
+    none.close();
+    EXPECT_FALSE(holdsBackupOf({empty.path()}, vin));
+    demo.car().setFault(QStringLiteral("741"), sim::FaultKind::Silent);
+    ASSERT_FALSE(runBackup(vin, kMay17).isEmpty());
+    demo.car().setFault(QStringLiteral("741"), sim::FaultKind::None);
+    EXPECT_TRUE(holdsBackupOf({dir.path()}, vin, {{{"740", "01"}}, {"720"}}));
+    EXPECT_FALSE(holdsBackupOf({dir.path()}, vin, {{{"741", "01"}}, {}}));
+    EXPECT_FALSE(holdsBackupOf({dir.path()}, vin, {{}, {"741"}}));
+
+    const QString placeholder = QStringLiteral("00000000000000000");
+    const struct {
+        const char* what;
+        QStringList silentIdentity; // the car's VIN is not read
+        const char* silentInBackup; // a module that answers the write, not the backup
+        bool written;
+        const char* said;
+    } cases[] = {
+        {"a backup under the typed VIN is not the car's", {"720", "760", "734", "730"}, nullptr, true, nullptr},
+        {"a module missing from the backup stops the write", {}, "DDM", false,
+         "! Резервная копия неполна: DDM (740); ничего не записано"},
+    };
+    link::LinkState earlier; // another connection's backup
+    backup.learnInto(earlier);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        for (const QString& address : c.silentIdentity)
+            demo.car().setFault(address, sim::FaultKind::Silent);
+        if (!c.silentIdentity.isEmpty())
+            ASSERT_FALSE(backup.BitBtnSaveAutoClick(placeholder, folder.path(), [] { return kMay17; }).isEmpty());
+        TestGate tg(session, host);
+        tg.state.carVIN = placeholder;
+        const QStringList folders{folder.path()};
+        tg.gate.offerBackup({[folders](const QString& v, const safety::BackupNeeds& needs) { return holdsBackupOf(folders, v, needs); },
+                             [&](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
+                                 const auto silent = [&](int, int, const car::Module& m) {
+                                     demo.car().setFault(QStringLiteral("740"), qs(m.name) == QLatin1String(c.silentInBackup)
+                                                                                    ? sim::FaultKind::Silent : sim::FaultKind::None);
+                                 };
+                                 const BackupTaken taken = takeBackup(session, host, tg.state, folder.path(), false, silent, needs);
+                                 return {taken.failure, taken.incomplete};
+                             }});
+        host.backupFirst = true;
+        safety::BlockWrite write;
+        write.target = tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01"));
+        write.newHex = QStringLiteral("BD");
+        EXPECT_EQ(tg.gate.writeBlock(write).outcome, c.written ? safety::WriteOutcome::Verified : safety::WriteOutcome::NotSent);
+        EXPECT_FALSE(host.confirmations.last().backupOffer.isEmpty());
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), c.silentIdentity.isEmpty() ? 1 : 2);
+        if (c.said)
+            EXPECT_EQ(host.notices.last(), QString::fromUtf8(c.said));
+        for (const QString& address : c.silentIdentity)
+            demo.car().setFault(address, sim::FaultKind::None);
+        demo.car().setBlock(QStringLiteral("740"), 1, QByteArray::fromHex("3D"));
+    }
 }
 
 // Run from its build folder, the program offers its own folder; installed under a prefix
