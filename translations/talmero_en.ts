@@ -675,10 +675,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>undo takes no arguments but --force</translation>
     </message>
     <message>
-        <source>VIN автомобиля не прочитан; укажите его в --vin</source>
-        <translation>the car&apos;s VIN could not be read; give it with --vin</translation>
-    </message>
-    <message>
         <source>отмена: %1 (вместе с остальными блоками пакета %2)</source>
         <translation>undo: %1 (with the rest of batch %2)</translation>
     </message>
@@ -2890,6 +2886,14 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>VIN прочитан из модуля %1</source>
         <translation>VIN read from module %1</translation>
+    </message>
+    <message>
+        <source>не подтверждён: его дал только один модуль</source>
+        <translation>not confirmed: only one module gave it</translation>
+    </message>
+    <message>
+        <source>%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.</source>
+        <translation>%1. Without the instrument cluster&apos;s VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
     </message>
 </context>
 <context>

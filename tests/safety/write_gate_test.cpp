@@ -448,6 +448,16 @@ TEST(WriteGate, RowsOfACarWithoutItsVinStayWithTheirConnection)
     const auto own = first.gate.nextToUndo();
     ASSERT_TRUE(own.has_value());
     EXPECT_EQ(first.gate.restore(*own, {}).outcome, WriteOutcome::Verified);
+    // Its write whose answer and read-back were lost stays unknown when the other writes there.
+    rig.channel.canned.insert(QStringLiteral("733 3B01C0"), "NO DATA");
+    rig.channel.beforeSend = [&](const QString& cmd) {
+        if (cmd == QLatin1String("3B01C0"))
+            rig.channel.canned.insert(QStringLiteral("733 2101"), "NO DATA");
+    };
+    ASSERT_EQ(first.gate.writeBlock(blockWrite(first.gate, "733", "01", "C0")).outcome, WriteOutcome::Unknown);
+    rig.channel.canned.clear();
+    ASSERT_EQ(second.writeBlock(blockWrite(second, "733", "01", "80")).outcome, WriteOutcome::Verified);
+    EXPECT_TRUE((*first.gate.journal().entries())[1].unknown());
 }
 
 // Whatever changes a block between the confirmation and the request stops its write; an
