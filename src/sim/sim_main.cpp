@@ -185,6 +185,11 @@ int main(int argc, char** argv)
         QStringLiteral("Serve on a TCP port instead of a pseudo-terminal, as a Wi-Fi adapter does "
                        "(HOST 127.0.0.1 unless given; PORT 0 takes a free one), one client at a time."),
         QStringLiteral("[HOST:]PORT"));
+    const QCommandLineOption dropOpt(
+        QStringLiteral("drop-on"),
+        QStringLiteral("With --tcp: the connection drops once, when the program sends REQUEST "
+                       "(2100, 3B00...): the adapter takes it, no answer leaves."),
+        QStringLiteral("REQUEST"));
     const QCommandLineOption timingOpt(
         QStringLiteral("timing"),
         QStringLiteral("elm: after an answer the adapter listens for more until its time-out (AT ST, "
@@ -222,7 +227,7 @@ int main(int argc, char** argv)
         QStringLiteral("state"),
         QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
         QStringLiteral("FILE"));
-    parser.addOptions({switchOpt, adapterOpt, tcpOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, faultOpt,
+    parser.addOptions({switchOpt, adapterOpt, tcpOpt, dropOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, faultOpt,
                        stateOpt, voltageOpt, traceOpt});
 
     if (!parser.parse(app.arguments()))
@@ -246,6 +251,8 @@ int main(int argc, char** argv)
         usageError(QStringLiteral("--timing must be elm or instant, not '%1'").arg(timing));
     const bool elmTiming = timing.isEmpty() ? parser.isSet(baudOpt) : timing == QLatin1String("elm");
     const bool tcp = parser.isSet(tcpOpt);
+    if (!tcp && parser.isSet(dropOpt))
+        usageError(QStringLiteral("--drop-on needs --tcp: only a Wi-Fi link drops"));
     if (tcp && parser.isSet(baudOpt))
         usageError(QStringLiteral("--baud-timing needs a pseudo-terminal: a TCP connection has no baud rate"));
     bool ok = false;
@@ -294,6 +301,7 @@ int main(int argc, char** argv)
         if (tcp) {
             const auto [address, port] = listenAddress(parser.value(tcpOpt));
             network = std::make_unique<TcpServer>(elm);
+            network->dropOn(parser.value(dropOpt).toLatin1());
             if (parser.isSet(traceOpt))
                 traceServer(*network);
             network->open(address, port);
