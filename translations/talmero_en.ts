@@ -348,6 +348,10 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен</source>
         <translation>The car&apos;s modules disagree on the VIN (%1): the car&apos;s VIN is unknown</translation>
     </message>
+    <message>
+        <source>Только один модуль дал VIN (%1), панель приборов - нет: VIN автомобиля неизвестен</source>
+        <translation>Only one module gave a VIN (%1), the instrument cluster none: the car&apos;s VIN is unknown</translation>
+    </message>
 </context>
 <context>
     <name>ChangeDescription</name>
@@ -695,10 +699,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>undo takes no arguments but --force</translation>
     </message>
     <message>
-        <source>VIN автомобиля не прочитан; укажите его в --vin</source>
-        <translation>the car&apos;s VIN could not be read; give it with --vin</translation>
-    </message>
-    <message>
         <source>отмена: %1 (вместе с остальными блоками пакета %2)</source>
         <translation>undo: %1 (with the rest of batch %2)</translation>
     </message>
@@ -960,6 +960,14 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>--only: неизвестный адрес модуля %1</source>
         <translation>--only: unknown module address %1</translation>
+    </message>
+    <message>
+        <source>VIN автомобиля не прочитан: записи других подключений под VIN %1 могут быть другого автомобиля и не отменяются</source>
+        <translation>The car&apos;s VIN was not read: entries of other connections under VIN %1 may be another car&apos;s and are not undone</translation>
+    </message>
+    <message>
+        <source>(неизвестен: VIN дал только один модуль, %1, а панель приборов - нет)</source>
+        <translation>(unknown: only one module gave a VIN, %1, and the instrument cluster none)</translation>
     </message>
 </context>
 <context>
@@ -2579,6 +2587,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>%1, блок %2: в файле %3, модуль содержит %4</source>
         <translation>%1, block %2: the file holds %3, the module %4</translation>
     </message>
+    <message>
+        <source>неизвестен: VIN дал только один модуль (%1), панель приборов - нет</source>
+        <translation>unknown: only one module gave a VIN (%1), the instrument cluster none</translation>
+    </message>
 </context>
 <context>
     <name>ScanCommand</name>
@@ -2903,6 +2915,14 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>VIN прочитан из модуля %1</source>
         <translation>VIN read from module %1</translation>
     </message>
+    <message>
+        <source>не подтверждён: его дал только один модуль</source>
+        <translation>not confirmed: only one module gave it</translation>
+    </message>
+    <message>
+        <source>%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.</source>
+        <translation>%1. Without the instrument cluster&apos;s VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
+    </message>
 </context>
 <context>
     <name>WriteGate</name>
@@ -3116,6 +3136,66 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Резервная копия не сделана (%1): запись не выполнена</source>
         <translation>! The backup was not taken (%1): nothing written</translation>
+    </message>
+    <message>
+        <source>* Модуль занят сохранением блока (7F 3B 78): блок читается повторно</source>
+        <translation>* The module is busy storing the block (7F 3B 78): the block is read again</translation>
+    </message>
+    <message>
+        <source>! Модуль ответил «занят, ответ следует» (7F 3B 78), а ответ не пришёл: модуль мог принять запись</source>
+        <translation>! The module answered &quot;busy, the answer follows&quot; (7F 3B 78), and no answer came: the module may have taken the write</translation>
+    </message>
+    <message>
+        <source>! Модуль был занят и через %1 с содержит прежние данные: запись не подтверждена; её итог уточнит следующее чтение блока</source>
+        <translation>! The module was busy and after %1 s holds its previous data: the write is not confirmed; the next reading of the block will settle it</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна: %1</source>
+        <translation>! Connection to the adapter lost: %1</translation>
+    </message>
+    <message>
+        <source>ничего не записано</source>
+        <translation>nothing written</translation>
+    </message>
+    <message>
+        <source>записано и проверено: %1</source>
+        <translation>written and checked: %1</translation>
+    </message>
+    <message>
+        <source>запись отправлена, но не проверена (модуль мог её принять): %1; итог уточнит следующее чтение блока</source>
+        <translation>the write went out but was not checked (the module may have taken it): %1; the next reading of the block will settle it</translation>
+    </message>
+    <message>
+        <source>не записано: %1</source>
+        <translation>not written: %1</translation>
+    </message>
+    <message>
+        <source>! Резервная копия неполна: %1; ничего не записано</source>
+        <translation>! The backup is incomplete: %1; nothing written</translation>
+    </message>
+    <message>
+        <source>! Пакет отменяется только целиком, а %1 %2: ничего не записано</source>
+        <translation>! A batch is undone only as a whole: %1 %2; nothing written</translation>
+    </message>
+    <message>
+        <source>не прочитан</source>
+        <translation>was not read</translation>
+    </message>
+    <message>
+        <source>изменён после записи</source>
+        <translation>was changed since the write</translation>
+    </message>
+    <message>
+        <source>меняет параметры файла описания без доверия</source>
+        <translation>changes options of an untrusted description file</translation>
+    </message>
+    <message>
+        <source>содержит блок другой длины</source>
+        <translation>holds a block of another length</translation>
+    </message>
+    <message>
+        <source>! Запись журнала сделана при другом подключении, когда VIN автомобиля не был прочитан: она не восстанавливается</source>
+        <translation>! The journal entry was made in another connection, when the car&apos;s VIN was not read: it is not restored</translation>
     </message>
 </context>
 <context>
@@ -3603,6 +3683,10 @@ New:     </translation>
             <numerusform>%n block together (#%1)</numerusform>
             <numerusform>%n blocks together (#%1)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; другое подключение, VIN автомобиля не был прочитан</source>
+        <translation>; another connection, the car&apos;s VIN was not read</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,7 @@ void TFormHistory::reload()
 {
     const link::LinkState& state = m_main.state();
     m_vin = state.vinOrTyped();
+    m_owner = m_main.gate() ? m_main.gate()->rowOwner() : safety::RowOwner{m_vin, state.carVin().known(), {}};
     safety::Journal journal(m_main.journalPath(), safety::Journal::Use::ReadOnly);
     const auto entries = journal.entries(m_vin);
     m_entries = entries.value_or(QList<safety::JournalEntry>());
@@ -115,7 +116,7 @@ void TFormHistory::reload()
     QHash<qint64, QTreeWidgetItem*> batches;
     for (int row = 0; row < int(m_entries.size()); ++row) {
         const safety::JournalEntry& e = m_entries[row];
-        const safety::RowState rowState = safety::WriteGate::stateOf(e, m_entries, m_vin);
+        const safety::RowState rowState = safety::WriteGate::stateOf(e, m_entries, m_owner);
         QString outcome = outcomeText(e);
         switch (rowState) {
         case safety::RowState::Undone:
@@ -126,6 +127,9 @@ void TFormHistory::reload()
             break;
         case safety::RowState::RestoreRow:
             outcome += tr("; восстановление");
+            break;
+        case safety::RowState::OtherCar:
+            outcome += tr("; другое подключение, VIN автомобиля не был прочитан");
             break;
         default:
             break;
@@ -172,7 +176,7 @@ void TFormHistory::updateRestore()
         for (const safety::JournalEntry& e : m_entries) {
             if (e.id != entry->id && (entry->batch == 0 || e.batch != entry->batch))
                 continue;
-            const safety::RowState state = safety::WriteGate::stateOf(e, m_entries, m_vin);
+            const safety::RowState state = safety::WriteGate::stateOf(e, m_entries, m_owner);
             offered = offered || state == safety::RowState::Done || state == safety::RowState::Unknown;
         }
     }
@@ -187,7 +191,7 @@ void TFormHistory::ButtonRestoreClick()
     // A batch entry whose newest row is undone already starts at a row that is not.
     safety::JournalEntry entry = *current;
     for (const safety::JournalEntry& e : m_entries) {
-        const safety::RowState state = safety::WriteGate::stateOf(e, m_entries, m_vin);
+        const safety::RowState state = safety::WriteGate::stateOf(e, m_entries, m_owner);
         if ((e.id == entry.id || (entry.batch != 0 && e.batch == entry.batch))
             && (state == safety::RowState::Done || state == safety::RowState::Unknown)) {
             entry = e;

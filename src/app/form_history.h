@@ -33,6 +33,7 @@ private:
 
     TFormMain& m_main;
     QString m_vin;
+    safety::RowOwner m_owner; // whose rows are this car's
     QList<safety::JournalEntry> m_entries;
     QLabel* LabelHistory = nullptr;
     QTreeWidget* TreeHistory = nullptr;

@@ -394,24 +394,24 @@ QStringList TFormMain::backupFolders() const
 
 safety::BackupBeforeWrite TFormMain::backupBeforeWrite()
 {
-    return {[this](const QString& vin) { return config::holdsBackupOf(backupFolders(), vin); },
-            [this] {
+    return {[this](const QString& vin, const safety::BackupNeeds& needs) { return config::holdsBackupOf(backupFolders(), vin, needs); },
+            [this](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
                 link::Session* open = session();
                 if (!open)
-                    return tr("нет соединения");
+                    return {tr("нет соединения"), {}};
                 // Cancelled like the backup button's own: nothing is written then.
                 ButtonSaveCancel->show();
                 const auto hide = qScopeGuard([this] { ButtonSaveCancel->hide(); });
                 const config::BackupTaken taken = config::takeBackup(
                     *open, *m_host, m_state, backupFolder(), true, [this](int number, int count, const car::Module& module) {
                         showStatus(tr("Module %1 of %2: %3").arg(number).arg(count).arg(config::qs(module.name)), Status::Progress);
-                    });
+                    }, needs);
                 if (!taken.path.isEmpty()) {
                     ConnectionSettings::storeBackupFolder(QFileInfo(taken.path).absolutePath());
                     m_backupBeforeWrite = taken.path;
                     showStatus(tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)), Status::Done);
                 }
-                return taken.failure;
+                return {taken.failure, taken.incomplete};
             }};
 }
 

@@ -15,6 +15,13 @@ VinNote VinNotes::of(const link::LinkState& state)
                 tr("%1. Пока они расходятся, в ходу VIN, введённый при подключении.").arg(car.disputed.join(QStringLiteral("; "))),
                 true};
     }
+    // One used module alone may be from another car.
+    if (!car.unconfirmed.isEmpty()) {
+        return {tr("не подтверждён: его дал только один модуль"),
+                tr("%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.")
+                    .arg(car.unconfirmed),
+                true};
+    }
     if (!car.known()) {
         return {tr("введён, из автомобиля не прочитан"),
                 tr("VIN, введённый при подключении. Опрос модулей, резервная копия, чтение VIN или запись прочитают "

@@ -298,8 +298,9 @@ struct CarCommand {
             return ctx.usage(QCoreApplication::translate("Cli", "undo: аргументов нет, только --force"));
         bool typed = false;
         const QString vin = gate.vin().find(&typed);
-        if (typed && !ctx.args.vinGiven)
-            return ctx.fail(QCoreApplication::translate("Cli", "VIN автомобиля не прочитан; укажите его в --vin"));
+        // Without the car's own VIN, rows of other connections may be another car's.
+        if (typed)
+            return ctx.fail(QCoreApplication::translate("Cli", "VIN автомобиля не прочитан: записи других подключений под VIN %1 могут быть другого автомобиля и не отменяются").arg(vin));
         const qsizetype from = ctx.host.lines().size();
         const std::optional<safety::JournalEntry> next = gate.nextToUndo();
         if (next) {

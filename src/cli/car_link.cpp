@@ -42,14 +42,14 @@ safety::BackupBeforeWrite CarLink::backupBeforeWrite(const CliArgs& args, CliHos
             err.flush();
         };
     }
-    return {[folders](const QString& vin) { return config::holdsBackupOf(folders, vin); },
-            [this, &host, &err, folder, fallback, progress] {
-                const config::BackupTaken taken = config::takeBackup(*session, host, state, folder, fallback, progress);
+    return {[folders](const QString& vin, const safety::BackupNeeds& needs) { return config::holdsBackupOf(folders, vin, needs); },
+            [this, &host, &err, folder, fallback, progress](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
+                const config::BackupTaken taken = config::takeBackup(*session, host, state, folder, fallback, progress, needs);
                 if (!taken.path.isEmpty()) {
                     err << QCoreApplication::translate("Cli", "Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)) << '\n';
                     err.flush();
                 }
-                return taken.failure;
+                return {taken.failure, taken.incomplete};
             }};
 }
 

@@ -10,7 +10,8 @@ namespace talmero::cli {
 // history: one line per change, newest first, for scripts as much as for people. A block
 // write reads "TIME VIN ADDRESS BLOCK OLD -> NEW OUTCOME", a restart or clearing "TIME VIN
 // ADDRESS restart|clearing OUTCOME"; words after it say more: undone, unknown (the answer
-// never came), damaged, vin-typed, module-vin=VIN, undoes=ID, batch=ID, and
+// never came), damaged, vin-typed with connection=ID (a car whose VIN was not read: its
+// rows belong to that connection only), module-vin=VIN, undoes=ID, batch=ID, and
 // description-file=NAME@SHA256 per description file whose options it wrote. Only reads: no
 // file is created, changed or set aside.
 int runJournalCommand(CommandContext& ctx)
@@ -36,7 +37,7 @@ int runJournalCommand(CommandContext& ctx)
         if (e.unknown())
             ctx.out << " unknown";
         if (e.vinSource == QLatin1String(safety::kVinTyped))
-            ctx.out << " vin-typed";
+            ctx.out << " vin-typed connection=" << (e.connection.isEmpty() ? QStringLiteral("?") : e.connection);
         if (!e.moduleVin.isEmpty() && e.moduleVin != e.vin)
             ctx.out << " module-vin=" << e.moduleVin;
         if (e.undoes > 0)

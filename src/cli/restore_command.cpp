@@ -99,6 +99,8 @@ int restore(CommandContext& ctx, CarLink& car)
         QString car = plan->carVin;
         if (!plan->vinDisputed.isEmpty())
             car = QCoreApplication::translate("Cli", "(неизвестен: его модули расходятся, %1)").arg(plan->vinDisputed.join(QStringLiteral("; ")));
+        else if (car.isEmpty() && !plan->vinUnconfirmed.isEmpty())
+            car = QCoreApplication::translate("Cli", "(неизвестен: VIN дал только один модуль, %1, а панель приборов - нет)").arg(plan->vinUnconfirmed);
         else if (car.isEmpty())
             car = QCoreApplication::translate("Cli", "(VIN не прочитан: не ответили ни панель приборов, ни ABS, ни модуль фар, ни модуль рулевого управления)");
         return ctx.fail(QCoreApplication::translate("Cli", "файл автомобиля %1, а этот автомобиль %2: ничего не записано; "

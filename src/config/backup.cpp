@@ -51,6 +51,8 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
     }
     m_vins.clear();
     m_failedReads.clear();
+    m_modulesMissing.clear();
+    m_blocksMissing.clear();
     QStringList moduleLines;
     QStringList missing;
     QStringList missingBlocks;
@@ -61,16 +63,19 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
             m_progress(k + 1, count, module);
         const QString name = qs(module.name) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
         QStringList unread;
-        if (!dumpModule(moduleLines, module, &unread))
+        if (!dumpModule(moduleLines, module, &unread)) {
             missing << name;
-        else if (!unread.isEmpty())
+            m_modulesMissing.insert(qs(module.address), name);
+        } else if (!unread.isEmpty()) {
             missingBlocks << name + QLatin1Char(' ') + unread.join(QLatin1Char(' '));
+        }
         // The modules still to come cannot be read: a file now would look complete.
         if (m_session.adapter().linkLost()) {
             m_host.log(QCoreApplication::translate("VehicleBackup", "! Связь с адаптером потеряна: файл не записан"));
             return QString();
         }
     }
+    m_blocksMissing = missingBlocks;
     // A file with no module in it is no backup.
     if (moduleLines.isEmpty()) {
         m_host.log(QCoreApplication::translate("VehicleBackup", "! Ни один модуль не прочитан: файл не записан"));

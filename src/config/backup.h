@@ -67,6 +67,10 @@ public:
     // The car's VIN as the identity modules gave it in the last backup; "" when they gave
     // none or disagree.
     QString vinRead() const { return link::decideCarVin(m_vins).vin; }
+    // What the last backup lacks: the modules that did not answer (address -> "HVAC (733)"),
+    // and "DDM (740) 00 01" for each module that answered without every block it has.
+    const QMap<QString, QString>& modulesMissing() const { return m_modulesMissing; }
+    const QStringList& blocksMissing() const { return m_blocksMissing; }
 
 private:
     QString save(const QString& fileName, const QByteArray& bytes, const QString& programFolder);
@@ -79,6 +83,8 @@ private:
     QMap<QString, QString> m_vins; // the VINs modules' VIN blocks held during this backup
     link::LinkState* m_state = nullptr;
     QStringList m_failedReads;
+    QMap<QString, QString> m_modulesMissing;
+    QStringList m_blocksMissing;
 };
 
 } // namespace talmero::config

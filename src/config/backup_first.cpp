@@ -1,6 +1,8 @@
 #include "config/backup_first.h"
 
+#include "config/layout.h"
 #include "config/vehicle_config.h"
+#include "car/modules.h"
 #include "link/host.h"
 #include "link/modules.h"
 
@@ -37,9 +39,35 @@ private:
     link::Host& m_host;
 };
 
+// The backup's entry of the module at this address, nullptr for one a backup does not keep.
+const car::Module* keptModule(const QString& address)
+{
+    for (const car::Module* m : car::kBackupModules) {
+        if (qs(m->address) == address)
+            return m;
+    }
+    return nullptr;
+}
+
+// Whether a backup file holds what a write needs of it.
+bool holdsNeeds(const VehicleConfig& backup, const safety::BackupNeeds& needs)
+{
+    for (const QString& address : needs.answered) {
+        if (keptModule(address) && !backup.module(address))
+            return false;
+    }
+    for (const auto& [address, block] : needs.blocks) {
+        const car::Module* m = keptModule(address);
+        const int number = block.toInt(nullptr, 16);
+        if (m && number >= m->backupFirst && number <= m->backupLast && !backup.block(address, block))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-bool holdsBackupOf(const QStringList& folders, const QString& vin)
+bool holdsBackupOf(const QStringList& folders, const QString& vin, const safety::BackupNeeds& needs)
 {
     if (vin.isEmpty())
         return false;
@@ -51,7 +79,8 @@ bool holdsBackupOf(const QStringList& folders, const QString& vin)
                 continue;
             QString error;
             const std::optional<VehicleConfig> backup = parseVehicleData(file.readAll(), error);
-            if (backup && !backup->modules.isEmpty() && backup->vin.compare(vin, Qt::CaseInsensitive) == 0)
+            if (backup && !backup->modules.isEmpty() && backup->vin.compare(vin, Qt::CaseInsensitive) == 0
+                && holdsNeeds(*backup, needs))
                 return true;
         }
     }
@@ -59,7 +88,7 @@ bool holdsBackupOf(const QStringList& folders, const QString& vin)
 }
 
 BackupTaken takeBackup(link::Session& session, link::Host& host, link::LinkState& state, const QString& folder,
-                       bool fallbackAllowed, const VehicleBackup::Progress& progress)
+                       bool fallbackAllowed, const VehicleBackup::Progress& progress, const safety::BackupNeeds& needs)
 {
     FailureNote noted(host);
     VehicleBackup backup(session, noted);
@@ -68,8 +97,21 @@ BackupTaken takeBackup(link::Session& session, link::Host& host, link::LinkState
     backup.setProgress(progress);
     BackupTaken taken;
     taken.path = backup.BitBtnSaveAutoClick(state.carVIN, folder);
-    if (taken.path.isEmpty())
+    if (taken.path.isEmpty()) {
         taken.failure = noted.failure.isEmpty() ? QCoreApplication::translate("BackupFirst", "файл не записан") : noted.failure;
+        return taken;
+    }
+    // A module that answered and lacks a block, or a module heard from before and silent
+    // now: the file is kept, but it is not the way back.
+    QStringList lacks = backup.blocksMissing();
+    QStringList needed = needs.answered;
+    for (const auto& block : needs.blocks)
+        needed << block.first;
+    for (auto it = backup.modulesMissing().begin(); it != backup.modulesMissing().end(); ++it) {
+        if (needed.contains(it.key()))
+            lacks << it.value();
+    }
+    taken.incomplete = lacks.join(QStringLiteral("; "));
     return taken;
 }
 

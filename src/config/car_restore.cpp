@@ -109,6 +109,7 @@ std::optional<RestorePlan> CarRestore::prepare(const VehicleConfig& file)
     const QString vin = m_gate.vin().find(&typed);
     plan.carVin = typed ? QString() : vin;
     plan.vinDisputed = m_state.carVin().disputed;
+    plan.vinUnconfirmed = m_state.carVin().unconfirmed;
     return plan;
 }
 

@@ -110,6 +110,8 @@ QString vinLine(const RestorePlan& plan)
     QString car = plan.carVin;
     if (!plan.vinDisputed.isEmpty())
         car = QCoreApplication::translate("RestorePlan", "неизвестен: модули расходятся (%1)").arg(plan.vinDisputed.join(QStringLiteral("; ")));
+    else if (car.isEmpty() && !plan.vinUnconfirmed.isEmpty())
+        car = QCoreApplication::translate("RestorePlan", "неизвестен: VIN дал только один модуль (%1), панель приборов - нет").arg(plan.vinUnconfirmed);
     else if (car.isEmpty())
         car = QCoreApplication::translate("RestorePlan", "не прочитан");
     return QCoreApplication::translate("RestorePlan", "! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля")

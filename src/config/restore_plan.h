@@ -26,6 +26,7 @@ struct RestorePlan {
     QString fileVin;
     QString carVin;          // "" when not read, or when the car's identity modules disagree
     QStringList vinDisputed; // the identity modules' VINs when they disagree
+    QString vinUnconfirmed;  // the one module's VIN when no other, nor the panel, gave one
     QList<PlannedWrite> writes; // grouped by bus, the adapter's present bus first
     struct LeftOut {
         QString address;

@@ -116,7 +116,39 @@ QString Adapter::writeRequest(const QString& command, bool logIt, const WritePer
 {
     if (refusedAsUnprintable(command))
         return QString();
-    return exchange(command, logIt);
+    const QString answer = exchange(command, logIt);
+    const QString cut = cutCOM(answer);
+    // Busy and nothing after it: the module's real answer may still come.
+    if (cut.isEmpty() || !withoutPendingNotes(cut).isEmpty() || linkLost())
+        return answer;
+    const QString following = awaitFollowing(logIt);
+    return following.isEmpty() ? answer : answer + QLatin1Char(' ') + following;
+}
+
+QString Adapter::awaitFollowing(bool logIt)
+{
+    if (m_loop || !m_channel)
+        return QString();
+    QPointer<Adapter> self(this);
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    timeout.setTimerType(Qt::PreciseTimer);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_upper.clear();
+    m_answer.clear();
+    m_answered = false;
+    m_loop = &loop;
+    timeout.start(kAnswerTimeoutMs);
+    loop.exec();
+    if (!self)
+        return QString();
+    m_loop = nullptr;
+    if (!m_answered || m_answer == kReadError)
+        return QString();
+    if (logIt)
+        m_host.log(QStringLiteral("< ") + printableForLog(m_answer.left(qMax<qsizetype>(0, m_answer.size() - 2))));
+    return m_answer;
 }
 
 QString Adapter::exchange(const QString& command, bool logIt)

@@ -47,7 +47,10 @@ public:
     // "response pending" (7F xx 78) is asked again without the count; an adapter that
     // answers '?' to a count gets the request again without it, and no count from then on.
     QString writeCOM(const QString& command, bool logIt, AnswerLength length);
-    // The same exchange for a request that changes a module.
+    // The same exchange for a request that changes a module. An answer that is only the
+    // module's "busy, the answer follows" (7F xx 78) is followed by a wait for the real
+    // answer, which an adapter that returned at the busy line may still pass on; both
+    // come back together, or the busy line alone when nothing followed.
     QString writeRequest(const QString& command, bool logIt, const WritePermit&);
 
     // Whether a command asks a module to change something: a block write (3B), clearing
@@ -73,6 +76,8 @@ private:
     bool refusedAsUnprintable(const QString& command);
     bool refusedAsChange(const QString& command);
     QString exchange(const QString& command, bool logIt);
+    // The next answer without sending anything: "" when none came within the time-out.
+    QString awaitFollowing(bool logIt);
     void awaitDuePrompt();
     void takeBatch(const QByteArray& batch);
     void takeReadFailure();

@@ -102,9 +102,14 @@ CarVin decideCarVin(const QMap<QString, QString>& moduleVins)
             agree = agree && vin == car.vin;
         }
     }
-    // The instrument panel settles it; without its VIN the others must agree.
-    if (!agree && car.from != identity.first()->adr) {
+    // The instrument panel settles it; without its VIN at least two others must agree.
+    if (car.from == identity.first()->adr)
+        return car;
+    if (!agree)
         car.disputed = given;
+    else if (given.size() == 1)
+        car.unconfirmed = given.first();
+    if (!agree || given.size() < 2) {
         car.vin.clear();
         car.from.clear();
     }

@@ -47,13 +47,15 @@ struct CarVin {
     QString from;         // the module it came from ("720")
     QStringList disputed; // "ABS: WF0…" per identity module, when they disagree and the
                           // instrument panel, which would settle it, gave none
+    QString unconfirmed;  // "ABS: WF0…" when, without the panel, only one module gave a VIN:
+                          // a used module from another car would name it alone
 
     bool known() const { return !vin.isEmpty(); }
 };
 
 // Decides the car's VIN from the VINs modules gave (address -> VIN): the instrument
-// panel's when it gave one; else the one every other identity module that gave one agrees
-// on. Modules that are not identity modules never decide it.
+// panel's when it gave one; else the one at least two other identity modules agree on,
+// when none disagrees. Modules that are not identity modules never decide it.
 CarVin decideCarVin(const QMap<QString, QString>& moduleVins);
 
 // The identity modules, in the order they are asked.

@@ -58,6 +58,8 @@ QString CarVinFinder::readOpenModuleVin(const QString& address)
 QStringList CarVinFinder::warnings() const
 {
     const link::CarVin car = m_state.carVin();
+    if (!car.unconfirmed.isEmpty())
+        return {tr("Только один модуль дал VIN (%1), панель приборов - нет: VIN автомобиля неизвестен").arg(car.unconfirmed)};
     if (car.disputed.isEmpty())
         return {};
     return {tr("Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен").arg(car.disputed.join(QStringLiteral("; ")))};

@@ -14,8 +14,9 @@ struct LinkState;
 namespace talmero::safety {
 
 // Finds the car's VIN as the journal records it: the one its identity modules give (the
-// instrument panel first, the others only all together), asked once per connection. A used
-// module from another car never decides it; without it the VIN typed at connecting stands.
+// instrument panel first, the others only two or more together), asked once per connection.
+// A used module from another car never decides it; without it the VIN typed at connecting
+// stands.
 class CarVinFinder {
     Q_DECLARE_TR_FUNCTIONS(CarVinFinder)
 public:

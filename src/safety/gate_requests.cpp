@@ -112,8 +112,12 @@ QString WriteGate::sendRecorded(const QString& kind, const QString& address, con
     const QString outcome = reply.startsWith(accepted) ? QString::fromLatin1(kOutcomeAccepted)
         : refused                                     ? QString::fromLatin1(kOutcomeRefused)
                                                       : QString::fromLatin1(kOutcomeNoAnswer);
+    // The kind of answer, never the adapter's own marker of a lost port.
+    const QString missing = linkLost() ? QStringLiteral("connection lost")
+        : reply.isEmpty()              ? QStringLiteral("none")
+                                       : link::printableForLog(reply);
     const QString detail = refused ? reply.left(6)
-        : outcome == QLatin1String(kOutcomeNoAnswer) ? QStringLiteral("answer: ") + (reply.isEmpty() ? QStringLiteral("none") : reply)
+        : outcome == QLatin1String(kOutcomeNoAnswer) ? QStringLiteral("answer: ") + missing
                                                      : QString();
     if (!m_journal.complete(*row, outcome, detail))
         m_host.log(tr(kJournalNotCompleted).arg(m_journal.error()));

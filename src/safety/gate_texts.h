@@ -43,6 +43,22 @@ inline constexpr const char* kSettledNew = QT_TRANSLATE_NOOP("WriteGate", "* З�
 inline constexpr const char* kSettledOld = QT_TRANSLATE_NOOP("WriteGate", "* Запись журнала от %1 уточнена: модуль содержит прежние данные");
 // A length in bytes ("%n байт"), for kOtherLength and kLengthWarning.
 inline constexpr const char* kBytes = QT_TRANSLATE_N_NOOP("WriteGate", "%n байт");
+inline constexpr const char* kBusyReadAgain = QT_TRANSLATE_NOOP("WriteGate", "* Модуль занят сохранением блока (7F 3B 78): блок читается повторно");
+inline constexpr const char* kBusyNoAnswer = QT_TRANSLATE_NOOP("WriteGate", "! Модуль ответил «занят, ответ следует» (7F 3B 78), а ответ не пришёл: модуль мог принять запись");
+inline constexpr const char* kBusyKeptOld = QT_TRANSLATE_NOOP("WriteGate", "! Модуль был занят и через %1 с содержит прежние данные: запись не подтверждена; её итог уточнит следующее чтение блока");
+inline constexpr const char* kLinkLost = QT_TRANSLATE_NOOP("WriteGate", "! Связь с адаптером потеряна: %1");
+inline constexpr const char* kLostNothing = QT_TRANSLATE_NOOP("WriteGate", "ничего не записано");
+inline constexpr const char* kLostVerified = QT_TRANSLATE_NOOP("WriteGate", "записано и проверено: %1");
+inline constexpr const char* kLostUnknown = QT_TRANSLATE_NOOP("WriteGate", "запись отправлена, но не проверена (модуль мог её принять): %1; итог уточнит следующее чтение блока");
+inline constexpr const char* kLostNotSent = QT_TRANSLATE_NOOP("WriteGate", "не записано: %1");
+inline constexpr const char* kBackupIncomplete = QT_TRANSLATE_NOOP("WriteGate", "! Резервная копия неполна: %1; ничего не записано");
+inline constexpr const char* kBatchWhole = QT_TRANSLATE_NOOP("WriteGate", "! Пакет отменяется только целиком, а %1 %2: ничего не записано");
+// Why a member of a batch undone whole stops it (after the module's name).
+inline constexpr const char* kWhyNotRead = QT_TRANSLATE_NOOP("WriteGate", "не прочитан");
+inline constexpr const char* kWhyChanged = QT_TRANSLATE_NOOP("WriteGate", "изменён после записи");
+inline constexpr const char* kWhyUntrusted = QT_TRANSLATE_NOOP("WriteGate", "меняет параметры файла описания без доверия");
+inline constexpr const char* kWhyLength = QT_TRANSLATE_NOOP("WriteGate", "содержит блок другой длины");
+inline constexpr const char* kOtherConnection = QT_TRANSLATE_NOOP("WriteGate", "! Запись журнала сделана при другом подключении, когда VIN автомобиля не был прочитан: она не восстанавливается");
 inline constexpr const char* kNotAgreed = QT_TRANSLATE_NOOP("WriteGate", "! Запрос не подтверждён пользователем и не отправлен");
 
 } // namespace talmero::safety::gate_texts

@@ -21,17 +21,23 @@ using namespace gate_texts;
 // Rows of this block whose answer never came are settled by what the module holds now.
 void WriteGate::settleRows(const QString& address, const QString& block, const QString& held)
 {
-    const auto rows = m_journal.entries(m_vin.known());
+    const RowOwner car = rowOwner();
+    const auto rows = m_journal.entries(car.vin);
     if (!rows)
         return;
     for (const JournalEntry& e : *rows) {
-        if (!e.unknown() || e.address != address || e.block != block)
+        // Another car's row is never settled by reading this one.
+        if (!e.unknown() || e.address != address || e.block != block || !car.owns(e))
             continue;
         const bool took = held == e.newHex;
         if (!took && held != e.oldHex)
             continue;
         const QString detail = QStringLiteral("settled: read ") + held;
-        if (!m_journal.settle(e.id, QLatin1String(took ? kOutcomeVerified : kOutcomeNoAnswer), detail)) {
+        // A write the module accepted and did not take differs; one never answered was not taken.
+        const char* outcome = took ? kOutcomeVerified
+            : e.outcome == QLatin1String(kOutcomeUnread) ? kOutcomeDiffers
+                                                          : kOutcomeNoAnswer;
+        if (!m_journal.settle(e.id, QLatin1String(outcome), detail)) {
             m_host.log(tr(kNotRecorded).arg(m_journal.error()));
             continue;
         }
@@ -40,13 +46,13 @@ void WriteGate::settleRows(const QString& address, const QString& block, const Q
     }
 }
 
-RowState WriteGate::stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin)
+RowState WriteGate::stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const RowOwner& car)
 {
     if (!entry.wellFormed())
         return RowState::Damaged;
     if (entry.undoes > 0)
         return RowState::RestoreRow;
-    if (entry.vin != carVin)
+    if (!car.owns(entry))
         return RowState::OtherCar;
     if (entry.kind != QLatin1String(kKindBlock))
         return RowState::NothingChanged;
@@ -84,19 +90,20 @@ std::optional<JournalEntry> WriteGate::nextToUndo()
 {
     if (!journalReady())
         return std::nullopt;
-    const QString vin = m_vin.find();
-    const auto rows = m_journal.entries(vin);
+    m_vin.find();
+    const RowOwner car = rowOwner();
+    const auto rows = m_journal.entries(car.vin);
     if (!rows) {
         m_host.log(tr(kNotRecorded).arg(m_journal.error()));
         return std::nullopt;
     }
     for (JournalEntry e : *rows) {
-        RowState state = stateOf(e, *rows, vin);
+        RowState state = stateOf(e, *rows, car);
         if (state == RowState::Damaged)
             m_host.log(tr(kDamagedRow));
         if (state == RowState::Unknown) {
             e = settle(e);
-            state = stateOf(e, *rows, vin);
+            state = stateOf(e, *rows, car);
         }
         if (state == RowState::Done)
             return e;
@@ -107,19 +114,20 @@ std::optional<JournalEntry> WriteGate::nextToUndo()
 // The row as it stands now (an unknown outcome settled by reading), when it can be undone;
 // else nullopt, after saying why when refuseIt.
 std::optional<JournalEntry> WriteGate::undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
-                                                const QString& vin, bool refuseIt)
+                                                const RowOwner& car, bool refuseIt)
 {
-    const JournalEntry entry = row.unknown() ? settle(row) : row;
+    // Only this car's row is settled by reading this car.
+    const JournalEntry entry = row.unknown() && car.owns(row) ? settle(row) : row;
     const auto no = [&](const char* why, const QString& arg = QString()) -> std::optional<JournalEntry> {
         if (refuseIt)
             refuse(arg.isEmpty() ? tr(why) : tr(why).arg(arg));
         return std::nullopt;
     };
-    switch (stateOf(entry, rows, vin)) {
+    switch (stateOf(entry, rows, car)) {
     case RowState::Done:
         return entry;
     case RowState::OtherCar:
-        return no(kOtherCar, entry.vin);
+        return entry.vin == car.vin ? no(kOtherConnection) : no(kOtherCar, entry.vin);
     case RowState::Undone:
         return no(kAlreadyUndone);
     case RowState::Damaged:
@@ -149,13 +157,15 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
     }
     if (!journalReady())
         return {};
-    const QString vin = m_vin.find();
-    const QList<JournalEntry> rows = m_journal.entries(vin).value_or(QList<JournalEntry>());
-    const std::optional<JournalEntry> asked = undoable(row, rows, vin, true);
+    m_vin.find();
+    const RowOwner car = rowOwner();
+    const QList<JournalEntry> rows = m_journal.entries(car.vin).value_or(QList<JournalEntry>());
+    const std::optional<JournalEntry> asked = undoable(row, rows, car, true);
     if (!asked)
         return {};
     // The rest of its batch, newest first as the journal lists them; rows of it that are
-    // undone already or changed nothing are passed by.
+    // undone already or changed nothing are passed by. A member whose outcome stays unknown
+    // (its module not read) stops the whole batch: it is undone whole or not at all.
     QList<JournalEntry> batch;
     for (const JournalEntry& e : rows) {
         if (e.id == asked->id) {
@@ -163,8 +173,14 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
                 *askedAt = batch.size();
             batch << *asked;
         } else if (asked->batch > 0 && e.batch == asked->batch) {
-            if (const std::optional<JournalEntry> other = undoable(e, rows, vin, false))
-                batch << *other;
+            const JournalEntry now = e.unknown() && car.owns(e) ? settle(e) : e;
+            const RowState state = stateOf(now, rows, car);
+            if (state == RowState::Done) {
+                batch << now;
+            } else if (state == RowState::Unknown) {
+                refuse(tr(kBatchWhole).arg(targetOf(e.address, e.block).module, tr(kWhyNotRead)));
+                return {};
+            }
         }
     }
     QList<BlockWrite> writes;
@@ -182,6 +198,7 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
     }
     BatchOptions options;
     options.title = writes.size() > 1 ? tr("Отмена записи нескольких блоков вместе: %1").arg(writes.size()) : writes[0].title;
+    options.wholeOrNothing = true;
     return writeBlocks(writes, options);
 }
 

@@ -31,7 +31,7 @@ const QList<std::pair<QString, QString>> kLaterColumns = {
     {QStringLiteral("kind"), QStringLiteral("TEXT")},      {QStringLiteral("vin_source"), QStringLiteral("TEXT")},
     {QStringLiteral("module_vin"), QStringLiteral("TEXT")}, {QStringLiteral("undoes"), QStringLiteral("INTEGER")},
     {QStringLiteral("batch"), QStringLiteral("INTEGER")},  {QStringLiteral("settled"), QStringLiteral("INTEGER")},
-    {QStringLiteral("description_files"), QStringLiteral("TEXT")},
+    {QStringLiteral("description_files"), QStringLiteral("TEXT")}, {QStringLiteral("connection"), QStringLiteral("TEXT")},
 };
 
 // SQLite takes a null QString as NULL, which no column of the journal holds.
@@ -62,7 +62,8 @@ bool upperHexBytes(const QString& hex)
 
 bool JournalEntry::unknown() const
 {
-    return outcome == QLatin1String(kOutcomePending) || (outcome == QLatin1String(kOutcomeNoAnswer) && !settled);
+    return outcome == QLatin1String(kOutcomePending)
+        || ((outcome == QLatin1String(kOutcomeNoAnswer) || outcome == QLatin1String(kOutcomeUnread)) && !settled);
 }
 
 bool JournalEntry::wellFormed() const
@@ -72,6 +73,14 @@ bool JournalEntry::wellFormed() const
     if (kind != QLatin1String(kKindBlock))
         return block.isEmpty() || (block.size() == 2 && upperHexBytes(block));
     return block.size() == 2 && upperHexBytes(block) && upperHexBytes(oldHex) && upperHexBytes(newHex);
+}
+
+bool RowOwner::owns(const JournalEntry& entry) const
+{
+    if (entry.vin != vin)
+        return false;
+    const bool typed = entry.vinSource == QLatin1String(kVinTyped);
+    return (vinRead && !typed) || (!connection.isEmpty() && entry.connection == connection);
 }
 
 QString Journal::defaultPath(bool demoCar)
@@ -244,8 +253,8 @@ std::optional<qint64> Journal::begin(const JournalEntry& entry)
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.prepare(QStringLiteral("INSERT INTO writes (time, vin, address, block, old_hex, new_hex, outcome, detail, "
-                             "kind, vin_source, module_vin, undoes, batch, settled, description_files) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             "kind, vin_source, module_vin, undoes, batch, settled, description_files, connection) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QString time = entry.time.isEmpty()
         ? QDateTime::currentDateTimeUtc().toString(Qt::ISODate)
         : entry.time;
@@ -257,6 +266,7 @@ std::optional<qint64> Journal::begin(const JournalEntry& entry)
     q.addBindValue(idOrNull(entry.batch));
     q.addBindValue(entry.settled ? 1 : 0);
     q.addBindValue(text(entry.descriptionFiles));
+    q.addBindValue(text(entry.connection));
     if (!q.exec()) {
         fail(q.lastError().text());
         return std::nullopt;
@@ -347,6 +357,7 @@ std::optional<QList<JournalEntry>> Journal::entries(const QString& vin)
         e.batch = q.value(13).toLongLong();
         e.settled = q.value(14).toInt() != 0;
         e.descriptionFiles = q.value(15).toString();
+        e.connection = q.value(16).toString();
         rows.append(e);
     }
     return rows;

@@ -44,10 +44,13 @@ struct JournalEntry {
     QString moduleVin; // the written module's own VIN, where it has one and it was read
     qint64 undoes = 0; // a restore: the row it undoes
     qint64 batch = 0;  // rows of one confirmation share it; 0 for a single write
-    bool settled = false; // a no-answer row whose block was read afterwards
+    bool settled = false; // a no-answer or unread row whose block was read afterwards
     // The description files whose options the write changed: "NAME SHA256", "; " between
     // them; "" for a write of the program's own options.
     QString descriptionFiles;
+    // The connection the row was written in; rows of a car whose VIN was not read belong
+    // to their connection only.
+    QString connection;
 
     // Whether the write may or may not have reached the module: sent, and its answer
     // never came and no read showed it since.
@@ -57,6 +60,15 @@ struct JournalEntry {
     bool wellFormed() const;
 };
 
+// Whose rows the journal's rows are: a row of a car whose VIN was not read belongs to its
+// connection only, so that an unknown car never meets another unknown car's rows.
+struct RowOwner {
+    QString vin;
+    bool vinRead = false;
+    QString connection;
+    bool owns(const JournalEntry& entry) const;
+};
+
 // The outcomes of a write. A row stays "pending" only when the program stopped between
 // sending a write and learning its answer.
 inline constexpr char kOutcomePending[] = "pending";
@@ -64,6 +76,8 @@ inline constexpr char kOutcomeVerified[] = "accepted-verified";
 inline constexpr char kOutcomeDiffers[] = "accepted-differs";
 inline constexpr char kOutcomeRefused[] = "refused";
 inline constexpr char kOutcomeNoAnswer[] = "no-answer";
+// Accepted, and not read back: the module may hold the block or not until a read shows it.
+inline constexpr char kOutcomeUnread[] = "accepted-unread";
 inline constexpr char kOutcomeCancelled[] = "cancelled";
 // A restore that found the module holding the old content already.
 inline constexpr char kOutcomeUnchanged[] = "unchanged";

@@ -11,6 +11,10 @@
 #include "safety/gate_texts.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QUuid>
 
 namespace talmero::safety {
 
@@ -27,6 +31,10 @@ bool isHex(const QString& text)
     return true;
 }
 
+// A module that said it is busy storing a block is read again for this long.
+constexpr int kBusyReadBackMs = 3000;
+constexpr int kBusyReadEveryMs = 250;
+
 } // namespace
 
 struct WriteGate::Pending {
@@ -37,6 +45,8 @@ struct WriteGate::Pending {
     bool shown = false;
     bool mustTick = false; // a restore over a block changed since
     QString descriptionFiles; // for the journal row
+    const char* whyNot = nullptr; // why a block that is not shown cannot be written
+    bool sent = false;
 };
 
 WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& state,
@@ -46,8 +56,21 @@ WriteGate::WriteGate(link::Session& session, link::Host& host, link::LinkState& 
       m_state(state),
       m_settings(std::move(settings)),
       m_journal(m_settings.journalPath, m_settings.journalGiven ? Journal::Use::Given : Journal::Use::Own),
-      m_vin(session, host, state)
+      m_vin(session, host, state),
+      m_connection(QUuid::createUuid().toString(QUuid::Id128).left(16))
 {
+}
+
+RowOwner WriteGate::rowOwner() const
+{
+    bool typed = false;
+    const QString vin = m_vin.known(&typed);
+    return {vin, !typed, m_connection};
+}
+
+bool WriteGate::linkLost()
+{
+    return m_session.adapter().linkLost();
 }
 
 QString WriteGate::send(const QString& command)
@@ -107,6 +130,9 @@ std::optional<double> WriteGate::battery()
 
 bool WriteGate::batteryAllows(std::optional<double> volts)
 {
+    // No voltage from an adapter that is gone: the lost connection is said instead.
+    if (!volts && linkLost())
+        return false;
     if (!volts)
         return refuse(tr(kNoVoltage));
     if (*volts < m_settings.minVoltage) {
@@ -144,11 +170,13 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
     if (!opened.ok()) {
         m_host.log(opened.line);
         p.result.outcome = WriteOutcome::NotOpened;
+        p.whyNot = kWhyNotRead;
         return false;
     }
     const std::optional<QString> held = readBlock(t.block);
     if (!held) {
         m_host.log(tr(kHeldNotRead));
+        p.whyNot = kWhyNotRead;
         return false;
     }
     p.result.heldHex = *held;
@@ -171,6 +199,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
             entry.undoes = w.undoes;
             entry.outcome = QString::fromLatin1(kOutcomeUnchanged);
             entry.settled = true;
+            entry.connection = m_connection;
             if (!m_journal.record(entry))
                 m_host.log(tr(kNotRecorded).arg(m_journal.error()));
         }
@@ -178,14 +207,22 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
     }
     if (!w.expectedHex.isEmpty() && *held != w.expectedHex.toUpper()) {
         m_host.log(tr("! Блок модуля изменился после чтения (%1): запись не выполнена").arg(link::splitHEX(*held)));
+        p.whyNot = kWhyChanged;
         return false;
     }
     link::ChangeRequest::Part& part = p.part;
     if (w.undoes > 0 && !w.undoneHex.isEmpty() && *held != w.undoneHex) {
+        p.whyNot = kWhyChanged;
         if (!w.force) {
-            refuse(tr(kChangedSince).arg(link::splitHEX(*held)));
+            // A batch says once, at its end, which member stops it.
+            const QString line = tr(kChangedSince).arg(link::splitHEX(*held));
+            if (count > 1)
+                m_host.log(line);
+            else
+                refuse(line);
             return false;
         }
+        p.whyNot = nullptr;
         part.warnings.append(tr(kChangedWarning));
         p.mustTick = true;
     }
@@ -200,6 +237,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
         }
         if (!untrusted.isEmpty()) {
             refuse(tr(kUntrustedFile).arg(untrusted.join(QStringLiteral(", "))));
+            p.whyNot = kWhyUntrusted;
             return false;
         }
         p.descriptionFiles = used.join(QStringLiteral("; "));
@@ -215,6 +253,7 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
     if (heldBytes != newBytes) {
         if (w.sameLengthOnly || count > 1) {
             refuse(tr(kOtherLength).arg(tr(kBytes, nullptr, int(newBytes)), tr(kBytes, nullptr, int(heldBytes))));
+            p.whyNot = kWhyLength;
             return false;
         }
         part.warnings.append(tr(kLengthWarning).arg(tr(kBytes, nullptr, int(heldBytes)), tr(kBytes, nullptr, int(newBytes))));
@@ -257,14 +296,26 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
         pending[i].shown = prepare(pending[i], pending.size());
         lastOpened = i;
         shown += pending[i].shown ? 1 : 0;
+        if (linkLost())
+            break;
     }
     const auto results = [&] {
+        if (linkLost())
+            sayLinkLost(pending);
         for (qsizetype i = 0; i < pending.size(); ++i)
             out.results[i] = pending[i].result;
         return out;
     };
-    if (shown == 0)
+    if (shown == 0 || linkLost())
         return results();
+    if (options.wholeOrNothing && pending.size() > 1) {
+        for (const Pending& p : pending) {
+            if (!p.shown && p.whyNot) {
+                refuse(tr(kBatchWhole).arg(p.write.target.module, tr(p.whyNot)));
+                return results();
+            }
+        }
+    }
     const std::optional<double> volts = battery();
     if (!batteryAllows(volts))
         return results();
@@ -294,12 +345,14 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
                 request.warnings.append(tr(kLeftOut).arg(p.write.target.module));
         }
     }
-    // A car without a backup (or whose VIN is not known) is offered one first.
+    // A car without a backup (or whose VIN is not known) is offered one first. A file under
+    // a VIN only typed at connecting may be a placeholder's or another car's: never the car's.
     bool backupFirst = false;
+    const BackupNeeds needs = backupNeeds(pending);
     if (m_backup.exists && m_backup.take) {
         bool typed = false;
         const QString vin = m_vin.known(&typed);
-        if (!m_backup.exists(typed ? QString() : vin)) {
+        if (!m_backup.exists(typed ? QString() : vin, needs)) {
             request.backupOffer = tr("Резервной копии этого автомобиля ещё нет: сначала сделать её");
             request.backupFirst = &backupFirst;
         }
@@ -315,8 +368,14 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     // The backup reads every module: each block is opened and read again before its write.
     const bool backedUp = out.agreed && backupFirst;
     if (backedUp) {
-        if (const QString failure = m_backup.take(); !failure.isEmpty()) {
-            refuse(tr("! Резервная копия не сделана (%1): запись не выполнена").arg(failure));
+        const BackupBeforeWrite::Taken taken = m_backup.take(needs);
+        if (!taken.failure.isEmpty()) {
+            refuse(tr("! Резервная копия не сделана (%1): запись не выполнена").arg(taken.failure));
+            return results();
+        }
+        // A file without what the write changes is no way back.
+        if (!taken.incomplete.isEmpty()) {
+            refuse(tr(kBackupIncomplete).arg(taken.incomplete));
             return results();
         }
     }
@@ -334,6 +393,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     base.vin = m_vin.known(&typed);
     base.vinSource = QLatin1String(typed ? kVinTyped : kVinRead);
     base.batch = out.batch;
+    base.connection = m_connection;
     m_stopped = false;
     qsizetype part = 0;
     for (qsizetype i = 0; i < pending.size(); ++i) {
@@ -363,10 +423,53 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
             continue;
         writeOne(p, entry, backedUp || (pending.size() > 1 && i != lastOpened));
         lastOpened = i;
-        if (options.stopAtFailure && p.result.outcome != WriteOutcome::Verified)
+        if ((options.stopAtFailure && p.result.outcome != WriteOutcome::Verified) || linkLost())
             m_stopped = true;
     }
     return results();
+}
+
+// What a backup must hold for this write: its blocks, and every module heard from.
+BackupNeeds WriteGate::backupNeeds(const QList<Pending>& pending) const
+{
+    BackupNeeds needs;
+    for (const Pending& p : pending) {
+        if (p.shown)
+            needs.blocks.append({p.write.target.address, p.write.target.block});
+        if (!p.result.heldHex.isEmpty())
+            needs.answered << p.write.target.address;
+    }
+    needs.answered += m_state.moduleVins.keys();
+    needs.answered.removeDuplicates();
+    return needs;
+}
+
+// Said last, once: what became of each block when the adapter went away.
+void WriteGate::sayLinkLost(QList<Pending>& pending)
+{
+    QStringList verified;
+    QStringList unknown;
+    QStringList notSent;
+    for (Pending& p : pending) {
+        p.result.linkLost = true;
+        const QString& module = p.write.target.module;
+        if (p.result.outcome == WriteOutcome::Verified)
+            verified << module;
+        else if (p.sent && p.result.outcome == WriteOutcome::Unknown)
+            unknown << module;
+        else if (!p.sent && p.result.outcome != WriteOutcome::Unchanged)
+            notSent << module;
+    }
+    QStringList parts;
+    if (!verified.isEmpty())
+        parts << tr(kLostVerified).arg(verified.join(QStringLiteral(", ")));
+    if (!unknown.isEmpty())
+        parts << tr(kLostUnknown).arg(unknown.join(QStringLiteral(", ")));
+    if (verified.isEmpty() && unknown.isEmpty())
+        parts << tr(kLostNothing);
+    else if (!notSent.isEmpty())
+        parts << tr(kLostNotSent).arg(notSent.join(QStringLiteral(", ")));
+    refuse(tr(kLinkLost).arg(parts.join(QStringLiteral("; "))));
 }
 
 // Writes one agreed block: opened and read again when the adapter went elsewhere since.
@@ -389,7 +492,8 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
     }
     const std::optional<QString> held = readBlock(t.block);
     if (!held) {
-        m_host.log(tr(kHeldNotRead));
+        if (!linkLost())
+            m_host.log(tr(kHeldNotRead));
         return;
     }
     if (*held != p.result.heldHex) {
@@ -402,6 +506,7 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
         m_stopped = true;
         return;
     }
+    p.sent = true;
     const QString answer = sendChange(QStringLiteral("3B") + t.block + p.write.newHex);
     p.result = finish(p.write, *row, p.result, answer);
     // A journal that lost an outcome may lose the next: nothing more goes out unrecorded.
@@ -411,48 +516,82 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
     m_host.blockWritten(t.address, t.block);
 }
 
+// A module that said it is busy storing the block is read until it holds the new one,
+// for a while; the last read that came back, or nullopt when none did.
+std::optional<QString> WriteGate::readBackWhileBusy(const QString& block, const QString& newHex)
+{
+    m_host.log(tr(kBusyReadAgain));
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<QString> last;
+    while (true) {
+        if (const std::optional<QString> back = readBlock(block))
+            last = back;
+        if (last == newHex || linkLost() || clock.elapsed() >= kBusyReadBackMs)
+            return last;
+        QEventLoop pause;
+        QTimer::singleShot(kBusyReadEveryMs, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
+}
+
 WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer)
 {
     const BlockTarget& t = w.target;
     const QString reply = link::withoutPendingNotes(answer);
+    // "Busy, the answer follows": neither a success nor a refusal until the block is read.
+    const bool busy = reply != answer;
+    const bool lost = linkLost() || answer == link::cutCOM(link::Adapter::kReadError);
     QString outcome;
     QString detail;
     bool settled = false;
-    const bool accepted = reply.startsWith(t.accepted);
+    const bool accepted = !lost && reply.startsWith(t.accepted);
     if (accepted) {
         m_host.log(tr(kWritten));
-    } else if (link::negativeReason(reply) >= 0) {
+    } else if (!lost && link::negativeReason(reply) >= 0) {
         m_host.log(tr(kWrongAnswer) + link::negativeAnswerNote(reply));
         result.outcome = WriteOutcome::Refused;
         outcome = QString::fromLatin1(kOutcomeRefused);
         detail = reply.left(6);
     } else {
         // Garbled or lost: the module may have taken it, and only reading tells.
-        m_host.log(tr(kAnswerLost));
-        // The journal's details are data, the same in every language.
-        detail = QStringLiteral("answer: ") + (reply.isEmpty() ? QStringLiteral("none") : reply);
+        m_host.log(tr(busy && !lost ? kBusyNoAnswer : kAnswerLost));
+        // The journal's details are data, the same in every language: what kind of answer.
+        const QString kind = lost ? QStringLiteral("connection lost")
+            : busy                ? QStringLiteral("busy")
+            : reply.isEmpty()     ? QStringLiteral("none")
+                                  : link::printableForLog(reply);
+        detail = QStringLiteral("answer: ") + kind;
     }
 
     if (result.outcome != WriteOutcome::Refused) {
-        const std::optional<QString> back = readBlock(t.block);
+        const std::optional<QString> back = lost ? std::nullopt
+            : busy                                ? readBackWhileBusy(t.block, w.newHex)
+                                                  : readBlock(t.block);
         result.readBack = back.value_or(QString());
         if (back == w.newHex) {
             m_host.log(accepted ? tr(kVerified) : tr(kTookIt));
             result.outcome = WriteOutcome::Verified;
             outcome = QString::fromLatin1(kOutcomeVerified);
         } else if (!back) {
-            // It may hold the old content or the new: only a later reading tells. A row
-            // whose answer was lost stays unknown until then.
-            m_host.log(tr(kNotReadBack));
+            // It may hold the old content or the new: the row stays unknown until a later
+            // reading of the block settles it.
+            if (!lost)
+                m_host.log(tr(kNotReadBack));
             result.outcome = WriteOutcome::Unknown;
-            outcome = QString::fromLatin1(accepted ? kOutcomeDiffers : kOutcomeNoAnswer);
+            outcome = QString::fromLatin1(accepted ? kOutcomeUnread : kOutcomeNoAnswer);
             if (accepted)
                 detail = QStringLiteral("read back: none");
         } else if (!accepted && *back == result.heldHex) {
-            m_host.log(tr(kKeptOld));
             result.outcome = WriteOutcome::KeptOld;
             outcome = QString::fromLatin1(kOutcomeNoAnswer);
-            settled = true; // read: the module kept its block
+            if (busy) {
+                // Busy, and still the old block: it may yet store it, so a later read settles it.
+                m_host.log(tr(kBusyKeptOld).arg(kBusyReadBackMs / 1000));
+            } else {
+                m_host.log(tr(kKeptOld));
+                settled = true; // read: the module kept its block
+            }
         } else {
             m_host.log(tr(kDiffers).arg(link::splitHEX(*back), link::splitHEX(w.newHex)));
             result.outcome = WriteOutcome::Differs;

@@ -88,6 +88,7 @@ struct WriteResult {
     QString heldHex;  // what the module held before
     QString readBack; // what it held after, "" when not read
     bool recorded = true; // the outcome is in the journal (false: its row stayed pending)
+    bool linkLost = false; // the connection to the adapter was lost on the way
 };
 
 // A batch: one confirmation for several blocks.
@@ -97,16 +98,31 @@ struct BatchOptions {
     // The first block that is not written and read back equal ends the batch there: the
     // blocks after it are not written (a whole car restored in order).
     bool stopAtFailure = false;
+    // Written whole or not at all: a block that cannot be read, or changed since, stops
+    // every block before anything is sent (an undone batch).
+    bool wholeOrNothing = false;
+};
+
+// What a backup must hold to count as the car's for a write: the blocks the write goes to
+// ("740", "01") and every module that answered in this connection.
+struct BackupNeeds {
+    QList<std::pair<QString, QString>> blocks;
+    QStringList answered; // addresses
 };
 
 // A backup before the first write to a car that has none: looked for before the
 // confirmation, which then offers it; taken after the user agreed, before anything is written.
 struct BackupBeforeWrite {
-    // Whether a backup of the car with this VIN exists; "" when the car's VIN is not known.
-    std::function<bool(const QString& vin)> exists;
-    // Takes one: "" when it was taken, else why not.
-    std::function<QString()> take;
+    // Whether a backup of the car with this VIN holding what needs names exists; "" when
+    // the car's VIN is not known.
+    std::function<bool(const QString& vin, const BackupNeeds& needs)> exists;
+    struct Taken {
+        QString failure;    // "" when a backup was taken, else why not
+        QString incomplete; // what the file lacks of needs and the modules that answered
+    };
+    std::function<Taken(const BackupNeeds& needs)> take;
 };
+
 
 struct BatchResult {
     bool asked = false;  // the confirmation was shown
@@ -166,7 +182,9 @@ public:
     // row as it stands afterwards.
     JournalEntry settle(const JournalEntry& entry);
     // How a row stands for this car, given all the car's rows (undone, unknown, ...).
-    static RowState stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const QString& carVin);
+    static RowState stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const RowOwner& car);
+    // This connection's car, as stateOf takes it.
+    RowOwner rowOwner() const;
 
     // The car's VIN as the journal records it.
     CarVinFinder& vin() { return m_vin; }
@@ -193,6 +211,10 @@ public:
 
 private:
     struct Pending; // a block shown in the confirmation
+    bool linkLost();
+    void sayLinkLost(QList<Pending>& pending);
+    BackupNeeds backupNeeds(const QList<Pending>& pending) const;
+    std::optional<QString> readBackWhileBusy(const QString& block, const QString& newHex);
     std::optional<QString> readBlock(const QString& block);
     std::optional<double> battery();
     bool batteryAllows(std::optional<double> volts);
@@ -206,7 +228,7 @@ private:
     void writeOne(Pending& p, const JournalEntry& entry, bool reopen);
     BatchResult undoRows(const JournalEntry& row, const RowDescriber& describe, bool force, qsizetype* askedAt);
     std::optional<JournalEntry> undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
-                                         const QString& vin, bool refuseIt);
+                                         const RowOwner& car, bool refuseIt);
     WriteResult finish(const BlockWrite& w, qint64 row, WriteResult result, const QString& answer);
     bool mayRequest(QStringList& agreed, const QString& address);
     QString sendRecorded(const QString& kind, const QString& address, const QString& command,
@@ -224,6 +246,7 @@ private:
     CarVinFinder m_vin;
     bool m_stopped = false; // a batch stops at a battery or journal failure
     BackupBeforeWrite m_backup;
+    QString m_connection; // this connection's mark on the journal's rows
 };
 
 } // namespace talmero::safety

@@ -19,6 +19,7 @@ constexpr FaultName kFaultNames[] = {
     {FaultKind::Stopped, "stopped"},   {FaultKind::CanError, "canerror"},
     {FaultKind::BufferFull, "bufferfull"}, {FaultKind::BusInitError, "businit"},
     {FaultKind::Garbled, "garbled"},
+    {FaultKind::BusyWrite, "busy"},    {FaultKind::BusyLost, "busylost"},
 };
 
 // Negative response codes (KWP2000).
@@ -95,16 +96,41 @@ std::optional<QByteArray> Car::block(const QString& adr, int blockNo) const
     const Module* m = find(adr);
     if (!m)
         return std::nullopt;
-    const auto it = m->blocks.find(blockNo);
-    if (it == m->blocks.end())
+    const std::map<int, QByteArray> blocks = blocksNow(*m);
+    const auto it = blocks.find(blockNo);
+    if (it == blocks.end())
         return std::nullopt;
     return it->second;
+}
+
+std::map<int, QByteArray> Car::blocksNow(const Module& m) const
+{
+    std::map<int, QByteArray> blocks = m.blocks;
+    for (const Module::LaterStore& s : m.later) {
+        if (s.dueMs <= m_engineClock.elapsed())
+            blocks[s.block] = s.value;
+    }
+    return blocks;
+}
+
+void Car::storeDue()
+{
+    bool stored = false;
+    for (Module& m : m_modules) {
+        m.blocks = blocksNow(m);
+        const qsizetype before = m.later.size();
+        m.later.removeIf([this](const Module::LaterStore& s) { return s.dueMs <= m_engineClock.elapsed(); });
+        stored = stored || m.later.size() != before;
+    }
+    if (stored)
+        changed();
 }
 
 void Car::setBlock(const QString& adr, int blockNo, const QByteArray& data)
 {
     if (Module* m = find(adr)) {
         m->blocks[blockNo] = data;
+        m->later.removeIf([blockNo](const Module::LaterStore& s) { return s.block == blockNo; });
         changed();
     }
 }
@@ -183,6 +209,7 @@ void Car::changed()
 BusReply Car::request(bool mediumBus, int canId, const QByteArray& data)
 {
     BusReply reply;
+    storeDue();
     if (data.isEmpty())
         return reply;
     // The functional OBD-II address reaches the engine module, and only its OBD services.
@@ -204,7 +231,13 @@ BusReply Car::request(bool mediumBus, int canId, const QByteArray& data)
             if (data[0] == 0x21 && data.size() == 2 && quint8(data[1]) == m.slowBlock
                 && m.blocks.count(m.slowBlock))
                 reply.messages.append(negative(0x21, kResponsePending));
-            reply.messages.append(serve(m, data));
+            const bool busy = data[0] == 0x3B && (m.fault == FaultKind::BusyWrite || m.fault == FaultKind::BusyLost);
+            if (busy)
+                reply.messages.append(negative(0x3B, kResponsePending));
+            // The real answer of a module that said it was busy may never reach the host.
+            const QByteArray answer = serve(m, data);
+            if (m.fault != FaultKind::BusyLost || !busy)
+                reply.messages.append(answer);
         }
         reply.answered = true;
         reply.responseId = m.canId + 8;
@@ -252,7 +285,9 @@ QByteArray Car::serve(Module& m, const QByteArray& data)
         const QByteArray value = data.mid(2);
         if (value.size() != it->second.size())
             return negative(service, kWrongLength);
-        if (m.fault != FaultKind::Ignore) {
+        if (m.fault == FaultKind::BusyWrite || m.fault == FaultKind::BusyLost) {
+            m.later.append({it->first, value, m_engineClock.elapsed() + kBusyStoreMs});
+        } else if (m.fault != FaultKind::Ignore) {
             it->second = value;
             changed();
         }

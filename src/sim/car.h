@@ -30,6 +30,11 @@ enum class FaultKind {
     BufferFull,   // "BUFFER FULL"
     BusInitError, // "BUS INIT: ...ERROR"
     Garbled,      // one character of a multi-frame answer arrives wrong: "B0" as "BO"
+    // Answers a block write "busy, the answer follows" (7F 3B 78) and stores the block a
+    // moment later: BusyWrite prints its real answer before the prompt, BusyLost never
+    // (an adapter that returned after the busy line).
+    BusyWrite,
+    BusyLost,
 };
 
 // "silent", "negative", ... (the --fault spelling); nullopt for an unknown name.
@@ -119,13 +124,26 @@ public:
         FaultKind fault = FaultKind::None;
         bool sessionOpen = false;
         int restarts = 0;
+        // Blocks written while busy: stored once their time has come.
+        struct LaterStore {
+            int block = 0;
+            QByteArray value;
+            qint64 dueMs = 0; // on the car's clock
+        };
+        QList<LaterStore> later;
     };
+
+    // How long a busy module takes to store a written block.
+    static constexpr int kBusyStoreMs = 300;
 
 private:
     Module* find(const QString& adr);
     const Module* find(const QString& adr) const;
     QByteArray serve(Module& m, const QByteArray& data);
     void changed();
+    void storeDue(); // the busy modules' writes whose time has come
+    // The blocks as the module holds them now: a busy write counts once its time has come.
+    std::map<int, QByteArray> blocksNow(const Module& m) const;
     void buildFactoryState(); // car_factory_state.cpp
 
     std::vector<Module> m_modules;

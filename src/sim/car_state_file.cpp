@@ -40,7 +40,7 @@ void Car::save(const QString& path) const
     QJsonArray modules;
     for (const Module& m : m_modules) {
         QJsonObject blocks;
-        for (const auto& [no, data] : m.blocks)
+        for (const auto& [no, data] : blocksNow(m))
             blocks.insert(blockKey(no), QString::fromLatin1(data.toHex().toUpper()));
         QJsonArray codes;
         for (const QByteArray& code : m.dtcs)

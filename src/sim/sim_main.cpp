@@ -62,6 +62,8 @@ void applyFault(Car& car, const QString& faultText)
     if (*kind == FaultKind::Ignore && address == Car::kAdapter)
         usageError(QStringLiteral("--fault %1: only a module keeps a block it was told to write")
                        .arg(faultText));
+    if ((*kind == FaultKind::BusyWrite || *kind == FaultKind::BusyLost) && address == Car::kAdapter)
+        usageError(QStringLiteral("--fault %1: only a module is busy storing a block").arg(faultText));
     car.setFault(address, *kind);
 }
 
@@ -183,6 +185,11 @@ int main(int argc, char** argv)
         QStringLiteral("Serve on a TCP port instead of a pseudo-terminal, as a Wi-Fi adapter does "
                        "(HOST 127.0.0.1 unless given; PORT 0 takes a free one), one client at a time."),
         QStringLiteral("[HOST:]PORT"));
+    const QCommandLineOption dropOpt(
+        QStringLiteral("drop-on"),
+        QStringLiteral("With --tcp: the connection drops once, when the program sends REQUEST "
+                       "(2100, 3B00...): the adapter takes it, no answer leaves."),
+        QStringLiteral("REQUEST"));
     const QCommandLineOption timingOpt(
         QStringLiteral("timing"),
         QStringLiteral("elm: after an answer the adapter listens for more until its time-out (AT ST, "
@@ -205,7 +212,9 @@ int main(int argc, char** argv)
         QStringLiteral("Fault of a module (its address) or of the adapter (ELM); KIND is "
                        "%1. stopped, canerror, bufferfull, businit: the adapter prints its own "
                        "text after the first frame of a multi-frame answer; garbled: one character "
-                       "of such an answer arrives wrong. Repeatable.")
+                       "of such an answer arrives wrong; busy: a block write is answered 7F 3B 78 "
+                       "and then 7B, the block stored a moment later; busylost: the same, but the "
+                       "7B never arrives. Repeatable.")
             .arg(faultKindList()),
         QStringLiteral("ADDRESS:KIND"));
     const QCommandLineOption voltageOpt(
@@ -220,7 +229,7 @@ int main(int argc, char** argv)
         QStringLiteral("state"),
         QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
         QStringLiteral("FILE"));
-    parser.addOptions({switchOpt, adapterOpt, tcpOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, faultOpt,
+    parser.addOptions({switchOpt, adapterOpt, tcpOpt, dropOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, faultOpt,
                        stateOpt, voltageOpt, traceOpt});
 
     if (!parser.parse(app.arguments()))
@@ -244,6 +253,8 @@ int main(int argc, char** argv)
         usageError(QStringLiteral("--timing must be elm or instant, not '%1'").arg(timing));
     const bool elmTiming = timing.isEmpty() ? parser.isSet(baudOpt) : timing == QLatin1String("elm");
     const bool tcp = parser.isSet(tcpOpt);
+    if (!tcp && parser.isSet(dropOpt))
+        usageError(QStringLiteral("--drop-on needs --tcp: only a Wi-Fi link drops"));
     if (tcp && parser.isSet(baudOpt))
         usageError(QStringLiteral("--baud-timing needs a pseudo-terminal: a TCP connection has no baud rate"));
     bool ok = false;
@@ -292,6 +303,7 @@ int main(int argc, char** argv)
         if (tcp) {
             const auto [address, port] = listenAddress(parser.value(tcpOpt));
             network = std::make_unique<TcpServer>(elm);
+            network->dropOn(parser.value(dropOpt).toLatin1());
             if (parser.isSet(traceOpt))
                 traceServer(*network);
             network->open(address, port);

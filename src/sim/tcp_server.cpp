@@ -72,13 +72,20 @@ void TcpServer::readClient()
     if (bytes.isEmpty())
         return;
     Q_EMIT received(bytes);
+    m_dropping = !m_dropOn.isEmpty() && bytes.toUpper().contains(m_dropOn);
     m_elm.receive(bytes);
+    if (m_dropping) {
+        m_dropOn.clear();
+        m_dropping = false;
+        Q_EMIT clientEvent("dropped");
+        m_client->abort();
+    }
 }
 
 void TcpServer::send(const QByteArray& bytes)
 {
     // The adapter keeps working between clients; what it says then reaches nobody.
-    if (!m_client || m_client->state() != QAbstractSocket::ConnectedState)
+    if (!m_client || m_client->state() != QAbstractSocket::ConnectedState || m_dropping)
         return;
     Q_EMIT sent(bytes);
     m_client->write(bytes);

@@ -26,6 +26,9 @@ public:
     void open(const QHostAddress& address, quint16 port);
     // "127.0.0.1:35000", "[::1]:35000".
     QString address() const;
+    // The Wi-Fi link drops once: when the client sends this request, the adapter takes it
+    // and the connection closes before any answer leaves.
+    void dropOn(const QByteArray& request) { m_dropOn = request.toUpper(); }
 
 Q_SIGNALS:
     // Bytes from the client, before the adapter sees them.
@@ -43,6 +46,8 @@ private:
     Elm327& m_elm;
     QTcpServer* m_server;
     QPointer<QTcpSocket> m_client;
+    QByteArray m_dropOn;
+    bool m_dropping = false; // the adapter's output goes nowhere
 };
 
 } // namespace talmero::sim

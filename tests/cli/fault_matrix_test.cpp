@@ -59,8 +59,9 @@ const Target kTargets[] = {
     {"MS_BCM", "726", "740", "DDM", &kBCM, false},
     {"Adapter", "ELM", "ELM", "IPC", &kIPC, true},
 };
-const char* const kKinds[] = {"silent",  "negative", "garbage",    "late",    "noprompt", "dropline",
-                              "ignore",  "stopped",  "bufferfull", "businit", "garbled"};
+const char* const kKinds[] = {"silent",  "negative", "garbage",    "late",    "noprompt", "dropline", "ignore",
+                              "stopped", "bufferfull", "businit", "garbled", "busy", "busylost"};
+const char* const kModuleOnly[] = {"ignore", "busy", "busylost"}; // faults of a module's storing
 
 struct Row {
     const Target* target;
@@ -77,7 +78,7 @@ std::vector<Row> rows()
     std::vector<Row> all;
     for (const Target& t : kTargets) {
         for (const char* kind : kKinds) {
-            if (!(t.adapter && QLatin1String(kind) == QLatin1String("ignore"))) // no blocks to keep
+            if (!(t.adapter && std::count(std::begin(kModuleOnly), std::end(kModuleOnly), std::string_view(kind)))) // no blocks to keep
                 all.push_back({&t, kind});
         }
     }

@@ -118,7 +118,14 @@ TEST(CliRestore, GuardsTable)
     healthy.stop();
     ASSERT_FALSE(own.changed.isEmpty() || donors.changed.isEmpty());
 
-    enum Setup { None, DonorHvac, BackupsNotAFolder, TextJournal };
+    enum Setup { None, DonorHvac, BackupsNotAFolder, TextJournal, DonorAbs };
+    const QByteArray donor = donorVin.toLatin1().toHex().toUpper();
+    const QMap<Setup, QByteArray> states = {
+        {DonorHvac, R"([{"address": "733", "blocks": {"00": ")" + donor + R"(", "01": "40"}}])"},
+        // A used ABS, and no headlamp or steering module.
+        {DonorAbs, R"([{"address": "760", "blocks": {"00": ")" + donor
+                       + R"("}}, {"address": "734", "present": false}, {"address": "730", "present": false}])"},
+    };
     const struct {
         const char* what;
         QStringList simArgs;
@@ -142,6 +149,10 @@ TEST(CliRestore, GuardsTable)
          "CD421010C1", "BD"},
         {"... and the donor's car's file is refused", {}, DonorHvac, true, {}, 1, "--other-car переносит", "CD421010C0",
          "3D"},
+        {"without the panel one used ABS never names the car", {"--fault", "720:silent"}, DonorAbs, true, {}, 1,
+         "(неизвестен: VIN дал только один модуль, ABS: WF0AXXGCDA7654321, а панель приборов - нет)", "", "3D"},
+        {"a typed VIN never stands for the car's", {"--fault", "720:silent", "--fault", "760:silent", "--fault", "734:silent",
+         "--fault", "730:silent"}, None, true, {"--vin", "WF0AXXGCDA7654321"}, 1, "--other-car переносит", "", "3D"},
         {"no safety copy, no write", {}, BackupsNotAFolder, false, {}, 1,
          "Конфигурация автомобиля не сохранена", "CD421010C0", "3D"},
         {"a text file as --journal stays as it is", {}, TextJournal, false, {}, 1, "не является журналом записей",
@@ -151,11 +162,10 @@ TEST(CliRestore, GuardsTable)
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         QStringList simArgs = c.simArgs;
-        if (c.setup == DonorHvac) {
+        if (states.contains(c.setup)) {
             QFile state(dir.filePath(QStringLiteral("car.json")));
             ASSERT_TRUE(state.open(QIODevice::WriteOnly));
-            state.write("{\"modules\": [{\"address\": \"733\", \"blocks\": {\"00\": \""
-                        + donorVin.toLatin1().toHex().toUpper() + "\", \"01\": \"40\"}}]}");
+            state.write("{\"modules\": " + states[c.setup] + "}");
             state.close();
             simArgs << QStringLiteral("--state") << state.fileName();
         }

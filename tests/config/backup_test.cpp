@@ -231,8 +231,10 @@ TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
     blocker.close();
     const QString unwritable = blocker.fileName() + QStringLiteral("/backups");
     TestGate tg(session, host);
-    tg.gate.offerBackup({[](const QString&) { return false; },
-                         [&] { return takeBackup(session, host, tg.state, unwritable, false).failure; }});
+    tg.gate.offerBackup({[](const QString&, const safety::BackupNeeds&) { return false; },
+                         [&](const safety::BackupNeeds&) -> safety::BackupBeforeWrite::Taken {
+                             return {takeBackup(session, host, tg.state, unwritable, false).failure, {}};
+                         }});
     host.backupFirst = true;
     host.notices.clear();
     safety::BlockWrite write;
@@ -244,6 +246,54 @@ TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
     EXPECT_EQ(host.notices.filter(QStringLiteral("Резервная копия")),
               QStringList{QStringLiteral("! Резервная копия не сделана (Ошибка сохранения файла в каталоге %1): запись не выполнена")
                               .arg(QDir::toNativeSeparators(unwritable))});
+}
+
+// Only a whole backup of the car's own VIN counts: one without modules, one under a VIN only
+// typed at connecting, or one without what the write changes does not; one taken without a
+// module that answered stops the write.
+TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
+{
+    const QString vin = demo.car().vin();
+    QTemporaryDir empty;
+    ASSERT_EQ(vehicle_data::writeWhole(empty.filePath(QStringLiteral("V.xml")), crlf({"<VehicleData>", "<VIN>WF0AXXWPDA9K12345</VIN>",
+                                                                                     "<Modules>", "</Modules>", "</VehicleData>"})), QString());
+    EXPECT_FALSE(holdsBackupOf({empty.path()}, vin));
+    demo.car().setFault(QStringLiteral("741"), sim::FaultKind::Silent);
+    ASSERT_FALSE(runBackup(vin, kMay17).isEmpty());
+    demo.car().setFault(QStringLiteral("741"), sim::FaultKind::None);
+    EXPECT_TRUE(holdsBackupOf({dir.path()}, vin, {{{"740", "01"}}, {"720"}}));
+    EXPECT_FALSE(holdsBackupOf({dir.path()}, vin, {{{"741", "01"}}, {}}) || holdsBackupOf({dir.path()}, vin, {{}, {"741"}}));
+
+    link::LinkState earlier; // another connection's backup
+    backup.learnInto(earlier);
+    // A car whose VIN is not read, with a backup under the typed one; a door silent in the backup.
+    for (const bool unread : {true, false}) {
+        QTemporaryDir folder;
+        const QStringList identity = unread ? QStringList{"720", "760", "734", "730"} : QStringList();
+        for (const QString& address : identity)
+            demo.car().setFault(address, sim::FaultKind::Silent);
+        const QString placeholder = QStringLiteral("00000000000000000");
+        ASSERT_TRUE(!unread || !backup.BitBtnSaveAutoClick(placeholder, folder.path(), [] { return kMay17; }).isEmpty());
+        TestGate tg(session, host);
+        tg.state.carVIN = placeholder;
+        const auto silent = [&](int, int, const car::Module& m) {
+            demo.car().setFault(QStringLiteral("740"), !unread && m.address == "740" ? sim::FaultKind::Silent : sim::FaultKind::None);
+        };
+        tg.gate.offerBackup({[&](const QString& v, const safety::BackupNeeds& needs) { return holdsBackupOf({folder.path()}, v, needs); },
+                             [&](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
+                                 const BackupTaken taken = takeBackup(session, host, tg.state, folder.path(), false, silent, needs);
+                                 return {taken.failure, taken.incomplete};
+                             }});
+        host.backupFirst = true;
+        EXPECT_EQ(tg.gate.writeBlock({tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01")), QStringLiteral("BD")}).outcome,
+                  unread ? safety::WriteOutcome::Verified : safety::WriteOutcome::NotSent);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), unread ? 2 : 1);
+        if (!unread)
+            EXPECT_EQ(host.notices.last(), QStringLiteral("! Резервная копия неполна: DDM (740); ничего не записано"));
+        for (const QString& address : identity)
+            demo.car().setFault(address, sim::FaultKind::None);
+        demo.car().setBlock(QStringLiteral("740"), 1, QByteArray::fromHex("3D"));
+    }
 }
 
 // Run from its build folder, the program offers its own folder; installed under a prefix

@@ -103,4 +103,32 @@ TEST(TcpE2E, BackupWriteDroppedConnectionAndNothingListening)
     EXPECT_TRUE(relay.err.contains(QStringLiteral("has no DTR line"))) << relay.err.toStdString();
 }
 
+// The Wi-Fi link drops during write-config: said as a lost connection, with what became of
+// the write; a write that went out stays unknown until the next connection reads it.
+TEST(TcpE2E, ConnectionLostDuringAWriteIsSaidWithWhatIsKnown)
+{
+    const QString nothing = QStringLiteral("! Connection to the adapter lost: nothing written");
+    const QString unknown = QStringLiteral("! Connection to the adapter lost: the write went out but was not checked (the "
+                                           "module may have taken it): IPC (Instrument cluster); the next reading of the "
+                                           "block will settle it");
+    for (const auto& [cut, said] : {std::pair{"ATRV", nothing}, {"2100", nothing}, {"3B00", unknown}}) {
+        SCOPED_TRACE(cut);
+        SimProcess sim({QStringLiteral("--tcp"), QStringLiteral("0"), QStringLiteral("--drop-on"), QLatin1String(cut)});
+        QTemporaryDir dir;
+        const QStringList port = {QStringLiteral("--port"), sim.path(), QStringLiteral("--yes"), QStringLiteral("--lang"),
+                                  QStringLiteral("en"), QStringLiteral("--journal"), dir.filePath(QStringLiteral("j.sqlite"))};
+        const CliRun run = cli(port + QStringList{QStringLiteral("write-config"), QStringLiteral("IPC"),
+                                                  QStringLiteral("CD421010C1"), QStringLiteral("--no-backup")});
+        EXPECT_EQ(run.exit, 1);
+        EXPECT_TRUE(run.err.trimmed().endsWith(said)) << run.err.toStdString();
+        const QString rows = cli(port + QStringList{QStringLiteral("history")}).out;
+        EXPECT_EQ(rows.contains(QStringLiteral(" no-answer unknown")), said == unknown) << rows.toStdString();
+        // The module took it: the next connection's undo settles the row and goes back.
+        if (said == unknown) {
+            EXPECT_EQ(cli(port + QStringList{QStringLiteral("undo")}).exit, 0);
+            EXPECT_TRUE(cli(port + QStringList{QStringLiteral("history")}).out.contains(QStringLiteral("accepted-verified undone")));
+        }
+    }
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace talmero::safety {
@@ -29,7 +30,11 @@ struct GateCase {
     const char* lastLine;
     bool readBackLost = false; // the read after the write gets no answer
     double minVoltage = SafetySettings::kDefaultMinVoltage;
+    const char* dropAt = nullptr;      // the connection drops as this command goes out
+    const char* afterPrompt = nullptr; // the module's real answer, 100 ms after the write's prompt
+    const char* detail = nullptr;      // the row's detail, where it matters
 };
+const double kMin = SafetySettings::kDefaultMinVoltage;
 
 const GateCase kCases[] = {
     {"accepted and read back", "CD421010C1", {}, sim::FaultKind::None, false, true, WriteOutcome::Verified,
@@ -57,9 +62,29 @@ const GateCase kCases[] = {
     {"a longer block", "CD421010C1C2", {}, sim::FaultKind::None, false, true, WriteOutcome::NotSent, nullptr,
      "! Блок для записи длиной 6 байт, а модуль содержит 5 байт: запись не выполнена"},
     {"accepted, read-back lost", "CD421010C1", {}, sim::FaultKind::None, false, true, WriteOutcome::Unknown,
-     "accepted-differs", "! Блок после записи не прочитан: запись не проверена", true},
+     "accepted-unread", "! Блок после записи не прочитан: запись не проверена", true, kMin, nullptr, nullptr,
+     "read back: none"},
     {"answer lost, read-back lost", "CD421010C1", {{"720 3B00CD421010C1", "NO DATA"}}, sim::FaultKind::None, false,
-     true, WriteOutcome::Unknown, "no-answer", "! Блок после записи не прочитан: запись не проверена", true},
+     true, WriteOutcome::Unknown, "no-answer", "! Блок после записи не прочитан: запись не проверена", true, kMin,
+     nullptr, nullptr, "answer: NODATA"},
+    // A module busy storing the block: read until it holds it, whenever its answer comes.
+    {"busy, then its answer before the prompt", "CD421010C1", {}, sim::FaultKind::BusyWrite, false, true,
+     WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные"},
+    {"busy, its answer lost", "CD421010C1", {}, sim::FaultKind::BusyLost, false, true, WriteOutcome::Verified,
+     "accepted-verified", "* Модуль содержит записанные данные: запись принята", false, kMin, nullptr, nullptr,
+     "answer: busy"},
+    {"busy, its answer after the prompt", "CD421010C1", {{"720 3B00CD421010C1", "7F 3B 78"}}, sim::FaultKind::None,
+     true, true, WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные",
+     false, kMin, nullptr, "7B 00"},
+    {"busy, and the old block all along", "CD421010C1", {{"720 3B00CD421010C1", "7F 3B 78"}}, sim::FaultKind::None,
+     false, true, WriteOutcome::KeptOld, "no-answer",
+     "! Модуль был занят и через 3 с содержит прежние данные: запись не подтверждена; её итог уточнит следующее чтение блока"},
+    // The adapter goes away as the write goes out: said as such, and left for a reading to settle.
+    {"connection lost as the write goes out", "CD421010C1", {}, sim::FaultKind::None, false, true,
+     WriteOutcome::Unknown, "no-answer",
+     "! Связь с адаптером потеряна: запись отправлена, но не проверена (модуль мог её принять): IPC (Панель приборов); "
+     "итог уточнит следующее чтение блока",
+     false, kMin, "3B00CD421010C1", nullptr, "answer: connection lost"},
     {"battery at the threshold", "CD421010C1", {{"ATRV", "12.0V"}}, sim::FaultKind::None, false, true,
      WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные"},
     {"below the user's threshold", "CD421010C1", {{"ATRV", "12.3V"}}, sim::FaultKind::None, false, true,
@@ -82,6 +107,8 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         const QString write = (QStringLiteral("3B00") + QLatin1String(c.newHex)).toUpper();
         QStringList rowsWhenSent;
         rig.channel.beforeSend = [&, write](const QString& cmd) {
+            if (c.dropAt && cmd == QLatin1String(c.dropAt))
+                rig.channel.close(); // nothing goes out after it
             if (cmd != write)
                 return;
             // The row is there, pending, before the request goes out.
@@ -91,6 +118,8 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
                 rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(cmd.mid(4).toLatin1()));
             if (c.readBackLost)
                 rig.channel.canned.insert(QStringLiteral("720 2100"), "NO DATA");
+            if (c.afterPrompt)
+                QTimer::singleShot(100, &rig.channel, [&] { Q_EMIT rig.channel.batchReceived(QByteArray(c.afterPrompt) + "\r\r>"); });
         };
         rig.host.confirmAnswers = {c.agree};
 
@@ -114,6 +143,14 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         EXPECT_EQ(row.outcome, QLatin1String(c.journalOutcome));
         EXPECT_EQ(QStringList({row.vin, row.address, row.block, row.oldHex, row.newHex}),
                   QStringList({rig.car().vin(), QStringLiteral("720"), QStringLiteral("00"), kHeld, kNew}));
+        if (c.detail)
+            EXPECT_EQ(row.detail, QLatin1String(c.detail));
+        // A row left unknown is settled by the next reading of its block.
+        EXPECT_EQ(row.unknown(), c.outcome == WriteOutcome::Unknown || QByteArray(c.lastLine).contains("был занят"));
+        rig.channel.canned.clear();
+        rig.channel.open();
+        tg.gate.nextToUndo();
+        EXPECT_FALSE(Journal(tg.journalPath()).entries()->first().unknown());
     }
 }
 
@@ -262,6 +299,7 @@ TEST(WriteGate, EveryRowNamesTheCarByTheVinItsIdentityModulesHold)
     const QString typed = QStringLiteral("WF0AXXGCDA1111111");
     const QString disputed = QStringLiteral("Модули автомобиля расходятся в VIN (ABS: WF0AXXWPDA9K12345; HCM: "
                                             "WF0AXXGCDA7654321): VIN автомобиля неизвестен");
+    const QString blank(17, QLatin1Char(' ')); // an unprogrammed instrument panel
     const struct {
         const char* what;
         QStringList silent;     // modules that do not answer
@@ -269,12 +307,17 @@ TEST(WriteGate, EveryRowNamesTheCarByTheVinItsIdentityModulesHold)
         QString rowVin;
         const char* source;
         bool disputedWarning;
+        QString ipcVin = {};    // the instrument panel's VIN block, when not the car's
+        QString absVin = {};
+        const char* second = "726"; // the module of the second write: its VIN is read too
     } cases[] = {
         {"a donor HVAC", {}, {}, car, "read", false},
         {"the instrument panel silent: the ABS", {"720"}, {}, car, "read", false},
-        {"the instrument panel settles a donor HCM", {}, other, car, "read", false},
+        {"the instrument panel settles a donor HCM", {}, other, car, "read", false, {}, {}, "734"},
         {"without it, ABS and HCM disagree", {"720"}, other, typed, "typed", true},
         {"no identity module answers", {"720", "760", "734", "730"}, {}, typed, "typed", false},
+        {"a blank panel and one used ABS", {"734", "730"}, {}, typed, "typed", false, blank, other},
+        {"a blank panel, ABS and the steering agree", {"734"}, {}, car, "read", false, blank},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -282,12 +325,16 @@ TEST(WriteGate, EveryRowNamesTheCarByTheVinItsIdentityModulesHold)
         TestGate tg(rig.session, rig.host);
         tg.state.carVIN = typed;
         rig.car().setBlock(QStringLiteral("733"), 0, other.toLatin1()); // a climate module from another car
-        if (!c.hcmVin.isEmpty())
-            rig.car().setBlock(QStringLiteral("734"), 1, c.hcmVin.toLatin1());
+        for (const auto& [address, block, vin] : {std::tuple{"734", 1, c.hcmVin}, {"720", 2, c.ipcVin}, {"760", 0, c.absVin}}) {
+            if (!vin.isEmpty())
+                rig.car().setBlock(QLatin1String(address), block, vin.toLatin1());
+        }
         for (const QString& address : c.silent)
             rig.car().setFault(address, sim::FaultKind::Silent);
         ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "733", "01", "C0")).outcome, WriteOutcome::Verified);
-        ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "726", "03", "E3D0D4FD")).outcome, WriteOutcome::Verified);
+        const bool hcm = QLatin1String(c.second) == QLatin1String("734");
+        ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, c.second, hcm ? "00" : "03", hcm ? "04" : "E3D0D4FD")).outcome,
+                  WriteOutcome::Verified);
         const QStringList warnings = rig.host.confirmations.first().warnings;
         EXPECT_EQ(warnings.contains(disputed), c.disputedWarning) << warnings.join(u'|').toStdString();
         // The donor is named as one only against a VIN its car's modules gave.
@@ -361,6 +408,42 @@ TEST(WriteGate, UndoGoesBackOneWriteAtATimeOnlyOnItsOwnCar)
     ASSERT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "720", "00", "CD421010C1")).outcome, WriteOutcome::Verified);
     const JournalEntry lost = (*tg.gate.journal().entries())[1];
     EXPECT_EQ(lost.outcome + (lost.unknown() ? " unknown" : " known"), QStringLiteral("no-answer known"));
+
+    // Put back by hand before the undo: the undo says so in the journal, and is not offered again.
+    const JournalEntry byHand = *tg.gate.nextToUndo();
+    rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(byHand.oldHex.toLatin1()));
+    EXPECT_EQ(tg.gate.restore(byHand, {}).outcome, WriteOutcome::Unchanged);
+    const auto after = tg.gate.nextToUndo();
+    EXPECT_TRUE(!after || after->id != byHand.id);
+}
+
+// A car whose VIN is not read is known only by its connection: its rows are never offered
+// to another unknown car under the same typed VIN, nor settled by reading that one.
+TEST(WriteGate, RowsOfACarWithoutItsVinStayWithTheirConnection)
+{
+    CarRig rig;
+    for (const char* address : {"720", "760", "734", "730"})
+        rig.car().setFault(QLatin1String(address), sim::FaultKind::Silent);
+    TestGate first(rig.session, rig.host);
+    first.state.carVIN = QStringLiteral("00000000000000000");
+    ASSERT_EQ(first.gate.writeBlock(blockWrite(first.gate, "733", "01", "C0")).outcome, WriteOutcome::Verified);
+    link::LinkState state;
+    state.carVIN = first.state.carVIN;
+    WriteGate second(rig.session, rig.host, state, TestGate::settings(first.dir, SafetySettings::kDefaultMinVoltage));
+    EXPECT_FALSE(second.nextToUndo().has_value());
+    const JournalEntry row = first.gate.journal().entries()->first();
+    EXPECT_EQ(second.restore(row, {}).outcome, WriteOutcome::NotSent);
+    EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Запись журнала сделана при другом подключении, когда VIN автомобиля "
+                                                    "не был прочитан: она не восстанавливается"));
+    const auto own = first.gate.nextToUndo();
+    ASSERT_TRUE(own.has_value());
+    EXPECT_EQ(first.gate.restore(*own, {}).outcome, WriteOutcome::Verified);
+    // Its write whose answer never came stays unknown when the other writes there.
+    JournalEntry killed = row;
+    killed.outcome = QString::fromLatin1(kOutcomePending);
+    ASSERT_TRUE(first.gate.journal().record(killed));
+    ASSERT_EQ(second.writeBlock(blockWrite(second, "733", "01", "80")).outcome, WriteOutcome::Verified);
+    EXPECT_TRUE((*first.gate.journal().entries())[1].unknown());
 }
 
 // Whatever changes a block between the confirmation and the request stops its write; an
@@ -410,6 +493,25 @@ TEST(WriteGate, ABlockChangedAfterAskingIsNotWrittenAndARefusedUndoStaysUndoable
     EXPECT_EQ(rig.host.confirmations.size(), asked + 1);
     EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("BD"));
     EXPECT_EQ(rig.car().block(QStringLiteral("741"), 1), QByteArray::fromHex("1D"));
+
+    // A batch is undone whole or not at all: a door changed since, or silent, stops both
+    // before anything is sent, and is named; forced, the changed one goes back too.
+    for (const bool silent : {false, true}) {
+        tg.gate.writeBlocks({blockWrite(tg.gate, "740", "01", "7D"), blockWrite(tg.gate, "741", "01", "7D")}, BatchOptions{});
+        silent ? rig.car().setFault(QStringLiteral("741"), sim::FaultKind::Silent)
+               : rig.car().setBlock(QStringLiteral("740"), 1, QByteArray::fromHex("FD"));
+        rig.channel.sent.clear();
+        const JournalEntry batch = *tg.gate.nextToUndo();
+        tg.gate.undo(batch, {});
+        EXPECT_TRUE(rig.channel.sent.filter(QStringLiteral("3B")).isEmpty());
+        EXPECT_EQ(rig.host.notices.last(), QStringLiteral("! Пакет отменяется только целиком, а %1: ничего не записано")
+                                               .arg(silent ? QStringLiteral("PDM (Пассажирский дверной модуль) не прочитан")
+                                                           : QStringLiteral("DDM (Водительский дверной модуль) изменён после записи")));
+        EXPECT_EQ(rig.car().block(QLatin1String(silent ? "740" : "741"), 1), QByteArray::fromHex("7D"));
+        rig.car().setFault(QStringLiteral("741"), sim::FaultKind::None);
+        EXPECT_EQ(tg.gate.undo(batch, {}, true).results.size(), 2);
+        EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("BD"));
+    }
 }
 
 TEST(WriteGate, OnlyCheckedHexReachesTheAdapter)

@@ -105,7 +105,8 @@ TEST(SimBinary, HelpListsEveryOption)
     EXPECT_EQ(proc.exitCode(), 0);
     const QByteArray help = proc.readAllStandardOutput();
     for (const char* option : {"--switch", "--baud-timing", "--latency", "--fault", "--state",
-                               "--voltage", "--trace", "dropline", "bufferfull", "garbled", "--tcp", "--timing",
+                               "--voltage", "--trace", "dropline", "bufferfull", "garbled", "busy or busylost",
+                               "--tcp", "--drop-on", "--timing",
                                "--no-count", "elm327-v1.2"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
@@ -121,7 +122,7 @@ TEST(SimBinary, InvalidOptionsExitWithTwo)
     const QStringList cases[] = {
         {"--bogus"},           {"--switch", "sideways"},     {"--latency", "soon"},
         {"--fault", "720"},    {"--fault", "720:explode"},   {"--fault", "999:silent"},
-        {"extra-argument"},    {"--state", corrupt},     {"--fault", "elm:ignore"},
+        {"extra-argument"},    {"--state", corrupt},     {"--fault", "elm:ignore"}, {"--fault", "elm:busy"}, {"--drop-on", "2100"},
         {"--voltage", "high"}, {"--voltage", "-1"},      {"--voltage", "31"},
         {"--voltage", "nan"},
         {"--tcp", "70000"},    {"--tcp", "localhost:"},  {"--tcp", "adapter.local:35000"},
