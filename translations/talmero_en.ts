@@ -559,10 +559,6 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <translation>Description file %1 is trusted (SHA-256 %2)</translation>
     </message>
     <message>
-        <source>modules принимает list, check или export</source>
-        <translation>modules takes list, check or export</translation>
-    </message>
-    <message>
         <source>--plain только с dtc read</source>
         <translation>--plain goes with dtc read</translation>
     </message>
@@ -728,6 +724,8 @@ The connection was made, but no adapter answered on it. Check that this is the W
   modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
                                      отклонён
   modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
+                                     чему доверено; modules untrust FILE... снимает доверие
 С адаптером (нужен --port):
   read-config PAGE [--part 1|2] [--door driver|passenger]
   write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
@@ -767,7 +765,8 @@ STN, а с другим адаптером просит переключить �
 --baud к нему не относится, как и переключение шин реле.
 Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
 /usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
---trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
+доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
 Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
 Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
 </source>
@@ -792,6 +791,8 @@ Offline:
   modules check FILE...              checks description files; exit status 1 when one is
                                      refused
   modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+  modules trust FILE...              trusts description files as they are now and says what
+                                     it trusted; modules untrust FILE... takes trust back
 With the adapter (--port required):
   read-config PAGE [--part 1|2] [--door driver|passenger]
   write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
@@ -831,7 +832,8 @@ port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for 
 --baud does not apply to it, nor do the relay ways of --bus-switch.
 Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
 /usr/share/talmero/modules. Options from a file are written only when the file is trusted:
---trust FILE remembers the file&apos;s SHA-256; a changed file is untrusted again.
+trust keeps the file&apos;s path and SHA-256; a changed file is untrusted again. --trust FILE
+trusts a file for one command and keeps that trust only when the command succeeded (exit 0).
 Writes to the demo car go to a journal of their own, beside the given or usual one.
 Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
@@ -936,6 +938,46 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>--only: неизвестный адрес модуля %1</source>
         <translation>--only: unknown module address %1</translation>
+    </message>
+    <message>
+        <source>файл описания %1 отклонён, доверять ему нельзя: %2</source>
+        <translation>the description file %1 was refused and cannot be trusted: %2</translation>
+    </message>
+    <message>
+        <source>%1 - не загруженный файл описания (файлы читаются из %2): ничему не доверено</source>
+        <translation>%1 is not a loaded description file (files are read from %2): nothing was trusted</translation>
+    </message>
+    <message>
+        <source>modules trust принимает файлы описания</source>
+        <translation>modules trust takes description files</translation>
+    </message>
+    <message>
+        <source>доверие файлу описания %1 не сохранено: %2</source>
+        <translation>trust in the description file %1 was not stored: %2</translation>
+    </message>
+    <message>
+        <source>modules untrust принимает файлы описания</source>
+        <translation>modules untrust takes description files</translation>
+    </message>
+    <message>
+        <source>доверие файлу описания %1 не снято: %2</source>
+        <translation>trust in the description file %1 was not taken back: %2</translation>
+    </message>
+    <message>
+        <source>Файлу описания %1 больше не доверено</source>
+        <translation>Description file %1 is no longer trusted</translation>
+    </message>
+    <message>
+        <source>Файлу описания %1 и не было доверено</source>
+        <translation>Description file %1 was not trusted</translation>
+    </message>
+    <message>
+        <source>Доверие файлу описания %1 не сохранено: команда не выполнена</source>
+        <translation>Trust in the description file %1 was not stored: the command did not succeed</translation>
+    </message>
+    <message>
+        <source>modules принимает list, check, export, trust или untrust</source>
+        <translation>modules takes list, check, export, trust or untrust</translation>
     </message>
 </context>
 <context>
@@ -2231,6 +2273,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>такого поля в формате нет</source>
         <translation>the format has no such field</translation>
     </message>
+    <message>
+        <source>ключ повторяется</source>
+        <translation>the key is repeated</translation>
+    </message>
 </context>
 <context>
     <name>ModuleScanner</name>
@@ -2678,6 +2724,25 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Файл настроек %1 не записан</source>
+        <translation>The settings file %1 was not written</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (канал, устройство или папка)</source>
+        <translation>it is not a regular file (a pipe, a device or a folder)</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>Файл настроек %1 не используется: %2</source>
+        <translation>The settings file %1 is not used: %2</translation>
+    </message>
+</context>
+<context>
     <name>TroubleCodes</name>
     <message>
         <source>* Считывание кодов ошибок, ждите...</source>
@@ -2802,14 +2867,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
 <context>
     <name>VehicleConfig</name>
     <message>
-        <source>Блок модуля %1 без номера</source>
-        <translation>A block of module %1 has no number</translation>
-    </message>
-    <message>
-        <source>Блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
-        <translation>Block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
-    </message>
-    <message>
         <source>Файл не является XML-документом: строка %1, столбец %2: %3</source>
         <translation>The file is not an XML document: line %1, column %2: %3</translation>
     </message>
@@ -2832,6 +2889,34 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Не прочитаны: </source>
         <translation>! Not read: </translation>
+    </message>
+    <message>
+        <source>Строка %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>управляющий символ в VIN</source>
+        <translation>a control character in the VIN</translation>
+    </message>
+    <message>
+        <source>управляющий символ в адресе или названии модуля</source>
+        <translation>a control character in a module&apos;s address or title</translation>
+    </message>
+    <message>
+        <source>блок модуля %1 без номера (elmindex)</source>
+        <translation>a block of module %1 has no number (elmindex)</translation>
+    </message>
+    <message>
+        <source>номер блока модуля %1 не из двух шестнадцатеричных цифр: %2</source>
+        <translation>a block number of module %1 is not two hexadecimal digits: %2</translation>
+    </message>
+    <message>
+        <source>неизвестный элемент %1 в блоке %2 модуля %3</source>
+        <translation>unknown element %1 in block %2 of module %3</translation>
+    </message>
+    <message>
+        <source>блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
+        <translation>block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
     </message>
 </context>
 <context>
@@ -3088,6 +3173,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Резервная копия не сделана (%1): запись не выполнена</source>
         <translation>! The backup was not taken (%1): nothing written</translation>
+    </message>
+    <message>
+        <source>Параметры из файла описания %1 (SHA-256 %2)</source>
+        <translation>Options from the description file %1 (SHA-256 %2)</translation>
     </message>
 </context>
 <context>
