@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
     <name>AsBuilt</name>
@@ -115,13 +114,13 @@
     <message>
         <source>! Неверная структура файла:
 </source>
-        <translation>! The file&apos;s structure is not valid:
+        <translation>! The file's structure is not valid:
 </translation>
     </message>
     <message>
         <source>Неверная структура файла:
 </source>
-        <translation>The file&apos;s structure is not valid:
+        <translation>The file's structure is not valid:
 </translation>
     </message>
     <message>
@@ -161,11 +160,11 @@
     </message>
     <message>
         <source>! Ответ адаптера оборван (байт: %1 из %2) при чтении %3</source>
-        <translation>! The adapter&apos;s answer was cut short (bytes: %1 of %2) while reading %3</translation>
+        <translation>! The adapter's answer was cut short (bytes: %1 of %2) while reading %3</translation>
     </message>
     <message>
         <source>! Ответ адаптера искажён (%1) при чтении %2</source>
-        <translation>! The adapter&apos;s answer was garbled (%1) while reading %2</translation>
+        <translation>! The adapter's answer was garbled (%1) while reading %2</translation>
     </message>
     <message>
         <source>! Адаптер не ответил при чтении %1</source>
@@ -184,7 +183,7 @@
     <name>BusSwitchTexts</name>
     <message>
         <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
-        <translation>Port %1 does not let the program set its %2 line, so the adapter&apos;s relay cannot be switched. Choose another way of bus switching in the settings.</translation>
+        <translation>Port %1 does not let the program set its %2 line, so the adapter's relay cannot be switched. Choose another way of bus switching in the settings.</translation>
     </message>
     <message>
         <source>переключатель на адаптере (по запросу)</source>
@@ -192,7 +191,7 @@
     </message>
     <message>
         <source>встроенные команды адаптера (STN)</source>
-        <translation>the adapter&apos;s own commands (STN)</translation>
+        <translation>the adapter's own commands (STN)</translation>
     </message>
     <message>
         <source>реле на %1 (обратное)</source>
@@ -218,7 +217,7 @@
         <source>Адаптер ELM327 не ответил на порту %1.
 Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
         <translation>No ELM327 adapter answered on port %1.
-Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+Check that this is the adapter's port, that the rate %2 is the adapter's rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
     <message>
         <source>У адаптера Wi-Fi (%1) нет линии %2: реле переключения шин работает только через последовательный порт. Выберите в настройках другой способ переключения шин.</source>
@@ -228,7 +227,7 @@ Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos
         <source>Адаптер ELM327 не ответил по адресу %1.
 Соединение установлено, но ответа адаптера нет. Проверьте, что это адрес адаптера Wi-Fi, а не другого устройства, и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
         <translation>The ELM327 adapter did not answer at %1.
-The connection was made, but no adapter answered on it. Check that this is the Wi-Fi adapter&apos;s address and not another device&apos;s, and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+The connection was made, but no adapter answered on it. Check that this is the Wi-Fi adapter's address and not another device's, and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
     <message>
         <source>Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.</source>
@@ -259,15 +258,15 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>! Конфигурация автомобиля не сохранена (%1): восстановление не начато</source>
-        <translation>! The car&apos;s configuration was not saved (%1): the restore was not started</translation>
+        <translation>! The car's configuration was not saved (%1): the restore was not started</translation>
     </message>
     <message>
         <source>* Конфигурация автомобиля до восстановления сохранена: </source>
-        <translation>* The car&apos;s configuration before the restore is saved: </translation>
+        <translation>* The car's configuration before the restore is saved: </translation>
     </message>
     <message>
         <source>* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом</source>
-        <translation>* Nothing to write: the car&apos;s configuration blocks equal the file&apos;s</translation>
+        <translation>* Nothing to write: the car's configuration blocks equal the file's</translation>
     </message>
     <message>
         <source>Восстановление из резервной копии</source>
@@ -331,11 +330,11 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>Конфигурация автомобиля до восстановления: %1</source>
-        <translation>The car&apos;s configuration before the restore: %1</translation>
+        <translation>The car's configuration before the restore: %1</translation>
     </message>
     <message>
         <source>Автомобиль уже содержит блоки конфигурации из файла</source>
-        <translation>The car already holds the file&apos;s configuration blocks</translation>
+        <translation>The car already holds the file's configuration blocks</translation>
     </message>
     <message>
         <source>Не записан: %1</source>
@@ -346,11 +345,11 @@ The connection was made, but no adapter answered on it. Check that this is the W
     <name>CarVinFinder</name>
     <message>
         <source>Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен</source>
-        <translation>The car&apos;s modules disagree on the VIN (%1): the car&apos;s VIN is unknown</translation>
+        <translation>The car's modules disagree on the VIN (%1): the car's VIN is unknown</translation>
     </message>
     <message>
         <source>Только один модуль дал VIN (%1), панель приборов - нет: VIN автомобиля неизвестен</source>
-        <translation>Only one module gave a VIN (%1), the instrument cluster none: the car&apos;s VIN is unknown</translation>
+        <translation>Only one module gave a VIN (%1), the instrument cluster none: the car's VIN is unknown</translation>
     </message>
 </context>
 <context>
@@ -365,7 +364,7 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>Блок модуля не распознаётся страницей %1</source>
-        <translation>Page %1 does not recognise the module&apos;s block</translation>
+        <translation>Page %1 does not recognise the module's block</translation>
     </message>
     <message>
         <source>Новый блок не распознаётся страницей %1</source>
@@ -373,7 +372,7 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>параметр из файла описания %1 (не из собственных TALMERO)</source>
-        <translation>option from the description file %1 (not one of TALMERO&apos;s own)</translation>
+        <translation>option from the description file %1 (not one of TALMERO's own)</translation>
     </message>
 </context>
 <context>
@@ -408,7 +407,7 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>описания нет, только строение кода</source>
-        <translation>no description, only the code&apos;s structure</translation>
+        <translation>no description, only the code's structure</translation>
     </message>
     <message>
         <source>после %1 нужно значение</source>
@@ -692,7 +691,7 @@ The connection was made, but no adapter answered on it. Check that this is the W
     </message>
     <message>
         <source>VIN автомобиля не прочитан; файл назван по %1</source>
-        <translation>the car&apos;s VIN could not be read; the file is named with %1</translation>
+        <translation>the car's VIN could not be read; the file is named with %1</translation>
     </message>
     <message>
         <source>undo: аргументов нет, только --force</source>
@@ -811,11 +810,11 @@ Offline:
   history [--vin VIN]                the write journal, newest first
   compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
   dtc explain CODE...                what each trouble code is and what it means
-  modules list                       the program&apos;s own modules and the module description
+  modules list                       the program's own modules and the module description
                                      files: what each adds, and refused files with the reason
   modules check FILE...              checks description files; exit status 1 when one is
                                      refused
-  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+  modules export [--dir DIR]         writes the program's own module descriptions as files
 With the adapter (--port required):
   read-config PAGE [--part 1|2] [--door driver|passenger]
   write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
@@ -836,7 +835,7 @@ With the adapter (--port required):
                                      --force: even when the block has changed since
   compare LEFT.xml --car             a backup file against the car
   restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file&apos;s configuration blocks back
+                                     writes the file's configuration blocks back
 
 PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
 MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
@@ -848,14 +847,14 @@ Nothing is written below --min-voltage (default 12.0).
 The first write to a car that has no backup in the backup folder yet is preceded by a
 backup, as the backup command takes it (the backup folder: --dir, else the one backup
 uses by default); --no-backup writes without one.
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
 commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
 --port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
 --baud does not apply to it, nor do the relay ways of --bus-switch.
 Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
 /usr/share/talmero/modules. Options from a file are written only when the file is trusted:
---trust FILE remembers the file&apos;s SHA-256; a changed file is untrusted again.
+--trust FILE remembers the file's SHA-256; a changed file is untrusted again.
 Writes to the demo car go to a journal of their own, beside the given or usual one.
 Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
@@ -963,11 +962,191 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>VIN автомобиля не прочитан: записи других подключений под VIN %1 могут быть другого автомобиля и не отменяются</source>
-        <translation>The car&apos;s VIN was not read: entries of other connections under VIN %1 may be another car&apos;s and are not undone</translation>
+        <translation>The car's VIN was not read: entries of other connections under VIN %1 may be another car's and are not undone</translation>
     </message>
     <message>
         <source>(неизвестен: VIN дал только один модуль, %1, а панель приборов - нет)</source>
         <translation>(unknown: only one module gave a VIN, %1, and the instrument cluster none)</translation>
+    </message>
+<message>
+        <source>VIN автомобиля не прочитан; укажите его в --vin</source>
+        <translation>the car's VIN could not be read; give it with --vin</translation>
+    </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
+                                     чему доверено; modules untrust FILE... снимает доверие
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без строки о значении под каждым кодом
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
+доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+  modules list                       the program's own modules and the module description
+                                     files: what each adds, and refused files with the reason
+  modules check FILE...              checks description files; exit status 1 when one is
+                                     refused
+  modules export [--dir DIR]         writes the program's own module descriptions as files
+  modules trust FILE...              trusts description files as they are now and says what
+                                     it trusted; modules untrust FILE... takes trust back
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without a line of meaning under each code
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file's configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+The first write to a car that has no backup in the backup folder yet is preceded by a
+backup, as the backup command takes it (the backup folder: --dir, else the one backup
+uses by default); --no-backup writes without one.
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
+/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
+trust keeps the file's path and SHA-256; a changed file is untrusted again. --trust FILE
+trusts a file for one command and keeps that trust only when the command succeeded (exit 0).
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
+        <source>файл описания %1 отклонён, доверять ему нельзя: %2</source>
+        <translation>the description file %1 was refused and cannot be trusted: %2</translation>
+    </message>
+    <message>
+        <source>%1 - не загруженный файл описания (файлы читаются из %2): ничему не доверено</source>
+        <translation>%1 is not a loaded description file (files are read from %2): nothing was trusted</translation>
+    </message>
+    <message>
+        <source>modules trust принимает файлы описания</source>
+        <translation>modules trust takes description files</translation>
+    </message>
+    <message>
+        <source>доверие файлу описания %1 не сохранено: %2</source>
+        <translation>trust in the description file %1 was not stored: %2</translation>
+    </message>
+    <message>
+        <source>modules untrust принимает файлы описания</source>
+        <translation>modules untrust takes description files</translation>
+    </message>
+    <message>
+        <source>доверие файлу описания %1 не снято: %2</source>
+        <translation>trust in the description file %1 was not taken back: %2</translation>
+    </message>
+    <message>
+        <source>Файлу описания %1 больше не доверено</source>
+        <translation>Description file %1 is no longer trusted</translation>
+    </message>
+    <message>
+        <source>Файлу описания %1 и не было доверено</source>
+        <translation>Description file %1 was not trusted</translation>
+    </message>
+    <message>
+        <source>Доверие файлу описания %1 не сохранено: команда не выполнена</source>
+        <translation>Trust in the description file %1 was not stored: the command did not succeed</translation>
+    </message>
+    <message>
+        <source>modules принимает list, check, export, trust или untrust</source>
+        <translation>modules takes list, check, export, trust or untrust</translation>
     </message>
 </context>
 <context>
@@ -1001,7 +1180,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>содержит блок страницы</source>
-        <translation>holds the page&apos;s block</translation>
+        <translation>holds the page's block</translation>
     </message>
     <message>
         <source>не записан</source>
@@ -1071,11 +1250,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>описание программы</source>
-        <translation>the program&apos;s description</translation>
+        <translation>the program's description</translation>
     </message>
     <message>
         <source>файл пользователя</source>
-        <translation>user&apos;s file</translation>
+        <translation>user's file</translation>
     </message>
     <message>
         <source>неверный код</source>
@@ -1963,7 +2142,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Напряжение на разъёме адаптера</source>
-        <translation>Voltage at the adapter&apos;s plug</translation>
+        <translation>Voltage at the adapter's plug</translation>
     </message>
 </context>
 <context>
@@ -1980,8 +2159,8 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
 Reads and changes the factory configuration of Ford Focus II modules through an ELM327 adapter.
 
   -h, --help     this help
-  -v, --version  the program&apos;s version
-Qt&apos;s window options (-platform, -style, ...) are accepted too.
+  -v, --version  the program's version
+Qt's window options (-platform, -style, ...) are accepted too.
 </translation>
     </message>
 </context>
@@ -1989,7 +2168,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <name>ModuleFiles</name>
     <message>
         <source>допустимая длина больше ёмкости блока</source>
-        <translation>an allowed length beyond the block&apos;s capacity</translation>
+        <translation>an allowed length beyond the block's capacity</translation>
     </message>
     <message>
         <source>образец отказа выходит за блок</source>
@@ -2009,11 +2188,11 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>образец длиннее ёмкости блока</source>
-        <translation>a sample longer than the block&apos;s capacity</translation>
+        <translation>a sample longer than the block's capacity</translation>
     </message>
     <message>
         <source>образец не принимается правилами блока</source>
-        <translation>a sample the block&apos;s rules refuse</translation>
+        <translation>a sample the block's rules refuse</translation>
     </message>
     <message>
         <source>образец не называет состояние параметра %1</source>
@@ -2041,7 +2220,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>адрес %1 не может быть адресом модуля</source>
-        <translation>%1 cannot be a module&apos;s address</translation>
+        <translation>%1 cannot be a module's address</translation>
     </message>
     <message>
         <source>два модуля файла с одним адресом</source>
@@ -2157,7 +2336,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>имя элемента: латинская буква, затем до 63 латинских букв, цифр или «_»</source>
-        <translation>a control name: a Latin letter, then up to 63 Latin letters, digits or &quot;_&quot;</translation>
+        <translation>a control name: a Latin letter, then up to 63 Latin letters, digits or "_"</translation>
     </message>
     <message>
         <source>ожидается строка</source>
@@ -2176,8 +2355,8 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>a position is a whole number from 1 to %1</translation>
     </message>
     <message>
-        <source>номер блока - две шестнадцатеричные цифры (заглавные), например &quot;03&quot;</source>
-        <translation>a block number is two hex digits (upper case), e.g. &quot;03&quot;</translation>
+        <source>номер блока - две шестнадцатеричные цифры (заглавные), например "03"</source>
+        <translation>a block number is two hex digits (upper case), e.g. "03"</translation>
     </message>
     <message>
         <source>адрес модуля - три шестнадцатеричные цифры от 700 до 7FF (заглавные)</source>
@@ -2212,8 +2391,8 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>format %1 is unknown to this program: it reads format %2</translation>
     </message>
     <message>
-        <source>файл описывает либо новые модули (&quot;modules&quot; и &quot;page&quot;), либо дополнение блока (&quot;extends&quot;)</source>
-        <translation>a file describes either new modules (&quot;modules&quot; and &quot;page&quot;) or an extension of a block (&quot;extends&quot;)</translation>
+        <source>файл описывает либо новые модули ("modules" и "page"), либо дополнение блока ("extends")</source>
+        <translation>a file describes either new modules ("modules" and "page") or an extension of a block ("extends")</translation>
     </message>
     <message>
         <source>у дополнения блока нет своей страницы</source>
@@ -2221,7 +2400,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>параметры нового модуля стоят в его блоках</source>
-        <translation>a new module&apos;s options stand in its blocks</translation>
+        <translation>a new module's options stand in its blocks</translation>
     </message>
     <message>
         <source>нет ни одного модуля</source>
@@ -2263,12 +2442,16 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>такого поля в формате нет</source>
         <translation>the format has no such field</translation>
     </message>
+<message>
+        <source>ключ повторяется</source>
+        <translation>the key is repeated</translation>
+    </message>
 </context>
 <context>
     <name>ModuleScanner</name>
     <message>
         <source>* Опрос модулей автомобиля, ждите...</source>
-        <translation>* Scanning the car&apos;s modules, please wait...</translation>
+        <translation>* Scanning the car's modules, please wait...</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна: опрос модулей прерван</source>
@@ -2351,7 +2534,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* VIN автомобиля %1 отличается от указанного при подключении (%2)</source>
-        <translation>* The car&apos;s VIN %1 differs from the one given when connecting (%2)</translation>
+        <translation>* The car's VIN %1 differs from the one given when connecting (%2)</translation>
     </message>
 </context>
 <context>
@@ -2531,18 +2714,18 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>Неверный адрес %1: перед двоеточием нужен адрес адаптера (например, 192.168.0.10:35000).</source>
-        <translation>Invalid address %1: the colon must follow the adapter&apos;s address (for example 192.168.0.10:35000).</translation>
+        <translation>Invalid address %1: the colon must follow the adapter's address (for example 192.168.0.10:35000).</translation>
     </message>
 </context>
 <context>
     <name>RestorePlan</name>
     <message>
         <source>%1, блок %2: блок из файла не распознаётся страницей</source>
-        <translation>%1, block %2: the page does not recognise the file&apos;s block</translation>
+        <translation>%1, block %2: the page does not recognise the file's block</translation>
     </message>
     <message>
         <source>! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля</source>
-        <translation>! The file&apos;s VIN is %1, the car&apos;s VIN is %2: these are another car&apos;s settings</translation>
+        <translation>! The file's VIN is %1, the car's VIN is %2: these are another car's settings</translation>
     </message>
     <message>
         <source>не указан</source>
@@ -2600,11 +2783,11 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Модули автомобиля называют разные VIN: %1</source>
-        <translation>! The car&apos;s modules give different VINs: %1</translation>
+        <translation>! The car's modules give different VINs: %1</translation>
     </message>
     <message>
         <source>! VIN автомобиля %1, а не указанный %2</source>
-        <translation>! The car&apos;s VIN is %1, not the given %2</translation>
+        <translation>! The car's VIN is %1, not the given %2</translation>
     </message>
     <message>
         <source>ни один модуль не ответил: включено ли зажигание, вставлен ли адаптер в разъём?</source>
@@ -2622,8 +2805,8 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>! Unexpected answer from the module</translation>
     </message>
     <message>
-        <source>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</source>
-        <translation>The second part of the BCM module configuration is at address &quot;04&quot;</translation>
+        <source>Вторая часть конфигурации модуля BCM находится по адресу "04"</source>
+        <translation>The second part of the BCM module configuration is at address "04"</translation>
     </message>
     <message>
         <source>Информации о VIN коде модуль не содержит</source>
@@ -2792,7 +2975,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <name>VehicleBackup</name>
     <message>
         <source>* Запущен процесс сохранения данных из модулей автомобиля, ждите...</source>
-        <translation>* Saving the data of the car&apos;s modules, please wait...</translation>
+        <translation>* Saving the data of the car's modules, please wait...</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна: файл не записан</source>
@@ -2828,15 +3011,15 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* VIN в копии: %1, указанный при подключении (из модулей не прочитан)</source>
-        <translation>* VIN in the backup: %1, as given when connecting (the modules&apos; VIN could not be read)</translation>
+        <translation>* VIN in the backup: %1, as given when connecting (the modules' VIN could not be read)</translation>
     </message>
     <message>
         <source>* VIN в копии: %1, прочитанный из модулей автомобиля</source>
-        <translation>* VIN in the backup: %1, as read from the car&apos;s modules</translation>
+        <translation>* VIN in the backup: %1, as read from the car's modules</translation>
     </message>
     <message>
         <source>! Модули автомобиля расходятся в VIN (%1): в копии указанный при подключении %2</source>
-        <translation>! The car&apos;s modules disagree on the VIN (%1): the backup carries the one given at connecting, %2</translation>
+        <translation>! The car's modules disagree on the VIN (%1): the backup carries the one given at connecting, %2</translation>
     </message>
 </context>
 <context>
@@ -2859,7 +3042,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* Чтение конфигурации автомобиля, ждите...</source>
-        <translation>* Reading the car&apos;s configuration, please wait...</translation>
+        <translation>* Reading the car's configuration, please wait...</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна</source>
@@ -2873,6 +3056,34 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>! Не прочитаны: </source>
         <translation>! Not read: </translation>
     </message>
+<message>
+        <source>Строка %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>управляющий символ в VIN</source>
+        <translation>a control character in the VIN</translation>
+    </message>
+    <message>
+        <source>управляющий символ в адресе или названии модуля</source>
+        <translation>a control character in a module's address or title</translation>
+    </message>
+    <message>
+        <source>блок модуля %1 без номера (elmindex)</source>
+        <translation>a block of module %1 has no number (elmindex)</translation>
+    </message>
+    <message>
+        <source>номер блока модуля %1 не из двух шестнадцатеричных цифр: %2</source>
+        <translation>a block number of module %1 is not two hexadecimal digits: %2</translation>
+    </message>
+    <message>
+        <source>неизвестный элемент %1 в блоке %2 модуля %3</source>
+        <translation>unknown element %1 in block %2 of module %3</translation>
+    </message>
+    <message>
+        <source>блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
+        <translation>block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
+    </message>
 </context>
 <context>
     <name>VehicleData</name>
@@ -2885,7 +3096,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <name>VinNotes</name>
     <message>
         <source>модули автомобиля называют разные VIN</source>
-        <translation>the car&apos;s modules give different VINs</translation>
+        <translation>the car's modules give different VINs</translation>
     </message>
     <message>
         <source>%1. Пока они расходятся, в ходу VIN, введённый при подключении.</source>
@@ -2905,7 +3116,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>VIN автомобиля прочитан из модуля %1; при подключении введён %2. Журнал записей и резервные копии берут VIN автомобиля.</source>
-        <translation>The car&apos;s VIN was read from module %1; %2 was typed at connecting. The write journal and backups use the car&apos;s VIN.</translation>
+        <translation>The car's VIN was read from module %1; %2 was typed at connecting. The write journal and backups use the car's VIN.</translation>
     </message>
     <message>
         <source>из автомобиля (%1)</source>
@@ -2921,7 +3132,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.</source>
-        <translation>%1. Without the instrument cluster&apos;s VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
+        <translation>%1. Without the instrument cluster's VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
     </message>
 </context>
 <context>
@@ -2936,7 +3147,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Блок модуля не прочитан: запись не выполнена</source>
-        <translation>! The module&apos;s block was not read: nothing written</translation>
+        <translation>! The module's block was not read: nothing written</translation>
     </message>
     <message>
         <source>* Модуль уже содержит эти данные: запись не нужна</source>
@@ -2972,7 +3183,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Ответ модуля на запись не получен или не понят: модуль мог принять запись</source>
-        <translation>! The module&apos;s answer to the write was not received or not understood: the module may have accepted the write</translation>
+        <translation>! The module's answer to the write was not received or not understood: the module may have accepted the write</translation>
     </message>
     <message>
         <source>* Запись проверена: модуль содержит записанные данные</source>
@@ -3036,11 +3247,11 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Блок модуля изменился после подтверждения: запись не выполнена</source>
-        <translation>! The module&apos;s block changed after you confirmed: nothing was written</translation>
+        <translation>! The module's block changed after you confirmed: nothing was written</translation>
     </message>
     <message>
         <source>Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)</source>
-        <translation>This module holds the VIN %1: it may come from another car (the car&apos;s VIN is %2)</translation>
+        <translation>This module holds the VIN %1: it may come from another car (the car's VIN is %2)</translation>
     </message>
     <message>
         <source>Не будет записан: %1</source>
@@ -3096,7 +3307,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
-        <translation>! The module&apos;s block changed since it was read (%1): not written</translation>
+        <translation>! The module's block changed since it was read (%1): not written</translation>
     </message>
     <message>
         <source>Отмена записи нескольких блоков вместе: %1</source>
@@ -3143,7 +3354,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Модуль ответил «занят, ответ следует» (7F 3B 78), а ответ не пришёл: модуль мог принять запись</source>
-        <translation>! The module answered &quot;busy, the answer follows&quot; (7F 3B 78), and no answer came: the module may have taken the write</translation>
+        <translation>! The module answered "busy, the answer follows" (7F 3B 78), and no answer came: the module may have taken the write</translation>
     </message>
     <message>
         <source>! Модуль был занят и через %1 с содержит прежние данные: запись не подтверждена; её итог уточнит следующее чтение блока</source>
@@ -3195,7 +3406,11 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Запись журнала сделана при другом подключении, когда VIN автомобиля не был прочитан: она не восстанавливается</source>
-        <translation>! The journal entry was made in another connection, when the car&apos;s VIN was not read: it is not restored</translation>
+        <translation>! The journal entry was made in another connection, when the car's VIN was not read: it is not restored</translation>
+    </message>
+<message>
+        <source>Параметры из файла описания %1 (SHA-256 %2)</source>
+        <translation>Options from the description file %1 (SHA-256 %2)</translation>
     </message>
 </context>
 <context>
@@ -3370,7 +3585,7 @@ New:     </translation>
     </message>
     <message>
         <source>Двигатель этого автомобиля не сообщает этот параметр</source>
-        <translation>This car&apos;s engine does not report this value</translation>
+        <translation>This car's engine does not report this value</translation>
     </message>
     <message>
         <source>! Двигатель не сообщает параметры: %1</source>
@@ -3426,8 +3641,8 @@ New:     </translation>
         <translation>Copy</translation>
     </message>
     <message>
-        <source>Copy the line&apos;s data to the clipboard</source>
-        <translation>Copy the line&apos;s data to the clipboard</translation>
+        <source>Copy the line's data to the clipboard</source>
+        <translation>Copy the line's data to the clipboard</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3610,8 +3825,8 @@ New:     </translation>
         <translation>Restore</translation>
     </message>
     <message>
-        <source>Write the entry&apos;s old content back to the module</source>
-        <translation>Write the entry&apos;s old content back to the module</translation>
+        <source>Write the entry's old content back to the module</source>
+        <translation>Write the entry's old content back to the module</translation>
     </message>
     <message>
         <source>! Журнал записей недоступен: </source>
@@ -3686,7 +3901,7 @@ New:     </translation>
     </message>
     <message>
         <source>; другое подключение, VIN автомобиля не был прочитан</source>
-        <translation>; another connection, the car&apos;s VIN was not read</translation>
+        <translation>; another connection, the car's VIN was not read</translation>
     </message>
 </context>
 <context>
@@ -3697,7 +3912,7 @@ New:     </translation>
     </message>
     <message>
         <source>Make backup copies of the settings of the car</source>
-        <translation>Back up the car&apos;s settings</translation>
+        <translation>Back up the car's settings</translation>
     </message>
     <message>
         <source>Current VIN</source>
@@ -3862,8 +4077,8 @@ An option from a file shows on its page at once; it is written only when you tru
         <translation>The car was not read: nothing was written.</translation>
     </message>
     <message>
-        <source>These are another car&apos;s settings: write them to this car</source>
-        <translation>These are another car&apos;s settings: write them to this car</translation>
+        <source>These are another car's settings: write them to this car</source>
+        <translation>These are another car's settings: write them to this car</translation>
     </message>
 </context>
 <context>
@@ -3962,7 +4177,7 @@ VIN — это 17 знаков: латинские буквы и цифры, б�
 Если VIN автомобиля неизвестен, выберите 17 нулей (%1) в начале списка VIN.</source>
         <translation>Invalid VIN!
 A VIN has 17 characters: letters and digits, without I, O and Q.
-If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
+If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
     </message>
     <message>
         <source>Версия %1</source>
@@ -3973,8 +4188,8 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <translation>English translation: the TALMERO team</translation>
     </message>
     <message>
-        <source>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</source>
-        <translation>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</translation>
+        <source>An adapter reached over Wi-Fi: connect the computer to the adapter's network first. Another address can be typed as HOST:PORT</source>
+        <translation>An adapter reached over Wi-Fi: connect the computer to the adapter's network first. Another address can be typed as HOST:PORT</translation>
     </message>
     <message>
         <source>A Wi-Fi adapter has no baud rate</source>
@@ -4064,7 +4279,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Стереть коды ошибок в модулях автомобиля; сначала спрашивает</source>
-        <translation>Clear the trouble codes in the car&apos;s modules; asks first</translation>
+        <translation>Clear the trouble codes in the car's modules; asks first</translation>
     </message>
 </context>
 <context>
@@ -4155,7 +4370,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Не совпадает с VIN автомобиля %1: модуль, возможно, из другой машины</source>
-        <translation>Differs from the car&apos;s VIN %1: the module may come from another car</translation>
+        <translation>Differs from the car's VIN %1: the module may come from another car</translation>
     </message>
     <message>
         <source>Нажмите «Опросить»: программа спросит каждый модуль автомобиля, отвечает ли он, и прочитает VIN, который он хранит.</source>
@@ -4171,7 +4386,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>VIN автомобиля %1</source>
-        <translation>car&apos;s VIN %1</translation>
+        <translation>car's VIN %1</translation>
     </message>
     <message>
         <source>модули называют разные VIN: %1</source>
@@ -4309,7 +4524,7 @@ On Linux, add your user to the dialout group (sudo adduser $USER dialout), then 
     <name>talmero::link::TcpChannel</name>
     <message>
         <source>Адрес %1 не найден. Проверьте адрес адаптера Wi-Fi (часто 192.168.0.10:35000).</source>
-        <translation>Address %1 was not found. Check the Wi-Fi adapter&apos;s address (often 192.168.0.10:35000).</translation>
+        <translation>Address %1 was not found. Check the Wi-Fi adapter's address (often 192.168.0.10:35000).</translation>
     </message>
     <message>
         <source>Адаптер по адресу %1 отказал в соединении. Проверьте номер порта (часто 35000 или 23) и что к адаптеру не подключена другая программа.</source>
@@ -4317,11 +4532,30 @@ On Linux, add your user to the dialout group (sudo adduser $USER dialout), then 
     </message>
     <message>
         <source>По адресу %1 никто не ответил за %2 с. Проверьте, что компьютер подключён к сети Wi-Fi адаптера, что адрес верен и что адаптер получает питание (включите зажигание).</source>
-        <translation>Nothing answered at %1 within %2 s. Check that the computer is connected to the adapter&apos;s Wi-Fi network, that the address is right and that the adapter is powered (switch the ignition on).</translation>
+        <translation>Nothing answered at %1 within %2 s. Check that the computer is connected to the adapter's Wi-Fi network, that the address is right and that the adapter is powered (switch the ignition on).</translation>
     </message>
     <message>
         <source>Не удалось подключиться к адаптеру по адресу %1: %2</source>
         <translation>Could not connect to the adapter at %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Файл настроек %1 не записан</source>
+        <translation>The settings file %1 was not written</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (канал, устройство или папка)</source>
+        <translation>it is not a regular file (a pipe, a device or a folder)</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>Файл настроек %1 не используется: %2</source>
+        <translation>The settings file %1 is not used: %2</translation>
     </message>
 </context>
 </TS>

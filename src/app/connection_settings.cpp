@@ -1,5 +1,7 @@
 #include "app/connection_settings.h"
 
+#include "link/settings_file.h"
+
 #include <QSettings>
 
 namespace talmero::app {
@@ -19,20 +21,26 @@ const QString kLanguage = QStringLiteral("language");
 const QString kBusSwitch = QStringLiteral("busSwitch");
 const QString kMainWindow = QStringLiteral("mainWindowGeometry");
 
-void storeValue(const QString& key, const QString& value)
+// Nothing is stored while the settings file is not used (the log said why at start).
+void storeValue(const QString& key, const QVariant& value)
 {
-    QSettings store(QSettings::UserScope, ConnectionSettings::kOrganisation);
-    store.setValue(key, value);
-    store.sync();
+    if (const std::unique_ptr<QSettings> store = link::openSettings()) {
+        store->setValue(key, value);
+        store->sync();
+    }
 }
 
 } // namespace
 
 ConnectionSettings ConnectionSettings::load()
 {
-    // Per user: the machine-wide store needs administrator rights to write.
-    QSettings store(QSettings::UserScope, kOrganisation);
+    // Per user: the machine-wide store needs administrator rights to write. A settings
+    // file that is not used leaves every setting as it starts.
     ConnectionSettings s;
+    const std::unique_ptr<QSettings> opened = link::openSettings();
+    if (!opened)
+        return s;
+    QSettings& store = *opened;
     store.beginGroup(kVINs);
     for (const QString& key : store.childKeys())
         s.knownVINs.append(store.value(key).toString());
@@ -67,7 +75,10 @@ std::optional<int> ConnectionSettings::baudIndex(int itemCount) const
 void ConnectionSettings::storeConnection(const QString& vin, const std::optional<QString>& port,
                                          int baudIndex)
 {
-    QSettings store(QSettings::UserScope, kOrganisation);
+    const std::unique_ptr<QSettings> opened = link::openSettings();
+    if (!opened)
+        return;
+    QSettings& store = *opened;
     const bool realVIN = vin != kPlaceholderVIN;
     if (realVIN) {
         store.beginGroup(kVINs);
@@ -100,9 +111,7 @@ void ConnectionSettings::storeBusSwitch(link::BusSwitchSetting setting)
 
 void ConnectionSettings::storeMainWindowGeometry(const QByteArray& geometry)
 {
-    QSettings store(QSettings::UserScope, kOrganisation);
-    store.setValue(kMainWindow, geometry);
-    store.sync();
+    storeValue(kMainWindow, geometry);
 }
 
 void ConnectionSettings::storeMinVoltage(double volts)

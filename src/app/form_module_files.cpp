@@ -1,5 +1,6 @@
 #include "app/form_module_files.h"
 
+#include "app/dialogs.h"
 #include "app/widget_names.h"
 #include "config/description_trust.h"
 #include "module_files/description_folders.h"
@@ -7,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -44,7 +46,7 @@ TFormModuleFiles::TFormModuleFiles(const QList<module_files::FileOutcome>& files
             row->setExpanded(true);
             continue;
         }
-        row->setText(0, f.file->name);
+        row->setText(0, config::fileLabel(*f.file));
         row->setText(1, f.file->title);
         row->setToolTip(0, QStringLiteral("SHA-256 %1\n%2").arg(f.file->sha256, f.file->path));
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
@@ -56,10 +58,15 @@ TFormModuleFiles::TFormModuleFiles(const QList<module_files::FileOutcome>& files
     }
     if (files.isEmpty())
         new QTreeWidgetItem(TreeModuleFiles, {tr("(none)"), QString()});
-    connect(TreeModuleFiles, &QTreeWidget::itemChanged, this, [](QTreeWidgetItem* item, int column) {
+    connect(TreeModuleFiles, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
         const auto* file = static_cast<const car::DescriptionFile*>(item->data(0, Qt::UserRole).value<const void*>());
-        if (file && column == 0)
-            config::setTrusted(*file, item->checkState(0) == Qt::Checked);
+        QString problem;
+        if (!file || column != 0 || config::setTrusted(*file, item->checkState(0) == Qt::Checked, &problem))
+            return;
+        // The tick shows what is stored.
+        const QSignalBlocker quiet(TreeModuleFiles);
+        item->setCheckState(0, config::isTrusted(*file) ? Qt::Checked : Qt::Unchecked);
+        dialogs().notice(this, problem);
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

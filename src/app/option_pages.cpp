@@ -4,6 +4,7 @@
 #include "app/radio_group.h"
 #include "app/widget_names.h"
 #include "car/catalog.h"
+#include "config/description_trust.h"
 #include "config/layout.h"
 #include "config/pages.h"
 
@@ -186,7 +187,7 @@ QWidget* OptionPages::buildPage(int page) const
                 QGroupBox*& group = fileGroups[o.file];
                 if (!group) {
                     group = new QGroupBox(QCoreApplication::translate("OptionPages", "%1 (description file %2)")
-                                              .arg(o.file->title, o.file->name),
+                                              .arg(o.file->title, config::fileLabel(*o.file)),
                                           widget);
                     group->setObjectName(QStringLiteral("GroupBoxFile%1").arg(fileGroups.size()));
                     auto* inside = new QVBoxLayout(group);

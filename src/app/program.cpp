@@ -5,6 +5,7 @@
 #include "app/form_main.h"
 #include "app/form_start.h"
 #include "link/host.h"
+#include "link/settings_file.h"
 #include "module_files/description_folders.h"
 
 #include <QGuiApplication>
@@ -22,6 +23,9 @@ Program::Program(QList<module_files::FileOutcome> descriptionFiles)
     // What was read at start stays in the log: a refused file's options are missing.
     for (const QString& line : module_files::folderLoadLines(m_descriptionFiles))
         m_main->host().log(line);
+    // Settings are neither read nor stored while their file is not one.
+    if (const QString problem = link::settingsProblem(); !problem.isEmpty())
+        m_main->host().log(QStringLiteral("! ") + problem);
 }
 
 // The windows go in the reverse order of their creation.

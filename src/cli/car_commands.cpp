@@ -14,6 +14,7 @@
 #include "diag/trouble_codes.h"
 #include "link/codecs.h"
 #include "link/link_error.h"
+#include "link/printable_text.h"
 #include "safety/write_gate.h"
 
 #include <QCoreApplication>
@@ -243,7 +244,7 @@ struct CarCommand {
             const QString data = tab.ButtonReadEMClick(address);
             if (data.isEmpty())
                 return failure(QCoreApplication::translate("Cli", "блок не прочитан"));
-            ctx.out << data << '\n';
+            ctx.out << link::printableText(data) << '\n';
             return ExitOk;
         }
         const diag::WriteResult written = tab.ButtonWriteEMClick(address, w()[3]);

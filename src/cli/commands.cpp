@@ -53,10 +53,10 @@ QString backupFolderProblem(const QString& dir)
         .arg(QDir::toNativeSeparators(dir));
 }
 
-int runCommand(CommandContext& ctx)
+namespace {
+
+int dispatch(CommandContext& ctx)
 {
-    if (!loadDescriptionFiles(ctx))
-        return ExitUsage;
     if (ctx.args.words.first() == QLatin1String("modules"))
         return runModulesCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("history"))
@@ -72,6 +72,16 @@ int runCommand(CommandContext& ctx)
         return runOfflineCommand(ctx);
     }
     return runCarCommand(ctx);
+}
+
+} // namespace
+
+int runCommand(CommandContext& ctx)
+{
+    if (!loadDescriptionFiles(ctx))
+        return ExitUsage;
+    // --trust is kept only by a command line that was accepted and did what it asked.
+    return keepTrust(ctx, dispatch(ctx));
 }
 
 } // namespace talmero::cli

@@ -25,6 +25,8 @@ struct CommandContext {
     QTextStream& err;
     CliHost& host;
     QList<module_files::FileOutcome> descriptionFiles = {}; // read at start, loaded or refused
+    // The files --trust named: trusted for this command, stored once it succeeded.
+    QList<std::shared_ptr<const car::DescriptionFile>> trustGiven = {};
 
     // Prints a failure ("! " text) to standard error; returns ExitFailed.
     int fail(const QString& text);
@@ -41,10 +43,14 @@ int runJournalCommand(CommandContext& ctx); // history
 int runCompareCommand(CommandContext& ctx); // compare
 int runRestoreCommand(CommandContext& ctx); // restore
 int runExplainCommand(CommandContext& ctx); // dtc explain
-int runModulesCommand(CommandContext& ctx); // modules list|check|export
-// Reads the description files into the program and trusts those --trust names; false
-// (with the error said) when one of them is no description file the program loaded.
+int runModulesCommand(CommandContext& ctx); // modules list|check|export|trust|untrust
+// Reads the description files into the program and trusts those --trust names for this
+// command; false (with the error said) when one of them is no description file the
+// program loaded.
 bool loadDescriptionFiles(CommandContext& ctx);
+// Stores the trust --trust gave when the command succeeded (exit 0), else says it was not
+// stored; the exit status, 1 when the trust could not be stored.
+int keepTrust(CommandContext& ctx, int exit);
 // live --values: reads the values every second, as CSV on standard output and in --csv.
 int recordLiveValues(CommandContext& ctx, link::Session& session);
 // scan: which modules answer, the VINs they hold, their codes in the last reading of the car.

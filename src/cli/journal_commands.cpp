@@ -1,6 +1,7 @@
 #include "cli/car_link.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "link/printable_text.h"
 #include "safety/journal.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,8 @@ namespace talmero::cli {
 // ADDRESS restart|clearing OUTCOME"; words after it say more: undone, unknown (the answer
 // never came), damaged, vin-typed with connection=ID (a car whose VIN was not read: its
 // rows belong to that connection only), module-vin=VIN, undoes=ID, batch=ID, and
-// description-file=NAME@SHA256 per description file whose options it wrote. Only reads: no
+// description-file=PATH@SHA256 per description file whose options it wrote (NAME@SHA256 in
+// rows written before paths were kept). Only reads: no
 // file is created, changed or set aside.
 int runJournalCommand(CommandContext& ctx)
 {
@@ -44,8 +46,8 @@ int runJournalCommand(CommandContext& ctx)
             ctx.out << " undoes=" << e.undoes;
         if (e.batch > 0)
             ctx.out << " batch=" << e.batch;
-        for (const QString& file : e.descriptionFiles.split(QStringLiteral("; "), Qt::SkipEmptyParts))
-            ctx.out << " description-file=" << file.section(u' ', 0, -2) << '@' << file.section(u' ', -1);
+        for (const safety::JournalFile& file : safety::descriptionFilesOf(e.descriptionFiles))
+            ctx.out << " description-file=" << link::printableText(file.file) << '@' << link::printableText(file.sha256);
         ctx.out << '\n';
     }
     return ExitOk;

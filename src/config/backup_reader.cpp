@@ -6,6 +6,7 @@
 #include "config/pages.h"
 #include "config/vehicle_config.h"
 #include "link/answer_text.h"
+#include "link/codecs.h"
 #include "link/host.h"
 
 #include <QCoreApplication>
@@ -83,33 +84,22 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
         return lookup;
     }
     lookup.loaded = true;
-
-    const QString preset = QCoreApplication::translate("BackupOpening", "! Неверная структура файла:\n") + fullName;
-    const auto structureFault = [&] {
-        host.notify(QCoreApplication::translate("BackupOpening", "Неверная структура файла:\n") + fullName);
-        lookup.result = preset;
+    // The verdict compare and restore take on the same file.
+    QString error;
+    const std::optional<VehicleConfig> config = parseVehicleData(*bytes, error);
+    if (!config) {
+        host.notify(QCoreApplication::translate("BackupOpening", "Неверная структура файла:\n") + fullName + u'\n' + error);
+        lookup.result = QCoreApplication::translate("BackupOpening", "! Неверная структура файла:\n") + fullName + u'\n' + error;
         return lookup;
-    };
-    if (!found.vehicleData || !found.modules || found.elements.isEmpty())
-        return structureFault();
-    // The last Module whose address matches.
-    const auto matched = std::find_if(found.elements.crbegin(), found.elements.crend(),
-                                      [&](const VehicleDataOutline::Module& m) { return m.address == address; });
-    if (matched == found.elements.crend()) {
+    }
+    // The last Module whose address matches, and its block.
+    if (!config->module(address)) {
         lookup.result = QCoreApplication::translate("BackupOpening", "! Нет данных о модуле");
         return lookup;
     }
-    if (matched->children.isEmpty())
-        return structureFault();
-    lookup.result = preset;
-    for (const VehicleDataOutline::Child& child : matched->children) {
-        if (!child.hasAttribute)
-            return structureFault();
-        if (child.firstAttribute == index)
-            lookup.result = child.text.trimmed().isEmpty() ? QString() : child.text;
-    }
-    if (lookup.result.isEmpty())
-        lookup.result = QCoreApplication::translate("BackupOpening", "! Нет данных о конфигурации");
+    const QString hex = config->block(address, index).value_or(QString());
+    lookup.result = hex.isEmpty() ? QCoreApplication::translate("BackupOpening", "! Нет данных о конфигурации")
+                                  : link::splitHEX(hex);
     return lookup;
 }
 

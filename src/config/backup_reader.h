@@ -35,13 +35,14 @@ struct BackupLookup {
     // false: the file could not be read as XML at all (missing, too large, not
     // well-formed); a notice has said why and there is nothing to log.
     bool loaded = false;
-    // The block text as stored ("40 81 22 05"), or the "! " line to log.
+    // The block's bytes ("40 81 22 05"), or the "! " line to log.
     QString result;
 };
 
-// Finds the block in a VehicleData file: the last Module whose address matches, and in
-// it the last child whose first attribute equals the index. A structure fault is also
-// shown as a notice. VIN, Owner and Date are not read: another car's file opens as well.
+// Finds the block in a VehicleData file that parseVehicleData accepts (compare and restore
+// take the same verdict): the last Module whose address matches, and in it the last block
+// of that elmindex. A file it refuses is a structure fault, also shown as a notice with
+// the line and the reason. Another car's file opens as well.
 BackupLookup readBackupBlock(const QString& path, const QString& address, const QString& index,
                              link::Host& host);
 

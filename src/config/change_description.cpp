@@ -64,7 +64,7 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
         if (o.file)
             line += QStringLiteral(" — ")
                 + QCoreApplication::translate("ChangeDescription", "параметр из файла описания %1 (не из собственных TALMERO)")
-                      .arg(o.file->name);
+                      .arg(fileLabel(*o.file));
         lines.append(line);
     }
     return lines;
@@ -82,8 +82,9 @@ QList<safety::DescriptionUse> filesChanged(BlockId id, const QString& oldHex, co
         const QString name = qs(o.name);
         if (!unknown && before.value(name, kNotInBlock) == after.value(name, kNotInBlock))
             continue;
-        if (std::none_of(uses.begin(), uses.end(), [&](const safety::DescriptionUse& u) { return u.name == o.file->name; }))
-            uses.append({o.file->name, o.file->sha256, isTrusted(*o.file)});
+        // Two files of one name (the packagers' and the user's) are two files.
+        if (std::none_of(uses.begin(), uses.end(), [&](const safety::DescriptionUse& u) { return u.path == o.file->path; }))
+            uses.append({fileLabel(*o.file), o.file->path, o.file->sha256, isTrusted(*o.file)});
     }
     return uses;
 }

@@ -8,6 +8,7 @@
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/modules.h"
+#include "link/printable_text.h"
 #include "link/session.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,14 @@ std::optional<QString> blockHex(const QString& stored)
     if (hex.size() % 2 != 0)
         return std::nullopt;
     return hex;
+}
+
+// A text of the file inside a message: printable, and not the whole of a long one.
+QString shownText(const QString& text)
+{
+    constexpr qsizetype kShown = 40;
+    const QString simple = text.simplified();
+    return link::printableText(simple.size() > kShown ? simple.left(kShown) + QStringLiteral("…") : simple);
 }
 
 } // namespace
@@ -90,22 +99,27 @@ VehicleDataOutline outlineVehicleData(const QByteArray& bytes)
                 out.vehicleData = xml.name() == QLatin1String("VehicleData");
             } else if (depth == 2 && out.vehicleData) {
                 inVin = xml.name() == QLatin1String("VIN");
-                if (inVin)
+                if (inVin) {
                     out.vin.clear();
+                    out.vinLine = xml.lineNumber();
+                }
                 if (xml.name() == QLatin1String("Modules") && !out.modules)
                     out.modules = inModules = true;
             } else if (depth == 3 && inModules) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 out.elements.append({attributes.value(QLatin1String("address")).toString(),
-                                     attributes.value(QLatin1String("title")).toString(), {}});
+                                     attributes.value(QLatin1String("title")).toString(), {}, xml.lineNumber()});
             } else if (depth == 4 && inModules) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 VehicleDataOutline::Child c;
-                c.hasAttribute = !attributes.isEmpty();
-                if (c.hasAttribute)
-                    c.firstAttribute = attributes.first().value().toString();
+                if (attributes.hasAttribute(QLatin1String("elmindex")))
+                    c.index = attributes.value(QLatin1String("elmindex")).toString();
+                c.line = xml.lineNumber();
                 out.elements.last().children.append(c);
                 child = &out.elements.last().children.last();
+            } else if (depth == 5 && child && child->inner.isEmpty()) {
+                child->inner = xml.name().toString();
+                child->innerLine = xml.lineNumber();
             }
             break;
         case QXmlStreamReader::Characters:
@@ -148,6 +162,13 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
         error = QCoreApplication::translate("VehicleConfig", "Неверная структура файла: нет элементов VehicleData и Modules");
         return std::nullopt;
     }
+    const auto refuse = [&error](qint64 line, const QString& why) {
+        error = QCoreApplication::translate("VehicleConfig", "Строка %1: %2").arg(line).arg(why);
+        return std::nullopt;
+    };
+    // Shown in listings and on the pages as it stands.
+    if (link::printableText(outline.vin) != outline.vin)
+        return refuse(outline.vinLine, QCoreApplication::translate("VehicleConfig", "управляющий символ в VIN"));
     VehicleConfig config;
     config.vin = outline.vin;
     // Modules in the order of their last element, looked up by address: a file may hold many.
@@ -160,20 +181,31 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
         const VehicleDataOutline::Module& element = outline.elements[i];
         if (element.address.isEmpty())
             continue;
+        if (link::printableText(element.address + element.title) != element.address + element.title)
+            return refuse(element.line, QCoreApplication::translate("VehicleConfig", "управляющий символ в адресе или названии модуля"));
         // Checked also when a later element replaces it: a damaged file is refused whole.
         QMap<QString, QString> blocks; // index -> hex: sorted, and the last of an index wins
         for (const VehicleDataOutline::Child& c : element.children) {
-            if (!c.hasAttribute) {
-                error = QCoreApplication::translate("VehicleConfig", "Блок модуля %1 без номера").arg(element.address);
-                return std::nullopt;
+            if (!c.index) {
+                return refuse(c.line, QCoreApplication::translate("VehicleConfig", "блок модуля %1 без номера (elmindex)")
+                                          .arg(element.address));
+            }
+            const std::optional<QString> index = blockHex(*c.index);
+            if (!index || index->size() != 2 || c.index->size() != 2) {
+                return refuse(c.line, QCoreApplication::translate("VehicleConfig", "номер блока модуля %1 не из двух шестнадцатеричных цифр: %2")
+                                          .arg(element.address, shownText(*c.index)));
+            }
+            // Its text would be lost: a block is hex bytes only.
+            if (!c.inner.isEmpty()) {
+                return refuse(c.innerLine, QCoreApplication::translate("VehicleConfig", "неизвестный элемент %1 в блоке %2 модуля %3")
+                                               .arg(shownText(c.inner), *index, element.address));
             }
             const std::optional<QString> hex = blockHex(c.text);
             if (!hex) {
-                error = QCoreApplication::translate("VehicleConfig", "Блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
-                            .arg(c.firstAttribute, element.address, c.text.trimmed());
-                return std::nullopt;
+                return refuse(c.line, QCoreApplication::translate("VehicleConfig", "блок %1 модуля %2 не является шестнадцатеричными байтами: %3")
+                                          .arg(*index, element.address, shownText(c.text)));
             }
-            blocks.insert(c.firstAttribute, *hex);
+            blocks.insert(*index, *hex);
         }
         if (lastOf.value(element.address) != i)
             continue;

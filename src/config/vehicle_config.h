@@ -40,20 +40,24 @@ struct VehicleConfig {
 
 // A VehicleData document as its one reader sees it, before anything is checked: the root,
 // the VIN, and every element of the root's first Modules with the children under it. A
-// child's text is its own text, also around an element inside it ("CF<x/>4F" is "CF4F").
+// child's text is its own text; an element inside it is only noted.
 struct VehicleDataOutline {
     bool vehicleData = false; // the root is VehicleData
     bool modules = false;     // ... and holds Modules
     QString vin;              // the VIN element's text, trimmed
+    qint64 vinLine = 0;
     struct Child {
-        bool hasAttribute = false;
-        QString firstAttribute; // elmindex, as a block names its number
+        std::optional<QString> index; // its elmindex, as a block names its number
         QString text;
+        qint64 line = 0;
+        QString inner;         // the first element inside it, "" for none
+        qint64 innerLine = 0;
     };
     struct Module {
         QString address;
         QString title;
         QList<Child> children;
+        qint64 line = 0;
     };
     QList<Module> elements;   // in file order, also those without an address
     // Where the file stops being XML; 0 when it is well-formed.
@@ -64,9 +68,11 @@ struct VehicleDataOutline {
 VehicleDataOutline outlineVehicleData(const QByteArray& bytes);
 
 // A VehicleData document: all its modules and blocks (the last of equal addresses or
-// indexes wins, as opening one page from the file does). nullopt with error set when the
-// document is not XML, has no VehicleData/Modules, or holds a block that is not whole
-// hex bytes.
+// indexes wins). The one verdict on a file, for opening a page from it, compare and
+// restore: nullopt with error set (naming the line) when the document is not XML, has no
+// VehicleData/Modules, or a module of it holds a block without a number of two hex digits
+// in elmindex, an element inside a block, a block that is not whole hex bytes, or a VIN,
+// address or title with a character that is not printable.
 std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& error);
 
 // A VehicleData file; nullopt after a notice that names the file and says why.

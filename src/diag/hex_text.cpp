@@ -1,6 +1,7 @@
 #include "diag/hex_text.h"
 
 #include "link/codecs.h"
+#include "link/printable_text.h"
 
 namespace talmero::diag {
 
@@ -19,7 +20,7 @@ QString hexPairsToText(const QString& hex, bool skipZero)
             continue;
         text += QChar(char16_t(code));
     }
-    return text;
+    return link::printableText(text);
 }
 
 } // namespace talmero::diag

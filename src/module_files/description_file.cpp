@@ -4,6 +4,7 @@
 #include "config/block_reading.h"
 #include "config/pages.h"
 #include "link/codecs.h"
+#include "link/printable_text.h"
 #include "module_files/description_reader.h"
 
 #include <QCoreApplication>
@@ -307,9 +308,10 @@ FileOutcome addDescriptionFile(car::Catalog& catalog, const QByteArray& bytes, c
 {
     auto file = std::make_shared<car::DescriptionFile>();
     file->path = path;
-    file->name = QFileInfo(path).fileName();
+    file->name = link::printableText(QFileInfo(path).fileName());
     file->sha256 = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     FileOutcome outcome;
+    outcome.path = path;
     outcome.file = file;
     if (bytes.size() > kLargestFile) {
         outcome.refusal = FileRefusal{file->name, QString(), Rules::tr("файл больше 1 МиБ")};
@@ -323,7 +325,8 @@ FileOutcome addDescriptionFile(car::Catalog& catalog, const QByteArray& bytes, c
         for (std::shared_ptr<const void>& kept : read.kept.release())
             next.kept.push_back(std::move(kept));
     } catch (const FieldProblem& problem) {
-        outcome.refusal = FileRefusal{file->name, problem.path, problem.rule};
+        // A rule may quote the file (a field's name).
+        outcome.refusal = FileRefusal{file->name, link::printableText(problem.path), link::printableText(problem.rule)};
         return outcome;
     }
     next.files.push_back(file);

@@ -15,6 +15,7 @@
 namespace talmero::module_files {
 
 struct FileOutcome {
+    QString path; // the file's, as it was read
     std::optional<FileRefusal> refusal;
     QStringList adds; // what it added, one line each, for the listings
     std::shared_ptr<const car::DescriptionFile> file;

@@ -1,5 +1,8 @@
 #include "module_files/description_folders.h"
 
+#include "config/description_trust.h"
+#include "link/printable_text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -13,7 +16,8 @@ namespace {
 FileOutcome unreadable(const QString& path, const QString& why)
 {
     FileOutcome outcome;
-    outcome.refusal = FileRefusal{QFileInfo(path).fileName(), QString(), why};
+    outcome.path = QFileInfo(path).absoluteFilePath();
+    outcome.refusal = FileRefusal{link::printableText(QFileInfo(path).fileName()), QString(), link::printableText(why)};
     return outcome;
 }
 
@@ -21,8 +25,16 @@ FileOutcome unreadable(const QString& path, const QString& why)
 
 QStringList descriptionFolders()
 {
-    return {QStringLiteral("/usr/share/talmero/modules"),
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/modules")};
+    // The packagers' folders are the system's data folders (XDG_DATA_DIRS: /usr/local/share
+    // and /usr/share unless set otherwise), each with talmero/modules.
+    QStringList folders;
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        if (data != own)
+            folders << data + QStringLiteral("/talmero/modules");
+    }
+    folders << QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/modules");
+    return folders;
 }
 
 FileOutcome addDescriptionPath(car::Catalog& catalog, const QString& path, bool russian)
@@ -78,7 +90,7 @@ QStringList folderLoadLines(const QList<FileOutcome>& files)
             lines << Rules::tr("! Файл описания отклонён: %1").arg(f.refusal->text());
             continue;
         }
-        lines << Rules::tr("Файл описания %1 (%2) загружен:").arg(f.file->name, f.file->title);
+        lines << Rules::tr("Файл описания %1 (%2) загружен:").arg(config::fileLabel(*f.file), f.file->title);
         for (const QString& add : f.adds)
             lines << QStringLiteral("  ") + add;
     }

@@ -13,7 +13,8 @@ struct FolderLoad {
     QList<FileOutcome> files; // each file read, loaded or refused, in reading order
 };
 
-// Where description files are read from: the packagers' folder, then the user's.
+// Where description files are read from: the packagers' folders (talmero/modules in each of
+// the system's data folders), then the user's.
 QStringList descriptionFolders();
 
 // Reads one file (never more than the largest a file may be) and adds it to the catalog;

@@ -1,5 +1,6 @@
 #include "module_files/description_reader.h"
 
+#include "link/printable_text.h"
 #include "module_files/json_fields.h"
 
 #include <QCoreApplication>
@@ -60,10 +61,9 @@ std::string_view Reader::localTextAt(const QJsonValue& v, const QString& path)
     for (const QString* t : {&english, &russian}) {
         if (t->size() > kLongestText)
             f.fail(t == &english ? QStringLiteral("en") : QStringLiteral("ru"), Rules::tr("текст длиннее %1 знаков").arg(kLongestText));
-        for (QChar c : *t) {
-            if (c.category() == QChar::Other_Control)
-                f.fail(t == &english ? QStringLiteral("en") : QStringLiteral("ru"), Rules::tr("управляющий символ в тексте"));
-        }
+        // Shown as it stands: what the terminal or the window would take for a command is refused.
+        if (link::printableText(*t) != *t)
+            f.fail(t == &english ? QStringLiteral("en") : QStringLiteral("ru"), Rules::tr("управляющий символ в тексте"));
     }
     if (english.trimmed().isEmpty())
         f.fail(QStringLiteral("en"), Rules::tr("пустой текст"));
@@ -437,6 +437,9 @@ ReadFile readDescription(const QByteArray& bytes, const car::DescriptionFile* fi
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         throw FieldProblem{QString(), Rules::tr("не JSON: %1 (байт %2)").arg(error.errorString()).arg(error.offset)};
+    // Which of two equal keys would count is nowhere said: neither does.
+    if (const std::optional<QString> repeated = repeatedKeyPath(bytes))
+        throw FieldProblem{*repeated, Rules::tr("ключ повторяется")};
     ReadFile out;
     Reader(out, file, russian).readTop(document.isObject() ? QJsonValue(document.object()) : QJsonValue());
     return out;

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <QSet>
+
 #include <cmath>
+#include <vector>
 
 namespace talmero::module_files {
 
@@ -111,6 +114,101 @@ void Fields::onlyThese(const QStringList& keys) const
         if (!keys.contains(key))
             fail(key, Rules::tr("такого поля в формате нет"));
     }
+}
+
+namespace {
+
+// The string whose opening quote is at i, with its escapes read; i is left after it.
+QString jsonString(const QByteArray& b, qsizetype& i)
+{
+    QString out;
+    qsizetype run = ++i;
+    const auto takeRun = [&] { out += QString::fromUtf8(b.constData() + run, i - run); };
+    while (i < b.size() && b[i] != '"') {
+        if (b[i] != '\\') {
+            ++i;
+            continue;
+        }
+        takeRun();
+        const char e = i + 1 < b.size() ? b[i + 1] : '\\';
+        i += 2;
+        switch (e) {
+        case 'b': out += u'\b'; break;
+        case 'f': out += u'\f'; break;
+        case 'n': out += u'\n'; break;
+        case 'r': out += u'\r'; break;
+        case 't': out += u'\t'; break;
+        case 'u': {
+            bool ok = false;
+            const uint unit = b.mid(i, 4).toUInt(&ok, 16);
+            out += QChar(char16_t(ok ? unit : 0xFFFD));
+            i = qMin(i + 4, b.size());
+            break;
+        }
+        default: out += QLatin1Char(e); break;
+        }
+        run = i;
+    }
+    takeRun();
+    ++i;
+    return out;
+}
+
+} // namespace
+
+std::optional<QString> repeatedKeyPath(const QByteArray& json)
+{
+    struct Level {
+        bool object = false;
+        QSet<QString> keys;
+        QString key;         // an object's: whose value is read now
+        qsizetype index = 0; // a list's: the item read now
+    };
+    std::vector<Level> levels;
+    bool keyNext = false;
+    for (qsizetype i = 0; i < json.size();) {
+        switch (json[i]) {
+        case '{':
+        case '[':
+            levels.push_back(Level{json[i] == '{', {}, {}, 0});
+            keyNext = json[i] == '{';
+            ++i;
+            break;
+        case '}':
+        case ']':
+            if (!levels.empty())
+                levels.pop_back();
+            keyNext = false;
+            ++i;
+            break;
+        case ',':
+            keyNext = !levels.empty() && levels.back().object;
+            if (!levels.empty())
+                ++levels.back().index;
+            ++i;
+            break;
+        case '"': {
+            const QString text = jsonString(json, i);
+            if (!keyNext || levels.empty())
+                break;
+            keyNext = false;
+            Level& level = levels.back();
+            if (level.keys.contains(text)) {
+                QString path;
+                for (std::size_t k = 0; k + 1 < levels.size(); ++k)
+                    path = levels[k].object ? fieldPath(path, levels[k].key) : path + QStringLiteral("[%1]").arg(levels[k].index);
+                return fieldPath(path, text);
+            }
+            level.keys.insert(text);
+            level.key = text;
+            break;
+        }
+        default:
+            ++i;
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace talmero::module_files

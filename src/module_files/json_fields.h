@@ -47,4 +47,9 @@ private:
     QString m_path;
 };
 
+// The JSON path of the first key that an object of the document holds twice
+// ("options[0].name"), or nullopt. QJsonDocument keeps one of equal keys silently; the
+// document is one it accepted. Reads the bytes once, without recursion.
+std::optional<QString> repeatedKeyPath(const QByteArray& json);
+
 } // namespace talmero::module_files

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -372,6 +375,29 @@ QSet<qint64> Journal::undoneIds(const QList<JournalEntry>& rows)
             undone.insert(e.undoes);
     }
     return undone;
+}
+
+QString descriptionFilesColumn(const QList<JournalFile>& files)
+{
+    if (files.isEmpty())
+        return QString();
+    QJsonArray list;
+    for (const JournalFile& f : files)
+        list.append(QJsonObject{{QStringLiteral("path"), f.file}, {QStringLiteral("sha256"), f.sha256}});
+    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+}
+
+QList<JournalFile> descriptionFilesOf(const QString& column)
+{
+    QList<JournalFile> files;
+    if (column.startsWith(u'[')) {
+        for (const QJsonValue& v : QJsonDocument::fromJson(column.toUtf8()).array())
+            files.append({v[QLatin1String("path")].toString(), v[QLatin1String("sha256")].toString()});
+        return files;
+    }
+    for (const QString& file : column.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        files.append({file.section(u' ', 0, -2), file.section(u' ', -1)});
+    return files;
 }
 
 } // namespace talmero::safety

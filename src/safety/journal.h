@@ -45,8 +45,8 @@ struct JournalEntry {
     qint64 undoes = 0; // a restore: the row it undoes
     qint64 batch = 0;  // rows of one confirmation share it; 0 for a single write
     bool settled = false; // a no-answer or unread row whose block was read afterwards
-    // The description files whose options the write changed: "NAME SHA256", "; " between
-    // them; "" for a write of the program's own options.
+    // The description files whose options the write changed (descriptionFilesColumn); ""
+    // for a write of the program's own options.
     QString descriptionFiles;
     // The connection the row was written in; rows of a car whose VIN was not read belong
     // to their connection only.
@@ -68,6 +68,17 @@ struct RowOwner {
     QString connection;
     bool owns(const JournalEntry& entry) const;
 };
+
+// A description file a row names: by its path (by its name in rows written before paths
+// were kept) and its SHA-256.
+struct JournalFile {
+    QString file;
+    QString sha256;
+};
+// The column's text: a JSON list of {"path", "sha256"}, as a path may hold any character.
+QString descriptionFilesColumn(const QList<JournalFile>& files);
+// The files of a column, also of an older row ("NAME SHA256", "; " between them).
+QList<JournalFile> descriptionFilesOf(const QString& column);
 
 // The outcomes of a write. A row stays "pending" only when the program stopped between
 // sending a write and learning its answer.

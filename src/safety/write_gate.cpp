@@ -6,6 +6,7 @@
 #include "link/codecs.h"
 #include "link/host.h"
 #include "link/modules.h"
+#include "link/printable_text.h"
 #include "link/session.h"
 #include "safety/battery.h"
 #include "safety/gate_texts.h"
@@ -229,18 +230,20 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
     // An option of a description file writes only when the user trusts that file.
     if (w.files) {
         QStringList untrusted;
-        QStringList used;
+        QList<JournalFile> used;
         for (const DescriptionUse& use : w.files(*held)) {
-            used << use.name + u' ' + use.sha256;
+            used.append({use.path, use.sha256});
             if (!use.trusted)
                 untrusted << use.name;
+            // By path and content: two files of one name are two files.
+            part.warnings.append(tr("Параметры из файла описания %1 (SHA-256 %2)").arg(link::printableText(use.path), use.sha256));
         }
         if (!untrusted.isEmpty()) {
             refuse(tr(kUntrustedFile).arg(untrusted.join(QStringLiteral(", "))));
             p.whyNot = kWhyUntrusted;
             return false;
         }
-        p.descriptionFiles = used.join(QStringLiteral("; "));
+        p.descriptionFiles = descriptionFilesColumn(used);
     }
     part.subject = tr("%1, адрес %2, блок %3").arg(t.module, t.address, t.block);
     if (w.describe)

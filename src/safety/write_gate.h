@@ -44,7 +44,8 @@ struct BlockTarget {
 
 // A module description file (not the program's own) whose options a write changes.
 struct DescriptionUse {
-    QString name;
+    QString name; // as the user tells it from the others
+    QString path;
     QString sha256;
     bool trusted = false; // the user trusts the file as it is now
 };

@@ -28,6 +28,8 @@ inline CliRun cli(const QStringList& args, const QByteArray& input = {},
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), cliDataHome() + QStringLiteral("/config"));
+    // The packagers' description files too: none of the machine's.
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), cliDataHome() + QStringLiteral("/system"));
     env.remove(QStringLiteral("LC_ALL"));
     env.remove(QStringLiteral("LC_MESSAGES"));
     env.remove(QStringLiteral("LANG"));
@@ -38,7 +40,12 @@ inline CliRun cli(const QStringList& args, const QByteArray& input = {},
     p.waitForStarted();
     p.write(input);
     p.closeWriteChannel();
-    p.waitForFinished(60000);
+    // A run that hangs is stopped and fails the test: its status would read 0.
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, QString::fromUtf8(p.readAllStandardOutput()), QStringLiteral("(still running after 60 s)")};
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }

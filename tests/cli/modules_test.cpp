@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,24 +18,40 @@ const QByteArray kExtension = R"json({
   "samples": [{"hex": "00000001", "options": {"CheckBoxExample32": 1}}]
 })json";
 
-QString writeModuleFile(const QString& name, const QByteArray& bytes)
+const QString kUserFolder = QStringLiteral("/TALMERO/TALMERO/modules");
+const QString kSystemFolder = QStringLiteral("/system/talmero/modules"); // the packagers'
+
+QString writeModuleFile(const QString& name, const QByteArray& bytes, const QString& folder = kUserFolder)
 {
-    const QString folder = cliDataHome() + QStringLiteral("/TALMERO/TALMERO/modules");
-    QDir().mkpath(folder);
-    QFile f(folder + u'/' + name);
+    QDir().mkpath(cliDataHome() + folder);
+    QFile f(cliDataHome() + folder + u'/' + name);
     EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
     return f.fileName();
 }
 
+// Each test starts without description files, trust or settings of another.
+class CliModules : public ::testing::Test {
+protected:
+    void SetUp() override { clear(); }
+    void TearDown() override { clear(); }
+    static void clear()
+    {
+        for (const QString& folder : {kUserFolder, kSystemFolder})
+            QDir(cliDataHome() + folder).removeRecursively();
+        QFile::remove(cliDataHome() + QStringLiteral("/config/TALMERO.conf"));
+    }
+    const QStringList en = {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--port"), QStringLiteral("demo")};
+};
+
 } // namespace
 
-// An extension shows on its page at once, writes only after --trust, names its file in the
-// confirmation and the journal, and is untrusted again once a byte of it changed.
-TEST(CliModules, AnExtensionWritesOnlyWhenItsFileIsTrusted)
+// An extension shows on its page at once, writes only after it is trusted by a command line
+// that ran, names its file in the confirmation and the journal, and is untrusted again once
+// a byte of it changed.
+TEST_F(CliModules, AnExtensionWritesOnlyWhenItsFileIsTrusted)
 {
     const QString file = writeModuleFile(QStringLiteral("example.json"), kExtension);
-    const QStringList en = {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--port"), QStringLiteral("demo")};
     const CliRun read = cli(en + QStringList{QStringLiteral("read-config"), QStringLiteral("BCM")});
     EXPECT_EQ(read.exit, 0) << read.err.toStdString();
     EXPECT_TRUE(read.outLines().contains(QStringLiteral("CheckBoxExample32 0"))) << read.out.toStdString();
@@ -41,6 +59,12 @@ TEST(CliModules, AnExtensionWritesOnlyWhenItsFileIsTrusted)
 
     const QStringList write = en + QStringList{QStringLiteral("--yes"), QStringLiteral("--no-backup"), QStringLiteral("write-config"),
                                                QStringLiteral("BCM"), QStringLiteral("E3D0D4FD")};
+    // A command line refused for its arguments trusts nothing.
+    const CliRun usage = cli(QStringList{QStringLiteral("--trust"), file} + en
+                             + QStringList{QStringLiteral("--yes"), QStringLiteral("--no-backup"), QStringLiteral("write-config"),
+                                           QStringLiteral("BCM"), QStringLiteral("--set"), QStringLiteral("CheckBoxExample32=1")});
+    EXPECT_EQ(usage.exit, 2);
+    EXPECT_TRUE(usage.err.contains(QStringLiteral("Trust in the description file %1 was not stored").arg(file))) << usage.err.toStdString();
     const CliRun refused = cli(write);
     EXPECT_EQ(refused.exit, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("description file example.json, which is not trusted"))) << refused.err.toStdString();
@@ -53,8 +77,8 @@ TEST(CliModules, AnExtensionWritesOnlyWhenItsFileIsTrusted)
         << trusted.err.toStdString();
     const CliRun history = cli(en + QStringList{QStringLiteral("history")});
     EXPECT_TRUE(history.outLines().value(0).endsWith(
-        QStringLiteral("726 03 E3D0D4FC -> E3D0D4FD accepted-verified description-file=example.json@"
-                       "1d60f1afed088333c0fcbe684e360390ca227b69f6ad7cfa1eaa628615d58611")))
+        QStringLiteral("726 03 E3D0D4FC -> E3D0D4FD accepted-verified description-file=%1@"
+                       "1d60f1afed088333c0fcbe684e360390ca227b69f6ad7cfa1eaa628615d58611").arg(file)))
         << history.out.toStdString();
 
     // One byte more: another file, not trusted. (Each run starts a new demo car.)
@@ -62,4 +86,61 @@ TEST(CliModules, AnExtensionWritesOnlyWhenItsFileIsTrusted)
     const CliRun changed = cli(write);
     EXPECT_EQ(changed.exit, 1);
     EXPECT_TRUE(changed.err.contains(QStringLiteral("not trusted"))) << changed.err.toStdString();
+    // Trusted again by its own command, which says what it trusted.
+    const QString newSha = QStringLiteral("de5a043792a76a243c674da3e0db27cd15f345394b2e9285c8e340db3c62339e");
+    const CliRun trust = cli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("modules"), QStringLiteral("trust"), file});
+    EXPECT_EQ(trust.exit, 0);
+    EXPECT_EQ(trust.out, QStringLiteral("Description file %1 is trusted (SHA-256 %2)\n").arg(file, newSha));
+    EXPECT_TRUE(cli({QStringLiteral("modules"), QStringLiteral("list")}).outLines().contains(
+        QStringLiteral("file %1 loaded trusted %2 Example flag").arg(file, newSha)));
+    EXPECT_EQ(cli(write).exit, 0);
+}
+
+// The packagers' x.json trusted, the user's x.json not: each is named by its path in the
+// list, the refusal, the confirmation and the journal.
+TEST_F(CliModules, TwoFilesOfOneNameAreTwoFiles)
+{
+    const QString user = writeModuleFile(QStringLiteral("x.json"), kExtension);
+    const QString system = writeModuleFile(QStringLiteral("x.json"), R"json({"format": 1, "title": {"en": "System flag"},
+      "extends": {"address": "726", "block": "03"},
+      "options": [{"name": "CheckBoxSystem24", "kind": "flag", "positions": [24], "caption": {"en": "System flag"}}],
+      "samples": [{"hex": "00000100", "options": {"CheckBoxSystem24": 1}}]})json", kSystemFolder);
+    const QString userSha = QStringLiteral("1d60f1afed088333c0fcbe684e360390ca227b69f6ad7cfa1eaa628615d58611");
+    const QString systemSha = QStringLiteral("cc5f3d4a34cf3b0c84a0d4d82b1a00b57079c32e8c40a7f87cf8a4f7d0d949a8");
+    EXPECT_EQ(cli({QStringLiteral("modules"), QStringLiteral("trust"), system}).exit, 0);
+    const QStringList listed = cli({QStringLiteral("modules"), QStringLiteral("list")}).outLines();
+    EXPECT_TRUE(listed.contains(QStringLiteral("file %1 loaded trusted %2 System flag").arg(system, systemSha))) << listed.join(u'\n').toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("file %1 loaded untrusted %2 Example flag").arg(user, userSha)));
+
+    const QStringList write = en + QStringList{QStringLiteral("--yes"), QStringLiteral("--no-backup"), QStringLiteral("write-config"),
+                                               QStringLiteral("BCM"), QStringLiteral("E3D0D5FD")};
+    const CliRun refused = cli(write);
+    EXPECT_EQ(refused.exit, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("description file %1, which is not trusted").arg(user))) << refused.err.toStdString();
+
+    const CliRun written = cli(QStringList{QStringLiteral("--trust"), user} + write);
+    EXPECT_EQ(written.exit, 0) << written.err.toStdString();
+    for (const auto& [path, sha] : {std::pair{system, systemSha}, std::pair{user, userSha}}) {
+        EXPECT_TRUE(written.err.contains(QStringLiteral("option from the description file %1 (not").arg(path)));
+        EXPECT_TRUE(written.err.contains(QStringLiteral("! Options from the description file %1 (SHA-256 %2)").arg(path, sha)));
+    }
+    EXPECT_TRUE(cli(en + QStringList{QStringLiteral("history")}).outLines().value(0).endsWith(
+        QStringLiteral(" description-file=%1@%2 description-file=%3@%4").arg(system, systemSha, user, userSha)));
+}
+
+// A pipe in place of the settings file is said, and neither waited for nor replaced.
+TEST_F(CliModules, ASettingsFileThatIsNoFileIsSaidNeverWaitedFor)
+{
+    const QString file = writeModuleFile(QStringLiteral("example.json"), kExtension);
+    const QString settings = cliDataHome() + QStringLiteral("/config/TALMERO.conf");
+    QDir().mkpath(cliDataHome() + QStringLiteral("/config"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    const QString said = QStringLiteral("! The settings file %1 is not used: it is not a regular file").arg(settings);
+    const CliRun list = cli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("modules"), QStringLiteral("list")});
+    EXPECT_EQ(list.exit, 0);
+    EXPECT_TRUE(list.err.contains(said)) << list.err.toStdString();
+    const CliRun trust = cli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("modules"), QStringLiteral("trust"), file});
+    EXPECT_EQ(trust.exit, 1);
+    EXPECT_TRUE(trust.err.contains(QStringLiteral("was not stored"))) << trust.err.toStdString();
+    EXPECT_FALSE(QFileInfo(settings).isFile());
 }

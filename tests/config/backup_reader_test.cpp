@@ -96,12 +96,14 @@ QByteArray vehicleData(const QByteArray& modules)
            "<Date>2009-05-17 10-04-59</Date>\r\n<Modules>\r\n" + modules + "</Modules>\r\n</VehicleData>\r\n";
 }
 
+// One verdict: a file open-backup refuses (a notice naming the line) is one compare and
+// restore refuse; a file it opens, they read the same block from.
 TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
 {
     const struct {
         const char* what;
         QByteArray content;
-        const char* result; // the block text; "FAULT" for the structure line, logged only
+        const char* result; // the block; a refusal's reason after "FAULT "
     } cases[] = {
         {"plain", vehicleData("<Module address=\"726\" title=\"BCM\"><Block elmindex=\"03\">9E 07 31</Block>"
                               "<Block elmindex=\"04\">40 81 22 05</Block></Module>"),
@@ -112,16 +114,18 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
          "22"},
         {"later module without the block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>"
                                                        "<Module address=\"726\"><Block elmindex=\"03\">22</Block></Module>"),
-         "FAULT"},
+         "! Нет данных о конфигурации"},
         {"later block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block>"
                                     "<Block elmindex=\"03\">33</Block><Block elmindex=\"04\">22</Block></Module>"),
          "22"},
-        {"first attribute by any name", vehicleData("<Module address=\"726\"><Part n=\"04\">44</Part></Module>"),
+        {"stored as typed", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">\r\n4f1c02\r\n</Block></Module>"),
+         "4F 1C 02"},
+        {"number in another attribute", vehicleData("<Module address=\"726\"><Part n=\"04\">44</Part></Module>"),
+         "FAULT Строка 6: блок модуля 726 без номера (elmindex)"},
+        {"index after another attribute", vehicleData("<Module address=\"726\"><Block x=\"1\" elmindex=\"04\">44</Block></Module>"),
          "44"},
-        {"index only in a second attribute", vehicleData("<Module address=\"726\"><Block x=\"1\" elmindex=\"04\">44</Block></Module>"),
-         "FAULT"},
-        {"index compared as text", vehicleData("<Module address=\"726\"><Block elmindex=\"4\">44</Block></Module>"),
-         "FAULT"},
+        {"index of one digit", vehicleData("<Module address=\"726\"><Block elmindex=\"4\">44</Block></Module>"),
+         "FAULT Строка 6: номер блока модуля 726 не из двух шестнадцатеричных цифр: 4"},
         {"empty block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\"></Block></Module>"),
          "! Нет данных о конфигурации"},
         {"blank block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">\r\n </Block></Module>"),
@@ -129,15 +133,21 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         {"last match empty", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block>"
                                          "<Block elmindex=\"04\"/></Module>"),
          "! Нет данных о конфигурации"},
+        {"module without children", vehicleData("<Module address=\"726\" title=\"BCM\">\r\n</Module>\r\n"),
+         "! Нет данных о конфигурации"},
         {"no such module", vehicleData("<Module address=\"720\"><Block elmindex=\"04\">11</Block></Module>"),
          "! Нет данных о модуле"},
+        {"empty Modules", vehicleData(""), "! Нет данных о модуле"},
         {"another car, another order", "<VehicleData><Modules><Module title=\"BCM\" address=\"726\">"
                                        "<Block elmindex=\"04\">55</Block></Module></Modules>"
                                        "<VIN>OTHER</VIN></VehicleData>",
          "55"},
-        {"text around an element", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">CF<x>00</x>4F 1C 02"
+        {"element inside a block", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">CF\r\n<x>00</x>4F 1C 02"
                                                "</Block></Module>"),
-         "CF4F 1C 02"},
+         "FAULT Строка 7: неизвестный элемент x в блоке 04 модуля 726"},
+        {"direction override in a title", vehicleData("<Module address=\"726\" title=\"\xE2\x80\xAE" "BCM\"><Block elmindex=\"04\">11"
+                                                      "</Block></Module>"),
+         "FAULT Строка 6: управляющий символ в адресе или названии модуля"},
         {"second Modules ignored", "<VehicleData><Modules><Module address=\"726\"><Block elmindex=\"04\">55</Block>"
                                    "</Module></Modules><Modules><Module address=\"726\"><Block elmindex=\"04\">66"
                                    "</Block></Module></Modules></VehicleData>",
@@ -149,15 +159,21 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         const QString path = file(c.content);
         const BackupLookup lookup = readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host);
         EXPECT_TRUE(lookup.loaded);
-        EXPECT_EQ(lookup.result, QString::fromUtf8(c.result) == QLatin1String("FAULT") ? structureFault(path)
-                                                                                       : text(c.result));
-        EXPECT_TRUE(host.notices.isEmpty());
-        // Compare and restore read the same block from the same file.
         QString error;
         const std::optional<VehicleConfig> read = parseVehicleData(c.content, error);
-        if (!lookup.result.startsWith(u'!')) {
-            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.result).remove(u' '));
+        const QString expected = text(c.result);
+        if (expected.startsWith(QLatin1String("FAULT "))) {
+            EXPECT_EQ(lookup.result, QStringLiteral("! ") + host.notices.value(0));
+            EXPECT_EQ(host.notices, QStringList{structureFault(path).mid(2) + u'\n' + expected.mid(6)});
+            EXPECT_EQ(error, expected.mid(6));
+            EXPECT_FALSE(read);
+            continue;
         }
+        EXPECT_EQ(lookup.result, expected);
+        EXPECT_TRUE(host.notices.isEmpty());
+        ASSERT_TRUE(read) << error.toStdString();
+        if (!lookup.result.startsWith(u'!'))
+            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.result).remove(u' '));
     }
 }
 
@@ -170,10 +186,6 @@ TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)
         {"other root", "<Backup><Modules><Module address=\"726\"/></Modules></Backup>"},
         {"no Modules", "<VehicleData><VIN>WF0AXXGCDA1B23456</VIN></VehicleData>"},
         {"Modules too deep", "<VehicleData><Data><Modules><Module address=\"726\"/></Modules></Data></VehicleData>"},
-        {"empty Modules", vehicleData("")},
-        {"module without children", vehicleData("<Module address=\"726\" title=\"BCM\">\r\n</Module>\r\n")},
-        {"child without attributes", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block>"
-                                                 "<Block>22</Block></Module>")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -181,8 +193,9 @@ TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)
         const QString path = file(c.content);
         const BackupLookup lookup = readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host);
         EXPECT_TRUE(lookup.loaded);
-        EXPECT_EQ(lookup.result, structureFault(path));
-        EXPECT_EQ(host.notices, QStringList{QStringLiteral("Неверная структура файла:\n") + QDir::toNativeSeparators(path)});
+        EXPECT_TRUE(lookup.result.startsWith(structureFault(path) + u'\n')) << lookup.result.toStdString();
+        ASSERT_EQ(host.notices.size(), 1);
+        EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Неверная структура файла:\n") + QDir::toNativeSeparators(path)));
     }
 }
 
@@ -320,9 +333,8 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(vehicleData("<Module address=\"733\"><Block elmindex=\"01\">06 00</Block></Module>"
-                        "<Module address=\"734\"><Block elmindex=\"00\">0A 0B 0C 0D</Block></Module>"
-                        "<Module address=\"737\"><Block elmindex=\"00\">46</Block></Module>"
-                        "<Module address=\"720\"><Block elmindex=\"00\">2CD421010</Block></Module>"));
+                        "<Module address=\"734\"><Block elmindex=\"00\">0A0B0C0D</Block></Module>"
+                        "<Module address=\"737\"><Block elmindex=\"00\">46</Block></Module>"));
     f.close();
 
     goTo(PageHVAC);
@@ -341,10 +353,15 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
     EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("! Блок модуля из файла не распознан: RCM (737), блок 00: ")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 
-    // Half a byte: refused too, never shown as a block to write.
-    goTo(PageIPC);
-    opening.ButtonCONFopenClick(PageIPC, path);
-    EXPECT_EQ(host.notices.last(), QStringLiteral("! Блок модуля из файла не распознан: IPC (720), блок 00: 2CD421010"));
+    // Half a byte: the whole file is refused, as compare and restore refuse it.
+    QFile half(path);
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write(vehicleData("<Module address=\"734\"><Block elmindex=\"00\">0A 0B 0C 0D</Block></Module>"
+                           "<Module address=\"720\"><Block elmindex=\"00\">2CD421010</Block></Module>"));
+    half.close();
+    goTo(PageHCM);
+    opening.ButtonCONFopenClick(PageHCM, path);
+    EXPECT_TRUE(host.notices.last().endsWith(QStringLiteral("\nСтрока 6: блок 00 модуля 720 не является шестнадцатеричными байтами: 2CD421010")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 

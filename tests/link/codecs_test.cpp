@@ -1,5 +1,6 @@
 #include "link/answer_text.h"
 #include "link/codecs.h"
+#include "link/printable_text.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,20 @@ TEST(SqueezeCom, FoldsControlRunsIntoOneBlank)
     QString high = QString::fromLatin1("\xE9 \xFF\r");
     squeezeCOM(high);
     EXPECT_EQ(high, QString::fromLatin1("\xE9 \xFF")); // bytes above 127 are kept
+}
+
+// Letters of any script stay; what a terminal or a text layout would obey is written as its code.
+TEST(PrintableText, KeepsLettersAndWritesCommandsAsCodes)
+{
+    const Conversion cases[] = {
+        {"\x1b[2J\x1b]0;x\x07", "<1B>[2J<1B>]0;x<07>"},
+        {"Пример flag 😀", "Пример flag 😀"},
+        {"a\u202Eb\u200Bc\u2028d\u00ADe", "a<202E>b<200B>c<2028>d<AD>e"},
+        {"\u009B31m\u007F\r\n\t", "<9B>31m<7F><0D><0A><09>"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(printableText(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+    EXPECT_EQ(printableText(QString(QChar(0xD800)) + u'x'), QStringLiteral("<D800>x")); // a lone surrogate
 }
 
 TEST(CutCom, DropsOnlyBlanksAndPrompts)

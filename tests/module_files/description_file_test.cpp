@@ -212,6 +212,8 @@ TEST(DescriptionFiles, EachBrokenRuleRefusesTheWholeFileNamingPathAndRule)
         {with(kExtension, "\"samples\": [{\"hex\": \"00000001\", \"options\": {\"CheckBoxExample32\": 1}}]", "\"samples\": []"),
          "samples", "нужен хотя бы один образец"},
         {QByteArray(kLargestFile + 1, ' '), "", "файл больше 1 МиБ"},
+        {with(kExtension, "\"kind\": \"flag\"", "\"kind\": \"flag\", \"kind\": \"choice\""), "options[0].kind", "ключ повторяется"},
+        {with(kExtension, "\"Example flag\"", "\"Example \\u202Eflag\""), "options[0].caption.en", "управляющий символ в тексте"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file.left(200).toStdString());
