@@ -11,6 +11,8 @@ packages=(cmake ninja-build g++ pkg-config
           desktop-file-utils appstream dpkg-dev)
 # CPack's library scan runs `file`; the window icon's PNG is rendered from the SVG.
 packages+=(file librsvg2-bin)
+# A test opens an exported trouble-code CSV in a spreadsheet (gnumeric's ssconvert).
+packages+=(gnumeric)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 
 missing=()

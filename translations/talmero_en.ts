@@ -1148,6 +1148,142 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <source>modules принимает list, check, export, trust или untrust</source>
         <translation>modules takes list, check, export, trust or untrust</translation>
     </message>
+<message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без значения и стоп-кадра под каждым кодом
+  readiness                          готовность систем двигателя (OBD-II): лампа, коды и
+                                     каждая проверка; код выхода 0, если завершены все
+                                     проверки, которые двигатель поддерживает, иначе 1
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+--trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+  modules list                       the program's own modules and the module description
+                                     files: what each adds, and refused files with the reason
+  modules check FILE...              checks description files; exit status 1 when one is
+                                     refused
+  modules export [--dir DIR]         writes the program's own module descriptions as files
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without the meaning and freeze frame under each code
+  readiness                          the engine's readiness (OBD-II): lamp, codes and each
+                                     monitor; exit status 0 when every monitor the engine
+                                     supports has completed, else 1
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file's configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+The first write to a car that has no backup in the backup folder yet is preceded by a
+backup, as the backup command takes it (the backup folder: --dir, else the one backup
+uses by default); --no-backup writes without one.
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
+/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
+--trust FILE remembers the file's SHA-256; a changed file is untrusted again.
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPanel</name>
@@ -1271,6 +1407,26 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>описания нет (%1)</source>
         <translation>no description (%1)</translation>
+    </message>
+<message>
+        <source>ссылка никуда не ведёт</source>
+        <translation>the link leads nowhere</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>! Файл описаний кодов %1: пропущено ещё строк: %2</source>
+        <translation>! Trouble-code description file %1: %2 more lines skipped</translation>
+    </message>
+    <message>
+        <source>описания нет (зарезервированный диапазон, %1)</source>
+        <translation>no description (reserved range, %1)</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1553,70 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>лампа не горит</source>
         <translation>lamp off</translation>
+    </message>
+<message>
+        <source>гибридный или электрический привод</source>
+        <translation>hybrid or electric propulsion</translation>
+    </message>
+    <message>
+        <source>вспомогательные входы</source>
+        <translation>auxiliary inputs</translation>
+    </message>
+    <message>
+        <source>отключение цилиндров</source>
+        <translation>cylinder deactivation</translation>
+    </message>
+    <message>
+        <source>зарезервировано ISO/SAE, значения пока не определены</source>
+        <translation>reserved by ISO/SAE, no meanings defined yet</translation>
+    </message>
+    <message>
+        <source>электрические цепи шин связи</source>
+        <translation>network wiring</translation>
+    </message>
+    <message>
+        <source>связь с блоками (блок не слышен)</source>
+        <translation>network communication (a module not heard)</translation>
+    </message>
+    <message>
+        <source>совместимость программ блоков</source>
+        <translation>network software (incompatible modules)</translation>
+    </message>
+    <message>
+        <source>неверные данные от блоков</source>
+        <translation>network data (invalid data received)</translation>
+    </message>
+    <message>
+        <source>диапазон, зарезервированный SAE/ISO: кодов в нём пока нет</source>
+        <translation>a range SAE/ISO keep for later: it holds no codes yet</translation>
+    </message>
+    <message>
+        <source>при чтении не обнаружена</source>
+        <translation>not detected when read</translation>
+    </message>
+    <message>
+        <source>сохранена, сейчас отсутствует</source>
+        <translation>stored, not present now</translation>
+    </message>
+    <message>
+        <source>непостоянная: то появляется, то пропадает</source>
+        <translation>intermittent: comes and goes</translation>
+    </message>
+    <message>
+        <source>запрошена</source>
+        <translation>requested</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>запрашивает лампу неисправности</source>
+        <translation>asks for the warning lamp</translation>
+    </message>
+    <message>
+        <source>лампу неисправности не запрашивает</source>
+        <translation>does not ask for the warning lamp</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2280,26 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>файл не открыт</source>
         <translation>the file is not open</translation>
+    </message>
+<message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файла нет</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>файл больше 64 МиБ</source>
+        <translation>the file is larger than 64 MiB</translation>
+    </message>
+    <message>
+        <source>это не запись показаний: нет строки заголовка</source>
+        <translation>not a recording of values: no header line</translation>
+    </message>
+    <message>
+        <source>в заголовке нет ни одного известного параметра</source>
+        <translation>the header names no known value</translation>
     </message>
 </context>
 <context>
@@ -3532,6 +3772,14 @@ New:     </translation>
         <source>ваш файл</source>
         <translation>your file</translation>
     </message>
+<message>
+        <source>Запрашивает ли код лампу неисправности; горит ли она сейчас, модуль здесь не сообщает</source>
+        <translation>Whether the code asks for the warning lamp; whether the lamp is lit now, the module does not say here</translation>
+    </message>
+    <message>
+        <source>Байт состояния кода, как его прислал модуль</source>
+        <translation>The code’s status byte as the module sent it</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::LivePanel</name>
@@ -3614,12 +3862,52 @@ New:     </translation>
             <numerusform>* Recording stopped: %n rows in %1</numerusform>
         </translation>
     </message>
+<message>
+        <source>Открыть запись...</source>
+        <translation>Open recording...</translation>
+    </message>
+    <message>
+        <source>Показать на графиках показания, записанные раньше в файл CSV</source>
+        <translation>Show values recorded earlier to a CSV file in the plots</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Все файлы (*)</source>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>! Запись %1 не открыта: %2</source>
+        <translation>! Recording %1 not opened: %2</translation>
+    </message>
+    <message>
+        <source>Запись %1: строк %2</source>
+        <translation>Recording %1: %2 rows</translation>
+    </message>
+    <message>
+        <source>; показаны первые %1 параметров из %2</source>
+        <translation>; the first %1 of %2 values shown</translation>
+    </message>
+    <message>
+        <source>; пропущено строк без времени: %1</source>
+        <translation>; rows without a time skipped: %1</translation>
+    </message>
+    <message>
+        <source>; неизвестные столбцы: %1</source>
+        <translation>; unknown columns: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::LivePlot</name>
     <message>
         <source>секунды от начала чтения</source>
         <translation>seconds since the reading started</translation>
+    </message>
+<message>
+        <source>%1: %2 (последнее в записи)</source>
+        <translation>%1: %2 (last in the recording)</translation>
+    </message>
+    <message>
+        <source>секунды от начала записи</source>
+        <translation>seconds since the recording started</translation>
     </message>
 </context>
 <context>
@@ -4281,6 +4569,10 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <source>Стереть коды ошибок в модулях автомобиля; сначала спрашивает</source>
         <translation>Clear the trouble codes in the car's modules; asks first</translation>
     </message>
+<message>
+        <source>Готовность</source>
+        <translation>Readiness</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabModules</name>
@@ -4556,6 +4848,199 @@ On Linux, add your user to the dialout group (sudo adduser $USER dialout), then 
     <message>
         <source>Файл настроек %1 не используется: %2</source>
         <translation>The settings file %1 is not used: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FreezeFrame</name>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>! Стоп-кадр двигателя не прочитан: ответ на 020200 «%1»</source>
+        <translation>! The engine’s freeze frame was not read: answer to 020200 “%1”</translation>
+    </message>
+    <message>
+        <source>* Двигатель не хранит стоп-кадр</source>
+        <translation>* The engine keeps no freeze frame</translation>
+    </message>
+    <message>
+        <source>* Стоп-кадр кода %1: значений %2</source>
+        <translation>* Freeze frame of %1: %2 values</translation>
+    </message>
+    <message>
+        <source>! Стоп-кадр кода %1: значений %2, не прочитано %3</source>
+        <translation>! Freeze frame of %1: %2 values, %3 not read</translation>
+    </message>
+    <message>
+        <source>Стоп-кадр кода %1:</source>
+        <translation>Freeze frame of %1:</translation>
+    </message>
+    <message>
+        <source>значений нет</source>
+        <translation>no values</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Пропуски воспламенения</source>
+        <translation>Misfire</translation>
+    </message>
+    <message>
+        <source>Топливная система</source>
+        <translation>Fuel system</translation>
+    </message>
+    <message>
+        <source>Прочие компоненты</source>
+        <translation>Comprehensive components</translation>
+    </message>
+    <message>
+        <source>Каталитический нейтрализатор</source>
+        <translation>Catalyst</translation>
+    </message>
+    <message>
+        <source>Подогрев нейтрализатора</source>
+        <translation>Heated catalyst</translation>
+    </message>
+    <message>
+        <source>Система улавливания паров топлива</source>
+        <translation>Evaporative system</translation>
+    </message>
+    <message>
+        <source>Система вторичного воздуха</source>
+        <translation>Secondary air system</translation>
+    </message>
+    <message>
+        <source>Хладагент кондиционера</source>
+        <translation>A/C refrigerant</translation>
+    </message>
+    <message>
+        <source>Кислородные датчики</source>
+        <translation>Oxygen sensors</translation>
+    </message>
+    <message>
+        <source>Подогрев кислородных датчиков</source>
+        <translation>Oxygen sensor heaters</translation>
+    </message>
+    <message>
+        <source>Рециркуляция отработавших газов и фазы ГРМ</source>
+        <translation>EGR and variable valve timing</translation>
+    </message>
+    <message>
+        <source>Катализатор углеводородов (NMHC)</source>
+        <translation>NMHC catalyst</translation>
+    </message>
+    <message>
+        <source>Нейтрализация NOx (SCR)</source>
+        <translation>NOx aftertreatment (SCR)</translation>
+    </message>
+    <message>
+        <source>Давление наддува</source>
+        <translation>Boost pressure</translation>
+    </message>
+    <message>
+        <source>Датчики отработавших газов</source>
+        <translation>Exhaust gas sensors</translation>
+    </message>
+    <message>
+        <source>Сажевый фильтр</source>
+        <translation>Particulate filter</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>! Готовность систем не прочитана: двигатель ответил на 0101 «%1»</source>
+        <translation>! Readiness not read: the engine answered 0101 with “%1”</translation>
+    </message>
+    <message>
+        <source>* Готовность систем: все поддерживаемые проверки завершены</source>
+        <translation>* Readiness: every supported monitor has completed</translation>
+    </message>
+    <message>
+        <source>* Готовность систем: не завершены проверки: %1</source>
+        <translation>* Readiness: monitors not complete: %1</translation>
+    </message>
+    <message>
+        <source>завершена</source>
+        <translation>complete</translation>
+    </message>
+    <message>
+        <source>не завершена</source>
+        <translation>incomplete</translation>
+    </message>
+    <message>
+        <source>не выполняется в этом цикле</source>
+        <translation>not run in this cycle</translation>
+    </message>
+    <message>
+        <source>не поддерживается</source>
+        <translation>not supported</translation>
+    </message>
+    <message>
+        <source>Проверки в текущем цикле поездки:</source>
+        <translation>Monitors in this driving cycle:</translation>
+    </message>
+    <message>
+        <source>Проверки с момента стирания кодов:</source>
+        <translation>Monitors since the codes were cleared:</translation>
+    </message>
+    <message>
+        <source>Лампа неисправности: %1</source>
+        <translation>Warning lamp: %1</translation>
+    </message>
+    <message>
+        <source>включена</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>не включена</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Кодов в памяти двигателя: %1</source>
+        <translation>Codes stored in the engine: %1</translation>
+    </message>
+    <message>
+        <source>Зажигание: %1</source>
+        <translation>Ignition: %1</translation>
+    </message>
+    <message>
+        <source>от сжатия (дизель)</source>
+        <translation>compression (diesel)</translation>
+    </message>
+    <message>
+        <source>искровое</source>
+        <translation>spark</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::ReadinessView</name>
+    <message>
+        <source>Проверить готовность</source>
+        <translation>Check readiness</translation>
+    </message>
+    <message>
+        <source>Спросить блок управления двигателем, какие проверки систем завершены (OBD-II)</source>
+        <translation>Ask the engine control module which emission monitors have completed (OBD-II)</translation>
+    </message>
+    <message>
+        <source>Готовность показывает, завершил ли двигатель свои проверки систем после стирания кодов; с незавершёнными проверками автомобиль может не пройти техосмотр.</source>
+        <translation>Readiness shows whether the engine has finished its self-tests since the codes were cleared; with monitors incomplete the car may fail an inspection.</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>С момента стирания кодов</source>
+        <translation>Since codes cleared</translation>
+    </message>
+    <message>
+        <source>В текущем цикле</source>
+        <translation>This driving cycle</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,22 @@ QString structureText(const QString& code)
     return text;
 }
 
+// The values the engine kept when it stored the code, beneath the code's row.
+void addFreezeFrame(QTreeWidgetItem* parent, const diag::FreezeFrame& frame)
+{
+    auto* heading = new QTreeWidgetItem(parent);
+    heading->setText(DtcTable::ColumnCode, diag::freezeFrameTitle(frame));
+    heading->setFirstColumnSpanned(true);
+    for (const diag::FrozenValue& v : frame.values) {
+        // Spanned: the long names must not widen the code column.
+        auto* row = new QTreeWidgetItem(heading);
+        row->setText(DtcTable::ColumnCode, diag::liveTitle(*v.value) + QStringLiteral(": ") + diag::liveText(*v.value, v.reading));
+        row->setFirstColumnSpanned(true);
+    }
+    heading->setExpanded(true);
+    parent->setExpanded(true);
+}
+
 } // namespace
 
 DtcTable::DtcTable(QWidget* parent) : QWidget(parent)
@@ -48,6 +64,8 @@ DtcTable::DtcTable(QWidget* parent) : QWidget(parent)
     TreeDTC = named(new QTreeWidget(this), "TreeDTC");
     TreeDTC->setColumnCount(ColumnCount);
     TreeDTC->setHeaderLabels({tr("Код"), tr("Описание"), tr("Состояние"), tr("Лампа"), tr("Статус"), tr("Источник")});
+    TreeDTC->headerItem()->setToolTip(ColumnLamp, tr("Запрашивает ли код лампу неисправности; горит ли она сейчас, модуль здесь не сообщает"));
+    TreeDTC->headerItem()->setToolTip(ColumnStatus, tr("Байт состояния кода, как его прислал модуль"));
     TreeDTC->setRootIsDecorated(true);
     TreeDTC->setUniformRowHeights(true);
     TreeDTC->setAlternatingRowColors(true);
@@ -107,7 +125,8 @@ void DtcTable::showReading(const diag::DtcReading& reading, const diag::DtcDescr
             row->setToolTip(ColumnDescription, meaning);
             if (const std::optional<diag::DtcStatus> s = diag::parseDtcStatus(status)) {
                 row->setText(ColumnState, diag::storageText(s->storage));
-                row->setText(ColumnLamp, s->lamp ? tr("горит") : tr("нет"));
+                row->setText(ColumnLamp, diag::lampText(s->lamp, true));
+                row->setToolTip(ColumnLamp, diag::lampText(s->lamp));
             }
             row->setText(ColumnStatus, status);
             // Short: the column must leave the description its room. A code without a
@@ -116,7 +135,14 @@ void DtcTable::showReading(const diag::DtcReading& reading, const diag::DtcDescr
             row->setText(ColumnSource, !d ? QStringLiteral("—")
                                        : d->source == diag::DescriptionSource::Program ? tr("программа") : tr("ваш файл"));
             row->setToolTip(ColumnSource, d ? diag::sourceText(d->source) : QString());
+            if (m.freezeFrame && m.freezeFrame->code == code)
+                addFreezeFrame(row, *m.freezeFrame);
         }
+        // A frame whose code the module did not list still shows, under the module.
+        if (m.freezeFrame && std::none_of(m.codes.begin(), m.codes.end(), [&](const QString& listed) {
+                return listed.section(QLatin1Char(' '), 0, 0) == m.freezeFrame->code;
+            }))
+            addFreezeFrame(module, *m.freezeFrame);
         if (m.codes.size() < m.count) {
             auto* row = new QTreeWidgetItem(module);
             row->setText(ColumnCode, tr("список кодов не прочитан"));

@@ -15,7 +15,8 @@
 
 namespace talmero::app {
 
-TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : QDialog(parent)
+TFormDtcHistory::TFormDtcHistory(const QString& historyPath, const diag::DtcDescriptions& descriptions, QWidget* parent)
+    : QDialog(parent), m_descriptions(descriptions)
 {
     setObjectName(QStringLiteral("FormDtcHistory"));
     setWindowTitle(tr("TALMERO - Прочитанные коды ошибок"));
@@ -65,7 +66,7 @@ TFormDtcHistory::TFormDtcHistory(const QString& historyPath, QWidget* parent) : 
 
 void TFormDtcHistory::showReading(int row)
 {
-    MemoDTCreading->setPlainText(row >= 0 && row < m_readings.size() ? diag::readingText(m_readings[row]) : QString());
+    MemoDTCreading->setPlainText(row >= 0 && row < m_readings.size() ? diag::readingText(m_readings[row], m_descriptions) : QString());
 }
 
 void TFormDtcHistory::ButtonDTCexportClick()
@@ -81,7 +82,7 @@ void TFormDtcHistory::ButtonDTCexportClick()
         return;
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         path += QLatin1String(".txt");
-    const QString error = diag::exportReadings(path, {reading});
+    const QString error = diag::exportReadings(path, {reading}, m_descriptions);
     if (!error.isEmpty()) {
         showNotice(this, tr("! Файл не сохранён: ") + error);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diag/dtc_descriptions.h"
 #include "diag/dtc_history.h"
 
 #include <QDialog>
@@ -11,12 +12,12 @@ class QPushButton;
 
 namespace talmero::app {
 
-// Every trouble-code reading kept, newest first; the one chosen is shown and can be
-// exported as text or CSV.
+// Every trouble-code reading kept, newest first; the one chosen is shown with what its
+// codes mean and can be exported as text or CSV.
 class TFormDtcHistory : public QDialog {
     Q_OBJECT
 public:
-    TFormDtcHistory(const QString& historyPath, QWidget* parent);
+    TFormDtcHistory(const QString& historyPath, const diag::DtcDescriptions& descriptions, QWidget* parent);
 
 public Q_SLOTS:
     void ButtonDTCexportClick();
@@ -29,6 +30,7 @@ private:
     void showReading(int row);
 
     QList<diag::DtcReading> m_readings;
+    diag::DtcDescriptions m_descriptions;
     QLabel* LabelDTChistory = nullptr;
     QListWidget* ListDTCreadings = nullptr;
     QPlainTextEdit* MemoDTCreading = nullptr;

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,7 +61,10 @@ LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     ButtonDrecord->setCheckable(true);
     ButtonDrecord->setEnabled(false);
     ButtonDrecord->setToolTip(tr("Записывать каждое чтение в файл CSV"));
+    ButtonDplay = named(new QPushButton(tr("Открыть запись..."), this), "ButtonDplay");
+    ButtonDplay->setToolTip(tr("Показать на графиках показания, записанные раньше в файл CSV"));
     LabelDstate = named(new QLabel(this), "LabelDstate");
+    LabelDstate->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonDstart);
@@ -68,6 +72,10 @@ LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     buttons->addWidget(ButtonDvalues);
     buttons->addWidget(ButtonDrecord);
     buttons->addWidget(LabelDstate, 1);
+    // Beside the wrapping caption, so that the buttons' row does not widen the window.
+    auto* caption = new QHBoxLayout;
+    caption->addWidget(LabelD, 1);
+    caption->addWidget(ButtonDplay, 0, Qt::AlignTop);
     // The plots share the height; in a small window they scroll rather than squeeze
     // their time axis away.
     auto* plots = named(new QScrollArea(this), "ScrollDplots");
@@ -80,16 +88,18 @@ LivePanel::LivePanel(TFormMain& form, QWidget* parent)
     plots->setWidget(plotBox);
     auto* column = new QVBoxLayout(this);
     column->setSpacing(2);
-    column->addWidget(LabelD);
+    column->addLayout(caption);
     column->addLayout(buttons);
     column->addWidget(plots, 1);
     buildValueMenu();
 
     // Start waits while any operation runs; Stop, the values and Record serve the reading.
     m_form.operations().addControl(ButtonDstart);
+    m_form.operations().addControl(ButtonDplay);
     connect(ButtonDstart, &QPushButton::clicked, this, &LivePanel::ButtonDstartClick);
     connect(ButtonDstop, &QPushButton::clicked, this, &LivePanel::ButtonDstopClick);
     connect(ButtonDrecord, &QPushButton::clicked, this, &LivePanel::ButtonDrecordClick);
+    connect(ButtonDplay, &QPushButton::clicked, this, &LivePanel::ButtonDplayClick);
     connect(&m_form, &TFormMain::connectionOpened, this, &LivePanel::anotherConnection);
 }
 
@@ -247,6 +257,48 @@ void LivePanel::ButtonDrecordClick(bool on)
     m_recording = std::move(recording);
     ButtonDvalues->setEnabled(false);
     m_form.host().log(tr("* Запись показаний в файл %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void LivePanel::ButtonDplayClick()
+{
+    const QString path = dialogs().openFileName(this, tr("CSV (*.csv);;Все файлы (*)"),
+                                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!path.isEmpty())
+        showRecording(path);
+}
+
+void LivePanel::showRecording(const QString& path)
+{
+    const diag::RecordedValues rec = diag::LiveRecording::load(path);
+    if (!rec.error.isEmpty()) {
+        showNotice(this, tr("! Запись %1 не открыта: %2").arg(QDir::toNativeSeparators(path), rec.error));
+        return;
+    }
+    // The plots follow the recording: its values, up to six, whatever this car offers.
+    const QList<const diag::LiveValue*> shown = rec.values.mid(0, kMaxValues);
+    for (qsizetype i = 0; i < m_valueActions.size(); ++i) {
+        const QSignalBlocker quiet(m_valueActions[i]);
+        m_valueActions[i]->setProperty(kOffered, true);
+        m_valueActions[i]->setToolTip(QString());
+        m_valueActions[i]->setChecked(shown.contains(&diag::kLiveValues[size_t(i)]));
+    }
+    valuesChanged();
+    for (LivePlot* plot : m_plots) {
+        const qsizetype column = rec.values.indexOf(&plot->value());
+        QList<std::optional<double>> readings;
+        for (const diag::LiveReadings& row : rec.rows)
+            readings.append(row.value(column));
+        plot->showRecording(rec.seconds, readings);
+    }
+    QString state = tr("Запись %1: строк %2").arg(QFileInfo(path).fileName()).arg(rec.rows.size());
+    if (rec.values.size() > kMaxValues)
+        state += tr("; показаны первые %1 параметров из %2").arg(kMaxValues).arg(rec.values.size());
+    if (rec.badRows > 0)
+        state += tr("; пропущено строк без времени: %1").arg(rec.badRows);
+    if (!rec.unknownColumns.isEmpty())
+        state += tr("; неизвестные столбцы: %1").arg(rec.unknownColumns.join(QStringLiteral(", ")));
+    LabelDstate->setText(state);
+    m_form.host().log(QStringLiteral("* ") + state);
 }
 
 void LivePanel::stopRecording()

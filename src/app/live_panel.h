@@ -23,7 +23,8 @@ class TFormMain;
 
 // The left half of the Diagnostics tab: the standard engine values the user picks (up to
 // six of those the car announces), read every second between Start and Stop, each with a
-// plot of its last five minutes; "Record" writes every reading to a CSV file.
+// plot of its last five minutes; "Record" writes every reading to a CSV file, and a
+// recording opened again is drawn whole in the same plots.
 class LivePanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -40,6 +41,9 @@ public Q_SLOTS:
     void ButtonDstartClick();
     void ButtonDstopClick();
     void ButtonDrecordClick(bool on);
+    // Opens a recording and shows it in the plots, each value on the recording's time axis.
+    void ButtonDplayClick();
+    void showRecording(const QString& path);
 
 private:
     void buildValueMenu();
@@ -55,6 +59,7 @@ private:
     QPushButton* ButtonDstop = nullptr;
     QToolButton* ButtonDvalues = nullptr;
     QPushButton* ButtonDrecord = nullptr;
+    QPushButton* ButtonDplay = nullptr;
     QMenu* m_valueMenu = nullptr;
     QList<QAction*> m_valueActions; // one per row of the value table, in its order
     QVBoxLayout* m_plotColumn = nullptr;

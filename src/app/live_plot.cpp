@@ -28,12 +28,12 @@ LivePlot::LivePlot(const diag::LiveValue& value, QWidget* parent) : QWidget(pare
     small.setPointSizeF(small.pointSizeF() * 0.8);
     m_axisX = new QValueAxis;
     m_axisX->setLabelFormat(QStringLiteral("%.0f"));
-    m_axisX->setTitleText(tr("секунды от начала чтения"));
     m_axisX->setTitleFont(small);
-    m_axisX->setTickCount(6); // a line a minute
     m_axisX->setLabelsFont(small);
     m_axisY = new QValueAxis;
     m_axisY->setTickCount(3);
+    m_axisY->setTitleText(diag::liveUnit(value));
+    m_axisY->setTitleFont(small);
     m_axisY->setLabelFormat(value.decimals > 0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
     m_axisY->setLabelsFont(small);
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
@@ -52,6 +52,7 @@ LivePlot::LivePlot(const diag::LiveValue& value, QWidget* parent) : QWidget(pare
 
 void LivePlot::clear()
 {
+    m_axisX->setTickCount(6); // a line a minute (a recording may have changed it)
     for (QLineSeries* piece : m_pieces) {
         m_chart->removeSeries(piece);
         delete piece;
@@ -60,6 +61,7 @@ void LivePlot::clear()
     m_gap = true;
     m_label->setText(diag::liveTitle(m_value) + QStringLiteral(": ") + diag::liveText(m_value, std::nullopt));
     m_axisX->setRange(0, kPlotSeconds);
+    m_axisX->setTitleText(tr("секунды от начала чтения"));
     m_axisY->setRange(0, 1);
     m_axisY->setLabelsVisible(false); // no scale before there is a value
 }
@@ -72,24 +74,29 @@ int LivePlot::points() const
     return n;
 }
 
+void LivePlot::append(double seconds, std::optional<double> reading)
+{
+    if (!reading) {
+        m_gap = true; // never a made-up value: the line stops here
+        return;
+    }
+    if (m_gap) {
+        auto* piece = new QLineSeries;
+        m_chart->addSeries(piece);
+        piece->attachAxis(m_axisX);
+        piece->attachAxis(m_axisY);
+        if (!m_pieces.isEmpty()) // one colour for the whole line
+            piece->setColor(m_pieces.first()->color());
+        m_pieces.append(piece);
+        m_gap = false;
+    }
+    m_pieces.last()->append(seconds, *reading);
+}
+
 void LivePlot::add(double seconds, std::optional<double> reading)
 {
     m_label->setText(diag::liveTitle(m_value) + QStringLiteral(": ") + diag::liveText(m_value, reading));
-    if (!reading) {
-        m_gap = true; // never a made-up value: the line stops here
-    } else {
-        if (m_gap) {
-            auto* piece = new QLineSeries;
-            m_chart->addSeries(piece);
-            piece->attachAxis(m_axisX);
-            piece->attachAxis(m_axisY);
-            if (!m_pieces.isEmpty()) // one colour for the whole line
-                piece->setColor(m_pieces.first()->color());
-            m_pieces.append(piece);
-            m_gap = false;
-        }
-        m_pieces.last()->append(seconds, *reading);
-    }
+    append(seconds, reading);
     // Only the last minutes are kept: a reading left running all day stays small.
     const double oldest = seconds - kPlotSeconds;
     for (QLineSeries* piece : m_pieces) {
@@ -103,12 +110,31 @@ void LivePlot::add(double seconds, std::optional<double> reading)
         m_chart->removeSeries(m_pieces.first());
         delete m_pieces.takeFirst();
     }
-    fitAxes(seconds);
+    m_axisX->setRange(std::max(0.0, seconds - kPlotSeconds), std::max(double(kPlotSeconds), seconds));
+    fitValueAxis();
 }
 
-void LivePlot::fitAxes(double seconds)
+void LivePlot::showRecording(const QList<double>& seconds, const QList<std::optional<double>>& readings)
 {
-    m_axisX->setRange(std::max(0.0, seconds - kPlotSeconds), std::max(double(kPlotSeconds), seconds));
+    clear();
+    std::optional<double> last;
+    for (qsizetype i = 0; i < seconds.size() && i < readings.size(); ++i) {
+        append(seconds[i], readings[i]);
+        if (readings[i])
+            last = readings[i];
+    }
+    m_label->setText(tr("%1: %2 (последнее в записи)").arg(diag::liveTitle(m_value), diag::liveText(m_value, last)));
+    m_axisX->setTitleText(tr("секунды от начала записи"));
+    if (!seconds.isEmpty()) {
+        const auto [first, end] = std::minmax_element(seconds.begin(), seconds.end());
+        m_axisX->setRange(*first, std::max(*end, *first + 1));
+        m_axisX->applyNiceNumbers(); // round seconds on the whole recording
+    }
+    fitValueAxis();
+}
+
+void LivePlot::fitValueAxis()
+{
     double low = 0;
     double high = 0;
     bool any = false;
@@ -121,14 +147,8 @@ void LivePlot::fitAxes(double seconds)
     }
     if (!any)
         return;
-    // A steady value still shows as a line in the middle, not pressed against an edge.
-    const double minSpan = (m_value.high - m_value.low) / 50;
-    if (high - low < minSpan) {
-        const double middle = (high + low) / 2;
-        low = middle - minSpan / 2;
-        high = middle + minSpan / 2;
-    }
-    m_axisY->setRange(low, high);
+    const auto [from, to] = diag::plotRange(m_value, low, high);
+    m_axisY->setRange(from, to);
     m_axisY->setLabelsVisible(true);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <QList>
 #include <optional>
 
 class QChart;
@@ -27,12 +28,15 @@ public:
 
     const diag::LiveValue& value() const { return m_value; }
     void add(double seconds, std::optional<double> reading);
+    // A whole recording at once, on its own time axis (nothing is dropped for its age).
+    void showRecording(const QList<double>& seconds, const QList<std::optional<double>>& readings);
     void clear();
     // Points shown, over all pieces of the line.
     int points() const;
 
 private:
-    void fitAxes(double seconds);
+    void append(double seconds, std::optional<double> reading);
+    void fitValueAxis();
 
     const diag::LiveValue& m_value;
     QLabel* m_label = nullptr;

@@ -5,6 +5,7 @@
 #include "app/form_dtc_history.h"
 #include "app/form_main.h"
 #include "app/live_panel.h"
+#include "app/readiness_view.h"
 #include "app/widget_names.h"
 #include "diag/trouble_codes.h"
 #include "safety/write_gate.h"
@@ -74,6 +75,7 @@ void TabDiagnostics::buildTroubleCodes()
     auto* views = named(new QTabWidget(panel), "TabDTCview");
     views->addTab(m_table, tr("Таблица"));
     views->addTab(MemoDTC, tr("Текст"));
+    views->addTab(new ReadinessView(m_form, panel), tr("Готовность"));
     ButtonDTCcopy = named(new QPushButton(tr("Копировать как текст"), panel), "ButtonDTCcopy");
     ButtonDTCcopy->setToolTip(tr("Все чтения этого окна текстом, в буфер обмена"));
 
@@ -187,7 +189,8 @@ void TabDiagnostics::keepReading()
 
 void TabDiagnostics::ButtonDTChistoryClick()
 {
-    TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), this);
+    const diag::DtcDescriptions descriptions = diag::DtcDescriptions::withUserFile(m_descriptionsPath);
+    TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), descriptions, this);
     connect(&window, &TFormDtcHistory::exported, this, [this](const QString& path) {
         m_form.showStatus(TFormDtcHistory::tr("Чтение сохранено: %1").arg(QDir::toNativeSeparators(path)), TFormMain::Status::Done);
     });

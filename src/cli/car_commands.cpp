@@ -44,6 +44,13 @@ public:
         if (m_out && m_descriptions)
             *m_out << diag::meaningLine(code, status, *m_descriptions) << '\n';
     }
+    void freezeFrameListed(const diag::FreezeFrame& frame) override
+    {
+        if (!m_out || !m_descriptions)
+            return;
+        for (const QString& line : diag::freezeFrameLines(frame, QStringLiteral("    ")))
+            *m_out << line << '\n';
+    }
 
 private:
     QTextStream* m_out;
@@ -169,7 +176,7 @@ struct CarCommand {
             ctx.err << QCoreApplication::translate("Cli", "чтение не сохранено в %1: %2").arg(diag::DtcHistory::pathOf(gate.journal().path()), error) << '\n';
         const diag::DtcReading& reading = codes.lastReading();
         if (!ctx.args.save.isEmpty()) {
-            if (const QString error = diag::exportReadings(ctx.args.save, {reading}); !error.isEmpty())
+            if (const QString error = diag::exportReadings(ctx.args.save, {reading}, descriptions); !error.isEmpty())
                 return ctx.fail(QCoreApplication::translate("Cli", "не записать %1: %2").arg(ctx.args.save, error));
         }
         // Codes found are a result; a reading that did not reach every module is a failure.
@@ -366,6 +373,8 @@ struct CarCommand {
             return undo();
         if (command == QLatin1String("scan"))
             return scanModules(ctx, car);
+        if (command == QLatin1String("readiness"))
+            return readinessCommand(ctx, car);
         if (command == QLatin1String("voltage") || command == QLatin1String("live"))
             return live();
         return service();
@@ -402,7 +411,7 @@ int runCarCommand(CommandContext& ctx)
                                       QStringLiteral("dtc"), QStringLiteral("backup"), QStringLiteral("vin"), QStringLiteral("read-block"),
                                       QStringLiteral("write-block"), QStringLiteral("restart"),
                                       QStringLiteral("voltage"), QStringLiteral("live"), QStringLiteral("undo"),
-                                      QStringLiteral("adapter"), QStringLiteral("scan")};
+                                      QStringLiteral("adapter"), QStringLiteral("scan"), QStringLiteral("readiness")};
     const QString& command = ctx.args.words.first();
     if (!known.contains(command))
         return ctx.usage(QCoreApplication::translate("Cli", "неизвестная команда %1").arg(command));

@@ -53,6 +53,8 @@ bool loadDescriptionFiles(CommandContext& ctx);
 int keepTrust(CommandContext& ctx, int exit);
 // live --values: reads the values every second, as CSV on standard output and in --csv.
 int recordLiveValues(CommandContext& ctx, link::Session& session);
+// readiness: the engine's monitor status; exit 0 when every supported monitor completed.
+int readinessCommand(CommandContext& ctx, CarLink& car);
 // scan: which modules answer, the VINs they hold, their codes in the last reading of the car.
 int scanModules(CommandContext& ctx, CarLink& car);
 

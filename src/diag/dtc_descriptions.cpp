@@ -4,14 +4,58 @@
 #include "diag/dtc_meaning.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace talmero::diag {
 
 namespace {
+
 constexpr int kColumns = 3; // code, English, Russian
+
+bool isCodeHeader(const QString& field)
+{
+    return field.trimmed().compare(QLatin1String("code"), Qt::CaseInsensitive) == 0;
+}
+
+// The separator of a file: a spreadsheet in a locale whose decimal mark is the comma
+// saves semicolons. The first record decides; it must come out as a header or a code
+// with its two descriptions.
+QChar separatorOf(const QString& text)
+{
+    const QChar semicolon = QLatin1Char(';');
+    for (const CsvRecord& r : parseCsv(text, semicolon)) {
+        if (!r.fields || (r.fields->size() == 1 && r.fields->first().trimmed().isEmpty()))
+            continue;
+        const QString first = r.fields->first().trimmed().toUpper();
+        const bool fits = r.fields->size() == kColumns && (isCodeHeader(first) || isDtcCode(first));
+        return fits ? semicolon : QLatin1Char(',');
+    }
+    return QLatin1Char(',');
+}
+
 } // namespace
+
+QString printableText(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString out;
+    out.reserve(lines.size());
+    for (QChar c : lines) {
+        const ushort u = c.unicode();
+        if (u == '\t' || u == '\n' || u == '\r')
+            out += QLatin1Char(' ');
+        else if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || c.category() == QChar::Other_Format)
+            out += QStringLiteral("<%1>").arg(QString::number(u, 16).toUpper().rightJustified(2, u'0'));
+        else
+            out += c;
+    }
+    return out;
+}
 
 QString DtcDescriptions::userFilePath()
 {
@@ -35,71 +79,103 @@ DtcDescriptions DtcDescriptions::withUserFile(const QString& path)
 {
     DtcDescriptions t = builtIn();
     t.m_userFilePath = path;
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    // Only a regular file of a sensible size is opened: a pipe would hang the reading,
+    // a device would never end.
+    if (!info.exists()) {
+        if (info.isSymLink())
+            t.m_userFileError = tr("ссылка никуда не ведёт");
         return t;
+    }
+    if (!info.isFile()) {
+        t.m_userFileError = tr("это не обычный файл");
+        return t;
+    }
+    if (info.size() > kLargestDescriptionFile) {
+        t.m_userFileError = tr("файл больше 1 МиБ");
+        return t;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         t.m_userFileError = file.errorString();
         return t;
     }
-    t.m_userFileProblems = t.addCsv(file.readAll(), DescriptionSource::UserFile);
+    // It may have grown since it was asked: never more than the limit is read.
+    const QByteArray bytes = file.read(kLargestDescriptionFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        t.m_userFileError = file.errorString();
+        return t;
+    }
+    if (bytes.size() > kLargestDescriptionFile) {
+        t.m_userFileError = tr("файл больше 1 МиБ");
+        return t;
+    }
+    t.m_userFileProblems = t.addCsv(bytes, DescriptionSource::UserFile);
     return t;
 }
 
-QList<DescriptionProblem> DtcDescriptions::addCsv(const QByteArray& file, DescriptionSource source)
+DescriptionLoad DtcDescriptions::addCsv(const QByteArray& file, DescriptionSource source)
 {
-    QList<DescriptionProblem> problems;
-    QHash<QString, int> seen; // code -> its line in this file
-    const QList<QByteArray> lines = file.split('\n');
-    bool headerPossible = true;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int number = int(i) + 1;
-        QByteArray bytes = lines[i];
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (i == 0 && bytes.startsWith("\xEF\xBB\xBF")) // a spreadsheet's byte order mark
-            bytes.remove(0, 3);
+    DescriptionLoad load;
+    const auto skip = [&load](int line, const QString& reason) {
+        ++load.skipped;
+        if (load.problems.size() < DescriptionLoad::kListed)
+            load.problems.append({line, reason});
+    };
+    // Decoded line by line, so that a line that is not UTF-8 is named.
+    QByteArray bytes = file;
+    if (bytes.startsWith("\xEF\xBB\xBF")) // a spreadsheet's byte order mark
+        bytes.remove(0, 3);
+    QList<bool> badLine{false}; // from line 1
+    QString text;
+    for (const QByteArray& line : bytes.split('\n')) {
         QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString line = utf8.decode(bytes);
-        const auto skip = [&](const QString& reason) { problems.append({number, reason}); };
-        if (utf8.hasError()) {
-            skip(tr("текст не в кодировке UTF-8"));
+        text += QString(utf8.decode(line)) + QLatin1Char('\n');
+        badLine.append(utf8.hasError());
+    }
+    text.chop(1);
+
+    QHash<QString, int> seen; // code -> its line in this file
+    bool headerPossible = true;
+    for (const CsvRecord& r : parseCsv(text, separatorOf(text))) {
+        const auto bad = std::find(badLine.begin() + r.line, badLine.begin() + r.lastLine + 1, true);
+        if (bad != badLine.begin() + r.lastLine + 1) {
+            skip(int(bad - badLine.begin()), tr("текст не в кодировке UTF-8"));
             continue;
         }
-        if (line.trimmed().isEmpty())
+        if (r.fields && r.fields->size() == 1 && r.fields->first().trimmed().isEmpty())
             continue;
-        const std::optional<QStringList> fields = parseCsvLine(line);
         if (headerPossible) {
             headerPossible = false;
-            if (fields && !fields->isEmpty() && fields->first().trimmed().compare(QLatin1String("code"), Qt::CaseInsensitive) == 0)
+            if (r.fields && !r.fields->isEmpty() && isCodeHeader(r.fields->first()))
                 continue;
         }
-        if (!fields) {
-            skip(tr("кавычка не закрыта или стоит не на месте"));
+        if (!r.fields) {
+            skip(r.line, tr("кавычка не закрыта или стоит не на месте"));
             continue;
         }
-        if (fields->size() != kColumns) {
-            skip(tr("полей %1, а нужно %2: код, English, русский").arg(fields->size()).arg(kColumns));
+        if (r.fields->size() != kColumns) {
+            skip(r.line, tr("полей %1, а нужно %2: код, English, русский").arg(r.fields->size()).arg(kColumns));
             continue;
         }
-        const QString code = fields->at(0).trimmed().toUpper();
+        const QString code = r.fields->at(0).trimmed().toUpper();
         if (!isDtcCode(code)) {
-            skip(tr("неверный код «%1»").arg(fields->at(0)));
+            skip(r.line, tr("неверный код «%1»").arg(printableText(r.fields->at(0).left(40))));
             continue;
         }
         if (seen.contains(code)) {
-            skip(tr("код %1 уже описан в строке %2").arg(code).arg(seen.value(code)));
+            skip(r.line, tr("код %1 уже описан в строке %2").arg(code).arg(seen.value(code)));
             continue;
         }
-        DtcDescription row{fields->at(1).trimmed(), fields->at(2).trimmed(), source};
+        DtcDescription row{printableText(r.fields->at(1)).trimmed(), printableText(r.fields->at(2)).trimmed(), source};
         if (row.english.isEmpty() && row.russian.isEmpty()) {
-            skip(tr("нет описания кода %1").arg(code));
+            skip(r.line, tr("нет описания кода %1").arg(code));
             continue;
         }
-        seen.insert(code, number);
+        seen.insert(code, r.line);
         m_rows.insert(code, row);
     }
-    return problems;
+    return load;
 }
 
 const DtcDescription* DtcDescriptions::find(const QString& code) const
@@ -113,8 +189,11 @@ QStringList DtcDescriptions::userFileReport() const
     QStringList lines;
     if (!m_userFileError.isEmpty())
         lines << tr("! Файл описаний кодов %1 не прочитан: %2").arg(m_userFilePath, m_userFileError);
-    for (const DescriptionProblem& p : m_userFileProblems)
+    for (const DescriptionProblem& p : m_userFileProblems.problems)
         lines << tr("! Файл описаний кодов %1, строка %2 пропущена: %3").arg(m_userFilePath).arg(p.line).arg(p.reason);
+    const int unlisted = m_userFileProblems.skipped - int(m_userFileProblems.problems.size());
+    if (unlisted > 0)
+        lines << tr("! Файл описаний кодов %1: пропущено ещё строк: %2").arg(m_userFilePath).arg(unlisted);
     return lines;
 }
 
@@ -146,10 +225,10 @@ QString codeMeaning(const QString& code, const DtcDescriptions& descriptions)
         return QCoreApplication::translate("DtcDescriptions", "описания нет (общий код, %1)").arg(systemText(s->system));
     case DtcOwner::Manufacturer:
         return QCoreApplication::translate("DtcDescriptions", "код производителя (%1)").arg(systemText(s->system));
-    case DtcOwner::Unsettled:
+    case DtcOwner::Reserved:
         break;
     }
-    return QCoreApplication::translate("DtcDescriptions", "описания нет (%1)").arg(systemText(s->system));
+    return QCoreApplication::translate("DtcDescriptions", "описания нет (зарезервированный диапазон, %1)").arg(systemText(s->system));
 }
 
 QString meaningLine(const QString& code, const QString& status, const DtcDescriptions& descriptions)

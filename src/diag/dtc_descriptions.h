@@ -23,6 +23,22 @@ struct DescriptionProblem {
     QString reason;
 };
 
+// What reading one file gave: the first problems, each with its line, and how many lines
+// were skipped in all (a broken file says so without a warning per line).
+struct DescriptionLoad {
+    static constexpr int kListed = 20;
+    QList<DescriptionProblem> problems; // at most kListed
+    int skipped = 0;
+};
+
+// A user's file larger than this is not read.
+inline constexpr qint64 kLargestDescriptionFile = 1024 * 1024;
+
+// The text with every control character and invisible format mark shown as its code
+// ("<1B>"), so that a file's text never drives the terminal or turns a line around; tabs
+// and line breaks become spaces.
+QString printableText(const QString& text);
+
 class DtcDescriptions {
     Q_DECLARE_TR_FUNCTIONS(DtcDescriptions)
 public:
@@ -33,9 +49,10 @@ public:
     // The program's own table, then the user's file over it when there is one.
     static DtcDescriptions withUserFile(const QString& path = userFilePath());
 
-    // Adds the rows of one file, each replacing a row of an earlier file; a malformed
-    // line is skipped and listed. The lines skipped.
-    QList<DescriptionProblem> addCsv(const QByteArray& file, DescriptionSource source);
+    // Adds the rows of one file (comma- or semicolon-separated, UTF-8, quoted fields may
+    // span lines), each replacing a row of an earlier file; a malformed line is skipped
+    // and listed.
+    DescriptionLoad addCsv(const QByteArray& file, DescriptionSource source);
 
     // nullptr when no file describes the code.
     const DtcDescription* find(const QString& code) const;
@@ -45,7 +62,7 @@ public:
     // The user's file: why it could not be read (empty when it was, or is absent), and
     // the lines of it that were skipped.
     const QString& userFileError() const { return m_userFileError; }
-    const QList<DescriptionProblem>& userFileProblems() const { return m_userFileProblems; }
+    const DescriptionLoad& userFileProblems() const { return m_userFileProblems; }
     // Every problem of the user's file as lines for the log or standard error.
     QStringList userFileReport() const;
 
@@ -53,7 +70,7 @@ private:
     QHash<QString, DtcDescription> m_rows;
     QString m_userFilePath;
     QString m_userFileError;
-    QList<DescriptionProblem> m_userFileProblems;
+    DescriptionLoad m_userFileProblems;
 };
 
 // The description in the language the program speaks (the other when that one is empty).

@@ -2,6 +2,8 @@
 
 #include "config/vehicle_data_writer.h"
 #include "diag/csv.h"
+#include "diag/dtc_descriptions.h"
+#include "diag/dtc_meaning.h"
 #include "diag/dtc_modules.h"
 #include "safety/journal.h"
 
@@ -207,7 +209,7 @@ QList<DtcModuleReading> readingModules(const DtcReading& reading)
     return all;
 }
 
-QString readingText(const DtcReading& reading)
+QString readingText(const DtcReading& reading, const DtcDescriptions& descriptions)
 {
     QStringList lines;
     QString title = QStringLiteral("=== ") + reading.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
@@ -223,44 +225,63 @@ QString readingText(const DtcReading& reading)
             continue;
         }
         lines << QStringLiteral("  ") + QCoreApplication::translate("TroubleCodes", "Ошибок: ") + QString::number(m.count);
-        for (const QString& code : m.codes)
-            lines << QStringLiteral("  ") + code.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ')
-                    + DtcHistory::tr("статус %1").arg(code.section(QLatin1Char(' '), 1));
+        for (const QString& listed : m.codes) {
+            const QString code = listed.section(QLatin1Char(' '), 0, 0);
+            const QString status = listed.section(QLatin1Char(' '), 1);
+            lines << QStringLiteral("  ") + code + QLatin1Char(' ') + DtcHistory::tr("статус %1").arg(status)
+                  << meaningLine(code, status, descriptions);
+            if (m.freezeFrame && m.freezeFrame->code == code)
+                lines << freezeFrameLines(*m.freezeFrame, QStringLiteral("    "));
+        }
+        if (m.freezeFrame && std::none_of(m.codes.begin(), m.codes.end(), [&](const QString& listed) {
+                return listed.section(QLatin1Char(' '), 0, 0) == m.freezeFrame->code;
+            }))
+            lines << freezeFrameLines(*m.freezeFrame, QStringLiteral("  "));
         if (m.codes.size() < m.count)
             lines << DtcHistory::tr("  список кодов не прочитан");
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString readingsCsv(const QList<DtcReading>& readings)
+QString readingsCsv(const QList<DtcReading>& readings, const DtcDescriptions& descriptions)
 {
-    QString csv = QStringLiteral("time,vin,address,module,count,code,status,modules_read,modules_asked\n");
+    QString csv = QStringLiteral("time,vin,module,count,code,status,description,state,lamp,source,modules_read,modules_asked\n");
     for (const DtcReading& r : readings) {
         const QString time = r.time.toUTC().toString(Qt::ISODate);
         const QString read = QString::number(modulesRead(r));
         const QString asked = QString::number(modulesAsked());
         for (const DtcModuleReading& m : readingModules(r)) {
-            const QStringList lead{time, r.vin, m.address, moduleName(m.address),
-                                   m.count < 0 ? QString() : QString::number(m.count)};
+            // A bare address such as 7E0 reads as a number in a spreadsheet.
+            const QString module = moduleName(m.address) == m.address ? m.address : moduleName(m.address) + QLatin1Char(' ') + m.address;
+            const QStringList lead{time, r.vin, module, m.count < 0 ? QString() : QString::number(m.count)};
             if (m.codes.isEmpty())
-                csv += csvRecord(lead + QStringList{QString(), QString(), read, asked}) + QLatin1Char('\n');
-            for (const QString& code : m.codes)
-                csv += csvRecord(lead + QStringList{code.section(QLatin1Char(' '), 0, 0), code.section(QLatin1Char(' '), 1), read, asked})
+                csv += csvRecord(lead + QStringList{QString(), QString(), QString(), QString(), QString(), QString(), read, asked})
                     + QLatin1Char('\n');
+            for (const QString& listed : m.codes) {
+                const QString code = listed.section(QLatin1Char(' '), 0, 0);
+                const QString status = listed.section(QLatin1Char(' '), 1);
+                const std::optional<DtcStatus> s = parseDtcStatus(status);
+                const DtcDescription* d = descriptions.find(code);
+                csv += csvRecord(lead + QStringList{code, QStringLiteral("0x") + status, codeMeaning(code, descriptions),
+                                                    s ? storageText(s->storage) : QString(),
+                                                    s ? lampText(s->lamp) : QString(), d ? sourceText(d->source) : QString(),
+                                                    read, asked})
+                    + QLatin1Char('\n');
+            }
         }
     }
     return csv;
 }
 
-QString exportReadings(const QString& path, const QList<DtcReading>& readings)
+QString exportReadings(const QString& path, const QList<DtcReading>& readings, const DtcDescriptions& descriptions)
 {
     QString body;
     if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-        body = readingsCsv(readings);
+        body = readingsCsv(readings, descriptions);
     } else {
         QStringList parts;
         for (const DtcReading& r : readings)
-            parts << readingText(r);
+            parts << readingText(r, descriptions);
         body = parts.join(QLatin1Char('\n'));
     }
     return config::vehicle_data::writeWhole(path, body.toUtf8());

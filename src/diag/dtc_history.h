@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diag/freeze_frame.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
@@ -15,6 +17,7 @@ struct DtcModuleReading {
     QString address;   // "720"
     int count = -1;    // the codes it reported; -1 when it gave no count (not read)
     QStringList codes; // "B1342 20": code and status; fewer than count when its list was unreadable
+    std::optional<FreezeFrame> freezeFrame = std::nullopt; // the engine's, when it keeps one (not kept in the history)
 };
 
 // One press of "Read": when, which car, and what every module asked gave.
@@ -70,13 +73,18 @@ QString readingSummary(const DtcReading& reading);
 // count for one it never reached.
 QList<DtcModuleReading> readingModules(const DtcReading& reading);
 
-// A reading as the window shows it and a text export holds it (in the program's language).
-QString readingText(const DtcReading& reading);
+class DtcDescriptions;
+
+// A reading as the window shows it and a text export holds it (in the program's language):
+// each code with its raw status, and under it what it means and its state and lamp in words.
+QString readingText(const DtcReading& reading, const DtcDescriptions& descriptions);
 // Readings as CSV (RFC 4180): one row per code (one without a code for a module with none
-// or not read), with the modules read and asked on every row; the same in every language.
-QString readingsCsv(const QList<DtcReading>& readings);
+// or not read), with the modules read and asked on every row. The column names are the
+// same in every language; the module is its name and address ("PCM 7E0") and the status
+// "0x20", so that a spreadsheet keeps both as text.
+QString readingsCsv(const QList<DtcReading>& readings, const DtcDescriptions& descriptions);
 // Writes readings to path, as CSV when its name ends in ".csv", else as text; the file is
 // replaced whole or not at all. An empty text on success, else why it failed.
-QString exportReadings(const QString& path, const QList<DtcReading>& readings);
+QString exportReadings(const QString& path, const QList<DtcReading>& readings, const DtcDescriptions& descriptions);
 
 } // namespace talmero::diag

@@ -11,15 +11,15 @@ namespace talmero::diag {
 
 enum class DtcSystem { Powertrain, Chassis, Body, Network };
 
-// Who gives the code its meaning. Unsettled: the public descriptions of the ranges
-// disagree (P34..P3F, B3, C3, U3), so the program claims neither.
-enum class DtcOwner { Generic, Manufacturer, Unsettled };
+// Who gives the code its meaning. Reserved: the B3, C3 and U3 ranges, which the standard
+// keeps for later codes and which hold none yet.
+enum class DtcOwner { Generic, Manufacturer, Reserved };
 
 struct DtcStructure {
     DtcSystem system = DtcSystem::Powertrain;
     DtcOwner owner = DtcOwner::Generic;
-    // The subsystem group of a generic powertrain code, in the program's language; empty
-    // where the sources do not agree on one.
+    // The subsystem group of a generic powertrain or network code, in the program's
+    // language; empty where the standard names none.
     QString group;
 };
 
@@ -28,13 +28,15 @@ bool isDtcCode(const QString& code);
 // nullopt for an ill-formed code.
 std::optional<DtcStructure> dtcStructure(const QString& code);
 
-// Bits 6-5 of the status byte.
-enum class DtcStorage { None, Stored, Pending, Present };
+// Bits 6-5 of the status byte: what the module knew of the fault when it was asked.
+enum class DtcStorage { NotDetected, StoredNotPresent, Intermittent, Present };
 
 struct DtcStatus {
     quint8 raw = 0;
-    bool lamp = false;   // bit 7: the code asks for the warning lamp
-    DtcStorage storage = DtcStorage::None;
+    // Bit 7: the code is set up to request the warning lamp. Whether the lamp is lit
+    // now is not in this byte.
+    bool lamp = false;
+    DtcStorage storage = DtcStorage::NotDetected;
     bool readiness = false; // bit 4, as sent: the sources differ on its sense
     int symptom = 0;        // bits 3-0: the module maker's fault symptom
 };
@@ -47,8 +49,10 @@ std::optional<DtcStatus> parseDtcStatus(const QString& hex);
 QString systemText(DtcSystem system);
 QString ownerText(DtcOwner owner);
 QString storageText(DtcStorage storage);
-QString lampText(bool lamp);
-// "stored, lamp off"; the raw byte is the caller's to show beside it.
+// "asks for the warning lamp" or not; short: for a table column.
+QString lampText(bool lamp, bool brief = false);
+// "stored, not present now; does not ask for the warning lamp"; the raw byte is the
+// caller's to show beside it.
 QString statusWords(const DtcStatus& status);
 
 } // namespace talmero::diag

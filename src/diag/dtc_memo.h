@@ -5,6 +5,8 @@
 
 namespace talmero::diag {
 
+struct FreezeFrame;
+
 // Where the trouble-code listing goes: the window's code memo and its progress display.
 class DtcMemo {
 public:
@@ -26,6 +28,9 @@ public:
         Q_UNUSED(code);
         Q_UNUSED(status);
     }
+    // The engine's freeze frame, right after the line of the code that stored it (or after
+    // the module's list when that code is not in it).
+    virtual void freezeFrameListed(const FreezeFrame& frame) { Q_UNUSED(frame); }
 };
 
 } // namespace talmero::diag

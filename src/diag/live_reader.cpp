@@ -6,6 +6,10 @@
 #include "link/host.h"
 #include "link/session.h"
 
+#include <QFileInfo>
+
+#include <cmath>
+
 namespace talmero::diag {
 
 namespace {
@@ -88,6 +92,77 @@ QString LiveRecording::row(const QList<const LiveValue*>& values, double seconds
         fields << (r ? QString::number(*r, 'f', values[i]->decimals) : QString());
     }
     return csvRecord(fields);
+}
+
+RecordedValues LiveRecording::load(const QString& path)
+{
+    constexpr qint64 kLargest = 64 * 1024 * 1024;
+    RecordedValues rec;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        rec.error = info.exists() ? tr("это не обычный файл") : tr("файла нет");
+        return rec;
+    }
+    QFile file(path);
+    if (info.size() > kLargest || !file.open(QIODevice::ReadOnly)) {
+        rec.error = info.size() > kLargest ? tr("файл больше 64 МиБ") : file.errorString();
+        return rec;
+    }
+    const QByteArray bytes = file.read(kLargest + 1);
+    if (bytes.size() > kLargest || file.error() != QFileDevice::NoError) {
+        rec.error = bytes.size() > kLargest ? tr("файл больше 64 МиБ") : file.errorString();
+        return rec;
+    }
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QString firstLine = text.left(text.indexOf(QLatin1Char('\n')));
+    // A spreadsheet that writes decimal commas separates its fields with semicolons.
+    const bool semicolons = firstLine.contains(QLatin1Char(';')) && !firstLine.contains(QLatin1Char(','));
+    const QList<CsvRecord> records = parseCsv(text, semicolons ? QLatin1Char(';') : QLatin1Char(','));
+    if (records.isEmpty() || !records.first().fields || records.first().fields->size() < 2) {
+        rec.error = tr("это не запись показаний: нет строки заголовка");
+        return rec;
+    }
+    QList<int> columns; // the file's column of each value
+    const QStringList& header = *records.first().fields;
+    for (qsizetype c = 1; c < header.size(); ++c) {
+        const QString key = header[c].section(QLatin1Char('['), 0, 0).trimmed();
+        const LiveValue* v = findLiveValue(key);
+        if (v && !rec.values.contains(v)) {
+            rec.values.append(v);
+            columns.append(int(c));
+        } else {
+            rec.unknownColumns.append(link::printableForLog(header[c]));
+        }
+    }
+    if (rec.values.isEmpty()) {
+        rec.error = tr("в заголовке нет ни одного известного параметра");
+        return rec;
+    }
+    const auto number = [semicolons](QString field) {
+        if (semicolons)
+            field.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double value = field.trimmed().toDouble(&ok);
+        return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    };
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        const CsvRecord& r = records[i];
+        if (r.fields && r.fields->size() == 1 && r.fields->first().trimmed().isEmpty())
+            continue;
+        const std::optional<double> seconds = r.fields ? number(r.fields->first()) : std::nullopt;
+        if (!seconds) {
+            ++rec.badRows;
+            continue;
+        }
+        LiveReadings readings;
+        for (int c : columns)
+            readings.append(number(r.fields->value(c)));
+        rec.seconds.append(*seconds);
+        rec.rows.append(readings);
+    }
+    return rec;
 }
 
 bool LiveRecording::open(const QString& path)

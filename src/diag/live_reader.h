@@ -37,6 +37,16 @@ private:
     link::Host& m_host;
 };
 
+// A recording read back from its file: the columns the value table knows, and each row.
+struct RecordedValues {
+    QList<const LiveValue*> values; // in the file's order
+    QList<double> seconds;          // the time of each row
+    QList<LiveReadings> rows;       // a reading per value (nullopt: a gap)
+    QStringList unknownColumns;     // headers no value of the table has
+    int badRows = 0;                // rows without a time, skipped
+    QString error;                  // why nothing was read; empty when it was
+};
+
 // A recording to a CSV file: the seconds since its start, then one column per value with
 // its unit in the header; a gap is an empty field. Each row goes to the file as it comes,
 // so a recording cut short keeps what it has.
@@ -46,6 +56,9 @@ public:
     explicit LiveRecording(const QList<const LiveValue*>& values) : m_values(values) {}
 
     static QString header(const QList<const LiveValue*>& values);
+    // Reads a recording this class wrote (or a spreadsheet saved again, with semicolons and
+    // decimal commas); only a regular file of at most 64 MiB is read.
+    static RecordedValues load(const QString& path);
     static QString row(const QList<const LiveValue*>& values, double seconds, const LiveReadings& readings);
 
     // Replaces the file with the header; false with error() saying why.

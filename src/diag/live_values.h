@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <optional>
+#include <utility>
 
 // The standard OBD-II values the program reads from the engine module (mode 01, SAE
 // J1979), one row each: the request, the answer's length and the formula travel together.
@@ -75,9 +76,18 @@ QString liveUnit(const LiveValue& value);
 // "812 об/мин"; "—" for a gap.
 QString liveText(const LiveValue& value, std::optional<double> reading);
 
+// Exactly `bytes` data bytes after `prefix` ("410C") of a cut positive answer; nullopt for
+// anything else (a refusal, an adapter's message, a short, long or garbled answer).
+std::optional<QByteArray> answerBytes(const QString& cut, const QString& prefix, int bytes);
+
 // The value in a cut answer to its request; nullopt for anything but a positive answer
 // of exactly the row's length (a refusal, garbage, a short or long answer).
 std::optional<double> decodeLiveValue(const LiveValue& value, const QString& cut);
+
+// The range a plot of this value shows for readings between low and high: an even number
+// of whole steps of 1, 2 or 5 (times a power of ten), at least a fiftieth of the value's own
+// range wide, and never beyond what the formula can give (a speed of 0 is drawn from 0 up).
+std::pair<double, double> plotRange(const LiveValue& value, double low, double high);
 
 // The PIDs announced by the support map that answers the request of `base` (0x00, 0x20,
 // ...): bit 31 of the map is PID base+1, bit 0 says that the next map exists. nullopt

@@ -3,6 +3,7 @@
 #include "diag/dtc_list.h"
 #include "diag/dtc_memo.h"
 #include "diag/dtc_modules.h"
+#include "diag/freeze_frame.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
 #include "link/block_read.h"
@@ -124,6 +125,7 @@ bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
         fail(selected.line);
         return false;
     }
+    m_listingEngine = address == car::qs(car::kPcm.address);
     const std::optional<bool> holdsCodes
         = listDTC(module ? car::qs(module->name) + QStringLiteral(" (") + address + u')' : address);
     if (holdsCodes)
@@ -166,14 +168,30 @@ std::optional<bool> TroubleCodes::listDTC(const QString& module)
         fail(QCoreApplication::translate("TroubleCodes", "! Неверный ответ"));
         return true;
     }
+    std::optional<FreezeFrame> frame = m_listingEngine ? engineFreezeFrame(kept) : std::nullopt;
     for (int i = 0; i < count; ++i) {
         const link::DtcText dtc = link::DTC2TEXT(list->codes[i]);
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "#%1 - %2 статус: %3").arg(i + 1).arg(dtc.code, dtc.status));
         m_memo.codeListed(dtc.code, dtc.status);
+        if (frame && frame->code == dtc.code) {
+            m_memo.freezeFrameListed(*frame);
+            frame.reset();
+        }
         if (kept)
             kept->codes.append(dtc.code + QLatin1Char(' ') + dtc.status);
     }
+    if (frame)
+        m_memo.freezeFrameListed(*frame);
     return true;
+}
+
+std::optional<FreezeFrame> TroubleCodes::engineFreezeFrame(DtcModuleReading* kept)
+{
+    const FreezeFrameResult read = FreezeFrameReader::read(m_gate.session().adapter());
+    m_host.log(read.outcome.line);
+    if (kept)
+        kept->freezeFrame = read.frame;
+    return read.frame;
 }
 
 bool TroubleCodes::ButtonDTCclearClick()

@@ -57,12 +57,15 @@ public:
 
 private:
     void fail(const QString& line); // to the log and under the module's header
+    // The engine module's freeze frame, logged and kept with its listing.
+    std::optional<FreezeFrame> engineFreezeFrame(DtcModuleReading* kept);
 
     safety::WriteGate& m_gate;
     link::Host& m_host;
     DtcMemo& m_memo;
     bool m_clearEnabled = false;
     bool m_complete = false;
+    bool m_listingEngine = false; // the module being listed is the engine
     DtcReading m_reading;
 };
 

@@ -40,7 +40,7 @@ QByteArray negative(char service, char reason)
 
 bool isObdMode(char service)
 {
-    return service == 0x01 || service == 0x03 || service == 0x09;
+    return service == 0x01 || service == 0x02 || service == 0x03 || service == 0x09;
 }
 
 } // namespace
@@ -223,7 +223,7 @@ BusReply Car::request(bool mediumBus, int canId, const QByteArray& data)
         if (m.fault == FaultKind::Negative) {
             reply.messages = {negative(data[0], kConditionsNotCorrect)};
         } else if (m.canId == kEngineId && isObdMode(data[0])) {
-            const std::optional<QByteArray> obd = obdAnswer(data, m_vin, m.dtcs, engineSeconds());
+            const std::optional<QByteArray> obd = obdAnswer(data, m_vin, m.dtcs, m_engine, engineSeconds());
             if (!obd)
                 return reply;
             reply.messages = {*obd};
@@ -316,6 +316,12 @@ QByteArray Car::serve(Module& m, const QByteArray& data)
         if (size != 3)
             return negative(service, kWrongLength);
         m.dtcs.clear();
+        // The engine forgets its freeze frame, and its self-tests start again.
+        if (m.canId == kEngineId) {
+            m_engine.clearedAt = engineSeconds();
+            m_engine.frameCode.clear();
+            m_engine.frame.clear();
+        }
         changed();
         return QByteArray("\x54", 1) + data.mid(1);
     }

@@ -56,6 +56,15 @@ struct BusReply {
     FaultKind fault = FaultKind::None;
 };
 
+// What the engine module remembers for its OBD-II services beyond its codes: when they
+// were last cleared (its self-tests start again then) and the freeze frame of the code that
+// set one (PID -> value bytes).
+struct EngineMemory {
+    std::optional<double> clearedAt; // engine seconds; none: the tests ran long ago
+    QByteArray frameCode;            // two code bytes; empty: no frame
+    std::map<int, QByteArray> frame;
+};
+
 // A Focus II with its eleven modules on the high-speed and medium-speed buses.
 class Car {
 public:
@@ -73,6 +82,8 @@ public:
     // Stored trouble codes, three bytes each: two code bytes and the status.
     QList<QByteArray> dtcs(const QString& adr) const;
     void setDtcs(const QString& adr, const QList<QByteArray>& codes);
+
+    const EngineMemory& engineMemory() const { return m_engine; }
 
     int restarts(const QString& adr) const;
     bool sessionOpen(const QString& adr) const;
@@ -151,13 +162,16 @@ private:
     bool m_switchMedium = false;
     double m_batteryVolts = 12.6;
     QElapsedTimer m_engineClock;
+    EngineMemory m_engine;
     QString m_vin;
     std::function<void()> m_changed;
 };
 
-// The engine module's OBD-II answer (modes 01, 03, 09) with the engine running for
+// The engine module's OBD-II answer (modes 01, 02, 03, 09) with the engine running for
 // engineSeconds, or nullopt when it keeps silent (an unsupported PID). car_obd.cpp.
-std::optional<QByteArray> obdAnswer(const QByteArray& request, const QString& vin,
-                                    const QList<QByteArray>& dtcs, double engineSeconds);
+std::optional<QByteArray> obdAnswer(const QByteArray& request, const QString& vin, const QList<QByteArray>& dtcs,
+                                    const EngineMemory& memory, double engineSeconds);
+// The freeze frame the engine keeps when it stores this code, as it ran at that moment.
+std::map<int, QByteArray> freezeFrameOf(const QByteArray& code);
 
 } // namespace talmero::sim

@@ -95,6 +95,12 @@ void Car::buildFactoryState()
         find(QLatin1String(row.adr))->blocks[row.blockNo] = QByteArray::fromHex(row.hex);
     for (const DtcRow& row : kDtcs)
         find(QLatin1String(row.adr))->dtcs.append(QByteArray::fromHex(row.hex));
+    // The engine stored its code with the values of that moment.
+    m_engine = EngineMemory{};
+    if (const Module* engine = find(QStringLiteral("7E0")); engine && !engine->dtcs.isEmpty()) {
+        m_engine.frameCode = engine->dtcs.first().left(2);
+        m_engine.frame = freezeFrameOf(m_engine.frameCode);
+    }
     m_vin = QLatin1String(kFactoryVin);
     setVin(m_vin);
 }

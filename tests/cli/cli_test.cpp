@@ -225,11 +225,12 @@ TEST(CliDemoCar, TroubleCodesSayWhatTheyMeanAndAUsersFileIsSeen)
     const CliRun read = cli(demo + QStringList{QStringLiteral("dtc"), QStringLiteral("read")});
     EXPECT_EQ(read.exit, 0) << read.err.toStdString();
     EXPECT_TRUE(read.out.contains(QStringLiteral("#1 - P0420 статус: 2C\n"
-                                                 "    Катализатор изношен [файл пользователя]; сохранена, лампа не горит\n\n")))
+                                                 "    Катализатор изношен [файл пользователя]; сохранена, сейчас отсутствует; "
+                                                 "лампу неисправности не запрашивает\n    Стоп-кадр кода P0420:\n      Обороты двигателя: 2240 об/мин\n")))
         << read.out.toStdString();
-    EXPECT_TRUE(read.out.contains(QStringLiteral("#1 - B1342 статус: 20\n    Панель неисправна [файл пользователя]; сохранена, лампа не горит\n"
-                                                 "#2 - U2023 статус: 60\n"
-                                                 "    код производителя (сеть обмена данными); присутствует сейчас, лампа не горит\n")));
+    EXPECT_TRUE(read.out.contains(QStringLiteral("#1 - B1342 статус: 20\n    Панель неисправна [файл пользователя]; сохранена, сейчас "
+                                                 "отсутствует; лампу неисправности не запрашивает\n#2 - U2023 статус: 60\n"
+                                                 "    код производителя (сеть обмена данными); присутствует сейчас; лампу неисправности не запрашивает\n")));
     EXPECT_TRUE(read.err.contains(QStringLiteral("строка 4 пропущена: код P0420 уже описан в строке 2"))) << read.err.toStdString();
     const CliRun plain = cli(demo + QStringList{QStringLiteral("dtc"), QStringLiteral("read"), QStringLiteral("--plain")});
     EXPECT_TRUE(plain.out.contains(QStringLiteral("Ошибок: 1\n#1 - P0420 статус: 2C\n\n")));
@@ -319,7 +320,39 @@ TEST(CliSerial, ScriptedRoundTripThroughAPseudoTerminal)
     EXPECT_TRUE(codes.out.contains(QStringLiteral("GEM модуль (BCM):\nОшибок: 3\n")));
     QFile text(file);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("GEM модуль (BCM):\n  Ошибок: 3\n  B1317 статус 20\n")));
+    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("GEM модуль (BCM):\n  Ошибок: 3\n  B1317 статус 20\n"
+                                                                          "    код производителя (кузов); сохранена, сейчас отсутствует; "
+                                                                          "лампу неисправности не запрашивает\n")));
+}
+
+// The engine's readiness and its freeze frame through a pseudo-terminal: complete and kept
+// before the codes are cleared, incomplete and gone after; the exit status says which.
+TEST(CliSerial, ReadinessAndFreezeFrameBeforeAndAfterClearing)
+{
+    EXPECT_TRUE(cli({QStringLiteral("--help")}).out.contains(QStringLiteral("код выхода 0, если завершены все")));
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    // No backup before the clearing: it would stand for this car's in the other tests.
+    const QStringList port = {QStringLiteral("--port"), sim.path(), QStringLiteral("--yes"), QStringLiteral("--no-backup")};
+    const CliRun ready = cli(port + QStringList{QStringLiteral("readiness")});
+    EXPECT_EQ(ready.exit, 0) << ready.err.toStdString();
+    EXPECT_TRUE(ready.out.startsWith(QStringLiteral("Лампа неисправности: не включена\nКодов в памяти двигателя: 1\nЗажигание: искровое\n")))
+        << ready.out.toStdString();
+    EXPECT_TRUE(ready.out.contains(QStringLiteral("  Каталитический нейтрализатор: завершена\n  Подогрев нейтрализатора: не поддерживается\n")));
+    EXPECT_TRUE(ready.out.endsWith(QStringLiteral("* Готовность систем: все поддерживаемые проверки завершены\n")));
+    const CliRun before = cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("read")});
+    EXPECT_TRUE(before.out.contains(QStringLiteral("    Стоп-кадр кода P0420:\n      Обороты двигателя: 2240 об/мин\n      Скорость автомобиля: 68 км/ч\n")))
+        << before.out.toStdString();
+
+    ASSERT_EQ(cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("clear")}).exit, 0);
+    const CliRun cleared = cli(port + QStringList{QStringLiteral("readiness")});
+    EXPECT_EQ(cleared.exit, 1);
+    EXPECT_TRUE(cleared.out.contains(QStringLiteral("Кодов в памяти двигателя: 0\n")));
+    EXPECT_TRUE(cleared.out.contains(QStringLiteral("  Каталитический нейтрализатор: не завершена\n")));
+    EXPECT_TRUE(cleared.out.endsWith(QStringLiteral("* Готовность систем: не завершены проверки: Каталитический нейтрализатор, Система "
+                                                    "улавливания паров топлива, Кислородные датчики, Подогрев кислородных датчиков\n")))
+        << cleared.out.toStdString();
+    EXPECT_FALSE(cli(port + QStringList{QStringLiteral("dtc"), QStringLiteral("read")}).out.contains(QStringLiteral("Стоп-кадр")));
 }
 
 TEST(CliSerial, BackupThroughAPseudoTerminalOpensOnEveryPage)
@@ -440,6 +473,8 @@ TEST(CliDemoCar, FirstWriteTakesABackupFirst)
                                QStringLiteral("--dir"), folder, QStringLiteral("write-config"), QStringLiteral("DDM+PDM"),
                                QStringLiteral("BD"), QStringLiteral("--door"), QStringLiteral("driver")} + more);
     };
+    // A restore run before this test leaves its safety copy of the same car in the default folder.
+    QDir(cliDataHome() + QStringLiteral("/TALMERO/TALMERO/backups")).removeRecursively();
     const QString offer = QStringLiteral("Аккумулятор: 12.6 В\nРезервной копии этого автомобиля ещё нет: сначала сделать её\nЗаписать? [y/N] y\n");
     const CliRun first = write(dir.path());
     ASSERT_EQ(first.exit, 0) << first.err.toStdString();

@@ -1,7 +1,12 @@
 #include "safety/battery.h"
 #include "car_channel.h"
 #include "diag/live_data.h"
+#include "diag/freeze_frame.h"
 #include "diag/live_reader.h"
+#include "diag/readiness.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -228,6 +233,118 @@ TEST_F(LiveDataTest, AMalformedAnswerIsAGap)
     EXPECT_FALSE(r[0]);
     EXPECT_TRUE(r[1] && r[2]);
     EXPECT_EQ(LiveRecording::row(values, 2.04, r), QStringLiteral("2.0,,%1,12.6").arg(*r[1], 0, 'f', 0));
+}
+
+// J1979's monitor status: the lamp and the count in PID 01's first byte, byte B's bit 3
+// choosing the spark or compression layout of bytes C and D. States per monitor in order:
+// C complete, I incomplete, - not supported.
+TEST(Readiness, DecodedInBothIgnitionLayouts)
+{
+    const struct {
+        int pid;
+        quint8 data[4];
+        bool compressionFrom01;
+        bool lamp;
+        int codes;
+        bool compression;
+        const char* states;
+    } rows[] = {
+        {0x01, {0x00, 0x07, 0x65, 0x00}, false, false, 0, false, "CCC" "C-C--CC-"},
+        {0x01, {0x83, 0x07, 0x65, 0x21}, false, true, 3, false, "CCC" "I-C--IC-"},
+        {0x01, {0x00, 0x17, 0x00, 0x00}, false, false, 0, false, "ICC" "--------"},
+        {0x01, {0x01, 0x0F, 0x8B, 0x08}, false, false, 1, true, "CCC" "CCI--C"},
+        {0x01, {0x00, 0x0B, 0x60, 0x40}, false, false, 0, true, "CC-" "---CI-"},
+        {0x41, {0xFF, 0x07, 0x01, 0x01}, true, false, 0, true, "CCC" "I-----"},
+        {0x41, {0x00, 0x03, 0xFF, 0x00}, false, false, 0, false, "CC-" "CCCCCCCC"},
+    };
+    for (const auto& r : rows) {
+        const Readiness got = decodeReadiness(r.pid, r.data, r.compressionFrom01);
+        QString states;
+        for (const MonitorStatus& m : got.monitors)
+            states += m.state == MonitorState::Complete ? u'C' : m.state == MonitorState::Incomplete ? u'I' : u'-';
+        EXPECT_EQ(states, QLatin1String(r.states)) << r.states;
+        EXPECT_EQ(got.lamp, r.lamp) << r.states;
+        EXPECT_EQ(got.storedCodes, r.codes) << r.states;
+        EXPECT_EQ(got.compressionIgnition, r.compression) << r.states;
+        EXPECT_EQ(got.allComplete(), !states.contains(u'I')) << r.states;
+    }
+    EXPECT_EQ(decodeReadiness(0x01, rows[1].data).incomplete(),
+              QStringList({"Каталитический нейтрализатор", "Кислородные датчики"}));
+    for (const char* answer : {"41 01 00 07 65", "41 01 00 07 65 00 00", "7F 01 12", "NO DATA", "41 41 00 07 65 00"})
+        EXPECT_FALSE(parseReadiness(0x01, QString::fromLatin1(answer).remove(u' '))) << answer;
+}
+
+// The virtual car's engine: its readiness and the freeze frame of its one code, read
+// as values; once its code is gone, it keeps no frame.
+TEST_F(LiveDataTest, ReadinessAndFreezeFrameOfTheVirtualEngine)
+{
+    const ReadinessResult readiness = ReadinessCheck::run(rig.session);
+    ASSERT_TRUE(readiness.outcome.ok()) << readiness.outcome.line.toStdString();
+    EXPECT_EQ(readiness.sinceCleared->storedCodes, 1);
+    EXPECT_TRUE(readiness.sinceCleared->allComplete());
+    EXPECT_TRUE(readiness.thisCycle.has_value());
+    EXPECT_EQ(readiness.outcome.line, QStringLiteral("* Готовность систем: все поддерживаемые проверки завершены"));
+
+    const FreezeFrameResult frame = FreezeFrameReader::read(rig.adapter);
+    ASSERT_TRUE(frame.outcome.ok() && frame.frame) << frame.outcome.line.toStdString();
+    EXPECT_EQ(frame.frame->code, QStringLiteral("P0420"));
+    EXPECT_EQ(freezeFrameLines(*frame.frame, QStringLiteral("  ")).mid(0, 3),
+              QStringList({"  Стоп-кадр кода P0420:", "    Обороты двигателя: 2240 об/мин", "    Скорость автомобиля: 68 км/ч"}));
+    EXPECT_EQ(frame.frame->values.size(), 11);
+
+    rig.car().setDtcs(QStringLiteral("7E0"), {});
+    const FreezeFrameResult none = FreezeFrameReader::read(rig.adapter);
+    EXPECT_TRUE(none.outcome.ok() && !none.frame);
+    rig.channel.canned[QStringLiteral("0101")] = "NO DATA";
+    const ReadinessResult silent = ReadinessCheck::run(rig.session);
+    EXPECT_EQ(silent.outcome.kind, link::Outcome::Kind::ModuleSilent);
+    EXPECT_FALSE(silent.sinceCleared);
+}
+
+// A recording read back, as written or as a spreadsheet saves it again; a gap stays a gap.
+TEST(LiveRecordingFile, ReadBackWithGapsUnknownColumnsAndBadRows)
+{
+    QTemporaryDir dir;
+    const auto write = [&dir](const char* name, const QByteArray& text) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    };
+    const RecordedValues rec = LiveRecording::load(write("a.csv", "time [s],rpm [rpm],foo [x],speed [km/h]\n"
+                                                                  "0.0,812,1,0\n1.0,,2,3\nnone,1,1,1\n2.0,900,3,x\n"));
+    EXPECT_EQ(rec.error, QString());
+    ASSERT_EQ(rec.values.size(), 2);
+    EXPECT_EQ(QLatin1String(rec.values[1]->key), QLatin1String("speed"));
+    EXPECT_EQ(rec.seconds, (QList<double>{0, 1, 2}));
+    EXPECT_EQ(rec.rows[1], (LiveReadings{std::nullopt, 3.0}));
+    EXPECT_EQ(rec.rows[2], (LiveReadings{900.0, std::nullopt}));
+    EXPECT_EQ(rec.unknownColumns, QStringList{"foo [x]"});
+    EXPECT_EQ(rec.badRows, 1);
+    const RecordedValues saved = LiveRecording::load(write("b.csv", "time [s];battery [V]\r\n0,5;12,6\r\n"));
+    EXPECT_EQ(saved.rows, (QList<LiveReadings>{{12.6}}));
+    EXPECT_EQ(saved.seconds, (QList<double>{0.5}));
+    EXPECT_EQ(LiveRecording::load(write("c.csv", "time [s],foo\n1,2\n")).error, QStringLiteral("в заголовке нет ни одного известного параметра"));
+    EXPECT_EQ(LiveRecording::load(dir.path()).error, QStringLiteral("это не обычный файл"));
+}
+
+// A plot's value axis: round steps, never beyond what the value can be, and a steady value
+// on a range of its own size rather than pressed flat.
+TEST(PlotRange, RoundStepsWithinTheValuesOwnRange)
+{
+    const struct {
+        const char* key;
+        double low, high, from, to;
+    } rows[] = {
+        {"speed", 0, 0, 0, 10},    {"rpm", 800, 800, 600, 1000}, {"coolant", 20, 90, 0, 100},
+        {"throttle", 100, 100, 98, 100}, {"battery", 12.6, 12.6, 12, 13}, {"timing", -10, -10, -12, -8},
+        {"load", 0, 100, 0, 100},
+    };
+    for (const auto& r : rows) {
+        const auto [from, to] = plotRange(*findLiveValue(QLatin1String(r.key)), r.low, r.high);
+        EXPECT_DOUBLE_EQ(from, r.from) << r.key;
+        EXPECT_DOUBLE_EQ(to, r.to) << r.key;
+    }
 }
 
 } // namespace

@@ -90,14 +90,19 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
               QStringList({QStringLiteral("* Чтение ошибок завершено"),
                            QStringLiteral("! В модулях присутствуют ошибки")}));
 
-    // Reading: no session request to the PCM, the RCM and the ACM.
+    // Reading: no session request to the PCM, the RCM and the ACM; the engine's freeze
+    // frame (the code that stored it, its maps, each value it holds) is kept with its list.
     const QStringList reading{
-        "ATZ",      "ATSP6",    "ATSH7E0",  "1800FF00", "ATSH720",  "1087",     "1800FF00",
+        "ATZ",      "ATSP6",    "ATSH7E0",  "1800FF00", "020200",   "020000",   "022000",
+        "020C00",   "020D00",   "020500",   "020F00",   "020400",   "021100",   "020600",
+        "020700",   "020E00",   "020B00",   "022F00",   "ATSH720",  "1087",     "1800FF00",
         "ATSH760",  "1087",     "1800FF00", "ATSH734",  "1087",     "1800FF00", "ATSH730",
         "1087",     "1800FF00", "ATSPB",    "ATSH726",  "1087",     "1800FF00", "ATSH740",
         "1087",     "1800FF00", "ATSH741",  "1087",     "1800FF00", "ATSH733",  "1087",
         "1800FF00", "ATSH737",  "1800FF00", "ATSH727",  "1800FF00"};
     EXPECT_EQ(rig.channel.sent, reading);
+    ASSERT_TRUE(dtc.lastReading().modules.value(0).freezeFrame);
+    EXPECT_EQ(dtc.lastReading().modules[0].freezeFrame->code, QStringLiteral("P0420"));
 
     rig.channel.sent.clear();
     rig.host.lines.clear();

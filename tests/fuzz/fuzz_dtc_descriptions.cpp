@@ -11,15 +11,18 @@ namespace {
 void checkFile(const QByteArray& file)
 {
     diag::DtcDescriptions table;
-    const QList<diag::DescriptionProblem> problems = table.addCsv(file, diag::DescriptionSource::UserFile);
+    const diag::DescriptionLoad load = table.addCsv(file, diag::DescriptionSource::UserFile);
     const int lines = int(file.count('\n')) + 1;
-    for (const diag::DescriptionProblem& p : problems)
+    for (const diag::DescriptionProblem& p : load.problems)
         FUZZ_CHECK(p.line >= 1 && p.line <= lines && !p.reason.isEmpty());
-    FUZZ_CHECK(table.size() + problems.size() <= lines);
+    FUZZ_CHECK(load.problems.size() <= diag::DescriptionLoad::kListed && load.problems.size() <= load.skipped);
+    FUZZ_CHECK(table.size() + load.skipped <= lines);
     for (const QString& code : table.codes()) {
         FUZZ_CHECK(diag::isDtcCode(code) && diag::dtcStructure(code));
         const diag::DtcDescription* d = table.find(code);
         FUZZ_CHECK(d && (!d->english.isEmpty() || !d->russian.isEmpty()));
+        // Nothing of the file reaches a terminal raw.
+        FUZZ_CHECK(diag::printableText(d->english + d->russian) == d->english + d->russian);
     }
 }
 

@@ -61,7 +61,10 @@ const std::vector<ServiceCase> kServices = {
     {"7E0", "0100", "4100BE3EA013"},
     {"7E0", "0120", "41208003A001"},
     {"7E0", "0110", "-"},                        // no air flow sensor: silence
-    {"7E0", "0141", "414100076500"},
+    {"7E0", "0141", "414100076161"}, // just started: the cycle's tests are still running
+    {"7E0", "0101", "410101076500"}, // one code stored; every test ran long ago
+    {"7E0", "020200", "4202000420"}, // the freeze frame was stored by P0420
+    {"7E0", "020C00", "420C002300"},
     {"7E0", "0902", "490201" + kVinHex},
     {"7E0", "0904", "490401" + QByteArray("7M51-12K532-BA").toHex().toUpper() + "0000"},
     {"7E0", "0906", "490601A1B2C3D4"},

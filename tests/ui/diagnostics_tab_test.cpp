@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QValueAxis>
 
 using talmero::app::TFormMain;
 
@@ -131,15 +132,30 @@ TEST_F(DiagnosticsTabTest, TableShowsEachModuleAndWhatItsCodesMean)
     };
     EXPECT_EQ(tree->topLevelItem(0)->text(0), "Модуль управления двигателем (PCM) — ошибок: 1");
     EXPECT_EQ(row(tree->topLevelItem(0)->child(0)),
-              (QStringList{"P0420", "Катализатор изношен", "сохранена", "нет", "2C", "ваш файл"}));
+              (QStringList{"P0420", "Катализатор изношен", "сохранена, сейчас отсутствует", "нет", "2C", "ваш файл"}));
+    // Under the engine's code, the values it kept when it stored it.
+    const QTreeWidgetItem* frame = tree->topLevelItem(0)->child(0)->child(0);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->text(0), "Стоп-кадр кода P0420:");
+    EXPECT_EQ(frame->childCount(), 11);
+    EXPECT_EQ(frame->child(0)->text(0), "Обороты двигателя: 2240 об/мин");
     EXPECT_EQ(row(tree->topLevelItem(1)->child(0)),
-              (QStringList{"B1342", "Панель неисправна", "сохранена", "нет", "20", "ваш файл"}));
+              (QStringList{"B1342", "Панель неисправна", "сохранена, сейчас отсутствует", "нет", "20", "ваш файл"}));
     EXPECT_EQ(row(tree->topLevelItem(1)->child(1)),
               (QStringList{"U2023", "код производителя (сеть обмена данными)", "присутствует сейчас", "нет", "60",
                            "—"}));
     EXPECT_EQ(tree->topLevelItem(2)->text(0), "Модуль ABS/ESP (ABS) — ошибок нет");
     EXPECT_TRUE(control<QLabel>(main(), "LabelDTCreading")->text().endsWith("ошибок: 6, прочитано модулей 11 из 11"));
     EXPECT_TRUE(logged("! Файл описаний кодов " + own.fileName() + ", строка 4 пропущена: неверный код «X1»"));
+
+    // Readiness beside the codes: each monitor since the codes were cleared and this cycle.
+    click(main(), "ButtonReadiness");
+    const QTreeWidget* monitors = control<QTreeWidget>(main(), "TreeReadiness");
+    ASSERT_EQ(monitors->topLevelItemCount(), 11);
+    EXPECT_EQ(row(monitors->topLevelItem(3)), (QStringList{"Каталитический нейтрализатор", "завершена", "не завершена"}));
+    EXPECT_EQ(row(monitors->topLevelItem(4)), (QStringList{"Подогрев нейтрализатора", "не поддерживается", "не выполняется в этом цикле"}));
+    EXPECT_TRUE(control<QLabel>(main(), "LabelReadiness")->text().contains("Кодов в памяти двигателя: 1"));
+    EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Готовность систем: все поддерживаемые проверки завершены");
 
     // The text is the listing as it always was.
     click(main(), "ButtonDTCcopy");
@@ -174,14 +190,18 @@ TEST_F(DiagnosticsTabTest, ListOutlivesACancelledClearingAndReadingsAreKept)
         click(window, "ButtonDTCexport");
     };
     click(main(), "ButtonDTChistory");
-    EXPECT_TRUE(shown.contains("Панель приборов (IPC):\n  Ошибок: 2\n  B1342 статус 20\n")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Панель приборов (IPC):\n  Ошибок: 2\n  B1342 статус 20\n    код производителя (кузов); "
+                               "сохранена, сейчас отсутствует; лампу неисправности не запрашивает\n"))
+        << shown.toStdString();
     QFile csv(nextSavePath);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(csv.readAll());
-    EXPECT_TRUE(text.startsWith("time,vin,address,module,count,code,status,modules_read,modules_asked\n"));
+    EXPECT_TRUE(text.startsWith("time,vin,module,count,code,status,description,state,lamp,source,modules_read,modules_asked\n"));
     // Kept under the VIN the car's modules hold, not the one typed at connecting.
-    EXPECT_TRUE(text.contains(",WF0AXXWPDA9K12345,7E0,PCM,1,P0420,2C,11,11\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains(",730,PSCM,0,,,11,11\n"));
+    EXPECT_TRUE(text.contains(",WF0AXXWPDA9K12345,PCM 7E0,1,P0420,0x2C,Каталитический нейтрализатор (ряд 1): эффективность ниже "
+                              "порога,\"сохранена, сейчас отсутствует\",лампу неисправности не запрашивает,описание программы,11,11\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(",PSCM 730,0,,,,,,,11,11\n"));
     EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Чтение сохранено: " + QDir::toNativeSeparators(nextSavePath));
 }
 
@@ -258,6 +278,23 @@ TEST_F(DiagnosticsTabTest, LiveValuesArePickedRecordedAndClearedForAnotherConnec
     EXPECT_EQ(lines[0], "time [s],rpm [rpm],speed [km/h],coolant [°C],load [%],battery [V]");
     EXPECT_TRUE(lines[1].contains(QRegularExpression("^\\d+\\.\\d,\\d+,0,\\d+,\\d+\\.\\d,12\\.6$"))) << lines[1].toStdString();
     EXPECT_TRUE(logged(QStringLiteral("* Запись показаний остановлена: %1 строк в файле %2").arg(lines.size() - 1).arg(nextSavePath)));
+
+    // Opened again, the recording is drawn whole in the plots: on its own time axis, each
+    // value with its unit, a speed that stayed 0 on a range from 0 up.
+    nextOpenPath = nextSavePath;
+    click(main(), "ButtonDplay");
+    const QChart* speed = control<QChartView>(main(), "LabelDspeedplot")->chart();
+    const auto* axis = qobject_cast<QValueAxis*>(speed->axes(Qt::Vertical).value(0));
+    ASSERT_TRUE(axis);
+    EXPECT_EQ(axis->titleText(), "км/ч");
+    EXPECT_EQ(axis->min(), 0);
+    EXPECT_GT(axis->max(), 0);
+    qsizetype points = 0;
+    for (QAbstractSeries* piece : speed->series())
+        points += static_cast<QLineSeries*>(piece)->count();
+    EXPECT_EQ(points, lines.size() - 1);
+    EXPECT_FALSE(maf->isChecked());
+    EXPECT_TRUE(control<QLabel>(main(), "LabelDstate")->text().startsWith(QStringLiteral("Запись live.csv: строк %1").arg(lines.size() - 1)));
 
     click(main(), "PanelStatus");
     connectTo(talmero::app::Connection::demoEntry());
