@@ -351,19 +351,24 @@ void TFormStart::showRateApplies()
 void TFormStart::SearchBluetoothClick()
 {
     m_runner.run([this] {
+        QStringList before;
+        for (int i = 0; i < COMports->count(); ++i)
+            before.append(COMports->itemText(i));
         TFormBluetoothSearch search(this);
         dialogs().showModal(search);
+        m_searchFound = link::mergeDevices(m_searchFound, search.found());
+        fillPorts();
         if (!search.failure().isEmpty()) {
-            fillPorts();
             showNotice(this, search.failure());
             return;
         }
-        m_searchFound = link::mergeDevices(m_searchFound, search.found());
-        fillPorts();
-        // The first adapter found is the one to try; nothing found leaves the list as it was.
-        const QList<link::BluetoothPortEntry> found = link::bluetoothEntries(search.found());
-        if (!found.isEmpty())
-            COMports->setCurrentIndex(COMports->findText(found.constFirst().label));
+        // BlueZ reports the devices it knew first: the adapter to try is the first new one.
+        for (const link::BluetoothPortEntry& entry : link::bluetoothEntries(search.found())) {
+            if (!before.contains(entry.label)) {
+                COMports->setCurrentIndex(COMports->findText(entry.label));
+                break;
+            }
+        }
     });
 }
 
