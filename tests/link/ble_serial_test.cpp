@@ -11,57 +11,51 @@ QUuid u(const char* text)
     return QUuid(QString::fromLatin1(text));
 }
 
-const char* const kFFF0 = "0000fff0-0000-1000-8000-00805f9b34fb";
-const char* const kFFF1 = "0000fff1-0000-1000-8000-00805f9b34fb";
-const char* const kFFF2 = "0000fff2-0000-1000-8000-00805f9b34fb";
-const char* const kUart = "49535343-fe7d-4ae5-8fa9-9fafd205e455";
-
-// notify, write, write without response
-GattCharacteristicInfo c(const char* uuid, bool notify, bool write, bool writeNoResponse)
+// A 16-bit number in the Bluetooth base UUID.
+QUuid sig(quint16 number)
 {
-    return {u(uuid), notify, write, writeNoResponse};
+    return u(QStringLiteral("0000%1-0000-1000-8000-00805f9b34fb").arg(QString::number(number, 16).rightJustified(4, u'0')).toLatin1());
 }
+
+const char* const kUart = "49535343-fe7d-4ae5-8fa9-9fafd205e455";
+const char* const kUartIn = "49535343-1e4d-4bd9-ba61-23c647249616";
+const char* const kUartOut = "49535343-8841-43f4-a8d4-ecbe34729bb3";
+const char* const kVlink = "e7810a71-73ae-499d-8c15-faa9aef0c3f2";
+const char* const kVlinkIo = "bef8d6c9-9c21-4c9e-b632-bd58c1009f9f";
 
 TEST(BleSerial, ServiceChosenByTheAdaptersLayoutsThenByItsCharacteristics)
 {
-    const GattServiceInfo gap{u("00001800-0000-1000-8000-00805f9b34fb"), {c("00002a00-0000-1000-8000-00805f9b34fb", false, false, false)}};
-    const GattServiceInfo fff0{u(kFFF0), {c(kFFF1, true, false, false), c(kFFF2, false, true, true)}};
-    const GattServiceInfo uart{u(kUart), {c("49535343-1e4d-4bd9-ba61-23c647249616", true, false, false),
-                                          c("49535343-8841-43f4-a8d4-ecbe34729bb3", false, true, false)}};
+    using C = GattCharacteristicInfo; // uuid, notify, write, write without response
+    const GattServiceInfo gap{sig(0x1800), {C{sig(0x2A00), false, false, false}}};
+    const GattServiceInfo fff0{sig(0xFFF0), {C{sig(0xFFF1), true, false, false}, C{sig(0xFFF2), false, true, true}}};
+    const GattServiceInfo uart{u(kUart), {C{u(kUartIn), true, false, false}, C{u(kUartOut), false, true, false}}};
+    const SerialServiceChoice byFff0{sig(0xFFF0), sig(0xFFF1), sig(0xFFF2), true, true};
     const struct {
         const char* what;
         QList<GattServiceInfo> services;
         std::optional<SerialServiceChoice> chosen;
     } cases[] = {
-        {"FFF0 after GAP", {gap, fff0}, SerialServiceChoice{u(kFFF0), u(kFFF1), u(kFFF2), true, true}},
-        {"FFE0: one for both",
-         {{u("0000ffe0-0000-1000-8000-00805f9b34fb"), {c("0000ffe1-0000-1000-8000-00805f9b34fb", true, false, true)}}},
-         SerialServiceChoice{u("0000ffe0-0000-1000-8000-00805f9b34fb"), u("0000ffe1-0000-1000-8000-00805f9b34fb"),
-                             u("0000ffe1-0000-1000-8000-00805f9b34fb"), true, true}},
-        {"E7810A71: one for both, with response",
-         {{u("e7810a71-73ae-499d-8c15-faa9aef0c3f2"), {c("bef8d6c9-9c21-4c9e-b632-bd58c1009f9f", true, true, false)}}},
-         SerialServiceChoice{u("e7810a71-73ae-499d-8c15-faa9aef0c3f2"), u("bef8d6c9-9c21-4c9e-b632-bd58c1009f9f"),
-                             u("bef8d6c9-9c21-4c9e-b632-bd58c1009f9f"), false, true}},
-        {"a known layout before another fitting service", {uart, fff0}, SerialServiceChoice{u(kFFF0), u(kFFF1), u(kFFF2), true, true}},
+        {"FFF0 after GAP", {gap, fff0}, byFff0},
+        {"FFE0: one for both", {{sig(0xFFE0), {C{sig(0xFFE1), true, false, true}}}}, SerialServiceChoice{sig(0xFFE0), sig(0xFFE1), sig(0xFFE1), true, true}},
+        {"E7810A71: one for both, with response", {{u(kVlink), {C{u(kVlinkIo), true, true, false}}}},
+         SerialServiceChoice{u(kVlink), u(kVlinkIo), u(kVlinkIo), false, true}},
+        {"a known layout before another fitting service", {uart, fff0}, byFff0},
         {"by its characteristics, SIG services passed over",
-         {gap, {u("00001801-0000-1000-8000-00805f9b34fb"), {c("00002a05-0000-1000-8000-00805f9b34fb", true, true, false)}}, uart},
-         SerialServiceChoice{u(kUart), u("49535343-1e4d-4bd9-ba61-23c647249616"), u("49535343-8841-43f4-a8d4-ecbe34729bb3"), false, false}},
-        {"two notifying: no guess", {{u(kUart), {c(kFFF1, true, false, false), c(kFFF2, true, false, false), c("0000aaaa-0000-1000-8000-00805f9b34fb", false, true, false)}}}, std::nullopt},
-        {"FFF0 whose FFF1 does not notify", {{u(kFFF0), {c(kFFF1, false, false, false), c(kFFF2, false, true, false)}}}, std::nullopt},
+         {gap, {sig(0x1801), {C{sig(0x2A05), true, true, false}}}, uart}, SerialServiceChoice{u(kUart), u(kUartIn), u(kUartOut), false, false}},
+        {"two notifying: no guess", {{u(kUart), {C{u(kUartIn), true, false, false}, C{sig(0xFFF1), true, false, false}, C{u(kUartOut), false, true, false}}}}, std::nullopt},
+        {"FFF0 whose FFF1 does not notify", {{sig(0xFFF0), {C{sig(0xFFF1), false, false, false}, C{sig(0xFFF2), false, true, false}}}}, std::nullopt},
         {"nothing", {}, std::nullopt},
     };
     for (const auto& k : cases) {
         const std::optional<SerialServiceChoice> got = chooseSerialService(k.services);
         ASSERT_EQ(got.has_value(), k.chosen.has_value()) << k.what;
-        if (!got)
-            continue;
-        EXPECT_EQ(got->service, k.chosen->service) << k.what;
-        EXPECT_EQ(got->notify, k.chosen->notify) << k.what;
-        EXPECT_EQ(got->write, k.chosen->write) << k.what;
-        EXPECT_EQ(got->withoutResponse, k.chosen->withoutResponse) << k.what;
-        EXPECT_EQ(got->knownLayout, k.chosen->knownLayout) << k.what;
+        if (got) {
+            EXPECT_EQ((std::tuple{got->service, got->notify, got->write, got->withoutResponse, got->knownLayout}),
+                      (std::tuple{k.chosen->service, k.chosen->notify, k.chosen->write, k.chosen->withoutResponse, k.chosen->knownLayout}))
+                << k.what;
+        }
     }
-    EXPECT_EQ(shortUuid(u(kFFF0)), QStringLiteral("FFF0"));
+    EXPECT_EQ(shortUuid(sig(0xFFF0)), QStringLiteral("FFF0"));
     EXPECT_EQ(shortUuid(u(kUart)), QStringLiteral("49535343-FE7D-4AE5-8FA9-9FAFD205E455"));
 }
 
@@ -81,6 +75,7 @@ TEST(BleSerial, LongRequestsGoInPiecesThatFitTheLink)
 TEST(BluetoothDevices, WhatADeviceOffersDecidesHowItIsReached)
 {
     const char* const spp = "00001101-0000-1000-8000-00805f9b34fb";
+    const char* const fff0 = "0000fff0-0000-1000-8000-00805f9b34fb";
     const struct {
         bool classicRadio, lowEnergyRadio;
         QStringList uuids;
@@ -89,11 +84,11 @@ TEST(BluetoothDevices, WhatADeviceOffersDecidesHowItIsReached)
         {true, false, {spp}, true, false},
         {true, false, {}, true, false}, // not said yet
         {true, false, {"0000110b-0000-1000-8000-00805f9b34fb", "0000111e-0000-1000-8000-00805f9b34fb"}, false, false}, // a headset
-        {false, true, {kFFF0}, false, true},
+        {false, true, {fff0}, false, true},
         {false, true, {kUart}, false, true},
         {false, true, {}, false, true},
         {false, true, {"0000180d-0000-1000-8000-00805f9b34fb"}, false, false}, // a heart-rate belt
-        {true, false, {spp, kFFF0}, true, true},                                 // both radios
+        {true, false, {spp, fff0}, true, true},                                 // both radios
     };
     for (const auto& k : cases) {
         const BluetoothDevice d = classifyDevice("00:1d:a5:68:98:8b", "OBDII", k.classicRadio, k.lowEnergyRadio, k.uuids, false);
