@@ -4,13 +4,15 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config
-          qt6-base-dev qt6-serialport-dev libgl-dev
+          qt6-base-dev qt6-serialport-dev qt6-connectivity-dev libgl-dev
           qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL CMake files, not pulled in
           libgtest-dev libgmock-dev
           libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
           desktop-file-utils appstream dpkg-dev)
 # CPack's library scan runs `file`; the window icon's PNG is rendered from the SVG.
 packages+=(file librsvg2-bin)
+# The Bluetooth tests run BlueZ mocked on a bus of their own, with Debian's python3.
+packages+=(dbus python3-dbusmock)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 
 missing=()
