@@ -92,22 +92,10 @@ TEST(BluetoothDevices, WhatADeviceOffersDecidesHowItIsReached)
     };
     for (const auto& k : cases) {
         const BluetoothDevice d = classifyDevice("00:1d:a5:68:98:8b", "OBDII", k.classicRadio, k.lowEnergyRadio, k.uuids, false);
-        EXPECT_EQ(d.address, "00:1D:A5:68:98:8B");
+        EXPECT_EQ(bluetoothEntries({d}).value(0).port, k.classic ? "bt://00:1D:A5:68:98:8B" : k.lowEnergy ? "ble://00:1D:A5:68:98:8B" : "");
         EXPECT_EQ(d.classic, k.classic) << k.uuids.join(' ').toStdString();
         EXPECT_EQ(d.lowEnergy, k.lowEnergy) << k.uuids.join(' ').toStdString();
     }
-    // What a search adds to a known device joins its entry; a new one follows.
-    const QList<BluetoothDevice> merged = mergeDevices({{"00:1D:A5:68:98:8B", "", true, false, true}},
-                                                       {{"00:1D:A5:68:98:8B", "OBDII", false, true, false},
-                                                        {"10:00:00:00:00:01", "", false, true, false}});
-    const QList<BluetoothPortEntry> entries = bluetoothEntries(merged);
-    ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries[0].port, "bt://00:1D:A5:68:98:8B");
-    EXPECT_EQ(entries[0].label, "OBDII (Bluetooth 00:1D:A5:68:98:8B)");
-    EXPECT_EQ(entries[1].label, "OBDII (Bluetooth LE 00:1D:A5:68:98:8B)");
-    EXPECT_EQ(entries[2].port, "ble://10:00:00:00:00:01");
-    EXPECT_EQ(entries[2].label, "Устройство (Bluetooth LE 10:00:00:00:00:01)");
-    EXPECT_TRUE(merged[0].paired);
 }
 
 } // namespace
