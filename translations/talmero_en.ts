@@ -1017,6 +1017,38 @@ Writes to the demo car go to a journal of their own, beside the given or usual o
 Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
     </message>
+    <message>
+        <source>последовательный порт, USB</source>
+        <translation>serial port, USB</translation>
+    </message>
+    <message>
+        <source>последовательный порт</source>
+        <translation>serial port</translation>
+    </message>
+    <message>
+        <source>Поиск адаптеров Bluetooth (%1 с)…</source>
+        <translation>Looking for Bluetooth adapters (%1 s)…</translation>
+    </message>
+    <message>
+        <source>adapters: нужен search или ничего</source>
+        <translation>adapters: takes search or nothing</translation>
+    </message>
+    <message>
+        <source>, сопряжён</source>
+        <translation>, paired</translation>
+    </message>
+    <message>
+        <source>адаптер Wi-Fi (его частый адрес)</source>
+        <translation>Wi-Fi adapter (its common address)</translation>
+    </message>
+    <message>
+        <source>демо-автомобиль, адаптер с переключателем шин</source>
+        <translation>demo car, adapter with a bus switch</translation>
+    </message>
+    <message>
+        <source>демо-автомобиль, адаптер STN со встроенной шиной</source>
+        <translation>demo car, STN adapter with the bus built in</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPanel</name>
@@ -4250,41 +4282,6 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>Модуль перезагружен: %1</source>
         <translation>Module restarted: %1</translation>
-    </message>
-</context>
-<context>
-    <name>talmero::cli</name>
-    <message>
-        <source>последовательный порт, USB</source>
-        <translation>serial port, USB</translation>
-    </message>
-    <message>
-        <source>последовательный порт</source>
-        <translation>serial port</translation>
-    </message>
-    <message>
-        <source>Поиск адаптеров Bluetooth (%1 с)…</source>
-        <translation>Looking for Bluetooth adapters (%1 s)…</translation>
-    </message>
-    <message>
-        <source>adapters: нужен search или ничего</source>
-        <translation>adapters: takes search or nothing</translation>
-    </message>
-    <message>
-        <source>, сопряжён</source>
-        <translation>, paired</translation>
-    </message>
-    <message>
-        <source>адаптер Wi-Fi (его частый адрес)</source>
-        <translation>Wi-Fi adapter (its common address)</translation>
-    </message>
-    <message>
-        <source>демо-автомобиль, адаптер с переключателем шин</source>
-        <translation>demo car, adapter with a bus switch</translation>
-    </message>
-    <message>
-        <source>демо-автомобиль, адаптер STN со встроенной шиной</source>
-        <translation>demo car, STN adapter with the bus built in</translation>
     </message>
 </context>
 <context>

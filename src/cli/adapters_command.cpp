@@ -11,11 +11,6 @@ namespace talmero::cli {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Cli", text);
-}
-
 struct Listed {
     QString port;
     QString what;
@@ -30,15 +25,18 @@ QList<Listed> serialPorts()
         return link::serialPortRank(a.portName(), usb(a)) < link::serialPortRank(b.portName(), usb(b));
     });
     QList<Listed> listed;
-    for (const QSerialPortInfo& port : ports)
-        listed.append({port.systemLocation(), usb(port) ? tr("последовательный порт, USB") : tr("последовательный порт")});
+    for (const QSerialPortInfo& port : ports) {
+        listed.append({port.systemLocation(), usb(port) ? QCoreApplication::translate("Cli", "последовательный порт, USB")
+                                                        : QCoreApplication::translate("Cli", "последовательный порт")});
+    }
     return listed;
 }
 
 // Looks for Bluetooth devices for the usual ten seconds; what it found, or the failure said.
 std::optional<QList<link::BluetoothDevice>> search(CommandContext& ctx)
 {
-    ctx.err << tr("Поиск адаптеров Bluetooth (%1 с)…").arg(link::BluetoothSearch::kSearchMs / 1000) << '\n';
+    ctx.err << QCoreApplication::translate("Cli", "Поиск адаптеров Bluetooth (%1 с)…").arg(link::BluetoothSearch::kSearchMs / 1000)
+            << '\n';
     ctx.err.flush();
     link::BluetoothSearch search;
     QEventLoop loop;
@@ -60,7 +58,7 @@ int runAdaptersCommand(CommandContext& ctx)
     const QStringList& w = ctx.args.words;
     const bool searching = w.size() == 2 && w[1] == QLatin1String("search");
     if (w.size() > 2 || (w.size() == 2 && !searching))
-        return ctx.usage(tr("adapters: нужен search или ничего"));
+        return ctx.usage(QCoreApplication::translate("Cli", "adapters: нужен search или ничего"));
     QList<link::BluetoothDevice> devices = link::knownBluetoothDevices();
     if (searching) {
         const auto found = search(ctx);
@@ -70,13 +68,13 @@ int runAdaptersCommand(CommandContext& ctx)
     }
     QList<Listed> listed = serialPorts();
     for (const link::BluetoothDevice& device : devices) {
-        const QString paired = device.paired ? tr(", сопряжён") : QString();
+        const QString paired = device.paired ? QCoreApplication::translate("Cli", ", сопряжён") : QString();
         for (const link::BluetoothPortEntry& entry : link::bluetoothEntries({device}))
             listed.append({entry.port, entry.label + paired});
     }
-    listed.append({QStringLiteral("192.168.0.10:35000"), tr("адаптер Wi-Fi (его частый адрес)")});
-    listed.append({QStringLiteral("demo"), tr("демо-автомобиль, адаптер с переключателем шин")});
-    listed.append({QStringLiteral("demo-stn"), tr("демо-автомобиль, адаптер STN со встроенной шиной")});
+    listed.append({QStringLiteral("192.168.0.10:35000"), QCoreApplication::translate("Cli", "адаптер Wi-Fi (его частый адрес)")});
+    listed.append({QStringLiteral("demo"), QCoreApplication::translate("Cli", "демо-автомобиль, адаптер с переключателем шин")});
+    listed.append({QStringLiteral("demo-stn"), QCoreApplication::translate("Cli", "демо-автомобиль, адаптер STN со встроенной шиной")});
     qsizetype width = 0;
     for (const Listed& l : listed)
         width = qMax(width, l.port.size());
