@@ -113,9 +113,9 @@ TEST_F(Bluetooth, EveryRefusalSaysWhatToDo)
     refused("--port ble://10:00:00:00:00:02 --bus-switch dtr adapter", "У адаптера Bluetooth (ble://10:00:00:00:00:02) нет линии DTR");
     // The ports there are, each as --port takes it: Bluetooth devices before the Wi-Fi address.
     const QString ports = run("adapters").out;
-    const QRegularExpression line(QStringLiteral("^bt://00:1D:A5:00:00:01 +OBDII \\(Bluetooth 00:1D:A5:00:00:01\\), сопряжён$"),
+    const QRegularExpression listed(QStringLiteral("^bt://00:1D:A5:00:00:01 +OBDII \\(Bluetooth 00:1D:A5:00:00:01\\), сопряжён$"),
                                   QRegularExpression::MultilineOption);
-    const qsizetype classic = ports.indexOf(line);
+    const qsizetype classic = ports.indexOf(listed);
     EXPECT_TRUE(classic >= 0 && classic < ports.indexOf(QStringLiteral("\n192.168.0.10:35000 "))) << ports.toStdString();
     ASSERT_TRUE(bus->setPowered(false));
     for (const char* line : {"--port bt://00:1D:A5:00:00:01 adapter", "--port ble://10:00:00:00:00:01 adapter", "adapters search"})
