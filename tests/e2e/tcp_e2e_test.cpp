@@ -49,6 +49,7 @@ TEST(TcpE2E, BackupWriteDroppedConnectionAndNothingListening)
     env.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
     run.setProcessEnvironment(env);
     run.start(QStringLiteral(TALMERO_CLI_PATH), {QStringLiteral("--port"), slow.path(), QStringLiteral("--yes"),
+                                                 QStringLiteral("--lang"), QStringLiteral("en"),
                                                  QStringLiteral("--log"), QStringLiteral("backup"),
                                                  QStringLiteral("--dir"), cut.path()});
     QByteArray progress;

@@ -36,6 +36,12 @@ TEST(Language, EnglishTranslationIsBuiltIn)
     ASSERT_TRUE(installLanguage(*QCoreApplication::instance(), Language::English, QString()));
     EXPECT_EQ(QCoreApplication::translate("WriteGate", "* Запись отменена").left(2), QStringLiteral("* "));
     EXPECT_FALSE(QCoreApplication::translate("WriteGate", "* Запись отменена").contains(QStringLiteral("Запись")));
+    // The tests that follow expect the program's own texts.
+    installLanguage(*QCoreApplication::instance(), Language::Russian, QString());
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
 }
 
 // A counted text agrees with its number in either language: 1, 2 and 5 take three forms
