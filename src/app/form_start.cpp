@@ -74,6 +74,8 @@ void TFormStart::buildControls()
     COMports->setEditable(true); // a device path can be typed
     COMports->setInsertPolicy(QComboBox::NoInsert);
     COMports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Serial ports, Bluetooth devices, the search, Wi-Fi and the demo cars: most in view.
+    COMports->setMaxVisibleItems(16);
     BitBtnRefresh = named(new QPushButton(this), "BitBtnRefresh");
     BitBtnRefresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     BitBtnRefresh->setToolTip(tr("update port COM"));
