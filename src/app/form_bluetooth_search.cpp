@@ -3,6 +3,7 @@
 #include "app/widget_names.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,14 +22,16 @@ TFormBluetoothSearch::TFormBluetoothSearch(QWidget* parent, int searchMs)
     ProgressSearch->setRange(0, m_searchMs);
     ProgressSearch->setTextVisible(false);
     LabelFound = named(new QLabel(this), "LabelFound");
-    LabelFound->setWordWrap(true);
+    ListFound = named(new QListWidget(this), "ListFound");
+    ListFound->setSelectionMode(QAbstractItemView::NoSelection);
     ButtonCancelSearch = named(new QPushButton(tr("Cancel"), this), "ButtonCancelSearch");
     auto* page = new QVBoxLayout(this);
     page->addWidget(LabelSearch);
     page->addWidget(ProgressSearch);
     page->addWidget(LabelFound);
+    page->addWidget(ListFound);
     page->addWidget(ButtonCancelSearch, 0, Qt::AlignRight);
-    setMinimumWidth(360);
+    setMinimumSize(400, 320);
     showFound();
 
     connect(ButtonCancelSearch, &QPushButton::clicked, &m_search, &link::BluetoothSearch::cancel);
@@ -55,10 +58,10 @@ void TFormBluetoothSearch::showEvent(QShowEvent* event)
 
 void TFormBluetoothSearch::showFound()
 {
-    QStringList names;
+    ListFound->clear();
     for (const link::BluetoothPortEntry& entry : link::bluetoothEntries(m_search.found()))
-        names.append(entry.label);
-    LabelFound->setText(names.isEmpty() ? tr("Nothing found yet.") : tr("Found:") + u'\n' + names.join(u'\n'));
+        ListFound->addItem(entry.label);
+    LabelFound->setText(ListFound->count() == 0 ? tr("Nothing found yet.") : tr("Found:"));
 }
 
 } // namespace talmero::app

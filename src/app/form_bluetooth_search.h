@@ -6,6 +6,7 @@
 #include <QTimer>
 
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 
@@ -35,6 +36,7 @@ private:
     QLabel* LabelSearch = nullptr;
     QProgressBar* ProgressSearch = nullptr;
     QLabel* LabelFound = nullptr;
+    QListWidget* ListFound = nullptr; // each way to reach what was found, as the port list names it
     QPushButton* ButtonCancelSearch = nullptr;
 };
 

@@ -11,7 +11,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLabel>
+#include <QListWidget>
 #include <QRegularExpression>
 
 namespace {
@@ -176,8 +176,11 @@ TEST_F(Bluetooth, StartWindowListsKnownDevicesFindsMoreAndConnects)
     // The search lists what BlueZ knows at once and what appears while it runs.
     onModal = [](QDialog& search) {
         EXPECT_TRUE(QTest::qWaitFor([&] {
-            return search.findChild<QLabel*>(QStringLiteral("LabelFound"))->text().contains(QStringLiteral("OBDBLE-NEW"));
+            const auto* found = search.findChild<QListWidget*>(QStringLiteral("ListFound"));
+            return !found->findItems(QStringLiteral("OBDBLE-NEW"), Qt::MatchStartsWith).isEmpty();
         }, 5000));
+        if (const QString folder = qEnvironmentVariable("TALMERO_SCREENSHOTS"); !folder.isEmpty())
+            search.grab().save(folder + QStringLiteral("/bluetooth-search.png"));
         search.findChild<QPushButton*>(QStringLiteral("ButtonCancelSearch"))->click();
         EXPECT_TRUE(QTest::qWaitFor([&] { return search.result() == QDialog::Accepted; }, 5000));
     };
