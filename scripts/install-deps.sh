@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config
-          qt6-base-dev qt6-serialport-dev libgl-dev
+          qt6-base-dev qt6-serialport-dev qt6-connectivity-dev libgl-dev
           qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL CMake files, not pulled in
           libgtest-dev libgmock-dev
           libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
@@ -13,6 +13,8 @@ packages=(cmake ninja-build g++ pkg-config
 packages+=(file librsvg2-bin)
 # A test opens an exported trouble-code CSV in a spreadsheet (gnumeric's ssconvert).
 packages+=(gnumeric)
+# The Bluetooth tests run BlueZ mocked on a bus of their own, with Debian's python3.
+packages+=(dbus python3-dbusmock)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 
 missing=()

@@ -233,6 +233,20 @@ The connection was made, but no adapter answered on it. Check that this is the W
         <source>Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.</source>
         <translation>The adapter at %1 closed the connection without answering. Another program may be connected to it: a Wi-Fi adapter serves one program at a time.</translation>
     </message>
+<message>
+        <source>У адаптера Bluetooth (%1) нет линии %2: реле переключения шин работает только через последовательный порт. Выберите в настройках другой способ переключения шин.</source>
+        <translation>The Bluetooth adapter (%1) has no %2 line: a bus-switching relay works only through a serial port. Choose another way of bus switching in the settings.</translation>
+    </message>
+    <message>
+        <source>Связь с адаптером %1 потеряна при подключении, адаптер не ответил. Возможно, к нему подключён телефон или другая программа: адаптер Bluetooth обслуживает одну за раз.</source>
+        <translation>The connection to the adapter %1 was lost while connecting, and the adapter did not answer. A phone or another program may be connected to it: a Bluetooth adapter serves one at a time.</translation>
+    </message>
+    <message>
+        <source>Адаптер ELM327 не ответил через Bluetooth (%1).
+Соединение установлено, но ответа адаптера нет. Проверьте, что это адаптер ELM327, а не другое устройство, и что он вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
+        <translation>The ELM327 adapter did not answer over Bluetooth (%1).
+The connection is made, but the adapter does not answer. Check that this is an ELM327 adapter and not another device, and that it is plugged into the car and powered (switch the ignition on).</translation>
+    </message>
 </context>
 <context>
     <name>CarRestore</name>
@@ -1283,6 +1297,180 @@ Module description files are read from ~/.local/share/TALMERO/TALMERO/modules an
 Writes to the demo car go to a journal of their own, beside the given or usual one.
 Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
+    </message>
+<message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
+                   [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
+                                     search сначала ищет адаптеры Bluetooth 10 с
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без строки о значении под каждым кодом
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+--port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз
+(bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.
+К ним --baud и реле тоже не относятся.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+--trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
+                   [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Offline:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                the write journal, newest first
+  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
+  dtc explain CODE...                what each trouble code is and what it means
+  modules list                       the program's own modules and the module description
+                                     files: what each adds, and refused files with the reason
+  modules check FILE...              checks description files; exit status 1 when one is
+                                     refused
+  modules export [--dir DIR]         writes the program's own module descriptions as files
+  adapters [search]                  the adapters' ports, one a line: PORT and what it is (for
+                                     --port); search first looks for Bluetooth adapters 10 s
+With the adapter (--port required):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV when its name ends in .csv, else text;
+                                     --plain: without a line of meaning under each code
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     reads the values every second for N seconds (default
+                                     60), as CSV on standard output and in FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            what the adapter says it is, and how the buses are switched
+  scan                               one line per module: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     undoes the newest write to this car not yet undone;
+                                     --force: even when the block has changed since
+  compare LEFT.xml --car             a backup file against the car
+  restore FILE [--only ADDR,...] [--other-car]
+                                     writes the file's configuration blocks back
+
+PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
+MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
+C or POSIX locale); listings, blocks and exit statuses are the same in every language.
+Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
+question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
+Nothing is written below --min-voltage (default 12.0).
+The first write to a car that has no backup in the backup folder yet is preceded by a
+backup, as the backup command takes it (the backup folder: --dir, else the one backup
+uses by default); --no-backup writes without one.
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
+commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
+port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+--port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
+--baud does not apply to it, nor do the relay ways of --bus-switch.
+--port bt://MAC: a Bluetooth adapter (serial port profile), paired once (bluetoothctl,
+PIN usually 1234 or 0000); --port ble://MAC: a Bluetooth LE adapter.
+Neither --baud nor the relay applies to them either.
+Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
+/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
+--trust FILE remembers the file's SHA-256; a changed file is untrusted again.
+Writes to the demo car go to a journal of their own, beside the given or usual one.
+Exit status: 0 success, 1 the operation failed, 2 command line error.
+</translation>
+    </message>
+    <message>
+        <source>последовательный порт, USB</source>
+        <translation>serial port, USB</translation>
+    </message>
+    <message>
+        <source>последовательный порт</source>
+        <translation>serial port</translation>
+    </message>
+    <message>
+        <source>Поиск адаптеров Bluetooth (%1 с)…</source>
+        <translation>Looking for Bluetooth adapters (%1 s)…</translation>
+    </message>
+    <message>
+        <source>adapters: нужен search или ничего</source>
+        <translation>adapters: takes search or nothing</translation>
+    </message>
+    <message>
+        <source>, сопряжён</source>
+        <translation>, paired</translation>
+    </message>
+    <message>
+        <source>адаптер Wi-Fi (его частый адрес)</source>
+        <translation>Wi-Fi adapter (its common address)</translation>
+    </message>
+    <message>
+        <source>демо-автомобиль, адаптер с переключателем шин</source>
+        <translation>demo car, adapter with a bus switch</translation>
+    </message>
+    <message>
+        <source>демо-автомобиль, адаптер STN со встроенной шиной</source>
+        <translation>demo car, STN adapter with the bus built in</translation>
     </message>
 </context>
 <context>
@@ -2956,6 +3144,10 @@ Qt's window options (-platform, -style, ...) are accepted too.
         <source>Неверный адрес %1: перед двоеточием нужен адрес адаптера (например, 192.168.0.10:35000).</source>
         <translation>Invalid address %1: the colon must follow the adapter's address (for example 192.168.0.10:35000).</translation>
     </message>
+<message>
+        <source>Неверный адрес %1: после bt:// или ble:// нужен адрес устройства Bluetooth из шести пар шестнадцатеричных цифр (например, bt://00:1D:A5:68:98:8B).</source>
+        <translation>Invalid address %1: bt:// or ble:// must be followed by a Bluetooth device address of six pairs of hexadecimal digits (for example, bt://00:1D:A5:68:98:8B).</translation>
+    </message>
 </context>
 <context>
     <name>RestorePlan</name>
@@ -4491,6 +4683,18 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <source>Description files…</source>
         <translation>Description files…</translation>
     </message>
+<message>
+        <source>Search for Bluetooth adapters…</source>
+        <translation>Search for Bluetooth adapters…</translation>
+    </message>
+    <message>
+        <source>Looks for Bluetooth adapters around for about ten seconds. A Classic adapter must be paired once (bluetoothctl, PIN 1234 or 0000)</source>
+        <translation>Looks for Bluetooth adapters around for about ten seconds. A Classic adapter must be paired once (bluetoothctl, PIN 1234 or 0000)</translation>
+    </message>
+    <message>
+        <source>A Bluetooth adapter has no baud rate</source>
+        <translation>A Bluetooth adapter has no baud rate</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabConfiguration</name>
@@ -5041,6 +5245,114 @@ On Linux, add your user to the dialout group (sudo adduser $USER dialout), then 
     <message>
         <source>В текущем цикле</source>
         <translation>This driving cycle</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceTexts</name>
+    <message>
+        <source>Устройство</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>%1 (Bluetooth LE %2)</source>
+        <translation>%1 (Bluetooth LE %2)</translation>
+    </message>
+    <message>
+        <source>%1 (Bluetooth %2)</source>
+        <translation>%1 (Bluetooth %2)</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothTexts</name>
+    <message>
+        <source>На этом компьютере нет Bluetooth, или не запущена служба bluetooth. Подключите адаптер Bluetooth к компьютеру или запустите службу (sudo systemctl start bluetooth).</source>
+        <translation>This computer has no Bluetooth, or the bluetooth service is not running. Plug a Bluetooth adapter into the computer or start the service (sudo systemctl start bluetooth).</translation>
+    </message>
+    <message>
+        <source>Bluetooth компьютера выключен. Включите его в настройках системы (или командой bluetoothctl power on) и подключитесь снова.</source>
+        <translation>The computer's Bluetooth is switched off. Switch it on in the system settings (or with bluetoothctl power on) and connect again.</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 не сопряжён с компьютером. Сопрягите его один раз: вставьте адаптер в разъём автомобиля, включите зажигание, запустите bluetoothctl и введите scan on, pair АДРЕС (PIN обычно 1234 или 0000) и trust АДРЕС.</source>
+        <translation>The adapter %1 is not paired with the computer. Pair it once: plug the adapter into the car, switch the ignition on, start bluetoothctl and type scan on, pair ADDRESS (the PIN is usually 1234 or 0000) and trust ADDRESS.</translation>
+    </message>
+    <message>
+        <source>Компьютер не знает устройства %1. Вставьте адаптер в разъём автомобиля, включите зажигание и найдите его: «Search for Bluetooth adapters…» в списке портов (или talmero-cli adapters search).</source>
+        <translation>The computer does not know the device %1. Plug the adapter into the car, switch the ignition on and find it: "Search for Bluetooth adapters…" in the port list (or talmero-cli adapters search).</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 не принял соединение. Проверьте, что он вставлен в разъём автомобиля и получает питание (включите зажигание), что он рядом с компьютером и что к нему не подключён телефон или другая программа.</source>
+        <translation>The adapter %1 did not accept the connection. Check that it is plugged into the car and powered (switch the ignition on), that it is near the computer, and that no phone or other program is connected to it.</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 не ответил за %2 с. Вероятно, он вне досягаемости или без питания: поднесите компьютер ближе, включите зажигание и подключитесь снова.</source>
+        <translation>The adapter %1 did not answer within %2 s. It is probably out of range or without power: bring the computer closer, switch the ignition on and connect again.</translation>
+    </message>
+    <message>
+        <source>У устройства %1 нет последовательного порта (SPP). Если это адаптер Bluetooth LE, подключитесь к нему как ble://%2.</source>
+        <translation>The device %1 has no serial port (SPP). If it is a Bluetooth LE adapter, connect to it as ble://%2.</translation>
+    </message>
+    <message>
+        <source>У устройства %1 нет службы последовательного обмена (FFF0, FFE0, E7810A71 или службы с одной характеристикой уведомлений и одной для записи); его службы: %2. Если это адаптер Bluetooth Classic, подключитесь к нему как bt://%3.</source>
+        <translation>The device %1 has no serial service (FFF0, FFE0, E7810A71, or a service with one notifying and one writable characteristic); its services: %2. If it is a Bluetooth Classic adapter, connect to it as bt://%3.</translation>
+    </message>
+    <message>
+        <source>Не удалось подключиться к адаптеру %1: %2</source>
+        <translation>Could not connect to the adapter %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormBluetoothSearch</name>
+    <message>
+        <source>Search for Bluetooth adapters</source>
+        <translation>Search for Bluetooth adapters</translation>
+    </message>
+    <message>
+        <source>Looking for Bluetooth adapters. Plug the adapter into the car and switch the ignition on.</source>
+        <translation>Looking for Bluetooth adapters. Plug the adapter into the car and switch the ignition on.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nothing found yet.</source>
+        <translation>Nothing found yet.</translation>
+    </message>
+    <message>
+        <source>Found:</source>
+        <translation>Found:</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::link::BleChannel</name>
+    <message>
+        <source>без ответа</source>
+        <translation>without response</translation>
+    </message>
+    <message>
+        <source>с ответом</source>
+        <translation>with response</translation>
+    </message>
+    <message>
+        <source>* Bluetooth LE: служба %1, ответы из %2, запросы в %3 (запись %4, по %5 байт)</source>
+        <translation>* Bluetooth LE: service %1, answers from %2, requests to %3 (write %4, %5 bytes a piece)</translation>
+    </message>
+    <message>
+        <source>; служба выбрана по её характеристикам</source>
+        <translation>; the service was chosen by its characteristics</translation>
+    </message>
+    <message>
+        <source>адаптер подключился, но его службы не прочитаны за %1 с</source>
+        <translation>the adapter connected, but its services were not read within %1 s</translation>
+    </message>
+    <message>
+        <source>у характеристики %1 нет дескриптора 2902, уведомления не включить</source>
+        <translation>the characteristic %1 has no 2902 descriptor: its notifications cannot be switched on</translation>
+    </message>
+    <message>
+        <source>адаптер не включил уведомления характеристики %1</source>
+        <translation>the adapter did not switch on the notifications of the characteristic %1</translation>
     </message>
 </context>
 </TS>

@@ -232,6 +232,8 @@ void TFormMain::enterOnline()
         m_host->log(adapterLine);
     if (const QString note = m_connection ? m_connection->lowLatencyNote() : QString(); !note.isEmpty())
         m_host->log(note);
+    if (const QString note = m_connection ? m_connection->channel().openedNote() : QString(); !note.isEmpty())
+        m_host->log(note);
     setStatus(QStringLiteral("  ") + name, kOnlineColour);
     PanelStatus->setToolTip(adapterLine.mid(2) + u'\n' + tr("Change connection settings"));
     FormActivate();

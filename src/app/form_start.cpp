@@ -3,11 +3,13 @@
 #include "app/connection.h"
 #include "app/connection_settings.h"
 #include "app/dialogs.h"
+#include "app/form_bluetooth_search.h"
 #include "app/form_module_files.h"
 #include "app/form_main.h"
 #include "app/program.h"
 #include "app/widget_names.h"
 #include "link/codecs.h"
+#include "link/port_address.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -37,21 +39,16 @@ QList<TFormStart::PortEntry> presentSerialPorts()
     return ports;
 }
 
-// 0: a USB serial adapter, 1: Bluetooth serial, 2: anything else (a built-in port).
 int adapterRank(const TFormStart::PortEntry& port)
 {
-    const QString name = port.name.section(QLatin1Char('/'), -1);
-    if (port.usb || name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM")))
-        return 0;
-    if (name.startsWith(QLatin1String("rfcomm")))
-        return 1;
-    return 2;
+    return link::serialPortRank(port.name, port.usb);
 }
 
 } // namespace
 
 TFormStart::TFormStart(Program& program)
-    : m_program(program), m_runner(*this), m_portLister(presentSerialPorts)
+    : m_program(program), m_runner(*this), m_portLister(presentSerialPorts),
+      m_bluetoothLister(link::knownBluetoothDevices)
 {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(tr("TALMERO (Interface Settings)"));
@@ -77,6 +74,8 @@ void TFormStart::buildControls()
     COMports->setEditable(true); // a device path can be typed
     COMports->setInsertPolicy(QComboBox::NoInsert);
     COMports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Serial ports, Bluetooth devices, the search, Wi-Fi and the demo cars: most in view.
+    COMports->setMaxVisibleItems(16);
     BitBtnRefresh = named(new QPushButton(this), "BitBtnRefresh");
     BitBtnRefresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     BitBtnRefresh->setToolTip(tr("update port COM"));
@@ -86,6 +85,10 @@ void TFormStart::buildControls()
     COMbauds->addItems({QStringLiteral("38400"), QStringLiteral("9600"), QStringLiteral("115200")});
     COMbauds->setCurrentIndex(0);
     connect(COMports, &QComboBox::editTextChanged, this, &TFormStart::showRateApplies);
+    connect(COMports, &QComboBox::activated, this, [this](int index) {
+        if (COMports->itemText(index) == searchEntry())
+            SearchBluetoothClick();
+    });
 
     LabelMinVoltage = named(new QLabel(tr("Lowest battery voltage for writes"), this),
                             "LabelMinVoltage");
@@ -246,8 +249,13 @@ void TFormStart::setPortLister(const std::function<QStringList()>& names)
     };
 }
 
+QString TFormStart::searchEntry()
+{
+    return tr("Search for Bluetooth adapters…");
+}
+
 QStringList TFormStart::orderPorts(const QList<PortEntry>& present, const QString& saved,
-                                   const QString& wifi, const QStringList& demos)
+                                   const QStringList& bluetooth, const QString& wifi, const QStringList& demos)
 {
     QStringList names;
     if (!saved.isEmpty())
@@ -259,9 +267,12 @@ QStringList TFormStart::orderPorts(const QList<PortEntry>& present, const QStrin
     std::stable_sort(ranked.begin(), ranked.end(), [](const PortEntry& a, const PortEntry& b) {
         return adapterRank(a) < adapterRank(b);
     });
-    // After the ports where adapters sit: the Wi-Fi adapter (unless it is the saved port,
-    // kept by its address), then the demo cars.
+    // After the ports where adapters sit: the Bluetooth devices, the Wi-Fi adapter (unless
+    // it is the saved port, kept by its address), then the demo cars.
     QStringList between;
+    for (const QString& device : bluetooth)
+        if (device != saved)
+            between.append(device);
     if (saved != wifi && saved != Connection::addressOf(wifi))
         between.append(wifi);
     for (const QString& demo : demos)
@@ -285,7 +296,27 @@ void TFormStart::fillPorts()
 {
     COMports->clear();
     const QStringList demos = Connection::demoEntries();
-    COMports->addItems(orderPorts(m_portLister(), ConnectionSettings::load().port, Connection::wifiEntry(), demos));
+    const QList<link::BluetoothPortEntry> devices =
+        link::bluetoothEntries(link::mergeDevices(m_bluetoothLister(), m_searchFound));
+    QString saved = ConnectionSettings::load().port;
+    QStringList bluetooth;
+    for (const link::BluetoothPortEntry& device : devices) {
+        bluetooth.append(device.label);
+        // A device kept by its port shows by its name when the computer knows it.
+        if (saved.compare(device.port, Qt::CaseInsensitive) == 0)
+            saved = device.label;
+    }
+    bluetooth.append(searchEntry());
+    COMports->addItems(orderPorts(m_portLister(), saved, bluetooth, Connection::wifiEntry(), demos));
+    for (const link::BluetoothPortEntry& device : devices) {
+        const int at = COMports->findText(device.label);
+        COMports->setItemData(at, device.port);
+        COMports->setItemData(at, device.port, Qt::ToolTipRole);
+    }
+    COMports->setItemData(COMports->findText(searchEntry()),
+                          tr("Looks for Bluetooth adapters around for about ten seconds. A Classic "
+                             "adapter must be paired once (bluetoothctl, PIN 1234 or 0000)"),
+                          Qt::ToolTipRole);
     COMports->setItemData(COMports->findText(Connection::wifiEntry()),
                           tr("An adapter reached over Wi-Fi: connect the computer to the adapter's "
                              "network first. Another address can be typed as HOST:PORT"),
@@ -299,11 +330,48 @@ void TFormStart::fillPorts()
     COMports->setCurrentIndex(0);
 }
 
+QString TFormStart::portOf(const QString& text) const
+{
+    const int at = COMports->findText(text);
+    const QString port = at >= 0 ? COMports->itemData(at).toString() : QString();
+    return port.isEmpty() ? Connection::addressOf(text) : port;
+}
+
 void TFormStart::showRateApplies()
 {
-    const bool network = Connection::isNetworkPort(COMports->currentText());
-    COMbauds->setEnabled(!network);
-    COMbauds->setToolTip(network ? tr("A Wi-Fi adapter has no baud rate") : QString());
+    const QString text = COMports->currentText();
+    const link::PortAddress::Kind kind = link::parsePortAddress(portOf(text)).kind;
+    const bool wireless = text == searchEntry() || kind == link::PortAddress::Kind::Bluetooth
+                          || kind == link::PortAddress::Kind::Ble;
+    const bool network = !wireless && Connection::isNetworkPort(text);
+    COMbauds->setEnabled(!wireless && !network);
+    COMbauds->setToolTip(wireless  ? tr("A Bluetooth adapter has no baud rate")
+                         : network ? tr("A Wi-Fi adapter has no baud rate")
+                                   : QString());
+}
+
+void TFormStart::SearchBluetoothClick()
+{
+    m_runner.run([this] {
+        QStringList before;
+        for (int i = 0; i < COMports->count(); ++i)
+            before.append(COMports->itemText(i));
+        TFormBluetoothSearch search(this);
+        dialogs().showModal(search);
+        m_searchFound = link::mergeDevices(m_searchFound, search.found());
+        fillPorts();
+        if (!search.failure().isEmpty()) {
+            showNotice(this, search.failure());
+            return;
+        }
+        // BlueZ reports the devices it knew first: the adapter to try is the first new one.
+        for (const link::BluetoothPortEntry& entry : link::bluetoothEntries(search.found())) {
+            if (!before.contains(entry.label)) {
+                COMports->setCurrentIndex(COMports->findText(entry.label));
+                break;
+            }
+        }
+    });
 }
 
 void TFormStart::showVinCount()
@@ -316,8 +384,13 @@ void TFormStart::showVinCount()
 
 void TFormStart::ButtonOpenCOMClick()
 {
+    if (COMports->currentText() == searchEntry()) {
+        SearchBluetoothClick();
+        return;
+    }
     m_runner.run([this] {
-        const QString portText = COMports->currentText();
+        const QString shown = COMports->currentText();
+        const QString portText = portOf(shown);
         QString vin = link::upperVIN(StartVIN->currentText());
         // Trying the demo car needs no VIN.
         if (vin.trimmed().isEmpty() && Connection::isDemoEntry(portText))
@@ -339,7 +412,7 @@ void TFormStart::ButtonOpenCOMClick()
 
         TFormMain& main = m_program.FormMain();
         main.state().carVIN = vin.left(17);
-        LabelConnecting->setText(tr("Подключение к %1…").arg(portText));
+        LabelConnecting->setText(tr("Подключение к %1…").arg(shown));
         // Cleared however the attempt ends, a port error included.
         struct ClearOnExit {
             QLabel* label;

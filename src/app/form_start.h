@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/operation_runner.h"
+#include "link/bluetooth_devices.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -29,15 +30,28 @@ public:
     // Where the serial ports present come from (tests list their own).
     void setPortLister(std::function<QList<PortEntry>()> lister) { m_portLister = std::move(lister); }
     void setPortLister(const std::function<QStringList()>& names);
+    // Where the Bluetooth devices the computer knows come from (tests list their own).
+    void setBluetoothLister(std::function<QList<link::BluetoothDevice>()> lister)
+    {
+        m_bluetoothLister = std::move(lister);
+    }
     // The names in the order offered: the saved port, then where adapters sit (USB, then
-    // Bluetooth serial), then the Wi-Fi adapter, then the demo car, then the other ports.
+    // Bluetooth serial), then the Bluetooth devices, then the Wi-Fi adapter, then the demo
+    // car, then the other ports.
     static QStringList orderPorts(const QList<PortEntry>& present, const QString& saved,
-                                  const QString& wifi, const QStringList& demos);
+                                  const QStringList& bluetooth, const QString& wifi, const QStringList& demos);
+    // The port list's entry that starts a search for Bluetooth adapters.
+    static QString searchEntry();
+    // The port a text of the port field names: a Bluetooth device's entry stands for its
+    // bt:// or ble:// port, the Wi-Fi entry for its address.
+    QString portOf(const QString& text) const;
 
 public Q_SLOTS:
     void ButtonOpenCOMClick();
     void ButtonOfflineClick();
     void BitBtnRefreshClick();
+    // Looks for Bluetooth adapters for about ten seconds and offers what it finds.
+    void SearchBluetoothClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,13 +65,15 @@ private:
     void buildControls();
     void FormCreate();
     void fillPorts();
-    // A Wi-Fi adapter has no rate: the setting is greyed out for it.
+    // A Wi-Fi or Bluetooth adapter has no rate: the setting is greyed out for it.
     void showRateApplies();
     void showVinCount();
 
     Program& m_program;
     OperationRunner m_runner;
     std::function<QList<PortEntry>()> m_portLister;
+    std::function<QList<link::BluetoothDevice>()> m_bluetoothLister;
+    QList<link::BluetoothDevice> m_searchFound; // what the searches of this window found
     bool m_placed = false;
 
     QLabel* Label1 = nullptr;

@@ -71,6 +71,8 @@ CarLink::CarLink(const CliArgs& args, link::Host& host)
     host.log(link::BusSwitchTexts::identityLine(identity, way));
     if (const QString note = link::SerialChannel::lowLatencyNote(*channel); !note.isEmpty())
         host.log(note);
+    if (const QString note = channel->openedNote(); !note.isEmpty())
+        host.log(note);
     state.online = true;
     state.carVIN = args.vin;
 }

@@ -36,7 +36,8 @@ QString usageText()
     // The synopsis keeps the command line's own words (they are typed as they stand);
     // the explanations are messages like any other.
     return QCoreApplication::translate("Cli",
-        "использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]\n"
+        "использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]\n"
+        "                   [--baud 38400|9600|115200]\n"
         "                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]\n"
         "                   [--dir DIR] [--no-backup]\n"
         "                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]\n"
@@ -59,6 +60,8 @@ QString usageText()
         "  modules export [--dir DIR]         записывает свои описания модулей файлами описания\n"
         "  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,\n"
         "                                     чему доверено; modules untrust FILE... снимает доверие\n"
+        "  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);\n"
+        "                                     search сначала ищет адаптеры Bluetooth 10 с\n"
         "С адаптером (нужен --port):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
@@ -99,6 +102,9 @@ QString usageText()
         "или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).\n"
         "--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;\n"
         "--baud к нему не относится, как и переключение шин реле.\n"
+        "--port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз\n"
+        "(bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.\n"
+        "К ним --baud и реле тоже не относятся.\n"
         "Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и\n"
         "/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:\n"
         "доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE\n"

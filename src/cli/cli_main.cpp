@@ -5,11 +5,15 @@
 #include "link/language.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // Qt Bluetooth's own remarks ("Using BlueZ LE DBus API") are not for the user, who is
+    // told what failed and what to do; QT_LOGGING_RULES brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.bluetooth*.warning=false\nqt.bluetooth*.info=false"));
     // The same names as the window program: both keep one write journal.
     QCoreApplication::setApplicationName(QStringLiteral("TALMERO"));
     QCoreApplication::setOrganizationName(QStringLiteral("TALMERO"));

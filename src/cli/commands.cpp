@@ -59,6 +59,8 @@ int dispatch(CommandContext& ctx)
 {
     if (ctx.args.words.first() == QLatin1String("modules"))
         return runModulesCommand(ctx);
+    if (ctx.args.words.first() == QLatin1String("adapters"))
+        return runAdaptersCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("history"))
         return runJournalCommand(ctx);
     if (ctx.args.words.first() == QLatin1String("compare"))

@@ -44,6 +44,7 @@ int runCompareCommand(CommandContext& ctx); // compare
 int runRestoreCommand(CommandContext& ctx); // restore
 int runExplainCommand(CommandContext& ctx); // dtc explain
 int runModulesCommand(CommandContext& ctx); // modules list|check|export|trust|untrust
+int runAdaptersCommand(CommandContext& ctx); // adapters [search]
 // Reads the description files into the program and trusts those --trust names for this
 // command; false (with the error said) when one of them is no description file the
 // program loaded.

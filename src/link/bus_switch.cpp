@@ -143,6 +143,9 @@ SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
     Channel& channel = adapter.channel();
     identity = identifyAdapter(adapter);
     if (!identity.answered()) {
+        if (channel.isBluetooth())
+            throw LinkError(adapter.linkLost() ? BusSwitchTexts::bluetoothClosedText(channel.name())
+                                               : BusSwitchTexts::noBluetoothAnswerText(channel.name()));
         if (!channel.isNetwork())
             throw LinkError(BusSwitchTexts::noAnswerText(channel.name(), baudRate));
         throw LinkError(adapter.linkLost() ? BusSwitchTexts::networkClosedText(channel.name())
@@ -151,6 +154,8 @@ SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
     adapter.setAnswerCounts(identity.takesAnswerCounts());
     const SwitchWay way = chooseWay(setting, identity);
     if (way.kind == SwitchWay::Kind::Relay && !channel.setControlLine(way.line, way.lineLevel(false))) {
+        if (channel.isBluetooth())
+            throw LinkError(BusSwitchTexts::noBluetoothControlLineText(channel.name(), way));
         throw LinkError(channel.isNetwork() ? BusSwitchTexts::noNetworkControlLineText(channel.name(), way)
                                             : BusSwitchTexts::noControlLineText(channel.name(), way));
     }
@@ -163,6 +168,30 @@ QString BusSwitchTexts::noNetworkControlLineText(const QString& address, const S
     return tr("У адаптера Wi-Fi (%1) нет линии %2: реле переключения шин работает только через "
               "последовательный порт. Выберите в настройках другой способ переключения шин.")
         .arg(address, line);
+}
+
+QString BusSwitchTexts::noBluetoothControlLineText(const QString& port, const SwitchWay& way)
+{
+    const QString line = way.line == ControlLine::Rts ? QStringLiteral("RTS") : QStringLiteral("DTR");
+    return tr("У адаптера Bluetooth (%1) нет линии %2: реле переключения шин работает только через "
+              "последовательный порт. Выберите в настройках другой способ переключения шин.")
+        .arg(port, line);
+}
+
+QString BusSwitchTexts::bluetoothClosedText(const QString& port)
+{
+    return tr("Связь с адаптером %1 потеряна при подключении, адаптер не ответил. Возможно, к нему "
+              "подключён телефон или другая программа: адаптер Bluetooth обслуживает одну за раз.")
+        .arg(port);
+}
+
+QString BusSwitchTexts::noBluetoothAnswerText(const QString& port)
+{
+    return tr("Адаптер ELM327 не ответил через Bluetooth (%1).\n"
+              "Соединение установлено, но ответа адаптера нет. Проверьте, что это адаптер ELM327, "
+              "а не другое устройство, и что он вставлен в разъём автомобиля и получает питание "
+              "(включите зажигание).")
+        .arg(port);
 }
 
 QString BusSwitchTexts::networkClosedText(const QString& address)

@@ -78,6 +78,10 @@ public:
     static QString noNetworkAnswerText(const QString& address);
     static QString networkClosedText(const QString& address);
     static QString noNetworkControlLineText(const QString& address, const SwitchWay& way);
+    // The same for a Bluetooth adapter.
+    static QString noBluetoothAnswerText(const QString& port);
+    static QString bluetoothClosedText(const QString& port);
+    static QString noBluetoothControlLineText(const QString& port, const SwitchWay& way);
 };
 
 } // namespace talmero::link

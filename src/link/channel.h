@@ -45,6 +45,11 @@ public:
     virtual QString name() const = 0;
     // A network connection (a Wi-Fi adapter): no rate and no control lines.
     virtual bool isNetwork() const { return false; }
+    // A Bluetooth connection, Classic or Low Energy: no rate and no control lines either.
+    virtual bool isBluetooth() const { return false; }
+    // What the log says of how the channel was opened (the service a BLE adapter's link
+    // uses); "" when there is nothing to say.
+    virtual QString openedNote() const { return {}; }
 
     // Whether the driver passes short answers on at once: a USB bridge with a latency
     // timer (FTDI) otherwise holds each one for its timer, 16 ms by default.

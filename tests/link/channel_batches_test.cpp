@@ -57,5 +57,21 @@ TEST(ChannelBatches, RestOfADiscardedAnswerNeverReachesTheNextCommand)
     EXPECT_EQ(ch.batches, QByteArrayList{"2101\r61 01 02 \r\r>"});
 }
 
+TEST(ChannelBatches, AnswersCutAnywhereJoinUpToTheirPrompts)
+{
+    // A BLE adapter's notifications end wherever its link's packets do.
+    const QByteArray stream = "ATZ\r\r\rELM327 v1.5\r\r>2101 2\r009 \r0: 61 01 00 12 28 0E \r1: 00 00 B0 \r\r>";
+    for (int a = 1; a < stream.size(); ++a) {
+        for (int b = a; b < stream.size(); b += 3) {
+            FedChannel ch;
+            ch.receive(stream.left(a));
+            ch.receive(stream.mid(a, b - a));
+            ch.receive(stream.mid(b));
+            ASSERT_EQ(ch.batches, QByteArrayList({"ATZ\r\r\rELM327 v1.5\r\r>", "2101 2\r009 \r0: 61 01 00 12 28 0E \r1: 00 00 B0 \r\r>"}))
+                << a << ' ' << b;
+        }
+    }
+}
+
 } // namespace
 } // namespace talmero::link

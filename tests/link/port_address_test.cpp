@@ -43,6 +43,17 @@ TEST(PortAddress, SerialPortsTcpAddressesAndBadOnes)
         EXPECT_EQ(a.port, c.port) << c.text;
         EXPECT_EQ(a.error.isEmpty(), c.kind != Kind::Invalid) << c.text;
     }
+    // Bluetooth adapters by their device address, in any case.
+    for (const auto& [text, kind, device] : {std::tuple{"bt://00:1d:a5:68:98:8b", Kind::Bluetooth, "00:1D:A5:68:98:8B"},
+                                             {" BLE://10:00:00:00:00:01 ", Kind::Ble, "10:00:00:00:00:01"},
+                                             {"bt://00:1D:A5:68:98", Kind::Invalid, ""},
+                                             {"ble://00:00:00:00:00:00", Kind::Invalid, ""},
+                                             {"bt://00-1D-A5-68-98-8B", Kind::Invalid, ""},
+                                             {"bt://00:1D:A5:68:98:8G", Kind::Invalid, ""}}) {
+        const PortAddress a = parsePortAddress(QString::fromLatin1(text));
+        EXPECT_EQ(a.kind, kind) << text;
+        EXPECT_EQ(a.device, QLatin1String(device)) << text;
+    }
     EXPECT_EQ(parsePortAddress(QStringLiteral(":35000")).error,
               QStringLiteral("Неверный адрес :35000: перед двоеточием нужен адрес адаптера (например, 192.168.0.10:35000)."));
 }

@@ -15,6 +15,7 @@ using talmero::app::LogView;
 namespace {
 
 const QString kPlaceholder = QStringLiteral("00000000000000000");
+const QString kSearch = QStringLiteral("Search for Bluetooth adapters…");
 
 QStringList items(QComboBox* combo)
 {
@@ -53,7 +54,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_EQ(items(vin), QStringList{kPlaceholder});
     EXPECT_EQ(vin->currentText(), "");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), (QStringList{"ttyUSB0", Connection::wifiEntry()} + Connection::demoEntries()));
+    EXPECT_EQ(items(ports), (QStringList{"ttyUSB0", kSearch, Connection::wifiEntry()} + Connection::demoEntries()));
     EXPECT_EQ(ports->currentText(), "ttyUSB0"); // the first port found
     EXPECT_EQ(control<QComboBox>(start(), "COMbauds")->currentText(), "38400");
 
@@ -69,7 +70,7 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     // before built-in ports. A Wi-Fi adapter has no rate to choose.
     using Entry = talmero::app::TFormStart::PortEntry;
     const QString wifi = QStringLiteral("Wi-Fi adapter (192.168.0.10:35000)");
-    const QStringList demos = QStringList{wifi} + Connection::demoEntries();
+    const QStringList demos = QStringList{kSearch, wifi} + Connection::demoEntries();
     const struct {
         QList<Entry> present;
         QStringList offered;
@@ -204,12 +205,18 @@ TEST_F(ShellTest, StoredSettingsFillTheWindow)
     start().setPortLister([] { return QStringList{"ttyS5", "ttyS7"}; });
     click(start(), "BitBtnRefresh");
     auto* ports = control<QComboBox>(start(), "COMports");
-    EXPECT_EQ(items(ports), (QStringList{"ttyS7", Connection::wifiEntry()} + Connection::demoEntries() + QStringList{"ttyS5"}));
+    EXPECT_EQ(items(ports), (QStringList{"ttyS7", kSearch, Connection::wifiEntry()} + Connection::demoEntries() + QStringList{"ttyS5"}));
     EXPECT_EQ(ports->currentText(), "ttyS7");
     // A Wi-Fi adapter is kept by its address, which then stands for the Wi-Fi entry.
     store("port", "192.168.0.10:35000");
     click(start(), "BitBtnRefresh");
-    EXPECT_EQ(items(ports), (QStringList{"192.168.0.10:35000"} + Connection::demoEntries() + QStringList{"ttyS5", "ttyS7"}));
+    EXPECT_EQ(items(ports), (QStringList{"192.168.0.10:35000", kSearch} + Connection::demoEntries() + QStringList{"ttyS5", "ttyS7"}));
+    // A Bluetooth adapter is kept by its port, and shown by its name while the computer knows it.
+    start().setBluetoothLister([] { return QList<talmero::link::BluetoothDevice>{{"00:1D:A5:68:98:8B", "OBDII", true, true, true}}; });
+    store("port", "bt://00:1D:A5:68:98:8B");
+    click(start(), "BitBtnRefresh");
+    EXPECT_EQ(items(ports).mid(0, 4), (QStringList{"OBDII (Bluetooth 00:1D:A5:68:98:8B)", "OBDII (Bluetooth LE 00:1D:A5:68:98:8B)", kSearch, Connection::wifiEntry()}));
+    EXPECT_EQ(start().portOf(ports->currentText()), "bt://00:1D:A5:68:98:8B");
     store("port", "ttyS7");
 
     // A VIN already known is not written again under another spelling.
