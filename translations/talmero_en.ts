@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
     <name>AsBuilt</name>
@@ -114,13 +115,13 @@
     <message>
         <source>! Неверная структура файла:
 </source>
-        <translation>! The file's structure is not valid:
+        <translation>! The file&apos;s structure is not valid:
 </translation>
     </message>
     <message>
         <source>Неверная структура файла:
 </source>
-        <translation>The file's structure is not valid:
+        <translation>The file&apos;s structure is not valid:
 </translation>
     </message>
     <message>
@@ -160,11 +161,11 @@
     </message>
     <message>
         <source>! Ответ адаптера оборван (байт: %1 из %2) при чтении %3</source>
-        <translation>! The adapter's answer was cut short (bytes: %1 of %2) while reading %3</translation>
+        <translation>! The adapter&apos;s answer was cut short (bytes: %1 of %2) while reading %3</translation>
     </message>
     <message>
         <source>! Ответ адаптера искажён (%1) при чтении %2</source>
-        <translation>! The adapter's answer was garbled (%1) while reading %2</translation>
+        <translation>! The adapter&apos;s answer was garbled (%1) while reading %2</translation>
     </message>
     <message>
         <source>! Адаптер не ответил при чтении %1</source>
@@ -180,10 +181,64 @@
     </message>
 </context>
 <context>
+    <name>BluetoothDeviceTexts</name>
+    <message>
+        <source>Устройство</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>%1 (Bluetooth LE %2)</source>
+        <translation>%1 (Bluetooth LE %2)</translation>
+    </message>
+    <message>
+        <source>%1 (Bluetooth %2)</source>
+        <translation>%1 (Bluetooth %2)</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothTexts</name>
+    <message>
+        <source>На этом компьютере нет Bluetooth, или не запущена служба bluetooth. Подключите адаптер Bluetooth к компьютеру или запустите службу (sudo systemctl start bluetooth).</source>
+        <translation>This computer has no Bluetooth, or the bluetooth service is not running. Plug a Bluetooth adapter into the computer or start the service (sudo systemctl start bluetooth).</translation>
+    </message>
+    <message>
+        <source>Bluetooth компьютера выключен. Включите его в настройках системы (или командой bluetoothctl power on) и подключитесь снова.</source>
+        <translation>The computer&apos;s Bluetooth is switched off. Switch it on in the system settings (or with bluetoothctl power on) and connect again.</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 не сопряжён с компьютером. Сопрягите его один раз: вставьте адаптер в разъём автомобиля, включите зажигание, запустите bluetoothctl и введите scan on, pair АДРЕС (PIN обычно 1234 или 0000) и trust АДРЕС.</source>
+        <translation>The adapter %1 is not paired with the computer. Pair it once: plug the adapter into the car, switch the ignition on, start bluetoothctl and type scan on, pair ADDRESS (the PIN is usually 1234 or 0000) and trust ADDRESS.</translation>
+    </message>
+    <message>
+        <source>Компьютер не знает устройства %1. Вставьте адаптер в разъём автомобиля, включите зажигание и найдите его: «Search for Bluetooth adapters…» в списке портов (или talmero-cli adapters search).</source>
+        <translation>The computer does not know the device %1. Plug the adapter into the car, switch the ignition on and find it: &quot;Search for Bluetooth adapters…&quot; in the port list (or talmero-cli adapters search).</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 не принял соединение. Проверьте, что он вставлен в разъём автомобиля и получает питание (включите зажигание), что он рядом с компьютером и что к нему не подключён телефон или другая программа.</source>
+        <translation>The adapter %1 did not accept the connection. Check that it is plugged into the car and powered (switch the ignition on), that it is near the computer, and that no phone or other program is connected to it.</translation>
+    </message>
+    <message>
+        <source>Адаптер %1 не ответил за %2 с. Вероятно, он вне досягаемости или без питания: поднесите компьютер ближе, включите зажигание и подключитесь снова.</source>
+        <translation>The adapter %1 did not answer within %2 s. It is probably out of range or without power: bring the computer closer, switch the ignition on and connect again.</translation>
+    </message>
+    <message>
+        <source>У устройства %1 нет последовательного порта (SPP). Если это адаптер Bluetooth LE, подключитесь к нему как ble://%2.</source>
+        <translation>The device %1 has no serial port (SPP). If it is a Bluetooth LE adapter, connect to it as ble://%2.</translation>
+    </message>
+    <message>
+        <source>У устройства %1 нет службы последовательного обмена (FFF0, FFE0, E7810A71 или службы с одной характеристикой уведомлений и одной для записи); его службы: %2. Если это адаптер Bluetooth Classic, подключитесь к нему как bt://%3.</source>
+        <translation>The device %1 has no serial service (FFF0, FFE0, E7810A71, or a service with one notifying and one writable characteristic); its services: %2. If it is a Bluetooth Classic adapter, connect to it as bt://%3.</translation>
+    </message>
+    <message>
+        <source>Не удалось подключиться к адаптеру %1: %2</source>
+        <translation>Could not connect to the adapter %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>BusSwitchTexts</name>
     <message>
         <source>Порт %1 не позволяет управлять линией %2, и реле адаптера не переключить. Выберите в настройках другой способ переключения шин.</source>
-        <translation>Port %1 does not let the program set its %2 line, so the adapter's relay cannot be switched. Choose another way of bus switching in the settings.</translation>
+        <translation>Port %1 does not let the program set its %2 line, so the adapter&apos;s relay cannot be switched. Choose another way of bus switching in the settings.</translation>
     </message>
     <message>
         <source>переключатель на адаптере (по запросу)</source>
@@ -191,7 +246,7 @@
     </message>
     <message>
         <source>встроенные команды адаптера (STN)</source>
-        <translation>the adapter's own commands (STN)</translation>
+        <translation>the adapter&apos;s own commands (STN)</translation>
     </message>
     <message>
         <source>реле на %1 (обратное)</source>
@@ -217,7 +272,7 @@
         <source>Адаптер ELM327 не ответил на порту %1.
 Проверьте, что выбран порт адаптера, что скорость %2 совпадает со скоростью адаптера (часто 38400, у USB-адаптеров нередко 115200), и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
         <translation>No ELM327 adapter answered on port %1.
-Check that this is the adapter's port, that the rate %2 is the adapter's rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+Check that this is the adapter&apos;s port, that the rate %2 is the adapter&apos;s rate (often 38400; USB adapters often use 115200), and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
     <message>
         <source>У адаптера Wi-Fi (%1) нет линии %2: реле переключения шин работает только через последовательный порт. Выберите в настройках другой способ переключения шин.</source>
@@ -227,13 +282,13 @@ Check that this is the adapter's port, that the rate %2 is the adapter's rate (o
         <source>Адаптер ELM327 не ответил по адресу %1.
 Соединение установлено, но ответа адаптера нет. Проверьте, что это адрес адаптера Wi-Fi, а не другого устройства, и что адаптер вставлен в разъём автомобиля и получает питание (включите зажигание).</source>
         <translation>The ELM327 adapter did not answer at %1.
-The connection was made, but no adapter answered on it. Check that this is the Wi-Fi adapter's address and not another device's, and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
+The connection was made, but no adapter answered on it. Check that this is the Wi-Fi adapter&apos;s address and not another device&apos;s, and that the adapter is plugged into the car and powered (switch the ignition on).</translation>
     </message>
     <message>
         <source>Адаптер по адресу %1 закрыл соединение, не ответив. Возможно, к нему уже подключена другая программа: адаптер Wi-Fi обслуживает одну программу за раз.</source>
         <translation>The adapter at %1 closed the connection without answering. Another program may be connected to it: a Wi-Fi adapter serves one program at a time.</translation>
     </message>
-<message>
+    <message>
         <source>У адаптера Bluetooth (%1) нет линии %2: реле переключения шин работает только через последовательный порт. Выберите в настройках другой способ переключения шин.</source>
         <translation>The Bluetooth adapter (%1) has no %2 line: a bus-switching relay works only through a serial port. Choose another way of bus switching in the settings.</translation>
     </message>
@@ -272,15 +327,15 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>! Конфигурация автомобиля не сохранена (%1): восстановление не начато</source>
-        <translation>! The car's configuration was not saved (%1): the restore was not started</translation>
+        <translation>! The car&apos;s configuration was not saved (%1): the restore was not started</translation>
     </message>
     <message>
         <source>* Конфигурация автомобиля до восстановления сохранена: </source>
-        <translation>* The car's configuration before the restore is saved: </translation>
+        <translation>* The car&apos;s configuration before the restore is saved: </translation>
     </message>
     <message>
         <source>* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом</source>
-        <translation>* Nothing to write: the car's configuration blocks equal the file's</translation>
+        <translation>* Nothing to write: the car&apos;s configuration blocks equal the file&apos;s</translation>
     </message>
     <message>
         <source>Восстановление из резервной копии</source>
@@ -344,11 +399,11 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>Конфигурация автомобиля до восстановления: %1</source>
-        <translation>The car's configuration before the restore: %1</translation>
+        <translation>The car&apos;s configuration before the restore: %1</translation>
     </message>
     <message>
         <source>Автомобиль уже содержит блоки конфигурации из файла</source>
-        <translation>The car already holds the file's configuration blocks</translation>
+        <translation>The car already holds the file&apos;s configuration blocks</translation>
     </message>
     <message>
         <source>Не записан: %1</source>
@@ -359,11 +414,11 @@ The connection is made, but the adapter does not answer. Check that this is an E
     <name>CarVinFinder</name>
     <message>
         <source>Модули автомобиля расходятся в VIN (%1): VIN автомобиля неизвестен</source>
-        <translation>The car's modules disagree on the VIN (%1): the car's VIN is unknown</translation>
+        <translation>The car&apos;s modules disagree on the VIN (%1): the car&apos;s VIN is unknown</translation>
     </message>
     <message>
         <source>Только один модуль дал VIN (%1), панель приборов - нет: VIN автомобиля неизвестен</source>
-        <translation>Only one module gave a VIN (%1), the instrument cluster none: the car's VIN is unknown</translation>
+        <translation>Only one module gave a VIN (%1), the instrument cluster none: the car&apos;s VIN is unknown</translation>
     </message>
 </context>
 <context>
@@ -378,7 +433,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>Блок модуля не распознаётся страницей %1</source>
-        <translation>Page %1 does not recognise the module's block</translation>
+        <translation>Page %1 does not recognise the module&apos;s block</translation>
     </message>
     <message>
         <source>Новый блок не распознаётся страницей %1</source>
@@ -386,7 +441,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>параметр из файла описания %1 (не из собственных TALMERO)</source>
-        <translation>option from the description file %1 (not one of TALMERO's own)</translation>
+        <translation>option from the description file %1 (not one of TALMERO&apos;s own)</translation>
     </message>
 </context>
 <context>
@@ -421,7 +476,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>описания нет, только строение кода</source>
-        <translation>no description, only the code's structure</translation>
+        <translation>no description, only the code&apos;s structure</translation>
     </message>
     <message>
         <source>после %1 нужно значение</source>
@@ -600,10 +655,6 @@ The connection is made, but the adapter does not answer. Check that this is an E
         <translation>Description file %1 is trusted (SHA-256 %2)</translation>
     </message>
     <message>
-        <source>modules принимает list, check или export</source>
-        <translation>modules takes list, check or export</translation>
-    </message>
-    <message>
         <source>--plain только с dtc read</source>
         <translation>--plain goes with dtc read</translation>
     </message>
@@ -705,7 +756,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>VIN автомобиля не прочитан; файл назван по %1</source>
-        <translation>the car's VIN could not be read; the file is named with %1</translation>
+        <translation>the car&apos;s VIN could not be read; the file is named with %1</translation>
     </message>
     <message>
         <source>undo: аргументов нет, только --force</source>
@@ -742,136 +793,6 @@ The connection is made, but the adapter does not answer. Check that this is an E
     <message>
         <source>Резервная копия сохранена: %1</source>
         <translation>Backup saved: %1</translation>
-    </message>
-    <message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-  modules list                       свои модули и файлы описания модулей: что каждый
-                                     добавляет, и отклонённые файлы с причиной
-  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
-                                     отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без строки о значении под каждым кодом
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
-Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
-резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
-умолчанию); --no-backup записывает без неё.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
-Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
-/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
---trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Offline:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                the write journal, newest first
-  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
-  dtc explain CODE...                what each trouble code is and what it means
-  modules list                       the program's own modules and the module description
-                                     files: what each adds, and refused files with the reason
-  modules check FILE...              checks description files; exit status 1 when one is
-                                     refused
-  modules export [--dir DIR]         writes the program's own module descriptions as files
-With the adapter (--port required):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without a line of meaning under each code
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     reads the values every second for N seconds (default
-                                     60), as CSV on standard output and in FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            what the adapter says it is, and how the buses are switched
-  scan                               one line per module: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     undoes the newest write to this car not yet undone;
-                                     --force: even when the block has changed since
-  compare LEFT.xml --car             a backup file against the car
-  restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file's configuration blocks back
-
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
-C or POSIX locale); listings, blocks and exit statuses are the same in every language.
-Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
-question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
-Nothing is written below --min-voltage (default 12.0).
-The first write to a car that has no backup in the backup folder yet is preceded by a
-backup, as the backup command takes it (the backup folder: --dir, else the one backup
-uses by default); --no-backup writes without one.
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
-commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
---port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
---baud does not apply to it, nor do the relay ways of --bus-switch.
-Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
-/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
---trust FILE remembers the file's SHA-256; a changed file is untrusted again.
-Writes to the demo car go to a journal of their own, beside the given or usual one.
-Exit status: 0 success, 1 the operation failed, 2 command line error.
-</translation>
     </message>
     <message>
         <source>%1: аргументов нет</source>
@@ -976,151 +897,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>VIN автомобиля не прочитан: записи других подключений под VIN %1 могут быть другого автомобиля и не отменяются</source>
-        <translation>The car's VIN was not read: entries of other connections under VIN %1 may be another car's and are not undone</translation>
+        <translation>The car&apos;s VIN was not read: entries of other connections under VIN %1 may be another car&apos;s and are not undone</translation>
     </message>
     <message>
         <source>(неизвестен: VIN дал только один модуль, %1, а панель приборов - нет)</source>
         <translation>(unknown: only one module gave a VIN, %1, and the instrument cluster none)</translation>
-    </message>
-<message>
-        <source>VIN автомобиля не прочитан; укажите его в --vin</source>
-        <translation>the car's VIN could not be read; give it with --vin</translation>
-    </message>
-    <message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-  modules list                       свои модули и файлы описания модулей: что каждый
-                                     добавляет, и отклонённые файлы с причиной
-  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
-                                     отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
-  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
-                                     чему доверено; modules untrust FILE... снимает доверие
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без строки о значении под каждым кодом
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
-Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
-резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
-умолчанию); --no-backup записывает без неё.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
-Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
-/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
-доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
-доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Offline:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                the write journal, newest first
-  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
-  dtc explain CODE...                what each trouble code is and what it means
-  modules list                       the program's own modules and the module description
-                                     files: what each adds, and refused files with the reason
-  modules check FILE...              checks description files; exit status 1 when one is
-                                     refused
-  modules export [--dir DIR]         writes the program's own module descriptions as files
-  modules trust FILE...              trusts description files as they are now and says what
-                                     it trusted; modules untrust FILE... takes trust back
-With the adapter (--port required):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without a line of meaning under each code
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     reads the values every second for N seconds (default
-                                     60), as CSV on standard output and in FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            what the adapter says it is, and how the buses are switched
-  scan                               one line per module: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     undoes the newest write to this car not yet undone;
-                                     --force: even when the block has changed since
-  compare LEFT.xml --car             a backup file against the car
-  restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file's configuration blocks back
-
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
-C or POSIX locale); listings, blocks and exit statuses are the same in every language.
-Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
-question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
-Nothing is written below --min-voltage (default 12.0).
-The first write to a car that has no backup in the backup folder yet is preceded by a
-backup, as the backup command takes it (the backup folder: --dir, else the one backup
-uses by default); --no-backup writes without one.
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
-commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
---port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
---baud does not apply to it, nor do the relay ways of --bus-switch.
-Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
-/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
-trust keeps the file's path and SHA-256; a changed file is untrusted again. --trust FILE
-trusts a file for one command and keeps that trust only when the command succeeded (exit 0).
-Writes to the demo car go to a journal of their own, beside the given or usual one.
-Exit status: 0 success, 1 the operation failed, 2 command line error.
-</translation>
     </message>
     <message>
         <source>файл описания %1 отклонён, доверять ему нельзя: %2</source>
@@ -1162,8 +943,41 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <source>modules принимает list, check, export, trust или untrust</source>
         <translation>modules takes list, check, export, trust or untrust</translation>
     </message>
-<message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
+    <message>
+        <source>последовательный порт, USB</source>
+        <translation>serial port, USB</translation>
+    </message>
+    <message>
+        <source>последовательный порт</source>
+        <translation>serial port</translation>
+    </message>
+    <message>
+        <source>Поиск адаптеров Bluetooth (%1 с)…</source>
+        <translation>Looking for Bluetooth adapters (%1 s)…</translation>
+    </message>
+    <message>
+        <source>adapters: нужен search или ничего</source>
+        <translation>adapters: takes search or nothing</translation>
+    </message>
+    <message>
+        <source>, сопряжён</source>
+        <translation>, paired</translation>
+    </message>
+    <message>
+        <source>адаптер Wi-Fi (его частый адрес)</source>
+        <translation>Wi-Fi adapter (its common address)</translation>
+    </message>
+    <message>
+        <source>демо-автомобиль, адаптер с переключателем шин</source>
+        <translation>demo car, adapter with a bus switch</translation>
+    </message>
+    <message>
+        <source>демо-автомобиль, адаптер STN со встроенной шиной</source>
+        <translation>demo car, STN adapter with the bus built in</translation>
+    </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
+                   [--baud 38400|9600|115200]
                    [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
                    [--dir DIR] [--no-backup]
                    [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
@@ -1184,6 +998,10 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
   modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
                                      отклонён
   modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
+                                     чему доверено; modules untrust FILE... снимает доверие
+  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
+                                     search сначала ищет адаптеры Bluetooth 10 с
 С адаптером (нужен --port):
   read-config PAGE [--part 1|2] [--door driver|passenger]
   write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
@@ -1224,148 +1042,13 @@ STN, а с другим адаптером просит переключить �
 или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
 --port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
 --baud к нему не относится, как и переключение шин реле.
-Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
-/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
---trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>usage: talmero-cli [--port NAME|PATH|HOST:PORT|demo|demo-stn] [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Offline:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                the write journal, newest first
-  compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
-  dtc explain CODE...                what each trouble code is and what it means
-  modules list                       the program's own modules and the module description
-                                     files: what each adds, and refused files with the reason
-  modules check FILE...              checks description files; exit status 1 when one is
-                                     refused
-  modules export [--dir DIR]         writes the program's own module descriptions as files
-With the adapter (--port required):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without the meaning and freeze frame under each code
-  readiness                          the engine's readiness (OBD-II): lamp, codes and each
-                                     monitor; exit status 0 when every monitor the engine
-                                     supports has completed, else 1
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     reads the values every second for N seconds (default
-                                     60), as CSV on standard output and in FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            what the adapter says it is, and how the buses are switched
-  scan                               one line per module: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     undoes the newest write to this car not yet undone;
-                                     --force: even when the block has changed since
-  compare LEFT.xml --car             a backup file against the car
-  restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file's configuration blocks back
-
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
-C or POSIX locale); listings, blocks and exit statuses are the same in every language.
-Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
-question (Write?, Restore?, Clear?, Restart?) and bus prompt, so nothing is asked.
-Nothing is written below --min-voltage (default 12.0).
-The first write to a car that has no backup in the backup folder yet is preceded by a
-backup, as the backup command takes it (the backup folder: --dir, else the one backup
-uses by default); --no-backup writes without one.
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
-commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
---port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
---baud does not apply to it, nor do the relay ways of --bus-switch.
-Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
-/usr/share/talmero/modules. Options from a file are written only when the file is trusted:
---trust FILE remembers the file's SHA-256; a changed file is untrusted again.
-Writes to the demo car go to a journal of their own, beside the given or usual one.
-Exit status: 0 success, 1 the operation failed, 2 command line error.
-</translation>
-    </message>
-<message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
-                   [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-  modules list                       свои модули и файлы описания модулей: что каждый
-                                     добавляет, и отклонённые файлы с причиной
-  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
-                                     отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
-  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
-                                     search сначала ищет адаптеры Bluetooth 10 с
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без строки о значении под каждым кодом
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
-Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
-резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
-умолчанию); --no-backup записывает без неё.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
 --port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз
 (bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.
 К ним --baud и реле тоже не относятся.
 Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
 /usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
---trust FILE запоминает SHA-256 файла; изменённому файлу снова нет доверия.
+доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
+доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
 Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
 Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
 </source>
@@ -1386,12 +1069,14 @@ Offline:
   history [--vin VIN]                the write journal, newest first
   compare LEFT.xml RIGHT.xml         exit status: 0 same, 1 different, 2 error
   dtc explain CODE...                what each trouble code is and what it means
-  modules list                       the program's own modules and the module description
+  modules list                       the program&apos;s own modules and the module description
                                      files: what each adds, and refused files with the reason
   modules check FILE...              checks description files; exit status 1 when one is
                                      refused
-  modules export [--dir DIR]         writes the program's own module descriptions as files
-  adapters [search]                  the adapters' ports, one a line: PORT and what it is (for
+  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+  modules trust FILE...              trusts description files as they are now and says what
+                                     it trusted; modules untrust FILE... takes trust back
+  adapters [search]                  the adapters&apos; ports, one a line: PORT and what it is (for
                                      --port); search first looks for Bluetooth adapters 10 s
 With the adapter (--port required):
   read-config PAGE [--part 1|2] [--door driver|passenger]
@@ -1399,7 +1084,10 @@ With the adapter (--port required):
   backup [--dir DIR]                 nine modules into a VehicleData file in DIR
   dtc read [--save FILE] [--plain] | dtc clear
                                      FILE: CSV when its name ends in .csv, else text;
-                                     --plain: without a line of meaning under each code
+                                     --plain: without the meaning and freeze frame under each code
+  readiness                          the engine&apos;s readiness (OBD-II): lamp, codes and each
+                                     monitor; exit status 0 when every monitor the engine
+                                     supports has completed, else 1
   vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
   voltage | live
   live --values NAME,... [--seconds N] [--csv FILE]
@@ -1413,7 +1101,7 @@ With the adapter (--port required):
                                      --force: even when the block has changed since
   compare LEFT.xml --car             a backup file against the car
   restore FILE [--only ADDR,...] [--other-car]
-                                     writes the file's configuration blocks back
+                                     writes the file&apos;s configuration blocks back
 
 PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
 MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
@@ -1425,9 +1113,9 @@ Nothing is written below --min-voltage (default 12.0).
 The first write to a car that has no backup in the backup folder yet is preceded by a
 backup, as the backup command takes it (the backup folder: --dir, else the one backup
 uses by default); --no-backup writes without one.
---bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter's own
+--bus-switch: auto (the default) reaches the medium-speed bus with an STN adapter&apos;s own
 commands and asks for the switch on any other adapter; prompt, stn, or a relay on the
-port's RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
+port&apos;s RTS or DTR line (rts-inverted and dtr-inverted: the line is set for the high-speed bus).
 --port HOST:PORT (or tcp://HOST:PORT): a Wi-Fi adapter, e.g. 192.168.0.10:35000;
 --baud does not apply to it, nor do the relay ways of --bus-switch.
 --port bt://MAC: a Bluetooth adapter (serial port profile), paired once (bluetoothctl,
@@ -1435,42 +1123,11 @@ PIN usually 1234 or 0000); --port ble://MAC: a Bluetooth LE adapter.
 Neither --baud nor the relay applies to them either.
 Module description files are read from ~/.local/share/TALMERO/TALMERO/modules and
 /usr/share/talmero/modules. Options from a file are written only when the file is trusted:
---trust FILE remembers the file's SHA-256; a changed file is untrusted again.
+trust keeps the file&apos;s path and SHA-256; a changed file is untrusted again. --trust FILE
+trusts a file for one command and keeps that trust only when the command succeeded (exit 0).
 Writes to the demo car go to a journal of their own, beside the given or usual one.
 Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
-    </message>
-    <message>
-        <source>последовательный порт, USB</source>
-        <translation>serial port, USB</translation>
-    </message>
-    <message>
-        <source>последовательный порт</source>
-        <translation>serial port</translation>
-    </message>
-    <message>
-        <source>Поиск адаптеров Bluetooth (%1 с)…</source>
-        <translation>Looking for Bluetooth adapters (%1 s)…</translation>
-    </message>
-    <message>
-        <source>adapters: нужен search или ничего</source>
-        <translation>adapters: takes search or nothing</translation>
-    </message>
-    <message>
-        <source>, сопряжён</source>
-        <translation>, paired</translation>
-    </message>
-    <message>
-        <source>адаптер Wi-Fi (его частый адрес)</source>
-        <translation>Wi-Fi adapter (its common address)</translation>
-    </message>
-    <message>
-        <source>демо-автомобиль, адаптер с переключателем шин</source>
-        <translation>demo car, adapter with a bus switch</translation>
-    </message>
-    <message>
-        <source>демо-автомобиль, адаптер STN со встроенной шиной</source>
-        <translation>demo car, STN adapter with the bus built in</translation>
     </message>
 </context>
 <context>
@@ -1504,7 +1161,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>содержит блок страницы</source>
-        <translation>holds the page's block</translation>
+        <translation>holds the page&apos;s block</translation>
     </message>
     <message>
         <source>не записан</source>
@@ -1574,11 +1231,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>описание программы</source>
-        <translation>the program's description</translation>
+        <translation>the program&apos;s description</translation>
     </message>
     <message>
         <source>файл пользователя</source>
-        <translation>user's file</translation>
+        <translation>user&apos;s file</translation>
     </message>
     <message>
         <source>неверный код</source>
@@ -1593,10 +1250,6 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <translation>manufacturer-specific (%1)</translation>
     </message>
     <message>
-        <source>описания нет (%1)</source>
-        <translation>no description (%1)</translation>
-    </message>
-<message>
         <source>ссылка никуда не ведёт</source>
         <translation>the link leads nowhere</translation>
     </message>
@@ -1715,34 +1368,10 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <translation>manufacturer-specific</translation>
     </message>
     <message>
-        <source>диапазон, который источники описывают по-разному</source>
-        <translation>a range the sources describe differently</translation>
-    </message>
-    <message>
-        <source>не записана</source>
-        <translation>not stored</translation>
-    </message>
-    <message>
-        <source>сохранена</source>
-        <translation>stored</translation>
-    </message>
-    <message>
-        <source>ожидающая</source>
-        <translation>pending</translation>
-    </message>
-    <message>
         <source>присутствует сейчас</source>
         <translation>present now</translation>
     </message>
     <message>
-        <source>лампа горит</source>
-        <translation>lamp on</translation>
-    </message>
-    <message>
-        <source>лампа не горит</source>
-        <translation>lamp off</translation>
-    </message>
-<message>
         <source>гибридный или электрический привод</source>
         <translation>hybrid or electric propulsion</translation>
     </message>
@@ -1805,6 +1434,37 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     <message>
         <source>лампу неисправности не запрашивает</source>
         <translation>does not ask for the warning lamp</translation>
+    </message>
+</context>
+<context>
+    <name>FreezeFrame</name>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>! Стоп-кадр двигателя не прочитан: ответ на 020200 «%1»</source>
+        <translation>! The engine’s freeze frame was not read: answer to 020200 “%1”</translation>
+    </message>
+    <message>
+        <source>* Двигатель не хранит стоп-кадр</source>
+        <translation>* The engine keeps no freeze frame</translation>
+    </message>
+    <message>
+        <source>* Стоп-кадр кода %1: значений %2</source>
+        <translation>* Freeze frame of %1: %2 values</translation>
+    </message>
+    <message>
+        <source>! Стоп-кадр кода %1: значений %2, не прочитано %3</source>
+        <translation>! Freeze frame of %1: %2 values, %3 not read</translation>
+    </message>
+    <message>
+        <source>Стоп-кадр кода %1:</source>
+        <translation>Freeze frame of %1:</translation>
+    </message>
+    <message>
+        <source>значений нет</source>
+        <translation>no values</translation>
     </message>
 </context>
 <context>
@@ -2469,7 +2129,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <source>файл не открыт</source>
         <translation>the file is not open</translation>
     </message>
-<message>
+    <message>
         <source>это не обычный файл</source>
         <translation>not a regular file</translation>
     </message>
@@ -2570,7 +2230,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Напряжение на разъёме адаптера</source>
-        <translation>Voltage at the adapter's plug</translation>
+        <translation>Voltage at the adapter&apos;s plug</translation>
     </message>
 </context>
 <context>
@@ -2587,8 +2247,8 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
 Reads and changes the factory configuration of Ford Focus II modules through an ELM327 adapter.
 
   -h, --help     this help
-  -v, --version  the program's version
-Qt's window options (-platform, -style, ...) are accepted too.
+  -v, --version  the program&apos;s version
+Qt&apos;s window options (-platform, -style, ...) are accepted too.
 </translation>
     </message>
 </context>
@@ -2596,7 +2256,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     <name>ModuleFiles</name>
     <message>
         <source>допустимая длина больше ёмкости блока</source>
-        <translation>an allowed length beyond the block's capacity</translation>
+        <translation>an allowed length beyond the block&apos;s capacity</translation>
     </message>
     <message>
         <source>образец отказа выходит за блок</source>
@@ -2616,11 +2276,11 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>образец длиннее ёмкости блока</source>
-        <translation>a sample longer than the block's capacity</translation>
+        <translation>a sample longer than the block&apos;s capacity</translation>
     </message>
     <message>
         <source>образец не принимается правилами блока</source>
-        <translation>a sample the block's rules refuse</translation>
+        <translation>a sample the block&apos;s rules refuse</translation>
     </message>
     <message>
         <source>образец не называет состояние параметра %1</source>
@@ -2648,7 +2308,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>адрес %1 не может быть адресом модуля</source>
-        <translation>%1 cannot be a module's address</translation>
+        <translation>%1 cannot be a module&apos;s address</translation>
     </message>
     <message>
         <source>два модуля файла с одним адресом</source>
@@ -2764,7 +2424,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>имя элемента: латинская буква, затем до 63 латинских букв, цифр или «_»</source>
-        <translation>a control name: a Latin letter, then up to 63 Latin letters, digits or "_"</translation>
+        <translation>a control name: a Latin letter, then up to 63 Latin letters, digits or &quot;_&quot;</translation>
     </message>
     <message>
         <source>ожидается строка</source>
@@ -2783,8 +2443,8 @@ Qt's window options (-platform, -style, ...) are accepted too.
         <translation>a position is a whole number from 1 to %1</translation>
     </message>
     <message>
-        <source>номер блока - две шестнадцатеричные цифры (заглавные), например "03"</source>
-        <translation>a block number is two hex digits (upper case), e.g. "03"</translation>
+        <source>номер блока - две шестнадцатеричные цифры (заглавные), например &quot;03&quot;</source>
+        <translation>a block number is two hex digits (upper case), e.g. &quot;03&quot;</translation>
     </message>
     <message>
         <source>адрес модуля - три шестнадцатеричные цифры от 700 до 7FF (заглавные)</source>
@@ -2819,8 +2479,8 @@ Qt's window options (-platform, -style, ...) are accepted too.
         <translation>format %1 is unknown to this program: it reads format %2</translation>
     </message>
     <message>
-        <source>файл описывает либо новые модули ("modules" и "page"), либо дополнение блока ("extends")</source>
-        <translation>a file describes either new modules ("modules" and "page") or an extension of a block ("extends")</translation>
+        <source>файл описывает либо новые модули (&quot;modules&quot; и &quot;page&quot;), либо дополнение блока (&quot;extends&quot;)</source>
+        <translation>a file describes either new modules (&quot;modules&quot; and &quot;page&quot;) or an extension of a block (&quot;extends&quot;)</translation>
     </message>
     <message>
         <source>у дополнения блока нет своей страницы</source>
@@ -2828,7 +2488,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>параметры нового модуля стоят в его блоках</source>
-        <translation>a new module's options stand in its blocks</translation>
+        <translation>a new module&apos;s options stand in its blocks</translation>
     </message>
     <message>
         <source>нет ни одного модуля</source>
@@ -2870,7 +2530,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
         <source>такого поля в формате нет</source>
         <translation>the format has no such field</translation>
     </message>
-<message>
+    <message>
         <source>ключ повторяется</source>
         <translation>the key is repeated</translation>
     </message>
@@ -2879,7 +2539,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     <name>ModuleScanner</name>
     <message>
         <source>* Опрос модулей автомобиля, ждите...</source>
-        <translation>* Scanning the car's modules, please wait...</translation>
+        <translation>* Scanning the car&apos;s modules, please wait...</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна: опрос модулей прерван</source>
@@ -2962,7 +2622,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* VIN автомобиля %1 отличается от указанного при подключении (%2)</source>
-        <translation>* The car's VIN %1 differs from the one given when connecting (%2)</translation>
+        <translation>* The car&apos;s VIN %1 differs from the one given when connecting (%2)</translation>
     </message>
 </context>
 <context>
@@ -3142,22 +2802,157 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>Неверный адрес %1: перед двоеточием нужен адрес адаптера (например, 192.168.0.10:35000).</source>
-        <translation>Invalid address %1: the colon must follow the adapter's address (for example 192.168.0.10:35000).</translation>
+        <translation>Invalid address %1: the colon must follow the adapter&apos;s address (for example 192.168.0.10:35000).</translation>
     </message>
-<message>
+    <message>
         <source>Неверный адрес %1: после bt:// или ble:// нужен адрес устройства Bluetooth из шести пар шестнадцатеричных цифр (например, bt://00:1D:A5:68:98:8B).</source>
         <translation>Invalid address %1: bt:// or ble:// must be followed by a Bluetooth device address of six pairs of hexadecimal digits (for example, bt://00:1D:A5:68:98:8B).</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Пропуски воспламенения</source>
+        <translation>Misfire</translation>
+    </message>
+    <message>
+        <source>Топливная система</source>
+        <translation>Fuel system</translation>
+    </message>
+    <message>
+        <source>Прочие компоненты</source>
+        <translation>Comprehensive components</translation>
+    </message>
+    <message>
+        <source>Каталитический нейтрализатор</source>
+        <translation>Catalyst</translation>
+    </message>
+    <message>
+        <source>Подогрев нейтрализатора</source>
+        <translation>Heated catalyst</translation>
+    </message>
+    <message>
+        <source>Система улавливания паров топлива</source>
+        <translation>Evaporative system</translation>
+    </message>
+    <message>
+        <source>Система вторичного воздуха</source>
+        <translation>Secondary air system</translation>
+    </message>
+    <message>
+        <source>Хладагент кондиционера</source>
+        <translation>A/C refrigerant</translation>
+    </message>
+    <message>
+        <source>Кислородные датчики</source>
+        <translation>Oxygen sensors</translation>
+    </message>
+    <message>
+        <source>Подогрев кислородных датчиков</source>
+        <translation>Oxygen sensor heaters</translation>
+    </message>
+    <message>
+        <source>Рециркуляция отработавших газов и фазы ГРМ</source>
+        <translation>EGR and variable valve timing</translation>
+    </message>
+    <message>
+        <source>Катализатор углеводородов (NMHC)</source>
+        <translation>NMHC catalyst</translation>
+    </message>
+    <message>
+        <source>Нейтрализация NOx (SCR)</source>
+        <translation>NOx aftertreatment (SCR)</translation>
+    </message>
+    <message>
+        <source>Давление наддува</source>
+        <translation>Boost pressure</translation>
+    </message>
+    <message>
+        <source>Датчики отработавших газов</source>
+        <translation>Exhaust gas sensors</translation>
+    </message>
+    <message>
+        <source>Сажевый фильтр</source>
+        <translation>Particulate filter</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>! Готовность систем не прочитана: двигатель ответил на 0101 «%1»</source>
+        <translation>! Readiness not read: the engine answered 0101 with “%1”</translation>
+    </message>
+    <message>
+        <source>* Готовность систем: все поддерживаемые проверки завершены</source>
+        <translation>* Readiness: every supported monitor has completed</translation>
+    </message>
+    <message>
+        <source>* Готовность систем: не завершены проверки: %1</source>
+        <translation>* Readiness: monitors not complete: %1</translation>
+    </message>
+    <message>
+        <source>завершена</source>
+        <translation>complete</translation>
+    </message>
+    <message>
+        <source>не завершена</source>
+        <translation>incomplete</translation>
+    </message>
+    <message>
+        <source>не выполняется в этом цикле</source>
+        <translation>not run in this cycle</translation>
+    </message>
+    <message>
+        <source>не поддерживается</source>
+        <translation>not supported</translation>
+    </message>
+    <message>
+        <source>Проверки в текущем цикле поездки:</source>
+        <translation>Monitors in this driving cycle:</translation>
+    </message>
+    <message>
+        <source>Проверки с момента стирания кодов:</source>
+        <translation>Monitors since the codes were cleared:</translation>
+    </message>
+    <message>
+        <source>Лампа неисправности: %1</source>
+        <translation>Warning lamp: %1</translation>
+    </message>
+    <message>
+        <source>включена</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>не включена</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Кодов в памяти двигателя: %1</source>
+        <translation>Codes stored in the engine: %1</translation>
+    </message>
+    <message>
+        <source>Зажигание: %1</source>
+        <translation>Ignition: %1</translation>
+    </message>
+    <message>
+        <source>от сжатия (дизель)</source>
+        <translation>compression (diesel)</translation>
+    </message>
+    <message>
+        <source>искровое</source>
+        <translation>spark</translation>
     </message>
 </context>
 <context>
     <name>RestorePlan</name>
     <message>
         <source>%1, блок %2: блок из файла не распознаётся страницей</source>
-        <translation>%1, block %2: the page does not recognise the file's block</translation>
+        <translation>%1, block %2: the page does not recognise the file&apos;s block</translation>
     </message>
     <message>
         <source>! VIN в файле %1, VIN автомобиля %2: настройки другого автомобиля</source>
-        <translation>! The file's VIN is %1, the car's VIN is %2: these are another car's settings</translation>
+        <translation>! The file&apos;s VIN is %1, the car&apos;s VIN is %2: these are another car&apos;s settings</translation>
     </message>
     <message>
         <source>не указан</source>
@@ -3215,11 +3010,11 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Модули автомобиля называют разные VIN: %1</source>
-        <translation>! The car's modules give different VINs: %1</translation>
+        <translation>! The car&apos;s modules give different VINs: %1</translation>
     </message>
     <message>
         <source>! VIN автомобиля %1, а не указанный %2</source>
-        <translation>! The car's VIN is %1, not the given %2</translation>
+        <translation>! The car&apos;s VIN is %1, not the given %2</translation>
     </message>
     <message>
         <source>ни один модуль не ответил: включено ли зажигание, вставлен ли адаптер в разъём?</source>
@@ -3237,8 +3032,8 @@ Qt's window options (-platform, -style, ...) are accepted too.
         <translation>! Unexpected answer from the module</translation>
     </message>
     <message>
-        <source>Вторая часть конфигурации модуля BCM находится по адресу "04"</source>
-        <translation>The second part of the BCM module configuration is at address "04"</translation>
+        <source>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</source>
+        <translation>The second part of the BCM module configuration is at address &quot;04&quot;</translation>
     </message>
     <message>
         <source>Информации о VIN коде модуль не содержит</source>
@@ -3329,6 +3124,25 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Файл настроек %1 не записан</source>
+        <translation>The settings file %1 was not written</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (канал, устройство или папка)</source>
+        <translation>it is not a regular file (a pipe, a device or a folder)</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>Файл настроек %1 не используется: %2</source>
+        <translation>The settings file %1 is not used: %2</translation>
+    </message>
+</context>
+<context>
     <name>TroubleCodes</name>
     <message>
         <source>* Считывание кодов ошибок, ждите...</source>
@@ -3407,7 +3221,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     <name>VehicleBackup</name>
     <message>
         <source>* Запущен процесс сохранения данных из модулей автомобиля, ждите...</source>
-        <translation>* Saving the data of the car's modules, please wait...</translation>
+        <translation>* Saving the data of the car&apos;s modules, please wait...</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна: файл не записан</source>
@@ -3443,27 +3257,19 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* VIN в копии: %1, указанный при подключении (из модулей не прочитан)</source>
-        <translation>* VIN in the backup: %1, as given when connecting (the modules' VIN could not be read)</translation>
+        <translation>* VIN in the backup: %1, as given when connecting (the modules&apos; VIN could not be read)</translation>
     </message>
     <message>
         <source>* VIN в копии: %1, прочитанный из модулей автомобиля</source>
-        <translation>* VIN in the backup: %1, as read from the car's modules</translation>
+        <translation>* VIN in the backup: %1, as read from the car&apos;s modules</translation>
     </message>
     <message>
         <source>! Модули автомобиля расходятся в VIN (%1): в копии указанный при подключении %2</source>
-        <translation>! The car's modules disagree on the VIN (%1): the backup carries the one given at connecting, %2</translation>
+        <translation>! The car&apos;s modules disagree on the VIN (%1): the backup carries the one given at connecting, %2</translation>
     </message>
 </context>
 <context>
     <name>VehicleConfig</name>
-    <message>
-        <source>Блок модуля %1 без номера</source>
-        <translation>A block of module %1 has no number</translation>
-    </message>
-    <message>
-        <source>Блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
-        <translation>Block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
-    </message>
     <message>
         <source>Файл не является XML-документом: строка %1, столбец %2: %3</source>
         <translation>The file is not an XML document: line %1, column %2: %3</translation>
@@ -3474,7 +3280,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* Чтение конфигурации автомобиля, ждите...</source>
-        <translation>* Reading the car's configuration, please wait...</translation>
+        <translation>* Reading the car&apos;s configuration, please wait...</translation>
     </message>
     <message>
         <source>! Связь с адаптером потеряна</source>
@@ -3488,7 +3294,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
         <source>! Не прочитаны: </source>
         <translation>! Not read: </translation>
     </message>
-<message>
+    <message>
         <source>Строка %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
@@ -3498,7 +3304,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>управляющий символ в адресе или названии модуля</source>
-        <translation>a control character in a module's address or title</translation>
+        <translation>a control character in a module&apos;s address or title</translation>
     </message>
     <message>
         <source>блок модуля %1 без номера (elmindex)</source>
@@ -3528,7 +3334,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     <name>VinNotes</name>
     <message>
         <source>модули автомобиля называют разные VIN</source>
-        <translation>the car's modules give different VINs</translation>
+        <translation>the car&apos;s modules give different VINs</translation>
     </message>
     <message>
         <source>%1. Пока они расходятся, в ходу VIN, введённый при подключении.</source>
@@ -3548,7 +3354,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>VIN автомобиля прочитан из модуля %1; при подключении введён %2. Журнал записей и резервные копии берут VIN автомобиля.</source>
-        <translation>The car's VIN was read from module %1; %2 was typed at connecting. The write journal and backups use the car's VIN.</translation>
+        <translation>The car&apos;s VIN was read from module %1; %2 was typed at connecting. The write journal and backups use the car&apos;s VIN.</translation>
     </message>
     <message>
         <source>из автомобиля (%1)</source>
@@ -3564,7 +3370,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.</source>
-        <translation>%1. Without the instrument cluster's VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
+        <translation>%1. Without the instrument cluster&apos;s VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
     </message>
 </context>
 <context>
@@ -3579,7 +3385,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Блок модуля не прочитан: запись не выполнена</source>
-        <translation>! The module's block was not read: nothing written</translation>
+        <translation>! The module&apos;s block was not read: nothing written</translation>
     </message>
     <message>
         <source>* Модуль уже содержит эти данные: запись не нужна</source>
@@ -3615,7 +3421,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Ответ модуля на запись не получен или не понят: модуль мог принять запись</source>
-        <translation>! The module's answer to the write was not received or not understood: the module may have accepted the write</translation>
+        <translation>! The module&apos;s answer to the write was not received or not understood: the module may have accepted the write</translation>
     </message>
     <message>
         <source>* Запись проверена: модуль содержит записанные данные</source>
@@ -3679,11 +3485,11 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Блок модуля изменился после подтверждения: запись не выполнена</source>
-        <translation>! The module's block changed after you confirmed: nothing was written</translation>
+        <translation>! The module&apos;s block changed after you confirmed: nothing was written</translation>
     </message>
     <message>
         <source>Этот модуль содержит VIN %1: возможно, он с другого автомобиля (VIN автомобиля %2)</source>
-        <translation>This module holds the VIN %1: it may come from another car (the car's VIN is %2)</translation>
+        <translation>This module holds the VIN %1: it may come from another car (the car&apos;s VIN is %2)</translation>
     </message>
     <message>
         <source>Не будет записан: %1</source>
@@ -3739,7 +3545,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>
-        <translation>! The module's block changed since it was read (%1): not written</translation>
+        <translation>! The module&apos;s block changed since it was read (%1): not written</translation>
     </message>
     <message>
         <source>Отмена записи нескольких блоков вместе: %1</source>
@@ -3786,7 +3592,7 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Модуль ответил «занят, ответ следует» (7F 3B 78), а ответ не пришёл: модуль мог принять запись</source>
-        <translation>! The module answered "busy, the answer follows" (7F 3B 78), and no answer came: the module may have taken the write</translation>
+        <translation>! The module answered &quot;busy, the answer follows&quot; (7F 3B 78), and no answer came: the module may have taken the write</translation>
     </message>
     <message>
         <source>! Модуль был занят и через %1 с содержит прежние данные: запись не подтверждена; её итог уточнит следующее чтение блока</source>
@@ -3838,9 +3644,9 @@ Qt's window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>! Запись журнала сделана при другом подключении, когда VIN автомобиля не был прочитан: она не восстанавливается</source>
-        <translation>! The journal entry was made in another connection, when the car's VIN was not read: it is not restored</translation>
+        <translation>! The journal entry was made in another connection, when the car&apos;s VIN was not read: it is not restored</translation>
     </message>
-<message>
+    <message>
         <source>Параметры из файла описания %1 (SHA-256 %2)</source>
         <translation>Options from the description file %1 (SHA-256 %2)</translation>
     </message>
@@ -3937,14 +3743,6 @@ New:     </translation>
         <translation>codes: %1</translation>
     </message>
     <message>
-        <source>горит</source>
-        <translation>on</translation>
-    </message>
-    <message>
-        <source>нет</source>
-        <translation>off</translation>
-    </message>
-    <message>
         <source>список кодов не прочитан</source>
         <translation>list of codes not read</translation>
     </message>
@@ -3964,7 +3762,7 @@ New:     </translation>
         <source>ваш файл</source>
         <translation>your file</translation>
     </message>
-<message>
+    <message>
         <source>Запрашивает ли код лампу неисправности; горит ли она сейчас, модуль здесь не сообщает</source>
         <translation>Whether the code asks for the warning lamp; whether the lamp is lit now, the module does not say here</translation>
     </message>
@@ -4025,7 +3823,7 @@ New:     </translation>
     </message>
     <message>
         <source>Двигатель этого автомобиля не сообщает этот параметр</source>
-        <translation>This car's engine does not report this value</translation>
+        <translation>This car&apos;s engine does not report this value</translation>
     </message>
     <message>
         <source>! Двигатель не сообщает параметры: %1</source>
@@ -4054,7 +3852,7 @@ New:     </translation>
             <numerusform>* Recording stopped: %n rows in %1</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Открыть запись...</source>
         <translation>Open recording...</translation>
     </message>
@@ -4093,13 +3891,40 @@ New:     </translation>
         <source>секунды от начала чтения</source>
         <translation>seconds since the reading started</translation>
     </message>
-<message>
+    <message>
         <source>%1: %2 (последнее в записи)</source>
         <translation>%1: %2 (last in the recording)</translation>
     </message>
     <message>
         <source>секунды от начала записи</source>
         <translation>seconds since the recording started</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::ReadinessView</name>
+    <message>
+        <source>Проверить готовность</source>
+        <translation>Check readiness</translation>
+    </message>
+    <message>
+        <source>Спросить блок управления двигателем, какие проверки систем завершены (OBD-II)</source>
+        <translation>Ask the engine control module which emission monitors have completed (OBD-II)</translation>
+    </message>
+    <message>
+        <source>Готовность показывает, завершил ли двигатель свои проверки систем после стирания кодов; с незавершёнными проверками автомобиль может не пройти техосмотр.</source>
+        <translation>Readiness shows whether the engine has finished its self-tests since the codes were cleared; with monitors incomplete the car may fail an inspection.</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>С момента стирания кодов</source>
+        <translation>Since codes cleared</translation>
+    </message>
+    <message>
+        <source>В текущем цикле</source>
+        <translation>This driving cycle</translation>
     </message>
 </context>
 <context>
@@ -4121,8 +3946,8 @@ New:     </translation>
         <translation>Copy</translation>
     </message>
     <message>
-        <source>Copy the line's data to the clipboard</source>
-        <translation>Copy the line's data to the clipboard</translation>
+        <source>Copy the line&apos;s data to the clipboard</source>
+        <translation>Copy the line&apos;s data to the clipboard</translation>
     </message>
     <message>
         <source>Close</source>
@@ -4131,6 +3956,29 @@ New:     </translation>
     <message>
         <source>Copied</source>
         <translation>Copied</translation>
+    </message>
+</context>
+<context>
+    <name>talmero::app::TFormBluetoothSearch</name>
+    <message>
+        <source>Search for Bluetooth adapters</source>
+        <translation>Search for Bluetooth adapters</translation>
+    </message>
+    <message>
+        <source>Looking for Bluetooth adapters. Plug the adapter into the car and switch the ignition on.</source>
+        <translation>Looking for Bluetooth adapters. Plug the adapter into the car and switch the ignition on.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nothing found yet.</source>
+        <translation>Nothing found yet.</translation>
+    </message>
+    <message>
+        <source>Found:</source>
+        <translation>Found:</translation>
     </message>
 </context>
 <context>
@@ -4305,8 +4153,8 @@ New:     </translation>
         <translation>Restore</translation>
     </message>
     <message>
-        <source>Write the entry's old content back to the module</source>
-        <translation>Write the entry's old content back to the module</translation>
+        <source>Write the entry&apos;s old content back to the module</source>
+        <translation>Write the entry&apos;s old content back to the module</translation>
     </message>
     <message>
         <source>! Журнал записей недоступен: </source>
@@ -4381,7 +4229,7 @@ New:     </translation>
     </message>
     <message>
         <source>; другое подключение, VIN автомобиля не был прочитан</source>
-        <translation>; another connection, the car's VIN was not read</translation>
+        <translation>; another connection, the car&apos;s VIN was not read</translation>
     </message>
 </context>
 <context>
@@ -4392,7 +4240,7 @@ New:     </translation>
     </message>
     <message>
         <source>Make backup copies of the settings of the car</source>
-        <translation>Back up the car's settings</translation>
+        <translation>Back up the car&apos;s settings</translation>
     </message>
     <message>
         <source>Current VIN</source>
@@ -4557,8 +4405,8 @@ An option from a file shows on its page at once; it is written only when you tru
         <translation>The car was not read: nothing was written.</translation>
     </message>
     <message>
-        <source>These are another car's settings: write them to this car</source>
-        <translation>These are another car's settings: write them to this car</translation>
+        <source>These are another car&apos;s settings: write them to this car</source>
+        <translation>These are another car&apos;s settings: write them to this car</translation>
     </message>
 </context>
 <context>
@@ -4657,7 +4505,7 @@ VIN — это 17 знаков: латинские буквы и цифры, б�
 Если VIN автомобиля неизвестен, выберите 17 нулей (%1) в начале списка VIN.</source>
         <translation>Invalid VIN!
 A VIN has 17 characters: letters and digits, without I, O and Q.
-If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
+If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of the VIN list.</translation>
     </message>
     <message>
         <source>Версия %1</source>
@@ -4668,8 +4516,8 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <translation>English translation: the TALMERO team</translation>
     </message>
     <message>
-        <source>An adapter reached over Wi-Fi: connect the computer to the adapter's network first. Another address can be typed as HOST:PORT</source>
-        <translation>An adapter reached over Wi-Fi: connect the computer to the adapter's network first. Another address can be typed as HOST:PORT</translation>
+        <source>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</source>
+        <translation>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</translation>
     </message>
     <message>
         <source>A Wi-Fi adapter has no baud rate</source>
@@ -4683,7 +4531,7 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
         <source>Description files…</source>
         <translation>Description files…</translation>
     </message>
-<message>
+    <message>
         <source>Search for Bluetooth adapters…</source>
         <translation>Search for Bluetooth adapters…</translation>
     </message>
@@ -4771,9 +4619,9 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
     </message>
     <message>
         <source>Стереть коды ошибок в модулях автомобиля; сначала спрашивает</source>
-        <translation>Clear the trouble codes in the car's modules; asks first</translation>
+        <translation>Clear the trouble codes in the car&apos;s modules; asks first</translation>
     </message>
-<message>
+    <message>
         <source>Готовность</source>
         <translation>Readiness</translation>
     </message>
@@ -4866,7 +4714,7 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
     </message>
     <message>
         <source>Не совпадает с VIN автомобиля %1: модуль, возможно, из другой машины</source>
-        <translation>Differs from the car's VIN %1: the module may come from another car</translation>
+        <translation>Differs from the car&apos;s VIN %1: the module may come from another car</translation>
     </message>
     <message>
         <source>Нажмите «Опросить»: программа спросит каждый модуль автомобиля, отвечает ли он, и прочитает VIN, который он хранит.</source>
@@ -4882,7 +4730,7 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
     </message>
     <message>
         <source>VIN автомобиля %1</source>
-        <translation>car's VIN %1</translation>
+        <translation>car&apos;s VIN %1</translation>
     </message>
     <message>
         <source>модули называют разные VIN: %1</source>
@@ -4976,6 +4824,37 @@ If the car's VIN is unknown, choose the seventeen zeros (%1) at the top of the V
     </message>
 </context>
 <context>
+    <name>talmero::link::BleChannel</name>
+    <message>
+        <source>без ответа</source>
+        <translation>without response</translation>
+    </message>
+    <message>
+        <source>с ответом</source>
+        <translation>with response</translation>
+    </message>
+    <message>
+        <source>* Bluetooth LE: служба %1, ответы из %2, запросы в %3 (запись %4, по %5 байт)</source>
+        <translation>* Bluetooth LE: service %1, answers from %2, requests to %3 (write %4, %5 bytes a piece)</translation>
+    </message>
+    <message>
+        <source>; служба выбрана по её характеристикам</source>
+        <translation>; the service was chosen by its characteristics</translation>
+    </message>
+    <message>
+        <source>адаптер подключился, но его службы не прочитаны за %1 с</source>
+        <translation>the adapter connected, but its services were not read within %1 s</translation>
+    </message>
+    <message>
+        <source>у характеристики %1 нет дескриптора 2902, уведомления не включить</source>
+        <translation>the characteristic %1 has no 2902 descriptor: its notifications cannot be switched on</translation>
+    </message>
+    <message>
+        <source>адаптер не включил уведомления характеристики %1</source>
+        <translation>the adapter did not switch on the notifications of the characteristic %1</translation>
+    </message>
+</context>
+<context>
     <name>talmero::link::SerialChannel</name>
     <message>
         <source>Ошибка открытия порта: %1 занят другой программой. Закройте её и подключитесь снова.</source>
@@ -5020,7 +4899,7 @@ On Linux, add your user to the dialout group (sudo adduser $USER dialout), then 
     <name>talmero::link::TcpChannel</name>
     <message>
         <source>Адрес %1 не найден. Проверьте адрес адаптера Wi-Fi (часто 192.168.0.10:35000).</source>
-        <translation>Address %1 was not found. Check the Wi-Fi adapter's address (often 192.168.0.10:35000).</translation>
+        <translation>Address %1 was not found. Check the Wi-Fi adapter&apos;s address (often 192.168.0.10:35000).</translation>
     </message>
     <message>
         <source>Адаптер по адресу %1 отказал в соединении. Проверьте номер порта (часто 35000 или 23) и что к адаптеру не подключена другая программа.</source>
@@ -5028,331 +4907,11 @@ On Linux, add your user to the dialout group (sudo adduser $USER dialout), then 
     </message>
     <message>
         <source>По адресу %1 никто не ответил за %2 с. Проверьте, что компьютер подключён к сети Wi-Fi адаптера, что адрес верен и что адаптер получает питание (включите зажигание).</source>
-        <translation>Nothing answered at %1 within %2 s. Check that the computer is connected to the adapter's Wi-Fi network, that the address is right and that the adapter is powered (switch the ignition on).</translation>
+        <translation>Nothing answered at %1 within %2 s. Check that the computer is connected to the adapter&apos;s Wi-Fi network, that the address is right and that the adapter is powered (switch the ignition on).</translation>
     </message>
     <message>
         <source>Не удалось подключиться к адаптеру по адресу %1: %2</source>
         <translation>Could not connect to the adapter at %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>Файл настроек %1 не записан</source>
-        <translation>The settings file %1 was not written</translation>
-    </message>
-    <message>
-        <source>это не обычный файл (канал, устройство или папка)</source>
-        <translation>it is not a regular file (a pipe, a device or a folder)</translation>
-    </message>
-    <message>
-        <source>файл больше 1 МиБ</source>
-        <translation>the file is larger than 1 MiB</translation>
-    </message>
-    <message>
-        <source>Файл настроек %1 не используется: %2</source>
-        <translation>The settings file %1 is not used: %2</translation>
-    </message>
-</context>
-<context>
-    <name>FreezeFrame</name>
-    <message>
-        <source>нет ответа</source>
-        <translation>no answer</translation>
-    </message>
-    <message>
-        <source>! Стоп-кадр двигателя не прочитан: ответ на 020200 «%1»</source>
-        <translation>! The engine’s freeze frame was not read: answer to 020200 “%1”</translation>
-    </message>
-    <message>
-        <source>* Двигатель не хранит стоп-кадр</source>
-        <translation>* The engine keeps no freeze frame</translation>
-    </message>
-    <message>
-        <source>* Стоп-кадр кода %1: значений %2</source>
-        <translation>* Freeze frame of %1: %2 values</translation>
-    </message>
-    <message>
-        <source>! Стоп-кадр кода %1: значений %2, не прочитано %3</source>
-        <translation>! Freeze frame of %1: %2 values, %3 not read</translation>
-    </message>
-    <message>
-        <source>Стоп-кадр кода %1:</source>
-        <translation>Freeze frame of %1:</translation>
-    </message>
-    <message>
-        <source>значений нет</source>
-        <translation>no values</translation>
-    </message>
-</context>
-<context>
-    <name>Readiness</name>
-    <message>
-        <source>Пропуски воспламенения</source>
-        <translation>Misfire</translation>
-    </message>
-    <message>
-        <source>Топливная система</source>
-        <translation>Fuel system</translation>
-    </message>
-    <message>
-        <source>Прочие компоненты</source>
-        <translation>Comprehensive components</translation>
-    </message>
-    <message>
-        <source>Каталитический нейтрализатор</source>
-        <translation>Catalyst</translation>
-    </message>
-    <message>
-        <source>Подогрев нейтрализатора</source>
-        <translation>Heated catalyst</translation>
-    </message>
-    <message>
-        <source>Система улавливания паров топлива</source>
-        <translation>Evaporative system</translation>
-    </message>
-    <message>
-        <source>Система вторичного воздуха</source>
-        <translation>Secondary air system</translation>
-    </message>
-    <message>
-        <source>Хладагент кондиционера</source>
-        <translation>A/C refrigerant</translation>
-    </message>
-    <message>
-        <source>Кислородные датчики</source>
-        <translation>Oxygen sensors</translation>
-    </message>
-    <message>
-        <source>Подогрев кислородных датчиков</source>
-        <translation>Oxygen sensor heaters</translation>
-    </message>
-    <message>
-        <source>Рециркуляция отработавших газов и фазы ГРМ</source>
-        <translation>EGR and variable valve timing</translation>
-    </message>
-    <message>
-        <source>Катализатор углеводородов (NMHC)</source>
-        <translation>NMHC catalyst</translation>
-    </message>
-    <message>
-        <source>Нейтрализация NOx (SCR)</source>
-        <translation>NOx aftertreatment (SCR)</translation>
-    </message>
-    <message>
-        <source>Давление наддува</source>
-        <translation>Boost pressure</translation>
-    </message>
-    <message>
-        <source>Датчики отработавших газов</source>
-        <translation>Exhaust gas sensors</translation>
-    </message>
-    <message>
-        <source>Сажевый фильтр</source>
-        <translation>Particulate filter</translation>
-    </message>
-    <message>
-        <source>нет ответа</source>
-        <translation>no answer</translation>
-    </message>
-    <message>
-        <source>! Готовность систем не прочитана: двигатель ответил на 0101 «%1»</source>
-        <translation>! Readiness not read: the engine answered 0101 with “%1”</translation>
-    </message>
-    <message>
-        <source>* Готовность систем: все поддерживаемые проверки завершены</source>
-        <translation>* Readiness: every supported monitor has completed</translation>
-    </message>
-    <message>
-        <source>* Готовность систем: не завершены проверки: %1</source>
-        <translation>* Readiness: monitors not complete: %1</translation>
-    </message>
-    <message>
-        <source>завершена</source>
-        <translation>complete</translation>
-    </message>
-    <message>
-        <source>не завершена</source>
-        <translation>incomplete</translation>
-    </message>
-    <message>
-        <source>не выполняется в этом цикле</source>
-        <translation>not run in this cycle</translation>
-    </message>
-    <message>
-        <source>не поддерживается</source>
-        <translation>not supported</translation>
-    </message>
-    <message>
-        <source>Проверки в текущем цикле поездки:</source>
-        <translation>Monitors in this driving cycle:</translation>
-    </message>
-    <message>
-        <source>Проверки с момента стирания кодов:</source>
-        <translation>Monitors since the codes were cleared:</translation>
-    </message>
-    <message>
-        <source>Лампа неисправности: %1</source>
-        <translation>Warning lamp: %1</translation>
-    </message>
-    <message>
-        <source>включена</source>
-        <translation>on</translation>
-    </message>
-    <message>
-        <source>не включена</source>
-        <translation>off</translation>
-    </message>
-    <message>
-        <source>Кодов в памяти двигателя: %1</source>
-        <translation>Codes stored in the engine: %1</translation>
-    </message>
-    <message>
-        <source>Зажигание: %1</source>
-        <translation>Ignition: %1</translation>
-    </message>
-    <message>
-        <source>от сжатия (дизель)</source>
-        <translation>compression (diesel)</translation>
-    </message>
-    <message>
-        <source>искровое</source>
-        <translation>spark</translation>
-    </message>
-</context>
-<context>
-    <name>talmero::app::ReadinessView</name>
-    <message>
-        <source>Проверить готовность</source>
-        <translation>Check readiness</translation>
-    </message>
-    <message>
-        <source>Спросить блок управления двигателем, какие проверки систем завершены (OBD-II)</source>
-        <translation>Ask the engine control module which emission monitors have completed (OBD-II)</translation>
-    </message>
-    <message>
-        <source>Готовность показывает, завершил ли двигатель свои проверки систем после стирания кодов; с незавершёнными проверками автомобиль может не пройти техосмотр.</source>
-        <translation>Readiness shows whether the engine has finished its self-tests since the codes were cleared; with monitors incomplete the car may fail an inspection.</translation>
-    </message>
-    <message>
-        <source>Проверка</source>
-        <translation>Monitor</translation>
-    </message>
-    <message>
-        <source>С момента стирания кодов</source>
-        <translation>Since codes cleared</translation>
-    </message>
-    <message>
-        <source>В текущем цикле</source>
-        <translation>This driving cycle</translation>
-    </message>
-</context>
-<context>
-    <name>BluetoothDeviceTexts</name>
-    <message>
-        <source>Устройство</source>
-        <translation>Device</translation>
-    </message>
-    <message>
-        <source>%1 (Bluetooth LE %2)</source>
-        <translation>%1 (Bluetooth LE %2)</translation>
-    </message>
-    <message>
-        <source>%1 (Bluetooth %2)</source>
-        <translation>%1 (Bluetooth %2)</translation>
-    </message>
-</context>
-<context>
-    <name>BluetoothTexts</name>
-    <message>
-        <source>На этом компьютере нет Bluetooth, или не запущена служба bluetooth. Подключите адаптер Bluetooth к компьютеру или запустите службу (sudo systemctl start bluetooth).</source>
-        <translation>This computer has no Bluetooth, or the bluetooth service is not running. Plug a Bluetooth adapter into the computer or start the service (sudo systemctl start bluetooth).</translation>
-    </message>
-    <message>
-        <source>Bluetooth компьютера выключен. Включите его в настройках системы (или командой bluetoothctl power on) и подключитесь снова.</source>
-        <translation>The computer's Bluetooth is switched off. Switch it on in the system settings (or with bluetoothctl power on) and connect again.</translation>
-    </message>
-    <message>
-        <source>Адаптер %1 не сопряжён с компьютером. Сопрягите его один раз: вставьте адаптер в разъём автомобиля, включите зажигание, запустите bluetoothctl и введите scan on, pair АДРЕС (PIN обычно 1234 или 0000) и trust АДРЕС.</source>
-        <translation>The adapter %1 is not paired with the computer. Pair it once: plug the adapter into the car, switch the ignition on, start bluetoothctl and type scan on, pair ADDRESS (the PIN is usually 1234 or 0000) and trust ADDRESS.</translation>
-    </message>
-    <message>
-        <source>Компьютер не знает устройства %1. Вставьте адаптер в разъём автомобиля, включите зажигание и найдите его: «Search for Bluetooth adapters…» в списке портов (или talmero-cli adapters search).</source>
-        <translation>The computer does not know the device %1. Plug the adapter into the car, switch the ignition on and find it: "Search for Bluetooth adapters…" in the port list (or talmero-cli adapters search).</translation>
-    </message>
-    <message>
-        <source>Адаптер %1 не принял соединение. Проверьте, что он вставлен в разъём автомобиля и получает питание (включите зажигание), что он рядом с компьютером и что к нему не подключён телефон или другая программа.</source>
-        <translation>The adapter %1 did not accept the connection. Check that it is plugged into the car and powered (switch the ignition on), that it is near the computer, and that no phone or other program is connected to it.</translation>
-    </message>
-    <message>
-        <source>Адаптер %1 не ответил за %2 с. Вероятно, он вне досягаемости или без питания: поднесите компьютер ближе, включите зажигание и подключитесь снова.</source>
-        <translation>The adapter %1 did not answer within %2 s. It is probably out of range or without power: bring the computer closer, switch the ignition on and connect again.</translation>
-    </message>
-    <message>
-        <source>У устройства %1 нет последовательного порта (SPP). Если это адаптер Bluetooth LE, подключитесь к нему как ble://%2.</source>
-        <translation>The device %1 has no serial port (SPP). If it is a Bluetooth LE adapter, connect to it as ble://%2.</translation>
-    </message>
-    <message>
-        <source>У устройства %1 нет службы последовательного обмена (FFF0, FFE0, E7810A71 или службы с одной характеристикой уведомлений и одной для записи); его службы: %2. Если это адаптер Bluetooth Classic, подключитесь к нему как bt://%3.</source>
-        <translation>The device %1 has no serial service (FFF0, FFE0, E7810A71, or a service with one notifying and one writable characteristic); its services: %2. If it is a Bluetooth Classic adapter, connect to it as bt://%3.</translation>
-    </message>
-    <message>
-        <source>Не удалось подключиться к адаптеру %1: %2</source>
-        <translation>Could not connect to the adapter %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>talmero::app::TFormBluetoothSearch</name>
-    <message>
-        <source>Search for Bluetooth adapters</source>
-        <translation>Search for Bluetooth adapters</translation>
-    </message>
-    <message>
-        <source>Looking for Bluetooth adapters. Plug the adapter into the car and switch the ignition on.</source>
-        <translation>Looking for Bluetooth adapters. Plug the adapter into the car and switch the ignition on.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Nothing found yet.</source>
-        <translation>Nothing found yet.</translation>
-    </message>
-    <message>
-        <source>Found:</source>
-        <translation>Found:</translation>
-    </message>
-</context>
-<context>
-    <name>talmero::link::BleChannel</name>
-    <message>
-        <source>без ответа</source>
-        <translation>without response</translation>
-    </message>
-    <message>
-        <source>с ответом</source>
-        <translation>with response</translation>
-    </message>
-    <message>
-        <source>* Bluetooth LE: служба %1, ответы из %2, запросы в %3 (запись %4, по %5 байт)</source>
-        <translation>* Bluetooth LE: service %1, answers from %2, requests to %3 (write %4, %5 bytes a piece)</translation>
-    </message>
-    <message>
-        <source>; служба выбрана по её характеристикам</source>
-        <translation>; the service was chosen by its characteristics</translation>
-    </message>
-    <message>
-        <source>адаптер подключился, но его службы не прочитаны за %1 с</source>
-        <translation>the adapter connected, but its services were not read within %1 s</translation>
-    </message>
-    <message>
-        <source>у характеристики %1 нет дескриптора 2902, уведомления не включить</source>
-        <translation>the characteristic %1 has no 2902 descriptor: its notifications cannot be switched on</translation>
-    </message>
-    <message>
-        <source>адаптер не включил уведомления характеристики %1</source>
-        <translation>the adapter did not switch on the notifications of the characteristic %1</translation>
     </message>
 </context>
 </TS>

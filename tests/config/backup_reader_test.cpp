@@ -172,8 +172,9 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         EXPECT_EQ(lookup.result, expected);
         EXPECT_TRUE(host.notices.isEmpty());
         ASSERT_TRUE(read) << error.toStdString();
-        if (!lookup.result.startsWith(u'!'))
+        if (!lookup.result.startsWith(u'!')) {
             EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.result).remove(u' '));
+        }
     }
 }
 

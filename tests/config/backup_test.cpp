@@ -285,11 +285,15 @@ TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
                                  return {taken.failure, taken.incomplete};
                              }});
         host.backupFirst = true;
-        EXPECT_EQ(tg.gate.writeBlock({tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01")), QStringLiteral("BD")}).outcome,
+        safety::BlockWrite write;
+        write.target = tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01"));
+        write.newHex = QStringLiteral("BD");
+        EXPECT_EQ(tg.gate.writeBlock(write).outcome,
                   unread ? safety::WriteOutcome::Verified : safety::WriteOutcome::NotSent);
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), unread ? 2 : 1);
-        if (!unread)
+        if (!unread) {
             EXPECT_EQ(host.notices.last(), QStringLiteral("! Резервная копия неполна: DDM (740); ничего не записано"));
+        }
         for (const QString& address : identity)
             demo.car().setFault(address, sim::FaultKind::None);
         demo.car().setBlock(QStringLiteral("740"), 1, QByteArray::fromHex("3D"));

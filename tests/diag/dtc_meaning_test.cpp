@@ -206,8 +206,9 @@ TEST(DtcDescriptionsFile, EveryRowIsAGenericCodeWithTheNumbersItsPlaceGives)
     EXPECT_GE(checked, 300);
     for (const char* code : {"P0504", "P0660", "P0365", "P0366", "P0496", "P0497", "P2279", "P0380", "P0670", "P0674",
                              "P0045", "P0046", "P2002", "P2263", "P2032", "P2033", "U0212", "U0214", "P3400", "P34FF"}) {
-        if (QLatin1String(code) != QLatin1String("P34FF")) // reserved: nothing to describe
+        if (QLatin1String(code) != QLatin1String("P34FF")) { // reserved: nothing to describe
             EXPECT_TRUE(table.find(QLatin1String(code))) << code;
+        }
     }
     EXPECT_TRUE(table.find(QStringLiteral("P0627"))->english.contains(QLatin1String("pump A")));
 }

@@ -143,8 +143,9 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         EXPECT_EQ(row.outcome, QLatin1String(c.journalOutcome));
         EXPECT_EQ(QStringList({row.vin, row.address, row.block, row.oldHex, row.newHex}),
                   QStringList({rig.car().vin(), QStringLiteral("720"), QStringLiteral("00"), kHeld, kNew}));
-        if (c.detail)
+        if (c.detail) {
             EXPECT_EQ(row.detail, QLatin1String(c.detail));
+        }
         // A row left unknown is settled by the next reading of its block.
         EXPECT_EQ(row.unknown(), c.outcome == WriteOutcome::Unknown || QByteArray(c.lastLine).contains("был занят"));
         rig.channel.canned.clear();
