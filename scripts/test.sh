@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --tests
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALMERO_SANITIZE=ON
 cmake --build build-test -j "$(nproc)"
 

@@ -528,7 +528,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
     </message>
     <message>
         <source>--set: NAME=VALUE</source>
-        <translation>--set takes NAME=VALUE</translation>
+        <translation>--set: NAME=VALUE</translation>
     </message>
     <message>
         <source>не указана команда</source>
@@ -1129,6 +1129,14 @@ Writes to the demo car go to a journal of their own, beside the given or usual o
 Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
     </message>
+    <message>
+        <source>Нажмите Enter, чтобы продолжить: </source>
+        <translation>Press Enter to go on: </translation>
+    </message>
+    <message>
+        <source>Нажмите Enter, когда переключите, или c для отмены: </source>
+        <translation>Press Enter when switched, or c to cancel: </translation>
+    </message>
 </context>
 <context>
     <name>ConfigPanel</name>
@@ -1182,12 +1190,20 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
         <source>Wi-Fi adapter (%1)</source>
         <translation>Wi-Fi adapter (%1)</translation>
     </message>
+    <message>
+        <source>Demo car (simulated, switch)</source>
+        <translation>Demo car (simulated, switch)</translation>
+    </message>
+    <message>
+        <source>Demo car (simulated, built-in bus)</source>
+        <translation>Demo car (simulated, built-in bus)</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Folder for the backup</source>
-        <translation>Backup folder</translation>
+        <translation>Folder for the backup</translation>
     </message>
 </context>
 <context>
@@ -1522,19 +1538,19 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Mondeo III (4 door)</source>
-        <translation>Mondeo III (4-door)</translation>
+        <translation>Mondeo III (4 door)</translation>
     </message>
     <message>
         <source>3 door hatchback</source>
-        <translation>3-door hatchback</translation>
+        <translation>3 door hatchback</translation>
     </message>
     <message>
         <source>Sedan</source>
-        <translation>Saloon</translation>
+        <translation>Sedan</translation>
     </message>
     <message>
         <source>5 door hatchback</source>
-        <translation>5-door hatchback</translation>
+        <translation>5 door hatchback</translation>
     </message>
     <message>
         <source>Combi</source>
@@ -1562,7 +1578,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source> Car </source>
-        <translation> Model </translation>
+        <translation> Car </translation>
     </message>
     <message>
         <source>Car flap</source>
@@ -1570,7 +1586,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source> Body </source>
-        <translation> Body style </translation>
+        <translation> Body </translation>
     </message>
     <message>
         <source> Speakers </source>
@@ -1606,19 +1622,19 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Blinking whendeadlocking on 1 press</source>
-        <translation>Flash when deadlocking with one press</translation>
+        <translation>Blinking when deadlocking on 1 press</translation>
     </message>
     <message>
         <source>Deadlock on 1 press of remote</source>
-        <translation>Deadlock with one press of the remote</translation>
+        <translation>Deadlock on 1 press of remote</translation>
     </message>
     <message>
         <source>2 stage car opening</source>
-        <translation>Two-stage unlocking</translation>
+        <translation>2 stage car opening</translation>
     </message>
     <message>
         <source>Auto heated windows activation</source>
-        <translation>Heated windows switch on automatically</translation>
+        <translation>Auto heated windows activation</translation>
     </message>
     <message>
         <source>Central locking CAN control</source>
@@ -1630,7 +1646,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Not active in the 3-door</source>
-        <translation>Not active on the 3-door</translation>
+        <translation>Not active in the 3-door</translation>
     </message>
     <message>
         <source>Sensor size.</source>
@@ -1646,7 +1662,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Open boot on second press of remote</source>
-        <translation>Open the boot with a second press of the remote</translation>
+        <translation>Open boot on second press of remote</translation>
     </message>
     <message>
         <source>Central looking / remote control</source>
@@ -1658,7 +1674,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Additional heater fuel</source>
-        <translation>Auxiliary heater (fuel)</translation>
+        <translation>Additional heater (fuel)</translation>
     </message>
     <message>
         <source>Activate the module IPC</source>
@@ -1682,15 +1698,15 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Auto rear wiper on revers 2 moves</source>
-        <translation>Rear wiper in reverse (2 wipes)</translation>
+        <translation>Auto rear wiper in reverse (2 wipes)</translation>
     </message>
     <message>
         <source>Outside temp sensor</source>
-        <translation>Outside temperature sensor</translation>
+        <translation>Outside temp sensor</translation>
     </message>
     <message>
         <source>Cancel scan of interior climate</source>
-        <translation>Cancel interior climate scan</translation>
+        <translation>Cancel scan of interior climate</translation>
     </message>
     <message>
         <source>Xenon lights (HID)</source>
@@ -1710,11 +1726,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Optional automatic climate control is disabled</source>
-        <translation>The optional automatic climate control is disabled</translation>
+        <translation>Optional automatic climate control is disabled</translation>
     </message>
     <message>
         <source>Additional heater (PTC)</source>
-        <translation>Auxiliary heater (PTC)</translation>
+        <translation>Additional heater (PTC)</translation>
     </message>
     <message>
         <source>I think foot well lighting</source>
@@ -1746,7 +1762,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Pre FL</source>
-        <translation>Pre-FL</translation>
+        <translation>Pre FL</translation>
     </message>
     <message>
         <source>ABS</source>
@@ -1762,11 +1778,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>ESP (visibility in the menu)</source>
-        <translation>ESP (shown in the menu)</translation>
+        <translation>ESP (visibility in the menu)</translation>
     </message>
     <message>
         <source>Instant fuel</source>
-        <translation>Instant fuel consumption</translation>
+        <translation>Instant fuel</translation>
     </message>
     <message>
         <source>Voice control</source>
@@ -1774,7 +1790,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Tire pressure warning (DDS)</source>
-        <translation>Tyre pressure warning (DDS)</translation>
+        <translation>Tire pressure warning (DDS)</translation>
     </message>
     <message>
         <source>Activate the module ABS</source>
@@ -1786,11 +1802,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Only the sound is turned off (LED is lit), the same option is in the module RCM</source>
-        <translation>Only the chime is turned off (the LED stays lit); the same option is in the RCM module</translation>
+        <translation>Only the sound is turned off (LED is lit), the same option is in the module RCM</translation>
     </message>
     <message>
         <source>Reversing sound</source>
-        <translation>Reversing beep</translation>
+        <translation>Reversing sound</translation>
     </message>
     <message>
         <source>Activate the module BCM i PCM</source>
@@ -1798,7 +1814,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>IVD sys.(pre FL)</source>
-        <translation>IVD system (pre-FL)</translation>
+        <translation>IVD sys.(pre FL)</translation>
     </message>
     <message>
         <source>Activate the module BCM</source>
@@ -1814,7 +1830,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Real engine temp</source>
-        <translation>Real engine temperature</translation>
+        <translation>Real engine temp</translation>
     </message>
     <message>
         <source>Does not turn on if you do not have a physical</source>
@@ -1826,7 +1842,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Simulated engine temp.</source>
-        <translation>Simulated engine temperature</translation>
+        <translation>Simulated engine temp.</translation>
     </message>
     <message>
         <source>Off to see the actual paragraphs. (not factory except DHE-1.8/2.0)</source>
@@ -1838,19 +1854,19 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Radio-RDS/CD</source>
-        <translation>Radio RDS/CD</translation>
+        <translation>Radio-RDS/CD</translation>
     </message>
     <message>
         <source>Info from phone</source>
-        <translation>Phone information</translation>
+        <translation>Info from phone</translation>
     </message>
     <message>
         <source>Fuel consumpt. km/l</source>
-        <translation>Fuel consumption in km/l</translation>
+        <translation>Fuel consumpt. km/l</translation>
     </message>
     <message>
         <source>Gear shift change light</source>
-        <translation>Gear shift indicator</translation>
+        <translation>Gear shift change light</translation>
     </message>
     <message>
         <source>Ford ECO Mode</source>
@@ -1870,7 +1886,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Normal mirrors (facelift)</source>
-        <translation>Standard mirrors (facelift)</translation>
+        <translation>Normal mirrors (facelift)</translation>
     </message>
     <message>
         <source>If you turn the mirrors, will be governed by the diagonal</source>
@@ -1878,11 +1894,11 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>management of passenger central locking</source>
-        <translation>Passenger central locking control</translation>
+        <translation>management of passenger central locking</translation>
     </message>
     <message>
         <source>folding mirrors (facelift)</source>
-        <translation>Folding mirrors (facelift)</translation>
+        <translation>folding mirrors (facelift)</translation>
     </message>
     <message>
         <source>Rear door modulel LIN (facelift)</source>
@@ -1894,23 +1910,23 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Illumination around mirrors</source>
-        <translation>Mirror puddle lamps</translation>
+        <translation>Illumination around mirrors</translation>
     </message>
     <message>
         <source>Module pre FaceLift</source>
-        <translation>Pre-facelift module</translation>
+        <translation>Module pre FaceLift</translation>
     </message>
     <message>
         <source>FaceLift - ordinary glass</source>
-        <translation>Facelift - standard glass</translation>
+        <translation>FaceLift - ordinary glass</translation>
     </message>
     <message>
         <source>FaceLift - reflective glass IR</source>
-        <translation>Facelift - IR-reflective glass</translation>
+        <translation>FaceLift - reflective glass IR</translation>
     </message>
     <message>
         <source>FaceLift - panoramic roof / cabriolet</source>
-        <translation>Facelift - panoramic roof / convertible</translation>
+        <translation>FaceLift - panoramic roof / cabriolet</translation>
     </message>
     <message>
         <source>Other  -</source>
@@ -1918,19 +1934,19 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source> Configuration module </source>
-        <translation> Module configuration </translation>
+        <translation> Configuration module </translation>
     </message>
     <message>
         <source>Pre FaceLift (do 2008)</source>
-        <translation>Pre-facelift (up to 2008)</translation>
+        <translation>Pre FaceLift (up to 2008)</translation>
     </message>
     <message>
         <source>FaceLift (2008-2010)</source>
-        <translation>Facelift (2008-2010)</translation>
+        <translation>FaceLift (2008-2010)</translation>
     </message>
     <message>
         <source>FaceLift (2010-....)</source>
-        <translation>Facelift (2010-....)</translation>
+        <translation>FaceLift (2010-....)</translation>
     </message>
     <message>
         <source> Type module </source>
@@ -1938,7 +1954,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Driver airbag.</source>
-        <translation>Driver airbag</translation>
+        <translation>Driver airbag.</translation>
     </message>
     <message>
         <source>Side seat airbags</source>
@@ -1970,7 +1986,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Turn off the sound and light signaling, Activate the module IPC</source>
-        <translation>Turns off the chime and the warning lamp; also enable in the IPC module</translation>
+        <translation>Turns off the sound and light warning; also enable in the IPC module</translation>
     </message>
     <message>
         <source>Side impact sensors</source>
@@ -1982,23 +1998,23 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Pre FaceLift</source>
-        <translation>Pre-facelift</translation>
+        <translation>Pre FaceLift</translation>
     </message>
     <message>
         <source>FaceLift</source>
-        <translation>Facelift</translation>
+        <translation>FaceLift</translation>
     </message>
     <message>
         <source>Tire pressure warning(DDS)</source>
-        <translation>Tyre pressure warning (DDS)</translation>
+        <translation>Tire pressure warning(DDS)</translation>
     </message>
     <message>
         <source>ESP shutdown button</source>
-        <translation>ESP off button</translation>
+        <translation>ESP shutdown button</translation>
     </message>
     <message>
         <source>Focus II pre FaceLift</source>
-        <translation>Focus II pre-facelift</translation>
+        <translation>Focus II pre FaceLift</translation>
     </message>
     <message>
         <source>C-Max</source>
@@ -2010,7 +2026,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Focus II FaceLift</source>
-        <translation>Focus II facelift</translation>
+        <translation>Focus II FaceLift</translation>
     </message>
     <message>
         <source>Hatchback</source>
@@ -2018,7 +2034,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Reflectors HID / Xenons</source>
-        <translation>HID / xenon reflectors</translation>
+        <translation>Reflectors HID / Xenons</translation>
     </message>
     <message>
         <source>Torsion of light (AFS)</source>
@@ -2034,7 +2050,7 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
     </message>
     <message>
         <source>Direction indicators in mirrors</source>
-        <translation>Turn signals in the mirrors</translation>
+        <translation>Direction indicators in mirrors</translation>
     </message>
 </context>
 <context>
@@ -2739,7 +2755,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>Two module (DDM+PDM)</source>
-        <translation>Both modules (DDM+PDM)</translation>
+        <translation>Two modules (DDM+PDM)</translation>
     </message>
     <message>
         <source>Read configuration</source>
@@ -2759,7 +2775,7 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>Generating AS-BUILT</source>
-        <translation>Generate AS-BUILT</translation>
+        <translation>Generating AS-BUILT</translation>
     </message>
     <message>
         <source>History of writes</source>
@@ -2771,15 +2787,15 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     </message>
     <message>
         <source>* In the config file: C-Max-combo, Kuga-5door,hatchback</source>
-        <translation>* In the config file: C-Max = estate, Kuga = 5-door hatchback</translation>
+        <translation>* In the config file: C-Max = estate, Kuga = 5 door hatchback</translation>
     </message>
     <message>
         <source> Configuration of 2 parts</source>
-        <translation> Configuration in 2 parts</translation>
+        <translation> Configuration of 2 parts</translation>
     </message>
     <message>
         <source> Read module </source>
-        <translation> Read from module </translation>
+        <translation> Read module </translation>
     </message>
     <message>
         <source> Write to module </source>
@@ -3372,6 +3388,14 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.</source>
         <translation>%1. Without the instrument cluster&apos;s VIN two modules with one VIN are needed; until then the VIN given at connecting is used.</translation>
     </message>
+    <message>
+        <source>не введён, из автомобиля не прочитан</source>
+        <translation>not typed, not read from the car</translation>
+    </message>
+    <message>
+        <source>Опрос модулей, резервная копия, чтение VIN или запись прочитают его из автомобиля.</source>
+        <translation>A module scan, a backup, reading the VIN or a write reads it from the car.</translation>
+    </message>
 </context>
 <context>
     <name>WriteGate</name>
@@ -3775,7 +3799,7 @@ New:     </translation>
     <name>talmero::app::LivePanel</name>
     <message>
         <source>Reading parameters online: OBD-II</source>
-        <translation>Live engine data: OBD-II</translation>
+        <translation>Reading parameters online: OBD-II</translation>
     </message>
     <message>
         <source>Start</source>
@@ -3991,6 +4015,12 @@ New:     </translation>
         <source>Zamknac okno zapisu</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Enter: take the value.
+Escape: keep %1</source>
+        <translation>Enter: take the value.
+Escape: keep %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormCompare</name>
@@ -4130,7 +4160,7 @@ New:     </translation>
     <name>talmero::app::TFormHistory</name>
     <message>
         <source>TALMERO - History of writes</source>
-        <translation>TALMERO - Write history</translation>
+        <translation>TALMERO - History of writes</translation>
     </message>
     <message>
         <source>Module</source>
@@ -4240,7 +4270,7 @@ New:     </translation>
     </message>
     <message>
         <source>Make backup copies of the settings of the car</source>
-        <translation>Back up the car&apos;s settings</translation>
+        <translation>Make backup copies of the settings of the car</translation>
     </message>
     <message>
         <source>Current VIN</source>
@@ -4268,11 +4298,11 @@ New:     </translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation>Service</translation>
+        <translation>Additional</translation>
     </message>
     <message>
         <source>Write log</source>
-        <translation>Save log</translation>
+        <translation>Write log</translation>
     </message>
     <message>
         <source>* Открыт порт </source>
@@ -4413,7 +4443,7 @@ An option from a file shows on its page at once; it is written only when you tru
     <name>talmero::app::TFormStart</name>
     <message>
         <source>TALMERO (Interface Settings)</source>
-        <translation>TALMERO - Connection settings</translation>
+        <translation>TALMERO (Interface Settings)</translation>
     </message>
     <message>
         <source>VIN Car</source>
@@ -4421,7 +4451,7 @@ An option from a file shows on its page at once; it is written only when you tru
     </message>
     <message>
         <source>Communication port</source>
-        <translation>Serial port</translation>
+        <translation>Communication port</translation>
     </message>
     <message>
         <source>update port COM</source>
@@ -4441,11 +4471,11 @@ An option from a file shows on its page at once; it is written only when you tru
     </message>
     <message>
         <source>Connect - online</source>
-        <translation>Connect</translation>
+        <translation>Connect - online</translation>
     </message>
     <message>
         <source>Disconnect - offline</source>
-        <translation>Work offline</translation>
+        <translation>Disconnect - offline</translation>
     </message>
     <message>
         <source>A virtual car inside the program: try every function without an adapter or a car</source>
@@ -4461,7 +4491,7 @@ An option from a file shows on its page at once; it is written only when you tru
     </message>
     <message>
         <source>no communication with the ELM327 (You can use the AS-BUILT for the selectedmodule)</source>
-        <translation>Work without the ELM327 (AS-BUILT lines and backup files can still be used for the selected module)</translation>
+        <translation>no communication with the ELM327 (You can use the AS-BUILT for the selected module)</translation>
     </message>
     <message>
         <source>Bus switching</source>
@@ -4512,10 +4542,6 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>Английский перевод: команда TALMERO</source>
-        <translation>English translation: the TALMERO team</translation>
-    </message>
-    <message>
         <source>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</source>
         <translation>An adapter reached over Wi-Fi: connect the computer to the adapter&apos;s network first. Another address can be typed as HOST:PORT</translation>
     </message>
@@ -4543,6 +4569,14 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>A Bluetooth adapter has no baud rate</source>
         <translation>A Bluetooth adapter has no baud rate</translation>
     </message>
+    <message>
+        <source>Русский перевод: команда TALMERO</source>
+        <translation>English translation: the TALMERO team</translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabConfiguration</name>
@@ -4567,7 +4601,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <name>talmero::app::TabDiagnostics</name>
     <message>
         <source>Diagnostic errors in modules</source>
-        <translation>Trouble codes</translation>
+        <translation>Diagnostic errors in modules</translation>
     </message>
     <message>
         <source>Read</source>
@@ -4575,7 +4609,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Crear</source>
-        <translation>Clear codes in car…</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -4583,7 +4617,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Stop the reading after the module being read</source>
-        <translation>Stop reading after the current module</translation>
+        <translation>Stop the reading after the module being read</translation>
     </message>
     <message>
         <source>Module %1 of %2: %3</source>
@@ -4761,7 +4795,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source> Read code VIN </source>
-        <translation> Read VIN </translation>
+        <translation> Read VIN code </translation>
     </message>
     <message>
         <source>Read module</source>
@@ -4769,7 +4803,7 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     </message>
     <message>
         <source>Allow to change the address in the code VIN</source>
-        <translation>Allow changing the VIN address</translation>
+        <translation>Allow changing the address of the VIN code</translation>
     </message>
     <message>
         <source> Manual configuration </source>

@@ -20,6 +20,18 @@ QStringList Connection::demoEntries()
     return {sim::DemoChannel::kName, sim::DemoChannel::kBuiltInName};
 }
 
+QString Connection::demoLabel(const QString& entry)
+{
+    // The virtual car's own names for them, marked here for the translations.
+    static const char* const labels[] = {QT_TRANSLATE_NOOP("Connection", "Demo car (simulated, switch)"),
+                                         QT_TRANSLATE_NOOP("Connection", "Demo car (simulated, built-in bus)")};
+    for (const char* label : labels) {
+        if (entry == QLatin1String(label))
+            return QCoreApplication::translate("Connection", label);
+    }
+    return entry;
+}
+
 bool Connection::isDemoEntry(const QString& portText)
 {
     return demoEntries().contains(portText);

@@ -26,6 +26,8 @@ public:
     static QString demoEntry();
     static QStringList demoEntries();
     static bool isDemoEntry(const QString& portText);
+    // A demo entry as the port list shows it, in the language spoken.
+    static QString demoLabel(const QString& entry);
     // The port list's entry for a Wi-Fi adapter at its most common address.
     static constexpr const char* kWifiAddress = "192.168.0.10:35000";
     static QString wifiEntry();

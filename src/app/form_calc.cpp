@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -59,8 +60,11 @@ TFormCalc::TFormCalc(QWidget* parent) : QDialog(parent)
     Edit1 = fieldFor(this, "Edit1", "[0-9A-Fa-f ]*", "FF FF FF FF FF FF");
     ButtonCl = new QPushButton(tr("Zamknac okno zapisu"), this);
     ButtonCl->setObjectName(QStringLiteral("ButtonCl"));
-    // Enter in either field takes the value, as the button does; Escape leaves it.
+    // Enter in either field takes the value, as the button does; Escape keeps the value
+    // the window was opened with, and the window says so.
     ButtonCl->setDefault(true);
+    LabelKeys = new QLabel(this);
+    LabelKeys->setObjectName(QStringLiteral("LabelKeys"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
@@ -68,6 +72,7 @@ TFormCalc::TFormCalc(QWidget* parent) : QDialog(parent)
     grid->addWidget(Edit2, 0, 0, 1, 2);
     grid->addWidget(Edit1, 1, 0);
     grid->addWidget(ButtonCl, 1, 1);
+    grid->addWidget(LabelKeys, 2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
     connect(Edit1, &QLineEdit::textChanged, this, &TFormCalc::Edit1Change);
@@ -106,11 +111,14 @@ void TFormCalc::FormActivate()
         Edit2->clear();
         Edit1->setText(hex);
     }
+    m_openedHex = link::cutCOM(hex);
+    m_openedHex.truncate(m_openedHex.size() / 2 * 2);
+    LabelKeys->setText(tr("Enter: take the value.\nEscape: keep %1").arg(groupDigits(m_openedHex, 2)));
     Edit1Change();
     // The whole block in view, not its tail: the window grows to the bits' width.
     const int needed = Edit2->fontMetrics().horizontalAdvance(Edit2->text()) + 24;
     const int room = screen() ? screen()->availableGeometry().width() - 40 : needed;
-    setFixedSize(qBound(kClientWidth, needed, qMax(kClientWidth, room)), kClientHeight);
+    setFixedSize(qBound(kClientWidth, needed, qMax(kClientWidth, room)), qMax(kClientHeight, layout()->sizeHint().height()));
     Edit1->setCursorPosition(0);
     Edit2->setCursorPosition(0);
     Edit1->setFocus();
@@ -147,6 +155,10 @@ void TFormCalc::done(int result)
 
 void TFormCalc::FormClose()
 {
+    if (m_cancelled) {
+        m_closingHex = m_openedHex;
+        return;
+    }
     QString hex = link::cutCOM(Edit1->text());
     if (hex.size() % 2 != 0)
         hex.chop(1);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -23,10 +24,9 @@ public:
 
     // The hex digits the next showing starts from (the last block read).
     void setCalcText(const QString& calcText) { m_calcText = calcText; }
-    // The hex value of the last closing: without blanks, cut to whole bytes.
+    // The hex value of the last closing: without blanks, cut to whole bytes; after Escape
+    // the value the showing started from.
     QString closingHex() const { return m_closingHex; }
-    // Whether the last showing was left with Escape: its value is not to be taken.
-    bool cancelled() const { return m_cancelled; }
 
     // Shows the window modally for calcText and returns its closing value.
     QString execFor(const QString& calcText);
@@ -47,12 +47,14 @@ private:
     void FormClose();
 
     QString m_calcText;
+    QString m_openedHex;
     QString m_closingHex;
     bool m_cancelled = false;
 
     QLineEdit* Edit2 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QPushButton* ButtonCl = nullptr;
+    QLabel* LabelKeys = nullptr;
 };
 
 } // namespace talmero::app

@@ -224,7 +224,7 @@ void TFormMain::closeConnection()
 
 void TFormMain::enterOnline()
 {
-    const QString name = m_connection ? m_connection->channel().name() : QString();
+    const QString name = m_connection ? Connection::demoLabel(m_connection->channel().name()) : QString();
     show();
     m_host->log(tr("* Открыт порт ") + name);
     const QString adapterLine = m_connection ? m_connection->identityLine() : QString();

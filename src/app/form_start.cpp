@@ -96,7 +96,7 @@ void TFormStart::buildControls()
     SpinMinVoltage->setRange(ConnectionSettings::kLowestMinVoltage, ConnectionSettings::kHighestMinVoltage);
     SpinMinVoltage->setDecimals(1);
     SpinMinVoltage->setSingleStep(0.1);
-    SpinMinVoltage->setSuffix(QStringLiteral(" V"));
+    SpinMinVoltage->setSuffix(tr(" В"));
     SpinMinVoltage->setToolTip(tr("Nothing is written to a module while the adapter "
                                               "measures less than this"));
 
@@ -150,7 +150,8 @@ void TFormStart::buildControls()
 
     // The program has no web site: no link is offered that leads nowhere.
     Labelver = named(new QLabel(tr("Версия %1").arg(QStringLiteral(TALMERO_VERSION)), this), "Labelver");
-    Label5 = named(new QLabel(tr("Английский перевод: команда TALMERO"), this), "Label5");
+    // Each translation names its own translators: the credit is a text of the translation.
+    Label5 = named(new QLabel(tr("Русский перевод: команда TALMERO"), this), "Label5");
 
     // Everything above starts or changes a connection: quiet while one is being opened.
     auto* controls = named(new QWidget(this), "PanelControls");
@@ -172,6 +173,7 @@ void TFormStart::buildControls()
     grid->addWidget(LabelBusSwitch, 10, 0, 1, 2);
     grid->addWidget(ComboBusSwitch, 11, 0, 1, 2);
     auto* files = new QHBoxLayout;
+    files->setSpacing(12); // the count must not run into the button
     files->addWidget(LabelModuleFiles, 1);
     files->addWidget(ButtonModuleFiles);
     grid->addLayout(files, 12, 0, 1, 2);
@@ -295,10 +297,16 @@ QStringList TFormStart::orderPorts(const QList<PortEntry>& present, const QStrin
 void TFormStart::fillPorts()
 {
     COMports->clear();
-    const QStringList demos = Connection::demoEntries();
+    QStringList demos;
+    for (const QString& demo : Connection::demoEntries())
+        demos.append(Connection::demoLabel(demo));
     const QList<link::BluetoothPortEntry> devices =
         link::bluetoothEntries(link::mergeDevices(m_bluetoothLister(), m_searchFound));
+    const QList<PortEntry> present = m_portLister();
     QString saved = ConnectionSettings::load().port;
+    // No port saved, no adapter's port, no Bluetooth device: a first try, best on the demo car.
+    const bool adapterKnown = !saved.isEmpty() || !devices.isEmpty()
+        || std::any_of(present.begin(), present.end(), [](const PortEntry& p) { return adapterRank(p) < 2; });
     QStringList bluetooth;
     for (const link::BluetoothPortEntry& device : devices) {
         bluetooth.append(device.label);
@@ -307,7 +315,7 @@ void TFormStart::fillPorts()
             saved = device.label;
     }
     bluetooth.append(searchEntry());
-    COMports->addItems(orderPorts(m_portLister(), saved, bluetooth, Connection::wifiEntry(), demos));
+    COMports->addItems(orderPorts(present, saved, bluetooth, Connection::wifiEntry(), demos));
     for (const link::BluetoothPortEntry& device : devices) {
         const int at = COMports->findText(device.label);
         COMports->setItemData(at, device.port);
@@ -321,13 +329,16 @@ void TFormStart::fillPorts()
                           tr("An adapter reached over Wi-Fi: connect the computer to the adapter's "
                              "network first. Another address can be typed as HOST:PORT"),
                           Qt::ToolTipRole);
-    for (const QString& demo : demos)
-        COMports->setItemData(COMports->findText(demo),
-                              tr("A virtual car inside the program: try every function "
-                                 "without an adapter or a car"),
+    for (const QString& demo : Connection::demoEntries()) {
+        const int at = COMports->findText(Connection::demoLabel(demo));
+        COMports->setItemData(at, demo);
+        COMports->setItemData(at, tr("A virtual car inside the program: try every function "
+                                     "without an adapter or a car"),
                               Qt::ToolTipRole);
-    // The saved port, else an adapter's port, else the demo car: never an empty field.
-    COMports->setCurrentIndex(0);
+    }
+    // The saved port, else an adapter's port, else the demo car: never an empty field,
+    // never the search or a Wi-Fi address nobody chose.
+    COMports->setCurrentIndex(adapterKnown ? 0 : COMports->findText(demos.first()));
 }
 
 QString TFormStart::portOf(const QString& text) const

@@ -200,10 +200,8 @@ void TabService::LabelEMClick()
     link::LinkState& state = m_form.state();
     state.calcText = LabelEM->text();
     TFormCalc& calc = m_form.program().FormCalc();
-    const QString hex = calc.execFor(state.calcText);
-    // Escape leaves the block to write as it was.
-    if (!calc.cancelled())
-        EditEM->setText(hex);
+    // After Escape, the value it was opened with: never an empty block to write.
+    EditEM->setText(calc.execFor(state.calcText));
 }
 
 void TabService::ButtonWriteEMClick()

@@ -1,5 +1,6 @@
 #include "app/vin_note.h"
 
+#include "app/connection_settings.h"
 #include "link/modules.h"
 
 namespace talmero::app {
@@ -9,7 +10,8 @@ VinNote VinNotes::of(const link::LinkState& state)
     if (!state.online)
         return {};
     const link::CarVin car = state.carVin();
-    const QString typed = state.carVIN;
+    // The seventeen zeros stand for "not typed" (the demo car takes them for an empty field).
+    const QString typed = state.carVIN == ConnectionSettings::kPlaceholderVIN ? QString() : state.carVIN;
     if (!car.disputed.isEmpty()) {
         return {tr("модули автомобиля называют разные VIN"),
                 tr("%1. Пока они расходятся, в ходу VIN, введённый при подключении.").arg(car.disputed.join(QStringLiteral("; "))),
@@ -21,6 +23,10 @@ VinNote VinNotes::of(const link::LinkState& state)
                 tr("%1. Без VIN панели приборов нужны два модуля с одним VIN; пока в ходу VIN, введённый при подключении.")
                     .arg(car.unconfirmed),
                 true};
+    }
+    if (!car.known() && typed.isEmpty()) {
+        return {tr("не введён, из автомобиля не прочитан"),
+                tr("Опрос модулей, резервная копия, чтение VIN или запись прочитают его из автомобиля."), false};
     }
     if (!car.known()) {
         return {tr("введён, из автомобиля не прочитан"),

@@ -24,6 +24,8 @@ void CliHost::notify(const QString& text)
     std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr);
     std::fflush(stderr);
     if (m_wait) {
+        std::fputs(qUtf8Printable(QCoreApplication::translate("Cli", "Нажмите Enter, чтобы продолжить: ")), stderr);
+        std::fflush(stderr);
         std::string ignored;
         std::getline(std::cin, ignored); // end of input counts as acknowledged
     }
@@ -36,6 +38,8 @@ bool CliHost::acknowledge(const QString& text)
     std::fflush(stderr);
     if (!m_wait)
         return true;
+    std::fputs(qUtf8Printable(QCoreApplication::translate("Cli", "Нажмите Enter, когда переключите, или c для отмены: ")), stderr);
+    std::fflush(stderr);
     std::string answer;
     if (!std::getline(std::cin, answer))
         return true; // end of input counts as acknowledged, as for every notice

@@ -17,7 +17,8 @@ QString backupOffer(const link::ChangeRequest& request);
 bool answerYesNo(const QString& text, const QString& question, bool yes);
 
 // The log and the notices of a command-line run: both go to standard error. Without
-// --yes a notice waits for a line on standard input, as a message box waits for OK.
+// --yes a notice waits for a line on standard input, as a message box waits for OK, and
+// says so.
 class CliHost : public link::Host {
 public:
     CliHost(bool echoLog, bool waitForAcknowledgement)

@@ -77,6 +77,11 @@ int scanModules(CommandContext& ctx, CarLink& car)
     const link::CarVin carVin = car.state.carVin();
     const QString vin = carVin.known() ? carVin.vin : ctx.args.vinGiven ? car.state.carVIN : QString();
     const std::optional<diag::DtcReading> reading = lastReadingOf(vin, car.journal.path);
+    // Which reading the CODES column comes from heads the rows, wherever each stream goes.
+    if (reading) {
+        ctx.err << QCoreApplication::translate("ScanCommand", "Коды ошибок: чтение %1").arg(reading->time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) << '\n';
+        ctx.err.flush();
+    }
     printScan(ctx, scan, reading);
 
     if (!ctx.args.log) {
@@ -85,8 +90,6 @@ int scanModules(CommandContext& ctx, CarLink& car)
                 ctx.err << ctx.host.lines()[i] << '\n';
         }
     }
-    if (reading)
-        ctx.err << QCoreApplication::translate("ScanCommand", "Коды ошибок: чтение %1").arg(reading->time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) << '\n';
     if (!carVin.disputed.isEmpty())
         ctx.err << QCoreApplication::translate("ScanCommand", "! Модули автомобиля называют разные VIN: %1").arg(carVin.disputed.join(QStringLiteral("; "))) << '\n';
     else if (carVin.known() && ctx.args.vinGiven && carVin.vin != car.state.carVIN)

@@ -1,6 +1,7 @@
 #include "link/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -50,8 +51,8 @@ bool speaksEnglish(Language choice, const QString& localeName)
 
 bool installLanguage(QCoreApplication& app, Language choice, const QString& localeName)
 {
-    // Built into every program: nothing beside the binary to go missing. The program's
-    // own texts need their Russian plural forms ("1 блок", "2 блока", "5 блоков").
+    // Built into every program: nothing beside the binary to go missing. The Russian one
+    // keeps the messages and gives the captions and the plural forms ("1 блок", "2 блока").
     const bool english = speaksEnglish(choice, localeName);
     auto* translator = new QTranslator(&app);
     if (!translator->load(english ? QStringLiteral(":/i18n/talmero_en.qm") : QStringLiteral(":/i18n/talmero_ru.qm"))) {
@@ -61,6 +62,15 @@ bool installLanguage(QCoreApplication& app, Language choice, const QString& loca
     }
     QCoreApplication::installTranslator(translator);
     russianSpoken() = !english;
+    // Qt's own buttons and dialogs (OK, Cancel, the file dialog) come from the system's
+    // Qt translations; without them they stay English.
+    if (!english) {
+        auto* qt = new QTranslator(&app);
+        if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
+    }
     return true;
 }
 

@@ -5,8 +5,8 @@
 
 class QCoreApplication;
 
-// Which language the program speaks: its own texts (Russian messages, English captions)
-// or the English translation.
+// Which language the program speaks: the Russian translation (the program's own Russian
+// messages, its captions in Russian) or the English one.
 namespace talmero::link {
 
 enum class Language { System, English, Russian };
@@ -23,9 +23,9 @@ QString messagesLocale();
 // fresh system). A choice other than System overrides the locale.
 bool speaksEnglish(Language choice, const QString& localeName);
 
-// Installs the English translation when it is spoken, else the plural forms of the
-// program's own texts. False when it cannot be loaded (the program then speaks its own
-// texts).
+// Installs the English translation when it is spoken, else the Russian one with Qt's own
+// Russian texts where the system has them. False when it cannot be loaded (the program
+// then speaks its own texts).
 bool installLanguage(QCoreApplication& app, Language choice, const QString& localeName = messagesLocale());
 
 // Whether the program speaks its own Russian texts (true until installLanguage chose English).

@@ -20,21 +20,29 @@ namespace {
 
 class Writer {
 public:
-    // Without the translation (never: it is built in) the English is the program's own text.
-    Writer() { m_hasEnglish = m_english.load(QStringLiteral(":/i18n/talmero_en.qm")); }
+    // Without the translations (never: they are built in) the program's own text stands.
+    Writer()
+    {
+        m_hasEnglish = m_english.load(QStringLiteral(":/i18n/talmero_en.qm"));
+        m_hasRussian = m_russian.load(QStringLiteral(":/i18n/talmero_ru.qm"));
+    }
 
     QJsonObject page(const car::PageInfo& page) const;
 
 private:
-    // The English the program shows in English, and its own text where that is Russian
-    // (its own captions of the pages are English already).
+    // The text as the program shows it in English and in Russian; its own text where a
+    // translation is missing.
     QJsonObject text(std::string_view source, const char* context) const
     {
         const QString own = qs(source);
-        const QString english = m_hasEnglish ? m_english.translate(context, std::string(source).c_str()) : QString();
+        const std::string key(source);
+        const QString english = m_hasEnglish ? m_english.translate(context, key.c_str()) : QString();
+        const QString russian = m_hasRussian ? m_russian.translate(context, key.c_str()) : QString();
         QJsonObject t{{QStringLiteral("en"), english.isEmpty() ? own : english}};
-        const bool russian = std::any_of(own.begin(), own.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
-        if (!english.isEmpty() && russian)
+        const bool ownRussian = std::any_of(own.begin(), own.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+        if (!russian.isEmpty() && russian != t.value(QStringLiteral("en")).toString())
+            t.insert(QStringLiteral("ru"), russian);
+        else if (!english.isEmpty() && ownRussian)
             t.insert(QStringLiteral("ru"), own);
         return t;
     }
@@ -56,7 +64,9 @@ private:
     QJsonObject block(const BlockLayout& b) const;
 
     QTranslator m_english;
+    QTranslator m_russian;
     bool m_hasEnglish = false;
+    bool m_hasRussian = false;
 };
 
 QJsonObject Writer::option(const Option& o) const

@@ -282,7 +282,8 @@ TEST(CliDemoCar, BusPromptsWaitForALineWithoutYes)
                        QStringLiteral("ACM")},
                       "\n");
     EXPECT_EQ(r.exit, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: Аудиомодуль (ACM)\n"
+                                              "Нажмите Enter, когда переключите, или c для отмены: ")));
 }
 
 TEST(CliSerial, ScriptedRoundTripThroughAPseudoTerminal)
@@ -526,7 +527,7 @@ TEST(CliSerial, WritesAreAskedCheckedJournaledAndUndone)
     // Enter for the bus prompt, then no at the question: nothing goes out.
     const CliRun no = cli(port + write, "\nn\n");
     EXPECT_EQ(no.exit, 1);
-    EXPECT_TRUE(no.err.contains(QStringLiteral("Without module (facelift): нет → да\n  3D -> BD\nАккумулятор: 12.6 В\nЗаписать? [y/N] ")))
+    EXPECT_TRUE(no.err.contains(QStringLiteral("Без модуля (рестайлинг): нет → да\n  3D -> BD\nАккумулятор: 12.6 В\nЗаписать? [y/N] ")))
         << no.err.toStdString();
     EXPECT_EQ(writesReceived(trace), 0);
 

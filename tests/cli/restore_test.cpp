@@ -52,7 +52,7 @@ TEST(CliCompare, ExitStatusSameDifferentOrUnreadable)
     EXPECT_EQ(cli({compare, files.taken, files.taken}).exit, 0);
     const CliRun differs = cli({compare, files.taken, files.changed});
     EXPECT_EQ(differs.exit, 1);
-    EXPECT_TRUE(differs.out.contains(QStringLiteral("720 00 differs CD421010C0 -> CD421010C1\n    Auto Start/Stop: нет → да\n720 01 same\n")))
+    EXPECT_TRUE(differs.out.contains(QStringLiteral("720 00 differs CD421010C0 -> CD421010C1\n    Старт-стоп: нет → да\n720 01 same\n")))
         << differs.out.toStdString();
     EXPECT_TRUE(differs.out.contains(QStringLiteral("741 01 differs 3D -> BD\n")));
     const CliRun missing = cli({compare, files.taken, QStringLiteral("/nonexistent/VehicleData.xml")});

@@ -341,7 +341,7 @@ TEST(DtcReadingSummary, IncompleteNoCodesAndCodesWithTheirMeanings)
 TEST(DtcReadingSummary, AnExportedCsvKeepsAddressesAndStatusesAsTextInASpreadsheet)
 {
     const QString ssconvert = QStandardPaths::findExecutable(QStringLiteral("ssconvert"));
-    ASSERT_FALSE(ssconvert.isEmpty()) << "ssconvert (package gnumeric) is needed: scripts/install-deps.sh";
+    ASSERT_FALSE(ssconvert.isEmpty()) << "ssconvert (package gnumeric) is needed: scripts/install-deps.sh --tests";
     QTemporaryDir dir;
     DtcReading reading{QDateTime(QDate(2026, 5, 1), QTime(12, 3, 11), Qt::UTC), QStringLiteral("WF0HXXGCDH1234567"),
                        {{"7E0", 3, {"P0420 00", "P0171 20", "P0300 A1"}}, {"720", 2, {"B1342 40", "U2023 E0"}}, {"760", 1, {"C0035 60"}}}};

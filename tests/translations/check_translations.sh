@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every text of the program has its English translation: lupdate run over the sources
+# Every text of the program has its translation: lupdate run over the sources
 # into a copy of the .ts file must find nothing new and nothing unfinished.
 # usage: check_translations.sh LUPDATE TS_FILE SOURCE_LIST_FILE [LUPDATE_OPTION...]
 set -euo pipefail
@@ -12,7 +12,7 @@ cp "$ts" "$work/check.ts"
     cat "$work/lupdate.log"; exit 1; }
 unfinished=$(grep -c 'type="unfinished"' "$work/check.ts" || true)
 if [ "$unfinished" -ne 0 ]; then
-    echo "FAIL: $unfinished text(s) without an English translation:"
+    echo "FAIL: $unfinished text(s) without a translation in $(basename "$ts"):"
     grep -B2 'type="unfinished"' "$work/check.ts" | grep '<source>' | sed 's/^ */  /'
     exit 1
 fi

@@ -159,4 +159,28 @@ TEST_F(EnglishTest, EveryWindowDialogAndLogLineIsEnglish)
     EXPECT_TRUE(foreign.isEmpty()) << foreign.join(u'\n').toStdString();
 }
 
+// In Russian the tab row, the BCM page's options and the confirmation of a write are Russian.
+TEST_F(ShellTest, RussianTranslationCoversTabsOptionsAndTheConfirmation)
+{
+    QTranslator russian;
+    ASSERT_TRUE(russian.load(QStringLiteral(":/i18n/talmero_ru.qm")) && QCoreApplication::installTranslator(&russian));
+    QString confirmation;
+    talmero::app::dialogs().confirm = [&](QWidget*, const talmero::link::ChangeRequest& request) {
+        confirmation = request.changes.join(u'|');
+        return false;
+    };
+    startProgram();
+    connectTo(talmero::app::Connection::demoEntry());
+    auto* tabs = control<QTabWidget>(main(), "TabbedMENU");
+    EXPECT_EQ(tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2) + tabs->tabText(3), "ДиагностикаМодулиКонфигурацияДополнительно");
+    tabs->setCurrentIndex(TFormMain::PageConfiguration);
+    control<QTabWidget>(main(), "TabbedCONF")->setCurrentIndex(talmero::config::PageBCM);
+    for (auto* option : main().findChildren<QAbstractButton*>(QRegularExpression(QStringLiteral("^CheckBox[12]BCM"))))
+        EXPECT_TRUE(option->text().contains(QRegularExpression(QStringLiteral("[а-яё]{3}")))) << option->text().toStdString();
+    click(main(), "ButtonCONFread");
+    click(main(), "CheckBox1BCM04");
+    click(main(), "ButtonCONFwrite");
+    EXPECT_EQ(confirmation, "2 мигания: нет → да");
+}
+
 } // namespace

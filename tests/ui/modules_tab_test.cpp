@@ -84,4 +84,11 @@ TEST_F(ModulesTabTest, ScanShowsEachModuleItsVinAndCodesAndTheStatusPanelNamesTh
     EXPECT_TRUE(text("LabelScan").endsWith("модули называют разные VIN: ABS: WF0BXXGCDB7654321; HCM: WF0AXXWPDA9K12345; "
                                            "PSCM: WF0AXXWPDA9K12345"))
         << text("LabelScan").toStdString();
+
+    // Nothing typed: the seventeen zeros are no VIN to set against the car's.
+    car().setPresent("720", true);
+    connectTo(talmero::app::Connection::demoEntry(), QStringLiteral("00000000000000000"));
+    EXPECT_EQ(text("LabelVINsource"), "не введён, из автомобиля не прочитан");
+    click(main(), "ButtonScan");
+    EXPECT_EQ(text("LabelVINsource"), "из автомобиля (IPC)");
 }

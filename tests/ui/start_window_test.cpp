@@ -67,25 +67,26 @@ TEST_F(ShellTest, FreshMachineOffersThePlaceholderAndRefusesToConnectAtOnce)
     EXPECT_FALSE(main().isVisible());
 
     // Where adapters sit comes first, then the Wi-Fi adapter; no such port: the demo car,
-    // before built-in ports. A Wi-Fi adapter has no rate to choose.
+    // before built-in ports, and chosen. A Wi-Fi adapter has no rate to choose.
     using Entry = talmero::app::TFormStart::PortEntry;
     const QString wifi = QStringLiteral("Wi-Fi adapter (192.168.0.10:35000)");
     const QStringList demos = QStringList{kSearch, wifi} + Connection::demoEntries();
     const struct {
         QList<Entry> present;
         QStringList offered;
+        const char* chosen;
     } listings[] = {
-        {{{"ttyS0"}, {"ttyACM0"}, {"rfcomm0"}, {"ttyUSB1"}}, QStringList{"ttyACM0", "ttyUSB1", "rfcomm0"} + demos + QStringList{"ttyS0"}},
-        {{{"COM1"}, {"COM7", true}}, QStringList{"COM7"} + demos + QStringList{"COM1"}},
-        {{{"ttyS0"}, {"ttyS1"}}, demos + QStringList{"ttyS0", "ttyS1"}},
-        {{}, demos},
+        {{{"ttyS0"}, {"ttyACM0"}, {"rfcomm0"}, {"ttyUSB1"}}, QStringList{"ttyACM0", "ttyUSB1", "rfcomm0"} + demos + QStringList{"ttyS0"}, "ttyACM0"},
+        {{{"COM1"}, {"COM7", true}}, QStringList{"COM7"} + demos + QStringList{"COM1"}, "COM7"},
+        {{{"ttyS0"}, {"ttyS1"}}, demos + QStringList{"ttyS0", "ttyS1"}, "Demo car (simulated, switch)"},
+        {{}, demos, "Demo car (simulated, switch)"},
     };
     auto* bauds = control<QComboBox>(start(), "COMbauds");
     for (const auto& l : listings) {
         start().setPortLister([&l] { return l.present; });
         click(start(), "BitBtnRefresh");
         EXPECT_EQ(items(ports), l.offered);
-        EXPECT_EQ(ports->currentIndex(), 0);
+        EXPECT_EQ(ports->currentText(), l.chosen);
     }
     for (const auto& [port, rate] : {std::pair{wifi, false}, {QStringLiteral("tcp://10.0.0.5:23"), false},
                                      {QStringLiteral("/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0"), true},
