@@ -4853,8 +4853,12 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <translation>* The adapter does not take the number of answers in a request: requests go without it from now on</translation>
     </message>
     <message>
-        <source>* Модуль попросил подождать ответа (7F %1 78): запрос повторён без числа ответов</source>
-        <translation>* The module asked to wait for its answer (7F %1 78): the request was sent again without the number of answers</translation>
+        <source>* Модуль попросил подождать ответа (7F %1 78): запрос повторён с ещё одной строкой ответа</source>
+        <translation>* The module asked to wait for its answer (7F %1 78): the request was sent again with one more answer line</translation>
+    </message>
+    <message>
+        <source>* Адаптер не принимает запрос одной строкой (STPX): дальше заголовок и запрос идут отдельно</source>
+        <translation>* The adapter does not take one-line requests (STPX): header and request go separately from now on</translation>
     </message>
 </context>
 <context>

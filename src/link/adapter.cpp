@@ -1,9 +1,11 @@
 #include "link/adapter.h"
 
 #include "link/answer_text.h"
+#include "link/codecs.h"
 #include "link/channel.h"
 #include "link/host.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -23,6 +25,38 @@ QString asSent(const QString& command)
             c = QChar(c.unicode() - 'a' + 'A');
     }
     return upper;
+}
+
+// Hex bytes and nothing else, blanks aside: a request to a module, not an AT or ST command.
+bool isModuleRequest(const QString& command)
+{
+    QString hex = command;
+    hex.remove(QLatin1Char(' '));
+    if (hex.isEmpty() || hex.size() % 2 != 0)
+        return false;
+    for (const QChar c : hex) {
+        if (hexDigitValue(c) < 0)
+            return false;
+    }
+    return true;
+}
+
+constexpr int kFrameRequestBytes = 7; // what one CAN frame carries
+
+// The wait after a read's last answer line an adapter without counts is set to: past the
+// longest whole read seen (which includes the module's answer time), in steps of 16 ms so
+// that it is not set again for every few milliseconds more.
+constexpr int kWaitMarginMs = 16;
+constexpr int kTimeoutStepMs = 4;
+constexpr int kDefaultTimeoutSteps = 0x32;
+
+int readTimeoutSteps(int longestReadMs)
+{
+    if (longestReadMs <= 0)
+        return 0;
+    const int ms = (longestReadMs + 2 * kWaitMarginMs - 1) / kWaitMarginMs * kWaitMarginMs;
+    const int steps = ms / kTimeoutStepMs;
+    return steps >= kDefaultTimeoutSteps ? 0 : steps;
 }
 
 // A CR or LF inside a command would end it there and start another one.
@@ -48,6 +82,11 @@ bool Adapter::changesModule(const QString& command)
     // Judged on what the adapter would get: it skips blanks and takes either case.
     QString request = asSent(command);
     request.remove(QLatin1Char(' '));
+    // STPX H:720,D:3B00...: the data field is the request.
+    if (request.startsWith(QLatin1String("STPX"))) {
+        const qsizetype data = request.indexOf(QLatin1String("D:"));
+        request = data < 0 ? QString() : request.mid(data + 2);
+    }
     const QString service = request.left(2);
     return service == QLatin1String("3B") || service == QLatin1String("14")
         || service == QLatin1String("11");
@@ -74,6 +113,8 @@ QString Adapter::writeCOM(const QString& command, bool logIt)
 {
     if (refusedAsUnprintable(command) || refusedAsChange(command))
         return QString();
+    if (isModuleRequest(command))
+        return moduleRequest(command, 0, logIt, false).answer;
     return exchange(command, logIt);
 }
 
@@ -81,48 +122,169 @@ QString Adapter::writeCOM(const QString& command, bool logIt, AnswerLength lengt
 {
     if (refusedAsUnprintable(command) || refusedAsChange(command))
         return QString();
+    if (!isModuleRequest(command))
+        return exchange(command, logIt);
+    QString key = command.toUpper();
+    key.remove(QLatin1Char(' '));
+    key.prepend(m_header + QLatin1Char(' '));
+    Learned known = m_learned.value(key);
     // An answer of unknown length is asked for as one line: a longer one says its length
     // in its first line, and one more short exchange costs less than the adapter's time-out.
-    const int lines = length.known() ? canFrames(length.bytes) : 1;
-    const QString counted = m_answerCounts ? withAnswerCount(command, lines) : command;
-    if (counted == command)
-        return exchange(command, logIt);
-
-    const QString answer = exchange(counted, logIt);
-    const QString cut = cutCOM(answer);
-    if (cut == QLatin1String("?")) {
-        // Many adapters that call themselves v1.5 know no count. If the plain request is
-        // refused too, the count was not what the adapter refused.
-        const QString plain = exchange(command, logIt);
-        if (!plain.isEmpty() && cutCOM(plain) != QLatin1String("?")) {
-            m_answerCounts = false;
-            m_host.log(tr("* Адаптер не принимает число ответов в запросе: дальше запросы идут без него"));
+    const int lines = known.lines > 0 ? known.lines : length.known() ? canFrames(length.bytes) : 1;
+    Sent sent = moduleRequest(command, lines + (known.busyFirst ? 1 : 0), logIt, known.busyFirst);
+    QString rest = withoutPendingNotes(cutCOM(sent.answer));
+    const bool busy = rest != cutCOM(sent.answer);
+    known.busyFirst = known.busyFirst || busy;
+    if (sent.counted) {
+        const ClassifiedAnswer got = classifyAnswer(sent.answer);
+        const int announced = announcedFrames(rest);
+        // The count ended the answer early: at the module's "busy" line (it counts as one),
+        // or before the frames its length line announced. What followed is lost: the chip
+        // stopped listening at its prompt.
+        const bool cutByBusy = busy && (got.kind == ClassifiedAnswer::Kind::Busy || got.kind == ClassifiedAnswer::Kind::Cut);
+        if (cutByBusy || announced > lines) {
+            if (cutByBusy && !m_pendingLogged) {
+                m_host.log(tr("* Модуль попросил подождать ответа (7F %1 78): запрос повторён с ещё одной строкой ответа")
+                               .arg(cutCOM(sent.answer).mid(2, 2)));
+                m_pendingLogged = true;
+            }
+            sent = moduleRequest(command, qMax(lines, announced) + (known.busyFirst ? 1 : 0), logIt, known.busyFirst);
+            rest = withoutPendingNotes(cutCOM(sent.answer));
         }
-        return plain;
+    } else if (busy && rest.isEmpty()) {
+        // Without a count the chip's shortened wait ran out after the busy line: once more
+        // with the whole time-out.
+        sent = moduleRequest(command, 0, logIt, true);
+        rest = withoutPendingNotes(cutCOM(sent.answer));
     }
-    if (withoutPendingNotes(cut) != cut) {
-        // The adapter stopped at the module's "wait" line; the real answer came after it.
-        if (!m_pendingLogged)
-            m_host.log(tr("* Модуль попросил подождать ответа (7F %1 78): запрос повторён без числа ответов").arg(cut.mid(2, 2)));
-        m_pendingLogged = true;
-        return exchange(command, logIt);
-    }
-    if (const int announced = announcedFrames(cut); announced > lines)
-        return exchange(withAnswerCount(command, announced), logIt);
-    return answer;
+    if (classifyAnswer(sent.answer).kind == ClassifiedAnswer::Kind::Data)
+        known.lines = qMax(1, announcedFrames(rest));
+    if (known.lines > 0 || known.busyFirst)
+        m_learned.insert(key, known);
+    return sent.answer;
 }
 
 QString Adapter::writeRequest(const QString& command, bool logIt, const WritePermit&)
 {
     if (refusedAsUnprintable(command))
         return QString();
-    const QString answer = exchange(command, logIt);
+    // A block write's outcome is settled by reading the block back, whatever its answer: it
+    // may carry a count. Clearing and a restart have nothing to read back: they wait for it.
+    const QString service = command.trimmed().left(2).toUpper();
+    const int lines = service == QLatin1String("3B") ? 1 : 0;
+    const QString answer = isModuleRequest(command) ? moduleRequest(command, lines, logIt, true).answer
+                                                    : exchange(command, logIt);
     const QString cut = cutCOM(answer);
     // Busy and nothing after it: the module's real answer may still come.
     if (cut.isEmpty() || !withoutPendingNotes(cut).isEmpty() || linkLost())
         return answer;
     const QString following = awaitFollowing(logIt);
     return following.isEmpty() ? answer : answer + QLatin1Char(' ') + following;
+}
+
+Adapter::Sent Adapter::moduleRequest(const QString& request, int lines, bool logIt, bool wholeWait)
+{
+    QString data = request.toUpper();
+    data.remove(QLatin1Char(' '));
+    if (m_oneLine && !m_header.isEmpty()) {
+        QString line = QStringLiteral("STPX H:%1, D:%2").arg(m_header, data);
+        if (lines > 0)
+            line += QStringLiteral(", R:%1").arg(lines);
+        const QString answer = exchange(line, logIt);
+        if (cutCOM(answer) != QLatin1String("?"))
+            return {answer, lines > 0};
+        // Older firmware knows no STPX: the header goes as an ELM327 takes it.
+        m_oneLine = false;
+        m_host.log(tr("* Адаптер не принимает запрос одной строкой (STPX): дальше заголовок и запрос идут отдельно"));
+    }
+    if (!m_header.isEmpty() && m_header != m_chipHeader) {
+        const QString header = exchange(QStringLiteral("ATSH") + m_header, logIt);
+        if (cutCOM(header) != QLatin1String("OK"))
+            return {header, false};
+    }
+    const bool fullFrame = data.size() == 2 * kFrameRequestBytes;
+    const QString counted = m_answerCounts && lines > 0 && !(fullFrame && m_noCountOnFullFrame)
+                                ? withAnswerCount(request, lines)
+                                : request;
+    if (counted == request) {
+        prepareWait(wholeWait, logIt);
+        QElapsedTimer clock;
+        clock.start();
+        const QString answer = exchange(request, logIt);
+        if (!wholeWait)
+            measureAnswer(clock.elapsed(), answer);
+        return {answer, false};
+    }
+    const QString answer = exchange(counted, logIt);
+    if (cutCOM(answer) != QLatin1String("?"))
+        return {answer, true};
+    // Many adapters that call themselves v1.5 know no count. If the plain request is
+    // refused too, the count was not what the adapter refused.
+    prepareWait(wholeWait, logIt);
+    const QString plain = exchange(request, logIt);
+    // A chip may take no digit after a request that fills a whole frame, and take counts
+    // on shorter ones.
+    const bool plainTaken = !plain.isEmpty() && cutCOM(plain) != QLatin1String("?");
+    if (plainTaken && fullFrame) {
+        m_noCountOnFullFrame = true;
+    } else if (plainTaken) {
+        m_answerCounts = false;
+        m_host.log(tr("* Адаптер не принимает число ответов в запросе: дальше запросы идут без него"));
+    }
+    return {plain, false};
+}
+
+// An adapter without counts: adaptive timing at its most eager for every request, and for
+// reads the time-out cut to what this connection's reads took, with a margin. A slower
+// module would be taken for a silent one: the time-out is never below the longest whole
+// read measured, which includes the module's answer time and the chip's own wait.
+void Adapter::prepareWait(bool wholeWait, bool logIt)
+{
+    if (!m_tunedWaits || m_answerCounts || m_oneLine)
+        return;
+    if (!m_eagerTiming)
+        exchange(QStringLiteral("ATAT2"), logIt);
+    const int steps = wholeWait ? 0 : readTimeoutSteps(m_longestReadMs);
+    if (steps != m_timeoutSteps)
+        exchange(QStringLiteral("ATST%1").arg(steps, 2, 16, QLatin1Char('0')).toUpper(), logIt);
+}
+
+void Adapter::measureAnswer(qint64 ms, const QString& answer)
+{
+    // Only what a module answered at once tells its answer time: NO DATA is the time-out
+    // itself, and a busy module took its own time.
+    using Kind = ClassifiedAnswer::Kind;
+    const Kind kind = classifyAnswer(answer).kind;
+    const bool busy = withoutPendingNotes(cutCOM(answer)) != cutCOM(answer);
+    if (m_tunedWaits && !m_answerCounts && !busy && (kind == Kind::Data || kind == Kind::Refusal))
+        m_longestReadMs = int(qMax<qint64>(m_longestReadMs, ms));
+}
+
+// What the chip holds after a command it took: its header, its waiting, or its defaults
+// again after a reset.
+void Adapter::noteSetting(const QString& upper, const QString& cut)
+{
+    QString command = upper;
+    command.remove(QLatin1Char(' '));
+    if (command == QLatin1String("ATZ") || command == QLatin1String("ATWS") || command == QLatin1String("ATD")) {
+        // Its default header is nobody's module: the next module is selected anew.
+        m_header.clear();
+        m_chipHeader.clear();
+        m_eagerTiming = false;
+        m_timeoutSteps = 0;
+        return;
+    }
+    if (cut != QLatin1String("OK"))
+        return;
+    if (command.startsWith(QLatin1String("ATSH"))) {
+        m_chipHeader = command.mid(4);
+        m_header = m_chipHeader;
+    } else if (command.startsWith(QLatin1String("ATAT")) && command.size() == 5) {
+        m_eagerTiming = command.endsWith(QLatin1Char('2'));
+    } else if (command.startsWith(QLatin1String("ATST")) && command.size() == 6) {
+        const int steps = command.mid(4).toInt(nullptr, 16);
+        m_timeoutSteps = steps == kDefaultTimeoutSteps ? 0 : steps;
+    }
 }
 
 QString Adapter::awaitFollowing(bool logIt)
@@ -180,7 +342,8 @@ QString Adapter::exchange(const QString& command, bool logIt)
     m_channel->discardInput();
     m_channel->sendCommand(upper.toLatin1() + '\r');
     if (!m_answered && m_channel->isOpen()) { // a lost port will not answer: no need to wait
-        timeout.start(kAnswerTimeoutMs);
+        const bool reset = upper == QLatin1String("ATZ") || upper == QLatin1String("ATWS");
+        timeout.start(reset ? kResetTimeoutMs : kAnswerTimeoutMs);
         loop.exec();
     }
     if (!self) // the window went away while we waited
@@ -197,6 +360,7 @@ QString Adapter::exchange(const QString& command, bool logIt)
     const QString echo = upper + QLatin1Char(' ');
     if (answer.startsWith(echo))
         answer.remove(0, echo.size());
+    noteSetting(upper, cutCOM(answer));
 
     if (logIt)
         m_host.log(QStringLiteral("< ") + printableForLog(answer.left(qMax<qsizetype>(0, answer.size() - 2))));

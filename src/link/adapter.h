@@ -4,6 +4,7 @@
 #include "link/channel.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -31,6 +32,9 @@ class Adapter : public QObject {
     Q_OBJECT
 public:
     static constexpr int kAnswerTimeoutMs = 1000;
+    // A reset takes the chip's LED test (the data sheet gives no figure; captures show up to
+    // 0.85 s): its answer is waited for longer than any other.
+    static constexpr int kResetTimeoutMs = 2000;
     static const QString kReadError; // "Ошибка чтения"
 
     Adapter(Channel& channel, Host& host, QObject* parent = nullptr);
@@ -42,26 +46,43 @@ public:
     // ASCII, are refused here (logged, empty answer).
     QString writeCOM(const QString& command, bool logIt);
     // The same for a read whose positive answer has the given length: it carries the number
-    // of answer lines where the adapter takes one (a length not known asks for one line, and
-    // a longer answer than that is asked for again with its own count). A read answered
-    // "response pending" (7F xx 78) is asked again without the count; an adapter that
-    // answers '?' to a count gets the request again without it, and no count from then on.
+    // of answer lines where the adapter takes one. What an answer showed of its request in
+    // this connection (its lines, a module's "busy" first) counts before the length given;
+    // a length known from neither asks for one line, and a longer answer than that is asked
+    // for again with its own count. A module that answered "response pending" (7F xx 78)
+    // where the count ended its answer is asked again with one line more, and with that
+    // from then on. An adapter that answers '?' to a count gets the request again without
+    // it, and no count from then on.
     QString writeCOM(const QString& command, bool logIt, AnswerLength length);
-    // The same exchange for a request that changes a module. An answer that is only the
-    // module's "busy, the answer follows" (7F xx 78) is followed by a wait for the real
-    // answer, which an adapter that returned at the busy line may still pass on; both
-    // come back together, or the busy line alone when nothing followed.
+    // The same exchange for a request that changes a module; a block write carries a count
+    // of one where the adapter takes counts (the gate settles a busy write by reading the
+    // block back). An answer that is only the module's "busy, the answer follows" (7F xx 78)
+    // is followed by a wait for the real answer, which an adapter that returned at the busy
+    // line may still pass on; both come back together, or the busy line alone when nothing
+    // followed.
     QString writeRequest(const QString& command, bool logIt, const WritePermit&);
 
     // Whether a command asks a module to change something: a block write (3B), clearing
     // trouble codes (14) or a restart (11), judged on the command as sent, blanks removed,
-    // in either case.
+    // in either case (an STN one-line request by its data).
     static bool changesModule(const QString& command);
 
     // Whether reads carry the number of answer lines: set at connecting from what the
     // adapter says it is; off until then.
     void setAnswerCounts(bool on) { m_answerCounts = on; }
     bool answerCounts() const { return m_answerCounts; }
+    // An STN chip takes header, data and count in one request (STPX): requests go so, the
+    // header given by setHeader; a chip that refuses it gets ATSH and the request as an
+    // ELM327 does, for the rest of the connection (logged once).
+    void setOneLineRequests(bool on) { m_oneLine = on; }
+    bool oneLineRequests() const { return m_oneLine; }
+    // The module the one-line requests go to ("720").
+    void setHeader(const QString& address) { m_header = address.toUpper(); }
+    // An ELM327 that takes no count (before v1.3, or a clone that refuses it) waits out its
+    // time-out after every answer: with this on, its reads go with adaptive timing at its
+    // most eager (ATAT2) and a time-out (ATST) from the answers measured in this connection
+    // with a margin; writes and a request whose module said "busy" keep the whole time-out.
+    void setTunedWaits(bool on) { m_tunedWaits = on; }
 
     // How long a prompt still due from a timed-out exchange is waited for before the next
     // command goes out: until then the adapter takes no command.
@@ -73,8 +94,24 @@ public:
     bool linkLost() const { return !m_channel || !m_channel->isOpen(); }
 
 private:
+    // What this connection showed of a request to one module: the lines its answer takes,
+    // and whether the module says "busy" before it.
+    struct Learned {
+        int lines = 0;
+        bool busyFirst = false;
+    };
+    struct Sent {
+        QString answer;
+        bool counted = false; // the request carried its count
+    };
     bool refusedAsUnprintable(const QString& command);
     bool refusedAsChange(const QString& command);
+    // A request to the module: one STPX line, or the header (when the chip holds another)
+    // and the request with its count (lines; 0: none).
+    Sent moduleRequest(const QString& request, int lines, bool logIt, bool wholeWait);
+    void prepareWait(bool wholeWait, bool logIt);
+    void measureAnswer(qint64 ms, const QString& answer);
+    void noteSetting(const QString& upper, const QString& cut);
     QString exchange(const QString& command, bool logIt);
     // The next answer without sending anything: "" when none came within the time-out.
     QString awaitFollowing(bool logIt);
@@ -99,6 +136,17 @@ private:
     bool m_quiet = true;
     bool m_answerCounts = false;
     bool m_pendingLogged = false;
+    bool m_oneLine = false;
+    bool m_tunedWaits = false;
+    bool m_noCountOnFullFrame = false; // a seven-byte request with a count was refused
+    QHash<QString, Learned> m_learned; // by header and request: "720 2101"
+    QString m_header;     // the module requests go to
+    QString m_chipHeader; // what the chip holds by ATSH since its last reset; "" its default
+    // The chip's waiting as set since its last reset, and the longest whole exchange of a
+    // read a module answered (it bounds the module's answer time).
+    bool m_eagerTiming = false;
+    int m_timeoutSteps = 0; // ATST in 4 ms steps; 0: the chip's default
+    int m_longestReadMs = 0;
 };
 
 } // namespace talmero::link

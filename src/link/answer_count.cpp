@@ -23,7 +23,7 @@ QString withAnswerCount(const QString& request, int lines)
     QString hex = request;
     hex.remove(QLatin1Char(' '));
     if (lines < 1 || lines > kMaxCount || hex.isEmpty() || hex.size() % 2 != 0
-        || hex.size() >= 2 * kMaxRequestBytes)
+        || hex.size() > 2 * kMaxRequestBytes)
         return request;
     for (const QChar c : hex) {
         if (hexDigitValue(c) < 0)

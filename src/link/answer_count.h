@@ -24,8 +24,8 @@ constexpr AnswerLength answerWithData(int dataBytes)
 int canFrames(int answerBytes);
 
 // The request with the count appended ("2100 1"). The request as it is when it cannot carry
-// one: anything but whole hex bytes, a request already of the longest length one frame
-// takes, a count outside 1..15.
+// one: anything but whole hex bytes, a request longer than one frame takes, a count
+// outside 1..15.
 QString withAnswerCount(const QString& request, int lines);
 
 // The frames a cut multi-frame answer announces in its length line ("0130:61..." is 19

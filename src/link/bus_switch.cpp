@@ -152,6 +152,8 @@ SwitchWay startAdapter(Adapter& adapter, BusSwitchSetting setting, int baudRate,
                                            : BusSwitchTexts::noNetworkAnswerText(channel.name()));
     }
     adapter.setAnswerCounts(identity.takesAnswerCounts());
+    adapter.setOneLineRequests(identity.isStn());
+    adapter.setTunedWaits(true);
     const SwitchWay way = chooseWay(setting, identity);
     if (way.kind == SwitchWay::Kind::Relay && !channel.setControlLine(way.line, way.lineLevel(false))) {
         if (channel.isBluetooth())

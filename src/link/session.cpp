@@ -147,7 +147,10 @@ Outcome Session::openModule(bool logIt, bool resetFirst, bool medium, bool check
 Outcome Session::selectModule(const QString& address, bool check1087, bool logIt)
 {
     m_openAddress.clear();
-    if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK")) {
+    // An STN chip takes the header with each request: nothing to send for it here.
+    if (m_adapter.oneLineRequests())
+        m_adapter.setHeader(address);
+    else if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK")) {
         m_protocol = Protocol::None;
         return Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
     }

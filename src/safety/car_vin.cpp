@@ -32,7 +32,8 @@ QString CarVinFinder::find(bool* typed)
         if (m_state.moduleVins.contains(m->adr) || m_asked.contains(m->adr))
             continue;
         m_asked.insert(m->adr);
-        const link::Outcome opened = m_session.openModule(true, true, m->bus == 1, link::opensSession(m->adr), m->adr);
+        // The operation that asks resets the adapter itself: the lookup adds no reset.
+        const link::Outcome opened = m_session.openModule(true, false, m->bus == 1, link::opensSession(m->adr), m->adr);
         if (opened.ok())
             readOpenModuleVin(m->adr);
         // An adapter that does not answer reaches no other module either.

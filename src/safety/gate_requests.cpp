@@ -30,6 +30,8 @@ bool WriteGate::askForChange(link::ChangeRequest request)
     const std::optional<double> volts = battery();
     if (!batteryAllows(volts))
         return false;
+    m_shownVolts = volts;
+    m_shownAt.start();
     request.battery = QString::number(*volts, 'f', 1);
     request.warnings += m_vin.warnings();
     const bool agreed = m_host.confirm(request);
@@ -93,7 +95,7 @@ QString WriteGate::restart(const QString& address)
 QString WriteGate::sendRecorded(const QString& kind, const QString& address, const QString& command,
                                 const QString& accepted)
 {
-    if (!batteryAllows(battery()))
+    if (!batteryAllows(batteryBeforeWrite()))
         return QString();
     bool typed = false;
     JournalEntry entry;

@@ -90,6 +90,7 @@ std::optional<JournalEntry> WriteGate::nextToUndo()
 {
     if (!journalReady())
         return std::nullopt;
+    m_resetDone = false;
     m_vin.find();
     const RowOwner car = rowOwner();
     const auto rows = m_journal.entries(car.vin);

@@ -32,6 +32,9 @@ bool isHex(const QString& text)
     return true;
 }
 
+// A voltage read this long before a write still stands for it.
+constexpr int kBatteryFreshMs = 2000;
+
 // A module that said it is busy storing a block is read again for this long.
 constexpr int kBusyReadBackMs = 3000;
 constexpr int kBusyReadEveryMs = 250;
@@ -114,9 +117,18 @@ BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
     t.open = [this, address, medium, known = m != nullptr] {
         if (!known)
             return link::Outcome::failed(link::Outcome::Kind::HeaderRefused, tr("! Модуль с адресом %1 неизвестен").arg(address));
-        return m_session.openModule(true, true, medium, link::opensSession(address), address);
+        return m_session.openModule(true, resetFirst(), medium, link::opensSession(address), address);
     };
     return t;
+}
+
+// An operation resets the adapter once, at its first module: the blocks after it, the VIN
+// lookup and the battery reading add none.
+bool WriteGate::resetFirst()
+{
+    const bool first = !m_resetDone;
+    m_resetDone = true;
+    return first;
 }
 
 std::optional<QString> WriteGate::readBlock(const QString& block)
@@ -127,6 +139,17 @@ std::optional<QString> WriteGate::readBlock(const QString& block)
 std::optional<double> WriteGate::battery()
 {
     return voltageOf(send(QStringLiteral("atrv")));
+}
+
+// The reading the confirmation showed stands for the first write after it when the user
+// agreed at once; any other write reads the battery again.
+std::optional<double> WriteGate::batteryBeforeWrite()
+{
+    const std::optional<double> shown = m_shownVolts;
+    m_shownVolts.reset();
+    if (shown && m_shownAt.isValid() && m_shownAt.elapsed() < kBatteryFreshMs)
+        return shown;
+    return battery();
 }
 
 bool WriteGate::batteryAllows(std::optional<double> volts)
@@ -288,6 +311,7 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     }
     if (writes.isEmpty() || !journalReady())
         return out;
+    m_resetDone = false;
     // Before any module of the write is opened: the identity modules may sit elsewhere.
     m_vin.find();
 
@@ -322,6 +346,8 @@ BatchResult WriteGate::writeBlocks(const QList<BlockWrite>& writes, const BatchO
     const std::optional<double> volts = battery();
     if (!batteryAllows(volts))
         return results();
+    m_shownVolts = volts;
+    m_shownAt.start();
 
     link::ChangeRequest request;
     request.title = options.title.isEmpty() ? pending[0].write.title : options.title;
@@ -489,7 +515,7 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
     }
     // Read again right before sending: the confirmation may have taken a while, and
     // something else may have changed the battery or the block meanwhile.
-    if (!batteryAllows(battery())) {
+    if (!batteryAllows(batteryBeforeWrite())) {
         m_stopped = true;
         return;
     }

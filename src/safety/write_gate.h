@@ -5,6 +5,7 @@
 #include "safety/journal.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -218,6 +219,8 @@ private:
     std::optional<QString> readBackWhileBusy(const QString& block, const QString& newHex);
     std::optional<QString> readBlock(const QString& block);
     std::optional<double> battery();
+    std::optional<double> batteryBeforeWrite();
+    bool resetFirst();
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown
     bool journalReady();
@@ -248,6 +251,10 @@ private:
     bool m_stopped = false; // a batch stops at a battery or journal failure
     BackupBeforeWrite m_backup;
     QString m_connection; // this connection's mark on the journal's rows
+    // The voltage the confirmation showed, and since when: the first write after it uses it.
+    std::optional<double> m_shownVolts;
+    QElapsedTimer m_shownAt;
+    bool m_resetDone = false; // this operation's one adapter reset has been sent
 };
 
 } // namespace talmero::safety

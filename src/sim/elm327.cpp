@@ -179,6 +179,9 @@ Elm327::Answer Elm327::atCommand(const QByteArray& cmd)
     if (cmd == "Z" || cmd == "WS") {
         reset();
         a.resetBanner = true;
+        // ATZ runs the LED test; ATWS restarts without it, in the reply time only.
+        if (cmd == "Z" && m_timing == Timing::Elm)
+            a.firstMs = m_resetMs;
         // A USB STN adapter's bridge passes a few NULs while the chip restarts.
         a.lines = {m_chip == Chip::Stn ? QByteArray(3, '\0') + banner : banner};
     } else if (cmd == "D") {
@@ -242,6 +245,8 @@ Elm327::Answer Elm327::stCommand(const QByteArray& cmd)
         a.lines = {kStnFirmware};
     } else if (cmd == "DI") {
         a.lines = {kStnDevice};
+    } else if (cmd.startsWith("PX") && m_oneLineRequests) {
+        return oneLineRequest(cmd.mid(2));
     } else if (cmd == "P53" && m_stnMediumBus) {
         // ISO 15765, 11-bit identifiers, 125 kbit/s on the medium-speed pins.
         m_protocol = 'B';
@@ -255,9 +260,6 @@ Elm327::Answer Elm327::stCommand(const QByteArray& cmd)
 
 Elm327::Answer Elm327::request(const QByteArray& cmd)
 {
-    Answer a;
-    m_lastWaitMs = 0;
-    const int maxBytes = m_autoFormat ? kMaxRequestBytes : kMaxFrameBytes;
     // One hex digit after the request bytes is the number of answer frames to wait for
     // (v1.3 on); it is never a request byte.
     QByteArray hex = cmd;
@@ -268,6 +270,48 @@ Elm327::Answer Elm327::request(const QByteArray& cmd)
         if (!m_countsAccepted || count == 0)
             hex.clear();
     }
+    return send(hex, count, m_header);
+}
+
+// STPX H:720, D:2100, R:1 (an STN chip's one-line request): the header for this request
+// only, the data, the answers to wait for (R, as the count digit) and a time-out in ms (T).
+Elm327::Answer Elm327::oneLineRequest(const QByteArray& fields)
+{
+    QByteArray data;
+    int header = -1;
+    int count = 0;
+    int timeoutMs = 0;
+    for (const QByteArray& field : fields.split(',')) {
+        const QByteArray value = field.mid(2);
+        bool ok = field.size() > 2 && field[1] == ':';
+        if (ok && field[0] == 'H' && (value.size() == 3 || value.size() == 6 || value.size() == 8) && isHexText(value))
+            header = value.toInt(nullptr, 16) & kElevenBits;
+        else if (ok && field[0] == 'D' && isHexText(value))
+            data = value;
+        else if (ok && field[0] == 'R')
+            count = value.toInt(&ok);
+        else if (ok && field[0] == 'T')
+            timeoutMs = value.toInt(&ok);
+        else
+            ok = false;
+        if (!ok || count < 0 || timeoutMs < 0)
+            return Answer{{"?"}};
+    }
+    if (data.isEmpty())
+        return Answer{{"?"}};
+    const int savedSteps = m_timeoutSteps;
+    if (timeoutMs > 0)
+        m_timeoutSteps = qMax(1, timeoutMs / kTimeoutStepMs);
+    Answer a = send(data, count, header < 0 ? m_header : header);
+    m_timeoutSteps = savedSteps;
+    return a;
+}
+
+Elm327::Answer Elm327::send(const QByteArray& hex, int count, int header)
+{
+    Answer a;
+    m_lastWaitMs = 0;
+    const int maxBytes = m_autoFormat ? kMaxRequestBytes : kMaxFrameBytes;
     if (hex.isEmpty() || hex.size() % 2 != 0 || hex.size() > 2 * maxBytes || !isHexText(hex)) {
         a.lines = {"?"};
         return a;
@@ -289,7 +333,7 @@ Elm327::Answer Elm327::request(const QByteArray& cmd)
     // Auto-formatting off: the bytes go out as they are, PCI byte included.
     const QByteArray bytes = QByteArray::fromHex(hex);
     const QByteArray data = m_autoFormat ? bytes : singleFramePayload(bytes);
-    const BusReply reply = data.isEmpty() ? BusReply{} : m_car.request(medium, m_header, data);
+    const BusReply reply = data.isEmpty() ? BusReply{} : m_car.request(medium, header, data);
     // A reply later than the time-out is never seen: the chip has printed NO DATA.
     const bool tooLate = m_timing == Timing::Elm && m_latencyMs > timeoutMs();
     if (!reply.answered || tooLate) {

@@ -30,6 +30,10 @@ public:
     static constexpr int kLateMs = 1500; // later than the program's 1 s wait
     static constexpr int kDefaultTimeoutSteps = 0x32; // AT ST 32: 200 ms
     static constexpr int kTimeoutStepMs = 4;
+    // How long ATZ takes with the Elm timing: the data sheet gives no figure (only that
+    // ATWS, without the LED test, is "considerably faster"); captures show 0.6-0.85 s, and
+    // programs allow a second.
+    static constexpr int kDefaultResetMs = 1000;
 
     explicit Elm327(Car& car, SwitchMode mode = SwitchMode::Auto, QObject* parent = nullptr);
 
@@ -53,6 +57,10 @@ public:
     // false: a request with an answer count is refused ('?'), as by an ELM327 older than
     // v1.3 and by clones that call themselves v1.5.
     void setAnswerCounts(bool accepted) { m_countsAccepted = accepted; }
+    // false: an STN chip whose firmware knows no STPX ('?').
+    void setOneLineRequests(bool accepted) { m_oneLineRequests = accepted; }
+    // The time ATZ takes before its answer (Elm timing only).
+    void setResetMs(int ms) { m_resetMs = ms; }
     // The wait the timing model chose for the last request: from its last answer line to
     // the prompt (0 when its answer count was reached), or before NO DATA.
     int lastWaitMs() const { return m_lastWaitMs; }
@@ -84,6 +92,8 @@ private:
     Answer atCommand(const QByteArray& cmd);
     Answer stCommand(const QByteArray& cmd);
     Answer request(const QByteArray& cmd);
+    Answer oneLineRequest(const QByteArray& fields);
+    Answer send(const QByteArray& hex, int count, int header);
     void takeAnswerLines(const BusReply& reply, int count, Answer& answer);
     bool spoilAnswer(FaultKind moduleFault, qsizetype firstFrame, Answer& answer) const;
     QList<Step> schedule(const Answer& answer) const;
@@ -108,6 +118,8 @@ private:
     int m_baud = 0;
     Timing m_timing = Timing::Instant;
     bool m_countsAccepted = true;
+    bool m_oneLineRequests = true;
+    int m_resetMs = kDefaultResetMs;
     int m_lastWaitMs = 0;
 
     // settings

@@ -193,14 +193,22 @@ int main(int argc, char** argv)
     const QCommandLineOption timingOpt(
         QStringLiteral("timing"),
         QStringLiteral("elm: after an answer the adapter listens for more until its time-out (AT ST, "
-                       "adaptive timing AT AT0/1/2) unless the request carried an answer count; "
-                       "instant: the prompt follows at once. Default: elm with --baud-timing, "
-                       "else instant."),
+                       "adaptive timing AT AT0/1/2) unless the request carried an answer count, and a "
+                       "reset (ATZ) takes --reset-ms; instant: the prompt follows at once. Default: elm "
+                       "with --baud-timing, else instant."),
         QStringLiteral("elm|instant"));
     const QCommandLineOption noCountOpt(
         QStringLiteral("no-count"),
         QStringLiteral("The adapter refuses a request carrying an answer count ('?'), as many "
                        "clones calling themselves v1.5 do."));
+    const QCommandLineOption noStpxOpt(
+        QStringLiteral("no-stpx"),
+        QStringLiteral("With --adapter stn: the chip refuses the one-line request STPX ('?'), as older "
+                       "firmware does."));
+    const QCommandLineOption resetOpt(
+        QStringLiteral("reset-ms"),
+        QStringLiteral("With --timing elm: how long ATZ takes before it answers (its LED test)."),
+        QStringLiteral("MS"), QString::number(Elm327::kDefaultResetMs));
     const QCommandLineOption baudOpt(
         QStringLiteral("baud-timing"),
         QStringLiteral("Answers take the wire time of the baud rate set on the terminal."));
@@ -229,8 +237,8 @@ int main(int argc, char** argv)
         QStringLiteral("state"),
         QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
         QStringLiteral("FILE"));
-    parser.addOptions({switchOpt, adapterOpt, tcpOpt, dropOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, faultOpt,
-                       stateOpt, voltageOpt, traceOpt});
+    parser.addOptions({switchOpt, adapterOpt, tcpOpt, dropOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, noStpxOpt,
+                       resetOpt, faultOpt, stateOpt, voltageOpt, traceOpt});
 
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
@@ -261,6 +269,11 @@ int main(int argc, char** argv)
     const int latency = parser.value(latencyOpt).toInt(&ok);
     if (!ok || latency < 0)
         usageError(QStringLiteral("--latency needs a number of milliseconds (0 or more)"));
+    const int resetMs = parser.value(resetOpt).toInt(&ok);
+    if (!ok || resetMs < 0)
+        usageError(QStringLiteral("--reset-ms needs a number of milliseconds (0 or more)"));
+    if (parser.isSet(noStpxOpt) && adapterKind != QLatin1String("stn"))
+        usageError(QStringLiteral("--no-stpx needs --adapter stn: only an STN chip knows STPX"));
     const double volts = parser.value(voltageOpt).toDouble(&ok);
     if (!ok || !std::isfinite(volts) || volts < 0 || volts > kMaxVolts)
         usageError(QStringLiteral("--voltage needs a number of volts from 0 to %1").arg(kMaxVolts));
@@ -295,6 +308,8 @@ int main(int argc, char** argv)
         elm.setChip(Elm327::Chip::Elm327V12);
     if (parser.isSet(noCountOpt) || adapterKind == QLatin1String("elm327-v1.2"))
         elm.setAnswerCounts(false);
+    elm.setOneLineRequests(!parser.isSet(noStpxOpt));
+    elm.setResetMs(resetMs);
 
     std::unique_ptr<PtyServer> pty;
     std::unique_ptr<TcpServer> network;

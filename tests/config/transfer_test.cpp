@@ -133,12 +133,14 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     transfer.ButtonCONFwriteClick(PageDDM);
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
-    // The car's VIN once, from the instrument panel; each door read (with its own VIN); the
-    // battery; one question; then each door opened again, battery, read again, write, read back.
+    // The car's VIN once, from the instrument panel; the operation's one reset; each door
+    // read (with its own VIN); the battery; one question; then each door opened again (no
+    // reset), read again, written, read back; the passenger's door with a battery reading
+    // of its own, the driver's on the one the question showed.
     EXPECT_EQ(host.lines.filter(QStringLiteral("> ")),
-              (QStringList{"> ATZ",    "> ATSP6",   "> ATSH720", "> 1087",    "> 2102",    "> ATZ",   "> ATSPB",
+              (QStringList{"> ATSP6",   "> ATSH720", "> 1087",    "> 2102",    "> ATZ",   "> ATSPB",
                            "> ATSH740", "> 1087",   "> 2101",    "> 2100",    "> ATSH741", "> 1087",  "> 2101",
-                           "> 2100",   "> ATRV",    "> ATZ",     "> ATSPB",   "> ATSH740", "> 1087",  "> ATRV",
+                           "> 2100",   "> ATRV",    "> ATSH740", "> 1087",
                            "> 2101",   "> 3B01BD",  "> 2101",    "> ATSH741", "> 1087",    "> ATRV",  "> 2101",
                            "> 3B01BD", "> 2101"}));
     EXPECT_EQ(host.lines.count(kVerified), 2);

@@ -26,9 +26,11 @@ public:
             beforeSend(cmd);
         if (cmd.startsWith(QLatin1String("ATSH")))
             m_header = cmd.mid(4);
-        QString key = m_header + QLatin1Char(' ') + cmd;
+        // A canned answer is the module's, whatever count the request carries.
+        const QString bare = cmd.startsWith(QLatin1String("AT")) ? cmd : cmd.section(QLatin1Char(' '), 0, 0);
+        QString key = m_header + QLatin1Char(' ') + bare;
         if (!canned.contains(key))
-            key = cmd;
+            key = bare;
         if (canned.contains(key)) {
             Q_EMIT batchReceived(bytes.trimmed() + "\r" + canned.value(key) + "\r\r>");
             return;

@@ -116,7 +116,7 @@ TEST_F(ServiceTabTest, WriteChangesTheCarsBlock)
     EXPECT_TRUE(r.written);
     EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("1C"));
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.indexOf(QStringLiteral("ATRV"))),
-              (QStringList{"ATRV", "ATRV", "2101", "3B011C", "2101"})); // asked, read again, written, read back
+              (QStringList{"ATRV", "2101", "3B011C", "2101"})); // asked, read again, written, read back
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Запись проверена: модуль содержит записанные данные"));
     EXPECT_TRUE(rig.host.lines.contains(
         QStringLiteral("* Запись данных по адресу 01 в модуль DDM (Водительский дверной модуль)")));

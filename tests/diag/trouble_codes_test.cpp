@@ -109,11 +109,12 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
     rig.host.notices.clear();
     EXPECT_FALSE(dtc.ButtonDTCclearClick());
 
-    // The car's VIN from the instrument panel, the battery before asking; then the PCM gets
-    // the session request now, the RCM and the ACM still do not; the battery again before
-    // each request.
-    const QStringList clearing{"ATZ", "ATSP6", "ATSH720", "1087", "2102", "ATRV",    "ATZ",
-                               "ATSP6",   "ATSH7E0", "1087",   "ATRV",    "14FF00", "ATSH720", "1087",
+    // The car's VIN from the instrument panel (no reset of its own), the battery before
+    // asking; then the clearing's one reset; the PCM gets the session request now, the RCM
+    // and the ACM still do not; the reading shown stands for the first request, the battery
+    // is read again before each other.
+    const QStringList clearing{"ATSP6", "ATSH720", "1087", "2102", "ATRV",    "ATZ",
+                               "ATSP6",   "ATSH7E0", "1087",   "14FF00", "ATSH720", "1087",
                                "ATRV",    "14FF00", "ATSH734", "1087",    "ATRV",   "14FF00", "ATSPB",
                                "ATSH726", "1087",   "ATRV",    "14FF00",  "ATSH737", "ATRV",  "14FF00",
                                "ATSH727", "ATRV",   "14FF00"};
@@ -262,8 +263,8 @@ TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
     rig.channel.canned[QStringLiteral("ATZ")] = "?";
     rig.channel.sent.clear();
     EXPECT_TRUE(dtc.ButtonDTCclearClick()); // "Crear" stays enabled
-    // The reset for the car's VIN, the battery, then the reset for the clearing.
-    EXPECT_EQ(rig.channel.sent, QStringList({QStringLiteral("ATZ"), QStringLiteral("ATRV"), QStringLiteral("ATZ")}));
+    // The car's VIN without a reset of its own, the battery, then the clearing's reset.
+    EXPECT_EQ(rig.channel.sent, (QStringList{"ATSP6", "ATSH720", "1087", "2102", "ATRV", "ATZ"}));
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_TRUE(memo.lines.contains(QStringLiteral("#2 - U2023 статус: 60"))); // nothing cleared, list kept
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("720")).size(), 2);

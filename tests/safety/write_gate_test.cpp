@@ -33,6 +33,9 @@ struct GateCase {
     const char* dropAt = nullptr;      // the connection drops as this command goes out
     const char* afterPrompt = nullptr; // the module's real answer, 100 ms after the write's prompt
     const char* detail = nullptr;      // the row's detail, where it matters
+    // With a count on the write (an adapter that takes counts), where the last line differs:
+    // the chip stops at the busy line, and its real answer is lost.
+    const char* countedLastLine = nullptr;
 };
 const double kMin = SafetySettings::kDefaultMinVoltage;
 
@@ -69,7 +72,8 @@ const GateCase kCases[] = {
      nullptr, nullptr, "answer: NODATA"},
     // A module busy storing the block: read until it holds it, whenever its answer comes.
     {"busy, then its answer before the prompt", "CD421010C1", {}, sim::FaultKind::BusyWrite, false, true,
-     WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные"},
+     WriteOutcome::Verified, "accepted-verified", "* Запись проверена: модуль содержит записанные данные", false, kMin,
+     nullptr, nullptr, nullptr, "* Модуль содержит записанные данные: запись принята"},
     {"busy, its answer lost", "CD421010C1", {}, sim::FaultKind::BusyLost, false, true, WriteOutcome::Verified,
      "accepted-verified", "* Модуль содержит записанные данные: запись принята", false, kMin, nullptr, nullptr,
      "answer: busy"},
@@ -96,9 +100,14 @@ const GateCase kCases[] = {
 
 TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
 {
+    // Every case as the write goes without a count, and the busy ones again with one.
+    for (const bool counts : {false, true})
     for (const GateCase& c : kCases) {
-        SCOPED_TRACE(c.what);
+        if (counts && !QByteArray(c.what).startsWith("busy"))
+            continue;
+        SCOPED_TRACE(std::string(c.what) + (counts ? ", with a count" : ""));
         CarRig rig;
+        rig.adapter.setAnswerCounts(counts);
         TestGate tg(rig.session, rig.host, c.minVoltage);
         rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
         rig.car().setFault(QStringLiteral("720"), c.fault);
@@ -109,13 +118,13 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         rig.channel.beforeSend = [&, write](const QString& cmd) {
             if (c.dropAt && cmd == QLatin1String(c.dropAt))
                 rig.channel.close(); // nothing goes out after it
-            if (cmd != write)
+            if (cmd != write && cmd != write + QStringLiteral(" 1"))
                 return;
             // The row is there, pending, before the request goes out.
             for (const JournalEntry& e : Journal(tg.journalPath()).entries().value_or(QList<JournalEntry>()))
                 rowsWhenSent << e.outcome;
             if (c.moduleTakesIt)
-                rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(cmd.mid(4).toLatin1()));
+                rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(write.mid(4).toLatin1()));
             if (c.readBackLost)
                 rig.channel.canned.insert(QStringLiteral("720 2100"), "NO DATA");
             if (c.afterPrompt)
@@ -127,9 +136,9 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
         w.newHex = QLatin1String(c.newHex);
         EXPECT_EQ(tg.gate.writeBlock(w).outcome, c.outcome);
-        EXPECT_EQ(rig.host.lines.last(), QString::fromUtf8(c.lastLine));
+        EXPECT_EQ(rig.host.lines.last(), QString::fromUtf8(counts && c.countedLastLine ? c.countedLastLine : c.lastLine));
 
-        const bool sent = rig.channel.sent.contains(write);
+        const bool sent = rig.channel.sent.contains(counts ? write + QStringLiteral(" 1") : write);
         EXPECT_EQ(sent, c.outcome >= WriteOutcome::Verified);
         EXPECT_EQ(rowsWhenSent, sent ? QStringList{QStringLiteral("pending")} : QStringList());
         const auto rows = Journal(tg.journalPath()).entries();
@@ -166,11 +175,11 @@ TEST(WriteGate, ShowsTheChangeChecksAndRestoresIt)
     w.describe = [](const QString& held) { return QStringList{held + QStringLiteral(" → ") + kNew}; };
     ASSERT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
 
-    // The car's VIN from the instrument panel once, what the module holds and its own VIN,
-    // battery, ask, battery, what it holds again, write, read back.
+    // The car's VIN from the instrument panel once, the operation's one reset, what the
+    // module holds and its own VIN, battery, ask, what it holds again, write, read back.
     const QStringList sent = rig.channel.sent;
     EXPECT_EQ(sent.mid(sent.indexOf(QStringLiteral("ATSH720"))),
-              (QStringList{"ATSH720", "1087", "2102", "ATZ", "ATSP6", "ATSH720", "1087", "2100", "2102", "ATRV", "ATRV",
+              (QStringList{"ATSH720", "1087", "2102", "ATZ", "ATSP6", "ATSH720", "1087", "2100", "2102", "ATRV",
                            "2100", "3B00CD421010C1", "2100"}));
     ASSERT_EQ(rig.host.confirmations.size(), 1);
     const link::ChangeRequest& asked = rig.host.confirmations[0];
@@ -266,11 +275,11 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     EXPECT_EQ(rig.host.confirmations.last().kind, link::ChangeRequest::Kind::Clear);
     EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")) || rig.channel.sent.contains(QStringLiteral("14FF00")));
-    // Recorded, with the battery read again before the request; once per agreement.
+    // Recorded, on the battery reading the question showed a moment ago; once per agreement.
     ASSERT_EQ(rig.session.openModule(false, true, true, true, bcm), QStringLiteral("OK"));
     EXPECT_TRUE(tg.gate.clearCodes(bcm).startsWith(QStringLiteral("54")));
     EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
-    EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"ATRV", "14FF00"}));
+    EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"1087", "14FF00"}));
     const JournalEntry row = tg.gate.journal().entries()->first();
     EXPECT_EQ(QStringList({row.kind, row.address, row.outcome}), (QStringList{"clearing", "726", "accepted"}));
     // Under the VIN the car's instrument panel gave before asking, as a write is.
@@ -461,11 +470,11 @@ TEST(WriteGate, ABlockChangedAfterAskingIsNotWrittenAndARefusedUndoStaysUndoable
                 rig.car().setBlock(QLatin1String(address), 1, QByteArray::fromHex(hex));
         };
     };
-    // One block: the battery is read before asking and again before writing.
-    changeOnBatteryRead(2, "740", "1D");
+    // One block: the battery is read once, before asking; the block is read again before writing.
+    changeOnBatteryRead(1, "740", "1D");
     EXPECT_EQ(tg.gate.writeBlock(blockWrite(tg.gate, "740", "01", "BD")).outcome, WriteOutcome::NotSent);
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Блок модуля изменился после подтверждения: запись не выполнена"));
-    // Both doors: the passenger's changes while the driver's is written.
+    // Both doors: the passenger's changes while the driver's is written (its own battery reading).
     changeOnBatteryRead(2, "741", "1D");
     const BatchResult pair = tg.gate.writeBlocks({blockWrite(tg.gate, "740", "01", "BD"), blockWrite(tg.gate, "741", "01", "BD")},
                                                  BatchOptions{});

@@ -3,6 +3,7 @@
 #include "sim/elm327.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDeadlineTimer>
 #include <gtest/gtest.h>
 
@@ -236,7 +237,7 @@ TEST(Elm327, TimingModelWaitsAsTheChipDoes)
         {"ATSH720\rATAT2\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 60},
         {"ATSH720\rATST0A\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 40},
         {"ATSH720\rATST0A\rATST00\rATAT0\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 200},
-        {"ATSH720\rATAT0\rATZ\rATE0\rATSP6\rATSH720\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 100},
+        {"ATSH720\rATAT0\rATWS\rATE0\rATSP6\rATSH720\r", "2100\r", "61 00 CD 42 10 10 C0 \r\r>", 100},
         {"ATSH720\r", "2102\r", vin720, 100},
         {"ATSH720\r", "21023\r", vin720, 0},
         {"ATSH720\r", "21022\r", "013 \r0: 61 02 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r\r>", 0},
@@ -267,6 +268,35 @@ TEST(Elm327, TimingModelWaitsAsTheChipDoes)
         // The prompt waits for the end of the wait; without one it comes with the answer.
         EXPECT_EQ(atOnce.endsWith('>'), c.waitMs == 0) << c.setup << c.request;
     }
+}
+
+// An STN chip's one-line request: the header for this request only, the data, the answers
+// to wait for as the count digit; a plain ELM327 and older firmware know no STPX. ATZ takes
+// its reset time (the LED test), ATWS does not.
+TEST(Elm327, StnOneLineRequestAndTheResetsTime)
+{
+    Rig rig;
+    rig.elm.setChip(Elm327::Chip::Stn);
+    rig.say("ATE0\rATSP6\r");
+    EXPECT_EQ(rig.say("STPX H:720, D:2102, R:2\r"), QByteArray("013 \r0: 61 02 57 46 30 41 \r1: 58 58 57 50 44 41 39 \r\r>"));
+    EXPECT_EQ(rig.say("stpx h:760,d:2101\r"), QByteArray("61 01 40 \r\r>"));
+    EXPECT_EQ(rig.say("2101\r"), QByteArray("NO DATA\r\r>")); // the chip's own header is still 7DF
+    for (const char* bad : {"STPX H:72, D:2100\r", "STPX D:21G0\r", "STPX H:720\r", "STPX H:720, D:2100, X:1\r"})
+        EXPECT_EQ(rig.say(bad), QByteArray("?\r\r>")) << bad;
+    rig.elm.setOneLineRequests(false);
+    EXPECT_EQ(rig.say("STPX H:720, D:2100, R:1\r"), QByteArray("?\r\r>"));
+    rig.elm.setChip(Elm327::Chip::Elm327);
+    rig.elm.setOneLineRequests(true);
+    EXPECT_EQ(rig.say("STPX H:720, D:2100, R:1\r"), QByteArray("?\r\r>"));
+
+    rig.elm.setTiming(Elm327::Timing::Elm);
+    rig.elm.setResetMs(300);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(rig.say("ATZ\r").endsWith('>'));
+    ASSERT_TRUE(rig.waitForPrompt());
+    EXPECT_GE(clock.elapsed(), 300);
+    EXPECT_TRUE(rig.say("ATWS\r").endsWith('>'));
 }
 
 TEST(CanFrames, FrameIndexWrapsAfterF)

@@ -107,7 +107,7 @@ TEST(SimBinary, HelpListsEveryOption)
     for (const char* option : {"--switch", "--baud-timing", "--latency", "--fault", "--state",
                                "--voltage", "--trace", "dropline", "bufferfull", "garbled", "busy or busylost",
                                "--tcp", "--drop-on", "--timing",
-                               "--no-count", "elm327-v1.2"})
+                               "--no-count", "elm327-v1.2", "--no-stpx", "--reset-ms"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
 
@@ -127,6 +127,7 @@ TEST(SimBinary, InvalidOptionsExitWithTwo)
         {"--voltage", "nan"},
         {"--tcp", "70000"},    {"--tcp", "localhost:"},  {"--tcp", "adapter.local:35000"},
         {"--tcp", "-1"},       {"--tcp", "0", "--baud-timing"}, {"--timing", "fast"},
+        {"--reset-ms", "-5"},  {"--no-stpx"},
     };
     for (const QStringList& args : cases) {
         QProcess proc;
