@@ -3448,10 +3448,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>! The request was not confirmed by the user and was not sent</translation>
     </message>
     <message>
-        <source>! Модуль с адресом %1 неизвестен</source>
-        <translation>! No known module at address %1</translation>
-    </message>
-    <message>
         <source>%1, адрес %2, блок %3</source>
         <translation>%1, address %2, block %3</translation>
     </message>

@@ -42,7 +42,7 @@ QString stateText(config::BlockState state)
 QString moduleText(const config::BlockComparison& row)
 {
     const link::TModuls* m = link::moduleAt(row.address);
-    return (m ? m->name : row.module) + QStringLiteral(" (") + row.address + QLatin1Char(')');
+    return (m ? car::qs(m->name) : row.module) + QStringLiteral(" (") + row.address + QLatin1Char(')');
 }
 
 QLabel* pathLabel(QWidget* parent, const char* name)

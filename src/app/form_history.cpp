@@ -21,7 +21,7 @@ namespace {
 QString moduleText(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" - ") + link::moduleTitle(*m) + QStringLiteral(" (") + address + QLatin1Char(')')
+    return m ? car::qs(m->name) + QStringLiteral(" - ") + link::moduleTitle(*m) + QStringLiteral(" (") + address + QLatin1Char(')')
              : address;
 }
 

@@ -296,8 +296,10 @@ void TFormMain::FormActivate()
         TabbedMENU->setTabEnabled(page, TabbedMENUChange(page));
     // Offline only the module pages that AS-BUILT lines serve have anything to offer.
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
-        for (int page = 0; page < modulePages->count() && page < config::pageCount(); ++page)
-            modulePages->setTabEnabled(page, online || !config::asBuiltAddress(config::pageInfo(page)).isEmpty());
+        for (int tab = 0; tab < modulePages->count(); ++tab) {
+            const config::PageInfo* page = config::pageAt(tab);
+            modulePages->setTabEnabled(tab, page && (online || !config::asBuiltAddress(*page).isEmpty()));
+        }
 }
 
 // The VIN in use: the car's once a module gave it, else the one typed at connecting.

@@ -31,7 +31,7 @@ QLabel* wrapped(const QString& text, QWidget* parent, const char* name)
 QString moduleHeading(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QStringLiteral(", ") + address + QLatin1Char(')')
+    return m ? car::qs(m->name) + QStringLiteral(" (") + link::moduleTitle(*m) + QStringLiteral(", ") + address + QLatin1Char(')')
              : address;
 }
 

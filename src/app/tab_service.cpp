@@ -157,7 +157,7 @@ void TabService::RadioGroupModClick(int item)
     GroupBoxEM->setEnabled(choice->manualAllowed);
     GroupBoxVIN->setEnabled(choice->vinAllowed);
     ButtonRestart->setEnabled(choice->restartAllowed);
-    const bool bcm = m_form.state().curModul.name == QLatin1String("BCM");
+    const bool bcm = m_form.state().curModul->name == "BCM";
     if (!choice->notice.isEmpty() && !(bcm && m_bcmNoticeShown)) {
         m_bcmNoticeShown = m_bcmNoticeShown || bcm;
         showNotice(window(), choice->notice);
@@ -236,7 +236,7 @@ void TabService::ButtonRestartClick()
             restarted = diag::ServiceTab(*gate, m_form.host(), m_form.state()).ButtonRestartClick();
     });
     if (ran)
-        m_form.showOutcome(restarted, tr("Модуль перезагружен: %1").arg(m_form.state().curModul.name), logFrom);
+        m_form.showOutcome(restarted, tr("Модуль перезагружен: %1").arg(car::qs(m_form.state().curModul->name)), logFrom);
 }
 
 } // namespace talmero::app

@@ -54,6 +54,34 @@ const Module* moduleAt(std::string_view address)
     return nullptr;
 }
 
+const BlockLayout& Catalog::inUse(const BlockLayout& described) const
+{
+    for (const auto& [own, extension] : extended) {
+        if (own == &described)
+            return *extension;
+    }
+    return described;
+}
+
+const BlockLayout* layoutAt(const Module& module, int number)
+{
+    for (const BlockLayout* b : module.blocks) {
+        if (b->number == number)
+            return &catalog().inUse(*b);
+    }
+    return nullptr;
+}
+
+const PageInfo* pageCaptioned(std::string_view caption)
+{
+    const QString wanted = qs(caption);
+    for (const PageInfo* p : catalog().pages) {
+        if (qs(p->caption).compare(wanted, Qt::CaseInsensitive) == 0)
+            return p;
+    }
+    return nullptr;
+}
+
 const Module* moduleNamed(std::string_view name)
 {
     for (const Module* m : catalog().modules) {

@@ -96,11 +96,11 @@ struct CarCommand {
     {
         if (w().size() != 2)
             return ctx.usage(QCoreApplication::translate("Cli", "read-config: нужен PAGE"));
-        const auto page = ConfigPage::pageByCaption(w()[1]);
+        const config::PageInfo* page = ConfigPage::pageByCaption(w()[1]);
         if (!page)
             return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w()[1]));
         ConfigPage cp(*page, ctx.host);
-        cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
+        cp.chooseSide(page->twoModules() ? qMax(0, ctx.args.door) : ctx.args.part);
         const link::Outcome read = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFreadClick(*page);
         if (!read.ok() && read.kind != link::Outcome::Kind::BlockRefused)
             return ctx.fail(read.line);
@@ -114,23 +114,27 @@ struct CarCommand {
     {
         if (w().size() != 3)
             return ctx.usage(QCoreApplication::translate("Cli", "%1: нужны PAGE HEX").arg(w()[0]));
-        const auto page = ConfigPage::pageByCaption(w()[1]);
+        const config::PageInfo* page = ConfigPage::pageByCaption(w()[1]);
         if (!page)
             return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w()[1]));
-        if (ctx.args.dash >= 0 && *page != config::PageIPC)
+        // --dash makes the page's choice by length: the dashboard type.
+        const config::Option* dashboard = nullptr;
+        for (const config::BlockLayout* layout : config::pageLayouts(*page)) {
+            for (const config::Option& o : layout->options)
+                dashboard = o.byLength ? &o : dashboard;
+        }
+        if (ctx.args.dash >= 0 && !dashboard)
             return ctx.usage(QCoreApplication::translate("Cli", "--dash только со страницей IPC"));
         ConfigPage cp(*page, ctx.host);
-        if (*page == config::PageBCM)
+        if (!page->twoModules())
             cp.chooseSide(ctx.args.part);
         if (!cp.showHex(w()[2]))
             return ctx.fail(QCoreApplication::translate("Cli", "этот блок не записать: страница его не принимает"));
-        if (ctx.args.dash >= 0 && cp.view().item(QStringLiteral("RadioGroupIPCrd")) != ctx.args.dash) {
-            cp.view().setItem(QStringLiteral("RadioGroupIPCrd"), ctx.args.dash);
-            cp.panel().RadioGroupIPCrdClick();
-        }
-        if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
+        if (ctx.args.dash >= 0)
+            cp.choose(config::qs(dashboard->name), ctx.args.dash);
+        if (!cp.panel().writable())
             return ctx.fail(QCoreApplication::translate("Cli", "этот блок не записать: страница его не знает"));
-        if (*page == config::PageDDM)
+        if (page->twoModules())
             cp.view().setItem(QStringLiteral("RadioGroupDDMw"), qMax(0, ctx.args.door));
         const qsizetype from = ctx.host.lines().size();
         const bool written = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFwriteClick(*page);
@@ -204,7 +208,8 @@ struct CarCommand {
             exit = ctx.usage(QCoreApplication::translate("Cli", "неизвестный модуль %1").arg(w()[1]));
             return std::nullopt;
         }
-        return diag::RadioGroupModClick(int(module - link::Moduls().data()), car.state);
+        const auto modules = link::Moduls();
+        return diag::RadioGroupModClick(int(std::find(modules.begin(), modules.end(), module) - modules.begin()), car.state);
     }
 
     int service()

@@ -140,7 +140,7 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     QStringList refused;
     QStringList failed;
     bool heard = false;
-    for (int b = module.backupFirst; b <= module.backupLast; ++b) {
+    for (int b = module.backupBlocks.first; b <= module.backupBlocks.last; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
         const link::BlockRead answer = link::readBlock(m_session.adapter(), index, false, link::blockBytes(module, b));
         // Cancelled: nothing is written, so no file lacks what was not read.

@@ -59,7 +59,7 @@ bool holdsNeeds(const VehicleConfig& backup, const safety::BackupNeeds& needs)
     for (const auto& [address, block] : needs.blocks) {
         const car::Module* m = keptModule(address);
         const int number = block.toInt(nullptr, 16);
-        if (m && number >= m->backupFirst && number <= m->backupLast && !backup.block(address, block))
+        if (m && m->backupBlocks.holds(number) && !backup.block(address, block))
             return false;
     }
     return true;

@@ -24,9 +24,9 @@ QString BackupOpening::backupFileFilter()
 }
 
 
-BackupChoice backupChoice(const ConfigPanel& panel, int page)
+BackupChoice backupChoice(const ConfigPanel& panel, const PageInfo& page)
 {
-    const PageSide& side = panel.side(pageInfo(page));
+    const PageSide& side = panel.side(page);
     BackupChoice choice;
     choice.address = qs(side.address);
     // As the file's elmindex holds it.
@@ -105,17 +105,15 @@ BackupLookup readBackupBlock(const QString& path, const QString& address, const 
 
 BackupOpening::BackupOpening(ConfigPanel& panel, link::Host& host) : m_panel(panel), m_host(host) {}
 
-link::Outcome BackupOpening::ButtonCONFopenClick(int page, const QString& path)
+link::Outcome BackupOpening::ButtonCONFopenClick(const PageInfo& page, const QString& path)
 {
     return ButtonCONFopenClick(page, [&path] { return path; });
 }
 
-link::Outcome BackupOpening::ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile)
+link::Outcome BackupOpening::ButtonCONFopenClick(const PageInfo& page, const std::function<QString()>& chooseFile)
 {
     const link::Outcome nothing = link::Outcome::failed(link::Outcome::Kind::WrongAnswer, QString());
     m_panel.clearCONF();
-    if (page < 0 || page >= pageCount())
-        return nothing;
     const BackupChoice choice = backupChoice(m_panel, page);
     const QString path = chooseFile ? chooseFile() : QString();
     if (path.isEmpty())
@@ -128,8 +126,8 @@ link::Outcome BackupOpening::ButtonCONFopenClick(int page, const std::function<Q
         m_host.log(lookup.result);
         return link::Outcome::failed(link::Outcome::Kind::WrongAnswer, lookup.result);
     }
-    m_host.log(QCoreApplication::translate("BackupOpening", "* Открыта конфигурация модуля ") + qs(pageInfo(page).caption)
-               + QStringLiteral(" (") + m_panel.view().text(QStringLiteral("LabelCONF"))
+    m_host.log(QCoreApplication::translate("BackupOpening", "* Открыта конфигурация модуля ") + qs(page.caption)
+               + QStringLiteral(" (") + tl(page.title, "Pages")
                + QStringLiteral(")") + choice.suffix + QStringLiteral(" -> ") + lookup.result);
 
     // Blanks and line breaks inside the element are not part of the block.
@@ -138,15 +136,16 @@ link::Outcome BackupOpening::ButtonCONFopenClick(int page, const std::function<Q
     hex = link::cutCOM(hex);
     // A stored block the page cannot show (half a byte among them) is reported as a
     // refused read is; the climate page's "Other" edit shows the text as stored.
-    if (!m_panel.decodeOffline(m_panel.pageBlock(page), hex, lookup.result)) {
-        const QString refused = QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(pageInfo(page).caption)
+    const BlockLayout& layout = m_panel.pageBlock(page);
+    if (!m_panel.decodeOffline(layout, hex, lookup.result)) {
+        const QString refused = QCoreApplication::translate("BackupOpening", "! Блок модуля из файла не распознан: ") + qs(page.caption)
                       + QStringLiteral(" (") + choice.address + QCoreApplication::translate("BackupOpening", "), блок ") + choice.index
                       + QStringLiteral(": ") + lookup.result.trimmed();
         m_host.notify(refused);
         return link::Outcome::failed(link::Outcome::Kind::BlockRefused, refused);
     }
     return m_panel.showsBlock() ? link::Outcome::done()
-                                : link::Outcome::failed(link::Outcome::Kind::BlockRefused, tl(layoutOf(m_panel.pageBlock(page)).unknownMessage));
+                                : link::Outcome::failed(link::Outcome::Kind::BlockRefused, tl(layout.unknownMessage));
 }
 
 } // namespace talmero::config

@@ -11,6 +11,10 @@ namespace talmero::link {
 class Host;
 }
 
+namespace talmero::car {
+struct PageInfo;
+}
+
 namespace talmero::config {
 
 class ConfigPanel;
@@ -25,7 +29,7 @@ struct BackupChoice {
     QString index;   // "00", as the file's elmindex holds it
     QString suffix;  // " [Часть 2]" ..., empty for most pages
 };
-BackupChoice backupChoice(const ConfigPanel& panel, int page);
+BackupChoice backupChoice(const ConfigPanel& panel, const car::PageInfo& page);
 
 // The bytes of a backup file, or nullopt after a notice that names the file and says why
 // it cannot be read (not a file, too large, unreadable, changed while read).
@@ -56,8 +60,8 @@ public:
     // whatever follows. Done when the page shows the block; BlockRefused when the page
     // cannot show it (a notice said why); another failure with its line (none when the
     // user cancelled or a notice already said why the file cannot be read).
-    link::Outcome ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile);
-    link::Outcome ButtonCONFopenClick(int page, const QString& path);
+    link::Outcome ButtonCONFopenClick(const car::PageInfo& page, const std::function<QString()>& chooseFile);
+    link::Outcome ButtonCONFopenClick(const car::PageInfo& page, const QString& path);
 
     // The open dialog's filter: description, then the pattern.
     static QString backupFileFilter();

@@ -43,7 +43,7 @@ QString outcomeText(safety::WriteOutcome outcome)
 QString moduleWithAddress(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" (") + address + QLatin1Char(')') : address;
+    return m ? car::qs(m->name) + QStringLiteral(" (") + address + QLatin1Char(')') : address;
 }
 
 } // namespace
@@ -172,7 +172,7 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
     m_partAddresses.clear();
     for (const PlannedWrite& p : plan.writes) {
         safety::BlockWrite w;
-        w.target = m_gate.targetOf(p.address, p.index);
+        w.target = m_gate.targetOf(*link::moduleAt(p.address), p.index);
         w.newHex = p.newHex;
         w.expectedHex = p.heldHex;
         w.title = tr("Восстановление из резервной копии");

@@ -26,24 +26,23 @@ class ConfigTransfer {
 public:
     ConfigTransfer(ConfigPanel& panel, safety::WriteGate& gate, link::Host& host);
 
-    // page: the active page of the configuration notebook (Page). The BCM part and the
-    // doors come from RadioGroupBCMrd, RadioGroupDDMr and RadioGroupDDMw of the view.
+    // page: the active page of the configuration notebook. The side (BCM part, door) comes
+    // from the page's side group; a door pair's write from RadioGroupDDMw.
     // Done when the page shows the block read; else the failure, logged (or, for a block
     // the page cannot show, said in a notice).
-    link::Outcome ButtonCONFreadClick(int page);
-    // Does nothing while ButtonCONFwrite is disabled (no writable block shown). True when
-    // every chosen module holds the page's block afterwards, checked by reading it back.
-    bool ButtonCONFwriteClick(int page);
+    link::Outcome ButtonCONFreadClick(const PageInfo& page);
+    // Does nothing while the panel shows no writable block. True when every chosen module
+    // holds the page's block afterwards, checked by reading it back.
+    bool ButtonCONFwriteClick(const PageInfo& page);
 
-    // The hex data a write of the page sends, from the block variable as it stands.
-    static QString writeData(ConfigPanel& panel, int page);
+    // "IPC (Панель приборов)" + the side's suffix, as the log names a page's module.
+    static QString pageText(const ConfigPanel& panel, const PageInfo& page);
 
 private:
-    QString logLine(const char* action, int page) const;
     safety::BlockWrite order(const PageInfo& info, const PageSide& side, const car::Module& module,
                              const QString& data) const;
-    bool writeDoors(int page, const QString& data);
-    void showReadBack(BlockId block, const safety::WriteResult& result);
+    bool writeDoors(const PageInfo& page, const QString& data);
+    void showReadBack(const BlockLayout& layout, const safety::WriteResult& result);
 
     ConfigPanel& m_panel;
     safety::WriteGate& m_gate;

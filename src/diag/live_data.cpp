@@ -1,5 +1,6 @@
 #include "diag/live_data.h"
 
+#include "car/modules.h"
 #include "diag/hex_text.h"
 #include "diag/live_values.h"
 #include "link/adapter.h"
@@ -106,7 +107,7 @@ bool LiveData::timedPass()
 bool LiveData::openEngine()
 {
     // The adapter is all that can fail here: the engine module is opened without a session.
-    const bool opened = m_session.openModule(true, true, false, false, QStringLiteral("7E0")).ok();
+    const bool opened = m_session.openModule(car::kPcm, true, true, link::Session::Use::Obd).ok();
     if (!opened)
         m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
     return opened;

@@ -15,7 +15,6 @@
 namespace talmero::diag {
 
 namespace {
-const QString kNone = QStringLiteral("FF");
 const char* const kNotSupported = QT_TRANSLATE_NOOP("ServiceTab", "не поддерживается");
 const char* const kWrongAnswer = QT_TRANSLATE_NOOP("ServiceTab", "! Неверный ответ модуля");
 
@@ -27,39 +26,39 @@ bool isTwoHexDigits(const QString& text)
 
 QString moduleItemText(const link::TModuls& module)
 {
-    return module.name + QStringLiteral(" (") + link::moduleTitle(module) + QLatin1Char(')');
+    return car::qs(module.name) + QStringLiteral(" (") + link::moduleTitle(module) + QLatin1Char(')');
 }
 
 QStringList moduleItems()
 {
     QStringList items;
-    for (const link::TModuls& m : link::Moduls())
-        items.append(moduleItemText(m));
+    for (const link::TModuls* m : link::Moduls())
+        items.append(moduleItemText(*m));
     return items;
 }
 
 std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state)
 {
-    if (item < 0 || item >= link::kModuleCount)
+    if (item < 0 || item >= int(link::Moduls().size()))
         return std::nullopt;
-    const link::TModuls& module = link::Moduls()[item];
-    state.curModul = module;
+    const link::TModuls& module = *link::Moduls()[std::size_t(item)];
+    state.curModul = &module;
 
     ModuleChoice choice;
-    if (module.EMad == kNone) {
+    if (module.manualBlock < 0) {
         choice.manualNote = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
-        choice.manualBlock = module.EMad;
+        choice.manualBlock = car::blockText(module.manualBlock);
         choice.manualAllowed = true;
     }
     choice.restartAllowed = module.restart;
-    if (module.VINad == kNone) {
+    if (module.vinBlock < 0) {
         choice.vinNote = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
-        choice.vinBlock = module.VINad;
+        choice.vinBlock = car::blockText(module.vinBlock);
         choice.vinAllowed = true;
     }
-    if (module.name == QLatin1String("BCM")) {
+    if (module.name == "BCM") {
         choice.notice = QCoreApplication::translate("ServiceTab", "Вторая часть конфигурации модуля BCM находится по адресу \"04\"")
                         + QStringLiteral("\n\n")
                         + QCoreApplication::translate("ServiceTab", "Информации о VIN коде модуль не содержит");
@@ -86,8 +85,7 @@ ServiceTab::ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkStat
 
 bool ServiceTab::openCurrent()
 {
-    const link::TModuls& m = m_state.curModul;
-    const link::Outcome opened = m_gate.session().openModule(true, true, m.bus == 1, link::opensSession(m.adr), m.adr);
+    const link::Outcome opened = m_gate.session().openModule(*m_state.curModul, true, true);
     if (!opened.ok())
         m_host.log(opened.line);
     return opened.ok();
@@ -97,10 +95,10 @@ std::optional<QString> ServiceTab::readBlock(const QString& address)
 {
     if (!openCurrent())
         return std::nullopt;
-    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true,
-                                                link::blockBytes(m_state.curModul.adr, address));
+    const std::optional<int> bytes = hexByte(address) >= 0 ? link::blockBytes(*m_state.curModul, hexByte(address)) : std::nullopt;
+    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true, bytes);
     if (!read.data)
-        m_host.log(read.outcome(m_state.curModul.name + QStringLiteral(" (") + m_state.curModul.adr + u')').line);
+        m_host.log(read.outcome(link::moduleAddressText(*m_state.curModul)).line);
     return read.data;
 }
 
@@ -108,12 +106,12 @@ QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
 {
     // The adapter answers in upper case; the expected prefix must match it.
     const QString address = vinAddress.toUpper();
-    m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(*m_state.curModul));
     const auto data = readBlock(address);
     if (!data)
         return QString();
     const QString vin = hexPairsToText(*data, false);
-    link::learnModuleVin(m_state, m_host, m_state.curModul.adr, vin);
+    link::learnModuleVin(m_state, m_host, car::qs(m_state.curModul->address), vin);
     return vin;
 }
 
@@ -121,7 +119,7 @@ QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
 {
     const QString address = blockAddress.toUpper();
     m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " из модуля ")
-               + moduleItemText(m_state.curModul));
+               + moduleItemText(*m_state.curModul));
     return readBlock(address).value_or(QString());
 }
 
@@ -141,25 +139,25 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
         return result;
     }
     result.accepted = true;
-    const link::TModuls& m = m_state.curModul;
+    const link::TModuls& m = *m_state.curModul;
     m_host.log(QCoreApplication::translate("ServiceTab", "* Запись данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " в модуль ")
                + moduleItemText(m));
     safety::BlockWrite write;
-    write.target = m_gate.targetOf(m.adr, address);
+    write.target = m_gate.targetOf(m, address);
     write.target.module = moduleItemText(m);
     write.newHex = data.toUpper();
     write.title = QCoreApplication::translate("ServiceTab", "Запись данных");
     write.sameLengthOnly = false;
     // A block that a configuration page shows is described option by option.
-    write.describe = config::changeDescriber(m.adr, address, write.newHex);
+    write.describe = config::changeDescriber(car::qs(m.address), address, write.newHex);
     result.written = m_gate.writeBlock(write).outcome == safety::WriteOutcome::Verified;
     return result;
 }
 
 bool ServiceTab::ButtonRestartClick()
 {
-    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
-    if (!m_gate.confirmRestart(moduleItemText(m_state.curModul), m_state.curModul.adr)) {
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(*m_state.curModul));
+    if (!m_gate.confirmRestart(moduleItemText(*m_state.curModul), car::qs(m_state.curModul->address))) {
         // A refusal (the battery, the journal) has said why already.
         if (m_gate.declined())
             m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
@@ -167,7 +165,7 @@ bool ServiceTab::ButtonRestartClick()
     }
     if (!openCurrent())
         return false;
-    const QString answer = m_gate.restart(m_state.curModul.adr);
+    const QString answer = m_gate.restart(car::qs(m_state.curModul->address));
     if (answer.startsWith(QLatin1String("51"))) {
         m_host.log(QCoreApplication::translate("ServiceTab", "* Модуль перезагружен"));
         return true;

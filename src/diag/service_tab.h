@@ -34,7 +34,7 @@ QString moduleItemText(const link::TModuls& module);
 QStringList moduleItems();
 
 // Makes table entry `item` the current module and says what the tab shows for it;
-// nothing for an item outside the table.
+// nothing for an item outside the table. (The module choice's items are the table's.)
 std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state);
 
 // An address edit's text as typed, kept to hex digits, upper-cased, at most two.

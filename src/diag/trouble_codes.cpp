@@ -9,6 +9,7 @@
 #include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
+#include "link/modules.h"
 #include "link/session.h"
 #include "safety/write_gate.h"
 
@@ -120,14 +121,15 @@ QString TroubleCodes::keepReading(const QString& vin)
 bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 {
     const car::Module* module = findDtcModule(address);
-    const link::Outcome selected = m_gate.session().selectModule(address, module ? module->sessionForCodes : true, true);
+    if (!module)
+        return false;
+    const link::Outcome selected = m_gate.session().selectModule(*module, link::Session::Use::Codes, true);
     if (!selected.ok()) {
         fail(selected.line);
         return false;
     }
     m_listingEngine = address == car::qs(car::kPcm.address);
-    const std::optional<bool> holdsCodes
-        = listDTC(module ? car::qs(module->name) + QStringLiteral(" (") + address + u')' : address);
+    const std::optional<bool> holdsCodes = listDTC(link::moduleAddressText(*module));
     if (holdsCodes)
         m_gate.session().heardModule();
     if (holdsCodes.value_or(false))
@@ -249,7 +251,7 @@ bool TroubleCodes::clearModuleDTC(const QString& address)
 {
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем ошибки модуля по адресу ") + address);
     const car::Module* module = findDtcModule(address);
-    if (!m_gate.session().selectModule(address, module ? module->session : true, false).ok())
+    if (!module || !m_gate.session().selectModule(*module, link::Session::Use::Blocks, false).ok())
         return false;
     return link::withoutPendingNotes(m_gate.clearCodes(address)).startsWith(QLatin1String("54"));
 }

@@ -1,7 +1,5 @@
 #include "link/block_read.h"
 
-#include "car/catalog.h"
-
 #include "car/modules.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
@@ -94,16 +92,6 @@ std::optional<int> blockBytes(const car::Module& module, int block)
             return layout->hexText ? layout->capacity / 2 : layout->capacity / 8;
     }
     return std::nullopt;
-}
-
-std::optional<int> blockBytes(const QString& address, const QString& block)
-{
-    bool ok = false;
-    const int number = block.toInt(&ok, 16);
-    const car::Module* module = car::moduleAt(address.toUpper().toStdString());
-    if (!ok || block.size() != 2 || !module)
-        return std::nullopt;
-    return blockBytes(*module, number);
 }
 
 } // namespace talmero::link

@@ -45,8 +45,5 @@ BlockRead readBlock(Adapter& adapter, const QString& block, bool logIt, std::opt
 // The bytes a block of the module holds as far as its description says: the VIN's 17, a
 // configuration block's longest length; nullopt for any other block.
 std::optional<int> blockBytes(const car::Module& module, int block);
-// The same by the module's address ("720") and the block's two hex digits; nullopt for an
-// unknown module or block.
-std::optional<int> blockBytes(const QString& address, const QString& block);
 
 } // namespace talmero::link

@@ -36,7 +36,7 @@ void Session::switchBus(bool medium, const QString& nextAddress)
     case SwitchWay::Kind::Prompt: {
         QString prompt = busPrompt(medium);
         if (const TModuls* next = moduleAt(nextAddress))
-            prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), next->name);
+            prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), car::qs(next->name));
         if (!m_host.acknowledge(prompt)) {
             m_host.log(cancelledLine());
             throw OperationCancelled();
@@ -126,26 +126,24 @@ Outcome Session::resetAdapter(bool logIt)
     return Outcome::failed(Outcome::Kind::AdapterSilent, tr("! Неверный ответ адаптера"));
 }
 
-Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst)
+Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst, Use use)
 {
-    return openModule(logIt, resetFirst, module.medium(), module.session, car::qs(module.address));
-}
-
-Outcome Session::openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address)
-{
+    const QString address = car::qs(module.address);
     m_openAddress.clear();
-    switchBus(medium, address);
+    switchBus(module.medium(), address);
     if (resetFirst) {
         if (Outcome reset = resetAdapter(logIt); !reset.ok())
             return reset;
     }
-    if (!selectProtocol(medium, logIt, address))
+    if (!selectProtocol(module.medium(), logIt, address))
         return Outcome::failed(Outcome::Kind::BusRefused, tr("! Ошибка"));
-    return selectModule(address, check1087, logIt);
+    return selectModule(module, use, logIt);
 }
 
-Outcome Session::selectModule(const QString& address, bool check1087, bool logIt)
+Outcome Session::selectModule(const car::Module& module, Use use, bool logIt)
 {
+    const QString address = car::qs(module.address);
+    const bool check1087 = use == Use::Blocks ? module.session : use == Use::Codes && module.sessionForCodes;
     m_openAddress.clear();
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK")) {
         m_protocol = Protocol::None;

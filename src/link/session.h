@@ -66,15 +66,19 @@ public:
     // was automatic and nothing has answered on that bus since; "" otherwise.
     QString silenceNote() const;
 
+    // What a module is opened for: its blocks (the diagnostic session "1087" where its
+    // record asks for one), its trouble codes (the same, for reading them), or the standard
+    // OBD-II requests, which need no session.
+    enum class Use { Blocks, Codes, Obd };
+
     // Resets the adapter; done when it answers as an ELM327 does.
     Outcome resetAdapter(bool logIt);
     // Puts the adapter on the module's bus (resetting it first when asked), selects the
     // bus's protocol when it changed and the module. Writes nothing to the log itself.
-    Outcome openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address);
-    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst);
-    // Selects a module on the bus the adapter is on: its CAN header and, when asked, the
-    // diagnostic session "1087".
-    Outcome selectModule(const QString& address, bool check1087, bool logIt);
+    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst, Use use = Use::Blocks);
+    // Selects a module on the bus the adapter is on: its CAN header and, where the use
+    // asks for it, the diagnostic session.
+    Outcome selectModule(const car::Module& module, Use use, bool logIt);
     // The module the last selection reached; "" when none (or after a failed one).
     const QString& openAddress() const { return m_openAddress; }
 

@@ -67,12 +67,16 @@ JournalEntry WriteGate::settle(const JournalEntry& entry)
 {
     if (!entry.unknown() || !entry.wellFormed() || !journalReady())
         return entry;
-    const link::Outcome opened = targetOf(entry.address, entry.block).open();
+    const link::TModuls* module = link::moduleAt(entry.address);
+    if (!module)
+        return entry;
+    const BlockTarget target = targetOf(*module, entry.block);
+    const link::Outcome opened = target.open();
     if (!opened.ok()) {
         m_host.log(opened.line);
         return entry;
     }
-    const std::optional<QString> held = readBlock(entry.block);
+    const std::optional<QString> held = readBlock(target);
     if (!held) {
         m_host.log(tr(kHeldNotRead));
         return entry;
@@ -178,7 +182,7 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
             if (state == RowState::Done) {
                 batch << now;
             } else if (state == RowState::Unknown) {
-                refuse(tr(kBatchWhole).arg(targetOf(e.address, e.block).module, tr(kWhyNotRead)));
+                refuse(tr(kBatchWhole).arg(targetOf(*link::moduleAt(e.address), e.block).module, tr(kWhyNotRead)));
                 return {};
             }
         }
@@ -186,7 +190,7 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
     QList<BlockWrite> writes;
     for (const JournalEntry& e : batch) {
         BlockWrite w;
-        w.target = targetOf(e.address, e.block);
+        w.target = targetOf(*link::moduleAt(e.address), e.block);
         w.newHex = e.oldHex;
         w.title = tr("Восстановление блока");
         if (describe)

@@ -102,26 +102,24 @@ QString WriteGate::checkWrite(const QString& address, const QString& block, cons
     return QString();
 }
 
-BlockTarget WriteGate::targetOf(const QString& address, const QString& block)
+BlockTarget WriteGate::targetOf(const car::Module& module, const QString& block)
 {
     BlockTarget t;
-    t.address = address;
+    t.record = &module;
+    t.address = car::qs(module.address);
     t.block = block;
     t.accepted = QStringLiteral("7B") + block;
-    const link::TModuls* m = link::moduleAt(address);
-    t.module = m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QLatin1Char(')') : address;
-    const bool medium = m && m->bus == 1;
-    t.open = [this, address, medium, known = m != nullptr] {
-        if (!known)
-            return link::Outcome::failed(link::Outcome::Kind::HeaderRefused, tr("! Модуль с адресом %1 неизвестен").arg(address));
-        return m_session.openModule(true, true, medium, link::opensSession(address), address);
-    };
+    t.module = car::qs(module.name) + QStringLiteral(" (") + link::moduleTitle(module) + QLatin1Char(')');
+    t.open = [this, &module] { return m_session.openModule(module, true, true); };
     return t;
 }
 
-std::optional<QString> WriteGate::readBlock(const QString& block)
+std::optional<QString> WriteGate::readBlock(const BlockTarget& target)
 {
-    return link::readBlock(m_session.adapter(), block, true, link::blockBytes(m_session.openAddress(), block)).data;
+    bool ok = false;
+    const int number = target.block.toInt(&ok, 16);
+    const std::optional<int> bytes = ok && target.record ? link::blockBytes(*target.record, number) : std::nullopt;
+    return link::readBlock(m_session.adapter(), target.block, true, bytes).data;
 }
 
 std::optional<double> WriteGate::battery()
@@ -174,14 +172,14 @@ bool WriteGate::prepare(Pending& p, qsizetype count)
         p.whyNot = kWhyNotRead;
         return false;
     }
-    const std::optional<QString> held = readBlock(t.block);
+    const std::optional<QString> held = readBlock(t);
     if (!held) {
         m_host.log(tr(kHeldNotRead));
         p.whyNot = kWhyNotRead;
         return false;
     }
     p.result.heldHex = *held;
-    p.moduleVin = m_vin.readOpenModuleVin(t.address);
+    p.moduleVin = t.record ? m_vin.readOpenModuleVin(*t.record) : QString();
     settleRows(t.address, t.block, *held);
     if (*held == w.newHex) {
         m_host.log(tr(kUnchanged));
@@ -493,7 +491,7 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
         m_stopped = true;
         return;
     }
-    const std::optional<QString> held = readBlock(t.block);
+    const std::optional<QString> held = readBlock(t);
     if (!held) {
         if (!linkLost())
             m_host.log(tr(kHeldNotRead));
@@ -521,14 +519,14 @@ void WriteGate::writeOne(Pending& p, const JournalEntry& entry, bool reopen)
 
 // A module that said it is busy storing the block is read until it holds the new one,
 // for a while; the last read that came back, or nullopt when none did.
-std::optional<QString> WriteGate::readBackWhileBusy(const QString& block, const QString& newHex)
+std::optional<QString> WriteGate::readBackWhileBusy(const BlockTarget& target, const QString& newHex)
 {
     m_host.log(tr(kBusyReadAgain));
     QElapsedTimer clock;
     clock.start();
     std::optional<QString> last;
     while (true) {
-        if (const std::optional<QString> back = readBlock(block))
+        if (const std::optional<QString> back = readBlock(target))
             last = back;
         if (last == newHex || linkLost() || clock.elapsed() >= kBusyReadBackMs)
             return last;
@@ -569,8 +567,8 @@ WriteResult WriteGate::finish(const BlockWrite& w, qint64 row, WriteResult resul
 
     if (result.outcome != WriteOutcome::Refused) {
         const std::optional<QString> back = lost ? std::nullopt
-            : busy                                ? readBackWhileBusy(t.block, w.newHex)
-                                                  : readBlock(t.block);
+            : busy                                ? readBackWhileBusy(t, w.newHex)
+                                                  : readBlock(t);
         result.readBack = back.value_or(QString());
         if (back == w.newHex) {
             m_host.log(accepted ? tr(kVerified) : tr(kTookIt));

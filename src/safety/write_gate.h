@@ -1,5 +1,6 @@
 #pragma once
 
+#include "car/module.h"
 #include "link/outcome.h"
 #include "safety/car_vin.h"
 #include "safety/journal.h"
@@ -34,6 +35,7 @@ struct SafetySettings {
 
 // Where a block lives and how its module is reached.
 struct BlockTarget {
+    const car::Module* record = nullptr; // the module table's record of its module
     QString module;   // for the user: "IPC (Панель приборов)"
     QString address;  // "720"
     QString block;    // "00"
@@ -158,8 +160,8 @@ public:
     link::Session& session() { return m_session; }
     Journal& journal() { return m_journal; }
 
-    // A module of the module table, opened with an adapter reset.
-    BlockTarget targetOf(const QString& address, const QString& block);
+    // A block of a module (block: two hex digits), opened with an adapter reset.
+    BlockTarget targetOf(const car::Module& module, const QString& block);
 
     WriteResult writeBlock(const BlockWrite& write);
     BatchResult writeBlocks(const QList<BlockWrite>& writes, const BatchOptions& options);
@@ -215,8 +217,8 @@ private:
     bool linkLost();
     void sayLinkLost(QList<Pending>& pending);
     BackupNeeds backupNeeds(const QList<Pending>& pending) const;
-    std::optional<QString> readBackWhileBusy(const QString& block, const QString& newHex);
-    std::optional<QString> readBlock(const QString& block);
+    std::optional<QString> readBackWhileBusy(const BlockTarget& target, const QString& newHex);
+    std::optional<QString> readBlock(const BlockTarget& target);
     std::optional<double> battery();
     bool batteryAllows(std::optional<double> volts);
     bool refuse(const QString& line); // logged and shown

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include "support/probe_module.h"
 
 namespace talmero::diag {
 namespace {
@@ -48,7 +49,7 @@ TEST(AnswerCounts, ReadsOfAKnownLengthCarryTheirCountAndWritesNever)
         {"a verified write: its reads counted, the write itself not",
          [](CarRig& rig, TestGate& tg) {
              safety::BlockWrite w;
-             w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+             w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
              w.newHex = QStringLiteral("CD421010C8");
              tg.gate.writeBlock(w);
              const QStringList& sent = rig.channel.sent;
@@ -65,7 +66,7 @@ TEST(AnswerCounts, ReadsOfAKnownLengthCarryTheirCountAndWritesNever)
           "1800FF00 2", "1800FF00 1", "1800FF00 1", "1800FF00 1", "1800FF00 1", "1800FF00 1"}},
         {"live values: the support maps and each value one frame, the adapter's voltage no request",
          [](CarRig& rig, TestGate&) {
-             rig.session.openModule(false, true, false, false, QStringLiteral("7E0"));
+             rig.session.openModule(probeModule(QStringLiteral("7E0"), false, false), false, true);
              LiveReader reader(rig.session, rig.host);
              reader.read(LiveReader::offered(reader.readSupportedPids()).mid(0, 2) << findLiveValue(QStringLiteral("battery")));
              return rig.channel.sent.mid(3);
@@ -86,7 +87,7 @@ TEST(AnswerCounts, AnAdapterThatRefusesTheCountGetsTheRequestAgainAndNoCountFrom
     CarRig rig;
     rig.adapter.setAnswerCounts(true);
     rig.channel.elm().setAnswerCounts(false); // a clone calling itself v1.5
-    ASSERT_TRUE(rig.session.openModule(false, true, false, true, QStringLiteral("720")).ok());
+    ASSERT_TRUE(rig.session.openModule(probeModule(QStringLiteral("720"), false, true), false, true).ok());
     EXPECT_TRUE(link::readBlock(rig.adapter, QStringLiteral("00"), false, 5).data);
     EXPECT_TRUE(link::readBlock(rig.adapter, QStringLiteral("02"), false, 17).data);
     EXPECT_EQ(rig.channel.sent.mid(3), QStringList({"1087 1", "1087", "2100", "2102"}));

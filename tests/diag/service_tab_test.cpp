@@ -18,11 +18,11 @@ struct ServiceTabTest : ::testing::Test {
 
     void choose(const char* name)
     {
-        for (int i = 0; i < link::kModuleCount; ++i) {
-            if (link::Moduls()[i].name == QLatin1String(name))
-                RadioGroupModClick(i, state);
+        for (std::size_t i = 0; i < link::Moduls().size(); ++i) {
+            if (link::Moduls()[i]->name == name)
+                RadioGroupModClick(int(i), state);
         }
-        ASSERT_EQ(state.curModul.name, QLatin1String(name));
+        ASSERT_EQ(state.curModul->name, name);
     }
     bool sessionRequested() const { return rig.channel.sent.contains(QStringLiteral("1087")); }
 };
@@ -47,7 +47,7 @@ TEST(ModuleChoice, WhatTheTabShowsForEachKindOfModule)
         SCOPED_TRACE(r.item);
         const std::optional<ModuleChoice> c = RadioGroupModClick(r.item, state);
         ASSERT_TRUE(c);
-        EXPECT_EQ(state.curModul.adr, link::Moduls()[r.item].adr);
+        EXPECT_EQ(state.curModul, link::Moduls()[std::size_t(r.item)]);
         EXPECT_EQ(c->manualBlock, QLatin1String(r.manualBlock));
         EXPECT_EQ(c->vinBlock, QLatin1String(r.vinBlock));
         EXPECT_EQ(c->manualNote, r.emEnabled ? QString() : kNotSupported);
@@ -64,7 +64,7 @@ TEST(ModuleChoice, WhatTheTabShowsForEachKindOfModule)
         QStringLiteral("Информации о VIN коде модуль не содержит")));
     EXPECT_FALSE(RadioGroupModClick(11, state));
     EXPECT_EQ(moduleItems().value(0), QStringLiteral("IPC (Панель приборов)"));
-    EXPECT_EQ(moduleItems().size(), link::kModuleCount);
+    EXPECT_EQ(std::size_t(moduleItems().size()), link::Moduls().size());
 }
 
 TEST(AddressEdit, KeepsTwoUpperCaseHexDigits)
@@ -84,10 +84,10 @@ TEST_F(ServiceTabTest, ReadsTheVinOnEitherBusAndFromTheAbs)
         choose(name);
         rig.channel.sent.clear();
         rig.host.lines.clear();
-        EXPECT_EQ(tab.ButtonReadVINClick(state.curModul.VINad), rig.car().vin());
+        EXPECT_EQ(tab.ButtonReadVINClick(car::blockText(state.curModul->vinBlock)), rig.car().vin());
         EXPECT_EQ(sessionRequested(), session);
         EXPECT_EQ(rig.host.lines.first(),
-                  QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(state.curModul));
+                  QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(*state.curModul));
     }
 }
 
@@ -165,7 +165,7 @@ TEST_F(ServiceTabTest, RestartsTheModulesThatAllowIt)
         choose(name);
         rig.channel.sent.clear();
         EXPECT_TRUE(tab.ButtonRestartClick()) << name;
-        EXPECT_EQ(rig.car().restarts(state.curModul.adr), 1) << name;
+        EXPECT_EQ(rig.car().restarts(car::qs(state.curModul->address)), 1) << name;
         EXPECT_TRUE(sessionRequested()) << name; // the engine module too
         EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Модуль перезагружен"));
     }

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include "support/probe_module.h"
 
 namespace talmero::safety {
 namespace {
@@ -124,7 +125,7 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         rig.host.confirmAnswers = {c.agree};
 
         BlockWrite w;
-        w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+        w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
         w.newHex = QLatin1String(c.newHex);
         EXPECT_EQ(tg.gate.writeBlock(w).outcome, c.outcome);
         EXPECT_EQ(rig.host.lines.last(), QString::fromUtf8(c.lastLine));
@@ -161,7 +162,7 @@ TEST(WriteGate, ShowsTheChangeChecksAndRestoresIt)
     TestGate tg(rig.session, rig.host);
     rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
     BlockWrite w;
-    w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
     w.newHex = kNew;
     w.describe = [](const QString& held) { return QStringList{held + QStringLiteral(" → ") + kNew}; };
     ASSERT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
@@ -199,7 +200,7 @@ TEST(WriteGate, JournalThatCannotBeWrittenRefusesTheWrite)
     settings.journalPath = dir.filePath(QStringLiteral("not-a-folder/journal.sqlite"));
     WriteGate gate(rig.session, rig.host, state, settings);
     BlockWrite w;
-    w.target = gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    w.target = gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
     w.newHex = kNew;
     EXPECT_EQ(gate.writeBlock(w).outcome, WriteOutcome::NotSent);
     EXPECT_TRUE(rig.channel.sent.isEmpty());
@@ -234,7 +235,7 @@ TEST(WriteGate, DamagedJournalIsReportedOnceAndTheWritesGoOn)
     rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
     for (const QString& hex : {kNew, kHeld}) {
         BlockWrite w;
-        w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+        w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
         w.newHex = hex;
         EXPECT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
     }
@@ -257,7 +258,7 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")));
     // Agreed for the BCM: refused while another module is open, and for another module.
     EXPECT_TRUE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
-    ASSERT_EQ(rig.session.openModule(false, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    ASSERT_EQ(rig.session.openModule(probeModule(QStringLiteral("720"), false, true), false, true), QStringLiteral("OK"));
     EXPECT_EQ(tg.gate.restart(bcm), QString());
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Открыт модуль 720, а не 726: запрос не отправлен"));
     EXPECT_EQ(tg.gate.restart(QStringLiteral("720")), QString());
@@ -267,7 +268,7 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")) || rig.channel.sent.contains(QStringLiteral("14FF00")));
     // Recorded, with the battery read again before the request; once per agreement.
-    ASSERT_EQ(rig.session.openModule(false, true, true, true, bcm), QStringLiteral("OK"));
+    ASSERT_EQ(rig.session.openModule(probeModule(bcm, true, true), false, true), QStringLiteral("OK"));
     EXPECT_TRUE(tg.gate.clearCodes(bcm).startsWith(QStringLiteral("54")));
     EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"ATRV", "14FF00"}));
@@ -286,7 +287,12 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
 BlockWrite blockWrite(WriteGate& gate, const char* address, const char* block, const char* hex)
 {
     BlockWrite w;
-    w.target = gate.targetOf(QLatin1String(address), QLatin1String(block));
+    if (const talmero::link::TModuls* module = talmero::link::moduleAt(QLatin1String(address))) {
+        w.target = gate.targetOf(*module, QLatin1String(block));
+    } else { // no module of the table: only a crafted request names one
+        w.target.address = QLatin1String(address);
+        w.target.block = QLatin1String(block);
+    }
     w.newHex = QLatin1String(hex);
     return w;
 }

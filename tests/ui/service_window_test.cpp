@@ -60,7 +60,7 @@ TEST_F(ServiceWindowTest, ModuleChoiceSetsTheGroupsAndTheBcmNoticeComesEveryTime
 {
     goOnline(TFormMain::PageAdditional);
     EXPECT_TRUE(control<QRadioButton>(main(), "RadioGroupMod0")->isChecked());
-    EXPECT_EQ(main().state().curModul.name, "IPC");
+    EXPECT_EQ(main().state().curModul->name, "IPC");
     EXPECT_EQ(text("EditEMad"), "00");
     EXPECT_EQ(text("EditVINad"), "02");
     EXPECT_FALSE(enabled("EditEMad"));
