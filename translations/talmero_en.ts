@@ -3028,10 +3028,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>not supported</translation>
     </message>
     <message>
-        <source>! Неверный ответ модуля</source>
-        <translation>! Unexpected answer from the module</translation>
-    </message>
-    <message>
         <source>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</source>
         <translation>The second part of the BCM module configuration is at address &quot;04&quot;</translation>
     </message>
@@ -3121,6 +3117,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>нет ответа на %1; переключение: %2</source>
         <translation>no answer on the %1; switching: %2</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна</source>
+        <translation>! The connection to the adapter was lost</translation>
     </message>
 </context>
 <context>

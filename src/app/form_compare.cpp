@@ -152,8 +152,12 @@ bool TFormCompare::setRightCar()
 {
     std::optional<config::VehicleConfig> car;
     m_main.runOperation([this, &car] {
-        if (link::Session* session = m_main.session())
-            car = config::readVehicleFromCar(*session, m_main.host(), m_main.state());
+        if (link::Session* session = m_main.session()) {
+            config::CarReading reading = config::readVehicleFromCar(*session, m_main.host(), m_main.state());
+            if (!reading.outcome.ok())
+                m_main.showResult(reading.outcome);
+            car = std::move(reading.car);
+        }
     });
     if (!car) {
         showNotice(this, tr("The car was not read: the log says why."));

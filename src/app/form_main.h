@@ -3,6 +3,7 @@
 #include "app/operation_runner.h"
 #include "link/host.h"
 #include "link/modules.h"
+#include "link/outcome.h"
 
 #include <QWidget>
 #include <functional>
@@ -88,16 +89,15 @@ public:
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
-    // The status line beside the VIN: an operation's progress, then its result.
+    // The status line beside the VIN: an operation's progress, then its result; emptied
+    // when the next operation starts.
     enum class Status { Progress, Done, Failed };
     void showStatus(const QString& text, Status kind);
-    // The result of an operation that logged from the line logFrom on: the success text,
-    // or why it did not succeed (its last "! " line, else its last "* " line).
-    void showOutcome(bool succeeded, const QString& success, qsizetype logFrom);
-    // The result of a write (its last "* " line), with the backup taken before it when one was.
-    void showWriteOutcome(bool written, qsizetype logFrom);
-    // Where the next log line goes: an operation's logFrom.
-    qsizetype logLineCount() const;
+    // The result of the operation just finished: success (its line's text when success is
+    // empty), or why it did not succeed.
+    void showResult(const link::Outcome& outcome, const QString& success = QString());
+    // The same for a write, with the backup taken before it when one was.
+    void showWriteResult(const link::Outcome& outcome);
 
 Q_SIGNALS:
     // A connection was opened: to another car, or to the same one anew.

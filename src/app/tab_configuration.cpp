@@ -170,16 +170,15 @@ void TabConfiguration::blockWritten(const QString& address)
 
 void TabConfiguration::ButtonCONFwriteClick()
 {
-    bool written = false;
-    const qsizetype logFrom = m_main.logLineCount();
+    link::Outcome written = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
     const bool ran = m_main.runOperation([this, &written] {
         const QScopedValueRollback<bool> own(m_writing, true);
         if (safety::WriteGate* gate = m_main.gate())
-            written = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFwriteClick(*m_page);
+            written = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFwriteClick(*m_page).outcome;
     });
     if (ran)
-        m_main.showWriteOutcome(written, logFrom);
-    if (written) // a refused write leaves the page as it came
+        m_main.showWriteResult(written);
+    if (written.ok()) // a refused write leaves the page as it came
         showSource(QString());
     else
         showChanges();

@@ -65,12 +65,20 @@ bool ConfigPage::choose(const QString& control, int item)
     return true;
 }
 
-bool ConfigPage::showHex(const QString& hex)
+link::Outcome ConfigPage::showHex(const QString& hex)
 {
     m_panel.clearCONF();
+    const BlockLayout& layout = m_panel.pageBlock(m_page);
     if (!isHex(hex))
-        return false;
-    return m_panel.decodeHex(m_panel.pageBlock(m_page), hex.toUpper());
+        return link::Outcome::failed(link::Outcome::Kind::Refused, QString());
+    if (!m_panel.decodeHex(layout, hex.toUpper())) {
+        return layout.refuseMessage.empty()
+            ? link::Outcome::failed(link::Outcome::Kind::Refused, QString())
+            : link::Outcome::notified(link::Outcome::Kind::Refused, QStringLiteral("! ") + tl(layout.refuseMessage));
+    }
+    if (!m_panel.showsBlock())
+        return link::Outcome::notified(link::Outcome::Kind::BlockRefused, QStringLiteral("! ") + tl(layout.unknownMessage));
+    return link::Outcome::done();
 }
 
 QString ConfigPage::applySet(const QString& assignment)

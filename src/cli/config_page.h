@@ -31,8 +31,10 @@ public:
     // Chooses a choice's item as the user would (its rules run); false when the page has no
     // such choice.
     bool choose(const QString& control, int item);
-    // Shows a block given as hex, as a read from the module would; false when refused.
-    bool showHex(const QString& hex);
+    // Shows a block given as hex, as a read from the module would: done; Refused when the
+    // page does not take it; BlockRefused when it shows it as of no known configuration.
+    // The decoder's message is said in a notice.
+    link::Outcome showHex(const QString& hex);
     // Applies NAME=VALUE as the user's own change (coupling rules run); error text or "".
     QString applySet(const QString& assignment);
 

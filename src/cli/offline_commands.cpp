@@ -27,14 +27,14 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
 
     ConfigPage cp(*page, ctx.host);
     cp.chooseSide(page->twoModules() ? qMax(0, ctx.args.door) : ctx.args.part);
-    const qsizetype noticesBefore = ctx.host.notices().size();
-    if (!cp.showHex(w[2]))
-        return ctx.fail(ctx.host.notices().size() > noticesBefore ? ctx.host.notices().last()
-                                                                   :                                  QCoreApplication::translate("Cli", "блок не принят"));
+    const link::Outcome shown = cp.showHex(w[2]);
+    if (shown.kind == link::Outcome::Kind::Refused)
+        return ctx.fail(shown, QCoreApplication::translate("Cli", "блок не принят"));
     if (!encoding) {
         ctx.out << cp.blockLine() << '\n';
         cp.writeListing(ctx.out);
-        return ctx.host.notices().size() > noticesBefore ? ExitFailed : ExitOk;
+        // A decoder's message (no known configuration) makes the decode a failure too.
+        return shown.ok() ? ExitOk : ExitFailed;
     }
     for (const QString& set : ctx.args.sets) {
         const QString error = cp.applySet(set);
@@ -74,7 +74,8 @@ int asBuilt(CommandContext& ctx)
         return ctx.usage(QCoreApplication::translate("Cli", "строки AS-BUILT %1 нет ни у одного модуля; ADDRESS: %2")
                              .arg(w[2].left(16), known.join(QStringLiteral(", "))));
     }
-    const QString invalid = QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine);
+    const link::Outcome invalid = link::Outcome::failed(link::Outcome::Kind::Refused,
+        QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine));
     const config::PageInfo* page = config::pageShowing(config::layoutOf(*line->layout));
 
     if (w[1] == QLatin1String("encode")) {
@@ -94,9 +95,8 @@ int asBuilt(CommandContext& ctx)
         return ctx.fail(invalid);
     ConfigPage cp(*page, ctx.host);
     showOnPage(cp, *line);
-    const qsizetype noticesBefore = ctx.host.notices().size();
-    if (!cp.showHex(reading.data))
-        return ctx.fail(ctx.host.notices().size() > noticesBefore ? ctx.host.notices().last() : invalid);
+    if (const link::Outcome shown = cp.showHex(reading.data); shown.kind == link::Outcome::Kind::Refused)
+        return ctx.fail(shown, invalid.text());
     ctx.out << cp.blockLine() << '\n';
     cp.writeListing(ctx.out);
     return ExitOk;
@@ -116,16 +116,13 @@ int openBackup(CommandContext& ctx)
 
     const config::BackupChoice choice = config::backupChoice(cp.panel(), *page);
     const config::BackupLookup stored = config::readBackupBlock(w[1], choice.address, choice.index, ctx.host);
-    if (!stored.loaded)
-        return ctx.fail(ctx.host.notices().isEmpty() ? QCoreApplication::translate("Cli", "файл не читается")
-                                                     : ctx.host.notices().last());
-    if (stored.result.startsWith(QLatin1String("! ")))
-        return ctx.fail(stored.result);
-    ctx.out << stored.result << '\n';
+    if (!stored.outcome.ok())
+        return ctx.fail(stored.outcome, QCoreApplication::translate("Cli", "файл не читается"));
+    ctx.out << stored.block << '\n';
 
     const link::Outcome opened = config::BackupOpening(cp.panel(), ctx.host).ButtonCONFopenClick(*page, w[1]);
     if (!opened.ok() && opened.kind != link::Outcome::Kind::BlockRefused)
-        return ctx.fail(opened.line.isEmpty() ? QCoreApplication::translate("Cli", "файл не читается") : opened.line);
+        return ctx.fail(opened, QCoreApplication::translate("Cli", "файл не читается"));
     ctx.out << cp.blockLine() << '\n';
     cp.writeListing(ctx.out);
     return opened.ok() ? ExitOk : ExitFailed;

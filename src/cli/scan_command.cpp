@@ -66,7 +66,6 @@ int scanModules(CommandContext& ctx, CarLink& car)
     if (ctx.args.words.size() != 1)
         return ctx.usage(noArguments(ctx.args.words[0]));
     diag::ModuleScanner scanner(*car.session, ctx.host, car.state);
-    const qsizetype from = ctx.host.lines().size();
     bool cancelled = false;
     try {
         scanner.scan();
@@ -79,12 +78,7 @@ int scanModules(CommandContext& ctx, CarLink& car)
     const std::optional<diag::DtcReading> reading = lastReadingOf(vin, car.journal.path);
     printScan(ctx, scan, reading);
 
-    if (!ctx.args.log) {
-        for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-            if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
-                ctx.err << ctx.host.lines()[i] << '\n';
-        }
-    }
+    ctx.say(scan.notes);
     if (reading)
         ctx.err << QCoreApplication::translate("ScanCommand", "Коды ошибок: чтение %1").arg(reading->time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) << '\n';
     if (!carVin.disputed.isEmpty())

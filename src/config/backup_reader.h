@@ -32,15 +32,18 @@ struct BackupChoice {
 BackupChoice backupChoice(const ConfigPanel& panel, const car::PageInfo& page);
 
 // The bytes of a backup file, or nullopt after a notice that names the file and says why
-// it cannot be read (not a file, too large, unreadable, changed while read).
-std::optional<QByteArray> readBackupBytes(const QString& path, link::Host& host);
+// it cannot be read (not a file, too large, unreadable, changed while read); why gets the
+// notice's text.
+std::optional<QByteArray> readBackupBytes(const QString& path, link::Host& host, QString* why = nullptr);
 
 struct BackupLookup {
     // false: the file could not be read as XML at all (missing, too large, not
-    // well-formed); a notice has said why and there is nothing to log.
+    // well-formed); a notice has said why (the outcome's text) and there is nothing to log.
     bool loaded = false;
-    // The block's bytes ("40 81 22 05"), or the "! " line to log.
-    QString result;
+    // Done when the file holds the block; else the line to log (the structure, the module
+    // or the block missing).
+    link::Outcome outcome;
+    QString block; // the block's bytes as stored ("40 81 22 05")
 };
 
 // Finds the block in a VehicleData file that parseVehicleData accepts (compare and restore

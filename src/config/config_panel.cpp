@@ -142,11 +142,10 @@ link::Outcome ConfigPanel::decodeShown(const BlockLayout& layout, const QString&
     const BlockLayout& b = layoutOf(layout);
     if (!decodeHex(b, hex)) {
         m_host.notify(QStringLiteral("!"));
-        return link::Outcome::failed(link::Outcome::Kind::BlockRefused,
-                                     b.refuseMessage.empty() ? QStringLiteral("!") : tl(b.refuseMessage));
+        return link::Outcome::notified(link::Outcome::Kind::BlockRefused, QStringLiteral("! ") + tl(b.refuseMessage));
     }
     if (!m_showsBlock)
-        return link::Outcome::failed(link::Outcome::Kind::BlockRefused, tl(b.unknownMessage));
+        return link::Outcome::notified(link::Outcome::Kind::BlockRefused, QStringLiteral("! ") + tl(b.unknownMessage));
     return link::Outcome::done();
 }
 

@@ -17,16 +17,6 @@
 
 namespace talmero::config {
 
-namespace {
-
-// Whether a door ends up holding the page's block.
-bool holds(safety::WriteOutcome outcome)
-{
-    return outcome == safety::WriteOutcome::Verified || outcome == safety::WriteOutcome::Unchanged;
-}
-
-} // namespace
-
 ConfigTransfer::ConfigTransfer(ConfigPanel& panel, safety::WriteGate& gate, link::Host& host)
     : m_panel(panel), m_gate(gate), m_host(host)
 {
@@ -80,12 +70,12 @@ void ConfigTransfer::showReadBack(const BlockLayout& layout, const safety::Write
         m_panel.decodeHex(layout, result.readBack);
 }
 
-bool ConfigTransfer::ButtonCONFwriteClick(const PageInfo& page)
+PageWrite ConfigTransfer::ButtonCONFwriteClick(const PageInfo& page)
 {
     // Only a shown, writable block goes out: after a refused decode the variable holds
     // zeros, and writing those would wipe the module.
     if (!m_panel.writable())
-        return false;
+        return {link::Outcome::failed(link::Outcome::Kind::Refused, QString()), {}};
     const PageSide& side = m_panel.side(page);
     const BlockLayout& layout = layoutOf(side);
     m_host.log(QCoreApplication::translate("ConfigTransfer", "* Запись конфигурации в модуль ") + pageText(m_panel, page));
@@ -94,16 +84,17 @@ bool ConfigTransfer::ButtonCONFwriteClick(const PageInfo& page)
     if (page.twoModules())
         return writeDoors(page, data);
     // After a write the module does not confirm, the page keeps what was sent.
-    const safety::WriteResult result = m_gate.writeBlock(order(page, side, moduleOf(side), data));
+    const safety::BatchResult written = m_gate.writeBlocks({order(page, side, moduleOf(side), data)}, {});
+    const safety::WriteResult result = written.results.value(0);
     if (result.outcome == safety::WriteOutcome::Verified)
         showReadBack(layout, result);
-    return holds(result.outcome);
+    return {written.summary(), written.notes};
 }
 
 // Item 0 of RadioGroupDDMw writes both doors under one confirmation, the passenger's over
 // the same bus without a new reset; the panel is cleared only when every chosen door holds
 // the block, and a door pair that ends apart says which door has what.
-bool ConfigTransfer::writeDoors(const PageInfo& info, const QString& data)
+PageWrite ConfigTransfer::writeDoors(const PageInfo& info, const QString& data)
 {
     const PageSide& driver = info.sides[0];
     const PageSide& passenger = info.sides[1];
@@ -112,10 +103,11 @@ bool ConfigTransfer::writeDoors(const PageInfo& info, const QString& data)
 
     if (target != 0) {
         const PageSide& door = target == 2 ? passenger : driver;
-        const safety::WriteResult one = m_gate.writeBlock(order(info, door, moduleOf(door), data));
+        const safety::BatchResult written = m_gate.writeBlocks({order(info, door, moduleOf(door), data)}, {});
+        const safety::WriteResult one = written.results.value(0);
         if (one.outcome == safety::WriteOutcome::Verified)
             showReadBack(block, one);
-        return holds(one.outcome);
+        return {written.summary(), written.notes};
     }
 
     const car::Module& second = moduleOf(passenger);
@@ -130,26 +122,28 @@ bool ConfigTransfer::writeDoors(const PageInfo& info, const QString& data)
     options.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации обоих дверных модулей");
     const safety::BatchResult pair = m_gate.writeBlocks({order(info, driver, moduleOf(driver), data), write}, options);
     if (pair.results.size() != 2)
-        return false;
+        return {pair.summary(), pair.notes};
     const safety::WriteResult& first = pair.results[0];
     const safety::WriteResult& other = pair.results[1];
 
-    const bool both = holds(first.outcome) && holds(other.outcome);
-    const bool neither = !holds(first.outcome) && !holds(other.outcome);
+    const bool both = first.holds() && other.holds();
+    const bool neither = !first.holds() && !other.holds();
     if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
         showReadBack(block, first.outcome == safety::WriteOutcome::Verified ? first : other);
     } else if (!both && !neither) {
         const auto doorState = [](const safety::WriteResult& r) {
-            return holds(r.outcome) ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")
-                                    : QCoreApplication::translate("ConfigTransfer", "не записан");
+            return r.holds() ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")
+                             : QCoreApplication::translate("ConfigTransfer", "не записан");
         };
         const QString apart = QCoreApplication::translate("ConfigTransfer",
                                                           "! Водительский модуль (740) %1; пассажирский модуль (741) %2")
                                   .arg(doorState(first), doorState(other));
         m_host.log(apart);
         m_host.notify(apart);
+        return {link::Outcome::notified(first.linkLost ? link::Outcome::Kind::ConnectionLost : link::Outcome::Kind::Failed, apart),
+                pair.notes};
     }
-    return both;
+    return {pair.summary(), pair.notes};
 }
 
 } // namespace talmero::config

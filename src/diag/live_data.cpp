@@ -71,20 +71,21 @@ QString LiveData::send(const QString& command)
     return m_session.adapter().writeCOM(command, true, answerLength(command));
 }
 
-bool LiveData::readVoltage()
+link::Outcome LiveData::readVoltage()
 {
     if (const link::Outcome reset = m_session.resetAdapter(true); !reset.ok()) {
         m_host.log(reset.line);
-        return false;
+        return reset;
     }
-    m_host.log(QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
-    return true;
+    const QString line = QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv")));
+    m_host.log(line);
+    return link::Outcome::done(line);
 }
 
-bool LiveData::timedPass()
+link::Outcome LiveData::timedPass()
 {
-    if (!openEngine())
-        return false;
+    if (const link::Outcome opened = openEngine(); !opened.ok())
+        return opened;
     // A monotonic clock: a wall-clock change during the pass must not show up in it.
     QElapsedTimer timer;
     QString pidBits;
@@ -100,16 +101,19 @@ bool LiveData::timedPass()
         if (r.pidMap)
             pidBits = supportedPids(answer);
     }
-    m_host.notify(elapsedText(timer.isValid() ? timer.nsecsElapsed() : 0));
-    return true;
+    const QString elapsed = elapsedText(timer.isValid() ? timer.nsecsElapsed() : 0);
+    m_host.notify(elapsed);
+    return link::Outcome::done(elapsed);
 }
 
-bool LiveData::openEngine()
+link::Outcome LiveData::openEngine()
 {
     // The adapter is all that can fail here: the engine module is opened without a session.
-    const bool opened = m_session.openModule(car::kPcm, true, true, link::Session::Use::Obd).ok();
-    if (!opened)
-        m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
+    link::Outcome opened = m_session.openModule(car::kPcm, true, true, link::Session::Use::Obd);
+    if (!opened.ok() && !opened.lost())
+        opened.line = QCoreApplication::translate("LiveData", "! Неверный ответ адаптера");
+    if (!opened.ok())
+        m_host.log(opened.line);
     return opened;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/outcome.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
@@ -60,16 +62,16 @@ class LiveData {
 public:
     LiveData(link::Session& session, link::Host& host);
 
-    // Adapter reset and supply voltage, into the log; false when the adapter did not answer.
-    bool readVoltage();
-    // One pass of kLiveRequests to the engine module; notifies the elapsed time. False
-    // when the engine module could not be opened.
-    bool timedPass();
+    // Adapter reset and supply voltage, into the log: done with that line, or why not.
+    link::Outcome readVoltage();
+    // One pass of kLiveRequests to the engine module; notifies the elapsed time, the line
+    // of its done outcome. Else why the engine module could not be opened.
+    link::Outcome timedPass();
     // Notifies the text parsed from kTestSample.
     void testParse();
 
-    // Opens the engine module for repeated readings; false (logged) when it does not answer.
-    bool openEngine();
+    // Opens the engine module for repeated readings; done, or why not (logged).
+    link::Outcome openEngine();
 
 private:
     QString send(const QString& command);

@@ -16,7 +16,6 @@ namespace talmero::diag {
 
 namespace {
 const char* const kNotSupported = QT_TRANSLATE_NOOP("ServiceTab", "не поддерживается");
-const char* const kWrongAnswer = QT_TRANSLATE_NOOP("ServiceTab", "! Неверный ответ модуля");
 
 bool isTwoHexDigits(const QString& text)
 {
@@ -83,61 +82,59 @@ ServiceTab::ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkStat
 {
 }
 
-bool ServiceTab::openCurrent()
+ServiceResult ServiceTab::readBlock(const QString& address)
 {
-    const link::Outcome opened = m_gate.session().openModule(*m_state.curModul, true, true);
-    if (!opened.ok())
+    const link::TModuls& module = *m_state.curModul;
+    link::Outcome opened = m_gate.session().openModule(module, true, true);
+    if (!opened.ok()) {
         m_host.log(opened.line);
-    return opened.ok();
-}
-
-std::optional<QString> ServiceTab::readBlock(const QString& address)
-{
-    if (!openCurrent())
-        return std::nullopt;
-    const std::optional<int> bytes = hexByte(address) >= 0 ? link::blockBytes(*m_state.curModul, hexByte(address)) : std::nullopt;
+        return {opened, {}};
+    }
+    const std::optional<int> bytes = hexByte(address) >= 0 ? link::blockBytes(module, hexByte(address)) : std::nullopt;
     const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true, bytes);
+    const link::Outcome outcome = read.outcome(link::moduleAddressText(module));
     if (!read.data)
-        m_host.log(read.outcome(link::moduleAddressText(*m_state.curModul)).line);
-    return read.data;
+        m_host.log(outcome.line);
+    return {outcome, read.data.value_or(QString())};
 }
 
-QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
+ServiceResult ServiceTab::ButtonReadVINClick(const QString& vinAddress)
 {
     // The adapter answers in upper case; the expected prefix must match it.
     const QString address = vinAddress.toUpper();
     m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(*m_state.curModul));
-    const auto data = readBlock(address);
-    if (!data)
-        return QString();
-    const QString vin = hexPairsToText(*data, false);
-    link::learnModuleVin(m_state, m_host, car::qs(m_state.curModul->address), vin);
-    return vin;
+    ServiceResult read = readBlock(address);
+    if (!read.outcome.ok())
+        return read;
+    read.data = hexPairsToText(read.data, false);
+    link::learnModuleVin(m_state, m_host, car::qs(m_state.curModul->address), read.data);
+    return read;
 }
 
-QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
+ServiceResult ServiceTab::ButtonReadEMClick(const QString& blockAddress)
 {
     const QString address = blockAddress.toUpper();
     m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " из модуля ")
                + moduleItemText(*m_state.curModul));
-    return readBlock(address).value_or(QString());
+    return readBlock(address);
 }
 
-WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QString& data)
+ServiceResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QString& data)
 {
-    WriteResult result;
-    // Half a byte is no data: the module would take the digits for something else.
-    if (link::HEX2BIN(data).size() < 8 || data.size() % 2 != 0) {
-        m_host.notify(QCoreApplication::translate("ServiceTab", "Неверная строка!"));
+    ServiceResult result;
+    const auto refuse = [&](const QString& notice) {
+        m_host.notify(notice);
+        result.outcome = link::Outcome::notified(link::Outcome::Kind::Refused, QStringLiteral("! ") + notice);
         return result;
-    }
+    };
+    // Half a byte is no data: the module would take the digits for something else.
+    if (link::HEX2BIN(data).size() < 8 || data.size() % 2 != 0)
+        return refuse(QCoreApplication::translate("ServiceTab", "Неверная строка!"));
     // Without a whole block address the request would take the first data byte for the
     // block, write somewhere else and still look confirmed.
     const QString address = blockAddress.toUpper();
-    if (!isTwoHexDigits(address)) {
-        m_host.notify(QCoreApplication::translate("ServiceTab", "Неверный адрес!"));
-        return result;
-    }
+    if (!isTwoHexDigits(address))
+        return refuse(QCoreApplication::translate("ServiceTab", "Неверный адрес!"));
     result.accepted = true;
     const link::TModuls& m = *m_state.curModul;
     m_host.log(QCoreApplication::translate("ServiceTab", "* Запись данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " в модуль ")
@@ -150,28 +147,39 @@ WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QS
     write.sameLengthOnly = false;
     // A block that a configuration page shows is described option by option.
     write.describe = config::changeDescriber(car::qs(m.address), address, write.newHex);
-    result.written = m_gate.writeBlock(write).outcome == safety::WriteOutcome::Verified;
+    const safety::WriteResult written = m_gate.writeBlock(write);
+    // Written is read back equal; a module that held the data already was not written.
+    result.outcome = written.outcome == safety::WriteOutcome::Verified
+        ? written.summary()
+        : link::Outcome::failed(written.holds() ? link::Outcome::Kind::Failed : written.summary().kind, written.line);
     return result;
 }
 
-bool ServiceTab::ButtonRestartClick()
+link::Outcome ServiceTab::ButtonRestartClick()
 {
-    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(*m_state.curModul));
-    if (!m_gate.confirmRestart(moduleItemText(*m_state.curModul), car::qs(m_state.curModul->address))) {
-        // A refusal (the battery, the journal) has said why already.
-        if (m_gate.declined())
-            m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
-        return false;
+    const link::TModuls& module = *m_state.curModul;
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(module));
+    safety::ChangeRequests& requests = m_gate.requests();
+    const link::Outcome agreed = requests.confirmRestart(moduleItemText(module), module);
+    if (agreed.kind == link::Outcome::Kind::Cancelled) {
+        const QString line = QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена");
+        m_host.log(line);
+        return link::Outcome::failed(agreed.kind, line);
     }
-    if (!openCurrent())
-        return false;
-    const QString answer = m_gate.restart(car::qs(m_state.curModul->address));
-    if (answer.startsWith(QLatin1String("51"))) {
-        m_host.log(QCoreApplication::translate("ServiceTab", "* Модуль перезагружен"));
-        return true;
+    // A refusal (the battery, the journal) has said why already.
+    if (!agreed.ok())
+        return agreed;
+    if (const link::Outcome opened = m_gate.session().openModule(module, true, true); !opened.ok()) {
+        m_host.log(opened.line);
+        return opened;
     }
-    m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(answer));
-    return false;
+    link::Outcome restarted = requests.restart(module);
+    if (restarted.ok())
+        restarted.line = QCoreApplication::translate("ServiceTab", "* Модуль перезагружен");
+    // A refusal has been said by the gate.
+    if (restarted.kind != link::Outcome::Kind::Refused)
+        m_host.log(restarted.line);
+    return restarted;
 }
 
 } // namespace talmero::diag

@@ -3,6 +3,7 @@
 #include "car/modules.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/session.h"
 
 #include <QCoreApplication>
 
@@ -23,6 +24,8 @@ Outcome BlockRead::outcome(const QString& module) const
 {
     if (data)
         return Outcome::done();
+    if (lost)
+        return Session::linkLost();
     Outcome::Kind kind = refused ? Outcome::Kind::ModuleRefused : Outcome::Kind::WrongAnswer;
     if (classified.kind == ClassifiedAnswer::Kind::Silent)
         kind = Outcome::Kind::ModuleSilent;
@@ -79,6 +82,7 @@ BlockRead readBlock(Adapter& adapter, const QString& block, bool logIt, std::opt
     if (read.refused || read.classified.kind == ClassifiedAnswer::Kind::Data)
         read.answer = read.classified.hex;
     read.data = read.classified.positive(QStringLiteral("61") + read.block);
+    read.lost = !read.data && adapter.linkLost();
     return read;
 }
 

@@ -19,6 +19,7 @@ struct BlockRead {
     QString answer;              // a positive answer's bytes or a refusal's; "" for anything else
     ClassifiedAnswer classified;
     QString block;               // two upper-case hex digits
+    bool lost = false;           // the connection to the adapter was lost on the way
     // The module answered, positively (for any block) or negatively: it is there.
     bool fromModule() const { return refused || answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive); }
     // The answer failed on its way: the adapter's own text, a cut or garbled answer, or none.

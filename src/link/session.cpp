@@ -117,12 +117,19 @@ void Session::stopIfCancelled()
     throw OperationCancelled();
 }
 
+Outcome Session::linkLost()
+{
+    return Outcome::failed(Outcome::Kind::ConnectionLost, tr("! Связь с адаптером потеряна"));
+}
+
 Outcome Session::resetAdapter(bool logIt)
 {
     m_openAddress.clear();
     m_protocol = Protocol::None; // a reset selects the adapter's stored protocol
     if (m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
         return Outcome::done();
+    if (m_adapter.linkLost())
+        return linkLost();
     return Outcome::failed(Outcome::Kind::AdapterSilent, tr("! Неверный ответ адаптера"));
 }
 
@@ -136,7 +143,7 @@ Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFir
             return reset;
     }
     if (!selectProtocol(module.medium(), logIt, address))
-        return Outcome::failed(Outcome::Kind::BusRefused, tr("! Ошибка"));
+        return m_adapter.linkLost() ? linkLost() : Outcome::failed(Outcome::Kind::BusRefused, tr("! Ошибка"));
     return selectModule(module, use, logIt);
 }
 
@@ -147,13 +154,15 @@ Outcome Session::selectModule(const car::Module& module, Use use, bool logIt)
     m_openAddress.clear();
     if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK")) {
         m_protocol = Protocol::None;
-        return Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
+        return m_adapter.linkLost() ? linkLost() : Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
     }
     if (check1087) {
         const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt, answerWithData(0)));
         const QString refusal = negativeAnswerNote(answer);
         if (answer != QLatin1String("5087") && refusal.isEmpty()) {
             m_protocol = Protocol::None;
+            if (m_adapter.linkLost())
+                return linkLost();
             return Outcome::failed(Outcome::Kind::ModuleSilent, tr("! Модуль не ответил или отсутствует") + silenceNote());
         }
         heardModule();

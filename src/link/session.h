@@ -23,6 +23,8 @@ public:
         return notice.startsWith(busPrompt(false)) || notice.startsWith(busPrompt(true));
     }
     static QString cancelledLine(); // the log line of an operation the user cancelled
+    // A step that found the connection to the adapter gone.
+    static Outcome linkLost();
 
     // How long a relay is given to settle after its line changed.
     static constexpr int kRelaySettleMs = 100;

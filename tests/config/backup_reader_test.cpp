@@ -22,6 +22,13 @@ using namespace talmero::config;
 
 namespace {
 
+// What the lookup found: the block as stored, else the line its failure logs.
+QString resultOf(const BackupLookup& lookup)
+{
+    return lookup.outcome.ok() ? lookup.block : lookup.outcome.line;
+}
+
+
 QString text(const char* s)
 {
     return QString::fromUtf8(s);
@@ -164,17 +171,17 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         const std::optional<VehicleConfig> read = parseVehicleData(c.content, error);
         const QString expected = text(c.result);
         if (expected.startsWith(QLatin1String("FAULT "))) {
-            EXPECT_EQ(lookup.result, QStringLiteral("! ") + host.notices.value(0));
+            EXPECT_EQ(resultOf(lookup), QStringLiteral("! ") + host.notices.value(0));
             EXPECT_EQ(host.notices, QStringList{structureFault(path).mid(2) + u'\n' + expected.mid(6)});
             EXPECT_EQ(error, expected.mid(6));
             EXPECT_FALSE(read);
             continue;
         }
-        EXPECT_EQ(lookup.result, expected);
+        EXPECT_EQ(resultOf(lookup), expected);
         EXPECT_TRUE(host.notices.isEmpty());
         ASSERT_TRUE(read) << error.toStdString();
-        if (!lookup.result.startsWith(u'!')) {
-            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.result).remove(u' '));
+        if (lookup.outcome.ok()) {
+            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.block).remove(u' '));
         }
     }
 }
@@ -195,7 +202,7 @@ TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)
         const QString path = file(c.content);
         const BackupLookup lookup = readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host);
         EXPECT_TRUE(lookup.loaded);
-        EXPECT_TRUE(lookup.result.startsWith(structureFault(path) + u'\n')) << lookup.result.toStdString();
+        EXPECT_TRUE(resultOf(lookup).startsWith(structureFault(path) + u'\n')) << resultOf(lookup).toStdString();
         ASSERT_EQ(host.notices.size(), 1);
         EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Неверная структура файла:\n") + QDir::toNativeSeparators(path)));
     }
@@ -415,7 +422,7 @@ TEST_F(OpenFromFileTest, OpenedBlockIsWrittenAndGeneratedAsReadOnes)
 
     goTo(blocks::page("BCM"), 1);
     opening.ButtonCONFopenClick(blocks::page("BCM"), path);
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("BCM")));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.ok());
     // The file's block is shown against what the module holds before it goes out.
     ASSERT_EQ(host.confirmations.size(), 1);
     EXPECT_EQ(host.confirmations[0].oldHex, QStringLiteral("40 81 22"));

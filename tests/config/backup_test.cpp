@@ -193,7 +193,7 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     const QString unwritable = blocker.fileName() + QStringLiteral("/bin");
     const QString fallback = dir.filePath(QStringLiteral("documents/TALMERO"));
 
-    const QString path = backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; });
+    const QString path = backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }).path;
 
     const QString name = QStringLiteral("VehicleData.WF0AXXWPDA9K12345.2009-05-17.10-04-59.xml");
     EXPECT_EQ(path, QDir(fallback).filePath(name));
@@ -204,7 +204,7 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     // A folder the user named explicitly is not replaced.
     backup.setFallbackAllowed(false);
     QDir(fallback).removeRecursively();
-    EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }), QString());
+    EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }).path, QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QDir(fallback).exists());
 }
@@ -273,7 +273,7 @@ TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
         for (const QString& address : identity)
             demo.car().setFault(address, sim::FaultKind::Silent);
         const QString placeholder = QStringLiteral("00000000000000000");
-        ASSERT_TRUE(!unread || !backup.BitBtnSaveAutoClick(placeholder, folder.path(), [] { return kMay17; }).isEmpty());
+        ASSERT_TRUE(!unread || !backup.BitBtnSaveAutoClick(placeholder, folder.path(), [] { return kMay17; }).path.isEmpty());
         TestGate tg(session, host);
         tg.state.carVIN = placeholder;
         const auto silent = [&](int, int, const car::Module& m) {

@@ -113,7 +113,7 @@ TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
         if (c.page == blocks::page("DDM+PDM"))
             view.setItem(QStringLiteral("RadioGroupDDMw"), 2); // the door read
 
-        EXPECT_TRUE(transfer.ButtonCONFwriteClick(c.page));
+        EXPECT_TRUE(transfer.ButtonCONFwriteClick(c.page).outcome.ok());
         EXPECT_EQ(carBlock(c.adr, c.blockNo), QByteArray(c.after));
         EXPECT_EQ(host.lines.last(), c.before == QByteArray(c.after) ? QStringLiteral("* Модуль уже содержит эти данные: запись не нужна") : kVerified);
         EXPECT_TRUE(logged(QString::fromUtf8(c.logLine).replace(QStringLiteral("Чтение конфигурации из модуля"),
@@ -158,7 +158,7 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     view.setChecked(QStringLiteral("CheckBoxDDM7"), false);
     host.confirmAnswers = {false};
     host.lines.clear();
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(host.lines.filter(QStringLiteral("> 3B")), QStringList());
     EXPECT_EQ(carBlock("740", 1) + carBlock("741", 1), QByteArray("BDBD"));
     EXPECT_EQ(gate.gate.journal().entries()->first().outcome, QStringLiteral("cancelled"));
@@ -172,7 +172,7 @@ TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
     transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     setCarBlock("740", 1, "3D00"); // a block the one-byte write does not fit
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D00"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
     EXPECT_TRUE(host.notices.contains(
@@ -311,11 +311,11 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     transfer.ButtonCONFreadClick(blocks::page("RCM"));
     view.setChecked(QStringLiteral("CheckBoxRCM10"), true);
     demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Negative);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("RCM")));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("RCM")).outcome.ok());
     demo.car().setFault(QStringLiteral("737"), sim::FaultKind::None);
     view.setChecked(QStringLiteral("CheckBoxRCM10"), false);
     view.setChecked(QStringLiteral("CheckBoxRCM02"), false); // a change of its own
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("RCM")));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("RCM")).outcome.ok());
     EXPECT_EQ(carBlock("737", 0), QByteArray("42FE0C80"));
 
     // Climate module absent: reflective glass, fail, ordinary glass again, write.
@@ -325,10 +325,10 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     transfer.ButtonCONFreadClick(blocks::page("HVAC"));
     view.setItem(QStringLiteral("RadioGroupHVAC"), 2);
     demo.car().setPresent(QStringLiteral("733"), false);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("HVAC")));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("HVAC")).outcome.ok());
     demo.car().setPresent(QStringLiteral("733"), true);
     view.setItem(QStringLiteral("RadioGroupHVAC"), 1);
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("HVAC")));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("HVAC")).outcome.ok());
     EXPECT_EQ(carBlock("733", 1), QByteArray("04"));
     EXPECT_TRUE(writesSent().isEmpty());
 
@@ -345,7 +345,7 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     transfer.ButtonCONFreadClick(blocks::page("BCM"));
     view.setChecked(QStringLiteral("CheckBox1BCM07"), false);
     demo.car().setPresent(QStringLiteral("726"), false);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("BCM")));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.ok());
     view.setChecked(QStringLiteral("CheckBox1BCM07"), true);
     conversion.ButtonCONFgetASBUILTClick(blocks::page("BCM"));
     EXPECT_EQ(generated, asRead);
@@ -359,11 +359,11 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
     demo.car().setPresent(QStringLiteral("741"), false);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     demo.car().setPresent(QStringLiteral("741"), true);
     view.setChecked(QStringLiteral("CheckBoxDDM7"), false);
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("3D"));
 

@@ -111,7 +111,7 @@ TEST(AnswerCounts, LateModuleLeavesOnlyItselfOutOfABackup)
         link::AdapterIdentity id;
         link::Session session(adapter, host, link::startAdapter(adapter, link::BusSwitchSetting::Auto, 38400, id));
         QTemporaryDir dir;
-        EXPECT_FALSE(config::VehicleBackup(session, host).BitBtnSaveAutoClick(demo.car().vin(), dir.path()).isEmpty());
+        EXPECT_FALSE(config::VehicleBackup(session, host).BitBtnSaveAutoClick(demo.car().vin(), dir.path()).path.isEmpty());
         EXPECT_EQ(host.lines.filter(QStringLiteral("В копии нет")), QStringList{QString::fromUtf8(missing)}) << late;
     }
 }

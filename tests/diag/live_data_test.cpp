@@ -191,7 +191,7 @@ QStringList keysOf(const QList<const LiveValue*>& values)
 // The virtual car has no air flow sensor: its maps leave it out, and so does the offer.
 TEST_F(LiveDataTest, TheCarsSupportMapsDecideWhatIsOffered)
 {
-    ASSERT_TRUE(live.openEngine());
+    ASSERT_TRUE(live.openEngine().ok());
     LiveReader reader(rig.session, rig.host);
     EXPECT_EQ(keysOf(LiveReader::offered(reader.readSupportedPids())),
               QStringList({"rpm", "speed", "coolant", "intake", "load", "throttle", "stft1", "ltft1", "timing", "map",
@@ -216,7 +216,7 @@ TEST_F(LiveDataTest, TheCarsSupportMapsDecideWhatIsOffered)
 // A malformed answer is a gap, never a made-up value; the rest of the reading stands.
 TEST_F(LiveDataTest, AMalformedAnswerIsAGap)
 {
-    ASSERT_TRUE(live.openEngine());
+    ASSERT_TRUE(live.openEngine().ok());
     LiveReader reader(rig.session, rig.host);
     const QList<const LiveValue*> values{findLiveValue(QStringLiteral("rpm")), findLiveValue(QStringLiteral("coolant")),
                                          findLiveValue(QStringLiteral("battery"))};

@@ -249,28 +249,30 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
 {
     CarRig rig;
     TestGate tg(rig.session, rig.host);
-    const QString bcm = QStringLiteral("726");
-    EXPECT_EQ(tg.gate.clearCodes(bcm), QString()); // never asked
+    ChangeRequests& requests = tg.gate.requests();
+    const car::Module& bcm = *link::moduleAt(QStringLiteral("726"));
+    const car::Module& ipc = *link::moduleAt(QStringLiteral("720"));
+    using Kind = link::Outcome::Kind;
+    EXPECT_EQ(requests.clearCodes(bcm).kind, Kind::Refused); // never asked
     rig.host.confirmAnswers = {false, true, true};
-    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
-    EXPECT_TRUE(tg.gate.declined());
-    EXPECT_EQ(tg.gate.restart(bcm), QString());
+    EXPECT_EQ(requests.confirmRestart(QStringLiteral("BCM"), bcm).kind, Kind::Cancelled);
+    EXPECT_EQ(requests.restart(bcm).kind, Kind::Refused);
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")));
     // Agreed for the BCM: refused while another module is open, and for another module.
-    EXPECT_TRUE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
+    EXPECT_TRUE(requests.confirmRestart(QStringLiteral("BCM"), bcm).ok());
     ASSERT_EQ(rig.session.openModule(probeModule(QStringLiteral("720"), false, true), false, true), QStringLiteral("OK"));
-    EXPECT_EQ(tg.gate.restart(bcm), QString());
+    EXPECT_EQ(requests.restart(bcm).line, QStringLiteral("! Открыт модуль 720, а не 726: запрос не отправлен"));
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Открыт модуль 720, а не 726: запрос не отправлен"));
-    EXPECT_EQ(tg.gate.restart(QStringLiteral("720")), QString());
-    EXPECT_TRUE(tg.gate.confirmClearing({QStringLiteral("GEM модуль (BCM)")}, {bcm}));
+    EXPECT_EQ(requests.restart(ipc).kind, Kind::Refused);
+    EXPECT_TRUE(requests.confirmClearing({QStringLiteral("GEM модуль (BCM)")}, {&bcm}).ok());
     EXPECT_EQ(rig.host.confirmations.last().changes, QStringList{QStringLiteral("GEM модуль (BCM)")});
     EXPECT_EQ(rig.host.confirmations.last().kind, link::ChangeRequest::Kind::Clear);
-    EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
+    EXPECT_EQ(requests.clearCodes(bcm).kind, Kind::Refused);
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")) || rig.channel.sent.contains(QStringLiteral("14FF00")));
     // Recorded, with the battery read again before the request; once per agreement.
-    ASSERT_EQ(rig.session.openModule(probeModule(bcm, true, true), false, true), QStringLiteral("OK"));
-    EXPECT_TRUE(tg.gate.clearCodes(bcm).startsWith(QStringLiteral("54")));
-    EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
+    ASSERT_EQ(rig.session.openModule(probeModule(QStringLiteral("726"), true, true), false, true), QStringLiteral("OK"));
+    EXPECT_TRUE(requests.clearCodes(bcm).ok());
+    EXPECT_EQ(requests.clearCodes(bcm).kind, Kind::Refused);
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"ATRV", "14FF00"}));
     const JournalEntry row = tg.gate.journal().entries()->first();
     EXPECT_EQ(QStringList({row.kind, row.address, row.outcome}), (QStringList{"clearing", "726", "accepted"}));
@@ -279,8 +281,7 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     // A low battery: told instead of asked.
     rig.channel.canned.insert(QStringLiteral("ATRV"), "11.0V");
     const qsizetype asked = rig.host.confirmations.size();
-    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM"), QStringLiteral("726")));
-    EXPECT_FALSE(tg.gate.declined());
+    EXPECT_EQ(requests.confirmRestart(QStringLiteral("BCM"), bcm).kind, Kind::Refused);
     EXPECT_EQ(rig.host.confirmations.size(), asked);
 }
 

@@ -305,7 +305,7 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(folder()));
     const QString path = QDir(folder()).filePath(files[0]);
     RecordingHost quiet;
-    EXPECT_EQ(config::readBackupBlock(path, "720", "00", quiet).result, link::splitHEX(ipc));
+    EXPECT_EQ(config::readBackupBlock(path, "720", "00", quiet).block, link::splitHEX(ipc));
 
     // The car changes after the backup; the file still holds the old block.
     car().setBlock("760", 1, QByteArray::fromHex("00"));

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "safety/block_write.h"
+#include "safety/car_vin.h"
+#include "safety/journal.h"
+
+#include <QCoreApplication>
+
+#include <optional>
+
+namespace talmero::link {
+class Host;
+class Session;
+class WritePermit;
+struct LinkState;
+} // namespace talmero::link
+
+namespace talmero::safety {
+
+// What the write gate's parts share: the connection, the journal, the car's VIN, and the
+// checks every change passes before it is sent. Made by the gate, for its parts only.
+class GateContext {
+    Q_DECLARE_TR_FUNCTIONS(WriteGate)
+public:
+    GateContext(link::Session& session, link::Host& host, link::LinkState& state, SafetySettings settings);
+
+    link::Session& session;
+    link::Host& host;
+    link::LinkState& state;
+    const SafetySettings settings;
+    Journal journal;
+    CarVinFinder vin;
+    const QString connection; // this connection's mark on the journal's rows
+    BackupBeforeWrite backup;
+
+    // A block of a module (block: two hex digits), opened with an adapter reset.
+    BlockTarget targetOf(const car::Module& module, const QString& block);
+
+    bool linkLost() const;
+    // Logged and shown; an outcome of this kind with the line.
+    link::Outcome refuse(const QString& line, link::Outcome::Kind kind = link::Outcome::Kind::Refused);
+    // A failure that decides no outcome (a journal row not completed): logged, and kept
+    // for the operation's notes.
+    void note(const QString& line);
+    QStringList takeNotes();
+
+    // The battery as the adapter reads it; nullopt when it did not say.
+    std::optional<double> battery();
+    // Done when the voltage allows a change; else the refusal, said (or the lost connection).
+    link::Outcome batteryAllows(std::optional<double> volts);
+    // Nothing goes out unless it can be recorded: done when the journal is open.
+    link::Outcome journalReady();
+    // A block of the module open now, as the target describes it; nullopt when it gave none.
+    std::optional<QString> readBlock(const BlockTarget& target);
+    // A request that changes a module, with the permit only the gate holds.
+    QString sendChange(const QString& command, const link::WritePermit& permit);
+
+    // This connection's car, as the journal's rows are judged by.
+    RowOwner rowOwner() const;
+    // A row of this car and connection, its VIN and where that came from filled in.
+    JournalEntry row() const;
+
+private:
+    bool m_setAsideReported = false;
+    QStringList m_notes;
+};
+
+} // namespace talmero::safety
