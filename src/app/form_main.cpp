@@ -195,19 +195,13 @@ safety::WriteGate* TFormMain::gate()
     return m_gate.get();
 }
 
-QString TFormMain::journalPath() const
-{
-    return safety::journalFor(m_demoConnected, m_journalPath).path;
-}
-
 void TFormMain::openConnection(const QString& portText, int baudRate)
 {
     closeConnection();
     m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs,
                                                 ConnectionSettings::load().busSwitch, *m_host);
-    m_demoConnected = Connection::isDemoEntry(portText);
-    const safety::SafetySettings settings(safety::journalFor(m_demoConnected, m_journalPath),
-                                          ConnectionSettings::load().minVoltage);
+    m_journal = safety::journalFor(Connection::isDemoEntry(portText), m_journalPath);
+    const safety::SafetySettings settings(m_journal, ConnectionSettings::load().minVoltage);
     m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
     m_gate->offerBackup(backupBeforeWrite());
     m_state.moduleVins.clear();

@@ -82,13 +82,4 @@ const PageInfo* pageCaptioned(std::string_view caption)
     return nullptr;
 }
 
-const Module* moduleNamed(std::string_view name)
-{
-    for (const Module* m : catalog().modules) {
-        if (m->name == name)
-            return m;
-    }
-    return nullptr;
-}
-
 } // namespace talmero::car

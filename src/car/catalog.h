@@ -44,9 +44,8 @@ void installCatalog(Catalog next);
 // Changes each time a catalog is installed (for tables derived from it).
 int catalogRevision();
 
-// The module with this address ("720") or short name ("IPC"); nullptr when none.
+// The module with this address ("720"); nullptr when none.
 const Module* moduleAt(std::string_view address);
-const Module* moduleNamed(std::string_view name);
 // The layout in use of a module's block with this number; nullptr when it has none.
 const BlockLayout* layoutAt(const Module& module, int number);
 // The page with this caption (any case); nullptr when none.

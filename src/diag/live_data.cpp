@@ -1,7 +1,6 @@
 #include "diag/live_data.h"
 
 #include "car/modules.h"
-#include "diag/hex_text.h"
 #include "diag/live_values.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
@@ -14,33 +13,21 @@
 
 namespace talmero::diag {
 
-const QString kTestSample = QStringLiteral(
-    "023 0: 49 04 02 00 00 00 1: 00 00 00 00 00 00 00 2: 00 00 00 00 00 00 37 "
-    "3: 4D 35 31 2D 31 32 4B 4: 35 33 32 2D 42 41 00 5: 00 00 00 00 00 00 00");
-
-QString supportedPids(const QString& answer0100)
+PidSet supportedPids(const QString& answer0100)
 {
-    const QString cut = link::cutCOM(answer0100);
     // A refusal or an adapter message is no map: every PID counts as unsupported.
-    if (!cut.startsWith(QLatin1String("4100")))
-        return QString();
-    const QString bits = link::HEX2BIN(cut.mid(4));
-    return bits == QLatin1String("0") ? QString() : bits;
+    const std::optional<quint32> map = parseSupportMap(link::cutCOM(answer0100), 0x00);
+    return map ? pidsOfMap(*map, 0x00) : PidSet();
 }
 
-bool pidSupported(const QString& pidBits, int pid)
+bool pidSupported(const PidSet& pids, int pid)
 {
-    return pid >= 1 && pid <= pidBits.size() && pidBits[pid - 1] == QLatin1Char('1');
+    return pid >= 1 && pid < int(pids.size()) && pids.test(std::size_t(pid));
 }
 
 QString elapsedText(qint64 nanoseconds)
 {
     return QCoreApplication::translate("LiveData", "%1 мс").arg(nanoseconds / 1000000);
-}
-
-QString parseTestSample(const QString& sample)
-{
-    return hexPairsToText(link::classifyAnswer(sample).hex.mid(6), true);
 }
 
 namespace {
@@ -88,7 +75,7 @@ link::Outcome LiveData::timedPass()
         return opened;
     // A monotonic clock: a wall-clock change during the pass must not show up in it.
     QElapsedTimer timer;
-    QString pidBits;
+    PidSet pidBits;
     for (const LiveRequest& r : kLiveRequests) {
         if (r.pidMap)
             timer.start();
@@ -115,11 +102,6 @@ link::Outcome LiveData::openEngine()
     if (!opened.ok())
         m_host.log(opened.line);
     return opened;
-}
-
-void LiveData::testParse()
-{
-    m_host.notify(parseTestSample(kTestSample));
 }
 
 } // namespace talmero::diag

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diag/live_values.h"
 #include "link/outcome.h"
 
 #include <QCoreApplication>
@@ -42,22 +43,15 @@ inline constexpr std::array<LiveRequest, 15> kLiveRequests{{
     {QT_TRANSLATE_NOOP("LiveData", "Состояние систем в текущем цикле"), "0141", 0, false},
 }};
 
-// A multi-frame answer to "0904" as the adapter prints it, kept for the test parse.
-extern const QString kTestSample;
-
-// The supported-PID bit string from the answer to "0100" (character k is PID k,
-// from 1); empty unless the answer is the positive "4100" one.
-QString supportedPids(const QString& answer0100);
-// A PID beyond the end of the bit string counts as unsupported.
-bool pidSupported(const QString& pidBits, int pid);
+// The PIDs the answer to "0100" announces; none unless it is the positive map, read by
+// the one parser of support maps.
+PidSet supportedPids(const QString& answer0100);
+bool pidSupported(const PidSet& pids, int pid);
 // Elapsed time in whole milliseconds, the fraction cut off: "1843 ms".
 QString elapsedText(qint64 nanoseconds);
-// The text of a mode 09 answer: frames joined, the six-digit echo dropped, every
-// pair but "00" turned into its character.
-QString parseTestSample(const QString& sample);
 
 
-// The live OBD-II data handlers: adapter voltage, one timed pass, the test parse.
+// The live OBD-II data handlers: adapter voltage, one timed pass.
 class LiveData {
 public:
     LiveData(link::Session& session, link::Host& host);
@@ -67,8 +61,6 @@ public:
     // One pass of kLiveRequests to the engine module; notifies the elapsed time, the line
     // of its done outcome. Else why the engine module could not be opened.
     link::Outcome timedPass();
-    // Notifies the text parsed from kTestSample.
-    void testParse();
 
     // Opens the engine module for repeated readings; done, or why not (logged).
     link::Outcome openEngine();

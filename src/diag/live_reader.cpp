@@ -44,10 +44,7 @@ PidSet LiveReader::readSupportedPids(link::Outcome* outcome)
                 *outcome = link::Outcome::failed(link::Outcome::Kind::Failed, line);
             break;
         }
-        for (int bit = 0; bit < 32; ++bit) {
-            if (*map & (1u << (31 - bit)))
-                pids.set(size_t(base + 1 + bit));
-        }
+        pids |= pidsOfMap(*map, base);
         if (!(*map & 1u) || adapter.linkLost())
             break; // no map after this one
     }

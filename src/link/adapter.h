@@ -61,7 +61,6 @@ public:
     // Whether reads carry the number of answer lines: set at connecting from what the
     // adapter says it is; off until then.
     void setAnswerCounts(bool on) { m_answerCounts = on; }
-    bool answerCounts() const { return m_answerCounts; }
 
     // How long a prompt still due from a timed-out exchange is waited for before the next
     // command goes out: until then the adapter takes no command.

@@ -18,10 +18,6 @@ class Session {
 public:
     // The bus prompt, before the module that comes next is named.
     static QString busPrompt(bool medium);
-    static bool isBusPrompt(const QString& notice)
-    {
-        return notice.startsWith(busPrompt(false)) || notice.startsWith(busPrompt(true));
-    }
     static QString cancelledLine(); // the log line of an operation the user cancelled
     // A step that found the connection to the adapter gone.
     static Outcome linkLost();
