@@ -233,7 +233,7 @@ TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
     TestGate tg(session, host);
     tg.gate.offerBackup({[](const QString&, const safety::BackupNeeds&) { return false; },
                          [&](const safety::BackupNeeds&) -> safety::BackupBeforeWrite::Taken {
-                             return {takeBackup(session, host, tg.state, unwritable, false).failure, {}};
+                             return {takeBackup(session, host, tg.state, unwritable, false).failure, {}, {}};
                          }});
     host.backupFirst = true;
     host.notices.clear();
@@ -282,7 +282,7 @@ TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
         tg.gate.offerBackup({[&](const QString& v, const safety::BackupNeeds& needs) { return holdsBackupOf({folder.path()}, v, needs); },
                              [&](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
                                  const BackupTaken taken = takeBackup(session, host, tg.state, folder.path(), false, silent, needs);
-                                 return {taken.failure, taken.incomplete};
+                                 return {taken.failure, taken.incomplete, taken.notes};
                              }});
         host.backupFirst = true;
         safety::BlockWrite write;
