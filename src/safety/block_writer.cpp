@@ -9,21 +9,10 @@
 #include "safety/gate_texts.h"
 #include "safety/undo_rules.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace talmero::safety {
 
 using namespace gate_texts;
-
-namespace {
-
-// A module that said it is busy storing a block is read again for this long.
-constexpr int kBusyReadBackMs = 3000;
-constexpr int kBusyReadEveryMs = 250;
-
-} // namespace
 
 void BlockWriter::say(Pending& p, const QString& line)
 {
@@ -179,25 +168,6 @@ bool BlockWriter::write(Pending& p, JournalEntry entry, bool reopen)
     return p.result.recorded;
 }
 
-// A module that said it is busy storing the block is read until it holds the new one,
-// for a while; the last read that came back, or nullopt when none did.
-std::optional<QString> BlockWriter::readBackWhileBusy(const BlockTarget& target, const QString& newHex)
-{
-    m_gate.host.log(tr(kBusyReadAgain));
-    QElapsedTimer clock;
-    clock.start();
-    std::optional<QString> last;
-    while (true) {
-        if (const std::optional<QString> back = m_gate.readBlock(target))
-            last = back;
-        if (last == newHex || m_gate.linkLost() || clock.elapsed() >= kBusyReadBackMs)
-            return last;
-        QEventLoop pause;
-        QTimer::singleShot(kBusyReadEveryMs, &pause, &QEventLoop::quit);
-        pause.exec();
-    }
-}
-
 void BlockWriter::finish(Pending& p, qint64 row, const QString& answer)
 {
     const BlockWrite& w = p.write;
@@ -231,7 +201,7 @@ void BlockWriter::finish(Pending& p, qint64 row, const QString& answer)
 
     if (result.outcome != WriteOutcome::Refused) {
         const std::optional<QString> back = lost ? std::nullopt
-            : busy                                ? readBackWhileBusy(t, w.newHex)
+            : busy                                ? m_gate.readBackWhileBusy(t, w.newHex)
                                                   : m_gate.readBlock(t);
         result.readBack = back.value_or(QString());
         if (back == w.newHex) {
@@ -252,7 +222,7 @@ void BlockWriter::finish(Pending& p, qint64 row, const QString& answer)
             outcome = QString::fromLatin1(kOutcomeNoAnswer);
             if (busy) {
                 // Busy, and still the old block: it may yet store it, so a later read settles it.
-                say(p, tr(kBusyKeptOld).arg(kBusyReadBackMs / 1000));
+                say(p, tr(kBusyKeptOld).arg(GateContext::kBusyReadBackMs / 1000));
             } else {
                 say(p, tr(kKeptOld));
                 settled = true; // read: the module kept its block

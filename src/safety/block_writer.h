@@ -44,7 +44,6 @@ public:
 private:
     bool checkFiles(Pending& p, const QString& held);
     void finish(Pending& p, qint64 row, const QString& answer);
-    std::optional<QString> readBackWhileBusy(const BlockTarget& target, const QString& newHex);
     void say(Pending& p, const QString& line); // the line of the block's outcome, logged
 
     GateContext& m_gate;

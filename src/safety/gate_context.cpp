@@ -9,11 +9,21 @@
 #include "safety/battery.h"
 #include "safety/gate_texts.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QUuid>
 
 namespace talmero::safety {
 
 using namespace gate_texts;
+
+namespace {
+
+// How often a module busy storing a block is read again.
+constexpr int kBusyReadEveryMs = 250;
+
+} // namespace
 
 GateContext::GateContext(link::Session& session, link::Host& host, link::LinkState& state, SafetySettings settings)
     : session(session),
@@ -97,6 +107,25 @@ std::optional<QString> GateContext::readBlock(const BlockTarget& target)
     const int number = target.block.toInt(&ok, 16);
     const std::optional<int> bytes = ok && target.record ? link::blockBytes(*target.record, number) : std::nullopt;
     return link::readBlock(session.adapter(), target.block, true, bytes).data;
+}
+
+// A module that said it is busy storing the block is read until it holds the new one,
+// for a while; the last read that came back, or nullopt when none did.
+std::optional<QString> GateContext::readBackWhileBusy(const BlockTarget& target, const QString& newHex)
+{
+    host.log(tr(kBusyReadAgain));
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<QString> last;
+    while (true) {
+        if (const std::optional<QString> back = readBlock(target))
+            last = back;
+        if (last == newHex || linkLost() || clock.elapsed() >= kBusyReadBackMs)
+            return last;
+        QEventLoop pause;
+        QTimer::singleShot(kBusyReadEveryMs, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
 }
 
 QString GateContext::sendChange(const QString& command, const link::WritePermit& permit)

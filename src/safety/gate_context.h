@@ -52,6 +52,10 @@ public:
     link::Outcome journalReady();
     // A block of the module open now, as the target describes it; nullopt when it gave none.
     std::optional<QString> readBlock(const BlockTarget& target);
+    // A module that said it is busy storing the block is read until it holds the new one,
+    // for a while; the last read that came back, or nullopt when none did.
+    static constexpr int kBusyReadBackMs = 3000;
+    std::optional<QString> readBackWhileBusy(const BlockTarget& target, const QString& newHex);
     // A request that changes a module, with the permit only the gate holds.
     QString sendChange(const QString& command, const link::WritePermit& permit);
 
