@@ -23,11 +23,13 @@ bool isHex(const QString& text)
 
 } // namespace
 
-// Whether a write can go out at all: a known module address, a block of two hex digits,
+// Whether a write can go out at all: a module of the table, a block of two hex digits,
 // content of whole hex bytes. "" when it can, else what is wrong.
-static QString checkWrite(const QString& address, const QString& block, const QString& hex)
+static QString checkWrite(const BlockTarget& target, const QString& hex)
 {
-    if (!link::moduleAt(address))
+    const QString& address = target.address;
+    const QString& block = target.block;
+    if (!target.record || car::qs(target.record->address) != address)
         return BatchPlanner::tr("модуль с адресом «%1» неизвестен").arg(address.left(8));
     if (block.size() != 2 || !isHex(block))
         return BatchPlanner::tr("блок «%1» - не две шестнадцатеричные цифры").arg(block.left(8));
@@ -57,7 +59,7 @@ BatchResult BatchPlanner::writeBlocks(const QList<BlockWrite>& writes, const Bat
     // Every write is checked before anything is sent, whatever made it.
     for (qsizetype i = 0; i < writes.size(); ++i) {
         BlockWrite w = writes[i];
-        const QString problem = checkWrite(w.target.address, w.target.block, w.newHex);
+        const QString problem = checkWrite(w.target, w.newHex);
         if (!problem.isEmpty())
             return results(out, pending, m_gate.refuse(tr(kBadRequest).arg(problem)));
         w.target.block = w.target.block.toUpper();

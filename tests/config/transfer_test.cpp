@@ -15,7 +15,10 @@
 #include "../config/qt_print.h"
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include "support/blocks.h"
 
 using namespace talmero;
@@ -122,6 +125,83 @@ TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
         EXPECT_EQ(panel.writeData(panel.pageBlock(c.page)).toLatin1(), QByteArray(c.after));
     }
     EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: Аудиомодуль (ACM)")));
+}
+
+// A module of its own put in the middle of the module table, its page in the middle of
+// the pages: every page still reads and writes the block of its own module, the new one's
+// too, and no other.
+constexpr car::Option kPamOptions[] = {
+    {.name = "CheckBoxPAMfront", .pos = car::pos({1}), .caption = "Front sensors"},
+    {.name = "CheckBoxPAMrear", .pos = car::pos({2}), .caption = "Rear sensors"},
+    {.name = "CheckBoxPAMtrailer", .pos = car::pos({3}), .caption = "Trailer"},
+};
+constexpr car::BlockLayout kPamLayout{.number = 0x01, .capacity = 16, .zero = "0000000000000000", .minLength = 2,
+                                      .options = kPamOptions};
+constexpr const car::BlockLayout* kPamBlocks[] = {&kPamLayout};
+constexpr car::PageInfo kPamPage{.caption = "PAM", .title = "Parking aid", .sides = {{{"736", &kPamLayout}}}};
+constexpr car::Module kPam{.name = "PAM", .address = "736", .bus = car::Bus::Medium, .title = "Parking aid",
+                           .blocks = kPamBlocks, .page = &kPamPage};
+
+TEST_F(TransferTest, AModuleInTheMiddleOfTheTableLeavesEveryPageItsOwnBlock)
+{
+    car::Catalog withPam = car::ownCatalog();
+    withPam.modules.insert(withPam.modules.begin() + 3, &kPam);
+    withPam.pages.insert(withPam.pages.begin() + 3, &kPamPage);
+    withPam.layouts.insert(withPam.layouts.begin() + 3, &kPamLayout);
+    car::installCatalog(withPam);
+    const auto ownAgain = qScopeGuard([] { car::installCatalog(car::ownCatalog()); });
+    // The virtual car has the module too, declared in its state file.
+    QTemporaryDir dir;
+    QFile state(dir.filePath(QStringLiteral("car.json")));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+    state.write(R"({"modules": [{"address": "736", "bus": "medium", "blocks": {"01": "A000"}}]})");
+    state.close();
+    demo.car().load(state.fileName());
+    const auto everyBlock = [this] {
+        QMap<QString, QByteArray> blocks;
+        for (const car::Module* m : car::catalog().modules) {
+            for (int no = 0; no < 8; ++no)
+                blocks.insert(car::qs(m->address) + u' ' + car::blockText(no), carBlock(m->address.data(), no));
+        }
+        return blocks;
+    };
+
+    int written = 0;
+    for (const PageInfo* page : pageInfos()) {
+        for (int side = 0; side < page->sideCount; ++side) {
+            SCOPED_TRACE(car::qs(page->caption).toStdString() + " side " + std::to_string(side));
+            if (!page->sideGroup.empty())
+                view.setItem(car::qs(page->sideGroup), side);
+            goTo(*page);
+            ASSERT_TRUE(transfer.ButtonCONFreadClick(*page).ok()) << host.lines.join(u'\n').toStdString();
+            // The first option the user may change, changed.
+            for (const Option& o : panel.pageBlock(*page).options) {
+                const QString name = car::qs(o.name);
+                if (!o.writes() || !view.enabled(name))
+                    continue;
+                if (o.isRadioGroup())
+                    view.setItem(name, (view.item(name) + 1) % int(o.encode.size()));
+                else
+                    view.setChecked(name, !view.checked(name));
+                break;
+            }
+            if (page->twoModules())
+                view.setItem(QStringLiteral("RadioGroupDDMw"), side + 1); // the door read
+            const QMap<QString, QByteArray> before = everyBlock();
+            ASSERT_TRUE(transfer.ButtonCONFwriteClick(*page).outcome.ok()) << host.lines.join(u'\n').toStdString();
+            QStringList changed;
+            const QMap<QString, QByteArray> after = everyBlock();
+            for (auto it = after.begin(); it != after.end(); ++it) {
+                if (before.value(it.key()) != it.value())
+                    changed << it.key();
+            }
+            const PageSide& own = page->sides[std::size_t(side)];
+            EXPECT_EQ(changed, QStringList{car::qs(own.address) + u' ' + car::blockText(own.layout->number)});
+            ++written;
+        }
+    }
+    EXPECT_EQ(written, 11); // nine pages, two of them with two sides
+    EXPECT_EQ(carBlock("736", 1), "2000");
 }
 
 TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
