@@ -976,6 +976,14 @@ The connection is made, but the adapter does not answer. Check that this is an E
         <translation>demo car, STN adapter with the bus built in</translation>
     </message>
     <message>
+        <source>Нажмите Enter, чтобы продолжить: </source>
+        <translation>Press Enter to go on: </translation>
+    </message>
+    <message>
+        <source>Нажмите Enter, когда переключите, или c для отмены: </source>
+        <translation>Press Enter when switched, or c to cancel: </translation>
+    </message>
+    <message>
         <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
                    [--baud 38400|9600|115200]
                    [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
@@ -987,7 +995,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
 Без адаптера:
   decode PAGE HEX [--part 1|2]
   encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt decode ADDRESS DATA        ADDRESS: {ASBUILT}
   asbuilt encode ADDRESS HEX
   open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
   history [--vin VIN]                журнал записей, новые сверху
@@ -1005,7 +1013,8 @@ The connection is made, but the adapter does not answer. Check that this is an E
 С адаптером (нужен --port):
   read-config PAGE [--part 1|2] [--door driver|passenger]
   write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
+  backup [--dir DIR]                 модули в файл VehicleData в DIR:
+                                     {BACKUP}
   dtc read [--save FILE] [--plain] | dtc clear
                                      FILE: CSV, если имя оканчивается на .csv, иначе текст;
                                      --plain: без значения и стоп-кадра под каждым кодом
@@ -1027,8 +1036,8 @@ The connection is made, but the adapter does not answer. Check that this is an E
   restore FILE [--only ADDR,...] [--other-car]
                                      записывает блоки конфигурации из файла обратно
 
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+PAGE: {PAGES} и страницы файлов описания.
+MODULE: {MODULES}.
 Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
 C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
 Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
@@ -1063,7 +1072,7 @@ STN, а с другим адаптером просит переключить �
 Offline:
   decode PAGE HEX [--part 1|2]
   encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
+  asbuilt decode ADDRESS DATA        ADDRESS: {ASBUILT}
   asbuilt encode ADDRESS HEX
   open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
   history [--vin VIN]                the write journal, newest first
@@ -1081,7 +1090,8 @@ Offline:
 With the adapter (--port required):
   read-config PAGE [--part 1|2] [--door driver|passenger]
   write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 nine modules into a VehicleData file in DIR
+  backup [--dir DIR]                 modules into a VehicleData file in DIR:
+                                     {BACKUP}
   dtc read [--save FILE] [--plain] | dtc clear
                                      FILE: CSV when its name ends in .csv, else text;
                                      --plain: without the meaning and freeze frame under each code
@@ -1103,8 +1113,8 @@ With the adapter (--port required):
   restore FILE [--only ADDR,...] [--other-car]
                                      writes the file&apos;s configuration blocks back
 
-PAGE: IPC, ACM, BCM, DDM+PDM (or DDM), HVAC, RCM, ABS, HCM and the pages of description files.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
+PAGE: {PAGES} and the pages of description files.
+MODULE: {MODULES}.
 Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
 C or POSIX locale); listings, blocks and exit statuses are the same in every language.
 Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
@@ -1130,12 +1140,8 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
     </message>
     <message>
-        <source>Нажмите Enter, чтобы продолжить: </source>
-        <translation>Press Enter to go on: </translation>
-    </message>
-    <message>
-        <source>Нажмите Enter, когда переключите, или c для отмены: </source>
-        <translation>Press Enter when switched, or c to cancel: </translation>
+        <source>(или %1)</source>
+        <translation>(or %1)</translation>
     </message>
 </context>
 <context>
@@ -3044,10 +3050,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>not supported</translation>
     </message>
     <message>
-        <source>! Неверный ответ модуля</source>
-        <translation>! Unexpected answer from the module</translation>
-    </message>
-    <message>
         <source>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</source>
         <translation>The second part of the BCM module configuration is at address &quot;04&quot;</translation>
     </message>
@@ -3137,6 +3139,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>нет ответа на %1; переключение: %2</source>
         <translation>no answer on the %1; switching: %2</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна</source>
+        <translation>! The connection to the adapter was lost</translation>
     </message>
 </context>
 <context>
@@ -3470,10 +3476,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Запрос не подтверждён пользователем и не отправлен</source>
         <translation>! The request was not confirmed by the user and was not sent</translation>
-    </message>
-    <message>
-        <source>! Модуль с адресом %1 неизвестен</source>
-        <translation>! No known module at address %1</translation>
     </message>
     <message>
         <source>%1, адрес %2, блок %3</source>

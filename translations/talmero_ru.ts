@@ -657,160 +657,6 @@
         <translation>Резервная копия сохранена: %1</translation>
     </message>
     <message>
-        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
-                   [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-  modules list                       свои модули и файлы описания модулей: что каждый
-                                     добавляет, и отклонённые файлы с причиной
-  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
-                                     отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
-  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
-                                     чему доверено; modules untrust FILE... снимает доверие
-  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
-                                     search сначала ищет адаптеры Bluetooth 10 с
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без значения и стоп-кадра под каждым кодом
-  readiness                          готовность систем двигателя (OBD-II): лампа, коды и
-                                     каждая проверка; код выхода 0, если завершены все
-                                     проверки, которые двигатель поддерживает, иначе 1
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
-Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
-резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
-умолчанию); --no-backup записывает без неё.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
---port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз
-(bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.
-К ним --baud и реле тоже не относятся.
-Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
-/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
-доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
-доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</source>
-        <translation>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
-                   [--baud 38400|9600|115200]
-                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
-                   [--dir DIR] [--no-backup]
-                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
-                   [--trust FILE]... COMMAND ARGS
-       talmero-cli --help | --version
-
-Без адаптера:
-  decode PAGE HEX [--part 1|2]
-  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
-  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01
-  asbuilt encode ADDRESS HEX
-  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
-  history [--vin VIN]                журнал записей, новые сверху
-  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
-  dtc explain CODE...                что такое каждый код неисправности и что он значит
-  modules list                       свои модули и файлы описания модулей: что каждый
-                                     добавляет, и отклонённые файлы с причиной
-  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
-                                     отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
-  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
-                                     чему доверено; modules untrust FILE... снимает доверие
-  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
-                                     search сначала ищет адаптеры Bluetooth 10 с
-С адаптером (нужен --port):
-  read-config PAGE [--part 1|2] [--door driver|passenger]
-  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
-  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR
-  dtc read [--save FILE] [--plain] | dtc clear
-                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
-                                     --plain: без значения и стоп-кадра под каждым кодом
-  readiness                          готовность систем двигателя (OBD-II): лампа, коды и
-                                     каждая проверка; код выхода 0, если завершены все
-                                     проверки, которые двигатель поддерживает, иначе 1
-  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
-  voltage | live
-  live --values NAME,... [--seconds N] [--csv FILE]
-                                     читает значения каждую секунду N секунд (по умолчанию
-                                     60), в CSV на стандартный вывод и в FILE;
-                                     NAME: {LIVE_VALUES}
-  adapter                            как назвался адаптер и как переключаются шины
-  scan                               по строке на модуль: NAME ADDRESS hs|ms
-                                     answered|refused|silent|not-asked VIN|-|? CODES|?
-  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
-                                     автомобиль; --force: даже если блок с тех пор изменился
-  compare LEFT.xml --car             файл копии против автомобиля
-  restore FILE [--only ADDR,...] [--other-car]
-                                     записывает блоки конфигурации из файла обратно
-
-PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.
-MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.
-Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
-C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
-Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
-«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
-ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
-Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
-резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
-умолчанию); --no-backup записывает без неё.
---bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
-STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
-или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
---port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
---baud к нему не относится, как и переключение шин реле.
---port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз
-(bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.
-К ним --baud и реле тоже не относятся.
-Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
-/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
-доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
-доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
-Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
-Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
-</translation>
-    </message>
-    <message>
         <source>после %1 нужно значение</source>
         <translation>после %1 нужно значение</translation>
     </message>
@@ -1141,6 +987,166 @@ STN, а с другим адаптером просит переключить �
     <message>
         <source>--only: неизвестный адрес модуля %1</source>
         <translation>--only: неизвестный адрес модуля %1</translation>
+    </message>
+    <message>
+        <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
+                   [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: {ASBUILT}
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
+                                     чему доверено; modules untrust FILE... снимает доверие
+  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
+                                     search сначала ищет адаптеры Bluetooth 10 с
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 модули в файл VehicleData в DIR:
+                                     {BACKUP}
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без значения и стоп-кадра под каждым кодом
+  readiness                          готовность систем двигателя (OBD-II): лампа, коды и
+                                     каждая проверка; код выхода 0, если завершены все
+                                     проверки, которые двигатель поддерживает, иначе 1
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: {PAGES} и страницы файлов описания.
+MODULE: {MODULES}.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+--port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз
+(bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.
+К ним --baud и реле тоже не относятся.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
+доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</source>
+        <translation>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
+                   [--baud 38400|9600|115200]
+                   [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
+                   [--dir DIR] [--no-backup]
+                   [--bus-switch auto|prompt|stn|rts|dtr|rts-inverted|dtr-inverted]
+                   [--trust FILE]... COMMAND ARGS
+       talmero-cli --help | --version
+
+Без адаптера:
+  decode PAGE HEX [--part 1|2]
+  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...
+  asbuilt decode ADDRESS DATA        ADDRESS: {ASBUILT}
+  asbuilt encode ADDRESS HEX
+  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]
+  history [--vin VIN]                журнал записей, новые сверху
+  compare LEFT.xml RIGHT.xml         код выхода: 0 одинаковы, 1 различаются, 2 ошибка
+  dtc explain CODE...                что такое каждый код неисправности и что он значит
+  modules list                       свои модули и файлы описания модулей: что каждый
+                                     добавляет, и отклонённые файлы с причиной
+  modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
+                                     отклонён
+  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
+                                     чему доверено; modules untrust FILE... снимает доверие
+  adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
+                                     search сначала ищет адаптеры Bluetooth 10 с
+С адаптером (нужен --port):
+  read-config PAGE [--part 1|2] [--door driver|passenger]
+  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]
+  backup [--dir DIR]                 модули в файл VehicleData в DIR:
+                                     {BACKUP}
+  dtc read [--save FILE] [--plain] | dtc clear
+                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;
+                                     --plain: без значения и стоп-кадра под каждым кодом
+  readiness                          готовность систем двигателя (OBD-II): лампа, коды и
+                                     каждая проверка; код выхода 0, если завершены все
+                                     проверки, которые двигатель поддерживает, иначе 1
+  vin MODULE | read-block MODULE ADDR | write-block MODULE ADDR HEX | restart MODULE
+  voltage | live
+  live --values NAME,... [--seconds N] [--csv FILE]
+                                     читает значения каждую секунду N секунд (по умолчанию
+                                     60), в CSV на стандартный вывод и в FILE;
+                                     NAME: {LIVE_VALUES}
+  adapter                            как назвался адаптер и как переключаются шины
+  scan                               по строке на модуль: NAME ADDRESS hs|ms
+                                     answered|refused|silent|not-asked VIN|-|? CODES|?
+  undo [--force]                     отменяет последнюю ещё не отменённую запись в этот
+                                     автомобиль; --force: даже если блок с тех пор изменился
+  compare LEFT.xml --car             файл копии против автомобиля
+  restore FILE [--only ADDR,...] [--other-car]
+                                     записывает блоки конфигурации из файла обратно
+
+PAGE: {PAGES} и страницы файлов описания.
+MODULE: {MODULES}.
+Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
+C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
+Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
+«да» на все вопросы (Write?, Restore?, Clear?, Restart?) и подсказки о шине, так что
+ничего не спрашивается. Ниже --min-voltage (по умолчанию 12.0) ничего не записывается.
+Первой записи в автомобиль, резервной копии которого в папке копий ещё нет, предшествует
+резервная копия, как у команды backup (папка копий: --dir, иначе папка backup по
+умолчанию); --no-backup записывает без неё.
+--bus-switch: auto (по умолчанию) переключает на среднескоростную шину командами адаптера
+STN, а с другим адаптером просит переключить тумблер; prompt, stn или реле на линии RTS
+или DTR порта (rts-inverted и dtr-inverted: линия включена для высокоскоростной шины).
+--port HOST:PORT (или tcp://HOST:PORT): адаптер Wi-Fi, например 192.168.0.10:35000;
+--baud к нему не относится, как и переключение шин реле.
+--port bt://MAC: адаптер Bluetooth (последовательный порт SPP), сопряжённый один раз
+(bluetoothctl, PIN обычно 1234 или 0000); --port ble://MAC: адаптер Bluetooth LE.
+К ним --baud и реле тоже не относятся.
+Файлы описания модулей читаются из ~/.local/share/TALMERO/TALMERO/modules и
+/usr/share/talmero/modules. Параметры из файла записываются, только когда ему доверяют:
+доверие помнит путь и SHA-256 файла; изменённому файлу снова нет доверия. --trust FILE
+доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).
+Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.
+Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.
+</translation>
+    </message>
+    <message>
+        <source>(или %1)</source>
+        <translation>(или %1)</translation>
     </message>
 </context>
 <context>
@@ -3050,10 +3056,6 @@ STN, а с другим адаптером просит переключить �
         <translation>не поддерживается</translation>
     </message>
     <message>
-        <source>! Неверный ответ модуля</source>
-        <translation>! Неверный ответ модуля</translation>
-    </message>
-    <message>
         <source>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</source>
         <translation>Вторая часть конфигурации модуля BCM находится по адресу &quot;04&quot;</translation>
     </message>
@@ -3143,6 +3145,10 @@ STN, а с другим адаптером просит переключить �
     <message>
         <source>! Модуль не ответил или отсутствует</source>
         <translation>! Модуль не ответил или отсутствует</translation>
+    </message>
+    <message>
+        <source>! Связь с адаптером потеряна</source>
+        <translation>! Связь с адаптером потеряна</translation>
     </message>
 </context>
 <context>
@@ -3648,10 +3654,6 @@ STN, а с другим адаптером просит переключить �
     <message>
         <source>данные - не целые шестнадцатеричные байты</source>
         <translation>данные - не целые шестнадцатеричные байты</translation>
-    </message>
-    <message>
-        <source>! Модуль с адресом %1 неизвестен</source>
-        <translation>! Модуль с адресом %1 неизвестен</translation>
     </message>
     <message>
         <source>! Блок модуля изменился после чтения (%1): запись не выполнена</source>

@@ -29,7 +29,6 @@ public:
     void showCleared();
     // The connection the shown reading came over is gone: the heading says so.
     void markFromEarlierConnection(const QString& port);
-    bool holdsReading() const { return m_holdsReading; }
 
 private:
     QLabel* LabelDTCreading = nullptr;

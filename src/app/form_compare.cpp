@@ -42,7 +42,7 @@ QString stateText(config::BlockState state)
 QString moduleText(const config::BlockComparison& row)
 {
     const link::TModuls* m = link::moduleAt(row.address);
-    return (m ? m->name : row.module) + QStringLiteral(" (") + row.address + QLatin1Char(')');
+    return (m ? car::qs(m->name) : row.module) + QStringLiteral(" (") + row.address + QLatin1Char(')');
 }
 
 QLabel* pathLabel(QWidget* parent, const char* name)
@@ -152,8 +152,12 @@ bool TFormCompare::setRightCar()
 {
     std::optional<config::VehicleConfig> car;
     m_main.runOperation([this, &car] {
-        if (link::Session* session = m_main.session())
-            car = config::readVehicleFromCar(*session, m_main.host(), m_main.state());
+        if (link::Session* session = m_main.session()) {
+            config::CarReading reading = config::readVehicleFromCar(*session, m_main.host(), m_main.state());
+            if (!reading.outcome.ok())
+                m_main.showResult(reading.outcome);
+            car = std::move(reading.car);
+        }
     });
     if (!car) {
         showNotice(this, tr("The car was not read: the log says why."));

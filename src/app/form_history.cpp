@@ -21,7 +21,7 @@ namespace {
 QString moduleText(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" - ") + link::moduleTitle(*m) + QStringLiteral(" (") + address + QLatin1Char(')')
+    return m ? car::qs(m->name) + QStringLiteral(" - ") + link::moduleTitle(*m) + QStringLiteral(" (") + address + QLatin1Char(')')
              : address;
 }
 
@@ -198,18 +198,22 @@ void TFormHistory::ButtonRestoreClick()
             break;
         }
     }
-    m_main.runOperation([this, &entry] {
+    std::optional<link::Outcome> undone;
+    const bool ran = m_main.runOperation([this, &entry, &undone] {
         safety::WriteGate* gate = m_main.gate();
         if (!gate)
             return;
-        const safety::BatchResult result = gate->undo(entry, config::describeUndo);
+        safety::BatchResult result = gate->undo(entry, config::describeUndo);
         // One block changed since: the confirmation says so, and going on takes its tick.
         const safety::WriteResult one = result.results.value(0);
         const bool changedSince = result.results.size() == 1 && one.outcome == safety::WriteOutcome::NotSent
             && !one.heldHex.isEmpty() && one.heldHex != entry.newHex && one.heldHex != entry.oldHex;
         if (changedSince)
-            gate->undo(entry, config::describeUndo, true);
+            result = gate->undo(entry, config::describeUndo, true);
+        undone = result.summary();
     });
+    if (ran && undone)
+        m_main.showResult(*undone);
     reload();
 }
 

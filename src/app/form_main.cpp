@@ -195,19 +195,13 @@ safety::WriteGate* TFormMain::gate()
     return m_gate.get();
 }
 
-QString TFormMain::journalPath() const
-{
-    return safety::journalFor(m_demoConnected, m_journalPath).path;
-}
-
 void TFormMain::openConnection(const QString& portText, int baudRate)
 {
     closeConnection();
     m_connection = std::make_unique<Connection>(portText, baudRate, m_demoLatencyMs,
                                                 ConnectionSettings::load().busSwitch, *m_host);
-    m_demoConnected = Connection::isDemoEntry(portText);
-    const safety::SafetySettings settings(safety::journalFor(m_demoConnected, m_journalPath),
-                                          ConnectionSettings::load().minVoltage);
+    m_journal = safety::journalFor(Connection::isDemoEntry(portText), m_journalPath);
+    const safety::SafetySettings settings(m_journal, ConnectionSettings::load().minVoltage);
     m_gate = std::make_unique<safety::WriteGate>(m_connection->session(), *m_host, m_state, settings);
     m_gate->offerBackup(backupBeforeWrite());
     m_state.moduleVins.clear();
@@ -270,8 +264,10 @@ bool TFormMain::TabbedMENUChange(int page) const
 
 bool TFormMain::runOperation(const std::function<void()>& action)
 {
-    if (!m_operations.busy())
+    if (!m_operations.busy()) {
         m_backupBeforeWrite.clear();
+        showStatus(QString(), Status::Progress);
+    }
     const bool ran = m_operations.run(action);
     if (ran) // the connection may have gone meanwhile
         FormActivate();
@@ -296,8 +292,10 @@ void TFormMain::FormActivate()
         TabbedMENU->setTabEnabled(page, TabbedMENUChange(page));
     // Offline only the module pages that AS-BUILT lines serve have anything to offer.
     if (auto* modulePages = findChild<QTabWidget*>(QStringLiteral("TabbedCONF")))
-        for (int page = 0; page < modulePages->count() && page < config::pageCount(); ++page)
-            modulePages->setTabEnabled(page, online || !config::asBuiltAddress(config::pageInfo(page)).isEmpty());
+        for (int tab = 0; tab < modulePages->count(); ++tab) {
+            const config::PageInfo* page = config::pageAt(tab);
+            modulePages->setTabEnabled(tab, page && (online || !config::asBuiltAddress(*page).isEmpty()));
+        }
 }
 
 // The VIN in use: the car's once a module gave it, else the one typed at connecting.
@@ -308,11 +306,6 @@ void TFormMain::showVin()
     LabelVINsource->setText(note.text);
     LabelVINsource->setToolTip(note.toolTip);
     LabelVINsource->setStyleSheet(note.warning ? QStringLiteral("color: #B00000; font-weight: bold") : QString());
-}
-
-qsizetype TFormMain::logLineCount() const
-{
-    return MemoLOG->lineCount();
 }
 
 void TFormMain::showStatus(const QString& text, Status kind)
@@ -328,39 +321,24 @@ void TFormMain::showStatus(const QString& text, Status kind)
     LabelStatus->setPalette(colours);
 }
 
-void TFormMain::showOutcome(bool succeeded, const QString& success, qsizetype logFrom)
+void TFormMain::showResult(const link::Outcome& result, const QString& success)
 {
-    if (succeeded) {
-        showStatus(success, Status::Done);
+    // An operation ended early (a Cancel, an error) has no result of its own.
+    const link::Outcome& outcome = m_operations.interrupted() ? *m_operations.interrupted() : result;
+    if (outcome.ok()) {
+        showStatus(success.isEmpty() ? outcome.text() : success, Status::Done);
         return;
     }
-    // The operation's own last word says why: a failure, else a cancellation.
-    const QStringList lines = MemoLOG->lines();
-    QString why;
-    for (qsizetype i = lines.size() - 1; i >= logFrom && why.isEmpty(); --i) {
-        if (lines[i].startsWith(QLatin1String("! ")))
-            why = lines[i].mid(2);
-    }
-    for (qsizetype i = lines.size() - 1; i >= logFrom && why.isEmpty(); --i) {
-        if (lines[i].startsWith(QLatin1String("* ")))
-            why = lines[i].mid(2);
-    }
-    showStatus(why.isEmpty() ? tr("Не выполнено: подробности в логе") : why, Status::Failed);
+    showStatus(outcome.line.isEmpty() ? tr("Не выполнено: подробности в логе") : outcome.text(), Status::Failed);
 }
 
-void TFormMain::showWriteOutcome(bool written, qsizetype logFrom)
+void TFormMain::showWriteResult(const link::Outcome& outcome)
 {
     const QString backup = m_backupBeforeWrite;
-    // The gate's last word: verified, or the module held the block already.
-    QString result;
-    const QStringList lines = MemoLOG->lines();
-    for (qsizetype i = lines.size() - 1; i >= logFrom && result.isEmpty(); --i) {
-        if (lines[i].startsWith(QLatin1String("* ")))
-            result = lines[i].mid(2);
-    }
     // The outcome first: a long path is shortened in the middle.
-    showOutcome(written, backup.isEmpty() ? result : tr("%1; резервная копия сохранена: %2").arg(result, QDir::toNativeSeparators(backup)),
-                logFrom);
+    showResult(outcome, outcome.ok() && !backup.isEmpty()
+                            ? tr("%1; резервная копия сохранена: %2").arg(outcome.text(), QDir::toNativeSeparators(backup))
+                            : QString());
 }
 
 void TFormMain::PanelStatusClick()
@@ -400,7 +378,7 @@ safety::BackupBeforeWrite TFormMain::backupBeforeWrite()
             [this](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
                 link::Session* open = session();
                 if (!open)
-                    return {tr("нет соединения"), {}};
+                    return {tr("нет соединения"), {}, {}};
                 // Cancelled like the backup button's own: nothing is written then.
                 ButtonSaveCancel->show();
                 const auto hide = qScopeGuard([this] { ButtonSaveCancel->hide(); });
@@ -413,7 +391,7 @@ safety::BackupBeforeWrite TFormMain::backupBeforeWrite()
                     m_backupBeforeWrite = taken.path;
                     showStatus(tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)), Status::Done);
                 }
-                return {taken.failure, taken.incomplete};
+                return {taken.failure, taken.incomplete, taken.notes};
             }};
 }
 
@@ -432,10 +410,8 @@ void TFormMain::BitBtnSaveAutoClick()
     const QString folder = dialogs().chooseFolder(this, backupFolder());
     if (folder.isEmpty())
         return;
-    const qsizetype logFrom = logLineCount();
-    QString path;
-    bool whole = false;
-    const bool ran = runOperation([this, &folder, &path, &whole] {
+    config::BackupResult made;
+    const bool ran = runOperation([this, &folder, &made] {
         link::Session* open = session();
         if (!open)
             return;
@@ -446,15 +422,14 @@ void TFormMain::BitBtnSaveAutoClick()
         });
         backup.setFallbackAllowed(false); // the folder the user chose, or a message
         backup.learnInto(m_state);
-        path = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
-        whole = backup.failedReads().isEmpty();
-        if (!path.isEmpty())
-            ConnectionSettings::storeBackupFolder(QFileInfo(path).absolutePath());
+        made = backup.BitBtnSaveAutoClick(m_state.carVIN, folder);
+        if (!made.path.isEmpty())
+            ConnectionSettings::storeBackupFolder(QFileInfo(made.path).absolutePath());
     });
     if (ran) { // also after an error ended the backup
         ButtonSaveCancel->hide();
-        // A file with a block not read whole is saved, and the log's failure shown.
-        showOutcome(!path.isEmpty() && whole, tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(path)), logFrom);
+        // A file with a block not read whole is saved, and its failure shown.
+        showResult(made.outcome, tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(made.path)));
     }
 }
 

@@ -3,6 +3,8 @@
 #include "app/operation_runner.h"
 #include "link/host.h"
 #include "link/modules.h"
+#include "link/outcome.h"
+#include "safety/journal.h"
 
 #include <QWidget>
 #include <functional>
@@ -54,11 +56,15 @@ public:
     // The one path of writes over the open connection; nullptr while offline.
     safety::WriteGate* gate();
 
-    // The write journal's file; "" is the one in the user's application data folder (tests
-    // point it to a file of their own).
-    // The journal of the connected car: the demo car's writes go to a journal of their own.
-    QString journalPath() const;
-    void setJournalPath(const QString& path) { m_journalPath = path; }
+    // The journal of the last connection, as decided when it was opened (the demo car's
+    // writes go to a journal of their own); "" is the one in the user's application data
+    // folder. Tests point the real car's to a file of their own.
+    QString journalPath() const { return m_journal.path; }
+    void setJournalPath(const QString& path)
+    {
+        m_journalPath = path;
+        m_journal.path = path;
+    }
 
     // Every handler that talks to the adapter runs through here (one action at a time).
     OperationRunner& operations() { return m_operations; }
@@ -88,16 +94,15 @@ public:
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
-    // The status line beside the VIN: an operation's progress, then its result.
+    // The status line beside the VIN: an operation's progress, then its result; emptied
+    // when the next operation starts.
     enum class Status { Progress, Done, Failed };
     void showStatus(const QString& text, Status kind);
-    // The result of an operation that logged from the line logFrom on: the success text,
-    // or why it did not succeed (its last "! " line, else its last "* " line).
-    void showOutcome(bool succeeded, const QString& success, qsizetype logFrom);
-    // The result of a write (its last "* " line), with the backup taken before it when one was.
-    void showWriteOutcome(bool written, qsizetype logFrom);
-    // Where the next log line goes: an operation's logFrom.
-    qsizetype logLineCount() const;
+    // The result of the operation just finished: success (its line's text when success is
+    // empty), or why it did not succeed.
+    void showResult(const link::Outcome& outcome, const QString& success = QString());
+    // The same for a write, with the backup taken before it when one was.
+    void showWriteResult(const link::Outcome& outcome);
 
 Q_SIGNALS:
     // A connection was opened: to another car, or to the same one anew.
@@ -130,8 +135,8 @@ private:
     std::unique_ptr<WindowHost> m_host;
     std::unique_ptr<Connection> m_connection;
     std::unique_ptr<safety::WriteGate> m_gate;
-    QString m_journalPath;
-    bool m_demoConnected = false;
+    QString m_journalPath;         // the real car's journal the user (or a test) named
+    safety::JournalPlace m_journal; // the one decided for the connection
     int m_demoLatencyMs = kDemoLatencyMs;
     QString m_programFolder;
     bool m_placed = false;

@@ -31,7 +31,7 @@ QLabel* wrapped(const QString& text, QWidget* parent, const char* name)
 QString moduleHeading(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QStringLiteral(", ") + address + QLatin1Char(')')
+    return m ? car::qs(m->name) + QStringLiteral(" (") + link::moduleTitle(*m) + QStringLiteral(", ") + address + QLatin1Char(')')
              : address;
 }
 
@@ -196,23 +196,26 @@ void restoreCar(TFormMain& main, const QString& path)
     if (!file)
         return;
     QStringList result;
+    link::Outcome outcome = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
     QString done; // the status line's text when every block is on the car
-    const qsizetype logFrom = main.logLineCount();
     main.runOperation([&] {
         safety::WriteGate* gate = main.gate();
         if (!gate)
             return;
         config::CarRestore restore(*gate, main.host(), main.state());
-        const std::optional<config::RestorePlan> plan = restore.prepare(*file);
-        if (!plan) {
+        const config::CarRestore::Prepared prepared = restore.prepare(*file);
+        outcome = prepared.outcome;
+        if (!prepared.plan) {
             result << TFormRestore::tr("The car was not read: nothing was written.");
             return;
         }
-        RestoreConfirmation confirmation(*plan, restore, &main);
-        const config::RestoreSummary summary = restore.run(*plan, true);
+        const config::RestorePlan& plan = *prepared.plan;
+        RestoreConfirmation confirmation(plan, restore, &main);
+        const config::RestoreSummary summary = restore.run(plan, true);
+        outcome = summary.outcome;
         if (!summary.agreed && summary.failed.isEmpty())
             return;
-        result = summary.report(*plan);
+        result = summary.report(plan);
         if (summary.complete())
             done = summary.restored.isEmpty() ? result.last()
                                               : config::CarRestore::tr("Восстановлены и проверены: %1")
@@ -220,7 +223,7 @@ void restoreCar(TFormMain& main, const QString& path)
     });
     if (result.isEmpty())
         return;
-    main.showOutcome(!done.isEmpty(), done, logFrom);
+    main.showResult(outcome, done);
     // A report's heading stands apart from what it heads.
     showNotice(&main, result.size() == 1 ? result.first() : result.first() + QStringLiteral("\n\n") + result.mid(1).join(u'\n'));
 }

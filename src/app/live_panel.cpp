@@ -184,7 +184,7 @@ void LivePanel::ButtonDstartClick()
         link::Session* session = m_form.session();
         if (!session)
             return;
-        if (!diag::LiveData(*session, m_form.host()).openEngine())
+        if (!diag::LiveData(*session, m_form.host()).openEngine().ok())
             return;
         diag::LiveReader reader(*session, m_form.host());
         offerOnly(diag::LiveReader::offered(reader.readSupportedPids()));

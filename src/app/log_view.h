@@ -15,7 +15,6 @@ public:
     void clearLines();
     QStringList lines() const;
     bool hasLines() const { return m_lineCount > 0; }
-    int lineCount() const { return m_lineCount; }
 
 private:
     int m_lineCount = 0; // an empty first line still counts, unlike an empty document

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "link/link_error.h"
+#include "link/session.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,15 +72,19 @@ bool OperationRunner::run(const std::function<void()>& action)
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
     QString error;
+    m_interrupted.reset();
     try {
         action();
     } catch (const link::OperationCancelled&) {
         // The log says so; nothing to show.
+        m_interrupted = link::Outcome::failed(link::Outcome::Kind::Cancelled, link::Session::cancelledLine());
     } catch (const link::LinkError& e) {
         error = e.text();
     } catch (const std::exception& e) {
         error = QString::fromUtf8(e.what());
     }
+    if (!error.isNull())
+        m_interrupted = link::Outcome::notified(link::Outcome::Kind::Failed, QStringLiteral("! ") + error);
 
     QApplication::restoreOverrideCursor();
     setControlsEnabled(true);

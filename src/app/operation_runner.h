@@ -4,6 +4,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "link/outcome.h"
 
 class QCloseEvent;
 
@@ -22,6 +25,8 @@ public:
 
     // Runs the action; false when it was refused because another one is running.
     bool run(const std::function<void()>& action);
+    // How the last action was ended before its end, when it was: cancelled, or an error.
+    const std::optional<link::Outcome>& interrupted() const { return m_interrupted; }
     bool busy() const { return m_busy; }
     // A Cancel button beside a long operation's progress: the operation stops after the
     // exchange under way. Reset when the next operation starts.
@@ -41,6 +46,7 @@ private:
     bool m_busy = false;
     bool m_closeRequested = false;
     bool m_cancelRequested = false;
+    std::optional<link::Outcome> m_interrupted;
 };
 
 } // namespace talmero::app

@@ -65,11 +65,11 @@ struct PageParts {
     QList<QLabel*> notes;
 };
 
-PageParts makePageControls(int page, QWidget* widget)
+PageParts makePageControls(const config::PageInfo& page, QWidget* widget)
 {
     PageParts parts;
     for (const config::PlacedControl& c : config::pageControls()) {
-        if (c.page != page)
+        if (c.page != &page)
             continue;
         switch (c.kind) {
         case ControlKind::Edit: {
@@ -153,10 +153,10 @@ OptionPages::OptionPages(const QFont& font, UserChange onUserChange)
 {
 }
 
-QWidget* OptionPages::buildPage(int page) const
+QWidget* OptionPages::buildPage(const config::PageInfo& page) const
 {
     auto* widget = new QWidget;
-    widget->setObjectName(QStringLiteral("TabCONF") + qs(config::pageInfo(page).caption));
+    widget->setObjectName(QStringLiteral("TabCONF") + qs(page.caption));
     widget->setFont(m_font);
     PageParts parts = makePageControls(page, widget);
 
@@ -166,7 +166,7 @@ QWidget* OptionPages::buildPage(int page) const
     for (RadioGroup* group : parts.groups)
         QObject::connect(group, &RadioGroup::userChanged, group, [=] { userChange(group); });
 
-    const QList<const config::BlockLayout*> blocks = config::pageLayouts(config::pageInfo(page));
+    const QList<const config::BlockLayout*> blocks = config::pageLayouts(page);
 
     // One flow for the page: each block a section, the page's choice of part or door
     // heading the last block's options.
@@ -225,7 +225,7 @@ QWidget* OptionPages::buildPanel() const
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     for (const config::PlacedControl& c : config::pageControls()) {
-        if (c.page != -1)
+        if (c.page)
             continue;
         QWidget* control = nullptr;
         if (c.kind == ControlKind::Button) {

@@ -6,6 +6,13 @@
 
 class QWidget;
 
+namespace talmero::car {
+struct PageInfo;
+}
+namespace talmero::config {
+using car::PageInfo;
+}
+
 namespace talmero::app {
 
 // Builds the configuration pages and their side panel from the layout and page tables:
@@ -19,7 +26,7 @@ public:
     OptionPages(const QFont& font, UserChange onUserChange);
 
     // One notebook page with the options of its blocks and its own controls.
-    QWidget* buildPage(int page) const;
+    QWidget* buildPage(const config::PageInfo& page) const;
     // PanelCONF: LabelCONF and the action buttons, not yet bound to their handlers.
     QWidget* buildPanel() const;
 

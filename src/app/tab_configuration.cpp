@@ -55,9 +55,9 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     panelCONF->setParent(this);
     TabbedCONF = new QTabWidget(this);
     TabbedCONF->setObjectName(QStringLiteral("TabbedCONF"));
-    for (int page = 0; page < config::pageCount(); ++page)
-        TabbedCONF->addTab(pages.buildPage(page), config::qs(config::pageInfo(page).caption));
-    TabbedCONF->setCurrentIndex(m_page);
+    for (const config::PageInfo* page : config::pageInfos())
+        TabbedCONF->addTab(pages.buildPage(*page), config::qs(page->caption));
+    TabbedCONF->setCurrentIndex(config::tabOf(*m_page));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -107,12 +107,13 @@ config::AsBuiltConversion& TabConfiguration::asBuilt()
 
 void TabConfiguration::TabbedCONFChange(int newTab)
 {
-    if (m_changingPage || newTab == m_page)
+    const config::PageInfo* page = config::pageAt(newTab);
+    if (m_changingPage || !page || page == m_page)
         return;
     m_changingPage = true;
-    TabbedCONF->setCurrentIndex(m_page);
-    if (m_panel->TabbedCONFChange(newTab, m_main.state().online)) {
-        m_page = newTab;
+    TabbedCONF->setCurrentIndex(config::tabOf(*m_page));
+    if (m_panel->TabbedCONFChange(*page, m_main.state().online)) {
+        m_page = page;
         TabbedCONF->setCurrentIndex(newTab);
         showSource(QString());
     }
@@ -148,7 +149,7 @@ void TabConfiguration::ButtonCONFreadClick()
 {
     m_main.runOperation([this] {
         if (safety::WriteGate* gate = m_main.gate())
-            config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(m_page);
+            config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(*m_page);
     });
     showSource(QString()); // the car's own content now, or nothing
 }
@@ -157,7 +158,7 @@ void TabConfiguration::blockWritten(const QString& address)
 {
     if (m_writing || !m_panel->showsBlock())
         return;
-    const config::PageInfo& info = config::pageInfo(m_page);
+    const config::PageInfo& info = *m_page;
     const auto sides = info.allSides();
     if (std::none_of(sides.begin(), sides.end(), [&](const config::PageSide& s) { return config::qs(s.address) == address; }))
         return;
@@ -169,16 +170,15 @@ void TabConfiguration::blockWritten(const QString& address)
 
 void TabConfiguration::ButtonCONFwriteClick()
 {
-    bool written = false;
-    const qsizetype logFrom = m_main.logLineCount();
+    link::Outcome written = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
     const bool ran = m_main.runOperation([this, &written] {
         const QScopedValueRollback<bool> own(m_writing, true);
         if (safety::WriteGate* gate = m_main.gate())
-            written = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFwriteClick(m_page);
+            written = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFwriteClick(*m_page).outcome;
     });
     if (ran)
-        m_main.showWriteOutcome(written, logFrom);
-    if (written) // a refused write leaves the page as it came
+        m_main.showWriteResult(written);
+    if (written.ok()) // a refused write leaves the page as it came
         showSource(QString());
     else
         showChanges();
@@ -194,7 +194,7 @@ void TabConfiguration::ButtonCONFopenClick()
         return;
     const QString folder = m_main.backupFolder();
     QString path;
-    config::BackupOpening(*m_panel, m_host).ButtonCONFopenClick(m_page, [this, &folder, &path] {
+    config::BackupOpening(*m_panel, m_host).ButtonCONFopenClick(*m_page, [this, &folder, &path] {
         path = dialogs().openFileName(this, config::BackupOpening::backupFileFilter(), folder);
         return path;
     });
@@ -204,14 +204,14 @@ void TabConfiguration::ButtonCONFopenClick()
 void TabConfiguration::ButtonCONFopenASBUILTClick()
 {
     if (!m_main.operations().busy())
-        asBuilt().ButtonCONFopenASBUILTClick(m_page);
+        asBuilt().ButtonCONFopenASBUILTClick(*m_page);
 }
 
 void TabConfiguration::ButtonCONFgetASBUILTClick()
 {
     if (m_main.operations().busy())
         return;
-    asBuilt().ButtonCONFgetASBUILTClick(m_page);
+    asBuilt().ButtonCONFgetASBUILTClick(*m_page);
     // The panel is cleared once the line has been shown, unless the user kept the changes.
     if (m_panel->showsBlock())
         showChanges();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/pages.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -32,8 +34,8 @@ public:
     config::ConfigPanel& panel() { return *m_panel; }
     // The pages' and the AS-BUILT window's controls, by name.
     WidgetOptionView& view() { return *m_view; }
-    // The page shown (config::Page).
-    int page() const { return m_page; }
+    // The page shown.
+    const config::PageInfo& page() const { return *m_page; }
     // A write request went to this module from elsewhere (an undo, a restore, a block
     // written by hand): a page showing it is emptied, so that it never writes back what it
     // showed before. The page's own writes show what they read back instead.
@@ -69,7 +71,7 @@ private:
     std::unique_ptr<config::ConfigPanel> m_panel;
     std::unique_ptr<config::AsBuiltConversion> m_asBuilt;
     QTabWidget* TabbedCONF = nullptr;
-    int m_page = 0;
+    const config::PageInfo* m_page = config::pageAt(0);
     bool m_changingPage = false;
     bool m_writing = false; // the page's own write is running
 };

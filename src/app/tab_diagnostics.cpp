@@ -132,7 +132,8 @@ diag::TroubleCodes* TabDiagnostics::troubleCodes()
 void TabDiagnostics::ButtonDTCClick()
 {
     bool started = false;
-    const bool ran = m_form.runOperation([this, &started] {
+    link::Outcome read = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
+    const bool ran = m_form.runOperation([this, &started, &read] {
         diag::TroubleCodes* codes = troubleCodes();
         if (!codes)
             return;
@@ -147,10 +148,12 @@ void TabDiagnostics::ButtonDTCClick()
         // reading starts on.
         if (safety::WriteGate* gate = m_form.gate())
             gate->vin().find();
-        ButtonDTCclear->setEnabled(codes->ButtonDTCClick());
+        read = codes->ButtonDTCClick();
+        ButtonDTCclear->setEnabled(codes->clearEnabled());
     });
     if (ran) { // also after an error ended the reading
         if (started) {
+            m_form.showResult(read);
             keepReading();
             const diag::DtcReading shown = lastReading();
             m_table->showReading(shown, m_descriptions, false);
@@ -165,10 +168,17 @@ void TabDiagnostics::ButtonDTCClick()
 
 void TabDiagnostics::ButtonDTCclearClick()
 {
-    m_form.runOperation([this] {
-        if (diag::TroubleCodes* codes = troubleCodes())
-            ButtonDTCclear->setEnabled(codes->ButtonDTCclearClick());
+    link::Outcome cleared = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
+    bool started = false;
+    const bool ran = m_form.runOperation([this, &cleared, &started] {
+        if (diag::TroubleCodes* codes = troubleCodes()) {
+            started = true;
+            cleared = codes->ButtonDTCclearClick();
+            ButtonDTCclear->setEnabled(codes->clearEnabled());
+        }
     });
+    if (ran && started)
+        m_form.showResult(cleared);
 }
 
 diag::DtcReading TabDiagnostics::lastReading() const

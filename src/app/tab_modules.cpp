@@ -138,6 +138,8 @@ void TabModules::ButtonScanClick()
         ButtonScanCancel->hide();
         LabelScanProgress->clear();
         showScan();
+        if (m_scanned)
+            m_form.showResult(m_scan.outcome);
     }
 }
 

@@ -150,6 +150,7 @@ void TabService::RadioGroupModClick(int item)
     if (!choice)
         return;
     EditEM->clear();
+    m_readBlock.clear();
     EditEMad->setText(choice->manualBlock);
     EditVINad->setText(choice->vinBlock);
     LabelVIN->setText(choice->vinNote);
@@ -157,7 +158,7 @@ void TabService::RadioGroupModClick(int item)
     GroupBoxEM->setEnabled(choice->manualAllowed);
     GroupBoxVIN->setEnabled(choice->vinAllowed);
     ButtonRestart->setEnabled(choice->restartAllowed);
-    const bool bcm = m_form.state().curModul.name == QLatin1String("BCM");
+    const bool bcm = m_form.state().curModul->name == "BCM";
     if (!choice->notice.isEmpty() && !(bcm && m_bcmNoticeShown)) {
         m_bcmNoticeShown = m_bcmNoticeShown || bcm;
         showNotice(window(), choice->notice);
@@ -179,7 +180,7 @@ void TabService::ButtonReadVINClick()
     m_form.runOperation([this] {
         if (safety::WriteGate* gate = m_form.gate()) {
             diag::ServiceTab service(*gate, m_form.host(), m_form.state());
-            LabelVIN->setText(service.ButtonReadVINClick(EditVINad->text()));
+            LabelVIN->setText(service.ButtonReadVINClick(EditVINad->text()).data);
         }
     });
 }
@@ -189,8 +190,10 @@ void TabService::ButtonReadEMClick()
     m_form.runOperation([this] {
         if (safety::WriteGate* gate = m_form.gate()) {
             LabelEM->clear();
+            m_readBlock.clear();
             diag::ServiceTab service(*gate, m_form.host(), m_form.state());
-            LabelEM->setText(link::splitHEX(service.ButtonReadEMClick(EditEMad->text())));
+            m_readBlock = link::splitHEX(service.ButtonReadEMClick(EditEMad->text()).data);
+            LabelEM->setText(m_readBlock);
         }
     });
 }
@@ -198,7 +201,7 @@ void TabService::ButtonReadEMClick()
 void TabService::LabelEMClick()
 {
     link::LinkState& state = m_form.state();
-    state.calcText = LabelEM->text();
+    state.calcText = m_readBlock;
     TFormCalc& calc = m_form.program().FormCalc();
     // After Escape, the value it was opened with: never an empty block to write.
     EditEM->setText(calc.execFor(state.calcText));
@@ -206,35 +209,32 @@ void TabService::LabelEMClick()
 
 void TabService::ButtonWriteEMClick()
 {
-    const qsizetype logFrom = m_form.logLineCount();
-    bool written = false;
-    bool sent = false; // a bad block or address is said in a notice, and nothing is sent
-    const bool ran = m_form.runOperation([this, &written, &sent] {
+    diag::ServiceResult written;
+    const bool ran = m_form.runOperation([this, &written] {
         if (safety::WriteGate* gate = m_form.gate()) {
             diag::ServiceTab service(*gate, m_form.host(), m_form.state());
-            const diag::WriteResult result = service.ButtonWriteEMClick(EditEMad->text(), EditEM->text());
-            sent = result.accepted;
-            written = result.written;
-            if (result.accepted) {
+            written = service.ButtonWriteEMClick(EditEMad->text(), EditEM->text());
+            if (written.accepted) {
                 EditEM->clear();
                 LabelEM->clear();
+                m_readBlock.clear();
             }
         }
     });
-    if (ran && sent)
-        m_form.showWriteOutcome(written, logFrom);
+    // A bad block or address is said in a notice, and nothing is sent.
+    if (ran && written.accepted)
+        m_form.showWriteResult(written.outcome);
 }
 
 void TabService::ButtonRestartClick()
 {
-    const qsizetype logFrom = m_form.logLineCount();
-    bool restarted = false;
+    link::Outcome restarted = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
     const bool ran = m_form.runOperation([this, &restarted] {
         if (safety::WriteGate* gate = m_form.gate())
             restarted = diag::ServiceTab(*gate, m_form.host(), m_form.state()).ButtonRestartClick();
     });
     if (ran)
-        m_form.showOutcome(restarted, tr("Модуль перезагружен: %1").arg(m_form.state().curModul.name), logFrom);
+        m_form.showResult(restarted, tr("Модуль перезагружен: %1").arg(car::qs(m_form.state().curModul->name)));
 }
 
 } // namespace talmero::app

@@ -43,6 +43,7 @@ private:
     QGroupBox* RadioGroupMod = nullptr;
     QButtonGroup* m_moduleItems = nullptr;
     bool m_bcmNoticeShown = false; // the BCM's notice is said once a session
+    QString m_readBlock; // the block read by hand last ("40 81"), for the calculator
 
     QGroupBox* GroupBoxVIN = nullptr;
     QPushButton* ButtonReadVIN = nullptr;

@@ -35,7 +35,7 @@ VinNote VinNotes::of(const link::LinkState& state)
                 false};
     }
     const link::TModuls* from = link::moduleAt(car.from);
-    const QString module = from ? from->name : car.from;
+    const QString module = from ? car::qs(from->name) : car.from;
     if (!typed.isEmpty() && typed != car.vin) {
         return {tr("введён другой: %1").arg(typed),
                 tr("VIN автомобиля прочитан из модуля %1; при подключении введён %2. Журнал записей и резервные "

@@ -23,7 +23,7 @@ inline constexpr Option kAbsOptions[] = {
      .hidden = true},
 };
 
-inline constexpr BlockLayout kAbsLayout{.id = BlockId::ABS, .number = 0x01, .capacity = 8, .zero = kZero8,
+inline constexpr BlockLayout kAbsLayout{.number = 0x01, .capacity = 8, .zero = kZero8,
                                         .exactLengths = {8, 8}, .options = kAbsOptions};
 inline constexpr const BlockLayout* kAbsBlocks[] = {&kAbsLayout};
 
@@ -33,7 +33,6 @@ inline constexpr PageInfo kAbsPage{.caption = "ABS",
 
 inline constexpr Module kAbs{.name = "ABS", .address = "760", .bus = Bus::High,
                              .title = QT_TRANSLATE_NOOP("Modules", "Модуль ABS/ESP"), .manualBlock = 0x01,
-                             .vinBlock = 0x00, .identity = true, .backupRank = 2, .backupFirst = 0x00,
-                             .backupLast = 0x01, .codesRank = 3, .blocks = kAbsBlocks, .page = &kAbsPage};
+                             .vinBlock = 0x00, .identity = true, .backupBlocks = {0x00, 0x01}, .blocks = kAbsBlocks, .page = &kAbsPage};
 
 } // namespace talmero::car

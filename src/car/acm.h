@@ -48,7 +48,7 @@ inline constexpr Option kAcmOptions[] = {
 };
 
 
-inline constexpr BlockLayout kAcmLayout{.id = BlockId::ACM, .number = 0x00, .capacity = 24, .zero = kZero24,
+inline constexpr BlockLayout kAcmLayout{.number = 0x00, .capacity = 24, .zero = kZero24,
                                         .minLength = 2, .refusePos = 17, .refusePattern = "11110000",
                                         .refuseMessage = QT_TRANSLATE_NOOP("Layout", "Несконфигурирована"),
                                         .options = kAcmOptions};
@@ -68,7 +68,7 @@ inline constexpr PageInfo kAcmPage{.caption = "ACM",
 inline constexpr Module kAcm{.name = "ACM", .address = "727", .bus = Bus::Medium,
                              .title = QT_TRANSLATE_NOOP("Modules", "Аудиомодуль"), .session = false,
                              .sessionForCodes = false, .manualBlock = 0x00, .vinBlock = 0x01,
-                             .backupRank = 9, .backupFirst = 0x00, .backupLast = 0x01, .codesRank = 11,
+                             .backupBlocks = {0x00, 0x01},
                              .blocks = kAcmBlocks, .page = &kAcmPage};
 
 } // namespace talmero::car

@@ -22,7 +22,7 @@ inline constexpr Option kBcm1Options[] = {
     // Blinking belongs to the one-press deadlock (position 11).
     {.name = "CheckBox1BCM17", .pos = pos({9}),
      .caption = QT_TRANSLATE_NOOP("Layout", "Blinking whendeadlocking on 1 press"),
-     .enable = EnableRule::WhenPosSet, .enablePos = 11},
+     .enable = EnableRule::WhenPosSet, .enablePos = 11, .untickWhenOff = true},
     {.name = "CheckBox1BCM15", .pos = pos({11}),
      .caption = QT_TRANSLATE_NOOP("Layout", "Deadlock on 1 press of remote")},
     {.name = "CheckBox1BCM14", .pos = pos({12}),
@@ -55,7 +55,8 @@ inline constexpr Option kBcm2Options[] = {
     {.name = "CheckBox2BCM03", .pos = pos({5}), .caption = QT_TRANSLATE_NOOP("Layout", "Rain sensor")},
     {.name = "CheckBox2BCM02", .pos = pos({6}),
      .caption = QT_TRANSLATE_NOOP("Layout", "Rear window wiper")},
-    // The reverse wipe needs the rear wiper (position 6).
+    // The reverse wipe needs the rear wiper (position 6); it keeps its tick, and is written
+    // as shown, without it.
     {.name = "CheckBox2BCM01", .pos = pos({7}),
      .caption = QT_TRANSLATE_NOOP("Layout", "Auto rear wiper on revers 2 moves"),
      .enable = EnableRule::WhenPosSet, .enablePos = 6},
@@ -85,9 +86,9 @@ inline constexpr Option kBcm2Options[] = {
 };
 
 
-inline constexpr BlockLayout kBcm1Layout{.id = BlockId::BCM1, .number = 0x03, .capacity = 32, .zero = kZero32,
+inline constexpr BlockLayout kBcm1Layout{.number = 0x03, .capacity = 32, .zero = kZero32,
                                          .minLength = 2, .asBuiltLine = 1, .options = kBcm1Options};
-inline constexpr BlockLayout kBcm2Layout{.id = BlockId::BCM2, .number = 0x04, .capacity = 24, .zero = kZero24,
+inline constexpr BlockLayout kBcm2Layout{.number = 0x04, .capacity = 24, .zero = kZero24,
                                          .minLength = 2, .asBuiltLine = 2, .options = kBcm2Options};
 inline constexpr const BlockLayout* kBcmBlocks[] = {&kBcm1Layout, &kBcm2Layout};
 
@@ -110,7 +111,6 @@ inline constexpr PageInfo kBcmPage{.caption = "BCM",
 
 inline constexpr Module kBcm{.name = "BCM", .address = "726", .bus = Bus::Medium,
                              .title = QT_TRANSLATE_NOOP("Modules", "GEM модуль"), .manualBlock = 0x03,
-                             .restart = true, .backupRank = 4, .backupFirst = 0x03, .backupLast = 0x04,
-                             .codesRank = 6, .blocks = kBcmBlocks, .page = &kBcmPage};
+                             .restart = true, .backupBlocks = {0x03, 0x04}, .blocks = kBcmBlocks, .page = &kBcmPage};
 
 } // namespace talmero::car

@@ -54,11 +54,30 @@ const Module* moduleAt(std::string_view address)
     return nullptr;
 }
 
-const Module* moduleNamed(std::string_view name)
+const BlockLayout& Catalog::inUse(const BlockLayout& described) const
 {
-    for (const Module* m : catalog().modules) {
-        if (m->name == name)
-            return m;
+    for (const auto& [own, extension] : extended) {
+        if (own == &described)
+            return *extension;
+    }
+    return described;
+}
+
+const BlockLayout* layoutAt(const Module& module, int number)
+{
+    for (const BlockLayout* b : module.blocks) {
+        if (b->number == number)
+            return &catalog().inUse(*b);
+    }
+    return nullptr;
+}
+
+const PageInfo* pageCaptioned(std::string_view caption)
+{
+    const QString wanted = qs(caption);
+    for (const PageInfo* p : catalog().pages) {
+        if (qs(p->caption).compare(wanted, Qt::CaseInsensitive) == 0)
+            return p;
     }
     return nullptr;
 }

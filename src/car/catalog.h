@@ -10,7 +10,7 @@
 
 // The modules, pages and block layouts the program works with: its own, then what the
 // module description files add. It is set once at start, before any page exists; every
-// lookup by address, page number or BlockId goes through it.
+// lookup by address, name or caption goes through it.
 namespace talmero::car {
 
 // A module description file that was loaded: what the user trusts, and what the
@@ -24,11 +24,16 @@ struct DescriptionFile {
 
 struct Catalog {
     std::vector<const Module*> modules;      // the program's own first
-    std::vector<const PageInfo*> pages;      // by page number
-    std::vector<const BlockLayout*> layouts; // by BlockId; an extended block's layout replaces its own
+    std::vector<const PageInfo*> pages;      // in tab order
+    std::vector<const BlockLayout*> layouts; // each once, as in use: an extended block's layout replaces its own
+    // A block a file extends: the layout its module describes, and the one in use.
+    std::vector<std::pair<const BlockLayout*, const BlockLayout*>> extended;
     // The records from files point into what these keep alive.
     std::vector<std::shared_ptr<const void>> kept;
     std::vector<std::shared_ptr<const DescriptionFile>> files;
+
+    // The layout in use for one a module or a page side names (itself unless extended).
+    const BlockLayout& inUse(const BlockLayout& described) const;
 };
 
 // The program's own modules, pages and layouts, without any file.
@@ -39,8 +44,11 @@ void installCatalog(Catalog next);
 // Changes each time a catalog is installed (for tables derived from it).
 int catalogRevision();
 
-// The module with this address ("720") or short name ("IPC"); nullptr when none.
+// The module with this address ("720"); nullptr when none.
 const Module* moduleAt(std::string_view address);
-const Module* moduleNamed(std::string_view name);
+// The layout in use of a module's block with this number; nullptr when it has none.
+const BlockLayout* layoutAt(const Module& module, int number);
+// The page with this caption (any case); nullptr when none.
+const PageInfo* pageCaptioned(std::string_view caption);
 
 } // namespace talmero::car

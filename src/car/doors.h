@@ -26,7 +26,7 @@ inline constexpr Option kDdmOptions[] = {
      .hint = QT_TRANSLATE_NOOP("Layout", "Activate the module BCM")},
 };
 
-inline constexpr BlockLayout kDoorLayout{.id = BlockId::DDM, .number = 0x01, .capacity = 8, .zero = kZero8,
+inline constexpr BlockLayout kDoorLayout{.number = 0x01, .capacity = 8, .zero = kZero8,
                                          .minLength = 2, .alsoEnabled = "RadioGroupDDMw", .options = kDdmOptions};
 inline constexpr const BlockLayout* kDoorBlocks[] = {&kDoorLayout};
 
@@ -53,11 +53,9 @@ inline constexpr PageInfo kDoorPage{.caption = "DDM+PDM",
 
 inline constexpr Module kDdm{.name = "DDM", .address = "740", .bus = Bus::Medium,
                              .title = QT_TRANSLATE_NOOP("Modules", "Водительский дверной модуль"),
-                             .manualBlock = 0x01, .vinBlock = 0x00, .backupRank = 5, .backupFirst = 0x00,
-                             .backupLast = 0x01, .codesRank = 7, .blocks = kDoorBlocks, .page = &kDoorPage};
+                             .manualBlock = 0x01, .vinBlock = 0x00, .backupBlocks = {0x00, 0x01}, .blocks = kDoorBlocks, .page = &kDoorPage};
 inline constexpr Module kPdm{.name = "PDM", .address = "741", .bus = Bus::Medium,
                              .title = QT_TRANSLATE_NOOP("Modules", "Пассажирский дверной модуль"),
-                             .manualBlock = 0x01, .vinBlock = 0x00, .backupRank = 6, .backupFirst = 0x00,
-                             .backupLast = 0x01, .codesRank = 8, .blocks = kDoorBlocks, .page = &kDoorPage};
+                             .manualBlock = 0x01, .vinBlock = 0x00, .backupBlocks = {0x00, 0x01}, .blocks = kDoorBlocks, .page = &kDoorPage};
 
 } // namespace talmero::car

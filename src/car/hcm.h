@@ -31,7 +31,7 @@ inline constexpr Option kHcmOptions[] = {
      .blocksWriteItem = 3, .onlyLength = 8},
 };
 
-inline constexpr BlockLayout kHcmLayout{.id = BlockId::HCM, .number = 0x00, .capacity = 8, .hexText = true,
+inline constexpr BlockLayout kHcmLayout{.number = 0x00, .capacity = 8, .hexText = true,
                                         .zero = "00", .exactLengths = {2, 8}, .options = kHcmOptions};
 inline constexpr const BlockLayout* kHcmBlocks[] = {&kHcmLayout};
 
@@ -45,8 +45,8 @@ inline constexpr PageInfo kHcmPage{.caption = "HCM",
 
 inline constexpr Module kHcm{.name = "HCM", .address = "734", .bus = Bus::High,
                              .title = QT_TRANSLATE_NOOP("Modules", "Модуль управления головным светом"),
-                             .manualBlock = 0x00, .vinBlock = 0x01, .identity = true, .backupRank = 3,
-                             .backupFirst = 0x00, .backupLast = 0x01, .codesRank = 4, .blocks = kHcmBlocks,
+                             .manualBlock = 0x00, .vinBlock = 0x01, .identity = true,
+                             .backupBlocks = {0x00, 0x01}, .blocks = kHcmBlocks,
                              .page = &kHcmPage};
 
 } // namespace talmero::car

@@ -28,7 +28,7 @@ inline constexpr Option kHvacOptions[] = {
      .blocksWriteItem = 4},
 };
 
-inline constexpr BlockLayout kHvacLayout{.id = BlockId::HVAC, .number = 0x01, .capacity = 8, .zero = kZero8,
+inline constexpr BlockLayout kHvacLayout{.number = 0x01, .capacity = 8, .zero = kZero8,
                                          .exactLengths = {8, 8}, .options = kHvacOptions};
 inline constexpr const BlockLayout* kHvacBlocks[] = {&kHvacLayout};
 
@@ -41,7 +41,6 @@ inline constexpr PageInfo kHvacPage{.caption = "HVAC",
 
 inline constexpr Module kHvac{.name = "HVAC", .address = "733", .bus = Bus::Medium,
                               .title = QT_TRANSLATE_NOOP("Modules", "Модуль климат-контроля"),
-                              .manualBlock = 0x01, .vinBlock = 0x00, .backupRank = 7, .backupFirst = 0x00,
-                              .backupLast = 0x01, .codesRank = 9, .blocks = kHvacBlocks, .page = &kHvacPage};
+                              .manualBlock = 0x01, .vinBlock = 0x00, .backupBlocks = {0x00, 0x01}, .blocks = kHvacBlocks, .page = &kHvacPage};
 
 } // namespace talmero::car

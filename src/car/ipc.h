@@ -69,8 +69,8 @@ inline constexpr Option kIpcOptions[] = {
 };
 
 
-inline constexpr BlockLayout kIpcLayout{.id = BlockId::IPC, .number = 0x00, .capacity = 40, .zero = kZero32,
-                                        .minLength = 2, .asBuiltLine = 1, .options = kIpcOptions};
+inline constexpr BlockLayout kIpcLayout{.number = 0x00, .capacity = 40, .zero = kZero32,
+                                        .minLength = 2, .shortLength = 32, .asBuiltLine = 1, .options = kIpcOptions};
 inline constexpr const BlockLayout* kIpcBlocks[] = {&kIpcLayout};
 
 inline constexpr PageInfo kIpcPage{.caption = "IPC",
@@ -80,7 +80,7 @@ inline constexpr PageInfo kIpcPage{.caption = "IPC",
 inline constexpr Module kIpc{.name = "IPC", .address = "720", .bus = Bus::High,
                              .title = QT_TRANSLATE_NOOP("Modules", "Панель приборов"),
                              .manualBlock = 0x00, .vinBlock = 0x02, .identity = true,
-                             .backupRank = 1, .backupFirst = 0x00, .backupLast = 0x03, .codesRank = 2,
+                             .backupBlocks = {0x00, 0x03},
                              .blocks = kIpcBlocks, .page = &kIpcPage};
 
 } // namespace talmero::car

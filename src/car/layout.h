@@ -15,10 +15,6 @@
 // stay the source language here; tl() shows them.
 namespace talmero::car {
 
-// The program's own layouts, by name; the logic that is code (the coupling rules) names
-// them so. They stand in the order the module table gives them.
-enum class BlockId { IPC, ACM, BCM1, BCM2, DDM, HVAC, RCM, ABS, HCM };
-
 enum class OptionKind {
     Flag,             // one position
     JointFlag,        // two or five positions: ticked only when all are '1'
@@ -82,6 +78,7 @@ struct Option {
     bool byLength = false;                      // item 0 for a full-capacity block, else item 1
     EnableRule enable = EnableRule::Always;
     int enablePos = 0;
+    bool untickWhenOff = false; // WhenPosSet: unticked too when the user unsets that position
     bool tickOnShow = false; // indicator ticked by every decode that shows the block
     bool hidden = false;
     int columns = 1;
@@ -109,12 +106,13 @@ struct Option {
 };
 
 struct BlockLayout {
-    BlockId id;
     int number;                      // the block's number: read 21nn, written 3Bnn
     int capacity;                    // characters kept of a longer text
     bool hexText = false;            // held as hex text, not bits (HCM)
     std::string_view zero;           // the variable after a refused decode
     int minLength = 0;               // shorter blocks are refused
+    int shortLength = 0;             // a shorter block that is whole too (a whole-block choice by
+                                     // length tells the two apart: the pre-facelift dashboard)
     std::array<int, 2> exactLengths{}; // when set, only these lengths are accepted
     int refusePos = 0;               // a block reading refusePattern here is refused
     std::string_view refusePattern{};

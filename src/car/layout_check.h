@@ -119,6 +119,13 @@ constexpr std::string_view layoutProblem(const BlockLayout& b)
         if (!problem.empty())
             return problem;
     }
+    // A choice by length tells a whole block from its shorter whole form.
+    bool byLength = false;
+    for (const Option& o : b.options)
+        byLength = byLength || o.byLength;
+    if ((byLength && b.shortLength <= 0) || b.shortLength < 0 || (b.shortLength > 0 && b.shortLength >= b.capacity)
+        || (!b.hexText && b.shortLength % 8 != 0))
+        return "a choice by length without a shorter whole block, or one that does not fit";
     // No position is written by two options that exist in the same block length, nor
     // written at all if it is a tested one.
     for (int k = 0; k < b.known.count; ++k) {

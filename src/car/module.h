@@ -45,6 +45,16 @@ struct PageInfo {
     std::span<const PageControl> controls{};
 
     constexpr std::span<const PageSide> allSides() const { return {sides.data(), std::size_t(sideCount)}; }
+    // Its two sides are two modules (the doors), not two blocks of one module (BCM's parts).
+    constexpr bool twoModules() const { return sideCount == 2 && sides[0].address != sides[1].address; }
+};
+
+// Blocks by number, both inclusive; empty when last is below first.
+struct BlockRange {
+    int first = 0;
+    int last = -1;
+    constexpr bool empty() const { return last < first; }
+    constexpr bool holds(int block) const { return block >= first && block <= last; }
 };
 
 // The page of a module that has none. (Every module names a page, so that the compiler can
@@ -62,10 +72,7 @@ struct Module {
     int vinBlock = -1;            // the block holding the VIN; -1 none
     bool restart = false;         // the service tab may restart it
     bool identity = false;        // its VIN names the car; asked in table order
-    int backupRank = 0;           // its place in the VehicleData file, from 1; 0 = not kept
-    int backupFirst = 0;          // the blocks the backup keeps, both inclusive
-    int backupLast = 0;
-    int codesRank = 0;            // its place in the trouble-code reading, from 1
+    BlockRange backupBlocks{};    // the blocks the VehicleData file keeps; none: not in it
     std::span<const BlockLayout* const> blocks{}; // its configuration blocks
     const PageInfo* page = &kNoPage; // the page that shows them
     const DescriptionFile* file = nullptr; // the description file it comes from; null: the program's own

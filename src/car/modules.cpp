@@ -20,28 +20,27 @@ constexpr bool unique(std::string_view Module::*field)
 static_assert(unique(&Module::address), "two modules with one address");
 static_assert(unique(&Module::name), "two modules with one name");
 
-// Each rank from 1 to the number of ranked modules given once.
-constexpr bool ranksComplete(int Module::*rank)
+// The reading order names every module of the table once, and nothing else.
+constexpr bool readingOrderComplete()
 {
-    const int count = derive::ranked(rank);
-    for (int r = 1; r <= count; ++r) {
+    if (kReadingOrder.size() != kModules.size())
+        return false;
+    for (const Module* m : kModules) {
         int given = 0;
-        for (const Module* m : kModules)
-            given += m->*rank == r ? 1 : 0;
+        for (const Module* r : kReadingOrder)
+            given += derive::same(r, m) ? 1 : 0;
         if (given != 1)
             return false;
     }
     return true;
 }
-static_assert(ranksComplete(&Module::backupRank), "the backup ranks are not 1, 2, 3 ... without a gap");
-static_assert(ranksComplete(&Module::codesRank) && kCodeModules.size() == kModules.size(),
-              "the trouble-code reading misses a module or its ranks have a gap");
+static_assert(readingOrderComplete(), "the trouble-code reading misses a module or names one twice");
 
 // The reading asks for the bus switch once: every high-speed module before the others.
 constexpr bool highSpeedFirst()
 {
     bool medium = false;
-    for (const Module* m : kCodeModules) {
+    for (const Module* m : kReadingOrder) {
         if (medium && !m->medium())
             return false;
         medium = m->medium();
@@ -87,20 +86,28 @@ constexpr bool asBuiltKeysUnique()
 }
 static_assert(asBuiltKeysUnique(), "two AS-BUILT lines with one address");
 
-// The layouts stand in BlockId order (each has a name), each sound; each
-// page side names a block of the module at its address.
+// The layouts are sound, each block number once per module; each page side names a
+// block of the module at its address.
 constexpr bool layoutsSound()
 {
-    for (std::size_t i = 0; i < kLayouts.size(); ++i) {
-        if (int(kLayouts[i]->id) != int(i) || !layoutProblem(*kLayouts[i]).empty())
+    for (const BlockLayout* b : kLayouts) {
+        if (!layoutProblem(*b).empty())
             return false;
+    }
+    for (const Module* m : kModules) {
+        for (std::size_t i = 0; i < m->blocks.size(); ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                if (m->blocks[i]->number == m->blocks[j]->number)
+                    return false;
+            }
+        }
     }
     for (const PageInfo* p : kPages) {
         for (const PageSide& side : p->allSides()) {
             bool found = false;
             for (const Module* m : kModules) {
                 for (const BlockLayout* b : m->blocks)
-                    found = found || (m->address == side.address && derive::sameLayout(b, side.layout));
+                    found = found || (m->address == side.address && derive::same(b, side.layout));
             }
             if (!found)
                 return false;

@@ -16,24 +16,35 @@
 #include <string_view>
 
 // The module table: every module of the car, and the lists the program walks, derived
-// from it. A module is added by its description file and its line in kModules.
+// from it. A module is added by its description file and its line in kModules and
+// kReadingOrder.
 namespace talmero::car {
 
 // In the order the service tab lists them; the configuration pages and the layouts follow it.
 inline constexpr std::array kModules = {&kIpc, &kAcm, &kBcm, &kDdm, &kPdm, &kHvac, &kRcm,
                                         &kAbs, &kHcm, &kPscm, &kPcm};
-inline constexpr int kModuleCount = int(kModules.size());
+// The trouble-code reading's order, the high-speed bus first; the VehicleData file keeps
+// the modules with backup blocks in this order too.
+inline constexpr std::array kReadingOrder = {&kPcm, &kIpc, &kAbs, &kHcm, &kPscm, &kBcm,
+                                             &kDdm, &kPdm, &kHvac, &kRcm, &kAcm};
 
 namespace derive {
 
-// Records are told apart by their names: the compiler cannot compare their addresses.
-constexpr bool samePage(const PageInfo* a, const PageInfo* b)
+// Records are told apart by their contents here: under the undefined-behaviour sanitizer
+// the compiler cannot compare two records' addresses. Addresses and captions are unique
+// (checked), and so is every control name, the first option's among them.
+constexpr bool same(const Module* a, const Module* b)
+{
+    return a->address == b->address;
+}
+constexpr bool same(const PageInfo* a, const PageInfo* b)
 {
     return a->caption == b->caption;
 }
-constexpr bool sameLayout(const BlockLayout* a, const BlockLayout* b)
+constexpr bool same(const BlockLayout* a, const BlockLayout* b)
 {
-    return a->id == b->id;
+    return a->number == b->number && a->options.size() == b->options.size()
+        && (a->options.empty() || a->options[0].name == b->options[0].name);
 }
 
 constexpr int pageCount()
@@ -42,7 +53,7 @@ constexpr int pageCount()
     for (std::size_t i = 0; i < kModules.size(); ++i) {
         bool first = kModules[i]->hasPage();
         for (std::size_t j = 0; j < i; ++j)
-            first = first && !samePage(kModules[j]->page, kModules[i]->page);
+            first = first && !same(kModules[j]->page, kModules[i]->page);
         n += first ? 1 : 0;
     }
     return n;
@@ -56,7 +67,7 @@ constexpr int layoutCount()
             bool first = true;
             for (std::size_t j = 0; j < i; ++j) {
                 for (const BlockLayout* earlier : kModules[j]->blocks)
-                    first = first && !sameLayout(earlier, b);
+                    first = first && !same(earlier, b);
             }
             n += first ? 1 : 0;
         }
@@ -64,28 +75,12 @@ constexpr int layoutCount()
     return n;
 }
 
-constexpr int ranked(int Module::*rank)
+constexpr int keptCount()
 {
     int n = 0;
-    for (const Module* m : kModules)
-        n += m->*rank > 0 ? 1 : 0;
+    for (const Module* m : kReadingOrder)
+        n += m->backupBlocks.empty() ? 0 : 1;
     return n;
-}
-
-// Modules with a nonzero rank, by rank; a rank that is given twice or skipped leaves the
-// list short, which the table's checks catch.
-template <int Count>
-constexpr std::array<const Module*, Count> byRank(int Module::*rank)
-{
-    std::array<const Module*, Count> out{};
-    int filled = 0;
-    for (int r = 1; r <= Count; ++r) {
-        for (const Module* m : kModules) {
-            if (m->*rank == r && filled < Count)
-                out[std::size_t(filled++)] = m;
-        }
-    }
-    return out;
 }
 
 } // namespace derive
@@ -97,7 +92,7 @@ inline constexpr auto kPages = [] {
     for (const Module* m : kModules) {
         bool seen = !m->hasPage();
         for (std::size_t k = 0; k < n; ++k)
-            seen = seen || derive::samePage(out[k], m->page);
+            seen = seen || derive::same(out[k], m->page);
         if (!seen)
             out[n++] = m->page;
     }
@@ -112,7 +107,7 @@ inline constexpr auto kLayouts = [] {
         for (const BlockLayout* b : m->blocks) {
             bool seen = false;
             for (std::size_t k = 0; k < n; ++k)
-                seen = seen || derive::sameLayout(out[k], b);
+                seen = seen || derive::same(out[k], b);
             if (!seen)
                 out[n++] = b;
         }
@@ -120,12 +115,16 @@ inline constexpr auto kLayouts = [] {
     return out;
 }();
 
-inline constexpr int kBlockCount = int(kLayouts.size());
-
 // The modules the VehicleData file keeps, in its order.
-inline constexpr auto kBackupModules = derive::byRank<derive::ranked(&Module::backupRank)>(&Module::backupRank);
-// The modules of the trouble-code reading, in reading order: the high-speed bus first.
-inline constexpr auto kCodeModules = derive::byRank<derive::ranked(&Module::codesRank)>(&Module::codesRank);
+inline constexpr auto kBackupModules = [] {
+    std::array<const Module*, derive::keptCount()> out{};
+    std::size_t n = 0;
+    for (const Module* m : kReadingOrder) {
+        if (!m->backupBlocks.empty())
+            out[n++] = m;
+    }
+    return out;
+}();
 
 // The AS-BUILT line of a block of a module: "7" + the address byte, the line, "01".
 struct AsBuiltKey {

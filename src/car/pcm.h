@@ -8,6 +8,6 @@ namespace talmero::car {
 
 inline constexpr Module kPcm{.name = "PCM", .address = "7E0", .bus = Bus::High,
                              .title = QT_TRANSLATE_NOOP("Modules", "Модуль управления двигателем"),
-                             .sessionForCodes = false, .restart = true, .codesRank = 1};
+                             .sessionForCodes = false, .restart = true};
 
 } // namespace talmero::car

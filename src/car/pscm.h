@@ -8,6 +8,6 @@ namespace talmero::car {
 
 inline constexpr Module kPscm{.name = "PSCM", .address = "730", .bus = Bus::High,
                               .title = QT_TRANSLATE_NOOP("Modules", "Модуль ЭГУР"), .vinBlock = 0x00,
-                              .identity = true, .codesRank = 5};
+                              .identity = true};
 
 } // namespace talmero::car

@@ -40,7 +40,7 @@ inline constexpr Option kRcmOptions[] = {
      .hint = QT_TRANSLATE_NOOP("Layout", "Are required for the side airbag area. and curtain")},
 };
 
-inline constexpr BlockLayout kRcmLayout{.id = BlockId::RCM, .number = 0x00, .capacity = 32, .zero = kZero32,
+inline constexpr BlockLayout kRcmLayout{.number = 0x00, .capacity = 32, .zero = kZero32,
                                         .exactLengths = {32, 32}, .known = pos({2, 9, 11, 12, 15}),
                                         .unknownMessage = QT_TRANSLATE_NOOP("Layout", "Неизвестная конфигурация"),
                                         .options = kRcmOptions};
@@ -53,7 +53,7 @@ inline constexpr PageInfo kRcmPage{.caption = "RCM",
 inline constexpr Module kRcm{.name = "RCM", .address = "737", .bus = Bus::Medium,
                              .title = QT_TRANSLATE_NOOP("Modules", "Модуль подушек/ремней безопасности"),
                              .session = false, .sessionForCodes = false, .manualBlock = 0x00, .vinBlock = 0x01,
-                             .backupRank = 8, .backupFirst = 0x00, .backupLast = 0x01, .codesRank = 10,
+                             .backupBlocks = {0x00, 0x01},
                              .blocks = kRcmBlocks, .page = &kRcmPage};
 
 } // namespace talmero::car

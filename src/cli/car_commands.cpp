@@ -18,6 +18,7 @@
 #include "safety/write_gate.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -82,28 +83,19 @@ struct CarCommand {
 
     const QStringList& w() const { return ctx.args.words; }
 
-    // The last "* " line since from: a verified write's result.
-    QString verifiedSince(qsizetype from) const
-    {
-        for (qsizetype i = ctx.host.lines().size() - 1; i >= from; --i) {
-            if (ctx.host.lines()[i].startsWith(QLatin1String("* ")))
-                return ctx.host.lines()[i];
-        }
-        return ctx.host.resultSince(from);
-    }
 
     int readConfig()
     {
         if (w().size() != 2)
             return ctx.usage(QCoreApplication::translate("Cli", "read-config: нужен PAGE"));
-        const auto page = ConfigPage::pageByCaption(w()[1]);
+        const config::PageInfo* page = ConfigPage::pageByCaption(w()[1]);
         if (!page)
             return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w()[1]));
         ConfigPage cp(*page, ctx.host);
-        cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
+        cp.chooseSide(page->twoModules() ? qMax(0, ctx.args.door) : ctx.args.part);
         const link::Outcome read = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFreadClick(*page);
         if (!read.ok() && read.kind != link::Outcome::Kind::BlockRefused)
-            return ctx.fail(read.line);
+            return ctx.fail(read);
         ctx.out << cp.blockLine() << '\n';
         cp.writeListing(ctx.out);
         // A decoder's message (unknown or unconfigured block) makes the read a failure too.
@@ -114,36 +106,34 @@ struct CarCommand {
     {
         if (w().size() != 3)
             return ctx.usage(QCoreApplication::translate("Cli", "%1: нужны PAGE HEX").arg(w()[0]));
-        const auto page = ConfigPage::pageByCaption(w()[1]);
+        const config::PageInfo* page = ConfigPage::pageByCaption(w()[1]);
         if (!page)
             return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w()[1]));
-        if (ctx.args.dash >= 0 && *page != config::PageIPC)
+        // --dash makes the page's choice by length: the dashboard type.
+        const config::Option* dashboard = nullptr;
+        for (const config::BlockLayout* layout : config::pageLayouts(*page)) {
+            for (const config::Option& o : layout->options)
+                dashboard = o.byLength ? &o : dashboard;
+        }
+        if (ctx.args.dash >= 0 && !dashboard)
             return ctx.usage(QCoreApplication::translate("Cli", "--dash только со страницей IPC"));
         ConfigPage cp(*page, ctx.host);
-        if (*page == config::PageBCM)
+        if (!page->twoModules())
             cp.chooseSide(ctx.args.part);
-        if (!cp.showHex(w()[2]))
+        if (cp.showHex(w()[2]).kind == link::Outcome::Kind::Refused)
             return ctx.fail(QCoreApplication::translate("Cli", "этот блок не записать: страница его не принимает"));
-        if (ctx.args.dash >= 0 && cp.view().item(QStringLiteral("RadioGroupIPCrd")) != ctx.args.dash) {
-            cp.view().setItem(QStringLiteral("RadioGroupIPCrd"), ctx.args.dash);
-            cp.panel().RadioGroupIPCrdClick();
-        }
-        if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
+        if (ctx.args.dash >= 0)
+            cp.choose(config::qs(dashboard->name), ctx.args.dash);
+        if (!cp.panel().writable())
             return ctx.fail(QCoreApplication::translate("Cli", "этот блок не записать: страница его не знает"));
-        if (*page == config::PageDDM)
+        if (page->twoModules())
             cp.view().setItem(QStringLiteral("RadioGroupDDMw"), qMax(0, ctx.args.door));
-        const qsizetype from = ctx.host.lines().size();
-        const bool written = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFwriteClick(*page);
-        const QString failure = ctx.host.failureSince(from);
-        if (!written)
-            return ctx.fail(failure.isEmpty() ? ctx.host.resultSince(from).mid(2) : failure);
-        // Verified: what else went wrong (a journal set aside) is said, not made a failure.
-        for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-            const QString& line = ctx.host.lines()[i];
-            if (!ctx.args.log && line.startsWith(QLatin1String("! ")) && !ctx.host.notices().contains(line))
-                ctx.err << line << '\n';
-        }
-        ctx.out << verifiedSince(from) << '\n';
+        const config::PageWrite written = config::ConfigTransfer(cp.panel(), gate, ctx.host).ButtonCONFwriteClick(*page);
+        if (!written.outcome.ok())
+            return ctx.fail(written.outcome);
+        // Written: what else went wrong (a journal row not completed) is said, not made a failure.
+        ctx.say(written.notes);
+        ctx.out << written.outcome.line << '\n';
         return ExitOk;
     }
 
@@ -165,11 +155,10 @@ struct CarCommand {
         StreamMemo shown(&ctx.out, ctx.args.plain ? nullptr : &descriptions);
         // Clearing reaches the modules that reported codes, so a reading comes first.
         diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
-        const qsizetype from = ctx.host.lines().size();
         // The reading is kept under the car's own VIN, so that a scan finds it: asked first,
         // on the bus the reading starts on.
         gate.vin().find();
-        codes.ButtonDTCClick();
+        const link::Outcome read = codes.ButtonDTCClick();
         // Kept before anything else, also when the reading did not reach every module.
         const QString vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;
         if (const QString error = codes.keepReading(vin); !error.isEmpty())
@@ -180,20 +169,18 @@ struct CarCommand {
                 return ctx.fail(QCoreApplication::translate("Cli", "не записать %1: %2").arg(ctx.args.save, error));
         }
         // Codes found are a result; a reading that did not reach every module is a failure.
-        if (!codes.readingComplete())
-            return ctx.fail(ctx.host.failureSince(from));
+        if (!read.ok())
+            return ctx.fail(read);
         if (!clearing)
             return ExitOk;
         diag::TroubleCodes clearer(gate, ctx.host, shown);
         clearer.dtcHS = codes.dtcHS;
         clearer.dtcMS = codes.dtcMS;
-        const qsizetype clearFrom = ctx.host.lines().size();
-        // Clearing stays possible when nothing was cleared: the user said no, or the adapter
-        // did not answer its reset.
-        if (!clearer.ButtonDTCclearClick())
+        const link::Outcome cleared = clearer.ButtonDTCclearClick();
+        if (cleared.ok())
             return ExitOk;
-        const QString failure = ctx.host.failureSince(clearFrom);
-        return ctx.fail(failure.isEmpty() ? QCoreApplication::translate("Cli", "ничего не стёрто") : failure);
+        return cleared.kind == link::Outcome::Kind::Cancelled ? ctx.fail(QCoreApplication::translate("Cli", "ничего не стёрто"))
+                                                              : ctx.fail(cleared);
     }
 
     // Makes MODULE the current module; its choice of blocks, or nullopt after a usage error.
@@ -204,7 +191,8 @@ struct CarCommand {
             exit = ctx.usage(QCoreApplication::translate("Cli", "неизвестный модуль %1").arg(w()[1]));
             return std::nullopt;
         }
-        return diag::RadioGroupModClick(int(module - link::Moduls().data()), car.state);
+        const auto modules = link::Moduls();
+        return diag::RadioGroupModClick(int(std::find(modules.begin(), modules.end(), module) - modules.begin()), car.state);
     }
 
     int service()
@@ -221,44 +209,40 @@ struct CarCommand {
         if (!choice)
             return exit;
         diag::ServiceTab tab(gate, ctx.host, car.state);
-        const qsizetype from = ctx.host.lines().size();
-        auto failure = [&](const QString& otherwise) {
-            const QString logged = ctx.host.failureSince(from);
-            return ctx.fail(logged.isEmpty() ? otherwise : logged);
-        };
         if (command == QLatin1String("vin")) {
             if (!choice->vinAllowed)
                 return ctx.fail(QCoreApplication::translate("Cli", "в этом модуле нет VIN"));
-            const QString vin = tab.ButtonReadVINClick(choice->vinBlock);
-            if (vin.isEmpty())
-                return failure(QCoreApplication::translate("Cli", "VIN не прочитан"));
-            ctx.out << vin << '\n';
+            const diag::ServiceResult read = tab.ButtonReadVINClick(choice->vinBlock);
+            if (read.data.isEmpty())
+                return ctx.fail(read.outcome, QCoreApplication::translate("Cli", "VIN не прочитан"));
+            ctx.out << read.data << '\n';
             return ExitOk;
         }
         if (command == QLatin1String("restart")) {
             if (!choice->restartAllowed)
                 return ctx.fail(QCoreApplication::translate("Cli", "этот модуль не перезагружается"));
-            if (!tab.ButtonRestartClick())
-                return failure(gate.declined() ? QCoreApplication::translate("Cli", "перезагрузка отклонена: ничего не отправлено")
-                                               : QCoreApplication::translate("Cli", "модуль отказал в перезагрузке"));
-            ctx.out << ctx.host.resultSince(from) << '\n';
+            const link::Outcome restarted = tab.ButtonRestartClick();
+            if (restarted.kind == link::Outcome::Kind::Cancelled)
+                return ctx.fail(QCoreApplication::translate("Cli", "перезагрузка отклонена: ничего не отправлено"));
+            if (!restarted.ok())
+                return ctx.fail(restarted, QCoreApplication::translate("Cli", "модуль отказал в перезагрузке"));
+            ctx.out << restarted.line << '\n';
             return ExitOk;
         }
         const QString address = diag::addressEditText(w()[2]);
         if (address.size() != 2 || address.size() != w()[2].size())
             return ctx.usage(QCoreApplication::translate("Cli", "ADDR - номер блока из двух шестнадцатеричных цифр"));
         if (command == QLatin1String("read-block")) {
-            const QString data = tab.ButtonReadEMClick(address);
-            if (data.isEmpty())
-                return failure(QCoreApplication::translate("Cli", "блок не прочитан"));
-            ctx.out << link::printableText(data) << '\n';
+            const diag::ServiceResult read = tab.ButtonReadEMClick(address);
+            if (read.data.isEmpty())
+                return ctx.fail(read.outcome, QCoreApplication::translate("Cli", "блок не прочитан"));
+            ctx.out << link::printableText(read.data) << '\n';
             return ExitOk;
         }
-        const diag::WriteResult written = tab.ButtonWriteEMClick(address, w()[3]);
-        if (!written.written)
-            return failure(ctx.host.notices().isEmpty() ? QCoreApplication::translate("Cli", "блок не записан")
-                                                        : ctx.host.notices().last());
-        ctx.out << ctx.host.resultSince(from) << '\n';
+        const diag::ServiceResult written = tab.ButtonWriteEMClick(address, w()[3]);
+        if (!written.outcome.ok())
+            return ctx.fail(written.outcome, QCoreApplication::translate("Cli", "блок не записан"));
+        ctx.out << written.outcome.line << '\n';
         return ExitOk;
     }
 
@@ -278,24 +262,16 @@ struct CarCommand {
         }
         // The file is named after the VIN the car's modules hold; the one given is the
         // fallback.
-        const qsizetype from = ctx.host.lines().size();
-        const QString path = backup.BitBtnSaveAutoClick(ctx.args.vin, folder);
-        if (path.isEmpty()) {
-            const QString failure = ctx.host.failureSince(from);
-            return ctx.fail(failure.isEmpty() ? QCoreApplication::translate("Cli", "файл не записан") : failure);
-        }
+        const config::BackupResult made = backup.BitBtnSaveAutoClick(ctx.args.vin, folder);
+        if (made.path.isEmpty())
+            return ctx.fail(made.outcome, QCoreApplication::translate("Cli", "файл не записан"));
         if (backup.vinRead().isEmpty())
             ctx.err << QCoreApplication::translate("Cli", "VIN автомобиля не прочитан; файл назван по %1").arg(ctx.args.vin) << '\n';
         // The file is there; what it lacks is said, not hidden.
-        if (!ctx.args.log) {
-            for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-                if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
-                    ctx.err << ctx.host.lines()[i] << '\n';
-            }
-        }
-        ctx.out << path << '\n';
+        ctx.say(made.notes);
+        ctx.out << made.path << '\n';
         // The file holds only what was read whole; a block that was not is a failure.
-        return backup.failedReads().isEmpty() ? ExitOk : ExitFailed;
+        return made.outcome.ok() ? ExitOk : ExitFailed;
     }
 
     // The newest write to this car that is not undone yet; a write whose answer never
@@ -309,7 +285,6 @@ struct CarCommand {
         // Without the car's own VIN, rows of other connections may be another car's.
         if (typed)
             return ctx.fail(QCoreApplication::translate("Cli", "VIN автомобиля не прочитан: записи других подключений под VIN %1 могут быть другого автомобиля и не отменяются").arg(vin));
-        const qsizetype from = ctx.host.lines().size();
         const std::optional<safety::JournalEntry> next = gate.nextToUndo();
         if (next) {
             const safety::JournalEntry& e = *next;
@@ -319,19 +294,13 @@ struct CarCommand {
                     << '\n';
             ctx.err.flush();
             const safety::BatchResult undone = gate.undo(e, config::describeUndo, ctx.args.force);
-            const bool all = !undone.results.isEmpty()
-                && std::all_of(undone.results.begin(), undone.results.end(), [](const safety::WriteResult& r) {
-                       return r.outcome == safety::WriteOutcome::Verified || r.outcome == safety::WriteOutcome::Unchanged;
-                   });
-            if (!all) {
-                const QString failure = ctx.host.failureSince(from);
-                return ctx.fail(failure.isEmpty() ? QCoreApplication::translate("Cli", "ничего не восстановлено") : failure);
-            }
-            ctx.out << verifiedSince(from) << '\n';
+            const link::Outcome outcome = undone.summary();
+            if (!outcome.ok())
+                return ctx.fail(outcome, QCoreApplication::translate("Cli", "ничего не восстановлено"));
+            ctx.say(undone.notes);
+            ctx.out << outcome.line << '\n';
             return ExitOk;
         }
-        if (const QString failure = ctx.host.failureSince(from); failure.startsWith(QLatin1String("! ")) && !ctx.args.log)
-            ctx.err << failure << '\n';
         return ctx.fail(QCoreApplication::translate("Cli", "в журнале нет неотменённой записи в автомобиль %1").arg(vin));
     }
 
@@ -386,19 +355,20 @@ struct CarCommand {
             return ctx.usage(noArguments(w()[0]));
         if (w()[0] == QLatin1String("live") && (!ctx.args.values.isEmpty() || ctx.args.seconds > 0 || !ctx.args.csv.isEmpty()))
             return recordLiveValues(ctx, *car.session);
+        // The pass's output is its log, then the time it took; the voltage's its line.
         diag::LiveData data(*car.session, ctx.host);
-        const qsizetype from = ctx.host.lines().size();
-        const qsizetype noticesFrom = ctx.host.notices().size();
-        const bool done = w()[0] == QLatin1String("voltage") ? data.readVoltage() : data.timedPass();
-        if (!done)
-            return ctx.fail(ctx.host.failureSince(from));
-        for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-            const QString& line = ctx.host.lines()[i];
-            if (w()[0] == QLatin1String("live") || !(line.startsWith(QLatin1String("> ")) || line.startsWith(QLatin1String("< "))))
+        const bool voltage = w()[0] == QLatin1String("voltage");
+        QStringList log;
+        ctx.host.copyLogTo(&log);
+        const auto stopCopying = qScopeGuard([this] { ctx.host.copyLogTo(nullptr); });
+        const link::Outcome done = voltage ? data.readVoltage() : data.timedPass();
+        if (!done.ok())
+            return ctx.fail(done);
+        if (!voltage) {
+            for (const QString& line : std::as_const(log))
                 ctx.out << line << '\n';
         }
-        for (const QString& message : ctx.host.messagesSince(noticesFrom))
-            ctx.out << message << '\n';
+        ctx.out << done.line << '\n';
         return ExitOk;
     }
 };

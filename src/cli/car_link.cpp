@@ -49,7 +49,7 @@ safety::BackupBeforeWrite CarLink::backupBeforeWrite(const CliArgs& args, CliHos
                     err << QCoreApplication::translate("Cli", "Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)) << '\n';
                     err.flush();
                 }
-                return {taken.failure, taken.incomplete};
+                return {taken.failure, taken.incomplete, taken.notes};
             }};
 }
 

@@ -1,5 +1,6 @@
 #include "cli/cli_args.h"
 
+#include "config/catalog_lists.h"
 #include "diag/live_values.h"
 #include "link/codecs.h"
 
@@ -47,7 +48,7 @@ QString usageText()
         "Без адаптера:\n"
         "  decode PAGE HEX [--part 1|2]\n"
         "  encode PAGE HEX [--part 1|2] [--set NAME=VALUE]...\n"
-        "  asbuilt decode ADDRESS DATA        ADDRESS: 720-01-01, 726-01-01, 726-02-01\n"
+        "  asbuilt decode ADDRESS DATA        ADDRESS: {ASBUILT}\n"
         "  asbuilt encode ADDRESS HEX\n"
         "  open-backup FILE PAGE [--part 1|2] [--door driver|passenger]\n"
         "  history [--vin VIN]                журнал записей, новые сверху\n"
@@ -65,7 +66,8 @@ QString usageText()
         "С адаптером (нужен --port):\n"
         "  read-config PAGE [--part 1|2] [--door driver|passenger]\n"
         "  write-config PAGE HEX [--part 1|2] [--door both|driver|passenger] [--dash fl|prefl]\n"
-        "  backup [--dir DIR]                 девять модулей в файл VehicleData в DIR\n"
+        "  backup [--dir DIR]                 модули в файл VehicleData в DIR:\n"
+        "                                     {BACKUP}\n"
         "  dtc read [--save FILE] [--plain] | dtc clear\n"
         "                                     FILE: CSV, если имя оканчивается на .csv, иначе текст;\n"
         "                                     --plain: без значения и стоп-кадра под каждым кодом\n"
@@ -87,8 +89,8 @@ QString usageText()
         "  restore FILE [--only ADDR,...] [--other-car]\n"
         "                                     записывает блоки конфигурации из файла обратно\n"
         "\n"
-        "PAGE: IPC, ACM, BCM, DDM+PDM (или DDM), HVAC, RCM, ABS, HCM и страницы файлов описания.\n"
-        "MODULE: IPC, ACM, BCM, DDM, PDM, HVAC, RCM, ABS, HCM, PSCM, PCM.\n"
+        "PAGE: {PAGES} и страницы файлов описания.\n"
+        "MODULE: {MODULES}.\n"
         "Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали\n"
         "C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.\n"
         "Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает\n"
@@ -111,7 +113,12 @@ QString usageText()
         "доверяет файлу для одной команды и запоминает доверие, только если она выполнена (код 0).\n"
         "Записи в демо-автомобиль идут в отдельный журнал рядом с указанным или обычным.\n"
         "Код выхода: 0 успех, 1 операция не удалась, 2 ошибка в командной строке.\n")
-        .replace(QStringLiteral("{LIVE_VALUES}"), liveValueNames());
+        .replace(QStringLiteral("{LIVE_VALUES}"), liveValueNames())
+        // The module table's lists, so that a module added changes no translated text.
+        .replace(QStringLiteral("{ASBUILT}"), config::asBuiltAddresses().join(QStringLiteral(", ")))
+        .replace(QStringLiteral("{BACKUP}"), config::backupModuleNames().join(QLatin1Char(' ')))
+        .replace(QStringLiteral("{PAGES}"), config::pageNames(QCoreApplication::translate("Cli", "(или %1)")).join(QStringLiteral(", ")))
+        .replace(QStringLiteral("{MODULES}"), config::moduleNames().join(QStringLiteral(", ")));
 }
 
 QString langArgument(const QStringList& args)

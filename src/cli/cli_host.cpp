@@ -1,7 +1,5 @@
 #include "cli/cli_host.h"
 
-#include "link/session.h"
-
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
@@ -11,7 +9,8 @@ namespace talmero::cli {
 
 void CliHost::log(const QString& line)
 {
-    m_lines.append(line);
+    if (m_copy)
+        m_copy->append(line);
     if (m_echoLog) {
         std::fputs(qUtf8Printable(line + QLatin1Char('\n')), stderr);
         std::fflush(stderr);
@@ -20,7 +19,6 @@ void CliHost::log(const QString& line)
 
 void CliHost::notify(const QString& text)
 {
-    m_notices.append(text);
     std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr);
     std::fflush(stderr);
     if (m_wait) {
@@ -33,7 +31,6 @@ void CliHost::notify(const QString& text)
 
 bool CliHost::acknowledge(const QString& text)
 {
-    m_notices.append(text);
     std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr);
     std::fflush(stderr);
     if (!m_wait)
@@ -102,34 +99,6 @@ bool CliHost::confirm(const link::ChangeRequest& request)
         : request.kind == link::ChangeRequest::Kind::Restart ? QCoreApplication::translate("Cli", "Перезагрузить? [y/N] ")
                                                              : QCoreApplication::translate("Cli", "Записать? [y/N] ");
     return answerYesNo(text, question, m_yes);
-}
-
-QString CliHost::failureSince(qsizetype from) const
-{
-    for (qsizetype i = m_lines.size() - 1; i >= from; --i) {
-        if (m_lines[i].startsWith(QLatin1String("! ")))
-            return m_lines[i];
-    }
-    return QString();
-}
-
-QString CliHost::resultSince(qsizetype from) const
-{
-    for (qsizetype i = m_lines.size() - 1; i >= from; --i) {
-        if (m_lines[i].startsWith(QLatin1String("! ")) || m_lines[i].startsWith(QLatin1String("* ")))
-            return m_lines[i];
-    }
-    return QString();
-}
-
-QStringList CliHost::messagesSince(qsizetype from) const
-{
-    QStringList messages;
-    for (qsizetype i = from; i < m_notices.size(); ++i) {
-        if (!link::Session::isBusPrompt(m_notices[i]))
-            messages.append(m_notices[i]);
-    }
-    return messages;
 }
 
 } // namespace talmero::cli

@@ -36,22 +36,17 @@ public:
 
     // Notices never wait (offline commands show decoder messages, nothing to confirm).
     void setWaiting(bool wait) { m_wait = wait; }
-
-    const QStringList& lines() const { return m_lines; }
-    const QStringList& notices() const { return m_notices; }
-    // The last "! " log line since index from, or "".
-    QString failureSince(qsizetype from) const;
-    // The last "* " or "! " log line since index from, or "".
-    QString resultSince(qsizetype from) const;
-    // The notices since index from that are not bus prompts (decoder messages, results).
-    QStringList messagesSince(qsizetype from) const;
+    // Whether the log goes to standard error (--log).
+    bool echoesLog() const { return m_echoLog; }
+    // For a command whose output is its log (live): from now on every log line is also
+    // added to copy, until it is set to nullptr.
+    void copyLogTo(QStringList* copy) { m_copy = copy; }
 
 private:
     bool m_echoLog;
     bool m_wait;
-    QStringList m_lines;
-    QStringList m_notices;
     bool m_yes; // --yes: every question is answered yes
+    QStringList* m_copy = nullptr;
 };
 
 } // namespace talmero::cli

@@ -10,13 +10,29 @@ namespace talmero::cli {
 
 int CommandContext::fail(const QString& text)
 {
-    const QString line = text.startsWith(QLatin1String("! ")) ? text : QStringLiteral("! ") + text;
-    // A refusal or a decoder's message shown as a notice is on standard error already.
-    if (!host.notices().contains(line) && !host.notices().contains(text)) {
-        err << line << '\n';
-        err.flush();
-    }
+    err << QStringLiteral("! ") << text << '\n';
+    err.flush();
     return ExitFailed;
+}
+
+int CommandContext::fail(const link::Outcome& outcome)
+{
+    // A refusal or a decoder's message shown as a notice is on standard error already.
+    return outcome.shown ? int(ExitFailed) : fail(outcome.text());
+}
+
+int CommandContext::fail(const link::Outcome& outcome, const QString& otherwise)
+{
+    return outcome.line.isEmpty() ? fail(otherwise) : fail(outcome);
+}
+
+void CommandContext::say(const QStringList& notes)
+{
+    if (host.echoesLog())
+        return;
+    for (const QString& note : notes)
+        err << note << '\n';
+    err.flush();
 }
 
 int CommandContext::usage(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_args.h"
+#include "link/outcome.h"
 #include "module_files/description_file.h"
 
 #include <QList>
@@ -30,6 +31,12 @@ struct CommandContext {
 
     // Prints a failure ("! " text) to standard error; returns ExitFailed.
     int fail(const QString& text);
+    // The same for an operation's outcome, unless a notice has shown it already.
+    int fail(const link::Outcome& outcome);
+    // The same, with otherwise when the outcome said nothing.
+    int fail(const link::Outcome& outcome, const QString& otherwise);
+    // Failures said on the way, on standard error unless the log went there (--log).
+    void say(const QStringList& notes);
     // Prints the usage error and the usage text; returns ExitUsage.
     int usage(const QString& text);
 };

@@ -12,18 +12,6 @@ namespace {
 
 constexpr int kCompareError = 2;
 
-// The "! " log lines since from on standard error, unless --log has shown them already.
-void showFailures(CommandContext& ctx, qsizetype from)
-{
-    if (ctx.args.log)
-        return;
-    for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-        if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
-            ctx.err << ctx.host.lines()[i] << '\n';
-    }
-    ctx.err.flush();
-}
-
 int compare(CommandContext& ctx)
 {
     const QStringList& w = ctx.args.words;
@@ -45,11 +33,11 @@ int compare(CommandContext& ctx)
         ctx.host.setWaiting(!ctx.args.yes);
         try {
             CarLink car(ctx.args, ctx.host);
-            const qsizetype from = ctx.host.lines().size();
-            right = config::readVehicleFromCar(*car.session, ctx.host, car.state);
-            showFailures(ctx, from);
-            if (!right)
+            config::CarReading reading = config::readVehicleFromCar(*car.session, ctx.host, car.state);
+            ctx.say(reading.car ? reading.notes : QStringList{reading.outcome.line});
+            if (!reading.car)
                 return kCompareError;
+            right = std::move(reading.car);
         } catch (const link::LinkError& e) {
             ctx.fail(e.text());
             return kCompareError;

@@ -20,50 +20,65 @@ bool isHex(const QString& text)
     return !text.isEmpty();
 }
 
-bool onPage(int page, BlockId block)
+bool onPage(const PageInfo& page, const BlockLayout& block)
 {
-    for (const BlockLayout* b : pageLayouts(pageInfo(page))) {
-        if (b->id == block)
-            return true;
-    }
-    return false;
+    return pageLayouts(page).contains(&block);
 }
 
 } // namespace
 
-ConfigPage::ConfigPage(int page, link::Host& host) : m_page(page), m_view(true), m_panel(m_view, host)
+ConfigPage::ConfigPage(const PageInfo& page, link::Host& host) : m_page(page), m_view(true), m_panel(m_view, host)
 {
     m_panel.TabbedCONFChange(page, true);
 }
 
-std::optional<int> ConfigPage::pageByCaption(const QString& caption)
+const PageInfo* ConfigPage::pageByCaption(const QString& caption)
 {
-    const QString wanted = caption.toUpper();
-    if (wanted == QLatin1String("DDM"))
-        return PageDDM;
-    for (int page = 0; page < pageCount(); ++page) {
-        if (qs(pageInfo(page).caption) == wanted)
+    if (const PageInfo* page = car::pageCaptioned(caption.toUpper().toStdString()))
+        return page;
+    for (const PageInfo* page : pageInfos()) {
+        if (page->twoModules() && moduleOf(page->sides[0]).name == caption.toUpper().toStdString())
             return page;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 void ConfigPage::chooseSide(int side)
 {
-    if (m_page == PageBCM && m_view.item(QStringLiteral("RadioGroupBCMrd")) != side) {
-        m_view.setItem(QStringLiteral("RadioGroupBCMrd"), side);
-        m_panel.RadioGroupBCMrdClick();
-    } else if (m_page == PageDDM) {
-        m_view.setItem(QStringLiteral("RadioGroupDDMr"), side);
-    }
+    const QString group = qs(m_page.sideGroup);
+    if (group.isEmpty() || m_view.item(group) == side)
+        return;
+    m_view.setItem(group, side);
+    m_panel.onUserChange(group);
 }
 
-bool ConfigPage::showHex(const QString& hex)
+bool ConfigPage::choose(const QString& control, int item)
+{
+    const BlockLayout* block = nullptr;
+    const Option* option = findOption(control.toStdString(), &block);
+    if (!option || !onPage(m_page, *block))
+        return false;
+    if (m_view.item(control) != item) {
+        m_view.setItem(control, item);
+        m_panel.onUserChange(control);
+    }
+    return true;
+}
+
+link::Outcome ConfigPage::showHex(const QString& hex)
 {
     m_panel.clearCONF();
+    const BlockLayout& layout = m_panel.pageBlock(m_page);
     if (!isHex(hex))
-        return false;
-    return m_panel.decodeHex(m_panel.pageBlock(m_page), hex.toUpper());
+        return link::Outcome::failed(link::Outcome::Kind::Refused, QString());
+    if (!m_panel.decodeHex(layout, hex.toUpper())) {
+        return layout.refuseMessage.empty()
+            ? link::Outcome::failed(link::Outcome::Kind::Refused, QString())
+            : link::Outcome::notified(link::Outcome::Kind::Refused, QStringLiteral("! ") + tl(layout.refuseMessage));
+    }
+    if (!m_panel.showsBlock())
+        return link::Outcome::notified(link::Outcome::Kind::BlockRefused, QStringLiteral("! ") + tl(layout.unknownMessage));
+    return link::Outcome::done();
 }
 
 QString ConfigPage::applySet(const QString& assignment)
@@ -72,7 +87,7 @@ QString ConfigPage::applySet(const QString& assignment)
     const QString value = assignment.section(QLatin1Char('='), 1);
     const BlockLayout* block = nullptr;
     const Option* option = findOption(name.toStdString(), &block);
-    if (!option || !onPage(m_page, block->id))
+    if (!option || !onPage(m_page, *block))
         return QCoreApplication::translate("Cli", "на этой странице нет параметра %1").arg(name);
     if (!m_view.enabled(name))
         return QCoreApplication::translate("Cli", "%1 сейчас не изменить: параметр недоступен").arg(name);
@@ -97,9 +112,9 @@ QString ConfigPage::applySet(const QString& assignment)
 
 QString ConfigPage::blockLine() const
 {
-    const BlockId block = m_panel.pageBlock(m_page);
+    const BlockLayout& block = m_panel.pageBlock(m_page);
     const QString& var = m_panel.conf(block);
-    return QStringLiteral("block ") + (layoutOf(block).hexText ? var : link::BIN2HEX(var));
+    return QStringLiteral("block ") + (block.hexText ? var : link::BIN2HEX(var));
 }
 
 void ConfigPage::writeListing(QTextStream& out) const
@@ -109,7 +124,7 @@ void ConfigPage::writeListing(QTextStream& out) const
         if (m_view.enabled(qs(name)))
             enabled.append(qs(name));
     };
-    for (const BlockLayout* b : pageLayouts(pageInfo(m_page))) {
+    for (const BlockLayout* b : pageLayouts(m_page)) {
         for (const Option& o : b->options) {
             const QString name = qs(o.name);
             if (o.isRadioGroup())
@@ -124,7 +139,7 @@ void ConfigPage::writeListing(QTextStream& out) const
         }
     }
     for (const PlacedControl& c : pageControls()) {
-        if (c.page == m_page && c.kind == ControlKind::RadioGroup)
+        if (c.page == &m_page && c.kind == ControlKind::RadioGroup)
             noteEnabled(c.name);
     }
     noteEnabled("ButtonCONFwrite");

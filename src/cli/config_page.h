@@ -16,19 +16,25 @@ namespace talmero::cli {
 // The configuration tab without a window: one page of the panel on a map of controls.
 class ConfigPage {
 public:
-    ConfigPage(int page, link::Host& host);
+    ConfigPage(const config::PageInfo& page, link::Host& host);
 
-    // The page with this caption (IPC ... HCM, also DDM for the door page); nullopt if none.
-    static std::optional<int> pageByCaption(const QString& caption);
+    // The page with this caption (IPC ... HCM), or of two modules whose first is named so
+    // (DDM for the door page); nullptr if none.
+    static const config::PageInfo* pageByCaption(const QString& caption);
 
-    int page() const { return m_page; }
+    const config::PageInfo& page() const { return m_page; }
     config::ConfigPanel& panel() { return m_panel; }
     config::MapOptionView& view() { return m_view; }
 
-    // Chooses the BCM part or the door read, as the page's radio group would.
+    // Chooses the BCM part or the door read, as the page's side group would.
     void chooseSide(int side);
-    // Shows a block given as hex, as a read from the module would; false when refused.
-    bool showHex(const QString& hex);
+    // Chooses a choice's item as the user would (its rules run); false when the page has no
+    // such choice.
+    bool choose(const QString& control, int item);
+    // Shows a block given as hex, as a read from the module would: done; Refused when the
+    // page does not take it; BlockRefused when it shows it as of no known configuration.
+    // The decoder's message is said in a notice.
+    link::Outcome showHex(const QString& hex);
     // Applies NAME=VALUE as the user's own change (coupling rules run); error text or "".
     QString applySet(const QString& assignment);
 
@@ -38,7 +44,7 @@ public:
     void writeListing(QTextStream& out) const;
 
 private:
-    int m_page;
+    const config::PageInfo& m_page;
     config::MapOptionView m_view;
     config::ConfigPanel m_panel;
 };

@@ -26,17 +26,6 @@ void waitUntil(const QElapsedTimer& clock, qint64 due)
     wait.exec();
 }
 
-// The "! " lines logged since from, on standard error, unless the log goes there anyway.
-void showFailures(CommandContext& ctx, qsizetype from)
-{
-    if (ctx.args.log)
-        return;
-    for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-        if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
-            ctx.err << ctx.host.lines()[i] << '\n';
-    }
-}
-
 } // namespace
 
 int recordLiveValues(CommandContext& ctx, link::Session& session)
@@ -49,12 +38,13 @@ int recordLiveValues(CommandContext& ctx, link::Session& session)
         if (value && !wanted.contains(value))
             wanted.append(value);
     }
-    const qsizetype from = ctx.host.lines().size();
-    if (!diag::LiveData(session, ctx.host).openEngine())
-        return ctx.fail(ctx.host.failureSince(from));
+    if (const link::Outcome opened = diag::LiveData(session, ctx.host).openEngine(); !opened.ok())
+        return ctx.fail(opened);
     diag::LiveReader reader(session, ctx.host);
-    const QList<const diag::LiveValue*> offered = diag::LiveReader::offered(reader.readSupportedPids());
-    showFailures(ctx, from);
+    link::Outcome maps;
+    const QList<const diag::LiveValue*> offered = diag::LiveReader::offered(reader.readSupportedPids(&maps));
+    if (!maps.ok())
+        ctx.say({maps.line});
     QStringList missing;
     for (const diag::LiveValue* value : wanted) {
         if (!offered.contains(value))

@@ -19,22 +19,22 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
     const QStringList& w = ctx.args.words;
     if (w.size() != 3)
         return ctx.usage(QCoreApplication::translate("Cli", "%1: нужны PAGE HEX").arg(w[0]));
-    const auto page = ConfigPage::pageByCaption(w[1]);
+    const config::PageInfo* page = ConfigPage::pageByCaption(w[1]);
     if (!page)
         return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w[1]));
     if (!encoding && !ctx.args.sets.isEmpty())
         return ctx.usage(QCoreApplication::translate("Cli", "--set только с encode"));
 
     ConfigPage cp(*page, ctx.host);
-    cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
-    const qsizetype noticesBefore = ctx.host.notices().size();
-    if (!cp.showHex(w[2]))
-        return ctx.fail(ctx.host.notices().size() > noticesBefore ? ctx.host.notices().last()
-                                                                   :                                  QCoreApplication::translate("Cli", "блок не принят"));
+    cp.chooseSide(page->twoModules() ? qMax(0, ctx.args.door) : ctx.args.part);
+    const link::Outcome shown = cp.showHex(w[2]);
+    if (shown.kind == link::Outcome::Kind::Refused)
+        return ctx.fail(shown, QCoreApplication::translate("Cli", "блок не принят"));
     if (!encoding) {
         ctx.out << cp.blockLine() << '\n';
         cp.writeListing(ctx.out);
-        return ctx.host.notices().size() > noticesBefore ? ExitFailed : ExitOk;
+        // A decoder's message (no known configuration) makes the decode a failure too.
+        return shown.ok() ? ExitOk : ExitFailed;
     }
     for (const QString& set : ctx.args.sets) {
         const QString error = cp.applySet(set);
@@ -42,19 +42,20 @@ int decodeOrEncode(CommandContext& ctx, bool encoding)
             return ctx.fail(error);
     }
     // As in the window: the choice made decides, not the block as it came.
-    if (!cp.view().enabled(QStringLiteral("ButtonCONFwrite")))
+    if (!cp.panel().writable())
         return ctx.fail(QCoreApplication::translate("Cli", "этот блок можно показать, но не записать"));
-    cp.panel().encode(cp.panel().pageBlock(*page));
-    ctx.out << QStringLiteral("block ") << config::ConfigTransfer::writeData(cp.panel(), *page) << '\n';
+    const config::BlockLayout& layout = cp.panel().pageBlock(*page);
+    cp.panel().encode(layout);
+    ctx.out << QStringLiteral("block ") << cp.panel().writeData(layout) << '\n';
     return ExitOk;
 }
 
 // The side of its page that shows an AS-BUILT line's block (the BCM part).
 void showOnPage(ConfigPage& cp, const config::AsBuiltLine& line)
 {
-    const auto sides = config::pageInfo(cp.page()).allSides();
+    const auto sides = cp.page().allSides();
     for (std::size_t side = 0; side < sides.size(); ++side) {
-        if (sides[side].layout->id == line.block)
+        if (sides[side].layout == line.layout)
             cp.chooseSide(int(side));
     }
 }
@@ -73,8 +74,9 @@ int asBuilt(CommandContext& ctx)
         return ctx.usage(QCoreApplication::translate("Cli", "строки AS-BUILT %1 нет ни у одного модуля; ADDRESS: %2")
                              .arg(w[2].left(16), known.join(QStringLiteral(", "))));
     }
-    const QString invalid = QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine);
-    const int page = config::pageOf(line->block);
+    const link::Outcome invalid = link::Outcome::failed(link::Outcome::Kind::Refused,
+        QCoreApplication::translate("AsBuiltConversion", config::AsBuiltConversion::kInvalidLine));
+    const config::PageInfo* page = config::pageShowing(config::layoutOf(*line->layout));
 
     if (w[1] == QLatin1String("encode")) {
         if (w.size() != 4)
@@ -89,11 +91,12 @@ int asBuilt(CommandContext& ctx)
     const config::AsBuiltReading reading = config::readAsBuilt(line->key, w.mid(3).join(QLatin1Char(' ')));
     if (!reading.valid)
         return ctx.fail(invalid);
-    ConfigPage cp(page, ctx.host);
+    if (!page)
+        return ctx.fail(invalid);
+    ConfigPage cp(*page, ctx.host);
     showOnPage(cp, *line);
-    const qsizetype noticesBefore = ctx.host.notices().size();
-    if (!cp.showHex(reading.data))
-        return ctx.fail(ctx.host.notices().size() > noticesBefore ? ctx.host.notices().last() : invalid);
+    if (const link::Outcome shown = cp.showHex(reading.data); shown.kind == link::Outcome::Kind::Refused)
+        return ctx.fail(shown, invalid.text());
     ctx.out << cp.blockLine() << '\n';
     cp.writeListing(ctx.out);
     return ExitOk;
@@ -105,24 +108,21 @@ int openBackup(CommandContext& ctx)
     const QStringList& w = ctx.args.words;
     if (w.size() != 3)
         return ctx.usage(QCoreApplication::translate("Cli", "open-backup: нужны FILE PAGE"));
-    const auto page = ConfigPage::pageByCaption(w[2]);
+    const config::PageInfo* page = ConfigPage::pageByCaption(w[2]);
     if (!page)
         return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(w[2]));
     ConfigPage cp(*page, ctx.host);
-    cp.chooseSide(*page == config::PageDDM ? qMax(0, ctx.args.door) : ctx.args.part);
+    cp.chooseSide(page->twoModules() ? qMax(0, ctx.args.door) : ctx.args.part);
 
     const config::BackupChoice choice = config::backupChoice(cp.panel(), *page);
     const config::BackupLookup stored = config::readBackupBlock(w[1], choice.address, choice.index, ctx.host);
-    if (!stored.loaded)
-        return ctx.fail(ctx.host.notices().isEmpty() ? QCoreApplication::translate("Cli", "файл не читается")
-                                                     : ctx.host.notices().last());
-    if (stored.result.startsWith(QLatin1String("! ")))
-        return ctx.fail(stored.result);
-    ctx.out << stored.result << '\n';
+    if (!stored.outcome.ok())
+        return ctx.fail(stored.outcome, QCoreApplication::translate("Cli", "файл не читается"));
+    ctx.out << stored.block << '\n';
 
     const link::Outcome opened = config::BackupOpening(cp.panel(), ctx.host).ButtonCONFopenClick(*page, w[1]);
     if (!opened.ok() && opened.kind != link::Outcome::Kind::BlockRefused)
-        return ctx.fail(opened.line.isEmpty() ? QCoreApplication::translate("Cli", "файл не читается") : opened.line);
+        return ctx.fail(opened, QCoreApplication::translate("Cli", "файл не читается"));
     ctx.out << cp.blockLine() << '\n';
     cp.writeListing(ctx.out);
     return opened.ok() ? ExitOk : ExitFailed;

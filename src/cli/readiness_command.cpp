@@ -13,7 +13,7 @@ int readinessCommand(CommandContext& ctx, CarLink& car)
         return ctx.usage(noArguments(ctx.args.words.first()));
     const diag::ReadinessResult result = diag::ReadinessCheck::run(*car.session);
     if (!result.outcome.ok())
-        return ctx.fail(result.outcome.line);
+        return ctx.fail(result.outcome);
     for (const QString& line : diag::readinessLines(*result.sinceCleared))
         ctx.out << line << '\n';
     if (result.thisCycle) {

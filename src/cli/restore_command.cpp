@@ -79,21 +79,16 @@ int restore(CommandContext& ctx, CarLink& car)
     // The car's configuration is saved before the first block anyway: that copy counts.
     if (!ctx.args.noBackup)
         gate.offerBackup(car.backupBeforeWrite(ctx.args, ctx.host, ctx.err));
-    const qsizetype from = ctx.host.lines().size();
-    auto failure = [&](const QString& otherwise) {
-        const QString logged = ctx.host.failureSince(from);
-        return ctx.fail(logged.isEmpty() ? otherwise : logged);
-    };
-
     ctx.host.setWaiting(false);
     const auto file = config::readVehicleFile(ctx.args.words[1], ctx.host);
     if (!file)
         return ExitFailed;
     ctx.host.setWaiting(!ctx.args.yes);
     config::CarRestore restore(gate, host, car.state);
-    std::optional<config::RestorePlan> plan = restore.prepare(*file);
+    config::CarRestore::Prepared prepared = restore.prepare(*file);
+    std::optional<config::RestorePlan>& plan = prepared.plan;
     if (!plan)
-        return failure(QCoreApplication::translate("Cli", "автомобиль не прочитан"));
+        return ctx.fail(prepared.outcome, QCoreApplication::translate("Cli", "автомобиль не прочитан"));
     // Copying a car's settings to another car is a wish only when said so.
     if (plan->vinDiffers() && !ctx.args.otherCar) {
         QString car = plan->carVin;
@@ -126,8 +121,11 @@ int restore(CommandContext& ctx, CarLink& car)
         for (const QString& line : report.mid(1))
             ctx.out << "  " << line << '\n';
     }
-    if (!summary.agreed)
-        return failure(QCoreApplication::translate("Cli", "ничего не записано"));
+    if (!summary.agreed) {
+        return summary.outcome.kind == link::Outcome::Kind::Cancelled
+            ? ctx.fail(QCoreApplication::translate("Cli", "ничего не записано"))
+            : ctx.fail(summary.outcome, QCoreApplication::translate("Cli", "ничего не записано"));
+    }
     // The car's configuration blocks equal the file's only when every one went on.
     return summary.complete() ? ExitOk : ExitFailed;
 }

@@ -66,7 +66,6 @@ int scanModules(CommandContext& ctx, CarLink& car)
     if (ctx.args.words.size() != 1)
         return ctx.usage(noArguments(ctx.args.words[0]));
     diag::ModuleScanner scanner(*car.session, ctx.host, car.state);
-    const qsizetype from = ctx.host.lines().size();
     bool cancelled = false;
     try {
         scanner.scan();
@@ -84,12 +83,7 @@ int scanModules(CommandContext& ctx, CarLink& car)
     }
     printScan(ctx, scan, reading);
 
-    if (!ctx.args.log) {
-        for (qsizetype i = from; i < ctx.host.lines().size(); ++i) {
-            if (ctx.host.lines()[i].startsWith(QLatin1String("! ")))
-                ctx.err << ctx.host.lines()[i] << '\n';
-        }
-    }
+    ctx.say(scan.notes);
     if (!carVin.disputed.isEmpty())
         ctx.err << QCoreApplication::translate("ScanCommand", "! Модули автомобиля называют разные VIN: %1").arg(carVin.disputed.join(QStringLiteral("; "))) << '\n';
     else if (carVin.known() && ctx.args.vinGiven && carVin.vin != car.state.carVIN)

@@ -26,8 +26,9 @@ const QList<AsBuiltLine>& asBuiltLines()
                 if (b->asBuiltLine == 0)
                     continue;
                 const AsBuiltKey key = car::asBuiltKeyOf(*m, *b);
+                const int digitChars = b->hexText ? 1 : 4;
                 all.append({QStringLiteral("7%1-%2-01").arg(byteText(key.addressByte), byteText(key.line)), key, m,
-                            b->id, b->capacity / (b->hexText ? 1 : 4)});
+                            b, b->capacity / digitChars, b->shortLength / digitChars});
             }
         }
         return all;
@@ -59,7 +60,7 @@ const AsBuiltLine* asBuiltLineByAddress(const QString& address)
 const AsBuiltLine* asBuiltLineOf(const PageSide& side)
 {
     for (const AsBuiltLine& line : asBuiltLines()) {
-        if (line.module->address == side.address && line.block == side.layout->id)
+        if (line.module->address == side.address && line.layout == side.layout)
             return &line;
     }
     return nullptr;
@@ -140,7 +141,7 @@ AsBuiltReading readAsBuilt(AsBuiltKey key, const QString& typed)
                                                             nullptr, int(length))
                                     .arg(line->dataDigits + 2);
     // Length before checksum: a line with its checksum left off is short, not wrong.
-    const int shortestData = line->block == BlockId::IPC ? 8 : line->dataDigits;
+    const int shortestData = line->shortDigits > 0 ? line->shortDigits : line->dataDigits;
     if (length == shortestData) {
         return refuse(QCoreApplication::translate("AsBuilt", "Нет контрольной суммы: после %n цифр данных нужны ещё 2",
                                                   nullptr, int(length)));
@@ -148,24 +149,22 @@ AsBuiltReading readAsBuilt(AsBuiltKey key, const QString& typed)
     if (length % 2 != 0 || length < shortestData + 2)
         return refuse(wrongLength);
 
-    int sum = (key.addressByte + key.line + 8) & 0xFF;
-    for (qsizetype i = 0; i + 2 < length; i += 2)
-        sum = (sum + link::hexByte(text, i)) & 0xFF;
+    const int sum = sumASBUILT(key, text.left(length - 2));
     if (link::hexByte(text, length - 2) != sum) {
         return refuse(QCoreApplication::translate("AsBuilt", "Неверная контрольная сумма %1, ожидается %2")
                           .arg(text.right(2).toUpper(), QString::number(sum, 16).toUpper().rightJustified(2, u'0')));
     }
 
     AsBuiltReading reading;
-    reading.block = line->block;
+    reading.layout = line->layout;
     reading.checksum = text.right(2);
     reading.data = text.left(length - 2);
     trimZeroTail(reading.data, line->dataDigits);
-    if (line->block == BlockId::IPC) {
-        // A fifth byte of zero: a dashboard with the 4-byte block.
-        if (reading.data.size() == 10 && reading.data.endsWith(QLatin1String("00")))
-            reading.data.chop(2);
-        if (reading.data.size() != 8 && reading.data.size() != 10)
+    if (line->shortDigits > 0) {
+        // Zero beyond the shorter form: a dashboard with the 4-byte block.
+        if (reading.data.size() == line->dataDigits && reading.data.mid(line->shortDigits).count(u'0') == line->dataDigits - line->shortDigits)
+            reading.data.truncate(line->shortDigits);
+        if (reading.data.size() != line->shortDigits && reading.data.size() != line->dataDigits)
             return refuse(wrongLength);
     } else if (reading.data.size() != line->dataDigits) {
         return refuse(wrongLength);

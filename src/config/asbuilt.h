@@ -21,8 +21,9 @@ struct AsBuiltLine {
     QString address;          // as the dealer tool writes it
     AsBuiltKey key;
     const car::Module* module;
-    BlockId block;
+    const BlockLayout* layout; // as its module describes it
     int dataDigits;           // the block's hex digits (the longest for the IPC)
+    int shortDigits;          // those of its shorter whole form (the pre-facelift IPC's); 0 = none
 };
 
 // Every line the module table holds, in its order.
@@ -51,7 +52,7 @@ QString asBuiltDataPart(AsBuiltKey key, const QString& data);
 // A typed data part checked against the line with this key.
 struct AsBuiltReading {
     bool valid = false;
-    BlockId block = BlockId::IPC;
+    const BlockLayout* layout = nullptr; // the line's block, as its module describes it
     QString data;     // the block's hex digits as typed, after trimming
     QString checksum; // the checksum pair as typed
     QString problem;  // why an invalid line is refused, for the user
@@ -59,8 +60,8 @@ struct AsBuiltReading {
 
 // Blanks and '>' anywhere are ignored, digits of either case accepted. Invalid: odd or
 // fewer than four digits, any other character, a wrong checksum, a length that does not
-// fit the block after a zero tail is cut, or a key that names no line. An IPC line with
-// a fifth byte of zero is a 4-byte block.
+// fit the block after a zero tail is cut, or a key that names no line. A line of a block
+// with a shorter whole form (the IPC's) whose extra bytes are zero is that form.
 AsBuiltReading readAsBuilt(AsBuiltKey key, const QString& typed);
 // The same for a tool that has the address as text ("726-02-01"); an address no module of
 // the table has is refused, named.

@@ -28,19 +28,9 @@ AsBuiltConversion::AsBuiltConversion(ConfigPanel& panel, AsBuiltDialog& dialog, 
 {
 }
 
-// "IPC (Панель приборов)" + the BCM part, as the log names the module.
-QString AsBuiltConversion::moduleText(int page) const
+void AsBuiltConversion::ButtonCONFopenASBUILTClick(const PageInfo& page)
 {
-    if (page < 0 || page >= pageCount())
-        return QString();
-    return qs(pageInfo(page).caption) + QStringLiteral(" (")
-        + m_panel.view().text(QStringLiteral("LabelCONF")) + QStringLiteral(")")
-        + m_panel.partSuffix(page);
-}
-
-void AsBuiltConversion::ButtonCONFopenASBUILTClick(int page)
-{
-    m_page = page;
+    m_page = &page;
     m_panel.clearCONF();
     m_panel.view().setText(kInstruction,
                            QCoreApplication::translate("AsBuiltConversion", "Заполните строку с указанным адресом и нажмите OK"));
@@ -53,19 +43,13 @@ void AsBuiltConversion::ButtonCONFopenASBUILTClick(int page)
 void AsBuiltConversion::Button1Click()
 {
     // A refused line stays in the window with the reason, to be corrected.
-    if (decodeASBUILT(m_page))
+    if (m_page && decodeASBUILT(*m_page))
         m_dialog.close();
 }
 
-// The line of the page's side, as the window's labels show it.
-const AsBuiltLine* AsBuiltConversion::lineOf(int page) const
+bool AsBuiltConversion::decodeASBUILT(const PageInfo& page)
 {
-    return page >= 0 && page < pageCount() ? asBuiltLineOf(m_panel.side(pageInfo(page))) : nullptr;
-}
-
-bool AsBuiltConversion::decodeASBUILT(int page)
-{
-    const AsBuiltLine* line = lineOf(page);
+    const AsBuiltLine* line = asBuiltLineOf(m_panel.side(page));
     AsBuiltReading reading;
     if (line)
         reading = readAsBuilt(line->key, m_panel.view().text(kEntry));
@@ -76,13 +60,13 @@ bool AsBuiltConversion::decodeASBUILT(int page)
         m_host.log(QCoreApplication::translate("AsBuiltConversion", kInvalidLine));
         return false;
     }
-    m_panel.decodeOffline(reading.block, reading.data);
-    m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Прочитан AS-BUILT модуля ") + moduleText(page) + QStringLiteral(" -> ")
+    m_panel.decodeOffline(*reading.layout, reading.data);
+    m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Прочитан AS-BUILT модуля ") + ConfigTransfer::pageText(m_panel, page) + QStringLiteral(" -> ")
                + link::splitHEX(reading.data) + QLatin1Char(' ') + reading.checksum);
     return true;
 }
 
-void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
+void AsBuiltConversion::ButtonCONFgetASBUILTClick(const PageInfo& page)
 {
     OptionView& view = m_panel.view();
     view.setText(kInstruction, QCoreApplication::translate("AsBuiltConversion", "Скопируйте строку конфигурации для записи через IDS"));
@@ -90,19 +74,19 @@ void AsBuiltConversion::ButtonCONFgetASBUILTClick(int page)
     view.setVisible(kOk, false);
     view.setText(kProblem, QString());
 
-    const AsBuiltLine* line = lineOf(page);
+    const AsBuiltLine* line = asBuiltLineOf(m_panel.side(page));
     QString data;
     if (line) {
-        m_panel.encode(line->block);
+        m_panel.encode(*line->layout);
         // The same data "Write configuration" sends (4 bytes for a pre-facelift dashboard).
-        data = ConfigTransfer::writeData(m_panel, page);
+        data = m_panel.writeData(*line->layout);
     }
     const QString text = line ? asBuiltDataPart(line->key, data) : QString();
     view.setText(kEntry, text);
     if (text.isEmpty())
         m_host.log(QCoreApplication::translate("AsBuiltConversion", "! Ошибка"));
     else
-        m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Сгенерирован AS-BUILT модуля ") + moduleText(page)
+        m_host.log(QCoreApplication::translate("AsBuiltConversion", "* Сгенерирован AS-BUILT модуля ") + ConfigTransfer::pageText(m_panel, page)
                    + QStringLiteral(" -> ") + text);
     m_dialog.showModal();
     // A generated line needs a fresh decode next time, unless the user keeps the changes.

@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <QString>
 
+namespace talmero::car {
+struct PageInfo;
+}
+
 namespace talmero::link {
 class Host;
 }
@@ -20,28 +24,25 @@ public:
     AsBuiltConversion(ConfigPanel& panel, AsBuiltDialog& dialog, link::Host& host);
 
     // page: the active page of the configuration notebook; it names the module in the
-    // log. Which line is meant comes from the window's labels, as the page set them.
-    void ButtonCONFopenASBUILTClick(int page);
+    // log, and its side the line.
+    void ButtonCONFopenASBUILTClick(const car::PageInfo& page);
     // The window's OK: decodes the typed line, then closes the window.
     void Button1Click();
     // Decodes Edit1 into the page's options and logs the line read, or
     // "! Неверная строка AS-BUILT" with nothing decoded.
     // False for a line that is refused: the window then says why and keeps the text.
-    bool decodeASBUILT(int page);
+    bool decodeASBUILT(const car::PageInfo& page);
     // Builds the line from the page's options, shows it, and clears the panel once the
     // window is closed.
-    void ButtonCONFgetASBUILTClick(int page);
+    void ButtonCONFgetASBUILTClick(const car::PageInfo& page);
 
     static constexpr const char* kInvalidLine = QT_TRANSLATE_NOOP("AsBuiltConversion", "! Неверная строка AS-BUILT");
 
 private:
-    QString moduleText(int page) const;
-    const AsBuiltLine* lineOf(int page) const;
-
     ConfigPanel& m_panel;
     AsBuiltDialog& m_dialog;
     link::Host& m_host;
-    int m_page = 0; // the page whose "Read AS-BUILT" opened the window
+    const car::PageInfo* m_page = nullptr; // the page whose "Read AS-BUILT" opened the window
 };
 
 } // namespace talmero::config

@@ -41,14 +41,18 @@ QString VehicleBackup::fallbackFolder() const
     return m_fallbackFolder.isEmpty() ? documentsFolder() : m_fallbackFolder;
 }
 
-QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
-                                           const Clock& clock)
+BackupResult VehicleBackup::failed(link::Outcome::Kind kind, const QString& line)
+{
+    m_host.log(line);
+    return {link::Outcome::failed(kind, line), {}, {}};
+}
+
+BackupResult VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
+                                                const Clock& clock)
 {
     m_host.log(QCoreApplication::translate("VehicleBackup", "* Запущен процесс сохранения данных из модулей автомобиля, ждите..."));
-    if (const link::Outcome reset = m_session.resetAdapter(false); !reset.ok()) {
-        m_host.log(reset.line);
-        return QString();
-    }
+    if (const link::Outcome reset = m_session.resetAdapter(false); !reset.ok())
+        return failed(reset.kind, reset.line);
     m_vins.clear();
     m_failedReads.clear();
     m_modulesMissing.clear();
@@ -70,17 +74,14 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
             missingBlocks << name + QLatin1Char(' ') + unread.join(QLatin1Char(' '));
         }
         // The modules still to come cannot be read: a file now would look complete.
-        if (m_session.adapter().linkLost()) {
-            m_host.log(QCoreApplication::translate("VehicleBackup", "! Связь с адаптером потеряна: файл не записан"));
-            return QString();
-        }
+        if (m_session.adapter().linkLost())
+            return failed(link::Outcome::Kind::ConnectionLost,
+                          QCoreApplication::translate("VehicleBackup", "! Связь с адаптером потеряна: файл не записан"));
     }
     m_blocksMissing = missingBlocks;
     // A file with no module in it is no backup.
-    if (moduleLines.isEmpty()) {
-        m_host.log(QCoreApplication::translate("VehicleBackup", "! Ни один модуль не прочитан: файл не записан"));
-        return QString();
-    }
+    if (moduleLines.isEmpty())
+        return failed(link::Outcome::Kind::Failed, QCoreApplication::translate("VehicleBackup", "! Ни один модуль не прочитан: файл не записан"));
     // A typed VIN may be a placeholder or another car's; the identity modules' own wins.
     const link::CarVin car = link::decideCarVin(m_vins);
     const QString vin = car.known() ? car.vin : carVIN;
@@ -93,41 +94,47 @@ QString VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QString&
         m_host.log(QCoreApplication::translate("VehicleBackup", "* VIN в копии: %1, прочитанный из модулей автомобиля").arg(vin));
     const QDateTime when = clock ? clock() : QDateTime::currentDateTime();
     const QStringList lines = vehicle_data::documentLines(vin, when, moduleLines);
-    const QString path = save(vehicle_data::fileName(vin, when), vehicle_data::fileBytes(lines), programFolder);
+    const auto [path, saved] = save(vehicle_data::fileName(vin, when), vehicle_data::fileBytes(lines), programFolder);
+    if (path.isEmpty())
+        return {link::Outcome::failed(link::Outcome::Kind::Failed, saved), {}, {}};
+    BackupResult result{link::Outcome::done(saved), path, {}};
     // A file without some modules or blocks is saved, but never passed off as complete.
-    if (!path.isEmpty() && !missing.isEmpty())
-        m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет модулей: ") + missing.join(QStringLiteral(", ")));
-    if (!path.isEmpty() && !missingBlocks.isEmpty())
-        m_host.log(QCoreApplication::translate("VehicleBackup", "! В копии нет блоков: ") + missingBlocks.join(QStringLiteral("; ")));
-    for (const QString& line : std::as_const(m_failedReads))
+    if (!missing.isEmpty())
+        result.notes << QCoreApplication::translate("VehicleBackup", "! В копии нет модулей: ") + missing.join(QStringLiteral(", "));
+    if (!missingBlocks.isEmpty())
+        result.notes << QCoreApplication::translate("VehicleBackup", "! В копии нет блоков: ") + missingBlocks.join(QStringLiteral("; "));
+    result.notes << m_failedReads;
+    for (const QString& line : std::as_const(result.notes))
         m_host.log(line);
-    return path;
+    // The file holds only what was read whole; a block that was not is a failure.
+    if (!m_failedReads.isEmpty())
+        result.outcome = link::Outcome::failed(link::Outcome::Kind::Failed, m_failedReads.last());
+    return result;
 }
 
 // An installed program usually sits in a folder the user cannot write; the backup then
 // goes into the documents folder, and the log says where.
-QString VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
-                            const QString& programFolder)
+std::pair<QString, QString> VehicleBackup::save(const QString& fileName, const QByteArray& bytes,
+                                                const QString& programFolder)
 {
+    const auto said = [this](const QString& path, const QString& line) {
+        m_host.log(line);
+        return std::pair{path, line};
+    };
+    const auto savedIn = [&fileName](const QString& folder) {
+        return QCoreApplication::translate("VehicleBackup", "* Файл ") + fileName
+            + QCoreApplication::translate("VehicleBackup", " сохранен в каталоге ") + QDir::toNativeSeparators(folder);
+    };
     const QString inProgramFolder = QDir(programFolder).filePath(fileName);
-    if (vehicle_data::writeWhole(inProgramFolder, bytes).isEmpty()) {
-        m_host.log(QCoreApplication::translate("VehicleBackup", "* Файл ") + fileName + QCoreApplication::translate("VehicleBackup", " сохранен в каталоге ")
-                   + QDir::toNativeSeparators(QFileInfo(inProgramFolder).absolutePath()));
-        return inProgramFolder;
-    }
-    if (!m_fallbackAllowed) {
-        m_host.log(QCoreApplication::translate("VehicleBackup", "! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(programFolder));
-        return QString();
-    }
+    if (vehicle_data::writeWhole(inProgramFolder, bytes).isEmpty())
+        return said(inProgramFolder, savedIn(QFileInfo(inProgramFolder).absolutePath()));
+    if (!m_fallbackAllowed)
+        return said(QString(), QCoreApplication::translate("VehicleBackup", "! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(programFolder));
     const QString folder = fallbackFolder();
     const QString inFallback = QDir(folder).filePath(fileName);
-    if (QDir().mkpath(folder) && vehicle_data::writeWhole(inFallback, bytes).isEmpty()) {
-        m_host.log(QCoreApplication::translate("VehicleBackup", "* Файл ") + fileName + QCoreApplication::translate("VehicleBackup", " сохранен в каталоге ")
-                   + QDir::toNativeSeparators(folder));
-        return inFallback;
-    }
-    m_host.log(QCoreApplication::translate("VehicleBackup", "! Ошибка сохранения файла"));
-    return QString();
+    if (QDir().mkpath(folder) && vehicle_data::writeWhole(inFallback, bytes).isEmpty())
+        return said(inFallback, savedIn(folder));
+    return said(QString(), QCoreApplication::translate("VehicleBackup", "! Ошибка сохранения файла"));
 }
 
 bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QStringList* unread)
@@ -140,7 +147,7 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     QStringList refused;
     QStringList failed;
     bool heard = false;
-    for (int b = module.backupFirst; b <= module.backupLast; ++b) {
+    for (int b = module.backupBlocks.first; b <= module.backupBlocks.last; ++b) {
         const QString index = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
         const link::BlockRead answer = link::readBlock(m_session.adapter(), index, false, link::blockBytes(module, b));
         // Cancelled: nothing is written, so no file lacks what was not read.

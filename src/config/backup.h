@@ -2,6 +2,7 @@
 
 #include "car/modules.h"
 #include "link/modules.h"
+#include "link/outcome.h"
 
 #include <QDateTime>
 #include <QString>
@@ -16,6 +17,15 @@ class Session;
 } // namespace talmero::link
 
 namespace talmero::config {
+
+// What a backup produced, and how it ended.
+struct BackupResult {
+    // Done when a file was written and every block of the modules that answered was read
+    // whole (a silent module is named in the notes); else why not, with its line.
+    link::Outcome outcome;
+    QString path;      // the file written, "" when none was
+    QStringList notes; // what the file lacks, as the log says it
+};
 
 // The backup button: reads the blocks of the backup's modules on both buses and writes
 // them with the VIN and the time into one VehicleData file. Its commands stay out of
@@ -48,10 +58,8 @@ public:
     // car's modules hold when the backup reads one, else with carVIN, and the log says
     // which. programFolder: the executable's folder. The clock
     // (the local time when not given) is read once, for the name and the Date element.
-    // Returns the path of the file written, or an empty text when none was (the log
-    // says why).
-    QString BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
-                                const Clock& clock = Clock());
+    BackupResult BitBtnSaveAutoClick(const QString& carVIN, const QString& programFolder,
+                                     const Clock& clock = Clock());
 
     // Appends one module's lines, or nothing when its session does not open (or, for a
     // module opened without a session request, when it answers none of its requests).
@@ -73,7 +81,9 @@ public:
     const QStringList& blocksMissing() const { return m_blocksMissing; }
 
 private:
-    QString save(const QString& fileName, const QByteArray& bytes, const QString& programFolder);
+    // The file's path and the line said, or "" and the failure said.
+    std::pair<QString, QString> save(const QString& fileName, const QByteArray& bytes, const QString& programFolder);
+    BackupResult failed(link::Outcome::Kind kind, const QString& line);
 
     link::Session& m_session;
     link::Host& m_host;

@@ -17,28 +17,6 @@ namespace {
 // A backup is a few kilobytes; a large file in the folder is something else.
 constexpr qint64 kLargestBackup = 1 << 20;
 
-// Passes everything on, keeping the last failure logged: why a backup wrote no file.
-class FailureNote : public link::Host {
-public:
-    explicit FailureNote(link::Host& host) : m_host(host) {}
-    void log(const QString& line) override
-    {
-        if (line.startsWith(QLatin1String("! ")))
-            failure = line.mid(2);
-        m_host.log(line);
-    }
-    void notify(const QString& text) override { m_host.notify(text); }
-    bool confirm(const link::ChangeRequest& request) override { return m_host.confirm(request); }
-    bool ask(const QString& question) override { return m_host.ask(question); }
-    bool acknowledge(const QString& text) override { return m_host.acknowledge(text); }
-    bool cancelRequested() const override { return m_host.cancelRequested(); }
-
-    QString failure;
-
-private:
-    link::Host& m_host;
-};
-
 // The backup's entry of the module at this address, nullptr for one a backup does not keep.
 const car::Module* keptModule(const QString& address)
 {
@@ -59,7 +37,7 @@ bool holdsNeeds(const VehicleConfig& backup, const safety::BackupNeeds& needs)
     for (const auto& [address, block] : needs.blocks) {
         const car::Module* m = keptModule(address);
         const int number = block.toInt(nullptr, 16);
-        if (m && number >= m->backupFirst && number <= m->backupLast && !backup.block(address, block))
+        if (m && m->backupBlocks.holds(number) && !backup.block(address, block))
             return false;
     }
     return true;
@@ -90,15 +68,16 @@ bool holdsBackupOf(const QStringList& folders, const QString& vin, const safety:
 BackupTaken takeBackup(link::Session& session, link::Host& host, link::LinkState& state, const QString& folder,
                        bool fallbackAllowed, const VehicleBackup::Progress& progress, const safety::BackupNeeds& needs)
 {
-    FailureNote noted(host);
-    VehicleBackup backup(session, noted);
+    VehicleBackup backup(session, host);
     backup.learnInto(state);
     backup.setFallbackAllowed(fallbackAllowed);
     backup.setProgress(progress);
     BackupTaken taken;
-    taken.path = backup.BitBtnSaveAutoClick(state.carVIN, folder);
+    const BackupResult made = backup.BitBtnSaveAutoClick(state.carVIN, folder);
+    taken.path = made.path;
+    taken.notes = made.notes;
     if (taken.path.isEmpty()) {
-        taken.failure = noted.failure.isEmpty() ? QCoreApplication::translate("BackupFirst", "файл не записан") : noted.failure;
+        taken.failure = made.outcome.line.isEmpty() ? QCoreApplication::translate("BackupFirst", "файл не записан") : made.outcome.text();
         return taken;
     }
     // A module that answered and lacks a block, or a module heard from before and silent

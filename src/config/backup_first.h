@@ -25,6 +25,7 @@ struct BackupTaken {
     QString path;       // the file written, "" when none was
     QString failure;    // why none was, without the log's mark
     QString incomplete; // what the file lacks: a block of a module that answered, a module of needs
+    QStringList notes;  // what the backup said the file lacks
 };
 // Into folder, or into the user's documents folder when fallbackAllowed and folder cannot
 // be written; named with the VIN the car's modules hold, else the one typed at connecting.

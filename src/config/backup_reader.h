@@ -11,6 +11,10 @@ namespace talmero::link {
 class Host;
 }
 
+namespace talmero::car {
+struct PageInfo;
+}
+
 namespace talmero::config {
 
 class ConfigPanel;
@@ -25,18 +29,21 @@ struct BackupChoice {
     QString index;   // "00", as the file's elmindex holds it
     QString suffix;  // " [Часть 2]" ..., empty for most pages
 };
-BackupChoice backupChoice(const ConfigPanel& panel, int page);
+BackupChoice backupChoice(const ConfigPanel& panel, const car::PageInfo& page);
 
 // The bytes of a backup file, or nullopt after a notice that names the file and says why
-// it cannot be read (not a file, too large, unreadable, changed while read).
-std::optional<QByteArray> readBackupBytes(const QString& path, link::Host& host);
+// it cannot be read (not a file, too large, unreadable, changed while read); why gets the
+// notice's text.
+std::optional<QByteArray> readBackupBytes(const QString& path, link::Host& host, QString* why = nullptr);
 
 struct BackupLookup {
     // false: the file could not be read as XML at all (missing, too large, not
-    // well-formed); a notice has said why and there is nothing to log.
+    // well-formed); a notice has said why (the outcome's text) and there is nothing to log.
     bool loaded = false;
-    // The block's bytes ("40 81 22 05"), or the "! " line to log.
-    QString result;
+    // Done when the file holds the block; else the line to log (the structure, the module
+    // or the block missing).
+    link::Outcome outcome;
+    QString block; // the block's bytes as stored ("40 81 22 05")
 };
 
 // Finds the block in a VehicleData file that parseVehicleData accepts (compare and restore
@@ -56,8 +63,8 @@ public:
     // whatever follows. Done when the page shows the block; BlockRefused when the page
     // cannot show it (a notice said why); another failure with its line (none when the
     // user cancelled or a notice already said why the file cannot be read).
-    link::Outcome ButtonCONFopenClick(int page, const std::function<QString()>& chooseFile);
-    link::Outcome ButtonCONFopenClick(int page, const QString& path);
+    link::Outcome ButtonCONFopenClick(const car::PageInfo& page, const std::function<QString()>& chooseFile);
+    link::Outcome ButtonCONFopenClick(const car::PageInfo& page, const QString& path);
 
     // The open dialog's filter: description, then the pattern.
     static QString backupFileFilter();

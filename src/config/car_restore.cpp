@@ -43,7 +43,7 @@ QString outcomeText(safety::WriteOutcome outcome)
 QString moduleWithAddress(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" (") + address + QLatin1Char(')') : address;
+    return m ? car::qs(m->name) + QStringLiteral(" (") + address + QLatin1Char(')') : address;
 }
 
 } // namespace
@@ -69,6 +69,16 @@ QStringList RestoreSummary::lines() const
     for (const Fact& f : facts())
         out << (f.failure ? QStringLiteral("! ") : QStringLiteral("* ")) + f.text;
     return out;
+}
+
+QString RestoreSummary::failureLine() const
+{
+    QString line;
+    for (const Fact& f : facts()) {
+        if (f.failure)
+            line = QStringLiteral("! ") + f.text;
+    }
+    return line;
 }
 
 QStringList RestoreSummary::report(const RestorePlan& plan) const
@@ -97,11 +107,12 @@ QString CarRestore::defaultSaveFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
 }
 
-std::optional<RestorePlan> CarRestore::prepare(const VehicleConfig& file)
+CarRestore::Prepared CarRestore::prepare(const VehicleConfig& file)
 {
-    m_car = readVehicleFromCar(m_gate.session(), m_host, m_state);
+    CarReading reading = readVehicleFromCar(m_gate.session(), m_host, m_state);
+    m_car = std::move(reading.car);
     if (!m_car)
-        return std::nullopt;
+        return {reading.outcome, std::nullopt};
     // Written from the bus the reading ended on: one switch less.
     RestorePlan plan = planRestore(file, *m_car, m_gate.session().busMS);
     // The car's VIN as the journal records it; a VIN only typed at connecting is none.
@@ -110,7 +121,7 @@ std::optional<RestorePlan> CarRestore::prepare(const VehicleConfig& file)
     plan.carVin = typed ? QString() : vin;
     plan.vinDisputed = m_state.carVin().disputed;
     plan.vinUnconfirmed = m_state.carVin().unconfirmed;
-    return plan;
+    return {reading.outcome, plan};
 }
 
 QString CarRestore::saveCar()
@@ -136,7 +147,8 @@ QString CarRestore::saveCar()
             error = tr("копия не читается так, как записана");
     }
     if (!error.isEmpty()) {
-        m_host.log(tr("! Конфигурация автомобиля не сохранена (%1): восстановление не начато").arg(error));
+        m_saveFailure = tr("! Конфигурация автомобиля не сохранена (%1): восстановление не начато").arg(error);
+        m_host.log(m_saveFailure);
         return QString();
     }
     m_host.log(tr("* Конфигурация автомобиля до восстановления сохранена: ") + QDir::toNativeSeparators(path));
@@ -156,23 +168,27 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
                                  .arg(names.join(QStringLiteral(", ")));
         m_host.log(line);
         summary.failed << names.join(QStringLiteral(", ")) + QStringLiteral(": ") + tr("не прочитан из автомобиля");
+        summary.outcome = link::Outcome::failed(link::Outcome::Kind::Refused, line);
         return summary;
     }
     if (plan.writes.isEmpty()) {
-        m_host.log(tr("* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом"));
+        summary.outcome = link::Outcome::done(tr("* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом"));
+        m_host.log(summary.outcome.line);
         summary.agreed = true;
         return summary;
     }
     // Before anything is asked or written: a restore is undone by restoring this file.
     summary.savedAs = saveCar();
-    if (summary.savedAs.isEmpty())
+    if (summary.savedAs.isEmpty()) {
+        summary.outcome = link::Outcome::failed(link::Outcome::Kind::Refused, m_saveFailure);
         return summary;
+    }
 
     QList<safety::BlockWrite> writes;
     m_partAddresses.clear();
     for (const PlannedWrite& p : plan.writes) {
         safety::BlockWrite w;
-        w.target = m_gate.targetOf(p.address, p.index);
+        w.target = m_gate.targetOf(*link::moduleAt(p.address), p.index);
         w.newHex = p.newHex;
         w.expectedHex = p.heldHex;
         w.title = tr("Восстановление из резервной копии");
@@ -194,8 +210,10 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
         summary.notTried = plan.addresses();
         for (QString& address : summary.notTried)
             address = moduleWithAddress(address);
-        m_host.log(result.asked ? tr("* Восстановление отменено: ничего не записано")
-                                : tr("! Восстановление не начато: ничего не записано"));
+        summary.outcome = result.asked ? link::Outcome::failed(link::Outcome::Kind::Cancelled, tr("* Восстановление отменено: ничего не записано"))
+                                       : link::Outcome::failed(result.summary().lost() ? link::Outcome::Kind::ConnectionLost : link::Outcome::Kind::Refused,
+                                                               tr("! Восстановление не начато: ничего не записано"));
+        m_host.log(summary.outcome.line);
         return summary;
     }
 
@@ -238,8 +256,13 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
         // The gate stops after an outcome the journal did not take.
         failedYet = failedYet || summary.unrecorded.contains(name);
     }
-    for (const QString& line : summary.lines())
+    const QStringList lines = summary.lines();
+    for (const QString& line : lines)
         m_host.log(line);
+    summary.outcome = summary.complete() ? link::Outcome::done(lines.value(lines.size() - 1))
+                                         : link::Outcome::failed(result.summary().lost() ? link::Outcome::Kind::ConnectionLost
+                                                                                          : link::Outcome::Kind::Failed,
+                                                                 summary.failureLine());
     return summary;
 }
 

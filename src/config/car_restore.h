@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/restore_plan.h"
+#include "link/outcome.h"
 #include "config/vehicle_config.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,9 @@ struct RestoreSummary {
     QStringList notTried; // after the one that failed, or left out by the user
     QStringList unrecorded; // written, but the journal did not take the outcome
     bool incomplete = false; // something the file holds is not on the car (left out, unread)
+    // How it ended: done when complete (its last line), cancelled when the user said no,
+    // else the failure that stopped it or the last one of the report.
+    link::Outcome outcome;
 
     // Every planned block written, read back equal and recorded, and nothing left out.
     bool complete() const
@@ -36,6 +40,8 @@ struct RestoreSummary {
     }
     // The log's lines: what was restored ("* ") and what failed ("! ").
     QStringList lines() const;
+    // The log's line of the last failure of the report; "" when none failed.
+    QString failureLine() const;
     // The same for a person, after a heading and without the log's marks: the copy saved
     // first, the modules, and what of the plan was not written.
     QStringList report(const RestorePlan& plan) const;
@@ -59,8 +65,13 @@ public:
     static QString defaultSaveFolder();
     void setSaveFolder(const QString& folder) { m_saveFolder = folder; }
 
-    // Reads the car and plans the writes; nullopt when the car could not be read.
-    std::optional<RestorePlan> prepare(const VehicleConfig& file);
+    // Reads the car and plans the writes; no plan when the car could not be read (the
+    // outcome says why).
+    struct Prepared {
+        link::Outcome outcome;
+        std::optional<RestorePlan> plan;
+    };
+    Prepared prepare(const VehicleConfig& file);
     const std::optional<VehicleConfig>& car() const { return m_car; }
 
     // Saves the car as read by prepare into the save folder, under a name no other file
@@ -83,6 +94,7 @@ private:
     QString m_saveFolder;
     std::optional<VehicleConfig> m_car;
     QStringList m_partAddresses;
+    QString m_saveFailure; // the line saveCar said when it saved nothing
 };
 
 } // namespace talmero::config

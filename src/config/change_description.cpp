@@ -15,9 +15,9 @@ namespace {
 const QString kNotInBlock = QStringLiteral("—");
 
 // Each writable option's text as a decode of the block shows it; empty when refused.
-QHash<QString, QString> shownStates(BlockId id, const QString& hex)
+QHash<QString, QString> shownStates(const BlockLayout& layout, const QString& hex)
 {
-    const BlockLayout& b = layoutOf(id);
+    const BlockLayout& b = layoutOf(layout);
     // Half a byte is refused by a decode, as a block of another form is.
     if (hex.size() % 2 != 0)
         return {};
@@ -40,19 +40,20 @@ QHash<QString, QString> shownStates(BlockId id, const QString& hex)
 
 } // namespace
 
-QStringList describeChange(BlockId id, const QString& oldHex, const QString& newHex)
+QStringList describeChange(const BlockLayout& layout, const QString& oldHex, const QString& newHex)
 {
-    const QHash<QString, QString> before = shownStates(id, oldHex);
-    const QHash<QString, QString> after = shownStates(id, newHex);
+    const QHash<QString, QString> before = shownStates(layout, oldHex);
+    const QHash<QString, QString> after = shownStates(layout, newHex);
     // A block the page cannot show has no options to compare.
     if (before.isEmpty() || after.isEmpty()) {
-        const QString page = qs(pageInfo(pageOf(id)).caption);
+        const PageInfo* shown = pageShowing(layoutOf(layout));
+        const QString page = shown ? qs(shown->caption) : QString();
         return {(before.isEmpty() ? QCoreApplication::translate("ChangeDescription", "Блок модуля не распознаётся страницей %1")
                                   : QCoreApplication::translate("ChangeDescription", "Новый блок не распознаётся страницей %1"))
                     .arg(page)};
     }
     QStringList lines;
-    for (const Option& o : layoutOf(id).options) {
+    for (const Option& o : layoutOf(layout).options) {
         const QString name = qs(o.name);
         if (!before.contains(name) && !after.contains(name))
             continue;
@@ -70,13 +71,13 @@ QStringList describeChange(BlockId id, const QString& oldHex, const QString& new
     return lines;
 }
 
-QList<safety::DescriptionUse> filesChanged(BlockId id, const QString& oldHex, const QString& newHex)
+QList<safety::DescriptionUse> filesChanged(const BlockLayout& layout, const QString& oldHex, const QString& newHex)
 {
-    const QHash<QString, QString> before = shownStates(id, oldHex);
-    const QHash<QString, QString> after = shownStates(id, newHex);
+    const QHash<QString, QString> before = shownStates(layout, oldHex);
+    const QHash<QString, QString> after = shownStates(layout, newHex);
     const bool unknown = before.isEmpty() || after.isEmpty();
     QList<safety::DescriptionUse> uses;
-    for (const Option& o : layoutOf(id).options) {
+    for (const Option& o : layoutOf(layout).options) {
         if (!o.file || !o.writes())
             continue;
         const QString name = qs(o.name);
@@ -89,29 +90,29 @@ QList<safety::DescriptionUse> filesChanged(BlockId id, const QString& oldHex, co
     return uses;
 }
 
-bool pageShows(BlockId id, const QString& hex)
+bool pageShows(const BlockLayout& layout, const QString& hex)
 {
-    return !shownStates(id, hex).isEmpty();
+    return !shownStates(layout, hex).isEmpty();
 }
 
-std::optional<BlockId> blockAt(const QString& address, const QString& block)
+const BlockLayout* blockAt(const QString& address, const QString& block)
 {
     if (const car::Module* m = car::moduleAt(address.toStdString())) {
         for (const BlockLayout* b : m->blocks) {
             if (car::blockText(b->number).compare(block, Qt::CaseInsensitive) == 0)
-                return b->id;
+                return &layoutOf(*b);
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 std::function<QStringList(const QString& heldHex)> changeDescriber(const QString& address, const QString& block,
                                                                    const QString& newHex)
 {
-    const std::optional<BlockId> id = blockAt(address, block);
-    if (!id)
+    const BlockLayout* layout = blockAt(address, block);
+    if (!layout)
         return {};
-    return [id = *id, newHex](const QString& held) { return describeChange(id, held, newHex); };
+    return [layout, newHex](const QString& held) { return describeChange(*layout, held, newHex); };
 }
 
 QStringList describeUndo(const safety::JournalEntry& row, const QString& heldHex)

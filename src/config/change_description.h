@@ -13,19 +13,19 @@ namespace talmero::config {
 
 // The options whose state differs between two blocks of one layout, one line each as the
 // user reads them: "caption: old → new". The blocks are hex, as the module holds them.
-QStringList describeChange(BlockId id, const QString& oldHex, const QString& newHex);
+QStringList describeChange(const BlockLayout& layout, const QString& oldHex, const QString& newHex);
 
 // The description files whose options differ between the two blocks (hex), each once,
 // with whether the user trusts it; every file of the layout when either block is not
 // shown by the page.
-QList<safety::DescriptionUse> filesChanged(BlockId id, const QString& oldHex, const QString& newHex);
+QList<safety::DescriptionUse> filesChanged(const BlockLayout& layout, const QString& oldHex, const QString& newHex);
 
 // Whether the block's page shows this block (a decode accepts it).
-bool pageShows(BlockId id, const QString& hex);
+bool pageShows(const BlockLayout& layout, const QString& hex);
 
-// The layout of the block a module holds at this address and block number, when a page
-// shows it ("726", "04" is BCM part 2).
-std::optional<BlockId> blockAt(const QString& address, const QString& block);
+// The layout in use of the block a module holds at this address and block number, when a
+// page shows it ("726", "04" is BCM part 2); nullptr otherwise.
+const BlockLayout* blockAt(const QString& address, const QString& block);
 
 // What a write of newHex to that block changes, for the write gate's confirmation: the
 // options, when a page shows the block; nothing to describe otherwise (an empty function).

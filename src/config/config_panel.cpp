@@ -48,9 +48,17 @@ void ConfigPanel::setWritable(bool writable)
     m_view.setEnabled(kButtonWrite, writable);
 }
 
+const QString& ConfigPanel::conf(const BlockLayout& layout) const
+{
+    static const QString none;
+    const auto it = m_conf.constFind(&layoutOf(layout));
+    return it == m_conf.constEnd() ? none : *it;
+}
+
 void ConfigPanel::clearCONF()
 {
     m_showsBlock = false;
+    m_shownLayout = nullptr;
     m_writable = false;
     for (const BlockLayout* b : blockLayouts()) {
         for (const Option& o : b->options) {
@@ -73,22 +81,22 @@ void ConfigPanel::clearCONF()
     m_view.setText(QStringLiteral("Edit1"), QString());
     for (const BlockLayout* b : blockLayouts()) {
         if (!b->hexText)
-            conf(b->id) = qs(b->zero);
-        m_decoded[int(b->id)] = conf(b->id);
+            m_conf[b] = qs(b->zero);
+        m_decoded[b] = m_conf.value(b);
     }
 }
 
-bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownText)
+bool ConfigPanel::decode(const BlockLayout& layout, const QString& block, const QString& shownText)
 {
-    const BlockLayout& b = layoutOf(id);
-    QString& var = conf(id);
+    const BlockLayout& b = layoutOf(layout);
+    QString& var = m_conf[&b];
     var = block.left(b.capacity);
     for (const Option& o : b.options)
         m_shown.remove(qs(o.name));
-    m_decoded[int(id)] = var;
+    m_decoded[&b] = var;
     if (!accepts(b, var)) {
         var = qs(b.zero);
-        m_decoded[int(id)] = var;
+        m_decoded[&b] = var;
         if (!b.refuseMessage.empty())
             m_host.notify(tl(b.refuseMessage));
         return false;
@@ -99,6 +107,7 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
         return true;
     }
     m_showsBlock = true;
+    m_shownLayout = &b;
     for (const ShownBlock::State& s : shown.options) {
         show(*s.option, s.state);
         if (s.state >= 0 && s.state == s.option->otherItem && !s.option->otherEdit.empty())
@@ -116,45 +125,44 @@ bool ConfigPanel::decode(BlockId id, const QString& block, const QString& shownT
     return true;
 }
 
-bool ConfigPanel::decodeHex(BlockId id, const QString& hex, const QString& shownText)
+bool ConfigPanel::decodeHex(const BlockLayout& layout, const QString& hex, const QString& shownText)
 {
     // Half a byte is no block of any module: a damaged answer or stored text cannot say
     // where its bytes begin, and showing it would write them shifted or cut. Refused as
     // the empty block is.
     if (hex.size() % 2 != 0)
-        return decode(id, QString());
-    if (layoutOf(id).hexText)
-        return decode(id, hex);
-    return decode(id, link::HEX2BIN(hex), shownText.isNull() ? hex : shownText);
+        return decode(layout, QString());
+    if (layout.hexText)
+        return decode(layout, hex);
+    return decode(layout, link::HEX2BIN(hex), shownText.isNull() ? hex : shownText);
 }
 
-link::Outcome ConfigPanel::decodeShown(BlockId id, const QString& hex)
+link::Outcome ConfigPanel::decodeShown(const BlockLayout& layout, const QString& hex)
 {
-    const BlockLayout& b = layoutOf(id);
-    if (!decodeHex(id, hex)) {
+    const BlockLayout& b = layoutOf(layout);
+    if (!decodeHex(b, hex)) {
         m_host.notify(QStringLiteral("!"));
-        return link::Outcome::failed(link::Outcome::Kind::BlockRefused,
-                                     b.refuseMessage.empty() ? QStringLiteral("!") : tl(b.refuseMessage));
+        return link::Outcome::notified(link::Outcome::Kind::BlockRefused, QStringLiteral("! ") + tl(b.refuseMessage));
     }
     if (!m_showsBlock)
-        return link::Outcome::failed(link::Outcome::Kind::BlockRefused, tl(b.unknownMessage));
+        return link::Outcome::notified(link::Outcome::Kind::BlockRefused, QStringLiteral("! ") + tl(b.unknownMessage));
     return link::Outcome::done();
 }
 
-bool ConfigPanel::decodeOffline(BlockId id, const QString& hex, const QString& shownText)
+bool ConfigPanel::decodeOffline(const BlockLayout& layout, const QString& hex, const QString& shownText)
 {
-    for (const Option& o : layoutOf(id).options) {
+    for (const Option& o : layoutOf(layout).options) {
         if (o.byLength)
             m_view.setEnabled(qs(o.name), true);
     }
-    return decodeHex(id, hex, shownText);
+    return decodeHex(layout, hex, shownText);
 }
 
-void ConfigPanel::encode(BlockId id)
+void ConfigPanel::encode(const BlockLayout& layout)
 {
-    const BlockLayout& b = layoutOf(id);
-    QString& var = conf(id);
-    var = m_decoded[int(id)];
+    const BlockLayout& b = layoutOf(layout);
+    QString& var = m_conf[&b];
+    var = m_decoded.value(&b);
     for (const Option& o : b.options) {
         if (!o.writes() || !applies(o, var))
             continue;
@@ -173,17 +181,19 @@ void ConfigPanel::encode(BlockId id)
     }
 }
 
-BlockId ConfigPanel::bcmPart() const
+QString ConfigPanel::writeData(const BlockLayout& layout) const
 {
-    return m_view.item(QStringLiteral("RadioGroupBCMrd")) == 0 ? BlockId::BCM1 : BlockId::BCM2;
-}
-
-int ConfigPanel::pageSide(int page) const
-{
-    const PageInfo& info = pageInfo(page);
-    if (info.sideGroup.empty())
-        return 0;
-    return m_view.item(qs(info.sideGroup)) == 0 ? 0 : 1;
+    const BlockLayout& b = layoutOf(layout);
+    const QString& var = conf(b);
+    if (b.hexText)
+        return var.toUpper();
+    // The shorter form the length choice names (a pre-facelift dashboard takes 4 bytes,
+    // even from a block grown to 5).
+    for (const Option& o : b.options) {
+        if (o.byLength && m_view.item(qs(o.name)) != 0)
+            return link::BIN2HEX(var.left(b.shortLength));
+    }
+    return link::BIN2HEX(var);
 }
 
 const PageSide& ConfigPanel::side(const PageInfo& page) const
@@ -191,14 +201,9 @@ const PageSide& ConfigPanel::side(const PageInfo& page) const
     return page.sides[page.sideGroup.empty() || m_view.item(qs(page.sideGroup)) == 0 ? 0 : 1];
 }
 
-BlockId ConfigPanel::pageBlock(int page) const
+QString ConfigPanel::partSuffix(const PageInfo& page) const
 {
-    return side(pageInfo(page)).layout->id;
-}
-
-QString ConfigPanel::partSuffix(int page) const
-{
-    return tl(side(pageInfo(page)).suffix, "Pages");
+    return tl(side(page).suffix, "Pages");
 }
 
 QStringList ConfigPanel::changedOptions() const
@@ -224,13 +229,10 @@ bool ConfigPanel::mayDiscardChanges()
         || m_host.ask(QCoreApplication::translate("ConfigPanel", "Изменённые параметры не записаны в модуль. Отменить изменения?"));
 }
 
-bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
+bool ConfigPanel::TabbedCONFChange(const PageInfo& info, bool online)
 {
-    if (newTab < 0 || newTab >= pageCount())
-        return false;
     if (!mayDiscardChanges())
         return false;
-    const PageInfo& info = pageInfo(newTab);
     const QString asBuiltByte = asBuiltAddress(info);
     const bool asBuilt = !asBuiltByte.isEmpty();
     if (!online && !asBuilt) {
@@ -242,7 +244,7 @@ bool ConfigPanel::TabbedCONFChange(int newTab, bool online)
     m_view.setText(QStringLiteral("LabelCONF"), tl(info.title, "Pages"));
     if (asBuilt) {
         m_view.setText(QStringLiteral("Label2"), asBuiltByte);
-        m_view.setText(QStringLiteral("Label3"), QStringLiteral("0%1").arg(pageSide(newTab) + 1));
+        m_view.setText(QStringLiteral("Label3"), QStringLiteral("%1").arg(layoutOf(side(info)).asBuiltLine, 2, 10, QLatin1Char('0')));
         m_view.setText(QStringLiteral("Label4"), QStringLiteral("01"));
     }
     clearCONF();

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
 
 namespace talmero::link {
 class Host;
@@ -22,89 +21,59 @@ class OptionView;
 // layout tables, the coupling rules and the page change. Controls are reached through
 // an OptionView, message boxes through the Host.
 class ConfigPanel {
-    // First, so that the named references below bind to constructed strings; one per
-    // layout of the catalog, which does not change while a panel exists.
-    std::vector<QString> m_conf = std::vector<QString>(std::size_t(layoutCount()));
-
 public:
     ConfigPanel(OptionView& view, link::Host& host);
-    // The named variables refer into this object.
-    ConfigPanel(const ConfigPanel&) = delete;
-    ConfigPanel& operator=(const ConfigPanel&) = delete;
 
     OptionView& view() { return m_view; }
+    const OptionView& view() const { return m_view; }
 
-    // Block variables: '0'/'1' text, confHCM hex text.
-    QString& conf(BlockId id) { return m_conf[int(id)]; }
-    const QString& conf(BlockId id) const { return m_conf[int(id)]; }
-    QString& confIPC = m_conf[int(BlockId::IPC)];
-    QString& confACM = m_conf[int(BlockId::ACM)];
-    QString& confBCM1 = m_conf[int(BlockId::BCM1)];
-    QString& confBCM2 = m_conf[int(BlockId::BCM2)];
-    QString& confDDM = m_conf[int(BlockId::DDM)];
-    QString& confHVAC = m_conf[int(BlockId::HVAC)];
-    QString& confRCM = m_conf[int(BlockId::RCM)];
-    QString& confABS = m_conf[int(BlockId::ABS)];
-    QString& confHCM = m_conf[int(BlockId::HCM)];
+    // The block variable of a layout (the one in use, or one a module or page side names):
+    // '0'/'1' text, or hex text for a block held so (HCM).
+    QString& conf(const BlockLayout& layout) { return m_conf[&layoutOf(layout)]; }
+    const QString& conf(const BlockLayout& layout) const;
 
     // Every option of every page unticked and disabled, both action buttons disabled,
-    // the AS-BUILT entry emptied, every variable but confHCM zeroed.
+    // the AS-BUILT entry emptied, every variable but a hex-text one zeroed.
     void clearCONF();
 
     // Shows a block: true when shown, false when refused (the variable is then zero).
     // shownText is what an "Other" edit shows (HVAC gets the block's hex text).
-    bool decode(BlockId id, const QString& block, const QString& shownText = QString());
+    bool decode(const BlockLayout& layout, const QString& block, const QString& shownText = QString());
     // The same for a block as the module sends it, in hex: turned into bits, except for
     // the block held as hex text. shownText defaults to the hex itself. An odd number of
     // digits is refused.
-    bool decodeHex(BlockId id, const QString& hex, const QString& shownText = QString());
+    bool decodeHex(const BlockLayout& layout, const QString& hex, const QString& shownText = QString());
     // As decodeHex, for a block read from the module: done when the page shows it, else
     // a BlockRefused outcome (the decoder's notice said why, and a notice "!" follows a refusal).
-    link::Outcome decodeShown(BlockId id, const QString& hex);
+    link::Outcome decodeShown(const BlockLayout& layout, const QString& hex);
     // A block from a file or an AS-BUILT line, not from the module: the length-given
     // choices (the dashboard type) are the user's to declare.
-    bool decodeOffline(BlockId id, const QString& hex, const QString& shownText = QString());
-    bool decodeIPC(const QString& bits) { return decode(BlockId::IPC, bits); }
-    bool decodeBCM2(const QString& bits) { return decode(BlockId::BCM2, bits); }
+    bool decodeOffline(const BlockLayout& layout, const QString& hex, const QString& shownText = QString());
 
     // Rebuilds the variable from the block as decoded, with the positions of the options
     // whose state differs from what the decode showed; every other character and the
     // length stay as read. An earlier encode leaves no trace: a write that failed and is
     // tried again sends only what the page shows now.
-    void encode(BlockId id);
-    // The block as its last decode (or reset) left it.
-    const QString& decoded(BlockId id) const { return m_decoded[int(id)]; }
-    void encodeIPC() { encode(BlockId::IPC); }
-    void encodeACM() { encode(BlockId::ACM); }
-    void encodeBCM() { encode(bcmPart()); }
-    void encodeHVAC() { encode(BlockId::HVAC); }
-    void encodeRCM() { encode(BlockId::RCM); }
-    void encodeABS() { encode(BlockId::ABS); }
-    void encodeHCM() { encode(BlockId::HCM); }
+    void encode(const BlockLayout& layout);
+    // The hex data a write of the block sends, from its variable as it stands: a block
+    // whose length choice names its shorter form (a pre-facelift dashboard) is cut to it.
+    QString writeData(const BlockLayout& layout) const;
 
-    // The side of a page chosen now: the BCM part by RadioGroupBCMrd, the door by RadioGroupDDMr.
+    // The side of a page chosen now by its side group (the BCM part, the door read).
     const PageSide& side(const PageInfo& page) const;
-    // The block a page works on now (the BCM part by RadioGroupBCMrd).
-    BlockId pageBlock(int page) const;
-    BlockId bcmPart() const;
-    // 0 or 1: the BCM part or the door side chosen on the page; 0 where there is no choice.
-    int pageSide(int page) const;
-    QString partSuffix(int page) const;
+    // The layout in use that the page works on now.
+    const BlockLayout& pageBlock(const PageInfo& page) const { return layoutOf(side(page)); }
+    // What the log adds for the side chosen (" [Часть 2]"); "" for a page of one side.
+    QString partSuffix(const PageInfo& page) const;
 
-    // Coupling rules: the user's own change of a control, after the view holds the new
-    // state. Call only on a real change (re-selecting the selected item is none).
-    void RadioGroupIPCrdClick();
-    void RadioGroupBCMrdClick();
-    void CheckBox1BCM15Click();
-    void CheckBox2BCM02Click();
-    void RadioGroupHVACClick();
-    void RadioGroupHCM1Click();
-    void RadioGroupHCM2Click();
-    // Runs the rule of that control, if it has one; true when one ran.
+    // The user's own change of a control, after the view holds the new state: the rules
+    // the layouts state as data (a choice that forbids writing, an option that needs
+    // another, options that exist only in the whole block) and the couplings that are code.
+    // Call only on a real change (re-selecting the selected item is none). True when a rule ran.
     bool onUserChange(const QString& control);
 
     // The page change, before it happens: false keeps the current page.
-    bool TabbedCONFChange(int newTab, bool online);
+    bool TabbedCONFChange(const PageInfo& page, bool online);
 
     // Whether the user changed an option since the block was shown (and did not write it).
     bool hasUnwrittenChanges() const;
@@ -119,18 +88,22 @@ public:
     bool mayDiscardChanges();
 
 private:
+    struct Coupling;
     int shownState(const Option& o) const;
     int viewState(const Option& o) const;
     void show(const Option& o, int state);
-    void enableWriteByChoice(std::string_view group);
     void setWritable(bool writable);
-    void dependentFollows(std::string_view control, std::string_view dependent, bool untickWhenOff);
+    bool choiceRules(const BlockLayout& layout, const Option& changed);
+    bool sideGroupRule(const QString& control);
+    void RadioGroupIPCrdClick(const BlockLayout& layout);
 
     OptionView& m_view;
     link::Host& m_host;
-    std::vector<QString> m_decoded = std::vector<QString>(std::size_t(layoutCount()));
+    QHash<const BlockLayout*, QString> m_conf;
+    QHash<const BlockLayout*, QString> m_decoded;
     // Per option: the tick (0/1) or item its last decode or reset showed.
     QHash<QString, int> m_shown;
+    const BlockLayout* m_shownLayout = nullptr; // the block shown, while one is
     bool m_showsBlock = false;
     bool m_writable = false;
 };

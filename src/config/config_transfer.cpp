@@ -9,6 +9,7 @@
 #include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
+#include "link/modules.h"
 #include "link/session.h"
 #include "safety/write_gate.h"
 
@@ -16,153 +17,133 @@
 
 namespace talmero::config {
 
-namespace {
-
-// Whether a door ends up holding the page's block.
-bool holds(safety::WriteOutcome outcome)
-{
-    return outcome == safety::WriteOutcome::Verified || outcome == safety::WriteOutcome::Unchanged;
-}
-
-} // namespace
-
 ConfigTransfer::ConfigTransfer(ConfigPanel& panel, safety::WriteGate& gate, link::Host& host)
     : m_panel(panel), m_gate(gate), m_host(host)
 {
 }
 
-QString ConfigTransfer::logLine(const char* action, int page) const
+QString ConfigTransfer::pageText(const ConfigPanel& panel, const PageInfo& page)
 {
-    return QCoreApplication::translate("ConfigTransfer", action) + qs(pageInfo(page).caption) + QStringLiteral(" (")
-        + m_panel.view().text(QStringLiteral("LabelCONF")) + QStringLiteral(")")
-        + m_panel.partSuffix(page);
+    return qs(page.caption) + QStringLiteral(" (") + tl(page.title, "Pages") + QStringLiteral(")") + panel.partSuffix(page);
 }
 
-QString ConfigTransfer::writeData(ConfigPanel& panel, int page)
+link::Outcome ConfigTransfer::ButtonCONFreadClick(const PageInfo& page)
 {
-    const BlockId block = panel.pageBlock(page);
-    const QString& var = panel.conf(block);
-    if (layoutOf(block).hexText)
-        return var.toUpper();
-    // A pre-facelift dashboard takes 4 bytes, even from a block grown to 5.
-    if (block == BlockId::IPC && panel.view().item(QStringLiteral("RadioGroupIPCrd")) != 0)
-        return link::BIN2HEX(var.left(32));
-    return link::BIN2HEX(var);
-}
-
-link::Outcome ConfigTransfer::ButtonCONFreadClick(int page)
-{
-    const PageSide& side = m_panel.side(pageInfo(page));
+    const PageSide& side = m_panel.side(page);
+    const car::Module& module = moduleOf(side);
     m_panel.clearCONF();
-    m_host.log(logLine(QT_TRANSLATE_NOOP("ConfigTransfer", "* Чтение конфигурации из модуля "), page));
-    const link::Outcome opened = m_gate.session().openModule(moduleOf(side), true, true);
+    m_host.log(QCoreApplication::translate("ConfigTransfer", "* Чтение конфигурации из модуля ") + pageText(m_panel, page));
+    const link::Outcome opened = m_gate.session().openModule(module, true, true);
     if (!opened.ok()) {
         m_host.log(opened.line);
         return opened;
     }
     const link::BlockRead read = link::readBlock(m_gate.session().adapter(), car::blockText(side.layout->number), true,
-                                                link::blockBytes(moduleOf(side), side.layout->number));
+                                                link::blockBytes(module, side.layout->number));
     if (!read.data) {
-        const car::Module& module = moduleOf(side);
-        const link::Outcome failed = read.outcome(qs(module.name) + QStringLiteral(" (") + qs(module.address) + u')');
+        const link::Outcome failed = read.outcome(link::moduleAddressText(module));
         m_host.log(failed.line);
         return failed;
     }
-    return m_panel.decodeShown(side.layout->id, *read.data);
+    return m_panel.decodeShown(layoutOf(side), *read.data);
 }
 
 safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& side, const car::Module& module,
                                          const QString& data) const
 {
     safety::BlockWrite w;
-    w.target = m_gate.targetOf(qs(module.address), car::blockText(side.layout->number));
+    w.target = m_gate.targetOf(module, car::blockText(side.layout->number));
     w.target.module = qs(info.caption) + QStringLiteral(" (") + tl(info.title, "Pages") + QLatin1Char(')');
     w.newHex = data;
     w.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации");
-    w.describe = [block = side.layout->id, data](const QString& held) { return describeChange(block, held, data); };
-    w.files = [block = side.layout->id, data](const QString& held) { return filesChanged(block, held, data); };
+    const BlockLayout& layout = layoutOf(side);
+    w.describe = [&layout, data](const QString& held) { return describeChange(layout, held, data); };
+    w.files = [&layout, data](const QString& held) { return filesChanged(layout, held, data); };
     return w;
 }
 
 // The page shows what the module holds after the write, so the user sees the result.
-void ConfigTransfer::showReadBack(BlockId block, const safety::WriteResult& result)
+void ConfigTransfer::showReadBack(const BlockLayout& layout, const safety::WriteResult& result)
 {
     m_panel.clearCONF();
     if (!result.readBack.isEmpty())
-        m_panel.decodeHex(block, result.readBack);
+        m_panel.decodeHex(layout, result.readBack);
 }
 
-bool ConfigTransfer::ButtonCONFwriteClick(int page)
+PageWrite ConfigTransfer::ButtonCONFwriteClick(const PageInfo& page)
 {
     // Only a shown, writable block goes out: after a refused decode the variable holds
-    // zeros, and writing those would wipe the module. The window's disabled button
-    // already prevents it; a caller without a window gets the same guard.
-    if (!m_panel.view().enabled(QStringLiteral("ButtonCONFwrite")))
-        return false;
-    m_host.log(logLine(QT_TRANSLATE_NOOP("ConfigTransfer", "* Запись конфигурации в модуль "), page));
-    m_panel.encode(m_panel.pageBlock(page));
-    const QString data = writeData(m_panel, page);
-    if (page == PageDDM)
+    // zeros, and writing those would wipe the module.
+    if (!m_panel.writable())
+        return {link::Outcome::failed(link::Outcome::Kind::Refused, QString()), {}};
+    const PageSide& side = m_panel.side(page);
+    const BlockLayout& layout = layoutOf(side);
+    m_host.log(QCoreApplication::translate("ConfigTransfer", "* Запись конфигурации в модуль ") + pageText(m_panel, page));
+    m_panel.encode(layout);
+    const QString data = m_panel.writeData(layout);
+    if (page.twoModules())
         return writeDoors(page, data);
-    const PageInfo& info = pageInfo(page);
-    const PageSide& side = m_panel.side(info);
     // After a write the module does not confirm, the page keeps what was sent.
-    const safety::WriteResult result = m_gate.writeBlock(order(info, side, moduleOf(side), data));
+    const safety::BatchResult written = m_gate.writeBlocks({order(page, side, moduleOf(side), data)}, {});
+    const safety::WriteResult result = written.results.value(0);
     if (result.outcome == safety::WriteOutcome::Verified)
-        showReadBack(side.layout->id, result);
-    return holds(result.outcome);
+        showReadBack(layout, result);
+    return {written.summary(), written.notes};
 }
 
 // Item 0 of RadioGroupDDMw writes both doors under one confirmation, the passenger's over
 // the same bus without a new reset; the panel is cleared only when every chosen door holds
 // the block, and a door pair that ends apart says which door has what.
-bool ConfigTransfer::writeDoors(int page, const QString& data)
+PageWrite ConfigTransfer::writeDoors(const PageInfo& info, const QString& data)
 {
-    const PageInfo& info = pageInfo(page);
     const PageSide& driver = info.sides[0];
     const PageSide& passenger = info.sides[1];
-    const BlockId block = driver.layout->id;
+    const BlockLayout& block = layoutOf(driver);
     const int target = m_panel.view().item(QStringLiteral("RadioGroupDDMw"));
 
     if (target != 0) {
         const PageSide& door = target == 2 ? passenger : driver;
-        const safety::WriteResult one = m_gate.writeBlock(order(info, door, moduleOf(door), data));
+        const safety::BatchResult written = m_gate.writeBlocks({order(info, door, moduleOf(door), data)}, {});
+        const safety::WriteResult one = written.results.value(0);
         if (one.outcome == safety::WriteOutcome::Verified)
             showReadBack(block, one);
-        return holds(one.outcome);
+        return {written.summary(), written.notes};
     }
 
-    safety::BlockWrite second = order(info, passenger, moduleOf(passenger), data);
+    const car::Module& second = moduleOf(passenger);
+    safety::BlockWrite write = order(info, passenger, second, data);
     // The bus is open already: only the header and the session change.
-    second.target.open = [this, address = qs(passenger.address)] {
-        const link::Outcome selected = m_gate.session().selectModule(address, true, true);
+    write.target.open = [this, &second] {
+        const link::Outcome selected = m_gate.session().selectModule(second, link::Session::Use::Blocks, true);
         return selected.ok() ? selected
                              : link::Outcome::failed(selected.kind, QCoreApplication::translate("ConfigTransfer", "! Ошибка"));
     };
     safety::BatchOptions options;
     options.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации обоих дверных модулей");
-    const safety::BatchResult pair = m_gate.writeBlocks({order(info, driver, moduleOf(driver), data), second}, options);
+    const safety::BatchResult pair = m_gate.writeBlocks({order(info, driver, moduleOf(driver), data), write}, options);
     if (pair.results.size() != 2)
-        return false;
+        return {pair.summary(), pair.notes};
     const safety::WriteResult& first = pair.results[0];
     const safety::WriteResult& other = pair.results[1];
 
-    const bool both = holds(first.outcome) && holds(other.outcome);
-    const bool neither = !holds(first.outcome) && !holds(other.outcome);
+    const bool both = first.holds() && other.holds();
+    const bool neither = !first.holds() && !other.holds();
     if (both && (first.outcome == safety::WriteOutcome::Verified || other.outcome == safety::WriteOutcome::Verified)) {
         showReadBack(block, first.outcome == safety::WriteOutcome::Verified ? first : other);
     } else if (!both && !neither) {
         const auto doorState = [](const safety::WriteResult& r) {
-            return holds(r.outcome) ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")
-                                    : QCoreApplication::translate("ConfigTransfer", "не записан");
+            return r.holds() ? QCoreApplication::translate("ConfigTransfer", "содержит блок страницы")
+                             : QCoreApplication::translate("ConfigTransfer", "не записан");
         };
         const QString apart = QCoreApplication::translate("ConfigTransfer",
                                                           "! Водительский модуль (740) %1; пассажирский модуль (741) %2")
                                   .arg(doorState(first), doorState(other));
         m_host.log(apart);
         m_host.notify(apart);
+        return {link::Outcome::notified(first.linkLost ? link::Outcome::Kind::ConnectionLost : link::Outcome::Kind::Failed, apart),
+                pair.notes};
     }
-    return both;
+    return {pair.summary(), pair.notes};
 }
 
 } // namespace talmero::config

@@ -3,7 +3,10 @@
 #include "config/block_reading.h"
 #include "config/option_view.h"
 
-// The rules that keep dependent options consistent while the user edits a shown block.
+#include <algorithm>
+
+// The rules that keep dependent options consistent while the user edits a shown block:
+// those a layout states as data, run for every module's block, and the few that are code.
 namespace talmero::config {
 
 namespace {
@@ -15,103 +18,106 @@ const QString kFaceliftByte = QStringLiteral("10000000");
 
 } // namespace
 
-void ConfigPanel::RadioGroupIPCrdClick()
-{
-    const BlockLayout& b = layoutOf(BlockId::IPC);
-    const bool facelift = m_view.item(QStringLiteral("RadioGroupIPCrd")) == 0;
-    if (facelift) {
-        QString& decodedIPC = m_decoded[int(BlockId::IPC)];
-        if (decodedIPC.size() == 32) {
-            decodedIPC += kFaceliftByte;
-            confIPC = decodedIPC;
-            // The new byte is now what the block holds; the options over it start from it.
-            for (const Option& o : b.options) {
-                if (o.onlyLength == b.capacity)
-                    m_shown.insert(qs(o.name), reading::decodedState(b, o, decodedIPC));
-            }
-        }
-        m_view.setChecked(qs(kClockDisplay), true);
-    }
-    for (const Option& o : b.options) {
-        if (o.enable == EnableRule::FullBlock || o.onlyLength == b.capacity)
-            m_view.setEnabled(qs(o.name), facelift);
-    }
-}
+// A rule that is code: the control that starts it and the block it works on, named by
+// its module's address and the block's number.
+struct ConfigPanel::Coupling {
+    std::string_view control;
+    std::string_view address;
+    int block;
+    void (ConfigPanel::*rule)(const BlockLayout& layout);
+};
 
-void ConfigPanel::RadioGroupBCMrdClick()
+void ConfigPanel::RadioGroupIPCrdClick(const BlockLayout& b)
 {
-    // The other part clears this one: its changes go only when the user says so.
-    if (!mayDiscardChanges()) {
-        m_view.setItem(QStringLiteral("RadioGroupBCMrd"), m_view.item(QStringLiteral("RadioGroupBCMrd")) == 0 ? 1 : 0);
+    if (m_view.item(QStringLiteral("RadioGroupIPCrd")) != 0)
         return;
+    QString& decodedIPC = m_decoded[&b];
+    if (decodedIPC.size() == b.shortLength) {
+        decodedIPC += kFaceliftByte;
+        m_conf[&b] = decodedIPC;
+        // The new byte is now what the block holds; the options over it start from it.
+        for (const Option& o : b.options) {
+            if (o.onlyLength == b.capacity)
+                m_shown.insert(qs(o.name), reading::decodedState(b, o, decodedIPC));
+        }
     }
-    const bool part1 = m_view.item(QStringLiteral("RadioGroupBCMrd")) == 0;
-    m_view.setText(QStringLiteral("Label3"), part1 ? QStringLiteral("01") : QStringLiteral("02"));
-    clearCONF();
-}
-
-void ConfigPanel::dependentFollows(std::string_view control, std::string_view dependent,
-                                   bool untickWhenOff)
-{
-    const bool on = m_view.checked(qs(control));
-    if (!on && untickWhenOff)
-        m_view.setChecked(qs(dependent), false);
-    m_view.setEnabled(qs(dependent), on);
-}
-
-void ConfigPanel::CheckBox1BCM15Click()
-{
-    dependentFollows("CheckBox1BCM15", "CheckBox1BCM17", true);
-}
-
-void ConfigPanel::CheckBox2BCM02Click()
-{
-    // The reverse wipe keeps its tick, and is written as shown, without the rear wiper.
-    dependentFollows("CheckBox2BCM02", "CheckBox2BCM01", false);
-}
-
-void ConfigPanel::enableWriteByChoice(std::string_view group)
-{
-    const Option* o = findOption(group);
-    setWritable(m_showsBlock && m_view.item(qs(group)) != o->blocksWriteItem);
-}
-
-void ConfigPanel::RadioGroupHVACClick()
-{
-    enableWriteByChoice("RadioGroupHVAC");
-}
-
-void ConfigPanel::RadioGroupHCM1Click()
-{
-    enableWriteByChoice("RadioGroupHCM1");
-}
-
-void ConfigPanel::RadioGroupHCM2Click()
-{
-    enableWriteByChoice("RadioGroupHCM2");
+    m_view.setChecked(qs(kClockDisplay), true);
 }
 
 bool ConfigPanel::onUserChange(const QString& control)
 {
-    static const struct {
-        const char* control;
-        void (ConfigPanel::*rule)();
-    } kRules[] = {
-        {"RadioGroupIPCrd", &ConfigPanel::RadioGroupIPCrdClick},
-        {"RadioGroupBCMrd", &ConfigPanel::RadioGroupBCMrdClick},
-        {"CheckBox1BCM15", &ConfigPanel::CheckBox1BCM15Click},
-        {"CheckBox2BCM02", &ConfigPanel::CheckBox2BCM02Click},
-        {"RadioGroupHVAC", &ConfigPanel::RadioGroupHVACClick},
-        {"RadioGroupHCM1", &ConfigPanel::RadioGroupHCM1Click},
-        {"RadioGroupHCM2", &ConfigPanel::RadioGroupHCM2Click},
+    static constexpr Coupling kCouplings[] = {
+        {"RadioGroupIPCrd", "720", 0x00, &ConfigPanel::RadioGroupIPCrdClick},
     };
-    for (const auto& r : kRules) {
-        if (control == QLatin1String(r.control)) {
-            (this->*r.rule)();
-            return true;
+    bool ran = sideGroupRule(control);
+    for (const Coupling& c : kCouplings) {
+        const car::Module* module = control == qs(c.control) ? car::moduleAt(c.address) : nullptr;
+        if (const BlockLayout* layout = module ? car::layoutAt(*module, c.block) : nullptr) {
+            (this->*c.rule)(*layout);
+            ran = true;
         }
     }
+    const BlockLayout* block = nullptr;
+    if (const Option* option = findOption(control.toStdString(), &block))
+        ran = choiceRules(*block, *option) || ran;
+    return ran;
+}
+
+// The side group of a page whose sides are two blocks of one module (BCM's parts): the
+// other block clears this one, whose changes go only when the user says so.
+bool ConfigPanel::sideGroupRule(const QString& control)
+{
+    for (const PageInfo* page : pageInfos()) {
+        if (qs(page->sideGroup) != control || page->twoModules())
+            continue;
+        if (!mayDiscardChanges()) {
+            m_view.setItem(control, m_view.item(control) == 0 ? 1 : 0);
+            return true;
+        }
+        if (!asBuiltAddress(*page).isEmpty())
+            m_view.setText(QStringLiteral("Label3"), QStringLiteral("%1").arg(pageBlock(*page).asBuiltLine, 2, 10, QLatin1Char('0')));
+        clearCONF();
+        return true;
+    }
     return false;
+}
+
+bool ConfigPanel::choiceRules(const BlockLayout& b, const Option& changed)
+{
+    bool ran = false;
+    // The options that exist only in the whole block follow the choice by length.
+    if (changed.byLength) {
+        const bool whole = m_view.item(qs(changed.name)) == 0;
+        for (const Option& o : b.options) {
+            if (o.enable == EnableRule::FullBlock || o.onlyLength == b.capacity)
+                m_view.setEnabled(qs(o.name), whole);
+        }
+        ran = true;
+    }
+    // An option that needs another follows that one's tick.
+    if (changed.kind == OptionKind::Flag || changed.kind == OptionKind::JointFlag) {
+        const bool on = m_view.checked(qs(changed.name));
+        for (const Option& o : b.options) {
+            const bool needs = o.enable == EnableRule::WhenPosSet
+                && std::find(changed.pos.at.begin(), changed.pos.at.begin() + changed.pos.count, o.enablePos)
+                       != changed.pos.at.begin() + changed.pos.count;
+            if (!needs)
+                continue;
+            if (!on && o.untickWhenOff)
+                m_view.setChecked(qs(o.name), false);
+            m_view.setEnabled(qs(o.name), on);
+            ran = true;
+        }
+    }
+    // A choice that forbids writing the block.
+    if (changed.blocksWriteItem >= 0) {
+        bool forbidden = false;
+        for (const Option& o : b.options)
+            forbidden = forbidden || (o.blocksWriteItem >= 0 && m_view.item(qs(o.name)) == o.blocksWriteItem);
+        setWritable(m_showsBlock && !forbidden);
+        ran = true;
+    }
+    return ran;
 }
 
 } // namespace talmero::config

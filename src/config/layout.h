@@ -9,7 +9,6 @@
 // The configuration logic's view of the block layouts the module table holds.
 namespace talmero::config {
 
-using car::BlockId;
 using car::BlockLayout;
 using car::EnableRule;
 using car::Option;
@@ -19,19 +18,16 @@ using car::Positions;
 using car::qs;
 using car::tl;
 
-// Every configuration block's layout, the program's own and those of description files,
-// in BlockId order.
+// Every configuration block's layout in use, the program's own and those of description
+// files, each once.
 inline std::span<const BlockLayout* const> blockLayouts()
 {
     return car::catalog().layouts;
 }
-inline int layoutCount()
+// The layout in use for one a module or page side names (a file may extend it).
+inline const BlockLayout& layoutOf(const BlockLayout& described)
 {
-    return int(car::catalog().layouts.size());
-}
-inline const BlockLayout& layoutOf(BlockId id)
-{
-    return *car::catalog().layouts[std::size_t(id)];
+    return car::catalog().inUse(described);
 }
 // The option with this control name, and the block it belongs to; nullptr when none.
 const Option* findOption(std::string_view name, const BlockLayout** block = nullptr);

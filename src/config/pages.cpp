@@ -2,13 +2,12 @@
 
 #include "config/option_view.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace talmero::config {
 
 namespace {
-
-static_assert(car::kPages.size() >= std::size_t(PageHCM) + 1, "a page of the program is missing from the module table");
 
 // The panel beside the pages; its title is the page shown first's, as turning to it sets it.
 constexpr PageControl kPanelControls[] = {
@@ -25,23 +24,34 @@ constexpr PageControl kPanelControls[] = {
 
 } // namespace
 
-int pageOf(BlockId id)
+const PageInfo* pageAt(int tab)
 {
-    for (int page = 0; page < pageCount(); ++page) {
-        for (const PageSide& side : pageInfo(page).allSides()) {
-            if (side.layout->id == id)
+    return tab >= 0 && tab < int(pageInfos().size()) ? pageInfos()[std::size_t(tab)] : nullptr;
+}
+
+int tabOf(const PageInfo& page)
+{
+    const auto pages = pageInfos();
+    return int(std::find(pages.begin(), pages.end(), &page) - pages.begin());
+}
+
+const PageInfo* pageShowing(const BlockLayout& layout)
+{
+    for (const PageInfo* page : pageInfos()) {
+        for (const PageSide& side : page->allSides()) {
+            if (&layoutOf(side) == &layout)
                 return page;
         }
     }
-    return -1;
+    return nullptr;
 }
 
 QList<const BlockLayout*> pageLayouts(const PageInfo& page)
 {
     QList<const BlockLayout*> layouts;
     for (const PageSide& side : page.allSides()) {
-        if (layouts.isEmpty() || layouts.last()->id != side.layout->id)
-            layouts.append(&layoutOf(side.layout->id));
+        if (!layouts.contains(&layoutOf(side)))
+            layouts.append(&layoutOf(side));
     }
     return layouts;
 }
@@ -68,9 +78,9 @@ std::span<const PlacedControl> pageControls()
         madeFor = car::catalogRevision();
         controls.clear();
         for (const PageControl& c : kPanelControls)
-            controls.push_back({c, -1});
-        for (int page = 0; page < pageCount(); ++page) {
-            for (const PageControl& c : pageInfo(page).controls)
+            controls.push_back({c, nullptr});
+        for (const PageInfo* page : pageInfos()) {
+            for (const PageControl& c : page->controls)
                 controls.push_back({c, page});
         }
     }

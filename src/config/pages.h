@@ -17,23 +17,22 @@ using car::PageControl;
 using car::PageInfo;
 using car::PageSide;
 
-// The program's own pages, by tab; the pages of description files follow them.
-enum Page { PageIPC, PageACM, PageBCM, PageDDM, PageHVAC, PageRCM, PageABS, PageHCM };
-
+// The pages in tab order: the program's own, then those of description files.
 inline std::span<const PageInfo* const> pageInfos()
 {
     return car::catalog().pages;
 }
-inline int pageCount()
+// The page of a tab; nullptr for a tab beyond them.
+const PageInfo* pageAt(int tab);
+// The tab of a page.
+int tabOf(const PageInfo& page);
+// The page that shows a layout in use; nullptr when none does.
+const PageInfo* pageShowing(const BlockLayout& layout);
+// The layout in use that a side of a page shows.
+inline const BlockLayout& layoutOf(const PageSide& side)
 {
-    return int(car::catalog().pages.size());
+    return layoutOf(*side.layout);
 }
-inline const PageInfo& pageInfo(int page)
-{
-    return *car::catalog().pages[std::size_t(page)];
-}
-// The page that shows a layout.
-int pageOf(BlockId id);
 // The layouts a page shows, each once (both door sides show one), as the catalog has them
 // (with the options of description files).
 QList<const BlockLayout*> pageLayouts(const PageInfo& page);
@@ -42,10 +41,10 @@ const car::Module& moduleOf(const PageSide& side);
 // The address byte of the page's AS-BUILT lines ("20"); "" when the page has none.
 QString asBuiltAddress(const PageInfo& page);
 
-// A control of the configuration tab with the page it stands on; -1: the panel beside
-// the pages.
+// A control of the configuration tab with the page it stands on; nullptr: the panel
+// beside the pages.
 struct PlacedControl : PageControl {
-    int page = -1;
+    const PageInfo* page = nullptr;
 };
 std::span<const PlacedControl> pageControls();
 

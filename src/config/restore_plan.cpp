@@ -21,7 +21,7 @@ QString byteCount(qsizetype hexDigits)
 QString moduleName(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
-    return m ? m->name + QStringLiteral(" (") + link::moduleTitle(*m) + QLatin1Char(')') : address;
+    return m ? car::qs(m->name) + QStringLiteral(" (") + link::moduleTitle(*m) + QLatin1Char(')') : address;
 }
 
 } // namespace
@@ -59,7 +59,7 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
     for (const VehicleConfig::Module& m : file.modules) {
         for (const VehicleConfig::Block& b : m.blocks) {
             const QString where = m.address + u' ' + b.index;
-            const std::optional<BlockId> layout = blockAt(m.address, b.index);
+            const BlockLayout* layout = blockAt(m.address, b.index);
             const std::optional<QString> held = car.block(m.address, b.index);
             if (!layout) {
                 if (held && *held != b.hex)
@@ -90,7 +90,7 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
             w.module = name;
             w.index = b.index;
             const link::TModuls* known = link::moduleAt(m.address);
-            w.medium = known && known->bus == 1;
+            w.medium = known && known->medium();
             w.heldHex = *held;
             w.newHex = b.hex;
             w.options = describeChange(*layout, *held, b.hex);

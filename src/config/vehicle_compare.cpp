@@ -9,10 +9,11 @@ namespace talmero::config {
 
 namespace {
 
+// The module's place in the VehicleData file; after them all for one the file does not keep.
 int backupRank(const QString& address)
 {
     const car::Module* m = car::moduleAt(address.toStdString());
-    return m && m->backupRank > 0 ? m->backupRank : int(car::kBackupModules.size()) + 1;
+    return int(std::find(car::kBackupModules.begin(), car::kBackupModules.end(), m) - car::kBackupModules.begin());
 }
 
 } // namespace
@@ -83,8 +84,8 @@ Comparison compareVehicles(const VehicleConfig& left, const VehicleConfig& right
             const std::optional<QString> rh = blockOf(rightBlocks);
             row.leftHex = lh.value_or(QString());
             row.rightHex = rh.value_or(QString());
-            const std::optional<BlockId> layout = blockAt(address, index);
-            row.configuration = layout.has_value();
+            const BlockLayout* layout = blockAt(address, index);
+            row.configuration = layout != nullptr;
             if (!lh)
                 row.state = BlockState::RightOnly;
             else if (!rh)

@@ -233,14 +233,15 @@ std::optional<VehicleConfig> readVehicleFile(const QString& path, link::Host& ho
     return config;
 }
 
-std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Host& host,
-                                                link::LinkState& state)
+CarReading readVehicleFromCar(link::Session& session, link::Host& host, link::LinkState& state)
 {
+    const auto failed = [&host](link::Outcome::Kind kind, const QString& line) {
+        host.log(line);
+        return CarReading{link::Outcome::failed(kind, line), std::nullopt, {}};
+    };
     host.log(QCoreApplication::translate("VehicleConfig", "* Чтение конфигурации автомобиля, ждите..."));
-    if (const link::Outcome reset = session.resetAdapter(false); !reset.ok()) {
-        host.log(reset.line);
-        return std::nullopt;
-    }
+    if (const link::Outcome reset = session.resetAdapter(false); !reset.ok())
+        return failed(reset.kind, reset.line);
     // The bus the adapter stands on first: one switch for the whole reading.
     QList<const car::Module*> order(car::kBackupModules.begin(), car::kBackupModules.end());
     const bool mediumFirst = session.busMS;
@@ -257,32 +258,29 @@ std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Ho
             unread << qs(m->name) + QStringLiteral(" (") + qs(m->address) + QLatin1Char(')');
         else if (!blocks.isEmpty())
             unread << qs(m->name) + QLatin1Char(' ') + blocks.join(QLatin1Char(' '));
-        if (session.adapter().linkLost()) {
-            host.log(QCoreApplication::translate("VehicleConfig", "! Связь с адаптером потеряна"));
-            return std::nullopt;
-        }
+        if (session.adapter().linkLost())
+            return failed(link::Outcome::Kind::ConnectionLost, QCoreApplication::translate("VehicleConfig", "! Связь с адаптером потеряна"));
     }
-    if (lines.isEmpty()) {
-        host.log(QCoreApplication::translate("VehicleConfig", "! Ни один модуль не прочитан"));
-        return std::nullopt;
-    }
+    if (lines.isEmpty())
+        return failed(link::Outcome::Kind::Failed, QCoreApplication::translate("VehicleConfig", "! Ни один модуль не прочитан"));
     // The same text a backup file would hold, read back by the file's own reader.
     QString error;
     std::optional<VehicleConfig> car = parseVehicleData(
         vehicle_data::fileBytes(vehicle_data::documentLines(QString(), QDateTime::currentDateTime(), lines)), error);
-    if (!car) {
-        host.log(QStringLiteral("! ") + error);
-        return std::nullopt;
-    }
+    if (!car)
+        return failed(link::Outcome::Kind::Failed, QStringLiteral("! ") + error);
     car->unread = unread;
+    CarReading reading{link::Outcome::done(), std::nullopt, {}};
     if (!unread.isEmpty())
-        host.log(QCoreApplication::translate("VehicleConfig", "! Не прочитаны: ") + unread.join(QStringLiteral("; ")));
-    for (const QString& line : reader.failedReads())
+        reading.notes << QCoreApplication::translate("VehicleConfig", "! Не прочитаны: ") + unread.join(QStringLiteral("; "));
+    reading.notes << reader.failedReads();
+    for (const QString& line : std::as_const(reading.notes))
         host.log(line);
     // The car's VIN as the write gate records it: the identity modules', this reading's or
     // an earlier one's of this connection.
     car->vin = state.carVin().vin;
-    return car;
+    reading.car = std::move(car);
+    return reading;
 }
 
 } // namespace talmero::config

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/outcome.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -78,11 +80,16 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
 // A VehicleData file; nullopt after a notice that names the file and says why.
 std::optional<VehicleConfig> readVehicleFile(const QString& path, link::Host& host);
 
+// The car as read, and how the reading ended.
+struct CarReading {
+    link::Outcome outcome;             // done when the car was read, even in part
+    std::optional<VehicleConfig> car;  // nullopt when the adapter did not answer or no module was read
+    QStringList notes;                 // what was not read, as the log says it
+};
+
 // The car as the backup button reads it, without writing a file: the backup's modules,
 // those of the bus the adapter is on first, so that a switch is asked for once. Its VIN is
-// the one its modules hold (also learnt as the connection's). nullopt when the adapter
-// does not answer or no module was read (the log says why).
-std::optional<VehicleConfig> readVehicleFromCar(link::Session& session, link::Host& host,
-                                                link::LinkState& state);
+// the one its modules hold (also learnt as the connection's).
+CarReading readVehicleFromCar(link::Session& session, link::Host& host, link::LinkState& state);
 
 } // namespace talmero::config

@@ -61,8 +61,6 @@ public:
 
     // The user's file: why it could not be read (empty when it was, or is absent), and
     // the lines of it that were skipped.
-    const QString& userFileError() const { return m_userFileError; }
-    const DescriptionLoad& userFileProblems() const { return m_userFileProblems; }
     // Every problem of the user's file as lines for the log or standard error.
     QStringList userFileReport() const;
 

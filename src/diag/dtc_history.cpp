@@ -15,17 +15,10 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <atomic>
 
 namespace talmero::diag {
 
 namespace {
-
-QString connectionName()
-{
-    static std::atomic<int> next{0};
-    return QStringLiteral("talmero-dtc-history-%1").arg(next++);
-}
 
 QString moduleName(const QString& address)
 {
@@ -33,10 +26,9 @@ QString moduleName(const QString& address)
     return m ? car::qs(m->name) : address;
 }
 
-// SQLite takes a null QString as NULL, which no column here holds.
 QString text(const QString& value)
 {
-    return value.isNull() ? QStringLiteral("") : value;
+    return safety::SqliteConnection::text(value);
 }
 
 } // namespace
@@ -46,17 +38,9 @@ QString DtcHistory::pathOf(const QString& journalPath)
     return journalPath.isEmpty() ? safety::Journal::defaultPath() : journalPath;
 }
 
-DtcHistory::DtcHistory(const QString& path) : m_path(path), m_connection(connectionName()) {}
+DtcHistory::DtcHistory(const QString& path) : m_path(path) {}
 
-DtcHistory::~DtcHistory()
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.isValid())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-}
+DtcHistory::~DtcHistory() = default;
 
 bool DtcHistory::fail(const QString& what)
 {
@@ -68,14 +52,13 @@ bool DtcHistory::open()
 {
     if (m_open)
         return true;
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+    if (!safety::SqliteConnection::driverAvailable())
         return fail(tr("нет драйвера SQLite"));
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return fail(tr("не создан каталог %1").arg(QFileInfo(m_path).absolutePath()));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(m_path);
-    if (!db.open())
-        return fail(db.lastError().text());
+    if (const QString error = m_file.open(m_path); !error.isEmpty())
+        return fail(error);
+    QSqlDatabase db = m_file.db();
     // One row per module and reading; "reading" groups the rows of one press of "Read".
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS dtc_readings ("
@@ -90,7 +73,7 @@ bool DtcHistory::add(const DtcReading& reading)
 {
     if (!open())
         return false;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = m_file.db();
     // A reading is kept whole or not at all.
     if (!db.transaction())
         return fail(db.lastError().text());
@@ -129,7 +112,7 @@ std::optional<QList<DtcReading>> DtcHistory::readings()
 {
     if (!open())
         return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(m_file.db());
     if (!q.exec(QStringLiteral("SELECT reading, time, vin, address, count, codes FROM dtc_readings "
                                "ORDER BY reading DESC, rowid ASC"))) {
         fail(q.lastError().text());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diag/freeze_frame.h"
+#include "safety/sqlite_connection.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -54,7 +55,7 @@ private:
     bool fail(const QString& what);
 
     QString m_path;
-    QString m_connection;
+    safety::SqliteConnection m_file;
     QString m_error;
     bool m_open = false;
 };

@@ -8,7 +8,7 @@
 namespace talmero::diag {
 
 // The modules of the trouble-code reading, in reading order: the high-speed bus first.
-inline constexpr const auto& kDtcModules = car::kCodeModules;
+inline constexpr const auto& kDtcModules = car::kReadingOrder;
 
 // The module of the reading with this address, or nullptr.
 const car::Module* findDtcModule(const QString& adr);

@@ -1,6 +1,6 @@
 #include "diag/live_data.h"
 
-#include "diag/hex_text.h"
+#include "car/modules.h"
 #include "diag/live_values.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
@@ -13,33 +13,21 @@
 
 namespace talmero::diag {
 
-const QString kTestSample = QStringLiteral(
-    "023 0: 49 04 02 00 00 00 1: 00 00 00 00 00 00 00 2: 00 00 00 00 00 00 37 "
-    "3: 4D 35 31 2D 31 32 4B 4: 35 33 32 2D 42 41 00 5: 00 00 00 00 00 00 00");
-
-QString supportedPids(const QString& answer0100)
+PidSet supportedPids(const QString& answer0100)
 {
-    const QString cut = link::cutCOM(answer0100);
     // A refusal or an adapter message is no map: every PID counts as unsupported.
-    if (!cut.startsWith(QLatin1String("4100")))
-        return QString();
-    const QString bits = link::HEX2BIN(cut.mid(4));
-    return bits == QLatin1String("0") ? QString() : bits;
+    const std::optional<quint32> map = parseSupportMap(link::cutCOM(answer0100), 0x00);
+    return map ? pidsOfMap(*map, 0x00) : PidSet();
 }
 
-bool pidSupported(const QString& pidBits, int pid)
+bool pidSupported(const PidSet& pids, int pid)
 {
-    return pid >= 1 && pid <= pidBits.size() && pidBits[pid - 1] == QLatin1Char('1');
+    return pid >= 1 && pid < int(pids.size()) && pids.test(std::size_t(pid));
 }
 
 QString elapsedText(qint64 nanoseconds)
 {
     return QCoreApplication::translate("LiveData", "%1 мс").arg(nanoseconds / 1000000);
-}
-
-QString parseTestSample(const QString& sample)
-{
-    return hexPairsToText(link::classifyAnswer(sample).hex.mid(6), true);
 }
 
 namespace {
@@ -70,23 +58,24 @@ QString LiveData::send(const QString& command)
     return m_session.adapter().writeCOM(command, true, answerLength(command));
 }
 
-bool LiveData::readVoltage()
+link::Outcome LiveData::readVoltage()
 {
     if (const link::Outcome reset = m_session.resetAdapter(true); !reset.ok()) {
         m_host.log(reset.line);
-        return false;
+        return reset;
     }
-    m_host.log(QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv"))));
-    return true;
+    const QString line = QCoreApplication::translate("LiveData", "Напряжение - ") + link::cutCOM(send(QStringLiteral("atrv")));
+    m_host.log(line);
+    return link::Outcome::done(line);
 }
 
-bool LiveData::timedPass()
+link::Outcome LiveData::timedPass()
 {
-    if (!openEngine())
-        return false;
+    if (const link::Outcome opened = openEngine(); !opened.ok())
+        return opened;
     // A monotonic clock: a wall-clock change during the pass must not show up in it.
     QElapsedTimer timer;
-    QString pidBits;
+    PidSet pidBits;
     for (const LiveRequest& r : kLiveRequests) {
         if (r.pidMap)
             timer.start();
@@ -99,22 +88,20 @@ bool LiveData::timedPass()
         if (r.pidMap)
             pidBits = supportedPids(answer);
     }
-    m_host.notify(elapsedText(timer.isValid() ? timer.nsecsElapsed() : 0));
-    return true;
+    const QString elapsed = elapsedText(timer.isValid() ? timer.nsecsElapsed() : 0);
+    m_host.notify(elapsed);
+    return link::Outcome::done(elapsed);
 }
 
-bool LiveData::openEngine()
+link::Outcome LiveData::openEngine()
 {
     // The adapter is all that can fail here: the engine module is opened without a session.
-    const bool opened = m_session.openModule(true, true, false, false, QStringLiteral("7E0")).ok();
-    if (!opened)
-        m_host.log(QCoreApplication::translate("LiveData", "! Неверный ответ адаптера"));
+    link::Outcome opened = m_session.openModule(car::kPcm, true, true, link::Session::Use::Obd);
+    if (!opened.ok() && !opened.lost())
+        opened.line = QCoreApplication::translate("LiveData", "! Неверный ответ адаптера");
+    if (!opened.ok())
+        m_host.log(opened.line);
     return opened;
-}
-
-void LiveData::testParse()
-{
-    m_host.notify(parseTestSample(kTestSample));
 }
 
 } // namespace talmero::diag

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "diag/live_values.h"
+#include "link/outcome.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
@@ -40,36 +43,27 @@ inline constexpr std::array<LiveRequest, 15> kLiveRequests{{
     {QT_TRANSLATE_NOOP("LiveData", "Состояние систем в текущем цикле"), "0141", 0, false},
 }};
 
-// A multi-frame answer to "0904" as the adapter prints it, kept for the test parse.
-extern const QString kTestSample;
-
-// The supported-PID bit string from the answer to "0100" (character k is PID k,
-// from 1); empty unless the answer is the positive "4100" one.
-QString supportedPids(const QString& answer0100);
-// A PID beyond the end of the bit string counts as unsupported.
-bool pidSupported(const QString& pidBits, int pid);
+// The PIDs the answer to "0100" announces; none unless it is the positive map, read by
+// the one parser of support maps.
+PidSet supportedPids(const QString& answer0100);
+bool pidSupported(const PidSet& pids, int pid);
 // Elapsed time in whole milliseconds, the fraction cut off: "1843 ms".
 QString elapsedText(qint64 nanoseconds);
-// The text of a mode 09 answer: frames joined, the six-digit echo dropped, every
-// pair but "00" turned into its character.
-QString parseTestSample(const QString& sample);
 
 
-// The live OBD-II data handlers: adapter voltage, one timed pass, the test parse.
+// The live OBD-II data handlers: adapter voltage, one timed pass.
 class LiveData {
 public:
     LiveData(link::Session& session, link::Host& host);
 
-    // Adapter reset and supply voltage, into the log; false when the adapter did not answer.
-    bool readVoltage();
-    // One pass of kLiveRequests to the engine module; notifies the elapsed time. False
-    // when the engine module could not be opened.
-    bool timedPass();
-    // Notifies the text parsed from kTestSample.
-    void testParse();
+    // Adapter reset and supply voltage, into the log: done with that line, or why not.
+    link::Outcome readVoltage();
+    // One pass of kLiveRequests to the engine module; notifies the elapsed time, the line
+    // of its done outcome. Else why the engine module could not be opened.
+    link::Outcome timedPass();
 
-    // Opens the engine module for repeated readings; false (logged) when it does not answer.
-    bool openEngine();
+    // Opens the engine module for repeated readings; done, or why not (logged).
+    link::Outcome openEngine();
 
 private:
     QString send(const QString& command);

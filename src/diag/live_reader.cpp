@@ -25,8 +25,10 @@ QString hex2(int value)
 
 LiveReader::LiveReader(link::Session& session, link::Host& host) : m_session(session), m_host(host) {}
 
-PidSet LiveReader::readSupportedPids()
+PidSet LiveReader::readSupportedPids(link::Outcome* outcome)
 {
+    if (outcome)
+        *outcome = link::Outcome::done();
     PidSet pids;
     link::Adapter& adapter = m_session.adapter();
     for (int base = 0x00; base <= 0xE0; base += 0x20) {
@@ -35,14 +37,14 @@ PidSet LiveReader::readSupportedPids()
         const std::optional<quint32> map = parseSupportMap(cut, base);
         if (!map) {
             const QString answer = cut.isEmpty() ? tr("нет ответа") : link::printableForLog(cut);
-            m_host.log(tr("! Карта поддерживаемых параметров %1 не прочитана (%2): параметры %3..%4 не предлагаются")
-                           .arg(request, answer, hex2(base + 1), hex2(base + 0x20)));
+            const QString line = tr("! Карта поддерживаемых параметров %1 не прочитана (%2): параметры %3..%4 не предлагаются")
+                                     .arg(request, answer, hex2(base + 1), hex2(base + 0x20));
+            m_host.log(line);
+            if (outcome)
+                *outcome = link::Outcome::failed(link::Outcome::Kind::Failed, line);
             break;
         }
-        for (int bit = 0; bit < 32; ++bit) {
-            if (*map & (1u << (31 - bit)))
-                pids.set(size_t(base + 1 + bit));
-        }
+        pids |= pidsOfMap(*map, base);
         if (!(*map & 1u) || adapter.linkLost())
             break; // no map after this one
     }

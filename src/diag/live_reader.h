@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diag/live_values.h"
+#include "link/outcome.h"
 
 #include <QFile>
 #include <QList>
@@ -25,8 +26,8 @@ public:
 
     // The support maps, 0100 and then each one the previous announces, logged. A map that
     // is missing, short or garbled ends the chain: the log says which and why, and none of
-    // the PIDs it would announce is taken as supported.
-    PidSet readSupportedPids();
+    // the PIDs it would announce is taken as supported. outcome: done, or that failure.
+    PidSet readSupportedPids(link::Outcome* outcome = nullptr);
     // The values the car announces (the adapter's voltage always), in table order.
     static QList<const LiveValue*> offered(const PidSet& pids);
     // One reading of each value, not logged: once a second would bury the log.

@@ -100,6 +100,16 @@ std::pair<double, double> plotRange(const LiveValue& value, double low, double h
     return {niceLow, niceHigh};
 }
 
+PidSet pidsOfMap(quint32 map, int base)
+{
+    PidSet pids;
+    for (int bit = 0; bit < 32; ++bit) {
+        if (map & (1u << (31 - bit)))
+            pids.set(size_t(base + 1 + bit));
+    }
+    return pids;
+}
+
 std::optional<quint32> parseSupportMap(const QString& cut, int base)
 {
     const std::optional<QByteArray> data = pidBytes(cut, base, 4);

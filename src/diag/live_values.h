@@ -96,5 +96,7 @@ std::optional<quint32> parseSupportMap(const QString& cut, int base);
 
 // Which PIDs 1..255 the engine announced.
 using PidSet = std::bitset<256>;
+// The PIDs a support map of `base` announces.
+PidSet pidsOfMap(quint32 map, int base);
 
 } // namespace talmero::diag

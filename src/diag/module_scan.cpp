@@ -30,7 +30,7 @@ enum class Opening { Opened, Refused, Silent, AdapterFailed };
 
 struct OpenResult {
     Opening opening = Opening::Silent;
-    QString line; // the log's line of a failure
+    link::Outcome outcome; // of a failure: its line
 };
 
 // A module refused its session: it is there. A silent one, or a refused bus or header,
@@ -40,15 +40,16 @@ OpenResult openModule(link::Session& session, const car::Module& m, bool resetFi
     const link::Outcome opened = session.openModule(m, true, resetFirst);
     switch (opened.kind) {
     case link::Outcome::Kind::Done:
-        return {Opening::Opened, QString()};
+        return {Opening::Opened, opened};
     case link::Outcome::Kind::AdapterSilent:
-        return {Opening::AdapterFailed, opened.line};
+    case link::Outcome::Kind::ConnectionLost:
+        return {Opening::AdapterFailed, opened};
     case link::Outcome::Kind::ModuleRefused:
         // The line ends with the negative answer's bytes and reason.
-        return {Opening::Refused, ModuleScanner::tr("! Модуль отказал в диагностическом сеансе")
-                                      + opened.line.mid(opened.line.indexOf(QLatin1String(" (7F ")))};
+        return {Opening::Refused, link::Outcome::failed(opened.kind, ModuleScanner::tr("! Модуль отказал в диагностическом сеансе")
+                                                                         + opened.line.mid(opened.line.indexOf(QLatin1String(" (7F "))))};
     default:
-        return {Opening::Silent, opened.line};
+        return {Opening::Silent, opened};
     }
 }
 
@@ -64,11 +65,6 @@ QList<ModuleScanRow*> askingOrder(QList<ModuleScanRow>& rows)
         }
     }
     return order;
-}
-
-QString noteOf(const QString& logLine)
-{
-    return logLine.startsWith(QLatin1String("! ")) ? logLine.mid(2) : logLine;
 }
 
 } // namespace
@@ -88,7 +84,7 @@ int ModuleScan::answered() const
 
 ModuleScan ModuleScan::unasked(const QDateTime& time)
 {
-    ModuleScan scan{time, {}};
+    ModuleScan scan{time, {}, {}, {}};
     for (const car::Module* m : car::kModules)
         scan.rows.append(ModuleScanRow{m, ModuleScanRow::Answer::NotAsked, QString(), QString()});
     return scan;
@@ -126,16 +122,26 @@ const ModuleScan& ModuleScanner::scan()
         if (row.answer == ModuleScanRow::Answer::NotAsked)
             break;
         if (adapter.linkLost()) {
-            m_host.log(tr("! Связь с адаптером потеряна: опрос модулей прерван"));
+            say(tr("! Связь с адаптером потеряна: опрос модулей прерван"));
             break;
         }
     }
     const int total = int(m_scan.rows.size());
-    if (m_scan.complete())
-        m_host.log(tr("* Опрос завершён: ответили модулей %1 из %2").arg(m_scan.answered()).arg(total));
-    else
-        m_host.log(tr("! Опрос прерван: ответили модулей %1 из %2").arg(m_scan.answered()).arg(total));
+    if (m_scan.complete()) {
+        m_scan.outcome = link::Outcome::done(tr("* Опрос завершён: ответили модулей %1 из %2").arg(m_scan.answered()).arg(total));
+        m_host.log(m_scan.outcome.line);
+    } else {
+        const QString line = tr("! Опрос прерван: ответили модулей %1 из %2").arg(m_scan.answered()).arg(total);
+        say(line);
+        m_scan.outcome = link::Outcome::failed(adapter.linkLost() ? link::Outcome::Kind::ConnectionLost : link::Outcome::Kind::Failed, line);
+    }
     return m_scan;
+}
+
+void ModuleScanner::say(const QString& line)
+{
+    m_host.log(line);
+    m_scan.notes << line;
 }
 
 void ModuleScanner::scanModule(ModuleScanRow& row, bool resetFirst)
@@ -144,13 +150,13 @@ void ModuleScanner::scanModule(ModuleScanRow& row, bool resetFirst)
     const OpenResult open = openModule(m_session, m, resetFirst);
     switch (open.opening) {
     case Opening::AdapterFailed:
-        m_host.log(open.line);
+        say(open.outcome.line);
         return; // not asked
     case Opening::Refused:
     case Opening::Silent:
         row.answer = open.opening == Opening::Refused ? ModuleScanRow::Answer::Refused : ModuleScanRow::Answer::Silent;
-        row.note = noteOf(open.line);
-        m_host.log(QStringLiteral("! ") + car::qs(m.name) + QStringLiteral(": ") + row.note);
+        row.note = open.outcome.text();
+        say(QStringLiteral("! ") + car::qs(m.name) + QStringLiteral(": ") + row.note);
         return;
     case Opening::Opened:
         break;
@@ -187,7 +193,7 @@ void ModuleScanner::readVin(ModuleScanRow& row, bool opened)
     } else {
         row.note = tr("Модуль не ответил или отсутствует") + m_session.silenceNote();
     }
-    m_host.log(QStringLiteral("! ") + car::qs(m.name) + QStringLiteral(": ") + row.note);
+    say(QStringLiteral("! ") + car::qs(m.name) + QStringLiteral(": ") + row.note);
 }
 
 } // namespace talmero::diag

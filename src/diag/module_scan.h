@@ -1,6 +1,7 @@
 #pragma once
 
 #include "car/module.h"
+#include "link/outcome.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -36,6 +37,10 @@ struct ModuleScanRow {
 struct ModuleScan {
     QDateTime time;
     QList<ModuleScanRow> rows;
+    // How it ended: done when every module was asked; and the failures said on the way
+    // (a module that did not answer or gave no VIN, the scan cut short), as the log has them.
+    link::Outcome outcome;
+    QStringList notes;
 
     // Every module was asked (whatever it answered).
     bool complete() const;
@@ -66,6 +71,7 @@ public:
     const ModuleScan& lastScan() const { return m_scan; }
 
 private:
+    void say(const QString& line); // a failure, logged and noted
     void scanModule(ModuleScanRow& row, bool resetFirst);
     void readVin(ModuleScanRow& row, bool opened);
 

@@ -4,6 +4,7 @@
 #include "link/adapter.h"
 #include "link/answer_count.h"
 #include "link/answer_text.h"
+#include "car/modules.h"
 #include "link/session.h"
 
 #include <algorithm>
@@ -107,7 +108,7 @@ ReadinessResult ReadinessCheck::run(link::Session& session)
 {
     ReadinessResult result;
     // The engine module answers OBD-II without a session.
-    const link::Outcome opened = session.openModule(true, true, false, false, QStringLiteral("7E0"));
+    const link::Outcome opened = session.openModule(car::kPcm, true, true, link::Session::Use::Obd);
     if (!opened.ok()) {
         result.outcome = opened;
         return result;

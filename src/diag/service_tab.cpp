@@ -15,9 +15,7 @@
 namespace talmero::diag {
 
 namespace {
-const QString kNone = QStringLiteral("FF");
 const char* const kNotSupported = QT_TRANSLATE_NOOP("ServiceTab", "не поддерживается");
-const char* const kWrongAnswer = QT_TRANSLATE_NOOP("ServiceTab", "! Неверный ответ модуля");
 
 bool isTwoHexDigits(const QString& text)
 {
@@ -27,39 +25,39 @@ bool isTwoHexDigits(const QString& text)
 
 QString moduleItemText(const link::TModuls& module)
 {
-    return module.name + QStringLiteral(" (") + link::moduleTitle(module) + QLatin1Char(')');
+    return car::qs(module.name) + QStringLiteral(" (") + link::moduleTitle(module) + QLatin1Char(')');
 }
 
 QStringList moduleItems()
 {
     QStringList items;
-    for (const link::TModuls& m : link::Moduls())
-        items.append(moduleItemText(m));
+    for (const link::TModuls* m : link::Moduls())
+        items.append(moduleItemText(*m));
     return items;
 }
 
 std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state)
 {
-    if (item < 0 || item >= link::kModuleCount)
+    if (item < 0 || item >= int(link::Moduls().size()))
         return std::nullopt;
-    const link::TModuls& module = link::Moduls()[item];
-    state.curModul = module;
+    const link::TModuls& module = *link::Moduls()[std::size_t(item)];
+    state.curModul = &module;
 
     ModuleChoice choice;
-    if (module.EMad == kNone) {
+    if (module.manualBlock < 0) {
         choice.manualNote = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
-        choice.manualBlock = module.EMad;
+        choice.manualBlock = car::blockText(module.manualBlock);
         choice.manualAllowed = true;
     }
     choice.restartAllowed = module.restart;
-    if (module.VINad == kNone) {
+    if (module.vinBlock < 0) {
         choice.vinNote = QCoreApplication::translate("ServiceTab", kNotSupported);
     } else {
-        choice.vinBlock = module.VINad;
+        choice.vinBlock = car::blockText(module.vinBlock);
         choice.vinAllowed = true;
     }
-    if (module.name == QLatin1String("BCM")) {
+    if (module.name == "BCM") {
         choice.notice = QCoreApplication::translate("ServiceTab", "Вторая часть конфигурации модуля BCM находится по адресу \"04\"")
                         + QStringLiteral("\n\n")
                         + QCoreApplication::translate("ServiceTab", "Информации о VIN коде модуль не содержит");
@@ -84,96 +82,104 @@ ServiceTab::ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkStat
 {
 }
 
-bool ServiceTab::openCurrent()
+ServiceResult ServiceTab::readBlock(const QString& address)
 {
-    const link::TModuls& m = m_state.curModul;
-    const link::Outcome opened = m_gate.session().openModule(true, true, m.bus == 1, link::opensSession(m.adr), m.adr);
-    if (!opened.ok())
+    const link::TModuls& module = *m_state.curModul;
+    link::Outcome opened = m_gate.session().openModule(module, true, true);
+    if (!opened.ok()) {
         m_host.log(opened.line);
-    return opened.ok();
-}
-
-std::optional<QString> ServiceTab::readBlock(const QString& address)
-{
-    if (!openCurrent())
-        return std::nullopt;
-    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true,
-                                                link::blockBytes(m_state.curModul.adr, address));
+        return {opened, {}};
+    }
+    const std::optional<int> bytes = hexByte(address) >= 0 ? link::blockBytes(module, hexByte(address)) : std::nullopt;
+    const link::BlockRead read = link::readBlock(m_gate.session().adapter(), address, true, bytes);
+    const link::Outcome outcome = read.outcome(link::moduleAddressText(module));
     if (!read.data)
-        m_host.log(read.outcome(m_state.curModul.name + QStringLiteral(" (") + m_state.curModul.adr + u')').line);
-    return read.data;
+        m_host.log(outcome.line);
+    return {outcome, read.data.value_or(QString())};
 }
 
-QString ServiceTab::ButtonReadVINClick(const QString& vinAddress)
+ServiceResult ServiceTab::ButtonReadVINClick(const QString& vinAddress)
 {
     // The adapter answers in upper case; the expected prefix must match it.
     const QString address = vinAddress.toUpper();
-    m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(m_state.curModul));
-    const auto data = readBlock(address);
-    if (!data)
-        return QString();
-    const QString vin = hexPairsToText(*data, false);
-    link::learnModuleVin(m_state, m_host, m_state.curModul.adr, vin);
-    return vin;
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение VIN кода из модуля ") + moduleItemText(*m_state.curModul));
+    ServiceResult read = readBlock(address);
+    if (!read.outcome.ok())
+        return read;
+    read.data = hexPairsToText(read.data, false);
+    link::learnModuleVin(m_state, m_host, car::qs(m_state.curModul->address), read.data);
+    return read;
 }
 
-QString ServiceTab::ButtonReadEMClick(const QString& blockAddress)
+ServiceResult ServiceTab::ButtonReadEMClick(const QString& blockAddress)
 {
     const QString address = blockAddress.toUpper();
     m_host.log(QCoreApplication::translate("ServiceTab", "* Чтение данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " из модуля ")
-               + moduleItemText(m_state.curModul));
-    return readBlock(address).value_or(QString());
+               + moduleItemText(*m_state.curModul));
+    return readBlock(address);
 }
 
-WriteResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QString& data)
+ServiceResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const QString& data)
 {
-    WriteResult result;
-    // Half a byte is no data: the module would take the digits for something else.
-    if (link::HEX2BIN(data).size() < 8 || data.size() % 2 != 0) {
-        m_host.notify(QCoreApplication::translate("ServiceTab", "Неверная строка!"));
+    ServiceResult result;
+    const auto refuse = [&](const QString& notice) {
+        m_host.notify(notice);
+        result.outcome = link::Outcome::notified(link::Outcome::Kind::Refused, QStringLiteral("! ") + notice);
         return result;
-    }
+    };
+    // Half a byte is no data: the module would take the digits for something else.
+    if (link::HEX2BIN(data).size() < 8 || data.size() % 2 != 0)
+        return refuse(QCoreApplication::translate("ServiceTab", "Неверная строка!"));
     // Without a whole block address the request would take the first data byte for the
     // block, write somewhere else and still look confirmed.
     const QString address = blockAddress.toUpper();
-    if (!isTwoHexDigits(address)) {
-        m_host.notify(QCoreApplication::translate("ServiceTab", "Неверный адрес!"));
-        return result;
-    }
+    if (!isTwoHexDigits(address))
+        return refuse(QCoreApplication::translate("ServiceTab", "Неверный адрес!"));
     result.accepted = true;
-    const link::TModuls& m = m_state.curModul;
+    const link::TModuls& m = *m_state.curModul;
     m_host.log(QCoreApplication::translate("ServiceTab", "* Запись данных по адресу ") + address + QCoreApplication::translate("ServiceTab", " в модуль ")
                + moduleItemText(m));
     safety::BlockWrite write;
-    write.target = m_gate.targetOf(m.adr, address);
+    write.target = m_gate.targetOf(m, address);
     write.target.module = moduleItemText(m);
     write.newHex = data.toUpper();
     write.title = QCoreApplication::translate("ServiceTab", "Запись данных");
     write.sameLengthOnly = false;
     // A block that a configuration page shows is described option by option.
-    write.describe = config::changeDescriber(m.adr, address, write.newHex);
-    result.written = m_gate.writeBlock(write).outcome == safety::WriteOutcome::Verified;
+    write.describe = config::changeDescriber(car::qs(m.address), address, write.newHex);
+    const safety::WriteResult written = m_gate.writeBlock(write);
+    // Written is read back equal; a module that held the data already was not written.
+    result.outcome = written.outcome == safety::WriteOutcome::Verified
+        ? written.summary()
+        : link::Outcome::failed(written.holds() ? link::Outcome::Kind::Failed : written.summary().kind, written.line);
     return result;
 }
 
-bool ServiceTab::ButtonRestartClick()
+link::Outcome ServiceTab::ButtonRestartClick()
 {
-    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(m_state.curModul));
-    if (!m_gate.confirmRestart(moduleItemText(m_state.curModul), m_state.curModul.adr)) {
-        // A refusal (the battery, the journal) has said why already.
-        if (m_gate.declined())
-            m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена"));
-        return false;
+    const link::TModuls& module = *m_state.curModul;
+    m_host.log(QCoreApplication::translate("ServiceTab", "* Перезагрузка модуля ") + moduleItemText(module));
+    safety::ChangeRequests& requests = m_gate.requests();
+    const link::Outcome agreed = requests.confirmRestart(moduleItemText(module), module);
+    if (agreed.kind == link::Outcome::Kind::Cancelled) {
+        const QString line = QCoreApplication::translate("ServiceTab", "* Перезагрузка отменена");
+        m_host.log(line);
+        return link::Outcome::failed(agreed.kind, line);
     }
-    if (!openCurrent())
-        return false;
-    const QString answer = m_gate.restart(m_state.curModul.adr);
-    if (answer.startsWith(QLatin1String("51"))) {
-        m_host.log(QCoreApplication::translate("ServiceTab", "* Модуль перезагружен"));
-        return true;
+    // A refusal (the battery, the journal) has said why already.
+    if (!agreed.ok())
+        return agreed;
+    if (const link::Outcome opened = m_gate.session().openModule(module, true, true); !opened.ok()) {
+        m_host.log(opened.line);
+        return opened;
     }
-    m_host.log(QCoreApplication::translate("ServiceTab", kWrongAnswer) + link::negativeAnswerNote(answer));
-    return false;
+    link::Outcome restarted = requests.restart(module);
+    if (restarted.ok())
+        restarted.line = QCoreApplication::translate("ServiceTab", "* Модуль перезагружен");
+    // A refusal has been said by the gate.
+    if (restarted.kind != link::Outcome::Kind::Refused)
+        m_host.log(restarted.line);
+    return restarted;
 }
 
 } // namespace talmero::diag

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/modules.h"
+#include "link/outcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,39 +35,38 @@ QString moduleItemText(const link::TModuls& module);
 QStringList moduleItems();
 
 // Makes table entry `item` the current module and says what the tab shows for it;
-// nothing for an item outside the table.
+// nothing for an item outside the table. (The module choice's items are the table's.)
 std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state);
 
 // An address edit's text as typed, kept to hex digits, upper-cased, at most two.
 QString addressEditText(const QString& typed);
 
-// Outcome of a manual block write.
-struct WriteResult {
-    bool accepted = false; // got past the input checks: the data and block fields are emptied
-    bool written = false;  // the module holds the data: written and read back equal
+// How a service operation ended, and what it read.
+struct ServiceResult {
+    link::Outcome outcome; // a write: done when the module holds the data, read back equal
+    QString data;          // the VIN, or the block's hex digits, as read
+    bool accepted = false; // a write got past the input checks: the data and block fields are emptied
 };
 
 // The service operations on the current module: VIN, manual block read and write,
-// restart. Each logs its steps and commands; the results are the texts to show. Writes and
-// restarts go through the write gate.
+// restart. Each logs its steps and commands. Writes and restarts go through the write gate.
 class ServiceTab {
 public:
     ServiceTab(safety::WriteGate& gate, link::Host& host, link::LinkState& state);
 
-    // The VIN read from block vinAddress, or "" after a failure. A VIN that passes the
-    // VIN rule is remembered as the car's.
-    QString ButtonReadVINClick(const QString& vinAddress);
-    // The data of block blockAddress as hex digits, or "" after a failure.
-    QString ButtonReadEMClick(const QString& blockAddress);
-    // Writes hex data into block blockAddress.
-    WriteResult ButtonWriteEMClick(const QString& blockAddress, const QString& data);
-    // True when the module confirmed its restart.
-    bool ButtonRestartClick();
+    // The VIN read from block vinAddress. A VIN that passes the VIN rule is remembered as
+    // the car's.
+    ServiceResult ButtonReadVINClick(const QString& vinAddress);
+    // The data of block blockAddress as hex digits.
+    ServiceResult ButtonReadEMClick(const QString& blockAddress);
+    // Writes hex data into block blockAddress; a bad block or address is said in a notice.
+    ServiceResult ButtonWriteEMClick(const QString& blockAddress, const QString& data);
+    // Done when the module confirmed its restart; Cancelled when the user said no.
+    link::Outcome ButtonRestartClick();
 
 private:
-    bool openCurrent(); // logs the failure itself
-    // Opens the current module and reads one block: its data, or nullopt (logged).
-    std::optional<QString> readBlock(const QString& address);
+    // Opens the current module and reads one block; a failure is logged.
+    ServiceResult readBlock(const QString& address);
 
     safety::WriteGate& m_gate;
     link::Host& m_host;

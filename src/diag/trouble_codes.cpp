@@ -9,6 +9,7 @@
 #include "link/block_read.h"
 #include "link/codecs.h"
 #include "link/host.h"
+#include "link/modules.h"
 #include "link/session.h"
 #include "safety/write_gate.h"
 
@@ -43,19 +44,22 @@ void TroubleCodes::fail(const QString& line)
     m_memo.appendMemo(line);
 }
 
-bool TroubleCodes::ButtonDTCClick()
+link::Outcome TroubleCodes::said(link::Outcome::Kind kind, const QString& line)
+{
+    m_host.log(line);
+    return link::Outcome::failed(kind, line);
+}
+
+link::Outcome TroubleCodes::ButtonDTCClick()
 {
     m_clearEnabled = false;
-    m_complete = false;
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Считывание кодов ошибок, ждите..."));
     dtcHS.clear();
     dtcMS.clear();
     m_reading = DtcReading{QDateTime::currentDateTime(), QString(), {}};
     m_memo.startReading(m_reading.time);
-    if (const link::Outcome reset = m_gate.session().resetAdapter(true); !reset.ok()) {
-        m_host.log(reset.line);
-        return false;
-    }
+    if (const link::Outcome reset = m_gate.session().resetAdapter(true); !reset.ok())
+        return said(reset.kind, reset.line);
 
     const int total = int(kDtcModules.size());
     const link::Adapter& adapter = m_gate.session().adapter();
@@ -86,9 +90,9 @@ bool TroubleCodes::ButtonDTCClick()
             m_gate.session().stopIfCancelled();
             // Nothing more can be read; a summary now would pass the rest off as clean.
             if (adapter.linkLost()) {
-                m_host.log(QCoreApplication::translate("TroubleCodes", "! Связь с адаптером потеряна: чтение ошибок прервано"));
                 m_clearEnabled = !dtcHS.isEmpty() || !dtcMS.isEmpty();
-                return m_clearEnabled;
+                return said(link::Outcome::Kind::ConnectionLost,
+                            QCoreApplication::translate("TroubleCodes", "! Связь с адаптером потеряна: чтение ошибок прервано"));
             }
             if (i + 1 < total) // the last section is not followed by an empty line
                 m_memo.appendMemo(QString());
@@ -97,15 +101,17 @@ bool TroubleCodes::ButtonDTCClick()
 
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Чтение ошибок завершено"));
     m_clearEnabled = !dtcHS.isEmpty() || !dtcMS.isEmpty();
+    const QString found = QCoreApplication::translate("TroubleCodes", "! В модулях присутствуют ошибки");
     if (m_clearEnabled)
-        m_host.log(QCoreApplication::translate("TroubleCodes", "! В модулях присутствуют ошибки"));
+        m_host.log(found);
     // "No errors" only when every module asked gave its count.
-    m_complete = unread == 0;
     if (unread > 0)
-        m_host.log(QCoreApplication::translate("TroubleCodes", "! Не прочитано модулей: %1 из %2").arg(unread).arg(total));
-    else if (!m_clearEnabled)
-        m_host.log(QCoreApplication::translate("TroubleCodes", "* В модулях ошибок нет"));
-    return m_clearEnabled;
+        return said(link::Outcome::Kind::Failed, QCoreApplication::translate("TroubleCodes", "! Не прочитано модулей: %1 из %2").arg(unread).arg(total));
+    if (m_clearEnabled)
+        return link::Outcome::done(found);
+    const QString clean = QCoreApplication::translate("TroubleCodes", "* В модулях ошибок нет");
+    m_host.log(clean);
+    return link::Outcome::done(clean);
 }
 
 QString TroubleCodes::keepReading(const QString& vin)
@@ -120,14 +126,15 @@ QString TroubleCodes::keepReading(const QString& vin)
 bool TroubleCodes::readModuleDTC(const QString& address, QString& busList)
 {
     const car::Module* module = findDtcModule(address);
-    const link::Outcome selected = m_gate.session().selectModule(address, module ? module->sessionForCodes : true, true);
+    if (!module)
+        return false;
+    const link::Outcome selected = m_gate.session().selectModule(*module, link::Session::Use::Codes, true);
     if (!selected.ok()) {
         fail(selected.line);
         return false;
     }
     m_listingEngine = address == car::qs(car::kPcm.address);
-    const std::optional<bool> holdsCodes
-        = listDTC(module ? car::qs(module->name) + QStringLiteral(" (") + address + u')' : address);
+    const std::optional<bool> holdsCodes = listDTC(link::moduleAddressText(*module));
     if (holdsCodes)
         m_gate.session().heardModule();
     if (holdsCodes.value_or(false))
@@ -194,32 +201,37 @@ std::optional<FreezeFrame> TroubleCodes::engineFreezeFrame(DtcModuleReading* kep
     return read.frame;
 }
 
-bool TroubleCodes::ButtonDTCclearClick()
+link::Outcome TroubleCodes::ButtonDTCclearClick()
 {
-    QStringList modules;
-    QStringList addresses;
+    QStringList titles;
+    QList<const car::Module*> modules;
     for (const QString* list : {&dtcHS, &dtcMS}) {
         for (qsizetype i = 0; i + 3 <= list->size(); i += 3) {
-            const car::Module* module = findDtcModule(list->mid(i, 3));
-            modules.append(module ? dtcHeader(*module).chopped(1) : list->mid(i, 3));
-            addresses.append(list->mid(i, 3));
+            if (const car::Module* module = findDtcModule(list->mid(i, 3))) {
+                titles.append(dtcHeader(*module).chopped(1));
+                modules.append(module);
+            }
         }
     }
     // Nothing listed, nothing to clear and nothing to ask.
-    if (!modules.isEmpty() && !m_gate.confirmClearing(modules, addresses)) {
-        m_host.log(QCoreApplication::translate("TroubleCodes", "* Стирание ошибок отменено"));
-        m_clearEnabled = true;
-        return m_clearEnabled;
+    if (!modules.isEmpty()) {
+        const link::Outcome agreed = m_gate.requests().confirmClearing(titles, modules);
+        if (!agreed.ok()) {
+            m_clearEnabled = true;
+            // A refusal (the battery, the journal) has said why already.
+            return agreed.kind == link::Outcome::Kind::Cancelled
+                ? said(agreed.kind, QCoreApplication::translate("TroubleCodes", "* Стирание ошибок отменено"))
+                : agreed;
+        }
     }
     // The list stays until the modules have confirmed the clearing: a Cancel at the bus
     // prompt, a silent adapter or a module that refuses leaves it as it was read.
     m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем считанные ошибки"));
     if (const link::Outcome reset = m_gate.session().resetAdapter(false); !reset.ok()) {
-        m_host.log(reset.line);
         // Nothing was cleared: the button stays enabled for another try, also when this
         // object was made anew after a reconnect.
         m_clearEnabled = true;
-        return m_clearEnabled;
+        return said(reset.kind, reset.line);
     }
     QStringList notCleared;
     for (bool medium : {false, true}) {
@@ -229,29 +241,31 @@ bool TroubleCodes::ButtonDTCclearClick()
         m_gate.session().switchBus(medium, list.left(3));
         const bool busSelected = m_gate.session().selectProtocol(medium, false, list.left(3));
         for (qsizetype i = 0; i + 3 <= list.size(); i += 3) {
-            if (!busSelected || !clearModuleDTC(list.mid(i, 3)))
+            const car::Module* module = findDtcModule(list.mid(i, 3));
+            if (!busSelected || !module || !clearModuleDTC(*module))
                 notCleared << list.mid(i, 3);
         }
     }
     // A module that did not confirm is named, and "Crear" stays for another try.
     m_clearEnabled = !notCleared.isEmpty();
     if (m_clearEnabled) {
-        m_host.log(QCoreApplication::translate("TroubleCodes", "! Стирание не подтвердили модули: ") + notCleared.join(QStringLiteral(", ")));
+        const QString line = QCoreApplication::translate("TroubleCodes", "! Стирание не подтвердили модули: ") + notCleared.join(QStringLiteral(", "));
+        const link::Outcome failed = said(m_gate.session().adapter().linkLost() ? link::Outcome::Kind::ConnectionLost : link::Outcome::Kind::Failed, line);
         m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "! Операция выполнена не полностью"));
-    } else {
-        m_memo.clearMemo();
-        m_memo.appendMemo(QCoreApplication::translate("TroubleCodes", "* Операция выполнена"));
+        return failed;
     }
-    return m_clearEnabled;
+    m_memo.clearMemo();
+    const QString done = QCoreApplication::translate("TroubleCodes", "* Операция выполнена");
+    m_memo.appendMemo(done);
+    return link::Outcome::done(done);
 }
 
-bool TroubleCodes::clearModuleDTC(const QString& address)
+bool TroubleCodes::clearModuleDTC(const car::Module& module)
 {
-    m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем ошибки модуля по адресу ") + address);
-    const car::Module* module = findDtcModule(address);
-    if (!m_gate.session().selectModule(address, module ? module->session : true, false).ok())
+    m_host.log(QCoreApplication::translate("TroubleCodes", "* Стираем ошибки модуля по адресу ") + car::qs(module.address));
+    if (!m_gate.session().selectModule(module, link::Session::Use::Blocks, false).ok())
         return false;
-    return link::withoutPendingNotes(m_gate.clearCodes(address)).startsWith(QLatin1String("54"));
+    return m_gate.requests().clearCodes(module).ok();
 }
 
 } // namespace talmero::diag

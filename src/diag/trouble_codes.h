@@ -1,9 +1,18 @@
 #pragma once
 
 #include "diag/dtc_history.h"
+#include "link/outcome.h"
 
 #include <QString>
 #include <optional>
+
+namespace talmero::car {
+struct Module;
+}
+
+namespace talmero::car {
+struct Module;
+}
 
 namespace talmero::link {
 class Host;
@@ -28,16 +37,16 @@ public:
     QString dtcHS;
     QString dtcMS;
 
-    // The "Read" button: lists every module's codes. Returns whether "Crear" is enabled.
-    bool ButtonDTCClick();
-    // The "Crear" button: asks, then clears the modules of dtcHS and dtcMS. Returns
-    // whether "Crear" is still enabled: it stays so when the user said no, the adapter did
-    // not answer its reset, or a module did not confirm its clearing.
-    bool ButtonDTCclearClick();
+    // The "Read" button: lists every module's codes. Done when every module gave its count
+    // of codes (the line says whether any holds codes); else why not.
+    link::Outcome ButtonDTCClick();
+    // The "Crear" button: asks, then clears the modules of dtcHS and dtcMS. Done when every
+    // module confirmed it; Cancelled when the user said no; else why not.
+    link::Outcome ButtonDTCclearClick();
 
+    // Whether "Crear" is enabled: after a reading that found codes, and after a clearing
+    // that the user declined, the adapter did not start or a module did not confirm.
     bool clearEnabled() const { return m_clearEnabled; }
-    // Whether the last reading reached every module (each gave its count of codes).
-    bool readingComplete() const { return m_complete; }
     // What the last reading found so far (also when it was cancelled or cut off); its
     // vin is left for the caller, who knows the car.
     const DtcReading& lastReading() const { return m_reading; }
@@ -53,10 +62,11 @@ public:
     // else whether the count was not zero. module: its name for a failure's line.
     std::optional<bool> listDTC(const QString& module);
     // Clears one module on the current bus; true when it confirmed.
-    bool clearModuleDTC(const QString& address);
+    bool clearModuleDTC(const car::Module& module);
 
 private:
     void fail(const QString& line); // to the log and under the module's header
+    link::Outcome said(link::Outcome::Kind kind, const QString& line); // logged
     // The engine module's freeze frame, logged and kept with its listing.
     std::optional<FreezeFrame> engineFreezeFrame(DtcModuleReading* kept);
 
@@ -64,7 +74,6 @@ private:
     link::Host& m_host;
     DtcMemo& m_memo;
     bool m_clearEnabled = false;
-    bool m_complete = false;
     bool m_listingEngine = false; // the module being listed is the engine
     DtcReading m_reading;
 };

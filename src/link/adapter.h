@@ -70,7 +70,6 @@ public:
     // Whether reads carry the number of answer lines: set at connecting from what the
     // adapter says it is; off until then.
     void setAnswerCounts(bool on) { m_answerCounts = on; }
-    bool answerCounts() const { return m_answerCounts; }
     // An STN chip takes header, data and count in one request (STPX): requests go so, the
     // header given by setHeader; a chip that refuses it gets ATSH and the request as an
     // ELM327 does, for the rest of the connection (logged once).

@@ -1,10 +1,9 @@
 #include "link/block_read.h"
 
-#include "car/catalog.h"
-
 #include "car/modules.h"
 #include "link/adapter.h"
 #include "link/answer_text.h"
+#include "link/session.h"
 
 #include <QCoreApplication>
 
@@ -25,6 +24,8 @@ Outcome BlockRead::outcome(const QString& module) const
 {
     if (data)
         return Outcome::done();
+    if (lost)
+        return Session::linkLost();
     Outcome::Kind kind = refused ? Outcome::Kind::ModuleRefused : Outcome::Kind::WrongAnswer;
     if (classified.kind == ClassifiedAnswer::Kind::Silent)
         kind = Outcome::Kind::ModuleSilent;
@@ -81,6 +82,7 @@ BlockRead readBlock(Adapter& adapter, const QString& block, bool logIt, std::opt
     if (read.refused || read.classified.kind == ClassifiedAnswer::Kind::Data)
         read.answer = read.classified.hex;
     read.data = read.classified.positive(QStringLiteral("61") + read.block);
+    read.lost = !read.data && adapter.linkLost();
     return read;
 }
 
@@ -94,16 +96,6 @@ std::optional<int> blockBytes(const car::Module& module, int block)
             return layout->hexText ? layout->capacity / 2 : layout->capacity / 8;
     }
     return std::nullopt;
-}
-
-std::optional<int> blockBytes(const QString& address, const QString& block)
-{
-    bool ok = false;
-    const int number = block.toInt(&ok, 16);
-    const car::Module* module = car::moduleAt(address.toUpper().toStdString());
-    if (!ok || block.size() != 2 || !module)
-        return std::nullopt;
-    return blockBytes(*module, number);
 }
 
 } // namespace talmero::link

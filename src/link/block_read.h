@@ -19,6 +19,7 @@ struct BlockRead {
     QString answer;              // a positive answer's bytes or a refusal's; "" for anything else
     ClassifiedAnswer classified;
     QString block;               // two upper-case hex digits
+    bool lost = false;           // the connection to the adapter was lost on the way
     // The module answered, positively (for any block) or negatively: it is there.
     bool fromModule() const { return refused || answer.startsWith(QLatin1String("61"), Qt::CaseInsensitive); }
     // The answer failed on its way: the adapter's own text, a cut or garbled answer, or none.
@@ -45,8 +46,5 @@ BlockRead readBlock(Adapter& adapter, const QString& block, bool logIt, std::opt
 // The bytes a block of the module holds as far as its description says: the VIN's 17, a
 // configuration block's longest length; nullopt for any other block.
 std::optional<int> blockBytes(const car::Module& module, int block);
-// The same by the module's address ("720") and the block's two hex digits; nullopt for an
-// unknown module or block.
-std::optional<int> blockBytes(const QString& address, const QString& block);
 
 } // namespace talmero::link

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/control_line.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -16,9 +18,6 @@ enum class BusSwitchSetting { Auto, Prompt, Stn, Rts, Dtr, RtsInverted, DtrInver
 QString busSwitchName(BusSwitchSetting setting);
 std::optional<BusSwitchSetting> busSwitchFromName(const QString& name);
 QStringList busSwitchNames();
-
-// The serial port's modem control lines a relay can hang on.
-enum class ControlLine { Rts, Dtr };
 
 // How the adapter is put on a bus for this connection.
 struct SwitchWay {

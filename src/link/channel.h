@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "link/bus_switch.h"
+#include "link/control_line.h"
 
 namespace talmero::link {
 

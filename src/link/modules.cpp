@@ -9,77 +9,36 @@
 
 namespace talmero::link {
 
-namespace {
-
-TModuls entryOf(const car::Module& m)
-{
-    const auto block = [](int number) { return number < 0 ? QStringLiteral("FF") : car::blockText(number); };
-    return TModuls{quint8(m.medium() ? 1 : 0), car::qs(m.address), car::qs(m.name), car::qs(m.title),
-                   block(m.manualBlock), block(m.vinBlock), m.restart, m.identity};
-}
-
-// The modules description files add: reached for their pages' reads and writes only.
-const std::vector<TModuls>& modulesFromFiles()
-{
-    static std::vector<TModuls> table;
-    static int madeFor = -1;
-    if (madeFor != car::catalogRevision()) {
-        madeFor = car::catalogRevision();
-        table.clear();
-        for (const car::Module* m : car::catalog().modules) {
-            if (m->file)
-                table.push_back(entryOf(*m));
-        }
-    }
-    return table;
-}
-
-} // namespace
-
-const std::array<TModuls, kModuleCount>& Moduls()
-{
-    static const std::array<TModuls, kModuleCount> table = [] {
-        std::array<TModuls, kModuleCount> t;
-        for (int i = 0; i < kModuleCount; ++i)
-            t[i] = entryOf(*car::kModules[i]);
-        return t;
-    }();
-    return table;
-}
-
 const TModuls* findModule(const QString& name)
 {
-    for (const TModuls& m : Moduls()) {
-        if (m.name == name)
-            return &m;
+    for (const TModuls* m : Moduls()) {
+        if (car::qs(m->name) == name)
+            return m;
     }
     return nullptr;
 }
 
 QString moduleTitle(const TModuls& module)
 {
-    return QCoreApplication::translate("Modules", module.title.toUtf8().constData());
+    return car::tl(module.title, "Modules");
+}
+
+QString moduleAddressText(const TModuls& module)
+{
+    return car::qs(module.name) + QStringLiteral(" (") + car::qs(module.address) + u')';
 }
 
 const TModuls* moduleAt(const QString& address)
 {
-    for (const TModuls& m : Moduls()) {
-        if (m.adr == address)
-            return &m;
-    }
-    for (const TModuls& m : modulesFromFiles()) {
-        if (m.adr == address)
-            return &m;
-    }
-    return nullptr;
+    return car::moduleAt(address.toStdString());
 }
 
 QList<const TModuls*> identityModules()
 {
     QList<const TModuls*> modules;
-    for (const TModuls& m : Moduls()) {
-        if (m.identity)
-            modules.append(&m);
+    for (const TModuls* m : Moduls()) {
+        if (m->identity)
+            modules.append(m);
     }
     return modules;
 }
@@ -91,19 +50,19 @@ CarVin decideCarVin(const QMap<QString, QString>& moduleVins)
     bool agree = true;
     const QList<const TModuls*> identity = identityModules();
     for (const TModuls* m : identity) {
-        const QString vin = moduleVins.value(m->adr);
+        const QString vin = moduleVins.value(car::qs(m->address));
         if (vin.isEmpty())
             continue;
-        given << m->name + QStringLiteral(": ") + vin;
+        given << car::qs(m->name) + QStringLiteral(": ") + vin;
         if (car.vin.isEmpty()) {
             car.vin = vin;
-            car.from = m->adr;
+            car.from = car::qs(m->address);
         } else {
             agree = agree && vin == car.vin;
         }
     }
     // The instrument panel settles it; without its VIN at least two others must agree.
-    if (car.from == identity.first()->adr)
+    if (car.from == car::qs(identity.first()->address))
         return car;
     if (!agree)
         car.disputed = given;
@@ -127,12 +86,6 @@ void learnModuleVin(LinkState& state, Host& host, const QString& address, const 
         host.log(QCoreApplication::translate("Modules", "* VIN автомобиля %1 отличается от указанного при подключении (%2)")
                      .arg(car.vin, state.carVIN));
     }
-}
-
-bool opensSession(const QString& address)
-{
-    const car::Module* m = car::moduleAt(address.toStdString());
-    return !m || m->session;
 }
 
 } // namespace talmero::link

@@ -1,45 +1,36 @@
 #pragma once
 
+#include "car/catalog.h"
 #include "car/modules.h"
 
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <span>
 
 namespace talmero::link {
 
-// One electronic module of the car as the service tab reaches it, from the module table.
-struct TModuls {
-    quint8 bus = 0;   // 0 = high-speed CAN, 1 = medium-speed CAN
-    QString adr;      // CAN request identifier, three hex digits
-    QString name;     // short name
-    QString title;    // the title as the program's own text (see moduleTitle)
-    QString EMad;     // block read and written by hand; "FF" = none
-    QString VINad;    // block holding the VIN; "FF" = none
-    bool restart = false;
-    // Its VIN names the car: the instrument panel and the other VIN holders of the
-    // high-speed bus, asked in table order. Any other module may come from another car.
-    bool identity = false;
-};
+// A module of the car: the module table's record.
+using TModuls = car::Module;
 
-constexpr int kModuleCount = car::kModuleCount;
+// The program's own modules, in the order the service tab lists them (the service
+// functions, the backup and the trouble-code reading keep to these).
+inline std::span<const TModuls* const> Moduls()
+{
+    return car::kModules;
+}
 
-// The eleven modules, in the order the service tab lists them.
-const std::array<TModuls, kModuleCount>& Moduls();
-
-// The module with this short name (IPC ... PCM), or nullptr.
+// The program's own module with this short name (IPC ... PCM), or nullptr.
 const TModuls* findModule(const QString& name);
 
 // The module's title in the language the program speaks.
 QString moduleTitle(const TModuls& module);
+// "IPC (720)", as a failure's line names a module.
+QString moduleAddressText(const TModuls& module);
 
 // The module with this CAN address ("720"), also one a description file adds, or nullptr.
 const TModuls* moduleAt(const QString& address);
-
-// Whether a module is opened with the diagnostic session request (all but ACM and RCM).
-bool opensSession(const QString& address);
 
 // The car's VIN as its identity modules give it.
 struct CarVin {
@@ -72,7 +63,7 @@ struct LinkState {
     bool online = false;
     QString carVIN;           // upper case, at most 17 characters
     QMap<QString, QString> moduleVins; // address -> the VIN its block held, in this connection
-    TModuls curModul = Moduls()[0];
+    const TModuls* curModul = Moduls()[0]; // the service tab's module
     QString calcText;         // hex handed to the calculator
 
     CarVin carVin() const { return decideCarVin(moduleVins); }

@@ -36,7 +36,7 @@ void Session::switchBus(bool medium, const QString& nextAddress)
     case SwitchWay::Kind::Prompt: {
         QString prompt = busPrompt(medium);
         if (const TModuls* next = moduleAt(nextAddress))
-            prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), next->name);
+            prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), car::qs(next->name));
         if (!m_host.acknowledge(prompt)) {
             m_host.log(cancelledLine());
             throw OperationCancelled();
@@ -117,48 +117,55 @@ void Session::stopIfCancelled()
     throw OperationCancelled();
 }
 
+Outcome Session::linkLost()
+{
+    return Outcome::failed(Outcome::Kind::ConnectionLost, tr("! Связь с адаптером потеряна"));
+}
+
 Outcome Session::resetAdapter(bool logIt)
 {
     m_openAddress.clear();
     m_protocol = Protocol::None; // a reset selects the adapter's stored protocol
     if (m_adapter.writeCOM(QStringLiteral("atz"), logIt).contains(QLatin1String("ELM")))
         return Outcome::done();
+    if (m_adapter.linkLost())
+        return linkLost();
     return Outcome::failed(Outcome::Kind::AdapterSilent, tr("! Неверный ответ адаптера"));
 }
 
-Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst)
+Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst, Use use)
 {
-    return openModule(logIt, resetFirst, module.medium(), module.session, car::qs(module.address));
-}
-
-Outcome Session::openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address)
-{
+    const QString address = car::qs(module.address);
     m_openAddress.clear();
-    switchBus(medium, address);
+    switchBus(module.medium(), address);
     if (resetFirst) {
         if (Outcome reset = resetAdapter(logIt); !reset.ok())
             return reset;
     }
-    if (!selectProtocol(medium, logIt, address))
-        return Outcome::failed(Outcome::Kind::BusRefused, tr("! Ошибка"));
-    return selectModule(address, check1087, logIt);
+    if (!selectProtocol(module.medium(), logIt, address))
+        return m_adapter.linkLost() ? linkLost() : Outcome::failed(Outcome::Kind::BusRefused, tr("! Ошибка"));
+    return selectModule(module, use, logIt);
 }
 
-Outcome Session::selectModule(const QString& address, bool check1087, bool logIt)
+Outcome Session::selectModule(const car::Module& module, Use use, bool logIt)
 {
+    const QString address = car::qs(module.address);
+    const bool check1087 = use == Use::Blocks ? module.session : use == Use::Codes && module.sessionForCodes;
     m_openAddress.clear();
     // An STN chip takes the header with each request: nothing to send for it here.
     if (m_adapter.oneLineRequests())
         m_adapter.setHeader(address);
     else if (cutCOM(m_adapter.writeCOM(QStringLiteral("atsh") + address, logIt)) != QLatin1String("OK")) {
         m_protocol = Protocol::None;
-        return Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
+        return m_adapter.linkLost() ? linkLost() : Outcome::failed(Outcome::Kind::HeaderRefused, tr("! Ошибка"));
     }
     if (check1087) {
         const QString answer = cutCOM(m_adapter.writeCOM(QStringLiteral("1087"), logIt, answerWithData(0)));
         const QString refusal = negativeAnswerNote(answer);
         if (answer != QLatin1String("5087") && refusal.isEmpty()) {
             m_protocol = Protocol::None;
+            if (m_adapter.linkLost())
+                return linkLost();
             return Outcome::failed(Outcome::Kind::ModuleSilent, tr("! Модуль не ответил или отсутствует") + silenceNote());
         }
         heardModule();

@@ -18,11 +18,9 @@ class Session {
 public:
     // The bus prompt, before the module that comes next is named.
     static QString busPrompt(bool medium);
-    static bool isBusPrompt(const QString& notice)
-    {
-        return notice.startsWith(busPrompt(false)) || notice.startsWith(busPrompt(true));
-    }
     static QString cancelledLine(); // the log line of an operation the user cancelled
+    // A step that found the connection to the adapter gone.
+    static Outcome linkLost();
 
     // How long a relay is given to settle after its line changed.
     static constexpr int kRelaySettleMs = 100;
@@ -66,15 +64,19 @@ public:
     // was automatic and nothing has answered on that bus since; "" otherwise.
     QString silenceNote() const;
 
+    // What a module is opened for: its blocks (the diagnostic session "1087" where its
+    // record asks for one), its trouble codes (the same, for reading them), or the standard
+    // OBD-II requests, which need no session.
+    enum class Use { Blocks, Codes, Obd };
+
     // Resets the adapter; done when it answers as an ELM327 does.
     Outcome resetAdapter(bool logIt);
     // Puts the adapter on the module's bus (resetting it first when asked), selects the
     // bus's protocol when it changed and the module. Writes nothing to the log itself.
-    Outcome openModule(bool logIt, bool resetFirst, bool medium, bool check1087, const QString& address);
-    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst);
-    // Selects a module on the bus the adapter is on: its CAN header and, when asked, the
-    // diagnostic session "1087".
-    Outcome selectModule(const QString& address, bool check1087, bool logIt);
+    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst, Use use = Use::Blocks);
+    // Selects a module on the bus the adapter is on: its CAN header and, where the use
+    // asks for it, the diagnostic session.
+    Outcome selectModule(const car::Module& module, Use use, bool logIt);
     // The module the last selection reached; "" when none (or after a failed one).
     const QString& openAddress() const { return m_openAddress; }
 

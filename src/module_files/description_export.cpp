@@ -106,6 +106,8 @@ QJsonObject Writer::option(const Option& o) const
         j.insert(QStringLiteral("enable"), enableRuleNames()[int(o.enable)]);
     if (o.enablePos != 0)
         j.insert(QStringLiteral("enablePosition"), o.enablePos);
+    if (o.untickWhenOff)
+        j.insert(QStringLiteral("untickWhenOff"), true);
     if (o.tickOnShow)
         j.insert(QStringLiteral("tickOnShow"), true);
     if (o.hidden)
@@ -158,6 +160,8 @@ QJsonObject Writer::block(const BlockLayout& b) const
         j.insert(QStringLiteral("text"), QStringLiteral("hex"));
     if (b.minLength != 0)
         j.insert(QStringLiteral("minLength"), b.minLength);
+    if (b.shortLength != 0)
+        j.insert(QStringLiteral("shortLength"), b.shortLength);
     if (b.exactLengths[0] != 0)
         j.insert(QStringLiteral("exactLengths"), QJsonArray{b.exactLengths[0], b.exactLengths[1]});
     if (!b.refusePattern.empty()) {
@@ -187,7 +191,7 @@ QJsonObject Writer::page(const car::PageInfo& page) const
     QJsonArray modules;
     std::vector<const BlockLayout*> written;
     for (const car::Module* m : car::kModules) {
-        if (m->page->caption != page.caption)
+        if (m->page != &page)
             continue;
         QJsonArray blocks;
         for (const BlockLayout* b : m->blocks) {
@@ -197,7 +201,7 @@ QJsonObject Writer::page(const car::PageInfo& page) const
                 if (earlier == m)
                     break;
                 for (const BlockLayout* eb : earlier->blocks)
-                    owner = owner ? owner : (eb->id == b->id ? earlier : nullptr);
+                    owner = owner ? owner : (eb == b ? earlier : nullptr);
             }
             if (owner)
                 blocks.append(QJsonObject{{QStringLiteral("number"), car::blockText(b->number)},

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 namespace talmero::module_files {
 
 using car::BlockLayout;
@@ -53,7 +55,7 @@ QSet<QString> namesIn(const car::Catalog& catalog)
                            QStringLiteral("Label4"), QStringLiteral("LabelCONFsource"), QStringLiteral("TabbedCONF"),
                            QStringLiteral("PanelCONF")};
     for (const config::PlacedControl& c : config::pageControls()) {
-        if (c.page == -1)
+        if (!c.page)
             names.insert(car::qs(c.name));
     }
     for (const BlockLayout* b : catalog.layouts) {
@@ -173,7 +175,6 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
             numbers.insert(rb.number);
             if (rb.sameAs.isEmpty()) {
                 BlockLayout* layout = rb.layout;
-                layout->id = car::BlockId(int(catalog.layouts.size() + added.size()));
                 checkLayout(*layout, rb.path);
                 for (qsizetype k = 0; k < qsizetype(layout->options.size()); ++k)
                     checkName(names, layout->options[std::size_t(k)].name,
@@ -254,11 +255,12 @@ QStringList addExtension(car::Catalog& catalog, ReadFile& read, const car::Descr
     }
     if (!target)
         refuse(QStringLiteral("extends.address"), Rules::tr("модуля с адресом %1 нет").arg(read.extendsAddress));
-    const BlockLayout* own = nullptr;
+    const BlockLayout* described = nullptr;
     for (const BlockLayout* b : target->blocks) {
         if (b->number == read.extendsBlock)
-            own = catalog.layouts[std::size_t(b->id)];
+            described = b;
     }
+    const BlockLayout* own = described ? &catalog.inUse(*described) : nullptr;
     if (!own)
         refuse(QStringLiteral("extends.block"), Rules::tr("у модуля %1 нет блока конфигурации %2")
                                                     .arg(car::qs(target->name), car::blockText(read.extendsBlock)));
@@ -293,7 +295,13 @@ QStringList addExtension(car::Catalog& catalog, ReadFile& read, const car::Descr
     extended.options = options;
     checkLayout(extended, QString(), int(own->options.size()));
     checkSamples(extended, read.samples, QString(), file);
-    catalog.layouts[std::size_t(own->id)] = &extended;
+    std::replace(catalog.layouts.begin(), catalog.layouts.end(), own, static_cast<const BlockLayout*>(&extended));
+    const auto earlier = std::find_if(catalog.extended.begin(), catalog.extended.end(),
+                                      [described](const auto& e) { return e.first == described; });
+    if (earlier != catalog.extended.end())
+        earlier->second = &extended;
+    else
+        catalog.extended.emplace_back(described, &extended);
     QStringList added;
     for (const Option& o : *read.options)
         added << car::qs(o.name);

@@ -138,8 +138,8 @@ Option Reader::option(const QJsonValue& v, const QString& path)
                  QStringLiteral("hint"), QStringLiteral("items"), QStringLiteral("decode"), QStringLiteral("encode"),
                  QStringLiteral("otherItem"), QStringLiteral("noItemPattern"), QStringLiteral("otherEdit"),
                  QStringLiteral("blocksWriteItem"), QStringLiteral("onlyLength"), QStringLiteral("byLength"),
-                 QStringLiteral("enable"), QStringLiteral("enablePosition"), QStringLiteral("tickOnShow"),
-                 QStringLiteral("hidden"), QStringLiteral("columns")});
+                 QStringLiteral("enable"), QStringLiteral("enablePosition"), QStringLiteral("untickWhenOff"),
+                 QStringLiteral("tickOnShow"), QStringLiteral("hidden"), QStringLiteral("columns")});
     Option o;
     o.name = name(f, QStringLiteral("name"), true);
     const int kind = f.choice(QStringLiteral("kind"), optionKindNames(), -1);
@@ -181,6 +181,7 @@ Option Reader::option(const QJsonValue& v, const QString& path)
     o.byLength = f.flag(QStringLiteral("byLength"), false);
     o.enable = EnableRule(f.choice(QStringLiteral("enable"), enableRuleNames(), 0));
     o.enablePos = f.optionalNumber(QStringLiteral("enablePosition"), 0, kLargestBlock, 0);
+    o.untickWhenOff = f.flag(QStringLiteral("untickWhenOff"), false);
     o.tickOnShow = f.flag(QStringLiteral("tickOnShow"), false);
     o.hidden = f.flag(QStringLiteral("hidden"), false);
     o.columns = f.optionalNumber(QStringLiteral("columns"), 1, 8, 1);
@@ -230,7 +231,7 @@ ReadBlock Reader::block(const QJsonValue& v, const QString& path)
         return b;
     }
     f.onlyThese({QStringLiteral("number"), QStringLiteral("text"), QStringLiteral("capacity"), QStringLiteral("zero"),
-                 QStringLiteral("minLength"), QStringLiteral("exactLengths"), QStringLiteral("refuse"),
+                 QStringLiteral("minLength"), QStringLiteral("shortLength"), QStringLiteral("exactLengths"), QStringLiteral("refuse"),
                  QStringLiteral("known"), QStringLiteral("unknownMessage"), QStringLiteral("alsoEnabled"),
                  QStringLiteral("asBuiltLine"), QStringLiteral("options"), QStringLiteral("samples")});
     BlockLayout layout{};
@@ -239,6 +240,7 @@ ReadBlock Reader::block(const QJsonValue& v, const QString& path)
     layout.capacity = f.number(QStringLiteral("capacity"), 1, kLargestBlock);
     layout.zero = pattern(f.value(QStringLiteral("zero")), f.at(QStringLiteral("zero")));
     layout.minLength = f.optionalNumber(QStringLiteral("minLength"), 0, kLargestBlock, 0);
+    layout.shortLength = f.optionalNumber(QStringLiteral("shortLength"), 0, kLargestBlock, 0);
     const QList<int> exact = f.numbers(QStringLiteral("exactLengths"), 1, kLargestBlock, 2,
                                        Rules::tr("длина - целое число от 1 до %1").arg(kLargestBlock),
                                        Rules::tr("не больше двух длин"));

@@ -27,15 +27,16 @@ QString CarVinFinder::find(bool* typed)
     const QList<const link::TModuls*> identity = link::identityModules();
     for (const link::TModuls* m : identity) {
         const link::CarVin car = m_state.carVin();
-        if (!car.disputed.isEmpty() || car.from == identity.first()->adr)
+        const QString address = car::qs(m->address);
+        if (!car.disputed.isEmpty() || car.from == car::qs(identity.first()->address))
             break;
-        if (m_state.moduleVins.contains(m->adr) || m_asked.contains(m->adr))
+        if (m_state.moduleVins.contains(address) || m_asked.contains(address))
             continue;
-        m_asked.insert(m->adr);
+        m_asked.insert(address);
         // The operation that asks resets the adapter itself: the lookup adds no reset.
-        const link::Outcome opened = m_session.openModule(true, false, m->bus == 1, link::opensSession(m->adr), m->adr);
+        const link::Outcome opened = m_session.openModule(*m, true, false);
         if (opened.ok())
-            readOpenModuleVin(m->adr);
+            readOpenModuleVin(*m);
         // An adapter that does not answer reaches no other module either.
         if (opened.kind == link::Outcome::Kind::AdapterSilent || m_session.adapter().linkLost())
             break;
@@ -43,12 +44,13 @@ QString CarVinFinder::find(bool* typed)
     return known(typed);
 }
 
-QString CarVinFinder::readOpenModuleVin(const QString& address)
+QString CarVinFinder::readOpenModuleVin(const car::Module& module)
 {
-    const link::TModuls* m = link::moduleAt(address);
-    if (!m || m->VINad == QLatin1String("FF"))
+    if (module.vinBlock < 0)
         return QString();
-    const auto data = link::readBlock(m_session.adapter(), m->VINad, true, link::blockBytes(address, m->VINad)).data;
+    const QString address = car::qs(module.address);
+    const auto data = link::readBlock(m_session.adapter(), car::blockText(module.vinBlock), true,
+                                      link::blockBytes(module, module.vinBlock)).data;
     const QString vin = data ? QString::fromLatin1(QByteArray::fromHex(data->toLatin1())) : QString();
     if (!link::isVIN(vin))
         return QString();

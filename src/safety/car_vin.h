@@ -1,5 +1,7 @@
 #pragma once
 
+#include "car/module.h"
+
 #include <QCoreApplication>
 #include <QSet>
 #include <QString>
@@ -29,7 +31,7 @@ public:
     QString find(bool* typed = nullptr);
     // The VIN block of the module open now, kept as what this module gave; "" when it has
     // none or it holds no VIN.
-    QString readOpenModuleVin(const QString& address);
+    QString readOpenModuleVin(const car::Module& module);
     // What a confirmation says when the identity modules disagree; empty when they do not.
     QStringList warnings() const;
 

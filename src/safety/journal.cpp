@@ -17,7 +17,6 @@
 #include <QStandardPaths>
 #include <QVariant>
 
-#include <atomic>
 
 namespace talmero::safety {
 
@@ -37,22 +36,15 @@ const QList<std::pair<QString, QString>> kLaterColumns = {
     {QStringLiteral("description_files"), QStringLiteral("TEXT")}, {QStringLiteral("connection"), QStringLiteral("TEXT")},
 };
 
-// SQLite takes a null QString as NULL, which no column of the journal holds.
 QString text(const QString& value)
 {
-    return value.isNull() ? QStringLiteral("") : value;
+    return SqliteConnection::text(value);
 }
 
 // 0 is no row: stored as NULL.
 QVariant idOrNull(qint64 id)
 {
     return id > 0 ? QVariant(id) : QVariant(QMetaType(QMetaType::LongLong));
-}
-
-QString connectionName()
-{
-    static std::atomic<int> next{0};
-    return QStringLiteral("talmero-journal-%1").arg(next++);
 }
 
 bool upperHexBytes(const QString& hex)
@@ -107,19 +99,11 @@ JournalPlace journalFor(bool demoCar, const QString& givenPath)
 }
 
 Journal::Journal(const QString& path, Use use)
-    : m_path(path.isEmpty() ? defaultPath() : path), m_connection(connectionName()), m_use(use)
+    : m_path(path.isEmpty() ? defaultPath() : path), m_use(use)
 {
 }
 
-Journal::~Journal()
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.isValid())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-}
+Journal::~Journal() = default;
 
 bool Journal::fail(const QString& what)
 {
@@ -132,7 +116,7 @@ bool Journal::open()
     if (m_open)
         return true;
     m_error.clear();
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+    if (!SqliteConnection::driverAvailable())
         return fail(tr("нет драйвера SQLite"));
     if (m_use == Use::ReadOnly) {
         // Nothing to read is no error, and no reason to make a file.
@@ -160,14 +144,8 @@ bool Journal::open()
 
 bool Journal::openFile()
 {
-    QSqlDatabase db = QSqlDatabase::contains(m_connection)
-        ? QSqlDatabase::database(m_connection, false)
-        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(m_path);
-    db.setConnectOptions(m_use == Use::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
-    if (!db.open())
-        return fail(db.lastError().text());
-    return true;
+    const QString error = m_file.open(m_path, m_use == Use::ReadOnly);
+    return error.isEmpty() || fail(error);
 }
 
 // Whether the file holds our table, or nothing yet (a new file). Another program's
@@ -196,7 +174,7 @@ bool Journal::ours(QSqlDatabase& db)
 // at all (no permission, a full disk).
 bool Journal::usable()
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = m_file.db();
     QSqlQuery q(db);
     const auto damaged = [&q] { return kDamagedCodes.contains(q.lastError().nativeErrorCode()); };
     const auto failed = [&]() { return damaged() ? false : fail(q.lastError().text()); };
@@ -233,7 +211,7 @@ bool Journal::usable()
 // Never deletes: the damaged file keeps what it held, under a new name beside it.
 bool Journal::setAside()
 {
-    QSqlDatabase::database(m_connection, false).close();
+    m_file.close();
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = m_path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(target); ++n)
@@ -254,7 +232,7 @@ std::optional<qint64> Journal::begin(const JournalEntry& entry)
     }
     if (!open())
         return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(m_file.db());
     q.prepare(QStringLiteral("INSERT INTO writes (time, vin, address, block, old_hex, new_hex, outcome, detail, "
                              "kind, vin_source, module_vin, undoes, batch, settled, description_files, connection) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -281,7 +259,7 @@ bool Journal::complete(qint64 id, const QString& outcome, const QString& detail,
 {
     if (!open())
         return false;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(m_file.db());
     q.prepare(QStringLiteral("UPDATE writes SET outcome = ?, detail = ?, settled = ? WHERE id = ?"));
     q.addBindValue(outcome);
     q.addBindValue(text(detail));
@@ -303,7 +281,7 @@ std::optional<qint64> Journal::newBatch()
 {
     if (!open())
         return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(m_file.db());
     q.prepare(QStringLiteral("INSERT INTO batches (time) VALUES (?)"));
     q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     if (!q.exec()) {
@@ -325,7 +303,7 @@ std::optional<QList<JournalEntry>> Journal::entries(const QString& vin)
         return std::nullopt;
     if (m_missing)
         return rows;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = m_file.db();
     // A read-only look at an older journal: the columns it lacks read as NULL.
     const QSqlRecord present = db.record(QStringLiteral("writes"));
     QStringList later;

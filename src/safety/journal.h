@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safety/sqlite_connection.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QSet>
@@ -153,7 +155,7 @@ private:
     bool fail(const QString& what);
 
     QString m_path;
-    QString m_connection;
+    SqliteConnection m_file;
     QString m_error;
     QString m_setAside;
     Use m_use;

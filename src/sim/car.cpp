@@ -91,6 +91,14 @@ bool Car::hasModule(const QString& adr) const
     return find(adr) != nullptr;
 }
 
+QStringList Car::addresses() const
+{
+    QStringList out;
+    for (const Module& m : m_modules)
+        out << m.adr;
+    return out;
+}
+
 std::optional<QByteArray> Car::block(const QString& adr, int blockNo) const
 {
     const Module* m = find(adr);

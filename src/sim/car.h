@@ -75,6 +75,8 @@ public:
 
     // Addresses are the module table's ("720", "7E0"); anything else is ignored.
     bool hasModule(const QString& adr) const;
+    // The addresses of its modules, in the order the car holds them.
+    QStringList addresses() const;
 
     std::optional<QByteArray> block(const QString& adr, int blockNo) const;
     void setBlock(const QString& adr, int blockNo, const QByteArray& data);

@@ -46,6 +46,8 @@ void Car::save(const QString& path) const
         for (const QByteArray& code : m.dtcs)
             codes.append(QString::fromLatin1(code.toHex().toUpper()));
         modules.append(QJsonObject{{"address", m.adr},
+                                   {"bus", m.medium ? QStringLiteral("medium") : QStringLiteral("high")},
+                                   {"session", m.session87},
                                    {"present", m.present},
                                    {"restarts", m.restarts},
                                    {"blocks", blocks},
@@ -92,6 +94,22 @@ void Car::load(const QString& path)
         const QJsonObject o = value.toObject();
         const QString adr = o["address"].toString();
         Module* m = next.find(adr);
+        // A module beyond the car's own (one a description file describes) is declared with
+        // its bus; the car's own keep theirs.
+        if (!m && o.contains("bus")) {
+            bool ok = false;
+            const int id = adr.toInt(&ok, 16);
+            const QString bus = o["bus"].toString();
+            if (!ok || adr.size() != 3 || id < 0x700 || id > 0x7F7 || (bus != QLatin1String("high") && bus != QLatin1String("medium")))
+                fail(path, QStringLiteral("module \"%1\": an address 700..7F7 and a bus high or medium").arg(adr));
+            Module added;
+            added.adr = adr.toUpper();
+            added.canId = id;
+            added.medium = bus == QLatin1String("medium");
+            added.session87 = o["session"].toBool(true);
+            next.m_modules.push_back(added);
+            m = &next.m_modules.back();
+        }
         if (!m)
             fail(path, QStringLiteral("unknown module address \"%1\"").arg(adr));
         m->present = o["present"].toBool(true);

@@ -54,9 +54,8 @@ void applyFault(Car& car, const QString& faultText)
     const QString address = faultText.left(colon).toUpper();
     const std::optional<FaultKind> kind = faultKindFromName(faultText.mid(colon + 1));
     if (colon < 0 || (!car.hasModule(address) && address != Car::kAdapter))
-        usageError(QStringLiteral("--fault %1: ADDRESS must be a module address (720, 727, "
-                                  "726, 740, 741, 733, 737, 760, 734, 730, 7E0) or ELM")
-                       .arg(faultText));
+        usageError(QStringLiteral("--fault %1: ADDRESS must be a module address (%2) or ELM")
+                       .arg(faultText, car.addresses().join(QStringLiteral(", "))));
     if (!kind)
         usageError(QStringLiteral("--fault %1: KIND must be %2").arg(faultText, faultKindList()));
     if (*kind == FaultKind::Ignore && address == Car::kAdapter)

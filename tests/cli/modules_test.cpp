@@ -144,3 +144,32 @@ TEST_F(CliModules, ASettingsFileThatIsNoFileIsSaidNeverWaitedFor)
     EXPECT_TRUE(trust.err.contains(QStringLiteral("was not stored"))) << trust.err.toStdString();
     EXPECT_FALSE(QFileInfo(settings).isFile());
 }
+
+// The rules a layout states as data run for a module no code names: a choice that forbids
+// writing the block is refused when the user makes it, and an option that needs another
+// is unticked with it.
+TEST_F(CliModules, AFileModulesRulesRunAsTheProgramsOwnDo)
+{
+    writeModuleFile(QStringLiteral("seat.json"), R"json({"format": 1, "title": {"en": "Seat module"},
+ "modules": [{"name": "DSM", "address": "7A0", "bus": "medium", "title": {"en": "Seat module"},
+   "blocks": [{"number": "01", "capacity": 8, "zero": "00000000",
+     "options": [
+       {"name": "CheckBoxDSMmemory", "kind": "flag", "positions": [1], "caption": {"en": "Memory"}},
+       {"name": "CheckBoxDSMrecall", "kind": "flag", "positions": [2], "caption": {"en": "Recall on unlock"},
+        "enable": "when-set", "enablePosition": 1, "untickWhenOff": true},
+       {"name": "RadioGroupDSMseat", "kind": "choice", "positions": [7, 8], "caption": {"en": "Seat"},
+        "items": [{"en": "manual"}, {"en": "electric"}, {"en": "service only"}],
+        "decode": [{"pattern": "00", "item": 0}, {"pattern": "01", "item": 1}, {"pattern": "10", "item": 2}],
+        "encode": ["00", "01", "10"], "blocksWriteItem": 2}],
+     "samples": [{"hex": "C1", "options": {"CheckBoxDSMmemory": 1, "CheckBoxDSMrecall": 1, "RadioGroupDSMseat": 1}}]}]}],
+ "page": {"caption": "DSM", "title": {"en": "Seat module"}, "sides": [{"address": "7A0", "block": "01"}]}})json");
+    const QStringList encode = {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("encode"),
+                                QStringLiteral("DSM"), QStringLiteral("C1"), QStringLiteral("--set")};
+    const CliRun forbidden = cli(encode + QStringList{QStringLiteral("RadioGroupDSMseat=2")});
+    EXPECT_EQ(forbidden.exit, 1) << forbidden.out.toStdString();
+    EXPECT_TRUE(forbidden.err.contains(QStringLiteral("can be shown but not written"))) << forbidden.err.toStdString();
+    const CliRun allowed = cli(encode + QStringList{QStringLiteral("RadioGroupDSMseat=0")});
+    EXPECT_EQ(allowed.out, QStringLiteral("block C0\n")) << allowed.err.toStdString();
+    const CliRun needs = cli(encode + QStringList{QStringLiteral("CheckBoxDSMmemory=0")});
+    EXPECT_EQ(needs.out, QStringLiteral("block 01\n")) << needs.err.toStdString();
+}

@@ -7,6 +7,7 @@
 #include "panel_fixture.h"
 
 #include <gtest/gtest.h>
+#include "support/blocks.h"
 
 using namespace talmero;
 using namespace talmero::config;
@@ -139,13 +140,13 @@ TEST(AsBuiltLine, ReadsValidLinesAndRejectsEveryFault)
 class AsBuiltTest : public PanelTest {
 protected:
     // As the tab leaves things after turning to a page offline.
-    void goTo(int page, int bcmPart = 0)
+    void goTo(blocks::Page page, int bcmPart = 0)
     {
         view.setItem(QStringLiteral("RadioGroupBCMrd"), bcmPart);
         ASSERT_TRUE(panel.TabbedCONFChange(page, false));
     }
     // "Read AS-BUILT", typing the text and pressing OK.
-    void readLine(int page, const QString& typed)
+    void readLine(blocks::Page page, const QString& typed)
     {
         dialog.onShow = [this, typed] {
             view.setText(QStringLiteral("Edit1"), typed);
@@ -155,7 +156,7 @@ protected:
         dialog.onShow = nullptr;
     }
     // "Generating AS-BUILT"; returns the entry as the open window shows it.
-    QString generate(int page)
+    QString generate(blocks::Page page)
     {
         QString shownEntry;
         dialog.onShow = [this, &shownEntry] { shownEntry = view.text(QStringLiteral("Edit1")); };
@@ -170,7 +171,7 @@ protected:
 
 TEST_F(AsBuiltTest, ReadOpensAnEditableEntryAndShowsTheBlock)
 {
-    goTo(PageIPC);
+    goTo(blocks::page("IPC"));
     dialog.onShow = [this] {
         EXPECT_EQ(view.text(QStringLiteral("Label5")),
                   QStringLiteral("Заполните строку с указанным адресом и нажмите OK"));
@@ -180,11 +181,11 @@ TEST_F(AsBuiltTest, ReadOpensAnEditableEntryAndShowsTheBlock)
         view.setText(QStringLiteral("Edit1"), QStringLiteral("12345678003d"));
         conversion.Button1Click();
     };
-    conversion.ButtonCONFopenASBUILTClick(PageIPC);
+    conversion.ButtonCONFopenASBUILTClick(blocks::page("IPC"));
 
     EXPECT_EQ(dialog.closed, 1);
     EXPECT_EQ(host.lines, QStringList{QStringLiteral("* Прочитан AS-BUILT модуля IPC (Панель приборов) -> 12 34 56 78 3d")});
-    EXPECT_EQ(panel.confIPC, link::HEX2BIN(QStringLiteral("12345678")));
+    EXPECT_EQ(panel.conf(blocks::IPC()), link::HEX2BIN(QStringLiteral("12345678")));
     EXPECT_TRUE(view.enabled(QStringLiteral("RadioGroupIPCrd")));
     EXPECT_EQ(view.item(QStringLiteral("RadioGroupIPCrd")), 1); // 4 bytes: "Pre FL"
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
@@ -193,15 +194,15 @@ TEST_F(AsBuiltTest, ReadOpensAnEditableEntryAndShowsTheBlock)
 
 TEST_F(AsBuiltTest, InvalidLineDecodesNothingAndKeepsTheWindowOpen)
 {
-    goTo(PageBCM);
-    readLine(PageBCM, QStringLiteral("E3 D0 D4 FC B2"));
+    goTo(blocks::page("BCM"));
+    readLine(blocks::page("BCM"), QStringLiteral("E3 D0 D4 FC B2"));
     ASSERT_TRUE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
 
-    readLine(PageBCM, QStringLiteral("E3 D0 D4 FC B3"));
+    readLine(blocks::page("BCM"), QStringLiteral("E3 D0 D4 FC B3"));
     EXPECT_EQ(host.lines.last(), AsBuiltConversion::kInvalidLine);
     EXPECT_EQ(dialog.closed, 1); // the refused line stays to be corrected
     EXPECT_EQ(view.text(QStringLiteral("LabelProblem")), QStringLiteral("Неверная контрольная сумма B3, ожидается B2"));
-    EXPECT_EQ(panel.confBCM1, QString(32, u'0'));
+    EXPECT_EQ(panel.conf(blocks::BCM1()), QString(32, u'0'));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
     EXPECT_FALSE(view.checked(QStringLiteral("CheckBox1BCM07")));
@@ -209,21 +210,21 @@ TEST_F(AsBuiltTest, InvalidLineDecodesNothingAndKeepsTheWindowOpen)
 
 TEST_F(AsBuiltTest, ClosingWithoutOkLeavesThePanelCleared)
 {
-    goTo(PageIPC);
-    readLine(PageIPC, QStringLiteral("12 34 56 78 9A D7"));
-    conversion.ButtonCONFopenASBUILTClick(PageIPC); // closed at once
+    goTo(blocks::page("IPC"));
+    readLine(blocks::page("IPC"), QStringLiteral("12 34 56 78 9A D7"));
+    conversion.ButtonCONFopenASBUILTClick(blocks::page("IPC")); // closed at once
     EXPECT_EQ(dialog.closed, 1);
     EXPECT_EQ(host.lines.size(), 1);
-    EXPECT_EQ(panel.confIPC, QString(32, u'0'));
+    EXPECT_EQ(panel.conf(blocks::IPC()), QString(32, u'0'));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
 }
 
 TEST_F(AsBuiltTest, GeneratedBcmPart2LineIsShownReadOnlyThenThePanelIsCleared)
 {
-    goTo(PageBCM, 1);
+    goTo(blocks::page("BCM"), 1);
     ASSERT_EQ(view.text(QStringLiteral("Label3")), QStringLiteral("02"));
-    readLine(PageBCM, QStringLiteral("40 81 22 13"));
-    ASSERT_EQ(panel.confBCM2, link::HEX2BIN(QStringLiteral("408122")));
+    readLine(blocks::page("BCM"), QStringLiteral("40 81 22 13"));
+    ASSERT_EQ(panel.conf(blocks::BCM2()), link::HEX2BIN(QStringLiteral("408122")));
 
     dialog.onShow = [this] {
         EXPECT_EQ(view.text(QStringLiteral("Edit1")), QStringLiteral("40 81 22 13"));
@@ -232,12 +233,12 @@ TEST_F(AsBuiltTest, GeneratedBcmPart2LineIsShownReadOnlyThenThePanelIsCleared)
         EXPECT_TRUE(dialog.entryReadOnly);
         EXPECT_FALSE(view.visible(QStringLiteral("Button1")));
     };
-    conversion.ButtonCONFgetASBUILTClick(PageBCM);
+    conversion.ButtonCONFgetASBUILTClick(blocks::page("BCM"));
     EXPECT_EQ(dialog.shown, 2);
     EXPECT_EQ(host.lines.last(),
               QStringLiteral("* Сгенерирован AS-BUILT модуля BCM (GEM модуль) [Часть 2] -> 40 81 22 13"));
     EXPECT_EQ(view.text(QStringLiteral("Edit1")), QString());
-    EXPECT_EQ(panel.confBCM2, QString(24, u'0'));
+    EXPECT_EQ(panel.conf(blocks::BCM2()), QString(24, u'0'));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
 
     // The next read starts with an empty entry, editable again.
@@ -246,26 +247,26 @@ TEST_F(AsBuiltTest, GeneratedBcmPart2LineIsShownReadOnlyThenThePanelIsCleared)
         EXPECT_FALSE(dialog.entryReadOnly);
         EXPECT_TRUE(view.visible(QStringLiteral("Button1")));
     };
-    conversion.ButtonCONFopenASBUILTClick(PageBCM);
+    conversion.ButtonCONFopenASBUILTClick(blocks::page("BCM"));
 }
 
 TEST_F(AsBuiltTest, IpcLineLengthFollowsTheDashboardType)
 {
-    goTo(PageIPC);
-    readLine(PageIPC, QStringLiteral("12 34 56 78 9A D7"));
+    goTo(blocks::page("IPC"));
+    readLine(blocks::page("IPC"), QStringLiteral("12 34 56 78 9A D7"));
     ASSERT_EQ(view.item(QStringLiteral("RadioGroupIPCrd")), 0);
-    EXPECT_EQ(generate(PageIPC), QStringLiteral("12 34 56 78 9A D7"));
+    EXPECT_EQ(generate(blocks::page("IPC")), QStringLiteral("12 34 56 78 9A D7"));
 
-    readLine(PageIPC, QStringLiteral("12 34 56 78 9A D7"));
+    readLine(blocks::page("IPC"), QStringLiteral("12 34 56 78 9A D7"));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
-    panel.RadioGroupIPCrdClick();
-    EXPECT_EQ(generate(PageIPC), QStringLiteral("12 34 56 78 3D"));
+    panel.onUserChange(QStringLiteral("RadioGroupIPCrd"));
+    EXPECT_EQ(generate(blocks::page("IPC")), QStringLiteral("12 34 56 78 3D"));
 }
 
 TEST_F(AsBuiltTest, GeneratingWithoutALineLogsAnErrorAndStillShowsTheWindow)
 {
-    ASSERT_TRUE(panel.TabbedCONFChange(PageACM, true)); // a page without a line
-    EXPECT_EQ(generate(PageACM), QString());
+    ASSERT_TRUE(panel.TabbedCONFChange(blocks::page("ACM"), true)); // a page without a line
+    EXPECT_EQ(generate(blocks::page("ACM")), QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка"));
     EXPECT_EQ(dialog.shown, 1);
 }
@@ -276,16 +277,16 @@ TEST_F(AsBuiltTest, OfflineRoundTripGivesTheEditedBlock)
 {
     const struct {
         const char* what;
-        int page;
+        blocks::Page page;
         int bcmPart;
         const char* block;
         const char* option;
         bool tick;
         const char* edited;
     } cases[] = {
-        {"IPC", PageIPC, 0, "CD421010C0", "CheckBoxIPC07", false, "4D421010C0"},
-        {"BCM part 1", PageBCM, 0, "E3D0D4FC", "CheckBox1BCM07", false, "63D0D4FC"},
-        {"BCM part 2", PageBCM, 1, "4F1C02", "CheckBox2BCM20", true, "4F1C03"},
+        {"IPC", blocks::page("IPC"), 0, "CD421010C0", "CheckBoxIPC07", false, "4D421010C0"},
+        {"BCM part 1", blocks::page("BCM"), 0, "E3D0D4FC", "CheckBox1BCM07", false, "63D0D4FC"},
+        {"BCM part 2", blocks::page("BCM"), 1, "4F1C02", "CheckBox2BCM20", true, "4F1C03"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -65,7 +65,7 @@ protected:
     }
     QString runBackup(const QString& vin, const QDateTime& when)
     {
-        return backup.BitBtnSaveAutoClick(vin, dir.path(), [when] { return when; });
+        return backup.BitBtnSaveAutoClick(vin, dir.path(), [when] { return when; }).path;
     }
 
     QTemporaryDir dir;

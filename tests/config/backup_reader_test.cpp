@@ -15,11 +15,19 @@
 #include "qt_print.h"
 
 #include <QDir>
+#include "support/blocks.h"
 
 using namespace talmero;
 using namespace talmero::config;
 
 namespace {
+
+// What the lookup found: the block as stored, else the line its failure logs.
+QString resultOf(const BackupLookup& lookup)
+{
+    return lookup.outcome.ok() ? lookup.block : lookup.outcome.line;
+}
+
 
 QString text(const char* s)
 {
@@ -31,22 +39,22 @@ QString text(const char* s)
 TEST(BackupChoiceTable, EveryPageWantsTheBlockItReadsFromTheCar)
 {
     const struct {
-        int page;
+        blocks::Page page;
         int side; // item of the page's part or door group
         const char* address;
         const char* index;
         const char* suffix;
     } cases[] = {
-        {PageIPC, 0, "720", "00", ""},
-        {PageACM, 0, "727", "00", ""},
-        {PageBCM, 0, "726", "03", " [Часть 1]"},
-        {PageBCM, 1, "726", "04", " [Часть 2]"},
-        {PageDDM, 0, "740", "01", " [Водительский]"},
-        {PageDDM, 1, "741", "01", " [Пассажирский]"},
-        {PageHVAC, 0, "733", "01", ""},
-        {PageRCM, 0, "737", "00", ""},
-        {PageABS, 0, "760", "01", ""},
-        {PageHCM, 0, "734", "00", ""},
+        {blocks::page("IPC"), 0, "720", "00", ""},
+        {blocks::page("ACM"), 0, "727", "00", ""},
+        {blocks::page("BCM"), 0, "726", "03", " [Часть 1]"},
+        {blocks::page("BCM"), 1, "726", "04", " [Часть 2]"},
+        {blocks::page("DDM+PDM"), 0, "740", "01", " [Водительский]"},
+        {blocks::page("DDM+PDM"), 1, "741", "01", " [Пассажирский]"},
+        {blocks::page("HVAC"), 0, "733", "01", ""},
+        {blocks::page("RCM"), 0, "737", "00", ""},
+        {blocks::page("ABS"), 0, "760", "01", ""},
+        {blocks::page("HCM"), 0, "734", "00", ""},
     };
     MapOptionView view;
     RecordingHost host;
@@ -63,7 +71,7 @@ TEST(BackupChoiceTable, EveryPageWantsTheBlockItReadsFromTheCar)
         bool stored = false;
         for (const car::Module* m : car::kBackupModules) {
             if (qs(m->address) == choice.address)
-                stored = choice.index.toInt(nullptr, 16) >= m->backupFirst && choice.index.toInt(nullptr, 16) <= m->backupLast;
+                stored = m->backupBlocks.holds(choice.index.toInt(nullptr, 16));
         }
         EXPECT_TRUE(stored);
     }
@@ -163,17 +171,17 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         const std::optional<VehicleConfig> read = parseVehicleData(c.content, error);
         const QString expected = text(c.result);
         if (expected.startsWith(QLatin1String("FAULT "))) {
-            EXPECT_EQ(lookup.result, QStringLiteral("! ") + host.notices.value(0));
+            EXPECT_EQ(resultOf(lookup), QStringLiteral("! ") + host.notices.value(0));
             EXPECT_EQ(host.notices, QStringList{structureFault(path).mid(2) + u'\n' + expected.mid(6)});
             EXPECT_EQ(error, expected.mid(6));
             EXPECT_FALSE(read);
             continue;
         }
-        EXPECT_EQ(lookup.result, expected);
+        EXPECT_EQ(resultOf(lookup), expected);
         EXPECT_TRUE(host.notices.isEmpty());
         ASSERT_TRUE(read) << error.toStdString();
-        if (!lookup.result.startsWith(u'!')) {
-            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.result).remove(u' '));
+        if (lookup.outcome.ok()) {
+            EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.block).remove(u' '));
         }
     }
 }
@@ -194,7 +202,7 @@ TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)
         const QString path = file(c.content);
         const BackupLookup lookup = readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host);
         EXPECT_TRUE(lookup.loaded);
-        EXPECT_TRUE(lookup.result.startsWith(structureFault(path) + u'\n')) << lookup.result.toStdString();
+        EXPECT_TRUE(resultOf(lookup).startsWith(structureFault(path) + u'\n')) << resultOf(lookup).toStdString();
         ASSERT_EQ(host.notices.size(), 1);
         EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("Неверная структура файла:\n") + QDir::toNativeSeparators(path)));
     }
@@ -259,7 +267,7 @@ TEST_F(BackupFileTest, WhatIsNoRegularFileIsRefusedAtOnce)
 
 class OpenFromFileTest : public BackupTest {
 protected:
-    void goTo(int page, int side = 0)
+    void goTo(blocks::Page page, int side = 0)
     {
         view.setItem(QStringLiteral("RadioGroupBCMrd"), side);
         view.setItem(QStringLiteral("RadioGroupDDMr"), side);
@@ -279,14 +287,14 @@ TEST_F(OpenFromFileTest, TheExampleFileOpensBcmPart2)
     f.write(vehicleData("<Module address=\"726\" title=\"BCM\">\r\n<Block elmindex=\"03\">9E 07 31</Block>\r\n"
                         "<Block elmindex=\"04\">40 81 22 05</Block>\r\n</Module>\r\n"));
     f.close();
-    goTo(PageBCM, 1);
+    goTo(blocks::page("BCM"), 1);
     host.lines.clear();
 
-    opening.ButtonCONFopenClick(PageBCM, path);
+    opening.ButtonCONFopenClick(blocks::page("BCM"), path);
 
     EXPECT_EQ(host.lines, (QStringList{QStringLiteral("* Просмотр файла VehicleData.WF0AXXGCDA1B23456.2009-05-17.10-04-59.xml"),
                                        QStringLiteral("* Открыта конфигурация модуля BCM (GEM модуль) [Часть 2] -> 40 81 22 05")}));
-    EXPECT_EQ(panel.confBCM2, link::HEX2BIN(QStringLiteral("408122")));
+    EXPECT_EQ(panel.conf(blocks::BCM2()), link::HEX2BIN(QStringLiteral("408122")));
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
     EXPECT_TRUE(view.enabled(QStringLiteral("ButtonCONFgetASBUILT")));
     EXPECT_TRUE(host.notices.isEmpty());
@@ -302,27 +310,27 @@ TEST_F(OpenFromFileTest, CancelledOrFailedOpeningLeavesThePageCleared)
     b.write("<VehicleData><Modules>");
     g.close();
     b.close();
-    goTo(PageIPC);
+    goTo(blocks::page("IPC"));
 
     const struct {
         const char* what;
-        int page;
+        blocks::Page page;
         QString path;
         QStringList log;
     } cases[] = {
-        {"cancelled", PageIPC, QString(), {}},
-        {"not XML", PageIPC, broken, {QStringLiteral("* Просмотр файла VehicleData.b.xml")}},
-        {"no module", PageRCM, good,
+        {"cancelled", blocks::page("IPC"), QString(), {}},
+        {"not XML", blocks::page("IPC"), broken, {QStringLiteral("* Просмотр файла VehicleData.b.xml")}},
+        {"no module", blocks::page("RCM"), good,
          {QStringLiteral("* Просмотр файла VehicleData.a.xml"), QStringLiteral("! Нет данных о модуле")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        opening.ButtonCONFopenClick(PageIPC, good);
+        opening.ButtonCONFopenClick(blocks::page("IPC"), good);
         ASSERT_TRUE(view.enabled(QStringLiteral("ButtonCONFwrite")));
         host.lines.clear();
         opening.ButtonCONFopenClick(c.page, [&] { return c.path; });
         EXPECT_EQ(host.lines, c.log);
-        EXPECT_EQ(panel.confIPC, QString(32, u'0'));
+        EXPECT_EQ(panel.conf(blocks::IPC()), QString(32, u'0'));
         EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
         EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxIPC07")));
     }
@@ -338,18 +346,18 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
                         "<Module address=\"737\"><Block elmindex=\"00\">46</Block></Module>"));
     f.close();
 
-    goTo(PageHVAC);
-    opening.ButtonCONFopenClick(PageHVAC, path);
+    goTo(blocks::page("HVAC"));
+    opening.ButtonCONFopenClick(blocks::page("HVAC"), path);
     EXPECT_EQ(view.item(QStringLiteral("RadioGroupHVAC")), 4); // "Other  -"
     EXPECT_EQ(view.text(QStringLiteral("EditHVAC")), QStringLiteral("06 00"));
 
-    goTo(PageHCM);
-    opening.ButtonCONFopenClick(PageHCM, path);
-    EXPECT_EQ(panel.confHCM, QStringLiteral("0A0B0C0D"));
+    goTo(blocks::page("HCM"));
+    opening.ButtonCONFopenClick(blocks::page("HCM"), path);
+    EXPECT_EQ(panel.conf(blocks::HCM()), QStringLiteral("0A0B0C0D"));
 
     // A block the page refuses is reported as a refused read is, not as opened and shown.
-    goTo(PageRCM);
-    opening.ButtonCONFopenClick(PageRCM, path);
+    goTo(blocks::page("RCM"));
+    opening.ButtonCONFopenClick(blocks::page("RCM"), path);
     ASSERT_EQ(host.notices.size(), 1);
     EXPECT_TRUE(host.notices[0].startsWith(QStringLiteral("! Блок модуля из файла не распознан: RCM (737), блок 00: ")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
@@ -360,8 +368,8 @@ TEST_F(OpenFromFileTest, StoredTextReachesTheDecodersAsStored)
     half.write(vehicleData("<Module address=\"734\"><Block elmindex=\"00\">0A 0B 0C 0D</Block></Module>"
                            "<Module address=\"720\"><Block elmindex=\"00\">2CD421010</Block></Module>"));
     half.close();
-    goTo(PageHCM);
-    opening.ButtonCONFopenClick(PageHCM, path);
+    goTo(blocks::page("HCM"));
+    opening.ButtonCONFopenClick(blocks::page("HCM"), path);
     EXPECT_TRUE(host.notices.last().endsWith(QStringLiteral("\nСтрока 6: блок 00 модуля 720 не является шестнадцатеричными байтами: 2CD421010")));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
@@ -376,15 +384,15 @@ TEST_F(OpenFromFileTest, BackupOfTheCarOpensOnEveryPageAsTheCarReads)
     ConfigTransfer transfer(panel, gate.gate, host);
 
     const struct {
-        int page;
+        blocks::Page page;
         int side;
-    } cases[] = {{PageIPC, 0}, {PageACM, 0}, {PageBCM, 0}, {PageBCM, 1}, {PageDDM, 0},
-                 {PageDDM, 1}, {PageHVAC, 0}, {PageRCM, 0}, {PageABS, 0}, {PageHCM, 0}};
+    } cases[] = {{blocks::page("IPC"), 0}, {blocks::page("ACM"), 0}, {blocks::page("BCM"), 0}, {blocks::page("BCM"), 1}, {blocks::page("DDM+PDM"), 0},
+                 {blocks::page("DDM+PDM"), 1}, {blocks::page("HVAC"), 0}, {blocks::page("RCM"), 0}, {blocks::page("ABS"), 0}, {blocks::page("HCM"), 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(qs(pageInfo(c.page).caption).toStdString() + " " + std::to_string(c.side));
+        SCOPED_TRACE(qs(c.page->caption).toStdString() + " " + std::to_string(c.side));
         goTo(c.page, c.side);
         transfer.ButtonCONFreadClick(c.page);
-        const BlockId block = panel.pageBlock(c.page);
+        const blocks::Block block = panel.pageBlock(c.page);
         const QString fromCar = panel.conf(block);
         const bool writableFromCar = view.enabled(QStringLiteral("ButtonCONFwrite"));
         ASSERT_TRUE(writableFromCar);
@@ -412,9 +420,9 @@ TEST_F(OpenFromFileTest, OpenedBlockIsWrittenAndGeneratedAsReadOnes)
     TestGate gate(session, host);
     ConfigTransfer transfer(panel, gate.gate, host);
 
-    goTo(PageBCM, 1);
-    opening.ButtonCONFopenClick(PageBCM, path);
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageBCM));
+    goTo(blocks::page("BCM"), 1);
+    opening.ButtonCONFopenClick(blocks::page("BCM"), path);
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.ok());
     // The file's block is shown against what the module holds before it goes out.
     ASSERT_EQ(host.confirmations.size(), 1);
     EXPECT_EQ(host.confirmations[0].oldHex, QStringLiteral("40 81 22"));
@@ -425,10 +433,10 @@ TEST_F(OpenFromFileTest, OpenedBlockIsWrittenAndGeneratedAsReadOnes)
     QString generated;
     dialog.onShow = [&] { generated = view.text(QStringLiteral("Edit1")); };
     AsBuiltConversion conversion(panel, dialog, host);
-    goTo(PageIPC);
-    opening.ButtonCONFopenClick(PageIPC, path);
+    goTo(blocks::page("IPC"));
+    opening.ButtonCONFopenClick(blocks::page("IPC"), path);
     EXPECT_TRUE(view.enabled(QStringLiteral("RadioGroupIPCrd")));
-    conversion.ButtonCONFgetASBUILTClick(PageIPC);
+    conversion.ButtonCONFgetASBUILTClick(blocks::page("IPC"));
     EXPECT_EQ(generated, asBuiltDataPart({0x20, 1}, QStringLiteral("CD421010C0")));
 }
 

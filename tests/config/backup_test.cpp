@@ -193,7 +193,7 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     const QString unwritable = blocker.fileName() + QStringLiteral("/bin");
     const QString fallback = dir.filePath(QStringLiteral("documents/TALMERO"));
 
-    const QString path = backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; });
+    const QString path = backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }).path;
 
     const QString name = QStringLiteral("VehicleData.WF0AXXWPDA9K12345.2009-05-17.10-04-59.xml");
     EXPECT_EQ(path, QDir(fallback).filePath(name));
@@ -204,7 +204,7 @@ TEST_F(BackupTest, UnwritableProgramFolderFallsBackToDocuments)
     // A folder the user named explicitly is not replaced.
     backup.setFallbackAllowed(false);
     QDir(fallback).removeRecursively();
-    EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }), QString());
+    EXPECT_EQ(backup.BitBtnSaveAutoClick(demo.car().vin(), unwritable, [] { return kMay17; }).path, QString());
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Ошибка сохранения файла в каталоге ") + QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QDir(fallback).exists());
 }
@@ -233,12 +233,12 @@ TEST_F(BackupTest, BackupBeforeTheFirstWriteIsFoundByItsVinOrStopsTheWrite)
     TestGate tg(session, host);
     tg.gate.offerBackup({[](const QString&, const safety::BackupNeeds&) { return false; },
                          [&](const safety::BackupNeeds&) -> safety::BackupBeforeWrite::Taken {
-                             return {takeBackup(session, host, tg.state, unwritable, false).failure, {}};
+                             return {takeBackup(session, host, tg.state, unwritable, false).failure, {}, {}};
                          }});
     host.backupFirst = true;
     host.notices.clear();
     safety::BlockWrite write;
-    write.target = tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01"));
+    write.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("740")), QStringLiteral("01"));
     write.newHex = QStringLiteral("BD");
     EXPECT_EQ(tg.gate.writeBlock(write).outcome, safety::WriteOutcome::NotSent);
     EXPECT_EQ(demo.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("3D"));
@@ -273,7 +273,7 @@ TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
         for (const QString& address : identity)
             demo.car().setFault(address, sim::FaultKind::Silent);
         const QString placeholder = QStringLiteral("00000000000000000");
-        ASSERT_TRUE(!unread || !backup.BitBtnSaveAutoClick(placeholder, folder.path(), [] { return kMay17; }).isEmpty());
+        ASSERT_TRUE(!unread || !backup.BitBtnSaveAutoClick(placeholder, folder.path(), [] { return kMay17; }).path.isEmpty());
         TestGate tg(session, host);
         tg.state.carVIN = placeholder;
         const auto silent = [&](int, int, const car::Module& m) {
@@ -282,11 +282,11 @@ TEST_F(BackupTest, OnlyAWholeBackupOfTheCarsOwnVinCounts)
         tg.gate.offerBackup({[&](const QString& v, const safety::BackupNeeds& needs) { return holdsBackupOf({folder.path()}, v, needs); },
                              [&](const safety::BackupNeeds& needs) -> safety::BackupBeforeWrite::Taken {
                                  const BackupTaken taken = takeBackup(session, host, tg.state, folder.path(), false, silent, needs);
-                                 return {taken.failure, taken.incomplete};
+                                 return {taken.failure, taken.incomplete, taken.notes};
                              }});
         host.backupFirst = true;
         safety::BlockWrite write;
-        write.target = tg.gate.targetOf(QStringLiteral("740"), QStringLiteral("01"));
+        write.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("740")), QStringLiteral("01"));
         write.newHex = QStringLiteral("BD");
         EXPECT_EQ(tg.gate.writeBlock(write).outcome,
                   unread ? safety::WriteOutcome::Verified : safety::WriteOutcome::NotSent);
@@ -367,9 +367,9 @@ protected:
 
 TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
 {
-    const car::Module ipc{.name = "IPC", .address = "720"};
-    const car::Module abs{.name = "ABS", .address = "760"};
-    const car::Module rcm{.name = "RCM", .address = "737", .bus = car::Bus::Medium, .session = false};
+    const car::Module ipc{.name = "IPC", .address = "720", .backupBlocks = {0, 0}};
+    const car::Module abs{.name = "ABS", .address = "760", .backupBlocks = {0, 0}};
+    const car::Module rcm{.name = "RCM", .address = "737", .bus = car::Bus::Medium, .session = false, .backupBlocks = {0, 0}};
     const struct {
         const char* what;
         const car::Module& module;
@@ -408,9 +408,9 @@ TEST_F(DumpModuleTest, BlockAnswersBecomeBlockLines)
 
 TEST_F(DumpModuleTest, ModuleThatDoesNotOpenAddsNothing)
 {
-    EXPECT_TRUE(dump({.name = "IPC", .address = "720", .backupLast = 3}, "61 00 40", "NO DATA").isEmpty());
+    EXPECT_TRUE(dump({.name = "IPC", .address = "720", .backupBlocks = {0, 3}}, "61 00 40", "NO DATA").isEmpty());
     // Without a session request only its silence shows that the module is missing.
-    EXPECT_TRUE(dump({.name = "ACM", .address = "727", .bus = car::Bus::Medium, .session = false, .backupLast = 1},
+    EXPECT_TRUE(dump({.name = "ACM", .address = "727", .bus = car::Bus::Medium, .session = false, .backupBlocks = {0, 1}},
                      "NO DATA")
                     .isEmpty());
     EXPECT_TRUE(host.lines.isEmpty());
@@ -427,7 +427,7 @@ TEST_F(DumpModuleTest, BlockNumbersAreTwoLowerCaseHexDigits)
     };
     QStringList lines;
     backup.dumpModule(lines, {.name = "BCM", .address = "726", .bus = car::Bus::Medium, .session = false,
-                              .backupFirst = 0x09, .backupLast = 0x0B});
+                              .backupBlocks = {0x09, 0x0B}});
     EXPECT_EQ(requests.mid(2), (QByteArrayList{"2109", "210A", "210B"}));
     EXPECT_EQ(lines.mid(1, 3), (QStringList{QStringLiteral("<Block elmindex=\"09\">01</Block>"),
                                             QStringLiteral("<Block elmindex=\"0a\">01</Block>"),

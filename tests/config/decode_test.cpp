@@ -1,6 +1,7 @@
 #include "panel_fixture.h"
 
 #include <vector>
+#include "support/blocks.h"
 
 using namespace talmero::config;
 
@@ -11,7 +12,7 @@ const QString kUnknown = QStringLiteral("Неизвестная конфигур
 
 struct DecodeCase {
     const char* what;
-    BlockId block;
+    blocks::Block block;
     QString input;
     bool shown;
     QString variable;                               // what the block variable holds afterwards
@@ -35,85 +36,85 @@ std::vector<DecodeCase> decodeCases()
     QString rcmUnknown = rcm11;
     rcmUnknown[1] = u'0';
     return {
-        {"IPC 5-byte: facelift, byte 4 shown, all changeable", BlockId::IPC, ipc40({1, 5, 33}), true,
+        {"IPC 5-byte: facelift, byte 4 shown, all changeable", blocks::IPC(), ipc40({1, 5, 33}), true,
          ipc40({1, 5, 33}),
          {{"CheckBoxIPC07", 1}, {"CheckBoxIPC03", 1}, {"CheckBoxIPC47", 1}, {"CheckBoxIPC46", 0}, {"RadioGroupIPCrd", 0}},
          {"CheckBoxIPC03", "CheckBoxIPC00", "CheckBoxIPC47", "CheckBoxIPC40", "ButtonCONFgetASBUILT"},
          {"RadioGroupIPCrd"}, {}, true},
-        {"IPC 4-byte: pre-FL, ESP and DDS shown but fixed", BlockId::IPC, bitsWith(32, {5, 8, 16}), true,
+        {"IPC 4-byte: pre-FL, ESP and DDS shown but fixed", blocks::IPC(), bitsWith(32, {5, 8, 16}), true,
          bitsWith(32, {5, 8, 16}),
          {{"CheckBoxIPC03", 1}, {"CheckBoxIPC00", 1}, {"CheckBoxIPC10", 1}, {"CheckBoxIPC47", 0}, {"RadioGroupIPCrd", 1}},
          {"CheckBoxIPC07", "CheckBoxIPC10"}, {"CheckBoxIPC03", "CheckBoxIPC00", "CheckBoxIPC47", "RadioGroupIPCrd"},
          {}, true},
-        {"IPC longer than 40 is cut and read as 5 bytes", BlockId::IPC, ipc40({40}) + QStringLiteral("11111111"),
+        {"IPC longer than 40 is cut and read as 5 bytes", blocks::IPC(), ipc40({40}) + QStringLiteral("11111111"),
          true, ipc40({40}), {{"CheckBoxIPC40", 1}, {"RadioGroupIPCrd", 0}}, {"CheckBoxIPC40"}, {}, {}, true},
-        {"IPC joint flag 18-19 reading 10 is unticked", BlockId::IPC, ipc40({18}), true, ipc40({18}),
+        {"IPC joint flag 18-19 reading 10 is unticked", blocks::IPC(), ipc40({18}), true, ipc40({18}),
          {{"CheckBoxIPC26", 0}}, {}, {}, {}, true},
-        {"IPC joint flag 18-19 reading 11 is ticked", BlockId::IPC, ipc40({18, 19}), true, ipc40({18, 19}),
+        {"IPC joint flag 18-19 reading 11 is ticked", blocks::IPC(), ipc40({18, 19}), true, ipc40({18, 19}),
          {{"CheckBoxIPC26", 1}}, {}, {}, {}, true},
-        {"IPC bad hex (\"0\") is refused silently", BlockId::IPC, QStringLiteral("0"), false, bitsWith(32, {}),
+        {"IPC bad hex (\"0\") is refused silently", blocks::IPC(), QStringLiteral("0"), false, bitsWith(32, {}),
          {{"CheckBoxIPC07", 0}}, {}, {"CheckBoxIPC07", "ButtonCONFwrite", "ButtonCONFgetASBUILT"}, {}, false},
-        {"ACM not configured", BlockId::ACM, bitsWith(24, {1, 17, 18, 19, 20}), false, bitsWith(24, {}),
+        {"ACM not configured", blocks::ACM(), bitsWith(24, {1, 17, 18, 19, 20}), false, bitsWith(24, {}),
          {{"CheckBoxACMr", 0}, {"RadioGroupACMbody", -1}}, {}, {"CheckBoxACMr", "RadioGroupACMbody"},
          {kNotConfigured}, false},
-        {"ACM too short is refused with the same message", BlockId::ACM, QStringLiteral("0"), false,
+        {"ACM too short is refused with the same message", blocks::ACM(), QStringLiteral("0"), false,
          bitsWith(24, {}), {}, {}, {}, {kNotConfigured}, false},
-        {"ACM 11110001 in byte 2 is accepted", BlockId::ACM, bitsWith(24, {17, 18, 19, 20, 24}), true,
+        {"ACM 11110001 in byte 2 is accepted", blocks::ACM(), bitsWith(24, {17, 18, 19, 20, 24}), true,
          bitsWith(24, {17, 18, 19, 20, 24}), {{"RadioGroupACMspeak", 2}}, {"RadioGroupACMspeak"}, {}, {}, true},
-        {"ACM patterns missing from the tables select nothing", BlockId::ACM, bitsWith(24, {3, 4, 19}), true,
+        {"ACM patterns missing from the tables select nothing", blocks::ACM(), bitsWith(24, {3, 4, 19}), true,
          bitsWith(24, {3, 4, 19}),
          {{"RadioGroupACMsalon", -1}, {"RadioGroupACMauto", -1}, {"RadioGroupACMbody", 0}, {"RadioGroupACMspeak", -1}},
          {"RadioGroupACMsalon", "CheckBoxACMl"}, {"ButtonCONFgetASBUILT"}, {}, true},
-        {"ACM short block: choices beyond it select nothing", BlockId::ACM, bitsWith(8, {4, 7}), true,
+        {"ACM short block: choices beyond it select nothing", blocks::ACM(), bitsWith(8, {4, 7}), true,
          bitsWith(8, {4, 7}),
          {{"RadioGroupACMsalon", 1}, {"RadioGroupACMauto", 1}, {"RadioGroupACMbody", -1}, {"RadioGroupACMspeak", -1}},
          {}, {}, {}, true},
-        {"BCM1 blinking shown but fixed without one-press deadlock", BlockId::BCM1, bitsWith(32, {9}), true,
+        {"BCM1 blinking shown but fixed without one-press deadlock", blocks::BCM1(), bitsWith(32, {9}), true,
          bitsWith(32, {9}), {{"CheckBox1BCM17", 1}, {"CheckBox1BCM15", 0}}, {"CheckBox1BCM15"},
          {"CheckBox1BCM17"}, {}, true},
-        {"BCM1 blinking changeable with one-press deadlock", BlockId::BCM1, bitsWith(32, {11}), true,
+        {"BCM1 blinking changeable with one-press deadlock", blocks::BCM1(), bitsWith(32, {11}), true,
          bitsWith(32, {11}), {{"CheckBox1BCM17", 0}}, {"CheckBox1BCM17", "ButtonCONFgetASBUILT"}, {}, {}, true},
-        {"BCM1 half-set joint flags are unticked", BlockId::BCM1, bitsWith(32, {7, 25, 26, 27, 28}), true,
+        {"BCM1 half-set joint flags are unticked", blocks::BCM1(), bitsWith(32, {7, 25, 26, 27, 28}), true,
          bitsWith(32, {7, 25, 26, 27, 28}), {{"CheckBox1BCM01", 0}, {"CheckBox1BCM34", 0}}, {}, {}, {}, true},
-        {"BCM1 fully set joint flags are ticked", BlockId::BCM1, bitsWith(32, {7, 10, 25, 26, 27, 28, 29}), true,
+        {"BCM1 fully set joint flags are ticked", blocks::BCM1(), bitsWith(32, {7, 10, 25, 26, 27, 28, 29}), true,
          bitsWith(32, {7, 10, 25, 26, 27, 28, 29}), {{"CheckBox1BCM01", 1}, {"CheckBox1BCM34", 1}}, {}, {}, {}, true},
-        {"BCM2 reverse wipe fixed without rear wiper", BlockId::BCM2, bitsWith(24, {7}), true, bitsWith(24, {7}),
+        {"BCM2 reverse wipe fixed without rear wiper", blocks::BCM2(), bitsWith(24, {7}), true, bitsWith(24, {7}),
          {{"CheckBox2BCM01", 1}}, {"CheckBox2BCM02"}, {"CheckBox2BCM01"}, {}, true},
-        {"DDM enables the write target", BlockId::DDM, bitsWith(8, {1, 8}), true, bitsWith(8, {1, 8}),
+        {"DDM enables the write target", blocks::DDM(), bitsWith(8, {1, 8}), true, bitsWith(8, {1, 8}),
          {{"CheckBoxDDM7", 1}, {"CheckBoxDDM0", 1}}, {"CheckBoxDDM3", "RadioGroupDDMw"}, {"ButtonCONFgetASBUILT"}, {},
          true},
-        {"HVAC low half as decimal 100 is ordinary glass", BlockId::HVAC, QStringLiteral("00000100"), true,
+        {"HVAC low half as decimal 100 is ordinary glass", blocks::HVAC(), QStringLiteral("00000100"), true,
          QStringLiteral("00000100"), {{"RadioGroupHVAC", 1}}, {"RadioGroupHVAC"}, {}, {}, true, QStringLiteral("04")},
-        {"HVAC sum 200 is Other, shown as hex, not writable", BlockId::HVAC, QStringLiteral("01000100"), true,
+        {"HVAC sum 200 is Other, shown as hex, not writable", blocks::HVAC(), QStringLiteral("01000100"), true,
          QStringLiteral("01000100"), {{"RadioGroupHVAC", 4}}, {"RadioGroupHVAC"}, {}, {}, false, QStringLiteral("44")},
-        {"HVAC 16 characters are cut to 8", BlockId::HVAC, QStringLiteral("1000000011111111"), true,
+        {"HVAC 16 characters are cut to 8", blocks::HVAC(), QStringLiteral("1000000011111111"), true,
          QStringLiteral("10000000"), {{"RadioGroupHVAC", 3}}, {}, {}, {}, true, QStringLiteral("80FF")},
-        {"HVAC 7 characters are refused", BlockId::HVAC, QStringLiteral("0100000"), false, bitsWith(8, {}),
+        {"HVAC 7 characters are refused", blocks::HVAC(), QStringLiteral("0100000"), false, bitsWith(8, {}),
          {{"RadioGroupHVAC", -1}}, {}, {"RadioGroupHVAC"}, {}, false},
-        {"RCM known, type 01 is FaceLift 2008-2010", BlockId::RCM, rcm01, true, rcm01,
+        {"RCM known, type 01 is FaceLift 2008-2010", blocks::RCM(), rcm01, true, rcm01,
          {{"RadioGroupRCM", 1}, {"CheckBoxRCM", 1}}, {"RadioGroupRCM", "CheckBoxRCM37"}, {"CheckBoxRCM"}, {}, true},
-        {"RCM type 10 is pre-facelift", BlockId::RCM, rcm10, true, rcm10, {{"RadioGroupRCM", 0}}, {}, {}, {}, true},
-        {"RCM type 11 is FaceLift 2010", BlockId::RCM, rcm11, true, rcm11, {{"RadioGroupRCM", 2}}, {}, {}, {}, true},
-        {"RCM unknown configuration shows nothing", BlockId::RCM, rcmUnknown, true, rcmUnknown,
+        {"RCM type 10 is pre-facelift", blocks::RCM(), rcm10, true, rcm10, {{"RadioGroupRCM", 0}}, {}, {}, {}, true},
+        {"RCM type 11 is FaceLift 2010", blocks::RCM(), rcm11, true, rcm11, {{"RadioGroupRCM", 2}}, {}, {}, {}, true},
+        {"RCM unknown configuration shows nothing", blocks::RCM(), rcmUnknown, true, rcmUnknown,
          {{"RadioGroupRCM", -1}, {"CheckBoxRCM", 0}}, {}, {"RadioGroupRCM", "CheckBoxRCM02"}, {kUnknown}, false},
-        {"RCM of 31 characters is refused", BlockId::RCM, rcm11.left(31), false, bitsWith(32, {}), {}, {}, {}, {},
+        {"RCM of 31 characters is refused", blocks::RCM(), rcm11.left(31), false, bitsWith(32, {}), {}, {}, {}, {},
          false},
-        {"ABS with DDS bit alone is FaceLift", BlockId::ABS, QStringLiteral("01000000"), true,
+        {"ABS with DDS bit alone is FaceLift", blocks::ABS(), QStringLiteral("01000000"), true,
          QStringLiteral("01000000"), {{"RadioGroupABS", 1}, {"CheckBoxABS6", 1}}, {"CheckBoxABS6"},
          {"RadioGroupABS", "CheckBoxABS0"}, {}, true},
-        {"ABS pre-facelift is shown but not writable", BlockId::ABS, QStringLiteral("00001111"), true,
+        {"ABS pre-facelift is shown but not writable", blocks::ABS(), QStringLiteral("00001111"), true,
          QStringLiteral("00001111"), {{"RadioGroupABS", 0}}, {}, {"CheckBoxABS6", "RadioGroupABS"}, {}, false},
-        {"HCM 1 byte known", BlockId::HCM, QStringLiteral("03"), true, QStringLiteral("03"),
+        {"HCM 1 byte known", blocks::HCM(), QStringLiteral("03"), true, QStringLiteral("03"),
          {{"RadioGroupHCM1", 1}, {"RadioGroupHCM2", -1}}, {"RadioGroupHCM1"}, {"RadioGroupHCM2"}, {}, true},
-        {"HCM 1 byte hex letter is Other", BlockId::HCM, QStringLiteral("0A"), true, QStringLiteral("0A"),
+        {"HCM 1 byte hex letter is Other", blocks::HCM(), QStringLiteral("0A"), true, QStringLiteral("0A"),
          {{"RadioGroupHCM1", 4}}, {"RadioGroupHCM1"}, {}, {}, false},
-        {"HCM 1 byte unknown number is Other", BlockId::HCM, QStringLiteral("07"), true, QStringLiteral("07"),
+        {"HCM 1 byte unknown number is Other", blocks::HCM(), QStringLiteral("07"), true, QStringLiteral("07"),
          {{"RadioGroupHCM1", 4}}, {}, {}, {}, false},
-        {"HCM 4 bytes known", BlockId::HCM, QStringLiteral("04030001"), true, QStringLiteral("04030001"),
+        {"HCM 4 bytes known", blocks::HCM(), QStringLiteral("04030001"), true, QStringLiteral("04030001"),
          {{"RadioGroupHCM2", 2}, {"RadioGroupHCM1", -1}}, {"RadioGroupHCM2"}, {"RadioGroupHCM1"}, {}, true},
-        {"HCM 4 bytes unknown is Other", BlockId::HCM, QStringLiteral("04040001"), true, QStringLiteral("04040001"),
+        {"HCM 4 bytes unknown is Other", blocks::HCM(), QStringLiteral("04040001"), true, QStringLiteral("04040001"),
          {{"RadioGroupHCM2", 3}}, {}, {}, {}, false},
-        {"HCM 3 bytes are refused", BlockId::HCM, QStringLiteral("040300"), false, QStringLiteral("00"),
+        {"HCM 3 bytes are refused", blocks::HCM(), QStringLiteral("040300"), false, QStringLiteral("00"),
          {{"RadioGroupHCM1", -1}, {"RadioGroupHCM2", -1}}, {}, {"RadioGroupHCM1", "RadioGroupHCM2"}, {}, false},
     };
 }
@@ -141,12 +142,12 @@ TEST_F(PanelTest, DecodeShowsRefusesAndEnablesAsTheLayoutsSay)
 
 TEST_F(PanelTest, OtherItemsShowTheBlockText)
 {
-    show(BlockId::HVAC, QStringLiteral("01000100"), QStringLiteral("44"));
+    show(blocks::HVAC(), QStringLiteral("01000100"), QStringLiteral("44"));
     EXPECT_EQ(view.text(QStringLiteral("EditHVAC")), QStringLiteral("44"));
-    show(BlockId::HCM, QStringLiteral("0A"));
+    show(blocks::HCM(), QStringLiteral("0A"));
     EXPECT_EQ(view.text(QStringLiteral("EditHCM1")), QStringLiteral("0A"));
     EXPECT_EQ(view.text(QStringLiteral("EditHVAC")), QString());
-    show(BlockId::HCM, QStringLiteral("04040001"));
+    show(blocks::HCM(), QStringLiteral("04040001"));
     EXPECT_EQ(view.text(QStringLiteral("EditHCM2")), QStringLiteral("04040001"));
 }
 
@@ -154,16 +155,16 @@ TEST_F(PanelTest, ClearEmptiesEveryPageButKeepsHcmAndChosenParts)
 {
     view.setItem(QStringLiteral("RadioGroupBCMrd"), 1);
     view.setItem(QStringLiteral("RadioGroupDDMr"), 1);
-    show(BlockId::DDM, bitsWith(8, {1}));
+    show(blocks::DDM(), bitsWith(8, {1}));
     view.setItem(QStringLiteral("RadioGroupDDMw"), 2);
-    panel.decode(BlockId::HCM, QStringLiteral("04010001"));
-    panel.decode(BlockId::IPC, bitsWith(40, {1}));
+    panel.decode(blocks::HCM(), QStringLiteral("04010001"));
+    panel.decode(blocks::IPC(), bitsWith(40, {1}));
     view.setText(QStringLiteral("Edit1"), QStringLiteral("typed"));
 
     panel.clearCONF();
-    EXPECT_EQ(panel.confHCM, QStringLiteral("04010001"));
-    EXPECT_EQ(panel.confIPC, bitsWith(32, {}));
-    EXPECT_EQ(panel.confDDM, bitsWith(8, {}));
+    EXPECT_EQ(panel.conf(blocks::HCM()), QStringLiteral("04010001"));
+    EXPECT_EQ(panel.conf(blocks::IPC()), bitsWith(32, {}));
+    EXPECT_EQ(panel.conf(blocks::DDM()), bitsWith(8, {}));
     EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxIPC07")));
     EXPECT_FALSE(view.checked(QStringLiteral("CheckBoxDDM7")));
     EXPECT_EQ(view.item(QStringLiteral("RadioGroupHCM2")), -1);

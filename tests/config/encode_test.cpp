@@ -1,6 +1,7 @@
 #include "panel_fixture.h"
 
 #include "config/option_view.h"
+#include "support/blocks.h"
 
 using namespace talmero::config;
 
@@ -10,7 +11,7 @@ namespace {
 // must go back exactly as read, even when another option of the block is changed.
 struct LossyCase {
     const char* what;
-    BlockId block;
+    blocks::Block block;
     QString input;
     const char* otherOption; // an unrelated flag the user toggles; nullptr: no edit
     int otherPosition;
@@ -20,17 +21,17 @@ TEST_F(PanelTest, UnchangedOptionsWriteBackExactlyWhatWasRead)
 {
     const QString rcm = bitsWith(32, {2, 9, 10, 11, 12, 15});
     const LossyCase cases[] = {
-        {"HVAC 04 shown as ordinary glass", BlockId::HVAC, QStringLiteral("00000100"), nullptr, 0},
-        {"HVAC 08", BlockId::HVAC, QStringLiteral("00001000"), nullptr, 0},
-        {"HVAC 0C", BlockId::HVAC, QStringLiteral("00001100"), nullptr, 0},
-        {"HVAC 48", BlockId::HVAC, QStringLiteral("01001000"), nullptr, 0},
-        {"HVAC 84", BlockId::HVAC, QStringLiteral("10000100"), nullptr, 0},
-        {"RCM type 10 shown as pre-facelift", BlockId::RCM, rcm, "CheckBoxRCM02", 6},
-        {"IPC 18-19 reading 10", BlockId::IPC, bitsWith(40, {18}), "CheckBoxIPC07", 1},
-        {"BCM1 7/10 reading 1/0", BlockId::BCM1, bitsWith(32, {7}), "CheckBox1BCM00", 8},
-        {"BCM1 25-29 reading 11110", BlockId::BCM1, bitsWith(32, {25, 26, 27, 28}), "CheckBox1BCM31", 31},
-        {"ACM upholstery 11 and speakers 10", BlockId::ACM, bitsWith(24, {3, 4, 19}), "CheckBoxACMr", 1},
-        {"IPC 4-byte keeps ESP and DDS", BlockId::IPC, bitsWith(32, {5, 8}), "CheckBoxIPC07", 1},
+        {"HVAC 04 shown as ordinary glass", blocks::HVAC(), QStringLiteral("00000100"), nullptr, 0},
+        {"HVAC 08", blocks::HVAC(), QStringLiteral("00001000"), nullptr, 0},
+        {"HVAC 0C", blocks::HVAC(), QStringLiteral("00001100"), nullptr, 0},
+        {"HVAC 48", blocks::HVAC(), QStringLiteral("01001000"), nullptr, 0},
+        {"HVAC 84", blocks::HVAC(), QStringLiteral("10000100"), nullptr, 0},
+        {"RCM type 10 shown as pre-facelift", blocks::RCM(), rcm, "CheckBoxRCM02", 6},
+        {"IPC 18-19 reading 10", blocks::IPC(), bitsWith(40, {18}), "CheckBoxIPC07", 1},
+        {"BCM1 7/10 reading 1/0", blocks::BCM1(), bitsWith(32, {7}), "CheckBox1BCM00", 8},
+        {"BCM1 25-29 reading 11110", blocks::BCM1(), bitsWith(32, {25, 26, 27, 28}), "CheckBox1BCM31", 31},
+        {"ACM upholstery 11 and speakers 10", blocks::ACM(), bitsWith(24, {3, 4, 19}), "CheckBoxACMr", 1},
+        {"IPC 4-byte keeps ESP and DDS", blocks::IPC(), bitsWith(32, {5, 8}), "CheckBoxIPC07", 1},
     };
     for (const LossyCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -48,90 +49,90 @@ TEST_F(PanelTest, UnchangedOptionsWriteBackExactlyWhatWasRead)
 
 TEST_F(PanelTest, ChangedOptionsWriteTheirWholePattern)
 {
-    show(BlockId::IPC, bitsWith(40, {18}));
+    show(blocks::IPC(), bitsWith(40, {18}));
     view.setChecked(QStringLiteral("CheckBoxIPC26"), true);
-    panel.encodeIPC();
-    EXPECT_EQ(panel.confIPC, bitsWith(40, {18, 19}));
+    panel.encode(blocks::IPC());
+    EXPECT_EQ(panel.conf(blocks::IPC()), bitsWith(40, {18, 19}));
 
-    show(BlockId::BCM1, bitsWith(32, {25, 26, 27, 28, 29}));
+    show(blocks::BCM1(), bitsWith(32, {25, 26, 27, 28, 29}));
     view.setChecked(QStringLiteral("CheckBox1BCM34"), false);
-    panel.encode(BlockId::BCM1);
-    EXPECT_EQ(panel.confBCM1, bitsWith(32, {}));
+    panel.encode(blocks::BCM1());
+    EXPECT_EQ(panel.conf(blocks::BCM1()), bitsWith(32, {}));
 
-    show(BlockId::HVAC, QStringLiteral("01000100"), QStringLiteral("44"));
+    show(blocks::HVAC(), QStringLiteral("01000100"), QStringLiteral("44"));
     view.setItem(QStringLiteral("RadioGroupHVAC"), 2);
-    panel.encodeHVAC();
-    EXPECT_EQ(panel.confHVAC, QStringLiteral("11000000"));
+    panel.encode(blocks::HVAC());
+    EXPECT_EQ(panel.conf(blocks::HVAC()), QStringLiteral("11000000"));
 
-    show(BlockId::RCM, bitsWith(32, {2, 9, 10, 11, 12, 15}));
+    show(blocks::RCM(), bitsWith(32, {2, 9, 10, 11, 12, 15}));
     view.setItem(QStringLiteral("RadioGroupRCM"), 1);
-    panel.encodeRCM();
-    EXPECT_EQ(panel.confRCM, bitsWith(32, {2, 9, 11, 12, 14, 15}));
+    panel.encode(blocks::RCM());
+    EXPECT_EQ(panel.conf(blocks::RCM()), bitsWith(32, {2, 9, 11, 12, 14, 15}));
 
-    show(BlockId::HCM, QStringLiteral("03"));
+    show(blocks::HCM(), QStringLiteral("03"));
     view.setItem(QStringLiteral("RadioGroupHCM1"), 3);
-    panel.encodeHCM();
-    EXPECT_EQ(panel.confHCM, QStringLiteral("05"));
+    panel.encode(blocks::HCM());
+    EXPECT_EQ(panel.conf(blocks::HCM()), QStringLiteral("05"));
 }
 
 TEST_F(PanelTest, OtherItemsAndUnencodedChoicesLeaveTheBlock)
 {
-    show(BlockId::HVAC, QStringLiteral("01000000"));
+    show(blocks::HVAC(), QStringLiteral("01000000"));
     view.setItem(QStringLiteral("RadioGroupHVAC"), 4);
-    panel.encodeHVAC();
-    EXPECT_EQ(panel.confHVAC, QStringLiteral("01000000"));
+    panel.encode(blocks::HVAC());
+    EXPECT_EQ(panel.conf(blocks::HVAC()), QStringLiteral("01000000"));
 
-    show(BlockId::HCM, QStringLiteral("04010001"));
+    show(blocks::HCM(), QStringLiteral("04010001"));
     view.setItem(QStringLiteral("RadioGroupHCM2"), 3);
-    panel.encodeHCM();
-    EXPECT_EQ(panel.confHCM, QStringLiteral("04010001"));
+    panel.encode(blocks::HCM());
+    EXPECT_EQ(panel.conf(blocks::HCM()), QStringLiteral("04010001"));
 
     // The dashboard type and the brake module type are never written.
-    show(BlockId::IPC, bitsWith(40, {}));
+    show(blocks::IPC(), bitsWith(40, {}));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
-    panel.encodeIPC();
-    EXPECT_EQ(panel.confIPC, bitsWith(40, {}));
-    show(BlockId::ABS, QStringLiteral("01000000"));
+    panel.encode(blocks::IPC());
+    EXPECT_EQ(panel.conf(blocks::IPC()), bitsWith(40, {}));
+    show(blocks::ABS(), QStringLiteral("01000000"));
     view.setItem(QStringLiteral("RadioGroupABS"), 0);
-    panel.encodeABS();
-    EXPECT_EQ(panel.confABS, QStringLiteral("01000000"));
+    panel.encode(blocks::ABS());
+    EXPECT_EQ(panel.conf(blocks::ABS()), QStringLiteral("01000000"));
 }
 
 TEST_F(PanelTest, EncodeNeverChangesTheLength)
 {
-    show(BlockId::IPC, bitsWith(32, {}));
+    show(blocks::IPC(), bitsWith(32, {}));
     view.setChecked(QStringLiteral("CheckBoxIPC47"), true); // byte 4 does not exist here
     view.setChecked(QStringLiteral("CheckBoxIPC07"), true);
-    panel.encodeIPC();
-    EXPECT_EQ(panel.confIPC, bitsWith(32, {1}));
+    panel.encode(blocks::IPC());
+    EXPECT_EQ(panel.conf(blocks::IPC()), bitsWith(32, {1}));
 
-    show(BlockId::ACM, bitsWith(8, {}));
+    show(blocks::ACM(), bitsWith(8, {}));
     view.setItem(QStringLiteral("RadioGroupACMbody"), 3);
     view.setItem(QStringLiteral("RadioGroupACMauto"), 2);
-    panel.encodeACM();
-    EXPECT_EQ(panel.confACM, bitsWith(8, {7, 8}));
+    panel.encode(blocks::ACM());
+    EXPECT_EQ(panel.conf(blocks::ACM()), bitsWith(8, {7, 8}));
 }
 
 TEST_F(PanelTest, EncodeBcmWritesOnlyTheChosenPart)
 {
     view.setItem(QStringLiteral("RadioGroupBCMrd"), 1);
     panel.clearCONF();
-    panel.confBCM1 = bitsWith(32, {3});
-    panel.decodeBCM2(bitsWith(24, {}));
+    panel.conf(blocks::BCM1()) = bitsWith(32, {3});
+    panel.decode(blocks::BCM2(), bitsWith(24, {}));
     view.setChecked(QStringLiteral("CheckBox2BCM20"), true);
     view.setChecked(QStringLiteral("CheckBox1BCM07"), true);
-    panel.encodeBCM();
-    EXPECT_EQ(panel.confBCM2, bitsWith(24, {24}));
-    EXPECT_EQ(panel.confBCM1, bitsWith(32, {3}));
+    panel.encode(panel.pageBlock(blocks::page("BCM")));
+    EXPECT_EQ(panel.conf(blocks::BCM2()), bitsWith(24, {24}));
+    EXPECT_EQ(panel.conf(blocks::BCM1()), bitsWith(32, {3}));
 }
 
 TEST_F(PanelTest, DisabledOptionsAreWrittenFromTheirTick)
 {
     // The user cannot change them, but the state still decides.
-    show(BlockId::BCM1, bitsWith(32, {9}));
+    show(blocks::BCM1(), bitsWith(32, {9}));
     ASSERT_FALSE(view.enabled(QStringLiteral("CheckBox1BCM17")));
-    panel.encode(BlockId::BCM1);
-    EXPECT_EQ(panel.confBCM1, bitsWith(32, {9}));
+    panel.encode(blocks::BCM1());
+    EXPECT_EQ(panel.conf(blocks::BCM1()), bitsWith(32, {9}));
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace {
 TEST(LayoutTables, EveryBlockIsSound)
 {
     for (const BlockLayout* b : blockLayouts())
-        EXPECT_EQ(layoutProblem(*b), std::string_view()) << int(b->id);
+        EXPECT_EQ(layoutProblem(*b), std::string_view()) << b->number;
     EXPECT_EQ(repeatedName(blockLayouts()), std::string_view());
 }
 
@@ -57,7 +57,7 @@ constexpr Option kWritesTested[] = {{.name = "A", .pos = pos({4}), .caption = "a
 
 constexpr BlockLayout block(std::span<const Option> options)
 {
-    return {.id = BlockId::DDM, .number = 1, .capacity = 8, .zero = "00000000", .options = options};
+    return {.number = 1, .capacity = 8, .zero = "00000000", .options = options};
 }
 
 TEST(LayoutTables, CheckerCatchesEachFault)

@@ -4,13 +4,13 @@
 
 #include <span>
 #include <vector>
+#include "support/blocks.h"
 
 // The configuration pages written out by hand, never taken from src/config: the layout
 // tables, the page table and the windows are checked against these rows, so a slip in a
 // table cannot also be its own expectation.
 namespace transcript {
 
-using talmero::config::BlockId;
 
 enum class Enable {
     Always,    // by every decode that shows the block

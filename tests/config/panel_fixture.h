@@ -5,6 +5,7 @@
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
+#include "support/blocks.h"
 
 // A configuration panel over a map view, cleared as the tab starts.
 class PanelTest : public ::testing::Test {
@@ -12,7 +13,7 @@ protected:
     void SetUp() override { panel.clearCONF(); }
 
     // As every caller does: clear, then one decode.
-    bool show(talmero::config::BlockId id, const QString& block, const QString& text = QString())
+    bool show(blocks::Block id, const QString& block, const QString& text = QString())
     {
         panel.clearCONF();
         return panel.decode(id, block, text);

@@ -96,14 +96,14 @@ TEST_F(BackupTest, BlockChangedSinceTheReadingEndsTheRestore)
     TestGate gate(session, host);
     CarRestore restore(gate.gate, host, gate.state);
     restore.setSaveFolder(dir.filePath(QStringLiteral("saved")));
-    VehicleConfig file = *readVehicleFromCar(session, host, gate.state);
+    VehicleConfig file = *readVehicleFromCar(session, host, gate.state).car;
     for (VehicleConfig::Module& m : file.modules) {
         for (VehicleConfig::Block& b : m.blocks) {
             if ((m.address == "740" || m.address == "741") && b.index == "01")
                 b.hex = QStringLiteral("BD");
         }
     }
-    const std::optional<RestorePlan> plan = restore.prepare(file);
+    const std::optional<RestorePlan> plan = restore.prepare(file).plan;
     ASSERT_TRUE(plan);
     ASSERT_EQ(plan->addresses(), (QStringList{"740", "741"}));
     demo.car().setBlock(QStringLiteral("740"), 1, QByteArray::fromHex("7D"));
@@ -117,7 +117,7 @@ TEST_F(BackupTest, BlockChangedSinceTheReadingEndsTheRestore)
 
     // The journal loses the row of the first write before its outcome is in: said, and the
     // restore ends there, never complete.
-    const std::optional<RestorePlan> again = restore.prepare(file);
+    const std::optional<RestorePlan> again = restore.prepare(file).plan;
     ASSERT_TRUE(again);
     demo.car().setChangeHandler([&gate] {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("thief"));

@@ -3,6 +3,7 @@
 
 #include "config/pages.h"
 #include "link/modules.h"
+#include "support/blocks.h"
 
 using namespace talmero;
 using namespace transcript;
@@ -11,21 +12,21 @@ namespace {
 
 // A block as the decoder sees it, with the positions a known configuration needs.
 struct ShownBlock {
-    BlockId id;
+    blocks::Block id;
     int length;
     std::vector<int> known;
     std::span<const OptionRow> rows;
 };
 
 const ShownBlock kShownBlocks[] = {
-    {BlockId::IPC, 40, {}, kIpc},
-    {BlockId::IPC, 32, {}, kIpc},
-    {BlockId::ACM, 24, {}, kAcm},
-    {BlockId::BCM1, 32, {}, kBcm1},
-    {BlockId::BCM2, 24, {}, kBcm2},
-    {BlockId::DDM, 8, {}, kDdm},
-    {BlockId::RCM, 32, {2, 9, 11, 12, 15}, kRcm},
-    {BlockId::ABS, 8, {}, kAbs},
+    {blocks::IPC(), 40, {}, kIpc},
+    {blocks::IPC(), 32, {}, kIpc},
+    {blocks::ACM(), 24, {}, kAcm},
+    {blocks::BCM1(), 32, {}, kBcm1},
+    {blocks::BCM2(), 24, {}, kBcm2},
+    {blocks::DDM(), 8, {}, kDdm},
+    {blocks::RCM(), 32, {2, 9, 11, 12, 15}, kRcm},
+    {blocks::ABS(), 8, {}, kAbs},
 };
 
 bool isSet(const QString& block, int p)
@@ -89,9 +90,9 @@ TEST_F(PanelTest, EachPositionShowsInTheOptionOwningIt)
 TEST(Transcript, PagesReadAndWriteTheirModules)
 {
     ASSERT_EQ(int(config::pageInfos().size()), int(std::size(kPages)));
-    for (int page = 0; page < config::pageCount(); ++page) {
+    for (std::size_t page = 0; page < config::pageInfos().size(); ++page) {
         const PageRow& want = kPages[page];
-        const config::PageInfo& info = config::pageInfo(page);
+        const config::PageInfo& info = *config::pageInfos()[page];
         SCOPED_TRACE(want.caption);
         EXPECT_EQ(info.caption, want.caption);
         EXPECT_EQ(config::qs(info.title), QString::fromUtf8(want.title));
@@ -141,16 +142,17 @@ TEST(Transcript, ModuleTableHasTheElevenModules)
         {0, "730", "PSCM", "Модуль ЭГУР", "FF", "00", false},
         {0, "7E0", "PCM", "Модуль управления двигателем", "FF", "FF", true},
     };
-    static_assert(std::size(rows) == link::kModuleCount);
-    for (int i = 0; i < link::kModuleCount; ++i) {
-        const link::TModuls& m = link::Moduls()[i];
+    ASSERT_EQ(link::Moduls().size(), std::size(rows));
+    const auto block = [](int number) { return number < 0 ? QStringLiteral("FF") : car::blockText(number); };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const link::TModuls& m = *link::Moduls()[i];
         SCOPED_TRACE(rows[i].name);
-        EXPECT_EQ(m.bus, rows[i].bus);
-        EXPECT_EQ(m.adr, QLatin1String(rows[i].adr));
-        EXPECT_EQ(m.name, QLatin1String(rows[i].name));
-        EXPECT_EQ(m.title, QString::fromUtf8(rows[i].title));
-        EXPECT_EQ(m.EMad, QLatin1String(rows[i].manual));
-        EXPECT_EQ(m.VINad, QLatin1String(rows[i].vin));
+        EXPECT_EQ(m.medium() ? 1 : 0, rows[i].bus);
+        EXPECT_EQ(car::qs(m.address), QLatin1String(rows[i].adr));
+        EXPECT_EQ(car::qs(m.name), QLatin1String(rows[i].name));
+        EXPECT_EQ(car::qs(m.title), QString::fromUtf8(rows[i].title));
+        EXPECT_EQ(block(m.manualBlock), QLatin1String(rows[i].manual));
+        EXPECT_EQ(block(m.vinBlock), QLatin1String(rows[i].vin));
         EXPECT_EQ(m.restart, rows[i].restart);
     }
 }

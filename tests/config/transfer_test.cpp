@@ -15,7 +15,11 @@
 #include "../config/qt_print.h"
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include "support/blocks.h"
 
 using namespace talmero;
 using namespace talmero::config;
@@ -30,7 +34,7 @@ class TransferTest : public ::testing::Test {
 protected:
     void SetUp() override { demo.open(); }
 
-    void goTo(int page) { ASSERT_TRUE(panel.TabbedCONFChange(page, true)); }
+    void goTo(blocks::Page page) { ASSERT_TRUE(panel.TabbedCONFChange(page, true)); }
     QByteArray carBlock(const char* adr, int blockNo)
     {
         return demo.car().block(QString::fromLatin1(adr), blockNo).value_or(QByteArray()).toHex().toUpper();
@@ -53,7 +57,7 @@ protected:
 
 struct PageCase {
     const char* what;
-    int page;
+    blocks::Page page;
     const char* sideGroup; // set to item 1 when not null
     const char* adr;
     int blockNo;
@@ -67,25 +71,25 @@ struct PageCase {
 // Each block holds bits its page cannot show as read (half-set joint flags, an odd
 // climate byte); they must come back unchanged beside the one option changed.
 const PageCase kPageCases[] = {
-    {"IPC", PageIPC, nullptr, "720", 0, "CD424010C0", "CheckBoxIPC07", 0, "4D424010C0",
+    {"IPC", blocks::page("IPC"), nullptr, "720", 0, "CD424010C0", "CheckBoxIPC07", 0, "4D424010C0",
      "* Чтение конфигурации из модуля IPC (Панель приборов)"},
-    {"ACM", PageACM, nullptr, "727", 0, "020210", "RadioGroupACMbody", 3, "020310",
+    {"ACM", blocks::page("ACM"), nullptr, "727", 0, "020210", "RadioGroupACMbody", 3, "020310",
      "* Чтение конфигурации из модуля ACM (Аудиомодуль)"},
-    {"BCM part 1", PageBCM, nullptr, "726", 3, "E3D0D4F4", "CheckBox1BCM07", 0, "63D0D4F4",
+    {"BCM part 1", blocks::page("BCM"), nullptr, "726", 3, "E3D0D4F4", "CheckBox1BCM07", 0, "63D0D4F4",
      "* Чтение конфигурации из модуля BCM (GEM модуль) [Часть 1]"},
-    {"BCM part 2", PageBCM, "RadioGroupBCMrd", "726", 4, "4F1C02", "CheckBox2BCM20", 1, "4F1C03",
+    {"BCM part 2", blocks::page("BCM"), "RadioGroupBCMrd", "726", 4, "4F1C02", "CheckBox2BCM20", 1, "4F1C03",
      "* Чтение конфигурации из модуля BCM (GEM модуль) [Часть 2]"},
-    {"passenger door", PageDDM, "RadioGroupDDMr", "741", 1, "3D", "CheckBoxDDM7", 1, "BD",
+    {"passenger door", blocks::page("DDM+PDM"), "RadioGroupDDMr", "741", 1, "3D", "CheckBoxDDM7", 1, "BD",
      "* Чтение конфигурации из модуля DDM+PDM (Дверные CAN-модули) [Пассажирский]"},
-    {"HVAC left unedited", PageHVAC, nullptr, "733", 1, "04", "CheckBoxNone", 0, "04",
+    {"HVAC left unedited", blocks::page("HVAC"), nullptr, "733", 1, "04", "CheckBoxNone", 0, "04",
      "* Чтение конфигурации из модуля HVAC (Модуль климат-контроля)"},
-    {"HVAC item", PageHVAC, nullptr, "733", 1, "04", "RadioGroupHVAC", 2, "C0",
+    {"HVAC item", blocks::page("HVAC"), nullptr, "733", 1, "04", "RadioGroupHVAC", 2, "C0",
      "* Чтение конфигурации из модуля HVAC (Модуль климат-контроля)"},
-    {"RCM", PageRCM, nullptr, "737", 0, "46FE0C80", "CheckBoxRCM10", 1, "46FF0C80",
+    {"RCM", blocks::page("RCM"), nullptr, "737", 0, "46FE0C80", "CheckBoxRCM10", 1, "46FF0C80",
      "* Чтение конфигурации из модуля RCM (Модуль подушек/ремней без-ти)"},
-    {"ABS", PageABS, nullptr, "760", 1, "4F", "CheckBoxABS6", 0, "0F",
+    {"ABS", blocks::page("ABS"), nullptr, "760", 1, "4F", "CheckBoxABS6", 0, "0F",
      "* Чтение конфигурации из модуля ABS (Модуль ABS/ESP)"},
-    {"HCM", PageHCM, nullptr, "734", 0, "05", "RadioGroupHCM1", 1, "03",
+    {"HCM", blocks::page("HCM"), nullptr, "734", 0, "05", "RadioGroupHCM1", 1, "03",
      "* Чтение конфигурации из модуля HCM (Модуль упр-я головным светом)"},
 };
 
@@ -109,28 +113,105 @@ TEST_F(TransferTest, ReadChangeWriteTouchesOnlyTheChangedOption)
             view.setItem(option, c.state);
         else
             view.setChecked(option, c.state == 1);
-        if (c.page == PageDDM)
+        if (c.page == blocks::page("DDM+PDM"))
             view.setItem(QStringLiteral("RadioGroupDDMw"), 2); // the door read
 
-        EXPECT_TRUE(transfer.ButtonCONFwriteClick(c.page));
+        EXPECT_TRUE(transfer.ButtonCONFwriteClick(c.page).outcome.ok());
         EXPECT_EQ(carBlock(c.adr, c.blockNo), QByteArray(c.after));
         EXPECT_EQ(host.lines.last(), c.before == QByteArray(c.after) ? QStringLiteral("* Модуль уже содержит эти данные: запись не нужна") : kVerified);
         EXPECT_TRUE(logged(QString::fromUtf8(c.logLine).replace(QStringLiteral("Чтение конфигурации из модуля"),
                                                                 QStringLiteral("Запись конфигурации в модуль"))));
         // the page shows what the module holds afterwards, as read back
-        EXPECT_EQ(ConfigTransfer::writeData(panel, c.page).toLatin1(), QByteArray(c.after));
+        EXPECT_EQ(panel.writeData(panel.pageBlock(c.page)).toLatin1(), QByteArray(c.after));
     }
     EXPECT_TRUE(host.notices.contains(QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: Аудиомодуль (ACM)")));
 }
 
+// A module of its own put in the middle of the module table, its page in the middle of
+// the pages: every page still reads and writes the block of its own module, the new one's
+// too, and no other.
+constexpr car::Option kPamOptions[] = {
+    {.name = "CheckBoxPAMfront", .pos = car::pos({1}), .caption = "Front sensors"},
+    {.name = "CheckBoxPAMrear", .pos = car::pos({2}), .caption = "Rear sensors"},
+    {.name = "CheckBoxPAMtrailer", .pos = car::pos({3}), .caption = "Trailer"},
+};
+constexpr car::BlockLayout kPamLayout{.number = 0x01, .capacity = 16, .zero = "0000000000000000", .minLength = 2,
+                                      .options = kPamOptions};
+constexpr const car::BlockLayout* kPamBlocks[] = {&kPamLayout};
+constexpr car::PageInfo kPamPage{.caption = "PAM", .title = "Parking aid", .sides = {{{"736", &kPamLayout}}}};
+constexpr car::Module kPam{.name = "PAM", .address = "736", .bus = car::Bus::Medium, .title = "Parking aid",
+                           .blocks = kPamBlocks, .page = &kPamPage};
+
+TEST_F(TransferTest, AModuleInTheMiddleOfTheTableLeavesEveryPageItsOwnBlock)
+{
+    car::Catalog withPam = car::ownCatalog();
+    withPam.modules.insert(withPam.modules.begin() + 3, &kPam);
+    withPam.pages.insert(withPam.pages.begin() + 3, &kPamPage);
+    withPam.layouts.insert(withPam.layouts.begin() + 3, &kPamLayout);
+    car::installCatalog(withPam);
+    const auto ownAgain = qScopeGuard([] { car::installCatalog(car::ownCatalog()); });
+    // The virtual car has the module too, declared in its state file.
+    QTemporaryDir dir;
+    QFile state(dir.filePath(QStringLiteral("car.json")));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+    state.write(R"({"modules": [{"address": "736", "bus": "medium", "blocks": {"01": "A000"}}]})");
+    state.close();
+    demo.car().load(state.fileName());
+    const auto everyBlock = [this] {
+        QMap<QString, QByteArray> blocks;
+        for (const car::Module* m : car::catalog().modules) {
+            for (int no = 0; no < 8; ++no)
+                blocks.insert(car::qs(m->address) + u' ' + car::blockText(no), carBlock(m->address.data(), no));
+        }
+        return blocks;
+    };
+
+    int written = 0;
+    for (const PageInfo* page : pageInfos()) {
+        for (int side = 0; side < page->sideCount; ++side) {
+            SCOPED_TRACE(car::qs(page->caption).toStdString() + " side " + std::to_string(side));
+            if (!page->sideGroup.empty())
+                view.setItem(car::qs(page->sideGroup), side);
+            goTo(*page);
+            ASSERT_TRUE(transfer.ButtonCONFreadClick(*page).ok()) << host.lines.join(u'\n').toStdString();
+            // The first option the user may change, changed.
+            for (const Option& o : panel.pageBlock(*page).options) {
+                const QString name = car::qs(o.name);
+                if (!o.writes() || !view.enabled(name))
+                    continue;
+                if (o.isRadioGroup())
+                    view.setItem(name, (view.item(name) + 1) % int(o.encode.size()));
+                else
+                    view.setChecked(name, !view.checked(name));
+                break;
+            }
+            if (page->twoModules())
+                view.setItem(QStringLiteral("RadioGroupDDMw"), side + 1); // the door read
+            const QMap<QString, QByteArray> before = everyBlock();
+            ASSERT_TRUE(transfer.ButtonCONFwriteClick(*page).outcome.ok()) << host.lines.join(u'\n').toStdString();
+            QStringList changed;
+            const QMap<QString, QByteArray> after = everyBlock();
+            for (auto it = after.begin(); it != after.end(); ++it) {
+                if (before.value(it.key()) != it.value())
+                    changed << it.key();
+            }
+            const PageSide& own = page->sides[std::size_t(side)];
+            EXPECT_EQ(changed, QStringList{car::qs(own.address) + u' ' + car::blockText(own.layout->number)});
+            ++written;
+        }
+    }
+    EXPECT_EQ(written, 11); // nine pages, two of them with two sides
+    EXPECT_EQ(carBlock("736", 1), "2000");
+}
+
 TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
 {
-    goTo(PageDDM);
-    transfer.ButtonCONFreadClick(PageDDM);
+    goTo(blocks::page("DDM+PDM"));
+    transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
     ASSERT_EQ(view.item(QStringLiteral("RadioGroupDDMw")), 0);
     host.lines.clear();
-    transfer.ButtonCONFwriteClick(PageDDM);
+    transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM"));
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
     // The car's VIN once, from the instrument panel; the operation's one reset; each door
@@ -155,11 +236,11 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
     EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxDDM7"))); // as read back
 
     // Cancelling the one question writes neither door.
-    transfer.ButtonCONFreadClick(PageDDM);
+    transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     view.setChecked(QStringLiteral("CheckBoxDDM7"), false);
     host.confirmAnswers = {false};
     host.lines.clear();
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(host.lines.filter(QStringLiteral("> 3B")), QStringList());
     EXPECT_EQ(carBlock("740", 1) + carBlock("741", 1), QByteArray("BDBD"));
     EXPECT_EQ(gate.gate.journal().entries()->first().outcome, QStringLiteral("cancelled"));
@@ -168,12 +249,12 @@ TEST_F(TransferTest, BothDoorsAreWrittenOverOneSession)
 
 TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
 {
-    goTo(PageDDM);
+    goTo(blocks::page("DDM+PDM"));
     view.setItem(QStringLiteral("RadioGroupDDMr"), 1);
-    transfer.ButtonCONFreadClick(PageDDM);
+    transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     setCarBlock("740", 1, "3D00"); // a block the one-byte write does not fit
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D00"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
     EXPECT_TRUE(host.notices.contains(
@@ -187,11 +268,11 @@ TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
 
 TEST_F(TransferTest, PassengerDoorNotAnsweringTheSessionIsAnError)
 {
-    goTo(PageDDM);
-    transfer.ButtonCONFreadClick(PageDDM);
+    goTo(blocks::page("DDM+PDM"));
+    transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     demo.car().setPresent(QStringLiteral("741"), false);
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
-    transfer.ButtonCONFwriteClick(PageDDM);
+    transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM"));
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     EXPECT_TRUE(logged(QStringLiteral("! Ошибка")));
     // Which door took it and which did not.
@@ -204,8 +285,8 @@ TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
 {
     for (int target : {1, 2}) {
         view.setItem(QStringLiteral("RadioGroupDDMr"), target - 1);
-        goTo(PageDDM);
-        transfer.ButtonCONFreadClick(PageDDM);
+        goTo(blocks::page("DDM+PDM"));
+        transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
         // 3D: the driver's door gets position 2 set, the passenger's position 3 cleared.
         if (target == 1)
             view.setChecked(QStringLiteral("CheckBoxDDM6"), true);
@@ -213,7 +294,7 @@ TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
             view.setChecked(QStringLiteral("CheckBoxDDM5"), false);
         view.setItem(QStringLiteral("RadioGroupDDMw"), target);
         host.lines.clear();
-        transfer.ButtonCONFwriteClick(PageDDM);
+        transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM"));
         EXPECT_TRUE(logged(target == 1 ? "> ATSH740" : "> ATSH741"));
         EXPECT_FALSE(logged(target == 1 ? "> ATSH741" : "> ATSH740"));
         EXPECT_EQ(host.lines.last(), kVerified);
@@ -226,28 +307,28 @@ TEST_F(TransferTest, SingleDoorTargetsOpenOnlyThatDoor)
 TEST_F(TransferTest, AbsentModuleIsReportedAndNothingIsRequested)
 {
     demo.car().setPresent(QStringLiteral("720"), false);
-    goTo(PageIPC);
-    transfer.ButtonCONFreadClick(PageIPC);
+    goTo(blocks::page("IPC"));
+    transfer.ButtonCONFreadClick(blocks::page("IPC"));
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Модуль не ответил или отсутствует"));
     EXPECT_FALSE(logged("> 2100"));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 
     // Without a session request the read itself goes unanswered.
     demo.car().setPresent(QStringLiteral("737"), false);
-    goTo(PageRCM);
-    transfer.ButtonCONFreadClick(PageRCM);
+    goTo(blocks::page("RCM"));
+    transfer.ButtonCONFreadClick(blocks::page("RCM"));
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Адаптер сообщил NO DATA при чтении блока 00 модуля RCM (737)"));
     EXPECT_FALSE(view.enabled(QStringLiteral("ButtonCONFwrite")));
 }
 
 TEST_F(TransferTest, RefusedWriteKeepsThePanelLoaded)
 {
-    goTo(PageRCM);
-    transfer.ButtonCONFreadClick(PageRCM);
+    goTo(blocks::page("RCM"));
+    transfer.ButtonCONFreadClick(blocks::page("RCM"));
     const QByteArray before = carBlock("737", 0);
     demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Negative);
     view.setChecked(QStringLiteral("CheckBoxRCM02"), !view.checked(QStringLiteral("CheckBoxRCM02")));
-    transfer.ButtonCONFwriteClick(PageRCM);
+    transfer.ButtonCONFwriteClick(blocks::page("RCM"));
     // A module that refuses even to tell what it holds gets no write.
     EXPECT_EQ(host.lines.last(), QStringLiteral("! Блок модуля не прочитан: запись не выполнена"));
     EXPECT_TRUE(host.lines.filter(QStringLiteral("> 3B")).isEmpty());
@@ -259,12 +340,12 @@ TEST_F(TransferTest, RefusedWriteKeepsThePanelLoaded)
 TEST_F(TransferTest, NothingIsWrittenWithoutAWritableBlock)
 {
     setCarBlock("760", 1, "0F"); // pre-facelift brakes: shown, never written
-    goTo(PageABS);
-    transfer.ButtonCONFreadClick(PageABS);
+    goTo(blocks::page("ABS"));
+    transfer.ButtonCONFreadClick(blocks::page("ABS"));
     host.lines.clear();
-    transfer.ButtonCONFwriteClick(PageABS);
-    goTo(PageIPC);
-    transfer.ButtonCONFwriteClick(PageIPC); // a cleared panel holds zeros
+    transfer.ButtonCONFwriteClick(blocks::page("ABS"));
+    goTo(blocks::page("IPC"));
+    transfer.ButtonCONFwriteClick(blocks::page("IPC")); // a cleared panel holds zeros
     EXPECT_EQ(host.lines, QStringList());
     EXPECT_EQ(carBlock("760", 1), QByteArray("0F"));
 }
@@ -272,17 +353,17 @@ TEST_F(TransferTest, NothingIsWrittenWithoutAWritableBlock)
 TEST_F(TransferTest, ReadAnswerOverSeveralFramesIsJoined)
 {
     setCarBlock("720", 0, "CD421010C0AABB"); // longer than one CAN frame carries
-    goTo(PageIPC);
-    transfer.ButtonCONFreadClick(PageIPC);
-    EXPECT_EQ(panel.confIPC, link::HEX2BIN(QStringLiteral("CD421010C0")));
+    goTo(blocks::page("IPC"));
+    transfer.ButtonCONFreadClick(blocks::page("IPC"));
+    EXPECT_EQ(panel.conf(blocks::IPC()), link::HEX2BIN(QStringLiteral("CD421010C0")));
     EXPECT_EQ(view.item(QStringLiteral("RadioGroupIPCrd")), 0);
 }
 
 TEST_F(TransferTest, RefusedBlockGivesTheNotConfiguredNoticeThenTheMark)
 {
     setCarBlock("727", 0, "0202F0");
-    goTo(PageACM);
-    transfer.ButtonCONFreadClick(PageACM);
+    goTo(blocks::page("ACM"));
+    transfer.ButtonCONFreadClick(blocks::page("ACM"));
     EXPECT_EQ(host.notices.mid(host.notices.size() - 2),
               (QStringList{QStringLiteral("Несконфигурирована"), QStringLiteral("!")}));
 }
@@ -290,10 +371,10 @@ TEST_F(TransferTest, RefusedBlockGivesTheNotConfiguredNoticeThenTheMark)
 TEST_F(TransferTest, PreFaceliftDashboardSendsFourBytes)
 {
     panel.clearCONF();
-    panel.decodeIPC(link::HEX2BIN(QStringLiteral("123456789A")));
-    EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("123456789A"));
+    panel.decode(blocks::IPC(), link::HEX2BIN(QStringLiteral("123456789A")));
+    EXPECT_EQ(panel.writeData(blocks::IPC()), QStringLiteral("123456789A"));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
-    EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("12345678"));
+    EXPECT_EQ(panel.writeData(blocks::IPC()), QStringLiteral("12345678"));
 }
 
 } // namespace
@@ -307,29 +388,29 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     const auto writesSent = [this] { return host.lines.filter(QRegularExpression(QStringLiteral("^> 3B"))); };
 
     // Airbags refusing everything: tick the occupancy sensor, fail, untick, write.
-    goTo(PageRCM);
+    goTo(blocks::page("RCM"));
     setCarBlock("737", 0, "46FE0C80");
-    transfer.ButtonCONFreadClick(PageRCM);
+    transfer.ButtonCONFreadClick(blocks::page("RCM"));
     view.setChecked(QStringLiteral("CheckBoxRCM10"), true);
     demo.car().setFault(QStringLiteral("737"), sim::FaultKind::Negative);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageRCM));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("RCM")).outcome.ok());
     demo.car().setFault(QStringLiteral("737"), sim::FaultKind::None);
     view.setChecked(QStringLiteral("CheckBoxRCM10"), false);
     view.setChecked(QStringLiteral("CheckBoxRCM02"), false); // a change of its own
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageRCM));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("RCM")).outcome.ok());
     EXPECT_EQ(carBlock("737", 0), QByteArray("42FE0C80"));
 
     // Climate module absent: reflective glass, fail, ordinary glass again, write.
     host.lines.clear();
-    goTo(PageHVAC);
+    goTo(blocks::page("HVAC"));
     setCarBlock("733", 1, "04");
-    transfer.ButtonCONFreadClick(PageHVAC);
+    transfer.ButtonCONFreadClick(blocks::page("HVAC"));
     view.setItem(QStringLiteral("RadioGroupHVAC"), 2);
     demo.car().setPresent(QStringLiteral("733"), false);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageHVAC));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("HVAC")).outcome.ok());
     demo.car().setPresent(QStringLiteral("733"), true);
     view.setItem(QStringLiteral("RadioGroupHVAC"), 1);
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageHVAC));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("HVAC")).outcome.ok());
     EXPECT_EQ(carBlock("733", 1), QByteArray("04"));
     EXPECT_TRUE(writesSent().isEmpty());
 
@@ -338,50 +419,50 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     QString generated;
     dialog.onShow = [&] { generated = view.text(QStringLiteral("Edit1")); };
     AsBuiltConversion conversion(panel, dialog, host);
-    goTo(PageBCM);
+    goTo(blocks::page("BCM"));
     setCarBlock("726", 3, "E3D0D4FC");
-    transfer.ButtonCONFreadClick(PageBCM);
-    conversion.ButtonCONFgetASBUILTClick(PageBCM);
+    transfer.ButtonCONFreadClick(blocks::page("BCM"));
+    conversion.ButtonCONFgetASBUILTClick(blocks::page("BCM"));
     const QString asRead = generated;
-    transfer.ButtonCONFreadClick(PageBCM);
+    transfer.ButtonCONFreadClick(blocks::page("BCM"));
     view.setChecked(QStringLiteral("CheckBox1BCM07"), false);
     demo.car().setPresent(QStringLiteral("726"), false);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageBCM));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.ok());
     view.setChecked(QStringLiteral("CheckBox1BCM07"), true);
-    conversion.ButtonCONFgetASBUILTClick(PageBCM);
+    conversion.ButtonCONFgetASBUILTClick(blocks::page("BCM"));
     EXPECT_EQ(generated, asRead);
     demo.car().setPresent(QStringLiteral("726"), true);
 
     // Both doors, passenger absent: the driver takes BD; untick and write again.
     host.lines.clear();
-    goTo(PageDDM);
+    goTo(blocks::page("DDM+PDM"));
     setCarBlock("740", 1, "3D");
     setCarBlock("741", 1, "3D");
-    transfer.ButtonCONFreadClick(PageDDM);
+    transfer.ButtonCONFreadClick(blocks::page("DDM+PDM"));
     view.setChecked(QStringLiteral("CheckBoxDDM7"), true);
     demo.car().setPresent(QStringLiteral("741"), false);
-    EXPECT_FALSE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_FALSE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(carBlock("740", 1), QByteArray("BD"));
     demo.car().setPresent(QStringLiteral("741"), true);
     view.setChecked(QStringLiteral("CheckBoxDDM7"), false);
-    EXPECT_TRUE(transfer.ButtonCONFwriteClick(PageDDM));
+    EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("DDM+PDM")).outcome.ok());
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("3D"));
 
     // The dashboard type: facelift, untick the clock, encode, pre-facelift, facelift.
     panel.clearCONF();
-    panel.decodeIPC(link::HEX2BIN(QStringLiteral("CD421010")));
+    panel.decode(blocks::IPC(), link::HEX2BIN(QStringLiteral("CD421010")));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 0);
-    panel.RadioGroupIPCrdClick();
+    panel.onUserChange(QStringLiteral("RadioGroupIPCrd"));
     view.setChecked(QStringLiteral("CheckBoxIPC47"), false);
-    panel.encodeIPC();
+    panel.encode(blocks::IPC());
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 1);
-    panel.RadioGroupIPCrdClick();
+    panel.onUserChange(QStringLiteral("RadioGroupIPCrd"));
     view.setItem(QStringLiteral("RadioGroupIPCrd"), 0);
-    panel.RadioGroupIPCrdClick();
+    panel.onUserChange(QStringLiteral("RadioGroupIPCrd"));
     EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxIPC47")));
-    panel.encodeIPC();
-    EXPECT_EQ(ConfigTransfer::writeData(panel, PageIPC), QStringLiteral("CD42101080"));
+    panel.encode(blocks::IPC());
+    EXPECT_EQ(panel.writeData(blocks::IPC()), QStringLiteral("CD42101080"));
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include "support/probe_module.h"
 
 namespace talmero::diag {
 namespace {
@@ -41,7 +42,7 @@ TEST(AnswerCounts, ReadsAndWritesCarryTheirCountAndNothingIsPaidTwice)
         rig.channel.elm().setOneLineRequests(stpx);
         rig.adapter.setOneLineRequests(true);
         rig.session.setWay(link::SwitchWay{link::SwitchWay::Kind::Stn});
-        rig.session.openModule(false, true, false, true, QStringLiteral("720"));
+        rig.session.openModule(probeModule(QStringLiteral("720"), false, true), false, true);
         link::readBlock(rig.adapter, QStringLiteral("00"), false, 5);
         link::readBlock(rig.adapter, QStringLiteral("01"), false, std::nullopt);
         link::readBlock(rig.adapter, QStringLiteral("01"), false, std::nullopt);
@@ -78,7 +79,7 @@ TEST(AnswerCounts, ReadsAndWritesCarryTheirCountAndNothingIsPaidTwice)
          "the write counted",
          [](CarRig& rig, TestGate& tg) {
              safety::BlockWrite w;
-             w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+             w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
              w.newHex = QStringLiteral("CD421010C8");
              tg.gate.writeBlock(w);
              return rig.channel.sent;
@@ -95,7 +96,7 @@ TEST(AnswerCounts, ReadsAndWritesCarryTheirCountAndNothingIsPaidTwice)
           "1800FF00 2", "1800FF00 1", "1800FF00 1", "1800FF00 1", "1800FF00 1", "1800FF00 1"}},
         {"live values: the support maps and each value one frame, the adapter's voltage no request",
          [](CarRig& rig, TestGate&) {
-             rig.session.openModule(false, true, false, false, QStringLiteral("7E0"));
+             rig.session.openModule(probeModule(QStringLiteral("7E0"), false, false), false, true);
              LiveReader reader(rig.session, rig.host);
              reader.read(LiveReader::offered(reader.readSupportedPids()).mid(0, 2) << findLiveValue(QStringLiteral("battery")));
              return rig.channel.sent.mid(3);
@@ -129,7 +130,7 @@ TEST(AnswerCounts, AnAdapterThatRefusesTheCountGetsTheRequestAgainAndNoCountFrom
     rig.adapter.setTunedWaits(true);
     rig.channel.elm().setAnswerCounts(false); // a clone calling itself v1.5
     TestGate tg(rig.session, rig.host);
-    ASSERT_TRUE(rig.session.openModule(false, true, false, true, QStringLiteral("720")).ok());
+    ASSERT_TRUE(rig.session.openModule(probeModule(QStringLiteral("720"), false, true), false, true).ok());
     EXPECT_TRUE(link::readBlock(rig.adapter, QStringLiteral("00"), false, 5).data);
     EXPECT_TRUE(link::readBlock(rig.adapter, QStringLiteral("02"), false, 17).data);
     QStringList sent = rig.channel.sent.mid(3);
@@ -138,7 +139,7 @@ TEST(AnswerCounts, AnAdapterThatRefusesTheCountGetsTheRequestAgainAndNoCountFrom
     EXPECT_EQ(rig.host.lines.filter(QStringLiteral("не принимает число ответов")).size(), 1);
 
     safety::BlockWrite w;
-    w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
     w.newHex = QStringLiteral("CD421010C8");
     ASSERT_EQ(tg.gate.writeBlock(w).outcome, safety::WriteOutcome::Verified);
     const QStringList all = rig.channel.sent;
@@ -169,7 +170,7 @@ TEST(AnswerCounts, LateModuleLeavesOnlyItselfOutOfABackup)
         link::AdapterIdentity id;
         link::Session session(adapter, host, link::startAdapter(adapter, link::BusSwitchSetting::Auto, 38400, id));
         QTemporaryDir dir;
-        EXPECT_FALSE(config::VehicleBackup(session, host).BitBtnSaveAutoClick(demo.car().vin(), dir.path()).isEmpty());
+        EXPECT_FALSE(config::VehicleBackup(session, host).BitBtnSaveAutoClick(demo.car().vin(), dir.path()).path.isEmpty());
         EXPECT_EQ(host.lines.filter(QStringLiteral("В копии нет")), QStringList{QString::fromUtf8(missing)}) << late;
     }
 }

@@ -287,8 +287,10 @@ TEST(DtcDescriptionsFile, TheUsersFileMustBeASmallRegularFile)
     };
     for (const auto& r : rows) {
         const DtcDescriptions t = DtcDescriptions::withUserFile(dir.filePath(QLatin1String(r.file)));
-        EXPECT_EQ(t.userFileError(), QString::fromUtf8(r.error)) << r.file;
         EXPECT_EQ(t.userFileReport().size(), r.reportLines) << r.file;
+        if (*r.error) {
+            EXPECT_TRUE(t.userFileReport().value(0).endsWith(QStringLiteral(": ") + QString::fromUtf8(r.error))) << r.file;
+        }
         EXPECT_EQ(t.size(), DtcDescriptions::builtIn().size()) << r.file;
     }
     EXPECT_TRUE(DtcDescriptions::withUserFile(dir.filePath(QStringLiteral("bad.csv")))

@@ -18,11 +18,11 @@ struct ServiceTabTest : ::testing::Test {
 
     void choose(const char* name)
     {
-        for (int i = 0; i < link::kModuleCount; ++i) {
-            if (link::Moduls()[i].name == QLatin1String(name))
-                RadioGroupModClick(i, state);
+        for (std::size_t i = 0; i < link::Moduls().size(); ++i) {
+            if (link::Moduls()[i]->name == name)
+                RadioGroupModClick(int(i), state);
         }
-        ASSERT_EQ(state.curModul.name, QLatin1String(name));
+        ASSERT_EQ(state.curModul->name, name);
     }
     bool sessionRequested() const { return rig.channel.sent.contains(QStringLiteral("1087")); }
 };
@@ -47,7 +47,7 @@ TEST(ModuleChoice, WhatTheTabShowsForEachKindOfModule)
         SCOPED_TRACE(r.item);
         const std::optional<ModuleChoice> c = RadioGroupModClick(r.item, state);
         ASSERT_TRUE(c);
-        EXPECT_EQ(state.curModul.adr, link::Moduls()[r.item].adr);
+        EXPECT_EQ(state.curModul, link::Moduls()[std::size_t(r.item)]);
         EXPECT_EQ(c->manualBlock, QLatin1String(r.manualBlock));
         EXPECT_EQ(c->vinBlock, QLatin1String(r.vinBlock));
         EXPECT_EQ(c->manualNote, r.emEnabled ? QString() : kNotSupported);
@@ -64,7 +64,7 @@ TEST(ModuleChoice, WhatTheTabShowsForEachKindOfModule)
         QStringLiteral("Информации о VIN коде модуль не содержит")));
     EXPECT_FALSE(RadioGroupModClick(11, state));
     EXPECT_EQ(moduleItems().value(0), QStringLiteral("IPC (Панель приборов)"));
-    EXPECT_EQ(moduleItems().size(), link::kModuleCount);
+    EXPECT_EQ(std::size_t(moduleItems().size()), link::Moduls().size());
 }
 
 TEST(AddressEdit, KeepsTwoUpperCaseHexDigits)
@@ -84,36 +84,36 @@ TEST_F(ServiceTabTest, ReadsTheVinOnEitherBusAndFromTheAbs)
         choose(name);
         rig.channel.sent.clear();
         rig.host.lines.clear();
-        EXPECT_EQ(tab.ButtonReadVINClick(state.curModul.VINad), rig.car().vin());
+        EXPECT_EQ(tab.ButtonReadVINClick(car::blockText(state.curModul->vinBlock)).data, rig.car().vin());
         EXPECT_EQ(sessionRequested(), session);
         EXPECT_EQ(rig.host.lines.first(),
-                  QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(state.curModul));
+                  QStringLiteral("* Чтение VIN кода из модуля ") + moduleItemText(*state.curModul));
     }
 }
 
 TEST_F(ServiceTabTest, ReadsABlockByHandAndTheAbsAnswerWhole)
 {
     choose("IPC");
-    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("00")), QStringLiteral("CD421010C0"));
+    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("00")).data, QStringLiteral("CD421010C0"));
     EXPECT_TRUE(rig.host.lines.contains(
         QStringLiteral("* Чтение данных по адресу 00 из модуля IPC (Панель приборов)")));
     choose("ABS");
-    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("01")), QStringLiteral("40"));
+    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("01")).data, QStringLiteral("40"));
     // A block the module does not have: refused.
-    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("07")), QString());
+    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("07")).data, QString());
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 21 31: вне диапазона)"));
     // A lower-case address still matches the module's upper-case answer.
     choose("IPC");
     rig.car().setBlock(QStringLiteral("720"), 0x0B, QByteArray::fromHex("0102030405060708"));
-    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("0b")), QStringLiteral("0102030405060708"));
+    EXPECT_EQ(tab.ButtonReadEMClick(QStringLiteral("0b")).data, QStringLiteral("0102030405060708"));
 }
 
 TEST_F(ServiceTabTest, WriteChangesTheCarsBlock)
 {
     choose("DDM");
-    const WriteResult r = tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("1c"));
+    const ServiceResult r = tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("1c"));
     EXPECT_TRUE(r.accepted);
-    EXPECT_TRUE(r.written);
+    EXPECT_TRUE(r.outcome.ok());
     EXPECT_EQ(rig.car().block(QStringLiteral("740"), 1), QByteArray::fromHex("1C"));
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.indexOf(QStringLiteral("ATRV"))),
               (QStringList{"ATRV", "2101", "3B011C", "2101"})); // asked, read again, written, read back
@@ -127,9 +127,9 @@ TEST_F(ServiceTabTest, WriteChangesTheCarsBlock)
     EXPECT_TRUE(rig.host.confirmations[0].changes.contains(QStringLiteral("management of passenger central locking: да → нет")));
 
     // A block of the wrong length: warned, then refused by the module with its reason.
-    const WriteResult refused = tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("1C1C"));
+    const ServiceResult refused = tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("1C1C"));
     EXPECT_TRUE(refused.accepted);
-    EXPECT_FALSE(refused.written);
+    EXPECT_FALSE(refused.outcome.ok());
     EXPECT_EQ(rig.host.confirmations.last().warnings,
               QStringList{QStringLiteral("Длина отличается: модуль содержит 1 байт, записывается 2 байт")});
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 3B 13: неверная длина)"));
@@ -138,7 +138,7 @@ TEST_F(ServiceTabTest, WriteChangesTheCarsBlock)
     // Said no: nothing goes out.
     rig.host.confirmAnswers = {false};
     rig.channel.sent.clear();
-    EXPECT_FALSE(tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("3D")).written);
+    EXPECT_FALSE(tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("3D")).outcome.ok());
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("3B013D")));
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Запись отменена"));
 }
@@ -164,21 +164,21 @@ TEST_F(ServiceTabTest, RestartsTheModulesThatAllowIt)
     for (const char* name : {"BCM", "PCM"}) {
         choose(name);
         rig.channel.sent.clear();
-        EXPECT_TRUE(tab.ButtonRestartClick()) << name;
-        EXPECT_EQ(rig.car().restarts(state.curModul.adr), 1) << name;
+        EXPECT_TRUE(tab.ButtonRestartClick().ok()) << name;
+        EXPECT_EQ(rig.car().restarts(car::qs(state.curModul->address)), 1) << name;
         EXPECT_TRUE(sessionRequested()) << name; // the engine module too
         EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Модуль перезагружен"));
     }
     EXPECT_EQ(rig.host.confirmations.last().subject, QStringLiteral("PCM (Модуль управления двигателем)"));
     choose("IPC");
-    EXPECT_FALSE(tab.ButtonRestartClick());
+    EXPECT_FALSE(tab.ButtonRestartClick().ok());
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ модуля (7F 11 12: функция не поддерживается)"));
     EXPECT_EQ(rig.car().restarts(QStringLiteral("720")), 0);
     // Said no: the module is not even opened, and the log says who declined.
     choose("BCM");
     rig.host.confirmAnswers = {false};
     rig.channel.sent.clear();
-    EXPECT_FALSE(tab.ButtonRestartClick());
+    EXPECT_FALSE(tab.ButtonRestartClick().ok());
     EXPECT_EQ(rig.channel.sent, QStringList{"ATRV"}); // the battery, shown in the question
     EXPECT_EQ(rig.car().restarts(QStringLiteral("726")), 1);
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* Перезагрузка отменена"));
@@ -189,10 +189,10 @@ TEST_F(ServiceTabTest, ModuleThatDoesNotOpenGetsNoRequest)
     rig.car().setPresent(QStringLiteral("741"), false);
     choose("PDM");
     rig.channel.sent.clear();
-    EXPECT_EQ(tab.ButtonReadVINClick(QStringLiteral("00")), QString());
+    EXPECT_EQ(tab.ButtonReadVINClick(QStringLiteral("00")).data, QString());
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Модуль не ответил или отсутствует"));
     EXPECT_EQ(rig.channel.sent.last(), QStringLiteral("1087"));
-    EXPECT_FALSE(tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("3C")).written);
+    EXPECT_FALSE(tab.ButtonWriteEMClick(QStringLiteral("01"), QStringLiteral("3C")).outcome.ok());
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("3B013C")));
 }
 

@@ -64,7 +64,8 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
     rig.car().setDtcs(QStringLiteral("737"), {QByteArray::fromHex("9A0108")});
     rig.car().setDtcs(QStringLiteral("727"), {QByteArray::fromHex("4A1120")});
 
-    EXPECT_TRUE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_TRUE(dtc.clearEnabled());
     EXPECT_EQ(dtc.dtcHS, QStringLiteral("7E0720734"));
     EXPECT_EQ(dtc.dtcMS, QStringLiteral("726737727"));
     EXPECT_EQ(section(QStringLiteral("7E0")),
@@ -107,7 +108,8 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
     rig.channel.sent.clear();
     rig.host.lines.clear();
     rig.host.notices.clear();
-    EXPECT_FALSE(dtc.ButtonDTCclearClick());
+    dtc.ButtonDTCclearClick();
+    EXPECT_FALSE(dtc.clearEnabled());
 
     // The car's VIN from the instrument panel (no reset of its own), the battery before
     // asking; then the clearing's one reset; the PCM gets the session request now, the RCM
@@ -137,13 +139,15 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
 TEST_F(TroubleCodesTest, NoCodesLeavesClearingDisabledAndReadingsAccumulate)
 {
     noCodesAnywhere();
-    EXPECT_FALSE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_FALSE(dtc.clearEnabled());
     EXPECT_EQ(memo.lines.count(QStringLiteral("Ошибок: 0")), 11);
     EXPECT_EQ(memo.lines.size(), 11 * 2 + 10);
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("* В модулях ошибок нет"));
     EXPECT_TRUE(dtc.dtcHS.isEmpty() && dtc.dtcMS.isEmpty());
 
-    EXPECT_FALSE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_FALSE(dtc.clearEnabled());
     EXPECT_EQ(memo.lines.count(QStringLiteral("Ошибок: 0")), 22);
 }
 
@@ -155,7 +159,8 @@ TEST_F(TroubleCodesTest, ModuleFailuresStayUnderTheirHeadersAndTheReadingGoesOn)
     rig.car().setDtcs(QStringLiteral("760"), {QByteArray::fromHex("C155")}); // a short code
     rig.channel.canned[QStringLiteral("ATSH733")] = "?";
 
-    EXPECT_TRUE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_TRUE(dtc.clearEnabled());
     EXPECT_EQ(section(QStringLiteral("7E0")),
               QStringList({QStringLiteral("! Адаптер сообщил NO DATA при чтении кодов ошибок модуля PCM (7E0)")}));
     EXPECT_EQ(section(QStringLiteral("740")),
@@ -179,7 +184,8 @@ TEST_F(TroubleCodesTest, PositiveAnswerWithoutAHexCountEndsOnlyThatModule)
     rig.channel.canned[QStringLiteral("720 1800FF00")] = "58";
     rig.channel.canned[QStringLiteral("726 1800FF00")] = "58 G2 93 42 20";
 
-    EXPECT_TRUE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_TRUE(dtc.clearEnabled());
     EXPECT_EQ(section(QStringLiteral("720")), QStringList({QStringLiteral("! Неверный ответ модуля")}));
     EXPECT_EQ(section(QStringLiteral("726")),
               QStringList({QStringLiteral("! Ответ адаптера искажён (G2) при чтении кодов ошибок модуля BCM (726)")}));
@@ -195,7 +201,8 @@ TEST_F(TroubleCodesTest, UnreadModulesAndGarbageAreNeverCalledClean)
     noCodesAnywhere();
     rig.channel.canned[QStringLiteral("720 1800FF00")] = "58 01 Z? <1 4$";
     rig.channel.canned[QStringLiteral("760 1800FF00")] = "00C\r0: 58 03 93 42 20 93";
-    EXPECT_FALSE(dtc.ButtonDTCClick()); // a garbled count is no count: nothing to clear
+    dtc.ButtonDTCClick();
+    EXPECT_FALSE(dtc.clearEnabled()); // a garbled count is no count: nothing to clear
     EXPECT_EQ(section(QStringLiteral("720")),
               QStringList{QStringLiteral("! Ответ адаптера искажён (Z?) при чтении кодов ошибок модуля IPC (720)")});
     EXPECT_EQ(section(QStringLiteral("760")),
@@ -229,7 +236,8 @@ TEST_F(TroubleCodesTest, ManyCodesInAMultiFrameAnswerAreAllListed)
 TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
 {
     rig.channel.canned[QStringLiteral("ATSP6")] = "?";
-    EXPECT_TRUE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_TRUE(dtc.clearEnabled());
     EXPECT_TRUE(rig.host.lines.contains(QStringLiteral("! Ошибка")));
     EXPECT_FALSE(memo.lines.contains(dtcHeader(*kDtcModules[0])));
     EXPECT_EQ(memo.lines.first(), QStringLiteral("GEM модуль (BCM):"));
@@ -240,7 +248,8 @@ TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
     rig.channel.canned.clear();
     rig.channel.canned[QStringLiteral("ATSPB")] = "?";
     rig.host.lines.clear();
-    EXPECT_TRUE(dtc.ButtonDTCclearClick());
+    dtc.ButtonDTCclearClick();
+    EXPECT_TRUE(dtc.clearEnabled());
     EXPECT_EQ(rig.host.lines.filter(QRegularExpression(QStringLiteral("^[*!] "))), QStringList({QStringLiteral("* Стираем считанные ошибки"),
                                            QStringLiteral("! Стирание не подтвердили модули: 726")}));
     EXPECT_EQ(codesOnly(rig.car(), QStringLiteral("726")).size(), 3);
@@ -252,17 +261,20 @@ TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
 TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
 {
     rig.channel.canned[QStringLiteral("ATZ")] = "?";
-    EXPECT_FALSE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    EXPECT_FALSE(dtc.clearEnabled());
     EXPECT_EQ(rig.host.lines,
               QStringList({QStringLiteral("* Считывание кодов ошибок, ждите..."), QStringLiteral("> ATZ"),
                            QStringLiteral("< ?"), QStringLiteral("! Неверный ответ адаптера")}));
     EXPECT_TRUE(memo.lines.isEmpty());
 
     rig.channel.canned.clear();
-    ASSERT_TRUE(dtc.ButtonDTCClick());
+    dtc.ButtonDTCClick();
+    ASSERT_TRUE(dtc.clearEnabled());
     rig.channel.canned[QStringLiteral("ATZ")] = "?";
     rig.channel.sent.clear();
-    EXPECT_TRUE(dtc.ButtonDTCclearClick()); // "Crear" stays enabled
+    dtc.ButtonDTCclearClick();
+    EXPECT_TRUE(dtc.clearEnabled()); // "Crear" stays enabled
     // The car's VIN without a reset of its own, the battery, then the clearing's reset.
     EXPECT_EQ(rig.channel.sent, (QStringList{"ATSP6", "ATSH720", "1087", "2102", "ATRV", "ATZ"}));
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Неверный ответ адаптера"));
@@ -272,7 +284,8 @@ TEST_F(TroubleCodesTest, AdapterWithoutResetBannerStopsBothActions)
     // Made anew after a reconnect, with the modules of the earlier reading: the same.
     TroubleCodes afterReconnect(gate.gate, rig.host, memo);
     afterReconnect.dtcHS = dtc.dtcHS;
-    EXPECT_TRUE(afterReconnect.ButtonDTCclearClick());
+    afterReconnect.ButtonDTCclearClick();
+    EXPECT_TRUE(afterReconnect.clearEnabled());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include "support/probe_module.h"
 
 namespace talmero::link {
 namespace {
@@ -39,7 +40,7 @@ struct SerialE2E : ::testing::Test {
 TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
 {
     connectTo({QStringLiteral("--switch"), QStringLiteral("auto")});
-    EXPECT_EQ(session->openModule(true, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    EXPECT_EQ(session->openModule(probeModule(QStringLiteral("720"), false, true), true, true), QStringLiteral("OK"));
     EXPECT_EQ(host.notices, QStringList{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)")});
     const QStringList sent = host.lines.filter(QRegularExpression(QStringLiteral("^> ")));
     EXPECT_EQ(sent, QStringList({QStringLiteral("> ATZ"), QStringLiteral("> ATSP6"),
@@ -55,7 +56,7 @@ TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
     const QString data = block.mid(4, 8) + QStringLiteral("%1").arg(last, 2, 16, QLatin1Char('0')).toUpper();
     TestGate gate(*session, host);
     safety::BlockWrite write;
-    write.target = gate.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    write.target = gate.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
     write.newHex = data;
     EXPECT_EQ(gate.gate.writeBlock(write).outcome, safety::WriteOutcome::Verified);
     EXPECT_TRUE(host.lines.contains(QStringLiteral("> 3B00") + data));
@@ -65,7 +66,7 @@ TEST_F(SerialE2E, OpensAModuleReadsWritesAndReadsBack)
 TEST_F(SerialE2E, MultiFrameVinReadJoinsIntoOneHexString)
 {
     connectTo({});
-    ASSERT_EQ(session->openModule(false, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    ASSERT_EQ(session->openModule(probeModule(QStringLiteral("720"), false, true), false, true), QStringLiteral("OK"));
     const QString vin = classifyAnswer(ask(QStringLiteral("2102"))).hex;
     ASSERT_TRUE(vin.startsWith(QLatin1String("6102"))) << vin.toStdString();
     const QString text = QString::fromLatin1(QByteArray::fromHex(vin.mid(4).toLatin1()));
@@ -76,7 +77,7 @@ TEST_F(SerialE2E, ModuleOnTheOtherBusAnswersNoData)
 {
     connectTo({});
     // The ABS sits on the high-speed bus; addressed on the medium one nothing answers.
-    EXPECT_EQ(session->openModule(true, true, true, true, QStringLiteral("760")),
+    EXPECT_EQ(session->openModule(probeModule(QStringLiteral("760"), true, true), true, true),
               QStringLiteral("! Модуль не ответил или отсутствует"));
     EXPECT_EQ(host.lines.last(), QStringLiteral("< NO DATA"));
 }
@@ -86,7 +87,7 @@ TEST_F(SerialE2E, LateAnswerIsNeverTakenByTheNextModule)
     // The cluster answers its session request after the wait has given up; the ABS,
     // addressed next, must still get its own answers.
     connectTo({QStringLiteral("--fault"), QStringLiteral("720:late")});
-    EXPECT_EQ(session->openModule(true, true, false, true, QStringLiteral("720")),
+    EXPECT_EQ(session->openModule(probeModule(QStringLiteral("720"), false, true), true, true),
               QStringLiteral("! Модуль не ответил или отсутствует"));
     EXPECT_EQ(cutCOM(ask(QStringLiteral("atsh760"))), QStringLiteral("OK"));
     EXPECT_EQ(cutCOM(ask(QStringLiteral("1087"))), QStringLiteral("5087"));

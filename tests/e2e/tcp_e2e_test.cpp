@@ -129,6 +129,15 @@ TEST(TcpE2E, ConnectionLostDuringAWriteIsSaidWithWhatIsKnown)
             EXPECT_TRUE(cli(port + QStringList{QStringLiteral("history")}).out.contains(QStringLiteral("accepted-verified undone")));
         }
     }
+    // A reading is told the same: the lost connection, not a module's wrong answer.
+    for (const auto& [cut, words] : {std::pair{"1087", QStringList{"read-config", "IPC"}}, {"2102", QStringList{"vin", "IPC"}}}) {
+        SCOPED_TRACE(cut);
+        SimProcess sim({QStringLiteral("--tcp"), QStringLiteral("0"), QStringLiteral("--drop-on"), QLatin1String(cut)});
+        const CliRun run = cli(QStringList{QStringLiteral("--port"), sim.path(), QStringLiteral("--yes"), QStringLiteral("--lang"),
+                                           QStringLiteral("en")} + words);
+        EXPECT_EQ(run.exit, 1);
+        EXPECT_TRUE(run.err.trimmed().endsWith(QStringLiteral("! The connection to the adapter was lost"))) << run.err.toStdString();
+    }
 }
 
 } // namespace

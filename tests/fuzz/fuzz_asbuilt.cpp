@@ -4,6 +4,7 @@
 #include "fuzz_check.h"
 #include "page_sides.h"
 #include "support/recording_host.h"
+#include "support/blocks.h"
 
 // An AS-BUILT line ("720-01-01" on the first line of the input, the typed data after it):
 // a line that reads generates a line that reads back as the same block, both as plain
@@ -25,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const AsBuiltKey key = line->key;
     if (reading.valid) {
-        FUZZ_CHECK(reading.block == line->block && reading.checksum.size() == 2);
+        FUZZ_CHECK(reading.layout == line->layout && reading.checksum.size() == 2);
         const QString generated = asBuiltDataPart(key, reading.data);
         const AsBuiltReading back = readAsBuilt(key, generated);
-        FUZZ_CHECK(back.valid && back.block == reading.block && back.data == reading.data.toUpper());
+        FUZZ_CHECK(back.valid && back.layout == reading.layout && back.data == reading.data.toUpper());
         FUZZ_CHECK(back.checksum.compare(reading.checksum, Qt::CaseInsensitive) == 0);
     }
 
@@ -38,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ConfigPanel panel(view, host);
     AsBuiltDialogDouble dialog;
     AsBuiltConversion conversion(panel, dialog, host);
-    const FuzzSide page{pageOf(line->block), line->block == BlockId::BCM2 ? 1 : 0, 0};
+    const FuzzSide page{pageShowing(layoutOf(*line->layout))->caption, blocks::Block(*line->layout) == blocks::BCM2() ? 1 : 0, 0};
     goTo(panel, page);
     view.setText(QStringLiteral("Edit1"), typed);
-    conversion.decodeASBUILT(page.page);
+    conversion.decodeASBUILT(pageOf(page));
     const QString getButton = QStringLiteral("ButtonCONFgetASBUILT");
     if (!reading.valid) {
         FUZZ_CHECK(!host.lines.isEmpty() && host.lines.last() == AsBuiltConversion::kInvalidLine && !view.enabled(getButton));
@@ -50,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(view.enabled(getButton));
     QString generated;
     dialog.onShow = [&] { generated = view.text(QStringLiteral("Edit1")); };
-    conversion.ButtonCONFgetASBUILTClick(page.page);
+    conversion.ButtonCONFgetASBUILTClick(pageOf(page));
     const AsBuiltReading back = readAsBuilt(key, generated);
-    FUZZ_CHECK(back.valid && back.block == reading.block && back.data == reading.data.toUpper());
+    FUZZ_CHECK(back.valid && back.layout == reading.layout && back.data == reading.data.toUpper());
     return 0;
 }

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/blocks.h"
 
 // Any bytes as a VehicleData file, opened on every page and side: a block the page shows
 // fits that page and is the start of what the file stores, and a writable one goes back
@@ -61,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         chooseSide(panel, p);
         host.lines.clear();
         host.notices.clear();
-        opening.ButtonCONFopenClick(p.page, path);
+        opening.ButtonCONFopenClick(pageOf(p), path);
         const bool writable = view.enabled(QStringLiteral("ButtonCONFwrite"));
         const bool opened = host.lines.size() == 2
             && host.lines[1].startsWith(QStringLiteral("* Открыта конфигурация модуля "));
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_CHECK(!writable);
             continue;
         }
-        const BlockId block = panel.pageBlock(p.page);
+        const blocks::Block block = panel.pageBlock(pageOf(p));
         const QString& shown = panel.conf(block);
         const QString hex = storedHex(host.lines[1]);
         if (layoutOf(block).hexText) {
@@ -83,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!writable)
             continue;
         panel.encode(block);
-        FUZZ_CHECK(ConfigTransfer::writeData(panel, p.page) == hex.left(p.blockDigits));
+        FUZZ_CHECK(panel.writeData(block) == hex.left(p.blockDigits));
     }
     // The same bytes as compare and restore read them: a file equals itself, and a car
     // that holds the file leaves nothing to restore.

@@ -2,6 +2,7 @@
 #include "fuzz_check.h"
 #include "page_sides.h"
 #include "support/recording_host.h"
+#include "support/blocks.h"
 
 // Any block on every configuration page: a decode never crashes, and a writable block
 // that the user left as shown is written back exactly as it was read.
@@ -21,12 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The block as a module sends it.
     for (const FuzzSide& p : kPageSides) {
         goTo(panel, p);
-        const BlockId block = panel.pageBlock(p.page);
+        const blocks::Block block = panel.pageBlock(pageOf(p));
         panel.decodeHex(block, hex);
         if (!view.enabled(write))
             continue;
         panel.encode(block);
-        FUZZ_CHECK(ConfigTransfer::writeData(panel, p.page) == hex.left(p.blockDigits));
+        FUZZ_CHECK(panel.writeData(block) == hex.left(p.blockDigits));
     }
 
     // The same bytes as the block variable's text, whatever they hold. A decode sets every
@@ -34,11 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = latin1Text(data, size);
     for (const BlockLayout* b : blockLayouts()) {
         view.setEnabled(write, false);
-        const bool shown = panel.decode(b->id, text);
+        const bool shown = panel.decode(*b, text);
         if (!shown || !view.enabled(write))
             continue;
-        panel.encode(b->id);
-        FUZZ_CHECK(panel.conf(b->id) == text.left(b->capacity));
+        panel.encode(*b);
+        FUZZ_CHECK(panel.conf(*b) == text.left(b->capacity));
     }
     return 0;
 }

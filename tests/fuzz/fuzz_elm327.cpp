@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto& modules = link::Moduls();
     const FaultKind fault = FaultKind(data[0] % kFaultKinds);
     const size_t place = data[1] % (modules.size() + 1);
-    const QString faulty = place < modules.size() ? modules[place].adr : Car::kAdapter;
+    const QString faulty = place < modules.size() ? car::qs(modules[place]->address) : Car::kAdapter;
     const uint8_t setup = data[2];
 
     qsizetype out = 0;

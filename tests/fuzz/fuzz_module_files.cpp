@@ -2,6 +2,8 @@
 #include "fuzz_check.h"
 #include "module_files/description_file.h"
 
+#include <algorithm>
+
 namespace talmero {
 namespace {
 
@@ -19,11 +21,14 @@ void checkFile(const QByteArray& file)
         return;
     }
     FUZZ_CHECK(catalog.files.size() == 1 && !outcome.adds.isEmpty());
-    for (std::size_t i = 0; i < catalog.layouts.size(); ++i)
-        FUZZ_CHECK(int(catalog.layouts[i]->id) == int(i) && car::layoutProblem(*catalog.layouts[i]).empty());
+    for (const car::BlockLayout* layout : catalog.layouts)
+        FUZZ_CHECK(car::layoutProblem(*layout).empty());
     for (const car::PageInfo* page : catalog.pages) {
-        for (const car::PageSide& side : page->allSides())
-            FUZZ_CHECK(side.layout && std::size_t(side.layout->id) < catalog.layouts.size());
+        for (const car::PageSide& side : page->allSides()) {
+            FUZZ_CHECK(side.layout);
+            const car::BlockLayout* inUse = &catalog.inUse(*side.layout);
+            FUZZ_CHECK(std::find(catalog.layouts.begin(), catalog.layouts.end(), inUse) != catalog.layouts.end());
+        }
     }
 }
 

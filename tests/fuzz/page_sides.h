@@ -3,22 +3,25 @@
 #include "config/config_panel.h"
 #include "config/map_option_view.h"
 #include "config/pages.h"
+#include "support/blocks.h"
 
 // Every page with each of its parts or doors, and the most hex digits the module's block
 // has there (a longer block is cut to this).
 struct FuzzSide {
-    int page;
+    std::string_view page; // its caption
     int side;
     int blockDigits;
 };
 
 inline constexpr FuzzSide kPageSides[] = {
-    {talmero::config::PageIPC, 0, 10}, {talmero::config::PageACM, 0, 6},
-    {talmero::config::PageBCM, 0, 8},  {talmero::config::PageBCM, 1, 6},
-    {talmero::config::PageDDM, 0, 2},  {talmero::config::PageDDM, 1, 2},
-    {talmero::config::PageHVAC, 0, 2}, {talmero::config::PageRCM, 0, 8},
-    {talmero::config::PageABS, 0, 2},  {talmero::config::PageHCM, 0, 8},
+    {"IPC", 0, 10}, {"ACM", 0, 6},     {"BCM", 0, 8},  {"BCM", 1, 6}, {"DDM+PDM", 0, 2},
+    {"DDM+PDM", 1, 2}, {"HVAC", 0, 2}, {"RCM", 0, 8},  {"ABS", 0, 2}, {"HCM", 0, 8},
 };
+
+inline const talmero::config::PageInfo& pageOf(const FuzzSide& p)
+{
+    return blocks::page(p.page);
+}
 
 inline void chooseSide(talmero::config::ConfigPanel& panel, const FuzzSide& p)
 {
@@ -30,5 +33,5 @@ inline void chooseSide(talmero::config::ConfigPanel& panel, const FuzzSide& p)
 inline void goTo(talmero::config::ConfigPanel& panel, const FuzzSide& p)
 {
     chooseSide(panel, p);
-    panel.TabbedCONFChange(p.page, true);
+    panel.TabbedCONFChange(pageOf(p), true);
 }

@@ -5,6 +5,7 @@
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
+#include "support/probe_module.h"
 
 namespace talmero::link {
 namespace {
@@ -184,7 +185,7 @@ TEST(SessionAnswers, EachStepWantsItsExactAnswer)
                                                            : QByteArray("OK");
             channel.deliver(command + "\r" + answer + "\r\r>");
         };
-        EXPECT_EQ(session.openModule(false, true, false, true, QStringLiteral("720")), QString::fromUtf8(c.result))
+        EXPECT_EQ(session.openModule(probeModule(QStringLiteral("720"), false, true), false, true), QString::fromUtf8(c.result))
             << c.command << " " << c.answer;
     }
 }

@@ -9,6 +9,7 @@
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
+#include "support/probe_module.h"
 
 namespace talmero::link {
 namespace {
@@ -42,7 +43,7 @@ struct SessionTest : ::testing::Test {
 
 TEST_F(SessionTest, HighSpeedModuleOpensWithResetProtocolHeaderAndSession)
 {
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("720"), false, true), true, true), QStringLiteral("OK"));
     EXPECT_EQ(host.notices, QStringList{next(kToHigh, "Панель приборов (IPC)")});
     EXPECT_EQ(host.lines, QStringList({QStringLiteral("> ATZ"), QStringLiteral("< ELM327 v1.5"),
                                        QStringLiteral("> ATSP6"), QStringLiteral("< OK"),
@@ -56,15 +57,15 @@ TEST_F(SessionTest, HighSpeedModuleOpensWithResetProtocolHeaderAndSession)
 TEST_F(SessionTest, AnswerWithoutPromptDoesNotSpoilTheNextModule)
 {
     demo.car().setFault(QStringLiteral("720"), sim::FaultKind::NoPrompt);
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("720")),
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("720"), false, true), true, true),
               QStringLiteral("! Модуль не ответил или отсутствует"));
     demo.car().setFault(QStringLiteral("720"), sim::FaultKind::None);
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("760")), QStringLiteral("OK"));
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("760"), false, true), true, true), QStringLiteral("OK"));
 }
 
 TEST_F(SessionTest, MediumSpeedModuleWithoutSessionRequest)
 {
-    EXPECT_EQ(session.openModule(true, true, true, false, QStringLiteral("727")), QStringLiteral("OK"));
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("727"), true, false), true, true), QStringLiteral("OK"));
     EXPECT_EQ(host.notices, QStringList{next(kToMedium, "Аудиомодуль (ACM)")});
     EXPECT_EQ(sentCommands(), QStringList({QStringLiteral("ATZ"), QStringLiteral("ATSPB"),
                                            QStringLiteral("ATSH727")}));
@@ -75,11 +76,11 @@ TEST_F(SessionTest, PromptsOnlyWhenTheBusChanges)
 {
     // The car's switch already stands on high speed, but after connecting nobody knows.
     demo.car().setSwitchMedium(false);
-    session.openModule(false, true, false, true, QStringLiteral("720"));
-    session.openModule(false, true, false, true, QStringLiteral("760"));
-    session.openModule(false, true, true, true, QStringLiteral("726"));
-    session.openModule(false, true, true, true, QStringLiteral("740"));
-    session.openModule(false, true, false, true, QStringLiteral("734"));
+    session.openModule(probeModule(QStringLiteral("720"), false, true), false, true);
+    session.openModule(probeModule(QStringLiteral("760"), false, true), false, true);
+    session.openModule(probeModule(QStringLiteral("726"), true, true), false, true);
+    session.openModule(probeModule(QStringLiteral("740"), true, true), false, true);
+    session.openModule(probeModule(QStringLiteral("734"), false, true), false, true);
     EXPECT_EQ(host.notices, QStringList({next(kToHigh, "Панель приборов (IPC)"), next(kToMedium, "GEM модуль (BCM)"),
                                          next(kToHigh, "Модуль управления головным светом (HCM)")}));
 
@@ -91,7 +92,7 @@ TEST_F(SessionTest, PromptsOnlyWhenTheBusChanges)
 TEST_F(SessionTest, CancelledPromptEndsTheOperationBeforeAnythingIsSent)
 {
     host.acknowledgeAnswers = {false};
-    EXPECT_THROW(session.openModule(true, true, true, true, QStringLiteral("726")), OperationCancelled);
+    EXPECT_THROW(session.openModule(probeModule(QStringLiteral("726"), true, true), true, true), OperationCancelled);
     EXPECT_TRUE(sentCommands().isEmpty());
     EXPECT_EQ(host.lines, QStringList{QStringLiteral("* Операция отменена пользователем")});
     EXPECT_FALSE(session.busMS); // still unknown: the next access asks again
@@ -99,7 +100,7 @@ TEST_F(SessionTest, CancelledPromptEndsTheOperationBeforeAnythingIsSent)
 
 TEST_F(SessionTest, WithoutResetNoAtzIsSent)
 {
-    EXPECT_EQ(session.openModule(true, false, false, true, QStringLiteral("760")), QStringLiteral("OK"));
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("760"), false, true), true, false), QStringLiteral("OK"));
     EXPECT_EQ(sentCommands(), QStringList({QStringLiteral("ATSP6"), QStringLiteral("ATSH760"),
                                            QStringLiteral("1087")}));
 }
@@ -107,24 +108,24 @@ TEST_F(SessionTest, WithoutResetNoAtzIsSent)
 TEST_F(SessionTest, FailureTexts)
 {
     demo.car().setPresent(QStringLiteral("734"), false);
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("734")),
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("734"), false, true), true, true),
               QStringLiteral("! Модуль не ответил или отсутствует"));
     EXPECT_EQ(host.lines.last(), QStringLiteral("< NO DATA"));
 
     // A header the adapter does not take.
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("7G0")), QStringLiteral("! Ошибка"));
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("7G0"), false, true), true, true), QStringLiteral("! Ошибка"));
     EXPECT_EQ(sentCommands().last(), QStringLiteral("ATSH7G0"));
 
     // The user acknowledged the prompt but the switch stands on the other bus.
     session.switchBus(false);
     demo.car().setSwitchMedium(true);
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("720")),
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("720"), false, true), true, true),
               QStringLiteral("! Модуль не ответил или отсутствует"));
     EXPECT_EQ(host.lines.last(), QStringLiteral("< CAN ERROR"));
 
     demo.car().setFault(sim::Car::kAdapter, sim::FaultKind::Silent);
     host.lines.clear();
-    EXPECT_EQ(session.openModule(true, true, false, true, QStringLiteral("720")),
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("720"), false, true), true, true),
               QStringLiteral("! Неверный ответ адаптера"));
     EXPECT_EQ(sentCommands(), QStringList{QStringLiteral("ATZ")}); // nothing after a failed reset
 }
@@ -132,13 +133,13 @@ TEST_F(SessionTest, FailureTexts)
 TEST_F(SessionTest, AdapterThatRefusesTheProtocolGivesError)
 {
     demo.car().setFault(sim::Car::kAdapter, sim::FaultKind::Garbage);
-    EXPECT_EQ(session.openModule(true, false, true, true, QStringLiteral("726")), QStringLiteral("! Ошибка"));
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("726"), true, true), true, false), QStringLiteral("! Ошибка"));
     EXPECT_EQ(sentCommands(), QStringList({QStringLiteral("ATSPB"), QStringLiteral("ATSPB")})); // one more try
 }
 
 TEST_F(SessionTest, LateAnswerNeverReachesTheNextCommand)
 {
-    session.openModule(false, true, false, true, QStringLiteral("720"));
+    session.openModule(probeModule(QStringLiteral("720"), false, true), false, true);
     demo.car().setFault(QStringLiteral("720"), sim::FaultKind::Late);
     EXPECT_EQ(adapter.writeCOM(QStringLiteral("2100"), false), QString()); // gave up after 1 s
     demo.car().setFault(QStringLiteral("720"), sim::FaultKind::None);
@@ -213,7 +214,7 @@ struct WayTest : ::testing::Test {
     }
     QString open(const char* address, bool medium)
     {
-        return text(session->openModule(true, false, medium, true, QLatin1String(address)));
+        return text(session->openModule(probeModule(QLatin1String(address), medium, true), true, false));
     }
 
     RecordingHost host;

@@ -39,7 +39,6 @@ void expectSameTexts(std::span<const std::string_view> own, std::span<const std:
 void expectSameLayout(const car::BlockLayout& own, const car::BlockLayout& loaded, const Shown& shown)
 {
     SCOPED_TRACE(car::blockText(own.number).toStdString());
-    EXPECT_EQ(int(own.id), int(loaded.id));
     EXPECT_EQ(own.number, loaded.number);
     EXPECT_EQ(own.capacity, loaded.capacity);
     EXPECT_EQ(own.hexText, loaded.hexText);
@@ -121,7 +120,7 @@ TEST(DescriptionFiles, OwnModulesExportAndLoadBackFieldByField)
             ASSERT_EQ(a.sideCount, b.sideCount);
             for (int s = 0; s < a.sideCount; ++s) {
                 EXPECT_EQ(a.sides[s].address, b.sides[s].address);
-                EXPECT_EQ(int(a.sides[s].layout->id), int(b.sides[s].layout->id));
+                EXPECT_EQ(a.sides[s].layout->number, b.sides[s].layout->number);
                 EXPECT_EQ(shown(a.sides[s].suffix, "Pages"), car::qs(b.sides[s].suffix));
             }
             ASSERT_EQ(a.controls.size(), b.controls.size());
@@ -228,7 +227,7 @@ TEST(DescriptionFiles, EachBrokenRuleRefusesTheWholeFileNamingPathAndRule)
         EXPECT_TRUE(outcome.refusal->rule.contains(QString::fromUtf8(row.rule))) << outcome.refusal->rule.toStdString();
         // Refused whole: the catalog is as it was.
         EXPECT_EQ(catalog.pages.size(), pages);
-        EXPECT_EQ(catalog.layouts[std::size_t(car::BlockId::BCM1)], &car::kBcm1Layout);
+        EXPECT_EQ(&catalog.inUse(car::kBcm1Layout), &car::kBcm1Layout);
     }
 }
 
@@ -254,7 +253,7 @@ TEST(DescriptionFiles, AFolderLoadsWhatHoldsAndRefusesTheRest)
     EXPECT_EQ(load.files[1].refusal->text(), QStringLiteral("b.json: options[0].positions: позиция 32 блока уже занята"));
     EXPECT_EQ(load.files[2].refusal->text(), QStringLiteral("c.json: ссылка никуда не ведёт (или ведёт по кругу)"));
     EXPECT_EQ(load.files[3].refusal->text(), QStringLiteral("d.json: это не файл"));
-    const car::BlockLayout& bcm1 = *load.catalog.layouts[std::size_t(car::BlockId::BCM1)];
+    const car::BlockLayout& bcm1 = load.catalog.inUse(car::kBcm1Layout);
     ASSERT_EQ(bcm1.options.size(), car::kBcm1Layout.options.size() + 1);
     EXPECT_EQ(bcm1.options.back().name, "CheckBoxExample32");
     EXPECT_EQ(bcm1.options.back().file->name, QStringLiteral("a.json"));

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include "support/probe_module.h"
 
 namespace talmero::safety {
 namespace {
@@ -133,7 +134,7 @@ TEST(WriteGate, EveryOutcomeIsLoggedRecordedAndNeverPassedOffAsSuccess)
         rig.host.confirmAnswers = {c.agree};
 
         BlockWrite w;
-        w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+        w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
         w.newHex = QLatin1String(c.newHex);
         EXPECT_EQ(tg.gate.writeBlock(w).outcome, c.outcome);
         EXPECT_EQ(rig.host.lines.last(), QString::fromUtf8(counts && c.countedLastLine ? c.countedLastLine : c.lastLine));
@@ -170,7 +171,7 @@ TEST(WriteGate, ShowsTheChangeChecksAndRestoresIt)
     TestGate tg(rig.session, rig.host);
     rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
     BlockWrite w;
-    w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
     w.newHex = kNew;
     w.describe = [](const QString& held) { return QStringList{held + QStringLiteral(" → ") + kNew}; };
     ASSERT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
@@ -208,7 +209,7 @@ TEST(WriteGate, JournalThatCannotBeWrittenRefusesTheWrite)
     settings.journalPath = dir.filePath(QStringLiteral("not-a-folder/journal.sqlite"));
     WriteGate gate(rig.session, rig.host, state, settings);
     BlockWrite w;
-    w.target = gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+    w.target = gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
     w.newHex = kNew;
     EXPECT_EQ(gate.writeBlock(w).outcome, WriteOutcome::NotSent);
     EXPECT_TRUE(rig.channel.sent.isEmpty());
@@ -243,7 +244,7 @@ TEST(WriteGate, DamagedJournalIsReportedOnceAndTheWritesGoOn)
     rig.car().setBlock(QStringLiteral("720"), 0, QByteArray::fromHex(kHeld.toLatin1()));
     for (const QString& hex : {kNew, kHeld}) {
         BlockWrite w;
-        w.target = tg.gate.targetOf(QStringLiteral("720"), QStringLiteral("00"));
+        w.target = tg.gate.targetOf(*talmero::link::moduleAt(QStringLiteral("720")), QStringLiteral("00"));
         w.newHex = hex;
         EXPECT_EQ(tg.gate.writeBlock(w).outcome, WriteOutcome::Verified);
     }
@@ -257,28 +258,30 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
 {
     CarRig rig;
     TestGate tg(rig.session, rig.host);
-    const QString bcm = QStringLiteral("726");
-    EXPECT_EQ(tg.gate.clearCodes(bcm), QString()); // never asked
+    ChangeRequests& requests = tg.gate.requests();
+    const car::Module& bcm = *link::moduleAt(QStringLiteral("726"));
+    const car::Module& ipc = *link::moduleAt(QStringLiteral("720"));
+    using Kind = link::Outcome::Kind;
+    EXPECT_EQ(requests.clearCodes(bcm).kind, Kind::Refused); // never asked
     rig.host.confirmAnswers = {false, true, true};
-    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
-    EXPECT_TRUE(tg.gate.declined());
-    EXPECT_EQ(tg.gate.restart(bcm), QString());
+    EXPECT_EQ(requests.confirmRestart(QStringLiteral("BCM"), bcm).kind, Kind::Cancelled);
+    EXPECT_EQ(requests.restart(bcm).kind, Kind::Refused);
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")));
     // Agreed for the BCM: refused while another module is open, and for another module.
-    EXPECT_TRUE(tg.gate.confirmRestart(QStringLiteral("BCM"), bcm));
-    ASSERT_EQ(rig.session.openModule(false, true, false, true, QStringLiteral("720")), QStringLiteral("OK"));
-    EXPECT_EQ(tg.gate.restart(bcm), QString());
+    EXPECT_TRUE(requests.confirmRestart(QStringLiteral("BCM"), bcm).ok());
+    ASSERT_EQ(rig.session.openModule(probeModule(QStringLiteral("720"), false, true), false, true), QStringLiteral("OK"));
+    EXPECT_EQ(requests.restart(bcm).line, QStringLiteral("! Открыт модуль 720, а не 726: запрос не отправлен"));
     EXPECT_EQ(rig.host.lines.last(), QStringLiteral("! Открыт модуль 720, а не 726: запрос не отправлен"));
-    EXPECT_EQ(tg.gate.restart(QStringLiteral("720")), QString());
-    EXPECT_TRUE(tg.gate.confirmClearing({QStringLiteral("GEM модуль (BCM)")}, {bcm}));
+    EXPECT_EQ(requests.restart(ipc).kind, Kind::Refused);
+    EXPECT_TRUE(requests.confirmClearing({QStringLiteral("GEM модуль (BCM)")}, {&bcm}).ok());
     EXPECT_EQ(rig.host.confirmations.last().changes, QStringList{QStringLiteral("GEM модуль (BCM)")});
     EXPECT_EQ(rig.host.confirmations.last().kind, link::ChangeRequest::Kind::Clear);
-    EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
+    EXPECT_EQ(requests.clearCodes(bcm).kind, Kind::Refused);
     EXPECT_FALSE(rig.channel.sent.contains(QStringLiteral("1101")) || rig.channel.sent.contains(QStringLiteral("14FF00")));
     // Recorded, on the battery reading the question showed a moment ago; once per agreement.
-    ASSERT_EQ(rig.session.openModule(false, true, true, true, bcm), QStringLiteral("OK"));
-    EXPECT_TRUE(tg.gate.clearCodes(bcm).startsWith(QStringLiteral("54")));
-    EXPECT_EQ(tg.gate.clearCodes(bcm), QString());
+    ASSERT_EQ(rig.session.openModule(probeModule(QStringLiteral("726"), true, true), false, true), QStringLiteral("OK"));
+    EXPECT_TRUE(requests.clearCodes(bcm).ok());
+    EXPECT_EQ(requests.clearCodes(bcm).kind, Kind::Refused);
     EXPECT_EQ(rig.channel.sent.mid(rig.channel.sent.size() - 2), (QStringList{"1087", "14FF00"}));
     const JournalEntry row = tg.gate.journal().entries()->first();
     EXPECT_EQ(QStringList({row.kind, row.address, row.outcome}), (QStringList{"clearing", "726", "accepted"}));
@@ -287,15 +290,19 @@ TEST(WriteGate, ClearingAndRestartGoOutOnlyAfterTheUserAgreed)
     // A low battery: told instead of asked.
     rig.channel.canned.insert(QStringLiteral("ATRV"), "11.0V");
     const qsizetype asked = rig.host.confirmations.size();
-    EXPECT_FALSE(tg.gate.confirmRestart(QStringLiteral("BCM"), QStringLiteral("726")));
-    EXPECT_FALSE(tg.gate.declined());
+    EXPECT_EQ(requests.confirmRestart(QStringLiteral("BCM"), bcm).kind, Kind::Refused);
     EXPECT_EQ(rig.host.confirmations.size(), asked);
 }
 
 BlockWrite blockWrite(WriteGate& gate, const char* address, const char* block, const char* hex)
 {
     BlockWrite w;
-    w.target = gate.targetOf(QLatin1String(address), QLatin1String(block));
+    if (const talmero::link::TModuls* module = talmero::link::moduleAt(QLatin1String(address))) {
+        w.target = gate.targetOf(*module, QLatin1String(block));
+    } else { // no module of the table: only a crafted request names one
+        w.target.address = QLatin1String(address);
+        w.target.block = QLatin1String(block);
+    }
     w.newHex = QLatin1String(hex);
     return w;
 }

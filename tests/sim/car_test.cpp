@@ -15,9 +15,8 @@ namespace {
 // The answer of one module, its messages as upper-case hex joined by '|'; "-" for none.
 QByteArray ask(Car& car, const QString& adr, const char* hex)
 {
-    const auto* module = std::find_if(talmero::link::Moduls().begin(), talmero::link::Moduls().end(),
-                                      [&](const auto& m) { return m.adr == adr; });
-    const bool medium = module != talmero::link::Moduls().end() && module->bus == 1;
+    const talmero::link::TModuls* module = talmero::link::moduleAt(adr);
+    const bool medium = module && module->medium();
     const BusReply reply = car.request(medium, adr.toInt(nullptr, 16), QByteArray::fromHex(hex));
     if (!reply.answered)
         return "-";
@@ -204,11 +203,10 @@ TEST(CarFactoryState, ConfigurationBlocksAreKnownConfigurations)
         for (int no : blocks)
             EXPECT_TRUE(car.block(adr, no).has_value()) << adr << " block " << no;
     }
-    for (const auto& m : talmero::link::Moduls()) {
-        if (m.VINad == "FF")
+    for (const talmero::link::TModuls* m : talmero::link::Moduls()) {
+        if (m->vinBlock < 0)
             continue;
-        EXPECT_EQ(car.block(m.adr, m.VINad.toInt(nullptr, 16)), QByteArray("WF0AXXWPDA9K12345"))
-            << qPrintable(m.adr);
+        EXPECT_EQ(car.block(talmero::car::qs(m->address), m->vinBlock), QByteArray("WF0AXXWPDA9K12345")) << m->address;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <gtest/gtest.h>
+#include "support/probe_module.h"
 
 using namespace talmero;
 using sim::DemoChannel;
@@ -133,12 +134,12 @@ TEST(DemoChannel, SessionOpensModulesOnBothBuses)
     RecordingHost host;
     link::Adapter adapter(channel, host);
     link::Session session(adapter, host);
-    EXPECT_EQ(session.openModule(true, true, false, true, "720"), "OK");
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("720"), false, true), true, true), "OK");
     EXPECT_EQ(adapter.writeCOM("2100", true), "61 00 CD 42 10 10 C0 >");
-    EXPECT_EQ(session.openModule(true, true, true, true, "726"), "OK");
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("726"), true, true), true, true), "OK");
     EXPECT_EQ(adapter.writeCOM("2103", true), "61 03 E3 D0 D4 FC >");
     // The module refuses the session, and the line says why.
-    EXPECT_EQ(session.openModule(false, true, true, true, "727"),
+    EXPECT_EQ(session.openModule(probeModule(QStringLiteral("727"), true, true), false, true),
               "! Модуль не ответил или отсутствует (7F 10 12: функция не поддерживается)");
     EXPECT_EQ(host.notices.size(), 2);
 }

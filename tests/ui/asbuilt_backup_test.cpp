@@ -30,9 +30,9 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include "support/blocks.h"
 
 using namespace talmero;
-using config::BlockId;
 using config::qs;
 
 namespace {
@@ -128,7 +128,7 @@ protected:
     }
 
     // The page shows what the configuration logic decodes from that block.
-    void expectPageShows(BlockId block, const QString& hex)
+    void expectPageShows(blocks::Block block, const QString& hex)
     {
         config::MapOptionView expected;
         RecordingHost quiet;
@@ -252,7 +252,7 @@ TEST_F(AsBuiltBackupTest, InvalidLinesAreLoggedAndDecodeNothing)
 TEST_F(AsBuiltBackupTest, BcmPartTwoLineRoundTrip)
 {
     goOffline();
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     clickItem("RadioGroupBCMrd", 1);
     EXPECT_EQ(asBuiltWindow().Label3->text(), "02");
 
@@ -305,18 +305,18 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     EXPECT_EQ(log().last(), "* Файл " + files[0] + " сохранен в каталоге " + QDir::toNativeSeparators(folder()));
     const QString path = QDir(folder()).filePath(files[0]);
     RecordingHost quiet;
-    EXPECT_EQ(config::readBackupBlock(path, "720", "00", quiet).result, link::splitHEX(ipc));
+    EXPECT_EQ(config::readBackupBlock(path, "720", "00", quiet).block, link::splitHEX(ipc));
 
     // The car changes after the backup; the file still holds the old block.
     car().setBlock("760", 1, QByteArray::fromHex("00"));
-    goTo(config::PageABS);
+    goTo(blocks::tab("ABS"));
     nextOpenPath = path;
     click(main(), "ButtonCONFopen");
     EXPECT_EQ(openFilters, QStringList{config::BackupOpening::backupFileFilter()});
     EXPECT_EQ(openFolders, QStringList{folder()});
     EXPECT_TRUE(log().last().startsWith("* Открыта конфигурация модуля ABS (")) << log().last().toStdString();
     EXPECT_TRUE(log().last().endsWith(") -> 40")) << log().last().toStdString();
-    expectPageShows(BlockId::ABS, abs);
+    expectPageShows(blocks::ABS(), abs);
     EXPECT_TRUE(ticked("CheckBoxABS6"));
     EXPECT_TRUE(enabled("ButtonCONFwrite"));
 
@@ -416,7 +416,7 @@ TEST_F(AsBuiltBackupTest, FirstWriteTakesABackupFirstAndARefusalIsSaidOnce)
             *request.backupFirst = dialog.backupChosen();
         return true;
     };
-    goTo(config::PageIPC);
+    goTo(blocks::tab("IPC"));
     QStringList status;
     for (int write = 0; write < 2; ++write) {
         click(main(), "ButtonCONFread");

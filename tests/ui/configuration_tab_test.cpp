@@ -33,9 +33,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include "support/blocks.h"
 
 using namespace talmero;
-using config::BlockId;
 using config::qs;
 
 namespace {
@@ -127,13 +127,13 @@ TEST_F(ConfigurationTabTest, OfflineOnlyIpcAndBcmCanBeChosenAndTheOthersSaySo)
     goOffline();
     for (const char* name : {"ButtonCONFread", "ButtonCONFwrite"})
         EXPECT_FALSE(shown(name)) << name;
-    EXPECT_EQ(pages()->currentIndex(), config::PageIPC);
+    EXPECT_EQ(pages()->currentIndex(), blocks::tab("IPC"));
 
-    for (int page = 0; page < config::pageCount(); ++page) {
+    for (int page = 0; page < int(config::pageInfos().size()); ++page) {
         notices.clear();
         const int before = pages()->currentIndex();
         goTo(page);
-        const bool allowed = page == config::PageIPC || page == config::PageBCM;
+        const bool allowed = page == blocks::tab("IPC") || page == blocks::tab("BCM");
         EXPECT_EQ(pages()->currentIndex(), allowed ? page : before) << page;
         // The others are disabled rather than refused after a click.
         EXPECT_EQ(pages()->isTabEnabled(page), allowed) << page;
@@ -153,10 +153,10 @@ TEST_F(ConfigurationTabTest, OnlineEveryPageOpensAndAsBuiltButtonsOnlyOnIpcAndBc
     for (int page : {1, 2, 3, 4, 5, 6, 7, 0}) {
         goTo(page);
         ASSERT_EQ(pages()->currentIndex(), page);
-        const bool asBuilt = page == config::PageIPC || page == config::PageBCM;
+        const bool asBuilt = page == blocks::tab("IPC") || page == blocks::tab("BCM");
         EXPECT_EQ(shown("ButtonCONFopenASBUILT"), asBuilt) << page;
         EXPECT_EQ(shown("ButtonCONFgetASBUILT"), asBuilt) << page;
-        EXPECT_EQ(control<QLabel>(main(), "LabelCONF")->text(), qs(config::pageInfo(page).title));
+        EXPECT_EQ(control<QLabel>(main(), "LabelCONF")->text(), qs(config::pageAt(page)->title));
     }
     EXPECT_TRUE(notices.isEmpty()) << notices.join('|').toStdString();
 }
@@ -166,10 +166,10 @@ TEST_F(ConfigurationTabTest, AWideWindowPutsTheClusterInEvenColumns)
 {
     goOnline();
     main().resize(1366, 740);
-    goTo(config::PageIPC);
+    goTo(blocks::tab("IPC"));
     read();
     QMap<int, int> column; // x -> check boxes there
-    for (const config::Option& o : config::layoutOf(BlockId::IPC).options) {
+    for (const config::Option& o : config::layoutOf(blocks::IPC()).options) {
         if (!o.isRadioGroup())
             ++column[control<QWidget>(main(), o.name.data())->mapTo(&main(), QPoint()).x()];
     }
@@ -186,26 +186,26 @@ TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
     goOnline();
     struct Read {
         int page;
-        BlockId block;
+        blocks::Block block;
         const char* adr;
         int blockNo;
     };
     const Read reads[] = {
-        {config::PageIPC, BlockId::IPC, "720", 0},   {config::PageACM, BlockId::ACM, "727", 0},
-        {config::PageBCM, BlockId::BCM1, "726", 3},  {config::PageBCM, BlockId::BCM2, "726", 4},
-        {config::PageDDM, BlockId::DDM, "740", 1},   {config::PageHVAC, BlockId::HVAC, "733", 1},
-        {config::PageRCM, BlockId::RCM, "737", 0},   {config::PageABS, BlockId::ABS, "760", 1},
-        {config::PageHCM, BlockId::HCM, "734", 0},
+        {blocks::tab("IPC"), blocks::IPC(), "720", 0},   {blocks::tab("ACM"), blocks::ACM(), "727", 0},
+        {blocks::tab("BCM"), blocks::BCM1(), "726", 3},  {blocks::tab("BCM"), blocks::BCM2(), "726", 4},
+        {blocks::tab("DDM+PDM"), blocks::DDM(), "740", 1},   {blocks::tab("HVAC"), blocks::HVAC(), "733", 1},
+        {blocks::tab("RCM"), blocks::RCM(), "737", 0},   {blocks::tab("ABS"), blocks::ABS(), "760", 1},
+        {blocks::tab("HCM"), blocks::HCM(), "734", 0},
     };
     for (const Read& r : reads) {
         goTo(r.page);
-        if (r.block == BlockId::BCM2)
+        if (r.block == blocks::BCM2())
             clickItem("RadioGroupBCMrd", 1);
         const config::BlockLayout& layout = config::layoutOf(r.block);
         // The read enables the options; none of them moves.
         const QList<QPoint> before = placesOf(layout);
         read();
-        EXPECT_EQ(placesOf(layout), before) << int(r.block);
+        EXPECT_EQ(placesOf(layout), before) << r.adr;
 
         const QString hex = carBlock(r.adr, r.blockNo);
         config::MapOptionView expected;
@@ -230,23 +230,23 @@ TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
             EXPECT_EQ(w->isEnabled(), expected.enabled(name)) << o.name;
         }
         EXPECT_EQ(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled(),
-                  expected.enabled("ButtonCONFwrite")) << int(r.block);
-        EXPECT_TRUE(anyShown) << int(r.block);
+                  expected.enabled("ButtonCONFwrite")) << r.adr;
+        EXPECT_TRUE(anyShown) << r.adr;
     }
     // The car's blocks in words, so the comparison above cannot agree on nonsense.
     EXPECT_EQ(selected("RadioGroupHCM1"), "Focus II FaceLift");
-    goTo(config::PageIPC);
+    goTo(blocks::tab("IPC"));
     read();
     EXPECT_TRUE(control<QCheckBox>(main(), "CheckBoxIPC07")->isChecked()); // ABS
     EXPECT_FALSE(control<QCheckBox>(main(), "CheckBoxIPC05")->isChecked()); // AWD
     EXPECT_EQ(selected("RadioGroupIPCrd"), "FL (08-)");
-    goTo(config::PageACM);
+    goTo(blocks::tab("ACM"));
     read();
     EXPECT_EQ(selected("RadioGroupACMbody"), "5 door hatchback");
     EXPECT_EQ(selected("RadioGroupACMspeak"), "4 woofers + 2 tweeters");
     // A climate byte of no known item: "Other" with the byte beside it, not writable.
     car().setBlock("733", 1, QByteArray::fromHex("44"));
-    goTo(config::PageHVAC);
+    goTo(blocks::tab("HVAC"));
     read();
     EXPECT_EQ(selected("RadioGroupHVAC"), "Other  -");
     EXPECT_EQ(control<QLineEdit>(main(), "EditHVAC")->text(), "44");
@@ -257,7 +257,7 @@ TEST_F(ConfigurationTabTest, EveryPageReadFromTheCarShowsItsBlock)
 TEST_F(ConfigurationTabTest, PageChangeClearsEveryPage)
 {
     goOnline();
-    for (int page : {config::PageIPC, config::PageRCM, config::PageHCM}) {
+    for (int page : {blocks::tab("IPC"), blocks::tab("RCM"), blocks::tab("HCM")}) {
         goTo(page);
         read();
     }
@@ -266,7 +266,7 @@ TEST_F(ConfigurationTabTest, PageChangeClearsEveryPage)
     EXPECT_FALSE(control<QCheckBox>(main(), "CheckBoxIPC07")->isChecked());
     ASSERT_EQ(selected("RadioGroupHCM1"), "Focus II FaceLift");
 
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     for (const config::BlockLayout* b : config::blockLayouts()) {
         for (const config::Option& o : b->options) {
             QWidget* w = control<QWidget>(main(), o.name.data());
@@ -294,12 +294,12 @@ TEST_F(ConfigurationTabTest, OneClickedOptionIsWrittenAndNothingElse)
         const char* after;
         const char* alsoAdr; // the passenger door is written too
     } cases[] = {
-        {config::PageIPC, "CheckBoxIPC07", -1, "720", 0, "4D421010C0", nullptr},
-        {config::PageACM, "RadioGroupACMbody", 3, "727", 0, "020310", nullptr},
+        {blocks::tab("IPC"), "CheckBoxIPC07", -1, "720", 0, "4D421010C0", nullptr},
+        {blocks::tab("ACM"), "RadioGroupACMbody", 3, "727", 0, "020310", nullptr},
         // Door CAN modules: a joint flag over five bits of the last byte.
-        {config::PageBCM, "CheckBox1BCM34", -1, "726", 3, "E3D0D404", nullptr},
-        {config::PageDDM, "CheckBoxDDM7", -1, "740", 1, "BD", "741"},
-        {config::PageHVAC, "RadioGroupHVAC", 2, "733", 1, "C0", nullptr},
+        {blocks::tab("BCM"), "CheckBox1BCM34", -1, "726", 3, "E3D0D404", nullptr},
+        {blocks::tab("DDM+PDM"), "CheckBoxDDM7", -1, "740", 1, "BD", "741"},
+        {blocks::tab("HVAC"), "RadioGroupHVAC", 2, "733", 1, "C0", nullptr},
     };
     goOnline();
     for (const auto& c : cases) {
@@ -324,7 +324,7 @@ TEST_F(ConfigurationTabTest, OneClickedOptionIsWrittenAndNothingElse)
 TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
 {
     goOnline();
-    goTo(config::PageIPC);
+    goTo(blocks::tab("IPC"));
     read();
     clickBox(QStringLiteral("CheckBoxIPC07"));
     confirmAnswers = {false};
@@ -425,31 +425,31 @@ TEST(ConfirmDialog, EnterAndEscapeCancelAClickWrites)
 TEST_F(ConfigurationTabTest, LeavingUnwrittenChangesAsksFirst)
 {
     goOnline();
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     read();
-    goTo(config::PageIPC); // nothing changed: no question
+    goTo(blocks::tab("IPC")); // nothing changed: no question
     EXPECT_TRUE(questions.isEmpty());
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     read();
     clickBox(QStringLiteral("CheckBox1BCM07"));
     askAnswers = {false, false};
-    goTo(config::PageIPC);
-    EXPECT_EQ(pages()->currentIndex(), int(config::PageBCM));
+    goTo(blocks::tab("IPC"));
+    EXPECT_EQ(pages()->currentIndex(), int(blocks::tab("BCM")));
     clickItem(QStringLiteral("RadioGroupBCMrd"), 1);
     EXPECT_EQ(radioItems(QStringLiteral("RadioGroupBCMrd"))[0]->isChecked(), true);
     EXPECT_EQ(questions.size(), 2);
     EXPECT_EQ(questions[0], "Изменённые параметры не записаны в модуль. Отменить изменения?");
     EXPECT_FALSE(main().findChild<QCheckBox*>("CheckBox1BCM07")->isChecked()); // the change is still there
     EXPECT_TRUE(control<QWidget>(main(), "ButtonCONFwrite")->isEnabled());
-    goTo(config::PageIPC); // yes: gone
-    EXPECT_EQ(pages()->currentIndex(), int(config::PageIPC));
+    goTo(blocks::tab("IPC")); // yes: gone
+    EXPECT_EQ(pages()->currentIndex(), int(blocks::tab("IPC")));
     EXPECT_EQ(questions.size(), 3);
 }
 
 TEST_F(ConfigurationTabTest, CouplingRuleRunsOnTheUsersClickNotOnADecode)
 {
     goOnline();
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     read();
     // Part 1 E3 D0 ..: blinking (position 9) set, one-press deadlock (11) not. The rule
     // would untick blinking; the decode shows it as read, ticked but locked.
@@ -469,7 +469,7 @@ TEST_F(ConfigurationTabTest, CouplingRuleRunsOnTheUsersClickNotOnADecode)
     // A decode that selects "FL (08-)" leaves "Clock display" as read; the dashboard
     // rule, had it run, would have ticked it.
     car().setBlock("720", 0, QByteArray::fromHex("CD421010" "40"));
-    goTo(config::PageIPC);
+    goTo(blocks::tab("IPC"));
     read();
     EXPECT_EQ(selected("RadioGroupIPCrd"), "FL (08-)");
     EXPECT_FALSE(control<QCheckBox>(main(), "CheckBoxIPC47")->isChecked());
@@ -477,7 +477,7 @@ TEST_F(ConfigurationTabTest, CouplingRuleRunsOnTheUsersClickNotOnADecode)
 
     // A choice: "Other" locks the write, a known item frees it; clicking the selected
     // item again is no change.
-    goTo(config::PageHVAC);
+    goTo(blocks::tab("HVAC"));
     read();
     auto* writeButton = control<QWidget>(main(), "ButtonCONFwrite");
     ASSERT_TRUE(writeButton->isEnabled());
@@ -498,7 +498,7 @@ TEST_F(ConfigurationTabTest, AsBuiltAddressFollowsThePageAndTheBcmPart)
     };
     EXPECT_EQ(asBuiltText("Label1"), "7     -     -");
     EXPECT_EQ(address(), "20-01-01");
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     EXPECT_EQ(address(), "26-01-01");
     EXPECT_EQ(control<QLabel>(main(), "LabelCONF")->text(), "GEM модуль");
 
@@ -506,9 +506,9 @@ TEST_F(ConfigurationTabTest, AsBuiltAddressFollowsThePageAndTheBcmPart)
     clickItem("RadioGroupBCMrd", 1);
     EXPECT_EQ(address(), "26-02-01");
     EXPECT_EQ(asBuiltText("Edit1"), ""); // the part change clears the panel
-    goTo(config::PageIPC);
+    goTo(blocks::tab("IPC"));
     EXPECT_EQ(address(), "20-01-01");
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     EXPECT_EQ(address(), "26-02-01");
     clickItem("RadioGroupBCMrd", 0);
     EXPECT_EQ(address(), "26-01-01");
@@ -577,7 +577,7 @@ TEST_F(ConfigurationTabTest, AnOptionOfADescriptionFileWritesOnceTheFileIsTruste
     } restore;
 
     goOnline();
-    goTo(config::PageBCM);
+    goTo(blocks::tab("BCM"));
     read();
     auto* group = control<QGroupBox>(main(), "GroupBoxFile1");
     ASSERT_NE(group, nullptr);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QTimer>
+#include "support/probe_module.h"
 
 using talmero::app::Connection;
 using talmero::app::LogView;
@@ -32,9 +33,9 @@ TEST_F(ShellTest, DemoCarWorksLikeAnAdapterAndItsSwitchFollowsThePrompts)
 
     QString ipc, bcm, bcmAgain;
     main().runOperation([&] {
-        ipc = text(main().session()->openModule(true, true, false, true, "720"));
-        bcm = text(main().session()->openModule(true, true, true, true, "726"));
-        bcmAgain = text(main().session()->openModule(true, false, true, true, "726"));
+        ipc = text(main().session()->openModule(probeModule(QStringLiteral("720"), false, true), true, true));
+        bcm = text(main().session()->openModule(probeModule(QStringLiteral("726"), true, true), true, true));
+        bcmAgain = text(main().session()->openModule(probeModule(QStringLiteral("726"), true, true), true, false));
     });
     EXPECT_EQ(ipc, "OK");
     EXPECT_EQ(bcm, "OK");
@@ -49,7 +50,7 @@ TEST_F(ShellTest, DemoCarWorksLikeAnAdapterAndItsSwitchFollowsThePrompts)
     click(main(), "PanelStatus");
     connectTo(Connection::demoEntry());
     notices.clear();
-    main().runOperation([&] { main().session()->openModule(false, false, true, false, "726"); });
+    main().runOperation([&] { main().session()->openModule(probeModule(QStringLiteral("726"), true, false), false, false); });
     EXPECT_EQ(notices, QStringList{kToMediumSpeed});
 }
 
@@ -72,7 +73,7 @@ TEST_F(ShellTest, TypedPseudoTerminalPathReachesTheSimulator)
     EXPECT_EQ(stored().value("port").toString(), path);
 
     QString ipc;
-    main().runOperation([&] { ipc = text(main().session()->openModule(true, true, false, true, "720")); });
+    main().runOperation([&] { ipc = text(main().session()->openModule(probeModule(QStringLiteral("720"), false, true), true, true)); });
     EXPECT_EQ(ipc, "OK");
     EXPECT_EQ(notices, QStringList{kToHighSpeed});
     // The rate chosen in the start window is the one the port runs at.

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QTranslator>
+#include "support/blocks.h"
 
 namespace {
 
@@ -108,12 +109,12 @@ TEST_F(EnglishTest, EveryWindowDialogAndLogLineIsEnglish)
 
     // Every configuration page as the car fills it, one write, the AS-BUILT window.
     tab(TFormMain::PageConfiguration);
-    for (int page = 0; page < talmero::config::pageCount(); ++page) {
+    for (int page = 0; page < int(talmero::config::pageInfos().size()); ++page) {
         configPage(page);
         click(main(), "ButtonCONFread");
         collect(QStringLiteral("configuration page %1").arg(page), main());
     }
-    configPage(talmero::config::PageIPC);
+    configPage(blocks::tab("IPC"));
     click(main(), "ButtonCONFread");
     click(main(), "CheckBoxIPC07");
     click(main(), "ButtonCONFwrite");
@@ -174,7 +175,7 @@ TEST_F(ShellTest, RussianTranslationCoversTabsOptionsAndTheConfirmation)
     auto* tabs = control<QTabWidget>(main(), "TabbedMENU");
     EXPECT_EQ(tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2) + tabs->tabText(3), "ДиагностикаМодулиКонфигурацияДополнительно");
     tabs->setCurrentIndex(TFormMain::PageConfiguration);
-    control<QTabWidget>(main(), "TabbedCONF")->setCurrentIndex(talmero::config::PageBCM);
+    control<QTabWidget>(main(), "TabbedCONF")->setCurrentIndex(blocks::tab("BCM"));
     for (auto* option : main().findChildren<QAbstractButton*>(QRegularExpression(QStringLiteral("^CheckBox[12]BCM"))))
         EXPECT_TRUE(option->text().contains(QRegularExpression(QStringLiteral("[а-яё]{3}")))) << option->text().toStdString();
     click(main(), "ButtonCONFread");

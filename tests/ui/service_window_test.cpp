@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QRadioButton>
 #include <QTimer>
+#include <QTreeWidget>
 
 using talmero::app::TFormMain;
 
@@ -60,7 +61,7 @@ TEST_F(ServiceWindowTest, ModuleChoiceSetsTheGroupsAndTheBcmNoticeComesEveryTime
 {
     goOnline(TFormMain::PageAdditional);
     EXPECT_TRUE(control<QRadioButton>(main(), "RadioGroupMod0")->isChecked());
-    EXPECT_EQ(main().state().curModul.name, "IPC");
+    EXPECT_EQ(main().state().curModul->name, "IPC");
     EXPECT_EQ(text("EditEMad"), "00");
     EXPECT_EQ(text("EditVINad"), "02");
     EXPECT_FALSE(enabled("EditEMad"));
@@ -213,4 +214,37 @@ TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
     click(main(), "ButtonRestart");
     EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), "Перезагрузка отменена");
     EXPECT_EQ(car().restarts("7E0"), 1);
+}
+
+// The status line names the outcome of the operation just finished, whatever another one
+// said before it: a block written by hand, a code reading, a scan, an undo.
+TEST_F(ServiceWindowTest, StatusLineSaysTheOperationJustFinished)
+{
+    goOnline(TFormMain::PageAdditional);
+    const auto status = [this] { return control<QLabel>(main(), "LabelStatus")->text(); };
+    const auto page = [this](TFormMain::Page p) { control<QTabWidget>(main(), "TabbedMENU")->setCurrentIndex(p); };
+    choose(DDM);
+    setEdit("EditEM", "3C");
+    click(main(), "ButtonWriteEM");
+    ASSERT_EQ(car().block("740", 1), QByteArray::fromHex("3C"));
+    EXPECT_TRUE(status().startsWith("Запись проверена: модуль содержит записанные данные")) << status().toStdString();
+
+    page(TFormMain::PageDiagnostics);
+    click(main(), "ButtonDTC");
+    EXPECT_EQ(status(), "В модулях присутствуют ошибки");
+
+    page(TFormMain::PageModules);
+    click(main(), "ButtonScan");
+    EXPECT_EQ(status(), "Опрос завершён: ответили модулей 11 из 11");
+
+    onModal = [this](QDialog& window) {
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeHistory"));
+        ASSERT_NE(tree, nullptr);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        click(window, "ButtonRestore");
+    };
+    page(TFormMain::PageConfiguration);
+    click(main(), "ButtonCONFhistory");
+    EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3D"));
+    EXPECT_EQ(status(), "Запись проверена: модуль содержит записанные данные");
 }

@@ -1,28 +1,21 @@
-#include "safety/write_gate.h"
+#include "safety/undo_rules.h"
 
-#include "link/adapter.h"
-#include "link/answer_text.h"
-#include "link/block_read.h"
-#include "link/codecs.h"
 #include "link/host.h"
 #include "link/modules.h"
-#include "link/session.h"
-#include "safety/battery.h"
+#include "safety/batch_planner.h"
+#include "safety/gate_context.h"
 #include "safety/gate_texts.h"
 
 #include <QDateTime>
 
-// The write gate's undo: which rows of the journal may be undone, settling those whose
-// answer never came, and writing their old content back (a batch as a whole).
 namespace talmero::safety {
 
 using namespace gate_texts;
 
-// Rows of this block whose answer never came are settled by what the module holds now.
-void WriteGate::settleRows(const QString& address, const QString& block, const QString& held)
+void settleRows(GateContext& gate, const QString& address, const QString& block, const QString& held)
 {
-    const RowOwner car = rowOwner();
-    const auto rows = m_journal.entries(car.vin);
+    const RowOwner car = gate.rowOwner();
+    const auto rows = gate.journal.entries(car.vin);
     if (!rows)
         return;
     for (const JournalEntry& e : *rows) {
@@ -37,16 +30,16 @@ void WriteGate::settleRows(const QString& address, const QString& block, const Q
         const char* outcome = took ? kOutcomeVerified
             : e.outcome == QLatin1String(kOutcomeUnread) ? kOutcomeDiffers
                                                           : kOutcomeNoAnswer;
-        if (!m_journal.settle(e.id, QLatin1String(outcome), detail)) {
-            m_host.log(tr(kNotRecorded).arg(m_journal.error()));
+        if (!gate.journal.settle(e.id, QLatin1String(outcome), detail)) {
+            gate.note(UndoRules::tr(kNotRecorded).arg(gate.journal.error()));
             continue;
         }
         const QString when = QDateTime::fromString(e.time, Qt::ISODate).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-        m_host.log(tr(took ? kSettledNew : kSettledOld).arg(when));
+        gate.host.log(UndoRules::tr(took ? kSettledNew : kSettledOld).arg(when));
     }
 }
 
-RowState WriteGate::stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const RowOwner& car)
+RowState UndoRules::stateOf(const JournalEntry& entry, const QList<JournalEntry>& rows, const RowOwner& car)
 {
     if (!entry.wellFormed())
         return RowState::Damaged;
@@ -63,22 +56,23 @@ RowState WriteGate::stateOf(const JournalEntry& entry, const QList<JournalEntry>
     return Journal::undoneIds(rows).contains(entry.id) ? RowState::Undone : RowState::Done;
 }
 
-JournalEntry WriteGate::settle(const JournalEntry& entry)
+JournalEntry UndoRules::settle(const JournalEntry& entry)
 {
-    if (!entry.unknown() || !entry.wellFormed() || !journalReady())
+    const link::TModuls* module = link::moduleAt(entry.address);
+    if (!entry.unknown() || !entry.wellFormed() || !module || !m_gate.journalReady().ok())
         return entry;
-    const link::Outcome opened = targetOf(entry.address, entry.block).open();
-    if (!opened.ok()) {
-        m_host.log(opened.line);
+    const BlockTarget target = m_gate.targetOf(*module, entry.block);
+    if (const link::Outcome opened = target.open(); !opened.ok()) {
+        m_gate.host.log(opened.line);
         return entry;
     }
-    const std::optional<QString> held = readBlock(entry.block);
+    const std::optional<QString> held = m_gate.readBlock(target);
     if (!held) {
-        m_host.log(tr(kHeldNotRead));
+        m_gate.host.log(tr(kHeldNotRead));
         return entry;
     }
-    settleRows(entry.address, entry.block, *held);
-    const auto rows = m_journal.entries(entry.vin);
+    settleRows(m_gate, entry.address, entry.block, *held);
+    const auto rows = m_gate.journal.entries(entry.vin);
     for (const JournalEntry& e : rows.value_or(QList<JournalEntry>())) {
         if (e.id == entry.id)
             return e;
@@ -86,22 +80,22 @@ JournalEntry WriteGate::settle(const JournalEntry& entry)
     return entry;
 }
 
-std::optional<JournalEntry> WriteGate::nextToUndo()
+std::optional<JournalEntry> UndoRules::nextToUndo()
 {
-    if (!journalReady())
+    if (!m_gate.journalReady().ok())
         return std::nullopt;
-    m_resetDone = false;
-    m_vin.find();
-    const RowOwner car = rowOwner();
-    const auto rows = m_journal.entries(car.vin);
+    m_gate.startOperation();
+    m_gate.vin.find();
+    const RowOwner car = m_gate.rowOwner();
+    const auto rows = m_gate.journal.entries(car.vin);
     if (!rows) {
-        m_host.log(tr(kNotRecorded).arg(m_journal.error()));
+        m_gate.host.log(tr(kNotRecorded).arg(m_gate.journal.error()));
         return std::nullopt;
     }
     for (JournalEntry e : *rows) {
         RowState state = stateOf(e, *rows, car);
         if (state == RowState::Damaged)
-            m_host.log(tr(kDamagedRow));
+            m_gate.host.log(tr(kDamagedRow));
         if (state == RowState::Unknown) {
             e = settle(e);
             state = stateOf(e, *rows, car);
@@ -113,15 +107,14 @@ std::optional<JournalEntry> WriteGate::nextToUndo()
 }
 
 // The row as it stands now (an unknown outcome settled by reading), when it can be undone;
-// else nullopt, after saying why when refuseIt.
-std::optional<JournalEntry> WriteGate::undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
-                                                const RowOwner& car, bool refuseIt)
+// else nullopt, with why in refusal (said).
+std::optional<JournalEntry> UndoRules::undoable(const JournalEntry& row, const QList<JournalEntry>& rows,
+                                                const RowOwner& car, link::Outcome& refusal)
 {
     // Only this car's row is settled by reading this car.
     const JournalEntry entry = row.unknown() && car.owns(row) ? settle(row) : row;
     const auto no = [&](const char* why, const QString& arg = QString()) -> std::optional<JournalEntry> {
-        if (refuseIt)
-            refuse(arg.isEmpty() ? tr(why) : tr(why).arg(arg));
+        refusal = m_gate.refuse(arg.isEmpty() ? tr(why) : tr(why).arg(arg));
         return std::nullopt;
     };
     switch (stateOf(entry, rows, car)) {
@@ -138,32 +131,26 @@ std::optional<JournalEntry> WriteGate::undoable(const JournalEntry& row, const Q
     }
 }
 
-BatchResult WriteGate::undo(const JournalEntry& row, const RowDescriber& describe, bool force)
+BatchResult UndoRules::refused(const link::Outcome& refusal) const
 {
-    return undoRows(row, describe, force, nullptr);
+    BatchResult out;
+    out.refusal = refusal;
+    return out;
 }
 
-WriteResult WriteGate::restore(const JournalEntry& row, const RowDescriber& describe, bool force)
+BatchResult UndoRules::undoRows(const JournalEntry& row, const RowDescriber& describe, bool force, qsizetype* askedAt)
 {
-    qsizetype asked = 0;
-    return undoRows(row, describe, force, &asked).results.value(asked);
-}
-
-BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& describe, bool force,
-                                qsizetype* askedAt)
-{
-    if (!row.wellFormed()) {
-        refuse(tr(kDamagedRow));
-        return {};
-    }
-    if (!journalReady())
-        return {};
-    m_vin.find();
-    const RowOwner car = rowOwner();
-    const QList<JournalEntry> rows = m_journal.entries(car.vin).value_or(QList<JournalEntry>());
-    const std::optional<JournalEntry> asked = undoable(row, rows, car, true);
+    if (!row.wellFormed())
+        return refused(m_gate.refuse(tr(kDamagedRow)));
+    if (const link::Outcome journal = m_gate.journalReady(); !journal.ok())
+        return refused(journal);
+    m_gate.vin.find();
+    const RowOwner car = m_gate.rowOwner();
+    const QList<JournalEntry> rows = m_gate.journal.entries(car.vin).value_or(QList<JournalEntry>());
+    link::Outcome refusal;
+    const std::optional<JournalEntry> asked = undoable(row, rows, car, refusal);
     if (!asked)
-        return {};
+        return refused(refusal);
     // The rest of its batch, newest first as the journal lists them; rows of it that are
     // undone already or changed nothing are passed by. A member whose outcome stays unknown
     // (its module not read) stops the whole batch: it is undone whole or not at all.
@@ -179,15 +166,15 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
             if (state == RowState::Done) {
                 batch << now;
             } else if (state == RowState::Unknown) {
-                refuse(tr(kBatchWhole).arg(targetOf(e.address, e.block).module, tr(kWhyNotRead)));
-                return {};
+                const QString module = m_gate.targetOf(*link::moduleAt(e.address), e.block).module;
+                return refused(m_gate.refuse(tr(kBatchWhole).arg(module, tr(kWhyNotRead))));
             }
         }
     }
     QList<BlockWrite> writes;
     for (const JournalEntry& e : batch) {
         BlockWrite w;
-        w.target = targetOf(e.address, e.block);
+        w.target = m_gate.targetOf(*link::moduleAt(e.address), e.block);
         w.newHex = e.oldHex;
         w.title = tr("Восстановление блока");
         if (describe)
@@ -200,7 +187,7 @@ BatchResult WriteGate::undoRows(const JournalEntry& row, const RowDescriber& des
     BatchOptions options;
     options.title = writes.size() > 1 ? tr("Отмена записи нескольких блоков вместе: %1").arg(writes.size()) : writes[0].title;
     options.wholeOrNothing = true;
-    return writeBlocks(writes, options);
+    return m_planner.writeBlocks(writes, options);
 }
 
 } // namespace talmero::safety
