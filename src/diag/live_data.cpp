@@ -30,6 +30,16 @@ QString elapsedText(qint64 nanoseconds)
     return QCoreApplication::translate("LiveData", "%1 мс").arg(nanoseconds / 1000000);
 }
 
+int LiveRequest::pid() const
+{
+    return value ? value->pid : QByteArray(request).mid(2).toInt(nullptr, 16);
+}
+
+QString LiveRequest::command() const
+{
+    return value ? QStringLiteral("01%1").arg(value->pid, 2, 16, QLatin1Char('0')).toUpper() : QString::fromLatin1(request);
+}
+
 namespace {
 
 // A mode 01 answer's length where a support map or the live-value table gives it; the
@@ -80,11 +90,11 @@ link::Outcome LiveData::timedPass()
         if (r.pidMap)
             timer.start();
         m_host.log(QCoreApplication::translate("LiveData", r.label));
-        if (r.pid != 0 && !pidSupported(pidBits, r.pid)) {
+        if (r.onlyWhenAnnounced && !pidSupported(pidBits, r.pid())) {
             m_host.log(QStringLiteral("---"));
             continue;
         }
-        const QString answer = send(QString::fromLatin1(r.request));
+        const QString answer = send(r.command());
         if (r.pidMap)
             pidBits = supportedPids(answer);
     }

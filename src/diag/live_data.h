@@ -8,6 +8,7 @@
 #include <QtGlobal>
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace talmero::link {
 class Host;
@@ -16,31 +17,55 @@ class Session;
 
 namespace talmero::diag {
 
-// One request of the live-data pass to the engine module.
+// Reached only for a key the live-value table does not hold: not a constant, so the pass
+// below does not compile with such a key.
+const LiveValue* noSuchLiveValue();
+
+// The live-value row with that key; the pass below names its values by it.
+constexpr const LiveValue* liveValueRow(std::string_view key)
+{
+    for (const LiveValue& v : kLiveValues) {
+        if (key == v.key)
+            return &v;
+    }
+    return noSuchLiveValue();
+}
+
+// One request of the live-data pass to the engine module: a request of its own, or one of
+// the live values (its PID, length and formula from that table).
 struct LiveRequest {
-    const char* label;   // logged before the request (the program's own text, context "LiveData")
-    const char* request; // OBD-II mode and PID
-    int pid;             // 0: always sent; otherwise only when this PID is marked supported
-    bool pidMap;         // its answer is the supported-PID map; the timing starts here
+    const char* label;              // logged before the request (the program's own text, context "LiveData")
+    const char* request = nullptr;  // OBD-II mode and PID; null for a live value's
+    const LiveValue* value = nullptr;
+    bool onlyWhenAnnounced = false; // sent only when the support map marks its PID
+    bool pidMap = false;            // its answer is the supported-PID map; the timing starts here
+
+    int pid() const;
+    QString command() const;
 };
+
+constexpr LiveRequest valueRequest(const char* label, std::string_view key, bool onlyWhenAnnounced)
+{
+    return {label, nullptr, liveValueRow(key), onlyWhenAnnounced};
+}
 
 // The pass, in sending order.
 inline constexpr std::array<LiveRequest, 15> kLiveRequests{{
-    {QT_TRANSLATE_NOOP("LiveData", "VIN"), "0902", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Идентификатор калибровки"), "0904", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Контрольные числа калибровки"), "0906", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Коды неисправностей"), "03", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Поддерживаемые параметры"), "0100", 0, true},
-    {QT_TRANSLATE_NOOP("LiveData", "Стандарт OBD"), "011C", 0x1C, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Положение дроссельной заслонки, %"), "0111", 0x11, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Массовый расход воздуха"), "0110", 0x10, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Температура воздуха на впуске"), "010F", 0x0F, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Скорость автомобиля"), "010D", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Обороты двигателя"), "010C", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Температура охлаждающей жидкости"), "0105", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Нагрузка двигателя"), "0104", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Состояние систем с момента стирания кодов"), "0101", 0, false},
-    {QT_TRANSLATE_NOOP("LiveData", "Состояние систем в текущем цикле"), "0141", 0, false},
+    {QT_TRANSLATE_NOOP("LiveData", "VIN"), "0902"},
+    {QT_TRANSLATE_NOOP("LiveData", "Идентификатор калибровки"), "0904"},
+    {QT_TRANSLATE_NOOP("LiveData", "Контрольные числа калибровки"), "0906"},
+    {QT_TRANSLATE_NOOP("LiveData", "Коды неисправностей"), "03"},
+    {QT_TRANSLATE_NOOP("LiveData", "Поддерживаемые параметры"), "0100", nullptr, false, true},
+    {QT_TRANSLATE_NOOP("LiveData", "Стандарт OBD"), "011C", nullptr, true},
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Положение дроссельной заслонки, %"), "throttle", true),
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Массовый расход воздуха"), "maf", true),
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Температура воздуха на впуске"), "intake", true),
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Скорость автомобиля"), "speed", false),
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Обороты двигателя"), "rpm", false),
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Температура охлаждающей жидкости"), "coolant", false),
+    valueRequest(QT_TRANSLATE_NOOP("LiveData", "Нагрузка двигателя"), "load", false),
+    {QT_TRANSLATE_NOOP("LiveData", "Состояние систем с момента стирания кодов"), "0101"},
+    {QT_TRANSLATE_NOOP("LiveData", "Состояние систем в текущем цикле"), "0141"},
 }};
 
 // The PIDs the answer to "0100" announces; none unless it is the positive map, read by
