@@ -31,23 +31,22 @@ QString moduleName(const QString& address)
 // file, loaded and trusted. "" when nothing stands in the way.
 QString fileModuleProblem(const VehicleConfig::Module& m, const link::TModuls* known)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("RestorePlan", text); };
     const car::DescriptionFile* loaded = known ? known->file : nullptr;
     if (!loaded && m.file.isEmpty())
         return QString();
     const QString name = known ? moduleName(m.address) : m.title + QStringLiteral(" (") + m.address + u')';
     if (!loaded && !known)
-        return tr("%1: модуль из файла описания %2 (SHA-256 %3), а этот файл не загружен").arg(name, m.file, m.sha256);
+        return QCoreApplication::translate("RestorePlan", "%1: модуль из файла описания %2 (SHA-256 %3), а этот файл не загружен").arg(name, m.file, m.sha256);
     if (!loaded)
-        return tr("%1: в копии модуль из файла описания %2, а у программы свой модуль с этим адресом").arg(name, m.file);
+        return QCoreApplication::translate("RestorePlan", "%1: в копии модуль из файла описания %2, а у программы свой модуль с этим адресом").arg(name, m.file);
     if (m.file.isEmpty())
-        return tr("%1: копия не называет файл описания модуля, а модуль записывается только с тем файлом, с которым сделана копия")
+        return QCoreApplication::translate("RestorePlan", "%1: копия не называет файл описания модуля, а модуль записывается только с тем файлом, с которым сделана копия")
             .arg(name);
     if (m.sha256 != loaded->sha256)
-        return tr("%1: копия сделана с файлом описания %2 (SHA-256 %3), а загружен %4 (SHA-256 %5)")
+        return QCoreApplication::translate("RestorePlan", "%1: копия сделана с файлом описания %2 (SHA-256 %3), а загружен %4 (SHA-256 %5)")
             .arg(name, m.file, m.sha256, fileLabel(*loaded), loaded->sha256);
     if (!isTrusted(*loaded))
-        return tr("%1: файлу описания %2 (SHA-256 %3) нет доверия").arg(name, fileLabel(*loaded), loaded->sha256);
+        return QCoreApplication::translate("RestorePlan", "%1: файлу описания %2 (SHA-256 %3) нет доверия").arg(name, fileLabel(*loaded), loaded->sha256);
     return QString();
 }
 
