@@ -15,6 +15,7 @@
 #include "qt_print.h"
 
 #include <QDir>
+#include <QDomDocument>
 #include "support/blocks.h"
 
 using namespace talmero;
@@ -156,6 +157,13 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         {"direction override in a title", vehicleData("<Module address=\"726\" title=\"\xE2\x80\xAE" "BCM\"><Block elmindex=\"04\">11"
                                                       "</Block></Module>"),
          "FAULT Строка 6: управляющий символ в адресе или названии модуля"},
+        {"a module from a description file after it", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>"
+                                                                  "<Module address=\"7A0\" title=\"DSM\" file=\"seat.json\" sha256=\""
+                                                                  + QByteArray(64, 'a') + "\"><Block elmindex=\"01\">81</Block></Module>"),
+         "11"},
+        {"a description file without its SHA-256", vehicleData("<Module address=\"7A0\" file=\"seat.json\"><Block elmindex=\"04\">11"
+                                                               "</Block></Module>"),
+         "FAULT Строка 6: файл описания модуля 7A0 назван без SHA-256 или с неверным SHA-256"},
         {"second Modules ignored", "<VehicleData><Modules><Module address=\"726\"><Block elmindex=\"04\">55</Block>"
                                    "</Module></Modules><Modules><Module address=\"726\"><Block elmindex=\"04\">66"
                                    "</Block></Module></Modules></VehicleData>",
@@ -184,6 +192,48 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
             EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.block).remove(u' '));
         }
     }
+}
+
+// A backup with a module from a description file after the program's own: the reader the
+// program had before such modules (each Module child of Modules with the address, the last
+// one winning, and in it each child whose first attribute is the index) reads the program's
+// own as written; the file's element names its file and SHA-256.
+TEST_F(BackupFileTest, AModuleFromADescriptionFileLeavesTheOwnAsTheOldReaderReadsThem)
+{
+    const QByteArray sha(64, 'c');
+    const QByteArray bytes = vehicleData("<Module address=\"720\" title=\"IPC\">\r\n<Block elmindex=\"00\">CD 42 10 10 C0</Block>\r\n</Module>\r\n"
+                                         "<Module address=\"726\" title=\"BCM\">\r\n<Block elmindex=\"04\">4F 1C 02</Block>\r\n</Module>\r\n"
+                                         "<Module address=\"7A0\" title=\"DSM\" file=\"seat.json\" sha256=\"" + sha + "\">\r\n"
+                                         "<Block elmindex=\"01\">81</Block>\r\n</Module>\r\n");
+    QDomDocument document;
+    ASSERT_TRUE(document.setContent(bytes));
+    const auto oldReader = [&](const QString& address, const QString& index) {
+        QString result;
+        const QDomNodeList modules = document.documentElement().firstChildElement(QStringLiteral("Modules")).childNodes();
+        for (int i = 0; i < modules.size(); ++i) {
+            const QDomElement m = modules.at(i).toElement();
+            if (m.attribute(QStringLiteral("address")) != address)
+                continue;
+            for (QDomElement b = m.firstChildElement(); !b.isNull(); b = b.nextSiblingElement()) {
+                if (b.attributes().item(0).nodeValue() == index)
+                    result = b.text();
+            }
+        }
+        return result;
+    };
+    EXPECT_EQ(oldReader(QStringLiteral("720"), QStringLiteral("00")), QStringLiteral("CD 42 10 10 C0"));
+    EXPECT_EQ(oldReader(QStringLiteral("726"), QStringLiteral("04")), QStringLiteral("4F 1C 02"));
+    const QString path = file(bytes);
+    EXPECT_EQ(readBackupBlock(path, QStringLiteral("726"), QStringLiteral("04"), host).block, QStringLiteral("4F 1C 02"));
+    QString error;
+    const std::optional<VehicleConfig> read = parseVehicleData(bytes, error);
+    ASSERT_TRUE(read) << error.toStdString();
+    ASSERT_EQ(read->modules.size(), 3);
+    EXPECT_TRUE(read->modules[0].file.isEmpty() && read->modules[1].file.isEmpty());
+    EXPECT_EQ(read->modules[2].file, QStringLiteral("seat.json"));
+    EXPECT_EQ(read->modules[2].sha256, QString::fromLatin1(sha));
+    // Written again as it was read.
+    EXPECT_EQ(read->moduleLines()[6], QStringLiteral("<Module address=\"7A0\" title=\"DSM\" file=\"seat.json\" sha256=\"%1\">").arg(QString::fromLatin1(sha)));
 }
 
 TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)

@@ -241,6 +241,26 @@ TEST(CarStateFile, SaveAndLoadRoundTrip)
     EXPECT_EQ(ask(loaded, "7E0", "0902"), "490201" + QByteArray("WF0XXXGCDX8A00001").toHex().toUpper());
 }
 
+// A module the file declares restarts, or refuses the trouble-code requests, as declared,
+// and is declared so again by the file the car saves.
+TEST(CarStateFile, ADeclaredModuleIsSavedAsDeclared)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("car.json");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"modules": [{"address": "7A0", "bus": "high", "restart": true, "troubleCodes": false, "blocks": {"01": "81"}}]})");
+    file.close();
+    Car declared;
+    declared.load(path);
+    declared.save(path);
+    Car loaded;
+    loaded.load(path);
+    EXPECT_EQ(ask(loaded, "7A0", "1101"), "5101");
+    EXPECT_EQ(ask(loaded, "7A0", "1800FF00"), "7F1811");
+    EXPECT_EQ(loaded.restarts("7A0"), 1);
+}
+
 TEST(CarStateFile, MissingFileIsNotAnError)
 {
     QTemporaryDir dir;
@@ -257,6 +277,9 @@ TEST(CarStateFile, BadFileGivesAClearErrorAndChangesNothing)
         R"({"modules": [{"address": "999"}]})",
         R"({"modules": [{"address": "720", "blocks": {"00": "ABC"}}]})",
         R"({"modules": [{"address": "726", "blocks": {"04": "AABBCC"}}, {"address": "720", "dtcs": ["12"]}]})",
+        R"({"modules": [{"address": "718", "bus": "high"}]})", // it would answer on the IPC's request
+        R"({"modules": [{"address": "7DF", "bus": "high"}]})",
+        R"({"modules": [{"address": "7A0", "bus": "medium", "restart": "yes"}]})",
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("bad.json");
