@@ -246,19 +246,16 @@ TEST(CarStateFile, SaveAndLoadRoundTrip)
 TEST(CarStateFile, ADeclaredModuleIsSavedAsDeclared)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("car.json");
-    QFile file(path);
+    QFile file(dir.filePath("car.json"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"({"modules": [{"address": "7A0", "bus": "high", "restart": true, "troubleCodes": false, "blocks": {"01": "81"}}]})");
+    file.write(R"({"modules": [{"address": "7A0", "bus": "high", "restart": true, "troubleCodes": false}]})");
     file.close();
-    Car declared;
-    declared.load(path);
-    declared.save(path);
     Car loaded;
-    loaded.load(path);
-    EXPECT_EQ(ask(loaded, "7A0", "1101"), "5101");
-    EXPECT_EQ(ask(loaded, "7A0", "1800FF00"), "7F1811");
-    EXPECT_EQ(loaded.restarts("7A0"), 1);
+    loaded.load(file.fileName());
+    loaded.save(file.fileName());
+    loaded = Car();
+    loaded.load(file.fileName());
+    EXPECT_EQ(ask(loaded, "7A0", "1101") + ask(loaded, "7A0", "1800FF00"), "51017F1811");
 }
 
 TEST(CarStateFile, MissingFileIsNotAnError)
