@@ -409,6 +409,10 @@ The connection is made, but the adapter does not answer. Check that this is an E
         <source>Не записан: %1</source>
         <translation>Not written: %1</translation>
     </message>
+    <message>
+        <source>! Ничего не записано: не записываются %1</source>
+        <translation>! Nothing was written: left out are %1</translation>
+    </message>
 </context>
 <context>
     <name>CarVinFinder</name>
@@ -625,10 +629,6 @@ The connection is made, but the adapter does not answer. Check that this is an E
     <message>
         <source>modules check принимает файлы описания</source>
         <translation>modules check takes description files</translation>
-    </message>
-    <message>
-        <source>modules export принимает только --dir</source>
-        <translation>modules export takes only --dir</translation>
     </message>
     <message>
         <source>папки %1 нет: ничего не записано</source>
@@ -984,6 +984,10 @@ The connection is made, but the adapter does not answer. Check that this is an E
         <translation>Press Enter when switched, or c to cancel: </translation>
     </message>
     <message>
+        <source>(или %1)</source>
+        <translation>(or %1)</translation>
+    </message>
+    <message>
         <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
                    [--baud 38400|9600|115200]
                    [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
@@ -1005,7 +1009,9 @@ The connection is made, but the adapter does not answer. Check that this is an E
                                      добавляет, и отклонённые файлы с причиной
   modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
                                      отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules export [PAGE...] [--dir DIR]
+                                     записывает описания модулей файлами описания: свои или
+                                     страниц PAGE (страницу файла описания - как её даёт файл)
   modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
                                      чему доверено; modules untrust FILE... снимает доверие
   adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
@@ -1037,7 +1043,7 @@ The connection is made, but the adapter does not answer. Check that this is an E
                                      записывает блоки конфигурации из файла обратно
 
 PAGE: {PAGES} и страницы файлов описания.
-MODULE: {MODULES}.
+MODULE: {MODULES} и модули файлов описания.
 Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
 C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
 Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
@@ -1082,7 +1088,10 @@ Offline:
                                      files: what each adds, and refused files with the reason
   modules check FILE...              checks description files; exit status 1 when one is
                                      refused
-  modules export [--dir DIR]         writes the program&apos;s own module descriptions as files
+  modules export [PAGE...] [--dir DIR]
+                                     writes module descriptions as description files: the
+                                     program&apos;s own, or the pages PAGE (a description file&apos;s
+                                     page as its file gives it)
   modules trust FILE...              trusts description files as they are now and says what
                                      it trusted; modules untrust FILE... takes trust back
   adapters [search]                  the adapters&apos; ports, one a line: PORT and what it is (for
@@ -1114,7 +1123,7 @@ With the adapter (--port required):
                                      writes the file&apos;s configuration blocks back
 
 PAGE: {PAGES} and the pages of description files.
-MODULE: {MODULES}.
+MODULE: {MODULES} and the modules of description files.
 Messages are Russian with a Russian locale or --lang ru, English otherwise (also with the
 C or POSIX locale); listings, blocks and exit statuses are the same in every language.
 Every write shows what changes and asks for confirmation [y/N]; --yes answers yes to every
@@ -1140,8 +1149,8 @@ Exit status: 0 success, 1 the operation failed, 2 command line error.
 </translation>
     </message>
     <message>
-        <source>(или %1)</source>
-        <translation>(or %1)</translation>
+        <source>страница %1 не записана: %2</source>
+        <translation>page %1 was not written: %2</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2565,26 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>ключ повторяется</source>
         <translation>the key is repeated</translation>
     </message>
+    <message>
+        <source>файл %1 изменился или не читается с тех пор, как загружен</source>
+        <translation>the file %1 has changed, or cannot be read, since it was loaded</translation>
+    </message>
+    <message>
+        <source>копия не хранит блок конфигурации %1</source>
+        <translation>the backup does not keep configuration block %1</translation>
+    </message>
+    <message>
+        <source>последний блок копии раньше первого</source>
+        <translation>the backup&apos;s last block comes before its first</translation>
+    </message>
+    <message>
+        <source>копия хранит не больше %1 блоков модуля</source>
+        <translation>a backup keeps at most %1 blocks of a module</translation>
+    </message>
+    <message>
+        <source>модулю без диагностического сеанса, отвечающему на запрос кодов ошибок, нужен vinBlock: иначе опрос не узнает, есть ли он</source>
+        <translation>a module without the diagnostic session that answers the trouble-code request needs a vinBlock: otherwise the scan cannot tell whether it is there</translation>
+    </message>
 </context>
 <context>
     <name>ModuleScanner</name>
@@ -3023,6 +3052,30 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>неизвестен: VIN дал только один модуль (%1), панель приборов - нет</source>
         <translation>unknown: only one module gave a VIN (%1), the instrument cluster none</translation>
     </message>
+    <message>
+        <source>%1: модуль из файла описания %2 (SHA-256 %3), а этот файл не загружен</source>
+        <translation>%1: a module from the description file %2 (SHA-256 %3), which is not loaded</translation>
+    </message>
+    <message>
+        <source>%1: в копии модуль из файла описания %2, а у программы свой модуль с этим адресом</source>
+        <translation>%1: the backup holds a module from the description file %2, but the program has a module of its own at this address</translation>
+    </message>
+    <message>
+        <source>%1: копия не называет файл описания модуля, а модуль записывается только с тем файлом, с которым сделана копия</source>
+        <translation>%1: the backup names no description file for the module, and the module is written only with the file the backup was taken with</translation>
+    </message>
+    <message>
+        <source>%1: копия сделана с файлом описания %2 (SHA-256 %3), а загружен %4 (SHA-256 %5)</source>
+        <translation>%1: the backup was taken with the description file %2 (SHA-256 %3), but %4 (SHA-256 %5) is loaded</translation>
+    </message>
+    <message>
+        <source>%1: файлу описания %2 (SHA-256 %3) нет доверия</source>
+        <translation>%1: the description file %2 (SHA-256 %3) is not trusted</translation>
+    </message>
+    <message>
+        <source>%1, блок %2: меняются параметры файла описания без доверия: %3</source>
+        <translation>%1, block %2: it changes options of an untrusted description file: %3</translation>
+    </message>
 </context>
 <context>
     <name>ScanCommand</name>
@@ -3343,6 +3396,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>блок %1 модуля %2 не является шестнадцатеричными байтами: %3</source>
         <translation>block %1 of module %2 is not whole hexadecimal bytes: %3</translation>
+    </message>
+    <message>
+        <source>файл описания модуля %1 назван без SHA-256 или с неверным SHA-256</source>
+        <translation>the description file of module %1 is named without its SHA-256, or with a wrong one</translation>
     </message>
 </context>
 <context>
@@ -3675,6 +3732,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>Параметры из файла описания %1 (SHA-256 %2)</source>
         <translation>Options from the description file %1 (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>! Модуль с адресом %1 сейчас неизвестен (файл его описания не загружен): ничего не восстановлено</source>
+        <translation>! The module at address %1 is not known now (its description file is not loaded): nothing was restored</translation>
     </message>
 </context>
 <context>

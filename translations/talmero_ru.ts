@@ -411,6 +411,10 @@
         <source>блок %1: %2</source>
         <translation>блок %1: %2</translation>
     </message>
+    <message>
+        <source>! Ничего не записано: не записываются %1</source>
+        <translation>! Ничего не записано: не записываются %1</translation>
+    </message>
 </context>
 <context>
     <name>CarVinFinder</name>
@@ -841,10 +845,6 @@
         <translation>modules check принимает файлы описания</translation>
     </message>
     <message>
-        <source>modules export принимает только --dir</source>
-        <translation>modules export принимает только --dir</translation>
-    </message>
-    <message>
         <source>%1 уже есть: ничего не записано</source>
         <translation>%1 уже есть: ничего не записано</translation>
     </message>
@@ -989,6 +989,10 @@
         <translation>--only: неизвестный адрес модуля %1</translation>
     </message>
     <message>
+        <source>(или %1)</source>
+        <translation>(или %1)</translation>
+    </message>
+    <message>
         <source>использование: talmero-cli [--port NAME|PATH|HOST:PORT|bt://MAC|ble://MAC|demo|demo-stn]
                    [--baud 38400|9600|115200]
                    [--vin VIN] [--journal FILE] [--min-voltage V] [--lang en|ru] [--yes] [--log]
@@ -1010,7 +1014,9 @@
                                      добавляет, и отклонённые файлы с причиной
   modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
                                      отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules export [PAGE...] [--dir DIR]
+                                     записывает описания модулей файлами описания: свои или
+                                     страниц PAGE (страницу файла описания - как её даёт файл)
   modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
                                      чему доверено; modules untrust FILE... снимает доверие
   adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
@@ -1042,7 +1048,7 @@
                                      записывает блоки конфигурации из файла обратно
 
 PAGE: {PAGES} и страницы файлов описания.
-MODULE: {MODULES}.
+MODULE: {MODULES} и модули файлов описания.
 Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
 C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
 Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
@@ -1087,7 +1093,9 @@ STN, а с другим адаптером просит переключить �
                                      добавляет, и отклонённые файлы с причиной
   modules check FILE...              проверяет файлы описания; код выхода 1, если какой-то
                                      отклонён
-  modules export [--dir DIR]         записывает свои описания модулей файлами описания
+  modules export [PAGE...] [--dir DIR]
+                                     записывает описания модулей файлами описания: свои или
+                                     страниц PAGE (страницу файла описания - как её даёт файл)
   modules trust FILE...              доверяет файлам описания, каковы они сейчас, и говорит,
                                      чему доверено; modules untrust FILE... снимает доверие
   adapters [search]                  порты адаптеров по строке: ПОРТ и что это (для --port);
@@ -1119,7 +1127,7 @@ STN, а с другим адаптером просит переключить �
                                      записывает блоки конфигурации из файла обратно
 
 PAGE: {PAGES} и страницы файлов описания.
-MODULE: {MODULES}.
+MODULE: {MODULES} и модули файлов описания.
 Сообщения русские при русской локали и с --lang ru, иначе английские (и при локали
 C или POSIX); списки, блоки и коды выхода одинаковы на любом языке.
 Каждая запись показывает, что изменится, и спрашивает подтверждение [y/N]; --yes отвечает
@@ -1145,8 +1153,8 @@ STN, а с другим адаптером просит переключить �
 </translation>
     </message>
     <message>
-        <source>(или %1)</source>
-        <translation>(или %1)</translation>
+        <source>страница %1 не записана: %2</source>
+        <translation>страница %1 не записана: %2</translation>
     </message>
 </context>
 <context>
@@ -2561,6 +2569,26 @@ STN, а с другим адаптером просит переключить �
         <source>такого поля в формате нет</source>
         <translation>такого поля в формате нет</translation>
     </message>
+    <message>
+        <source>файл %1 изменился или не читается с тех пор, как загружен</source>
+        <translation>файл %1 изменился или не читается с тех пор, как загружен</translation>
+    </message>
+    <message>
+        <source>копия не хранит блок конфигурации %1</source>
+        <translation>копия не хранит блок конфигурации %1</translation>
+    </message>
+    <message>
+        <source>последний блок копии раньше первого</source>
+        <translation>последний блок копии раньше первого</translation>
+    </message>
+    <message>
+        <source>копия хранит не больше %1 блоков модуля</source>
+        <translation>копия хранит не больше %1 блоков модуля</translation>
+    </message>
+    <message>
+        <source>модулю без диагностического сеанса, отвечающему на запрос кодов ошибок, нужен vinBlock: иначе опрос не узнает, есть ли он</source>
+        <translation>модулю без диагностического сеанса, отвечающему на запрос кодов ошибок, нужен vinBlock: иначе опрос не узнает, есть ли он</translation>
+    </message>
 </context>
 <context>
     <name>ModuleScanner</name>
@@ -3029,6 +3057,30 @@ STN, а с другим адаптером просит переключить �
         <source>! Модуль %1 не прочитан из автомобиля</source>
         <translation>! Модуль %1 не прочитан из автомобиля</translation>
     </message>
+    <message>
+        <source>%1: модуль из файла описания %2 (SHA-256 %3), а этот файл не загружен</source>
+        <translation>%1: модуль из файла описания %2 (SHA-256 %3), а этот файл не загружен</translation>
+    </message>
+    <message>
+        <source>%1: в копии модуль из файла описания %2, а у программы свой модуль с этим адресом</source>
+        <translation>%1: в копии модуль из файла описания %2, а у программы свой модуль с этим адресом</translation>
+    </message>
+    <message>
+        <source>%1: копия не называет файл описания модуля, а модуль записывается только с тем файлом, с которым сделана копия</source>
+        <translation>%1: копия не называет файл описания модуля, а модуль записывается только с тем файлом, с которым сделана копия</translation>
+    </message>
+    <message>
+        <source>%1: копия сделана с файлом описания %2 (SHA-256 %3), а загружен %4 (SHA-256 %5)</source>
+        <translation>%1: копия сделана с файлом описания %2 (SHA-256 %3), а загружен %4 (SHA-256 %5)</translation>
+    </message>
+    <message>
+        <source>%1: файлу описания %2 (SHA-256 %3) нет доверия</source>
+        <translation>%1: файлу описания %2 (SHA-256 %3) нет доверия</translation>
+    </message>
+    <message>
+        <source>%1, блок %2: меняются параметры файла описания без доверия: %3</source>
+        <translation>%1, блок %2: меняются параметры файла описания без доверия: %3</translation>
+    </message>
 </context>
 <context>
     <name>ScanCommand</name>
@@ -3349,6 +3401,10 @@ STN, а с другим адаптером просит переключить �
     <message>
         <source>! Не прочитаны: </source>
         <translation>! Не прочитаны: </translation>
+    </message>
+    <message>
+        <source>файл описания модуля %1 назван без SHA-256 или с неверным SHA-256</source>
+        <translation>файл описания модуля %1 назван без SHA-256 или с неверным SHA-256</translation>
     </message>
 </context>
 <context>
@@ -3682,6 +3738,10 @@ STN, а с другим адаптером просит переключить �
     <message>
         <source>! Резервная копия не сделана (%1): запись не выполнена</source>
         <translation>! Резервная копия не сделана (%1): запись не выполнена</translation>
+    </message>
+    <message>
+        <source>! Модуль с адресом %1 сейчас неизвестен (файл его описания не загружен): ничего не восстановлено</source>
+        <translation>! Модуль с адресом %1 сейчас неизвестен (файл его описания не загружен): ничего не восстановлено</translation>
     </message>
 </context>
 <context>

@@ -203,13 +203,13 @@ void TFormHistory::ButtonRestoreClick()
         safety::WriteGate* gate = m_main.gate();
         if (!gate)
             return;
-        safety::BatchResult result = gate->undo(entry, config::describeUndo);
+        safety::BatchResult result = gate->undo(entry, config::describeUndo());
         // One block changed since: the confirmation says so, and going on takes its tick.
         const safety::WriteResult one = result.results.value(0);
         const bool changedSince = result.results.size() == 1 && one.outcome == safety::WriteOutcome::NotSent
             && !one.heldHex.isEmpty() && one.heldHex != entry.newHex && one.heldHex != entry.oldHex;
         if (changedSince)
-            result = gate->undo(entry, config::describeUndo, true);
+            result = gate->undo(entry, config::describeUndo(), true);
         undone = result.summary();
     });
     if (ran && undone)

@@ -28,6 +28,8 @@ struct Catalog {
     std::vector<const BlockLayout*> layouts; // each once, as in use: an extended block's layout replaces its own
     // A block a file extends: the layout its module describes, and the one in use.
     std::vector<std::pair<const BlockLayout*, const BlockLayout*>> extended;
+    // The sample blocks (hex) a file gave for a layout it describes, as it gave them.
+    std::vector<std::pair<const BlockLayout*, std::vector<QString>>> samples;
     // The records from files point into what these keep alive.
     std::vector<std::shared_ptr<const void>> kept;
     std::vector<std::shared_ptr<const DescriptionFile>> files;
@@ -46,6 +48,15 @@ int catalogRevision();
 
 // The module with this address ("720"); nullptr when none.
 const Module* moduleAt(std::string_view address);
+// The module with this short name ("IPC"); nullptr when none.
+const Module* moduleNamed(std::string_view name);
+
+// The lists the program walks, from the catalog: the program's own modules in the order
+// of the module table's lists, then those the files add, in the order they were loaded.
+// The modules the VehicleData file keeps, in its order.
+std::vector<const Module*> backupModules();
+// The modules of the trouble-code reading, the high-speed bus first.
+std::vector<const Module*> codeModules();
 // The layout in use of a module's block with this number; nullptr when it has none.
 const BlockLayout* layoutAt(const Module& module, int number);
 // The page with this caption (any case); nullptr when none.

@@ -72,6 +72,7 @@ struct Module {
     int vinBlock = -1;            // the block holding the VIN; -1 none
     bool restart = false;         // the service tab may restart it
     bool identity = false;        // its VIN names the car; asked in table order
+    bool codes = true;            // answers the trouble-code request: read, cleared and scanned
     BlockRange backupBlocks{};    // the blocks the VehicleData file keeps; none: not in it
     std::span<const BlockLayout* const> blocks{}; // its configuration blocks
     const PageInfo* page = &kNoPage; // the page that shows them

@@ -191,7 +191,7 @@ struct CarCommand {
             exit = ctx.usage(QCoreApplication::translate("Cli", "неизвестный модуль %1").arg(w()[1]));
             return std::nullopt;
         }
-        const auto modules = link::Moduls();
+        const std::vector<const car::Module*>& modules = car::catalog().modules;
         return diag::RadioGroupModClick(int(std::find(modules.begin(), modules.end(), module) - modules.begin()), car.state);
     }
 
@@ -293,7 +293,7 @@ struct CarCommand {
                                     : QCoreApplication::translate("Cli", "отмена: %1").arg(row))
                     << '\n';
             ctx.err.flush();
-            const safety::BatchResult undone = gate.undo(e, config::describeUndo, ctx.args.force);
+            const safety::BatchResult undone = gate.undo(e, config::describeUndo(), ctx.args.force);
             const link::Outcome outcome = undone.summary();
             if (!outcome.ok())
                 return ctx.fail(outcome, QCoreApplication::translate("Cli", "ничего не восстановлено"));

@@ -1,7 +1,8 @@
-// modules list | check FILE... | export [--dir DIR] | trust FILE... | untrust FILE..., and
+// modules list | check FILE... | export [PAGE...] [--dir DIR] | trust FILE... | untrust FILE..., and
 // --trust FILE.
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/config_page.h"
 #include "config/description_trust.h"
 #include "link/language.h"
 #include "link/printable_text.h"
@@ -75,14 +76,26 @@ int check(CommandContext& ctx)
     return allPass ? ExitOk : ExitFailed;
 }
 
-int exportOwn(CommandContext& ctx)
+// modules export [PAGE...]: the program's own pages, or those named (a description file's
+// too, as that file says it).
+int exportPages(CommandContext& ctx)
 {
-    if (ctx.args.words.size() != 2)
-        return ctx.usage(QCoreApplication::translate("Cli", "modules export принимает только --dir"));
     const QString dir = ctx.args.dir.isEmpty() ? QStringLiteral(".") : ctx.args.dir;
     if (!QFileInfo(dir).isDir())
         return ctx.fail(QCoreApplication::translate("Cli", "папки %1 нет: ничего не записано").arg(dir));
-    const QList<module_files::ExportedFile> files = module_files::exportOwnModules();
+    QList<module_files::ExportedFile> files;
+    for (const QString& caption : ctx.args.words.mid(2)) {
+        const car::PageInfo* page = ConfigPage::pageByCaption(caption);
+        if (!page)
+            return ctx.usage(QCoreApplication::translate("Cli", "неизвестная страница %1").arg(caption));
+        QString problem;
+        const std::optional<module_files::ExportedFile> file = module_files::exportPage(*page, problem);
+        if (!file)
+            return ctx.fail(QCoreApplication::translate("Cli", "страница %1 не записана: %2").arg(caption, problem));
+        files.append(*file);
+    }
+    if (ctx.args.words.size() == 2)
+        files = module_files::exportOwnModules();
     // Nothing is written over: a contributor's edited file must not be lost.
     for (const module_files::ExportedFile& f : files) {
         if (QFileInfo::exists(QDir(dir).filePath(f.name)))
@@ -232,7 +245,7 @@ int runModulesCommand(CommandContext& ctx)
     if (what == QLatin1String("check"))
         return check(ctx);
     if (what == QLatin1String("export"))
-        return exportOwn(ctx);
+        return exportPages(ctx);
     if (what == QLatin1String("trust"))
         return trust(ctx);
     if (what == QLatin1String("untrust"))

@@ -19,9 +19,15 @@ QString byteText(int value)
 
 const QList<AsBuiltLine>& asBuiltLines()
 {
-    static const QList<AsBuiltLine> lines = [] {
+    // Made again when another catalog is installed: the description files' modules have lines too.
+    static int revision = -1;
+    static QList<AsBuiltLine> lines;
+    if (revision == car::catalogRevision())
+        return lines;
+    revision = car::catalogRevision();
+    lines = [] {
         QList<AsBuiltLine> all;
-        for (const car::Module* m : car::kModules) {
+        for (const car::Module* m : car::catalog().modules) {
             for (const BlockLayout* b : m->blocks) {
                 if (b->asBuiltLine == 0)
                     continue;

@@ -26,7 +26,7 @@ struct AsBuiltLine {
     int shortDigits;          // those of its shorter whole form (the pre-facelift IPC's); 0 = none
 };
 
-// Every line the module table holds, in its order.
+// Every line the catalog's modules hold, in its order.
 const QList<AsBuiltLine>& asBuiltLines();
 // The line with this key, or nullptr.
 const AsBuiltLine* asBuiltLineByKey(AsBuiltKey key);

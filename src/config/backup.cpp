@@ -60,9 +60,11 @@ BackupResult VehicleBackup::BitBtnSaveAutoClick(const QString& carVIN, const QSt
     QStringList moduleLines;
     QStringList missing;
     QStringList missingBlocks;
-    const int count = int(car::kBackupModules.size());
+    // The program's own modules first, in the file's order; the description files' after them.
+    const std::vector<const car::Module*> kept = car::backupModules();
+    const int count = int(kept.size());
     for (int k = 0; k < count; ++k) {
-        const car::Module& module = *car::kBackupModules[k];
+        const car::Module& module = *kept[std::size_t(k)];
         if (m_progress)
             m_progress(k + 1, count, module);
         const QString name = qs(module.name) + QStringLiteral(" (") + qs(module.address) + QLatin1Char(')');
@@ -176,7 +178,9 @@ bool VehicleBackup::dumpModule(QStringList& lines, const car::Module& module, QS
     // (an empty Module element would also read back as a broken file).
     if (!module.session && !heard)
         return false;
-    lines << vehicle_data::moduleLine(address, qs(module.name)) << blockLines << vehicle_data::kModuleEnd;
+    lines << (module.file ? vehicle_data::moduleLine(address, qs(module.name), module.file->name, module.file->sha256)
+                          : vehicle_data::moduleLine(address, qs(module.name)))
+          << blockLines << vehicle_data::kModuleEnd;
     m_failedReads << failed;
     // A module may lack a block; one that gave none at all lacks them all.
     if (unread)

@@ -20,7 +20,7 @@ constexpr qint64 kLargestBackup = 1 << 20;
 // The backup's entry of the module at this address, nullptr for one a backup does not keep.
 const car::Module* keptModule(const QString& address)
 {
-    for (const car::Module* m : car::kBackupModules) {
+    for (const car::Module* m : car::backupModules()) {
         if (qs(m->address) == address)
             return m;
     }

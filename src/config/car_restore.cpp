@@ -172,7 +172,13 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
         return summary;
     }
     if (plan.writes.isEmpty()) {
-        summary.outcome = link::Outcome::done(tr("* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом"));
+        // Blocks that differ but are left out are no match with the file.
+        QStringList left;
+        for (const RestorePlan::LeftOut& l : plan.leftOut)
+            left << l.text;
+        summary.outcome = left.isEmpty()
+            ? link::Outcome::done(tr("* Записывать нечего: блоки конфигурации автомобиля совпадают с файлом"))
+            : link::Outcome::failed(link::Outcome::Kind::Refused, tr("! Ничего не записано: не записываются %1").arg(left.join(QStringLiteral("; "))));
         m_host.log(summary.outcome.line);
         summary.agreed = true;
         return summary;
@@ -187,9 +193,12 @@ RestoreSummary CarRestore::run(const RestorePlan& plan, bool choosable)
     QList<safety::BlockWrite> writes;
     m_partAddresses.clear();
     for (const PlannedWrite& p : plan.writes) {
+        const link::TModuls& module = *link::moduleAt(p.address);
         safety::BlockWrite w;
-        w.target = m_gate.targetOf(*link::moduleAt(p.address), p.index);
+        w.target = m_gate.targetOf(module, p.index);
         w.newHex = p.newHex;
+        // Checked again by the gate: a file's module or options write only with the file trusted.
+        w.files = filesOfWrite(module, p.index, p.newHex);
         w.expectedHex = p.heldHex;
         w.title = tr("Восстановление из резервной копии");
         const auto describe = changeDescriber(p.address, p.index, p.newHex);

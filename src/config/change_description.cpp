@@ -38,6 +38,13 @@ QHash<QString, QString> shownStates(const BlockLayout& layout, const QString& he
     return states;
 }
 
+// Two files of one name (the packagers' and the user's) are two files.
+void addUse(QList<safety::DescriptionUse>& uses, const car::DescriptionFile& file)
+{
+    if (std::none_of(uses.begin(), uses.end(), [&](const safety::DescriptionUse& u) { return u.path == file.path; }))
+        uses.append({fileLabel(file), file.path, file.sha256, isTrusted(file)});
+}
+
 } // namespace
 
 QStringList describeChange(const BlockLayout& layout, const QString& oldHex, const QString& newHex)
@@ -83,9 +90,7 @@ QList<safety::DescriptionUse> filesChanged(const BlockLayout& layout, const QStr
         const QString name = qs(o.name);
         if (!unknown && before.value(name, kNotInBlock) == after.value(name, kNotInBlock))
             continue;
-        // Two files of one name (the packagers' and the user's) are two files.
-        if (std::none_of(uses.begin(), uses.end(), [&](const safety::DescriptionUse& u) { return u.path == o.file->path; }))
-            uses.append({fileLabel(*o.file), o.file->path, o.file->sha256, isTrusted(*o.file)});
+        addUse(uses, *o.file);
     }
     return uses;
 }
@@ -115,10 +120,43 @@ std::function<QStringList(const QString& heldHex)> changeDescriber(const QString
     return [layout, newHex](const QString& held) { return describeChange(*layout, held, newHex); };
 }
 
-QStringList describeUndo(const safety::JournalEntry& row, const QString& heldHex)
+std::function<QList<safety::DescriptionUse>(const QString& heldHex)> filesOfWrite(const car::Module& module, const QString& block,
+                                                                                  const QString& newHex)
 {
-    const auto describe = changeDescriber(row.address, row.block, row.oldHex);
-    return describe ? describe(heldHex) : QStringList();
+    const BlockLayout* layout = nullptr;
+    for (const BlockLayout* b : module.blocks) {
+        if (car::blockText(b->number).compare(block, Qt::CaseInsensitive) == 0)
+            layout = &layoutOf(*b);
+    }
+    const bool extended = layout && std::any_of(layout->options.begin(), layout->options.end(), [](const Option& o) { return o.file; });
+    if (!module.file && !extended)
+        return {};
+    const car::DescriptionFile* own = module.file;
+    return [own, layout, newHex](const QString& held) {
+        QList<safety::DescriptionUse> uses;
+        if (own)
+            addUse(uses, *own);
+        for (const safety::DescriptionUse& use : layout ? filesChanged(*layout, held, newHex) : QList<safety::DescriptionUse>()) {
+            if (std::none_of(uses.begin(), uses.end(), [&](const safety::DescriptionUse& u) { return u.path == use.path; }))
+                uses.append(use);
+        }
+        return uses;
+    };
+}
+
+safety::WriteGate::RowDescriber describeUndo()
+{
+    safety::WriteGate::RowDescriber words;
+    words.changes = [](const safety::JournalEntry& row, const QString& held) {
+        const auto describe = changeDescriber(row.address, row.block, row.oldHex);
+        return describe ? describe(held) : QStringList();
+    };
+    words.files = [](const safety::JournalEntry& row, const QString& held) {
+        const car::Module* module = car::moduleAt(row.address.toStdString());
+        const auto files = module ? filesOfWrite(*module, row.block, row.oldHex) : nullptr;
+        return files ? files(held) : QList<safety::DescriptionUse>();
+    };
+    return words;
 }
 
 } // namespace talmero::config

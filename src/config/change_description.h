@@ -32,7 +32,15 @@ const BlockLayout* blockAt(const QString& address, const QString& block);
 std::function<QStringList(const QString& heldHex)> changeDescriber(const QString& address, const QString& block,
                                                                    const QString& newHex);
 
-// What writing a journal row's old content back changes (the write gate's undo).
-QStringList describeUndo(const safety::JournalEntry& row, const QString& heldHex);
+// The description files a write of newHex to a block of the module needs trusted, each
+// once, with whether the user trusts it: the file the module comes from, whatever the
+// block; and the files whose options the write changes in a block they extend. An empty
+// function when the block has neither.
+std::function<QList<safety::DescriptionUse>(const QString& heldHex)> filesOfWrite(const car::Module& module, const QString& block,
+                                                                                  const QString& newHex);
+
+// What writing a journal row's old content back changes, and the description files it
+// needs trusted (the write gate's undo).
+safety::WriteGate::RowDescriber describeUndo();
 
 } // namespace talmero::config

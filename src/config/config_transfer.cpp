@@ -58,7 +58,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& s
     w.title = QCoreApplication::translate("ConfigTransfer", "Запись конфигурации");
     const BlockLayout& layout = layoutOf(side);
     w.describe = [&layout, data](const QString& held) { return describeChange(layout, held, data); };
-    w.files = [&layout, data](const QString& held) { return filesChanged(layout, held, data); };
+    w.files = filesOfWrite(module, w.target.block, data);
     return w;
 }
 

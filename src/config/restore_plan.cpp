@@ -1,11 +1,13 @@
 #include "config/restore_plan.h"
 
 #include "config/change_description.h"
+#include "config/description_trust.h"
 #include "link/codecs.h"
 #include "link/modules.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <utility>
 
 namespace talmero::config {
 
@@ -22,6 +24,30 @@ QString moduleName(const QString& address)
 {
     const link::TModuls* m = link::moduleAt(address);
     return m ? car::qs(m->name) + QStringLiteral(" (") + link::moduleTitle(*m) + QLatin1Char(')') : address;
+}
+
+// Why the blocks of a module the backup names a description file for (or the program
+// knows from one) are not written: a module from a file is written only with that same
+// file, loaded and trusted. "" when nothing stands in the way.
+QString fileModuleProblem(const VehicleConfig::Module& m, const link::TModuls* known)
+{
+    const car::DescriptionFile* loaded = known ? known->file : nullptr;
+    if (!loaded && m.file.isEmpty())
+        return QString();
+    const QString name = known ? moduleName(m.address) : m.title + QStringLiteral(" (") + m.address + u')';
+    if (!loaded && !known)
+        return QCoreApplication::translate("RestorePlan", "%1: модуль из файла описания %2 (SHA-256 %3), а этот файл не загружен").arg(name, m.file, m.sha256);
+    if (!loaded)
+        return QCoreApplication::translate("RestorePlan", "%1: в копии модуль из файла описания %2, а у программы свой модуль с этим адресом").arg(name, m.file);
+    if (m.file.isEmpty())
+        return QCoreApplication::translate("RestorePlan", "%1: копия не называет файл описания модуля, а модуль записывается только с тем файлом, с которым сделана копия")
+            .arg(name);
+    if (m.sha256 != loaded->sha256)
+        return QCoreApplication::translate("RestorePlan", "%1: копия сделана с файлом описания %2 (SHA-256 %3), а загружен %4 (SHA-256 %5)")
+            .arg(name, m.file, m.sha256, fileLabel(*loaded), loaded->sha256);
+    if (!isTrusted(*loaded))
+        return QCoreApplication::translate("RestorePlan", "%1: файлу описания %2 (SHA-256 %3) нет доверия").arg(name, fileLabel(*loaded), loaded->sha256);
+    return QString();
 }
 
 } // namespace
@@ -57,10 +83,23 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
     plan.fileVin = file.vin;
     plan.carVin = car.vin;
     for (const VehicleConfig::Module& m : file.modules) {
+        const link::TModuls* known = link::moduleAt(m.address);
+        const QString fileProblem = fileModuleProblem(m, known);
+        bool fileProblemSaid = false;
+        const auto leaveOut = [&] {
+            if (!std::exchange(fileProblemSaid, true))
+                plan.leftOut.append({m.address, fileProblem});
+        };
         for (const VehicleConfig::Block& b : m.blocks) {
             const QString where = m.address + u' ' + b.index;
             const BlockLayout* layout = blockAt(m.address, b.index);
             const std::optional<QString> held = car.block(m.address, b.index);
+            // Without its file the program knows nothing of the module: not even which of
+            // its blocks are configuration.
+            if (!known && !fileProblem.isEmpty()) {
+                leaveOut();
+                continue;
+            }
             if (!layout) {
                 if (held && *held != b.hex)
                     plan.neverWritten << where;
@@ -68,6 +107,10 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
             }
             if (held == b.hex)
                 continue;
+            if (!fileProblem.isEmpty()) {
+                leaveOut();
+                continue;
+            }
             const QString name = moduleName(m.address);
             // What the module holds is not known: nothing is written while it is planned.
             if (!held) {
@@ -83,6 +126,17 @@ RestorePlan planRestore(const VehicleConfig& file, const VehicleConfig& car, boo
             // A block its page would refuse is no configuration to write.
             if (!pageShows(*layout, b.hex)) {
                 plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: блок из файла не распознаётся страницей").arg(name, b.index)});
+                continue;
+            }
+            // Options of a description file the user has not trusted are not written.
+            QStringList untrusted;
+            for (const safety::DescriptionUse& use : filesChanged(*layout, *held, b.hex)) {
+                if (!use.trusted)
+                    untrusted << use.name + QStringLiteral(" (SHA-256 ") + use.sha256 + u')';
+            }
+            if (!untrusted.isEmpty()) {
+                plan.leftOut.append({m.address, QCoreApplication::translate("RestorePlan", "%1, блок %2: меняются параметры файла описания без доверия: %3")
+                                                    .arg(name, b.index, untrusted.join(QStringLiteral(", ")))});
                 continue;
             }
             PlannedWrite w;

@@ -10,10 +10,10 @@ namespace talmero::config {
 namespace {
 
 // The module's place in the VehicleData file; after them all for one the file does not keep.
-int backupRank(const QString& address)
+int backupRank(const std::vector<const car::Module*>& kept, const QString& address)
 {
     const car::Module* m = car::moduleAt(address.toStdString());
-    return int(std::find(car::kBackupModules.begin(), car::kBackupModules.end(), m) - car::kBackupModules.begin());
+    return int(std::find(kept.begin(), kept.end(), m) - kept.begin());
 }
 
 } // namespace
@@ -55,8 +55,9 @@ Comparison compareVehicles(const VehicleConfig& left, const VehicleConfig& right
             modules->insert(m.address, &m);
         }
     }
+    const std::vector<const car::Module*> kept = car::backupModules();
     std::stable_sort(addresses.begin(), addresses.end(),
-                     [](const QString& a, const QString& b) { return backupRank(a) < backupRank(b); });
+                     [&kept](const QString& a, const QString& b) { return backupRank(kept, a) < backupRank(kept, b); });
 
     for (const QString& address : addresses) {
         const VehicleConfig::Module* l = leftModules.value(address);

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -75,7 +76,7 @@ QStringList VehicleConfig::moduleLines() const
 {
     QStringList lines;
     for (const Module& m : modules) {
-        lines << vehicle_data::moduleLine(m.address, m.title);
+        lines << vehicle_data::moduleLine(m.address, m.title, m.file, m.sha256);
         for (const Block& b : m.blocks)
             lines << vehicle_data::blockLine(b.index, link::splitHEX(b.hex));
         lines << vehicle_data::kModuleEnd;
@@ -108,7 +109,9 @@ VehicleDataOutline outlineVehicleData(const QByteArray& bytes)
             } else if (depth == 3 && inModules) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 out.elements.append({attributes.value(QLatin1String("address")).toString(),
-                                     attributes.value(QLatin1String("title")).toString(), {}, xml.lineNumber()});
+                                     attributes.value(QLatin1String("title")).toString(), {}, xml.lineNumber(),
+                                     attributes.value(QLatin1String("file")).toString(),
+                                     attributes.value(QLatin1String("sha256")).toString()});
             } else if (depth == 4 && inModules) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 VehicleDataOutline::Child c;
@@ -183,6 +186,12 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
             continue;
         if (link::printableText(element.address + element.title) != element.address + element.title)
             return refuse(element.line, QCoreApplication::translate("VehicleConfig", "управляющий символ в адресе или названии модуля"));
+        static const QRegularExpression kSha256(QStringLiteral("^[0-9a-f]{64}$"));
+        if (link::printableText(element.file) != element.file
+            || element.file.isEmpty() != element.sha256.isEmpty()
+            || (!element.sha256.isEmpty() && !kSha256.match(element.sha256).hasMatch()))
+            return refuse(element.line, QCoreApplication::translate("VehicleConfig", "файл описания модуля %1 назван без SHA-256 или с неверным SHA-256")
+                                            .arg(element.address));
         // Checked also when a later element replaces it: a damaged file is refused whole.
         QMap<QString, QString> blocks; // index -> hex: sorted, and the last of an index wins
         for (const VehicleDataOutline::Child& c : element.children) {
@@ -209,7 +218,7 @@ std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& 
         }
         if (lastOf.value(element.address) != i)
             continue;
-        VehicleConfig::Module module{element.address, element.title, {}};
+        VehicleConfig::Module module{element.address, element.title, {}, element.file, element.sha256};
         for (auto b = blocks.cbegin(); b != blocks.cend(); ++b)
             module.blocks.append(VehicleConfig::Block{b.key(), b.value()});
         config.modules.append(std::move(module));
@@ -243,7 +252,8 @@ CarReading readVehicleFromCar(link::Session& session, link::Host& host, link::Li
     if (const link::Outcome reset = session.resetAdapter(false); !reset.ok())
         return failed(reset.kind, reset.line);
     // The bus the adapter stands on first: one switch for the whole reading.
-    QList<const car::Module*> order(car::kBackupModules.begin(), car::kBackupModules.end());
+    const std::vector<const car::Module*> kept = car::backupModules();
+    QList<const car::Module*> order(kept.begin(), kept.end());
     const bool mediumFirst = session.busMS;
     std::stable_sort(order.begin(), order.end(), [mediumFirst](const car::Module* a, const car::Module* b) {
         return (a->medium() == mediumFirst) > (b->medium() == mediumFirst);

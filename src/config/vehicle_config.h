@@ -27,6 +27,10 @@ struct VehicleConfig {
         QString address; // "726"
         QString title;   // "BCM"
         QList<Block> blocks;
+        // A module a description file adds: that file's name and its SHA-256 (hex), as the
+        // backup was taken with it; "" for one of the program's own.
+        QString file;
+        QString sha256;
         bool operator==(const Module&) const = default;
     };
     QString vin;        // "" when the file has none or no module of the car gave it
@@ -60,6 +64,8 @@ struct VehicleDataOutline {
         QString title;
         QList<Child> children;
         qint64 line = 0;
+        QString file; // its description file's name and SHA-256, when it names one
+        QString sha256;
     };
     QList<Module> elements;   // in file order, also those without an address
     // Where the file stops being XML; 0 when it is well-formed.
@@ -73,8 +79,9 @@ VehicleDataOutline outlineVehicleData(const QByteArray& bytes);
 // indexes wins). The one verdict on a file, for opening a page from it, compare and
 // restore: nullopt with error set (naming the line) when the document is not XML, has no
 // VehicleData/Modules, or a module of it holds a block without a number of two hex digits
-// in elmindex, an element inside a block, a block that is not whole hex bytes, or a VIN,
-// address or title with a character that is not printable.
+// in elmindex, an element inside a block, a block that is not whole hex bytes, a VIN,
+// address, title or description file name with a character that is not printable, or a
+// description file named without its SHA-256 (64 hex digits).
 std::optional<VehicleConfig> parseVehicleData(const QByteArray& bytes, QString& error);
 
 // A VehicleData file; nullopt after a notice that names the file and says why.

@@ -54,10 +54,12 @@ QString escaped(const QString& value)
     return out;
 }
 
-QString moduleLine(const QString& address, const QString& title)
+QString moduleLine(const QString& address, const QString& title, const QString& file, const QString& sha256)
 {
-    return QStringLiteral("<Module address=\"") + escaped(address) + QStringLiteral("\" title=\"")
-        + escaped(title) + QStringLiteral("\">");
+    QString line = QStringLiteral("<Module address=\"") + escaped(address) + QStringLiteral("\" title=\"") + escaped(title);
+    if (!file.isEmpty())
+        line += QStringLiteral("\" file=\"") + escaped(file) + QStringLiteral("\" sha256=\"") + escaped(sha256);
+    return line + QStringLiteral("\">");
 }
 
 QString blockLine(const QString& index, const QString& data)

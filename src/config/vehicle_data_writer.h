@@ -13,8 +13,10 @@ QString fileName(const QString& vin, const QDateTime& when);
 // Text for element content and attribute values; an ordinary VIN stays as it is.
 QString escaped(const QString& value);
 
-// <Module address="720" title="IPC">
-QString moduleLine(const QString& address, const QString& title);
+// <Module address="720" title="IPC">; a module a description file adds names that file
+// and its SHA-256: <Module address="7A0" title="DSM" file="seat.json" sha256="…">.
+QString moduleLine(const QString& address, const QString& title, const QString& file = QString(),
+                   const QString& sha256 = QString());
 // <Block elmindex="03">9E 07 31</Block>
 QString blockLine(const QString& index, const QString& data);
 inline const QString kModuleEnd = QStringLiteral("</Module>");

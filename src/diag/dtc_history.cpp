@@ -143,7 +143,7 @@ std::optional<QList<DtcReading>> DtcHistory::readings()
 
 int modulesAsked()
 {
-    return int(kDtcModules.size());
+    return int(dtcModules().size());
 }
 
 int modulesRead(const DtcReading& reading)
@@ -178,7 +178,7 @@ QString readingSummary(const DtcReading& reading)
 QList<DtcModuleReading> readingModules(const DtcReading& reading)
 {
     QList<DtcModuleReading> all;
-    for (const car::Module* row : kDtcModules) {
+    for (const car::Module* row : dtcModules()) {
         const QString address = car::qs(row->address);
         const auto kept = std::find_if(reading.modules.begin(), reading.modules.end(),
                                        [&](const DtcModuleReading& m) { return m.address == address; });

@@ -5,7 +5,7 @@ namespace talmero::diag {
 
 const car::Module* findDtcModule(const QString& adr)
 {
-    for (const car::Module* m : kDtcModules) {
+    for (const car::Module* m : dtcModules()) {
         if (car::qs(m->address) == adr)
             return m;
     }

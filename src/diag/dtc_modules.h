@@ -1,5 +1,6 @@
 #pragma once
 
+#include "car/catalog.h"
 #include "car/modules.h"
 
 #include <QCoreApplication>
@@ -7,8 +8,12 @@
 
 namespace talmero::diag {
 
-// The modules of the trouble-code reading, in reading order: the high-speed bus first.
-inline constexpr const auto& kDtcModules = car::kReadingOrder;
+// The modules of the trouble-code reading, in reading order: the high-speed bus first;
+// those a description file adds that answer the request among them.
+inline std::vector<const car::Module*> dtcModules()
+{
+    return car::codeModules();
+}
 
 // The module of the reading with this address, or nullptr.
 const car::Module* findDtcModule(const QString& adr);

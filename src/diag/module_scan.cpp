@@ -1,5 +1,6 @@
 #include "diag/module_scan.h"
 
+#include "car/catalog.h"
 #include "car/modules.h"
 #include "diag/dtc_history.h"
 #include "diag/hex_text.h"
@@ -85,8 +86,12 @@ int ModuleScan::answered() const
 ModuleScan ModuleScan::unasked(const QDateTime& time)
 {
     ModuleScan scan{time, {}, {}, {}};
-    for (const car::Module* m : car::kModules)
-        scan.rows.append(ModuleScanRow{m, ModuleScanRow::Answer::NotAsked, QString(), QString()});
+    // The program's own modules, then those of description files that answer the
+    // trouble-code request (a file says whether the module is asked).
+    for (const car::Module* m : car::catalog().modules) {
+        if (m->codes)
+            scan.rows.append(ModuleScanRow{m, ModuleScanRow::Answer::NotAsked, QString(), QString()});
+    }
     return scan;
 }
 

@@ -33,7 +33,8 @@ struct ModuleScanRow {
     QString note; // why it did not answer or gave no VIN, as the log has it
 };
 
-// One scan of the car: every module of the module table, in the table's order.
+// One scan of the car: every module of the catalog that answers the trouble-code request,
+// in the catalog's order (the program's own first).
 struct ModuleScan {
     QDateTime time;
     QList<ModuleScanRow> rows;

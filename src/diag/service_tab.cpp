@@ -31,16 +31,17 @@ QString moduleItemText(const link::TModuls& module)
 QStringList moduleItems()
 {
     QStringList items;
-    for (const link::TModuls* m : link::Moduls())
+    for (const link::TModuls* m : car::catalog().modules)
         items.append(moduleItemText(*m));
     return items;
 }
 
 std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state)
 {
-    if (item < 0 || item >= int(link::Moduls().size()))
+    const std::vector<const car::Module*>& modules = car::catalog().modules;
+    if (item < 0 || item >= int(modules.size()))
         return std::nullopt;
-    const link::TModuls& module = *link::Moduls()[std::size_t(item)];
+    const link::TModuls& module = *modules[std::size_t(item)];
     state.curModul = &module;
 
     ModuleChoice choice;
@@ -147,6 +148,7 @@ ServiceResult ServiceTab::ButtonWriteEMClick(const QString& blockAddress, const 
     write.sameLengthOnly = false;
     // A block that a configuration page shows is described option by option.
     write.describe = config::changeDescriber(car::qs(m.address), address, write.newHex);
+    write.files = config::filesOfWrite(m, address, write.newHex);
     const safety::WriteResult written = m_gate.writeBlock(write);
     // Written is read back equal; a module that held the data already was not written.
     result.outcome = written.outcome == safety::WriteOutcome::Verified

@@ -31,11 +31,11 @@ struct ModuleChoice {
 
 // The text of a module's item in the module choice: "IPC (Панель приборов)".
 QString moduleItemText(const link::TModuls& module);
-// The items of the module choice, in module-table order.
+// The items of the module choice: the catalog's modules, the program's own first.
 QStringList moduleItems();
 
-// Makes table entry `item` the current module and says what the tab shows for it;
-// nothing for an item outside the table. (The module choice's items are the table's.)
+// Makes catalog entry `item` the current module and says what the tab shows for it;
+// nothing for an item outside the catalog. (The module choice's items are the catalog's.)
 std::optional<ModuleChoice> RadioGroupModClick(int item, link::LinkState& state);
 
 // An address edit's text as typed, kept to hex digits, upper-cased, at most two.

@@ -23,9 +23,9 @@ namespace talmero::diag {
 namespace {
 
 // The module a reading reaches first on a bus, for the bus prompt.
-QString firstOnBus(bool medium)
+QString firstOnBus(const std::vector<const car::Module*>& modules, bool medium)
 {
-    for (const car::Module* m : kDtcModules) {
+    for (const car::Module* m : modules) {
         if (m->medium() == medium)
             return car::qs(m->address);
     }
@@ -61,24 +61,25 @@ link::Outcome TroubleCodes::ButtonDTCClick()
     if (const link::Outcome reset = m_gate.session().resetAdapter(true); !reset.ok())
         return said(reset.kind, reset.line);
 
-    const int total = int(kDtcModules.size());
+    const std::vector<const car::Module*> modules = dtcModules();
+    const int total = int(modules.size());
     const link::Adapter& adapter = m_gate.session().adapter();
     int unread = 0;
     for (bool medium : {false, true}) {
-        const int onBus = int(std::count_if(kDtcModules.begin(), kDtcModules.end(),
+        const int onBus = int(std::count_if(modules.begin(), modules.end(),
                                             [medium](const car::Module* m) { return m->medium() == medium; }));
-        m_gate.session().switchBus(medium, firstOnBus(medium));
-        if (!m_gate.session().selectProtocol(medium, true, firstOnBus(medium))) {
+        m_gate.session().switchBus(medium, firstOnBus(modules, medium));
+        if (!m_gate.session().selectProtocol(medium, true, firstOnBus(modules, medium))) {
             m_host.log(QCoreApplication::translate("TroubleCodes", "! Ошибка"));
             unread += onBus;
-            for (const car::Module* m : kDtcModules) {
+            for (const car::Module* m : modules) {
                 if (m->medium() == medium)
                     m_reading.modules.append(DtcModuleReading{car::qs(m->address), -1, {}});
             }
             continue;
         }
         for (int i = 0; i < total; ++i) {
-            const car::Module& module = *kDtcModules[i];
+            const car::Module& module = *modules[std::size_t(i)];
             if (module.medium() != medium)
                 continue;
             m_memo.showProgress(i + 1, total, dtcHeader(module));

@@ -11,11 +11,7 @@ namespace talmero::link {
 
 const TModuls* findModule(const QString& name)
 {
-    for (const TModuls* m : Moduls()) {
-        if (car::qs(m->name) == name)
-            return m;
-    }
-    return nullptr;
+    return car::moduleNamed(name.toStdString());
 }
 
 QString moduleTitle(const TModuls& module)

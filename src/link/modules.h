@@ -21,7 +21,7 @@ inline std::span<const TModuls* const> Moduls()
     return car::kModules;
 }
 
-// The program's own module with this short name (IPC ... PCM), or nullptr.
+// The module with this short name (IPC ... PCM), also one a description file adds, or nullptr.
 const TModuls* findModule(const QString& name);
 
 // The module's title in the language the program speaks.

@@ -3,7 +3,11 @@
 #include "car/modules.h"
 #include "config/block_reading.h"
 #include "link/codecs.h"
+#include "module_files/description_file.h"
 #include "module_files/description_reader.h"
+
+#include <QCryptographicHash>
+#include <QFile>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,10 +25,11 @@ namespace {
 class Writer {
 public:
     // Without the translations (never: they are built in) the program's own text stands.
-    Writer()
+    // A file's texts are its own: never looked up among the program's.
+    explicit Writer(const car::Catalog& catalog, bool translate = true) : m_catalog(catalog)
     {
-        m_hasEnglish = m_english.load(QStringLiteral(":/i18n/talmero_en.qm"));
-        m_hasRussian = m_russian.load(QStringLiteral(":/i18n/talmero_ru.qm"));
+        m_hasEnglish = translate && m_english.load(QStringLiteral(":/i18n/talmero_en.qm"));
+        m_hasRussian = translate && m_russian.load(QStringLiteral(":/i18n/talmero_ru.qm"));
     }
 
     QJsonObject page(const car::PageInfo& page) const;
@@ -62,7 +67,9 @@ private:
     }
     QJsonObject option(const Option& o) const;
     QJsonObject block(const BlockLayout& b) const;
+    QJsonObject module(const car::Module& m, const QJsonArray& blocks) const;
 
+    const car::Catalog& m_catalog;
     QTranslator m_english;
     QTranslator m_russian;
     bool m_hasEnglish = false;
@@ -117,6 +124,16 @@ QJsonObject Writer::option(const Option& o) const
     return j;
 }
 
+// A sample: the block and the states its page shows for it.
+QJsonObject sampleJson(const BlockLayout& b, const QString& block)
+{
+    const config::reading::ShownBlock shown = config::reading::showBlock(b, block);
+    QJsonObject states;
+    for (const config::reading::ShownBlock::State& s : shown.options)
+        states.insert(qs(s.option->name), s.state);
+    return {{QStringLiteral("hex"), b.hexText ? block : link::BIN2HEX(block)}, {QStringLiteral("options"), states}};
+}
+
 // A block of the layout that its page shows and that encodes back to itself: the zero
 // block with the tested positions set, else all ones, else alternating.
 QJsonObject sampleOf(const BlockLayout& b)
@@ -143,10 +160,7 @@ QJsonObject sampleOf(const BlockLayout& b)
             continue;
         if (config::reading::encodeShown(shown, block) != block)
             continue;
-        QJsonObject states;
-        for (const config::reading::ShownBlock::State& s : shown.options)
-            states.insert(qs(s.option->name), s.state);
-        return {{QStringLiteral("hex"), b.hexText ? block : link::BIN2HEX(block)}, {QStringLiteral("options"), states}};
+        return sampleJson(b, block);
     }
     return {};
 }
@@ -182,25 +196,55 @@ QJsonObject Writer::block(const BlockLayout& b) const
     for (const Option& o : b.options)
         options.append(option(o));
     j.insert(QStringLiteral("options"), options);
-    j.insert(QStringLiteral("samples"), QJsonArray{sampleOf(b)});
+    // A file's own samples, read from a car, are what its options were told by.
+    QJsonArray samples;
+    for (const auto& [layout, given] : m_catalog.samples) {
+        for (const QString& hex : layout == &b ? given : std::vector<QString>())
+            samples.append(sampleJson(b, b.hexText ? hex : link::HEX2BIN(hex)));
+    }
+    j.insert(QStringLiteral("samples"), samples.isEmpty() ? QJsonArray{sampleOf(b)} : samples);
     return j;
+}
+
+QJsonObject Writer::module(const car::Module& m, const QJsonArray& blocks) const
+{
+    QJsonObject module{{QStringLiteral("name"), qs(m.name)},
+                       {QStringLiteral("address"), qs(m.address)},
+                       {QStringLiteral("bus"), m.medium() ? QStringLiteral("medium") : QStringLiteral("high")},
+                       {QStringLiteral("title"), text(m.title, "Modules")},
+                       {QStringLiteral("blocks"), blocks}};
+    if (!m.session)
+        module.insert(QStringLiteral("session"), false);
+    if (m.sessionForCodes != m.session)
+        module.insert(QStringLiteral("sessionForCodes"), m.sessionForCodes);
+    if (m.codes)
+        module.insert(QStringLiteral("troubleCodes"), true);
+    if (m.restart)
+        module.insert(QStringLiteral("restart"), true);
+    if (m.manualBlock >= 0)
+        module.insert(QStringLiteral("manualBlock"), car::blockText(m.manualBlock));
+    if (m.vinBlock >= 0)
+        module.insert(QStringLiteral("vinBlock"), car::blockText(m.vinBlock));
+    if (!m.backupBlocks.empty())
+        module.insert(QStringLiteral("backupBlocks"), QJsonObject{{QStringLiteral("first"), car::blockText(m.backupBlocks.first)},
+                                                                  {QStringLiteral("last"), car::blockText(m.backupBlocks.last)}});
+    return module;
 }
 
 QJsonObject Writer::page(const car::PageInfo& page) const
 {
     QJsonArray modules;
-    std::vector<const BlockLayout*> written;
-    for (const car::Module* m : car::kModules) {
+    for (const car::Module* m : m_catalog.modules) {
         if (m->page != &page)
             continue;
         QJsonArray blocks;
         for (const BlockLayout* b : m->blocks) {
             // A layout the file has already (the other door's) is named, not repeated.
             const car::Module* owner = nullptr;
-            for (const car::Module* earlier : car::kModules) {
+            for (const car::Module* earlier : m_catalog.modules) {
                 if (earlier == m)
                     break;
-                for (const BlockLayout* eb : earlier->blocks)
+                for (const BlockLayout* eb : earlier->page == &page ? earlier->blocks : std::span<const BlockLayout* const>())
                     owner = owner ? owner : (eb == b ? earlier : nullptr);
             }
             if (owner)
@@ -209,16 +253,7 @@ QJsonObject Writer::page(const car::PageInfo& page) const
             else
                 blocks.append(block(*b));
         }
-        QJsonObject module{{QStringLiteral("name"), qs(m->name)},
-                           {QStringLiteral("address"), qs(m->address)},
-                           {QStringLiteral("bus"), m->medium() ? QStringLiteral("medium") : QStringLiteral("high")},
-                           {QStringLiteral("title"), text(m->title, "Modules")},
-                           {QStringLiteral("blocks"), blocks}};
-        if (!m->session)
-            module.insert(QStringLiteral("session"), false);
-        if (m->sessionForCodes != m->session)
-            module.insert(QStringLiteral("sessionForCodes"), m->sessionForCodes);
-        modules.append(module);
+        modules.append(module(*m, blocks));
     }
     QJsonArray sides;
     for (const car::PageSide& side : page.allSides()) {
@@ -254,18 +289,80 @@ QJsonObject Writer::page(const car::PageInfo& page) const
             {QStringLiteral("page"), p}};
 }
 
+QString fileNameOf(const car::PageInfo& page)
+{
+    QString name = qs(page.caption).toLower();
+    name.replace(u'+', u'-');
+    return name + QStringLiteral(".json");
+}
+
+// Each text of the English file ({"en": …}) with the Russian one at the same place, where
+// that differs.
+QJsonValue withRussian(const QJsonValue& english, const QJsonValue& russian)
+{
+    if (english.isArray()) {
+        QJsonArray list = english.toArray();
+        for (qsizetype i = 0; i < list.size(); ++i)
+            list[i] = withRussian(list[i], russian.toArray().at(i));
+        return list;
+    }
+    if (!english.isObject())
+        return english;
+    QJsonObject o = english.toObject();
+    const QJsonObject r = russian.toObject();
+    const QString en = QStringLiteral("en");
+    if (o.size() == 1 && o.value(en).isString() && r.value(en).isString()) {
+        if (r.value(en) != o.value(en))
+            o.insert(QStringLiteral("ru"), r.value(en));
+        return o;
+    }
+    for (auto it = o.begin(); it != o.end(); ++it)
+        *it = withRussian(*it, r.value(it.key()));
+    return o;
+}
+
 } // namespace
 
 QList<ExportedFile> exportOwnModules()
 {
-    const Writer writer;
+    const car::Catalog own = car::ownCatalog();
+    const Writer writer(own);
     QList<ExportedFile> files;
-    for (const car::PageInfo* page : car::kPages) {
-        QString name = qs(page->caption).toLower();
-        name.replace(u'+', u'-');
-        files.append({name + QStringLiteral(".json"), QJsonDocument(writer.page(*page)).toJson(QJsonDocument::Indented)});
-    }
+    for (const car::PageInfo* page : car::kPages)
+        files.append({fileNameOf(*page), QJsonDocument(writer.page(*page)).toJson(QJsonDocument::Indented)});
     return files;
+}
+
+std::optional<ExportedFile> exportPage(const car::PageInfo& page, QString& problem)
+{
+    const car::DescriptionFile* file = nullptr;
+    for (const car::Module* m : car::catalog().modules)
+        file = m->page == &page && m->file ? m->file : file;
+    if (!file) {
+        const car::Catalog own = car::ownCatalog();
+        return ExportedFile{fileNameOf(page), QJsonDocument(Writer(own).page(page)).toJson(QJsonDocument::Indented)};
+    }
+    // The file again, as it was loaded: its texts in both languages and its samples.
+    QFile in(file->path);
+    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.read(kLargestFile + 1) : QByteArray();
+    if (QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()) != file->sha256) {
+        problem = Rules::tr("файл %1 изменился или не читается с тех пор, как загружен").arg(file->path);
+        return std::nullopt;
+    }
+    QJsonObject inLanguage[2];
+    for (bool russian : {false, true}) {
+        car::Catalog alone = car::ownCatalog();
+        const FileOutcome loaded = addDescriptionFile(alone, bytes, file->path, russian);
+        if (!loaded.loaded()) {
+            problem = loaded.refusal->text();
+            return std::nullopt;
+        }
+        QJsonObject& json = inLanguage[russian ? 1 : 0];
+        json = Writer(alone, false).page(*alone.pages.back());
+        json.insert(QStringLiteral("title"), QJsonObject{{QStringLiteral("en"), alone.files.back()->title}});
+    }
+    return ExportedFile{fileNameOf(page),
+                        QJsonDocument(withRussian(inLanguage[0], inLanguage[1]).toObject()).toJson(QJsonDocument::Indented)};
 }
 
 } // namespace talmero::module_files

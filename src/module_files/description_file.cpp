@@ -151,6 +151,7 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
     for (const car::Module* m : catalog.modules)
         moduleNames.insert(car::qs(m->name));
     std::vector<const BlockLayout*> added;
+    std::vector<std::pair<const BlockLayout*, std::vector<QString>>> samples;
     QStringList adds;
     for (ReadModule& rm : read.modules) {
         car::Module& m = *rm.module;
@@ -183,6 +184,16 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
                 added.push_back(layout);
             }
             blocks.push_back(rb.layout);
+            // A block the backup does not keep can never be restored.
+            if (!m.backupBlocks.empty() && !m.backupBlocks.holds(rb.number))
+                refuse(fieldPath(rm.path, QStringLiteral("backupBlocks")),
+                       Rules::tr("копия не хранит блок конфигурации %1").arg(car::blockText(rb.number)));
+            if (!rb.samples.isEmpty()) {
+                std::vector<QString> hex;
+                for (const Sample& sample : rb.samples)
+                    hex.push_back(sample.hex);
+                samples.emplace_back(rb.layout, std::move(hex));
+            }
         }
         m.blocks = blocks;
     }
@@ -242,6 +253,7 @@ QStringList addModules(car::Catalog& catalog, ReadFile& read)
                          car::qs(page.caption));
     }
     catalog.layouts.insert(catalog.layouts.end(), added.begin(), added.end());
+    catalog.samples.insert(catalog.samples.end(), samples.begin(), samples.end());
     catalog.pages.push_back(read.page);
     return adds;
 }

@@ -25,6 +25,7 @@ namespace {
 
 constexpr int kLongestText = 300;
 constexpr int kLargestBlock = 512; // characters: 64 bytes of bits
+constexpr int kMostKeptBlocks = 16; // a backup reads each module's blocks one by one
 
 class Reader {
 public:
@@ -269,7 +270,9 @@ ReadModule Reader::module(const QJsonValue& v, const QString& path)
 {
     const Fields f(v, path);
     f.onlyThese({QStringLiteral("name"), QStringLiteral("address"), QStringLiteral("bus"), QStringLiteral("title"),
-                 QStringLiteral("session"), QStringLiteral("sessionForCodes"), QStringLiteral("blocks")});
+                 QStringLiteral("session"), QStringLiteral("sessionForCodes"), QStringLiteral("troubleCodes"),
+                 QStringLiteral("restart"), QStringLiteral("manualBlock"), QStringLiteral("vinBlock"),
+                 QStringLiteral("backupBlocks"), QStringLiteral("blocks")});
     static const QRegularExpression kModuleName(QStringLiteral("^[A-Z][A-Z0-9]{1,7}$"));
     ReadModule read;
     read.path = path;
@@ -286,6 +289,25 @@ ReadModule Reader::module(const QJsonValue& v, const QString& path)
     m.title = localText(f, QStringLiteral("title"), true);
     m.session = f.flag(QStringLiteral("session"), true);
     m.sessionForCodes = f.flag(QStringLiteral("sessionForCodes"), m.session);
+    // The service functions, the trouble codes and the backup take a module only where its
+    // file says so; its VIN never names the car.
+    m.codes = f.flag(QStringLiteral("troubleCodes"), false);
+    m.restart = f.flag(QStringLiteral("restart"), false);
+    m.manualBlock = f.has(QStringLiteral("manualBlock")) ? blockNumber(f, QStringLiteral("manualBlock")) : -1;
+    m.vinBlock = f.has(QStringLiteral("vinBlock")) ? blockNumber(f, QStringLiteral("vinBlock")) : -1;
+    if (f.has(QStringLiteral("backupBlocks"))) {
+        const Fields kept(f.value(QStringLiteral("backupBlocks")), f.at(QStringLiteral("backupBlocks")));
+        kept.onlyThese({QStringLiteral("first"), QStringLiteral("last")});
+        m.backupBlocks = {blockNumber(kept, QStringLiteral("first")), blockNumber(kept, QStringLiteral("last"))};
+        if (m.backupBlocks.empty())
+            kept.fail(QStringLiteral("last"), Rules::tr("последний блок копии раньше первого"));
+        if (m.backupBlocks.last - m.backupBlocks.first >= kMostKeptBlocks)
+            kept.fail(QString(), Rules::tr("копия хранит не больше %1 блоков модуля").arg(kMostKeptBlocks));
+    }
+    // The scan learns of a module without a session from its VIN block alone.
+    if (m.codes && !m.session && m.vinBlock < 0)
+        f.fail(QStringLiteral("troubleCodes"),
+               Rules::tr("модулю без диагностического сеанса, отвечающему на запрос кодов ошибок, нужен vinBlock: иначе опрос не узнает, есть ли он"));
     m.file = m_file;
     const QJsonArray blocks = f.list(QStringLiteral("blocks"));
     for (qsizetype i = 0; i < blocks.size(); ++i)

@@ -166,19 +166,26 @@ BatchResult UndoRules::undoRows(const JournalEntry& row, const RowDescriber& des
             if (state == RowState::Done) {
                 batch << now;
             } else if (state == RowState::Unknown) {
-                const QString module = m_gate.targetOf(*link::moduleAt(e.address), e.block).module;
-                return refused(m_gate.refuse(tr(kBatchWhole).arg(module, tr(kWhyNotRead))));
+                const link::TModuls* module = link::moduleAt(e.address);
+                const QString name = module ? m_gate.targetOf(*module, e.block).module : e.address;
+                return refused(m_gate.refuse(tr(kBatchWhole).arg(name, tr(kWhyNotRead))));
             }
         }
     }
     QList<BlockWrite> writes;
     for (const JournalEntry& e : batch) {
+        // A module a description file added is known only while that file is loaded.
+        const link::TModuls* module = link::moduleAt(e.address);
+        if (!module)
+            return refused(m_gate.refuse(tr("! Модуль с адресом %1 сейчас неизвестен (файл его описания не загружен): ничего не восстановлено").arg(e.address)));
         BlockWrite w;
-        w.target = m_gate.targetOf(*link::moduleAt(e.address), e.block);
+        w.target = m_gate.targetOf(*module, e.block);
         w.newHex = e.oldHex;
         w.title = tr("Восстановление блока");
-        if (describe)
-            w.describe = [describe, e](const QString& held) { return describe(e, held); };
+        if (describe.changes)
+            w.describe = [changes = describe.changes, e](const QString& held) { return changes(e, held); };
+        if (describe.files)
+            w.files = [files = describe.files, e](const QString& held) { return files(e, held); };
         w.undoes = e.id;
         w.undoneHex = e.newHex;
         w.force = force;

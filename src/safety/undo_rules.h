@@ -20,7 +20,12 @@ void settleRows(GateContext& gate, const QString& address, const QString& block,
 class UndoRules {
     Q_DECLARE_TR_FUNCTIONS(WriteGate)
 public:
-    using RowDescriber = std::function<QStringList(const JournalEntry& row, const QString& heldHex)>;
+    // What writing a row's old content back changes, for the confirmation, and the
+    // description files whose trust it needs (see BlockWrite); either may be empty.
+    struct RowDescriber {
+        std::function<QStringList(const JournalEntry& row, const QString& heldHex)> changes;
+        std::function<QList<DescriptionUse>(const JournalEntry& row, const QString& heldHex)> files;
+    };
 
     UndoRules(GateContext& gate, BatchPlanner& planner) : m_gate(gate), m_planner(planner) {}
 

@@ -259,6 +259,8 @@ QByteArray Car::serve(Module& m, const QByteArray& data)
 {
     const char service = data[0];
     const int size = int(data.size());
+    if (!m.codes && (service == 0x18 || service == 0x14))
+        return negative(service, kServiceNotSupported);
     switch (service) {
     case 0x10: { // session control
         if (size != 2)

@@ -129,6 +129,8 @@ public:
         bool medium = false;
         bool restartAllowed = false;
         bool session87 = true;     // understands session 0x87 and needs it for writes
+        bool codes = true;         // answers the trouble-code services (18, 14)
+        bool declared = false;     // beyond the car's own: declared by its state file
         int slowBlock = -1;        // block answered after a response-pending note
         int vinBlock = -1;         // the block holding the VIN; -1 none
         std::map<int, QByteArray> blocks;

@@ -45,13 +45,19 @@ void Car::save(const QString& path) const
         QJsonArray codes;
         for (const QByteArray& code : m.dtcs)
             codes.append(QString::fromLatin1(code.toHex().toUpper()));
-        modules.append(QJsonObject{{"address", m.adr},
-                                   {"bus", m.medium ? QStringLiteral("medium") : QStringLiteral("high")},
-                                   {"session", m.session87},
-                                   {"present", m.present},
-                                   {"restarts", m.restarts},
-                                   {"blocks", blocks},
-                                   {"dtcs", codes}});
+        QJsonObject module{{"address", m.adr},
+                           {"bus", m.medium ? QStringLiteral("medium") : QStringLiteral("high")},
+                           {"session", m.session87},
+                           {"present", m.present},
+                           {"restarts", m.restarts},
+                           {"blocks", blocks},
+                           {"dtcs", codes}};
+        // What a declared module is, so that the file declares it again.
+        if (m.declared) {
+            module.insert("restart", m.restartAllowed);
+            module.insert("troubleCodes", m.codes);
+        }
+        modules.append(module);
     }
     const QJsonObject root{{"vin", m_vin}, {"switchMedium", m_switchMedium}, {"modules", modules}};
     // Written beside and renamed, so a crash never leaves half a file.
@@ -95,18 +101,32 @@ void Car::load(const QString& path)
         const QString adr = o["address"].toString();
         Module* m = next.find(adr);
         // A module beyond the car's own (one a description file describes) is declared with
-        // its bus; the car's own keep theirs.
+        // its bus, and what it does beyond blocks: its session, its restart, whether it
+        // answers for trouble codes. The car's own keep theirs.
         if (!m && o.contains("bus")) {
             bool ok = false;
             const int id = adr.toInt(&ok, 16);
             const QString bus = o["bus"].toString();
-            if (!ok || adr.size() != 3 || id < 0x700 || id > 0x7F7 || (bus != QLatin1String("high") && bus != QLatin1String("medium")))
-                fail(path, QStringLiteral("module \"%1\": an address 700..7F7 and a bus high or medium").arg(adr));
+            if (!ok || adr.size() != 3 || id < 0x700 || id > 0x7F7 || id == 0x7DF
+                || (bus != QLatin1String("high") && bus != QLatin1String("medium")))
+                fail(path, QStringLiteral("module \"%1\": an address 700..7F7 (not 7DF) and a bus high or medium").arg(adr));
+            // Its request or its answer on another module's identifier would be two modules at once.
+            for (const Module& other : next.m_modules) {
+                if (other.canId == id || other.canId + 8 == id || other.canId == id + 8)
+                    fail(path, QStringLiteral("module \"%1\": its address or its answer's (+8) is module %2's").arg(adr, other.adr));
+            }
+            for (const char* key : {"session", "restart", "troubleCodes"}) {
+                if (o.contains(QLatin1String(key)) && !o[QLatin1String(key)].isBool())
+                    fail(path, QStringLiteral("module \"%1\": \"%2\" is true or false").arg(adr, QLatin1String(key)));
+            }
             Module added;
             added.adr = adr.toUpper();
             added.canId = id;
             added.medium = bus == QLatin1String("medium");
             added.session87 = o["session"].toBool(true);
+            added.restartAllowed = o["restart"].toBool(false);
+            added.codes = o["troubleCodes"].toBool(true);
+            added.declared = true;
             next.m_modules.push_back(added);
             m = &next.m_modules.back();
         }

@@ -234,7 +234,12 @@ int main(int argc, char** argv)
                        "with the time and the rate the port is set to."));
     const QCommandLineOption stateOpt(
         QStringLiteral("state"),
-        QStringLiteral("Load the car from FILE if it exists; save it there after every change."),
+        QStringLiteral("Load the car from FILE if it exists; save it there after every change. FILE may "
+                       "declare modules beyond the car's own: {\"modules\": [{\"address\": \"7A0\", \"bus\": "
+                       "\"high\"|\"medium\", \"session\": true, \"restart\": false, \"troubleCodes\": true, "
+                       "\"blocks\": {\"01\": \"C1\"}, \"dtcs\": [\"B10000\"]}]} (session: opened with 1087 and "
+                       "needed for writes; restart: takes 1101; troubleCodes: answers 18 and 14, else 7F 18 11; "
+                       "dtcs: two code bytes and the status each)."),
         QStringLiteral("FILE"));
     parser.addOptions({switchOpt, adapterOpt, tcpOpt, dropOpt, baudOpt, latencyOpt, timingOpt, noCountOpt, noStpxOpt,
                        resetOpt, faultOpt, stateOpt, voltageOpt, traceOpt});

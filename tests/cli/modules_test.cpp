@@ -1,8 +1,10 @@
 #include "cli_run.h"
+#include "e2e/sim_process.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
@@ -172,4 +174,95 @@ TEST_F(CliModules, AFileModulesRulesRunAsTheProgramsOwnDo)
     EXPECT_EQ(allowed.out, QStringLiteral("block C0\n")) << allowed.err.toStdString();
     const CliRun needs = cli(encode + QStringList{QStringLiteral("CheckBoxDSMmemory=0")});
     EXPECT_EQ(needs.out, QStringLiteral("block 01\n")) << needs.err.toStdString();
+}
+
+namespace {
+
+// A made-up module with all a file can say of it, and a virtual car that declares it.
+const QByteArray kSeat = R"json({"format": 1, "title": {"en": "Seat module", "ru": "Модуль сидений"},
+ "modules": [{"name": "DSM", "address": "7A0", "bus": "medium", "title": {"en": "Seat module"},
+   "troubleCodes": true, "restart": true, "manualBlock": "01", "vinBlock": "00", "backupBlocks": {"first": "00", "last": "01"},
+   "blocks": [{"number": "01", "capacity": 8, "zero": "00000000", "asBuiltLine": 1,
+     "options": [
+       {"name": "CheckBoxDSMmemory", "kind": "flag", "positions": [1], "caption": {"en": "Memory", "ru": "Память"}},
+       {"name": "RadioGroupDSMseat", "kind": "choice", "positions": [7, 8], "caption": {"en": "Seat"},
+        "items": [{"en": "manual"}, {"en": "electric"}, {"en": "service only"}],
+        "decode": [{"pattern": "00", "item": 0}, {"pattern": "01", "item": 1}, {"pattern": "10", "item": 2}],
+        "encode": ["00", "01", "10"], "blocksWriteItem": 2}],
+     "samples": [{"hex": "81", "options": {"CheckBoxDSMmemory": 1, "RadioGroupDSMseat": 1}}]}]}],
+ "page": {"caption": "DSM", "title": {"en": "Seat module"}, "sides": [{"address": "7A0", "block": "01"}]}})json";
+const QByteArray kSeatCar = R"({"modules": [{"address": "7A0", "bus": "medium", "restart": true,
+  "blocks": {"00": "5746304158584743444131423233343536", "01": "81"}, "dtcs": ["B10020"]}]})";
+const QString kSeatSha = QStringLiteral("a02f8289f4491d3817498c89a7e1037c1bfddecd70f60f9377d095e1fcbc1e5a");
+
+} // namespace
+
+// A module of a description file on a virtual car that declares it: what a module of the
+// program's own does, as far as its file says, each write only with the file trusted.
+TEST_F(CliModules, AFileModuleDoesWhatTheProgramsOwnDo)
+{
+    const QString file = writeModuleFile(QStringLiteral("seat.json"), kSeat);
+    QTemporaryDir dir;
+    const auto put = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return f.fileName();
+    };
+    const auto contents = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    SimProcess sim({QStringLiteral("--adapter"), QStringLiteral("stn"), QStringLiteral("--state"), put(QStringLiteral("car.json"), kSeatCar)});
+    const QStringList port = {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--port"), sim.path(), QStringLiteral("--yes"),
+                              QStringLiteral("--no-backup"), QStringLiteral("--journal"), dir.filePath(QStringLiteral("j.sqlite"))};
+    const auto run = [&](const QString& line) { return cli(port + line.split(u' ')); };
+    const auto block = [&] { return run(QStringLiteral("read-block DSM 01")).out; };
+
+    EXPECT_EQ(run(QStringLiteral("read-config DSM")).outLines().value(0), QStringLiteral("block 81"));
+    const CliRun untrusted = run(QStringLiteral("write-config DSM 80"));
+    EXPECT_TRUE(untrusted.exit == 1 && untrusted.err.contains(QStringLiteral("seat.json, which is not trusted"))) << untrusted.err.toStdString();
+    EXPECT_EQ(run(QStringLiteral("--trust %1 write-config DSM 82").arg(file)).exit, 1); // a choice that forbids writing
+    const CliRun written = run(QStringLiteral("--trust %1 write-config DSM 80").arg(file));
+    EXPECT_TRUE(written.err.contains(QStringLiteral("Seat: electric → manual — option from the description file seat.json"))) << written.err.toStdString();
+    EXPECT_TRUE(run(QStringLiteral("history")).outLines().value(0).endsWith(
+        QStringLiteral("7A0 01 81 -> 80 accepted-verified module-vin=WF0AXXGCDA1B23456 description-file=%1@%2").arg(file, kSeatSha)));
+
+    // The service functions; its VIN is its own, never the car's.
+    EXPECT_EQ(run(QStringLiteral("vin DSM")).out, QStringLiteral("WF0AXXGCDA1B23456\n"));
+    EXPECT_EQ(run(QStringLiteral("write-block DSM 01 81")).exit + run(QStringLiteral("restart DSM")).exit, 0);
+    EXPECT_EQ(block(), QStringLiteral("81\n"));
+    EXPECT_TRUE(run(QStringLiteral("dtc read --plain")).out.endsWith(QStringLiteral("Seat module (DSM):\nCodes: 1\n#1 - B3100 status: 20\n")));
+    EXPECT_EQ(run(QStringLiteral("scan")).outLines().last(), QStringLiteral("DSM 7A0 ms answered WF0AXXGCDA1B23456 1"));
+    EXPECT_EQ(run(QStringLiteral("asbuilt encode 7A0-01-01 81")).out, QStringLiteral("81 2A\n"));
+    EXPECT_EQ(run(QStringLiteral("asbuilt decode 7A0-01-01 812A")).outLines().value(0), QStringLiteral("block 81"));
+
+    // Backed up in an element naming its file; a copy that changes it compares so.
+    const QString backup = run(QStringLiteral("backup --dir %1").arg(dir.path())).out.trimmed();
+    QByteArray bytes = contents(backup);
+    EXPECT_TRUE(bytes.contains("</Module>\r\n<Module address=\"7A0\" title=\"DSM\" file=\"seat.json\" sha256=\"" + kSeatSha.toLatin1()
+                               + "\">\r\n<Block elmindex=\"00\">57 46 30 41")) << bytes.toStdString();
+    const QString changed = put(QStringLiteral("changed.xml"), bytes.replace(">81<", ">80<"));
+    EXPECT_TRUE(cli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("compare"), backup, changed}).out.contains(
+        QStringLiteral("7A0 01 differs 81 -> 80\n    Seat: electric → manual")));
+
+    // Written back only with its file trusted; an undo neither.
+    EXPECT_EQ(cli({QStringLiteral("modules"), QStringLiteral("untrust"), file}).exit, 0);
+    const CliRun left = run(QStringLiteral("restore %1").arg(changed));
+    EXPECT_TRUE(left.exit == 1 && left.out.contains(QStringLiteral("Not written: DSM (Seat module): the description file seat.json (SHA-256 %1) is not trusted")
+                                      .arg(kSeatSha))) << left.out.toStdString();
+    const CliRun undo = run(QStringLiteral("undo"));
+    EXPECT_TRUE(undo.exit == 1 && undo.err.contains(QStringLiteral("not trusted"))) << undo.err.toStdString();
+    EXPECT_EQ(block(), QStringLiteral("81\n"));
+    EXPECT_EQ(run(QStringLiteral("--trust %1 restore %2").arg(file, changed)).exit, 0);
+    EXPECT_EQ(block(), QStringLiteral("80\n"));
+
+    // Shared as its file says it; without the file the restore names what it leaves out.
+    EXPECT_EQ(cli({QStringLiteral("modules"), QStringLiteral("export"), QStringLiteral("DSM"), QStringLiteral("--dir"), dir.path()}).exit, 0);
+    const QByteArray json = contents(dir.filePath(QStringLiteral("dsm.json")));
+    EXPECT_TRUE(json.contains("\"ru\": \"Память\"") && json.contains("\"hex\": \"81\"") && json.contains("\"restart\": true"))
+        << json.toStdString();
+    QFile::remove(file);
+    const CliRun gone = run(QStringLiteral("restore %1").arg(backup));
+    EXPECT_TRUE(gone.out.contains(QStringLiteral("Not written: DSM (7A0): a module from the description file seat.json (SHA-256 %1), which is not loaded")
+                                      .arg(kSeatSha))) << gone.out.toStdString() << gone.err.toStdString();
 }

@@ -15,6 +15,7 @@
 #include "qt_print.h"
 
 #include <QDir>
+#include <QDomDocument>
 #include "support/blocks.h"
 
 using namespace talmero;
@@ -156,6 +157,13 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
         {"direction override in a title", vehicleData("<Module address=\"726\" title=\"\xE2\x80\xAE" "BCM\"><Block elmindex=\"04\">11"
                                                       "</Block></Module>"),
          "FAULT Строка 6: управляющий символ в адресе или названии модуля"},
+        {"a module from a description file after it", vehicleData("<Module address=\"726\"><Block elmindex=\"04\">11</Block></Module>"
+                                                                  "<Module address=\"7A0\" title=\"DSM\" file=\"seat.json\" sha256=\""
+                                                                  + QByteArray(64, 'a') + "\"><Block elmindex=\"01\">81</Block></Module>"),
+         "11"},
+        {"a description file without its SHA-256", vehicleData("<Module address=\"7A0\" file=\"seat.json\"><Block elmindex=\"04\">11"
+                                                               "</Block></Module>"),
+         "FAULT Строка 6: файл описания модуля 7A0 назван без SHA-256 или с неверным SHA-256"},
         {"second Modules ignored", "<VehicleData><Modules><Module address=\"726\"><Block elmindex=\"04\">55</Block>"
                                    "</Module></Modules><Modules><Module address=\"726\"><Block elmindex=\"04\">66"
                                    "</Block></Module></Modules></VehicleData>",
@@ -184,6 +192,33 @@ TEST_F(BackupFileTest, LastMatchingModuleAndBlockWin)
             EXPECT_EQ(read->block(QStringLiteral("726"), QStringLiteral("04")), QString(lookup.block).remove(u' '));
         }
     }
+}
+
+// A backup with a module from a description file after the program's own: the reader the
+// program had before such modules (the last Module child of Modules with the address, and in
+// it the last child whose first attribute is the index) reads the program's own as written;
+// the file's element keeps its file's name and SHA-256, also when written again.
+TEST_F(BackupFileTest, AModuleFromADescriptionFileLeavesTheOwnAsTheOldReaderReadsThem)
+{
+    const QString dsm = QStringLiteral("<Module address=\"7A0\" title=\"DSM\" file=\"seat.json\" sha256=\"%1\">").arg(QString(64, u'c'));
+    const QByteArray bytes = vehicleData("<Module address=\"720\" title=\"IPC\">\r\n<Block elmindex=\"00\">CD 42 10 10 C0</Block>\r\n</Module>\r\n"
+                                         + dsm.toLatin1() + "\r\n<Block elmindex=\"00\">99</Block>\r\n</Module>\r\n");
+    QDomDocument document;
+    ASSERT_TRUE(document.setContent(bytes));
+    QString oldReading;
+    const QDomNodeList modules = document.documentElement().firstChildElement(QStringLiteral("Modules")).childNodes();
+    for (int i = 0; i < modules.size(); ++i) {
+        for (QDomElement b = modules.at(i).firstChildElement(); modules.at(i).toElement().attribute(QStringLiteral("address")) == "720" && !b.isNull();
+             b = b.nextSiblingElement())
+            oldReading = b.attributes().item(0).nodeValue() == "00" ? b.text() : oldReading;
+    }
+    EXPECT_EQ(oldReading, QStringLiteral("CD 42 10 10 C0"));
+    QString error;
+    const std::optional<VehicleConfig> read = parseVehicleData(bytes, error);
+    ASSERT_TRUE(read && read->modules.size() == 2) << error.toStdString();
+    EXPECT_EQ(read->block(QStringLiteral("720"), QStringLiteral("00")), QStringLiteral("CD421010C0"));
+    EXPECT_EQ(read->modules[1].file + u' ' + read->modules[1].sha256, QStringLiteral("seat.json ") + QString(64, u'c'));
+    EXPECT_EQ(read->moduleLines().value(3), dsm);
 }
 
 TEST_F(BackupFileTest, BrokenStructureIsShownAndLogged)

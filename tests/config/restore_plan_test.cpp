@@ -2,12 +2,15 @@
 #include "config/car_restore.h"
 #include "config/restore_plan.h"
 #include "config/vehicle_compare.h"
+#include "module_files/description_file.h"
 #include "support/test_gate.h"
 
 #include <QSqlDatabase>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
+using namespace talmero;
 using namespace talmero::config;
 
 namespace {
@@ -75,6 +78,24 @@ TEST(RestorePlan, OnlyDifferingConfigurationBlocksOfTheSameLength)
     EXPECT_TRUE(comparisonLines(c).contains(QStringLiteral("733 01 left-only C0")));
     EXPECT_FALSE(c.same());
     EXPECT_TRUE(compareVehicles(car, car).same());
+}
+
+// A block an untrusted description file extends is restored when the file's options stay
+// as the car has them, and left out, named, when they would change.
+TEST(RestorePlan, OptionsOfAnUntrustedFileAreNeverRestored)
+{
+    car::Catalog catalog = car::ownCatalog();
+    ASSERT_TRUE(module_files::addDescriptionFile(catalog, R"json({"format": 1, "title": {"en": "Example"},
+        "extends": {"address": "726", "block": "03"},
+        "options": [{"name": "CheckBoxExample32", "kind": "flag", "positions": [32], "caption": {"en": "Example flag"}}],
+        "samples": [{"hex": "00000001", "options": {"CheckBoxExample32": 1}}]})json", QStringLiteral("/x/f.json"), true).loaded());
+    car::installCatalog(std::move(catalog));
+    const auto ownAgain = qScopeGuard([] { car::installCatalog(car::ownCatalog()); });
+    const VehicleConfig car = vehicle(kVin, {{"726", "03", "E3D0D4FC"}});
+    EXPECT_EQ(planRestore(vehicle(kVin, {{"726", "03", "E3D0D4FE"}}), car, true).writes.size(), 1);
+    const RestorePlan plan = planRestore(vehicle(kVin, {{"726", "03", "E3D0D4FD"}}), car, true);
+    ASSERT_TRUE(plan.writes.isEmpty() && plan.leftOut.size() == 1);
+    EXPECT_TRUE(plan.leftOut[0].text.startsWith(QStringLiteral("BCM (GEM модуль), блок 03: меняются параметры файла описания без доверия: f.json (SHA-256 ")));
 }
 
 TEST(RestorePlan, AnotherCarsFileIsSaidFirst)

@@ -41,7 +41,7 @@ struct TroubleCodesTest : ::testing::Test {
 
     void noCodesAnywhere()
     {
-        for (const car::Module* m : kDtcModules)
+        for (const car::Module* m : dtcModules())
             rig.car().setDtcs(car::qs(m->address), {});
     }
     // The memo lines from the header of `adr` up to the next empty line.
@@ -131,7 +131,7 @@ TEST_F(TroubleCodesTest, ReadsBothBusesThenClearsOnlyTheModulesWithCodes)
                            QStringLiteral("* Стираем ошибки модуля по адресу 737"),
                            QStringLiteral("* Стираем ошибки модуля по адресу 727")}));
     EXPECT_EQ(memo.lines, QStringList({QStringLiteral("* Операция выполнена")}));
-    for (const car::Module* m : kDtcModules)
+    for (const car::Module* m : dtcModules())
         EXPECT_TRUE(rig.car().dtcs(car::qs(m->address)).isEmpty()) << m->address;
     EXPECT_EQ(dtc.dtcHS, QStringLiteral("7E0720734")); // kept until the next reading
 }
@@ -239,7 +239,7 @@ TEST_F(TroubleCodesTest, RefusedBusSelectionSkipsThatBus)
     dtc.ButtonDTCClick();
     EXPECT_TRUE(dtc.clearEnabled());
     EXPECT_TRUE(rig.host.lines.contains(QStringLiteral("! Ошибка")));
-    EXPECT_FALSE(memo.lines.contains(dtcHeader(*kDtcModules[0])));
+    EXPECT_FALSE(memo.lines.contains(dtcHeader(*dtcModules()[0])));
     EXPECT_EQ(memo.lines.first(), QStringLiteral("GEM модуль (BCM):"));
     EXPECT_TRUE(dtc.dtcHS.isEmpty());
     EXPECT_EQ(dtc.dtcMS, QStringLiteral("726"));

@@ -145,6 +145,11 @@ TEST(DescriptionFiles, OwnModulesExportAndLoadBackFieldByField)
             EXPECT_EQ((*it)->bus, own->bus);
             EXPECT_EQ((*it)->session, own->session);
             EXPECT_EQ((*it)->sessionForCodes, own->sessionForCodes);
+            const auto service = [](const car::Module& m) {
+                return std::tuple(m.codes, m.restart, m.manualBlock, m.vinBlock, m.backupBlocks.first, m.backupBlocks.last);
+            };
+            EXPECT_EQ(service(**it), service(*own));
+            EXPECT_FALSE((*it)->identity); // a file never names the car
             EXPECT_EQ(shown(own->title, "Modules"), car::qs((*it)->title));
             EXPECT_EQ((*it)->page->caption, own->page->caption);
             ASSERT_EQ((*it)->blocks.size(), own->blocks.size());
@@ -201,6 +206,15 @@ TEST(DescriptionFiles, EachBrokenRuleRefusesTheWholeFileNamingPathAndRule)
               "\"00000001\", \"options\": {\"CheckBoxExample32\": 1}", "\"00000101\", \"options\": {\"CheckBoxExample32\": 1, \"RadioGroupExample\": 0}"),
          "samples[0].hex", "не записывается обратно теми же байтами: 00000301"},
         {with(kModule, "7A0", "720"), "modules[0].address", "модуль с адресом 720 уже есть"},
+        {with(kModule, "\"blocks\"", "\"backupBlocks\": {\"first\": \"02\", \"last\": \"03\"}, \"blocks\""),
+         "modules[0].backupBlocks", "копия не хранит блок конфигурации 01"},
+        {with(kModule, "\"blocks\"", "\"backupBlocks\": {\"first\": \"01\", \"last\": \"00\"}, \"blocks\""),
+         "modules[0].backupBlocks.last", "последний блок копии раньше первого"},
+        {with(kModule, "\"blocks\"", "\"backupBlocks\": {\"first\": \"00\", \"last\": \"10\"}, \"blocks\""),
+         "modules[0].backupBlocks", "не больше 16 блоков"},
+        {with(kModule, "\"blocks\"", "\"manualBlock\": \"1\", \"blocks\""), "modules[0].manualBlock", "две шестнадцатеричные цифры"},
+        {with(kModule, "\"blocks\"", "\"session\": false, \"troubleCodes\": true, \"blocks\""), "modules[0].troubleCodes",
+         "нужен vinBlock"},
         {with(kExtension, "\"block\": \"03\"", "\"block\": \"09\""), "extends.block", "нет блока конфигурации 09"},
         {with(kExtension, ", \"caption\": {\"en\": \"Example flag\"}", ""), "options[0].caption", "поле обязательно"},
         {with(kExtension, "\"positions\"", "\"postions\""), "options[0].postions", "такого поля в формате нет"},

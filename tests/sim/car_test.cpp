@@ -241,6 +241,23 @@ TEST(CarStateFile, SaveAndLoadRoundTrip)
     EXPECT_EQ(ask(loaded, "7E0", "0902"), "490201" + QByteArray("WF0XXXGCDX8A00001").toHex().toUpper());
 }
 
+// A module the file declares restarts, or refuses the trouble-code requests, as declared,
+// and is declared so again by the file the car saves.
+TEST(CarStateFile, ADeclaredModuleIsSavedAsDeclared)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("car.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"modules": [{"address": "7A0", "bus": "high", "restart": true, "troubleCodes": false}]})");
+    file.close();
+    Car loaded;
+    loaded.load(file.fileName());
+    loaded.save(file.fileName());
+    loaded = Car();
+    loaded.load(file.fileName());
+    EXPECT_EQ(ask(loaded, "7A0", "1101") + ask(loaded, "7A0", "1800FF00"), "51017F1811");
+}
+
 TEST(CarStateFile, MissingFileIsNotAnError)
 {
     QTemporaryDir dir;
@@ -257,6 +274,9 @@ TEST(CarStateFile, BadFileGivesAClearErrorAndChangesNothing)
         R"({"modules": [{"address": "999"}]})",
         R"({"modules": [{"address": "720", "blocks": {"00": "ABC"}}]})",
         R"({"modules": [{"address": "726", "blocks": {"04": "AABBCC"}}, {"address": "720", "dtcs": ["12"]}]})",
+        R"({"modules": [{"address": "718", "bus": "high"}]})", // it would answer on the IPC's request
+        R"({"modules": [{"address": "7DF", "bus": "high"}]})",
+        R"({"modules": [{"address": "7A0", "bus": "medium", "restart": "yes"}]})",
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("bad.json");
