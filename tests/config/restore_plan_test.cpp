@@ -21,7 +21,7 @@ VehicleConfig vehicle(const QString& vin, const QList<QStringList>& blocks)
     v.vin = vin;
     for (const QStringList& b : blocks) {
         if (!v.module(b[0]))
-            v.modules.append({b[0], QString(), {}});
+            v.modules.append({b[0], QString(), {}, QString(), QString()});
         for (VehicleConfig::Module& m : v.modules) {
             if (m.address == b[0])
                 m.blocks.append({b[1], b[2]});
