@@ -217,11 +217,24 @@ TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
 }
 
 // The status line names the outcome of the operation just finished, whatever another one
-// said before it: a block written by hand, a code reading, a scan, an undo.
+// said before it: a block written by hand, a code reading, a scan, an undo. At the opening
+// size it has a row of its own, below everything else, the whole text on hover.
 TEST_F(ServiceWindowTest, StatusLineSaysTheOperationJustFinished)
 {
     goOnline(TFormMain::PageAdditional);
-    const auto status = [this] { return control<QLabel>(main(), "LabelStatus")->text(); };
+    ASSERT_EQ(main().size(), QSize(792, 566));
+    const auto status = [this] {
+        auto* line = control<QLabel>(main(), "LabelStatus");
+        const QRect room(line->mapTo(&main(), QPoint(0, 0)), line->size());
+        const QWidget* above = control<QWidget>(main(), "MemoLOG");
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(main().rect().contains(room)) << room.x() << ',' << room.y() << ' ' << room.width() << 'x' << room.height();
+        EXPECT_GE(room.top(), above->mapTo(&main(), QPoint(0, above->height())).y());
+        EXPECT_GT(room.width(), 600);
+        EXPECT_GE(room.height(), line->fontMetrics().height());
+        EXPECT_EQ(line->toolTip(), line->text());
+        return line->text();
+    };
     const auto page = [this](TFormMain::Page p) { control<QTabWidget>(main(), "TabbedMENU")->setCurrentIndex(p); };
     choose(DDM);
     setEdit("EditEM", "3C");
