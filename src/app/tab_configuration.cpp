@@ -5,6 +5,7 @@
 #include "app/form_compare.h"
 #include "app/form_history.h"
 #include "app/form_main.h"
+#include "app/form_module_files.h"
 #include "app/form_restore.h"
 #include "app/option_pages.h"
 #include "app/program.h"
@@ -74,6 +75,7 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     connectButton("ButtonCONFhistory", &TabConfiguration::ButtonCONFhistoryClick);
     connectButton("ButtonCONFcompare", &TabConfiguration::ButtonCONFcompareClick);
     connectButton("ButtonCONFrestore", &TabConfiguration::ButtonCONFrestoreClick);
+    connectButton("ButtonCONFfiles", &TabConfiguration::ButtonCONFfilesClick);
 }
 
 void TabConfiguration::connectButton(const char* name, void (TabConfiguration::*handler)())
@@ -233,6 +235,14 @@ void TabConfiguration::ButtonCONFcompareClick()
         return;
     TFormCompare compare(m_main);
     dialogs().showModal(compare);
+}
+
+void TabConfiguration::ButtonCONFfilesClick()
+{
+    if (m_main.operations().busy())
+        return;
+    TFormModuleFiles files(m_main.program().descriptionFiles(), &m_main);
+    dialogs().showModal(files);
 }
 
 void TabConfiguration::ButtonCONFrestoreClick()

@@ -63,8 +63,10 @@ bool GateContext::linkLost() const
 link::Outcome GateContext::refuse(const QString& line, link::Outcome::Kind kind)
 {
     host.log(line);
-    host.notify(line);
-    return link::Outcome::notified(kind, line);
+    const link::Outcome refused = link::Outcome::notified(kind, line);
+    // The mark is the log's: a message box says the text alone.
+    host.notify(line.startsWith(QLatin1String("! ")) ? refused.text() : line);
+    return refused;
 }
 
 void GateContext::note(const QString& line)

@@ -7,6 +7,7 @@
 #include "link/adapter.h"
 #include "link/codecs.h"
 #include "link/session.h"
+#include "module_files/description_file.h"
 #include "sim/car.h"
 #include "sim/demo_channel.h"
 #include "support/recording_host.h"
@@ -45,7 +46,15 @@ protected:
     }
     bool logged(const QString& line) const { return host.lines.contains(line); }
 
-    sim::DemoChannel demo;
+    // The virtual car, keeping what was sent to it.
+    struct SeenChannel : sim::DemoChannel {
+        QByteArrayList sent;
+        void send(const QByteArray& bytes) override
+        {
+            sent.append(bytes);
+            DemoChannel::send(bytes);
+        }
+    } demo;
     RecordingHost host;
     link::Adapter adapter{demo, host};
     link::Session session{adapter, host};
@@ -258,7 +267,7 @@ TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D00"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
     EXPECT_TRUE(host.notices.contains(
-        QStringLiteral("! Блок для записи длиной 1 байт, а модуль содержит 2 байт: запись не выполнена")));
+        QStringLiteral("Блок для записи длиной 1 байт, а модуль содержит 2 байт: запись не выполнена")));
     EXPECT_EQ(host.lines.last(),
               QStringLiteral("! Водительский модуль (740) не записан; пассажирский модуль (741) содержит блок страницы"));
     EXPECT_EQ(host.lines.filter(QStringLiteral("> 3B01")).size(), 1); // the passenger's only
@@ -463,6 +472,54 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxIPC47")));
     panel.encode(blocks::IPC());
     EXPECT_EQ(panel.writeData(blocks::IPC()), QStringLiteral("CD42101080"));
+}
+
+// A write to a medium-speed module reads the car's VIN from the instrument panel first, the
+// prompt saying why; the next write of the connection uses that VIN and asks for no switch.
+TEST_F(TransferTest, TheCarsVinIsReadOncePerConnection)
+{
+    const QString toPanel = QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)\n"
+                                           "Это нужно, чтобы перед записью прочитать VIN автомобиля из этого модуля (один раз за подключение)");
+    const QString toBody = QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: GEM модуль (BCM)");
+    goTo(blocks::page("BCM"));
+    for (const bool alarm : {false, true}) {
+        transfer.ButtonCONFreadClick(blocks::page("BCM"));
+        host.notices.clear();
+        view.setChecked(QStringLiteral("CheckBox1BCM07"), alarm);
+        EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.ok());
+        EXPECT_EQ(host.notices, alarm ? QStringList() : QStringList({toPanel, toBody}));
+    }
+    EXPECT_EQ(gate.state.carVin().vin, demo.car().vin());
+    EXPECT_EQ(host.lines.filter(QStringLiteral("> ATSH720")).size(), 1);
+}
+
+// An option of a description file nobody trusts is refused from the page as read: no bus
+// prompt, nothing sent; the message box says where to trust the file, without the log's mark.
+TEST_F(TransferTest, AnUntrustedFilesOptionIsRefusedBeforeAnythingIsSent)
+{
+    car::Catalog catalog = car::ownCatalog();
+    const QByteArray extension = R"json({"format": 1, "title": {"en": "Example"}, "extends": {"address": "726", "block": "03"},
+        "options": [{"name": "CheckBoxExample32", "kind": "flag", "positions": [32], "caption": {"en": "Example flag"}}],
+        "samples": [{"hex": "00000001", "options": {"CheckBoxExample32": 1}}]})json";
+    QTemporaryDir dir;
+    ASSERT_TRUE(module_files::addDescriptionFile(catalog, extension, dir.filePath(QStringLiteral("example.json")), true).loaded());
+    car::installCatalog(std::move(catalog));
+    const auto own = qScopeGuard([] { car::installCatalog(car::ownCatalog()); });
+
+    goTo(blocks::page("BCM"));
+    setCarBlock("726", 3, "E3D0D4F4");
+    transfer.ButtonCONFreadClick(blocks::page("BCM"));
+    view.setChecked(QStringLiteral("CheckBoxExample32"), true);
+    demo.sent.clear();
+    host.notices.clear();
+    const PageWrite written = transfer.ButtonCONFwriteClick(blocks::page("BCM"));
+    EXPECT_EQ(written.outcome.kind, link::Outcome::Kind::Refused);
+    EXPECT_EQ(demo.sent, QByteArrayList());
+    EXPECT_EQ(host.notices, QStringList{QStringLiteral(
+        "Запись меняет параметры из файла описания example.json, которому нет доверия: ничего не записано. Доверие файлу "
+        "даётся галочкой в окне «Файлы описаний…» (кнопка на вкладке «Конфигурация» и в окне настроек подключения; "
+        "в командной строке: --trust ФАЙЛ)")});
+    EXPECT_EQ(carBlock("726", 3), "E3D0D4F4");
 }
 
 } // namespace
