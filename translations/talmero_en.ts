@@ -4618,6 +4618,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
         <source>* Страница %1 очищена: модуль %2 изменён другой записью; прочитайте конфигурацию снова</source>
         <translation>* Page %1 emptied: module %2 was changed by another write; read the configuration again</translation>
     </message>
+    <message>
+        <source>Конфигурация прочитана: %1</source>
+        <translation>Configuration read: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabDiagnostics</name>

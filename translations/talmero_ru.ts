@@ -4627,6 +4627,10 @@ VIN — это 17 знаков: латинские буквы и цифры, б�
         <source>Из файла:</source>
         <translation>Из файла:</translation>
     </message>
+    <message>
+        <source>Конфигурация прочитана: %1</source>
+        <translation>Конфигурация прочитана: %1</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TabDiagnostics</name>

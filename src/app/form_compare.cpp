@@ -46,14 +46,15 @@ QString moduleText(const config::BlockComparison& row)
     return (m ? car::qs(m->name) : row.module) + QStringLiteral(" (") + row.address + QLatin1Char(')');
 }
 
-// A block in hex; a module's VIN block with its text beside it, printable.
+// A block in hex; a module's VIN block with its text before it, printable (seen first
+// where the column is narrower than the hex).
 QString blockCell(const config::BlockComparison& row, const QString& hex)
 {
     const QString split = link::splitHEX(hex);
     const link::TModuls* m = link::moduleAt(row.address);
     if (hex.isEmpty() || !m || m->vinBlock < 0 || car::blockText(m->vinBlock).compare(row.index, Qt::CaseInsensitive) != 0)
         return split;
-    return split + QStringLiteral("  «") + link::printableText(QString::fromLatin1(QByteArray::fromHex(hex.toLatin1()))) + QStringLiteral("»");
+    return u'«' + link::printableText(QString::fromLatin1(QByteArray::fromHex(hex.toLatin1()))) + QStringLiteral("»  ") + split;
 }
 
 QLabel* pathLabel(QWidget* parent, const char* name)

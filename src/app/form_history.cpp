@@ -79,7 +79,7 @@ TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("FormHistory"));
     setWindowTitle(tr("TALMERO - History of writes"));
-    resize(760, 380);
+    resize(1000, 400); // room for the options changed beside the hex
     auto* layout = new QVBoxLayout(this);
     LabelHistory = named(new QLabel(this), "LabelHistory");
     LabelHistory->setWordWrap(true);

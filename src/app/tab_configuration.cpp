@@ -149,10 +149,13 @@ void TabConfiguration::showSource(const QString& source, const QString& detail)
 
 void TabConfiguration::ButtonCONFreadClick()
 {
-    m_main.runOperation([this] {
+    link::Outcome read = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
+    const bool ran = m_main.runOperation([this, &read] {
         if (safety::WriteGate* gate = m_main.gate())
-            config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(*m_page);
+            read = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(*m_page);
     });
+    if (ran)
+        m_main.showResult(read, tr("Конфигурация прочитана: %1").arg(config::ConfigTransfer::pageText(*m_panel, *m_page)));
     showSource(QString()); // the car's own content now, or nothing
 }
 

@@ -561,8 +561,8 @@ TEST_F(ConfigurationTabTest, CompareWithTheCarAndRestoreFromAFile)
     };
     click(main(), "ButtonCONFcompare");
     EXPECT_EQ(doorRow, QStringList{"01 differs BD 3D Without module (facelift): да → нет"});
-    // The instrument panel's VIN block as text beside its hex; its configuration block as hex only.
-    EXPECT_TRUE(vinBlock.contains("02 (not configuration) 57 46 30 41 58 58 57 50 44 41 39 4B 31 32 33 34 35  «WF0AXXWPDA9K12345»"))
+    // The instrument panel's VIN block as text before its hex; its configuration block as hex only.
+    EXPECT_TRUE(vinBlock.contains("02 (not configuration) «WF0AXXWPDA9K12345»  57 46 30 41 58 58 57 50 44 41 39 4B 31 32 33 34 35"))
         << vinBlock.join('\n').toStdString();
     EXPECT_TRUE(vinBlock.contains("00 CD 42 10 10 C0")) << vinBlock.join('\n').toStdString();
     click(main(), "ButtonCONFrestore");

@@ -260,4 +260,7 @@ TEST_F(ServiceWindowTest, StatusLineSaysTheOperationJustFinished)
     click(main(), "ButtonCONFhistory");
     EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3D"));
     EXPECT_EQ(status(), "Запись проверена: модуль содержит записанные данные");
+
+    click(main(), "ButtonCONFread");
+    EXPECT_EQ(status(), "Конфигурация прочитана: IPC (Панель приборов)");
 }
