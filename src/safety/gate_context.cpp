@@ -63,10 +63,8 @@ bool GateContext::linkLost() const
 link::Outcome GateContext::refuse(const QString& line, link::Outcome::Kind kind)
 {
     host.log(line);
-    const link::Outcome refused = link::Outcome::notified(kind, line);
-    // The mark is the log's: a message box says the text alone.
-    host.notify(line.startsWith(QLatin1String("! ")) ? refused.text() : line);
-    return refused;
+    host.notify(line);
+    return link::Outcome::notified(kind, line);
 }
 
 void GateContext::note(const QString& line)

@@ -43,7 +43,7 @@ public:
     bool resetFirst();
 
     bool linkLost() const;
-    // Logged, and shown without the log's mark; an outcome of this kind with the line.
+    // Logged and shown; an outcome of this kind with the line.
     link::Outcome refuse(const QString& line, link::Outcome::Kind kind = link::Outcome::Kind::Refused);
     // A failure that decides no outcome (a journal row not completed): logged, and kept
     // for the operation's notes.

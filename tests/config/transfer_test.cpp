@@ -262,7 +262,7 @@ TEST_F(TransferTest, DriverRefusingDoesNotStopThePassengerNorClearThePanel)
     EXPECT_EQ(carBlock("740", 1), QByteArray("3D00"));
     EXPECT_EQ(carBlock("741", 1), QByteArray("BD"));
     EXPECT_TRUE(host.notices.contains(
-        QStringLiteral("Блок для записи длиной 1 байт, а модуль содержит 2 байт: запись не выполнена")));
+        QStringLiteral("! Блок для записи длиной 1 байт, а модуль содержит 2 байт: запись не выполнена")));
     EXPECT_EQ(host.lines.last(),
               QStringLiteral("! Водительский модуль (740) не записан; пассажирский модуль (741) содержит блок страницы"));
     EXPECT_EQ(host.lines.filter(QStringLiteral("> 3B01")).size(), 1); // the passenger's only
@@ -487,7 +487,7 @@ TEST_F(TransferTest, TheCarsVinIsReadOncePerConnection)
 }
 
 // An option of a description file nobody trusts is refused from the page as read: no bus
-// prompt, nothing sent; the message box says where to trust the file, without the log's mark.
+// prompt, nothing sent; the notice says where to trust the file.
 TEST_F(TransferTest, AnUntrustedFilesOptionIsRefusedBeforeAnythingIsSent)
 {
     car::Catalog catalog = car::ownCatalog();
@@ -506,7 +506,7 @@ TEST_F(TransferTest, AnUntrustedFilesOptionIsRefusedBeforeAnythingIsSent)
     EXPECT_EQ(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.kind, link::Outcome::Kind::Refused);
     EXPECT_EQ(demo.sent, QByteArrayList());
     EXPECT_EQ(host.notices, QStringList{QStringLiteral(
-        "Запись меняет параметры из файла описания example.json, которому нет доверия: ничего не записано. Доверие файлу "
+        "! Запись меняет параметры из файла описания example.json, которому нет доверия: ничего не записано. Доверие файлу "
         "даётся галочкой в окне «Файлы описаний…» (кнопка на вкладке «Конфигурация» и в окне настроек подключения; "
         "в командной строке: --trust ФАЙЛ)")});
 }
