@@ -424,6 +424,18 @@ The connection is made, but the adapter does not answer. Check that this is an E
         <source>Только один модуль дал VIN (%1), панель приборов - нет: VIN автомобиля неизвестен</source>
         <translation>Only one module gave a VIN (%1), the instrument cluster none: the car&apos;s VIN is unknown</translation>
     </message>
+    <message>
+        <source>Это нужно, чтобы перед записью прочитать VIN автомобиля из этого модуля (один раз за подключение)</source>
+        <translation>This is to read the car&apos;s VIN from this module before writing (once per connection)</translation>
+    </message>
+    <message>
+        <source>Это нужно, чтобы перед стиранием кодов или перезагрузкой прочитать VIN автомобиля из этого модуля (один раз за подключение)</source>
+        <translation>This is to read the car&apos;s VIN from this module before clearing codes or restarting a module (once per connection)</translation>
+    </message>
+    <message>
+        <source>Это нужно, чтобы прочитать VIN автомобиля из этого модуля и сохранить чтение кодов под ним (один раз за подключение)</source>
+        <translation>This is to read the car&apos;s VIN from this module and keep the code reading under it (once per connection)</translation>
+    </message>
 </context>
 <context>
     <name>ChangeDescription</name>
@@ -2844,6 +2856,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <source>Restore from backup…</source>
         <translation>Restore from backup…</translation>
     </message>
+    <message>
+        <source>Description files…</source>
+        <translation>Description files…</translation>
+    </message>
 </context>
 <context>
     <name>PortAddressTexts</name>
@@ -3639,10 +3655,6 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
         <translation>! Module %1 is open, not %2: the request was not sent</translation>
     </message>
     <message>
-        <source>! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. Доверие файлу даётся в настройках (в командной строке: --trust ФАЙЛ)</source>
-        <translation>! The write changes options of the description file %1, which is not trusted: nothing was written. A file is trusted in the settings (on the command line: --trust FILE)</translation>
-    </message>
-    <message>
         <source>Модуль перезагрузится: его функции остановятся на несколько секунд</source>
         <translation>The module reboots: its functions stop for a few seconds</translation>
     </message>
@@ -3736,6 +3748,10 @@ Qt&apos;s window options (-platform, -style, ...) are accepted too.
     <message>
         <source>! Модуль с адресом %1 сейчас неизвестен (файл его описания не загружен): ничего не восстановлено</source>
         <translation>! The module at address %1 is not known now (its description file is not loaded): nothing was restored</translation>
+    </message>
+    <message>
+        <source>! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. Доверие файлу даётся галочкой в окне «Файлы описаний…» (кнопка на вкладке «Конфигурация» и в окне настроек подключения; в командной строке: talmero-cli modules trust ФАЙЛ, или --trust ФАЙЛ для одной команды)</source>
+        <translation>! The write changes options of the description file %1, which is not trusted: nothing was written. A file is trusted by its tick in the &quot;Description files…&quot; window (a button on the Configuration tab and in the connection settings window; on the command line: talmero-cli modules trust FILE, or --trust FILE for one command)</translation>
     </message>
 </context>
 <context>
@@ -4324,6 +4340,10 @@ Escape: keep %1</translation>
         <source>; другое подключение, VIN автомобиля не был прочитан</source>
         <translation>; another connection, the car&apos;s VIN was not read</translation>
     </message>
+    <message>
+        <source>Options changed</source>
+        <translation>Options changed</translation>
+    </message>
 </context>
 <context>
     <name>talmero::app::TFormMain</name>
@@ -4658,6 +4678,10 @@ If the car&apos;s VIN is unknown, choose the seventeen zeros (%1) at the top of 
     <message>
         <source>* Страница %1 очищена: модуль %2 изменён другой записью; прочитайте конфигурацию снова</source>
         <translation>* Page %1 emptied: module %2 was changed by another write; read the configuration again</translation>
+    </message>
+    <message>
+        <source>Конфигурация прочитана: %1</source>
+        <translation>Configuration read: %1</translation>
     </message>
 </context>
 <context>

@@ -10,17 +10,31 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
+void ElidedLabel::setTexts(const QString& text, const QString& shorter)
+{
+    m_shorter = shorter;
+    setText(text);
+    update(); // the same text may come with another shorter form
+}
+
 QSize ElidedLabel::minimumSizeHint() const
 {
     return {0, QLabel::minimumSizeHint().height()};
 }
 
+QString ElidedLabel::shownText() const
+{
+    const int room = contentsRect().width();
+    const QFontMetrics metrics = fontMetrics();
+    const bool fits = metrics.horizontalAdvance(text()) <= room;
+    const QString& chosen = fits || m_shorter.isEmpty() ? text() : m_shorter;
+    return metrics.elidedText(chosen, Qt::ElideMiddle, room);
+}
+
 void ElidedLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect room = contentsRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width());
-    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shownText(), foregroundRole());
 }
 
 } // namespace talmero::app

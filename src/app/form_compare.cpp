@@ -6,6 +6,7 @@
 #include "config/backup_reader.h"
 #include "link/codecs.h"
 #include "link/modules.h"
+#include "link/printable_text.h"
 #include "link/session.h"
 
 #include <QDialogButtonBox>
@@ -43,6 +44,17 @@ QString moduleText(const config::BlockComparison& row)
 {
     const link::TModuls* m = link::moduleAt(row.address);
     return (m ? car::qs(m->name) : row.module) + QStringLiteral(" (") + row.address + QLatin1Char(')');
+}
+
+// A block in hex; a module's VIN block with its text before it, printable (seen first
+// where the column is narrower than the hex).
+QString blockCell(const config::BlockComparison& row, const QString& hex)
+{
+    const QString split = link::splitHEX(hex);
+    const link::TModuls* m = link::moduleAt(row.address);
+    if (hex.isEmpty() || !m || m->vinBlock < 0 || car::blockText(m->vinBlock).compare(row.index, Qt::CaseInsensitive) != 0)
+        return split;
+    return u'«' + link::printableText(QString::fromLatin1(QByteArray::fromHex(hex.toLatin1()))) + QStringLiteral("»  ") + split;
 }
 
 QLabel* pathLabel(QWidget* parent, const char* name)
@@ -199,8 +211,8 @@ void TFormCompare::showComparison()
         item->setText(ColModule, moduleText(row));
         item->setText(ColBlock, row.index + (row.configuration ? QString() : tr(" (not configuration)")));
         item->setText(ColState, stateText(row.state));
-        item->setText(ColLeft, link::splitHEX(row.leftHex));
-        item->setText(ColRight, link::splitHEX(row.rightHex));
+        item->setText(ColLeft, blockCell(row, row.leftHex));
+        item->setText(ColRight, blockCell(row, row.rightHex));
         for (int col : {ColLeft, ColRight})
             item->setFont(col, QFontDatabase::systemFont(QFontDatabase::FixedFont));
         if (row.state == config::BlockState::Same) {

@@ -63,21 +63,31 @@ QString kindText(const safety::JournalEntry& e)
     return e.oldHex + QStringLiteral(" → ") + e.newHex;
 }
 
+// The options a block write changed, in words as its confirmation said them; none for a
+// block no page shows.
+QStringList optionsChanged(const safety::JournalEntry& e)
+{
+    if (e.kind != QLatin1String(safety::kKindBlock))
+        return {};
+    const auto describe = config::changeDescriber(e.address, e.block, e.newHex);
+    return describe && !e.oldHex.isEmpty() ? describe(e.oldHex) : QStringList();
+}
+
 } // namespace
 
 TFormHistory::TFormHistory(TFormMain& main) : QDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("FormHistory"));
     setWindowTitle(tr("TALMERO - History of writes"));
-    resize(760, 380);
+    resize(1000, 400); // room for the options changed beside the hex
     auto* layout = new QVBoxLayout(this);
     LabelHistory = named(new QLabel(this), "LabelHistory");
     LabelHistory->setWordWrap(true);
     layout->addWidget(LabelHistory);
 
     TreeHistory = named(new QTreeWidget(this), "TreeHistory");
-    TreeHistory->setColumnCount(5);
-    TreeHistory->setHeaderLabels({tr("Time"), tr("Module"), tr("Block"), tr("Old → new"), tr("Outcome")});
+    TreeHistory->setColumnCount(6);
+    TreeHistory->setHeaderLabels({tr("Time"), tr("Module"), tr("Block"), tr("Old → new"), tr("Outcome"), tr("Options changed")});
     TreeHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     TreeHistory->setSelectionMode(QAbstractItemView::SingleSelection);
     TreeHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -144,8 +154,11 @@ void TFormHistory::reload()
             parent = batch;
             batch->setText(1, tr("%n blocks together (#%1)", nullptr, batch->childCount() + 1).arg(e.batch));
         }
-        const QStringList cells = {localTime(e.time), moduleText(e.address), e.block, kindText(e), outcome};
+        const QStringList options = optionsChanged(e);
+        const QStringList cells = {localTime(e.time), moduleText(e.address), e.block, kindText(e), outcome,
+                                   options.join(QStringLiteral("; "))};
         auto* item = parent ? new QTreeWidgetItem(parent, cells) : new QTreeWidgetItem(TreeHistory, cells);
+        item->setToolTip(5, options.join(u'\n'));
         item->setData(0, Qt::UserRole, row);
         if (rowState == safety::RowState::Undone) {
             for (int column = 0; column < cells.size(); ++column)

@@ -35,6 +35,7 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -98,11 +99,6 @@ void TFormMain::buildControls()
     LabelVINmain->setToolTip(tr("Current VIN"));
     LabelVINmain->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelVINsource = named(new QLabel(topRow), "LabelVINsource");
-    // A long path is shortened on screen, never widening the window; the tooltip has it whole.
-    LabelStatus = named(new ElidedLabel(topRow), "LabelStatus");
-    ButtonSaveCancel = named(new QPushButton(tr("Cancel"), topRow), "ButtonSaveCancel");
-    ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
-    ButtonSaveCancel->hide();
     PanelStatus = named(new ClickableLabel(topRow), "PanelStatus");
     PanelStatus->setFont(boldFont(PanelStatus->font()));
     PanelStatus->setToolTip(tr("Change connection settings"));
@@ -115,9 +111,7 @@ void TFormMain::buildControls()
     top->addWidget(LabelVINmain);
     top->addSpacing(6);
     top->addWidget(LabelVINsource);
-    top->addSpacing(16);
-    top->addWidget(LabelStatus, 1);
-    top->addWidget(ButtonSaveCancel);
+    top->addStretch(1);
     top->addWidget(PanelStatus);
 
     TabbedMENU = named(new QTabWidget(this), "TabbedMENU");
@@ -147,6 +141,17 @@ void TFormMain::buildControls()
     bottom->addWidget(MemoLOG, 1);
     bottom->addWidget(logButtons);
 
+    // The outcome of the last operation on a row of its own, the whole width of the window:
+    // a long path is shortened on screen, never widening it; the tooltip has it whole.
+    StatusBarMain = named(new QStatusBar(this), "StatusBarMain");
+    StatusBarMain->setSizeGripEnabled(false);
+    LabelStatus = named(new ElidedLabel(StatusBarMain), "LabelStatus");
+    ButtonSaveCancel = named(new QPushButton(tr("Cancel"), StatusBarMain), "ButtonSaveCancel");
+    ButtonSaveCancel->setToolTip(tr("Stop the backup; no file is written"));
+    ButtonSaveCancel->hide();
+    StatusBarMain->addWidget(LabelStatus, 1);
+    StatusBarMain->addPermanentWidget(ButtonSaveCancel);
+
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
@@ -155,6 +160,7 @@ void TFormMain::buildControls()
     // shares are of the whole height, and the tabs start the taller.
     page->addWidget(TabbedMENU, 2);
     page->addLayout(bottom, 1);
+    page->addWidget(StatusBarMain);
 
     // Everything that can start an action; the log stays readable and scrollable, and
     // the backup's progress beside the buttons stays legible.
@@ -308,9 +314,9 @@ void TFormMain::showVin()
     LabelVINsource->setStyleSheet(note.warning ? QStringLiteral("color: #B00000; font-weight: bold") : QString());
 }
 
-void TFormMain::showStatus(const QString& text, Status kind)
+void TFormMain::showStatus(const QString& text, Status kind, const QString& shorter)
 {
-    LabelStatus->setText(text);
+    LabelStatus->setTexts(text, shorter);
     LabelStatus->setToolTip(text);
     QPalette colours = LabelStatus->palette();
     const QColor colour = kind == Status::Failed ? QColor(0xB0, 0x00, 0x00)
@@ -321,12 +327,12 @@ void TFormMain::showStatus(const QString& text, Status kind)
     LabelStatus->setPalette(colours);
 }
 
-void TFormMain::showResult(const link::Outcome& result, const QString& success)
+void TFormMain::showResult(const link::Outcome& result, const QString& success, const QString& shorter)
 {
     // An operation ended early (a Cancel, an error) has no result of its own.
     const link::Outcome& outcome = m_operations.interrupted() ? *m_operations.interrupted() : result;
     if (outcome.ok()) {
-        showStatus(success.isEmpty() ? outcome.text() : success, Status::Done);
+        showStatus(success.isEmpty() ? outcome.text() : success, Status::Done, shorter);
         return;
     }
     showStatus(outcome.line.isEmpty() ? tr("Не выполнено: подробности в логе") : outcome.text(), Status::Failed);
@@ -335,10 +341,19 @@ void TFormMain::showResult(const link::Outcome& result, const QString& success)
 void TFormMain::showWriteResult(const link::Outcome& outcome)
 {
     const QString backup = m_backupBeforeWrite;
-    // The outcome first: a long path is shortened in the middle.
-    showResult(outcome, outcome.ok() && !backup.isEmpty()
-                            ? tr("%1; резервная копия сохранена: %2").arg(outcome.text(), QDir::toNativeSeparators(backup))
-                            : QString());
+    if (!outcome.ok() || backup.isEmpty()) {
+        showResult(outcome);
+        return;
+    }
+    // The outcome first; where the whole path does not fit, the file's name.
+    const QString saved = tr("%1; резервная копия сохранена: %2");
+    showResult(outcome, saved.arg(outcome.text(), QDir::toNativeSeparators(backup)),
+               saved.arg(outcome.text(), QFileInfo(backup).fileName()));
+}
+
+void TFormMain::showSaved(const QString& said, const QString& path)
+{
+    showStatus(said.arg(QDir::toNativeSeparators(path)), Status::Done, said.arg(QFileInfo(path).fileName()));
 }
 
 void TFormMain::PanelStatusClick()
@@ -389,7 +404,7 @@ safety::BackupBeforeWrite TFormMain::backupBeforeWrite()
                 if (!taken.path.isEmpty()) {
                     ConnectionSettings::storeBackupFolder(QFileInfo(taken.path).absolutePath());
                     m_backupBeforeWrite = taken.path;
-                    showStatus(tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(taken.path)), Status::Done);
+                    showSaved(tr("Резервная копия сохранена: %1"), taken.path);
                 }
                 return {taken.failure, taken.incomplete, taken.notes};
             }};
@@ -429,7 +444,8 @@ void TFormMain::BitBtnSaveAutoClick()
     if (ran) { // also after an error ended the backup
         ButtonSaveCancel->hide();
         // A file with a block not read whole is saved, and its failure shown.
-        showResult(made.outcome, tr("Резервная копия сохранена: %1").arg(QDir::toNativeSeparators(made.path)));
+        const QString saved = tr("Резервная копия сохранена: %1");
+        showResult(made.outcome, saved.arg(QDir::toNativeSeparators(made.path)), saved.arg(QFileInfo(made.path).fileName()));
     }
 }
 
@@ -454,7 +470,7 @@ void TFormMain::ButtonSaveLOGClick()
     if (!error.isEmpty())
         showNotice(this, error);
     else
-        showStatus(tr("Лог сохранён: %1").arg(QDir::toNativeSeparators(path)), Status::Done);
+        showSaved(tr("Лог сохранён: %1"), path);
 }
 
 void TFormMain::FormClose()

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 
 namespace talmero::link {
@@ -94,13 +95,15 @@ public:
     // Whether the tab of that page may be selected now.
     bool TabbedMENUChange(int page) const;
 
-    // The status line beside the VIN: an operation's progress, then its result; emptied
-    // when the next operation starts.
+    // The status line, the window's bottom row: an operation's progress, then its result;
+    // emptied when the next operation starts. shorter is shown when text does not fit.
     enum class Status { Progress, Done, Failed };
-    void showStatus(const QString& text, Status kind);
+    void showStatus(const QString& text, Status kind, const QString& shorter = QString());
     // The result of the operation just finished: success (its line's text when success is
-    // empty), or why it did not succeed.
-    void showResult(const link::Outcome& outcome, const QString& success = QString());
+    // empty, shorter where that does not fit), or why it did not succeed.
+    void showResult(const link::Outcome& outcome, const QString& success = QString(), const QString& shorter = QString());
+    // A file written: said with its path ("...: %1"), or its name where the path does not fit.
+    void showSaved(const QString& said, const QString& path);
     // The same for a write, with the backup taken before it when one was.
     void showWriteResult(const link::Outcome& outcome);
 
@@ -144,6 +147,7 @@ private:
 
     QPushButton* BitBtnSaveAuto = nullptr;
     QLabel* LabelVINmain = nullptr;
+    QStatusBar* StatusBarMain = nullptr;
     ElidedLabel* LabelStatus = nullptr; // progress, then the result of the last operation
 
     QLabel* LabelVINsource = nullptr; // where the VIN came from; that the typed one differs

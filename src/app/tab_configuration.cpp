@@ -5,6 +5,7 @@
 #include "app/form_compare.h"
 #include "app/form_history.h"
 #include "app/form_main.h"
+#include "app/form_module_files.h"
 #include "app/form_restore.h"
 #include "app/option_pages.h"
 #include "app/program.h"
@@ -74,6 +75,7 @@ TabConfiguration::TabConfiguration(TFormMain& main)
     connectButton("ButtonCONFhistory", &TabConfiguration::ButtonCONFhistoryClick);
     connectButton("ButtonCONFcompare", &TabConfiguration::ButtonCONFcompareClick);
     connectButton("ButtonCONFrestore", &TabConfiguration::ButtonCONFrestoreClick);
+    connectButton("ButtonCONFfiles", &TabConfiguration::ButtonCONFfilesClick);
 }
 
 void TabConfiguration::connectButton(const char* name, void (TabConfiguration::*handler)())
@@ -147,10 +149,13 @@ void TabConfiguration::showSource(const QString& source, const QString& detail)
 
 void TabConfiguration::ButtonCONFreadClick()
 {
-    m_main.runOperation([this] {
+    link::Outcome read = link::Outcome::failed(link::Outcome::Kind::Failed, QString());
+    const bool ran = m_main.runOperation([this, &read] {
         if (safety::WriteGate* gate = m_main.gate())
-            config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(*m_page);
+            read = config::ConfigTransfer(*m_panel, *gate, m_host).ButtonCONFreadClick(*m_page);
     });
+    if (ran)
+        m_main.showResult(read, tr("Конфигурация прочитана: %1").arg(config::ConfigTransfer::pageText(*m_panel, *m_page)));
     showSource(QString()); // the car's own content now, or nothing
 }
 
@@ -233,6 +238,14 @@ void TabConfiguration::ButtonCONFcompareClick()
         return;
     TFormCompare compare(m_main);
     dialogs().showModal(compare);
+}
+
+void TabConfiguration::ButtonCONFfilesClick()
+{
+    if (m_main.operations().busy())
+        return;
+    TFormModuleFiles files(m_main.program().descriptionFiles(), &m_main);
+    dialogs().showModal(files);
 }
 
 void TabConfiguration::ButtonCONFrestoreClick()

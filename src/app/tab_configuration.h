@@ -50,6 +50,7 @@ public Q_SLOTS:
     void ButtonCONFhistoryClick();
     void ButtonCONFcompareClick();
     void ButtonCONFrestoreClick();
+    void ButtonCONFfilesClick();
 
 private:
     // The notebook has already switched to newTab; it goes back unless the change is

@@ -202,7 +202,7 @@ void TabDiagnostics::ButtonDTChistoryClick()
     const diag::DtcDescriptions descriptions = diag::DtcDescriptions::withUserFile(m_descriptionsPath);
     TFormDtcHistory window(diag::DtcHistory::pathOf(m_form.journalPath()), descriptions, this);
     connect(&window, &TFormDtcHistory::exported, this, [this](const QString& path) {
-        m_form.showStatus(TFormDtcHistory::tr("Чтение сохранено: %1").arg(QDir::toNativeSeparators(path)), TFormMain::Status::Done);
+        m_form.showSaved(TFormDtcHistory::tr("Чтение сохранено: %1"), path);
     });
     dialogs().showModal(window);
 }

@@ -18,7 +18,8 @@ void WindowHost::log(const QString& line)
 
 void WindowHost::notify(const QString& text)
 {
-    showNotice(&m_window, text);
+    // A failure's mark belongs to the log; a message box says the text alone.
+    showNotice(&m_window, text.startsWith(QLatin1String("! ")) ? text.mid(2) : text);
 }
 
 bool WindowHost::acknowledge(const QString& text)

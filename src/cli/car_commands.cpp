@@ -157,7 +157,7 @@ struct CarCommand {
         diag::TroubleCodes codes(gate, ctx.host, clearing ? static_cast<diag::DtcMemo&>(quiet) : shown);
         // The reading is kept under the car's own VIN, so that a scan finds it: asked first,
         // on the bus the reading starts on.
-        gate.vin().find();
+        gate.vin().find(nullptr, safety::CarVinFinder::Purpose::Reading);
         const link::Outcome read = codes.ButtonDTCClick();
         // Kept before anything else, also when the reading did not reach every module.
         const QString vin = car.state.carVin().known() || !ctx.args.vinGiven ? car.state.carVin().vin : ctx.args.vin;

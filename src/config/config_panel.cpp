@@ -196,6 +196,15 @@ QString ConfigPanel::writeData(const BlockLayout& layout) const
     return link::BIN2HEX(var);
 }
 
+QString ConfigPanel::shownData(const BlockLayout& layout) const
+{
+    const BlockLayout& b = layoutOf(layout);
+    if (!m_showsBlock)
+        return QString();
+    const QString var = m_decoded.value(&b);
+    return b.hexText ? var.toUpper() : link::BIN2HEX(var);
+}
+
 const PageSide& ConfigPanel::side(const PageInfo& page) const
 {
     return page.sides[page.sideGroup.empty() || m_view.item(qs(page.sideGroup)) == 0 ? 0 : 1];

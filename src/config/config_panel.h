@@ -58,6 +58,9 @@ public:
     // The hex data a write of the block sends, from its variable as it stands: a block
     // whose length choice names its shorter form (a pre-facelift dashboard) is cut to it.
     QString writeData(const BlockLayout& layout) const;
+    // The block as its decode showed it, before the user's changes, in hex; "" while the
+    // page shows no block.
+    QString shownData(const BlockLayout& layout) const;
 
     // The side of a page chosen now by its side group (the BCM part, the door read).
     const PageSide& side(const PageInfo& page) const;

@@ -59,6 +59,7 @@ safety::BlockWrite ConfigTransfer::order(const PageInfo& info, const PageSide& s
     const BlockLayout& layout = layoutOf(side);
     w.describe = [&layout, data](const QString& held) { return describeChange(layout, held, data); };
     w.files = filesOfWrite(module, w.target.block, data);
+    w.plannedFromHex = m_panel.shownData(layout);
     return w;
 }
 

@@ -20,6 +20,8 @@ constexpr PageControl kPanelControls[] = {
     {"ButtonCONFhistory", ControlKind::Button, QT_TRANSLATE_NOOP("Pages", "History of writes"), {}, -1, true},
     {"ButtonCONFcompare", ControlKind::Button, QT_TRANSLATE_NOOP("Pages", "Compare…"), {}, -1, true},
     {"ButtonCONFrestore", ControlKind::Button, QT_TRANSLATE_NOOP("Pages", "Restore from backup…"), {}, -1, true},
+    // Trusting a file whose options a page shows, without leaving the connection.
+    {"ButtonCONFfiles", ControlKind::Button, QT_TRANSLATE_NOOP("Pages", "Description files…"), {}, -1, true},
 };
 
 } // namespace

@@ -78,7 +78,9 @@ void learnModuleVin(LinkState& state, Host& host, const QString& address, const 
     const bool knownBefore = state.carVin().known();
     state.moduleVins.insert(address, vin);
     const CarVin car = state.carVin();
-    if (!knownBefore && car.known() && !state.carVIN.isEmpty() && car.vin != state.carVIN) {
+    // Seventeen zeros stand in for a VIN nobody typed: nothing to differ from.
+    const bool typed = !state.carVIN.isEmpty() && state.carVIN != QString(17, u'0');
+    if (!knownBefore && car.known() && typed && car.vin != state.carVIN) {
         host.log(QCoreApplication::translate("Modules", "* VIN автомобиля %1 отличается от указанного при подключении (%2)")
                      .arg(car.vin, state.carVIN));
     }

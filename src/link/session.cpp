@@ -28,7 +28,7 @@ Session::Session(Adapter& adapter, Host& host, SwitchWay way)
 {
 }
 
-void Session::switchBus(bool medium, const QString& nextAddress)
+void Session::switchBus(bool medium, const QString& nextAddress, const QString& why)
 {
     if (medium ? (busMS && !busHS) : (busHS && !busMS))
         return;
@@ -37,6 +37,8 @@ void Session::switchBus(bool medium, const QString& nextAddress)
         QString prompt = busPrompt(medium);
         if (const TModuls* next = moduleAt(nextAddress))
             prompt += u'\n' + tr("Следующий модуль: %1 (%2)").arg(moduleTitle(*next), car::qs(next->name));
+        if (!why.isEmpty())
+            prompt += u'\n' + why;
         if (!m_host.acknowledge(prompt)) {
             m_host.log(cancelledLine());
             throw OperationCancelled();
@@ -133,11 +135,11 @@ Outcome Session::resetAdapter(bool logIt)
     return Outcome::failed(Outcome::Kind::AdapterSilent, tr("! Неверный ответ адаптера"));
 }
 
-Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst, Use use)
+Outcome Session::openModule(const car::Module& module, bool logIt, bool resetFirst, Use use, const QString& why)
 {
     const QString address = car::qs(module.address);
     m_openAddress.clear();
-    switchBus(module.medium(), address);
+    switchBus(module.medium(), address, why);
     if (resetFirst) {
         if (Outcome reset = resetAdapter(logIt); !reset.ok())
             return reset;

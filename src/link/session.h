@@ -47,11 +47,11 @@ public:
     }
 
     // Puts the adapter on the bus unless it is believed to be there already. With the hand
-    // switch the user is asked (the prompt names the module that comes next, its address;
-    // Cancel throws OperationCancelled after logging it); a relay's line is set and given
-    // time to settle (a port without the line throws LinkError); an STN chip is moved by
-    // the protocol command.
-    void switchBus(bool medium, const QString& nextAddress = QString());
+    // switch the user is asked (the prompt names the module that comes next, its address,
+    // and why it is needed when the caller says; Cancel throws OperationCancelled after
+    // logging it); a relay's line is set and given time to settle (a port without the line
+    // throws LinkError); an STN chip is moved by the protocol command.
+    void switchBus(bool medium, const QString& nextAddress = QString(), const QString& why = QString());
     // Selects the bus's protocol after switchBus: ATSP6/ATSPB, or STP53/ATSP6 for an STN
     // chip; nothing is sent when the adapter has it selected since its last reset. A refused
     // or unanswered command is given one more try. An STN chip that refuses STP53 has no
@@ -72,8 +72,10 @@ public:
     // Resets the adapter; done when it answers as an ELM327 does.
     Outcome resetAdapter(bool logIt);
     // Puts the adapter on the module's bus (resetting it first when asked), selects the
-    // bus's protocol when it changed and the module. Writes nothing to the log itself.
-    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst, Use use = Use::Blocks);
+    // bus's protocol when it changed and the module. Writes nothing to the log itself. why:
+    // what a bus prompt says the module is opened for, when it is not the user's own step.
+    Outcome openModule(const car::Module& module, bool logIt, bool resetFirst, Use use = Use::Blocks,
+                       const QString& why = QString());
     // Selects a module on the bus the adapter is on: its CAN header and, where the use
     // asks for it, the diagnostic session.
     Outcome selectModule(const car::Module& module, Use use, bool logIt);

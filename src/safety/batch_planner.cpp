@@ -62,6 +62,9 @@ BatchResult BatchPlanner::writeBlocks(const QList<BlockWrite>& writes, const Bat
         const QString problem = checkWrite(w.target, w.newHex);
         if (!problem.isEmpty())
             return results(out, pending, m_gate.refuse(tr(kBadRequest).arg(problem)));
+        // Known from the plan: refused before any bus prompt or exchange.
+        if (const QString untrusted = BlockWriter::untrustedPlan(w); !untrusted.isEmpty())
+            return results(out, pending, m_gate.refuse(untrusted));
         w.target.block = w.target.block.toUpper();
         w.newHex = w.newHex.toUpper();
         w.undoneHex = w.undoneHex.toUpper();

@@ -57,6 +57,9 @@ struct BlockWrite {
     // The description files whose options change from what the module holds to newHex;
     // none (or no function) for the program's own options. An untrusted one stops the write.
     std::function<QList<DescriptionUse>(const QString& heldHex)> files;
+    // The block the caller planned from (a page as it was read): an option of an untrusted
+    // file changed from it stops the write before anything is sent. "" when none.
+    QString plannedFromHex;
 
     // A restore of a journal row: the row, and the content it wrote. The module must hold
     // that content (or newHex already) unless force is set.

@@ -105,22 +105,39 @@ bool BlockWriter::prepare(Pending& p, qsizetype count)
     return true;
 }
 
+namespace {
+
+QString untrustedRefusal(const QList<DescriptionUse>& uses)
+{
+    QStringList untrusted;
+    for (const DescriptionUse& use : uses) {
+        if (!use.trusted)
+            untrusted << use.name;
+    }
+    return untrusted.isEmpty() ? QString() : BlockWriter::tr(kUntrustedFile).arg(untrusted.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QString BlockWriter::untrustedPlan(const BlockWrite& write)
+{
+    return write.files && !write.plannedFromHex.isEmpty() ? untrustedRefusal(write.files(write.plannedFromHex)) : QString();
+}
+
 // An option of a description file writes only when the user trusts that file.
 bool BlockWriter::checkFiles(Pending& p, const QString& held)
 {
     if (!p.write.files)
         return true;
-    QStringList untrusted;
+    const QList<DescriptionUse> uses = p.write.files(held);
     QList<JournalFile> used;
-    for (const DescriptionUse& use : p.write.files(held)) {
+    for (const DescriptionUse& use : uses) {
         used.append({use.path, use.sha256});
-        if (!use.trusted)
-            untrusted << use.name;
         // By path and content: two files of one name are two files.
         p.part.warnings.append(tr("Параметры из файла описания %1 (SHA-256 %2)").arg(link::printableText(use.path), use.sha256));
     }
-    if (!untrusted.isEmpty()) {
-        p.result.say(m_gate.refuse(tr(kUntrustedFile).arg(untrusted.join(QStringLiteral(", ")))));
+    if (const QString refusal = untrustedRefusal(uses); !refusal.isEmpty()) {
+        p.result.say(m_gate.refuse(refusal));
         p.whyNot = kWhyUntrusted;
         return false;
     }

@@ -40,6 +40,9 @@ public:
     // Writes one agreed block (opened and read again first when the adapter went elsewhere
     // since). False when nothing more may go out (the battery, the journal).
     bool write(Pending& p, JournalEntry entry, bool reopen);
+    // The refusal of a write that changes options of an untrusted description file from
+    // the block it was planned from; "" when it does not (or names no such block).
+    static QString untrustedPlan(const BlockWrite& write);
 
 private:
     bool checkFiles(Pending& p, const QString& held);

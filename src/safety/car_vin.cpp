@@ -21,8 +21,20 @@ QString CarVinFinder::known(bool* typed) const
     return car.known() ? car.vin : m_state.carVIN;
 }
 
+namespace {
+
+// Said under a bus prompt the lookup causes: a write to a medium-speed module would
+// otherwise ask for the high-speed bus with no reason given.
+const char* const kWhy[] = {
+    QT_TRANSLATE_NOOP("CarVinFinder", "Это нужно, чтобы перед записью прочитать VIN автомобиля из этого модуля (один раз за подключение)"),
+    QT_TRANSLATE_NOOP("CarVinFinder", "Это нужно, чтобы перед стиранием кодов или перезагрузкой прочитать VIN автомобиля из этого модуля (один раз за подключение)"),
+    QT_TRANSLATE_NOOP("CarVinFinder", "Это нужно, чтобы прочитать VIN автомобиля из этого модуля и сохранить чтение кодов под ним (один раз за подключение)"),
+};
+
+} // namespace
+
 // One try each: a silent module costs a time-out, and never makes the VIN unknown.
-QString CarVinFinder::find(bool* typed)
+QString CarVinFinder::find(bool* typed, Purpose purpose)
 {
     const QList<const link::TModuls*> identity = link::identityModules();
     for (const link::TModuls* m : identity) {
@@ -34,7 +46,8 @@ QString CarVinFinder::find(bool* typed)
             continue;
         m_asked.insert(address);
         // The operation that asks resets the adapter itself: the lookup adds no reset.
-        const link::Outcome opened = m_session.openModule(*m, true, false);
+        const link::Outcome opened =
+            m_session.openModule(*m, true, false, link::Session::Use::Blocks, tr(kWhy[int(purpose)]));
         if (opened.ok())
             readOpenModuleVin(*m);
         // An adapter that does not answer reaches no other module either.

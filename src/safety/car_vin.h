@@ -27,8 +27,11 @@ public:
     // The VIN the identity modules gave so far in this connection, else the typed one;
     // typed says which.
     QString known(bool* typed = nullptr) const;
-    // As known, after asking the identity modules not asked yet. Asking moves the adapter.
-    QString find(bool* typed = nullptr);
+    // What the VIN is looked for: a bus prompt on the way says so.
+    enum class Purpose { Write, Change, Reading };
+    // As known, after asking the identity modules not asked yet in this connection (none
+    // once the instrument panel gave it). Asking moves the adapter.
+    QString find(bool* typed = nullptr, Purpose purpose = Purpose::Write);
     // The VIN block of the module open now, kept as what this module gave; "" when it has
     // none or it holds no VIN.
     QString readOpenModuleVin(const car::Module& module);

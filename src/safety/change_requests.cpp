@@ -15,7 +15,7 @@ link::Outcome ChangeRequests::ask(link::ChangeRequest request)
     if (const link::Outcome journal = m_gate.journalReady(); !journal.ok())
         return journal;
     // Recorded under the car's VIN, as a write is.
-    m_gate.vin.find();
+    m_gate.vin.find(nullptr, CarVinFinder::Purpose::Change);
     const std::optional<double> volts = m_gate.battery();
     if (const link::Outcome battery = m_gate.batteryAllows(volts); !battery.ok())
         return battery;

@@ -11,7 +11,8 @@ inline constexpr const char* kWrongAnswer = QT_TRANSLATE_NOOP("WriteGate", "! Н
 inline constexpr const char* kHeldNotRead = QT_TRANSLATE_NOOP("WriteGate", "! Блок модуля не прочитан: запись не выполнена");
 inline constexpr const char* kUntrustedFile = QT_TRANSLATE_NOOP(
     "WriteGate", "! Запись меняет параметры из файла описания %1, которому нет доверия: ничего не записано. "
-                 "Доверие файлу даётся в настройках (в командной строке: --trust ФАЙЛ)");
+                 "Доверие файлу даётся галочкой в окне «Файлы описаний…» (кнопка на вкладке «Конфигурация» и в окне "
+                 "настроек подключения; в командной строке: talmero-cli modules trust ФАЙЛ, или --trust ФАЙЛ для одной команды)");
 inline constexpr const char* kUnchanged = QT_TRANSLATE_NOOP("WriteGate", "* Модуль уже содержит эти данные: запись не нужна");
 inline constexpr const char* kOtherLength = QT_TRANSLATE_NOOP("WriteGate", "! Блок для записи длиной %1, а модуль содержит %2: запись не выполнена");
 inline constexpr const char* kLengthWarning = QT_TRANSLATE_NOOP("WriteGate", "Длина отличается: модуль содержит %1, записывается %2");

@@ -7,6 +7,7 @@
 #include "link/adapter.h"
 #include "link/codecs.h"
 #include "link/session.h"
+#include "module_files/description_file.h"
 #include "sim/car.h"
 #include "sim/demo_channel.h"
 #include "support/recording_host.h"
@@ -45,7 +46,10 @@ protected:
     }
     bool logged(const QString& line) const { return host.lines.contains(line); }
 
-    sim::DemoChannel demo;
+    struct SeenChannel : sim::DemoChannel { // the virtual car, keeping what was sent to it
+        QByteArrayList sent;
+        void send(const QByteArray& bytes) override { sent.append(bytes), DemoChannel::send(bytes); }
+    } demo;
     RecordingHost host;
     link::Adapter adapter{demo, host};
     link::Session session{adapter, host};
@@ -463,6 +467,48 @@ TEST_F(TransferTest, RetriedWriteSendsWhatThePageShows)
     EXPECT_TRUE(view.checked(QStringLiteral("CheckBoxIPC47")));
     panel.encode(blocks::IPC());
     EXPECT_EQ(panel.writeData(blocks::IPC()), QStringLiteral("CD42101080"));
+}
+
+// A write to a medium-speed module reads the car's VIN from the instrument panel first, the
+// prompt saying why; the next write of the connection uses that VIN and asks for no switch.
+TEST_F(TransferTest, TheCarsVinIsReadOncePerConnection)
+{
+    const QStringList prompts{QStringLiteral("Переключите адаптер на высокую шину (HSCAN)\nСледующий модуль: Панель приборов (IPC)\n"
+                                             "Это нужно, чтобы перед записью прочитать VIN автомобиля из этого модуля (один раз за подключение)"),
+                              QStringLiteral("Переключите адаптер на среднюю шину (MSCAN)\nСледующий модуль: GEM модуль (BCM)")};
+    goTo(blocks::page("BCM"));
+    for (const bool alarm : {false, true}) {
+        transfer.ButtonCONFreadClick(blocks::page("BCM"));
+        host.notices.clear();
+        view.setChecked(QStringLiteral("CheckBox1BCM07"), alarm);
+        EXPECT_TRUE(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.ok());
+        EXPECT_EQ(host.notices, alarm ? QStringList() : prompts);
+    }
+}
+
+// An option of a description file nobody trusts is refused from the page as read: no bus
+// prompt, nothing sent; the notice says where to trust the file.
+TEST_F(TransferTest, AnUntrustedFilesOptionIsRefusedBeforeAnythingIsSent)
+{
+    car::Catalog catalog = car::ownCatalog();
+    const QByteArray extension = R"json({"format": 1, "title": {"en": "Example"}, "extends": {"address": "726", "block": "03"},
+        "options": [{"name": "CheckBoxExample32", "kind": "flag", "positions": [32], "caption": {"en": "Example flag"}}],
+        "samples": [{"hex": "00000001", "options": {"CheckBoxExample32": 1}}]})json";
+    QTemporaryDir dir;
+    ASSERT_TRUE(module_files::addDescriptionFile(catalog, extension, dir.filePath(QStringLiteral("example.json")), true).loaded());
+    car::installCatalog(std::move(catalog));
+    const auto own = qScopeGuard([] { car::installCatalog(car::ownCatalog()); });
+    goTo(blocks::page("BCM"));
+    transfer.ButtonCONFreadClick(blocks::page("BCM"));
+    view.setChecked(QStringLiteral("CheckBoxExample32"), true);
+    demo.sent.clear();
+    host.notices.clear();
+    EXPECT_EQ(transfer.ButtonCONFwriteClick(blocks::page("BCM")).outcome.kind, link::Outcome::Kind::Refused);
+    EXPECT_EQ(demo.sent, QByteArrayList());
+    EXPECT_EQ(host.notices, QStringList{QStringLiteral(
+        "! Запись меняет параметры из файла описания example.json, которому нет доверия: ничего не записано. Доверие файлу "
+        "даётся галочкой в окне «Файлы описаний…» (кнопка на вкладке «Конфигурация» и в окне настроек подключения; "
+        "в командной строке: talmero-cli modules trust ФАЙЛ, или --trust ФАЙЛ для одной команды)")});
 }
 
 } // namespace

@@ -364,6 +364,15 @@ TEST(WriteGate, EveryRowNamesTheCarByTheVinItsIdentityModulesHold)
             EXPECT_EQ(row.vin + u' ' + row.vinSource, c.rowVin + u' ' + QLatin1String(c.source));
         EXPECT_EQ((*rows)[1].moduleVin, other);
     }
+    // The log says once that the car's VIN differs from the one typed; seventeen zeros are
+    // no VIN typed.
+    for (const QString& given : {typed, QString(17, u'0')}) {
+        CarRig rig;
+        TestGate tg(rig.session, rig.host);
+        tg.state.carVIN = given;
+        tg.gate.vin().find();
+        EXPECT_EQ(rig.host.lines.filter(QStringLiteral("отличается от указанного")).size(), given == typed ? 1 : 0);
+    }
 }
 
 TEST(WriteGate, UndoGoesBackOneWriteAtATimeOnlyOnItsOwnCar)

@@ -2,6 +2,7 @@
 
 #include "app/confirm_dialog.h"
 #include "app/connection.h"
+#include "app/elided_label.h"
 #include "app/form_asbuilt.h"
 #include "app/log_view.h"
 #include "app/radio_group.h"
@@ -298,6 +299,9 @@ TEST_F(AsBuiltBackupTest, BackupWritesTheCarAndReadFromFileLoadsIt)
     // The result stays in the status line, not only in the log.
     EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(),
               "Резервная копия сохранена: " + QDir::toNativeSeparators(QDir(folder()).filePath(files[0])));
+    // At the opening size the file's name shows whole, whatever the folder's length.
+    const QString shown = control<talmero::app::ElidedLabel>(main(), "LabelStatus")->shownText();
+    EXPECT_TRUE(shown.endsWith(files[0]) && !shown.contains(u'…')) << shown.toStdString();
     // Named after the VIN the car's modules hold, not the one typed at connecting.
     ASSERT_NE(main().state().carVIN, car().vin());
     EXPECT_TRUE(files[0].startsWith("VehicleData." + car().vin() + ".")) << files[0].toStdString();
@@ -446,6 +450,6 @@ TEST_F(AsBuiltBackupTest, FirstWriteTakesABackupFirstAndARefusalIsSaidOnce)
     click(main(), "ButtonCONFwrite");
     const QString refusal = "! Напряжение бортовой сети 12.6 В ниже порога 13.0 В: запись не выполнена";
     EXPECT_EQ(log().mid(from).count(refusal), 1);
-    EXPECT_EQ(notices.filter("ниже порога"), QStringList{refusal});
+    EXPECT_EQ(notices.filter("ниже порога"), QStringList{refusal.mid(2)}); // without the log's mark
     EXPECT_EQ(control<QLabel>(main(), "LabelStatus")->text(), refusal.mid(2));
 }

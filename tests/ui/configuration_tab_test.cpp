@@ -339,6 +339,7 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
 
     int rows = -1;
     QStringList outcomes;
+    QStringList options; // what each row changed, in words
     QStringList after;
     QString module;
     QString time;
@@ -347,17 +348,19 @@ TEST_F(ConfigurationTabTest, WriteIsShownFirstAndTheHistoryRestoresIt)
         ASSERT_NE(tree, nullptr);
         rows = tree->topLevelItemCount();
         for (int row = 0; row < rows; ++row)
-            outcomes << tree->topLevelItem(row)->text(4);
+            outcomes << tree->topLevelItem(row)->text(4), options << tree->topLevelItem(row)->text(5);
         module = tree->topLevelItem(0)->text(1);
         time = tree->topLevelItem(0)->text(0);
         tree->setCurrentItem(tree->topLevelItem(0));
         click(window, "ButtonRestore");
         for (int row = 0; row < tree->topLevelItemCount(); ++row)
             after << tree->topLevelItem(row)->text(4);
+        options << tree->topLevelItem(0)->text(5);
     };
     click(main(), "ButtonCONFhistory");
     EXPECT_EQ(rows, 2);
     EXPECT_EQ(outcomes, (QStringList{"записано и проверено", "отменено пользователем"}));
+    EXPECT_EQ(options, (QStringList{"ABS: да → нет", "ABS: да → нет", "ABS: нет → да"}));
     EXPECT_EQ(module, "IPC - Панель приборов (720)");
     EXPECT_EQ(time.left(13), QDateTime::currentDateTime().toString("yyyy-MM-dd HH")); // local, not UTC
     EXPECT_EQ(after, (QStringList{"записано и проверено; восстановление", "записано и проверено; отменено восстановлением",
@@ -528,12 +531,15 @@ TEST_F(ConfigurationTabTest, CompareWithTheCarAndRestoreFromAFile)
     file.close();
     QStringList vin;
     QStringList doorRow;
+    QStringList vinBlock;
     onModal = [&](QDialog& window) {
         if (window.objectName() == QLatin1String("FormCompare")) {
             click(window, "ButtonCompareLeft");
             click(window, "ButtonCompareCar");
             vin << window.findChild<QLabel*>(QStringLiteral("LabelCompareVIN"))->text();
             auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeCompare"));
+            for (QTreeWidgetItem* row : tree->findItems(QStringLiteral("IPC (720)"), Qt::MatchExactly))
+                vinBlock << row->text(1) + u' ' + row->text(4);
             for (QTreeWidgetItem* row : tree->findItems(QStringLiteral("DDM (740)"), Qt::MatchExactly)) {
                 if (row->childCount() > 0)
                     doorRow << row->text(1) + u' ' + row->text(2) + u' ' + row->text(3) + u' ' + row->text(4)
@@ -553,6 +559,8 @@ TEST_F(ConfigurationTabTest, CompareWithTheCarAndRestoreFromAFile)
     };
     click(main(), "ButtonCONFcompare");
     EXPECT_EQ(doorRow, QStringList{"01 differs BD 3D Without module (facelift): да → нет"});
+    // The instrument panel's VIN block as text before its hex.
+    EXPECT_TRUE(vinBlock.contains("02 (not configuration) «WF0AXXWPDA9K12345»  57 46 30 41 58 58 57 50 44 41 39 4B 31 32 33 34 35"));
     click(main(), "ButtonCONFrestore");
     EXPECT_EQ(modals, (QStringList{"FormCompare", "FormRestore"}));
     ASSERT_EQ(vin.size(), 2);
@@ -588,6 +596,8 @@ TEST_F(ConfigurationTabTest, AnOptionOfADescriptionFileWritesOnceTheFileIsTruste
     EXPECT_TRUE(confirmations.isEmpty());
     EXPECT_TRUE(notices.join('\n').contains(QStringLiteral("example.json, которому нет доверия")));
     EXPECT_EQ(carBlock("726", 3), "E3D0D4FC");
+    click(main(), "ButtonCONFfiles"); // the window where it is trusted, the connection kept
+    EXPECT_EQ(modals, QStringList{"FormModuleFiles"});
 
     config::setTrusted(*outcome.file, true);
     write();

@@ -217,11 +217,20 @@ TEST_F(ServiceWindowTest, RestartsTheBcmAndTheEngineModule)
 }
 
 // The status line names the outcome of the operation just finished, whatever another one
-// said before it: a block written by hand, a code reading, a scan, an undo.
+// said before it: a block written by hand, a code reading, a scan, an undo. At the opening
+// size it has a row of its own, below everything else, the whole text on hover.
 TEST_F(ServiceWindowTest, StatusLineSaysTheOperationJustFinished)
 {
     goOnline(TFormMain::PageAdditional);
-    const auto status = [this] { return control<QLabel>(main(), "LabelStatus")->text(); };
+    ASSERT_EQ(main().size(), QSize(792, 566));
+    const auto status = [this] {
+        auto* line = control<QLabel>(main(), "LabelStatus");
+        const QRect room(line->mapTo(&main(), QPoint(0, 0)), line->size()); // below the log, the window's width
+        EXPECT_TRUE(line->isVisible() && main().rect().contains(room) && room.width() > 600 && room.height() >= line->fontMetrics().height()
+                    && room.top() > control<QWidget>(main(), "MemoLOG")->geometry().bottom());
+        EXPECT_EQ(line->toolTip(), line->text());
+        return line->text();
+    };
     const auto page = [this](TFormMain::Page p) { control<QTabWidget>(main(), "TabbedMENU")->setCurrentIndex(p); };
     choose(DDM);
     setEdit("EditEM", "3C");
@@ -247,4 +256,7 @@ TEST_F(ServiceWindowTest, StatusLineSaysTheOperationJustFinished)
     click(main(), "ButtonCONFhistory");
     EXPECT_EQ(car().block("740", 1), QByteArray::fromHex("3D"));
     EXPECT_EQ(status(), "Запись проверена: модуль содержит записанные данные");
+
+    click(main(), "ButtonCONFread");
+    EXPECT_EQ(status(), "Конфигурация прочитана: IPC (Панель приборов)");
 }
